@@ -1,0 +1,56 @@
+# lottodesk: `make run` opens the desktop program, `make test` runs every test suite.
+# Both install what the build needs first (`make deps`, Debian packages through apt-get).
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+JOBS       ?= 2
+CMAKE_FLAGS ?=
+
+DEB_PACKAGES = cmake ninja-build g++ ccache pkg-config \
+               qt6-base-dev qt6-base-dev-tools libgl-dev \
+               libgtest-dev libgmock-dev libbenchmark-dev \
+               fonts-wqy-microhei xvfb
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build run test test-engine test-gui bench clean
+
+deps:
+	@missing=""; for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: deps build
+	$(BUILD)/run/lottodesk
+
+# The engine and command-line suites run under address and undefined-behaviour sanitizers in a
+# build without Qt; the window suites run offscreen in the regular build.
+test: deps test-engine test-gui
+
+test-engine:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 ctest -L engine -j $(JOBS) --output-on-failure
+
+test-gui: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L gui -j $(JOBS) --output-on-failure
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	for b in $(BENCH_BUILD)/bench/bench_*; do $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

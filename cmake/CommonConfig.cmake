@@ -1,0 +1,16 @@
+# One INTERFACE target carries the language level, warnings and sanitizer flags; every target links it.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+add_library(lottodesk_common INTERFACE)
+target_compile_options(lottodesk_common INTERFACE -Wall -Wextra)
+target_compile_definitions(lottodesk_common INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+
+if(LOTTODESK_SANITIZE)
+  target_compile_options(lottodesk_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(lottodesk_common INTERFACE -fsanitize=address,undefined)
+endif()

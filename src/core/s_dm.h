@@ -1,0 +1,117 @@
+#pragma once
+// t_s_dm: the draw history held in memory like a one-table database. Records are numbered from 1;
+// a cursor (`recno`) with begin/end flags walks them; `Post` sorts by period and rewrites the file.
+//
+// History file ("database/basedata<type>.rec"): 204-byte records, no header, ascending period
+// after every save. A record is 51 little-endian int32 slots:
+//   slot 0            period, seven digits (year + draw number of the year)
+//   slots 1..zhgs     main numbers
+//   next fhgs slots   secondary numbers
+//   slot 10           in memory, also the auxiliary value of the indicator analysis
+//   other slots       no meaning for the draw
+//
+// Not thread-safe for writes; concurrent read-only use of one store (record(), FieldValueAt())
+// is safe.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fileio.h"
+
+namespace lottodesk {
+
+constexpr int kSlots = 51;
+constexpr size_t kDrawRecordSize = kSlots * sizeof(int32_t);  // 204
+constexpr int32_t kPredictionPeriod = 9999999;  // "预测区": the next, undrawn period
+constexpr int32_t kCandidatePeriod = 9999998;   // the generator's temporary candidate row
+constexpr int32_t kDefaultPeriod = 2008001;
+
+using DrawRecord = std::array<int32_t, kSlots>;
+
+// The record a missing history file is created with: 2008001, slots 1..10 = 1..10, rest 0.
+DrawRecord defaultDrawRecord();
+
+// The message shown when a field is written in browse state.
+inline constexpr const char* kNotEditingMessage = "现在不是修改状态，不能修改字段值";
+
+class t_s_dm {
+public:
+    // 0 edit: field writes go into the current record; 1 key: they set the search key; 2 browse: refused.
+    enum class State : uint8_t { Edit = 0, Key = 1, Browse = 2 };
+
+    void SetFileName(std::string path) { m_filename = std::move(path); }
+    const std::string& FileName() const { return m_filename; }
+
+    // Loads the whole file, creating it with the default record when missing. False (store
+    // unchanged, lastError() set) when the file cannot be created or read.
+    bool Open();
+
+    int RecordCount() const { return m_count; }
+    bool IsEmpty() const { return m_count == 0; }
+    int RecNo() const { return m_recno; }
+    void SetRecNo(int n);
+    void SetRecordCount(int n);
+
+    int32_t FieldValue(int slot) const { return FieldValueAt(m_recno, slot); }
+    // Edit state writes the current record, key state sets the search key; browse state refuses
+    // with kNotEditingMessage and returns false.
+    bool SetFieldValue(int slot, int32_t value);
+
+    void SetKey() { m_state = State::Key; }
+    bool GotoKey();
+    void Edit() { m_state = State::Edit; }
+    void Append();
+    // Sorts by period (stable) and rewrites the file. On a failed write the previous file stays
+    // intact, the records in memory are kept and false is returned with lastError() set.
+    bool Post();
+    // Removes the current record; with `save`, then Post (returns Post's result).
+    bool Delete(bool save);
+    bool Clear(bool save);
+
+    void First();
+    void Last();
+    void Next();
+    void Prior();
+    int MoveBy(int n);
+    bool Bof() const { return m_bof; }
+    bool Eof() const { return m_eof; }
+
+    State state() const { return m_state; }
+    int capacity() const { return m_capacity; }
+    const std::string& lastError() const { return m_lastError; }
+
+    // Direct, cursor-free access for the engine's hot paths. n in 0..count (0 is an all-zero row).
+    const int32_t* record(int n) const { return m_slots.data() + static_cast<size_t>(n) * kSlots; }
+    int32_t FieldValueAt(int n, int slot) const;
+    void setRecord(int n, const DrawRecord& values);
+
+    // Receives the messages the store shows the user (writes in browse state).
+    void setMessageHandler(std::function<void(const std::string&)> handler) { m_onMessage = std::move(handler); }
+    // Replaces the byte writer of Post (tests simulate a full disk with it).
+    void setWriterForTesting(ChunkWriter writer) { m_writer = std::move(writer); }
+
+private:
+    int32_t* mutableRecord(int n) { return m_slots.data() + static_cast<size_t>(n) * kSlots; }
+    void resizeStorage(int capacity);
+    void sortByPeriod();
+    void say(const std::string& text);
+
+    std::vector<int32_t> m_slots = std::vector<int32_t>(kSlots, 0);  // record 0 + capacity records
+    State m_state = State::Browse;
+    bool m_eof = true;
+    bool m_bof = true;
+    std::string m_filename;
+    int m_count = 0;
+    int m_recno = 0;
+    int m_capacity = 0;
+    int m_keyslot = 0;
+    int32_t m_keyvalue = 0;
+    std::string m_lastError;
+    std::function<void(const std::string&)> m_onMessage;
+    ChunkWriter m_writer = writeAllBytes;
+};
+
+}  // namespace lottodesk

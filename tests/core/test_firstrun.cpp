@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "core/firstrun.h"
+#include "core/workspace.h"
+#include "support/tempfolder.h"
+
+namespace lottodesk {
+namespace {
+
+TEST(FirstRun, SeedsRealGamesIntoAnEmptyFolder) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    Workspace ws(home.path());
+    MemorySettings settings;
+    initialiseWorkspace(ws, settings);
+    EXPECT_EQ(ws.current().cpmm, "双色球");
+    EXPECT_EQ(ws.current().zhname, "红号");
+    EXPECT_EQ(ws.game, (GameParams{6, 1, 33, 1, 1, 16, true}));
+    EXPECT_EQ(ws.sjk.RecordCount(), 3493);
+    EXPECT_EQ(ws.sjk.FieldValueAt(3493, 0), 2026096);
+    EXPECT_EQ(ws.types.cpstyles[1].cpmm, "超级大乐透");
+    EXPECT_EQ(ws.types.cpstyles[1].specname, "副号");
+    EXPECT_EQ(ws.types.cpstyles[2], defaultType(2));
+
+    ws.curcp = 1;
+    ASSERT_TRUE(switchLotteryType(ws, 0));
+    EXPECT_EQ(ws.game, (GameParams{5, 1, 35, 2, 1, 12, true}));
+    EXPECT_EQ(ws.sjk.RecordCount(), 2913);
+    EXPECT_EQ(ws.sjk.FieldValueAt(1, 6), 4);  // 2007001 22 24 29 31 35 04 11
+    EXPECT_EQ(ws.sjk.FieldValueAt(1, 7), 11);
+}
+
+TEST(FirstRun, NeverOverwritesExistingFiles) {
+    test::TempFolder home;
+    test::writeFile(home.file("database/basedata0.rec"), "");  // the user's own (empty) history
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    EXPECT_EQ(test::fileSize(home.file("database/basedata0.rec")), 0);
+    EXPECT_EQ(test::fileSize(home.file("database/basedata1.rec")), 2913 * 204);
+
+    const std::string types = test::readFile(home.file("database/cps.typ"));
+    test::writeFile(home.file("database/basedata1.rec"), "");
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    EXPECT_EQ(test::fileSize(home.file("database/basedata1.rec")), 0) << "a seeded folder is left alone";
+    EXPECT_EQ(test::readFile(home.file("database/cps.typ")), types);
+}
+
+TEST(FirstRun, MissingSamplesAreReported) {
+    test::TempFolder home;
+    Status status = seedProgramFolder(home.path(), home.file("nowhere"));
+    EXPECT_FALSE(status);
+    EXPECT_EQ(test::fileSize(home.file("database/cps.typ")), -1);
+}
+
+}  // namespace
+}  // namespace lottodesk
