@@ -4,17 +4,19 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
 JOBS       ?= 2
 CMAKE_FLAGS ?=
 
 DEB_PACKAGES = cmake ninja-build g++ ccache pkg-config \
                qt6-base-dev qt6-base-dev-tools libgl-dev \
                libgtest-dev libgmock-dev libbenchmark-dev \
-               fonts-wqy-microhei xvfb
+               fonts-wqy-microhei xvfb clang
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-engine test-gui bench clean
+.PHONY: deps build run test test-engine test-gui bench fuzz clean
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -52,5 +54,11 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	for b in $(BENCH_BUILD)/bench/bench_*; do $$b; done
 
+# Each parser of outside input under libFuzzer for FUZZ_SECONDS (needs clang).
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

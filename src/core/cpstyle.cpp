@@ -27,6 +27,11 @@ std::string getText(std::string_view record, size_t offset) {
 
 }  // namespace
 
+std::string fitTypeText(const std::string& utf8) {
+    const std::string encoded = utf8ToGbk(utf8);
+    return gbkToUtf8(truncateGbk(encoded, kTypeTextBytes));
+}
+
 tcpstyle defaultType(int index) {
     tcpstyle type;
     type.cpmm = "自定义彩种" + std::to_string(index);

@@ -55,6 +55,9 @@ struct TypeTable {
 tcpstyle defaultType(int index);
 TypeTable defaultTypeTable();
 
+// The text as the type file keeps it: at most 50 GBK bytes, cut at a character boundary.
+std::string fitTypeText(const std::string& utf8);
+
 // One 162-byte record. Texts longer than 50 GBK bytes are cut at a character boundary.
 std::string encodeTypeRecord(const tcpstyle& type, uint8_t startcp);
 // Reads a record of at least 162 bytes; a length byte above 50 is taken as 50.

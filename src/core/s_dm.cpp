@@ -5,6 +5,8 @@
 #include <cstring>
 #include <numeric>
 
+#include <sys/stat.h>
+
 namespace lottodesk {
 namespace {
 
@@ -38,20 +40,29 @@ void t_s_dm::resizeStorage(int capacity) {
 bool t_s_dm::Open() {
     if (!fileExists(m_filename)) {
         const DrawRecord record = defaultDrawRecord();
-        std::string bytes(kDrawRecordSize, '\0');
-        std::memcpy(bytes.data(), record.data(), kDrawRecordSize);
-        saveFileAtomically(m_filename, bytes);
+        saveFileAtomically(m_filename, std::string_view(reinterpret_cast<const char*>(record.data()), kDrawRecordSize));
     }
-    std::optional<std::string> bytes = readWholeFile(m_filename);
-    if (!bytes) {
+    // Read straight into new storage, so a failure leaves the store as it was.
+    std::FILE* file = std::fopen(m_filename.c_str(), "rb");
+    struct stat st;
+    if (!file || ::fstat(fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (file) std::fclose(file);
         m_lastError = "无法打开数据文件：" + m_filename;
         return false;
     }
     // A trailing partial record is not read.
-    const int records = static_cast<int>(bytes->size() / kDrawRecordSize);
-    m_slots.assign(kSlots, 0);
-    resizeStorage(records == 0 ? 0 : roundedCapacity(records));
-    std::memcpy(mutableRecord(1), bytes->data(), static_cast<size_t>(records) * kDrawRecordSize);
+    const int records = static_cast<int>(static_cast<size_t>(st.st_size) / kDrawRecordSize);
+    const int capacity = records == 0 ? 0 : roundedCapacity(records);
+    std::vector<int32_t> slots(static_cast<size_t>(capacity + 1) * kSlots, 0);
+    const size_t wanted = static_cast<size_t>(records) * kDrawRecordSize;
+    const size_t got = std::fread(slots.data() + kSlots, 1, wanted, file);
+    std::fclose(file);
+    if (got != wanted) {
+        m_lastError = "无法读取数据文件：" + m_filename;
+        return false;
+    }
+    m_slots.swap(slots);
+    m_capacity = capacity;
     m_count = records;
     m_recno = 0;
     m_bof = m_eof = true;

@@ -8,7 +8,9 @@ std::string zonePartitionText(const ZonePartitions& partitions) {
     std::string text;
     for (int k = 2; k <= 15; ++k) {
         if (k > 2) text += '\n';
-        text += "(" + numeral(k) + "区的分区设定)\n";
+        text += '(';
+        text += numeral(k);
+        text += "区的分区设定)\n";
         const auto& b = partitions.of(k);
         for (int j = 1; j <= k; ++j) {
             if (j >= 2) text += std::string(j <= 5 ? 10 : 9, ' ');

@@ -63,3 +63,20 @@ TEST(DrawText, TwoDigitNumbers) {
 
 }  // namespace
 }  // namespace lottodesk
+
+#include "core/integertext.h"
+
+namespace lottodesk {
+namespace {
+
+TEST(IntegerText, AcceptsOnlyWholeIntegers) {
+    EXPECT_EQ(parseInteger("33"), 33);
+    EXPECT_EQ(parseInteger(" -7 "), -7);
+    EXPECT_EQ(parseInteger("+5"), 5);
+    for (const char* bad : {"", " ", "3a", "a3", "1.5", "99999999999", "--1", "１２"})
+        EXPECT_FALSE(parseInteger(bad).has_value()) << bad;
+    EXPECT_EQ(notAnIntegerMessage("abc"), "“abc”不是有效的整数");
+}
+
+}  // namespace
+}  // namespace lottodesk
