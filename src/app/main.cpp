@@ -1,0 +1,31 @@
+// lottodesk: the desktop program.
+#include <QApplication>
+
+#include "core/programfolder.h"
+#include "core/workspace.h"
+#include "f_main.h"
+#include "f_runpic.h"
+#include "prompts.h"
+#include "qtsettingsstore.h"
+#include "shell.h"
+
+int main(int argc, char** argv) {
+    using namespace lottodesk;
+    QApplication app(argc, argv);
+    auto* splash = new Tf_runpic;
+    splash->showNow();
+    QApplication::setApplicationName(QStringLiteral("lottodesk"));
+
+    Workspace ws(defaultProgramFolder());
+    QtSettingsStore settings;
+    MessageBoxPrompts prompts;
+    DesktopShell shell;
+    Tf_main mainWindow(ws, {prompts, shell, settings});
+    delete splash;
+    if (!mainWindow.started()) {
+        prompts.inform(nullptr, mainWindow.startupError());
+        return 1;
+    }
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,110 @@
+#pragma once
+// Tf_main: the main window. Its creation builds the workspace (the main initialisation), its first
+// showing prepares the history, and its menu opens every view as a page of `pagecontrol1`.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+
+#include "cellpictures.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTabWidget;
+
+namespace lottodesk {
+
+struct Workspace;
+class Prompts;
+class SettingsStore;
+class Shell;
+class Tf_cpstyle;
+class Tf_set;
+class Tf_showpic;
+class Tf_zj1;
+class HomePanel;
+
+// What the main window talks to outside the engine; tests substitute their own.
+struct Services {
+    Prompts& prompts;
+    Shell& shell;
+    SettingsStore& settings;
+};
+
+class Tf_main : public QMainWindow {
+    Q_OBJECT
+public:
+    // The pages in page-control order.
+    enum class Page { tjq, zh, fxd, moredb, zbpx, zbpxz, tdsh, set };
+
+    Tf_main(Workspace& ws, Services services, QWidget* parent = nullptr);
+    ~Tf_main() override;
+
+    // False when start-up had to stop (a cell picture is missing); startupError() says why.
+    bool started() const { return m_startupError.isEmpty(); }
+    const QString& startupError() const { return m_startupError; }
+    // True once the first showing has finished its work.
+    bool startupDone() const { return m_startupDone; }
+
+    QAction* command(const char* name) const;
+    QTabWidget* pageControl() const { return m_pagecontrol1; }
+    QWidget* page(Page page) const;
+    int openTabCount() const { return m_openTabs; }
+    QStringList visibleTabCaptions() const;
+    QString statusText() const;
+    QMenu* tabPopup() const { return m_pm1; }
+
+    Tf_cpstyle* cpstyleDialog() const { return m_cpstyle; }
+    Tf_set* settingsWindow() const { return m_set; }
+    Tf_zj1* componentDialog() const { return m_zj1; }
+    CellPictures& pictures() { return m_pictures; }
+
+    void openPage(Page page);
+    void closeCurrentPage();  // the tab popup's "关闭当前页"
+    void closeAllPages();
+    // "彩种选择": the type dialog, then the switch to the type chosen in it.
+    void chooseLotteryType();
+    // The switch after the dialog closed, from the type that was current before it.
+    void applyTypeSwitch(int previous);
+    void showHelp();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void buildMenu();
+    void prepareAfterFirstShow();
+    void updateHistoryStatus();
+    void onActivePageChanged();
+    void showHome();
+    bool confirmExit();
+
+    Workspace& m_ws;
+    Services m_services;
+    QString m_startupError;
+    QStringList m_startupMessages;
+    bool m_firstShow = true;
+    bool m_startupDone = false;
+    int m_openTabs = 0;
+    int m_screenWidth = 0;
+    int m_screenHeight = 0;
+
+    CellPictures m_pictures;
+    QStackedWidget* m_central = nullptr;
+    HomePanel* m_home = nullptr;
+    QTabWidget* m_pagecontrol1 = nullptr;
+    std::array<QWidget*, 8> m_pages{};
+    QMenu* m_pm1 = nullptr;
+    QLabel* m_pagePanel = nullptr;
+    QLabel* m_historyPanel = nullptr;
+    Tf_showpic* m_busy = nullptr;
+    Tf_set* m_set = nullptr;
+    Tf_cpstyle* m_cpstyle = nullptr;
+    Tf_zj1* m_zj1 = nullptr;
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,33 @@
+#pragma once
+// Tf_set ("设置"): explanatory pages about the current game, regenerated whenever shown.
+
+#include <QWidget>
+
+namespace Ui {
+class Tf_set;
+}
+
+namespace lottodesk {
+
+struct Workspace;
+
+class Tf_set : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tf_set(const Workspace& ws, QWidget* parent = nullptr);
+    ~Tf_set() override;
+
+    // The text of the page "分区说明" as shown.
+    QString zonePartitionText() const;
+    // Regenerates the text of the page being shown.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const Workspace& m_ws;
+    Ui::Tf_set* m_ui;
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,26 @@
+#pragma once
+// Message boxes behind an interface: windows ask and inform through it, tests answer in place of
+// the user and read what was shown.
+
+#include <QString>
+
+class QWidget;
+
+namespace lottodesk {
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A modal information box with the message text.
+    virtual void inform(QWidget* parent, const QString& text) = 0;
+    // A modal Yes/No question with a short caption; true for Yes.
+    virtual bool ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) = 0;
+};
+
+class MessageBoxPrompts : public Prompts {
+public:
+    void inform(QWidget* parent, const QString& text) override;
+    bool ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) override;
+};
+
+}  // namespace lottodesk
