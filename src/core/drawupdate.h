@@ -1,0 +1,71 @@
+#pragma once
+// Maintaining the draw history: typed entry, modify, delete, clear, import, export and the
+// download hand-over. Every change ends with the store's save; a change that cannot be completed
+// (bad input, a failed save) leaves the history in memory and on disk exactly as it was.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cpstyle.h"
+#include "s_dm.h"
+#include "status.h"
+
+namespace lottodesk {
+
+inline constexpr const char* kPeriodLengthMessage = "期数必须是七位比如2009001";
+inline constexpr const char* kPeriodExistsMessage = "数据库中已经存在此期的记录";
+inline constexpr const char* kDownloadFailedMessage = "由于网络问题暂时无法下载数据，请稍后再试！";
+inline constexpr const char* kContinuityQuestion =
+    "软件中原有数据与新下载的数据可能不连贯，是否清除原有的数据（只保留新下载的数据）？";
+
+struct DrawParse {
+    DrawRecord record{};
+    std::string error;  // empty when the texts made a draw
+    bool ok() const { return error.empty(); }
+};
+
+// A draw as typed in the entry boxes: the period (exactly seven characters after trimming), the
+// main numbers as groups joined by "-", the secondary numbers likewise (one group when the game
+// has one secondary number). `specname` names the secondary numbers in the message for a missing
+// secondary text.
+DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::string_view period,
+                         std::string_view mainNumbers, std::string_view secondaryNumbers);
+
+// The number groups of an entry box: two-digit texts joined by "-" ("01-02-03").
+std::string joinNumberGroups(const int32_t* numbers, int count);
+
+// Adds the draw unless its period is already in the history (kPeriodExistsMessage).
+Status addDraw(t_s_dm& store, const DrawRecord& record);
+// Replaces period and number slots (1..slots) of record n; the period is not checked against others.
+Status modifyDraw(t_s_dm& store, int n, const DrawRecord& record, int slots);
+Status deleteDraw(t_s_dm& store, int n);
+Status clearHistory(t_s_dm& store);
+
+struct ImportOutcome {
+    Status status;
+    int imported = 0;  // draws added
+};
+
+// Imports a draw text file (one draw per line: the period and the numbers). With secondary
+// numbers each line holds zhgs + fhgs numbers; without, zhgs, and each draw gets 1 as its first
+// secondary number. Overwrite replaces the history; append skips periods already present.
+ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_view text, bool withSecondary,
+                             bool overwrite);
+
+// One line per record in history order: the period and the numbers, two-digit, separated by one
+// blank, lines ended by CR LF.
+std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool withSecondary);
+
+// The name a chosen export file is written to: ".txt" appended unless the name contains it.
+std::string exportFileName(const std::string& chosen);
+
+// Applies a download hand-over (the lines of "dttmp.dtp": period, numbers, an ignored line, per
+// draw). `lowerBound` is the period the download started from, or -1 for everything. When the
+// first downloaded period is not in the history, `discardOld` is asked whether to keep only the
+// downloaded draws.
+Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                     const std::function<bool()>& discardOld);
+
+}  // namespace lottodesk
