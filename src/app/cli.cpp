@@ -6,6 +6,8 @@
 #include <ostream>
 
 #include "core/drawtext.h"
+#include "core/drawupdate.h"
+#include "core/fileio.h"
 #include "core/programfolder.h"
 #include "core/workspace.h"
 
@@ -73,6 +75,64 @@ int listDraws(Context& c) {
     return kDone;
 }
 
+// Reads "--with-secondary"/"--without-secondary" and the optional mode flags after FILE.
+struct TransferOptions {
+    std::string file;
+    bool withSecondary = false;
+    bool overwrite = false;
+};
+
+std::optional<TransferOptions> transferOptions(Context& c, bool allowMode) {
+    TransferOptions options;
+    std::optional<bool> secondary;
+    for (const std::string& arg : c.args) {
+        if (arg == "--with-secondary" || arg == "--without-secondary") {
+            if (secondary) return std::nullopt;
+            secondary = arg == "--with-secondary";
+        } else if (allowMode && (arg == "--append" || arg == "--overwrite")) {
+            options.overwrite = arg == "--overwrite";
+        } else if (arg.rfind("--", 0) != 0 && options.file.empty()) {
+            options.file = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!secondary || options.file.empty()) return std::nullopt;
+    options.withSecondary = *secondary;
+    return options;
+}
+
+int importDraws(Context& c) {
+    std::optional<TransferOptions> options = transferOptions(c, true);
+    if (!options) return usage(c.err, "用法: import FILE --with-secondary|--without-secondary [--append|--overwrite]");
+    if (!c.historyOpened) return kStopped;
+    std::optional<std::string> text = readWholeFile(options->file);
+    if (!text) {
+        c.err << "无法读取文件：" << options->file << '\n';
+        return kStopped;
+    }
+    ImportOutcome outcome = importDrawText(c.ws.sjk, c.ws.game, *text, options->withSecondary, options->overwrite);
+    if (!outcome.status) {
+        c.err << outcome.status.message << '\n';
+        return kStopped;
+    }
+    c.out << c.ws.sjk.RecordCount() << '\n';
+    return kDone;
+}
+
+int exportDraws(Context& c) {
+    std::optional<TransferOptions> options = transferOptions(c, false);
+    if (!options) return usage(c.err, "用法: export FILE --with-secondary|--without-secondary");
+    if (!c.historyOpened) return kStopped;
+    const Status saved = saveFileAtomically(exportFileName(options->file),
+                                            exportDrawText(c.ws.sjk, c.ws.game, options->withSecondary));
+    if (!saved) {
+        c.err << saved.message << '\n';
+        return kStopped;
+    }
+    return kDone;
+}
+
 int help(Context& c);
 
 const std::vector<Command>& commands() {
@@ -81,6 +141,12 @@ const std::vector<Command>& commands() {
         {"types", "types                彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 副号名",
          listTypes},
         {"draws", "draws                当前彩种的开奖数据：期数 主号 副号", listDraws},
+        {"import", "import FILE --with-secondary|--without-secondary [--append|--overwrite]\n"
+                   "                       导入开奖数据文件（默认追加），输出导入后的记录数",
+         importDraws},
+        {"export", "export FILE --with-secondary|--without-secondary\n"
+                   "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
+         exportDraws},
     };
     return list;
 }

@@ -102,3 +102,43 @@ TEST(Cli, UnopenableHistoryStopsWithTheMessage) {
 
 }  // namespace
 }  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+TEST(CliTransfer, ImportExportRoundTrip) {
+    test::TempFolder home;
+    const std::string sample = test::samplePath("ssq.txt");
+    CliRun imported = cli({"--home", home.path(), "import", sample, "--with-secondary", "--overwrite"});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "3493\n");
+
+    CliRun exported = cli({"--home", home.path(), "export", home.file("out.txt"), "--with-secondary"});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    EXPECT_EQ(test::readFile(home.file("out.txt")), test::readFile(sample));
+
+    CliRun again = cli({"--home", home.path(), "import", sample, "--with-secondary"});
+    EXPECT_EQ(again.out, "3493\n");
+    EXPECT_EQ(test::readFile(home.file("database/basedata0.rec")).size(), 3493u * 204);
+
+    CliRun mainOnly = cli({"--home", home.path(), "export", home.file("main"), "--without-secondary"});
+    ASSERT_EQ(mainOnly.code, 0);
+    EXPECT_EQ(test::readFile(home.file("main.txt")).substr(0, 27), "2003001 10 11 12 13 26 28\r\n");
+}
+
+TEST(CliTransfer, BadImportsStopWithTheMessage) {
+    test::TempFolder home;
+    test::writeFile(home.file("bad.txt"), "2026001 01 02 03 04 05 06 07\r\n2026002 01 02 03\r\n");
+    CliRun run = cli({"--home", home.path(), "import", home.file("bad.txt"), "--with-secondary"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("第2行"), std::string::npos);
+    EXPECT_EQ(cli({"--home", home.path(), "draws"}).out, "2008001\t01 02 03 04 05 06\t07\n");
+
+    EXPECT_EQ(cli({"--home", home.path(), "import", home.file("missing.txt"), "--with-secondary"}).code, 2);
+    EXPECT_EQ(cli({"--home", home.path(), "import", home.file("bad.txt")}).code, 1);
+    EXPECT_EQ(cli({"--home", home.path(), "import", "--with-secondary"}).code, 1);
+    EXPECT_EQ(cli({"--home", home.path(), "export", "x", "--with-secondary", "--overwrite"}).code, 1);
+}
+
+}  // namespace
+}  // namespace lottodesk
