@@ -4,6 +4,7 @@
 #include "core/programfolder.h"
 #include "core/workspace.h"
 #include "f_main.h"
+#include "filechooser.h"
 #include "f_runpic.h"
 #include "prompts.h"
 #include "qtsettingsstore.h"
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
     QtSettingsStore settings;
     MessageBoxPrompts prompts;
     DesktopShell shell;
-    Tf_main mainWindow(ws, {prompts, shell, settings});
+    DialogFileChooser files;
+    Tf_main mainWindow(ws, {prompts, shell, settings, files});
     delete splash;
     if (!mainWindow.started()) {
         prompts.inform(nullptr, mainWindow.startupError());

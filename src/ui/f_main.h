@@ -17,6 +17,7 @@ class QTabWidget;
 namespace lottodesk {
 
 struct Workspace;
+class FileChooser;
 class Prompts;
 class SettingsStore;
 class Shell;
@@ -31,6 +32,7 @@ struct Services {
     Prompts& prompts;
     Shell& shell;
     SettingsStore& settings;
+    FileChooser& files;
 };
 
 class Tf_main : public QMainWindow {

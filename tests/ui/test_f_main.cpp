@@ -24,13 +24,15 @@ namespace {
 
 // A started main window on a program folder, shown and through its first-show work.
 struct Started {
-    explicit Started(ProgramFolder& folder) : ws(folder.path()), window(ws, {prompts, shell, folder.settings}) {
+    explicit Started(ProgramFolder& folder)
+        : ws(folder.path()), window(ws, {prompts, shell, folder.settings, files}) {
         window.show();
         QTRY_VERIFY(window.startupDone());
     }
     Workspace ws;
     FakePrompts prompts;
     FakeShell shell;
+    test::FakeFileChooser files;
     Tf_main window;
 };
 
@@ -111,7 +113,8 @@ void TestMainWindow::missingPictureStopsStartup() {
     Workspace ws(folder.path());
     FakePrompts prompts;
     FakeShell shell;
-    Tf_main window(ws, {prompts, shell, folder.settings});
+    test::FakeFileChooser files;
+    Tf_main window(ws, {prompts, shell, folder.settings, files});
     QVERIFY(!window.started());
     QVERIFY2(window.startupError().contains(QStringLiteral("pic3.bmp")), qPrintable(window.startupError()));
     QCOMPARE(test::fileSize(folder.file("database/cps.typ")), -1);

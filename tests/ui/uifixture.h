@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/firstrun.h"
+#include "filechooser.h"
 #include "prompts.h"
 #include "qtsettingsstore.h"
 #include "shell.h"
@@ -40,6 +41,31 @@ public:
     void openDocument(const QString& pathOrUrl) override { opened << QStringLiteral("document:") + pathOrUrl; }
 
     QStringList opened;
+};
+
+// Answers file dialogs with the next queued name (empty: cancelled) and records their titles.
+class FakeFileChooser : public FileChooser {
+public:
+    QString openFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        return next(title, filter);
+    }
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        return next(title, filter);
+    }
+
+    std::deque<QString> names;
+    QStringList titles;
+    QStringList filters;
+
+private:
+    QString next(const QString& title, const QString& filter) {
+        titles << title;
+        filters << filter;
+        if (names.empty()) return {};
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
 };
 
 // A program folder with the cell pictures; with `seed`, the real 双色球 and 大乐透 histories.
