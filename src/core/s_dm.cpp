@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <atomic>
 #include <numeric>
 
 #include <sys/stat.h>
@@ -25,6 +26,13 @@ DrawRecord defaultDrawRecord() {
     record[0] = kDefaultPeriod;
     for (int slot = 1; slot <= 10; ++slot) record[slot] = slot;
     return record;
+}
+
+void t_s_dm::touched() {
+    // One counter for all stores, so a version is never reused, not even by a store restored
+    // from a copy and changed again.
+    static std::atomic<uint64_t> counter{0};
+    m_version = ++counter;
 }
 
 void t_s_dm::say(const std::string& text) {
@@ -62,6 +70,7 @@ bool t_s_dm::Open() {
         return false;
     }
     m_slots.swap(slots);
+    touched();
     m_capacity = capacity;
     m_count = records;
     m_recno = 0;
@@ -98,6 +107,7 @@ void t_s_dm::SetRecordCount(int n) {
         }
     }
     m_count = n;
+    touched();
 }
 
 int32_t t_s_dm::FieldValueAt(int n, int slot) const {
@@ -109,6 +119,7 @@ int32_t t_s_dm::FieldValueAt(int n, int slot) const {
 void t_s_dm::setRecord(int n, const DrawRecord& values) {
     assert(n >= 1 && n <= m_count);
     std::memcpy(mutableRecord(n), values.data(), kDrawRecordSize);
+    touched();
 }
 
 bool t_s_dm::SetFieldValue(int slot, int32_t value) {
@@ -117,6 +128,7 @@ bool t_s_dm::SetFieldValue(int slot, int32_t value) {
     case State::Edit:
         if (m_recno < 1) return false;
         mutableRecord(m_recno)[slot] = value;
+        touched();
         return true;
     case State::Key:
         m_keyslot = slot;
@@ -169,6 +181,7 @@ void t_s_dm::sortByPeriod() {
             for (int i = 0; i < m_count; ++i)
                 std::memcpy(&sorted[static_cast<size_t>(i + 1) * kSlots], record(order[i]), kDrawRecordSize);
             m_slots.swap(sorted);
+            touched();
             return;
         }
         bool swapped = false;
@@ -180,6 +193,7 @@ void t_s_dm::sortByPeriod() {
                 swapped = true;
             }
         }
+        if (swapped) touched();
         if (!swapped) break;
     }
 }
@@ -208,11 +222,13 @@ bool t_s_dm::Delete(bool save) {
         --m_count;
     }
     std::fill_n(mutableRecord(m_count + 1), kSlots, 0);
+    touched();
     return save ? Post() : true;
 }
 
 bool t_s_dm::Clear(bool save) {
     m_slots.assign(kSlots, 0);
+    touched();
     m_count = 0;
     m_recno = 0;
     m_capacity = 0;

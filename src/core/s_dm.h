@@ -80,6 +80,9 @@ public:
     bool Eof() const { return m_eof; }
 
     State state() const { return m_state; }
+    // Changes with every change of the records (values, count, order); equal versions mean equal
+    // records, so results computed from the store can be kept per version.
+    uint64_t version() const { return m_version; }
     int capacity() const { return m_capacity; }
     const std::string& lastError() const { return m_lastError; }
 
@@ -98,6 +101,7 @@ private:
     void resizeStorage(int capacity);
     void sortByPeriod();
     void say(const std::string& text);
+    void touched();
 
     std::vector<int32_t> m_slots = std::vector<int32_t>(kSlots, 0);  // record 0 + capacity records
     State m_state = State::Browse;
@@ -112,6 +116,7 @@ private:
     std::string m_lastError;
     std::function<void(const std::string&)> m_onMessage;
     ChunkWriter m_writer = writeAllBytes;
+    uint64_t m_version = 0;
 };
 
 }  // namespace lottodesk

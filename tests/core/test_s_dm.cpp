@@ -326,3 +326,41 @@ TEST_F(DrawStore, PredictionRecordPattern) {
 
 }  // namespace
 }  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+TEST(DrawStoreVersion, ChangesWithEveryChangeOfTheRecords) {
+    test::TempFolder home;
+    t_s_dm store;
+    store.SetFileName(home.file("h.rec"));
+    ASSERT_TRUE(store.Open());
+    std::vector<uint64_t> seen = {store.version()};
+    auto changed = [&] {
+        const bool fresh = std::find(seen.begin(), seen.end(), store.version()) == seen.end();
+        seen.push_back(store.version());
+        return fresh;
+    };
+    store.Append();
+    EXPECT_TRUE(changed());
+    store.SetFieldValue(0, 2000001);
+    EXPECT_TRUE(changed());
+    store.Post();  // sorts the new record in front
+    EXPECT_TRUE(changed());
+    store.SetRecNo(1);
+    store.First();
+    store.SetKey();
+    store.SetFieldValue(0, 2008001);
+    store.GotoKey();
+    EXPECT_FALSE(changed()) << "moving and searching change nothing";
+    t_s_dm copy = store;
+    store.Delete(false);
+    EXPECT_TRUE(changed());
+    store = copy;  // restored: same records, same version as before the delete
+    EXPECT_EQ(store.version(), seen[seen.size() - 2]);
+    store.Clear(false);
+    EXPECT_TRUE(changed());
+}
+
+}  // namespace
+}  // namespace lottodesk

@@ -1,0 +1,118 @@
+#include "selfzb.h"
+
+#include "core/fileio.h"
+#include "core/gbk.h"
+#include "precheck.h"
+
+namespace lottodesk {
+
+std::string selfzbPath(const std::string& programFolder) { return programFolder + kSelfzbFile; }
+
+std::vector<std::string> loadSelfzbLines(const std::string& programFolder) {
+    std::vector<std::string> lines;
+    const std::optional<std::string> bytes = readWholeFile(selfzbPath(programFolder));
+    if (!bytes) return lines;
+    const std::string text = gbkToUtf8(*bytes);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!trimFormulaText(line).empty()) lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+Status saveSelfzbLines(const std::string& programFolder, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    makeFolders(programFolder + "save");
+    return saveFileAtomically(selfzbPath(programFolder), utf8ToGbk(text));
+}
+
+std::string selfzbLine(std::string_view formula, std::string_view name) {
+    std::string cleanName(trimFormulaText(name));
+    for (char& ch : cleanName)
+        if (ch == '\r' || ch == '\n') ch = ' ';
+    std::string line(formula);
+    if (!cleanName.empty()) line += "        " + cleanName;
+    return line;
+}
+
+std::pair<std::string, std::string> splitSelfzbLine(std::string_view line) {
+    const size_t blank = line.find(' ');
+    if (blank == std::string_view::npos) return {std::string(line), {}};
+    return {std::string(line.substr(0, blank)), std::string(trimFormulaText(line.substr(blank + 1)))};
+}
+
+namespace {
+
+// Writes the changed list; on failure puts `previous` back.
+Status commit(const std::string& programFolder, std::vector<std::string>& lines,
+              std::vector<std::string>&& previous) {
+    Status saved = saveSelfzbLines(programFolder, lines);
+    if (!saved) lines = std::move(previous);
+    return saved;
+}
+
+bool names(const std::vector<std::string>& lines, int index) {
+    return index >= 0 && index < static_cast<int>(lines.size());
+}
+
+}  // namespace
+
+Status addSelfzb(const std::string& programFolder, std::vector<std::string>& lines, std::string_view formula,
+                 std::string_view name) {
+    const std::string_view trimmed = trimFormulaText(formula);
+    if (std::string refused = precheckFormula(trimmed); !refused.empty()) return Status::failure(refused);
+    std::vector<std::string> previous = lines;
+    lines.push_back(selfzbLine(trimmed, name));
+    return commit(programFolder, lines, std::move(previous));
+}
+
+Status modifySelfzb(const std::string& programFolder, std::vector<std::string>& lines, int index,
+                    std::string_view formula, std::string_view name) {
+    if (!names(lines, index)) return Status::failure(kSelectToModifyMessage);
+    const std::string_view trimmed = trimFormulaText(formula);
+    if (std::string refused = precheckFormula(trimmed); !refused.empty()) return Status::failure(refused);
+    std::vector<std::string> previous = lines;
+    lines[static_cast<size_t>(index)] = selfzbLine(trimmed, name);
+    return commit(programFolder, lines, std::move(previous));
+}
+
+Status deleteSelfzb(const std::string& programFolder, std::vector<std::string>& lines, int index) {
+    if (!names(lines, index)) return Status::failure(kSelectToDeleteMessage);
+    std::vector<std::string> previous = lines;
+    lines.erase(lines.begin() + index);
+    return commit(programFolder, lines, std::move(previous));
+}
+
+std::string selfzbConditionLine(const tselfzbnode& node) {
+    std::string line = node.formula;
+    if (node.tolerant) line += "  容错";
+    line += "  取值: ";
+    for (int32_t v : node.values) {
+        line += std::to_string(v);
+        line += "  ";
+    }
+    return line;
+}
+
+template <int Capacity>
+bool SelfzbConditionList<Capacity>::add(std::string_view formula, bool tolerant, std::vector<int32_t> values) {
+    const std::string_view trimmed = trimFormulaText(formula);
+    if (trimmed.empty() || count() >= Capacity) return false;
+    if (values.size() > static_cast<size_t>(kMaxAllowedValues)) return false;
+    m_items.push_back({std::string(trimmed), static_cast<uint8_t>(tolerant ? 1 : 0), std::move(values)});
+    return true;
+}
+
+template class SelfzbConditionList<400>;
+template class SelfzbConditionList<50>;
+
+}  // namespace lottodesk
