@@ -8,8 +8,14 @@
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
 #include "core/fileio.h"
+#include "core/integertext.h"
 #include "core/programfolder.h"
 #include "core/workspace.h"
+#include "formula/selfzb.h"
+#include "formula/tgs.h"
+#include "indicators/catalogue.h"
+#include "indicators/context.h"
+#include "indicators/registry.h"
 
 namespace lottodesk {
 namespace {
@@ -133,6 +139,149 @@ int exportDraws(Context& c) {
     return kDone;
 }
 
+int nameOf(Context& c) {
+    if (c.args.size() != 1) return usage(c.err, "用法: name ID");
+    tsetaccostr entry;
+    if (!Registry::instance().lookup_name(c.args[0], c.ws.game, c.ws.current().specname, entry)) {
+        c.err << "“" << c.args[0] << "”不是系统指标" << '\n';
+        return kStopped;
+    }
+    c.out << entry.id << '\t' << entry.name << '\t' << entry.min << '\t' << entry.max << '\n';
+    return kDone;
+}
+
+// What the evaluator says when a formula fails: the syntax error after "公式有误:", or the
+// message of an evaluation that had to stop.
+std::string evaluationFailure(const EvalResult& result) {
+    return result.fault == EvalResult::Fault::Stop ? result.message : "公式有误:" + result.message;
+}
+
+// A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game.
+std::optional<DrawRecord> parseCandidate(const std::string& text, const GameParams& game) {
+    DrawRecord record{};
+    record[0] = kCandidatePeriod;
+    std::vector<int> main, secondary;
+    bool inSecondary = false;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == ',')) ++pos;
+        if (pos == text.size()) break;
+        if (text[pos] == '+') {
+            if (inSecondary) return std::nullopt;
+            inSecondary = true;
+            ++pos;
+            continue;
+        }
+        size_t end = pos;
+        while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != '+') ++end;
+        std::optional<int> value = parseInteger(std::string_view(text).substr(pos, end - pos));
+        if (!value || *value < 0 || *value > 255) return std::nullopt;
+        (inSecondary ? secondary : main).push_back(*value);
+        pos = end;
+    }
+    if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs) return std::nullopt;
+    for (size_t i = 0; i < main.size(); ++i) record[i + 1] = main[i];
+    for (size_t i = 0; i < secondary.size(); ++i) record[game.zhgs + 1 + i] = secondary[i];
+    return record;
+}
+
+int evalFormula(Context& c) {
+    std::string formula, period, candidateText;
+    bool haveFormula = false, haveCandidate = false;
+    for (size_t i = 0; i < c.args.size(); ++i) {
+        const std::string& arg = c.args[i];
+        if ((arg == "--period" || arg == "--candidate") && i + 1 < c.args.size()) {
+            (arg == "--period" ? period : candidateText) = c.args[++i];
+            haveCandidate = haveCandidate || arg == "--candidate";
+        } else if (!haveFormula && arg.rfind("--", 0) != 0) {
+            formula = arg;
+            haveFormula = true;
+        } else {
+            return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]");
+        }
+    }
+    if (!haveFormula) return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]");
+    if (!c.historyOpened) return kStopped;
+    std::optional<DrawRecord> candidate;
+    if (haveCandidate) {
+        candidate = parseCandidate(candidateText, c.ws.game);
+        if (!candidate)
+            return usage(c.err, "--candidate 应为 " + std::to_string(c.ws.game.zhgs) + " 个主号，可用 + 接副号");
+    }
+    t_s_dm& sjk = c.ws.sjk;
+    int at = sjk.RecordCount();
+    if (!period.empty()) {
+        std::optional<int> wanted = parseInteger(period);
+        if (!wanted) return usage(c.err, "--period 必须是期数");
+        sjk.SetKey();
+        sjk.SetFieldValue(0, *wanted);
+        if (!sjk.GotoKey()) {
+            c.err << "数据库中没有第" << *wanted << "期的记录" << '\n';
+            return kStopped;
+        }
+        at = sjk.RecNo();
+    }
+    SeriesMemo memo;
+    IndicatorContext ctx = indicatorContext(c.ws, &memo, candidate ? candidate->data() : nullptr);
+    if (candidate) {
+        // The ticket follows the chosen period, as the newest draw.
+        ctx.history.realCount = at;
+        at += 1;
+    }
+    if (at < 1) {
+        c.err << "没有开奖数据" << '\n';
+        return kStopped;
+    }
+    const EvalResult result = tgs(formula).evaluate(ctx, at);
+    if (!result.ok) {
+        c.err << evaluationFailure(result) << '\n';
+        return kStopped;
+    }
+    c.out << result.value << '\n';
+    return kDone;
+}
+
+int seriesOf(Context& c) {
+    if (c.args.size() != 1) return usage(c.err, "用法: series FORMULA");
+    if (!c.historyOpened) return kStopped;
+    SeriesMemo memo;
+    const IndicatorContext ctx = indicatorContext(c.ws, &memo);
+    const tgs formula(c.args[0]);
+    std::string lines;
+    for (int n = 1; n <= c.ws.sjk.RecordCount(); ++n) {
+        const EvalResult result = formula.evaluate(ctx, n);
+        if (!result.ok) {
+            c.out << lines;
+            c.err << evaluationFailure(result) << '\n';
+            return kStopped;
+        }
+        lines += std::to_string(ctx.history.record(n)[0]);
+        lines += '\t';
+        lines += std::to_string(result.value);
+        lines += '\n';
+    }
+    c.out << lines;
+    return kDone;
+}
+
+int listCatalogue(Context& c) {
+    const bool dialog = c.args.size() == 1 && c.args[0] == "--dialog";
+    if (!c.args.empty() && !dialog) return usage(c.err, "用法: catalogue [--dialog]");
+    auto print = [&](const CatalogueSeries& series) {
+        for (const CatalogueEntry& entry : series.entries)
+            c.out << series.caption << '\t' << entry.code << '\t' << entry.name << '\n';
+    };
+    for (const CatalogueSeries& series : dialog ? formulaDialogCatalogue() : indicatorCatalogue()) print(series);
+    if (dialog) print(formulaOperatorPage());
+    CatalogueSeries saved{dialog ? "保存的自定义指标" : "已保存的自定义指标", {}};
+    for (const std::string& line : loadSelfzbLines(c.ws.folder)) {
+        auto [code, name] = splitSelfzbLine(line);
+        saved.entries.push_back({code, name});
+    }
+    print(saved);
+    return kDone;
+}
+
 int help(Context& c);
 
 const std::vector<Command>& commands() {
@@ -147,6 +296,12 @@ const std::vector<Command>& commands() {
         {"export", "export FILE --with-secondary|--without-secondary\n"
                    "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
          exportDraws},
+        {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf},
+        {"eval", "eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]\n"
+                 "                       公式在某期（默认最后一期）或候选号码上的值",
+         evalFormula},
+        {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
+        {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
     };
     return list;
 }

@@ -4,6 +4,7 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
+#include "core/gbk.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -138,6 +139,94 @@ TEST(CliTransfer, BadImportsStopWithTheMessage) {
     EXPECT_EQ(cli({"--home", home.path(), "import", home.file("bad.txt")}).code, 1);
     EXPECT_EQ(cli({"--home", home.path(), "import", "--with-secondary"}).code, 1);
     EXPECT_EQ(cli({"--home", home.path(), "export", "x", "--with-secondary", "--overwrite"}).code, 1);
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+class CliFormulas : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        home = new test::TempFolder;
+        seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR);
+    }
+    static void TearDownTestSuite() { delete home; }
+    static CliRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home->path()});
+        return cli(args);
+    }
+    static test::TempFolder* home;
+};
+test::TempFolder* CliFormulas::home = nullptr;
+
+TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"eval", "1+2*3"}, 0, "9\n", ""},
+        {{"eval", "z_hz"}, 0, "100\n", ""},  // 2026096: 01 04 16 22 26 31
+        {{"eval", "z_hz", "--period", "2003001"}, 0, "100\n", ""},
+        {{"eval", "[-1]z_num1", "--period", "2003002"}, 0, "10\n", ""},
+        {{"eval", "z_hz", "--candidate", "01 02 03 10 11 20"}, 0, "47\n", ""},
+        {{"eval", "f_num1", "--candidate", "01 02 03 10 11 20 + 16"}, 0, "16\n", ""},
+        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026096"}, 0, "3\n", ""},
+        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026095"}, 0, "1\n", ""},
+        {{"eval", "sum(z_hz)"}, 2, "", "公式有误:sum函数不存在\n"},
+        {{"eval", "-1"}, 2, "", "公式有误:\n"},
+        {{"eval", "z_hz/0"}, 2, "", "公式“z_hz/0”中除数为0，计算已停止\n"},
+        {{"eval", "z_hz", "--period", "1999001"}, 2, "", "数据库中没有第1999001期的记录\n"},
+        {{"eval", "z_hz", "--candidate", "01 02 03"}, 1, "", nullptr},
+        {{"eval", "z_hz", "--candidate", "01 02 03 04 05 06 + 1 2"}, 1, "", nullptr},
+        {{"eval"}, 1, "", nullptr},
+    };
+    for (const Case& c : cases) {
+        CliRun result = run(c.args);
+        EXPECT_EQ(result.code, c.code) << c.args[1];
+        EXPECT_EQ(result.out, c.out) << c.args.back();
+        if (c.err) {
+            EXPECT_EQ(result.err, c.err) << c.args.back();
+        }
+    }
+}
+
+TEST_F(CliFormulas, NameOfRegistryIdentifiers) {
+    EXPECT_EQ(run({"name", "z_xjhe"}).out, "z_xjhe\t小奇数和值\t0\t198\n");
+    EXPECT_EQ(run({"name", "f_num1"}).out, "f_num1\t蓝号\t1\t16\n");
+    EXPECT_EQ(run({"--type", "1", "name", "f_num1"}).out, "f_num1\t副号一\t1\t12\n");
+    CliRun unknown = run({"name", "z_hzz"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("z_hzz"), std::string::npos);
+}
+
+TEST_F(CliFormulas, SeriesHasOneLinePerDraw) {
+    CliRun series = run({"series", "z_hz"});
+    ASSERT_EQ(series.code, 0);
+    const auto rows = lines(series.out);
+    ASSERT_EQ(rows.size(), 3493u);
+    EXPECT_EQ(rows.front(), "2003001\t100");
+    EXPECT_EQ(rows.back(), "2026096\t100");
+    EXPECT_EQ(lines(run({"series", "getylz(f_num1)"}).out).front(), "2003001\t0");
+    CliRun broken = run({"series", "z_hz+"});
+    EXPECT_EQ(broken.code, 2);
+    EXPECT_EQ(broken.err, "公式有误:运算符号后只能接指标或数据或括号\n");
+}
+
+TEST_F(CliFormulas, CatalogueListsTheSeriesAndSavedIndicators) {
+    const auto rows = lines(run({"catalogue"}).out);
+    ASSERT_EQ(rows.size(), 663u);
+    EXPECT_EQ(rows.front(), "常规系列\tz_num1\t红号一");
+    EXPECT_EQ(rows.back(), "蓝号系列\tgetzf(getylz(f_num1)%10)\t蓝号遗漏值的尾数的振幅");
+    test::writeFile(home->file("save/selfzb.txt"), utf8ToGbk("[-1]z_hw%10        上期和尾\r\n"));
+    const auto withSaved = lines(run({"catalogue"}).out);
+    EXPECT_EQ(withSaved.back(), "已保存的自定义指标\t[-1]z_hw%10\t上期和尾");
+    EXPECT_EQ(lines(run({"catalogue", "--dialog"}).out).front(), "常规\tz_num1\t红号一");
+    std::remove(home->file("save/selfzb.txt").c_str());
 }
 
 }  // namespace
