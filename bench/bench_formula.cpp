@@ -1,0 +1,94 @@
+// Formulas and indicators over the real 双色球 history: whole series as a chart or the CLI's
+// `series` computes them, and single evaluations of a compiled formula.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/drawtext.h"
+#include "formula/tgs.h"
+#include "indicators/registry.h"
+#include "indicators/seriesmemo.h"
+
+namespace {
+
+using namespace lottodesk;
+
+struct History {
+    History() {
+        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
+            store.Append();
+            store.setRecord(store.RecNo(), record);
+        }
+        partitions.rebuild(game.zh_to);
+    }
+    // A context with a fresh memo, as one chart or command gets.
+    IndicatorContext context(SeriesMemo& memo) {
+        memo.prepare(store.version(), game, settings);
+        return {DrawHistory::of(store), game, &partitions, settings, &memo};
+    }
+    t_s_dm store;
+    GameParams game{6, 1, 33, 1, 1, 16, true};
+    ZonePartitions partitions;
+    ColdHotSettings settings;
+};
+
+History& history() {
+    static History h;
+    return h;
+}
+
+void BM_SeriesOfEveryRegistryIdentifier(benchmark::State& state) {
+    History& h = history();
+    int64_t checksum = 0;
+    for (auto _ : state) {
+        for (const RegistryItem& item : Registry::instance().items()) {
+            SeriesMemo memo;  // one `series` command per identifier
+            const IndicatorContext ctx = h.context(memo);
+            const tgs formula(item.id);
+            for (int n = 1; n <= h.store.RecordCount(); ++n) checksum += formula.evaluate(ctx, n).value;
+        }
+    }
+    state.counters["checksum"] = static_cast<double>(checksum / state.iterations());
+}
+BENCHMARK(BM_SeriesOfEveryRegistryIdentifier)->Unit(benchmark::kMillisecond);
+
+void BM_Series(benchmark::State& state, const char* text) {
+    History& h = history();
+    int64_t checksum = 0;
+    for (auto _ : state) {
+        SeriesMemo memo;
+        const IndicatorContext ctx = h.context(memo);
+        const tgs formula(text);
+        for (int n = 1; n <= h.store.RecordCount(); ++n) checksum += formula.evaluate(ctx, n).value;
+    }
+    state.counters["checksum"] = static_cast<double>(checksum / state.iterations());
+}
+BENCHMARK_CAPTURE(BM_Series, omission_of_omission_tail, "getylz(getylz(f_num1)%10)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Series, amplitude_omission_of_sum, "getzfylz(z_hz)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Series, omission_amplitude, "getylzzf(z_num1)")->Unit(benchmark::kMillisecond);
+
+void BM_OneEvaluation(benchmark::State& state) {
+    History& h = history();
+    SeriesMemo memo;
+    const IndicatorContext ctx = h.context(memo);
+    const tgs formula("z_hz%10+[-1]z_num1*2-xh61");
+    int n = h.store.RecordCount();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(formula.evaluate(ctx, n).value);
+        n = n > 2 ? n - 1 : h.store.RecordCount();
+    }
+}
+BENCHMARK(BM_OneEvaluation);
+
+void BM_Compile(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(tgs("min(f_num1,[-1]f_num1,[-2]f_num1)+getylz(z_hz%10)"));
+}
+BENCHMARK(BM_Compile);
+
+}  // namespace
+
+BENCHMARK_MAIN();
