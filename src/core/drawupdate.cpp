@@ -60,6 +60,10 @@ std::string handOverError(size_t line, const std::string& what) {
 DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::string_view period,
                          std::string_view mainNumbers, std::string_view secondaryNumbers) {
     DrawParse parse;
+    if (game.zhgs < 1 || game.fhgs < 0 || game.zhgs + game.fhgs >= kSlots) {
+        parse.error = "彩种的号码个数超出记录范围";
+        return parse;
+    }
     const std::string_view periodText = trimmed(period);
     // The period's seven characters are counted as the user sees them (UTF-8 digits are one byte).
     if (periodText.size() != 7) {

@@ -15,10 +15,10 @@ const LinePair kLinePairs[21] = {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {7, 6},
 namespace combo {
 namespace {
 
-// The numbers of one record: main numbers at main[1..k], secondary numbers at spec[1..m].
+// The numbers of one record: main numbers at main[1..k], secondary numbers at sec[1..m].
 struct Draw {
     const int32_t* main;
-    const int32_t* spec;
+    const int32_t* sec;
     int k;
     int m;
 };
@@ -113,12 +113,12 @@ int32_t meanHalfUp(int64_t sum, int count) {
 
 int32_t f_num1(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return d.m == 0 ? 0 : d.spec[1];
+    return d.m == 0 ? 0 : d.sec[1];
 }
 
 int32_t f_num2(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return d.m == 0 ? 0 : d.spec[2];
+    return d.m == 0 ? 0 : d.sec[2];
 }
 
 int32_t z_hz(const IndicatorContext& ctx, int n) {
@@ -222,12 +222,12 @@ int32_t z_dhhe(const IndicatorContext& ctx, int n) { return zoneKindSum<true, Ki
 
 int32_t f_hz(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return wrap(sumOf(d.spec, d.m));
+    return wrap(sumOf(d.sec, d.m));
 }
 
 int32_t f_cz(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return d.m == 0 ? 0 : wrap(int64_t{d.spec[2]} - d.spec[1]);
+    return d.m == 0 ? 0 : wrap(int64_t{d.sec[2]} - d.sec[1]);
 }
 
 int32_t z_dsgs(const IndicatorContext& ctx, int n) {
@@ -363,12 +363,12 @@ int32_t z_aver(const IndicatorContext& ctx, int n) {
 
 int32_t f_aver(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return meanHalfUp(sumOf(d.spec, d.m), d.m);
+    return meanHalfUp(sumOf(d.sec, d.m), d.m);
 }
 
 int32_t f_sd(const IndicatorContext& ctx, int n) {
     const Draw d = drawOf(ctx, n);
-    return d.m == 0 ? 0 : dispersion(d.spec, d.m);
+    return d.m == 0 ? 0 : dispersion(d.sec, d.m);
 }
 
 }  // namespace combo

@@ -6,7 +6,8 @@
 // differences as computed.
 //
 // Positions beyond zhgs (z_num7 of a six-number game, xh76, ...) read the slots that follow the
-// main numbers, as the system does. A game without secondary numbers (fhgs = 0) gives 0 for every
+// main numbers, as the system does; so do f_num2 and f_cz of a game with one secondary number
+// (s(2) is the slot after it). A game without secondary numbers (fhgs = 0) gives 0 for every
 // secondary indicator (f_num1, f_num2, f_hz, f_cz, f_aver, f_sd).
 
 #include <cstdint>

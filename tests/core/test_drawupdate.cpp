@@ -69,6 +69,9 @@ TEST_F(DrawUpdate, TypedDrawErrors) {
         DrawParse parse = parseTypedDraw(kSsq, ssqType(), c.period, c.main, c.secondary);
         EXPECT_EQ(parse.error, c.message) << c.period << " " << c.main << " " << c.secondary;
     }
+    // Counts from a damaged type file never write past the record.
+    const GameParams huge{45, 1, 33, 7, 1, 16, true};
+    EXPECT_FALSE(parseTypedDraw(huge, ssqType(), "2026097", "01", "02").ok());
 }
 
 TEST_F(DrawUpdate, AddKeepsPeriodOrderAndRefusesAKnownPeriod) {
