@@ -1,0 +1,1 @@
+lottodesk_gui_test(test_f_gxsjq)
