@@ -17,11 +17,17 @@
 #include <functional>
 
 #include "core/drawtext.h"
+#include "core/settings.h"
 #include "core/workspace.h"
 #include "f_cpstyle.h"
 #include "f_set.h"
 #include "f_showpic.h"
+#include "f_gxsjq.h"
+#include "f_informdownload.h"
 #include "f_zj1.h"
+#include "noticefetcher.h"
+#include "onlineupdate.h"
+#include "pageview.h"
 #include "homepanel.h"
 #include "prompts.h"
 #include "shell.h"
@@ -75,6 +81,11 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     m_pages[static_cast<int>(Page::set)]->layout()->addWidget(m_set);
     m_cpstyle = new Tf_cpstyle(m_ws, m_services.prompts, this);
     m_zj1 = new Tf_zj1(m_ws, this);
+    m_gxsjq = new Tf_gxsjq(
+        m_ws, m_services.prompts, m_services.files,
+        [this](QWidget* parent) { runOnlineUpdate(m_ws, m_services.prompts, parent); }, this);
+    m_inform = new Tf_informdownload(m_services.settings, m_services.shell, this);
+    m_fetcher = new NoticeFetcher(this);
 
     move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -98,9 +109,19 @@ void Tf_main::buildPages() {
         m_pages[i] = page;
     }
     // While no page is open the window shows the current game instead of an empty page control.
-    m_home = new HomePanel(m_ws, m_pictures, this);
+    // The page the notice names is shown under the game.
+    auto* homePage = new QWidget(this);
+    auto* homeLayout = new QVBoxLayout(homePage);
+    homeLayout->setContentsMargins(0, 0, 0, 0);
+    m_home = new HomePanel(m_ws, m_pictures, homePage);
+    m_home->setMinimumHeight(300);
+    m_pageView = new PageView(homePage);
+    m_pageView->setObjectName(QStringLiteral("pageView"));
+    m_pageView->setVisible(false);
+    homeLayout->addWidget(m_home);
+    homeLayout->addWidget(m_pageView, 1);
     m_central = new QStackedWidget(this);
-    m_central->addWidget(m_home);
+    m_central->addWidget(homePage);
     m_central->addWidget(m_pagecontrol1);
     setCentralWidget(m_central);
     connect(m_pagecontrol1, &QTabWidget::currentChanged, this, [this] { onActivePageChanged(); });
@@ -134,7 +155,7 @@ void Tf_main::buildMenu() {
         {nullptr, "n_sjbh", "数据变换", {}},
         {nullptr, "n_set", "设置", [this] { openPage(Page::set); }},
         {"数据更新维护", "n_cpstyle", "彩种选择", [this] { chooseLotteryType(); }},
-        {nullptr, "n_gxsjq", "数据更新", {}},
+        {nullptr, "n_gxsjq", "数据更新", [this] { showUpdateWindow(); }},
         {"工具", "n_jsq", "计算器", [this] { m_services.shell.openCalculator(); }},
         {nullptr, "n_jsb", "记事本", [this] { m_services.shell.openTextEditor(); }},
         {"帮助", "n_help", "帮助主题", [this] { showHelp(); }},
@@ -197,7 +218,7 @@ void Tf_main::closeAllPages() {
 }
 
 void Tf_main::showHome() {
-    m_central->setCurrentWidget(m_home);
+    m_central->setCurrentIndex(0);
     m_home->update();
     m_pagePanel->clear();
 }
@@ -224,6 +245,13 @@ void Tf_main::applyTypeSwitch(int previous) {
     m_home->update();
 }
 
+void Tf_main::showUpdateWindow() {
+    closeAllPages();
+    m_gxsjq->exec();
+    updateHistoryStatus();
+    m_home->update();
+}
+
 void Tf_main::showHelp() {
     const QString chm = q(m_ws.path("database/help.chm"));
     if (QFile::exists(chm))
@@ -246,11 +274,25 @@ void Tf_main::showEvent(QShowEvent* event) {
 
 void Tf_main::prepareAfterFirstShow() {
     m_busy->showText(kBusyText);
+    // The notice is fetched for the first type only, from the data server named in the settings.
+    const QString server = m_ws.curcp == 0 ? QString::fromStdString(m_services.settings.readString("dataserver").value_or(""))
+                                           : QString();
+    m_fetcher->fetch(server, [this](std::optional<QByteArray> body) { finishStartup(body); });
+}
+
+void Tf_main::finishStartup(const std::optional<QByteArray>& noticeBody) {
+    if (std::optional<Notice> notice = applyNotice(noticeBody, m_services.settings)) m_notice = *notice;
+    m_inform->setNotice(q(m_notice.text), q(m_notice.downloads));
+    m_inform->show();
     m_busy->hide();
     prepareHistoryAfterStart(m_ws);
     updateHistoryStatus();
     for (const QString& message : m_startupMessages) m_services.prompts.inform(this, message);
     if (m_screenWidth < 1024) m_services.prompts.inform(this, kResolutionMessage);
+    if (!m_notice.pageAddress.empty()) {
+        m_pageView->setVisible(true);
+        m_pageView->navigate(q(m_notice.pageAddress));
+    }
     m_startupDone = true;
 }
 
@@ -272,6 +314,10 @@ void Tf_main::updateHistoryStatus() {
 bool Tf_main::confirmExit() {
     if (!m_services.prompts.ask(this, kExitCaption, kExitQuestion, false)) return false;
     for (int slot = 0; slot <= 4; ++slot) QFile::remove(q(m_ws.path("hfset" + std::to_string(slot) + ".zh")));
+    // The notice may ask for its download pages to be opened when the program ends.
+    if (m_notice.openPages == "是")
+        for (const std::string& entry : downloadEntries(m_inform->downloadList().toStdString()))
+            m_services.shell.openDocument(q(entry));
     return true;
 }
 

@@ -3,10 +3,13 @@
 // showing prepares the history, and its menu opens every view as a page of `pagecontrol1`.
 
 #include <QMainWindow>
+#include <QByteArray>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "cellpictures.h"
+#include "core/notice.h"
 
 class QAction;
 class QLabel;
@@ -26,6 +29,10 @@ class Tf_set;
 class Tf_showpic;
 class Tf_zj1;
 class HomePanel;
+class NoticeFetcher;
+class PageView;
+class Tf_gxsjq;
+class Tf_informdownload;
 
 // What the main window talks to outside the engine; tests substitute their own.
 struct Services {
@@ -61,6 +68,11 @@ public:
     Tf_cpstyle* cpstyleDialog() const { return m_cpstyle; }
     Tf_set* settingsWindow() const { return m_set; }
     Tf_zj1* componentDialog() const { return m_zj1; }
+    Tf_gxsjq* updateWindow() const { return m_gxsjq; }
+    Tf_informdownload* noticeWindow() const { return m_inform; }
+    PageView* pageView() const { return m_pageView; }
+    NoticeFetcher* noticeFetcher() const { return m_fetcher; }
+    const Notice& notice() const { return m_notice; }
     CellPictures& pictures() { return m_pictures; }
 
     void openPage(Page page);
@@ -71,6 +83,8 @@ public:
     // The switch after the dialog closed, from the type that was current before it.
     void applyTypeSwitch(int previous);
     void showHelp();
+    // "数据更新": the update window, modal, after all pages are closed.
+    void showUpdateWindow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +94,7 @@ private:
     void buildPages();
     void buildMenu();
     void prepareAfterFirstShow();
+    void finishStartup(const std::optional<QByteArray>& noticeBody);
     void updateHistoryStatus();
     void onActivePageChanged();
     void showHome();
@@ -107,6 +122,11 @@ private:
     Tf_set* m_set = nullptr;
     Tf_cpstyle* m_cpstyle = nullptr;
     Tf_zj1* m_zj1 = nullptr;
+    Tf_gxsjq* m_gxsjq = nullptr;
+    Tf_informdownload* m_inform = nullptr;
+    NoticeFetcher* m_fetcher = nullptr;
+    PageView* m_pageView = nullptr;
+    Notice m_notice;  // the start-up notice (empty when none was fetched)
 };
 
 }  // namespace lottodesk

@@ -13,6 +13,12 @@
 #include "f_cpstyle.h"
 #include "f_main.h"
 #include "f_set.h"
+#include "core/gbk.h"
+#include "f_gxsjq.h"
+#include "f_informdownload.h"
+#include "httpserver.h"
+#include "noticefetcher.h"
+#include "pageview.h"
 #include "uifixture.h"
 
 using namespace lottodesk;
@@ -54,6 +60,9 @@ private Q_SLOTS:
     void restartComesBackToTypeZero();
     void helpAndTools();
     void exitAsksAndCleansUp();
+    void updateWindowOpensModally();
+    void startupNoticeFromTheDataServer();
+    void unreachableDataServerStartsWithoutNotice();
 };
 
 void TestMainWindow::startsOnAnEmptyFolderWithDefaults() {
@@ -123,11 +132,11 @@ void TestMainWindow::missingPictureStopsStartup() {
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_set", "n_cpstyle", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+    for (const char* name : {"n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
-    for (const char* name : {"n_zh", "n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh", "n_gxsjq"}) {
+    for (const char* name : {"n_zh", "n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(!app.window.command(name)->isEnabled(), name);
     }
@@ -280,6 +289,66 @@ void TestMainWindow::exitAsksAndCleansUp() {
     QVERIFY(app.window.close());
     QVERIFY(!app.window.isVisible());
     for (int slot = 0; slot <= 4; ++slot) QCOMPARE(test::fileSize(folder.file("hfset" + std::to_string(slot) + ".zh")), -1);
+}
+
+void TestMainWindow::updateWindowOpensModally() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.openPage(Tf_main::Page::set);
+    QVERIFY(app.window.command("n_gxsjq")->isEnabled());
+    bool shown = false;
+    QTimer::singleShot(0, &app.window, [&] {
+        Tf_gxsjq* update = app.window.updateWindow();
+        shown = update->isVisible() && update->isModal();
+        update->reject();
+    });
+    app.window.command("n_gxsjq")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(app.window.openTabCount(), 0);  // all pages close before the update window
+}
+
+void TestMainWindow::startupNoticeFromTheDataServer() {
+    test::HttpServer server;
+    QVERIFY(server.listening());
+    const QByteArray notice = QByteArray::fromStdString(lottodesk::utf8ToGbk(
+        "17提示:有新数据。:17提示公共提示:祝好运:公共提示17下载地址:http://a.example/x$http://b.example/y$:17下载地址"
+        "on_ie:" + server.url(QStringLiteral("/page.htm")).toStdString() + ":on_ie打开网页:是:打开网页"));
+    server.serve("/cpdata/vud.txt", notice);
+    server.serve("/page.htm", "<html><body><p>hello page</p></body></html>", "text/html; charset=utf-8");
+    ProgramFolder folder(true);
+    folder.settings.writeString("dataserver", server.baseUrl().toStdString());
+    Started app(folder);
+    QCOMPARE(app.window.noticeWindow()->noticeText(), QStringLiteral("有新数据。祝好运"));
+    QVERIFY(app.window.noticeWindow()->isVisible());
+    QCOMPARE(folder.settings.readString("inform"), std::optional<std::string>("有新数据。祝好运"));
+    QVERIFY(app.window.pageView()->isVisible());
+    QTRY_VERIFY(app.window.pageView()->toPlainText().contains(QStringLiteral("hello page")));
+
+    app.prompts.answers = {true};
+    QVERIFY(app.window.close());
+    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("document:http://a.example/x"),
+                                            QStringLiteral("document:http://b.example/y")}));
+}
+
+void TestMainWindow::unreachableDataServerStartsWithoutNotice() {
+    test::HttpServer server;
+    server.serveSilently("/cpdata/vud.txt");
+    ProgramFolder folder(true);
+    folder.settings.writeString("dataserver", server.baseUrl().toStdString());
+    Workspace ws(folder.path());
+    FakePrompts prompts;
+    FakeShell shell;
+    test::FakeFileChooser files;
+    Tf_main window(ws, {prompts, shell, folder.settings, files});
+    window.noticeFetcher()->setTimeout(300);
+    window.show();
+    QTRY_VERIFY(window.startupDone());
+    QCOMPARE(window.noticeWindow()->noticeText(), QStringLiteral("欢迎使用。"));
+    QVERIFY(!window.pageView()->isVisible());
+    QCOMPARE(folder.settings.readString("inform"), std::nullopt);
+    prompts.answers = {true};
+    QVERIFY(window.close());
+    QVERIFY(shell.opened.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
