@@ -12,6 +12,7 @@
 #include "cpstyle.h"
 #include "partition.h"
 #include "s_dm.h"
+#include "seqlist.h"
 #include "settings.h"
 #include "status.h"
 
@@ -33,6 +34,7 @@ struct Workspace {
     ZonePartitions partitions;
     tzbpxz_zj1 components = defaultComponentTable();
     ColdHotSettings settings;
+    ColdWarmHotLists lists;                  // cold, warm and hot numbers as of the newest draw
     bool transformed = false;                // the history shown is the data transform's
     std::array<uint8_t, 8> lastdraw{};       // slots 1..7 of the newest draw, index 1..7
 

@@ -18,6 +18,7 @@
 
 #include "core/drawtext.h"
 #include "core/settings.h"
+#include "indicators/coldhot.h"
 #include "core/workspace.h"
 #include "f_cpstyle.h"
 #include "f_set.h"
@@ -286,6 +287,8 @@ void Tf_main::finishStartup(const std::optional<QByteArray>& noticeBody) {
     m_inform->show();
     m_busy->hide();
     prepareHistoryAfterStart(m_ws);
+    if (!m_ws.sjk.IsEmpty())
+        refresh_lists(m_ws.sjk, m_ws.game, m_ws.settings, m_ws.sjk.FieldValueAt(m_ws.sjk.RecordCount(), 0), m_ws.lists);
     updateHistoryStatus();
     for (const QString& message : m_startupMessages) m_services.prompts.inform(this, message);
     if (m_screenWidth < 1024) m_services.prompts.inform(this, kResolutionMessage);

@@ -91,6 +91,8 @@ void TestMainWindow::startsOnTheSeededHistory() {
     QCOMPARE(app.ws.settings.qs, 50);
     QCOMPARE(app.ws.sjk.RecordCount(), 3493);
     QCOMPARE(app.ws.sjk.RecNo(), 3493 - 12);
+    QCOMPARE(app.ws.lists.cold.count() + app.ws.lists.warm.count() + app.ws.lists.hot.count(), 33);
+    QCOMPARE(app.ws.lists.f_cold.count() + app.ws.lists.f_warm.count() + app.ws.lists.f_hot.count(), 16);
     const auto panels = app.window.statusBar()->findChildren<QLabel*>();
     QStringList texts;
     for (const QLabel* label : panels) texts << label->text();

@@ -1,0 +1,111 @@
+#include "coldhot.h"
+
+#include <cstdlib>
+#include <unordered_map>
+#include <vector>
+
+namespace lottodesk {
+namespace {
+
+int recordOf(const t_s_dm& store, int32_t period) {
+    int lo = 1, hi = store.RecordCount();
+    while (hi >= lo) {
+        const int mid = (lo + hi) / 2;
+        const int32_t v = store.FieldValueAt(mid, 0);
+        if (v == period) return mid;
+        if (period < v) hi = mid - 1;
+        else lo = mid + 1;
+    }
+    return 0;
+}
+
+// Numbers first..last of the draws ending at record `end`, `window` draws back, counted in 8 bits.
+void classify(const t_s_dm& store, int end, int firstSlot, int slots, int first, int last, int window, int cold,
+              int hot, tseqlist& coldList, tseqlist& warmList, tseqlist& hotList) {
+    coldList.clear();
+    warmList.clear();
+    hotList.clear();
+    if (last < first) return;
+    std::vector<uint8_t> counts(static_cast<size_t>(last - first + 1), 0);
+    const uint8_t draws = static_cast<uint8_t>(window);
+    for (int n = end, seen = 0; n >= 1 && seen < draws; --n, ++seen) {
+        const int32_t* draw = store.record(n);
+        for (int i = firstSlot; i < firstSlot + slots && i < kSlots; ++i)
+            if (draw[i] >= first && draw[i] <= last) ++counts[draw[i] - first];
+    }
+    for (int number = first; number <= last; ++number) {
+        const int c = counts[number - first];
+        if (c <= cold) coldList.add(number);
+        else if (c >= hot) hotList.add(number);
+        else warmList.add(number);
+    }
+}
+
+int32_t roundHalfEven(int64_t numerator, int64_t denominator) {
+    int64_t quotient = numerator / denominator;
+    int64_t remainder = numerator % denominator;
+    if (remainder < 0) {
+        remainder += denominator;
+        --quotient;
+    }
+    if (remainder * 2 > denominator || (remainder * 2 == denominator && quotient % 2 != 0)) ++quotient;
+    return static_cast<int32_t>(quotient);
+}
+
+}  // namespace
+
+bool refresh_lists(const t_s_dm& store, const GameParams& game, const ColdHotSettings& settings, int32_t period,
+                   ColdWarmHotLists& lists) {
+    const int end = recordOf(store, period);
+    if (end == 0) return false;
+    // Numbers are counted from 1, or from 0 for a game whose numbers start there.
+    classify(store, end, 1, game.zhgs, std::min(game.zh_from, 1), game.zh_to, settings.qs, settings.coldcs,
+             settings.hotcs, lists.cold, lists.warm, lists.hot);
+    classify(store, end, game.zhgs + 1, game.fhgs, std::min(game.spec_from, 1), game.spec_to, settings.f_qs,
+             settings.f_coldcs, settings.f_hotcs, lists.f_cold, lists.f_warm, lists.f_hot);
+    return true;
+}
+
+SectionKind sectionKind(std::string_view caption) {
+    if (caption == "区段总和") return SectionKind::Sum;
+    if (caption == "区段平均值") return SectionKind::Mean;
+    if (caption == "区段最大值") return SectionKind::Maximum;
+    if (caption == "区段最小值") return SectionKind::Minimum;
+    if (caption == "区段平均振幅") return SectionKind::MeanAmplitude;
+    if (caption == "相同个数") return SectionKind::EqualCount;
+    return SectionKind::Unknown;
+}
+
+int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
+    const int start = recordOf(store, startPeriod);
+    if (start == 0) return 0;
+    int64_t sum = 0, amplitude = 0;
+    int32_t count = 0, maximum = -1, minimum = 999999, repeats = 0;
+    int32_t previous = 0;
+    std::unordered_map<int32_t, int> seen;
+    for (int n = start; n >= 1; --n) {
+        const int32_t u = store.FieldValueAt(n, 10);
+        sum += u;
+        ++count;
+        maximum = std::max(maximum, u);
+        minimum = std::min(minimum, u);
+        amplitude += std::abs(int64_t{u} - (count == 1 ? u : previous));
+        const int times = seen[u]++;
+        if (times == 1) repeats += 2;
+        else if (times > 1) repeats += 1;
+        previous = u;
+        if (store.FieldValueAt(n, 0) == endPeriod) break;
+    }
+    switch (kind) {
+    case SectionKind::Sum: return static_cast<int32_t>(sum);
+    case SectionKind::Mean: return roundHalfEven(sum, count);
+    case SectionKind::Maximum: return maximum;
+    case SectionKind::Minimum: return minimum;
+    case SectionKind::MeanAmplitude: return count == 1 ? 0 : roundHalfEven(amplitude, count - 1);
+    case SectionKind::EqualCount: return repeats;
+    case SectionKind::Unknown: break;
+    }
+    return 0;
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,30 @@
+#pragma once
+// Cold, warm and hot numbers over a window of recent draws, and the section statistics of the
+// indicator analysis.
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/cpstyle.h"
+#include "core/s_dm.h"
+#include "core/seqlist.h"
+#include "core/settings.h"
+
+namespace lottodesk {
+
+// Rebuilds the six lists for forecasting the draw after `period`: each number's occurrences in
+// the qs (f_qs) draws ending with that draw decide its list (cold when at most coldcs, else hot
+// when at least hotcs, else warm). The window and the counters are 8-bit, as they always were:
+// qs acts modulo 256. A period not in the store leaves the lists unchanged (false).
+bool refresh_lists(const t_s_dm& store, const GameParams& game, const ColdHotSettings& settings, int32_t period,
+                   ColdWarmHotLists& lists);
+
+// The kinds of section_stat, by their captions.
+enum class SectionKind { Sum, Mean, Maximum, Minimum, MeanAmplitude, EqualCount, Unknown };
+SectionKind sectionKind(std::string_view caption);  // "区段总和", "区段平均值", ... "相同个数"
+
+// Statistics of the values in slot 10 from the draw `startPeriod` back to `endPeriod` (or the
+// first draw). 0 when the start is not in the store.
+int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod, SectionKind kind);
+
+}  // namespace lottodesk
