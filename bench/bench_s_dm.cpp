@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/drawupdate.h"
 #include "core/s_dm.h"
 
 namespace {
@@ -75,6 +76,27 @@ void BM_FindByPeriod(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_FindByPeriod);
+
+// Importing a draw text file of 100,000 draws into an empty history: parse, append, one save.
+void BM_Import(benchmark::State& state) {
+    std::string text;
+    for (int i = 0; i < state.range(0); ++i) {
+        text += std::to_string(1000000 + i);
+        for (int slot = 1; slot <= 7; ++slot) text += ' ' + std::to_string((i * 7 + slot * 5) % 33 + 1);
+        text += "\r\n";
+    }
+    const std::string path = (std::filesystem::temp_directory_path() / "lottodesk-bench-import.rec").string();
+    const GameParams game{6, 1, 33, 1, 1, 16, true};
+    for (auto _ : state) {
+        t_s_dm store;
+        store.SetFileName(path);
+        ImportOutcome outcome = importDrawText(store, game, text, true, true);
+        if (outcome.imported != state.range(0)) state.SkipWithError("import failed");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_Import)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
