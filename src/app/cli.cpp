@@ -208,18 +208,16 @@ int evalFormula(Context& c) {
         if (!candidate)
             return usage(c.err, "--candidate 应为 " + std::to_string(c.ws.game.zhgs) + " 个主号，可用 + 接副号");
     }
-    t_s_dm& sjk = c.ws.sjk;
+    const t_s_dm& sjk = c.ws.sjk;
     int at = sjk.RecordCount();
     if (!period.empty()) {
         std::optional<int> wanted = parseInteger(period);
         if (!wanted) return usage(c.err, "--period 必须是期数");
-        sjk.SetKey();
-        sjk.SetFieldValue(0, *wanted);
-        if (!sjk.GotoKey()) {
+        at = sjk.indexOfPeriod(*wanted);
+        if (at == 0) {
             c.err << "数据库中没有第" << *wanted << "期的记录" << '\n';
             return kStopped;
         }
-        at = sjk.RecNo();
     }
     SeriesMemo memo;
     IndicatorContext ctx = indicatorContext(c.ws, &memo, candidate ? candidate->data() : nullptr);

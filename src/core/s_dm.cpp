@@ -141,24 +141,35 @@ bool t_s_dm::SetFieldValue(int slot, int32_t value) {
     return false;
 }
 
-bool t_s_dm::GotoKey() {
-    if (m_state != State::Key) return false;
+namespace {
+
+// Binary search of records 1..count, ascending in `slot`; 0 when no record holds `value`.
+int searchSlot(const t_s_dm& store, int slot, int32_t value) {
     int lo = 1;
-    int hi = m_count;
+    int hi = store.RecordCount();
     while (hi >= lo) {
         const int mid = (lo + hi) / 2;
-        const int32_t v = record(mid)[m_keyslot];
-        if (v == m_keyvalue) {
-            SetRecNo(mid);
-            return true;
-        }
-        if (m_keyvalue < v)
+        const int32_t v = store.record(mid)[slot];
+        if (v == value) return mid;
+        if (value < v)
             hi = mid - 1;
         else
             lo = mid + 1;
     }
-    return false;
+    return 0;
 }
+
+}  // namespace
+
+bool t_s_dm::GotoKey() {
+    if (m_state != State::Key) return false;
+    const int found = searchSlot(*this, m_keyslot, m_keyvalue);
+    if (found == 0) return false;
+    SetRecNo(found);
+    return true;
+}
+
+int t_s_dm::indexOfPeriod(int32_t period) const { return searchSlot(*this, 0, period); }
 
 void t_s_dm::Append() {
     SetRecordCount(m_count + 1);

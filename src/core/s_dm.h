@@ -89,6 +89,9 @@ public:
     // Direct, cursor-free access for the engine's hot paths. n in 0..count (0 is an all-zero row).
     const int32_t* record(int n) const { return m_slots.data() + static_cast<size_t>(n) * kSlots; }
     int32_t FieldValueAt(int n, int slot) const;
+    // The record holding `period` by the same binary search as GotoKey, without touching the
+    // cursor or the state; 0 when none does.
+    int indexOfPeriod(int32_t period) const;
     void setRecord(int n, const DrawRecord& values);
 
     // Receives the messages the store shows the user (writes in browse state).

@@ -7,18 +7,6 @@
 namespace lottodesk {
 namespace {
 
-int recordOf(const t_s_dm& store, int32_t period) {
-    int lo = 1, hi = store.RecordCount();
-    while (hi >= lo) {
-        const int mid = (lo + hi) / 2;
-        const int32_t v = store.FieldValueAt(mid, 0);
-        if (v == period) return mid;
-        if (period < v) hi = mid - 1;
-        else lo = mid + 1;
-    }
-    return 0;
-}
-
 // Numbers first..last of the draws ending at record `end`, `window` draws back, counted in 8 bits.
 void classify(const t_s_dm& store, int end, int firstSlot, int slots, int first, int last, int window, int cold,
               int hot, tseqlist& coldList, tseqlist& warmList, tseqlist& hotList) {
@@ -56,7 +44,7 @@ int32_t roundHalfEven(int64_t numerator, int64_t denominator) {
 
 bool refresh_lists(const t_s_dm& store, const GameParams& game, const ColdHotSettings& settings, int32_t period,
                    ColdWarmHotLists& lists) {
-    const int end = recordOf(store, period);
+    const int end = store.indexOfPeriod(period);
     if (end == 0) return false;
     // Numbers are counted from 1, or from 0 for a game whose numbers start there.
     classify(store, end, 1, game.zhgs, std::min(game.zh_from, 1), game.zh_to, settings.qs, settings.coldcs,
@@ -77,7 +65,7 @@ SectionKind sectionKind(std::string_view caption) {
 }
 
 int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
-    const int start = recordOf(store, startPeriod);
+    const int start = store.indexOfPeriod(startPeriod);
     if (start == 0) return 0;
     int64_t sum = 0, amplitude = 0;
     int32_t count = 0, maximum = -1, minimum = 999999, repeats = 0;
