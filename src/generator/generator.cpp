@@ -1,0 +1,459 @@
+#include "generator.h"
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "conditioncatalogue.h"
+#include "formula/tgs.h"
+#include "indicators/seriesmemo.h"
+#include "core/drawtext.h"
+
+namespace lottodesk {
+namespace {
+
+constexpr uint32_t kSignatureRange = 200000000;
+constexpr int kSignatureSlots = 65536;
+
+// The history signature table of one run: 65,536 slots probed linearly from the home slot.
+class SignatureTable {
+public:
+    void clear() { m_occupied.assign(kSignatureSlots, false), m_keys.assign(kSignatureSlots, 0); }
+    void insert(uint32_t home, uint32_t key) {
+        for (int probe = 0, slot = static_cast<int>(home); probe < kSignatureSlots - 1; ++probe, slot = (slot + 1) % kSignatureSlots)
+            if (!m_occupied[slot]) {
+                m_occupied[slot] = true;
+                m_keys[slot] = key;
+                return;
+            }
+    }
+    bool contains(uint32_t home, uint32_t key) const {
+        for (int probe = 0, slot = static_cast<int>(home); probe < kSignatureSlots - 1 && m_occupied[slot];
+             ++probe, slot = (slot + 1) % kSignatureSlots)
+            if (m_keys[slot] == key) return true;
+        return false;
+    }
+
+private:
+    std::vector<bool> m_occupied;
+    std::vector<uint32_t> m_keys;
+};
+
+// Everything a run decides once: the candidates, the conditions to test and the history view.
+struct Plan {
+    GameParams game;
+    int m = 0;
+    std::vector<int> fixedNumbers;  // ascending
+    std::vector<int> choosable;     // selectable and not fixed, ascending
+    DrawHistory history;            // cut before the filter period
+    const ZonePartitions* partitions = nullptr;
+    ColdHotSettings settings;
+    const MainConditions* c = nullptr;
+    bool continueMode = false;
+    int fixedCount = 0;
+
+    struct RowTest {
+        const ConditionRow* row;
+        int32_t lo = 0;  // allowed values as a bit set over lo..hi
+        std::vector<bool> allowed;
+        bool tolerant = false;
+        bool has(int32_t v) const { return v >= lo && v - lo < static_cast<int64_t>(allowed.size()) && allowed[v - lo]; }
+    };
+    std::vector<RowTest> rows;  // enabled, non-empty, applicable; in number order
+    struct CustomTest {
+        tgs formula;
+        std::vector<int32_t> allowed;
+        bool tolerant = false;
+    };
+    std::vector<CustomTest> custom;
+    SignatureTable signatures;
+    const SignatureTables* tables = nullptr;
+};
+
+void sortAscending(int32_t* numbers, int m) { std::sort(numbers, numbers + m); }
+
+bool equalSpacing(const int32_t* s, int m) {
+    if (m < 3) return false;
+    for (int i = 2; i < m; ++i)
+        if (s[i] - s[i - 1] != s[1] - s[0]) return false;
+    return true;
+}
+
+// A run of four or more consecutive numbers, two runs of three or more, or three runs of two or
+// more (for six numbers exactly the positional test of the system).
+bool specialRuns(const int32_t* s, int m) {
+    int runsOfTwo = 0, runsOfThree = 0;
+    for (int i = 0; i < m;) {
+        int j = i;
+        while (j + 1 < m && s[j + 1] == s[j] + 1) ++j;
+        const int length = j - i + 1;
+        if (length >= 4) return true;
+        if (length >= 3) ++runsOfThree;
+        if (length >= 2) ++runsOfTwo;
+        i = j + 1;
+    }
+    return runsOfThree >= 2 || runsOfTwo >= 3;
+}
+
+struct Signature {
+    uint32_t home;
+    uint32_t key;
+};
+
+Signature signatureOf(const SignatureTables& tables, const int32_t* numbers, int m) {
+    uint32_t s1 = 0, s2 = 0;
+    for (int i = 0; i < m; ++i) {
+        const int n = numbers[i];
+        if (n < 0 || n > kMaxMainNumber) continue;
+        s1 += tables.r1[n];
+        s2 += tables.r2[n];
+    }
+    return {s1 & 0xFFFF, s2};
+}
+
+int count(const tselfcond& condition, const int32_t* s, int m, bool tail) {
+    int c = 0;
+    if (!tail) {
+        for (int i = 0; i < m; ++i)
+            if (std::find(condition.numbers.begin(), condition.numbers.end(), s[i]) != condition.numbers.end()) ++c;
+        return c;
+    }
+    for (uint8_t digit : condition.numbers) {
+        int hits = 0;
+        for (int i = 0; i < m; ++i)
+            if (s[i] % 10 == digit) ++hits;
+        c += condition.countOnce ? (hits > 0 ? 1 : 0) : hits;
+    }
+    return c;
+}
+
+bool allowedCount(const tselfcond& condition, int c) {
+    return std::find(condition.allowed.begin(), condition.allowed.end(), c) != condition.allowed.end();
+}
+
+// A failure that stops the whole run (a formula that divides by zero for some ticket).
+struct RunStop {
+    std::string message;
+};
+
+// Tests one ticket s[0..m-1] (ascending). Returns whether it passes and, through tag, the number of
+// its last tolerated failure.
+class Tester {
+public:
+    explicit Tester(Plan& plan) : m_plan(plan) {
+        m_record.fill(0);
+        m_record[0] = kCandidatePeriod;
+        m_ctx = {DrawHistory{plan.history.records, plan.history.realCount, m_record.data()}, plan.game,
+                 plan.partitions, plan.settings, &m_memo};
+        m_memo.prepare(0, plan.game, plan.settings);
+    }
+
+    bool test(const int32_t* s, uint8_t& tag) {
+        const Plan& p = m_plan;
+        const MainConditions& c = *p.c;
+        const int m = p.m;
+        int w = 0, t = 0;
+        auto failed = [&](bool tolerant, int number) {
+            if (!tolerant) return false;
+            ++w;
+            t = number;
+            return true;
+        };
+        if (p.continueMode) {
+            int fixedIn = 0;
+            for (int i = 0; i < m; ++i) {
+                if (s[i] < 1 || s[i] > kMaxMainNumber || !c.selectable[s[i]]) return false;
+                if (c.fixed[s[i]]) ++fixedIn;
+            }
+            if (fixedIn != p.fixedCount) return false;
+        }
+        for (int number : {kStandardDeviationRow, kCoefficientRow}) {
+            const CatalogueCondition& row = c.rows[number];
+            if (!row.enabled) continue;
+            const float value = number == kStandardDeviationRow ? ticketStandardDeviation(s, m) : ticketCoefficient(s, m);
+            if (!(*row.from <= value && value <= *row.to) && !failed(row.tolerant, number)) return false;
+        }
+        if (c.noEqualSpacing && equalSpacing(s, m)) return false;
+        if (c.noSpecialRuns && specialRuns(s, m)) return false;
+        if (c.noPastDraws) {
+            const Signature sig = signatureOf(*p.tables, s, m);
+            if (p.signatures.contains(sig.home, sig.key)) return false;
+        }
+        for (int i = 0; i < m; ++i) m_record[i + 1] = s[i];
+        const int n = p.history.realCount + 1;
+        for (const Plan::RowTest& row : p.rows)
+            if (!row.has(conditionValue(*row.row, m_ctx, n)) && !failed(row.tolerant, row.row->number)) return false;
+        for (const Plan::CustomTest& custom : p.custom) {
+            if (custom.allowed.empty()) break;
+            const EvalResult result = custom.formula.evaluate(m_ctx, n);
+            if (result.fault == EvalResult::Fault::Stop) throw RunStop{result.message};
+            if (!result.ok) break;
+            const bool in = std::find(custom.allowed.begin(), custom.allowed.end(), result.value) != custom.allowed.end();
+            if (!in && !failed(custom.tolerant, kCustomFailureCode)) return false;
+        }
+        if (c.selfSetEnabled)
+            for (const tselfcond& condition : c.selfSet)
+                if (!allowedCount(condition, count(condition, s, m, false)) && !failed(condition.tolerant, kSelfSetFailureCode))
+                    return false;
+        if (c.tailEnabled)
+            for (const tselfcond& condition : c.tails)
+                if (!allowedCount(condition, count(condition, s, m, true)) && !failed(condition.tolerant, kTailFailureCode))
+                    return false;
+        if (c.totalToleranceEnabled && (w < c.totalFrom || w > c.totalTo)) return false;
+        tag = static_cast<uint8_t>(t);
+        return true;
+    }
+
+private:
+    Plan& m_plan;
+    DrawRecord m_record;
+    SeriesMemo m_memo;
+    IndicatorContext m_ctx;
+};
+
+// Checks before a run; a message when it cannot start. Removes a prediction record.
+std::string startCheck(Workspace& ws, const MainConditions& c) {
+    t_s_dm& sjk = ws.sjk;
+    if (const int at = sjk.indexOfPeriod(kPredictionPeriod); at > 0) {
+        sjk.SetRecNo(at);
+        sjk.Delete(false);
+        return kPredictionPresentMessage;
+    }
+    const CatalogueCondition& sd = c.rows[kStandardDeviationRow];
+    if (sd.enabled && (!sd.from || !sd.to)) return kDeviationRangeMissing;
+    const CatalogueCondition& cv = c.rows[kCoefficientRow];
+    if (cv.enabled && (!cv.from || !cv.to)) return kCoefficientRangeMissing;
+    return {};
+}
+
+Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTables& tables, const RunOptions& options,
+              bool continueMode) {
+    Plan plan;
+    plan.game = ws.game;
+    plan.m = std::clamp(ws.game.zhgs, 0, 7);
+    plan.c = &c;
+    plan.tables = &tables;
+    plan.continueMode = continueMode;
+    plan.partitions = &ws.partitions;
+    plan.settings = ws.settings;
+    const int N = std::clamp(ws.game.zh_to, 0, kMaxMainNumber);
+    for (int n = 1; n <= N; ++n) {
+        if (c.fixed[n]) plan.fixedNumbers.push_back(n);
+        else if (c.selectable[n]) plan.choosable.push_back(n);
+    }
+    plan.fixedCount = static_cast<int>(plan.fixedNumbers.size());
+    // The filter period: the run sees the history as it was before that draw.
+    plan.history = DrawHistory::of(ws.sjk);
+    if (options.filterPeriod != 0)
+        if (const int at = ws.sjk.indexOfPeriod(options.filterPeriod); at > 0) plan.history.realCount = at - 1;
+
+    for (int number = 1; number <= kCatalogueRows; ++number) {
+        const CatalogueCondition& condition = c.rows[number];
+        const ConditionRow* row = conditionRow(number);
+        if (!row || !row->item || !condition.enabled || condition.allowed.empty()) continue;
+        if (row->seventhNumber && plan.m != 7) continue;
+        Plan::RowTest test{row, 0, {}, false};
+        const auto [lo, hi] = std::minmax_element(condition.allowed.begin(), condition.allowed.end());
+        test.lo = *lo;
+        test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), false);
+        for (int32_t v : condition.allowed) test.allowed[v - test.lo] = true;
+        test.tolerant = condition.tolerant;
+        plan.rows.push_back(std::move(test));
+    }
+    if (c.customEnabled)
+        for (const tselfzbnode& node : c.custom.items())
+            plan.custom.push_back({tgs(node.formula), node.values, node.tolerant != 0});
+
+    if (c.noPastDraws) {
+        plan.signatures.clear();
+        for (int n = 1; n <= plan.history.realCount; ++n) {
+            int32_t numbers[kSlots];
+            const int32_t* draw = plan.history.record(n);
+            for (int i = 0; i < plan.m; ++i) numbers[i] = draw[i + 1];
+            const Signature sig = signatureOf(tables, numbers, plan.m);
+            plan.signatures.insert(sig.home, sig.key);
+        }
+    }
+    return plan;
+}
+
+// The tickets of one block of the enumeration: those whose highest chosen number is choosable[top].
+void enumerateBlock(Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
+    const int k = plan.m - plan.fixedCount;
+    int32_t chosen[8];
+    int32_t ticket[8];
+    auto emit = [&] {
+        int count = 0;
+        for (int i = 0; i < k; ++i) ticket[count++] = chosen[i];
+        for (int f : plan.fixedNumbers) ticket[count++] = f;
+        sortAscending(ticket, plan.m);
+        uint8_t tag = 0;
+        if (!tester.test(ticket, tag)) return;
+        Ticket t{};
+        for (int i = 0; i < plan.m; ++i) t[i] = static_cast<uint8_t>(ticket[i]);
+        out.push_back(t);
+        tags.push_back(tag);
+    };
+    // Include-first from the highest entry down: position p means entries 0..p-1 remain.
+    std::function<void(int, int)> walk = [&](int depth, int p) {
+        if (depth == k) {
+            emit();
+            return;
+        }
+        if (p < k - depth) return;
+        chosen[depth] = plan.choosable[p - 1];
+        walk(depth + 1, p - 1);
+        walk(depth, p - 1);
+    };
+    if (k == 0) {
+        if (top == 0) emit();
+        return;
+    }
+    chosen[0] = plan.choosable[top];
+    walk(1, top);
+}
+
+}  // namespace
+
+SignatureTables::SignatureTables(uint64_t seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_int_distribution<uint32_t> value(0, kSignatureRange - 1);
+    for (int n = 1; n <= kMaxMainNumber; ++n) {
+        r1[n] = value(random);
+        r2[n] = value(random);
+    }
+}
+
+Generator::Generator(uint64_t seed) : m_signatures(seed) {}
+
+std::string ticketLine(const Ticket& ticket, int m) {
+    std::string line;
+    for (int i = 0; i < m; ++i) {
+        line += twoDigits(ticket[i]);
+        line += ' ';
+    }
+    return line;
+}
+
+RunReport Generator::run(Workspace& ws, const RunOptions& options) {
+    RunReport report;
+    report.message = startCheck(ws, conditions);
+    if (!report.message.empty()) return report;
+    const auto start = std::chrono::steady_clock::now();
+    Plan plan = makePlan(ws, conditions, m_signatures, options, false);
+    const int k = plan.m - plan.fixedCount;
+    // More fixed numbers than the ticket holds give no ticket at all.
+    const int blocks = k < 0 ? 0 : (k == 0 ? 1 : static_cast<int>(plan.choosable.size()));
+
+    std::vector<std::vector<Ticket>> found(static_cast<size_t>(std::max(blocks, 0)));
+    std::vector<std::vector<uint8_t>> foundTags(found.size());
+    std::atomic<int> next{0};
+    std::atomic<bool> stopped{false};
+    std::string stopMessage;
+    std::mutex stopMutex;
+    auto worker = [&] {
+        Tester tester(plan);
+        for (int block; (block = next.fetch_add(1)) < blocks;) {
+            if (stopped || (options.cancel && *options.cancel)) return;
+            // Blocks run from the highest top number down, the enumeration order.
+            const int top = k == 0 ? 0 : blocks - 1 - block;
+            if (k > 0 && top < k - 1) continue;
+            try {
+                enumerateBlock(plan, tester, top, found[block], foundTags[block]);
+            } catch (const RunStop& stop) {
+                std::lock_guard lock(stopMutex);
+                stopMessage = stop.message;
+                stopped = true;
+            }
+        }
+    };
+    const int threads = std::max(1, std::min(options.threads, blocks));
+    std::vector<std::thread> pool;
+    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool) thread.join();
+    if (stopped) {
+        report.message = stopMessage;
+        return report;
+    }
+    if (options.cancel && *options.cancel) return report;
+
+    MainResults fresh;
+    size_t total = 0;
+    for (const auto& block : found) total += block.size();
+    fresh.tickets.reserve(total);
+    fresh.tags.reserve(total);
+    for (size_t b = 0; b < found.size(); ++b) {
+        fresh.tickets.insert(fresh.tickets.end(), found[b].begin(), found[b].end());
+        // A regular run clears the tags.
+        fresh.tags.insert(fresh.tags.end(), foundTags[b].size(), 0);
+    }
+    fresh.passCount = static_cast<int>(total);
+    fresh.elapsedMicros =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    results = std::move(fresh);
+    report.completed = true;
+    report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +
+                        std::to_string(results.tickets.size()) + "个";
+    return report;
+}
+
+RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options) {
+    RunReport report;
+    report.message = startCheck(ws, conditions);
+    if (!report.message.empty()) return report;
+    const auto start = std::chrono::steady_clock::now();
+    Plan plan = makePlan(ws, conditions, m_signatures, options, true);
+    MainResults next = results;
+    next.tags.resize(next.tickets.size(), 0);
+    Tester tester(plan);
+    int pass = 0;
+    size_t h = 0, f = 0;
+    const size_t present = next.tickets.size();
+    try {
+        for (size_t tested = 0; tested < present && h < next.tickets.size(); ++tested) {
+            if (options.cancel && *options.cancel) return report;
+            int32_t s[8];
+            for (int i = 0; i < plan.m; ++i) s[i] = next.tickets[h][i];
+            sortAscending(s, plan.m);
+            for (int i = 0; i < plan.m; ++i) next.tickets[h][i] = static_cast<uint8_t>(s[i]);
+            uint8_t tag = 0;
+            if (!tester.test(s, tag)) {
+                next.tickets[h] = next.tickets.back();
+                next.tags[h] = next.tags.back();
+                next.tickets.pop_back();
+                next.tags.pop_back();
+                continue;
+            }
+            ++pass;
+            if (tag != 0) {
+                next.tags[h] = tag;
+            } else {
+                while (f < h && next.tags[f] == 0) ++f;
+                if (f == h) {
+                    next.tags[h] = 0;
+                } else {
+                    std::swap(next.tickets[h], next.tickets[f]);
+                    next.tags[h] = next.tags[f];
+                    next.tags[f] = 0;
+                    ++f;
+                }
+            }
+            ++h;
+        }
+    } catch (const RunStop& stop) {
+        report.message = stop.message;
+        return report;
+    }
+    next.passCount = pass;
+    next.elapsedMicros =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    results = std::move(next);
+    report.completed = true;
+    report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +
+                        std::to_string(pass) + "个" + "  系统保留的记录个数" + std::to_string(results.tickets.size());
+    return report;
+}
+
+}  // namespace lottodesk

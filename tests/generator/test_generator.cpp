@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "generator/generator.h"
+#include "support/history.h"
+
+namespace lottodesk {
+namespace {
+
+// A workspace over the real 双色球 history, in a temporary program folder.
+class GeneratorRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::fillSsq(ws.sjk);
+        ws.game = {6, 1, 33, 1, 1, 16, true};
+        ws.partitions.rebuild(33);
+        generator.conditions = resetConditions(33);
+        generator.conditions.noEqualSpacing = false;
+        generator.conditions.noSpecialRuns = false;
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const Ticket& t : generator.results.tickets) out.push_back(ticketLine(t, 6));
+        return out;
+    }
+    void enable(int number, std::vector<int32_t> allowed, bool tolerant = false) {
+        CatalogueCondition& row = generator.conditions.rows[number];
+        row.enabled = true;
+        row.allowed = std::move(allowed);
+        row.tolerant = tolerant;
+    }
+
+    test::TempFolder home;
+    Workspace ws{home.path()};
+    Generator generator{7};
+};
+
+TEST_F(GeneratorRun, NoConditionEnumeratesEveryTicketHighestFirst) {
+    RunReport report = generator.run(ws, {});
+    ASSERT_TRUE(report.completed) << report.message;
+    ASSERT_EQ(generator.results.tickets.size(), 1107568u);
+    const auto all = lines();
+    EXPECT_EQ(all[0], "28 29 30 31 32 33 ");
+    EXPECT_EQ(all[1], "27 29 30 31 32 33 ");
+    EXPECT_EQ(all.back(), "01 02 03 04 05 06 ");
+    EXPECT_EQ(report.statusText.find("超强组号  筛选耗时"), 0u);
+    EXPECT_NE(report.statusText.find("微秒  已得到符合条件的红号组有1107568个"), std::string::npos);
+}
+
+TEST_F(GeneratorRun, FixedNumbersAreInEveryTicket) {
+    generator.conditions.fixed[5] = generator.conditions.fixed[9] = true;
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets.size(), 31465u);  // C(31, 4)
+    EXPECT_EQ(lines().front(), "05 09 30 31 32 33 ");
+    for (int n : {1, 2, 3, 4, 6, 7}) generator.conditions.fixed[n] = true;
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_TRUE(generator.results.tickets.empty()) << "more fixed numbers than the ticket holds";
+    for (int n : {1, 2, 3, 4, 6, 7, 5, 9}) generator.conditions.fixed[n] = false;
+    for (int n : {1, 2, 3, 4, 5, 6}) generator.conditions.fixed[n] = true;
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(lines(), std::vector<std::string>{"01 02 03 04 05 06 "});
+}
+
+TEST_F(GeneratorRun, StructuralExclusions) {
+    struct Case {
+        std::vector<int> fixed;
+        bool equalSpacing, specialRuns;
+        size_t expected;
+    } cases[] = {
+        {{3, 7, 11, 15, 19, 23}, true, false, 0}, {{3, 7, 11, 15, 19, 24}, true, false, 1},
+        {{1, 2, 3, 11, 12, 13}, false, true, 0},  {{1, 2, 11, 12, 21, 22}, false, true, 0},
+        {{5, 6, 7, 8, 20, 30}, false, true, 0},   {{1, 2, 3, 11, 12, 20}, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        generator.conditions = resetConditions(33);
+        generator.conditions.noEqualSpacing = c.equalSpacing;
+        generator.conditions.noSpecialRuns = c.specialRuns;
+        for (int n : c.fixed) generator.conditions.fixed[n] = true;
+        ASSERT_TRUE(generator.run(ws, {}).completed);
+        EXPECT_EQ(generator.results.tickets.size(), c.expected) << c.fixed[0] << " " << c.fixed[5];
+    }
+}
+
+TEST_F(GeneratorRun, PastDrawsAreExcludedAfterTheFilterPeriodCut) {
+    generator.conditions.noPastDraws = true;
+    for (int n : {1, 4, 16, 22, 26, 31}) generator.conditions.fixed[n] = true;  // draw 2026096
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_TRUE(generator.results.tickets.empty());
+    RunOptions options;
+    options.filterPeriod = 2026096;  // the history as it was before 2026096
+    ASSERT_TRUE(generator.run(ws, options).completed);
+    EXPECT_EQ(generator.results.tickets.size(), 1u);
+    EXPECT_EQ(ws.sjk.RecordCount(), 3493) << "the history is whole again";
+}
+
+TEST_F(GeneratorRun, ConditionsAndTolerance) {
+    enable(25, {21});  // 和值 21: only 01 02 03 04 05 06
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(lines(), std::vector<std::string>{"01 02 03 04 05 06 "});
+    enable(2, {0}, true);  // 奇数个数 0, tolerated: 01..06 has three odd numbers
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets.size(), 1u) << "a tolerated failure never rejects without 总容错";
+    generator.conditions.totalToleranceEnabled = true;
+    generator.conditions.totalFrom = generator.conditions.totalTo = 2;
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_TRUE(generator.results.tickets.empty()) << "exactly two tolerated failures required";
+    generator.conditions.totalFrom = generator.conditions.totalTo = 1;
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets.size(), 1u);
+    enable(3, {});  // enabled with an empty set: filters nothing
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets.size(), 1u);
+}
+
+TEST_F(GeneratorRun, ThreadsGiveTheSameResults) {
+    enable(25, {90, 91, 92, 93, 94, 95});
+    enable(2, {2, 3}, true);
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    const auto one = lines();
+    RunOptions options;
+    options.threads = 3;
+    ASSERT_TRUE(generator.run(ws, options).completed);
+    EXPECT_EQ(lines(), one);
+}
+
+TEST_F(GeneratorRun, ContinueFilteringReordersInPlace) {
+    // A passes with a tolerated failure, B and D pass cleanly, C fails.
+    const Ticket a{1, 2, 3, 4, 5, 7}, b{1, 2, 3, 4, 5, 6}, c{1, 2, 3, 4, 5, 9}, d{1, 2, 3, 4, 6, 7};
+    generator.results.tickets = {a, b, c, d};
+    generator.results.tags = {0, 0, 0, 0};
+    enable(25, {21, 22, 23});   // 和值: C's 24 fails
+    enable(2, {3}, true);       // 奇数个数 3, tolerated: A has four odd numbers
+    RunReport report = generator.continueFiltering(ws, {});
+    ASSERT_TRUE(report.completed) << report.message;
+    // A is tagged; B is moved in front of it; C's place is taken by D, which joins the front.
+    EXPECT_EQ(generator.results.tickets, (std::vector<Ticket>{b, d, a}));
+    EXPECT_EQ(generator.results.tags, (std::vector<uint8_t>{0, 0, 2}));
+    EXPECT_NE(report.statusText.find("已得到符合条件的红号组有3个  系统保留的记录个数3"), std::string::npos);
+
+    // Unchanged conditions keep every result, untagged ones first.
+    ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets, (std::vector<Ticket>{b, d, a}));
+    // A result stored unsorted is sorted before its test.
+    generator.results.tickets = {Ticket{6, 5, 4, 3, 2, 1}};
+    generator.results.tags = {0};
+    ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{b});
+}
+
+TEST_F(GeneratorRun, PredictionRecordStopsTheRun) {
+    ws.sjk.Append();
+    ws.sjk.SetFieldValue(0, kPredictionPeriod);
+    generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 6}};
+    RunReport report = generator.run(ws, {});
+    EXPECT_FALSE(report.completed);
+    EXPECT_EQ(report.message, kPredictionPresentMessage);
+    EXPECT_EQ(ws.sjk.RecordCount(), 3493);
+    EXPECT_EQ(generator.results.tickets.size(), 1u) << "the previous results stay";
+    generator.conditions.rows[34].enabled = true;
+    EXPECT_EQ(generator.run(ws, {}).message, kDeviationRangeMissing);
+}
+
+TEST_F(GeneratorRun, FormulaDividingByZeroStopsTheRun) {
+    generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 6}};
+    generator.conditions.customEnabled = true;
+    generator.conditions.custom.add("100/(z_num1-1)", false, {1, 2, 3});
+    RunReport report = generator.run(ws, {});
+    EXPECT_FALSE(report.completed);
+    EXPECT_NE(report.message.find("100/(z_num1-1)"), std::string::npos);
+    EXPECT_EQ(generator.results.tickets.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lottodesk
