@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "conditioncatalogue.h"
+#include "fastrows.h"
 #include "formula/tgs.h"
 #include "indicators/seriesmemo.h"
 #include "core/drawtext.h"
@@ -56,9 +59,13 @@ struct Plan {
     struct RowTest {
         const ConditionRow* row;
         int32_t lo = 0;  // allowed values as a bit set over lo..hi
-        std::vector<bool> allowed;
+        std::vector<uint8_t> allowed;
         bool tolerant = false;
-        bool has(int32_t v) const { return v >= lo && v - lo < static_cast<int64_t>(allowed.size()) && allowed[v - lo]; }
+        bool fast = false;
+        bool has(int32_t v) const {
+            const uint32_t index = static_cast<uint32_t>(v) - static_cast<uint32_t>(lo);
+            return index < allowed.size() && allowed[index];
+        }
     };
     std::vector<RowTest> rows;  // enabled, non-empty, applicable; in number order
     struct CustomTest {
@@ -71,7 +78,10 @@ struct Plan {
     const SignatureTables* tables = nullptr;
 };
 
-void sortAscending(int32_t* numbers, int m) { std::sort(numbers, numbers + m); }
+void sortAscending(int32_t* numbers, int m) {
+    for (int i = 1; i < m; ++i)
+        for (int j = i; j > 0 && numbers[j - 1] > numbers[j]; --j) std::swap(numbers[j - 1], numbers[j]);
+}
 
 bool equalSpacing(const int32_t* s, int m) {
     if (m < 3) return false;
@@ -137,29 +147,32 @@ struct RunStop {
     std::string message;
 };
 
-// Tests one ticket s[0..m-1] (ascending). Returns whether it passes and, through tag, the number of
-// its last tolerated failure.
+// Tests one ticket s[0..m-1] (ascending). Only whether it passes and the number of its last
+// tolerated failure (in the canonical order: 34, 35, the catalogue rows by number, custom
+// indicators 134, self-set 135, tail 136) can be observed, so the strict conditions run first,
+// cheapest first, and the tolerant ones only when their count or the tag matters.
 class Tester {
 public:
-    explicit Tester(Plan& plan) : m_plan(plan) {
+    explicit Tester(const Plan& plan) : m_plan(plan) {
         m_record.fill(0);
         m_record[0] = kCandidatePeriod;
         m_ctx = {DrawHistory{plan.history.records, plan.history.realCount, m_record.data()}, plan.game,
                  plan.partitions, plan.settings, &m_memo};
         m_memo.prepare(0, plan.game, plan.settings);
+        m_fast = std::make_unique<FastRows>(m_ctx, plan.m);
+        for (const Plan::RowTest& row : plan.rows) {
+            Plan::RowTest copy = row;
+            copy.fast = m_fast->covers(row.row->number);
+            (row.tolerant ? m_tolerantRows : m_strictRows).push_back(std::move(copy));
+        }
+        orderStrictRows();
+        m_needTolerant = plan.continueMode || plan.c->totalToleranceEnabled;
     }
 
     bool test(const int32_t* s, uint8_t& tag) {
         const Plan& p = m_plan;
         const MainConditions& c = *p.c;
         const int m = p.m;
-        int w = 0, t = 0;
-        auto failed = [&](bool tolerant, int number) {
-            if (!tolerant) return false;
-            ++w;
-            t = number;
-            return true;
-        };
         if (p.continueMode) {
             int fixedIn = 0;
             for (int i = 0; i < m; ++i) {
@@ -168,11 +181,15 @@ public:
             }
             if (fixedIn != p.fixedCount) return false;
         }
+        int w = 0, lastRow = 0, lastGroup = 0;
         for (int number : {kStandardDeviationRow, kCoefficientRow}) {
             const CatalogueCondition& row = c.rows[number];
             if (!row.enabled) continue;
             const float value = number == kStandardDeviationRow ? ticketStandardDeviation(s, m) : ticketCoefficient(s, m);
-            if (!(*row.from <= value && value <= *row.to) && !failed(row.tolerant, number)) return false;
+            if (*row.from <= value && value <= *row.to) continue;
+            if (!row.tolerant) return false;
+            ++w;
+            lastRow = number;
         }
         if (c.noEqualSpacing && equalSpacing(s, m)) return false;
         if (c.noSpecialRuns && specialRuns(s, m)) return false;
@@ -180,36 +197,113 @@ public:
             const Signature sig = signatureOf(*p.tables, s, m);
             if (p.signatures.contains(sig.home, sig.key)) return false;
         }
-        for (int i = 0; i < m; ++i) m_record[i + 1] = s[i];
-        const int n = p.history.realCount + 1;
-        for (const Plan::RowTest& row : p.rows)
-            if (!row.has(conditionValue(*row.row, m_ctx, n)) && !failed(row.tolerant, row.row->number)) return false;
+        FastTicket ticket{s, m, 0, 0};
+        for (int i = 0; i < m; ++i) {
+            ticket.mask |= s[i] >= 0 && s[i] < 64 ? uint64_t{1} << s[i] : 0;
+            ticket.sum += s[i];
+        }
+        bool inRecord = false;
+        auto rowValue = [&](const Plan::RowTest& row) {
+            if (row.fast) return m_fast->value(row.row->number, ticket);
+            if (!inRecord) {
+                for (int i = 0; i < m; ++i) m_record[i + 1] = s[i];
+                inRecord = true;
+            }
+            return conditionValue(*row.row, m_ctx, p.history.realCount + 1);
+        };
+        for (const Plan::RowTest& row : m_strictRows)
+            if (!row.has(rowValue(row))) return false;
+        if (!p.custom.empty() && !inRecord) {
+            for (int i = 0; i < m; ++i) m_record[i + 1] = s[i];
+            inRecord = true;
+        }
         for (const Plan::CustomTest& custom : p.custom) {
             if (custom.allowed.empty()) break;
-            const EvalResult result = custom.formula.evaluate(m_ctx, n);
+            const EvalResult result = custom.formula.evaluate(m_ctx, p.history.realCount + 1);
             if (result.fault == EvalResult::Fault::Stop) throw RunStop{result.message};
             if (!result.ok) break;
-            const bool in = std::find(custom.allowed.begin(), custom.allowed.end(), result.value) != custom.allowed.end();
-            if (!in && !failed(custom.tolerant, kCustomFailureCode)) return false;
+            if (std::find(custom.allowed.begin(), custom.allowed.end(), result.value) != custom.allowed.end()) continue;
+            if (!custom.tolerant) return false;
+            ++w;
+            lastGroup = kCustomFailureCode;
         }
         if (c.selfSetEnabled)
-            for (const tselfcond& condition : c.selfSet)
-                if (!allowedCount(condition, count(condition, s, m, false)) && !failed(condition.tolerant, kSelfSetFailureCode))
-                    return false;
+            for (const tselfcond& condition : c.selfSet) {
+                if (allowedCount(condition, count(condition, s, m, false))) continue;
+                if (!condition.tolerant) return false;
+                ++w;
+                lastGroup = kSelfSetFailureCode;
+            }
         if (c.tailEnabled)
-            for (const tselfcond& condition : c.tails)
-                if (!allowedCount(condition, count(condition, s, m, true)) && !failed(condition.tolerant, kTailFailureCode))
-                    return false;
+            for (const tselfcond& condition : c.tails) {
+                if (allowedCount(condition, count(condition, s, m, true))) continue;
+                if (!condition.tolerant) return false;
+                ++w;
+                lastGroup = kTailFailureCode;
+            }
+        if (m_needTolerant)
+            for (const Plan::RowTest& row : m_tolerantRows)  // in number order
+                if (!row.has(rowValue(row))) {
+                    ++w;
+                    lastRow = row.row->number;
+                }
         if (c.totalToleranceEnabled && (w < c.totalFrom || w > c.totalTo)) return false;
-        tag = static_cast<uint8_t>(t);
+        tag = static_cast<uint8_t>(lastGroup != 0 ? lastGroup : lastRow);
         return true;
     }
 
 private:
-    Plan& m_plan;
+    // The strict rows ordered by the cost of rejecting a ticket: a sample of tickets gives each
+    // row's pass rate, and a row computed from tables costs less than one that needs the general
+    // computation. The order changes only speed, never which tickets pass.
+    void orderStrictRows() {
+        const Plan& p = m_plan;
+        if (m_strictRows.size() < 2 || p.choosable.size() < static_cast<size_t>(p.m) || p.fixedCount > 0) {
+            std::stable_sort(m_strictRows.begin(), m_strictRows.end(),
+                             [](const Plan::RowTest& a, const Plan::RowTest& b) { return a.fast > b.fast; });
+            return;
+        }
+        std::mt19937 random(12345);
+        std::vector<int32_t> pool(p.choosable.begin(), p.choosable.end());
+        std::vector<double> passes(m_strictRows.size(), 0);
+        constexpr int kSample = 512;
+        for (int trial = 0; trial < kSample; ++trial) {
+            std::shuffle(pool.begin(), pool.end(), random);
+            int32_t s[8];
+            std::copy(pool.begin(), pool.begin() + p.m, s);
+            sortAscending(s, p.m);
+            FastTicket ticket{s, p.m, 0, 0};
+            for (int i = 0; i < p.m; ++i) {
+                ticket.mask |= s[i] >= 0 && s[i] < 64 ? uint64_t{1} << s[i] : 0;
+                ticket.sum += s[i];
+                m_record[i + 1] = s[i];
+            }
+            for (size_t r = 0; r < m_strictRows.size(); ++r) {
+                const Plan::RowTest& row = m_strictRows[r];
+                const int32_t v = row.fast ? m_fast->value(row.row->number, ticket)
+                                           : conditionValue(*row.row, m_ctx, p.history.realCount + 1);
+                passes[r] += row.has(v);
+            }
+        }
+        std::vector<std::pair<double, size_t>> scored;
+        for (size_t r = 0; r < m_strictRows.size(); ++r) {
+            const double cost = m_strictRows[r].fast ? 1.0 : 4.0;
+            const double rejection = 1.0 - passes[r] / kSample;
+            scored.emplace_back(cost / std::max(rejection, 1e-3), r);
+        }
+        std::stable_sort(scored.begin(), scored.end());
+        std::vector<Plan::RowTest> ordered;
+        for (const auto& [score, r] : scored) ordered.push_back(m_strictRows[r]);
+        m_strictRows = std::move(ordered);
+    }
+
+    const Plan& m_plan;
     DrawRecord m_record;
     SeriesMemo m_memo;
     IndicatorContext m_ctx;
+    std::unique_ptr<FastRows> m_fast;
+    std::vector<Plan::RowTest> m_strictRows, m_tolerantRows;
+    bool m_needTolerant = false;
 };
 
 // Checks before a run; a message when it cannot start. Removes a prediction record.
@@ -253,11 +347,11 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         const ConditionRow* row = conditionRow(number);
         if (!row || !row->item || !condition.enabled || condition.allowed.empty()) continue;
         if (row->seventhNumber && plan.m != 7) continue;
-        Plan::RowTest test{row, 0, {}, false};
+        Plan::RowTest test{row, 0, {}, false, false};
         const auto [lo, hi] = std::minmax_element(condition.allowed.begin(), condition.allowed.end());
         test.lo = *lo;
-        test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), false);
-        for (int32_t v : condition.allowed) test.allowed[v - test.lo] = true;
+        test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), 0);
+        for (int32_t v : condition.allowed) test.allowed[v - test.lo] = 1;
         test.tolerant = condition.tolerant;
         plan.rows.push_back(std::move(test));
     }
@@ -279,39 +373,53 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
 }
 
 // The tickets of one block of the enumeration: those whose highest chosen number is choosable[top].
-void enumerateBlock(Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
-    const int k = plan.m - plan.fixedCount;
-    int32_t chosen[8];
+// Within the block the order is the include-first walk from the highest entry down, that is the
+// chosen positions in descending lexicographic order.
+void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
+    const int m = plan.m;
+    const int k = m - plan.fixedCount;
+    const int fixedCount = plan.fixedCount;
+    int idx[8];
     int32_t ticket[8];
     auto emit = [&] {
-        int count = 0;
-        for (int i = 0; i < k; ++i) ticket[count++] = chosen[i];
-        for (int f : plan.fixedNumbers) ticket[count++] = f;
-        sortAscending(ticket, plan.m);
+        if (fixedCount == 0) {
+            for (int i = 0; i < k; ++i) ticket[i] = plan.choosable[idx[k - 1 - i]];
+        } else {
+            // Merge the chosen numbers (descending in idx) with the fixed ones (ascending).
+            int a = k - 1, b = 0, at = 0;
+            while (at < m) {
+                const bool takeChosen = b >= fixedCount || (a >= 0 && plan.choosable[idx[std::max(a, 0)]] < plan.fixedNumbers[b]);
+                ticket[at++] = takeChosen ? plan.choosable[idx[std::max(a--, 0)]] : plan.fixedNumbers[b++];
+            }
+        }
         uint8_t tag = 0;
         if (!tester.test(ticket, tag)) return;
         Ticket t{};
-        for (int i = 0; i < plan.m; ++i) t[i] = static_cast<uint8_t>(ticket[i]);
+        for (int i = 0; i < m; ++i) t[i] = static_cast<uint8_t>(ticket[i]);
         out.push_back(t);
         tags.push_back(tag);
     };
-    // Include-first from the highest entry down: position p means entries 0..p-1 remain.
-    std::function<void(int, int)> walk = [&](int depth, int p) {
-        if (depth == k) {
-            emit();
-            return;
-        }
-        if (p < k - depth) return;
-        chosen[depth] = plan.choosable[p - 1];
-        walk(depth + 1, p - 1);
-        walk(depth, p - 1);
-    };
     if (k == 0) {
-        if (top == 0) emit();
+        emit();
         return;
     }
-    chosen[0] = plan.choosable[top];
-    walk(1, top);
+    // Room for every ticket of the block when nothing is filtered out, within reason.
+    double size = 1;
+    for (int i = 1; i < k; ++i) size = size * (top - i + 1) / i;
+    out.reserve(out.size() + static_cast<size_t>(std::min(size, 4.0e6)));
+    tags.reserve(out.capacity());
+    idx[0] = top;
+    for (int j = 1; j < k; ++j) idx[j] = top - j;
+    while (true) {
+        emit();
+        // The next combination: lower the rightmost position that can go lower, then fill the
+        // positions after it as high as they can be.
+        int j = k - 1;
+        while (j >= 1 && idx[j] == k - 1 - j) --j;
+        if (j < 1) return;
+        --idx[j];
+        for (int i = j + 1; i < k; ++i) idx[i] = idx[i - 1] - 1;
+    }
 }
 
 }  // namespace
