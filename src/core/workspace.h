@@ -18,6 +18,13 @@
 
 namespace lottodesk {
 
+// The regular pattern arrangement: cell p holds the number p + 1.
+constexpr std::array<uint8_t, 100> regularArrangement() {
+    std::array<uint8_t, 100> cells{};
+    for (int p = 0; p < 100; ++p) cells[p] = static_cast<uint8_t>(p + 1);
+    return cells;
+}
+
 struct Workspace {
     explicit Workspace(std::string programFolder);
 
@@ -37,6 +44,9 @@ struct Workspace {
     ColdWarmHotLists lists;                  // cold, warm and hot numbers as of the newest draw
     bool transformed = false;                // the history shown is the data transform's
     std::array<uint8_t, 8> lastdraw{};       // slots 1..7 of the newest draw, index 1..7
+    // The pattern arrangement of the row/column pattern page, read by the arrangement families;
+    // regular at start-up.
+    std::array<uint8_t, 100> arrangement = regularArrangement();
 
     std::string path(std::string_view relative) const { return folder + std::string(relative); }
     std::string typeFilePath() const { return path("database/cps.typ"); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/integertext.h"
+#include "formulafamilies.h"
 #include "indicators/historyops.h"
 #include "indicators/registry.h"
 
@@ -42,10 +44,13 @@ constexpr std::pair<std::string_view, Function> kFunctions[] = {
     {"getzb", Function::Getzb},
 };
 
-// Raised deep inside an evaluation that must stop (division by zero, a number beyond 32 bits) and
-// turned into an EvalResult where the evaluation began; it never leaves this file.
+// Raised deep inside an evaluation that must stop (division by zero, a number beyond 32 bits, a
+// parameter that is not an integer) and turned into an EvalResult where the evaluation began; it
+// never leaves this file. A stop inside a formula of a formula family carries that formula's
+// complete message.
 struct FormulaStop {
     std::string reason;
+    bool complete = false;
 };
 
 int32_t wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
@@ -85,6 +90,8 @@ struct Operand {
     ResolvedIdentifier resolved;
     Function function = Function::Max;
     std::vector<FormulaProgram> args;  // every argument compiled as a formula (getzb: all but the last)
+    std::unique_ptr<FormulaFamily> family;  // the identifier (getzb's text) is a formula family
+    std::string stopReason;                 // getzb's text has a conversion error
 };
 
 struct Step {
@@ -234,6 +241,19 @@ private:
         return true;
     }
 
+    // Compiles the formulas of a formula family; the reason of a conversion error otherwise.
+    std::string prepareExtended(Operand& operand) {
+        const ResolvedIdentifier& resolved = operand.resolved;
+        if (resolved.kind != ResolvedIdentifier::Extended) return {};
+        if (resolved.conversionError) return "中" + notAnIntegerMessage(resolved.badParameter);
+        const std::optional<FormulaFamilyKind> kind = formulaFamilyKind(resolved.family());
+        if (!kind) return {};
+        operand.family = std::make_unique<FormulaFamily>(*kind, resolved.parameterText(operand.id));
+        if (operand.family->conversionError()) return "中" + notAnIntegerMessage(operand.family->badText());
+        m_p.readsForward = m_p.readsForward || operand.family->readsForward();
+        return {};
+    }
+
     bool readIdentifierOrCall(int offset, bool hasOffset) {
         const size_t start = m_pos;
         while (m_pos < m_text.size()) {
@@ -248,6 +268,10 @@ private:
             operand.kind = Operand::Kind::Identifier;
             operand.id = std::string(name);
             operand.resolved = resolveIdentifier(name);
+            if (std::string reason = prepareExtended(operand); !reason.empty()) {
+                emitStop(std::move(reason));
+                return false;
+            }
             emitOperand(std::move(operand));
             m_lastWasCall = false;
             return true;
@@ -274,6 +298,7 @@ private:
         if (operand.function == Function::Getzb) {
             operand.id = std::string(args.back());
             operand.resolved = resolveIdentifier(operand.id);
+            operand.stopReason = prepareExtended(operand);
             args.pop_back();
         }
         for (std::string_view arg : args) {
@@ -358,13 +383,25 @@ int32_t FormulaProgram::run(const IndicatorContext& ctx, int n) const {
     return acc;
 }
 
+namespace {
+
+int32_t familyValue(const FormulaFamily& family, const IndicatorContext& ctx, int n) {
+    EvalResult result = family.evaluate(ctx, n);
+    if (result.fault == EvalResult::Fault::Stop) throw FormulaStop{std::move(result.message), true};
+    return result.value;
+}
+
+}  // namespace
+
 int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorContext& ctx, int n) const {
     // An offset moves by whole draws and stops at the first or the last one.
     const int count = std::max(ctx.history.count(), 1);
     const int m = operand.offset == 0 ? n : static_cast<int>(std::clamp<int64_t>(int64_t{n} + operand.offset, 1, count));
     switch (operand.kind) {
     case Operand::Kind::Literal: return operand.literal;
-    case Operand::Kind::Identifier: return resolvedValue(operand.resolved, operand.id, ctx, m);
+    case Operand::Kind::Identifier:
+        if (operand.family) return familyValue(*operand.family, ctx, m);
+        return resolvedValue(operand.resolved, operand.id, ctx, m);
     case Operand::Kind::Call: break;
     }
     // Every argument is evaluated; a broken one gives what it reached.
@@ -419,6 +456,8 @@ int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorCont
     case Function::Getzfylz: return amplitudeOmissionAt(ctx, series(), m);
     case Function::Getzb:
         all();
+        if (!operand.stopReason.empty()) throw FormulaStop{operand.stopReason};
+        if (operand.family) return familyValue(*operand.family, ctx, m);
         return resolvedValue(operand.resolved, operand.id, ctx, m);
     }
     return 0;
@@ -448,7 +487,8 @@ EvalResult tgs::evaluate(const IndicatorContext& ctx, int n) const {
     } catch (const FormulaStop& stop) {
         result.ok = false;
         result.fault = EvalResult::Fault::Stop;
-        result.message = "公式“" + m_program->text + "”" + stop.reason + "，计算已停止";
+        result.message =
+            stop.complete ? stop.reason : "公式“" + m_program->text + "”" + stop.reason + "，计算已停止";
         return result;
     }
     if (!m_program->ok) {

@@ -5,8 +5,10 @@
 //
 // Syntax errors keep their left-to-right meaning: the value of a failed formula is what the
 // steps before the failing token computed, and the error text says what was wrong there.
-// Division or remainder by zero and numbers beyond 32 bits are not syntax errors: they stop the
-// evaluation with a message naming the formula (Fault::Stop), and the caller stops what it does.
+// Division or remainder by zero, numbers beyond 32 bits and parameters of extended identifiers
+// that are not integers are not syntax errors: they stop the evaluation with a message naming the
+// formula (Fault::Stop), and the caller stops what it does. The formula families (c_2zbzh,
+// c_3zbzh, c_zhfx) have their formulas compiled with the identifier.
 
 #include <cstdint>
 #include <memory>

@@ -3,6 +3,7 @@
 // candidate ticket as the temporary newest draw, plus the game's shape. A light value: copying it
 // copies a few pointers, and reading it never moves the store's cursor.
 
+#include <array>
 #include <cstdint>
 
 #include "core/cpstyle.h"
@@ -37,6 +38,9 @@ struct IndicatorContext {
     ColdHotSettings settings;
     // Series kept for this store version (see SeriesMemo); null computes everything on demand.
     SeriesMemo* memo = nullptr;
+    // The pattern arrangement the arrangement families read (100 cells, each holding a number);
+    // null reads the regular one, cell p holding p + 1.
+    const std::array<uint8_t, 100>* arrangement = nullptr;
 };
 
 }  // namespace lottodesk

@@ -164,9 +164,10 @@ int32_t registryValue(const RegistryItem& item, const IndicatorContext& ctx, int
 }
 
 const std::vector<std::string_view>& extendedPrefixes() {
-    static const std::vector<std::string_view> prefixes = {"c_cz",   "c_hz",      "c_xw_cz",   "c_xw_hz",
-                                                           "c_ylz",  "c_fq",      "c_hnskhkn", "c_hnszhxt",
-                                                           "c_ys",   "c_2zbzh",   "c_3zbzh",   "c_zhfx"};
+    // In the order of ExtendedFamily.
+    static const std::vector<std::string_view> prefixes = {
+        "c_cz",  "c_hz",    "c_xw_cz", "c_xw_hz", "c_ylz", "c_fq",     "c_hnskhkn", "c_hnszhxt",
+        "c_ys",  "c_2zbzh", "c_3zbzh", "c_zhfx",  "c_lwr", "c_same_0", "c_gqch",    "c_twyc"};
     return prefixes;
 }
 
@@ -188,6 +189,9 @@ ResolvedIdentifier resolveIdentifier(std::string_view id) {
         resolved.kind = ResolvedIdentifier::Extended;
         resolved.extendedFamily = static_cast<int>(family);
         resolved.parameterStart = at + prefixes[family].size() + 1;
+        if (!isFormulaFamily(resolved.family()))
+            resolved.conversionError = !parseExtendedParameters(resolved.family(), resolved.parameterText(id),
+                                                                resolved.parameters, resolved.badParameter);
         return resolved;
     }
     return resolved;
@@ -197,7 +201,10 @@ int32_t resolvedValue(const ResolvedIdentifier& resolved, std::string_view, cons
     switch (resolved.kind) {
     case ResolvedIdentifier::Registry: return registryValue(*resolved.item, ctx, n);
     case ResolvedIdentifier::Auxiliary: return ctx.history.record(n)[kAuxiliarySlot];
-    case ResolvedIdentifier::Extended:  // the extended families are not computed yet
+    case ResolvedIdentifier::Extended:
+        if (resolved.isFormulaFamily()) break;
+        if (resolved.conversionError) return 0;
+        return extendedValue(resolved.family(), resolved.parameters, ctx, n);
     case ResolvedIdentifier::Unknown: break;
     }
     return kUnknownIndicator;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "extended.h"
 #include "historyops.h"
 #include "indicatordef.h"
 
@@ -66,8 +67,21 @@ inline constexpr int32_t kUnknownIndicator = -999;
 struct ResolvedIdentifier {
     enum Kind : uint8_t { Unknown, Registry, Auxiliary, Extended } kind = Unknown;
     const RegistryItem* item = nullptr;
-    int extendedFamily = -1;  // index into extendedPrefixes()
+    int extendedFamily = -1;  // index into extendedPrefixes(), the order of ExtendedFamily
     size_t parameterStart = 0;
+    // The integer parameters of a number family, read when the identifier is resolved.
+    ExtendedParameters parameters{};
+    // A parameter of a number family is not an integer: asking for the value is the platform's
+    // conversion error, which stops the evaluation (the evaluator checks this flag first).
+    bool conversionError = false;
+    std::string badParameter;  // the text that is not an integer
+
+    ExtendedFamily family() const { return static_cast<ExtendedFamily>(extendedFamily); }
+    bool isFormulaFamily() const { return kind == Extended && lottodesk::isFormulaFamily(family()); }
+    // The text after the prefix and its separator (empty when the identifier ends before it).
+    std::string_view parameterText(std::string_view id) const {
+        return parameterStart < id.size() ? id.substr(parameterStart) : std::string_view{};
+    }
 };
 
 // The prefixes of the extended families, in the order they are tried; each is found anywhere in
@@ -78,6 +92,9 @@ ResolvedIdentifier resolveIdentifier(std::string_view id);
 
 // getzb: the value of `id` at record n, -999 when the text is no identifier.
 int32_t getzb(std::string_view id, const IndicatorContext& ctx, int n);
+// The value of a resolved identifier. The formula families (c_2zbzh, c_3zbzh, c_zhfx) are
+// evaluated by the formula evaluator, which compiles their formulas; asked here they give -999.
+// An identifier with a conversion error gives 0 here; the evaluator stops before asking.
 int32_t resolvedValue(const ResolvedIdentifier& resolved, std::string_view id, const IndicatorContext& ctx, int n);
 
 }  // namespace lottodesk

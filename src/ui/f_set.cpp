@@ -1,6 +1,7 @@
 #include "f_set.h"
 
 #include "core/workspace.h"
+#include "formula/shapenames.h"
 #include "indicators/zoneexplain.h"
 #include "ui_f_set.h"
 
@@ -16,9 +17,13 @@ Tf_set::~Tf_set() { delete m_ui; }
 
 QString Tf_set::zonePartitionText() const { return m_ui->memo_fqsm->toPlainText(); }
 
+QString Tf_set::shapeValuesText() const { return m_ui->memo_xtqzsm->toPlainText(); }
+
 void Tf_set::refresh() {
     if (m_ui->pc_set->currentWidget() == m_ui->ts_fqsm)
         m_ui->memo_fqsm->setPlainText(QString::fromStdString(lottodesk::zonePartitionText(m_ws.partitions)));
+    else if (m_ui->pc_set->currentWidget() == m_ui->ts_xtqzsm)
+        m_ui->memo_xtqzsm->setPlainText(QString::fromStdString(lottodesk::shapeValuesText()));
 }
 
 void Tf_set::showEvent(QShowEvent* event) {

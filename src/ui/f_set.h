@@ -1,5 +1,6 @@
 #pragma once
-// Tf_set ("设置"): explanatory pages about the current game, regenerated whenever shown.
+// Tf_set ("设置"): explanatory pages, "分区说明" about the current game's zone partitions and
+// "形态取值说明" about the pattern values of the formula families, regenerated whenever shown.
 
 #include <QWidget>
 
@@ -19,6 +20,8 @@ public:
 
     // The text of the page "分区说明" as shown.
     QString zonePartitionText() const;
+    // The text of the page "形态取值说明" as shown.
+    QString shapeValuesText() const;
     // Regenerates the text of the page being shown.
     void refresh();
 

@@ -195,6 +195,25 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
     }
 }
 
+TEST_F(CliFormulas, EvalOfExtendedIdentifiers) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"eval", "c_cz_1", "--candidate", "01 02 03 10 11 20"}, "3\n"},
+        {{"eval", "c_hz_21", "--candidate", "01 02 03 10 11 20"}, "2\n"},
+        {{"eval", "c_fq_1_4_1", "--candidate", "01 02 03 10 11 20"}, "6\n"},
+        {{"eval", "c_2zbzh:z_num1|z_num2:1", "--candidate", "01 02 05 09 20 30"}, "1\n"},
+        {{"eval", "c_2zbzh:z_num1|z_num2:0", "--candidate", "01 02 05 09 20 30"}, "2\n"},
+        {{"eval", "c_hnskhkn_0_6_6", "--candidate", "01 02 03 04 05 06"}, "5\n"},
+    };
+    for (const auto& [args, out] : cases) {
+        CliRun result = run(args);
+        EXPECT_EQ(result.code, 0) << args[1] << ": " << result.err;
+        EXPECT_EQ(result.out, out) << args[1];
+    }
+    CliRun bad = run({"eval", "c_2zbzh:z_num1|z_num2"});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.err, "公式“c_2zbzh:z_num1|z_num2”中“z_num2”不是有效的整数，计算已停止\n");
+}
+
 TEST_F(CliFormulas, NameOfRegistryIdentifiers) {
     EXPECT_EQ(run({"name", "z_xjhe"}).out, "z_xjhe\t小奇数和值\t0\t198\n");
     EXPECT_EQ(run({"name", "f_num1"}).out, "f_num1\t蓝号\t1\t16\n");

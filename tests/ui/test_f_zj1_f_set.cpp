@@ -1,11 +1,13 @@
 // The component dialog and the settings page.
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "core/workspace.h"
 #include "f_set.h"
 #include "f_zj1.h"
+#include "formula/shapenames.h"
 #include "indicators/zoneexplain.h"
 #include "uifixture.h"
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void componentDialogMovesGroupsAndRebuildsTheTable();
     void theLastGroupInUseStays();
     void settingsPageFollowsTheCurrentPartitions();
+    void settingsPageListsTheShapeValues();
     void settingsStoreKeepsValuesBetweenStarts();
 };
 
@@ -78,6 +81,31 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
     ws.partitions.rebuild(35);
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("b_refresh")), Qt::LeftButton);
     QVERIFY(page.zonePartitionText().contains(QStringLiteral("一区<1..11>          二区<12..23>          三区<24..35>")));
+}
+
+void TestComponentsAndSettings::settingsPageListsTheShapeValues() {
+    test::TempFolder home;
+    Workspace ws(home.path());
+    Tf_set page(ws);
+    page.show();
+    auto* pages = page.findChild<QTabWidget*>(QStringLiteral("pc_set"));
+    QVERIFY(pages);
+    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->tabText(1), QStringLiteral("形态取值说明"));
+    QVERIFY(page.shapeValuesText().isEmpty());  // generated when its page is shown
+    pages->setCurrentIndex(1);
+    QCOMPARE(page.shapeValuesText(), QString::fromStdString(shapeValuesText()));
+    const QStringList lines = page.shapeValuesText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 35);
+    QCOMPARE(lines[0], QStringLiteral("两个指标组合的单选形态"));
+    QCOMPARE(lines[1], QStringLiteral("      0=  偶偶      1=  偶奇      2=  奇偶      3=  奇奇"));
+    QCOMPARE(lines[8], QString());
+    QCOMPARE(lines[9], QStringLiteral("两个指标组合的组选形态"));
+    QCOMPARE(lines[18], QStringLiteral("三个指标组合的单选形态"));
+    QCOMPARE(lines[27], QStringLiteral("三个指标组合的组选形态"));
+    QVERIFY(lines[34].endsWith(QStringLiteral("9=  三传")));
+    pages->setCurrentIndex(0);
+    QVERIFY(page.zonePartitionText().startsWith(QStringLiteral("(二区的分区设定)")));
 }
 
 void TestComponentsAndSettings::settingsStoreKeepsValuesBetweenStarts() {
