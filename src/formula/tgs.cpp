@@ -82,6 +82,23 @@ int32_t apply(int32_t a, Op op, int32_t v) {
 
 }  // namespace
 
+// The evaluation stack: the accumulator and the pending operator of every open group. It grows as
+// deep as the parentheses go (the fixed eleven slots of old allowed five open groups).
+class tmystack {
+public:
+    void clear() { m_slots.clear(); }
+    int count() const { return static_cast<int>(m_slots.size()); }
+    void push(int32_t accumulator, Op pending) { m_slots.emplace_back(accumulator, pending); }
+    std::pair<int32_t, Op> pop() {
+        const auto top = m_slots.back();
+        m_slots.pop_back();
+        return top;
+    }
+
+private:
+    std::vector<std::pair<int32_t, Op>> m_slots;
+};
+
 struct Operand {
     enum class Kind : uint8_t { Literal, Identifier, Call } kind = Kind::Literal;
     int offset = 0;
@@ -360,20 +377,18 @@ int64_t meanTimesTen(const std::vector<int32_t>& values) {
 int32_t FormulaProgram::run(const IndicatorContext& ctx, int n) const {
     int32_t acc = 0;
     Op pending = Op::None;
-    // Saved accumulators and operators of open groups.
-    std::vector<std::pair<int32_t, Op>> stack;
+    tmystack stack;
     for (const Step& step : steps) {
         switch (step.kind) {
         case Step::Kind::Value: acc = apply(acc, pending, operandValue(operands[step.operand], ctx, n)); break;
         case Step::Kind::Operator: pending = step.op; break;
         case Step::Kind::Open:
-            stack.emplace_back(acc, pending);
+            stack.push(acc, pending);
             acc = 0;
             pending = Op::None;
             break;
         case Step::Kind::Close: {
-            const auto [saved, op] = stack.back();
-            stack.pop_back();
+            const auto [saved, op] = stack.pop();
             acc = apply(saved, op, acc);
             break;
         }
