@@ -44,7 +44,7 @@ constexpr int kOmissionRows[] = {121, 122, 123, 124, 125, 126, 127, 128, 129, 13
 
 }  // namespace
 
-FastRows::FastRows(const IndicatorContext& ctx, int m) : m_m(m), m_real(ctx.history.realCount) {
+FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.realCount) {
     const GameParams& game = ctx.game;
     if (game.zh_to > 63 || game.zh_from < 0) return;  // masks hold numbers 0..63
     const auto& b2 = ctx.partitions->of(2);

@@ -33,7 +33,6 @@ private:
     int32_t omission(const std::vector<int>& lastPosition, int32_t lo, int32_t v) const;
     int32_t baseOf(int row, const FastTicket& ticket) const;
 
-    int m_m;
     int m_real;  // records before the ticket
     std::array<bool, 134> m_covered{};
     uint64_t m_big = 0, m_odd = 0, m_prime = 0, m_highTail = 0, m_aboveHalf = 0;

@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "conditioncatalogue.h"
+#include "exclusions.h"
 #include "fastrows.h"
+#include "selfcond.h"
 #include "formula/tgs.h"
 #include "indicators/seriesmemo.h"
 #include "core/drawtext.h"
@@ -83,29 +85,6 @@ void sortAscending(int32_t* numbers, int m) {
         for (int j = i; j > 0 && numbers[j - 1] > numbers[j]; --j) std::swap(numbers[j - 1], numbers[j]);
 }
 
-bool equalSpacing(const int32_t* s, int m) {
-    if (m < 3) return false;
-    for (int i = 2; i < m; ++i)
-        if (s[i] - s[i - 1] != s[1] - s[0]) return false;
-    return true;
-}
-
-// A run of four or more consecutive numbers, two runs of three or more, or three runs of two or
-// more (for six numbers exactly the positional test of the system).
-bool specialRuns(const int32_t* s, int m) {
-    int runsOfTwo = 0, runsOfThree = 0;
-    for (int i = 0; i < m;) {
-        int j = i;
-        while (j + 1 < m && s[j + 1] == s[j] + 1) ++j;
-        const int length = j - i + 1;
-        if (length >= 4) return true;
-        if (length >= 3) ++runsOfThree;
-        if (length >= 2) ++runsOfTwo;
-        i = j + 1;
-    }
-    return runsOfThree >= 2 || runsOfTwo >= 3;
-}
-
 struct Signature {
     uint32_t home;
     uint32_t key;
@@ -120,26 +99,6 @@ Signature signatureOf(const SignatureTables& tables, const int32_t* numbers, int
         s2 += tables.r2[n];
     }
     return {s1 & 0xFFFF, s2};
-}
-
-int count(const tselfcond& condition, const int32_t* s, int m, bool tail) {
-    int c = 0;
-    if (!tail) {
-        for (int i = 0; i < m; ++i)
-            if (std::find(condition.numbers.begin(), condition.numbers.end(), s[i]) != condition.numbers.end()) ++c;
-        return c;
-    }
-    for (uint8_t digit : condition.numbers) {
-        int hits = 0;
-        for (int i = 0; i < m; ++i)
-            if (s[i] % 10 == digit) ++hits;
-        c += condition.countOnce ? (hits > 0 ? 1 : 0) : hits;
-    }
-    return c;
-}
-
-bool allowedCount(const tselfcond& condition, int c) {
-    return std::find(condition.allowed.begin(), condition.allowed.end(), c) != condition.allowed.end();
 }
 
 // A failure that stops the whole run (a formula that divides by zero for some ticket).
@@ -229,14 +188,14 @@ public:
         }
         if (c.selfSetEnabled)
             for (const tselfcond& condition : c.selfSet) {
-                if (allowedCount(condition, count(condition, s, m, false))) continue;
+                if (selfSetHolds(condition, s, m)) continue;
                 if (!condition.tolerant) return false;
                 ++w;
                 lastGroup = kSelfSetFailureCode;
             }
         if (c.tailEnabled)
             for (const tselfcond& condition : c.tails) {
-                if (allowedCount(condition, count(condition, s, m, true))) continue;
+                if (tailHolds(condition, s, m)) continue;
                 if (!condition.tolerant) return false;
                 ++w;
                 lastGroup = kTailFailureCode;
