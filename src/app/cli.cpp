@@ -1,6 +1,10 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <charconv>
+#include <map>
+#include <random>
+#include <thread>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -12,6 +16,10 @@
 #include "core/programfolder.h"
 #include "core/workspace.h"
 #include "formula/selfzb.h"
+#include "generator/condfile.h"
+#include "generator/condreport.h"
+#include "generator/generator.h"
+#include "generator/resultfile.h"
 #include "formula/tgs.h"
 #include "indicators/catalogue.h"
 #include "indicators/context.h"
@@ -280,6 +288,161 @@ int listCatalogue(Context& c) {
     return kDone;
 }
 
+// The options of the generator commands: a condition file first, then "--name value" pairs.
+struct GeneratorArgs {
+    std::string condFile;
+    std::map<std::string, std::string> options;
+};
+
+std::optional<GeneratorArgs> generatorArgs(Context& c, std::initializer_list<const char*> allowed) {
+    GeneratorArgs parsed;
+    for (size_t i = 0; i < c.args.size(); ++i) {
+        const std::string& arg = c.args[i];
+        if (arg.rfind("--", 0) != 0) {
+            if (!parsed.condFile.empty()) return std::nullopt;
+            parsed.condFile = arg;
+            continue;
+        }
+        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end() || i + 1 >= c.args.size()) return std::nullopt;
+        parsed.options[arg] = c.args[++i];
+    }
+    if (parsed.condFile.empty()) return std::nullopt;
+    return parsed;
+}
+
+// Loads a main-zone condition file into the generator; its notes go to stderr.
+bool loadConditions(Context& c, const std::string& path, Generator& generator) {
+    MainConditionLoad load = loadMainConditions(path, c.ws.game.zh_to);
+    if (!load.status) {
+        c.err << load.status.message << '\n';
+        return false;
+    }
+    for (const std::string& note : load.notes) c.err << note << '\n';
+    generator.conditions = std::move(load.conditions);
+    return true;
+}
+
+// Writes the results (--out) and their tags (--tags) as the command asked.
+bool writeResults(Context& c, const GeneratorArgs& args, const Generator& generator) {
+    if (auto out = args.options.find("--out"); out != args.options.end()) {
+        const Status saved = saveFileAtomically(out->second, encodeResultText(generator.results.tickets, c.ws.game.zhgs));
+        if (!saved) {
+            c.err << saved.message << '\n';
+            return false;
+        }
+    }
+    if (auto tags = args.options.find("--tags"); tags != args.options.end()) {
+        std::string text;
+        for (uint8_t tag : generator.results.tags) text += std::to_string(tag) + "\r\n";
+        const Status saved = saveFileAtomically(tags->second, text);
+        if (!saved) {
+            c.err << saved.message << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (auto threads = args.options.find("--threads"); threads != args.options.end()) {
+        std::optional<int> value = parseInteger(threads->second);
+        if (!value || *value < 1) return usage(c.err, "--threads 必须是正整数");
+        options.threads = *value;
+    }
+    if (auto period = args.options.find("--period"); period != args.options.end()) {
+        std::optional<int> value = parseInteger(period->second);
+        if (!value) return usage(c.err, "--period 必须是期数");
+        options.filterPeriod = *value;
+    }
+    return kDone;
+}
+
+int filterTickets(Context& c) {
+    std::optional<GeneratorArgs> args =
+        generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--threads", "--out", "--tags"});
+    if (!args) return usage(c.err, "用法: filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]");
+    if (auto mode = args->options.find("--mode"); mode != args->options.end() && mode->second != "regular")
+        return usage(c.err, "组号类型“" + mode->second + "”尚未提供，目前只有 regular（常规组号）");
+    if (!c.historyOpened) return kStopped;
+    RunOptions options;
+    if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
+    Generator generator(std::random_device{}());
+    if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    const RunReport report = generator.run(c.ws, options);
+    if (!report.completed) {
+        c.err << report.message << '\n';
+        return kStopped;
+    }
+    if (!writeResults(c, *args, generator)) return kStopped;
+    c.out << report.statusText << '\n';
+    return kDone;
+}
+
+int continueTickets(Context& c) {
+    std::optional<GeneratorArgs> args = generatorArgs(c, {"--in", "--out", "--tags", "--threads", "--period"});
+    if (!args || !args->options.count("--in"))
+        return usage(c.err, "用法: continue CONDFILE --in FILE [--out FILE] [--tags FILE]");
+    if (!c.historyOpened) return kStopped;
+    RunOptions options;
+    if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
+    Generator generator(std::random_device{}());
+    if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    std::optional<std::string> text = readWholeFile(args->options["--in"]);
+    if (!text) {
+        c.err << "无法读取文件：" << args->options["--in"] << '\n';
+        return kStopped;
+    }
+    ResultTextParse parsed = parseResultText(*text, c.ws.game.zhgs);
+    if (!parsed.ok()) {
+        c.err << parsed.error << '\n';
+        return kStopped;
+    }
+    generator.results.tickets = std::move(parsed.tickets);
+    generator.results.tags.assign(generator.results.tickets.size(), 0);
+    const RunReport report = generator.continueFiltering(c.ws, options);
+    if (!report.completed) {
+        c.err << report.message << '\n';
+        return kStopped;
+    }
+    if (!writeResults(c, *args, generator)) return kStopped;
+    c.out << report.statusText << '\n';
+    return kDone;
+}
+
+int conditionReport(Context& c) {
+    std::optional<GeneratorArgs> args = generatorArgs(c, {"--check", "--show"});
+    if (!args || (args->options.count("--show") && !args->options.count("--check")))
+        return usage(c.err, "用法: conditions CONDFILE [--check P --show all|right|wrong]");
+    Generator generator(1);
+    if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    std::vector<std::string> lines;
+    if (auto check = args->options.find("--check"); check != args->options.end()) {
+        std::optional<int> period = parseInteger(check->second);
+        const std::string show = args->options.count("--show") ? args->options["--show"] : "all";
+        const CheckMode mode = show == "right" ? CheckMode::RightOnly : show == "wrong" ? CheckMode::WrongOnly : CheckMode::All;
+        if (!period || (show != "all" && show != "right" && show != "wrong"))
+            return usage(c.err, "用法: conditions CONDFILE [--check P --show all|right|wrong]");
+        if (!c.historyOpened) return kStopped;
+        const int n = c.ws.sjk.indexOfPeriod(*period);
+        if (n == 0) {
+            c.err << "数据库中没有第" << *period << "期的记录" << '\n';
+            return kStopped;
+        }
+        SeriesMemo memo;
+        CheckReport report = checkReport(generator.conditions, indicatorContext(c.ws, &memo), n, mode);
+        if (!report.status) {
+            c.err << report.status.message << '\n';
+            return kStopped;
+        }
+        lines = std::move(report.lines);
+    } else {
+        lines = summaryReport(generator.conditions);
+    }
+    for (const std::string& line : lines) c.out << line << '\n';
+    return kDone;
+}
+
 int help(Context& c);
 
 const std::vector<Command>& commands() {
@@ -300,6 +463,15 @@ const std::vector<Command>& commands() {
          evalFormula},
         {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
         {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
+        {"filter", "filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]\n"
+                   "                       按主区条件文件（.zh）常规过滤，输出状态栏文字",
+         filterTickets},
+        {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
+                     "                       对组号文件中的组号继续过滤",
+         continueTickets},
+        {"conditions", "conditions CONDFILE [--check P --show all|right|wrong]\n"
+                       "                       显示条件，或对第P期检查条件对错",
+         conditionReport},
     };
     return list;
 }

@@ -250,3 +250,42 @@ TEST_F(CliFormulas, CatalogueListsTheSeriesAndSavedIndicators) {
 
 }  // namespace
 }  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+std::string fixture(const std::string& name) { return std::string(LOTTODESK_TEST_DATA_DIR) + "/" + name; }
+
+TEST_F(CliFormulas, FilterWithNoConditionWritesEveryTicket) {
+    const std::string out = home->file("all.txt");
+    CliRun run = this->run({"filter", fixture("no-condition.zh"), "--out", out, "--threads", "2"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.find("超强组号  筛选耗时"), 0u);
+    EXPECT_NE(run.out.find("微秒  已得到符合条件的红号组有1107568个\n"), std::string::npos);
+    const std::string text = test::readFile(out);
+    EXPECT_EQ(text.size(), 1107568u * 20);
+    EXPECT_EQ(text.substr(0, 20), "28 29 30 31 32 33 \r\n");
+    EXPECT_EQ(text.substr(text.size() - 20), "01 02 03 04 05 06 \r\n");
+}
+
+TEST_F(CliFormulas, ContinueAndConditionReports) {
+    const std::string in = home->file("in.txt"), out = home->file("out.txt"), tags = home->file("tags.txt");
+    test::writeFile(in, "01 02 03 04 05 07 \r\n01 02 03 04 05 06 \r\n01 02 03 04 05 09 \r\n01 02 03 04 06 07 \r\n");
+    CliRun run = this->run({"continue", fixture("typical.zh"), "--in", in, "--out", out, "--tags", tags});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("已得到符合条件的红号组有0个  系统保留的记录个数0"), std::string::npos) << run.out;
+
+    CliRun summary = this->run({"conditions", fixture("typical.zh")});
+    ASSERT_EQ(summary.code, 0);
+    EXPECT_NE(summary.out.find("\n和值：70，71，"), std::string::npos);
+    CliRun check = this->run({"conditions", fixture("typical.zh"), "--check", "2026096", "--show", "wrong"});
+    ASSERT_EQ(check.code, 0) << check.err;
+    EXPECT_EQ(check.out.find("正确 "), std::string::npos);
+
+    EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "wheel"}).code, 1);
+    EXPECT_EQ(this->run({"filter", home->file("missing.zh")}).code, 2);
+    EXPECT_EQ(this->run({"continue", fixture("typical.zh")}).code, 1);
+}
+
+}  // namespace
+}  // namespace lottodesk

@@ -1,0 +1,23 @@
+#pragma once
+// Result text files: one ticket per line, each number as two digits followed by one blank, CR LF.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator.h"
+
+namespace lottodesk {
+
+std::string encodeResultText(const std::vector<Ticket>& tickets, int m);
+
+// Reads whitespace-separated integers, m per line (the rest of a line is skipped; missing numbers
+// are 0), each kept as 0..255 — a number outside is an error naming the line, and nothing is read.
+struct ResultTextParse {
+    std::vector<Ticket> tickets;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+ResultTextParse parseResultText(std::string_view text, int m);
+
+}  // namespace lottodesk
