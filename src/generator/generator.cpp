@@ -416,6 +416,7 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     std::vector<std::vector<Ticket>> found(static_cast<size_t>(std::max(blocks, 0)));
     std::vector<std::vector<uint8_t>> foundTags(found.size());
     std::atomic<int> next{0};
+    std::atomic<int> done{0};
     std::atomic<bool> stopped{false};
     std::string stopMessage;
     std::mutex stopMutex;
@@ -425,7 +426,10 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
             if (stopped || (options.cancel && *options.cancel)) return;
             // Blocks run from the highest top number down, the enumeration order.
             const int top = k == 0 ? 0 : blocks - 1 - block;
-            if (k > 0 && top < k - 1) continue;
+            if (k > 0 && top < k - 1) {
+                done.fetch_add(1);
+                continue;
+            }
             try {
                 enumerateBlock(plan, tester, top, found[block], foundTags[block]);
             } catch (const RunStop& stop) {
@@ -433,6 +437,7 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
                 stopMessage = stop.message;
                 stopped = true;
             }
+            if (options.progress) options.progress(done.fetch_add(1) + 1, blocks);
         }
     };
     const int threads = std::max(1, std::min(options.threads, blocks));

@@ -40,7 +40,9 @@ struct RunOptions {
     int32_t filterPeriod = 0;  // 0: "未开奖期", the whole history
     int threads = 1;
     const std::atomic<bool>* cancel = nullptr;
-    std::function<void(int done, int total)> progress;  // called from the calling thread
+    // Called after each block of tickets from the thread that tested it (any of the run's threads);
+    // `done` of `total` blocks. Must be thread-safe (a window posts it to its own thread).
+    std::function<void(int done, int total)> progress;
 };
 
 struct RunReport {

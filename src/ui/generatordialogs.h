@@ -1,0 +1,48 @@
+#pragma once
+// The dialogs the generator window opens, behind one interface: the value choosers, the self-set
+// and tail dialogs and the two questions of the check report. Tests answer them directly.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "generator/condreport.h"
+#include "generator/conditions.h"
+
+class QWidget;
+
+namespace lottodesk {
+
+// What a value chooser ("取值选择") offers: the values lo..hi, the reference value of the
+// amplitude and two-period-mean criteria (the newest draw's value), the values ticked at first.
+struct ValueChoice {
+    int32_t lo = 0;
+    int32_t hi = 0;
+    std::optional<int32_t> reference;
+    std::vector<int32_t> preselected;
+    // The choosers of selectable and fixed numbers: no amplitude, no two-period mean, no assistant.
+    bool numbers = false;
+    // "过滤助手": shown enabled only when set (it needs the indicator analysis window).
+    std::function<void()> assistant;
+};
+
+class GeneratorDialogs {
+public:
+    virtual ~GeneratorDialogs() = default;
+    // The chosen values in ascending order, or nullopt when cancelled. Ranges of up to 100 values
+    // use the value-label chooser `Tf_getchoiceextend`, longer ones the check list
+    // `Tf_getchoiceextend_plus`.
+    virtual std::optional<std::vector<int32_t>> chooseValues(QWidget* parent, const ValueChoice& choice) = 0;
+    // The self-set dialog `Tf_selfcond` over 1..zh_to (counts 0..m), preset with `preset` when
+    // modifying; nullopt when cancelled.
+    virtual std::optional<tselfcond> editSelfSet(QWidget* parent, const tselfcond* preset, int zh_to, int m) = 0;
+    // The tail dialog `Tf_wsset` (digits 0..9, counts 0..m).
+    virtual std::optional<tselfcond> editTail(QWidget* parent, const tselfcond* preset, int m) = 0;
+    // The check report's "选择期号" dialog over the history's periods, and its "选择" mode dialog.
+    virtual std::optional<int32_t> choosePeriod(QWidget* parent, const std::vector<int32_t>& periods) = 0;
+    virtual std::optional<CheckMode> chooseCheckMode(QWidget* parent) = 0;
+};
+
+}  // namespace lottodesk
