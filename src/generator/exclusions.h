@@ -29,4 +29,15 @@ inline bool specialRuns(const int32_t* s, int m) {
     return runsOfThree >= 2 || runsOfTwo >= 3;
 }
 
+// The same test on the bit mask of the numbers (numbers 0..63): a run of two starts at every bit
+// whose successor is set, and so on.
+inline bool specialRunsInMask(uint64_t mask) {
+    const uint64_t pairs = mask & (mask >> 1);     // n and n+1
+    const uint64_t triples = pairs & (mask >> 2);  // n, n+1, n+2
+    if (triples & (mask >> 3)) return true;        // four in a row
+    const int runsOfTwo = __builtin_popcountll(pairs & ~(pairs << 1));
+    const int runsOfThree = __builtin_popcountll(triples & ~(triples << 1));
+    return runsOfThree >= 2 || runsOfTwo >= 3;
+}
+
 }  // namespace lottodesk

@@ -64,8 +64,12 @@ struct Plan {
         std::vector<uint8_t> allowed;
         bool tolerant = false;
         bool fast = false;
+        // Allowed values within lo..lo+255 as bits, the common case; `allowed` otherwise.
+        std::array<uint64_t, 4> bits{};
+        bool small = false;
         bool has(int32_t v) const {
             const uint32_t index = static_cast<uint32_t>(v) - static_cast<uint32_t>(lo);
+            if (small) return index < 256 && (bits[index >> 6] >> (index & 63) & 1);
             return index < allowed.size() && allowed[index];
         }
     };
@@ -126,9 +130,22 @@ public:
         }
         orderStrictRows();
         m_needTolerant = plan.continueMode || plan.c->totalToleranceEnabled;
+        m_realValued = plan.c->rows[kStandardDeviationRow].enabled || plan.c->rows[kCoefficientRow].enabled;
+        m_smallNumbers = plan.game.zh_to < 64 && plan.game.zh_from >= 0;
     }
 
     bool test(const int32_t* s, uint8_t& tag) {
+        uint64_t mask = 0;
+        int32_t sum = 0;
+        for (int i = 0; i < m_plan.m; ++i) {
+            mask |= s[i] >= 0 && s[i] < 64 ? uint64_t{1} << s[i] : 0;
+            sum += s[i];
+        }
+        return test(s, mask, sum, tag);
+    }
+
+    // `mask` and `sum` of the ticket, kept up to date by the enumeration.
+    bool test(const int32_t* s, uint64_t mask, int32_t sum, uint8_t& tag) {
         const Plan& p = m_plan;
         const MainConditions& c = *p.c;
         const int m = p.m;
@@ -142,6 +159,7 @@ public:
         }
         int w = 0, lastRow = 0, lastGroup = 0;
         for (int number : {kStandardDeviationRow, kCoefficientRow}) {
+            if (!m_realValued) break;
             const CatalogueCondition& row = c.rows[number];
             if (!row.enabled) continue;
             const float value = number == kStandardDeviationRow ? ticketStandardDeviation(s, m) : ticketCoefficient(s, m);
@@ -151,16 +169,12 @@ public:
             lastRow = number;
         }
         if (c.noEqualSpacing && equalSpacing(s, m)) return false;
-        if (c.noSpecialRuns && specialRuns(s, m)) return false;
+        if (c.noSpecialRuns && (m_smallNumbers ? specialRunsInMask(mask) : specialRuns(s, m))) return false;
         if (c.noPastDraws) {
             const Signature sig = signatureOf(*p.tables, s, m);
             if (p.signatures.contains(sig.home, sig.key)) return false;
         }
-        FastTicket ticket{s, m, 0, 0};
-        for (int i = 0; i < m; ++i) {
-            ticket.mask |= s[i] >= 0 && s[i] < 64 ? uint64_t{1} << s[i] : 0;
-            ticket.sum += s[i];
-        }
+        const FastTicket ticket{s, m, mask, sum};
         bool inRecord = false;
         auto rowValue = [&](const Plan::RowTest& row) {
             if (row.fast) return m_fast->value(row.row->number, ticket);
@@ -263,6 +277,8 @@ private:
     std::unique_ptr<FastRows> m_fast;
     std::vector<Plan::RowTest> m_strictRows, m_tolerantRows;
     bool m_needTolerant = false;
+    bool m_realValued = false;
+    bool m_smallNumbers = false;
 };
 
 // Checks before a run; a message when it cannot start. Removes a prediction record.
@@ -306,11 +322,14 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         const ConditionRow* row = conditionRow(number);
         if (!row || !row->item || !condition.enabled || condition.allowed.empty()) continue;
         if (row->seventhNumber && plan.m != 7) continue;
-        Plan::RowTest test{row, 0, {}, false, false};
+        Plan::RowTest test{row, 0, {}, false, false, {}, false};
         const auto [lo, hi] = std::minmax_element(condition.allowed.begin(), condition.allowed.end());
         test.lo = *lo;
         test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), 0);
         for (int32_t v : condition.allowed) test.allowed[v - test.lo] = 1;
+        test.small = test.allowed.size() <= 256;
+        if (test.small)
+            for (int32_t v : condition.allowed) test.bits[(v - test.lo) >> 6] |= uint64_t{1} << ((v - test.lo) & 63);
         test.tolerant = condition.tolerant;
         plan.rows.push_back(std::move(test));
     }
@@ -340,26 +359,44 @@ void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticke
     const int fixedCount = plan.fixedCount;
     int idx[8];
     int32_t ticket[8];
+    // The chosen numbers ascending in ticket[0..k-1] (idx holds them descending), with the mask
+    // and sum of the chosen part kept per position so a step updates only what changed.
+    uint64_t chosenMask[9] = {};
+    int32_t chosenSum[9] = {};
+    uint64_t fixedMask = 0;
+    int32_t fixedSum = 0;
+    for (int f : plan.fixedNumbers) {
+        fixedMask |= f >= 0 && f < 64 ? uint64_t{1} << f : 0;
+        fixedSum += f;
+    }
+    int32_t chosenAscending[8];
+    auto place = [&](int from) {  // positions from..k-1 of idx changed
+        for (int j = from; j < k; ++j) {
+            const int32_t n = plan.choosable[idx[j]];
+            chosenAscending[k - 1 - j] = n;
+            chosenMask[j + 1] = chosenMask[j] | (n >= 0 && n < 64 ? uint64_t{1} << n : 0);
+            chosenSum[j + 1] = chosenSum[j] + n;
+        }
+    };
     auto emit = [&] {
-        if (fixedCount == 0) {
-            for (int i = 0; i < k; ++i) ticket[i] = plan.choosable[idx[k - 1 - i]];
-        } else {
-            // Merge the chosen numbers (descending in idx) with the fixed ones (ascending).
-            int a = k - 1, b = 0, at = 0;
-            while (at < m) {
-                const bool takeChosen = b >= fixedCount || (a >= 0 && plan.choosable[idx[std::max(a, 0)]] < plan.fixedNumbers[b]);
-                ticket[at++] = takeChosen ? plan.choosable[idx[std::max(a--, 0)]] : plan.fixedNumbers[b++];
-            }
+        const int32_t* s = chosenAscending;
+        if (fixedCount > 0) {
+            // Merge the chosen numbers with the fixed ones, both ascending.
+            int a = 0, b = 0, at = 0;
+            while (at < m) ticket[at++] = (b >= fixedCount || (a < k && chosenAscending[a] < plan.fixedNumbers[b]))
+                                              ? chosenAscending[a++]
+                                              : plan.fixedNumbers[b++];
+            s = ticket;
         }
         uint8_t tag = 0;
-        if (!tester.test(ticket, tag)) return;
+        if (!tester.test(s, chosenMask[k] | fixedMask, chosenSum[k] + fixedSum, tag)) return;
         Ticket t{};
-        for (int i = 0; i < m; ++i) t[i] = static_cast<uint8_t>(ticket[i]);
+        for (int i = 0; i < m; ++i) t[i] = static_cast<uint8_t>(s[i]);
         out.push_back(t);
         tags.push_back(tag);
     };
     if (k == 0) {
-        emit();
+        emit();  // the fixed numbers alone
         return;
     }
     // Room for every ticket of the block when nothing is filtered out, within reason.
@@ -369,6 +406,7 @@ void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticke
     tags.reserve(out.capacity());
     idx[0] = top;
     for (int j = 1; j < k; ++j) idx[j] = top - j;
+    place(0);
     while (true) {
         emit();
         // The next combination: lower the rightmost position that can go lower, then fill the
@@ -378,6 +416,7 @@ void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticke
         if (j < 1) return;
         --idx[j];
         for (int i = j + 1; i < k; ++i) idx[i] = idx[i - 1] - 1;
+        place(j);
     }
 }
 
