@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <random>
 #include <memory>
@@ -132,6 +133,10 @@ public:
         m_needTolerant = plan.continueMode || plan.c->totalToleranceEnabled;
         m_realValued = plan.c->rows[kStandardDeviationRow].enabled || plan.c->rows[kCoefficientRow].enabled;
         m_smallNumbers = plan.game.zh_to < 64 && plan.game.zh_from >= 0;
+        for (int n = 1; n <= kMaxMainNumber; ++n) {
+            if (plan.c->selectable[n]) m_selectableMask |= uint64_t{1} << n;
+            if (plan.c->fixed[n]) m_fixedMask |= uint64_t{1} << n;
+        }
     }
 
     bool test(const int32_t* s, uint8_t& tag) {
@@ -150,12 +155,19 @@ public:
         const MainConditions& c = *p.c;
         const int m = p.m;
         if (p.continueMode) {
-            int fixedIn = 0;
-            for (int i = 0; i < m; ++i) {
-                if (s[i] < 1 || s[i] > kMaxMainNumber || !c.selectable[s[i]]) return false;
-                if (c.fixed[s[i]]) ++fixedIn;
+            if (m_smallNumbers) {
+                // Every number selectable, and exactly the fixed numbers' count of them fixed.
+                if ((mask & ~m_selectableMask) != 0 || std::popcount(mask & m_fixedMask) != p.fixedCount) return false;
+                for (int i = 0; i < m; ++i)
+                    if (s[i] < 1) return false;
+            } else {
+                int fixedIn = 0;
+                for (int i = 0; i < m; ++i) {
+                    if (s[i] < 1 || s[i] > kMaxMainNumber || !c.selectable[s[i]]) return false;
+                    if (c.fixed[s[i]]) ++fixedIn;
+                }
+                if (fixedIn != p.fixedCount) return false;
             }
-            if (fixedIn != p.fixedCount) return false;
         }
         int w = 0, lastRow = 0, lastGroup = 0;
         for (int number : {kStandardDeviationRow, kCoefficientRow}) {
@@ -279,6 +291,7 @@ private:
     bool m_needTolerant = false;
     bool m_realValued = false;
     bool m_smallNumbers = false;
+    uint64_t m_selectableMask = 0, m_fixedMask = 0;
 };
 
 // Checks before a run; a message when it cannot start. Removes a prediction record.
@@ -518,44 +531,87 @@ RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options)
     Plan plan = makePlan(ws, conditions, m_signatures, options, true);
     MainResults next = results;
     next.tags.resize(next.tickets.size(), 0);
-    Tester tester(plan);
+    const size_t present = next.tickets.size();
+
+    // Each stored result is sorted and tested once, wherever the reordering below moves it, so
+    // the verdicts can be found first, on all threads, and the reordering then only reads them.
+    std::vector<uint8_t> passed(present, 0), verdictTags(present, 0);
+    std::atomic<size_t> nextChunk{0};
+    std::atomic<bool> stopped{false};
+    std::string stopMessage;
+    std::mutex stopMutex;
+    constexpr size_t kChunk = 16384;
+    const size_t chunks = (present + kChunk - 1) / kChunk;
+    std::atomic<int> done{0};
+    auto worker = [&] {
+        Tester tester(plan);
+        for (size_t chunk; (chunk = nextChunk.fetch_add(1)) < chunks;) {
+            if (stopped || (options.cancel && *options.cancel)) return;
+            try {
+                for (size_t i = chunk * kChunk; i < std::min(present, (chunk + 1) * kChunk); ++i) {
+                    int32_t s[8];
+                    bool ascending = true;
+                    for (int j = 0; j < plan.m; ++j) {
+                        s[j] = next.tickets[i][j];
+                        ascending = ascending && (j == 0 || s[j - 1] < s[j]);
+                    }
+                    if (!ascending) {
+                        sortAscending(s, plan.m);
+                        for (int j = 0; j < plan.m; ++j) next.tickets[i][j] = static_cast<uint8_t>(s[j]);
+                    }
+                    passed[i] = tester.test(s, verdictTags[i]);
+                }
+            } catch (const RunStop& stop) {
+                std::lock_guard lock(stopMutex);
+                stopMessage = stop.message;
+                stopped = true;
+            }
+            if (options.progress) options.progress(done.fetch_add(1) + 1, static_cast<int>(chunks));
+        }
+    };
+    const int threads = std::max(1, std::min<int>(options.threads, static_cast<int>(std::max<size_t>(chunks, 1))));
+    std::vector<std::thread> pool;
+    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool) thread.join();
+    if (stopped) {
+        report.message = stopMessage;
+        return report;
+    }
+    if (options.cancel && *options.cancel) return report;
+
+    // The in-place walk: a failed result is replaced by the last one, which is tested next; a
+    // clean pass is swapped to the front part of clean passes; a tolerated pass keeps its tag.
+    std::vector<uint32_t> origin(present);
+    for (size_t i = 0; i < present; ++i) origin[i] = static_cast<uint32_t>(i);
     int pass = 0;
     size_t h = 0, f = 0;
-    const size_t present = next.tickets.size();
-    try {
-        for (size_t tested = 0; tested < present && h < next.tickets.size(); ++tested) {
-            if (options.cancel && *options.cancel) return report;
-            int32_t s[8];
-            for (int i = 0; i < plan.m; ++i) s[i] = next.tickets[h][i];
-            sortAscending(s, plan.m);
-            for (int i = 0; i < plan.m; ++i) next.tickets[h][i] = static_cast<uint8_t>(s[i]);
-            uint8_t tag = 0;
-            if (!tester.test(s, tag)) {
-                next.tickets[h] = next.tickets.back();
-                next.tags[h] = next.tags.back();
-                next.tickets.pop_back();
-                next.tags.pop_back();
-                continue;
-            }
-            ++pass;
-            if (tag != 0) {
-                next.tags[h] = tag;
-            } else {
-                while (f < h && next.tags[f] == 0) ++f;
-                if (f == h) {
-                    next.tags[h] = 0;
-                } else {
-                    std::swap(next.tickets[h], next.tickets[f]);
-                    next.tags[h] = next.tags[f];
-                    next.tags[f] = 0;
-                    ++f;
-                }
-            }
-            ++h;
+    for (size_t tested = 0; tested < present && h < next.tickets.size(); ++tested) {
+        const uint32_t at = origin[h];
+        if (!passed[at]) {
+            next.tickets[h] = next.tickets.back();
+            next.tags[h] = next.tags.back();
+            origin[h] = origin[next.tickets.size() - 1];
+            next.tickets.pop_back();
+            next.tags.pop_back();
+            continue;
         }
-    } catch (const RunStop& stop) {
-        report.message = stop.message;
-        return report;
+        ++pass;
+        if (verdictTags[at] != 0) {
+            next.tags[h] = verdictTags[at];
+        } else {
+            while (f < h && next.tags[f] == 0) ++f;
+            if (f == h) {
+                next.tags[h] = 0;
+            } else {
+                std::swap(next.tickets[h], next.tickets[f]);
+                std::swap(origin[h], origin[f]);
+                next.tags[h] = next.tags[f];
+                next.tags[f] = 0;
+                ++f;
+            }
+        }
+        ++h;
     }
     next.passCount = pass;
     next.elapsedMicros =

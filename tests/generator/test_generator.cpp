@@ -146,6 +146,24 @@ TEST_F(GeneratorRun, ContinueFilteringReordersInPlace) {
     EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{b});
 }
 
+TEST_F(GeneratorRun, ContinueFilteringIsTheSameOnAnyThreadCount) {
+    for (int n = 20; n <= 33; ++n) generator.conditions.selectable[n] = false;  // C(19,6) = 27,132 tickets
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    const MainResults all = generator.results;
+    enable(25, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60});
+    enable(2, {3}, true);
+    enable(7, {0, 1}, true);
+    ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
+    const MainResults one = generator.results;
+    generator.results = all;
+    RunOptions options;
+    options.threads = 4;
+    ASSERT_TRUE(generator.continueFiltering(ws, options).completed);
+    EXPECT_EQ(generator.results.tickets, one.tickets);
+    EXPECT_EQ(generator.results.tags, one.tags);
+    EXPECT_GT(std::count(one.tags.begin(), one.tags.end(), 7), 0);
+}
+
 TEST_F(GeneratorRun, PredictionRecordStopsTheRun) {
     ws.sjk.Append();
     ws.sjk.SetFieldValue(0, kPredictionPeriod);
