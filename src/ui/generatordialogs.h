@@ -15,6 +15,8 @@ class QWidget;
 
 namespace lottodesk {
 
+class Prompts;
+
 // What a value chooser ("取值选择") offers: the values lo..hi, the reference value of the
 // amplitude and two-period-mean criteria (the newest draw's value), the values ticked at first.
 struct ValueChoice {
@@ -43,6 +45,25 @@ public:
     // The check report's "选择期号" dialog over the history's periods, and its "选择" mode dialog.
     virtual std::optional<int32_t> choosePeriod(QWidget* parent, const std::vector<int32_t>& periods) = 0;
     virtual std::optional<CheckMode> chooseCheckMode(QWidget* parent) = 0;
+};
+
+// The dialogs themselves, shown modally over `parent` (or over the window given at construction
+// when a call passes none); their messages go through `prompts`.
+class DialogGeneratorDialogs : public GeneratorDialogs {
+public:
+    DialogGeneratorDialogs(Prompts& prompts, QWidget* parent);
+
+    std::optional<std::vector<int32_t>> chooseValues(QWidget* parent, const ValueChoice& choice) override;
+    std::optional<tselfcond> editSelfSet(QWidget* parent, const tselfcond* preset, int zh_to, int m) override;
+    std::optional<tselfcond> editTail(QWidget* parent, const tselfcond* preset, int m) override;
+    std::optional<int32_t> choosePeriod(QWidget* parent, const std::vector<int32_t>& periods) override;
+    std::optional<CheckMode> chooseCheckMode(QWidget* parent) override;
+
+private:
+    QWidget* owner(QWidget* parent) const { return parent ? parent : m_parent; }
+
+    Prompts& m_prompts;
+    QWidget* m_parent;
 };
 
 }  // namespace lottodesk
