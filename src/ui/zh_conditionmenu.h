@@ -1,0 +1,71 @@
+#pragma once
+// ZhConditionMenu: the generator's "过滤操作" menu, the commands on its condition files and reports:
+// "保存条件", "载入条件", "载入常规过滤条件", "覆盖常规过滤条件", "载入上次退出前的过滤条件",
+// "恢复上一次过滤条件", "显示条件" and "条件对错". Loads go through the window (it replaces its
+// conditions and rebuilds its pages); a load or save that fails shows its message and changes
+// nothing. The reports are written to "database/showcond.txt" and opened in the text editor.
+
+#include <QObject>
+#include <functional>
+
+#include "generator/condfile.h"
+#include "generator/snapshots.h"
+#include "indicators/seriesmemo.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace lottodesk {
+
+struct Workspace;
+class FileChooser;
+class GeneratorDialogs;
+class Prompts;
+class Shell;
+
+class ZhConditionMenu : public QObject {
+    Q_OBJECT
+public:
+    // Takes the conditions a load produced (its notes are the window's to show).
+    using Apply = std::function<void(MainConditionLoad load)>;
+
+    struct Services {
+        Prompts& prompts;
+        FileChooser& files;
+        Shell& shell;
+        GeneratorDialogs& dialogs;
+    };
+
+    // `conditions` and `ring` are the window's; `parent` hosts the dialogs and owns the menu.
+    ZhConditionMenu(Workspace& ws, const MainConditions& conditions, tjlq& ring, Services services, Apply apply,
+                    QWidget* parent);
+
+    QMenu* menu() const { return m_menu; }
+    QAction* command(const char* name) const;
+
+    void saveConditions();
+    void loadConditions();
+    void loadRegular();
+    void overwriteRegular();
+    void loadAtExit();
+    void restorePrevious();
+    void showConditions();
+    void checkConditions();
+
+private:
+    void take(MainConditionLoad load);
+    void openReport(const std::vector<std::string>& lines);
+    void say(const std::string& message);
+
+    Workspace& m_ws;
+    const MainConditions& m_conditions;
+    tjlq& m_ring;
+    Services m_services;
+    Apply m_apply;
+    QWidget* m_parent;
+    QMenu* m_menu;
+    SeriesMemo m_memo;
+};
+
+}  // namespace lottodesk
