@@ -25,7 +25,9 @@
 #include "f_showpic.h"
 #include "f_gxsjq.h"
 #include "f_informdownload.h"
+#include "f_zh.h"
 #include "f_zj1.h"
+#include "generatordialogs.h"
 #include "noticefetcher.h"
 #include "onlineupdate.h"
 #include "pageview.h"
@@ -86,6 +88,13 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
         m_ws, m_services.prompts, m_services.files,
         [this](QWidget* parent) { runOnlineUpdate(m_ws, m_services.prompts, parent); }, this);
     m_inform = new Tf_informdownload(m_services.settings, m_services.shell, this);
+    m_generatorDialogs = std::make_unique<DialogGeneratorDialogs>(m_services.prompts, this);
+    m_zh = new Tf_zh(m_ws, m_services.prompts, m_services.files, m_services.shell, *m_generatorDialogs,
+                     m_pages[static_cast<int>(Page::zh)]);
+    m_pages[static_cast<int>(Page::zh)]->layout()->addWidget(m_zh);
+    connect(m_zh, &Tf_zh::statusChanged, this, [this](const QString& text) {
+        if (m_pagecontrol1->currentWidget() == page(Page::zh)) m_pagePanel->setText(text);
+    });
     m_fetcher = new NoticeFetcher(this);
 
     move(0, 0);
@@ -146,7 +155,7 @@ void Tf_main::buildMenu() {
         std::function<void()> run;  // empty: the window behind it is not available yet
     };
     const Item items[] = {
-        {"功能组件", "n_zh", "超强组号", {}},
+        {"功能组件", "n_zh", "超强组号", [this] { openPage(Page::zh); }},
         {nullptr, "n_fxd", "综合分析", {}},
         {nullptr, "n_moredb", "更多图表", {}},
         {nullptr, "n_bluefxd", "蓝号分析", {}},
@@ -214,6 +223,7 @@ void Tf_main::closeCurrentPage() {
 
 void Tf_main::closeAllPages() {
     for (int i = 0; i < m_pagecontrol1->count(); ++i) m_pagecontrol1->setTabVisible(i, false);
+    if (m_zh) m_zh->cancelRun();
     m_openTabs = 0;
     showHome();
 }
@@ -242,6 +252,8 @@ void Tf_main::applyTypeSwitch(int previous) {
     const Status switched = switchLotteryType(m_ws, previous);
     if (!switched) m_services.prompts.inform(this, q(switched.message));
     setWindowTitle(q(mainCaption(m_ws, switched.ok)));
+    // The generator clears its selections and conditions for the new ranges.
+    if (switched) m_zh->resetForType();
     updateHistoryStatus();
     m_home->update();
 }
@@ -316,7 +328,8 @@ void Tf_main::updateHistoryStatus() {
 
 bool Tf_main::confirmExit() {
     if (!m_services.prompts.ask(this, kExitCaption, kExitQuestion, false)) return false;
-    for (int slot = 0; slot <= 4; ++slot) QFile::remove(q(m_ws.path("hfset" + std::to_string(slot) + ".zh")));
+    // The generator's conditions go to "exitset.zh" and its snapshot files are deleted.
+    if (const Status saved = m_zh->saveExitConditions(); !saved) m_services.prompts.inform(this, q(saved.message));
     // The notice may ask for its download pages to be opened when the program ends.
     if (m_notice.openPages == "是")
         for (const std::string& entry : downloadEntries(m_inform->downloadList().toStdString()))

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "cellpictures.h"
@@ -32,6 +33,8 @@ class HomePanel;
 class NoticeFetcher;
 class PageView;
 class Tf_gxsjq;
+class Tf_zh;
+class GeneratorDialogs;
 class Tf_informdownload;
 
 // What the main window talks to outside the engine; tests substitute their own.
@@ -69,6 +72,7 @@ public:
     Tf_set* settingsWindow() const { return m_set; }
     Tf_zj1* componentDialog() const { return m_zj1; }
     Tf_gxsjq* updateWindow() const { return m_gxsjq; }
+    Tf_zh* generatorWindow() const { return m_zh; }
     Tf_informdownload* noticeWindow() const { return m_inform; }
     PageView* pageView() const { return m_pageView; }
     NoticeFetcher* noticeFetcher() const { return m_fetcher; }
@@ -123,6 +127,8 @@ private:
     Tf_cpstyle* m_cpstyle = nullptr;
     Tf_zj1* m_zj1 = nullptr;
     Tf_gxsjq* m_gxsjq = nullptr;
+    std::unique_ptr<GeneratorDialogs> m_generatorDialogs;
+    Tf_zh* m_zh = nullptr;
     Tf_informdownload* m_inform = nullptr;
     NoticeFetcher* m_fetcher = nullptr;
     PageView* m_pageView = nullptr;

@@ -15,6 +15,7 @@
 #include "f_set.h"
 #include "core/gbk.h"
 #include "f_gxsjq.h"
+#include "f_zh.h"
 #include "f_informdownload.h"
 #include "httpserver.h"
 #include "noticefetcher.h"
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void updateWindowOpensModally();
     void startupNoticeFromTheDataServer();
     void unreachableDataServerStartsWithoutNotice();
+    void generatorPageFollowsTheType();
 };
 
 void TestMainWindow::startsOnAnEmptyFolderWithDefaults() {
@@ -134,11 +136,11 @@ void TestMainWindow::missingPictureStopsStartup() {
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+    for (const char* name : {"n_zh", "n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
-    for (const char* name : {"n_zh", "n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh"}) {
+    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(!app.window.command(name)->isEnabled(), name);
     }
@@ -291,6 +293,7 @@ void TestMainWindow::exitAsksAndCleansUp() {
     QVERIFY(app.window.close());
     QVERIFY(!app.window.isVisible());
     for (int slot = 0; slot <= 4; ++slot) QCOMPARE(test::fileSize(folder.file("hfset" + std::to_string(slot) + ".zh")), -1);
+    QCOMPARE(test::fileSize(folder.file("exitset.zh")), 11828674);
 }
 
 void TestMainWindow::updateWindowOpensModally() {
@@ -351,6 +354,20 @@ void TestMainWindow::unreachableDataServerStartsWithoutNotice() {
     prompts.answers = {true};
     QVERIFY(window.close());
     QVERIFY(shell.opened.isEmpty());
+}
+
+void TestMainWindow::generatorPageFollowsTheType() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.command("n_zh")->trigger();
+    QCOMPARE(app.window.visibleTabCaptions(), QStringList{QStringLiteral("超强组号")});
+    QVERIFY(app.window.generatorWindow()->isVisible());
+    QCOMPARE(app.window.statusText(), QStringLiteral("超强组号"));
+    QVERIFY(app.window.generatorWindow()->generator().conditions.selectable[33]);
+    app.ws.curcp = 1;  // 超级大乐透: 5 of 1..35
+    app.window.applyTypeSwitch(0);
+    QVERIFY(app.window.generatorWindow()->generator().conditions.selectable[35]);
+    QVERIFY(!app.window.generatorWindow()->generator().conditions.selectable[36]);
 }
 
 QTEST_MAIN(TestMainWindow)
