@@ -6,6 +6,7 @@
 // general indicator computation; rows without a table fall back to it.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,25 @@ struct FastTicket {
     uint64_t mask = 0;  // bit n for number n (numbers above 63 are never in a mask)
     int32_t sum = 0;
 };
+
+namespace fastrows {
+
+inline uint64_t bitOf(int32_t n) { return n >= 0 && n < 64 ? uint64_t{1} << n : 0; }
+inline int32_t count(uint64_t mask, uint64_t set) { return std::popcount(mask & set); }
+inline int32_t absolute(int32_t v) { return v < 0 ? -v : v; }
+inline int32_t tailSum(const FastTicket& t) {
+    int32_t sum = 0;
+    for (int i = 0; i < t.m; ++i) sum += t.s[i] % 10;
+    return sum;
+}
+inline int32_t sumWhere(const FastTicket& t, uint64_t set) {
+    int32_t sum = 0;
+    for (int i = 0; i < t.m; ++i)
+        if (bitOf(t.s[i]) & set) sum += t.s[i];
+    return sum;
+}
+
+}  // namespace fastrows
 
 class FastRows {
 public:
@@ -53,5 +73,73 @@ private:
     };
     std::array<LastPositions, 134> m_last;
 };
+
+// Inline so the ticket tests compile each row's computation in place.
+inline int32_t FastRows::value(int row, const FastTicket& t) const {
+    using namespace fastrows;
+    switch (row) {
+    case 1: return count(t.mask, m_big);
+    case 2: return count(t.mask, m_odd);
+    case 3: return count(t.mask, m_prime);
+    case 4: {
+        uint32_t tails = 0;
+        for (int i = 0; i < t.m; ++i) tails |= 1u << (t.s[i] % 10);
+        return std::popcount(tails);
+    }
+    case 5: {
+        int32_t runs = 0;
+        for (int i = 1; i < t.m; ++i) runs += t.s[i] - t.s[i - 1] == 1;
+        return runs;
+    }
+    case 6: return count(t.mask, m_previous);
+    case 7: return count(t.mask, m_neighbours);
+    case 8: case 9: case 10: return count(t.mask, m_zone3[row - 7]);
+    case 11: case 12: case 13: return count(t.mask, m_mod3[row - 11]);
+    case 18: return count(t.mask, m_highTail);
+    case 24: {
+        int32_t sum = 0;
+        for (int i = 0; i < t.m; ++i) sum += t.s[i] % 10 > 4 ? t.s[i] % 10 : 0;
+        return sum;
+    }
+    case 25: return t.sum;
+    case 26: return tailSum(t);
+    case 27: {
+        int32_t sum = 0;
+        for (int i = 0; i < t.m; ++i) sum += m_sinceLast[t.s[i] & 63];
+        return sum;
+    }
+    case 37: return baseOf(128, t);
+    case 39: return count(t.mask, m_cold);
+    case 40: return count(t.mask, m_warm);
+    case 41: return count(t.mask, m_hot);
+    case 42: case 43: case 44: case 45: case 46: case 47: case 48:
+        return absolute(t.s[row - 42] - m_previousDraw[row - 41]);
+    case 49: return absolute(t.sum - m_previousSum);
+    case 50: return absolute(tailSum(t) - m_previousTailSum);
+    case 51: return absolute(value(27, t) - m_previousYlhz);
+    case 95: return t.sum % 10;
+    case 96: return sumWhere(t, m_odd);
+    case 97: return t.sum - sumWhere(t, m_odd);
+    case 98: return sumWhere(t, m_prime);
+    case 99: return t.sum - sumWhere(t, m_prime);
+    case 100: return sumWhere(t, m_aboveHalf);
+    case 101: return t.sum - value(100, t);
+    case 102: return sumWhere(t, m_zone3[3]);
+    case 103: return sumWhere(t, m_zone3[2]);
+    case 104: return sumWhere(t, m_zone3[1]);
+    case 105: case 106: case 107: {
+        const int d = row - 102;
+        int32_t sum = 0;
+        for (int i = 0; i < t.m; ++i) sum += t.s[i] % d;
+        return sum;
+    }
+    case 108: case 109: case 110: return sumWhere(t, m_mod3[row - 108]);
+    case 112: case 113: case 114: case 115: return count(t.mask, m_mod4[row - 112]);
+    case 116: case 117: case 118: case 119: case 120: return count(t.mask, m_mod5[row - 116]);
+    default: break;
+    }
+    if (row >= 121 && row <= 133) return omission(m_last[row].at, m_last[row].lo, baseOf(row, t));
+    return 0;
+}
 
 }  // namespace lottodesk

@@ -465,8 +465,14 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     // More fixed numbers than the ticket holds give no ticket at all.
     const int blocks = k < 0 ? 0 : (k == 0 ? 1 : static_cast<int>(plan.choosable.size()));
 
-    std::vector<std::vector<Ticket>> found(static_cast<size_t>(std::max(blocks, 0)));
-    std::vector<std::vector<uint8_t>> foundTags(found.size());
+    std::vector<std::vector<Ticket>>& found = m_blockTickets;
+    std::vector<std::vector<uint8_t>>& foundTags = m_blockTags;
+    found.resize(static_cast<size_t>(std::max(blocks, 0)));
+    foundTags.resize(found.size());
+    for (size_t b = 0; b < found.size(); ++b) {
+        found[b].clear();
+        foundTags[b].clear();
+    }
     std::atomic<int> next{0};
     std::atomic<int> done{0};
     std::atomic<bool> stopped{false};
@@ -483,7 +489,15 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
                 continue;
             }
             try {
-                enumerateBlock(plan, tester, top, found[block], foundTags[block]);
+                // The block's buffers are filled through vectors on this thread's stack: the
+                // vector headers of neighbouring blocks share cache lines with other threads.
+                std::vector<Ticket> tickets;
+                std::vector<uint8_t> tags;
+                tickets.swap(found[block]);
+                tags.swap(foundTags[block]);
+                enumerateBlock(plan, tester, top, tickets, tags);
+                tickets.swap(found[block]);
+                tags.swap(foundTags[block]);
             } catch (const RunStop& stop) {
                 std::lock_guard lock(stopMutex);
                 stopMessage = stop.message;
@@ -503,7 +517,9 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     }
     if (options.cancel && *options.cancel) return report;
 
-    MainResults fresh;
+    MainResults fresh = std::move(m_spare);
+    fresh.tickets.clear();
+    fresh.tags.clear();
     size_t total = 0;
     for (const auto& block : found) total += block.size();
     fresh.tickets.reserve(total);
@@ -516,6 +532,7 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     fresh.passCount = static_cast<int>(total);
     fresh.elapsedMicros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    m_spare = std::move(results);
     results = std::move(fresh);
     report.completed = true;
     report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +

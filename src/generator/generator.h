@@ -68,6 +68,11 @@ public:
 
 private:
     SignatureTables m_signatures;
+    // Buffers kept between runs: fresh multi-megabyte buffers cost more in page faults than a
+    // whole run. The spare results take the next run's tickets until it completes.
+    std::vector<std::vector<Ticket>> m_blockTickets;
+    std::vector<std::vector<uint8_t>> m_blockTags;
+    MainResults m_spare;
 };
 
 // The result text line: each number as two digits followed by one blank ("01 02 03 04 05 06 ").
