@@ -358,6 +358,18 @@ int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
     return kDone;
 }
 
+// The end of a filter or continue command: the message of a run that stopped, or the files and
+// the status text of a completed one.
+int finishRun(Context& c, const GeneratorArgs& args, const Generator& generator, const RunReport& report) {
+    if (!report.completed) {
+        c.err << report.message << '\n';
+        return kStopped;
+    }
+    if (!writeResults(c, args, generator)) return kStopped;
+    c.out << report.statusText << '\n';
+    return kDone;
+}
+
 int filterTickets(Context& c) {
     std::optional<GeneratorArgs> args =
         generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--threads", "--out", "--tags"});
@@ -369,14 +381,7 @@ int filterTickets(Context& c) {
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
-    const RunReport report = generator.run(c.ws, options);
-    if (!report.completed) {
-        c.err << report.message << '\n';
-        return kStopped;
-    }
-    if (!writeResults(c, *args, generator)) return kStopped;
-    c.out << report.statusText << '\n';
-    return kDone;
+    return finishRun(c, *args, generator, generator.run(c.ws, options));
 }
 
 int continueTickets(Context& c) {
@@ -400,14 +405,7 @@ int continueTickets(Context& c) {
     }
     generator.results.tickets = std::move(parsed.tickets);
     generator.results.tags.assign(generator.results.tickets.size(), 0);
-    const RunReport report = generator.continueFiltering(c.ws, options);
-    if (!report.completed) {
-        c.err << report.message << '\n';
-        return kStopped;
-    }
-    if (!writeResults(c, *args, generator)) return kStopped;
-    c.out << report.statusText << '\n';
-    return kDone;
+    return finishRun(c, *args, generator, generator.continueFiltering(c.ws, options));
 }
 
 int conditionReport(Context& c) {

@@ -212,20 +212,18 @@ public:
             ++w;
             lastGroup = kCustomFailureCode;
         }
-        if (c.selfSetEnabled)
-            for (const tselfcond& condition : c.selfSet) {
-                if (selfSetHolds(condition, s, m)) continue;
+        // Self-set and tail lists: false when a strict entry fails.
+        auto groupPasses = [&](const std::vector<tselfcond>& list, auto holds, int code) {
+            for (const tselfcond& condition : list) {
+                if (holds(condition, s, m)) continue;
                 if (!condition.tolerant) return false;
                 ++w;
-                lastGroup = kSelfSetFailureCode;
+                lastGroup = code;
             }
-        if (c.tailEnabled)
-            for (const tselfcond& condition : c.tails) {
-                if (tailHolds(condition, s, m)) continue;
-                if (!condition.tolerant) return false;
-                ++w;
-                lastGroup = kTailFailureCode;
-            }
+            return true;
+        };
+        if (c.selfSetEnabled && !groupPasses(c.selfSet, selfSetHolds, kSelfSetFailureCode)) return false;
+        if (c.tailEnabled && !groupPasses(c.tails, tailHolds, kTailFailureCode)) return false;
         if (m_needTolerant)
             for (const Plan::RowTest& row : m_tolerantRows)  // in number order
                 if (!row.has(rowValue(row))) {

@@ -247,4 +247,13 @@ void Tf_getchoiceextend::setTicked(int32_t value, bool ticked) {
     if (ValueLabel* found = label(value)) found->setTicked(ticked);
 }
 
+std::optional<std::vector<int32_t>> chooseCounts(const ValueChooserRunner& runner, QWidget* parent, int m) {
+    ValueChoice choice;
+    choice.lo = 0;
+    choice.hi = m;
+    std::optional<std::vector<int32_t>> chosen = runner(parent, choice);
+    if (chosen) std::sort(chosen->begin(), chosen->end());
+    return chosen;
+}
+
 }  // namespace lottodesk

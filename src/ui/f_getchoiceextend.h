@@ -40,6 +40,10 @@ std::optional<std::vector<int32_t>> runValueChooser(Prompts& prompts, QWidget* p
 // event loop, or answers in its place.
 using ValueChooserRunner = std::function<std::optional<std::vector<int32_t>>(QWidget* parent, const ValueChoice&)>;
 
+// The counts chooser of the self-set and tail dialogs: 0..m, nothing preselected; the chosen
+// counts in ascending order, or nullopt when cancelled.
+std::optional<std::vector<int32_t>> chooseCounts(const ValueChooserRunner& runner, QWidget* parent, int m);
+
 // The controls of the criteria group; a form without "除6余数" .. "除9余数" or "尾数" leaves them out.
 struct CriteriaControls {
     struct Remainder {

@@ -68,13 +68,9 @@ void Tf_wsset::resetEntry() {
 }
 
 void Tf_wsset::chooseCounts() {
-    ValueChoice choice;
-    choice.lo = 0;
-    choice.hi = m_m;
-    const std::optional<std::vector<int32_t>> chosen = m_runChooser(this, choice);
+    const std::optional<std::vector<int32_t>> chosen = lottodesk::chooseCounts(m_runChooser, this, m_m);
     if (!chosen) return;
     m_counts = *chosen;
-    std::sort(m_counts.begin(), m_counts.end());
     showCounts();
 }
 
