@@ -96,15 +96,17 @@ void BM_ContinueTypicalSet(benchmark::State& state) {
     generator.run(workspace(), {});
     const MainResults all = generator.results;
     generator.conditions = typicalSet();
+    RunOptions options;
+    options.threads = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         generator.results = all;
         state.ResumeTiming();
-        generator.continueFiltering(workspace(), {});
+        generator.continueFiltering(workspace(), options);
     }
     state.counters["results"] = static_cast<double>(generator.results.tickets.size());
 }
-BENCHMARK(BM_ContinueTypicalSet)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ContinueTypicalSet)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -126,4 +126,24 @@ int32_t FastRows::baseOf(int row, const FastTicket& t) const {
     }
 }
 
+bool FastRows::countSet(int row, uint64_t& set) const {
+    if (!covers(row)) return false;
+    switch (row) {
+    case 1: set = m_big; return true;
+    case 2: set = m_odd; return true;
+    case 3: set = m_prime; return true;
+    case 6: set = m_previous; return true;
+    case 7: set = m_neighbours; return true;
+    case 8: case 9: case 10: set = m_zone3[row - 7]; return true;
+    case 11: case 12: case 13: set = m_mod3[row - 11]; return true;
+    case 18: set = m_highTail; return true;
+    case 39: set = m_cold; return true;
+    case 40: set = m_warm; return true;
+    case 41: set = m_hot; return true;
+    case 112: case 113: case 114: case 115: set = m_mod4[row - 112]; return true;
+    case 116: case 117: case 118: case 119: case 120: set = m_mod5[row - 116]; return true;
+    default: return false;
+    }
+}
+
 }  // namespace lottodesk

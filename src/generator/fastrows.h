@@ -48,6 +48,13 @@ public:
     // Whether `row` has a table-driven value for this game.
     bool covers(int row) const { return row >= 0 && row < static_cast<int>(m_covered.size()) && m_covered[row]; }
     int32_t value(int row, const FastTicket& ticket) const;
+    // For rows whose value counts the ticket's numbers in a fixed set: that set; 0 with false
+    // otherwise. The enumeration bounds such counts for partial tickets.
+    bool countSet(int row, uint64_t& set) const;
+    // Rows whose value depends on the sum of the ticket's numbers alone.
+    bool sumOnly(int row) const {
+        return covers(row) && (row == 25 || row == 95 || row == 49 || row == 131 || row == 132 || row == 130);
+    }
 
 private:
     int32_t omission(const std::vector<int>& lastPosition, int32_t lo, int32_t v) const;

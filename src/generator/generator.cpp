@@ -65,6 +65,7 @@ struct Plan {
         std::vector<uint8_t> allowed;
         bool tolerant = false;
         bool fast = false;
+        bool pruned = false;  // decided by the enumeration's bounds
         // Allowed values within lo..lo+255 as bits, the common case; `allowed` otherwise.
         std::array<uint64_t, 4> bits{};
         bool small = false;
@@ -130,9 +131,10 @@ public:
             (row.tolerant ? m_tolerantRows : m_strictRows).push_back(std::move(copy));
         }
         orderStrictRows();
+        m_smallNumbers = plan.game.zh_to < 64 && plan.game.zh_from >= 0;
+        if (!plan.continueMode) buildBounds();
         m_needTolerant = plan.continueMode || plan.c->totalToleranceEnabled;
         m_realValued = plan.c->rows[kStandardDeviationRow].enabled || plan.c->rows[kCoefficientRow].enabled;
-        m_smallNumbers = plan.game.zh_to < 64 && plan.game.zh_from >= 0;
         for (int n = 1; n <= kMaxMainNumber; ++n) {
             if (plan.c->selectable[n]) m_selectableMask |= uint64_t{1} << n;
             if (plan.c->fixed[n]) m_fixedMask |= uint64_t{1} << n;
@@ -149,8 +151,9 @@ public:
         return test(s, mask, sum, tag);
     }
 
-    // `mask` and `sum` of the ticket, kept up to date by the enumeration.
-    bool test(const int32_t* s, uint64_t mask, int32_t sum, uint8_t& tag) {
+    // `mask` and `sum` of the ticket, kept up to date by the enumeration. With `bounded`, the rows
+    // the enumeration already decided (see Bounds) are not tested again.
+    bool test(const int32_t* s, uint64_t mask, int32_t sum, uint8_t& tag, bool bounded = false) {
         const Plan& p = m_plan;
         const MainConditions& c = *p.c;
         const int m = p.m;
@@ -197,7 +200,7 @@ public:
             return conditionValue(*row.row, m_ctx, p.history.realCount + 1);
         };
         for (const Plan::RowTest& row : m_strictRows)
-            if (!row.has(rowValue(row))) return false;
+            if (!(bounded && row.pruned) && !row.has(rowValue(row))) return false;
         if (!p.custom.empty() && !inRecord) {
             for (int i = 0; i < m; ++i) m_record[i + 1] = s[i];
             inRecord = true;
@@ -233,6 +236,46 @@ public:
         if (c.totalToleranceEnabled && (w < c.totalFrom || w > c.totalTo)) return false;
         tag = static_cast<uint8_t>(lastGroup != 0 ? lastGroup : lastRow);
         return true;
+    }
+
+    // Bounds of partial tickets for the strict rows that count numbers of a fixed set or depend on
+    // the sum alone: a branch of the enumeration none of whose completions can have an allowed
+    // value is skipped. The skipped tickets would all fail, so the results do not change; and a
+    // complete ticket's bounds are its values, so those rows need no test at the leaf.
+    struct CountBound {
+        uint64_t set = 0;
+        std::vector<int> nextAllowed;  // smallest allowed count >= c, for c = 0..m+1 (m+1: none)
+    };
+    std::vector<CountBound> counts;
+    std::vector<int> nextSum;  // smallest allowed sum >= x; empty when no sum row takes part
+    int maxSum = 0;
+
+    void buildBounds() {
+        const int m = m_plan.m;
+        if (!m_smallNumbers) return;
+        for (Plan::RowTest& row : m_strictRows) {
+            uint64_t set = 0;
+            if (!row.fast || !m_fast->countSet(row.row->number, set)) continue;
+            CountBound bound{set, std::vector<int>(static_cast<size_t>(m) + 2, m + 1)};
+            for (int c = m; c >= 0; --c) bound.nextAllowed[c] = row.has(c) ? c : bound.nextAllowed[c + 1];
+            counts.push_back(std::move(bound));
+            row.pruned = true;
+        }
+        for (int n : m_plan.choosable) maxSum += n;
+        for (int n : m_plan.fixedNumbers) maxSum += n;
+        std::vector<Plan::RowTest*> sumRows;
+        for (Plan::RowTest& row : m_strictRows)
+            if (row.fast && m_fast->sumOnly(row.row->number)) sumRows.push_back(&row);
+        if (sumRows.empty()) return;
+        const int32_t dummy[8] = {};
+        nextSum.assign(static_cast<size_t>(maxSum) + 2, maxSum + 1);
+        for (int x = maxSum; x >= 0; --x) {
+            const FastTicket ticket{dummy, m, 0, x};
+            bool allowed = true;
+            for (const Plan::RowTest* row : sumRows) allowed = allowed && row->has(m_fast->value(row->row->number, ticket));
+            nextSum[x] = allowed ? x : nextSum[x + 1];
+        }
+        for (Plan::RowTest* row : sumRows) row->pruned = true;
     }
 
 private:
@@ -333,7 +376,7 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         const ConditionRow* row = conditionRow(number);
         if (!row || !row->item || !condition.enabled || condition.allowed.empty()) continue;
         if (row->seventhNumber && plan.m != 7) continue;
-        Plan::RowTest test{row, 0, {}, false, false, {}, false};
+        Plan::RowTest test{row, 0, {}, false, false, false, {}, false};
         const auto [lo, hi] = std::minmax_element(condition.allowed.begin(), condition.allowed.end());
         test.lo = *lo;
         test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), 0);
@@ -361,10 +404,10 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
     return plan;
 }
 
-// The tickets of one block of the enumeration: those whose highest chosen number is choosable[top].
+// The same walk without bounds, as a flat odometer: faster when there is nothing to bound.
 // Within the block the order is the include-first walk from the highest entry down, that is the
 // chosen positions in descending lexicographic order.
-void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
+void enumerateAll(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
     const int m = plan.m;
     const int k = m - plan.fixedCount;
     const int fixedCount = plan.fixedCount;
@@ -431,6 +474,110 @@ void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticke
     }
 }
 
+// The tickets of one block of the enumeration: those whose highest chosen number is choosable[top].
+// Within the block the order is the include-first walk from the highest entry down: each position
+// takes the remaining entries from the highest down. Branches that the tester's bounds rule out
+// are skipped.
+class BlockWalk {
+public:
+    BlockWalk(const Plan& plan, Tester& tester, std::vector<Ticket>& out, std::vector<uint8_t>& tags)
+        : m_plan(plan), m_tester(tester), m_out(out), m_tags(tags), m_k(plan.m - plan.fixedCount) {
+        const size_t c = plan.choosable.size();
+        m_poolMask.assign(c + 1, 0);
+        m_poolSum.assign(c + 1, 0);
+        for (size_t i = 0; i < c; ++i) {
+            const int32_t n = plan.choosable[i];
+            m_poolMask[i + 1] = m_poolMask[i] | (n >= 0 && n < 64 ? uint64_t{1} << n : 0);
+            m_poolSum[i + 1] = m_poolSum[i] + n;
+        }
+        for (int f : plan.fixedNumbers) {
+            m_fixedMask |= f >= 0 && f < 64 ? uint64_t{1} << f : 0;
+            m_fixedSum += f;
+        }
+    }
+
+    void run(int top) {
+        if (m_k == 0) {
+            leaf(m_fixedMask, m_fixedSum);  // the fixed numbers alone
+            return;
+        }
+        // Room for every ticket of the block when nothing is filtered out, within reason.
+        double size = 1;
+        for (int i = 1; i < m_k; ++i) size = size * (top - i + 1) / i;
+        m_out.reserve(m_out.size() + static_cast<size_t>(std::min(size, 4.0e6)));
+        m_tags.reserve(m_out.capacity());
+        const int32_t n = m_plan.choosable[top];
+        const uint64_t mask = m_fixedMask | (n >= 0 && n < 64 ? uint64_t{1} << n : 0);
+        const int32_t sum = m_fixedSum + n;
+        m_chosen[0] = n;
+        if (feasible(mask, sum, m_k - 1, top)) walk(1, top, mask, sum);
+    }
+
+private:
+    // Whether some completion with `left` more numbers from choosable[0..below-1] can pass the
+    // bounded rows.
+    bool feasible(uint64_t mask, int32_t sum, int left, int below) const {
+        for (const Tester::CountBound& bound : m_tester.counts) {
+            const int c = std::popcount(mask & bound.set);
+            const int in = std::popcount(m_poolMask[below] & bound.set);
+            const int lo = c + std::max(0, left - (below - in));
+            const int hi = c + std::min(left, in);
+            if (bound.nextAllowed[std::min<size_t>(lo, bound.nextAllowed.size() - 1)] > hi) return false;
+        }
+        if (!m_tester.nextSum.empty()) {
+            const int lo = sum + m_poolSum[left];
+            const int hi = sum + m_poolSum[below] - m_poolSum[below - left];
+            if (lo > m_tester.maxSum || m_tester.nextSum[std::max(lo, 0)] > hi) return false;
+        }
+        return true;
+    }
+
+    void walk(int depth, int upper, uint64_t mask, int32_t sum) {
+        if (depth == m_k) {
+            leaf(mask, sum);
+            return;
+        }
+        const int left = m_k - depth;  // numbers still to choose, this one included
+        for (int idx = upper - 1; idx >= left - 1; --idx) {
+            const int32_t n = m_plan.choosable[idx];
+            const uint64_t nextMask = mask | (n >= 0 && n < 64 ? uint64_t{1} << n : 0);
+            const int32_t nextSum = sum + n;
+            if (!feasible(nextMask, nextSum, left - 1, idx)) continue;
+            m_chosen[depth] = n;
+            walk(depth + 1, idx, nextMask, nextSum);
+        }
+    }
+
+    void leaf(uint64_t mask, int32_t sum) {
+        const int m = m_plan.m;
+        const int fixedCount = m_plan.fixedCount;
+        // The chosen numbers are descending in m_chosen; merge them with the fixed ones ascending.
+        int a = m_k - 1, b = 0;
+        for (int at = 0; at < m; ++at)
+            m_ticket[at] = (b >= fixedCount || (a >= 0 && m_chosen[std::max(a, 0)] < m_plan.fixedNumbers[b]))
+                               ? m_chosen[std::max(a--, 0)]
+                               : m_plan.fixedNumbers[b++];
+        uint8_t tag = 0;
+        if (!m_tester.test(m_ticket, mask, sum, tag, true)) return;
+        Ticket t{};
+        for (int i = 0; i < m; ++i) t[i] = static_cast<uint8_t>(m_ticket[i]);
+        m_out.push_back(t);
+        m_tags.push_back(tag);
+    }
+
+    const Plan& m_plan;
+    Tester& m_tester;
+    std::vector<Ticket>& m_out;
+    std::vector<uint8_t>& m_tags;
+    const int m_k;
+    std::vector<uint64_t> m_poolMask;  // numbers of choosable[0..i-1]
+    std::vector<int32_t> m_poolSum;    // their sum
+    uint64_t m_fixedMask = 0;
+    int32_t m_fixedSum = 0;
+    int32_t m_chosen[8] = {};
+    int32_t m_ticket[8] = {};
+};
+
 }  // namespace
 
 SignatureTables::SignatureTables(uint64_t seed) {
@@ -493,7 +640,10 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
                 std::vector<uint8_t> tags;
                 tickets.swap(found[block]);
                 tags.swap(foundTags[block]);
-                enumerateBlock(plan, tester, top, tickets, tags);
+                if (tester.counts.empty() && tester.nextSum.empty())
+                    enumerateAll(plan, tester, top, tickets, tags);
+                else
+                    BlockWalk(plan, tester, tickets, tags).run(top);
                 tickets.swap(found[block]);
                 tags.swap(foundTags[block]);
             } catch (const RunStop& stop) {
@@ -544,7 +694,11 @@ RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options)
     if (!report.message.empty()) return report;
     const auto start = std::chrono::steady_clock::now();
     Plan plan = makePlan(ws, conditions, m_signatures, options, true);
-    MainResults next = results;
+    // The spare buffers take the copy (their pages are already there); the results stay as they
+    // were until the run completes.
+    MainResults next = std::move(m_spare);
+    next.tickets.assign(results.tickets.begin(), results.tickets.end());
+    next.tags.assign(results.tags.begin(), results.tags.end());
     next.tags.resize(next.tickets.size(), 0);
     const size_t present = next.tickets.size();
 
@@ -631,6 +785,7 @@ RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options)
     next.passCount = pass;
     next.elapsedMicros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    m_spare = std::move(results);
     results = std::move(next);
     report.completed = true;
     report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +

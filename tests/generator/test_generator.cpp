@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "generator/generator.h"
 #include "support/history.h"
 
@@ -162,6 +164,42 @@ TEST_F(GeneratorRun, ContinueFilteringIsTheSameOnAnyThreadCount) {
     EXPECT_EQ(generator.results.tickets, one.tickets);
     EXPECT_EQ(generator.results.tags, one.tags);
     EXPECT_GT(std::count(one.tags.begin(), one.tags.end(), 7), 0);
+}
+
+// The enumeration skips branches its bounds rule out; the results must be exactly the tickets that
+// pass when every ticket is tested, in enumeration order.
+TEST_F(GeneratorRun, BoundedEnumerationKeepsExactlyThePassingTickets) {
+    for (int n = 26; n <= 33; ++n) generator.conditions.selectable[n] = false;  // C(25,6) = 177,100
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    const std::vector<Ticket> all = generator.results.tickets;
+    std::map<Ticket, size_t> position;
+    for (size_t i = 0; i < all.size(); ++i) position[all[i]] = i;
+
+    struct Case {
+        std::vector<std::pair<int, std::vector<int32_t>>> rows;
+        std::vector<int> fixed;
+    } cases[] = {
+        {{{2, {2, 3, 4}}, {25, {60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70}}}, {}},
+        {{{1, {0, 1}}, {3, {1, 2, 3}}, {6, {0, 1}}, {7, {0, 1, 2}}, {39, {0, 1, 2}}, {131, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, {}},
+        {{{11, {2}}, {12, {2}}, {95, {0, 5}}, {49, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, {4}},
+        {{{2, {6}}}, {}},  // six odd numbers
+        {{{25, {21}}, {4, {5, 6}}}, {1, 2}},
+    };
+    for (const Case& c : cases) {
+        generator.conditions.rows = {};
+        generator.conditions.fixed = {};
+        for (const auto& [number, allowed] : c.rows) enable(number, allowed);
+        for (int f : c.fixed) generator.conditions.fixed[f] = true;
+        ASSERT_TRUE(generator.run(ws, {}).completed);
+        const std::vector<Ticket> bounded = generator.results.tickets;
+        // Every ticket tested: continue filtering over the whole list.
+        generator.results.tickets = all;
+        generator.results.tags.assign(all.size(), 0);
+        ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
+        std::vector<Ticket> tested = generator.results.tickets;
+        std::sort(tested.begin(), tested.end(), [&](const Ticket& a, const Ticket& b) { return position[a] < position[b]; });
+        EXPECT_EQ(bounded, tested) << "case with " << c.rows.size() << " rows";
+    }
 }
 
 TEST_F(GeneratorRun, PredictionRecordStopsTheRun) {
