@@ -251,4 +251,10 @@ Status Tf_zh::saveExitConditions() {
     return saveConditionsAtExit(m_ws.folder, m_generator.conditions, m_ws.game.zh_to);
 }
 
+bool Tf_zh::addforselfcond() { return m_self->addExported(); }
+
+bool Tf_zh::addforselfzb(const std::string& formula, int32_t lo, int32_t hi) {
+    return m_custom->addExported(formula, lo, hi);
+}
+
 }  // namespace lottodesk

@@ -63,6 +63,11 @@ public:
     // indicators too), the results emptied, "继续过滤" disabled, the captions, the secondary pages
     // and the filter period list rebuilt.
     void resetForType();
+    // The exports other windows call: a self-set condition through the self-set dialog, and a
+    // custom-indicator condition on `formula` with values chosen over lo..hi.
+    bool addforselfcond();
+    bool addforselfzb(const std::string& formula, int32_t lo, int32_t hi);
+
     // At exit: writes "exitset.zh" and deletes the snapshot files; the failed write's message.
     Status saveExitConditions();
 

@@ -86,6 +86,39 @@ void ZhCustomPage::takeValues() {
     m_ui->e_qz->setText(q(valueListText(m_pending)));
 }
 
+bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t hi) {
+    const QString trimmed = q(formula).trimmed();
+    if (trimmed.isEmpty()) return false;
+    int newest = m_ws.sjk.RecordCount();
+    while (newest > 0 && m_ws.sjk.FieldValueAt(newest, 0) >= kCandidatePeriod) --newest;
+    ValueChoice choice;
+    choice.lo = lo;
+    choice.hi = hi;
+    if (newest > 0) {
+        const EvalResult result = tgs(trimmed.toStdString()).evaluate(indicatorContext(m_ws, &m_memo), newest);
+        if (result.ok) choice.reference = result.value;
+    }
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return false;
+    std::sort(chosen->begin(), chosen->end());
+    const bool tolerant =
+        m_prompts.ask(window(), QStringLiteral("容错选择"), QStringLiteral("是否进行容错?"), false);
+    const CustomAdd added = addCustom(m_conditions.custom, m_lines, trimmed.toStdString(), tolerant, *chosen);
+    if (!added.added) {
+        if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
+        return false;
+    }
+    m_ui->e_gs->clear();
+    m_ui->e_qz->clear();
+    m_ui->cb_rc->setChecked(false);
+    m_pending.clear();
+    showLines();
+    m_conditions.customEnabled = true;
+    masterBox()->setChecked(true);
+    m_prompts.inform(window(), q(customExportMessage(m_lines.back())));
+    return true;
+}
+
 void ZhCustomPage::add() {
     const CustomAdd added = addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(),
                                       m_ui->cb_rc->isChecked(), m_pending);

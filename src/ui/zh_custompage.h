@@ -56,6 +56,11 @@ public:
     QCheckBox* masterBox() const;
     QListWidget* list() const;
 
+    // `addforselfzb`: the values of `formula` chosen over lo..hi (its newest value as the
+    // reference), the tolerance asked in "容错选择"; the entry is appended, the page's fields
+    // cleared, "自定义指标" ticked and the export confirmed. Nothing for an empty formula.
+    bool addExported(const std::string& formula, int32_t lo, int32_t hi);
+
 private:
     void assistInput();
     // "取值". A formula that cannot be evaluated shows "公式有误:" and the evaluator's message.

@@ -74,6 +74,22 @@ void ZhGroupPage::add() {
     showLines();
 }
 
+bool ZhGroupPage::addExported() {
+    std::optional<tselfcond> entry = edit(nullptr);
+    if (!entry) return false;
+    const Status added = m_kind == Kind::SelfSet ? addSelfSet(entries(), m_lines, std::move(*entry))
+                                                 : addTail(entries(), m_lines, std::move(*entry));
+    showLines();
+    if (!added) {
+        say(added.message);
+        return false;
+    }
+    enabledFlag() = true;
+    masterBox()->setChecked(true);
+    say(selfSetExportMessage(m_lines.back()));
+    return true;
+}
+
 void ZhGroupPage::modify() {
     const int index = m_ui->lb_group->currentRow();
     if (index < 0 || index >= static_cast<int>(entries().size())) {

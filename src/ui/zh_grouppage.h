@@ -45,6 +45,10 @@ public:
     QCheckBox* masterBox() const;
     QListWidget* list() const;
 
+    // `addforselfcond`: the dialog from its reset state; a confirmed entry is appended, the
+    // master box ticked and the export confirmed to the user. False when cancelled or refused.
+    bool addExported();
+
 private:
     std::vector<tselfcond>& entries() const;
     bool& enabledFlag() const;

@@ -231,6 +231,7 @@ std::vector<Ticket> sortedTickets(std::vector<Ticket> tickets) {
 class TestGeneratorWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void exportsFromOtherWindows();
     void showsThePagesAndTheCatalogueRows();
     void rowsFollowTheEnableRule();
     void rangeRowsTakeTypedIntegers();
@@ -1091,6 +1092,39 @@ void TestGeneratorWindow::resetForAFiveOfThirtyFiveGame() {
     QCOMPARE(int(w.results().tickets.size()), 324632);
     QCOMPARE(w.row(0), numbersRow({"31", "32", "33", "34", "35"}, u("第1条")));
     QCOMPARE(w.pageLabel(), u("第1页/ 33页"));
+}
+
+void TestGeneratorWindow::exportsFromOtherWindows() {
+    Window w;
+    // addforselfcond: the self-set dialog, then the entry, the ticked box and the confirmation.
+    w.dialogs.selfSets.push_back(group({1, 2, 3}, {0, 1}));
+    QVERIFY(w.window.addforselfcond());
+    QVERIFY(w.window.generator().conditions.selfSetEnabled);
+    QCOMPARE(w.window.generator().conditions.selfSet.size(), size_t(1));
+    QCOMPARE(w.prompts.informed.size(), 1);
+    QVERIFY(w.prompts.informed.back().startsWith(QStringLiteral("过滤条件设置结果是：号码组: 1  2  3  ;出现个数: 0  1  ")));
+    QVERIFY(w.prompts.informed.back().endsWith(QStringLiteral("。现已成功导出到超强组号的自设条件中")));
+    QVERIFY(!w.window.addforselfcond());  // cancelled: nothing added
+    QCOMPARE(w.window.generator().conditions.selfSet.size(), size_t(1));
+
+    // addforselfzb: an empty formula does nothing; otherwise values over lo..hi with the newest
+    // value as the reference, the tolerance question, the entry and the confirmation.
+    QVERIFY(!w.window.addforselfzb("   ", 0, 9));
+    w.dialogs.values.push_back(std::vector<int32_t>{7, 3});
+    w.prompts.answers.push_back(true);
+    QVERIFY(w.window.addforselfzb(" z_hz%10 ", 0, 9));
+    QCOMPARE(w.dialogs.choices.back().lo, 0);
+    QCOMPARE(w.dialogs.choices.back().hi, 9);
+    QCOMPARE(w.dialogs.choices.back().reference, std::optional<int32_t>(100 % 10));  // 2026096 sums to 100
+    QVERIFY(w.prompts.asked.back() == QStringLiteral("容错选择|是否进行容错?"));
+    const MainConditions& c = w.window.generator().conditions;
+    QVERIFY(c.customEnabled);
+    QCOMPARE(c.custom.count(), 1);
+    QCOMPARE(c.custom[0].formula, std::string("z_hz%10"));
+    QCOMPARE(c.custom[0].values, (std::vector<int32_t>{3, 7}));
+    QCOMPARE(int(c.custom[0].tolerant), 1);
+    QCOMPARE(w.prompts.informed.back(),
+             QStringLiteral("过滤条件设置结果是：z_hz%10  容错  取值: 3  7  。现已成功导出到超强组号的自定义指标条件中"));
 }
 
 QTEST_MAIN(TestGeneratorWindow)
