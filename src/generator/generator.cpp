@@ -600,6 +600,15 @@ std::string ticketLine(const Ticket& ticket, int m) {
     return line;
 }
 
+namespace {
+
+// "超强组号  筛选耗时…微秒  已得到符合条件的红号组有…个", the status text of a completed run.
+std::string runStatus(int64_t micros, size_t passed) {
+    return "超强组号  筛选耗时" + std::to_string(micros) + "微秒  已得到符合条件的红号组有" + std::to_string(passed) + "个";
+}
+
+}  // namespace
+
 RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     RunReport report;
     report.message = startCheck(ws, conditions);
@@ -683,8 +692,7 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
     m_spare = std::move(results);
     results = std::move(fresh);
     report.completed = true;
-    report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +
-                        std::to_string(results.tickets.size()) + "个";
+    report.statusText = runStatus(results.elapsedMicros, results.tickets.size());
     return report;
 }
 
@@ -788,8 +796,8 @@ RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options)
     m_spare = std::move(results);
     results = std::move(next);
     report.completed = true;
-    report.statusText = "超强组号  筛选耗时" + std::to_string(results.elapsedMicros) + "微秒  已得到符合条件的红号组有" +
-                        std::to_string(pass) + "个" + "  系统保留的记录个数" + std::to_string(results.tickets.size());
+    report.statusText = runStatus(results.elapsedMicros, static_cast<size_t>(pass)) + "  系统保留的记录个数" +
+                        std::to_string(results.tickets.size());
     return report;
 }
 
