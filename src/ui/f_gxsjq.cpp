@@ -85,6 +85,10 @@ void Tf_gxsjq::fillGrid() {
     QTableView* grid = m_ui->sg_sjk;
     const int width = grid->fontMetrics().horizontalAdvance(QStringLiteral(" 红号一 "));
     for (int column = 0; column < m_model->columnCount(); ++column) grid->horizontalHeader()->resizeSection(column, width);
+    // The period column fits a seven-digit period and "预测区".
+    const int periodWidth = std::max(grid->fontMetrics().horizontalAdvance(QStringLiteral(" 2026096 ")),
+                                     grid->fontMetrics().horizontalAdvance(QStringLiteral(" 预测区 ")));
+    if (m_model->columnCount() > 0) grid->horizontalHeader()->resizeSection(0, std::max(width, periodWidth));
     const int rows = m_model->rowCount();
     if (rows == 0) return;
     const QModelIndex last = m_model->index(rows - 1, std::min(1, m_model->columnCount() - 1));
