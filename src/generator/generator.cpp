@@ -4,6 +4,7 @@
 #include <bit>
 #include <chrono>
 #include <random>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -602,6 +603,38 @@ std::string ticketLine(const Ticket& ticket, int m) {
 
 namespace {
 
+// Runs body(tester, task) for tasks 0..count-1 on up to options.threads threads, each with its
+// own tester, reporting progress after each task and stopping early on a cancel or a RunStop.
+// Returns the RunStop's message, empty when every task ran (or the run was cancelled).
+std::string runTasks(const Plan& plan, int count, const RunOptions& options,
+                     const std::function<void(Tester&, int)>& body) {
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<bool> stopped{false};
+    std::string stopMessage;
+    std::mutex stopMutex;
+    auto worker = [&] {
+        Tester tester(plan);
+        for (int task; (task = next.fetch_add(1)) < count;) {
+            if (stopped || (options.cancel && *options.cancel)) return;
+            try {
+                body(tester, task);
+            } catch (const RunStop& stop) {
+                std::lock_guard lock(stopMutex);
+                stopMessage = stop.message;
+                stopped = true;
+            }
+            if (options.progress) options.progress(done.fetch_add(1) + 1, count);
+        }
+    };
+    const int threads = std::max(1, std::min(options.threads, count));
+    std::vector<std::thread> pool;
+    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool) thread.join();
+    return stopMessage;
+}
+
 // "超强组号  筛选耗时…微秒  已得到符合条件的红号组有…个", the status text of a completed run.
 std::string runStatus(int64_t micros, size_t passed) {
     return "超强组号  筛选耗时" + std::to_string(micros) + "微秒  已得到符合条件的红号组有" + std::to_string(passed) + "个";
@@ -627,51 +660,24 @@ RunReport Generator::run(Workspace& ws, const RunOptions& options) {
         found[b].clear();
         foundTags[b].clear();
     }
-    std::atomic<int> next{0};
-    std::atomic<int> done{0};
-    std::atomic<bool> stopped{false};
-    std::string stopMessage;
-    std::mutex stopMutex;
-    auto worker = [&] {
-        Tester tester(plan);
-        for (int block; (block = next.fetch_add(1)) < blocks;) {
-            if (stopped || (options.cancel && *options.cancel)) return;
-            // Blocks run from the highest top number down, the enumeration order.
-            const int top = k == 0 ? 0 : blocks - 1 - block;
-            if (k > 0 && top < k - 1) {
-                done.fetch_add(1);
-                continue;
-            }
-            try {
-                // The block's buffers are filled through vectors on this thread's stack: the
-                // vector headers of neighbouring blocks share cache lines with other threads.
-                std::vector<Ticket> tickets;
-                std::vector<uint8_t> tags;
-                tickets.swap(found[block]);
-                tags.swap(foundTags[block]);
-                if (tester.counts.empty() && tester.nextSum.empty())
-                    enumerateAll(plan, tester, top, tickets, tags);
-                else
-                    BlockWalk(plan, tester, tickets, tags).run(top);
-                tickets.swap(found[block]);
-                tags.swap(foundTags[block]);
-            } catch (const RunStop& stop) {
-                std::lock_guard lock(stopMutex);
-                stopMessage = stop.message;
-                stopped = true;
-            }
-            if (options.progress) options.progress(done.fetch_add(1) + 1, blocks);
-        }
-    };
-    const int threads = std::max(1, std::min(options.threads, blocks));
-    std::vector<std::thread> pool;
-    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
-    worker();
-    for (std::thread& thread : pool) thread.join();
-    if (stopped) {
-        report.message = stopMessage;
-        return report;
-    }
+    report.message = runTasks(plan, blocks, options, [&](Tester& tester, int block) {
+        // Blocks run from the highest top number down, the enumeration order.
+        const int top = k == 0 ? 0 : blocks - 1 - block;
+        if (k > 0 && top < k - 1) return;
+        // The block's buffers are filled through vectors on this thread's stack: the vector
+        // headers of neighbouring blocks share cache lines with other threads.
+        std::vector<Ticket> tickets;
+        std::vector<uint8_t> tags;
+        tickets.swap(found[block]);
+        tags.swap(foundTags[block]);
+        if (tester.counts.empty() && tester.nextSum.empty())
+            enumerateAll(plan, tester, top, tickets, tags);
+        else
+            BlockWalk(plan, tester, tickets, tags).run(top);
+        tickets.swap(found[block]);
+        tags.swap(foundTags[block]);
+    });
+    if (!report.message.empty()) return report;
     if (options.cancel && *options.cancel) return report;
 
     MainResults fresh = std::move(m_spare);
@@ -713,48 +719,24 @@ RunReport Generator::continueFiltering(Workspace& ws, const RunOptions& options)
     // Each stored result is sorted and tested once, wherever the reordering below moves it, so
     // the verdicts can be found first, on all threads, and the reordering then only reads them.
     std::vector<uint8_t> passed(present, 0), verdictTags(present, 0);
-    std::atomic<size_t> nextChunk{0};
-    std::atomic<bool> stopped{false};
-    std::string stopMessage;
-    std::mutex stopMutex;
     constexpr size_t kChunk = 16384;
-    const size_t chunks = (present + kChunk - 1) / kChunk;
-    std::atomic<int> done{0};
-    auto worker = [&] {
-        Tester tester(plan);
-        for (size_t chunk; (chunk = nextChunk.fetch_add(1)) < chunks;) {
-            if (stopped || (options.cancel && *options.cancel)) return;
-            try {
-                for (size_t i = chunk * kChunk; i < std::min(present, (chunk + 1) * kChunk); ++i) {
-                    int32_t s[8];
-                    bool ascending = true;
-                    for (int j = 0; j < plan.m; ++j) {
-                        s[j] = next.tickets[i][j];
-                        ascending = ascending && (j == 0 || s[j - 1] < s[j]);
-                    }
-                    if (!ascending) {
-                        sortAscending(s, plan.m);
-                        for (int j = 0; j < plan.m; ++j) next.tickets[i][j] = static_cast<uint8_t>(s[j]);
-                    }
-                    passed[i] = tester.test(s, verdictTags[i]);
-                }
-            } catch (const RunStop& stop) {
-                std::lock_guard lock(stopMutex);
-                stopMessage = stop.message;
-                stopped = true;
+    const int chunks = static_cast<int>((present + kChunk - 1) / kChunk);
+    report.message = runTasks(plan, chunks, options, [&](Tester& tester, int chunk) {
+        for (size_t i = chunk * kChunk; i < std::min(present, (chunk + 1) * kChunk); ++i) {
+            int32_t s[8];
+            bool ascending = true;
+            for (int j = 0; j < plan.m; ++j) {
+                s[j] = next.tickets[i][j];
+                ascending = ascending && (j == 0 || s[j - 1] < s[j]);
             }
-            if (options.progress) options.progress(done.fetch_add(1) + 1, static_cast<int>(chunks));
+            if (!ascending) {
+                sortAscending(s, plan.m);
+                for (int j = 0; j < plan.m; ++j) next.tickets[i][j] = static_cast<uint8_t>(s[j]);
+            }
+            passed[i] = tester.test(s, verdictTags[i]);
         }
-    };
-    const int threads = std::max(1, std::min<int>(options.threads, static_cast<int>(std::max<size_t>(chunks, 1))));
-    std::vector<std::thread> pool;
-    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
-    worker();
-    for (std::thread& thread : pool) thread.join();
-    if (stopped) {
-        report.message = stopMessage;
-        return report;
-    }
+    });
+    if (!report.message.empty()) return report;
     if (options.cancel && *options.cancel) return report;
 
     // The in-place walk: a failed result is replaced by the last one, which is tested next; a

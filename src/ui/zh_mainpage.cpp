@@ -118,36 +118,36 @@ void ZhMainPage::fillPeriods() {
 
 int32_t ZhMainPage::filterPeriod() const { return m_ui->combo_glqh->currentData().toInt(); }
 
-void ZhMainPage::chooseSelectable() {
+// The number chooser over 1..N preset with `flags`; on confirmation the flags become exactly the
+// chosen numbers (nullopt: cancelled, the flags unchanged).
+std::optional<std::vector<int32_t>> ZhMainPage::chooseNumbers(std::array<bool, kMaxMainNumber + 1>& flags) {
     ValueChoice choice;
     choice.lo = 1;
     choice.hi = highestNumber(m_ws);
-    choice.preselected = numbersOf(m_conditions.selectable, choice.hi);
+    choice.preselected = numbersOf(flags, choice.hi);
     choice.numbers = true;
-    const std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
-    if (!chosen) return;
-    m_conditions.selectable.fill(false);
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return chosen;
+    flags.fill(false);
     for (int32_t n : *chosen)
-        if (n >= 1 && n <= kMaxMainNumber) m_conditions.selectable[static_cast<size_t>(n)] = true;
-    m_ui->e_kxhm->setText(q(valueListText(*chosen)));
+        if (n >= 1 && n <= kMaxMainNumber) flags[static_cast<size_t>(n)] = true;
+    return chosen;
+}
+
+void ZhMainPage::chooseSelectable() {
+    const std::optional<std::vector<int32_t>> chosen = chooseNumbers(m_conditions.selectable);
+    if (chosen) m_ui->e_kxhm->setText(q(valueListText(*chosen)));
 }
 
 void ZhMainPage::chooseFixed() {
-    ValueChoice choice;
-    choice.lo = 1;
-    choice.hi = highestNumber(m_ws);
-    choice.preselected = numbersOf(m_conditions.fixed, choice.hi);
-    choice.numbers = true;
-    const std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    const std::optional<std::vector<int32_t>> chosen = chooseNumbers(m_conditions.fixed);
     if (!chosen) return;
-    m_conditions.fixed.fill(false);
     if (static_cast<int>(chosen->size()) > m_ws.game.zhgs) {
+        m_conditions.fixed.fill(false);
         m_prompts.inform(window(), QStringLiteral("选择红号胆码不能大于%1个").arg(m_ws.game.zhgs));
         m_ui->e_dm->clear();
         return;
     }
-    for (int32_t n : *chosen)
-        if (n >= 1 && n <= kMaxMainNumber) m_conditions.fixed[static_cast<size_t>(n)] = true;
     m_ui->e_dm->setText(q(valueListText(*chosen)));
 }
 

@@ -54,6 +54,7 @@ public:
 
 private:
     // "可选号码" and "红号胆码": the number chooser over 1..N with the current flags ticked.
+    std::optional<std::vector<int32_t>> chooseNumbers(std::array<bool, kMaxMainNumber + 1>& flags);
     void chooseSelectable();
     void chooseFixed();
     void showTotalTolerance();
