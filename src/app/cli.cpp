@@ -20,6 +20,7 @@
 #include "generator/condreport.h"
 #include "generator/generator.h"
 #include "generator/resultfile.h"
+#include "formula/evalfailure.h"
 #include "formula/tgs.h"
 #include "indicators/catalogue.h"
 #include "indicators/context.h"
@@ -156,12 +157,6 @@ int nameOf(Context& c) {
     }
     c.out << entry.id << '\t' << entry.name << '\t' << entry.min << '\t' << entry.max << '\n';
     return kDone;
-}
-
-// What the evaluator says when a formula fails: the syntax error after "公式有误:", or the
-// message of an evaluation that had to stop.
-std::string evaluationFailure(const EvalResult& result) {
-    return result.fault == EvalResult::Fault::Stop ? result.message : "公式有误:" + result.message;
 }
 
 // A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game.

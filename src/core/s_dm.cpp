@@ -171,6 +171,20 @@ bool t_s_dm::GotoKey() {
 
 int t_s_dm::indexOfPeriod(int32_t period) const { return searchSlot(*this, 0, period); }
 
+int t_s_dm::newestRealRecord() const {
+    int n = m_count;
+    while (n > 0 && FieldValueAt(n, 0) >= kCandidatePeriod) --n;
+    return n;
+}
+
+std::vector<int32_t> t_s_dm::realPeriods() const {
+    std::vector<int32_t> periods;
+    const int real = newestRealRecord();
+    periods.reserve(static_cast<size_t>(real));
+    for (int n = 1; n <= real; ++n) periods.push_back(FieldValueAt(n, 0));
+    return periods;
+}
+
 void t_s_dm::Append() {
     SetRecordCount(m_count + 1);
     std::fill_n(mutableRecord(m_count), kSlots, 0);

@@ -92,6 +92,10 @@ public:
     // The record holding `period` by the same binary search as GotoKey, without touching the
     // cursor or the state; 0 when none does.
     int indexOfPeriod(int32_t period) const;
+    // The last record that is a real draw, before a prediction or candidate record; 0 when none.
+    int newestRealRecord() const;
+    // The periods of the real draws, ascending: the period lists offered to the user.
+    std::vector<int32_t> realPeriods() const;
     void setRecord(int n, const DrawRecord& values);
 
     // Receives the messages the store shows the user (writes in browse state).

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
 #include "formula/selfzb.h"
 
 namespace lottodesk {
@@ -63,5 +64,9 @@ struct MainConditions {
 // The reset state for a main range 1..zh_to: nothing enabled, every number selectable, none fixed;
 // the two exclusions keep what `keep` has (they start ticked).
 MainConditions resetConditions(int zh_to, const MainConditions* keep = nullptr);
+
+// A ticket of `limit` numbers holds at most `limit` fixed numbers; more chosen: the message
+// ("选择红号胆码不能大于6个", or "选择副区胆码不能大于2个" for the secondary zone), else success.
+Status checkFixedCount(size_t chosen, int limit, bool secondaryZone = false);
 
 }  // namespace lottodesk
