@@ -25,7 +25,7 @@ TEST(AtomicSave, FailuresLeaveThePreviousFile) {
     };
     Status status = saveFileAtomically(path, "never written", fullDisk);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message, "文件保存失败：" + path);
+    EXPECT_EQ(status.message, "文件保存失败：" + path + "（读写设备出错）");
     EXPECT_EQ(test::readFile(path), "kept");
     EXPECT_EQ(test::fileSize(path + ".saving"), -1);
 
