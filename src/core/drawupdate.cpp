@@ -1,5 +1,7 @@
 #include "drawupdate.h"
 
+#include <sys/stat.h>
+
 #include <set>
 #include <unordered_map>
 
@@ -268,6 +270,10 @@ ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_
 
 ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary,
                              bool overwrite) {
+    // A file known to be too large is refused before a byte of it is read.
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > kMaxImportBytes)
+        return refused(kImportTooLargeMessage);
     LineReader reader(path, kMaxImportBytes);
     if (!reader.opened()) return refused("无法读取文件：" + path);
     DrawImport import(store, game, withSecondary, overwrite);

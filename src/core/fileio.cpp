@@ -286,23 +286,25 @@ bool LineReader::fill() {
 bool LineReader::next(std::string& line) {
     line.clear();
     if (m_tooLarge || m_failed) return false;
+    size_t scanned = 0;  // bytes after m_pos already known to hold no line end
     while (true) {
-        const size_t end = m_buffer.find_first_of("\r\n", m_pos);
-        if (end != std::string::npos) {
-            // A CR at the end of the block may be the first half of a CR LF.
-            if (m_buffer[end] == '\r' && end + 1 == m_buffer.size() && !m_eof && fill()) continue;
-            if (m_tooLarge || m_failed) return false;
-            const size_t stop = m_buffer.find_first_of("\r\n", m_pos);
-            line.assign(m_buffer, m_pos, stop - m_pos);
-            m_pos = stop + 1;
-            if (m_buffer[stop] == '\r' && m_pos < m_buffer.size() && m_buffer[m_pos] == '\n') ++m_pos;
+        const size_t end = m_buffer.find_first_of("\r\n", m_pos + scanned);
+        // A CR at the end of the block may be the first half of a CR LF: read on first.
+        const bool crAtEnd = end != std::string::npos && m_buffer[end] == '\r' && end + 1 == m_buffer.size();
+        if (end != std::string::npos && !(crAtEnd && !m_eof)) {
+            line.assign(m_buffer, m_pos, end - m_pos);
+            m_pos = end + 1;
+            if (m_buffer[end] == '\r' && m_pos < m_buffer.size() && m_buffer[m_pos] == '\n') ++m_pos;
             return true;
         }
+        scanned = (end == std::string::npos ? m_buffer.size() : end) - m_pos;
         if (!fill()) {
             if (m_tooLarge || m_failed) return false;
             if (m_pos < m_buffer.size()) {
-                line.assign(m_buffer, m_pos, std::string::npos);
-                m_pos = m_buffer.size();
+                // The last line, or a CR at the very end of the file.
+                const size_t stop = m_buffer.find_first_of("\r\n", m_pos);
+                line.assign(m_buffer, m_pos, (stop == std::string::npos ? m_buffer.size() : stop) - m_pos);
+                m_pos = stop == std::string::npos ? m_buffer.size() : stop + 1;
                 return true;
             }
             return false;
