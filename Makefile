@@ -58,7 +58,9 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
+	  $$f $(FUZZ_BUILD)/corpus/$$n $$(test -d fuzz/corpus/$$n && echo fuzz/corpus/$$n) \
+	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
