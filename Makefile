@@ -59,7 +59,9 @@ bench: deps
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
-	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
+	  $$f $(FUZZ_BUILD)/corpus/$$n $$(test -d fuzz/corpus/$$n && echo fuzz/corpus/$$n) \
+	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <thread>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <ostream>
 
+#include "core/drawcheck.h"
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
 #include "core/fileio.h"
@@ -39,6 +41,7 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     bool historyOpened;
+    bool typeFileNoted = false;  // the start-up said the type file was damaged
 };
 
 struct Command {
@@ -47,9 +50,22 @@ struct Command {
     std::function<int(Context&)> run;
 };
 
+#ifndef LOTTODESK_VERSION
+#define LOTTODESK_VERSION "1.0"
+#endif
+
 int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n" << "用法: lottodesk-cli [--home DIR] [--type N] COMMAND [ARGS]  (lottodesk-cli help)\n";
+    err << text << "\n" << "用法: lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]  (lottodesk-cli --help)\n";
     return kUsage;
+}
+
+bool isHelpOption(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// A text that goes into one TAB-separated field: TABs and line ends inside become blanks.
+std::string field(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return text;
 }
 
 std::optional<int> parseInt(const std::string& text) {
@@ -63,11 +79,20 @@ int listTypes(Context& c) {
     if (!c.args.empty()) return usage(c.err, "types 不接受参数");
     for (int i = 0; i < kTypeCount; ++i) {
         const tcpstyle& t = c.ws.types.cpstyles[i];
-        c.out << i << '\t' << t.cpmm << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to) << '\t'
+        c.out << i << '\t' << field(t.cpmm) << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to) << '\t'
               << int(t.fhgs) << '\t' << int(t.spec_from) << '\t' << int(t.spec_to) << '\t' << int(t.hasspec) << '\t'
-              << int(t.ltorsz) << '\t' << t.zhname << '\t' << t.specname << '\n';
+              << int(t.ltorsz) << '\t' << field(t.zhname) << '\t' << field(t.specname) << '\n';
     }
-    return kDone;
+    // A name with a TAB or a line end would break the fields; it is printed with blanks instead.
+    bool damaged = false;
+    for (int i = 0; i < kTypeCount; ++i) {
+        const tcpstyle& t = c.ws.types.cpstyles[i];
+        if (field(t.cpmm) != t.cpmm || field(t.zhname) != t.zhname || field(t.specname) != t.specname) {
+            c.err << "彩种文件中第" << i << "个彩种的名称含有制表符或换行符，已显示为空格" << '\n';
+            damaged = true;
+        }
+    }
+    return damaged || c.typeFileNoted ? kStopped : kDone;
 }
 
 int listDraws(Context& c) {
@@ -121,17 +146,14 @@ int importDraws(Context& c) {
     std::optional<TransferOptions> options = transferOptions(c, true);
     if (!options) return usage(c.err, "用法: import FILE --with-secondary|--without-secondary [--append|--overwrite]");
     if (!c.historyOpened) return kStopped;
-    std::optional<std::string> text = readWholeFile(options->file);
-    if (!text) {
-        c.err << "无法读取文件：" << options->file << '\n';
-        return kStopped;
-    }
-    ImportOutcome outcome = importDrawText(c.ws.sjk, c.ws.game, *text, options->withSecondary, options->overwrite);
+    ImportOutcome outcome =
+        importDrawFile(c.ws.sjk, c.ws.game, options->file, options->withSecondary, options->overwrite);
     if (!outcome.status) {
         c.err << outcome.status.message << '\n';
         return kStopped;
     }
     c.out << c.ws.sjk.RecordCount() << '\n';
+    c.err << outcome.summary << '\n';
     return kDone;
 }
 
@@ -159,10 +181,10 @@ int nameOf(Context& c) {
     return kDone;
 }
 
-// A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game.
-std::optional<DrawRecord> parseCandidate(const std::string& text, const GameParams& game) {
-    DrawRecord record{};
-    record[0] = kCandidatePeriod;
+// A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game: nullopt when the text is not
+// such a ticket (a usage error); `problem` says when a number is outside its zone or repeated.
+std::optional<DrawRecord> parseCandidate(const std::string& text, const DrawRules& rules, std::string& problem) {
+    const GameParams& game = rules.game;
     std::vector<int> main, secondary;
     bool inSecondary = false;
     size_t pos = 0;
@@ -178,13 +200,25 @@ std::optional<DrawRecord> parseCandidate(const std::string& text, const GamePara
         size_t end = pos;
         while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != '+') ++end;
         std::optional<int> value = parseInteger(std::string_view(text).substr(pos, end - pos));
-        if (!value || *value < 0 || *value > 255) return std::nullopt;
-        (inSecondary ? secondary : main).push_back(*value);
+        if (!value) return std::nullopt;
+        std::vector<int>& zone = inSecondary ? secondary : main;
+        if (zone.size() >= static_cast<size_t>(kSlots)) return std::nullopt;
+        zone.push_back(*value);
         pos = end;
     }
-    if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs) return std::nullopt;
+    // The record holds 50 numbers whatever the type file claims.
+    if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs ||
+        main.size() + secondary.size() >= static_cast<size_t>(kSlots))
+        return std::nullopt;
+    DrawRecord record{};
     for (size_t i = 0; i < main.size(); ++i) record[i + 1] = main[i];
     for (size_t i = 0; i < secondary.size(); ++i) record[game.zhgs + 1 + i] = secondary[i];
+    // Checked as a draw (the period only stands in here); only the given secondary numbers.
+    DrawRules given = rules;
+    given.game.fhgs = static_cast<int>(secondary.size());
+    record[0] = 2000001;
+    problem = checkDraw(given, record, !secondary.empty());
+    record[0] = kCandidatePeriod;
     return record;
 }
 
@@ -207,9 +241,14 @@ int evalFormula(Context& c) {
     if (!c.historyOpened) return kStopped;
     std::optional<DrawRecord> candidate;
     if (haveCandidate) {
-        candidate = parseCandidate(candidateText, c.ws.game);
+        std::string problem;
+        candidate = parseCandidate(candidateText, drawRulesOf(c.ws), problem);
         if (!candidate)
             return usage(c.err, "--candidate 应为 " + std::to_string(c.ws.game.zhgs) + " 个主号，可用 + 接副号");
+        if (!problem.empty()) {
+            c.err << problem << '\n';
+            return kStopped;
+        }
     }
     const t_s_dm& sjk = c.ws.sjk;
     int at = sjk.RecordCount();
@@ -275,11 +314,16 @@ int listCatalogue(Context& c) {
     for (const CatalogueSeries& series : dialog ? formulaDialogCatalogue() : indicatorCatalogue()) print(series);
     if (dialog) print(formulaOperatorPage());
     CatalogueSeries saved{dialog ? "保存的自定义指标" : "已保存的自定义指标", {}};
-    for (const std::string& line : loadSelfzbLines(c.ws.folder)) {
+    const SelfzbLoad selfzb = loadSelfzbFile(c.ws.folder);
+    for (const std::string& line : selfzb.lines) {
         auto [code, name] = splitSelfzbLine(line);
         saved.entries.push_back({code, name});
     }
     print(saved);
+    if (!selfzb.message.empty()) {
+        c.err << selfzb.message << '\n';
+        return kStopped;
+    }
     return kDone;
 }
 
@@ -313,6 +357,8 @@ bool loadConditions(Context& c, const std::string& path, Generator& generator) {
         return false;
     }
     for (const std::string& note : load.notes) c.err << note << '\n';
+    // A cut-off file would run with conditions the user never chose (most of them reset).
+    if (load.truncated) return false;
     generator.conditions = std::move(load.conditions);
     return true;
 }
@@ -320,7 +366,7 @@ bool loadConditions(Context& c, const std::string& path, Generator& generator) {
 // Writes the results (--out) and their tags (--tags) as the command asked.
 bool writeResults(Context& c, const GeneratorArgs& args, const Generator& generator) {
     if (auto out = args.options.find("--out"); out != args.options.end()) {
-        const Status saved = saveFileAtomically(out->second, encodeResultText(generator.results.tickets, c.ws.game.zhgs));
+        const Status saved = saveResultFile(out->second, generator.results.tickets, c.ws.game.zhgs);
         if (!saved) {
             c.err << saved.message << '\n';
             return false;
@@ -348,6 +394,11 @@ int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
     if (auto period = args.options.find("--period"); period != args.options.end()) {
         std::optional<int> value = parseInteger(period->second);
         if (!value) return usage(c.err, "--period 必须是期数");
+        // A period the history does not hold would silently filter over the whole history.
+        if (*value != 0 && c.ws.sjk.indexOfPeriod(*value) == 0) {
+            c.err << "数据库中没有第" << *value << "期的记录" << '\n';
+            return kStopped;
+        }
         options.filterPeriod = *value;
     }
     return kDone;
@@ -470,21 +521,45 @@ const std::vector<Command>& commands() {
 }
 
 int help(Context& c) {
-    c.out << "lottodesk-cli [--home DIR] [--type N] COMMAND [ARGS]\n"
-          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）\n"
+    c.out << "lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]\n"
+          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）；文件夹必须已存在\n"
+          << "  --init       --home 的文件夹不存在时新建它\n"
           << "  --type N     当前彩种 0..20（默认 0）\n"
+          << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
+          << "  --version    显示版本\n"
           << "命令:\n";
     for (const Command& command : commands()) c.out << "  " << command.synopsis << '\n';
     return kDone;
+}
+
+// The commands that read the history and so cannot work on one out of period order.
+bool needsOrderedHistory(const std::string& name) {
+    return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
+           name == "conditions";
 }
 
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string home;
+    bool init = false;
     int type = 0;
     size_t i = 0;
-    for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+    for (; i < args.size() && args[i].rfind("-", 0) == 0; ++i) {
+        if (isHelpOption(args[i])) {
+            const std::vector<std::string> none;
+            Workspace ws("/");
+            Context context{ws, none, out, err, false};
+            return help(context);
+        }
+        if (args[i] == "--version") {
+            out << "lottodesk-cli " << LOTTODESK_VERSION << '\n';
+            return kDone;
+        }
+        if (args[i] == "--init") {
+            init = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return usage(err, "选项缺少参数: " + args[i]);
         if (args[i] == "--home") {
             home = args[++i];
@@ -504,6 +579,22 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& candidate : commands())
         if (name == candidate.name) command = &candidate;
     if (!command) return usage(err, "未知命令: " + name);
+    if (std::any_of(rest.begin(), rest.end(), isHelpOption)) {
+        out << "用法: lottodesk-cli [--home DIR] [--type N] " << command->synopsis << '\n';
+        return kDone;
+    }
+
+    // A mistyped folder should not become a new, empty program folder.
+    if (!home.empty() && name != "help") {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(home, ec)) {
+            if (!init || !makeFolders(home)) {
+                err << (init ? "无法创建程序文件夹：" : "程序文件夹不存在：") << home
+                    << (init ? "" : "（要新建程序文件夹，请加 --init）") << '\n';
+                return kStopped;
+            }
+        }
+    }
 
     Workspace ws(home.empty() ? defaultProgramFolder() : withTrailingSlash(home));
     Context context{ws, rest, out, err, true};
@@ -512,6 +603,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         StartupResult started = initialiseWorkspace(ws, settings);
         for (const std::string& message : started.messages) err << message << '\n';
         context.historyOpened = started.historyOpened;
+        context.typeFileNoted = started.typeFileNoted;
         prepareHistoryAfterStart(ws);
         if (type != 0) {
             ws.curcp = type;
@@ -521,6 +613,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 return kStopped;
             }
             context.historyOpened = true;
+        }
+        if (context.historyOpened && needsOrderedHistory(name)) {
+            // Searches by period would give wrong answers on such a history.
+            if (const std::string note = historyOrderMessage(ws.sjk); !note.empty()) {
+                if (type != 0) err << note << '\n';  // type 0's note is among the start-up messages
+                return kStopped;
+            }
         }
     }
     return command->run(context);

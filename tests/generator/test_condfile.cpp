@@ -327,7 +327,7 @@ TEST(MainConditionFile, ShortFileLeavesTheRestReset) {
     const MainConditionLoad partial = decodeMainConditions(std::string_view(full).substr(0, 951 * kCondRecordSize), kN);
     ASSERT_EQ(partial.conditions.selfSet.size(), 1u);
     EXPECT_EQ(partial.conditions.selfSet[0].numbers, (std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_TRUE(partial.notes.empty());
+    EXPECT_EQ(partial.notes, (std::vector<std::string>{truncatedFileNote(951, 1402)})) << "no cut-count note";
 
     const MainConditionLoad empty = decodeMainConditions("", kN, &current);
     EXPECT_EQ(empty.records, 0);
@@ -335,7 +335,7 @@ TEST(MainConditionFile, ShortFileLeavesTheRestReset) {
     expectSameConditions(empty.conditions, expected);
 }
 
-TEST(MainConditionFile, FileOfAnotherKindLoadsWithoutComplaint) {
+TEST(MainConditionFile, FileOfAnotherKindLoadsWithATruncationNote) {
     TempFolder home;
     SecondaryConditions secondary = resetSecondaryConditions(16);
     secondary.rows[SecondaryConditions::Sum] = {true, {10, 12}, true};
@@ -345,7 +345,8 @@ TEST(MainConditionFile, FileOfAnotherKindLoadsWithoutComplaint) {
     const MainConditionLoad load = loadMainConditions(home.file("b.fzh"), kN);
     ASSERT_TRUE(load.status);
     EXPECT_EQ(load.records, 200);
-    EXPECT_TRUE(load.notes.empty());
+    EXPECT_TRUE(load.truncated);
+    EXPECT_EQ(load.notes, (std::vector<std::string>{truncatedFileNote(200, 1402)}));
     EXPECT_TRUE(load.conditions.rows[5].enabled) << "record 5 says so";
     EXPECT_EQ(load.conditions.rows[5].allowed, (std::vector<int32_t>{10, 12}));
     EXPECT_EQ(load.conditions.custom.count(), 0);

@@ -39,22 +39,6 @@ int32_t lowerBound(const Workspace& ws) {
     return newest > 0 ? ws.sjk.FieldValueAt(newest, 0) : -1;
 }
 
-// The lines of the hand-over text: LF or CR LF ends a line, a last line break does not start
-// another line.
-std::vector<std::string> handOverLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 }  // namespace
 
 void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
@@ -90,7 +74,7 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
         return;
     }
 
-    const std::vector<std::string> lines = handOverLines(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
+    const std::vector<std::string> lines = splitHandOverText(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
     const Status status = applyDownload(ws.sjk, bound, lines, [&] {
         return prompts.ask(parent, QStringLiteral("选择"), QString::fromUtf8(kContinuityQuestion), false);
     });

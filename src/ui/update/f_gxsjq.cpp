@@ -191,13 +191,11 @@ void Tf_gxsjq::importFile(bool overwrite) {
     const QString specname = q(m_ws.current().specname);
     const bool withSecondary =
         m_prompts.ask(this, QStringLiteral("选择"), QStringLiteral("是否有") + specname + QStringLiteral("?"), true);
-    const std::optional<std::string> text = readWholeFile(s(name));
-    if (!text) {
-        m_prompts.inform(this, QStringLiteral("无法读取文件：") + name);
-        return;
-    }
-    const ImportOutcome outcome = importDrawText(m_ws.sjk, m_ws.game, *text, withSecondary, overwrite);
+    // The engine reads the file in blocks and refuses one that is too large or malformed as a
+    // whole; an import that landed says what it added.
+    const ImportOutcome outcome = importDrawFile(m_ws.sjk, m_ws.game, s(name), withSecondary, overwrite);
     if (!outcome.status) showStatus(outcome.status.message);
+    else if (!outcome.summary.empty()) m_prompts.inform(this, q(outcome.summary));
     fillGrid();
 }
 
