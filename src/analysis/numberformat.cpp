@@ -55,9 +55,4 @@ std::string averageText(int64_t sum, int64_t count, int decimals) {
     return shortestDecimal(roundedQuotient(sum, count, decimals), decimals);
 }
 
-std::string twoDigits(int32_t n) {
-    if (n >= 0 && n < 10) return "0" + std::to_string(n);
-    return std::to_string(n);
-}
-
 }  // namespace lottodesk

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/drawtext.h"
+
 namespace lottodesk {
 
 // part / whole rounded to `decimals` places (0..6), halves to even, as an integer scaled by
@@ -23,7 +25,6 @@ int shareBar(int64_t part, int64_t whole, int width = 70);
 // sum / count to `decimals` places, shortest form; "" when count is 0.
 std::string averageText(int64_t sum, int64_t count, int decimals);
 
-// A number with at least two digits: "07", "12", "100"; negative numbers as they are.
-std::string twoDigits(int32_t n);
+// Two-digit number texts ("07") are core's twoDigits (core/drawtext.h), shared with the grids.
 
 }  // namespace lottodesk
