@@ -48,6 +48,11 @@ ZoneNumbers zoneNumbers(const DrawHistory& history, const DrawWindow& window, in
     return zone;
 }
 
+struct NumberClass {
+    int8_t zone3;  // 0..2
+    int8_t zone7;  // 0..6, -1 outside the seven zones
+};
+
 void tallyValue(int32_t v, int64_t& sum, int32_t& max, int32_t& min, bool first) {
     sum += v;
     max = first ? v : std::max(max, v);
@@ -76,6 +81,16 @@ StatsTallies tally(const IndicatorContext& ctx, const DrawWindow& window, const 
     for (int z = 0; z <= 7; ++z) t.sevenBounds[static_cast<size_t>(z)] = partitions.of(7)[static_cast<size_t>(z)];
     if (window.empty()) return t;
 
+    // The classes of each number of the zones, looked up once per run instead of once per drawn number.
+    std::vector<NumberClass> mainClasses;
+    for (int v = mainLo; v <= mainHi; ++v) {
+        const int z7 = partitions.zoneOf(7, v);
+        mainClasses.push_back({static_cast<int8_t>(v <= b3[1] ? 0 : (v <= b3[2] ? 1 : 2)),
+                               static_cast<int8_t>(z7 >= 1 && z7 <= 7 ? z7 - 1 : -1)});
+    }
+    std::vector<uint8_t> secondaryPrime;
+    for (int v = secLo; v <= secHi; ++v) secondaryPrime.push_back(is_prime(v));
+
     for (int n = window.end; n >= window.first(); --n) {
         const bool first = n == window.end;
         ++t.draws;
@@ -103,9 +118,9 @@ StatsTallies tally(const IndicatorContext& ctx, const DrawWindow& window, const 
                 tallyValue(gap, t.spacingSum, t.spacingMax, t.spacingMin, first && i == 1);
             }
             if (v < mainLo || v > mainHi) continue;  // a number outside the zone is ignored
-            ++t.threeZones[v <= b3[1] ? 0 : (v <= b3[2] ? 1 : 2)];
-            const int z7 = partitions.zoneOf(7, v);
-            if (z7 >= 1 && z7 <= 7) ++t.sevenZones[static_cast<size_t>(z7 - 1)];
+            const NumberClass& c = mainClasses[static_cast<size_t>(v - mainLo)];
+            ++t.threeZones[c.zone3];
+            if (c.zone7 >= 0) ++t.sevenZones[static_cast<size_t>(c.zone7)];
             ++t.mainMod3[static_cast<size_t>(v % 3)];
             ++t.mainMod4[static_cast<size_t>(v % 4)];
             ++t.mainMod5[static_cast<size_t>(v % 5)];
@@ -115,7 +130,7 @@ StatsTallies tally(const IndicatorContext& ctx, const DrawWindow& window, const 
             if (v < secLo || v > secHi) continue;
             t.secondaryOdd += v % 2 == 1;
             t.secondaryBig += v > game.spec_to / 2;
-            t.secondaryPrime += is_prime(v);
+            t.secondaryPrime += secondaryPrime[static_cast<size_t>(v - secLo)];
             ++t.secondaryMod3[static_cast<size_t>(v % 3)];
             ++t.secondaryMod4[static_cast<size_t>(v % 4)];
             ++t.secondaryMod5[static_cast<size_t>(v % 5)];
