@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_table.h"
 
 #include <algorithm>
 #include <charconv>
@@ -516,11 +517,17 @@ const std::vector<Command>& commands() {
         {"conditions", "conditions CONDFILE [--check P --show all|right|wrong]\n"
                        "                       显示条件，或对第P期检查条件对错",
          conditionReport},
+        {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
+         [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
     };
     return list;
 }
 
 int help(Context& c) {
+    if (c.args.size() == 1 && c.args[0] == "table") {
+        c.out << tableHelp();
+        return kDone;
+    }
     c.out << "lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]\n"
           << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）；文件夹必须已存在\n"
           << "  --init       --home 的文件夹不存在时新建它\n"

@@ -25,8 +25,9 @@ public:
     using Values = std::vector<int32_t>;
     using Compute = std::function<int32_t(int n)>;
 
-    // Drops everything unless the memo was filled for this version, game and settings.
-    void prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings);
+    // Drops everything unless the memo was filled for this version, game, settings and analysed
+    // series (the stamp of the context's AuxiliaryValues, 0 without one).
+    void prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings, uint64_t seriesStamp = 0);
 
     // The series `key` at records 1..realCount, computed with `compute` on first use.
     const Values& values(std::string_view key, int realCount, const Compute& compute);
@@ -47,6 +48,7 @@ private:
     Entry& entry(std::string_view key, int realCount, const Compute& compute);
 
     uint64_t m_version = ~uint64_t{0};
+    uint64_t m_seriesStamp = 0;
     GameParams m_game;
     ColdHotSettings m_settings;
     std::unordered_map<std::string, std::unique_ptr<Entry>> m_entries;
