@@ -4,6 +4,7 @@
 #include <map>
 #include <numeric>
 #include <set>
+#include <unordered_map>
 
 #include "generator/wheel.h"
 #include "generator/wheelcheck.h"
@@ -28,12 +29,15 @@ public:
         return out;
     }
 
-    // One greedy cover; `passes` (when given) is the candidate test.
-    std::vector<Numbers> cover(std::vector<Numbers> store, const std::vector<Numbers>& targets, int t, bool overlap,
-                               const std::set<Numbers>* passes) const {
-        std::map<Numbers, int> state;  // 1 uncovered, 2 covered
-        for (const Numbers& target : targets) state[target] = 1;
-        auto fails = [&](const Numbers& ticket) { return passes && !passes->count(ticket); };
+    // One greedy cover; `passes` (when given) is the candidate test. Tickets and targets are bit
+    // masks of their numbers.
+    std::vector<Numbers> cover(const std::vector<Numbers>& tickets, const std::vector<Numbers>& targets, int t,
+                               bool overlap, const std::set<Numbers>* passes) const {
+        std::vector<uint64_t> store;
+        for (const Numbers& ticket : tickets) store.push_back(maskOf(ticket));
+        std::unordered_map<uint64_t, int> state;  // 1 uncovered, 2 covered
+        for (const Numbers& target : targets) state[maskOf(target)] = 1;
+        auto fails = [&](uint64_t ticket) { return passes && !passes->count(numbersOfMask(ticket)); };
         auto removeAt = [&](size_t i) {
             store[i] = store.back();
             store.pop_back();
@@ -56,11 +60,10 @@ public:
                 bool ended = false;
                 for (size_t i = 0; i < store.size();) {
                     int j = 0, k = 0;
-                    for (const Numbers& sub : subs(store[i], t)) {
+                    forSubs(store[i], t, [&](uint64_t sub) {
                         auto at = state.find(sub);
-                        if (at == state.end()) continue;
-                        (at->second == 1 ? j : k) += 1;
-                    }
+                        if (at != state.end()) (at->second == 1 ? j : k) += 1;
+                    });
                     const bool remove = j == 0 || (overlap && k > 0) || (j > best && fails(store[i]));
                     if (remove) {
                         if (store.size() == 1) {
@@ -81,14 +84,14 @@ public:
                 score = best;
             }
             bestBefore = score;
-            wheel.push_back(store[chosen]);
-            for (const Numbers& sub : subs(store[chosen], t)) {
+            wheel.push_back(numbersOfMask(store[chosen]));
+            forSubs(store[chosen], t, [&](uint64_t sub) {
                 auto at = state.find(sub);
                 if (at != state.end() && at->second == 1) {
                     at->second = 2;
                     ++covered;
                 }
-            }
+            });
             removeAt(chosen);
         }
         return wheel;
@@ -123,20 +126,26 @@ private:
         }
     }
 
-    // The t-number combinations of a ticket that hold every fixed number.
-    std::vector<Numbers> subs(const Numbers& ticket, int t) const {
-        std::vector<Numbers> out;
-        const int n = static_cast<int>(ticket.size());
-        for (uint32_t bits = 0; bits < (1u << n); ++bits) {
-            if (std::popcount(bits) != t) continue;
-            Numbers sub;
-            for (int i = 0; i < n; ++i)
-                if (bits >> i & 1) sub.push_back(ticket[i]);
-            bool all = true;
-            for (int f : m_fixed) all = all && std::find(sub.begin(), sub.end(), f) != sub.end();
-            if (all) out.push_back(sub);
-        }
+    static uint64_t maskOf(const Numbers& numbers) {
+        uint64_t mask = 0;
+        for (int n : numbers) mask |= uint64_t{1} << n;
+        return mask;
+    }
+    static Numbers numbersOfMask(uint64_t mask) {
+        Numbers out;
+        for (int n = 0; n < 64; ++n)
+            if (mask >> n & 1) out.push_back(n);
         return out;
+    }
+
+    // Calls f for the t-number combinations of a ticket that hold every fixed number.
+    template <typename F>
+    void forSubs(uint64_t ticket, int t, F&& f) const {
+        const uint64_t fixed = maskOf(m_fixed);
+        for (uint64_t sub = ticket;; sub = (sub - 1) & ticket) {
+            if (std::popcount(sub) == t && (sub & fixed) == fixed) f(sub);
+            if (sub == 0) break;
+        }
     }
 
     Numbers m_selectable;
@@ -175,7 +184,7 @@ const std::vector<PoolCase>& poolCases() {
         {range(1, 10), {}},
         {range(21, 31), {}},
         {range(1, 12), {}},
-        {range(5, 17), {}},
+        {range(5, 16), {}},
         {range(1, 10), {3}},
         {range(1, 11), {4, 7}},
         {range(1, 9), {1, 2, 3}},
