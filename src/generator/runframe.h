@@ -23,5 +23,7 @@ inline constexpr const char* kWheelPoolQuestion =
     "旋转矩阵用到的可选红码范围太宽,可能耗时太长.如果你想继续,请按确定,如果你想缩小可选红号范围,请选择取消.";
 // Why a wheel cannot be built for the current game.
 inline constexpr const char* kWheelNeedsSixNumbers = "旋转矩阵只适用于开奖主号为6个的彩种";
+// More fixed numbers chosen than a ticket holds.
+inline constexpr const char* kTooManyFixedNumbers = "选择红号胆码不能大于6个";
 
 }  // namespace lottodesk
