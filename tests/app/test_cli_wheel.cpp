@@ -114,7 +114,7 @@ TEST_F(CliWheel, BadInputStopsWithAMessage) {
         {{"wheel-check", "--pool", "1 2 3", "--guarantee", "中五保五"}, 1, "用法"},
         {{"wheel-check", results, "--pool", "1 2 3"}, 1, "用法"},
         {{"wheel-check", home->file("missing.txt"), "--pool", "1 2 3", "--guarantee", "中五保五"}, 2, "无法读取文件"},
-        {{"wheel-check", results, "--pool", "1 2 3", "--guarantee", "中五保五"}, 2, "1"},
+        {{"wheel-check", results, "--pool", "1 2 3", "--guarantee", "中五保五"}, 2, "组号文件第1行有误"},
     };
     for (const Case& c : cases) {
         CliRun result = run(c.args);
