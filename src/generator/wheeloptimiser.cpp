@@ -60,24 +60,34 @@ public:
     size_t missed() const { return m_missed.size(); }
     const std::vector<uint64_t>& blocks() const { return m_blocks; }
 
+    // A cooling schedule: the starting temperature, the moves per temperature per ticket, the
+    // cooling factor, and how many temperatures without a better cost freeze the run.
+    struct Schedule {
+        double temperature;
+        int movesPerTicket;
+        double cooling;
+        int patience;
+    };
+    // Short hot runs find the tight designs of "中五保五" at once; long cool runs do best on
+    // "中四保四" and on wider pools. The search takes them in turn.
+    static constexpr Schedule kSchedules[2] = {{0.6, 8, 0.97, 150}, {0.3, 200, 0.998, 30}};
+
     // Anneals until no draw is missed (true) or the schedule freezes or `stop` says so (false).
     template <typename Stop>
-    bool anneal(Stop&& stop) {
+    bool anneal(const Schedule& schedule, Stop&& stop) {
         const size_t b = m_blocks.size();
-        // Long, cool runs do best on these problems: a missed draw costs 1, and a move that loses
-        // one more draw is taken a few times in a hundred at the start.
-        const int64_t perTemperature = std::max<int64_t>(2000, static_cast<int64_t>(b) * 200);
-        double temperature = 0.3;
+        const int64_t perTemperature = std::max<int64_t>(200, static_cast<int64_t>(b) * schedule.movesPerTicket);
+        double temperature = schedule.temperature;
         size_t bestCost = missed();
         int stale = 0;
         for (int64_t move = 0; missed() > 0; ++move) {
             if ((move & 1023) == 0 && stop()) return false;
             if (move % perTemperature == perTemperature - 1) {
-                temperature *= 0.998;
+                temperature *= schedule.cooling;
                 if (missed() < bestCost) {
                     bestCost = missed();
                     stale = 0;
-                } else if (++stale > 30) {
+                } else if (++stale > schedule.patience) {
                     return false;
                 }
             }
@@ -119,10 +129,20 @@ private:
     // numbers outside the draw swapped for one of the draw's numbers outside the ticket.
     void step(double temperature) {
         const uint64_t draw = colexUnrank(m_missed[m_random.below(m_missed.size())], m_s.P, m_s.v);
-        size_t chosen = SIZE_MAX, seen = 0;
-        for (size_t i = 0; i < m_blocks.size(); ++i)
-            if (std::popcount(m_blocks[i] & draw) == m_s.G - 1 && m_random.below(++seen) == 0) chosen = i;
-        if (chosen == SIZE_MAX) chosen = m_random.below(m_blocks.size());
+        // A uniform choice among those tickets: random tickets until one is (cheap when a few
+        // percent are), else a scan of all of them.
+        size_t chosen = SIZE_MAX;
+        for (int tries = 0; tries < 64 && chosen == SIZE_MAX; ++tries) {
+            const size_t i = m_random.below(m_blocks.size());
+            if (std::popcount(m_blocks[i] & draw) == m_s.G - 1) chosen = i;
+        }
+        if (chosen == SIZE_MAX) {
+            m_candidates.clear();
+            for (uint32_t i = 0; i < m_blocks.size(); ++i)
+                if (std::popcount(m_blocks[i] & draw) == m_s.G - 1) m_candidates.push_back(i);
+            chosen = m_candidates.empty() ? m_random.below(m_blocks.size())
+                                          : m_candidates[m_random.below(m_candidates.size())];
+        }
         const uint64_t block = m_blocks[chosen];
         if ((block & ~draw) == 0 || (draw & ~block) == 0) return;
         const uint64_t x = pickBit(block & ~draw);
@@ -157,6 +177,7 @@ private:
     std::vector<uint32_t> m_count;    // per draw: the tickets that keep it
     std::vector<int32_t> m_slot;      // per draw: its place in m_missed, or -1
     std::vector<uint32_t> m_missed;   // the draws no ticket keeps
+    std::vector<uint32_t> m_candidates;  // tickets one number short of a draw
 };
 
 std::optional<Shape> shapeOf(const WheelPool& pool, Guarantee guarantee) {
@@ -233,10 +254,11 @@ OptimiseResult optimiseWheel(const WheelPool& pool, Guarantee guarantee, const s
     };
     Annealer annealer(*shape, options.seed);
     std::vector<uint64_t> best = blocks;
-    while (best.size() > goal && !stop()) {
+    for (int attempt = 0; best.size() > goal && !stop(); ++attempt) {
         annealer.load(best);
         annealer.dropOne();
-        if (!annealer.anneal(stop)) continue;  // frozen: try again from the best wheel
+        // Frozen: try again from the best wheel, with the other schedule.
+        if (!annealer.anneal(Annealer::kSchedules[attempt % 2], stop)) continue;
         std::vector<Ticket> tickets;
         for (uint64_t block : annealer.blocks()) tickets.push_back(ticketOfBlock(pool, block));
         if (!checkWheel(tickets, pool, guarantee, options.cancel).ok) break;  // never shown unconfirmed
