@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <chrono>
 #include <map>
 #include <random>
 #include <thread>
@@ -22,8 +23,15 @@
 #include "generator/condfile.h"
 #include "generator/condreport.h"
 #include "generator/generator.h"
+#include "generator/numberlist.h"
+#include "generator/randompick.h"
+#include "generator/randomsource.h"
 #include "generator/resultfile.h"
 #include "formula/evalfailure.h"
+#include "generator/runframe.h"
+#include "generator/wheel.h"
+#include "generator/wheelcheck.h"
+#include "generator/wheeloptimiser.h"
 #include "formula/tgs.h"
 #include "indicators/catalogue.h"
 #include "indicators/context.h"
@@ -417,18 +425,258 @@ int finishRun(Context& c, const GeneratorArgs& args, const Generator& generator,
     return kDone;
 }
 
+constexpr const char* kFilterUsage =
+    "用法: filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random] [--guarantee G] "
+    "[--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]";
+
+std::optional<uint64_t> parseSeed(const std::string& text) {
+    uint64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The generator options of the wheel and random modes, read from the command's options.
+struct TicketModeOptions {
+    std::string mode = "regular";
+    Guarantee guarantee = Guarantee::SixKeepFive;
+    int count = kDefaultPickCount;
+    std::optional<uint64_t> seed;
+};
+
+std::optional<TicketModeOptions> ticketModeOptions(Context& c, const std::map<std::string, std::string>& options) {
+    TicketModeOptions parsed;
+    if (auto mode = options.find("--mode"); mode != options.end()) parsed.mode = mode->second;
+    static const std::vector<std::string> modes = {"regular", "wheel", "random", "filter-wheel", "filter-random"};
+    if (std::find(modes.begin(), modes.end(), parsed.mode) == modes.end()) {
+        usage(c.err, "未知的组号类型: " + parsed.mode + "\n" + kFilterUsage);
+        return std::nullopt;
+    }
+    if (auto guarantee = options.find("--guarantee"); guarantee != options.end()) {
+        const std::optional<Guarantee> named = guaranteeNamed(guarantee->second);
+        if (!named) {
+            usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+            return std::nullopt;
+        }
+        parsed.guarantee = *named;
+    }
+    if (auto count = options.find("--count"); count != options.end()) {
+        const std::optional<int> value = parseInteger(count->second);
+        if (!value || *value < 0 || *value > kMaxPickCount) {
+            usage(c.err, "--count 必须是 0..9999 的整数");
+            return std::nullopt;
+        }
+        parsed.count = *value;
+    }
+    if (auto seed = options.find("--seed"); seed != options.end()) {
+        parsed.seed = parseSeed(seed->second);
+        if (!parsed.seed) {
+            usage(c.err, "--seed 必须是非负整数");
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+// The question a window asks before a wheel of a wide pool; the command line says it and goes on.
+void poolQuestion(Context& c, const WheelPool& pool) {
+    if (pool.size() > kWheelQuestionPool) c.err << kWheelPoolQuestion << '\n';
+}
+
+int64_t microsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Wheel and random runs: the regular filter first where the mode says so, then the wheel or the
+// pick; the results and the status text as a regular run has them.
+int ticketModeRun(Context& c, const GeneratorArgs& args, const TicketModeOptions& mode, Generator& generator,
+                  const RunOptions& options) {
+    const bool wheelMode = mode.mode == "wheel" || mode.mode == "filter-wheel";
+    const bool filtered = mode.mode == "filter-wheel" || mode.mode == "filter-random";
+    if (wheelMode && c.ws.game.zhgs != kWheelTicketSize) {
+        c.err << kWheelNeedsSixNumbers << '\n';
+        return kStopped;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const WheelPool pool = wheelPoolOf(generator.conditions, c.ws.game.zh_to);
+    if (wheelMode) poolQuestion(c, pool);
+    if (filtered) {
+        RunReport report = generator.run(c.ws, options);
+        if (!report.completed) return finishRun(c, args, generator, report);
+        if (wheelMode) {
+            // The tolerance tags of the passing tickets: continue filtering finds each one's own.
+            report = generator.continueFiltering(c.ws, options);
+            if (!report.completed) return finishRun(c, args, generator, report);
+        }
+    } else if (const std::string message = runStartMessage(c.ws, generator.conditions); !message.empty()) {
+        return finishRun(c, args, generator, RunReport{false, message, {}});
+    }
+    MainResults& results = generator.results;
+    if (wheelMode) {
+        WheelResult wheel = filtered ? filteredWheel(pool, mode.guarantee, results.tickets, results.tags)
+                                     : greedyWheel(pool, mode.guarantee);
+        results.tickets = std::move(wheel.tickets);
+        results.tags = std::move(wheel.tags);
+    } else {
+        RandomSource random(mode.seed ? *mode.seed : RandomSource::entropySeed());
+        if (filtered) {
+            pickFromResults(results.tickets, results.tags, mode.count, random);
+        } else {
+            results.tickets = randomTickets(c.ws.game.zhgs, c.ws.game.zh_to, mode.count, random);
+            results.tags.assign(results.tickets.size(), 0);
+        }
+    }
+    results.elapsedMicros = microsSince(start);
+    results.passCount = static_cast<int>(results.tickets.size());
+    return finishRun(c, args, generator, RunReport{true, {}, runStatusText(results.elapsedMicros, results.tickets.size())});
+}
+
 int filterTickets(Context& c) {
-    std::optional<GeneratorArgs> args =
-        generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--threads", "--out", "--tags"});
-    if (!args) return usage(c.err, "用法: filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]");
-    if (auto mode = args->options.find("--mode"); mode != args->options.end() && mode->second != "regular")
-        return usage(c.err, "组号类型“" + mode->second + "”尚未提供，目前只有 regular（常规组号）");
+    std::optional<GeneratorArgs> args = generatorArgs(
+        c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"});
+    if (!args) return usage(c.err, kFilterUsage);
+    const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args->options);
+    if (!mode) return kUsage;
     if (!c.historyOpened) return kStopped;
     RunOptions options;
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    if (mode->mode != "regular") return ticketModeRun(c, *args, *mode, generator, options);
     return finishRun(c, *args, generator, generator.run(c.ws, options));
+}
+
+// "--name value" options and "--flag" switches of a command without a condition file.
+std::optional<std::map<std::string, std::string>> namedOptions(const std::vector<std::string>& args,
+                                                               std::initializer_list<const char*> valued,
+                                                               std::initializer_list<const char*> switches,
+                                                               std::string* positional = nullptr) {
+    std::map<std::string, std::string> options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
+            options[arg] = "";
+        } else if (std::find(valued.begin(), valued.end(), arg) != valued.end() && i + 1 < args.size()) {
+            options[arg] = args[++i];
+        } else if (positional && positional->empty() && arg.rfind("--", 0) != 0) {
+            *positional = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// The pool of --pool and --fixed: the fixed numbers and the pool's other numbers.
+std::optional<WheelPool> wheelPoolArgs(Context& c, std::map<std::string, std::string>& options) {
+    const NumberListParse pool = parseNumberList(options["--pool"], 1, kMaxMainNumber);
+    const NumberListParse fixed = parseNumberList(options["--fixed"], 1, kMaxMainNumber);
+    for (const NumberListParse* parse : {&pool, &fixed})
+        if (!parse->ok()) {
+            c.err << parse->error << '\n';
+            return std::nullopt;
+        }
+    if (fixed.numbers.size() > static_cast<size_t>(kWheelTicketSize)) {
+        c.err << kTooManyFixedNumbers << '\n';
+        return std::nullopt;
+    }
+    WheelPool wheelPool;
+    wheelPool.fixed = fixed.numbers;
+    for (int n : pool.numbers)
+        if (!std::binary_search(fixed.numbers.begin(), fixed.numbers.end(), n)) wheelPool.choosable.push_back(n);
+    return wheelPool;
+}
+
+std::string ticketText(const Ticket& ticket) {
+    std::string line;
+    for (int i = 0; i < kWheelTicketSize; ++i) {
+        if (i > 0) line += ' ';
+        line += twoDigits(ticket[i]);
+    }
+    return line;
+}
+
+int wheelOfPool(Context& c) {
+    constexpr const char* kUsageText =
+        "用法: wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]";
+    std::optional<std::map<std::string, std::string>> options =
+        namedOptions(c.args, {"--pool", "--fixed", "--guarantee", "--seconds", "--seed", "--out"}, {"--optimise"});
+    if (!options || !options->count("--pool")) return usage(c.err, kUsageText);
+    Guarantee guarantee = Guarantee::SixKeepFive;
+    if (options->count("--guarantee")) {
+        const std::optional<Guarantee> named = guaranteeNamed((*options)["--guarantee"]);
+        if (!named) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+        guarantee = *named;
+    }
+    OptimiseOptions optimise;
+    const bool optimising = options->count("--optimise") > 0;
+    if (options->count("--seconds")) {
+        const std::optional<int> seconds = parseInteger((*options)["--seconds"]);
+        if (!optimising || !seconds || *seconds < 0) return usage(c.err, "--seconds 须与 --optimise 同用，且为非负整数");
+        optimise.seconds = *seconds;
+    }
+    optimise.seed = RandomSource::entropySeed();
+    if (options->count("--seed")) {
+        const std::optional<uint64_t> seed = parseSeed((*options)["--seed"]);
+        if (!seed) return usage(c.err, "--seed 必须是非负整数");
+        optimise.seed = *seed;
+    }
+    const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
+    if (!pool) return kStopped;
+    poolQuestion(c, *pool);
+    WheelResult wheel = greedyWheel(*pool, guarantee);
+    std::vector<Ticket> tickets = std::move(wheel.tickets);
+    const size_t greedySize = tickets.size();
+    std::optional<CoveringBound> bestKnown;
+    if (optimising) {
+        OptimiseResult better = optimiseWheel(*pool, guarantee, tickets, optimise);
+        tickets = std::move(better.tickets);
+        bestKnown = better.bestKnown;
+    }
+    if (options->count("--out")) {
+        const Status saved = saveFileAtomically((*options)["--out"], encodeResultText(tickets, kWheelTicketSize));
+        if (!saved) {
+            c.err << saved.message << '\n';
+            return kStopped;
+        }
+    }
+    for (const Ticket& ticket : tickets) c.out << ticketText(ticket) << '\n';
+    c.err << "共" << tickets.size() << "注" << '\n';
+    if (optimising)
+        c.err << "贪心旋转" << greedySize << "注  优化旋转" << tickets.size() << "注  已知最好"
+              << (bestKnown ? std::to_string(bestKnown->upper) + "注" : std::string("无记录")) << '\n';
+    return kDone;
+}
+
+int checkWheelFile(Context& c) {
+    constexpr const char* kUsageText = "用法: wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G";
+    std::string file;
+    std::optional<std::map<std::string, std::string>> options =
+        namedOptions(c.args, {"--pool", "--fixed", "--guarantee"}, {}, &file);
+    if (!options || file.empty() || !options->count("--pool") || !options->count("--guarantee"))
+        return usage(c.err, kUsageText);
+    const std::optional<Guarantee> guarantee = guaranteeNamed((*options)["--guarantee"]);
+    if (!guarantee) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+    const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
+    if (!pool) return kStopped;
+    std::optional<std::string> text = readWholeFile(file);
+    if (!text) {
+        c.err << "无法读取文件：" << file << '\n';
+        return kStopped;
+    }
+    const ResultTextParse parsed = parseResultText(*text, kWheelTicketSize);
+    if (!parsed.ok()) {
+        c.err << parsed.error << '\n';
+        return kStopped;
+    }
+    const WheelCheck check = checkWheel(parsed.tickets, *pool, *guarantee);
+    if (check.ok) {
+        c.out << "ok\n";
+        return kDone;
+    }
+    for (size_t i = 0; i < check.missed.size(); ++i) c.out << (i > 0 ? " " : "") << twoDigits(check.missed[i]);
+    c.out << '\n';
+    return kStopped;
 }
 
 int continueTickets(Context& c) {
@@ -508,8 +756,9 @@ const std::vector<Command>& commands() {
          evalFormula},
         {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
         {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
-        {"filter", "filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]\n"
-                   "                       按主区条件文件（.zh）常规过滤，输出状态栏文字",
+        {"filter", "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
+                   "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
+                   "                       按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字",
          filterTickets},
         {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
                      "                       对组号文件中的组号继续过滤",
@@ -519,6 +768,12 @@ const std::vector<Command>& commands() {
          conditionReport},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"wheel", "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]\n"
+                  "                       号码池的旋转矩阵（G: 中六保五 中五保五 中六保四 中四保四 中五保四），每行一注",
+         wheelOfPool},
+        {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
+                        "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
+         checkWheelFile},
     };
     return list;
 }

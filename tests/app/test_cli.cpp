@@ -289,7 +289,7 @@ TEST_F(CliFormulas, ContinueAndConditionReports) {
     ASSERT_EQ(check.code, 0) << check.err;
     EXPECT_EQ(check.out.find("正确 "), std::string::npos);
 
-    EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "wheel"}).code, 1);
+    EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "nosuch"}).code, 1);
     EXPECT_EQ(this->run({"filter", home->file("missing.zh")}).code, 2);
     EXPECT_EQ(this->run({"continue", fixture("typical.zh")}).code, 1);
 }
