@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "generator.h"
+#include "indicators/seriesmemo.h"
 
 namespace lottodesk {
 
@@ -35,6 +36,15 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
     plan.history = DrawHistory::of(ws.sjk);
     if (options.filterPeriod != 0)
         if (const int at = ws.sjk.indexOfPeriod(options.filterPeriod); at > 0) plan.history.realCount = at - 1;
+    {
+        DrawRecord candidate{};
+        candidate[0] = kCandidatePeriod;
+        SeriesMemo memo;
+        memo.prepare(0, plan.game, plan.settings);
+        const IndicatorContext ctx{DrawHistory{plan.history.records, plan.history.realCount, candidate.data()},
+                                   plan.game, plan.partitions, plan.settings, &memo};
+        plan.fast = std::make_unique<const FastRows>(ctx, plan.m);
+    }
 
     for (int number = 1; number <= kCatalogueRows; ++number) {
         const CatalogueCondition& condition = c.rows[number];

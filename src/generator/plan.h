@@ -4,12 +4,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "conditioncatalogue.h"
 #include "conditions.h"
 #include "core/workspace.h"
+#include "fastrows.h"
 #include "formula/tgs.h"
 #include "signatures.h"
 #include "ticket.h"
@@ -53,6 +55,8 @@ struct Plan {
         bool tolerant = false;
     };
     std::vector<CustomTest> custom;
+    // The table-driven rows, built once and read by every thread.
+    std::unique_ptr<const FastRows> fast;
     HistorySignatures signatures;  // filled only when past draws are excluded
     const SignatureTables* tables = nullptr;
 };

@@ -4,16 +4,15 @@
 
 namespace lottodesk {
 
-Tester::Tester(const Plan& plan) : m_plan(plan) {
+Tester::Tester(const Plan& plan) : m_plan(plan), m_fast(*plan.fast) {
     m_record.fill(0);
     m_record[0] = kCandidatePeriod;
     m_ctx = {DrawHistory{plan.history.records, plan.history.realCount, m_record.data()}, plan.game, plan.partitions,
              plan.settings, &m_memo};
     m_memo.prepare(0, plan.game, plan.settings);
-    m_fast = std::make_unique<FastRows>(m_ctx, plan.m);
     for (const Plan::RowTest& row : plan.rows) {
         Plan::RowTest copy = row;
-        copy.fast = m_fast->covers(row.row->number);
+        copy.fast = m_fast.covers(row.row->number);
         (row.tolerant ? m_tolerantRows : m_strictRows).push_back(std::move(copy));
     }
     orderStrictRows();
@@ -32,7 +31,7 @@ void Tester::buildBounds() {
     if (!m_smallNumbers) return;
     for (Plan::RowTest& row : m_strictRows) {
         uint64_t set = 0;
-        if (!row.fast || !m_fast->countSet(row.row->number, set)) continue;
+        if (!row.fast || !m_fast.countSet(row.row->number, set)) continue;
         CountBound bound{set, std::vector<int>(static_cast<size_t>(m) + 2, m + 1)};
         for (int c = m; c >= 0; --c) bound.nextAllowed[c] = row.has(c) ? c : bound.nextAllowed[c + 1];
         counts.push_back(std::move(bound));
@@ -42,7 +41,7 @@ void Tester::buildBounds() {
     for (int n : m_plan.fixedNumbers) maxSum += n;
     std::vector<Plan::RowTest*> sumRows;
     for (Plan::RowTest& row : m_strictRows)
-        if (row.fast && m_fast->sumOnly(row.row->number)) sumRows.push_back(&row);
+        if (row.fast && m_fast.sumOnly(row.row->number)) sumRows.push_back(&row);
     if (sumRows.empty()) return;
     // A ticket of the right size whose numbers the sum-only rows never read.
     const int32_t unread[kMaxTicketNumbers] = {};
@@ -50,7 +49,7 @@ void Tester::buildBounds() {
     for (int x = maxSum; x >= 0; --x) {
         const FastTicket ticket{unread, m, 0, x};
         bool allowed = true;
-        for (const Plan::RowTest* row : sumRows) allowed = allowed && row->has(m_fast->value(row->row->number, ticket));
+        for (const Plan::RowTest* row : sumRows) allowed = allowed && row->has(m_fast.value(row->row->number, ticket));
         nextSum[x] = allowed ? x : nextSum[x + 1];
     }
     for (Plan::RowTest* row : sumRows) row->pruned = true;

@@ -66,7 +66,7 @@ private:
     void buildBounds();
     void orderStrictRows();
     int32_t rowValue(const Plan::RowTest& row, const FastTicket& ticket, bool& inRecord) {
-        if (row.fast) return m_fast->value(row.row->number, ticket);
+        if (row.fast) return m_fast.value(row.row->number, ticket);
         if (!inRecord) {
             for (int i = 0; i < ticket.m; ++i) m_record[i + 1] = ticket.s[i];
             inRecord = true;
@@ -78,7 +78,7 @@ private:
     DrawRecord m_record;
     SeriesMemo m_memo;
     IndicatorContext m_ctx;
-    std::unique_ptr<FastRows> m_fast;
+    const FastRows& m_fast;
     std::vector<Plan::RowTest> m_strictRows, m_tolerantRows;
     bool m_needTolerant = false;
     bool m_realValued = false;
