@@ -1,8 +1,8 @@
 #pragma once
 // The rows of the condition catalogue by name: each enumerator is the row's registry identifier and
 // its value the row's number (the index into MainConditions::rows and the tag of a tolerated
-// failure). Rows 34 and 35 are computed from the ticket alone and have no identifier; there is no
-// row 36.
+// failure). Rows 34 and 35 are computed from the ticket alone and have no identifier; number 36
+// has no row.
 
 namespace lottodesk::catalogue {
 
@@ -42,6 +42,7 @@ enum Row : int {
     xc76 = 33,  // 差值7_6
     standardDeviation = 34,  // 标准差
     coefficient = 35,  // 离散系数(%)
+    noRow = 36,  // no condition: skipped everywhere, its record in a condition file stays empty
     z_pd = 37,  // 偏度
     z_sd = 38,  // 散度
     z_lwr_lmgs = 39,  // 冷号个数
@@ -140,5 +141,8 @@ enum Row : int {
     z_hwyl = 132,  // 和尾遗漏
     z_whyl = 133,  // 尾和遗漏
 };
+
+// The rows that hold a decimal range (from, to) instead of a set of allowed values.
+constexpr bool isRangeRow(int number) { return number == standardDeviation || number == coefficient; }
 
 }  // namespace lottodesk::catalogue

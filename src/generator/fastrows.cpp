@@ -215,7 +215,8 @@ bool FastRows::countSet(int row, uint64_t& set) const {
 bool FastRows::sumOnly(int row) const {
     if (!covers(row)) return false;
     const Entry& e = m_rows[row];
-    return dependsOnSumAlone(e.kind) || e.kind == K::SumAmplitude || (e.kind == K::Omission && dependsOnSumAlone(e.base));
+    return dependsOnSumAlone(e.kind) || e.kind == K::SumAmplitude ||
+           (e.kind == K::Omission && dependsOnSumAlone(e.base));
 }
 
 }  // namespace lottodesk

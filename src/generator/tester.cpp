@@ -49,7 +49,8 @@ void Tester::buildBounds() {
     for (int x = maxSum; x >= 0; --x) {
         const FastTicket ticket{unread, m, 0, x};
         bool allowed = true;
-        for (const Plan::RowTest* row : sumRows) allowed = allowed && row->has(m_fast.value(row->row->number, ticket));
+        for (const Plan::RowTest* row : sumRows)
+            allowed = allowed && row->has(m_fast.value(row->row->number, ticket));
         nextSum[x] = allowed ? x : nextSum[x + 1];
     }
     for (Plan::RowTest* row : sumRows) row->pruned = true;
@@ -80,7 +81,8 @@ void Tester::orderStrictRows() {
             ticket.sum += s[i];
         }
         bool inRecord = false;
-        for (size_t r = 0; r < m_strictRows.size(); ++r) passes[r] += m_strictRows[r].has(rowValue(m_strictRows[r], ticket, inRecord));
+        for (size_t r = 0; r < m_strictRows.size(); ++r)
+            passes[r] += m_strictRows[r].has(rowValue(m_strictRows[r], ticket, inRecord));
     }
     std::vector<std::pair<double, size_t>> scored;
     for (size_t r = 0; r < m_strictRows.size(); ++r) {
