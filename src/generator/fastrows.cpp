@@ -35,6 +35,7 @@ struct FastRowDef {
     FastKind base = K::None;
 };
 
+// A set as a row's parameter: +S::Odd.
 constexpr uint8_t operator+(FastSet set) { return static_cast<uint8_t>(set); }
 
 constexpr FastRowDef kFastRows[] = {

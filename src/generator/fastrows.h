@@ -12,6 +12,7 @@
 #include <array>
 #include <bit>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -82,8 +83,8 @@ enum class FastSet : uint8_t {
     Cold,
     Warm,
     Hot,
-    Count_,
 };
+constexpr size_t kFastSets = static_cast<size_t>(FastSet::Hot) + 1;
 
 class FastRows {
 public:
@@ -120,7 +121,7 @@ private:
 
     int m_real;  // records before the ticket
     std::array<Entry, kCatalogueRows + 1> m_rows{};
-    std::array<uint64_t, static_cast<size_t>(FastSet::Count_)> m_sets{};
+    std::array<uint64_t, kFastSets> m_sets{};
     std::array<int32_t, 64> m_sinceLast{};  // unpositioned omission of each number at the ticket
     std::array<int32_t, 64> m_nearestPrevious{};
     const int32_t* m_previousDraw = nullptr;
