@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 namespace lottodesk {
 namespace {
@@ -181,6 +182,8 @@ private:
 }  // namespace
 
 void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
+    assert(plan.m - plan.fixedCount <= 0 ||
+           (top >= plan.m - plan.fixedCount - 1 && top < static_cast<int>(plan.choosable.size())));
     if (tester.bounds())
         BlockWalk(plan, tester, out, tags).run(top);
     else

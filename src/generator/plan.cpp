@@ -32,6 +32,9 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         else if (c.selectable[n]) plan.choosable.push_back(n);
     }
     plan.fixedCount = static_cast<int>(plan.fixedNumbers.size());
+    // The enumeration and the tests index by these numbers and shift masks by them unchecked.
+    assert(plan.choosable.empty() || (plan.choosable.front() >= 1 && plan.choosable.back() <= kMaxMainNumber));
+    assert(plan.fixedNumbers.empty() || (plan.fixedNumbers.front() >= 1 && plan.fixedNumbers.back() <= kMaxMainNumber));
     // The filter period: the run sees the history as it was before that draw.
     plan.history = DrawHistory::of(ws.sjk);
     if (options.filterPeriod != 0)

@@ -4,6 +4,7 @@
 // draws' signatures are kept in an open-addressing table.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct Signature {
 inline Signature ticketSignature(const SignatureTables& tables, const int32_t* numbers, int m) {
     uint32_t s1 = 0, s2 = 0;
     for (int i = 0; i < m; ++i) {
+        assert(numbers[i] >= 1 && numbers[i] <= kMaxMainNumber);
         s1 += tables.r1[numbers[i]];
         s2 += tables.r2[numbers[i]];
     }
