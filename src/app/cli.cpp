@@ -413,6 +413,14 @@ int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
     return kDone;
 }
 
+// Whether the history is ready for a run: a prediction record found is removed (the history file
+// is not saved) and the command stops with the run's message.
+bool historyReadyForRun(Context& c) {
+    if (!removePredictionRecord(c.ws.sjk)) return true;
+    c.err << kPredictionPresentMessage << '\n';
+    return false;
+}
+
 // The end of a filter or continue command: the message of a run that stopped, or the files and
 // the status text of a completed one.
 int finishRun(Context& c, const GeneratorArgs& args, const Generator& generator, const RunReport& report) {
@@ -542,6 +550,7 @@ int filterTickets(Context& c) {
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    if (!historyReadyForRun(c)) return kStopped;
     if (mode->mode != "regular") return ticketModeRun(c, *args, *mode, generator, options);
     return finishRun(c, *args, generator, generator.run(c.ws, options));
 }
@@ -576,8 +585,8 @@ std::optional<WheelPool> wheelPoolArgs(Context& c, std::map<std::string, std::st
             c.err << parse->error << '\n';
             return std::nullopt;
         }
-    if (fixed.numbers.size() > static_cast<size_t>(kWheelTicketSize)) {
-        c.err << kTooManyFixedNumbers << '\n';
+    if (const Status fits = checkFixedCount(fixed.numbers.size(), kWheelTicketSize); !fits) {
+        c.err << fits.message << '\n';
         return std::nullopt;
     }
     WheelPool wheelPool;
@@ -700,6 +709,7 @@ int continueTickets(Context& c) {
     }
     generator.results.tickets = std::move(parsed.tickets);
     generator.results.tags.assign(generator.results.tickets.size(), 0);
+    if (!historyReadyForRun(c)) return kStopped;
     return finishRun(c, *args, generator, generator.continueFiltering(c.ws, options));
 }
 

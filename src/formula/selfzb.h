@@ -72,6 +72,8 @@ struct tselfzbnode {
     std::string formula;
     uint8_t tolerant = 0;          // 1: may be broken within the generator's tolerance ("容错")
     std::vector<int32_t> values;   // allowed values, in the order chosen; at most kMaxAllowedValues
+
+    friend bool operator==(const tselfzbnode&, const tselfzbnode&) = default;
 };
 
 // The line of the generator's condition list: the formula, "  容错" when tolerant, two blanks,
@@ -92,6 +94,8 @@ public:
     // Appends a condition on the trimmed formula. Refused (false, nothing added) when the trimmed
     // formula is empty, the list is full or there are more than kMaxAllowedValues values.
     bool add(std::string_view formula, bool tolerant, std::vector<int32_t> values);
+
+    friend bool operator==(const SelfzbConditionList&, const SelfzbConditionList&) = default;
 
 private:
     std::vector<tselfzbnode> m_items;

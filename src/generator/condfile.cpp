@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "cataloguerows.h"
 #include "core/fileio.h"
 #include "core/gbk.h"
 
@@ -362,12 +363,12 @@ std::string tailCountCutNote() { return "条件文件中的尾数条件超过50�
 std::string encodeMainConditions(const MainConditions& conditions, int zh_to) {
     FileImage image(kMainConditionRecords);
     for (int number = 1; number <= kCatalogueRows; ++number) {
-        if (number == 36) continue;
+        if (number == catalogue::noRow) continue;
         const CatalogueCondition& row = conditions.rows[number];
         tcondrec record;
         record.enabled = condFlag(row.enabled);
         if (row.enabled) {
-            if (number == 34 || number == 35) {
+            if (catalogue::isRangeRow(number)) {
                 record.from = boundOrEmpty(row.from);
                 record.to = boundOrEmpty(row.to);
             } else {
@@ -398,11 +399,11 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
     load.records = file.count();
 
     for (int number = 1; number <= kCatalogueRows && file.has(number); ++number) {
-        if (number == 36) continue;
+        if (number == catalogue::noRow) continue;
         CatalogueCondition& row = c.rows[number];
         row.enabled = file.enabled(number);
         if (!row.enabled) continue;
-        if (number == 34 || number == 35) {
+        if (catalogue::isRangeRow(number)) {
             row.from = wholeBound(file.float64(number, kOffFrom));
             row.to = wholeBound(file.float64(number, kOffTo));
         } else {

@@ -29,6 +29,8 @@ struct CatalogueCondition {
     bool tolerant = false;
     std::optional<double> from;
     std::optional<double> to;
+
+    friend bool operator==(const CatalogueCondition&, const CatalogueCondition&) = default;
 };
 
 // A self-set condition (a group of main numbers) or a tail condition (a group of digits 0..9):
@@ -38,6 +40,8 @@ struct tselfcond {
     bool tolerant = false;
     bool countOnce = false;        // tail conditions: "相同尾数仅计算一次"
     std::vector<int32_t> allowed;  // allowed counts
+
+    friend bool operator==(const tselfcond&, const tselfcond&) = default;
 };
 
 struct MainConditions {
@@ -59,6 +63,9 @@ struct MainConditions {
     bool totalToleranceEnabled = false;  // "总容错"
     int totalFrom = 1;
     int totalTo = 1;
+
+    // Every field: a round trip that drops one fails.
+    friend bool operator==(const MainConditions&, const MainConditions&) = default;
 };
 
 // The reset state for a main range 1..zh_to: nothing enabled, every number selectable, none fixed;

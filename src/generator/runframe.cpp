@@ -1,22 +1,13 @@
 #include "runframe.h"
 
-#include "conditioncatalogue.h"
 #include "generator.h"
+#include "plan.h"
 
 namespace lottodesk {
 
-std::string runStartMessage(Workspace& ws, const MainConditions& c) {
-    t_s_dm& sjk = ws.sjk;
-    if (const int at = sjk.indexOfPeriod(kPredictionPeriod); at > 0) {
-        sjk.SetRecNo(at);
-        sjk.Delete(false);
-        return kPredictionPresentMessage;
-    }
-    const CatalogueCondition& sd = c.rows[kStandardDeviationRow];
-    if (sd.enabled && (!sd.from || !sd.to)) return kDeviationRangeMissing;
-    const CatalogueCondition& cv = c.rows[kCoefficientRow];
-    if (cv.enabled && (!cv.from || !cv.to)) return kCoefficientRangeMissing;
-    return {};
+std::string runStartMessage(const Workspace& ws, const MainConditions& c) {
+    if (ws.sjk.indexOfPeriod(kPredictionPeriod) > 0) return kPredictionPresentMessage;
+    return conditionsCheck(c);
 }
 
 std::string runStatusText(int64_t elapsedMicros, size_t results) {

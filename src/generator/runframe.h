@@ -11,8 +11,8 @@
 namespace lottodesk {
 
 // Empty when a run may start; otherwise the message to show, and the run does not start. A
-// prediction record found in the history is removed (the message says so).
-std::string runStartMessage(Workspace& ws, const MainConditions& conditions);
+// history that still holds the prediction record is refused (removePredictionRecord first).
+std::string runStartMessage(const Workspace& ws, const MainConditions& conditions);
 
 // "超强组号  筛选耗时…微秒  已得到符合条件的红号组有…个".
 std::string runStatusText(int64_t elapsedMicros, size_t results);
@@ -23,7 +23,5 @@ inline constexpr const char* kWheelPoolQuestion =
     "旋转矩阵用到的可选红码范围太宽,可能耗时太长.如果你想继续,请按确定,如果你想缩小可选红号范围,请选择取消.";
 // Why a wheel cannot be built for the current game.
 inline constexpr const char* kWheelNeedsSixNumbers = "旋转矩阵只适用于开奖主号为6个的彩种";
-// More fixed numbers chosen than a ticket holds.
-inline constexpr const char* kTooManyFixedNumbers = "选择红号胆码不能大于6个";
 
 }  // namespace lottodesk

@@ -12,6 +12,7 @@
 #include "core/firstrun.h"
 #include "core/s_dm.h"
 #include "core/gbk.h"
+#include "core/s_dm.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -273,6 +274,27 @@ TEST_F(CliFormulas, FilterWithNoConditionWritesEveryTicket) {
     EXPECT_EQ(text.size(), 1107568u * 20);
     EXPECT_EQ(text.substr(0, 20), "28 29 30 31 32 33 \r\n");
     EXPECT_EQ(text.substr(text.size() - 20), "01 02 03 04 05 06 \r\n");
+}
+
+// A history file holding a prediction record: the command works on the history without it, as
+// the program does after its start, and leaves the file as it was.
+TEST(Cli, FilterRunsWithoutThePredictionRecord) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    const std::string history = home.file("database/basedata0.rec");
+    t_s_dm store;
+    store.SetFileName(history);
+    ASSERT_TRUE(store.Open());
+    store.Append();
+    store.SetFieldValue(0, kPredictionPeriod);
+    ASSERT_TRUE(store.Post());
+    const std::string before = test::readFile(history);
+    const std::string in = home.file("in.txt");
+    test::writeFile(in, "01 02 03 04 05 06 \r\n01 04 16 22 26 31 \r\n");
+    CliRun run = cli({"--home", home.path(), "continue", fixture("no-condition.zh"), "--in", in});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("已得到符合条件的红号组有2个"), std::string::npos) << run.out;
+    EXPECT_EQ(test::readFile(history), before) << "the history file is not saved";
 }
 
 TEST_F(CliFormulas, ContinueAndConditionReports) {
