@@ -4,26 +4,10 @@
 
 namespace lottodesk {
 
-int lastDrawRecord(const DrawHistory& history) {
-    int last = history.realCount;
-    while (last >= 1 && history.record(last)[0] >= kCandidatePeriod) --last;
-    return last;
-}
+int lastDrawRecord(const DrawHistory& history) { return history.lastDraw(); }
 
 int drawRecordOfPeriod(const DrawHistory& history, int32_t period) {
-    if (period >= kCandidatePeriod) return 0;
-    int lo = 1;
-    int hi = lastDrawRecord(history);
-    while (hi >= lo) {
-        const int mid = (lo + hi) / 2;
-        const int32_t v = history.record(mid)[0];
-        if (v == period) return mid;
-        if (period < v)
-            hi = mid - 1;
-        else
-            lo = mid + 1;
-    }
-    return 0;
+    return period >= kCandidatePeriod ? 0 : history.recordOfPeriod(period);
 }
 
 DrawWindow recentWindow(const DrawHistory& history, int recent) {

@@ -24,8 +24,9 @@ bool shapeFits(const GameParams& game) {
 
 }  // namespace
 
-std::string periodProblem(int64_t period) {
+std::string periodProblem(int64_t period, PredictionRecord prediction) {
     if (period < 1000000 || period > 9999999) return kPeriodLengthMessage;
+    if (period == kPredictionPeriod && prediction == PredictionRecord::Allowed) return {};
     if (period == kPredictionPeriod || period == kCandidatePeriod) return kReservedPeriodMessage;
     return {};
 }
@@ -39,10 +40,10 @@ std::string countProblem(const DrawRules& rules, int given, bool withSecondary) 
     return text + "，实有" + std::to_string(given) + "个号码";
 }
 
-std::string checkDraw(const DrawRules& rules, DrawRecord& record, bool withSecondary) {
+std::string checkDraw(const DrawRules& rules, DrawRecord& record, bool withSecondary, PredictionRecord prediction) {
     const GameParams& game = rules.game;
     if (!shapeFits(game)) return "彩种的号码个数超出记录范围";
-    if (std::string problem = periodProblem(record[0]); !problem.empty()) return problem;
+    if (std::string problem = periodProblem(record[0], prediction); !problem.empty()) return problem;
     if (std::string problem = zoneProblem(&record[1], game.zhgs, game.zh_from, game.zh_to, rules.zhname);
         !problem.empty())
         return problem;

@@ -62,10 +62,12 @@ DrawRules rulesFor(const t_s_dm& store, const GameParams* game) {
     return rules;
 }
 
-// checkDraw when the store knows its game, else the period alone.
-std::string storeDrawProblem(const t_s_dm& store, DrawRecord& record) {
-    if (!store.drawRules()) return periodProblem(record[0]);
-    return checkDraw(*store.drawRules(), record);
+// checkDraw when the store knows its game, else the period alone. A draw the user enters by hand
+// may be the prediction record; a download may not.
+std::string storeDrawProblem(const t_s_dm& store, DrawRecord& record,
+                             PredictionRecord prediction = PredictionRecord::Allowed) {
+    if (!store.drawRules()) return periodProblem(record[0], prediction);
+    return checkDraw(*store.drawRules(), record, true, prediction);
 }
 
 Status saved(t_s_dm& store) { return store.Post() ? Status::success() : Status::failure(store.lastError()); }
@@ -109,7 +111,8 @@ DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::stri
     } else if (game.fhgs > 1) {
         parse.error = parseGroups(secondaryNumbers, game.fhgs, &parse.record[game.zhgs + 1]);
     }
-    if (parse.ok()) parse.error = checkDraw(DrawRules{game, type.zhname, type.specname}, parse.record);
+    if (parse.ok())
+        parse.error = checkDraw(DrawRules{game, type.zhname, type.specname}, parse.record, true, PredictionRecord::Allowed);
     return parse;
 }
 
@@ -372,7 +375,7 @@ Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<s
             if (std::string problem = countProblem(*store.drawRules(), slot, true); !problem.empty())
                 return Status::failure(handOverError(i + 2, problem));
         }
-        if (std::string problem = storeDrawProblem(store, record); !problem.empty())
+        if (std::string problem = storeDrawProblem(store, record, PredictionRecord::Refused); !problem.empty())
             return Status::failure(handOverError(i + 2, problem));
         if (const auto [earlier, fresh] = periodLines.emplace(record[0], i + 1); !fresh)
             return Status::failure(handOverError(i + 1, "期数" + std::to_string(record[0]) + "与第" +

@@ -28,6 +28,7 @@ inline constexpr const char* kSelectCustomToDeleteMessage = "请先在自定义�
 inline constexpr const char* kNoCountChosenMessage = "未选择号码组应出现的次数";
 inline constexpr const char* kNoNumberChosenMessage = "未选择号码";
 inline constexpr const char* kNoTailCountChosenMessage = "未选择尾号组应出现的次数";
+inline constexpr const char* kNoValueChosenMessage = "未选择指标的取值";
 inline constexpr const char* kCountOnceText = "(相同尾数仅计算一次)";
 
 // ---------------------------------------------------------------------------------------------

@@ -29,22 +29,6 @@ void classify(const t_s_dm& store, int end, int firstSlot, int slots, int first,
     }
 }
 
-// The record of `period` among the real records, by the store's binary search; 0 when none.
-int recordOfPeriod(const DrawHistory& history, int32_t period) {
-    int lo = 1;
-    int hi = history.realCount;
-    while (hi >= lo) {
-        const int mid = (lo + hi) / 2;
-        const int32_t v = history.record(mid)[0];
-        if (v == period) return mid;
-        if (period < v)
-            hi = mid - 1;
-        else
-            lo = mid + 1;
-    }
-    return 0;
-}
-
 int32_t roundHalfEven(int64_t numerator, int64_t denominator) {
     int64_t quotient = numerator / denominator;
     int64_t remainder = numerator % denominator;
@@ -87,7 +71,7 @@ int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod
 }
 
 int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
-    const int start = recordOfPeriod(ctx.history, startPeriod);
+    const int start = ctx.history.recordOfPeriod(startPeriod);
     if (start == 0) return 0;
     int64_t sum = 0, amplitude = 0;
     int32_t count = 0, maximum = -1, minimum = 999999, repeats = 0;

@@ -26,6 +26,24 @@ struct DrawHistory {
     const int32_t* record(int n) const {
         return n > realCount ? candidate : records + static_cast<ptrdiff_t>(n) * kSlots;
     }
+    // The last record that is a real draw (a prediction record or candidate row sorts after it).
+    int lastDraw() const {
+        int last = realCount;
+        while (last >= 1 && record(last)[0] >= kCandidatePeriod) --last;
+        return last;
+    }
+    // The record holding `period` by binary search over the store's records; 0 when none does.
+    int recordOfPeriod(int32_t period) const {
+        int lo = 1, hi = realCount;
+        while (hi >= lo) {
+            const int mid = (lo + hi) / 2;
+            const int32_t v = record(mid)[0];
+            if (v == period) return mid;
+            if (period < v) hi = mid - 1;
+            else lo = mid + 1;
+        }
+        return 0;
+    }
 };
 
 class SeriesMemo;

@@ -80,7 +80,7 @@ protected:
 TEST_F(CheckedStore, BoardAndModifyRefuseBadDraws) {
     // The number board hands over a record as chosen.
     EXPECT_EQ(addDraw(store, drawOf({2026003, 1, 2, 3, 4, 5, 40, 7})).message, "红号40超出范围01到33");
-    EXPECT_EQ(addDraw(store, drawOf({9999999, 1, 2, 3, 4, 5, 6, 7})).message, kReservedPeriodMessage);
+    EXPECT_EQ(addDraw(store, drawOf({9999998, 1, 2, 3, 4, 5, 6, 7})).message, kReservedPeriodMessage);
     EXPECT_EQ(modifyDraw(store, 1, drawOf({2026002, 1, 2, 3, 4, 5, 6, 7}), 7).message, kPeriodExistsMessage);
     EXPECT_EQ(modifyDraw(store, 1, drawOf({2026001, 1, 1, 3, 4, 5, 6, 7}), 7).message, "红号01重复");
     expectUnchanged();
@@ -93,7 +93,9 @@ TEST_F(CheckedStore, TypedEntryNamesTheZone) {
     tcpstyle ssq{"双色球", 6, 1, 33, 1, 1, 16, 1, 1, "红号", "蓝号"};
     EXPECT_EQ(parseTypedDraw(kSsqRules.game, ssq, "2026003", "34-01-01-02-03-04", "17").error, "红号34超出范围01到33");
     EXPECT_EQ(parseTypedDraw(kSsqRules.game, ssq, "2026003", "05-01-01-02-03-04", "16").error, "红号01重复");
-    EXPECT_EQ(parseTypedDraw(kSsqRules.game, ssq, "9999999", "01-02-03-04-05-06", "16").error, kReservedPeriodMessage);
+    EXPECT_EQ(parseTypedDraw(kSsqRules.game, ssq, "9999998", "01-02-03-04-05-06", "16").error, kReservedPeriodMessage);
+    // The user's prediction record ("预测区") is entered by hand like a draw.
+    EXPECT_TRUE(parseTypedDraw(kSsqRules.game, ssq, "9999999", "01-02-03-04-05-06", "16").ok());
     const DrawParse parse = parseTypedDraw(kSsqRules.game, ssq, "2026003", "33-01-12-02-03-04", "16");
     ASSERT_TRUE(parse.ok());
     EXPECT_EQ(parse.record, drawOf({2026003, 1, 2, 3, 4, 12, 33, 16}));

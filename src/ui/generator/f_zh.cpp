@@ -166,29 +166,22 @@ void Tf_zh::cancelRun() {
 void Tf_zh::start(ZhRunner::Kind kind) {
     if (isRunning()) return;
     const bool regular = kind == ZhRunner::Kind::Run;
-    if (m_ws.sjk.indexOfPeriod(kPredictionPeriod) > 0) {
-        // The engine removes the prediction record and refuses to run; nothing else happens.
-        const RunReport refused =
-            regular ? m_generator.run(m_ws, RunOptions{}) : m_generator.continueFiltering(m_ws, RunOptions{});
-        say(refused.message);
+    if (removePredictionRecord(m_ws.sjk)) {
+        // A run does not start over a prediction record: it is removed, and the user sets the
+        // conditions again.
+        say(kPredictionPresentMessage);
         m_main->fillPeriods();
         return;
     }
     if (regular) m_main->continueButton()->setEnabled(true);
-    // The worker takes the conditions, and for continue filtering a copy of the results (into
-    // the capacity it already has); the window's results stay on show until the run completes.
+    // The worker takes the conditions; continue filtering reads the window's results, which stay
+    // on show (the page is disabled) until the run completes.
     m_worker->conditions = m_generator.conditions;
-    if (!regular) {
-        m_worker->results.tickets.assign(m_generator.results.tickets.begin(), m_generator.results.tickets.end());
-        m_worker->results.tags.assign(m_generator.results.tags.begin(), m_generator.results.tags.end());
-        m_worker->results.passCount = m_generator.results.passCount;
-        m_worker->results.elapsedMicros = m_generator.results.elapsedMicros;
-    }
 
     m_statusBeforeRun = m_status;
     setRunning(true, regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."));
     setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候"));
-    m_runner->start(kind, *m_worker, m_ws, m_main->filterPeriod(),
+    m_runner->start(kind, *m_worker, m_generator.results, m_ws, m_main->filterPeriod(),
                     [this](const RunReport& report, bool cancelled, Generator& worker) {
                         finishRun(report, cancelled, worker);
                     });
@@ -208,6 +201,22 @@ void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker
     setStatus(q(report.statusText));
     say(snapshot.message);
 }
+
+Status Tf_zh::addSelfSet(tselfcond entry) { return m_self->append(std::move(entry)); }
+
+Status Tf_zh::addTail(tselfcond entry) { return m_tail->append(std::move(entry)); }
+
+Status Tf_zh::addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
+    return m_custom->append(formula, std::move(values), tolerant);
+}
+
+void Tf_zh::putCustomFormula(const std::string& formula) {
+    m_custom->putFormula(formula);
+    showConditions();
+    m_main->conditionPages()->setCurrentWidget(m_custom);
+}
+
+void Tf_zh::showConditions() { m_pages->setCurrentWidget(m_zqgl); }
 
 void Tf_zh::setRunning(bool running, const QString& notice) {
     m_zqgl->setEnabled(!running);

@@ -21,6 +21,7 @@
 #include "generator/generator.h"
 #include "generator/snapshots.h"
 #include "ui/generator/zh_runner.h"
+#include "ui/common/handoff.h"
 #include "ui/shell/mainpage.h"
 
 class QLabel;
@@ -42,7 +43,7 @@ class ZhGroupPage;
 class ZhMainPage;
 class ZhResults;
 
-class Tf_zh : public QWidget, public MainPage {
+class Tf_zh : public QWidget, public MainPage, public GeneratorHandOff {
     Q_OBJECT
 public:
     Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, GeneratorDialogs& dialogs,
@@ -72,6 +73,13 @@ public:
 
     // At exit: writes "exitset.zh" and deletes the snapshot files; the failed write's message.
     Status saveExitConditions();
+
+    // What the analysis views hand over ("导出到过滤").
+    Status addSelfSet(tselfcond entry) override;
+    Status addTail(tselfcond entry) override;
+    Status addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) override;
+    void putCustomFormula(const std::string& formula) override;
+    void showConditions() override;
 
     // As a page of the main window.
     void typeChanged() override { resetForType(); }

@@ -117,6 +117,19 @@ bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t h
     return true;
 }
 
+Status ZhCustomPage::append(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
+    if (values.empty()) return Status::failure(kNoValueChosenMessage);
+    std::sort(values.begin(), values.end());
+    const CustomAdd added = addCustom(m_conditions.custom, m_lines, formula, tolerant, std::move(values));
+    if (!added.added) return Status::failure(added.message.empty() ? kErrEmpty : added.message);
+    showLines();
+    m_conditions.customEnabled = true;
+    masterBox()->setChecked(true);
+    return Status::success();
+}
+
+void ZhCustomPage::putFormula(const std::string& formula) { m_ui->e_gs->setText(q(formula)); }
+
 void ZhCustomPage::add() {
     const CustomAdd added = addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(),
                                       m_ui->cb_rc->isChecked(), m_pending);
@@ -128,6 +141,9 @@ void ZhCustomPage::add() {
     m_pending.clear();
     showLines();
     m_ui->lb_selfzb->setCurrentRow(m_ui->lb_selfzb->count() - 1);
+    // An entry added to a list that is switched off would be ignored without a word: switch it on.
+    m_conditions.customEnabled = true;
+    masterBox()->setChecked(true);
 }
 
 void ZhCustomPage::modify() {

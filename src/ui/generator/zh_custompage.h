@@ -61,6 +61,11 @@ public:
     // reference), the tolerance asked in "容错选择"; the entry is appended, the page's fields
     // cleared, "自定义指标" ticked and the export confirmed. Nothing for an empty formula.
     bool addExported(const std::string& formula, int32_t lo, int32_t hi);
+    // An entry handed over by another window with its values: appended and the list ticked; the
+    // refusal (empty formula or values, a full list) changes nothing and is returned, not shown.
+    Status append(const std::string& formula, std::vector<int32_t> values, bool tolerant);
+    // Puts `formula` into the formula box.
+    void putFormula(const std::string& formula);
 
 private:
     void assistInput();

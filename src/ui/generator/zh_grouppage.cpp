@@ -72,6 +72,11 @@ void ZhGroupPage::add() {
                                                  : addTail(entries(), m_lines, std::move(*entry));
     say(added.message);
     showLines();
+    // An entry added to a list that is switched off would be ignored without a word: switch it on.
+    if (added) {
+        enabledFlag() = true;
+        masterBox()->setChecked(true);
+    }
 }
 
 bool ZhGroupPage::addExported() {
@@ -88,6 +93,18 @@ bool ZhGroupPage::addExported() {
     masterBox()->setChecked(true);
     say(selfSetExportMessage(m_lines.back()));
     return true;
+}
+
+Status ZhGroupPage::append(tselfcond entry) {
+    const bool selfSet = m_kind == Kind::SelfSet;
+    if (entry.allowed.empty()) return Status::failure(selfSet ? kNoCountChosenMessage : kNoTailCountChosenMessage);
+    const Status added = selfSet ? addSelfSet(entries(), m_lines, std::move(entry))
+                                 : addTail(entries(), m_lines, std::move(entry));
+    showLines();
+    if (!added) return added;
+    enabledFlag() = true;
+    masterBox()->setChecked(true);
+    return added;
 }
 
 void ZhGroupPage::modify() {

@@ -49,6 +49,9 @@ public:
     // `addforselfcond`: the dialog from its reset state; a confirmed entry is appended, the
     // master box ticked and the export confirmed to the user. False when cancelled or refused.
     bool addExported();
+    // An entry handed over by another window: appended and the list ticked; the refusal (an empty
+    // allowed set, a full list) changes nothing and is returned, not shown.
+    Status append(tselfcond entry);
 
 private:
     std::vector<tselfcond>& entries() const;

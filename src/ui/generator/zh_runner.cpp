@@ -13,7 +13,8 @@ ZhRunner::ZhRunner(QObject* parent) : QObject(parent) {}
 
 ZhRunner::~ZhRunner() { abandon(); }
 
-void ZhRunner::start(Kind kind, Generator& worker, Workspace& ws, int32_t filterPeriod, Done done) {
+void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws,
+                     int32_t filterPeriod, Done done) {
     if (running()) return;
     m_worker = &worker;
     m_done = std::move(done);
@@ -21,7 +22,7 @@ void ZhRunner::start(Kind kind, Generator& worker, Workspace& ws, int32_t filter
     m_cancelRequested = false;
     Generator* generator = m_worker;
     const unsigned run = ++m_run;
-    m_thread = std::thread([this, run, kind, generator, &ws, filterPeriod] {
+    m_thread = std::thread([this, run, kind, generator, &input, &ws, filterPeriod] {
         RunOptions options;
         options.filterPeriod = filterPeriod;
         options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -36,7 +37,7 @@ void ZhRunner::start(Kind kind, Generator& worker, Workspace& ws, int32_t filter
         };
         RunReport report;
         try {
-            report = kind == Kind::Run ? generator->run(ws, options) : generator->continueFiltering(ws, options);
+            report = kind == Kind::Run ? generator->run(ws, options) : generator->continueFiltering(ws, options, input);
         } catch (const std::exception& error) {
             // Out of memory for the results, most likely: the run stops and the results stay.
             report = RunReport{false, error.what(), {}};

@@ -36,8 +36,10 @@ public:
     bool running() const { return m_worker != nullptr; }
 
     // Starts `kind` over `worker` with the history cut before `filterPeriod` (0: the whole
-    // history). Ignored while a run is in progress. `worker` must outlive the run.
-    void start(Kind kind, Generator& worker, Workspace& ws, int32_t filterPeriod, Done done);
+    // history); continue filtering re-tests `input`, which is only read. Ignored while a run is
+    // in progress. `worker`, `input` and `ws` must outlive the run and stay unchanged meanwhile.
+    void start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws, int32_t filterPeriod,
+               Done done);
     // Asks the run to stop; Done is called with cancelled = true, whatever the run got to.
     void cancel();
     // Cancels and waits for the end of a run in progress without calling its Done.

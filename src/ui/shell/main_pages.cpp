@@ -3,6 +3,7 @@
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
+#include "ui/analysis/f_tjq.h"
 #include "ui/generator/f_zh.h"
 #include "ui/settings/f_set.h"
 
@@ -13,11 +14,15 @@ QWidget* makeGenerator(PageContext& c, QWidget* parent) {
     return new Tf_zh(c.ws, c.services.prompts, c.services.files, c.services.shell, c.generatorDialogs, parent);
 }
 
+QWidget* makeStatistics(PageContext& c, QWidget* parent) {
+    return new Tf_tjq(c.ws, c.services.prompts, c.services.settings, parent);
+}
+
 QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }
 
 // The caption of the trend analysis page keeps its leading blank.
 constexpr PageEntry kPages[] = {
-    {PageId::tjq, "ts_tjq", "统计区", nullptr},
+    {PageId::tjq, "ts_tjq", "统计区", makeStatistics},
     {PageId::zh, "ts_zh", "超强组号", makeGenerator},
     {PageId::fxd, "ts_fxd", " 综合分析", nullptr},
     {PageId::moredb, "ts_moredb", "更多图表", nullptr},

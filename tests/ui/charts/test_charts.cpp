@@ -72,6 +72,27 @@ private Q_SLOTS:
         QVERIFY(coloured > 400);
     }
 
+    // The grid over a whole history: the model holds flat arrays and only visible cells are painted.
+    // Run with -iterations N to time the first paint (QBENCHMARK runs once in a plain test run).
+    void gridOverTheWholeHistoryPaintsOnlyWhatIsVisible() {
+        CellPictures pictures;
+        QVERIFY(pictures.load(dataFolder()));
+        auto table = std::make_shared<CellTable>();
+        table->resize(3500, 49);
+        for (int r = 0; r < 3500; ++r)
+            for (int c = 0; c < 49; ++c) {
+                table->at(r, c) = (r * 7 + c) % 50;
+                if ((r + c) % 7 == 0) table->lookAt(r, c) = CellLook{2, uint8_t(c % 9), true};
+            }
+        CellGridView view(pictures);
+        view.resize(1000, 600);
+        view.setTable(table);
+        view.showLastRow();
+        QImage image(1000, 600, QImage::Format_ARGB32_Premultiplied);
+        QBENCHMARK { view.render(&image); }
+        QCOMPARE(view.model()->rowCount(), 3500);
+    }
+
     void barChartGeometryFollowsTheLargestValue() {
         BarChartData data;
         for (int n = 1; n <= 33; ++n) {

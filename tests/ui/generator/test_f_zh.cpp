@@ -31,7 +31,10 @@
 #include "generator/condfile.h"
 #include "generator/conditioncatalogue.h"
 #include "generator/resultfile.h"
+#include "ui/generator/zh_custompage.h"
 #include "ui/generator/zh_dialogs.h"
+#include "ui/generator/zh_grouppage.h"
+#include "ui/generator/zh_mainpage.h"
 #include "indicators/context.h"
 #include "indicators/seriesmemo.h"
 #include "support/uifixture.h"
@@ -232,6 +235,7 @@ class TestGeneratorWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void exportsFromOtherWindows();
+    void handOffsFromTheAnalysisViews();
     void showsThePagesAndTheCatalogueRows();
     void rowsFollowTheEnableRule();
     void rangeRowsTakeTypedIntegers();
@@ -678,18 +682,16 @@ void TestGeneratorWindow::savedConditionsLoadBackToTheSameState() {
 
     w.showConditionPage(w.window.selfSetPage());
     w.dialogs.selfSets.push_back(group({1, 2, 3}, {0, 1}, true));
-    w.click("b_zsadd");
-    w.clickBox(w.box("cb_zscond"));
+    w.click("b_zsadd");  // adding an entry switches its list on
     w.showConditionPage(w.window.tailPage());
     w.dialogs.tails.push_back(group({3, 5}, {2}, false, true));
     w.click("b_wsadd");
-    w.clickBox(w.box("cb_wsset"));
     w.showConditionPage(w.window.customPage());
     w.edit("e_gs")->setText(QStringLiteral("z_hz%10"));
     w.dialogs.values.push_back(std::vector<int32_t>{1, 3});
     w.click("b_qz");
     w.click("b_zbadd");
-    w.clickBox(w.box("cb_selfzb"));
+    QVERIFY(w.box("cb_zscond")->isChecked() && w.box("cb_wsset")->isChecked() && w.box("cb_selfzb")->isChecked());
     const MainConditions saved = w.conditions();
 
     w.files.names.push_back(w.folder.qfile("save/mine"));
@@ -919,6 +921,9 @@ void TestGeneratorWindow::selfSetAndTailPages() {
     QCOMPARE(page->list()->item(0)->text(), u("号码组: 10  21  ;出现个数: 0  2  "));
     QCOMPARE(page->list()->item(1)->text(), u("号码组: 33  ;出现个数: 0  "));
     QCOMPARE(w.conditions().selfSet[0].numbers, std::vector<uint8_t>({10, 21}));
+    // Adding an entry switched the list on (an entry in a list that is off would be ignored).
+    QVERIFY(w.conditions().selfSetEnabled);
+    w.clickBox(w.box("cb_zscond"));
     QVERIFY(!w.conditions().selfSetEnabled);
     w.clickBox(w.box("cb_zscond"));
     QVERIFY(w.conditions().selfSetEnabled);
@@ -1016,8 +1021,9 @@ void TestGeneratorWindow::customIndicatorPage() {
     QCOMPARE(page->list()->item(0)->text(), u("z_hz%10 取值:2  4  "));
     QVERIFY(!w.conditions().custom[0].tolerant);
 
-    // A run with the custom indicator filters by it: every ticket's sum ends in 2 or 4.
-    w.clickBox(w.box("cb_selfzb"));
+    // A run with the custom indicator filters by it: every ticket's sum ends in 2 or 4. Adding it
+    // switched the list on.
+    QVERIFY(w.box("cb_selfzb")->isChecked());
     w.dialogs.values.push_back(std::vector<int32_t>{1, 2, 3, 4, 5});
     w.click("b_dm");
     w.clickBox(w.box("cb_tslh"));
@@ -1125,6 +1131,36 @@ void TestGeneratorWindow::exportsFromOtherWindows() {
     QCOMPARE(int(c.custom[0].tolerant), 1);
     QCOMPARE(w.prompts.informed.back(),
              QStringLiteral("过滤条件设置结果是：z_hz%10  容错  取值: 3  7  。现已成功导出到超强组号的自定义指标条件中"));
+}
+
+void TestGeneratorWindow::handOffsFromTheAnalysisViews() {
+    Window w;
+    GeneratorHandOff& handOff = w.window;
+    // An entry with nothing allowed is refused with the list's own text; nothing changes, nothing shown.
+    QCOMPARE(handOff.addSelfSet(group({1, 2}, {})).message, std::string("未选择号码组应出现的次数"));
+    QCOMPARE(handOff.addTail(group({3}, {})).message, std::string("未选择尾号组应出现的次数"));
+    QCOMPARE(handOff.addCustom("z_hz", {}, false).message, std::string("未选择指标的取值"));
+    QVERIFY(w.window.generator().conditions.selfSet.empty());
+    QVERIFY(!w.window.selfSetPage()->masterBox()->isChecked());
+
+    QVERIFY(handOff.addSelfSet(group({1, 2}, {1})).ok);
+    QVERIFY(handOff.addTail(group({3, 5}, {2}, false, true)).ok);
+    QVERIFY(handOff.addCustom("z_hz%10", {7, 3}, true).ok);
+    const MainConditions& c = w.window.generator().conditions;
+    QVERIFY(c.selfSetEnabled && c.tailEnabled && c.customEnabled);
+    QVERIFY(w.window.selfSetPage()->masterBox()->isChecked());
+    QVERIFY(w.window.tailPage()->masterBox()->isChecked());
+    QCOMPARE(c.custom[0].values, (std::vector<int32_t>{3, 7}));
+    QCOMPARE(w.window.selfSetPage()->lines().size(), size_t(1));
+    QVERIFY(w.prompts.informed.isEmpty());  // the view says what happened, not the generator
+
+    // A full list refuses with its limit.
+    for (int i = 1; i < 400; ++i) QVERIFY(handOff.addSelfSet(group({1}, {1})).ok);
+    QCOMPARE(handOff.addSelfSet(group({1}, {1})).message, std::string("最多可添加400注自设条件"));
+    QCOMPARE(c.selfSet.size(), size_t(400));
+
+    handOff.putCustomFormula("getzf(z_hz)");
+    QCOMPARE(w.window.mainPage()->conditionPages()->currentWidget(), static_cast<QWidget*>(w.window.customPage()));
 }
 
 QTEST_MAIN(TestGeneratorWindow)

@@ -643,18 +643,22 @@ void TestUpdateWindow::import_data() {
     QTest::addColumn<bool>("withSecondary");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("lastRow");
+    QTest::addColumn<QString>("said");
 
     const QStringList seededLast = texts({"2026096", "01", "04", "16", "22", "26", "31", "04"});
     QTest::newRow("append without secondary")
         << false << u("2026097 01 02 03 04 05 06\r\n2026098 07 08 09 10 11 12\r\n") << false << kSeededDraws + 2
-        << texts({"2026098", "07", "08", "09", "10", "11", "12", "01"});
+        << texts({"2026098", "07", "08", "09", "10", "11", "12", "01"}) << u("新增2期，跳过0期");
     QTest::newRow("append with secondary, period 0 ends")
         << false << u("2026097 1 2 3 4 5 6 7\n0\n2026098 1 2 3 4 5 6 7\n") << true << kSeededDraws + 1
-        << texts({"2026097", "01", "02", "03", "04", "05", "06", "07"});
-    QTest::newRow("append of periods all present") << false << seededSample() << true << kSeededDraws << seededLast;
+        << texts({"2026097", "01", "02", "03", "04", "05", "06", "07"}) << u("新增1期，跳过0期");
+    QTest::newRow("append of periods all present")
+        << false << seededSample() << true << kSeededDraws << seededLast << u("新增0期，跳过%1期").arg(kSeededDraws);
     QTest::newRow("overwrite") << true << u("2026001\t01 02 03 04 05 06 07\r\n") << true << 1
-                               << texts({"2026001", "01", "02", "03", "04", "05", "06", "07"});
-    QTest::newRow("overwrite with an empty file") << true << QString() << true << 0 << QStringList();
+                               << texts({"2026001", "01", "02", "03", "04", "05", "06", "07"}) << u("新增1期，跳过0期");
+    // A file without draws would empty the history: refused, the history stays.
+    QTest::newRow("overwrite with an empty file")
+        << true << QString() << true << kSeededDraws << seededLast << u("文件中没有开奖数据");
 }
 
 void TestUpdateWindow::import() {
@@ -663,6 +667,7 @@ void TestUpdateWindow::import() {
     QFETCH(bool, withSecondary);
     QFETCH(int, rows);
     QFETCH(QStringList, lastRow);
+    QFETCH(QString, said);
 
     UpdateWindow w;
     const std::string before = w.historyFile();
@@ -675,10 +680,9 @@ void TestUpdateWindow::import() {
     QCOMPARE(w.files.titles, QStringList{overwrite ? u(" 覆盖方式导入文件") : u(" 追加方式导入文件")});
     QCOMPARE(w.files.filters, QStringList{u("所要导入的文件 (*.txt)")});
     QCOMPARE(w.prompts.asked, QStringList{u("选择|是否有蓝号?")});
-    QVERIFY(w.prompts.informed.isEmpty());
+    QCOMPARE(w.prompts.informed, QStringList{said});
     QCOMPARE(w.rows(), rows);
     QCOMPARE(test::fileSize(w.ws.historyPath(0)), rows * 204LL);
-    if (rows == 0) return;
     QCOMPARE(w.row(rows - 1), lastRow);
     QCOMPARE(w.window.grid()->currentIndex(), w.grid()->index(rows - 1, 1));
     QCOMPARE(numbersOf(w.recordsOnDisk().back(), 7), asNumbers(lastRow));
@@ -695,9 +699,9 @@ void TestUpdateWindow::malformedImportChangesNothing_data() {
     QTest::newRow("letters, overwrite") << true << QByteArray("2026097 01 02 xx 04 05 06 07\n")
                                         << u("导入文件第1行有误：含有不是整数的内容，数据库未作任何改动");
     QTest::newRow("short line") << true << QByteArray("2026097 01 02 03 04 05 06 07\r\n2026098 01 02\r\n")
-                                << u("导入文件第2行有误：应有期数和7个号码，数据库未作任何改动");
+                                << u("导入文件第2行有误：应有6个红号和1个蓝号，实有2个号码，数据库未作任何改动");
     QTest::newRow("number above a byte") << false << QByteArray("2026097 01 02 03 04 05 06 07\n\n2026098 1 2 3 4 5 6 300\n")
-                                         << u("导入文件第3行有误：号码必须在0到255之间，数据库未作任何改动");
+                                         << u("导入文件第3行有误：蓝号300超出范围01到16，数据库未作任何改动");
     QTest::newRow("binary bytes") << true << QByteArray("\x01\x02\xff\xfe", 4)
                                   << u("导入文件第1行有误：含有不是整数的内容，数据库未作任何改动");
     QTest::newRow("too many values") << false << QByteArray("2026097") + QByteArray(" 1").repeated(60) + "\n"

@@ -1,0 +1,425 @@
+#include "ui/analysis/f_tjq.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "analysis/drawwindow.h"
+#include "core/settings.h"
+#include "core/workspace.h"
+#include "indicators/coldhot.h"
+#include "ui/charts/barchart.h"
+#include "ui/common/prompts.h"
+#include "ui/formula/f_coldhotset.h"
+
+namespace lottodesk {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The filled box beside a share: `bar` pixels of 70.
+class ShareBar : public QWidget {
+public:
+    ShareBar(int bar, QWidget* parent) : QWidget(parent), m_bar(bar) { setFixedSize(72, 12); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(Qt::gray);
+        painter.drawRect(0, 0, 71, 11);
+        if (m_bar > 0) painter.fillRect(1, 1, std::min(m_bar, 70), 10, QColor(30, 90, 200));
+    }
+
+private:
+    int m_bar;
+};
+
+constexpr const char* kDivisorItems[] = {"除三余数", "除四余数", "除五余数"};
+
+}  // namespace
+
+Tf_tjq::Tf_tjq(Workspace& ws, Prompts& prompts, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_prompts(prompts),
+      m_settings(settings),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
+    setObjectName(QStringLiteral("Tf_tjq"));
+    m_coalesce = new QTimer(this);
+    m_coalesce->setSingleShot(true);
+    m_coalesce->setInterval(0);
+    connect(m_coalesce, &QTimer::timeout, this, [this] { runStatistics(); });
+    buildControls();
+}
+
+Tf_tjq::~Tf_tjq() = default;
+
+void Tf_tjq::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    m_recent = new QRadioButton(QStringLiteral("近"), this);
+    m_recent->setObjectName(QStringLiteral("rb_fxtj_nearqs"));
+    m_recent->setChecked(true);
+    m_count = new QComboBox(this);
+    m_count->setObjectName(QStringLiteral("combo_fxtj_nearqs"));
+    m_count->setEditable(true);
+    m_count->setInsertPolicy(QComboBox::NoInsert);
+    for (int n : kRecentChoices) m_count->addItem(n == 0 ? QString::fromUtf8(kAllDraws) : QString::number(n), n);
+    m_count->setCurrentIndex(m_count->findData(kDefaultRecent));
+    m_slider = new QScrollBar(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("sb_fxtj"));
+    m_slider->setMinimumWidth(160);
+    m_custom = new QRadioButton(QStringLiteral("自定义"), this);
+    m_custom->setObjectName(QStringLiteral("rb_fxtj_self"));
+    m_from = new QComboBox(this);
+    m_from->setObjectName(QStringLiteral("cb_fxtj_from"));
+    m_to = new QComboBox(this);
+    m_to->setObjectName(QStringLiteral("cb_fxtj_to"));
+    m_total = new QLabel(this);
+    m_total->setObjectName(QStringLiteral("l_tjq"));
+    auto* start = new QPushButton(QStringLiteral("开始统计"), this);
+    start->setObjectName(QStringLiteral("b_kstj"));
+    auto* mainColdHot = new QPushButton(QStringLiteral("红号冷热号设置 "), this);
+    mainColdHot->setObjectName(QStringLiteral("b_coldhotset"));
+    auto* secondaryColdHot = new QPushButton(QStringLiteral("蓝号冷热设置 "), this);
+    secondaryColdHot->setObjectName(QStringLiteral("b_f_coldhotset"));
+    bar->addWidget(m_recent);
+    bar->addWidget(m_count);
+    bar->addWidget(new QLabel(QStringLiteral("期统计"), this));
+    bar->addWidget(m_slider, 1);
+    bar->addWidget(m_custom);
+    bar->addWidget(m_from);
+    bar->addWidget(new QLabel(QStringLiteral("至"), this));
+    bar->addWidget(m_to);
+    bar->addWidget(m_total);
+    bar->addWidget(start);
+    bar->addWidget(mainColdHot);
+    bar->addWidget(secondaryColdHot);
+    layout->addLayout(bar);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pc_tjq"));
+    m_pages->addTab(buildChartPage(), QStringLiteral("号码统计柱状图"));
+    m_pages->addTab(buildItemPage(1), QStringLiteral("分项统计一"));
+    m_pages->addTab(buildItemPage(2), QStringLiteral("分项统计二"));
+    layout->addWidget(m_pages, 1);
+
+    connect(m_recent, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) modeChanged();
+    });
+    connect(m_custom, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) modeChanged();
+    });
+    connect(m_count, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_filling) return;
+        const std::optional<int> n = recentCount();
+        m_filling = true;
+        if (n) m_slider->setValue(*n == 0 ? m_slider->maximum() : *n);
+        m_filling = false;
+        scheduleRun();
+    });
+    connect(m_slider, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_filling) return;
+        // The count list shows the slider's position.
+        m_filling = true;
+        const int at = m_count->findData(value);
+        if (at >= 0 && value != 0) m_count->setCurrentIndex(at);
+        else m_count->setEditText(QString::number(value));
+        m_filling = false;
+        scheduleRun();
+    });
+    connect(m_count->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (!m_filling) scheduleRun();
+    });
+    for (QComboBox* list : {m_from, m_to})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (!m_filling) scheduleRun();
+        });
+    connect(start, &QPushButton::clicked, this, [this] { runStatistics(); });
+    connect(mainColdHot, &QPushButton::clicked, this, [this] { changeColdHotSettings(false); });
+    connect(secondaryColdHot, &QPushButton::clicked, this, [this] { changeColdHotSettings(true); });
+    modeChanged();
+}
+
+QWidget* Tf_tjq::buildChartPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("ts_jzd"));
+    auto* layout = new QVBoxLayout(page);
+    auto* options = new QHBoxLayout;
+    auto* zones = new QButtonGroup(page);
+    m_mainZone = new QRadioButton(QStringLiteral("红码统计"), page);
+    m_mainZone->setObjectName(QStringLiteral("rb_hhtj"));
+    m_mainZone->setChecked(true);
+    m_secondaryZone = new QRadioButton(QStringLiteral("蓝码统计"), page);
+    m_secondaryZone->setObjectName(QStringLiteral("rb_lhtj"));
+    zones->addButton(m_mainZone);
+    zones->addButton(m_secondaryZone);
+    m_order = new QButtonGroup(page);
+    const std::pair<const char*, const char*> orders[] = {
+        {"rb_ahm", "按号码显示"}, {"rb_aappcs", "按出现次数顺序"}, {"rb_aconccs", "按遗漏次数顺序"}};
+    options->addWidget(m_mainZone);
+    options->addWidget(m_secondaryZone);
+    options->addSpacing(16);
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QRadioButton(QString::fromUtf8(orders[i].second), page);
+        button->setObjectName(QString::fromLatin1(orders[i].first));
+        button->setChecked(i == 0);
+        m_order->addButton(button, i);
+        options->addWidget(button);
+    }
+    options->addSpacing(16);
+    m_showHits = new QCheckBox(QStringLiteral("出现次数"), page);
+    m_showHits->setObjectName(QStringLiteral("cb_appcs"));
+    m_showHits->setChecked(true);
+    m_showOmission = new QCheckBox(QStringLiteral("遗漏次数"), page);
+    m_showOmission->setObjectName(QStringLiteral("cb_conccs"));
+    m_showOmission->setChecked(true);
+    options->addWidget(m_showHits);
+    options->addWidget(m_showOmission);
+    options->addStretch(1);
+    layout->addLayout(options);
+    m_chart = new BarChart(page);
+    m_chart->setObjectName(QStringLiteral("i_hmtjjzd"));
+    layout->addWidget(m_chart, 1);
+    m_coldHot = new QLabel(page);
+    m_coldHot->setObjectName(QStringLiteral("l_coldhot"));
+    m_coldHot->setWordWrap(true);
+    m_secondaryColdHot = new QLabel(page);
+    m_secondaryColdHot->setObjectName(QStringLiteral("l_f_coldhot"));
+    m_secondaryColdHot->setWordWrap(true);
+    layout->addWidget(m_coldHot);
+    layout->addWidget(m_secondaryColdHot);
+    // Chart options only redraw.
+    connect(zones, &QButtonGroup::buttonToggled, this, [this] { showChart(); });
+    connect(m_order, &QButtonGroup::idToggled, this, [this] { showChart(); });
+    connect(m_showHits, &QCheckBox::toggled, this, [this] { showChart(); });
+    connect(m_showOmission, &QCheckBox::toggled, this, [this] { showChart(); });
+    return page;
+}
+
+QWidget* Tf_tjq::buildItemPage(int page) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(page == 1 ? QStringLiteral("ts_fxtj1") : QStringLiteral("ts_fxtj2"));
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    if (page == 2) {
+        auto* divisors = new QHBoxLayout;
+        m_mainDivisor = new QComboBox(content);
+        m_mainDivisor->setObjectName(QStringLiteral("cb_ys"));
+        m_secondaryDivisor = new QComboBox(content);
+        m_secondaryDivisor->setObjectName(QStringLiteral("cb_blueys"));
+        for (QComboBox* box : {m_mainDivisor, m_secondaryDivisor}) {
+            for (int d = 0; d < 3; ++d) box->addItem(QString::fromUtf8(kDivisorItems[d]), d + 3);
+            connect(box, &QComboBox::currentIndexChanged, this, [this] {
+                if (!m_filling) runStatistics();
+            });
+        }
+        divisors->addWidget(new QLabel(QStringLiteral("红码"), content));
+        divisors->addWidget(m_mainDivisor);
+        divisors->addWidget(new QLabel(QStringLiteral("蓝码"), content));
+        divisors->addWidget(m_secondaryDivisor);
+        divisors->addStretch(1);
+        layout->addLayout(divisors);
+    }
+    auto* groups = new QVBoxLayout;
+    layout->addLayout(groups);
+    layout->addStretch(1);
+    m_itemLayouts.push_back(groups);
+    scroll->setWidget(content);
+    return scroll;
+}
+
+void Tf_tjq::modeChanged() {
+    const bool recent = m_recent->isChecked();
+    m_count->setEnabled(recent);
+    m_slider->setEnabled(recent);
+    m_from->setEnabled(!recent);
+    m_to->setEnabled(!recent);
+    if (recent) m_total->clear();
+    scheduleRun();
+}
+
+void Tf_tjq::fillPeriodLists() {
+    // Rebuilt from the store at every show: a period that is gone falls back to the defaults.
+    m_filling = true;
+    const DrawHistory history = DrawHistory::of(m_ws.sjk);
+    const int32_t chosenFrom = m_from->currentData().toInt();
+    const int32_t chosenTo = m_to->currentData().toInt();
+    m_from->clear();
+    m_to->clear();
+    for (const int32_t period : drawPeriods(history)) {
+        m_from->addItem(QString::number(period), period);
+        m_to->addItem(QString::number(period), period);
+    }
+    const DrawWindow defaults = defaultCustomWindow(history);
+    const int fromAt = m_from->findData(chosenFrom);
+    const int toAt = m_to->findData(chosenTo);
+    m_from->setCurrentIndex(fromAt >= 0 ? fromAt : std::max(0, defaults.first() - 1));
+    m_to->setCurrentIndex(toAt >= 0 ? toAt : m_to->count() - 1);
+    const int draws = lastDrawRecord(history);
+    m_slider->setRange(draws > 0 ? 1 : 0, std::max(draws, 0));
+    const int n = recentCount().value_or(kDefaultRecent);
+    m_slider->setValue(n == 0 ? m_slider->maximum() : n);
+    m_filling = false;
+}
+
+std::optional<int> Tf_tjq::recentCount() const {
+    const QString text = m_count->currentText().trimmed();
+    if (text == QString::fromUtf8(kAllDraws)) return 0;
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 0) return std::nullopt;
+    return n;
+}
+
+void Tf_tjq::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fillPeriodLists();
+    m_pages->setCurrentIndex(0);
+    runStatistics();
+}
+
+void Tf_tjq::typeChanged() {
+    m_from->clear();
+    m_to->clear();
+    if (isVisible()) {
+        fillPeriodLists();
+        runStatistics();
+    }
+}
+
+void Tf_tjq::scheduleRun() {
+    if (!m_filling) m_coalesce->start();
+}
+
+StatsOptions Tf_tjq::options() const {
+    StatsOptions o;
+    o.mode = m_recent->isChecked() ? StatsWindowMode::Recent : StatsWindowMode::Custom;
+    o.recent = recentCount().value_or(kDefaultRecent);
+    o.fromPeriod = m_from->currentData().toInt();
+    o.toPeriod = m_to->currentData().toInt();
+    o.mainDivisor = m_mainDivisor ? m_mainDivisor->currentData().toInt() : 3;
+    o.secondaryDivisor = m_secondaryDivisor ? m_secondaryDivisor->currentData().toInt() : 3;
+    return o;
+}
+
+void Tf_tjq::runStatistics() {
+    m_coalesce->stop();
+    if (m_recent->isChecked() && !recentCount()) {
+        m_prompts.inform(this, QStringLiteral("“%1”不是有效的整数").arg(m_count->currentText()));
+        return;
+    }
+    m_area.run(m_ws, options());
+    showResult();
+}
+
+void Tf_tjq::showResult() {
+    const StatsResult& r = m_area.last();
+    if (m_custom->isChecked()) m_total->setText(q(r.caption));
+    m_coldHot->setText(q(r.mainColdHot));
+    m_secondaryColdHot->setText(q(r.secondaryColdHot));
+    m_secondaryZone->setEnabled(m_ws.game.fhgs > 0);
+    if (m_ws.game.fhgs == 0) m_mainZone->setChecked(true);
+    showChart();
+    showItems(1);
+    showItems(2);
+}
+
+void Tf_tjq::showChart() {
+    if (!m_area.hasRun()) return;
+    const StatsResult& r = m_area.last();
+    const ZoneNumbers& zone = m_secondaryZone->isChecked() ? r.secondary : r.main;
+    BarChartData data;
+    for (const NumberStat& stat : zone.ordered(static_cast<BarOrder>(std::max(0, m_order->checkedId())))) {
+        data.slotLabels.push_back(stat.number);
+        data.first.push_back(stat.hits);
+        data.second.push_back(stat.omission);
+    }
+    data.showFirst = m_showHits->isChecked();
+    data.showSecond = m_showOmission->isChecked();
+    data.firstLegend = QStringLiteral("出现次数");
+    data.secondLegend = QStringLiteral("遗漏次数");
+    m_chart->setData(std::move(data));
+}
+
+void Tf_tjq::showItems(int page) {
+    QVBoxLayout* groups = m_itemLayouts[static_cast<size_t>(page - 1)];
+    while (QLayoutItem* item = groups->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const StatsPages& pages = m_area.last().pages;
+    auto* grid = new QWidget;
+    auto* columns = new QGridLayout(grid);
+    int at = 0;
+    for (const StatGroup& group : page == 1 ? pages.page1 : pages.page2) {
+        auto* box = new QGroupBox(q(group.title) + (group.secondary ? QStringLiteral("（蓝码）") : QString()), grid);
+        auto* lines = new QGridLayout(box);
+        int row = 0;
+        for (const StatLine& line : group.lines) {
+            lines->addWidget(new QLabel(q(line.label), box), row, 0);
+            lines->addWidget(new QLabel(q(line.value), box), row, 1);
+            lines->addWidget(new QLabel(q(line.share), box), row, 2);
+            if (line.bar >= 0) lines->addWidget(new ShareBar(line.bar, box), row, 3);
+            ++row;
+        }
+        columns->addWidget(box, at / 3, at % 3);
+        ++at;
+    }
+    groups->addWidget(grid);
+}
+
+QStringList Tf_tjq::pageLines(int page) const {
+    QStringList lines;
+    const StatsPages& pages = m_area.last().pages;
+    for (const StatGroup& group : page == 1 ? pages.page1 : pages.page2)
+        for (const StatLine& line : group.lines)
+            lines << q(line.label) + QLatin1Char('\t') + q(line.value) + QLatin1Char('\t') + q(line.share);
+    return lines;
+}
+
+QString Tf_tjq::coldHotLine(bool secondary) const {
+    return secondary ? m_secondaryColdHot->text() : m_coldHot->text();
+}
+
+void Tf_tjq::changeColdHotSettings(bool secondary) {
+    ColdHotSettings& s = m_ws.settings;
+    Tf_coldhotset dialog(m_prompts, this);
+    dialog.fill(secondary ? s.f_qs : s.qs, secondary ? s.f_coldcs : s.coldcs, secondary ? s.f_hotcs : s.hotcs);
+    if (m_runDialog(dialog) != QDialog::Accepted) return;
+    const std::optional<std::array<int, 3>> values = dialog.values(m_prompts);
+    if (!values) return;
+    const auto [window, cold, hot] = *values;
+    const char* names[3] = {"qs", "coldcs", "hotcs"};
+    const char* secondaryNames[3] = {"f_qs", "f_coldcs", "f_hotcs"};
+    int* fields[3] = {secondary ? &s.f_qs : &s.qs, secondary ? &s.f_coldcs : &s.coldcs,
+                      secondary ? &s.f_hotcs : &s.hotcs};
+    const int typed[3] = {window, cold, hot};
+    for (int i = 0; i < 3; ++i) {
+        *fields[i] = typed[i];
+        m_settings.writeInt(secondary ? secondaryNames[i] : names[i], typed[i]);
+    }
+    // The program's own lists follow the new settings as of the newest draw; the page shows the
+    // classification as of its window's end.
+    if (const int newest = m_ws.sjk.newestRealRecord(); newest > 0)
+        refresh_lists(m_ws.sjk, m_ws.game, m_ws.settings, m_ws.sjk.FieldValueAt(newest, 0), m_ws.lists);
+    runStatistics();
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,40 @@
+#pragma once
+// What the analysis views may ask of other windows: the generator takes conditions ("导出到过滤"),
+// the indicator analysis shows a series. The views talk to these interfaces only, so they are
+// tested with a recording fake and never include the windows behind them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/status.h"
+#include "generator/conditions.h"
+
+namespace lottodesk {
+
+struct AnalysisSeries;
+
+class GeneratorHandOff {
+public:
+    virtual ~GeneratorHandOff() = default;
+    // Appends an entry to the generator's self-set, tail or custom-indicator list and ticks the
+    // list. Success, or the list's own refusal ("最多可添加…", or the missing-choice message of an
+    // entry with an empty allowed set); a view shows its success text only on success.
+    virtual Status addSelfSet(tselfcond entry) = 0;
+    virtual Status addTail(tselfcond entry) = 0;
+    virtual Status addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) = 0;
+    // Puts a formula into the custom-indicator box for the user to finish.
+    virtual void putCustomFormula(const std::string& formula) = 0;
+    // Brings the generator's conditions into view.
+    virtual void showConditions() = 0;
+};
+
+class AnalysisOpener {
+public:
+    virtual ~AnalysisOpener() = default;
+    // Shows `series` in the indicator analysis: docked as a page, or modal for a derived series
+    // that the calling view owns.
+    virtual void openAnalysis(const AnalysisSeries& series, bool modal) = 0;
+};
+
+}  // namespace lottodesk
