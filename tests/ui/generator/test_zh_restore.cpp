@@ -2,6 +2,7 @@
 // drawn numbers through the ranking of the period they were filtered for, once.
 #include <QAction>
 #include <QMenu>
+#include <QTableView>
 #include <QtTest>
 
 #include "core/datatransform.h"
