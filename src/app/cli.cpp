@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "cli_table.h"
+#include "cli_transform.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <ostream>
 
+#include "core/datatransform.h"
 #include "core/drawcheck.h"
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
@@ -64,7 +66,8 @@ struct Command {
 #endif
 
 int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n" << "用法: lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]  (lottodesk-cli --help)\n";
+    err << text << "\n"
+        << "用法: lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]  (lottodesk-cli --help)\n";
     return kUsage;
 }
 
@@ -784,6 +787,11 @@ const std::vector<Command>& commands() {
         {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
                         "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
+        {"ranking", "ranking [--period P] 数据变换的号码排序（需 --transform N）：期数 排序",
+         [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"restore", "restore RESULTS [--period P] [--out FILE]\n"
+                    "                       恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）",
+         [](Context& c) { return c.historyOpened ? runRestore(c.ws, c.args, c.out, c.err) : kStopped; }},
     };
     return list;
 }
@@ -793,10 +801,11 @@ int help(Context& c) {
         c.out << tableHelp();
         return kDone;
     }
-    c.out << "lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]\n"
+    c.out << "lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]\n"
           << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）；文件夹必须已存在\n"
           << "  --init       --home 的文件夹不存在时新建它\n"
           << "  --type N     当前彩种 0..20（默认 0）\n"
+          << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
           << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
           << "  --version    显示版本\n"
           << "命令:\n";
@@ -807,7 +816,7 @@ int help(Context& c) {
 // The commands that read the history and so cannot work on one out of period order.
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
-           name == "conditions";
+           name == "conditions" || name == "ranking" || name == "restore";
 }
 
 }  // namespace
@@ -816,6 +825,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string home;
     bool init = false;
     int type = 0;
+    int transform = 0;
     size_t i = 0;
     for (; i < args.size() && args[i].rfind("-", 0) == 0; ++i) {
         if (isHelpOption(args[i])) {
@@ -839,6 +849,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             std::optional<int> value = parseInt(args[++i]);
             if (!value || *value < 0 || *value >= kTypeCount) return usage(err, "--type 必须是 0..20 的整数");
             type = *value;
+        } else if (args[i] == "--transform") {
+            std::optional<int> value = parseInt(args[++i]);
+            if (!value || *value < 0 || *value >= kTransformKinds) return usage(err, "--transform 必须是 0..4 的整数");
+            transform = *value;
         } else {
             return usage(err, "未知选项: " + args[i]);
         }
@@ -890,6 +904,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             // Searches by period would give wrong answers on such a history.
             if (const std::string note = historyOrderMessage(ws.sjk); !note.empty()) {
                 if (type != 0) err << note << '\n';  // type 0's note is among the start-up messages
+                return kStopped;
+            }
+        }
+        // After this the history refuses every save, so the commands that would save stop with
+        // the engine's message.
+        if (context.historyOpened && transform != 0) {
+            const Status applied = applyTransform(ws, transform);
+            if (!applied) {
+                err << applied.message << '\n';
                 return kStopped;
             }
         }

@@ -240,7 +240,15 @@ std::string lockPathOf(const std::string& file) {
 
 }  // namespace
 
+bool t_s_dm::refusedSave() {
+    if (m_saveRefusal.empty()) return false;
+    m_conflicted = false;
+    m_lastError = m_saveRefusal;
+    return true;
+}
+
 bool t_s_dm::Post() {
+    if (refusedSave()) return false;
     sortByPeriod();
     m_state = State::Browse;
     m_conflicted = false;
@@ -266,6 +274,7 @@ bool t_s_dm::Post() {
 }
 
 bool t_s_dm::Delete(bool save) {
+    if (save && refusedSave()) return false;
     if (m_count == 0 || m_recno < 1) return true;
     if (m_count == 1) {
         m_count = 0;
@@ -285,6 +294,7 @@ bool t_s_dm::Delete(bool save) {
 }
 
 bool t_s_dm::Clear(bool save) {
+    if (save && refusedSave()) return false;
     m_slots.assign(kSlots, 0);
     touched();
     m_count = 0;

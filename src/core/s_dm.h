@@ -81,6 +81,11 @@ public:
     // reloads the file (lastSaveConflicted() is then true) and false is returned.
     bool Post();
     bool lastSaveConflicted() const { return m_conflicted; }
+    // While a refusal is set, every save (Post, Delete or Clear with saving) changes nothing in
+    // memory or on disk and returns false with the refusal as lastError(). The data transform sets
+    // it: the numbers it puts in memory must never reach the user's history file. Open() keeps it.
+    void setSaveRefusal(std::string message) { m_saveRefusal = std::move(message); }
+    const std::string& saveRefusal() const { return m_saveRefusal; }
     // Removes the current record; with `save`, then Post (returns Post's result).
     bool Delete(bool save);
     bool Clear(bool save);
@@ -135,6 +140,7 @@ private:
     void say(const std::string& text);
     void touched();
     bool load();
+    bool refusedSave();
 
     std::vector<int32_t> m_slots = std::vector<int32_t>(kSlots, 0);  // record 0 + capacity records
     State m_state = State::Browse;
@@ -151,6 +157,7 @@ private:
     FileLayer m_layer;
     FileStamp m_stamp;         // the file as this store last read or wrote it
     bool m_conflicted = false;
+    std::string m_saveRefusal;
     std::optional<DrawRules> m_rules;
     uint64_t m_version = 0;
 };

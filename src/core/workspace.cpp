@@ -1,5 +1,6 @@
 #include "workspace.h"
 
+#include "datatransform.h"
 #include "fileio.h"
 
 namespace lottodesk {
@@ -15,7 +16,7 @@ std::string Workspace::historyPath(int type) const {
 StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
     StartupResult result;
     std::vector<std::string>& messages = result.messages;
-    ws.transformed = false;
+    clearTransformState(ws);
     ws.components = defaultComponentTable();
     makeFolders(ws.path("database"));
     makeFolders(ws.path("save"));
@@ -65,7 +66,7 @@ Status switchLotteryType(Workspace& ws, int previous) {
         ws.curcp = previous;
         return failed;
     }
-    ws.transformed = false;
+    clearTransformState(ws);
     ws.game = switchedGameParams(ws.current());
     ws.partitions.rebuild(ws.game.zh_to);
     ws.sjk.setDrawRules(drawRulesOf(ws));
@@ -99,6 +100,7 @@ std::string historyOrderMessage(const t_s_dm& store) {
 }
 
 std::string mainCaption(const Workspace& ws, bool afterSwitch) {
+    if (ws.transform != 0) return ws.current().cpmm + "(变换数据" + std::to_string(ws.transform) + ")";
     return ws.current().cpmm + (afterSwitch ? "(原始数据)" : "");
 }
 

@@ -43,6 +43,7 @@ struct Workspace {
     ColdHotSettings settings;
     ColdWarmHotLists lists;                  // cold, warm and hot numbers as of the newest draw
     bool transformed = false;                // the history shown is the data transform's
+    int transform = 0;                       // which one: 0 "原始数据", 1..4 "变换1".."变换4"
     std::array<uint8_t, 8> lastdraw{};       // slots 1..7 of the newest draw, index 1..7
     // The pattern arrangement of the row/column pattern page, read by the arrangement families;
     // regular at start-up.
@@ -84,7 +85,8 @@ DrawRules drawRulesOf(const Workspace& ws);
 // naming the first record out of order; empty when the history is in order.
 std::string historyOrderMessage(const t_s_dm& store);
 
-// The caption of the main window: the type's name, "(原始数据)" appended after a switch.
+// The caption of the main window: the type's name, "(原始数据)" appended after a switch (and after
+// the data transform went back to the raw data); while a transform is applied, "(变换数据N)".
 std::string mainCaption(const Workspace& ws, bool afterSwitch);
 
 }  // namespace lottodesk

@@ -179,6 +179,7 @@ void Tf_zh::start(ZhRunner::Kind kind) {
     m_worker->conditions = m_generator.conditions;
 
     m_statusBeforeRun = m_status;
+    m_runPeriod = m_main->filterPeriod();
     setRunning(true, regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."));
     setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候"));
     m_runner->start(kind, *m_worker, m_generator.results, m_ws, m_main->filterPeriod(),
@@ -196,6 +197,7 @@ void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker
     }
     // The old results go to the worker, whose next run reuses their buffers.
     std::swap(m_generator.results, worker.results);
+    m_results->listFilteredFor(m_runPeriod);
     const Status snapshot = advanceSnapshot(m_ring, m_ws.folder, m_generator.conditions, m_ws.game.zh_to);
     m_results->showPage(1);
     setStatus(q(report.statusText));
@@ -254,6 +256,7 @@ void Tf_zh::resetForType() {
     abandonRun();
     m_generator.conditions = lottodesk::resetConditions(m_ws.game.zh_to, &m_generator.conditions);
     m_generator.results = MainResults{};
+    m_results->listFilteredFor(0);
     m_self->setLines({});
     m_tail->setLines({});
     m_custom->setLines({});

@@ -124,6 +124,7 @@ private:
     tjlq m_ring;
     QString m_status;
     QString m_statusBeforeRun;
+    int32_t m_runPeriod = 0;  // the filter period of the run in progress
 
     QTabWidget* m_pages = nullptr;
     QWidget* m_zqgl = nullptr;

@@ -1,10 +1,12 @@
 #include "ui/generator/zh_results.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
 
+#include "core/datatransform.h"
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
@@ -22,7 +24,7 @@ struct PopupCommand {
     const char* name;
     const char* caption;
 };
-// The popup in its order; the first two work, the rest wait for their windows.
+// The popup in its order; the file commands and the restore work, the rest wait for their windows.
 constexpr PopupCommand kPopup[] = {
     {"mi_savezh", "保存组号"},   {"mi_loadzh", "载入组号"},       {"mi_addyc", "加到预测区"},
     {"mi_clearyc", "清除预测区"}, {"mi_addzh", "添加组号"},        {"mi_deletezh", "删除组号"},
@@ -59,6 +61,9 @@ ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts
     load->setEnabled(true);
     connect(save, &QAction::triggered, this, [this] { saveResults(); });
     connect(load, &QAction::triggered, this, [this] { loadResults(); });
+    QAction* restore = m_popup->findChild<QAction*>(QStringLiteral("mi_restore"));
+    connect(restore, &QAction::triggered, this, [this] { restoreOriginal(); });
+    connect(m_popup, &QMenu::aboutToShow, this, [this, restore] { restore->setEnabled(canRestore()); });
     connect(m_ui->sg_zh, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(m_ui->sg_zh->viewport()->mapToGlobal(at)); });
 
@@ -125,8 +130,31 @@ void ZhResults::loadResults() {
     m_results.tickets = std::move(parsed.tickets);
     m_results.tags.assign(m_results.tickets.size(), 0);
     m_results.passCount = static_cast<int>(m_results.tickets.size());
+    // A file loaded while transformed is taken as places for the undrawn period.
+    listFilteredFor(0);
     showPage(1);
     Q_EMIT resultsLoaded();
+}
+
+}  // namespace lottodesk
+
+namespace lottodesk {
+
+void ZhResults::listFilteredFor(int32_t filterPeriod) {
+    m_listRanking.clear();
+    if (m_ws.transform != 0) m_listRanking = rankingForFilterPeriod(m_ws, filterPeriod);
+}
+
+bool ZhResults::canRestore() const {
+    return m_ws.transform != 0 && !m_listRanking.empty() && !m_results.tickets.empty();
+}
+
+void ZhResults::restoreOriginal() {
+    if (!canRestore()) return;
+    const int m = std::clamp(m_ws.game.zhgs, 1, static_cast<int>(Ticket{}.size()) - 1);
+    for (Ticket& ticket : m_results.tickets) restoreTicket(ticket.data(), m, m_listRanking);
+    m_listRanking.clear();
+    showPage(page());
 }
 
 }  // namespace lottodesk

@@ -2,10 +2,13 @@
 // ZhResults: the main result display of the generator. The labels "投注结果：共" + count + "注" and
 // "第" + page + "页/ " + pages + "页", the grid `sg_zh` over one page of 10,000 results, and the
 // page commands "首页", "上页", "下页", "尾页". The grid's popup menu `pm_zh` saves the results to a
-// result text file ("保存组号") and loads them from one ("载入组号"); its other commands belong to
+// result text file ("保存组号"), loads them from one ("载入组号") and maps results made on
+// transformed data back to drawn numbers ("恢复到原始投注结果"); its other commands belong to
 // windows not built yet and are disabled.
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 #include <QWidget>
 
 namespace Ui {
@@ -48,6 +51,15 @@ public:
     // nothing.
     void loadResults();
 
+    // The list now holds a run's results for `filterPeriod` (0: "未开奖期"): in places of the
+    // transformed data when a transform is applied, numbered through that period's ranking.
+    void listFilteredFor(int32_t filterPeriod);
+    // Whether "恢复到原始投注结果" can run: a transform is applied and the list is in its places.
+    bool canRestore() const;
+    // "恢复到原始投注结果": every ticket mapped back through the ranking it was numbered through
+    // and sorted ascending; the list is then marked as drawn numbers.
+    void restoreOriginal();
+
 Q_SIGNALS:
     // A result file was loaded (the window enables "继续过滤" and shows the count).
     void resultsLoaded();
@@ -62,6 +74,8 @@ private:
     std::unique_ptr<Ui::ZhResults> m_ui;
     ZhResultModel* m_model;
     QMenu* m_popup;
+    // The ranking the list's places stand for; empty while the list holds drawn numbers.
+    std::vector<int32_t> m_listRanking;
 };
 
 }  // namespace lottodesk

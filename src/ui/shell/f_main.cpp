@@ -23,6 +23,7 @@
 #include "ui/update/f_cpstyle.h"
 #include "ui/shell/f_showpic.h"
 #include "ui/update/f_gxsjq.h"
+#include "ui/transform/f_bh.h"
 #include "ui/online/f_informdownload.h"
 #include "ui/settings/f_zj1.h"
 #include "ui/generator/zh_dialogs.h"
@@ -75,6 +76,8 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     m_gxsjq = new Tf_gxsjq(
         m_ws, m_services.prompts, m_services.files,
         [this](QWidget* parent) { runOnlineUpdate(m_ws, m_services.prompts, parent); }, this);
+    m_bh = new Tf_bh(m_ws, m_pictures, m_services.prompts, this);
+    connect(m_bh, &Tf_bh::transformApplied, this, [this] { followTransform(); });
     m_inform = new Tf_informdownload(m_services.settings, m_services.shell, this);
     m_fetcher = new NoticeFetcher(this);
 
@@ -172,7 +175,7 @@ void Tf_main::buildMenu() {
         {nullptr, "n_tjq", "统计区", open(Page::tjq)},
         {nullptr, "n_zbpx", "指标管理", open(Page::zbpx)},
         {nullptr, "n_tdsh", "定胆杀号", open(Page::tdsh)},
-        {nullptr, "n_sjbh", "数据变换", {}},
+        {nullptr, "n_sjbh", "数据变换", [this] { showTransformWindow(); }},
         {nullptr, "n_set", "设置", open(Page::set)},
         {"数据更新维护", "n_cpstyle", "彩种选择", [this] { chooseLotteryType(); }},
         {nullptr, "n_gxsjq", "数据更新", [this] { showUpdateWindow(); }},
@@ -266,6 +269,7 @@ void Tf_main::applyTypeSwitch(int previous) {
     const Status switched = switchLotteryType(m_ws, previous);
     if (!switched) m_services.prompts.inform(this, q(switched.message));
     setWindowTitle(q(mainCaption(m_ws, switched.ok)));
+    if (switched) command("n_gxsjq")->setEnabled(true);  // the switch drops any transform
     // The pages clear their selections and conditions for the new ranges.
     if (switched)
         for (MainPage* hosted : hostedPages()) hosted->typeChanged();
@@ -278,6 +282,22 @@ void Tf_main::showUpdateWindow() {
     m_gxsjq->exec();
     updateHistoryStatus();
     m_home->update();
+}
+
+void Tf_main::showTransformWindow() {
+    closeAllPages();
+    // Over the page area, with its size.
+    const QRect area(m_central->mapToGlobal(QPoint(0, 0)), m_central->size());
+    m_bh->setGeometry(area);
+    m_bh->exec();
+    updateHistoryStatus();
+    m_home->update();
+}
+
+void Tf_main::followTransform() {
+    setWindowTitle(q(mainCaption(m_ws, true)));
+    command("n_gxsjq")->setEnabled(m_ws.transform == 0);
+    updateHistoryStatus();
 }
 
 void Tf_main::showHelp() {

@@ -30,6 +30,7 @@ class HomePanel;
 class NoticeFetcher;
 class PageView;
 class Tf_gxsjq;
+class Tf_bh;
 class Tf_informdownload;
 
 class Tf_main : public QMainWindow {
@@ -63,6 +64,7 @@ public:
     Tf_cpstyle* cpstyleDialog() const { return m_cpstyle; }
     Tf_zj1* componentDialog() const { return m_zj1; }
     Tf_gxsjq* updateWindow() const { return m_gxsjq; }
+    Tf_bh* transformWindow() const { return m_bh; }
     Tf_informdownload* noticeWindow() const { return m_inform; }
     PageView* pageView() const { return m_pageView; }
     NoticeFetcher* noticeFetcher() const { return m_fetcher; }
@@ -79,6 +81,8 @@ public:
     void showHelp();
     // "数据更新": the update window, modal, after all pages are closed.
     void showUpdateWindow();
+    // "数据变换": the transform window, modal, after all pages are closed, over the page area.
+    void showTransformWindow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +97,8 @@ private:
     void prepareAfterFirstShow();
     void finishStartup(const std::optional<QByteArray>& noticeBody);
     void updateHistoryStatus();
+    // The caption and "数据更新" after a transform was applied.
+    void followTransform();
     void onActivePageChanged();
     void showHome();
     bool confirmExit();
@@ -120,6 +126,7 @@ private:
     Tf_cpstyle* m_cpstyle = nullptr;
     Tf_zj1* m_zj1 = nullptr;
     Tf_gxsjq* m_gxsjq = nullptr;
+    Tf_bh* m_bh = nullptr;
     std::unique_ptr<GeneratorDialogs> m_generatorDialogs;
     Tf_informdownload* m_inform = nullptr;
     NoticeFetcher* m_fetcher = nullptr;

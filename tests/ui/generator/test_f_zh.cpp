@@ -24,6 +24,7 @@
 #include <deque>
 #include <memory>
 
+#include "core/datatransform.h"
 #include "core/gbk.h"
 #include "core/workspace.h"
 #include "ui/formula/f_fzsr.h"
@@ -252,6 +253,7 @@ private Q_SLOTS:
     void showConditionsWritesTheReportAndOpensIt();
     void checkConditionsAsksPeriodThenMode();
     void resultFilesSaveAndLoad();
+    void resultsOnTransformedDataGoBackThroughTheFilteredPeriod();
     void selfSetAndTailPages();
     void customIndicatorPage();
     void resetForAFiveOfThirtyFiveGame();
@@ -1161,6 +1163,32 @@ void TestGeneratorWindow::handOffsFromTheAnalysisViews() {
 
     handOff.putCustomFormula("getzf(z_hz)");
     QCOMPARE(w.window.mainPage()->conditionPages()->currentWidget(), static_cast<QWidget*>(w.window.customPage()));
+}
+
+void TestGeneratorWindow::resultsOnTransformedDataGoBackThroughTheFilteredPeriod() {
+    Window w;
+    QVERIFY(applyTransform(w.ws, 1));
+    w.window.mainPage()->fillPeriods();
+    QComboBox* periods = w.child<QComboBox>("combo_glqh");
+    periods->setCurrentIndex(periods->findData(2003003));
+    w.loadConditions(fixture("no-condition.zh"));
+    QVERIFY(w.run());
+    const Ticket first = w.results().tickets.front();
+    QMenu* popup = w.window.results()->popup();
+    QAction* restore = popup->findChild<QAction*>(QStringLiteral("mi_restore"));
+    Q_EMIT popup->aboutToShow();
+    QVERIFY(restore->isEnabled());
+    w.popup("mi_restore");
+    // Tickets for 2003003 stand for places in R(2) = 12 10 28 26 13 11 01 02 ..
+    const std::vector<int32_t> ranking = rankingForFilterPeriod(w.ws, 2003003);
+    QCOMPARE(ranking[0], 12);
+    Ticket expected = first;
+    restoreTicket(expected.data(), 6, ranking);
+    QCOMPARE(w.results().tickets.front(), expected);
+    QCOMPARE(int(w.results().tickets.size()), kAllTickets);
+    Q_EMIT popup->aboutToShow();
+    QVERIFY(!restore->isEnabled());
+    QVERIFY(applyTransform(w.ws, 0));
 }
 
 QTEST_MAIN(TestGeneratorWindow)

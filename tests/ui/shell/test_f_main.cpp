@@ -15,6 +15,8 @@
 #include "ui/settings/f_set.h"
 #include "core/gbk.h"
 #include "ui/update/f_gxsjq.h"
+#include "ui/transform/f_bh.h"
+#include <QComboBox>
 #include "ui/generator/f_zh.h"
 #include "ui/online/f_informdownload.h"
 #include "support/httpserver.h"
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void helpAndTools();
     void exitAsksAndCleansUp();
     void updateWindowOpensModally();
+    void transformWindowSetsTheCaptionAndTheUpdateCommand();
     void startupNoticeFromTheDataServer();
     void unreachableDataServerStartsWithoutNotice();
     void generatorPageFollowsTheType();
@@ -136,11 +139,11 @@ void TestMainWindow::missingPictureStopsStartup() {
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_zh", "n_tjq", "n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+    for (const char* name : {"n_zh", "n_tjq", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
-    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_zbpx", "n_tdsh", "n_sjbh"}) {
+    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_zbpx", "n_tdsh"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(!app.window.command(name)->isEnabled(), name);
         QCOMPARE(app.window.command(name)->toolTip(), QStringLiteral("此功能尚未提供"));
@@ -314,6 +317,47 @@ void TestMainWindow::updateWindowOpensModally() {
     app.window.command("n_gxsjq")->trigger();
     QVERIFY(shown);
     QCOMPARE(app.window.openTabCount(), 0);  // all pages close before the update window
+}
+
+void TestMainWindow::transformWindowSetsTheCaptionAndTheUpdateCommand() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.openPage(Tf_main::Page::set);
+    const std::string history = test::readFile(folder.file("database/basedata0.rec"));
+    bool shown = false;
+    QTimer::singleShot(0, &app.window, [&] {
+        Tf_bh* transform = app.window.transformWindow();
+        shown = transform->isVisible() && transform->isModal();
+        transform->styleBox()->setCurrentIndex(2);
+        transform->accept();
+    });
+    app.window.command("n_sjbh")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(app.window.openTabCount(), 0);  // all pages close before the transform window
+    QCOMPARE(app.window.windowTitle(), QStringLiteral("双色球(变换数据2)"));
+    QVERIFY(!app.window.command("n_gxsjq")->isEnabled());
+    QCOMPARE(app.ws.transform, 2);  // closing keeps the transform
+
+    QTimer::singleShot(0, &app.window, [&] {
+        app.window.transformWindow()->styleBox()->setCurrentIndex(0);
+        app.window.transformWindow()->accept();
+    });
+    app.window.command("n_sjbh")->trigger();
+    QCOMPARE(app.window.windowTitle(), QStringLiteral("双色球(原始数据)"));
+    QVERIFY(app.window.command("n_gxsjq")->isEnabled());
+
+    // A type switch drops the transform and enables the update again.
+    QTimer::singleShot(0, &app.window, [&] {
+        app.window.transformWindow()->styleBox()->setCurrentIndex(1);
+        app.window.transformWindow()->accept();
+    });
+    app.window.command("n_sjbh")->trigger();
+    QVERIFY(!app.window.command("n_gxsjq")->isEnabled());
+    app.ws.curcp = 1;
+    app.window.applyTypeSwitch(0);
+    QCOMPARE(app.ws.transform, 0);
+    QVERIFY(app.window.command("n_gxsjq")->isEnabled());
+    QCOMPARE(test::readFile(folder.file("database/basedata0.rec")), history);
 }
 
 void TestMainWindow::startupNoticeFromTheDataServer() {
