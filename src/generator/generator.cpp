@@ -118,16 +118,11 @@ RunReport Generator::continueFiltering(const Workspace& ws, const RunOptions& op
     const int chunks = static_cast<int>((present + kChunk - 1) / kChunk);
     report.message = runTasks(plan, chunks, options, [&](Tester& tester, int chunk) {
         for (size_t i = chunk * kChunk; i < std::min(present, (chunk + 1) * kChunk); ++i) {
+            // A sorted copy is tested; the stored result keeps its own order (edits are stored as
+            // typed).
             int32_t s[kMaxTicketNumbers];
-            bool ascending = true;
-            for (int j = 0; j < plan.m; ++j) {
-                s[j] = next.tickets[i][j];
-                ascending = ascending && (j == 0 || s[j - 1] < s[j]);
-            }
-            if (!ascending) {
-                sortAscending(s, plan.m);
-                for (int j = 0; j < plan.m; ++j) next.tickets[i][j] = static_cast<uint8_t>(s[j]);
-            }
+            for (int j = 0; j < plan.m; ++j) s[j] = next.tickets[i][j];
+            sortAscending(s, plan.m);
             passed[i] = tester.test(s, verdictTags[i]);
         }
     });

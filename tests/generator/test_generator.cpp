@@ -141,11 +141,13 @@ TEST_F(GeneratorRun, ContinueFilteringReordersInPlace) {
     // Unchanged conditions keep every result, untagged ones first.
     ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
     EXPECT_EQ(generator.results.tickets, (std::vector<Ticket>{b, d, a}));
-    // A result stored unsorted is sorted before its test.
-    generator.results.tickets = {Ticket{6, 5, 4, 3, 2, 1}};
-    generator.results.tags = {0};
+    // A result stored unsorted is tested as a sorted copy and kept as stored (edits are stored as
+    // typed); one that fails in any order is dropped.
+    const Ticket typed{6, 5, 4, 3, 2, 1}, failing{9, 1, 2, 3, 4, 5};
+    generator.results.tickets = {typed, failing};
+    generator.results.tags = {0, 0};
     ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
-    EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{b});
+    EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{typed});
 }
 
 TEST_F(GeneratorRun, ContinueFilteringIsTheSameOnAnyThreadCount) {
