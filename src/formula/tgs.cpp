@@ -320,6 +320,7 @@ private:
             fail(std::string(name) + kErrNoFunction);
             return false;
         }
+        if (m_callDepth >= kMaxCallDepth) return failTooDeep();
         // The body runs to the ")" that balances the call's "(".
         size_t close = m_pos + 1;
         for (int depth = 1; close < m_text.size(); ++close) {
@@ -330,7 +331,6 @@ private:
             fail(kErrFunctionBody);
             return false;
         }
-        if (m_callDepth >= kMaxCallDepth) return failTooDeep();
         operand.kind = Operand::Kind::Call;
         operand.function = function->second;
         std::vector<std::string_view> args = splitArguments(m_text.substr(m_pos + 1, close - m_pos - 1));
