@@ -58,7 +58,7 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
     m_previousDraw = ctx.history.record(m_real);
     for (int i = 1; i <= m; ++i) {
         m_previous |= bitOf(m_previousDraw[i]);
-        m_previousSum += m_previousDraw[i];
+        m_previousSum = wrapped(int64_t{m_previousSum} + m_previousDraw[i]);
         m_previousTailSum += m_previousDraw[i] % 10;
     }
     m_neighbours = (m_previous << 1) | (m_previous >> 1);
@@ -76,7 +76,8 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
         else m_warm |= bit;
         m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
         int32_t nearest = 255;
-        for (int i = 1; i <= m; ++i) nearest = std::min(nearest, absolute(n - m_previousDraw[i]));
+        for (int i = 1; i <= m; ++i)
+            nearest = static_cast<int32_t>(std::min<int64_t>(nearest, std::llabs(int64_t{n} - m_previousDraw[i])));
         m_nearestPrevious[n] = nearest;
     }
     if (const RegistryItem* ylhz = Registry::instance().find("z_ylhz")) m_previousYlhz = registryValue(*ylhz, ctx, m_real);

@@ -25,7 +25,14 @@ namespace fastrows {
 
 inline uint64_t bitOf(int32_t n) { return n >= 0 && n < 64 ? uint64_t{1} << n : 0; }
 inline int32_t count(uint64_t mask, uint64_t set) { return std::popcount(mask & set); }
-inline int32_t absolute(int32_t v) { return v < 0 ? -v : v; }
+// Two's-complement arithmetic, as the general computation wraps on damaged values.
+inline int32_t wrapped(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
+inline int32_t absolute(int32_t v) { return v < 0 ? wrapped(-int64_t{v}) : v; }
+// |a - b| taken in 64 bits, then wrapped like the general amplitude.
+inline int32_t distance(int32_t a, int32_t b) {
+    const int64_t d = int64_t{a} - b;
+    return wrapped(d < 0 ? -d : d);
+}
 inline int32_t tailSum(const FastTicket& t) {
     int32_t sum = 0;
     for (int i = 0; i < t.m; ++i) sum += t.s[i] % 10;
@@ -120,9 +127,9 @@ inline int32_t FastRows::value(int row, const FastTicket& t) const {
     case 40: return count(t.mask, m_warm);
     case 41: return count(t.mask, m_hot);
     case 42: case 43: case 44: case 45: case 46: case 47: case 48:
-        return absolute(t.s[row - 42] - m_previousDraw[row - 41]);
-    case 49: return absolute(t.sum - m_previousSum);
-    case 50: return absolute(tailSum(t) - m_previousTailSum);
+        return distance(t.s[row - 42], m_previousDraw[row - 41]);
+    case 49: return distance(t.sum, m_previousSum);
+    case 50: return distance(tailSum(t), m_previousTailSum);
     case 51: return absolute(value(27, t) - m_previousYlhz);
     case 95: return t.sum % 10;
     case 96: return sumWhere(t, m_odd);

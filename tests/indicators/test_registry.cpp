@@ -89,6 +89,18 @@ TEST(Registry, ValuesOfIdentifiers) {
         << "an earlier prefix inside the text decides";
 }
 
+// A damaged record holding the extremes of 32 bits: distances are computed without overflow.
+TEST(HistoryIndicators, DamagedValuesAtTheLimitsOf32Bits) {
+    t_s_dm store;
+    test::fill(store, {{1, 2, 3, 4, 5, 6, INT32_MIN}, {INT32_MIN, 2, 3, 4, 5, INT32_MAX, INT32_MAX}});
+    SsqContext c(store);
+    EXPECT_EQ(getzb("z_nmzs", c.ctx, 2), 4);
+    EXPECT_EQ(getzb("z_pd", c.ctx, 2), 255) << "the nearest distance starts from 255";
+    EXPECT_EQ(getzb("f_pd", c.ctx, 2), 255);
+    EXPECT_EQ(getzb("z_cmgs", c.ctx, 2), 4);
+    EXPECT_EQ(getzb("f_num1zf", c.ctx, 2), -1) << "2^32 - 1 wraps, as the amplitude forms always have";
+}
+
 TEST(HistoryIndicators, AtTheFirstDraw) {
     t_s_dm store;
     test::fill(store, {{1, 2, 15, 20, 21, 30, 5}, {2, 9, 16, 25, 28, 33, 6}});
