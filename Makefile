@@ -58,7 +58,11 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); opts=""; \
+	  [ -f fuzz/$$n.dict ] && opts="$$opts -dict=fuzz/$$n.dict"; \
+	  if [ -d fuzz/corpus/$$n ]; then mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
+	    opts="$$opts $(FUZZ_BUILD)/corpus/$$n fuzz/corpus/$$n"; fi; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -max_len=65536 $$opts || exit 1; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

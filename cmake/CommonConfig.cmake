@@ -14,3 +14,9 @@ if(LOTTODESK_SANITIZE)
     -fno-sanitize-recover=undefined)
   target_link_options(lottodesk_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz build instruments the engine for coverage too, so the fuzzers see inside the parsers.
+if(LOTTODESK_FUZZ)
+  target_compile_options(lottodesk_common INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(lottodesk_common INTERFACE -fsanitize=address,undefined)
+endif()
