@@ -1,10 +1,10 @@
 # lottodesk: `make run` opens the desktop program, `make test` runs every test suite.
 # Both install what the build needs first (`make deps`, Debian packages through apt-get).
 
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-BENCH_BUILD ?= build-bench
-FUZZ_BUILD ?= build-fuzz
+BUILD      = build
+ASAN_BUILD = build-asan
+BENCH_BUILD = build-bench
+FUZZ_BUILD = build-fuzz
 FUZZ_SECONDS ?= 30
 JOBS       ?= 2
 CMAKE_FLAGS ?=
@@ -28,8 +28,9 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# The build folders are the presets of CMakePresets.json: default (build/), asan, bench, fuzz.
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --preset default $(CMAKE_FLAGS)
 
 build: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -42,27 +43,26 @@ run: deps build
 test: deps test-engine test-gui
 
 test-engine:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 ctest -L engine -j $(JOBS) --output-on-failure
 
 test-gui: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L gui -j $(JOBS) --output-on-failure
 
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
 	for b in $(BENCH_BUILD)/bench/bench_*; do $$b; done
 
 # Each parser of outside input under libFuzzer for FUZZ_SECONDS (needs clang).
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTTODESK_GUI=OFF -DLOTTODESK_TESTS=OFF -DLOTTODESK_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); opts=""; \
-	  [ -f fuzz/$$n.dict ] && opts="$$opts -dict=fuzz/$$n.dict"; \
-	  if [ -d fuzz/corpus/$$n ]; then mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
-	    opts="$$opts $(FUZZ_BUILD)/corpus/$$n fuzz/corpus/$$n"; fi; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -max_len=65536 $$opts || exit 1; done
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
+	  $$f $(FUZZ_BUILD)/corpus/$$n $$(test -d fuzz/corpus/$$n && echo fuzz/corpus/$$n) \
+	    $$(test -f fuzz/$$n.dict && echo -dict=fuzz/$$n.dict) \
+	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -max_len=65536; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

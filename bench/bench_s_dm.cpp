@@ -82,7 +82,9 @@ void BM_Import(benchmark::State& state) {
     std::string text;
     for (int i = 0; i < state.range(0); ++i) {
         text += std::to_string(1000000 + i);
-        for (int slot = 1; slot <= 7; ++slot) text += ' ' + std::to_string((i * 7 + slot * 5) % 33 + 1);
+        // Six distinct main numbers of 1..33 and a secondary number of 1..16, as the import checks.
+        for (int slot = 1; slot <= 6; ++slot) text += ' ' + std::to_string((i * 7 + slot * 5) % 33 + 1);
+        text += ' ' + std::to_string(i % 16 + 1);
         text += "\r\n";
     }
     const std::string path = (std::filesystem::temp_directory_path() / "lottodesk-bench-import.rec").string();

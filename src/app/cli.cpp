@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_table.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -15,6 +17,7 @@
 #include <random>
 #include <thread>
 
+#include "core/drawcheck.h"
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
 #include "core/fileio.h"
@@ -26,7 +29,15 @@
 #include "generator/condfile.h"
 #include "generator/condreport.h"
 #include "generator/generator.h"
+#include "generator/numberlist.h"
+#include "generator/randompick.h"
+#include "generator/randomsource.h"
 #include "generator/resultfile.h"
+#include "formula/evalfailure.h"
+#include "generator/runframe.h"
+#include "generator/wheel.h"
+#include "generator/wheelcheck.h"
+#include "generator/wheeloptimiser.h"
 #include "formula/tgs.h"
 #include "indicators/catalogue.h"
 #include "indicators/context.h"
@@ -45,13 +56,14 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     bool historyOpened;
+    bool typeFileNoted = false;  // the start-up said the type file was damaged
     // Set when the time limit (--time-limit) has passed; the generator runs stop at it.
     const std::atomic<bool>* timeUp = nullptr;
-    std::string timeLimitMessage;
+    std::string timeLimitMessage = {};
 };
 
 // What a time limit does to a command: a generator run stops at its next block; a command that
-// only reads ends the process with the message; a command that writes files finishes.
+// only reads ends the process with the message; a command that writes the history finishes.
 enum class OnTimeLimit { Cancel, Exit, Finish };
 
 struct Command {
@@ -61,9 +73,22 @@ struct Command {
     OnTimeLimit onTimeLimit = OnTimeLimit::Exit;
 };
 
+#ifndef LOTTODESK_VERSION
+#define LOTTODESK_VERSION "1.0"
+#endif
+
 int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n" << "用法: lottodesk-cli [--home DIR] [--type N] COMMAND [ARGS]  (lottodesk-cli help)\n";
+    err << text << "\n" << "用法: lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]  (lottodesk-cli --help)\n";
     return kUsage;
+}
+
+bool isHelpOption(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// A text that goes into one TAB-separated field: TABs and line ends inside become blanks.
+std::string field(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return text;
 }
 
 std::optional<int> parseInt(const std::string& text) {
@@ -77,11 +102,20 @@ int listTypes(Context& c) {
     if (!c.args.empty()) return usage(c.err, "types 不接受参数");
     for (int i = 0; i < kTypeCount; ++i) {
         const tcpstyle& t = c.ws.types.cpstyles[i];
-        c.out << i << '\t' << t.cpmm << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to) << '\t'
+        c.out << i << '\t' << field(t.cpmm) << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to) << '\t'
               << int(t.fhgs) << '\t' << int(t.spec_from) << '\t' << int(t.spec_to) << '\t' << int(t.hasspec) << '\t'
-              << int(t.ltorsz) << '\t' << t.zhname << '\t' << t.specname << '\n';
+              << int(t.ltorsz) << '\t' << field(t.zhname) << '\t' << field(t.specname) << '\n';
     }
-    return kDone;
+    // A name with a TAB or a line end would break the fields; it is printed with blanks instead.
+    bool damaged = false;
+    for (int i = 0; i < kTypeCount; ++i) {
+        const tcpstyle& t = c.ws.types.cpstyles[i];
+        if (field(t.cpmm) != t.cpmm || field(t.zhname) != t.zhname || field(t.specname) != t.specname) {
+            c.err << "彩种文件中第" << i << "个彩种的名称含有制表符或换行符，已显示为空格" << '\n';
+            damaged = true;
+        }
+    }
+    return damaged || c.typeFileNoted ? kStopped : kDone;
 }
 
 int listDraws(Context& c) {
@@ -135,17 +169,14 @@ int importDraws(Context& c) {
     std::optional<TransferOptions> options = transferOptions(c, true);
     if (!options) return usage(c.err, "用法: import FILE --with-secondary|--without-secondary [--append|--overwrite]");
     if (!c.historyOpened) return kStopped;
-    std::optional<std::string> text = readWholeFile(options->file);
-    if (!text) {
-        c.err << "无法读取文件：" << options->file << '\n';
-        return kStopped;
-    }
-    ImportOutcome outcome = importDrawText(c.ws.sjk, c.ws.game, *text, options->withSecondary, options->overwrite);
+    ImportOutcome outcome =
+        importDrawFile(c.ws.sjk, c.ws.game, options->file, options->withSecondary, options->overwrite);
     if (!outcome.status) {
         c.err << outcome.status.message << '\n';
         return kStopped;
     }
     c.out << c.ws.sjk.RecordCount() << '\n';
+    c.err << outcome.summary << '\n';
     return kDone;
 }
 
@@ -173,16 +204,10 @@ int nameOf(Context& c) {
     return kDone;
 }
 
-// What the evaluator says when a formula fails: the syntax error after "公式有误:", or the
-// message of an evaluation that had to stop.
-std::string evaluationFailure(const EvalResult& result) {
-    return result.fault == EvalResult::Fault::Stop ? result.message : "公式有误:" + result.message;
-}
-
-// A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game.
-std::optional<DrawRecord> parseCandidate(const std::string& text, const GameParams& game) {
-    DrawRecord record{};
-    record[0] = kCandidatePeriod;
+// A ticket "N1 N2 .. [+ S1 ..]" as a record of the current game: nullopt when the text is not
+// such a ticket (a usage error); `problem` says when a number is outside its zone or repeated.
+std::optional<DrawRecord> parseCandidate(const std::string& text, const DrawRules& rules, std::string& problem) {
+    const GameParams& game = rules.game;
     std::vector<int> main, secondary;
     bool inSecondary = false;
     size_t pos = 0;
@@ -198,16 +223,28 @@ std::optional<DrawRecord> parseCandidate(const std::string& text, const GamePara
         size_t end = pos;
         while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != '+') ++end;
         std::optional<int> value = parseInteger(std::string_view(text).substr(pos, end - pos));
-        if (!value || *value < 0 || *value > 255) return std::nullopt;
-        (inSecondary ? secondary : main).push_back(*value);
+        if (!value) return std::nullopt;
+        std::vector<int>& zone = inSecondary ? secondary : main;
+        if (zone.size() >= static_cast<size_t>(kSlots)) return std::nullopt;
+        zone.push_back(*value);
         pos = end;
     }
-    if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs) return std::nullopt;
+    // The record holds 50 numbers whatever the type file claims.
+    if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs ||
+        main.size() + secondary.size() >= static_cast<size_t>(kSlots))
+        return std::nullopt;
     // A ticket's numbers are held in ascending order, as the generator holds them.
     std::sort(main.begin(), main.end());
     std::sort(secondary.begin(), secondary.end());
+    DrawRecord record{};
     for (size_t i = 0; i < main.size(); ++i) record[i + 1] = main[i];
     for (size_t i = 0; i < secondary.size(); ++i) record[game.zhgs + 1 + i] = secondary[i];
+    // Checked as a draw (the period only stands in here); only the given secondary numbers.
+    DrawRules given = rules;
+    given.game.fhgs = static_cast<int>(secondary.size());
+    record[0] = 2000001;
+    problem = checkDraw(given, record, !secondary.empty());
+    record[0] = kCandidatePeriod;
     return record;
 }
 
@@ -230,9 +267,14 @@ int evalFormula(Context& c) {
     if (!c.historyOpened) return kStopped;
     std::optional<DrawRecord> candidate;
     if (haveCandidate) {
-        candidate = parseCandidate(candidateText, c.ws.game);
+        std::string problem;
+        candidate = parseCandidate(candidateText, drawRulesOf(c.ws), problem);
         if (!candidate)
             return usage(c.err, "--candidate 应为 " + std::to_string(c.ws.game.zhgs) + " 个主号，可用 + 接副号");
+        if (!problem.empty()) {
+            c.err << problem << '\n';
+            return kStopped;
+        }
     }
     const t_s_dm& sjk = c.ws.sjk;
     int at = sjk.RecordCount();
@@ -310,11 +352,16 @@ int listCatalogue(Context& c) {
     for (const CatalogueSeries& series : dialog ? formulaDialogCatalogue() : indicatorCatalogue()) print(series);
     if (dialog) print(formulaOperatorPage());
     CatalogueSeries saved{dialog ? "保存的自定义指标" : "已保存的自定义指标", {}};
-    for (const std::string& line : loadSelfzbLines(c.ws.folder)) {
+    const SelfzbLoad selfzb = loadSelfzbFile(c.ws.folder);
+    for (const std::string& line : selfzb.lines) {
         auto [code, name] = splitSelfzbLine(line);
         saved.entries.push_back({code, name});
     }
     print(saved);
+    if (!selfzb.message.empty()) {
+        c.err << selfzb.message << '\n';
+        return kStopped;
+    }
     return kDone;
 }
 
@@ -348,6 +395,8 @@ bool loadConditions(Context& c, const std::string& path, Generator& generator) {
         return false;
     }
     for (const std::string& note : load.notes) c.err << note << '\n';
+    // A cut-off file would run with conditions the user never chose (most of them reset).
+    if (load.truncated) return false;
     generator.conditions = std::move(load.conditions);
     return true;
 }
@@ -355,7 +404,7 @@ bool loadConditions(Context& c, const std::string& path, Generator& generator) {
 // Writes the results (--out) and their tags (--tags) as the command asked.
 bool writeResults(Context& c, const GeneratorArgs& args, const Generator& generator) {
     if (auto out = args.options.find("--out"); out != args.options.end()) {
-        const Status saved = saveFileAtomically(out->second, encodeResultText(generator.results.tickets, c.ws.game.zhgs));
+        const Status saved = saveResultFile(out->second, generator.results.tickets, c.ws.game.zhgs);
         if (!saved) {
             c.err << saved.message << '\n';
             return false;
@@ -384,9 +433,22 @@ int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
     if (auto period = args.options.find("--period"); period != args.options.end()) {
         std::optional<int> value = parseInteger(period->second);
         if (!value) return usage(c.err, "--period 必须是期数");
+        // A period the history does not hold would silently filter over the whole history.
+        if (*value != 0 && c.ws.sjk.indexOfPeriod(*value) == 0) {
+            c.err << "数据库中没有第" << *value << "期的记录" << '\n';
+            return kStopped;
+        }
         options.filterPeriod = *value;
     }
     return kDone;
+}
+
+// Whether the history is ready for a run: a prediction record found is removed (the history file
+// is not saved) and the command stops with the run's message.
+bool historyReadyForRun(Context& c) {
+    if (!removePredictionRecord(c.ws.sjk)) return true;
+    c.err << kPredictionPresentMessage << '\n';
+    return false;
 }
 
 // The end of a filter or continue command: the message of a run that stopped, or the files and
@@ -402,18 +464,259 @@ int finishRun(Context& c, const GeneratorArgs& args, const Generator& generator,
     return kDone;
 }
 
+constexpr const char* kFilterUsage =
+    "用法: filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random] [--guarantee G] "
+    "[--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]";
+
+std::optional<uint64_t> parseSeed(const std::string& text) {
+    uint64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The generator options of the wheel and random modes, read from the command's options.
+struct TicketModeOptions {
+    std::string mode = "regular";
+    Guarantee guarantee = Guarantee::SixKeepFive;
+    int count = kDefaultPickCount;
+    std::optional<uint64_t> seed;
+};
+
+std::optional<TicketModeOptions> ticketModeOptions(Context& c, const std::map<std::string, std::string>& options) {
+    TicketModeOptions parsed;
+    if (auto mode = options.find("--mode"); mode != options.end()) parsed.mode = mode->second;
+    static const std::vector<std::string> modes = {"regular", "wheel", "random", "filter-wheel", "filter-random"};
+    if (std::find(modes.begin(), modes.end(), parsed.mode) == modes.end()) {
+        usage(c.err, "未知的组号类型: " + parsed.mode + "\n" + kFilterUsage);
+        return std::nullopt;
+    }
+    if (auto guarantee = options.find("--guarantee"); guarantee != options.end()) {
+        const std::optional<Guarantee> named = guaranteeNamed(guarantee->second);
+        if (!named) {
+            usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+            return std::nullopt;
+        }
+        parsed.guarantee = *named;
+    }
+    if (auto count = options.find("--count"); count != options.end()) {
+        const std::optional<int> value = parseInteger(count->second);
+        if (!value || *value < 0 || *value > kMaxPickCount) {
+            usage(c.err, "--count 必须是 0..9999 的整数");
+            return std::nullopt;
+        }
+        parsed.count = *value;
+    }
+    if (auto seed = options.find("--seed"); seed != options.end()) {
+        parsed.seed = parseSeed(seed->second);
+        if (!parsed.seed) {
+            usage(c.err, "--seed 必须是非负整数");
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+// The question a window asks before a wheel of a wide pool; the command line says it and goes on.
+void poolQuestion(Context& c, const WheelPool& pool) {
+    if (pool.size() > kWheelQuestionPool) c.err << kWheelPoolQuestion << '\n';
+}
+
+int64_t microsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Wheel and random runs: the regular filter first where the mode says so, then the wheel or the
+// pick; the results and the status text as a regular run has them.
+int ticketModeRun(Context& c, const GeneratorArgs& args, const TicketModeOptions& mode, Generator& generator,
+                  const RunOptions& options) {
+    const bool wheelMode = mode.mode == "wheel" || mode.mode == "filter-wheel";
+    const bool filtered = mode.mode == "filter-wheel" || mode.mode == "filter-random";
+    if (wheelMode && c.ws.game.zhgs != kWheelTicketSize) {
+        c.err << kWheelNeedsSixNumbers << '\n';
+        return kStopped;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const WheelPool pool = wheelPoolOf(generator.conditions, c.ws.game.zh_to);
+    if (wheelMode) poolQuestion(c, pool);
+    if (filtered) {
+        RunReport report = generator.run(c.ws, options);
+        if (!report.completed) return finishRun(c, args, generator, report);
+        if (wheelMode) {
+            // The tolerance tags of the passing tickets: continue filtering finds each one's own.
+            report = generator.continueFiltering(c.ws, options);
+            if (!report.completed) return finishRun(c, args, generator, report);
+        }
+    } else if (const std::string message = runStartMessage(c.ws, generator.conditions); !message.empty()) {
+        return finishRun(c, args, generator, RunReport{false, message, {}});
+    }
+    MainResults& results = generator.results;
+    if (wheelMode) {
+        WheelResult wheel = filtered ? filteredWheel(pool, mode.guarantee, results.tickets, results.tags)
+                                     : greedyWheel(pool, mode.guarantee);
+        results.tickets = std::move(wheel.tickets);
+        results.tags = std::move(wheel.tags);
+    } else {
+        RandomSource random(mode.seed ? *mode.seed : RandomSource::entropySeed());
+        if (filtered) {
+            pickFromResults(results.tickets, results.tags, mode.count, random);
+        } else {
+            results.tickets = randomTickets(c.ws.game.zhgs, c.ws.game.zh_to, mode.count, random);
+            results.tags.assign(results.tickets.size(), 0);
+        }
+    }
+    results.elapsedMicros = microsSince(start);
+    results.passCount = static_cast<int>(results.tickets.size());
+    return finishRun(c, args, generator, RunReport{true, {}, runStatusText(results.elapsedMicros, results.tickets.size())});
+}
+
 int filterTickets(Context& c) {
-    std::optional<GeneratorArgs> args =
-        generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--threads", "--out", "--tags"});
-    if (!args) return usage(c.err, "用法: filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]");
-    if (auto mode = args->options.find("--mode"); mode != args->options.end() && mode->second != "regular")
-        return usage(c.err, "组号类型“" + mode->second + "”尚未提供，目前只有 regular（常规组号）");
+    std::optional<GeneratorArgs> args = generatorArgs(
+        c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"});
+    if (!args) return usage(c.err, kFilterUsage);
+    const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args->options);
+    if (!mode) return kUsage;
     if (!c.historyOpened) return kStopped;
     RunOptions options;
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    if (!historyReadyForRun(c)) return kStopped;
+    if (mode->mode != "regular") return ticketModeRun(c, *args, *mode, generator, options);
     return finishRun(c, *args, generator, generator.run(c.ws, options));
+}
+
+// "--name value" options and "--flag" switches of a command without a condition file.
+std::optional<std::map<std::string, std::string>> namedOptions(const std::vector<std::string>& args,
+                                                               std::initializer_list<const char*> valued,
+                                                               std::initializer_list<const char*> switches,
+                                                               std::string* positional = nullptr) {
+    std::map<std::string, std::string> options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
+            options[arg] = "";
+        } else if (std::find(valued.begin(), valued.end(), arg) != valued.end() && i + 1 < args.size()) {
+            options[arg] = args[++i];
+        } else if (positional && positional->empty() && arg.rfind("--", 0) != 0) {
+            *positional = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// The pool of --pool and --fixed: the fixed numbers and the pool's other numbers.
+std::optional<WheelPool> wheelPoolArgs(Context& c, std::map<std::string, std::string>& options) {
+    const NumberListParse pool = parseNumberList(options["--pool"], 1, kMaxMainNumber);
+    const NumberListParse fixed = parseNumberList(options["--fixed"], 1, kMaxMainNumber);
+    for (const NumberListParse* parse : {&pool, &fixed})
+        if (!parse->ok()) {
+            c.err << parse->error << '\n';
+            return std::nullopt;
+        }
+    if (const Status fits = checkFixedCount(fixed.numbers.size(), kWheelTicketSize); !fits) {
+        c.err << fits.message << '\n';
+        return std::nullopt;
+    }
+    WheelPool wheelPool;
+    wheelPool.fixed = fixed.numbers;
+    for (int n : pool.numbers)
+        if (!std::binary_search(fixed.numbers.begin(), fixed.numbers.end(), n)) wheelPool.choosable.push_back(n);
+    return wheelPool;
+}
+
+std::string ticketText(const Ticket& ticket) {
+    std::string line;
+    for (int i = 0; i < kWheelTicketSize; ++i) {
+        if (i > 0) line += ' ';
+        line += twoDigits(ticket[i]);
+    }
+    return line;
+}
+
+int wheelOfPool(Context& c) {
+    constexpr const char* kUsageText =
+        "用法: wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]";
+    std::optional<std::map<std::string, std::string>> options =
+        namedOptions(c.args, {"--pool", "--fixed", "--guarantee", "--seconds", "--seed", "--out"}, {"--optimise"});
+    if (!options || !options->count("--pool")) return usage(c.err, kUsageText);
+    Guarantee guarantee = Guarantee::SixKeepFive;
+    if (options->count("--guarantee")) {
+        const std::optional<Guarantee> named = guaranteeNamed((*options)["--guarantee"]);
+        if (!named) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+        guarantee = *named;
+    }
+    OptimiseOptions optimise;
+    const bool optimising = options->count("--optimise") > 0;
+    if (options->count("--seconds")) {
+        const std::optional<int> seconds = parseInteger((*options)["--seconds"]);
+        if (!optimising || !seconds || *seconds < 0) return usage(c.err, "--seconds 须与 --optimise 同用，且为非负整数");
+        optimise.seconds = *seconds;
+    }
+    optimise.seed = RandomSource::entropySeed();
+    if (options->count("--seed")) {
+        const std::optional<uint64_t> seed = parseSeed((*options)["--seed"]);
+        if (!seed) return usage(c.err, "--seed 必须是非负整数");
+        optimise.seed = *seed;
+    }
+    const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
+    if (!pool) return kStopped;
+    poolQuestion(c, *pool);
+    WheelResult wheel = greedyWheel(*pool, guarantee);
+    std::vector<Ticket> tickets = std::move(wheel.tickets);
+    const size_t greedySize = tickets.size();
+    std::optional<CoveringBound> bestKnown;
+    if (optimising) {
+        OptimiseResult better = optimiseWheel(*pool, guarantee, tickets, optimise);
+        tickets = std::move(better.tickets);
+        bestKnown = better.bestKnown;
+    }
+    if (options->count("--out")) {
+        const Status saved = saveFileAtomically((*options)["--out"], encodeResultText(tickets, kWheelTicketSize));
+        if (!saved) {
+            c.err << saved.message << '\n';
+            return kStopped;
+        }
+    }
+    for (const Ticket& ticket : tickets) c.out << ticketText(ticket) << '\n';
+    c.err << "共" << tickets.size() << "注" << '\n';
+    if (optimising)
+        c.err << "贪心旋转" << greedySize << "注  优化旋转" << tickets.size() << "注  已知最好"
+              << (bestKnown ? std::to_string(bestKnown->upper) + "注" : std::string("无记录")) << '\n';
+    return kDone;
+}
+
+int checkWheelFile(Context& c) {
+    constexpr const char* kUsageText = "用法: wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G";
+    std::string file;
+    std::optional<std::map<std::string, std::string>> options =
+        namedOptions(c.args, {"--pool", "--fixed", "--guarantee"}, {}, &file);
+    if (!options || file.empty() || !options->count("--pool") || !options->count("--guarantee"))
+        return usage(c.err, kUsageText);
+    const std::optional<Guarantee> guarantee = guaranteeNamed((*options)["--guarantee"]);
+    if (!guarantee) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
+    const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
+    if (!pool) return kStopped;
+    std::optional<std::string> text = readWholeFile(file);
+    if (!text) {
+        c.err << "无法读取文件：" << file << '\n';
+        return kStopped;
+    }
+    const ResultTextParse parsed = parseResultText(*text, kWheelTicketSize);
+    if (!parsed.ok()) {
+        c.err << parsed.error << '\n';
+        return kStopped;
+    }
+    const WheelCheck check = checkWheel(parsed.tickets, *pool, *guarantee);
+    if (check.ok) {
+        c.out << "ok\n";
+        return kDone;
+    }
+    for (size_t i = 0; i < check.missed.size(); ++i) c.out << (i > 0 ? " " : "") << twoDigits(check.missed[i]);
+    c.out << '\n';
+    return kStopped;
 }
 
 int continueTickets(Context& c) {
@@ -437,6 +740,7 @@ int continueTickets(Context& c) {
     }
     generator.results.tickets = std::move(parsed.tickets);
     generator.results.tags.assign(generator.results.tickets.size(), 0);
+    if (!historyReadyForRun(c)) return kStopped;
     return finishRun(c, *args, generator, generator.continueFiltering(c.ws, options));
 }
 
@@ -495,8 +799,9 @@ const std::vector<Command>& commands() {
          evalFormula},
         {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
         {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
-        {"filter", "filter CONDFILE [--period P] [--mode regular] [--threads N] [--out FILE] [--tags FILE]\n"
-                   "                       按主区条件文件（.zh）常规过滤，输出状态栏文字",
+        {"filter", "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
+                   "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
+                   "                       按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字",
          filterTickets, OnTimeLimit::Cancel},
         {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
                      "                       对组号文件中的组号继续过滤",
@@ -504,23 +809,45 @@ const std::vector<Command>& commands() {
         {"conditions", "conditions CONDFILE [--check P --show all|right|wrong]\n"
                        "                       显示条件，或对第P期检查条件对错",
          conditionReport},
+        {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
+         [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"wheel", "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]\n"
+                  "                       号码池的旋转矩阵（G: 中六保五 中五保五 中六保四 中四保四 中五保四），每行一注",
+         wheelOfPool},
+        {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
+                        "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
+         checkWheelFile},
     };
     return list;
 }
 
 int help(Context& c) {
-    c.out << "lottodesk-cli [--home DIR] [--type N] COMMAND [ARGS]\n"
-          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）\n"
+    if (c.args.size() == 1 && c.args[0] == "table") {
+        c.out << tableHelp();
+        return kDone;
+    }
+    c.out << "lottodesk-cli [--home DIR [--init]] [--type N] COMMAND [ARGS]\n"
+          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）；文件夹必须已存在\n"
+          << "  --init       --home 的文件夹不存在时新建它\n"
           << "  --type N     当前彩种 0..20（默认 0）\n"
           << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
+          << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
+          << "  --version    显示版本\n"
           << "命令:\n";
     for (const Command& command : commands()) c.out << "  " << command.synopsis << '\n';
     return kDone;
 }
 
+// The commands that read the history and so cannot work on one out of period order.
+bool needsOrderedHistory(const std::string& name) {
+    return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
+           name == "conditions";
+}
+
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run
 // at its next block; a command that only reads is ended there with the message and exit status 2,
-// since an evaluation cannot be interrupted and nothing is being written.
+// since an evaluation cannot be interrupted. A run that does not stop within a grace period is
+// ended the same way; a command that writes the history finishes.
 class TimeLimit {
 public:
     TimeLimit(double seconds, OnTimeLimit action, std::string message) : m_message(std::move(message)) {
@@ -531,7 +858,9 @@ public:
             std::unique_lock<std::mutex> lock(m_mutex);
             if (m_done.wait_until(lock, deadline, [this] { return m_finished; })) return;
             m_timeUp = true;
-            if (action != OnTimeLimit::Exit) return;
+            if (action == OnTimeLimit::Cancel &&
+                m_done.wait_for(lock, std::chrono::seconds(30), [this] { return m_finished; }))
+                return;
             std::fputs((m_message + "\n").c_str(), stderr);
             std::fflush(stderr);
             std::_Exit(kStopped);
@@ -568,11 +897,26 @@ std::optional<double> parseSeconds(const std::string& text) {
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string home;
+    bool init = false;
     int type = 0;
     std::optional<double> timeLimit;
     std::string timeLimitText;
     size_t i = 0;
-    for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+    for (; i < args.size() && args[i].rfind("-", 0) == 0; ++i) {
+        if (isHelpOption(args[i])) {
+            const std::vector<std::string> none;
+            Workspace ws("/");
+            Context context{ws, none, out, err, false};
+            return help(context);
+        }
+        if (args[i] == "--version") {
+            out << "lottodesk-cli " << LOTTODESK_VERSION << '\n';
+            return kDone;
+        }
+        if (args[i] == "--init") {
+            init = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return usage(err, "选项缺少参数: " + args[i]);
         if (args[i] == "--home") {
             home = args[++i];
@@ -596,12 +940,28 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& candidate : commands())
         if (name == candidate.name) command = &candidate;
     if (!command) return usage(err, "未知命令: " + name);
+    if (std::any_of(rest.begin(), rest.end(), isHelpOption)) {
+        out << "用法: lottodesk-cli [--home DIR] [--type N] " << command->synopsis << '\n';
+        return kDone;
+    }
+
+    // A mistyped folder should not become a new, empty program folder.
+    if (!home.empty() && name != "help") {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(home, ec)) {
+            if (!init || !makeFolders(home)) {
+                err << (init ? "无法创建程序文件夹：" : "程序文件夹不存在：") << home
+                    << (init ? "" : "（要新建程序文件夹，请加 --init）") << '\n';
+                return kStopped;
+            }
+        }
+    }
 
     std::optional<TimeLimit> limit;
     if (timeLimit)
         limit.emplace(*timeLimit, command->onTimeLimit, "运行时间超过限制（" + timeLimitText + "秒），已停止");
     Workspace ws(home.empty() ? defaultProgramFolder() : withTrailingSlash(home));
-    Context context{ws, rest, out, err, true, nullptr, {}};
+    Context context{ws, rest, out, err, true};
     if (limit) {
         context.timeUp = limit->timeUp();
         context.timeLimitMessage = limit->message();
@@ -611,6 +971,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         StartupResult started = initialiseWorkspace(ws, settings);
         for (const std::string& message : started.messages) err << message << '\n';
         context.historyOpened = started.historyOpened;
+        context.typeFileNoted = started.typeFileNoted;
         prepareHistoryAfterStart(ws);
         if (type != 0) {
             ws.curcp = type;
@@ -620,6 +981,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 return kStopped;
             }
             context.historyOpened = true;
+        }
+        if (context.historyOpened && needsOrderedHistory(name)) {
+            // Searches by period would give wrong answers on such a history.
+            if (const std::string note = historyOrderMessage(ws.sjk); !note.empty()) {
+                if (type != 0) err << note << '\n';  // type 0's note is among the start-up messages
+                return kStopped;
+            }
         }
     }
     return command->run(context);

@@ -3,12 +3,12 @@
 
 #include "core/programfolder.h"
 #include "core/workspace.h"
-#include "f_main.h"
-#include "filechooser.h"
-#include "f_runpic.h"
-#include "prompts.h"
-#include "qtsettingsstore.h"
-#include "shell.h"
+#include "ui/shell/f_main.h"
+#include "ui/common/filechooser.h"
+#include "ui/shell/f_runpic.h"
+#include "ui/common/prompts.h"
+#include "ui/common/qtsettingsstore.h"
+#include "ui/common/shell.h"
 
 int main(int argc, char** argv) {
     using namespace lottodesk;

@@ -103,7 +103,55 @@ TypeTableLoad loadTypeTable(const std::string& path) {
     if (load.recordsRead < kTypeCount)
         load.message = "彩种文件不完整（只有" + std::to_string(load.recordsRead) +
                        "个彩种），其余彩种使用默认设置：" + path;
+    for (int i = 0; i < load.recordsRead; ++i) {
+        tcpstyle& type = load.table.cpstyles[i];
+        const std::string name = type.cpmm;
+        if (const std::string fields = fitType(type); !fields.empty()) {
+            if (!load.message.empty()) load.message += '\n';
+            load.message += "彩种文件中第" + std::to_string(i) + "个彩种“" + name + "”的设置超出范围（" + fields +
+                            "），已改为可用的值";
+        }
+    }
     return load;
+}
+
+namespace {
+
+// Clamps `value` into lo..hi; appends `name` to `fields` when it changed.
+void fit(uint8_t& value, int lo, int hi, const char* name, std::string& fields) {
+    const int fitted = std::clamp<int>(value, lo, hi);
+    if (fitted == value) return;
+    value = static_cast<uint8_t>(fitted);
+    if (fields.find(name) != std::string::npos) return;
+    if (!fields.empty()) fields += "、";
+    fields += name;
+}
+
+// A range `from`..`to` within 0..49, upwards, holding at least `count` numbers.
+void fitRange(uint8_t& from, uint8_t& to, int count, const char* name, std::string& fields) {
+    fit(from, 0, 49, name, fields);
+    fit(to, 0, 49, name, fields);
+    uint8_t low = std::min(from, to);
+    uint8_t high = std::max(from, to);
+    if (high - low + 1 < count) {
+        high = static_cast<uint8_t>(std::min(49, low + count - 1));
+        low = static_cast<uint8_t>(high - count + 1);
+    }
+    fit(from, low, low, name, fields);
+    fit(to, high, high, name, fields);
+}
+
+}  // namespace
+
+std::string fitType(tcpstyle& type) {
+    std::string fields;
+    fit(type.zhgs, 1, 7, "主号个数", fields);
+    fit(type.fhgs, 0, 7, "副号个数", fields);
+    fit(type.hasspec, 0, 1, "是否有特别号码", fields);
+    fit(type.ltorsz, 0, 1, "类型", fields);
+    fitRange(type.zh_from, type.zh_to, type.zhgs, "主号范围", fields);
+    fitRange(type.spec_from, type.spec_to, std::max<int>(type.fhgs, 1), "副号范围", fields);
+    return fields;
 }
 
 Status saveTypeTable(const std::string& path, const TypeTable& table) {

@@ -69,12 +69,20 @@ struct TypeTableLoad {
     TypeTable table;
     int recordsRead = 0;   // whole records found in the file (21 when complete)
     bool created = false;  // the file was missing and was written with the defaults
-    std::string message;   // set when the file was incomplete, unreadable or could not be created
+    std::string message;   // set when the file was incomplete, unreadable or could not be created,
+                           // or held values out of range (one line per type)
 };
 
 // Loads "cps.typ", creating it with the defaults when it does not exist. A short or unreadable
-// file keeps the records it has; the rest are defaults, and the file is left as it is.
+// file keeps the records it has; the rest are defaults, and the file is left as it is. Values a
+// game cannot have (fitType) are brought into range, with a message naming the type; the file is
+// rewritten only when the user confirms a change.
 TypeTableLoad loadTypeTable(const std::string& path);
+
+// Brings a type into the shapes the program handles: 1..7 main and 0..7 secondary numbers,
+// ranges within 0..49 that go upwards and hold at least as many numbers as are drawn, flags 0 or
+// 1. Returns the names of the fields it changed, "" when the type was sound.
+std::string fitType(tcpstyle& type);
 
 // Rewrites the whole file (all 21 records, startcp in each).
 Status saveTypeTable(const std::string& path, const TypeTable& table);
@@ -93,6 +101,14 @@ struct GameParams {
     bool hasspec = true;
 
     bool operator==(const GameParams&) const = default;
+};
+
+// What every path that adds a draw checks it against: the game's shape and the zone labels the
+// messages name.
+struct DrawRules {
+    GameParams game;
+    std::string zhname = "主号";
+    std::string specname = "副号";
 };
 
 // At start-up the entry's bytes are taken as they are.

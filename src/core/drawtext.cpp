@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "fileio.h"
+
 namespace lottodesk {
 namespace {
 
@@ -28,42 +30,56 @@ bool splitIntegers(std::string_view line, std::vector<long long>& values) {
     return true;
 }
 
-std::string lineError(size_t lineNumber, const std::string& what) {
+}  // namespace
+
+std::string drawLineError(size_t lineNumber, const std::string& what) {
     return "导入文件第" + std::to_string(lineNumber) + "行有误：" + what + "，数据库未作任何改动";
 }
 
-}  // namespace
+DrawLine parseDrawLine(std::string_view line, std::vector<long long>& values, std::string& what) {
+    if (!splitIntegers(line, values)) {
+        what = "含有不是整数的内容";
+        return DrawLine::Error;
+    }
+    if (values.empty()) return DrawLine::Blank;
+    if (values[0] == 0) return DrawLine::End;
+    if (values.size() > static_cast<size_t>(kSlots)) {
+        what = "号码超过50个";
+        return DrawLine::Error;
+    }
+    return DrawLine::Draw;
+}
 
 DrawTextParse parseDrawText(std::string_view text, int numbersPerLine) {
     DrawTextParse result;
     std::vector<long long> values;
+    std::string what;
     size_t lineNumber = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
+    forEachLine(text, [&](std::string_view line) {
         ++lineNumber;
-        auto fail = [&](const std::string& what) {
-            result.records.clear();
-            result.error = lineError(lineNumber, what);
-            return result;
-        };
-        if (!splitIntegers(line, values)) return fail("含有不是整数的内容");
-        if (values.empty()) continue;
-        if (values[0] == 0) break;
-        if (values.size() > static_cast<size_t>(kSlots)) return fail("号码超过50个");
-        if (values.size() < static_cast<size_t>(numbersPerLine) + 1)
-            return fail("应有期数和" + std::to_string(numbersPerLine) + "个号码");
-        DrawRecord record{};
-        record[0] = static_cast<int32_t>(values[0]);
-        for (int i = 1; i <= numbersPerLine; ++i) {
-            if (values[i] < 0 || values[i] > 255) return fail("号码必须在0到255之间");
-            record[i] = static_cast<int32_t>(values[i]);
+        const DrawLine kind = parseDrawLine(line, values, what);
+        if (kind == DrawLine::Blank) return true;
+        if (kind == DrawLine::End) return false;
+        if (kind == DrawLine::Draw && values.size() < static_cast<size_t>(numbersPerLine) + 1) {
+            what = "应有期数和" + std::to_string(numbersPerLine) + "个号码";
+        } else if (kind == DrawLine::Draw) {
+            DrawRecord record{};
+            record[0] = static_cast<int32_t>(values[0]);
+            bool inRange = true;
+            for (int i = 1; i <= numbersPerLine && inRange; ++i) {
+                inRange = values[i] >= 0 && values[i] <= 255;
+                record[i] = static_cast<int32_t>(values[i]);
+            }
+            if (inRange) {
+                result.records.push_back(record);
+                return true;
+            }
+            what = "号码必须在0到255之间";
         }
-        result.records.push_back(record);
-    }
+        result.records.clear();
+        result.error = drawLineError(lineNumber, what);
+        return false;
+    });
     return result;
 }
 

@@ -1,8 +1,12 @@
 #include "drawupdate.h"
 
+#include <sys/stat.h>
+
 #include <set>
+#include <unordered_map>
 
 #include "drawtext.h"
+#include "fileio.h"
 #include "integertext.h"
 
 namespace lottodesk {
@@ -41,12 +45,27 @@ bool findPeriod(t_s_dm& store, int32_t period) {
     return store.GotoKey();
 }
 
-// Runs `change` on the store; when it fails (or the save fails) the store gets back what it had.
+// Runs `change` on the store; when it fails (or the save fails) the store gets back what it had,
+// unless the save was refused because another program changed the file: then the store holds
+// that program's history, freshly read.
 Status guarded(t_s_dm& store, const std::function<Status()>& change) {
     t_s_dm backup = store;
     Status status = change();
-    if (!status) store = std::move(backup);
+    if (!status && !store.lastSaveConflicted()) store = std::move(backup);
     return status;
+}
+
+// The rules a store's draws are checked with: its own, with `game`'s shape when one is given.
+DrawRules rulesFor(const t_s_dm& store, const GameParams* game) {
+    DrawRules rules = store.drawRules() ? *store.drawRules() : DrawRules{};
+    if (game) rules.game = *game;
+    return rules;
+}
+
+// checkDraw when the store knows its game, else the period alone.
+std::string storeDrawProblem(const t_s_dm& store, DrawRecord& record) {
+    if (!store.drawRules()) return periodProblem(record[0]);
+    return checkDraw(*store.drawRules(), record);
 }
 
 Status saved(t_s_dm& store) { return store.Post() ? Status::success() : Status::failure(store.lastError()); }
@@ -82,14 +101,15 @@ DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::stri
     }
     parse.record[0] = *value;
     parse.error = parseGroups(mainNumbers, game.zhgs, &parse.record[1]);
-    if (!parse.ok() || game.fhgs == 0) return parse;
+    if (!parse.ok()) return parse;
     if (game.fhgs == 1) {
         value = parseInteger(secondaryText);
         if (!value) parse.error = notAnIntegerMessage(secondaryText);
         else parse.record[game.zhgs + 1] = *value;
-        return parse;
+    } else if (game.fhgs > 1) {
+        parse.error = parseGroups(secondaryNumbers, game.fhgs, &parse.record[game.zhgs + 1]);
     }
-    parse.error = parseGroups(secondaryNumbers, game.fhgs, &parse.record[game.zhgs + 1]);
+    if (parse.ok()) parse.error = checkDraw(DrawRules{game, type.zhname, type.specname}, parse.record);
     return parse;
 }
 
@@ -103,19 +123,26 @@ std::string joinNumberGroups(const int32_t* numbers, int count) {
 }
 
 Status addDraw(t_s_dm& store, const DrawRecord& record) {
-    if (findPeriod(store, record[0])) return Status::failure(kPeriodExistsMessage);
+    DrawRecord checked = record;
+    if (std::string problem = storeDrawProblem(store, checked); !problem.empty()) return Status::failure(problem);
+    if (findPeriod(store, checked[0])) return Status::failure(kPeriodExistsMessage);
     return guarded(store, [&] {
         store.Append();
-        store.setRecord(store.RecNo(), record);
+        store.setRecord(store.RecNo(), checked);
         return saved(store);
     });
 }
 
 Status modifyDraw(t_s_dm& store, int n, const DrawRecord& record, int slots) {
+    if (n < 1 || n > store.RecordCount()) return Status::failure("请先在上边的列表中选择一期需要修改的号码");
+    DrawRecord checked = record;
+    if (std::string problem = storeDrawProblem(store, checked); !problem.empty()) return Status::failure(problem);
+    for (int other = 1; other <= store.RecordCount(); ++other)
+        if (other != n && store.FieldValueAt(other, 0) == checked[0]) return Status::failure(kPeriodExistsMessage);
     return guarded(store, [&] {
         store.SetRecNo(n);
         store.Edit();
-        for (int slot = 0; slot <= slots && slot < kSlots; ++slot) store.SetFieldValue(slot, record[slot]);
+        for (int slot = 0; slot <= slots && slot < kSlots; ++slot) store.SetFieldValue(slot, checked[slot]);
         return saved(store);
     });
 }
@@ -131,33 +158,132 @@ Status clearHistory(t_s_dm& store) {
     return guarded(store, [&] { return store.Clear(true) ? Status::success() : Status::failure(store.lastError()); });
 }
 
-ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_view text, bool withSecondary,
-                             bool overwrite) {
-    ImportOutcome outcome;
-    const int perLine = game.zhgs + (withSecondary ? game.fhgs : 0);
-    DrawTextParse parsed = parseDrawText(text, perLine);
-    if (!parsed.ok()) {
-        outcome.status = Status::failure(parsed.error);
+namespace {
+
+// Collects the draws of an import line by line, checking each, so a file can be read in blocks.
+class DrawImport {
+public:
+    DrawImport(const t_s_dm& store, const GameParams& game, bool withSecondary, bool overwrite)
+        : m_rules(rulesFor(store, &game)), m_withSecondary(withSecondary), m_overwrite(overwrite),
+          m_perLine(game.zhgs + (withSecondary ? game.fhgs : 0)) {
+        if (!overwrite)
+            for (int n = 1; n <= store.RecordCount(); ++n) m_stored.insert(store.FieldValueAt(n, 0));
+    }
+
+    // False once the import stops: at the end marker (period 0) or at a bad line (error()).
+    bool line(std::string_view text) {
+        ++m_lineNumber;
+        std::string what;
+        switch (parseDrawLine(text, m_values, what)) {
+        case DrawLine::Blank: return true;
+        case DrawLine::End: return false;
+        case DrawLine::Error: return fail(what);
+        case DrawLine::Draw: break;
+        }
+        const GameParams& game = m_rules.game;
+        if (game.zhgs < 1 || game.fhgs < 0 || game.zhgs + game.fhgs >= kSlots) return fail("彩种的号码个数超出记录范围");
+        const int given = static_cast<int>(m_values.size()) - 1;
+        // A file that has the secondary numbers may be imported without them.
+        const bool secondaryLeftOut = !m_withSecondary && given == game.zhgs + game.fhgs;
+        if (given != m_perLine && !secondaryLeftOut) return fail(countProblem(m_rules, given, m_withSecondary));
+        DrawRecord record{};
+        for (int i = 0; i <= m_perLine; ++i) record[i] = static_cast<int32_t>(m_values[i]);
+        if (std::string problem = checkDraw(m_rules, record, m_withSecondary); !problem.empty()) return fail(problem);
+        if (!m_withSecondary && game.fhgs > 0) record[game.zhgs + 1] = 1;
+
+        const auto [earlier, fresh] = m_lines.emplace(record[0], m_lineNumber);
+        if (!fresh || m_stored.count(record[0])) {
+            if (m_overwrite)
+                return fail("期数" + std::to_string(record[0]) + "与第" + std::to_string(earlier->second) + "行重复");
+            ++m_skipped;
+            return true;
+        }
+        m_draws.insert(m_draws.end(), record.begin(), record.begin() + stride());
+        return true;
+    }
+
+    const std::string& error() const { return m_error; }
+
+    ImportOutcome apply(t_s_dm& store) {
+        ImportOutcome outcome;
+        const int count = static_cast<int>(m_draws.size() / stride());
+        if (m_overwrite && count == 0) {
+            outcome.status = Status::failure(kNoDrawsInFileMessage);
+            return outcome;
+        }
+        outcome.status = guarded(store, [&] {
+            if (m_overwrite) store.Clear(false);
+            DrawRecord record{};
+            for (int i = 0; i < count; ++i) {
+                std::copy_n(m_draws.begin() + static_cast<ptrdiff_t>(i) * stride(), stride(), record.begin());
+                store.Append();
+                store.setRecord(store.RecNo(), record);
+            }
+            return saved(store);
+        });
+        if (outcome.status) {
+            outcome.imported = count;
+            outcome.skipped = m_skipped;
+            outcome.summary = "新增" + std::to_string(count) + "期，跳过" + std::to_string(m_skipped) + "期";
+        }
         return outcome;
     }
-    outcome.status = guarded(store, [&] {
-        std::set<int32_t> present;
-        if (overwrite) {
-            store.Clear(false);
-        } else {
-            for (int n = 1; n <= store.RecordCount(); ++n) present.insert(store.FieldValueAt(n, 0));
-        }
-        for (DrawRecord& record : parsed.records) {
-            if (!overwrite && !present.insert(record[0]).second) continue;
-            if (!withSecondary && game.fhgs > 0 && game.zhgs + 1 < kSlots) record[game.zhgs + 1] = 1;
-            store.Append();
-            store.setRecord(store.RecNo(), record);
-            ++outcome.imported;
-        }
-        return saved(store);
-    });
-    if (!outcome.status) outcome.imported = 0;
+
+private:
+    // Slots kept per draw: the period, the numbers and the secondary slot set to 1.
+    size_t stride() const { return static_cast<size_t>(std::max(m_perLine, m_rules.game.zhgs + 1) + 1); }
+
+    bool fail(const std::string& what) {
+        m_error = drawLineError(m_lineNumber, what);
+        return false;
+    }
+
+    DrawRules m_rules;
+    bool m_withSecondary;
+    bool m_overwrite;
+    int m_perLine;
+    size_t m_lineNumber = 0;
+    int m_skipped = 0;
+    std::vector<long long> m_values;
+    std::vector<int32_t> m_draws;                      // stride() slots per draw, in file order
+    std::set<int32_t> m_stored;                        // periods of the history (append)
+    std::unordered_map<int32_t, size_t> m_lines;       // period -> the line that first had it
+    std::string m_error;
+};
+
+ImportOutcome refused(const std::string& message) {
+    ImportOutcome outcome;
+    outcome.status = Status::failure(message);
     return outcome;
+}
+
+}  // namespace
+
+ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_view text, bool withSecondary,
+                             bool overwrite) {
+    if (text.size() > kMaxImportBytes) return refused(kImportTooLargeMessage);
+    DrawImport import(store, game, withSecondary, overwrite);
+    forEachLine(text, [&](std::string_view line) { return import.line(line); });
+    if (!import.error().empty()) return refused(import.error());
+    return import.apply(store);
+}
+
+ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary,
+                             bool overwrite) {
+    // A file known to be too large is refused before a byte of it is read.
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > kMaxImportBytes)
+        return refused(kImportTooLargeMessage);
+    LineReader reader(path, kMaxImportBytes);
+    if (!reader.opened()) return refused("无法读取文件：" + path);
+    DrawImport import(store, game, withSecondary, overwrite);
+    std::string line;
+    while (reader.next(line))
+        if (!import.line(line)) break;
+    if (reader.tooLarge()) return refused(kImportTooLargeMessage);
+    if (reader.failed()) return refused("无法读取文件：" + path);
+    if (!import.error().empty()) return refused(import.error());
+    return import.apply(store);
 }
 
 std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool withSecondary) {
@@ -180,14 +306,46 @@ std::string exportFileName(const std::string& chosen) {
     return chosen.find(".txt") == std::string::npos ? chosen + ".txt" : chosen;
 }
 
+namespace {
+Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                          const std::function<bool()>& discardOld);
+}  // namespace
+
 Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
                      const std::function<bool()>& discardOld) {
+    // Lone CRs end lines as well.
+    std::vector<std::string> split;
+    for (const std::string& line : lines) {
+        size_t start = 0;
+        for (size_t cr = line.find('\r'); cr != std::string::npos; cr = line.find('\r', start)) {
+            split.push_back(line.substr(start, cr - start));
+            start = cr + 1;
+        }
+        if (start < line.size() || start == 0) split.push_back(line.substr(start));
+    }
+    return applyDownloadLines(store, lowerBound, split, discardOld);
+}
+
+std::vector<std::string> splitHandOverText(std::string_view text) {
+    std::vector<std::string> lines;
+    forEachLine(text, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
+    return lines;
+}
+
+namespace {
+
+Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                          const std::function<bool()>& discardOld) {
     if (lines.empty()) return Status::failure(kDownloadFailedMessage);
     if (lowerBound != -1 && trimmed(lines[0]).size() != std::to_string(lowerBound).size())
         return Status::failure(kDownloadFailedMessage);
 
     // Read every group before the history changes.
     std::vector<DrawRecord> downloaded;
+    std::unordered_map<int32_t, size_t> periodLines;
     for (size_t i = 0; i < lines.size(); i += 3) {
         const std::string_view periodLine = trimmed(lines[i]);
         if (periodLine.empty() && i + 1 >= lines.size()) break;  // a trailing empty line
@@ -210,6 +368,15 @@ Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::s
             record[slot] = *value;
             start = comma + 1;
         }
+        if (store.drawRules()) {
+            if (std::string problem = countProblem(*store.drawRules(), slot, true); !problem.empty())
+                return Status::failure(handOverError(i + 2, problem));
+        }
+        if (std::string problem = storeDrawProblem(store, record); !problem.empty())
+            return Status::failure(handOverError(i + 2, problem));
+        if (const auto [earlier, fresh] = periodLines.emplace(record[0], i + 1); !fresh)
+            return Status::failure(handOverError(i + 1, "期数" + std::to_string(record[0]) + "与第" +
+                                                            std::to_string(earlier->second) + "行重复"));
         downloaded.push_back(record);
     }
     if (downloaded.empty()) return Status::failure(kDownloadFailedMessage);
@@ -235,5 +402,7 @@ Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::s
         return saved(store);
     });
 }
+
+}  // namespace
 
 }  // namespace lottodesk

@@ -9,14 +9,19 @@
 #include <vector>
 
 #include "cpstyle.h"
+#include "drawcheck.h"
 #include "s_dm.h"
 #include "status.h"
 
 namespace lottodesk {
 
-inline constexpr const char* kPeriodLengthMessage = "期数必须是七位比如2009001";
 inline constexpr const char* kPeriodExistsMessage = "数据库中已经存在此期的记录";
 inline constexpr const char* kDownloadFailedMessage = "由于网络问题暂时无法下载数据，请稍后再试！";
+inline constexpr const char* kNoDrawsInFileMessage = "文件中没有开奖数据";
+// An import file larger than this is refused: a history of 100,000 draws is about 4 MB.
+inline constexpr size_t kMaxImportBytes = size_t{8} << 20;
+inline constexpr const char* kImportTooLargeMessage =
+    "导入文件太大（超过8MB，而十万期的开奖数据约4MB），不是开奖数据文件，数据库未作任何改动";
 inline constexpr const char* kContinuityQuestion =
     "软件中原有数据与新下载的数据可能不连贯，是否清除原有的数据（只保留新下载的数据）？";
 
@@ -29,29 +34,42 @@ struct DrawParse {
 // A draw as typed in the entry boxes: the period (exactly seven characters after trimming), the
 // main numbers as groups joined by "-", the secondary numbers likewise (one group when the game
 // has one secondary number). `specname` names the secondary numbers in the message for a missing
-// secondary text.
+// secondary text. The draw is checked (checkDraw) with the type's zone labels; each zone comes
+// back in ascending order.
 DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::string_view period,
                          std::string_view mainNumbers, std::string_view secondaryNumbers);
 
 // The number groups of an entry box: two-digit texts joined by "-" ("01-02-03").
 std::string joinNumberGroups(const int32_t* numbers, int count);
 
-// Adds the draw unless its period is already in the history (kPeriodExistsMessage).
+// Adds the draw unless its period is already in the history (kPeriodExistsMessage). The draw is
+// checked against the store's rules (t_s_dm::drawRules; only the period when it has none) and
+// stored with each zone in ascending order.
 Status addDraw(t_s_dm& store, const DrawRecord& record);
-// Replaces period and number slots (1..slots) of record n; the period is not checked against others.
+// Replaces period and number slots (1..slots) of record n, checked as addDraw checks; a period
+// that another record holds is refused (kPeriodExistsMessage).
 Status modifyDraw(t_s_dm& store, int n, const DrawRecord& record, int slots);
 Status deleteDraw(t_s_dm& store, int n);
 Status clearHistory(t_s_dm& store);
 
 struct ImportOutcome {
     Status status;
-    int imported = 0;  // draws added
+    int imported = 0;     // draws added
+    int skipped = 0;      // draws whose period the history (or an earlier line) already held
+    std::string summary;  // "新增N期，跳过M期" after an import that landed
 };
 
 // Imports a draw text file (one draw per line: the period and the numbers). With secondary
-// numbers each line holds zhgs + fhgs numbers; without, zhgs, and each draw gets 1 as its first
-// secondary number. Overwrite replaces the history; append skips periods already present.
+// numbers each line holds zhgs + fhgs numbers; without, zhgs (or zhgs + fhgs, the secondary ones
+// left out), and each draw gets 1 as its first secondary number. Every draw is checked
+// (checkDraw). Overwrite replaces the history and refuses a file without draws
+// (kNoDrawsInFileMessage) and repeated periods; append skips periods already present. All or
+// nothing: a bad line is named and nothing changes. Texts above kMaxImportBytes are refused.
 ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_view text, bool withSecondary,
+                             bool overwrite);
+// The same, reading the file in blocks (a file above kMaxImportBytes, or a device that never
+// ends, is refused without being read whole).
+ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary,
                              bool overwrite);
 
 // One line per record in history order: the period and the numbers, two-digit, separated by one
@@ -64,8 +82,14 @@ std::string exportFileName(const std::string& chosen);
 // Applies a download hand-over (the lines of "dttmp.dtp": period, numbers, an ignored line, per
 // draw). `lowerBound` is the period the download started from, or -1 for everything. When the
 // first downloaded period is not in the history, `discardOld` is asked whether to keep only the
-// downloaded draws.
+// downloaded draws. Every draw is checked as an import's is (with the store's rules: exactly
+// zhgs + fhgs numbers), repeated periods are refused; all or nothing, the line named. A line
+// may still hold lone CRs as line ends; they end lines too.
 Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
                      const std::function<bool()>& discardOld);
+
+// The lines of a hand-over text: LF, CR LF or a lone CR ends a line; a last line end does not
+// start another line.
+std::vector<std::string> splitHandOverText(std::string_view text);
 
 }  // namespace lottodesk

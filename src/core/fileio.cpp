@@ -1,20 +1,80 @@
 #include "fileio.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace lottodesk {
+namespace {
 
-std::optional<std::string> readWholeFile(const std::string& path) {
+constexpr std::string_view kTemporaryMarker = ".saving";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr size_t kBlockSize = 1 << 16;
+
+// The file a path finally names: symbolic links are followed (relative targets resolve against
+// the link's folder), so a save replaces the target and leaves the link in place.
+std::string resolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::error_code ec;
+        std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+        if (ec) return current;
+        if (target.is_relative()) target = std::filesystem::path(current).parent_path() / target;
+        current = target.lexically_normal().string();
+    }
+    return current;
+}
+
+// A name no other save uses: the writing process and a counter of its saves. The process id
+// lets a later start tell a save in progress from one that was killed.
+std::string temporaryName(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + std::string(kTemporaryMarker) + "-" + std::to_string(::getpid()) + "-" +
+           std::to_string(++counter);
+}
+
+// The writing process of a temporary file name, or 0 for a name of an older form.
+long temporaryOwner(std::string_view name) {
+    const size_t marker = name.rfind(kTemporaryMarker);
+    if (marker == std::string_view::npos) return -1;
+    std::string_view rest = name.substr(marker + kTemporaryMarker.size());
+    if (rest.empty()) return 0;
+    if (rest.front() != '-') return -1;
+    rest.remove_prefix(1);
+    long pid = 0;
+    size_t i = 0;
+    for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; ++i) pid = pid * 10 + (rest[i] - '0');
+    if (i == 0 || i >= rest.size() || rest[i] != '-' || pid <= 0 || pid > (1L << 22)) return -1;
+    return pid;
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path, size_t maxBytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return std::nullopt;
     std::string bytes;
-    char buffer[1 << 16];
+    char buffer[kBlockSize];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-    bool failed = std::ferror(file);
+    bool tooLarge = false;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (bytes.size() + n > maxBytes) {
+            tooLarge = true;
+            break;
+        }
+        bytes.append(buffer, n);
+    }
+    bool failed = std::ferror(file) || tooLarge;
     std::fclose(file);
     if (failed) return std::nullopt;
     return bytes;
@@ -35,18 +95,238 @@ bool writeAllBytes(std::FILE* file, std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
+std::string fileErrorReason(int error) {
+    switch (error) {
+    case 0: return "原因不明";
+    case ENOSPC: return "磁盘空间已满";
+    case EDQUOT: return "超出磁盘配额";
+    case EACCES:
+    case EPERM: return "没有写入权限";
+    case EROFS: return "文件系统是只读的";
+    case ENOENT: return "文件夹不存在";
+    case ENOTDIR: return "路径中有一项不是文件夹";
+    case EISDIR: return "目标是一个文件夹";
+    case EIO: return "读写设备出错";
+    case EXDEV: return "不能跨文件系统改名";
+    case EBUSY:
+    case ETXTBSY: return "文件正被占用";
+    case ENAMETOOLONG: return "文件名太长";
+    default: return std::strerror(error);
+    }
+}
+
+Status saveFileAtomically(const std::string& path, std::string_view bytes, const FileLayer& layer) {
+    if (layer.beforeSave) layer.beforeSave();
+    const std::string target = resolveLinks(path);
+    const std::string temporary = temporaryName(target);
+    auto failed = [&](int error) {
+        return Status::failure("文件保存失败：" + path + "（" + fileErrorReason(error) + "）");
+    };
+    struct stat previous;
+    const bool replacing = ::stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode);
+
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+    errno = 0;
+    const int fd = layer.open ? layer.open(temporary.c_str(), flags, 0666) : ::open(temporary.c_str(), flags, 0666);
+    if (fd < 0) return failed(errno);
+    if (replacing) {
+        // The new file keeps the old one's permissions (and owner, where the process may set it).
+        (void)::fchmod(fd, previous.st_mode & 07777);
+        if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) { /* only possible for the owner's group or root */ }
+    }
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return failed(error);
+    }
+    int error = 0;
+    errno = 0;
+    bool ok = layer.write(file, bytes);
+    if (!ok) error = errno ? errno : EIO;
+    if (std::fflush(file) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::fsync(fileno(file)) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok) {
+        errno = 0;
+        const int renamed = layer.rename ? layer.rename(temporary.c_str(), target.c_str())
+                                         : ::rename(temporary.c_str(), target.c_str());
+        if (renamed == 0) return Status::success();
+        error = errno;
+    }
+    ::unlink(temporary.c_str());
+    return failed(error);
+}
+
 Status saveFileAtomically(const std::string& path, std::string_view bytes, const ChunkWriter& writer) {
-    const std::string temporary = path + ".saving";
-    const Status failed = Status::failure("文件保存失败：" + path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return failed;
-    bool ok = writer(file, bytes);
-    ok = std::fflush(file) == 0 && ok;
-    ok = ::fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) return Status::success();
-    std::remove(temporary.c_str());
-    return failed;
+    FileLayer layer;
+    layer.write = writer;
+    return saveFileAtomically(path, bytes, layer);
+}
+
+int removeStaleTemporaries(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/') base += '/';
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        const long owner = temporaryOwner(name);
+        if (owner < 0) continue;
+        // A save in progress in another process keeps its file.
+        if (owner > 0 && (owner == ::getpid() || ::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH)) continue;
+        const std::string path = base + std::string(name);
+        struct stat st;
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+FolderLock::FolderLock(const std::string& lockPath) {
+    m_fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (m_fd < 0) return;
+    while (::flock(m_fd, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
+}
+
+uint64_t contentHash(std::string_view bytes) {
+    // FNV-1a, 64 bits: fast, and stable across runs and builds.
+    uint64_t hash = 0xcbf29ce484222325ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 0x100000001b3ull;
+    }
+    return hash;
+}
+
+FileStamp stampOfFile(const std::string& path) {
+    FileStamp stamp;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return stamp;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return stamp;
+    }
+    uint64_t hash = 0xcbf29ce484222325ull;
+    uint64_t size = 0;
+    char buffer[kBlockSize];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t i = 0; i < n; ++i) {
+            hash ^= static_cast<unsigned char>(buffer[i]);
+            hash *= 0x100000001b3ull;
+        }
+        size += static_cast<uint64_t>(n);
+    }
+    ::close(fd);
+    if (n < 0) return stamp;
+    stamp.exists = true;
+    stamp.size = size;
+    stamp.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.hash = hash;
+    return stamp;
+}
+
+LineReader::LineReader(const std::string& path, size_t maxBytes) : m_maxBytes(maxBytes) {
+    m_file = std::fopen(path.c_str(), "rb");
+}
+
+LineReader::~LineReader() {
+    if (m_file) std::fclose(m_file);
+}
+
+bool LineReader::fill() {
+    if (!m_file || m_eof) return false;
+    m_buffer.erase(0, m_pos);
+    m_pos = 0;
+    char block[kBlockSize];
+    const size_t n = std::fread(block, 1, sizeof block, m_file);
+    if (n == 0) {
+        m_eof = true;
+        m_failed = std::ferror(m_file) != 0;
+        return false;
+    }
+    m_read += n;
+    if (m_read > m_maxBytes) {
+        m_tooLarge = true;
+        m_eof = true;
+        m_buffer.clear();
+        return false;
+    }
+    m_buffer.append(block, n);
+    if (m_first && (m_buffer.size() >= kByteOrderMark.size() || std::feof(m_file))) {
+        m_first = false;
+        if (std::string_view(m_buffer).substr(0, kByteOrderMark.size()) == kByteOrderMark)
+            m_buffer.erase(0, kByteOrderMark.size());
+    }
+    return true;
+}
+
+bool LineReader::next(std::string& line) {
+    line.clear();
+    if (m_tooLarge || m_failed) return false;
+    size_t scanned = 0;  // bytes after m_pos already known to hold no line end
+    while (true) {
+        const size_t end = m_buffer.find_first_of("\r\n", m_pos + scanned);
+        // A CR at the end of the block may be the first half of a CR LF: read on first.
+        const bool crAtEnd = end != std::string::npos && m_buffer[end] == '\r' && end + 1 == m_buffer.size();
+        if (end != std::string::npos && !(crAtEnd && !m_eof)) {
+            line.assign(m_buffer, m_pos, end - m_pos);
+            m_pos = end + 1;
+            if (m_buffer[end] == '\r' && m_pos < m_buffer.size() && m_buffer[m_pos] == '\n') ++m_pos;
+            return true;
+        }
+        scanned = (end == std::string::npos ? m_buffer.size() : end) - m_pos;
+        if (!fill()) {
+            if (m_tooLarge || m_failed) return false;
+            if (m_pos < m_buffer.size()) {
+                // The last line, or a CR at the very end of the file.
+                const size_t stop = m_buffer.find_first_of("\r\n", m_pos);
+                line.assign(m_buffer, m_pos, (stop == std::string::npos ? m_buffer.size() : stop) - m_pos);
+                m_pos = stop == std::string::npos ? m_buffer.size() : stop + 1;
+                return true;
+            }
+            return false;
+        }
+    }
+}
+
+std::string_view withoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
+void forEachLine(std::string_view text, const std::function<bool(std::string_view line)>& line) {
+    text = withoutByteOrderMark(text);
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        if (!line(text.substr(pos, end - pos))) return;
+        pos = end + 1;
+        if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+    }
 }
 
 }  // namespace lottodesk

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace lottodesk {
@@ -15,11 +16,10 @@ size_t utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
-// Converts with iconv; on an invalid or unconvertible sequence skips `skip(ptr)` input bytes
-// and appends `replacement`.
-template <typename Skip>
-std::string convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
-                    Skip skip) {
+// Converts with iconv; on an invalid or unconvertible sequence calls `replace(ptr, left, out)`,
+// which appends its replacement to `out` and returns how many input bytes it stands for.
+template <typename Replace>
+std::string convert(const char* to, const char* from, std::string_view in, Replace replace) {
     std::string out;
     if (in.empty()) return out;
     iconv_t cd = iconv_open(to, from);
@@ -35,10 +35,9 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
         out.append(buffer, sizeof buffer - outLeft);
         if (rc == static_cast<size_t>(-1)) {
             if (errno == E2BIG) continue;
-            size_t n = std::min(inLeft, skip(static_cast<unsigned char>(*inPtr)));
+            size_t n = std::min(inLeft, replace(inPtr, inLeft, out));
             inPtr += n;
             inLeft -= n;
-            out.append(replacement);
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
     }
@@ -46,14 +45,49 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
     return out;
 }
 
+constexpr char32_t kKeptByteBase = 0xF700;
+
 }  // namespace
 
 std::string utf8ToGbk(std::string_view utf8) {
-    return convert("GBK", "UTF-8", utf8, "?", utf8SequenceLength);
+    return convert("GBK", "UTF-8", utf8, [](const char* at, size_t, std::string& out) {
+        out += '?';
+        return utf8SequenceLength(static_cast<unsigned char>(*at));
+    });
 }
 
 std::string gbkToUtf8(std::string_view gbk) {
-    return convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", [](unsigned char) { return size_t{1}; });
+    return convert("UTF-8", "GBK", gbk, [](const char*, size_t, std::string& out) {
+        out += "\xEF\xBF\xBD";
+        return size_t{1};
+    });
+}
+
+std::string gbkToUtf8Keeping(std::string_view gbk, size_t* invalidAt) {
+    if (invalidAt) *invalidAt = std::string_view::npos;
+    return convert("UTF-8", "GBK", gbk, [&](const char* at, size_t, std::string& out) {
+        if (invalidAt && *invalidAt == std::string_view::npos) *invalidAt = static_cast<size_t>(at - gbk.data());
+        const char32_t c = kKeptByteBase + static_cast<unsigned char>(*at);
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+        return size_t{1};
+    });
+}
+
+std::string utf8ToGbkKeeping(std::string_view utf8) {
+    return convert("GBK", "UTF-8", utf8, [](const char* at, size_t left, std::string& out) {
+        const auto* u = reinterpret_cast<const unsigned char*>(at);
+        if (left >= 3 && (u[0] & 0xF0) == 0xE0 && (u[1] & 0xC0) == 0x80 && (u[2] & 0xC0) == 0x80) {
+            const char32_t c = (char32_t(u[0] & 0x0F) << 12) | (char32_t(u[1] & 0x3F) << 6) | (u[2] & 0x3F);
+            if (c >= kKeptByteBase + 0x80 && c <= kKeptByteBase + 0xFF) {
+                out += static_cast<char>(c - kKeptByteBase);
+                return size_t{3};
+            }
+        }
+        out += '?';
+        return utf8SequenceLength(u[0]);
+    });
 }
 
 std::string_view truncateGbk(std::string_view gbk, size_t maxBytes) {

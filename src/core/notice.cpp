@@ -1,5 +1,7 @@
 #include "notice.h"
 
+#include <cctype>
+
 #include "gbk.h"
 
 namespace lottodesk {
@@ -35,6 +37,43 @@ std::vector<std::string> downloadEntries(std::string_view list) {
         start = dollar + 1;
     }
     return entries;
+}
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool isWebAddress(std::string_view address) {
+    std::string_view rest;
+    if (startsWithNoCase(address, "https://")) rest = address.substr(8);
+    else if (startsWithNoCase(address, "http://")) rest = address.substr(7);
+    else return false;
+    for (char c : address)
+        if (static_cast<unsigned char>(c) <= ' ' || c == 0x7f) return false;
+    const size_t hostEnd = rest.find_first_of("/?#");
+    const std::string_view host = rest.substr(0, hostEnd);
+    return !host.empty() && host.front() != ':' && host.find('@') == std::string_view::npos;
+}
+
+std::vector<std::string> webDownloadEntries(std::string_view list) {
+    std::vector<std::string> addresses;
+    for (const std::string& entry : downloadEntries(list))
+        if (const std::string_view address = trimmed(entry); isWebAddress(address)) addresses.emplace_back(address);
+    return addresses;
 }
 
 }  // namespace lottodesk

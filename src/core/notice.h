@@ -29,4 +29,11 @@ Notice parseNotice(std::string_view gbk);
 // The non-empty "$"-terminated entries of a download list; text after the last "$" is ignored.
 std::vector<std::string> downloadEntries(std::string_view list);
 
+// Whether `address` is an http or https address with a host: the only kind of address the
+// program opens for the data server (a notice must not open local files or other schemes).
+bool isWebAddress(std::string_view address);
+
+// The entries of a download list that are web addresses, trimmed; the others are dropped.
+std::vector<std::string> webDownloadEntries(std::string_view list);
+
 }  // namespace lottodesk

@@ -50,25 +50,27 @@ bool t_s_dm::Open() {
         const DrawRecord record = defaultDrawRecord();
         saveFileAtomically(m_filename, std::string_view(reinterpret_cast<const char*>(record.data()), kDrawRecordSize));
     }
-    // Read straight into new storage, so a failure leaves the store as it was.
-    std::FILE* file = std::fopen(m_filename.c_str(), "rb");
+    return load();
+}
+
+bool t_s_dm::load() {
+    // Read into new storage, so a failure leaves the store as it was.
     struct stat st;
-    if (!file || ::fstat(fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (file) std::fclose(file);
+    if (::stat(m_filename.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         m_lastError = "无法打开数据文件：" + m_filename;
         return false;
     }
-    // A trailing partial record is not read.
-    const int records = static_cast<int>(static_cast<size_t>(st.st_size) / kDrawRecordSize);
-    const int capacity = records == 0 ? 0 : roundedCapacity(records);
-    std::vector<int32_t> slots(static_cast<size_t>(capacity + 1) * kSlots, 0);
-    const size_t wanted = static_cast<size_t>(records) * kDrawRecordSize;
-    const size_t got = std::fread(slots.data() + kSlots, 1, wanted, file);
-    std::fclose(file);
-    if (got != wanted) {
+    std::optional<std::string> bytes = readWholeFile(m_filename);
+    if (!bytes) {
         m_lastError = "无法读取数据文件：" + m_filename;
         return false;
     }
+    // A trailing partial record is not read.
+    const int records = static_cast<int>(bytes->size() / kDrawRecordSize);
+    const int capacity = records == 0 ? 0 : roundedCapacity(records);
+    std::vector<int32_t> slots(static_cast<size_t>(capacity + 1) * kSlots, 0);
+    std::memcpy(slots.data() + kSlots, bytes->data(), static_cast<size_t>(records) * kDrawRecordSize);
+    m_stamp = FileStamp{true, bytes->size(), 0, contentHash(*bytes)};
     m_slots.swap(slots);
     touched();
     m_capacity = capacity;
@@ -78,6 +80,12 @@ bool t_s_dm::Open() {
     SetRecNo(m_count);
     m_lastError.clear();
     return true;
+}
+
+int t_s_dm::firstUnorderedRecord() const {
+    for (int n = 2; n <= m_count; ++n)
+        if (record(n)[0] <= record(n - 1)[0]) return n;
+    return 0;
 }
 
 void t_s_dm::SetRecNo(int n) {
@@ -171,6 +179,20 @@ bool t_s_dm::GotoKey() {
 
 int t_s_dm::indexOfPeriod(int32_t period) const { return searchSlot(*this, 0, period); }
 
+int t_s_dm::newestRealRecord() const {
+    int n = m_count;
+    while (n > 0 && FieldValueAt(n, 0) >= kCandidatePeriod) --n;
+    return n;
+}
+
+std::vector<int32_t> t_s_dm::realPeriods() const {
+    std::vector<int32_t> periods;
+    const int real = newestRealRecord();
+    periods.reserve(static_cast<size_t>(real));
+    for (int n = 1; n <= real; ++n) periods.push_back(FieldValueAt(n, 0));
+    return periods;
+}
+
 void t_s_dm::Append() {
     SetRecordCount(m_count + 1);
     std::fill_n(mutableRecord(m_count), kSlots, 0);
@@ -209,12 +231,37 @@ void t_s_dm::sortByPeriod() {
     }
 }
 
+namespace {
+
+std::string lockPathOf(const std::string& file) {
+    const size_t slash = file.rfind('/');
+    return (slash == std::string::npos ? std::string() : file.substr(0, slash + 1)) + ".lock";
+}
+
+}  // namespace
+
 bool t_s_dm::Post() {
     sortByPeriod();
     m_state = State::Browse;
+    m_conflicted = false;
+    if (m_layer.beforeSave) m_layer.beforeSave();
+    FolderLock lock(lockPathOf(m_filename));
+    // Another writer replaced the file since it was read: writing now would drop its draws.
+    // A file that is gone loses nothing by being written.
+    const FileStamp onDisk = m_stamp.exists ? stampOfFile(m_filename) : FileStamp{};
+    if (onDisk.exists && !onDisk.sameContent(m_stamp)) {
+        m_conflicted = true;
+        const bool reloaded = load();
+        m_lastError = kChangedOnDiskMessage;
+        if (!reloaded) m_lastError += "（无法重新读入：" + m_filename + "）";
+        return false;
+    }
     std::string_view bytes(reinterpret_cast<const char*>(record(1)), static_cast<size_t>(m_count) * kDrawRecordSize);
-    Status saved = saveFileAtomically(m_filename, bytes, m_writer);
+    FileLayer layer = m_layer;
+    layer.beforeSave = nullptr;  // already run, before the lock
+    Status saved = saveFileAtomically(m_filename, bytes, layer);
     m_lastError = saved.message;
+    if (saved) m_stamp = FileStamp{true, bytes.size(), 0, contentHash(bytes)};
     return saved.ok;
 }
 

@@ -12,6 +12,11 @@
 //
 // Not thread-safe for writes; concurrent read-only use of one store (record(), FieldValueAt())
 // is safe.
+//
+// Several processes (two desktop programs, a desktop program and the command line) may share one
+// history file. A save holds the lock of the file's folder ("<folder>/.lock") and replaces the
+// file only when it still holds what this store last read or wrote; otherwise the save is refused
+// with kChangedOnDiskMessage and the store reloads the file, so no writer's draws are lost.
 
 #include <array>
 #include <cstdint>
@@ -19,6 +24,9 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "cpstyle.h"
 #include "fileio.h"
 
 namespace lottodesk {
@@ -36,6 +44,9 @@ DrawRecord defaultDrawRecord();
 
 // The message shown when a field is written in browse state.
 inline constexpr const char* kNotEditingMessage = "现在不是修改状态，不能修改字段值";
+// The refusal of a save after another program changed the history file.
+inline constexpr const char* kChangedOnDiskMessage =
+    "数据文件已被其他程序修改（例如同时运行的另一个本软件），本次修改没有保存；已重新读入最新的数据，请重新操作";
 
 class t_s_dm {
 public:
@@ -65,8 +76,11 @@ public:
     void Edit() { m_state = State::Edit; }
     void Append();
     // Sorts by period (stable) and rewrites the file. On a failed write the previous file stays
-    // intact, the records in memory are kept and false is returned with lastError() set.
+    // intact, the records in memory are kept and false is returned with lastError() set. When
+    // another program changed the file since this store read it, nothing is written, the store
+    // reloads the file (lastSaveConflicted() is then true) and false is returned.
     bool Post();
+    bool lastSaveConflicted() const { return m_conflicted; }
     // Removes the current record; with `save`, then Post (returns Post's result).
     bool Delete(bool save);
     bool Clear(bool save);
@@ -92,12 +106,27 @@ public:
     // The record holding `period` by the same binary search as GotoKey, without touching the
     // cursor or the state; 0 when none does.
     int indexOfPeriod(int32_t period) const;
+    // The last record that is a real draw, before a prediction or candidate record; 0 when none.
+    int newestRealRecord() const;
+    // The periods of the real draws, ascending: the period lists offered to the user.
+    std::vector<int32_t> realPeriods() const;
     void setRecord(int n, const DrawRecord& values);
 
     // Receives the messages the store shows the user (writes in browse state).
     void setMessageHandler(std::function<void(const std::string&)> handler) { m_onMessage = std::move(handler); }
     // Replaces the byte writer of Post (tests simulate a full disk with it).
-    void setWriterForTesting(ChunkWriter writer) { m_writer = std::move(writer); }
+    void setWriterForTesting(ChunkWriter writer) { m_layer.write = std::move(writer); }
+    // Replaces the file calls of Post (tests inject faults with it).
+    void setFileLayerForTesting(FileLayer layer) { m_layer = std::move(layer); }
+
+    // The game the history belongs to: the paths that add draws check them against it. Set by the
+    // workspace when it opens a type's history; a store without rules checks only the period.
+    void setDrawRules(std::optional<DrawRules> rules) { m_rules = std::move(rules); }
+    const std::optional<DrawRules>& drawRules() const { return m_rules; }
+
+    // The first record whose period is not greater than the one before it (out of order or
+    // repeated), 0 when the periods ascend strictly.
+    int firstUnorderedRecord() const;
 
 private:
     int32_t* mutableRecord(int n) { return m_slots.data() + static_cast<size_t>(n) * kSlots; }
@@ -105,6 +134,7 @@ private:
     void sortByPeriod();
     void say(const std::string& text);
     void touched();
+    bool load();
 
     std::vector<int32_t> m_slots = std::vector<int32_t>(kSlots, 0);  // record 0 + capacity records
     State m_state = State::Browse;
@@ -118,7 +148,10 @@ private:
     int32_t m_keyvalue = 0;
     std::string m_lastError;
     std::function<void(const std::string&)> m_onMessage;
-    ChunkWriter m_writer = writeAllBytes;
+    FileLayer m_layer;
+    FileStamp m_stamp;         // the file as this store last read or wrote it
+    bool m_conflicted = false;
+    std::optional<DrawRules> m_rules;
     uint64_t m_version = 0;
 };
 

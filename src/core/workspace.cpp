@@ -19,17 +19,24 @@ StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
     ws.components = defaultComponentTable();
     makeFolders(ws.path("database"));
     makeFolders(ws.path("save"));
+    // Saves killed part-way leave their temporary files behind.
+    removeStaleTemporaries(ws.path("database"));
+    removeStaleTemporaries(ws.path("save"));
+    removeStaleTemporaries(ws.folder);
 
     TypeTableLoad load = loadTypeTable(ws.typeFilePath());
     if (!load.message.empty()) messages.push_back(load.message);
+    result.typeFileNoted = !load.message.empty();
     ws.types = load.table;
     ws.curcp = 0;
     applyZoneLabels(ws.current());
     ws.game = startupGameParams(ws.current());
 
     ws.sjk.SetFileName(ws.historyPath(ws.curcp));
+    ws.sjk.setDrawRules(drawRulesOf(ws));
     result.historyOpened = ws.sjk.Open();
     if (!result.historyOpened) messages.push_back(ws.sjk.lastError());
+    else if (std::string note = historyOrderMessage(ws.sjk); !note.empty()) messages.push_back(note);
 
     ws.partitions.rebuild(ws.game.zh_to);
     ws.settings = loadColdHotSettings(settings);
@@ -61,6 +68,7 @@ Status switchLotteryType(Workspace& ws, int previous) {
     ws.transformed = false;
     ws.game = switchedGameParams(ws.current());
     ws.partitions.rebuild(ws.game.zh_to);
+    ws.sjk.setDrawRules(drawRulesOf(ws));
 
     Status status;
     t_s_dm& sjk = ws.sjk;
@@ -72,6 +80,22 @@ Status switchLotteryType(Workspace& ws, int previous) {
     }
     applyZoneLabels(ws.current());
     return status;
+}
+
+DrawRules drawRulesOf(const Workspace& ws) {
+    tcpstyle labelled = ws.current();
+    applyZoneLabels(labelled);
+    return DrawRules{ws.game, labelled.zhname, labelled.specname};
+}
+
+std::string historyOrderMessage(const t_s_dm& store) {
+    const int n = store.firstUnorderedRecord();
+    if (n == 0) return {};
+    const int32_t before = store.FieldValueAt(n - 1, 0);
+    const int32_t at = store.FieldValueAt(n, 0);
+    return "数据文件中的开奖记录没有按期数排列：第" + std::to_string(n) + "条记录的期数" + std::to_string(at) +
+           (at == before ? "与前一条重复" : "小于前一条的" + std::to_string(before)) +
+           "。按期数查找的结果可能不对，请在数据更新窗口修改或删除这一期（保存时会重新排序）";
 }
 
 std::string mainCaption(const Workspace& ws, bool afterSwitch) {

@@ -61,6 +61,7 @@ struct Workspace {
 struct StartupResult {
     std::vector<std::string> messages;
     bool historyOpened = false;
+    bool typeFileNoted = false;  // the type file was incomplete, unreadable or held values out of range
 };
 StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings);
 
@@ -74,6 +75,14 @@ void prepareHistoryAfterStart(Workspace& ws);
 // the partitions and removes a saved prediction record from the file. When the history cannot be
 // opened nothing changes (curcp goes back to `previous`) and the message says why.
 Status switchLotteryType(Workspace& ws, int previous);
+
+// The rules the history of the current type checks new draws with: the game parameters and the
+// zone labels of the type.
+DrawRules drawRulesOf(const Workspace& ws);
+
+// The message for a history whose periods do not ascend strictly (a damaged or foreign file),
+// naming the first record out of order; empty when the history is in order.
+std::string historyOrderMessage(const t_s_dm& store);
 
 // The caption of the main window: the type's name, "(原始数据)" appended after a switch.
 std::string mainCaption(const Workspace& ws, bool afterSwitch);

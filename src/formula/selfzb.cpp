@@ -9,20 +9,35 @@ namespace lottodesk {
 std::string selfzbPath(const std::string& programFolder) { return programFolder + kSelfzbFile; }
 
 std::vector<std::string> loadSelfzbLines(const std::string& programFolder) {
-    std::vector<std::string> lines;
-    const std::optional<std::string> bytes = readWholeFile(selfzbPath(programFolder));
-    if (!bytes) return lines;
-    const std::string text = gbkToUtf8(*bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!trimFormulaText(line).empty()) lines.emplace_back(line);
-        start = end + 1;
+    return loadSelfzbFile(programFolder).lines;
+}
+
+SelfzbLoad loadSelfzbFile(const std::string& programFolder) {
+    SelfzbLoad load;
+    const std::string path = selfzbPath(programFolder);
+    if (!fileExists(path)) return load;
+    const std::optional<std::string> bytes = readWholeFile(path, kMaxSelfzbBytes);
+    if (!bytes) {
+        load.message = "自定义指标文件无法读取或太大（超过16MB）：" + path;
+        return load;
     }
-    return lines;
+    // A byte-order mark would decode as GBK characters, so it goes before decoding.
+    const std::string_view raw = withoutByteOrderMark(*bytes);
+    size_t invalidAt = std::string::npos;
+    const std::string text = gbkToUtf8Keeping(raw, &invalidAt);
+    size_t lineNumber = 0;
+    forEachLine(text, [&](std::string_view line) {
+        ++lineNumber;
+        if (!trimFormulaText(line).empty()) load.lines.emplace_back(line);
+        return true;
+    });
+    if (invalidAt != std::string::npos) {
+        size_t badLine = 1;
+        for (size_t i = 0; i < invalidAt; ++i)
+            if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 >= raw.size() || raw[i + 1] != '\n'))) ++badLine;
+        load.message = "自定义指标文件第" + std::to_string(badLine) + "行含有无法识别的文字（不是GBK编码），已原样保留：" + path;
+    }
+    return load;
 }
 
 Status saveSelfzbLines(const std::string& programFolder, const std::vector<std::string>& lines) {
@@ -32,7 +47,7 @@ Status saveSelfzbLines(const std::string& programFolder, const std::vector<std::
         text += "\r\n";
     }
     makeFolders(programFolder + "save");
-    return saveFileAtomically(selfzbPath(programFolder), utf8ToGbk(text));
+    return saveFileAtomically(selfzbPath(programFolder), utf8ToGbkKeeping(text));
 }
 
 std::string selfzbLine(std::string_view formula, std::string_view name) {

@@ -4,7 +4,9 @@
 // generator.
 //
 // File: GBK, CR LF after every line, no header, one custom indicator a line, rewritten whole in
-// list order after every change. A line is the formula (no blank in it), eight blanks and the
+// list order after every change. Readers also take LF and lone CR line ends and skip a UTF-8
+// byte-order mark. Bytes that are not GBK are kept (gbkToUtf8Keeping) and written back as they
+// were, so a damaged file never loses text when the list is saved. A line is the formula (no blank in it), eight blanks and the
 // name with leading and trailing blanks removed; a formula without a name is the formula alone.
 // Inside the program the lines are UTF-8 without line ends.
 
@@ -27,6 +29,15 @@ std::string selfzbPath(const std::string& programFolder);
 // The lines of the file, in file order. A missing or unreadable file gives no lines; lines that
 // are empty or blank carry no indicator and are skipped.
 std::vector<std::string> loadSelfzbLines(const std::string& programFolder);
+
+// The same, with a message for the user when the file holds bytes that are not GBK text (naming
+// the first such line) or is too large to be a list of custom indicators (over 16 MB; no lines).
+struct SelfzbLoad {
+    std::vector<std::string> lines;
+    std::string message;
+};
+SelfzbLoad loadSelfzbFile(const std::string& programFolder);
+inline constexpr size_t kMaxSelfzbBytes = size_t{16} << 20;
 
 // Rewrites the file with `lines` (atomically; creates the save folder when missing). No lines
 // give an empty file. On failure the previous file is intact and the message names the file.
@@ -61,6 +72,8 @@ struct tselfzbnode {
     std::string formula;
     uint8_t tolerant = 0;          // 1: may be broken within the generator's tolerance ("容错")
     std::vector<int32_t> values;   // allowed values, in the order chosen; at most kMaxAllowedValues
+
+    friend bool operator==(const tselfzbnode&, const tselfzbnode&) = default;
 };
 
 // The line of the generator's condition list: the formula, "  容错" when tolerant, two blanks,
@@ -81,6 +94,8 @@ public:
     // Appends a condition on the trimmed formula. Refused (false, nothing added) when the trimmed
     // formula is empty, the list is full or there are more than kMaxAllowedValues values.
     bool add(std::string_view formula, bool tolerant, std::vector<int32_t> values);
+
+    friend bool operator==(const SelfzbConditionList&, const SelfzbConditionList&) = default;
 
 private:
     std::vector<tselfzbnode> m_items;

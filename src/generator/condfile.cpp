@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "cataloguerows.h"
 #include "core/fileio.h"
 #include "core/gbk.h"
 
@@ -332,6 +333,23 @@ std::vector<int32_t> condRecordValues(const tcondrec& record) {
     return {record.values.begin(), record.values.begin() + k};
 }
 
+std::string truncatedFileNote(int records, int expected) {
+    return "条件文件不完整（只有" + std::to_string(records) + "条记录，应有" + std::to_string(expected) +
+           "条），缺少的条件按重置状态载入";
+}
+
+namespace {
+
+// Notes a file that ended before all its records.
+template <typename Load>
+void noteTruncation(Load& load, int expected) {
+    if (load.records >= expected) return;
+    load.truncated = true;
+    load.notes.push_back(truncatedFileNote(load.records, expected));
+}
+
+}  // namespace
+
 std::string customCountCutNote(int capacity) {
     const std::string n = std::to_string(capacity);
     return "条件文件中的自定义指标条件超过" + n + "注，只载入了前" + n + "注";
@@ -345,12 +363,12 @@ std::string tailCountCutNote() { return "条件文件中的尾数条件超过50�
 std::string encodeMainConditions(const MainConditions& conditions, int zh_to) {
     FileImage image(kMainConditionRecords);
     for (int number = 1; number <= kCatalogueRows; ++number) {
-        if (number == 36) continue;
+        if (number == catalogue::noRow) continue;
         const CatalogueCondition& row = conditions.rows[number];
         tcondrec record;
         record.enabled = condFlag(row.enabled);
         if (row.enabled) {
-            if (number == 34 || number == 35) {
+            if (catalogue::isRangeRow(number)) {
                 record.from = boundOrEmpty(row.from);
                 record.to = boundOrEmpty(row.to);
             } else {
@@ -381,11 +399,11 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
     load.records = file.count();
 
     for (int number = 1; number <= kCatalogueRows && file.has(number); ++number) {
-        if (number == 36) continue;
+        if (number == catalogue::noRow) continue;
         CatalogueCondition& row = c.rows[number];
         row.enabled = file.enabled(number);
         if (!row.enabled) continue;
-        if (number == 34 || number == 35) {
+        if (catalogue::isRangeRow(number)) {
             row.from = wholeBound(file.float64(number, kOffFrom));
             row.to = wholeBound(file.float64(number, kOffTo));
         } else {
@@ -404,6 +422,7 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
               c.selfSet, load.notes);
     readGroup(file, kTailGroupRecord, kMaxTailConditions, true, tailCountCutNote(), c.tailEnabled, c.tails,
               load.notes);
+    noteTruncation(load, kMainConditionRecords);
     return load;
 }
 
@@ -491,6 +510,7 @@ SecondaryConditionLoad decodeSecondaryConditions(std::string_view bytes, int spe
     readNumberFlags(file, kSecondarySelectableRecord, c.selectable, spec_to);
     readNumberFlags(file, kSecondaryFixedRecord, c.fixed, spec_to);
     readCustomGroup(file, kZoneCustomGroupRecord, c.customEnabled, c.custom, load.notes);
+    noteTruncation(load, kSecondaryConditionRecords);
     return load;
 }
 
@@ -520,6 +540,7 @@ SpecialNumberConditionLoad decodeSpecialNumberConditions(std::string_view bytes)
     for (int i = 0; i < 5; ++i) readRangeRow(file, 9 + i, c.means[i]);
     readTotal(file, kSpecialTotalRecord, c.totalToleranceEnabled, c.totalFrom, c.totalTo);
     readCustomGroup(file, kZoneCustomGroupRecord, c.customEnabled, c.custom, load.notes);
+    noteTruncation(load, kSecondaryConditionRecords);
     return load;
 }
 

@@ -99,7 +99,8 @@ struct MainConditionLoad {
     Status status;                   // failure: the file could not be read (message names it)
     MainConditions conditions;       // the loaded conditions when status is ok
     int records = 0;                 // whole records found (at most 1402)
-    std::vector<std::string> notes;  // group counts that were cut, for the user
+    bool truncated = false;          // fewer records than the format holds (a note says so)
+    std::vector<std::string> notes;  // group counts that were cut and a truncated file, for the user
 };
 
 // Resets (keeping the two exclusions of `current` when given, as "重置" does), then applies the
@@ -123,6 +124,7 @@ struct ZoneConditionLoad {
     Status status;
     Conditions conditions;
     int records = 0;
+    bool truncated = false;
     std::vector<std::string> notes;
 };
 using SecondaryConditionLoad = ZoneConditionLoad<SecondaryConditions>;
@@ -135,6 +137,9 @@ Status saveSecondaryConditions(const std::string& path, const SecondaryCondition
 SecondaryConditionLoad loadSecondaryConditions(const std::string& path, int spec_to);
 Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberConditions& conditions);
 SpecialNumberConditionLoad loadSpecialNumberConditions(const std::string& path);
+
+// The note of a file with fewer records than its kind holds.
+std::string truncatedFileNote(int records, int expected);
 
 // The notes of a cut group count.
 std::string customCountCutNote(int capacity);  // "条件文件中的自定义指标条件超过400注，只载入了前400注"

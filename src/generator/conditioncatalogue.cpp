@@ -112,60 +112,65 @@ const std::array<ConditionRow, kCatalogueRows + 1>& table() {
 }  // namespace
 
 const ConditionRow* conditionRow(int number) {
-    if (number < 1 || number > kCatalogueRows || number == 36) return nullptr;
+    if (number < 1 || number > kCatalogueRows || number == catalogue::noRow) return nullptr;
     return &table()[number];
 }
 
 OfferedRange offeredRange(int number, const GameParams& game) {
     const int m = game.zhgs;
     const int N = game.zh_to;
+    using namespace catalogue;
     switch (number) {
-    case 1: case 2: case 3: case 6: case 7: case 8: case 9: case 10: case 11: case 12: case 13: case 18:
+    case z_dsgs: case z_jsgs: case z_zsgs: case z_cmgs: case z_nmzs: case z_3fq_1qgs: case z_3fq_2qgs:
+    case z_3fq_3qgs: case z_c3y0: case z_c3y1: case z_c3y2: case z_gwgs:
         return {0, m};
-    case 4: case 23: return {1, m};
-    case 5: case 19: case 20: case 21: case 22: return {0, m - 1};
-    case 14: return {1, m - 1};
-    case 15: return {0, 10};
-    case 16: return {1, N - m + 1};
-    case 17: return {1, 5};
-    case 24: return {0, 50};
-    case 25: return {40, 160};
-    case 26: return {3, 50};
-    case 27: return {0, 100};
-    case 28: return {1, 28};
-    case 29: case 30: case 31: case 32: case 33: return {1, N - 5};
-    case 37: return {0, 24};
-    case 38: return {1, 25};
-    case 39: case 40: case 41: return {0, 6};
-    case 42: case 43: case 44: case 45: case 46: case 47: return {0, 27};
-    case 48: return {0, N - 6};
-    case 49: return {0, 100};
-    case 50: return {0, 44};
-    case 51: return {0, 80};
-    case 52: case 53: case 54: case 57: case 58: case 61: return {1, 32};
-    case 55: case 56: case 59: case 60: case 62: case 63: case 64: case 65: case 66: return {1, N};
-    case 67: case 68: case 69: case 70: case 71: case 72: return {3, 2 * N - 1};
-    case 73: case 74: case 75: case 76: case 77: return {3, 2 * N - 2};
-    case 78: case 79: case 80: case 81: return {3, 2 * N - 3};
-    case 82: case 83: case 84: case 85: case 86: case 87: return {3, 2 * N - 4};
-    case 88: return {1, N - 4};
-    case 89: return {1, N - 3};
-    case 90: return {1, N - 2};
-    case 91: return {1, N - 1};
-    case 92: case 93: case 94: return {1, N};
-    case 95: return {0, 9};
-    case 96: case 97: case 98: case 99: case 100: case 101: case 102: case 103: case 104: return {0, 160};
-    case 105: return {0, 12};
-    case 106: return {0, 18};
-    case 107: return {0, 24};
-    case 108: case 109: case 110: return {0, 160};
-    case 111: return {1, 33};
-    case 112: case 113: case 114: case 115: case 116: case 117: case 118: case 119: case 120: return {0, 6};
-    case 121: case 122: case 123: case 124: case 125: case 126: case 127: return {0, 200};
-    case 128: case 129: case 130: return {0, 200};
-    case 131: return {0, 700};
-    case 132: return {0, 100};
-    case 133: return {0, 200};
+    case z_wzgs: case z_maxlh: return {1, m};
+    case z_lmzs: case z_jhlx: case z_ohlx: case z_zhlx: case z_hhlx: return {0, m - 1};
+    case z_jjgs: return {1, m - 1};
+    case z_ac: return {0, 10};
+    case z_zdjj: return {1, N - m + 1};
+    case z_zxjj: return {1, 5};
+    case z_gwhe: return {0, 50};
+    case z_hz: return {40, 160};
+    case z_wh: return {3, 50};
+    case z_ylhz: return {0, 100};
+    case xc21: return {1, 28};
+    case xc32: case xc43: case xc54: case xc65: case xc76: return {1, N - 5};
+    case z_pd: return {0, 24};
+    case z_sd: return {1, 25};
+    case z_lwr_lmgs: case z_lwr_wmgs: case z_lwr_rmgs: return {0, 6};
+    case z_num1zf: case z_num2zf: case z_num3zf: case z_num4zf: case z_num5zf: case z_num6zf: return {0, 27};
+    case z_num7zf: return {0, N - 6};
+    case z_hzzf: return {0, 100};
+    case z_whzf: return {0, 44};
+    case z_ylhzzf: return {0, 80};
+    case xc31: case xc42: case xc53: case xc41: case xc52: case xc51: return {1, 32};
+    case xc64: case xc75: case xc63: case xc74: case xc62: case xc61: case xc73: case xc72: case xc71: return {1, N};
+    case xh21: case xh32: case xh43: case xh54: case xh65: case xh76: return {3, 2 * N - 1};
+    case xh31: case xh42: case xh53: case xh64: case xh75: return {3, 2 * N - 2};
+    case xh41: case xh52: case xh63: case xh74: return {3, 2 * N - 3};
+    case xh51: case xh62: case xh61: case xh73: case xh72: case xh71: return {3, 2 * N - 4};
+    case z_num1: return {1, N - 4};
+    case z_num2: return {1, N - 3};
+    case z_num3: return {1, N - 2};
+    case z_num4: return {1, N - 1};
+    case z_num5: case z_num6: case z_num7: return {1, N};
+    case z_hw: return {0, 9};
+    case z_jshe: case z_oshe: case z_zshe: case z_hshe: case z_dxqdshe: case z_dxqxshe: case z_dzxqdshe:
+    case z_dzxqzshe: case z_dzxqxshe: return {0, 160};
+    case z_c3yshe: return {0, 12};
+    case z_c4yshe: return {0, 18};
+    case z_c5yshe: return {0, 24};
+    case z_0lhe: case z_1lhe: case z_2lhe: return {0, 160};
+    case z_aver: return {1, 33};
+    case z_c4y0: case z_c4y1: case z_c4y2: case z_c4y3: case z_c5y0: case z_c5y1: case z_c5y2: case z_c5y3:
+    case z_c5y4: return {0, 6};
+    case z_num1yl: case z_num2yl: case z_num3yl: case z_num4yl: case z_num5yl: case z_num6yl: case z_num7yl:
+        return {0, 200};
+    case z_pdyl: case z_sdyl: case z_averyl: return {0, 200};
+    case z_hzyl: return {0, 700};
+    case z_hwyl: return {0, 100};
+    case z_whyl: return {0, 200};
     default: return {0, 0};
     }
 }

@@ -10,11 +10,12 @@
 #include "indicators/drawhistory.h"
 #include "conditions.h"
 #include "indicators/registry.h"
+#include "cataloguerows.h"
 
 namespace lottodesk {
 
-constexpr int kStandardDeviationRow = 34;
-constexpr int kCoefficientRow = 35;
+constexpr int kStandardDeviationRow = catalogue::standardDeviation;
+constexpr int kCoefficientRow = catalogue::coefficient;
 
 struct ConditionRow {
     int number = 0;

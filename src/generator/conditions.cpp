@@ -1,5 +1,8 @@
 #include "conditions.h"
 
+#include <algorithm>
+#include <string>
+
 namespace lottodesk {
 
 MainConditions resetConditions(int zh_to, const MainConditions* keep) {
@@ -10,6 +13,12 @@ MainConditions resetConditions(int zh_to, const MainConditions* keep) {
         conditions.noSpecialRuns = keep->noSpecialRuns;
     }
     return conditions;
+}
+
+Status checkFixedCount(size_t chosen, int limit, bool secondaryZone) {
+    if (chosen <= static_cast<size_t>(std::max(limit, 0))) return Status::success();
+    return Status::failure(std::string(secondaryZone ? "选择副区胆码不能大于" : "选择红号胆码不能大于") +
+                           std::to_string(limit) + "个");
 }
 
 }  // namespace lottodesk

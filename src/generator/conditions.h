@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
 #include "formula/selfzb.h"
 
 namespace lottodesk {
@@ -28,6 +29,8 @@ struct CatalogueCondition {
     bool tolerant = false;
     std::optional<double> from;
     std::optional<double> to;
+
+    friend bool operator==(const CatalogueCondition&, const CatalogueCondition&) = default;
 };
 
 // A self-set condition (a group of main numbers) or a tail condition (a group of digits 0..9):
@@ -37,6 +40,8 @@ struct tselfcond {
     bool tolerant = false;
     bool countOnce = false;        // tail conditions: "相同尾数仅计算一次"
     std::vector<int32_t> allowed;  // allowed counts
+
+    friend bool operator==(const tselfcond&, const tselfcond&) = default;
 };
 
 struct MainConditions {
@@ -58,10 +63,17 @@ struct MainConditions {
     bool totalToleranceEnabled = false;  // "总容错"
     int totalFrom = 1;
     int totalTo = 1;
+
+    // Every field: a round trip that drops one fails.
+    friend bool operator==(const MainConditions&, const MainConditions&) = default;
 };
 
 // The reset state for a main range 1..zh_to: nothing enabled, every number selectable, none fixed;
 // the two exclusions keep what `keep` has (they start ticked).
 MainConditions resetConditions(int zh_to, const MainConditions* keep = nullptr);
+
+// A ticket of `limit` numbers holds at most `limit` fixed numbers; more chosen: the message
+// ("选择红号胆码不能大于6个", or "选择副区胆码不能大于2个" for the secondary zone), else success.
+Status checkFixedCount(size_t chosen, int limit, bool secondaryZone = false);
 
 }  // namespace lottodesk

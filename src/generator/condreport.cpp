@@ -92,7 +92,7 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
         const ConditionRow* row = conditionRow(number);
         const CatalogueCondition& cond = c.rows[number];
         if (!row || !cond.enabled) continue;
-        const bool range = number == kStandardDeviationRow || number == kCoefficientRow;
+        const bool range = catalogue::isRangeRow(number);
         std::string line = row->summaryLabel;
         line += range ? boundText(cond.from) + "<=取值范围<=" + boundText(cond.to) : commaList(cond.allowed);
         if (cond.tolerant) line += "（容错）";

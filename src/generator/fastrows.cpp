@@ -1,10 +1,11 @@
 #include "fastrows.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdlib>
 
+#include "cataloguerows.h"
 #include "conditioncatalogue.h"
+#include "indicators/historyops.h"
 #include "indicators/numberprops.h"
 #include "indicators/registry.h"
 
@@ -12,21 +13,111 @@ namespace lottodesk {
 namespace {
 
 using namespace fastrows;
+using namespace catalogue;
+using K = FastKind;
+using S = FastSet;
 
+// What a row's table needs beyond the ticket.
+enum class Needs : uint8_t {
+    Ticket,   // nothing
+    History,  // the previous draw and the window of cold, warm and hot counts
+    Base,     // the last position of every value of its omission base over the records
+};
 
-// The largest distance from a number to its nearest other number of the ticket; 255 for one.
-int32_t dispersion(const FastTicket& t) {
-    int32_t largest = 0;
-    for (int i = 0; i < t.m; ++i) {
-        int32_t nearest = 255;
-        for (int j = 0; j < t.m; ++j)
-            if (j != i) nearest = std::min(nearest, absolute(t.s[i] - t.s[j]));
-        largest = std::max(largest, nearest);
-    }
-    return largest;
-}
+// One table-driven row: how its value is computed. The parameter is a FastSet for the count and
+// sum kinds, a position (0-based) for Number and Amplitude, the divisor for RemainderSum. Omission
+// rows give the kind and parameter of their base.
+struct FastRowDef {
+    Row row;
+    FastKind kind;
+    Needs needs;
+    uint8_t parameter = 0;
+    FastKind base = K::None;
+};
 
-constexpr int kOmissionRows[] = {121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 132, 133};
+// A set as a row's parameter: +S::Odd.
+constexpr uint8_t operator+(FastSet set) { return static_cast<uint8_t>(set); }
+
+constexpr FastRowDef kFastRows[] = {
+    {z_dsgs, K::Count, Needs::Ticket, +S::Big},
+    {z_jsgs, K::Count, Needs::Ticket, +S::Odd},
+    {z_zsgs, K::Count, Needs::Ticket, +S::Prime},
+    {z_wzgs, K::DistinctTails, Needs::Ticket},
+    {z_lmzs, K::Runs, Needs::Ticket},
+    {z_cmgs, K::Count, Needs::History, +S::Previous},
+    {z_nmzs, K::Count, Needs::History, +S::Neighbours},
+    {z_3fq_1qgs, K::Count, Needs::Ticket, +S::Zone1},
+    {z_3fq_2qgs, K::Count, Needs::Ticket, +S::Zone2},
+    {z_3fq_3qgs, K::Count, Needs::Ticket, +S::Zone3},
+    {z_c3y0, K::Count, Needs::Ticket, +S::Mod3Is0},
+    {z_c3y1, K::Count, Needs::Ticket, +S::Mod3Is1},
+    {z_c3y2, K::Count, Needs::Ticket, +S::Mod3Is2},
+    {z_gwgs, K::Count, Needs::Ticket, +S::HighTail},
+    {z_gwhe, K::HighTailSum, Needs::Ticket},
+    {z_hz, K::Sum, Needs::Ticket},
+    {z_wh, K::TailSum, Needs::Ticket},
+    {z_ylhz, K::OmissionSum, Needs::History},
+    {z_pd, K::NearestPrevious, Needs::History},
+    {z_lwr_lmgs, K::Count, Needs::History, +S::Cold},
+    {z_lwr_wmgs, K::Count, Needs::History, +S::Warm},
+    {z_lwr_rmgs, K::Count, Needs::History, +S::Hot},
+    {z_num1zf, K::Amplitude, Needs::History, 0},
+    {z_num2zf, K::Amplitude, Needs::History, 1},
+    {z_num3zf, K::Amplitude, Needs::History, 2},
+    {z_num4zf, K::Amplitude, Needs::History, 3},
+    {z_num5zf, K::Amplitude, Needs::History, 4},
+    {z_num6zf, K::Amplitude, Needs::History, 5},
+    {z_num7zf, K::Amplitude, Needs::History, 6},
+    {z_hzzf, K::SumAmplitude, Needs::History},
+    {z_whzf, K::TailSumAmplitude, Needs::History},
+    {z_ylhzzf, K::OmissionSumAmplitude, Needs::History},
+    {z_hw, K::SumTail, Needs::Ticket},
+    {z_jshe, K::SumIn, Needs::Ticket, +S::Odd},
+    {z_oshe, K::SumOut, Needs::Ticket, +S::Odd},
+    {z_zshe, K::SumIn, Needs::Ticket, +S::Prime},
+    {z_hshe, K::SumOut, Needs::Ticket, +S::Prime},
+    {z_dxqdshe, K::SumIn, Needs::Ticket, +S::AboveHalf},
+    {z_dxqxshe, K::SumOut, Needs::Ticket, +S::AboveHalf},
+    {z_dzxqdshe, K::SumIn, Needs::Ticket, +S::Zone3},
+    {z_dzxqzshe, K::SumIn, Needs::Ticket, +S::Zone2},
+    {z_dzxqxshe, K::SumIn, Needs::Ticket, +S::Zone1},
+    {z_c3yshe, K::RemainderSum, Needs::Ticket, 3},
+    {z_c4yshe, K::RemainderSum, Needs::Ticket, 4},
+    {z_c5yshe, K::RemainderSum, Needs::Ticket, 5},
+    {z_0lhe, K::SumIn, Needs::Ticket, +S::Mod3Is0},
+    {z_1lhe, K::SumIn, Needs::Ticket, +S::Mod3Is1},
+    {z_2lhe, K::SumIn, Needs::Ticket, +S::Mod3Is2},
+    {z_c4y0, K::Count, Needs::Ticket, +S::Mod4Is0},
+    {z_c4y1, K::Count, Needs::Ticket, +S::Mod4Is1},
+    {z_c4y2, K::Count, Needs::Ticket, +S::Mod4Is2},
+    {z_c4y3, K::Count, Needs::Ticket, +S::Mod4Is3},
+    {z_c5y0, K::Count, Needs::Ticket, +S::Mod5Is0},
+    {z_c5y1, K::Count, Needs::Ticket, +S::Mod5Is1},
+    {z_c5y2, K::Count, Needs::Ticket, +S::Mod5Is2},
+    {z_c5y3, K::Count, Needs::Ticket, +S::Mod5Is3},
+    {z_c5y4, K::Count, Needs::Ticket, +S::Mod5Is4},
+    {z_num1yl, K::Omission, Needs::Base, 0, K::Number},
+    {z_num2yl, K::Omission, Needs::Base, 1, K::Number},
+    {z_num3yl, K::Omission, Needs::Base, 2, K::Number},
+    {z_num4yl, K::Omission, Needs::Base, 3, K::Number},
+    {z_num5yl, K::Omission, Needs::Base, 4, K::Number},
+    {z_num6yl, K::Omission, Needs::Base, 5, K::Number},
+    {z_num7yl, K::Omission, Needs::Base, 6, K::Number},
+    {z_pdyl, K::Omission, Needs::Base, 0, K::NearestPrevious},
+    {z_sdyl, K::Omission, Needs::Base, 0, K::Dispersion},
+    {z_averyl, K::Omission, Needs::Base, 0, K::Mean},
+    {z_hzyl, K::Omission, Needs::Base, 0, K::Sum},
+    {z_hwyl, K::Omission, Needs::Base, 0, K::SumTail},
+    {z_whyl, K::Omission, Needs::Base, 0, K::TailSum},
+};
+
+// Kinds that read the number at the position of their parameter: the ticket must have it.
+bool positional(FastKind kind) { return kind == K::Number || kind == K::Amplitude; }
+
+bool dependsOnSumAlone(FastKind kind) { return kind == K::Sum || kind == K::SumTail || kind == K::Mean; }
+
+// An omission base's values over the records spread wider than this: the general path.
+constexpr int64_t kMaxBaseSpread = 100000;
 
 }  // namespace
 
@@ -35,116 +126,99 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
     if (game.zh_to > 63 || game.zh_from < 0) return;  // masks hold numbers 0..63
     const auto& b2 = ctx.partitions->of(2);
     const auto& b3 = ctx.partitions->of(3);
+    auto set = [this](FastSet s) -> uint64_t& { return m_sets[static_cast<size_t>(s)]; };
     for (int n = 0; n < 64; ++n) {
         const uint64_t bit = uint64_t{1} << n;
-        if (isBigNumber(n, game)) m_big |= bit;
-        if (n % 2 == 1) m_odd |= bit;
-        if (is_prime(n)) m_prime |= bit;
-        if (n % 10 > 4) m_highTail |= bit;
-        if (n > b2[1]) m_aboveHalf |= bit;
-        if (n <= b3[1]) m_zone3[1] |= bit;
-        else if (n <= b3[2]) m_zone3[2] |= bit;
-        else if (n <= b3[3]) m_zone3[3] |= bit;
-        m_mod3[n % 3] |= bit;
-        m_mod4[n % 4] |= bit;
-        m_mod5[n % 5] |= bit;
+        if (isBigNumber(n, game)) set(S::Big) |= bit;
+        if (n % 2 == 1) set(S::Odd) |= bit;
+        if (is_prime(n)) set(S::Prime) |= bit;
+        if (n % 10 > 4) set(S::HighTail) |= bit;
+        if (n > b2[1]) set(S::AboveHalf) |= bit;
+        if (n <= b3[1]) set(S::Zone1) |= bit;
+        else if (n <= b3[2]) set(S::Zone2) |= bit;
+        else if (n <= b3[3]) set(S::Zone3) |= bit;
+        set(static_cast<FastSet>(+S::Mod3Is0 + n % 3)) |= bit;
+        set(static_cast<FastSet>(+S::Mod4Is0 + n % 4)) |= bit;
+        set(static_cast<FastSet>(+S::Mod5Is0 + n % 5)) |= bit;
     }
-    for (int row : {1, 2, 3, 8, 9, 10, 11, 12, 13, 18, 24, 25, 26, 95, 96, 97, 98, 99, 100, 101, 102, 103, 104, 105,
-                    106, 107, 108, 109, 110, 112, 113, 114, 115, 116, 117, 118, 119, 120, 4, 5})
-        m_covered[row] = true;
-    if (m_real < 1) return;  // the history rows of a first draw compare it with itself: general path
-
-    // The previous draw and the window of cold, warm and hot counts.
-    m_previousDraw = ctx.history.record(m_real);
-    for (int i = 1; i <= m; ++i) {
-        m_previous |= bitOf(m_previousDraw[i]);
-        m_previousSum = wrapped(int64_t{m_previousSum} + m_previousDraw[i]);
-        m_previousTailSum += m_previousDraw[i] % 10;
-    }
-    m_neighbours = (m_previous << 1) | (m_previous >> 1);
-    std::array<int, 64> occurrences{};
-    for (int r = std::max(1, m_real + 1 - ctx.settings.qs); r <= m_real; ++r) {
-        uint64_t seen = 0;
-        for (int i = 1; i <= m; ++i) seen |= bitOf(ctx.history.record(r)[i]);
-        for (int n = 0; n < 64; ++n)
-            if (seen & (uint64_t{1} << n)) ++occurrences[n];
-    }
-    for (int n = 0; n < 64; ++n) {
-        const uint64_t bit = uint64_t{1} << n;
-        if (occurrences[n] <= ctx.settings.coldcs) m_cold |= bit;
-        else if (occurrences[n] >= ctx.settings.hotcs) m_hot |= bit;
-        else m_warm |= bit;
-        m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
-        int32_t nearest = 255;
-        for (int i = 1; i <= m; ++i)
-            nearest = static_cast<int32_t>(std::min<int64_t>(nearest, std::llabs(int64_t{n} - m_previousDraw[i])));
-        m_nearestPrevious[n] = nearest;
-    }
-    if (const RegistryItem* ylhz = Registry::instance().find("z_ylhz")) m_previousYlhz = registryValue(*ylhz, ctx, m_real);
-    for (int row : {6, 7, 27, 37, 39, 40, 41, 49, 50, 51}) m_covered[row] = true;
-    for (int row = 42; row <= 48; ++row) m_covered[row] = row - 41 <= m;
-
-    // The last position of every value of each omission base over the records.
-    for (int row : kOmissionRows) {
-        const ConditionRow* condition = conditionRow(row);
-        if (!condition || !condition->item || condition->item->form != IndicatorForm::Omission) continue;
-        if (row <= 127 && row - 120 > m) continue;
-        std::vector<int32_t> values(static_cast<size_t>(m_real) + 1);
-        int32_t lo = INT32_MAX, hi = INT32_MIN;
-        for (int r = 1; r <= m_real; ++r) {
-            values[r] = condition->item->base(ctx, r);
-            lo = std::min(lo, values[r]);
-            hi = std::max(hi, values[r]);
+    if (m_real >= 1) {
+        // The previous draw and the window of cold, warm and hot counts.
+        m_previousDraw = ctx.history.record(m_real);
+        uint64_t previous = 0;
+        for (int i = 1; i <= m; ++i) {
+            if (m_previousDraw[i] >= 0 && m_previousDraw[i] < 64) previous |= uint64_t{1} << m_previousDraw[i];
+            m_previousSum = wrapped(int64_t{m_previousSum} + m_previousDraw[i]);
+            m_previousTailSum += m_previousDraw[i] % 10;
         }
-        if (int64_t{hi} - lo > 100000) continue;  // an unusual spread: the general path
-        LastPositions& last = m_last[row];
-        last.lo = lo;
-        last.at.assign(static_cast<size_t>(int64_t{hi} - lo + 1), 0);
-        for (int r = 1; r <= m_real; ++r) last.at[values[r] - lo] = r;
-        m_covered[row] = true;
+        set(S::Previous) = previous;
+        set(S::Neighbours) = (previous << 1) | (previous >> 1);
+        std::array<int, 64> occurrences{};
+        for (int r = std::max(1, m_real + 1 - ctx.settings.qs); r <= m_real; ++r) {
+            uint64_t seen = 0;
+            for (int i = 1; i <= m; ++i) {
+                const int32_t n = ctx.history.record(r)[i];
+                if (n >= 0 && n < 64) seen |= uint64_t{1} << n;
+            }
+            for (int n = 0; n < 64; ++n)
+                if (seen & (uint64_t{1} << n)) ++occurrences[n];
+        }
+        for (int n = 0; n < 64; ++n) {
+            const uint64_t bit = uint64_t{1} << n;
+            if (occurrences[n] <= ctx.settings.coldcs) set(S::Cold) |= bit;
+            else if (occurrences[n] >= ctx.settings.hotcs) set(S::Hot) |= bit;
+            else set(S::Warm) |= bit;
+            m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
+            int32_t nearest = 255;
+            for (int i = 1; i <= m; ++i)
+                nearest = static_cast<int32_t>(std::min<int64_t>(nearest, std::llabs(int64_t{n} - m_previousDraw[i])));
+            m_nearestPrevious[n] = nearest;
+        }
+        if (const RegistryItem* ylhz = Registry::instance().find("z_ylhz"))
+            m_previousOmissionSum = registryValue(*ylhz, ctx, m_real);
     }
-}
 
-int32_t FastRows::omission(const std::vector<int>& lastPosition, int32_t lo, int32_t v) const {
-    const int64_t index = int64_t{v} - lo;
-    const int last = index >= 0 && index < static_cast<int64_t>(lastPosition.size()) ? lastPosition[index] : 0;
-    return last == 0 ? m_real : m_real - last;
-}
-
-int32_t FastRows::baseOf(int row, const FastTicket& t) const {
-    switch (row) {
-    case 128: {  // z_pd
-        int32_t largest = 0;
-        for (int i = 0; i < t.m; ++i) largest = std::max(largest, m_nearestPrevious[t.s[i] & 63]);
-        return largest;
-    }
-    case 129: return t.m == 1 ? 255 : dispersion(t);
-    case 130: return t.m > 0 ? (2 * t.sum + t.m) / (2 * t.m) : 0;  // z_aver, the mean rounded half up
-    case 131: return t.sum;
-    case 132: return t.sum % 10;
-    case 133: return tailSum(t);
-    default: return t.s[row - 121];  // z_num1 .. z_num7
+    for (const FastRowDef& def : kFastRows) {
+        // The history rows of a first draw compare it with itself: the general path.
+        if (def.needs != Needs::Ticket && m_real < 1) continue;
+        const FastKind read = def.kind == K::Omission ? def.base : def.kind;
+        if (positional(read) && def.parameter >= m) continue;
+        if (def.needs == Needs::Base) {
+            // The last position of every value of the base over the records.
+            const ConditionRow* condition = conditionRow(def.row);
+            if (!condition || !condition->item || condition->item->form != IndicatorForm::Omission) continue;
+            std::vector<int32_t> values(static_cast<size_t>(m_real) + 1);
+            int32_t lo = INT32_MAX, hi = INT32_MIN;
+            for (int r = 1; r <= m_real; ++r) {
+                values[r] = condition->item->base(ctx, r);
+                lo = std::min(lo, values[r]);
+                hi = std::max(hi, values[r]);
+            }
+            if (int64_t{hi} - lo > kMaxBaseSpread) continue;
+            LastPositions& last = m_last[def.row];
+            last.lo = lo;
+            last.at.assign(static_cast<size_t>(int64_t{hi} - lo + 1), 0);
+            for (int r = 1; r <= m_real; ++r) last.at[values[r] - lo] = r;
+        }
+        Entry& entry = m_rows[def.row];
+        entry.kind = def.kind;
+        entry.base = def.base;
+        entry.parameter = def.parameter;
+        const bool setKind = read == K::Count || read == K::SumIn || read == K::SumOut;
+        entry.set = setKind ? m_sets[def.parameter] : 0;
     }
 }
 
 bool FastRows::countSet(int row, uint64_t& set) const {
+    if (!covers(row) || m_rows[row].kind != K::Count) return false;
+    set = m_rows[row].set;
+    return true;
+}
+
+bool FastRows::sumOnly(int row) const {
     if (!covers(row)) return false;
-    switch (row) {
-    case 1: set = m_big; return true;
-    case 2: set = m_odd; return true;
-    case 3: set = m_prime; return true;
-    case 6: set = m_previous; return true;
-    case 7: set = m_neighbours; return true;
-    case 8: case 9: case 10: set = m_zone3[row - 7]; return true;
-    case 11: case 12: case 13: set = m_mod3[row - 11]; return true;
-    case 18: set = m_highTail; return true;
-    case 39: set = m_cold; return true;
-    case 40: set = m_warm; return true;
-    case 41: set = m_hot; return true;
-    case 112: case 113: case 114: case 115: set = m_mod4[row - 112]; return true;
-    case 116: case 117: case 118: case 119: case 120: set = m_mod5[row - 116]; return true;
-    default: return false;
-    }
+    const Entry& e = m_rows[row];
+    return dependsOnSumAlone(e.kind) || e.kind == K::SumAmplitude ||
+           (e.kind == K::Omission && dependsOnSumAlone(e.base));
 }
 
 }  // namespace lottodesk

@@ -4,26 +4,133 @@
 // history side of a value (the previous draw, the window counts, the last position of every value
 // of an omission base) is looked up instead of walked. Every row has the same value as the
 // general indicator computation; rows without a table fall back to it.
+//
+// Each row's facts sit in one entry of the table in fastrows.cpp: how its value is computed (a
+// kind with one parameter), and from that whether the enumeration can bound it.
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "conditions.h"
 #include "indicators/drawhistory.h"
 
 namespace lottodesk {
 
+// Ticket numbers are at most kMaxMainNumber, so every one has a bit in a 64-bit mask.
+static_assert(kMaxMainNumber < 64);
+
 struct FastTicket {
-    const int32_t* s = nullptr;  // ascending, m numbers
+    const int32_t* s = nullptr;  // ascending, m numbers, each 1..kMaxMainNumber
     int m = 0;
-    uint64_t mask = 0;  // bit n for number n (numbers above 63 are never in a mask)
+    uint64_t mask = 0;  // bit n for number n
     int32_t sum = 0;
+};
+
+// How a table-driven row computes its value from the ticket.
+enum class FastKind : uint8_t {
+    None,                  // no table: the general computation
+    Count,                 // the ticket's numbers in a set
+    SumIn,                 // the sum of the ticket's numbers in a set
+    SumOut,                // the sum of those outside a set
+    DistinctTails,         // different last digits
+    Runs,                  // neighbouring pairs of consecutive numbers
+    HighTailSum,           // the sum of the last digits 5..9
+    Sum,
+    SumTail,               // the sum's last digit
+    TailSum,               // the sum of the last digits
+    RemainderSum,          // the sum of each number modulo the parameter
+    OmissionSum,           // the sum of each number's omission at the ticket
+    NearestPrevious,       // the largest distance from a number to the nearest of the previous draw
+    Dispersion,            // the largest distance from a number to its nearest other number
+    Mean,                  // the mean rounded half up
+    Number,                // the number at position `parameter` (0-based)
+    Amplitude,             // its distance from the previous draw's number at that position
+    SumAmplitude,          // the distance of the sums of the ticket and the previous draw
+    TailSumAmplitude,
+    OmissionSumAmplitude,
+    Omission,              // draws since the value of the base kind last occurred
+};
+
+// The sets of numbers the count and sum kinds take as their parameter.
+enum class FastSet : uint8_t {
+    Big,
+    Odd,
+    Prime,
+    HighTail,   // last digit 5..9
+    AboveHalf,  // the upper zone of the two-zone partition
+    Zone1,      // zones of the three-zone partition
+    Zone2,
+    Zone3,
+    Mod3Is0,
+    Mod3Is1,
+    Mod3Is2,
+    Mod4Is0,
+    Mod4Is1,
+    Mod4Is2,
+    Mod4Is3,
+    Mod5Is0,
+    Mod5Is1,
+    Mod5Is2,
+    Mod5Is3,
+    Mod5Is4,
+    Previous,    // the previous draw's numbers
+    Neighbours,  // their neighbours
+    Cold,
+    Warm,
+    Hot,
+};
+constexpr size_t kFastSets = static_cast<size_t>(FastSet::Hot) + 1;
+
+class FastRows {
+public:
+    // Tables for tickets appended after the history's records (ctx.history.candidate unused).
+    FastRows(const IndicatorContext& ctx, int m);
+
+    // Whether `row` has a table-driven value for this game.
+    bool covers(int row) const { return row >= 0 && row <= kCatalogueRows && m_rows[row].kind != FastKind::None; }
+    // The value of a covered row.
+    int32_t value(int row, const FastTicket& ticket) const;
+    // For rows whose value counts the ticket's numbers in a fixed set: that set; 0 with false
+    // otherwise. The enumeration bounds such counts for partial tickets.
+    bool countSet(int row, uint64_t& set) const;
+    // Rows whose value depends on the sum of the ticket's numbers alone.
+    bool sumOnly(int row) const;
+
+private:
+    // A covered row as the hot path reads it: the set of a count or sum kind is resolved.
+    struct Entry {
+        FastKind kind = FastKind::None;
+        FastKind base = FastKind::None;  // Omission: the kind whose value it looks up
+        uint8_t parameter = 0;           // of `kind`, or of `base` for Omission
+        uint64_t set = 0;
+    };
+    // Omission bases: last record (1-based) holding each value, indexed value - lo.
+    struct LastPositions {
+        int32_t lo = 0;
+        std::vector<int> at;
+    };
+
+    int32_t compute(FastKind kind, uint8_t parameter, uint64_t set, const FastTicket& t) const;
+    int32_t omission(const LastPositions& last, int32_t v) const;
+    int32_t omissionSum(const FastTicket& t) const;
+
+    int m_real;  // records before the ticket
+    std::array<Entry, kCatalogueRows + 1> m_rows{};
+    std::array<uint64_t, kFastSets> m_sets{};
+    std::array<int32_t, 64> m_sinceLast{};  // unpositioned omission of each number at the ticket
+    std::array<int32_t, 64> m_nearestPrevious{};
+    const int32_t* m_previousDraw = nullptr;
+    int32_t m_previousSum = 0, m_previousTailSum = 0, m_previousOmissionSum = 0;
+    std::array<LastPositions, kCatalogueRows + 1> m_last;  // by row; omission rows only
 };
 
 namespace fastrows {
 
-inline uint64_t bitOf(int32_t n) { return n >= 0 && n < 64 ? uint64_t{1} << n : 0; }
 inline int32_t count(uint64_t mask, uint64_t set) { return std::popcount(mask & set); }
 // Two's-complement arithmetic, as the general computation wraps on damaged values.
 inline int32_t wrapped(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
@@ -40,120 +147,89 @@ inline int32_t tailSum(const FastTicket& t) {
 }
 inline int32_t sumWhere(const FastTicket& t, uint64_t set) {
     int32_t sum = 0;
-    for (int i = 0; i < t.m; ++i)
-        if (bitOf(t.s[i]) & set) sum += t.s[i];
+    for (int i = 0; i < t.m; ++i) sum += (set >> t.s[i] & 1) ? t.s[i] : 0;
     return sum;
+}
+// The largest distance from a number to its nearest other number of the ticket; 255 for one.
+inline int32_t dispersion(const FastTicket& t) {
+    int32_t largest = 0;
+    for (int i = 0; i < t.m; ++i) {
+        int32_t nearest = 255;
+        for (int j = 0; j < t.m; ++j)
+            if (j != i) nearest = std::min(nearest, absolute(t.s[i] - t.s[j]));
+        largest = std::max(largest, nearest);
+    }
+    return largest;
 }
 
 }  // namespace fastrows
 
-class FastRows {
-public:
-    // Tables for tickets appended after the history's records (ctx.history.candidate unused).
-    FastRows(const IndicatorContext& ctx, int m);
+inline int32_t FastRows::omission(const LastPositions& last, int32_t v) const {
+    const int64_t index = int64_t{v} - last.lo;
+    const int at = index >= 0 && index < static_cast<int64_t>(last.at.size()) ? last.at[index] : 0;
+    return at == 0 ? m_real : m_real - at;
+}
 
-    // Whether `row` has a table-driven value for this game.
-    bool covers(int row) const { return row >= 0 && row < static_cast<int>(m_covered.size()) && m_covered[row]; }
-    int32_t value(int row, const FastTicket& ticket) const;
-    // For rows whose value counts the ticket's numbers in a fixed set: that set; 0 with false
-    // otherwise. The enumeration bounds such counts for partial tickets.
-    bool countSet(int row, uint64_t& set) const;
-    // Rows whose value depends on the sum of the ticket's numbers alone.
-    bool sumOnly(int row) const {
-        return covers(row) && (row == 25 || row == 95 || row == 49 || row == 131 || row == 132 || row == 130);
-    }
+inline int32_t FastRows::omissionSum(const FastTicket& t) const {
+    int32_t sum = 0;
+    for (int i = 0; i < t.m; ++i) sum += m_sinceLast[t.s[i]];
+    return sum;
+}
 
-private:
-    int32_t omission(const std::vector<int>& lastPosition, int32_t lo, int32_t v) const;
-    int32_t baseOf(int row, const FastTicket& ticket) const;
-
-    int m_real;  // records before the ticket
-    std::array<bool, 134> m_covered{};
-    uint64_t m_big = 0, m_odd = 0, m_prime = 0, m_highTail = 0, m_aboveHalf = 0;
-    std::array<uint64_t, 4> m_zone3{};     // zones 1..3 of the three-zone partition
-    std::array<uint64_t, 3> m_mod3{};
-    std::array<uint64_t, 4> m_mod4{};
-    std::array<uint64_t, 5> m_mod5{};
-    uint64_t m_previous = 0, m_neighbours = 0;
-    uint64_t m_cold = 0, m_warm = 0, m_hot = 0;
-    std::array<int32_t, 64> m_sinceLast{};  // unpositioned omission of each number at the ticket
-    std::array<int32_t, 64> m_nearestPrevious{};
-    const int32_t* m_previousDraw = nullptr;
-    int32_t m_previousSum = 0, m_previousTailSum = 0, m_previousYlhz = 0;
-    // Omission bases: last record (1-based) holding each value, indexed value - lo.
-    struct LastPositions {
-        int32_t lo = 0;
-        std::vector<int> at;
-    };
-    std::array<LastPositions, 134> m_last;
-};
-
-// Inline so the ticket tests compile each row's computation in place.
-inline int32_t FastRows::value(int row, const FastTicket& t) const {
+// Inline so the ticket tests compile each kind's computation in place.
+inline int32_t FastRows::compute(FastKind kind, uint8_t parameter, uint64_t set, const FastTicket& t) const {
     using namespace fastrows;
-    switch (row) {
-    case 1: return count(t.mask, m_big);
-    case 2: return count(t.mask, m_odd);
-    case 3: return count(t.mask, m_prime);
-    case 4: {
+    switch (kind) {
+    case FastKind::None: break;
+    case FastKind::Count: return count(t.mask, set);
+    case FastKind::SumIn: return sumWhere(t, set);
+    case FastKind::SumOut: return t.sum - sumWhere(t, set);
+    case FastKind::DistinctTails: {
         uint32_t tails = 0;
         for (int i = 0; i < t.m; ++i) tails |= 1u << (t.s[i] % 10);
         return std::popcount(tails);
     }
-    case 5: {
+    case FastKind::Runs: {
         int32_t runs = 0;
         for (int i = 1; i < t.m; ++i) runs += t.s[i] - t.s[i - 1] == 1;
         return runs;
     }
-    case 6: return count(t.mask, m_previous);
-    case 7: return count(t.mask, m_neighbours);
-    case 8: case 9: case 10: return count(t.mask, m_zone3[row - 7]);
-    case 11: case 12: case 13: return count(t.mask, m_mod3[row - 11]);
-    case 18: return count(t.mask, m_highTail);
-    case 24: {
+    case FastKind::HighTailSum: {
         int32_t sum = 0;
         for (int i = 0; i < t.m; ++i) sum += t.s[i] % 10 > 4 ? t.s[i] % 10 : 0;
         return sum;
     }
-    case 25: return t.sum;
-    case 26: return tailSum(t);
-    case 27: {
+    case FastKind::Sum: return t.sum;
+    case FastKind::SumTail: return t.sum % 10;
+    case FastKind::TailSum: return tailSum(t);
+    case FastKind::RemainderSum: {
         int32_t sum = 0;
-        for (int i = 0; i < t.m; ++i) sum += m_sinceLast[t.s[i] & 63];
+        for (int i = 0; i < t.m; ++i) sum += t.s[i] % parameter;
         return sum;
     }
-    case 37: return baseOf(128, t);
-    case 39: return count(t.mask, m_cold);
-    case 40: return count(t.mask, m_warm);
-    case 41: return count(t.mask, m_hot);
-    case 42: case 43: case 44: case 45: case 46: case 47: case 48:
-        return distance(t.s[row - 42], m_previousDraw[row - 41]);
-    case 49: return distance(t.sum, m_previousSum);
-    case 50: return distance(tailSum(t), m_previousTailSum);
-    case 51: return absolute(value(27, t) - m_previousYlhz);
-    case 95: return t.sum % 10;
-    case 96: return sumWhere(t, m_odd);
-    case 97: return t.sum - sumWhere(t, m_odd);
-    case 98: return sumWhere(t, m_prime);
-    case 99: return t.sum - sumWhere(t, m_prime);
-    case 100: return sumWhere(t, m_aboveHalf);
-    case 101: return t.sum - value(100, t);
-    case 102: return sumWhere(t, m_zone3[3]);
-    case 103: return sumWhere(t, m_zone3[2]);
-    case 104: return sumWhere(t, m_zone3[1]);
-    case 105: case 106: case 107: {
-        const int d = row - 102;
-        int32_t sum = 0;
-        for (int i = 0; i < t.m; ++i) sum += t.s[i] % d;
-        return sum;
+    case FastKind::OmissionSum: return omissionSum(t);
+    case FastKind::NearestPrevious: {
+        int32_t largest = 0;
+        for (int i = 0; i < t.m; ++i) largest = std::max(largest, m_nearestPrevious[t.s[i]]);
+        return largest;
     }
-    case 108: case 109: case 110: return sumWhere(t, m_mod3[row - 108]);
-    case 112: case 113: case 114: case 115: return count(t.mask, m_mod4[row - 112]);
-    case 116: case 117: case 118: case 119: case 120: return count(t.mask, m_mod5[row - 116]);
-    default: break;
+    case FastKind::Dispersion: return t.m == 1 ? 255 : dispersion(t);
+    case FastKind::Mean: return t.m > 0 ? (2 * t.sum + t.m) / (2 * t.m) : 0;
+    case FastKind::Number: return t.s[parameter];
+    case FastKind::Amplitude: return distance(t.s[parameter], m_previousDraw[parameter + 1]);
+    case FastKind::SumAmplitude: return distance(t.sum, m_previousSum);
+    case FastKind::TailSumAmplitude: return distance(tailSum(t), m_previousTailSum);
+    case FastKind::OmissionSumAmplitude: return absolute(omissionSum(t) - m_previousOmissionSum);
+    case FastKind::Omission: break;  // see value()
     }
-    if (row >= 121 && row <= 133) return omission(m_last[row].at, m_last[row].lo, baseOf(row, t));
     return 0;
+}
+
+inline int32_t FastRows::value(int row, const FastTicket& t) const {
+    assert(covers(row));
+    const Entry& e = m_rows[row];
+    if (e.kind == FastKind::Omission) return omission(m_last[row], compute(e.base, e.parameter, e.set, t));
+    return compute(e.kind, e.parameter, e.set, t);
 }
 
 }  // namespace lottodesk

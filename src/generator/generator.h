@@ -4,9 +4,13 @@
 //
 // A run reads the history through a view (cut before the filter period when one is chosen) and
 // tests each ticket as if it were the draw after the newest one; the history itself is never
-// changed, except that a prediction record found at the start is removed, as the run requires.
+// changed. A history holding a prediction record is refused: the caller removes the record first
+// (removePredictionRecord) and tells the user, since the conditions may have been set against it.
+//
+// The parts of a run live in their own files, for the other ways of making tickets to reuse:
+// plan.h (what a run decides once), tester.h (one ticket's test and the enumeration bounds),
+// enumeration.h (the blocks of a regular run), taskrunner.h (the threads), signatures.h (past draws).
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -14,20 +18,11 @@
 #include <vector>
 
 #include "conditions.h"
-#include "core/status.h"
 #include "core/workspace.h"
+#include "signatures.h"
+#include "ticket.h"
 
 namespace lottodesk {
-
-// One result: the m numbers ascending in bytes 0..m-1, the hit count of prize checking after them.
-using Ticket = std::array<uint8_t, 8>;
-
-// The history signature of "不允许所有主号与历史完全相同": two random tables drawn once per generator.
-struct SignatureTables {
-    explicit SignatureTables(uint64_t seed);
-    std::array<uint32_t, kMaxMainNumber + 1> r1{};
-    std::array<uint32_t, kMaxMainNumber + 1> r2{};
-};
 
 struct MainResults {
     std::vector<Ticket> tickets;
@@ -51,6 +46,13 @@ struct RunReport {
     std::string statusText;  // the status bar text of a completed run
 };
 
+// Keep one generator for many runs: its buffers stay between runs, and fresh multi-megabyte
+// buffers cost page faults. A window that must not show half-made results keeps its conditions and
+// results apart and gives a long-lived worker generator each run:
+//     worker.conditions = conditions;
+//     worker.run(ws, options)  or  worker.continueFiltering(ws, options, results);
+//     if completed: std::swap(results, worker.results);  // no ticket is copied
+// The worker recycles the results it swapped out as the buffers of its next run.
 class Generator {
 public:
     explicit Generator(uint64_t seed);
@@ -59,24 +61,27 @@ public:
     MainResults results;
 
     // "常规过滤": replaces the results unless it stops early.
-    RunReport run(Workspace& ws, const RunOptions& options);
+    RunReport run(const Workspace& ws, const RunOptions& options);
     // "继续过滤": re-tests the results in place; passing results without tolerated failures come
     // first in their previous order, tolerated ones keep their tags.
-    RunReport continueFiltering(Workspace& ws, const RunOptions& options);
+    RunReport continueFiltering(const Workspace& ws, const RunOptions& options);
+    // The same for `input` (the caller's results, or `results`): the outcome replaces `results`
+    // unless it stops early; `input` is only read.
+    RunReport continueFiltering(const Workspace& ws, const RunOptions& options, const MainResults& input);
 
     const SignatureTables& signatures() const { return m_signatures; }
 
 private:
     SignatureTables m_signatures;
-    // Buffers kept between runs: fresh multi-megabyte buffers cost more in page faults than a
-    // whole run. The spare results take the next run's tickets until it completes.
+    // Buffers kept between runs. The spare results take the next run's tickets until it completes.
     std::vector<std::vector<Ticket>> m_blockTickets;
     std::vector<std::vector<uint8_t>> m_blockTags;
     MainResults m_spare;
 };
 
-// The result text line: each number as two digits followed by one blank ("01 02 03 04 05 06 ").
-std::string ticketLine(const Ticket& ticket, int m);
+// Removes the prediction record ("预测区") from the history, which a run requires: true when there
+// was one. The caller then shows kPredictionPresentMessage and does not run.
+bool removePredictionRecord(t_s_dm& sjk);
 
 // The messages of a run that cannot start.
 inline constexpr const char* kPredictionPresentMessage =

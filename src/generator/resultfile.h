@@ -1,10 +1,12 @@
 #pragma once
 // Result text files: one ticket per line, each number as two digits followed by one blank, CR LF.
+// Readers take LF, CR LF and lone CR as line ends and skip a UTF-8 byte-order mark.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/fileio.h"
 #include "generator.h"
 
 namespace lottodesk {
@@ -19,5 +21,11 @@ struct ResultTextParse {
     bool ok() const { return error.empty(); }
 };
 ResultTextParse parseResultText(std::string_view text, int m);
+
+// Writes the tickets as a result file (atomically; `layer` is for tests that inject faults).
+Status saveResultFile(const std::string& path, const std::vector<Ticket>& tickets, int m,
+                      const FileLayer& layer = FileLayer{});
+// Reads a result file; a file that cannot be read is an error naming it.
+ResultTextParse loadResultFile(const std::string& path, int m);
 
 }  // namespace lottodesk

@@ -19,6 +19,8 @@ struct ValueCondition {
     bool enabled = false;
     std::vector<int32_t> allowed;  // in the order chosen or stored
     bool tolerant = false;
+
+    friend bool operator==(const ValueCondition&, const ValueCondition&) = default;
 };
 
 // A row with a choice of two ("奇数"/"偶数" ...): 0 the first, 1 the second.
@@ -26,6 +28,8 @@ struct ChoiceCondition {
     bool enabled = false;
     int32_t choice = 0;
     bool tolerant = false;
+
+    friend bool operator==(const ChoiceCondition&, const ChoiceCondition&) = default;
 };
 
 // A row with a decimal range; an empty field is nullopt.
@@ -34,6 +38,8 @@ struct RangeCondition {
     std::optional<double> from;
     std::optional<double> to;
     bool tolerant = false;
+
+    friend bool operator==(const RangeCondition&, const RangeCondition&) = default;
 };
 
 // ".fzh": records 1..3 and 5..8 are the rows, 9 the total tolerance, 10 and 11 the selectable and
@@ -60,6 +66,8 @@ struct SecondaryConditions {
 
     bool customEnabled = false;  // "自定义指标"
     tfqgl_selfzb custom;
+
+    friend bool operator==(const SecondaryConditions&, const SecondaryConditions&) = default;
 };
 
 // ".lzh": records 1..3 the choice rows, 4..8 the value rows, 9..13 the mean ranges, 14 the total
@@ -79,6 +87,8 @@ struct SpecialNumberConditions {
 
     bool customEnabled = false;  // "自定义指标"
     tfqgl_selfzb custom;
+
+    friend bool operator==(const SpecialNumberConditions&, const SpecialNumberConditions&) = default;
 };
 
 // The reset states: nothing enabled, every secondary number 1..spec_to selectable, none fixed.

@@ -29,6 +29,22 @@ void classify(const t_s_dm& store, int end, int firstSlot, int slots, int first,
     }
 }
 
+// The record of `period` among the real records, by the store's binary search; 0 when none.
+int recordOfPeriod(const DrawHistory& history, int32_t period) {
+    int lo = 1;
+    int hi = history.realCount;
+    while (hi >= lo) {
+        const int mid = (lo + hi) / 2;
+        const int32_t v = history.record(mid)[0];
+        if (v == period) return mid;
+        if (period < v)
+            hi = mid - 1;
+        else
+            lo = mid + 1;
+    }
+    return 0;
+}
+
 int32_t roundHalfEven(int64_t numerator, int64_t denominator) {
     int64_t quotient = numerator / denominator;
     int64_t remainder = numerator % denominator;
@@ -65,14 +81,20 @@ SectionKind sectionKind(std::string_view caption) {
 }
 
 int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
-    const int start = store.indexOfPeriod(startPeriod);
+    IndicatorContext ctx;
+    ctx.history = DrawHistory::of(store);
+    return section_stat(ctx, endPeriod, startPeriod, kind);
+}
+
+int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
+    const int start = recordOfPeriod(ctx.history, startPeriod);
     if (start == 0) return 0;
     int64_t sum = 0, amplitude = 0;
     int32_t count = 0, maximum = -1, minimum = 999999, repeats = 0;
     int32_t previous = 0;
     std::unordered_map<int32_t, int> seen;
     for (int n = start; n >= 1; --n) {
-        const int32_t u = store.FieldValueAt(n, 10);
+        const int32_t u = auxiliaryValue(ctx, n);
         sum += u;
         ++count;
         maximum = std::max(maximum, u);
@@ -82,7 +104,7 @@ int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod
         if (times == 1) repeats += 2;
         else if (times > 1) repeats += 1;
         previous = u;
-        if (store.FieldValueAt(n, 0) == endPeriod) break;
+        if (ctx.history.record(n)[0] == endPeriod) break;
     }
     switch (kind) {
     case SectionKind::Sum: return static_cast<int32_t>(sum);

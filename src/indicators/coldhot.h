@@ -9,6 +9,7 @@
 #include "core/s_dm.h"
 #include "core/seqlist.h"
 #include "core/settings.h"
+#include "drawhistory.h"
 
 namespace lottodesk {
 
@@ -23,8 +24,11 @@ bool refresh_lists(const t_s_dm& store, const GameParams& game, const ColdHotSet
 enum class SectionKind { Sum, Mean, Maximum, Minimum, MeanAmplitude, EqualCount, Unknown };
 SectionKind sectionKind(std::string_view caption);  // "区段总和", "区段平均值", ... "相同个数"
 
-// Statistics of the values in slot 10 from the draw `startPeriod` back to `endPeriod` (or the
-// first draw). 0 when the start is not in the store.
+// Statistics of the analysed series (auxiliaryValue: the context's series, else slot 10) from the
+// draw `startPeriod` back to `endPeriod` (or the first draw). 0 when the start is not among the
+// context's records.
+int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t startPeriod, SectionKind kind);
+// The same over slot 10 of the store's records.
 int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod, SectionKind kind);
 
 }  // namespace lottodesk

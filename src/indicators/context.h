@@ -8,9 +8,17 @@
 
 namespace lottodesk {
 
-inline IndicatorContext indicatorContext(const Workspace& ws, SeriesMemo* memo, const int32_t* candidate = nullptr) {
-    if (memo) memo->prepare(ws.sjk.version(), ws.game, ws.settings);
-    return {DrawHistory::of(ws.sjk, candidate), ws.game, &ws.partitions, ws.settings, memo, &ws.arrangement};
+inline IndicatorContext indicatorContext(const Workspace& ws, SeriesMemo* memo, const int32_t* candidate = nullptr,
+                                         AuxiliaryValues auxiliary = {}) {
+    if (memo) memo->prepare(ws.sjk.version(), ws.game, ws.settings, auxiliary.stamp);
+    return {DrawHistory::of(ws.sjk, candidate), ws.game, &ws.partitions, ws.settings, memo, &ws.arrangement, auxiliary};
+}
+
+// The same over another store of draws (a memory-only store of derived series).
+inline IndicatorContext indicatorContext(const Workspace& ws, const t_s_dm& store, SeriesMemo* memo,
+                                         AuxiliaryValues auxiliary = {}) {
+    if (memo) memo->prepare(store.version(), ws.game, ws.settings, auxiliary.stamp);
+    return {DrawHistory::of(store), ws.game, &ws.partitions, ws.settings, memo, &ws.arrangement, auxiliary};
 }
 
 }  // namespace lottodesk

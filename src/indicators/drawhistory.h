@@ -30,6 +30,19 @@ struct DrawHistory {
 
 class SeriesMemo;
 
+// The slot of a draw record that carried the analysed series before an analysis session held it
+// beside the history; `test` still reads it when no series is attached.
+inline constexpr int kAuxiliarySlot = 10;
+
+// An analysed series attached to a context: the value at record n is values[n] for n in 1..count
+// (records beyond it, such as a candidate ticket, read 0). `stamp` differs for every series
+// computed, so memoised history operators over `test` are kept per series.
+struct AuxiliaryValues {
+    const int32_t* values = nullptr;  // index 0 unused
+    int count = 0;
+    uint64_t stamp = 0;
+};
+
 // Everything an indicator needs besides the draw number.
 struct IndicatorContext {
     DrawHistory history;
@@ -41,6 +54,14 @@ struct IndicatorContext {
     // The pattern arrangement the arrangement families read (100 cells, each holding a number);
     // null reads the regular one, cell p holding p + 1.
     const std::array<uint8_t, 100>* arrangement = nullptr;
+    // The analysed series `test` and section_stat read; without one they read slot 10 of the record.
+    AuxiliaryValues auxiliary{};
 };
+
+// The value of `test` at record n: the attached series, else slot 10 of the record.
+inline int32_t auxiliaryValue(const IndicatorContext& ctx, int n) {
+    if (ctx.auxiliary.values) return n >= 1 && n <= ctx.auxiliary.count ? ctx.auxiliary.values[n] : 0;
+    return ctx.history.record(n)[kAuxiliarySlot];
+}
 
 }  // namespace lottodesk

@@ -203,7 +203,7 @@ ResolvedIdentifier resolveIdentifier(std::string_view id) {
 int32_t resolvedValue(const ResolvedIdentifier& resolved, std::string_view, const IndicatorContext& ctx, int n) {
     switch (resolved.kind) {
     case ResolvedIdentifier::Registry: return registryValue(*resolved.item, ctx, n);
-    case ResolvedIdentifier::Auxiliary: return ctx.history.record(n)[kAuxiliarySlot];
+    case ResolvedIdentifier::Auxiliary: return auxiliaryValue(ctx, n);
     case ResolvedIdentifier::Extended:
         if (resolved.isFormulaFamily()) break;
         if (resolved.conversionError) return 0;

@@ -59,9 +59,8 @@ private:
     std::vector<RegistryItem> m_unlisted;
 };
 
-// The identifier that reads the value the indicator analysis keeps in slot 10 of each draw.
+// The identifier that reads the analysed series of the context (see auxiliaryValue).
 inline constexpr std::string_view kAuxiliaryId = "test";
-inline constexpr int kAuxiliarySlot = 10;
 inline constexpr int32_t kUnknownIndicator = -999;
 
 // What an identifier text resolves to, fixed once per formula.

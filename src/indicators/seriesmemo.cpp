@@ -98,10 +98,12 @@ SeriesMemo::~SeriesMemo() = default;
 SeriesMemo::SeriesMemo(SeriesMemo&&) noexcept = default;
 SeriesMemo& SeriesMemo::operator=(SeriesMemo&&) noexcept = default;
 
-void SeriesMemo::prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings) {
-    if (version == m_version && game == m_game && settings == m_settings) return;
+void SeriesMemo::prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings,
+                         uint64_t seriesStamp) {
+    if (version == m_version && game == m_game && settings == m_settings && seriesStamp == m_seriesStamp) return;
     m_entries.clear();
     m_version = version;
+    m_seriesStamp = seriesStamp;
     m_game = game;
     m_settings = settings;
 }

@@ -49,8 +49,9 @@ public:
     SeriesMemo(SeriesMemo&&) noexcept;
     SeriesMemo& operator=(SeriesMemo&&) noexcept;
 
-    // Drops everything unless the memo was filled for this version, game and settings.
-    void prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings);
+    // Drops everything unless the memo was filled for this version, game, settings and analysed
+    // series (the stamp of the context's AuxiliaryValues, 0 without one).
+    void prepare(uint64_t version, const GameParams& game, const ColdHotSettings& settings, uint64_t seriesStamp = 0);
 
     // The series at record n (1..realCount, or realCount + 1 with a candidate); raises the fault
     // kept for that record.
@@ -73,6 +74,7 @@ private:
     void followCandidate(const int32_t* candidate);
 
     uint64_t m_version = ~uint64_t{0};
+    uint64_t m_seriesStamp = 0;
     GameParams m_game;
     ColdHotSettings m_settings;
     std::unordered_map<std::string, std::unique_ptr<Entry>, KeyHash, std::equal_to<>> m_entries;

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "app/cli.h"
+#include "core/cpstyle.h"
 #include "core/firstrun.h"
+#include "core/s_dm.h"
 #include "core/gbk.h"
+#include "core/s_dm.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -310,6 +318,27 @@ TEST_F(CliFormulas, FilterWithNoConditionWritesEveryTicket) {
     EXPECT_EQ(text.substr(text.size() - 20), "01 02 03 04 05 06 \r\n");
 }
 
+// A history file holding a prediction record: the command works on the history without it, as
+// the program does after its start, and leaves the file as it was.
+TEST(Cli, FilterRunsWithoutThePredictionRecord) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    const std::string history = home.file("database/basedata0.rec");
+    t_s_dm store;
+    store.SetFileName(history);
+    ASSERT_TRUE(store.Open());
+    store.Append();
+    store.SetFieldValue(0, kPredictionPeriod);
+    ASSERT_TRUE(store.Post());
+    const std::string before = test::readFile(history);
+    const std::string in = home.file("in.txt");
+    test::writeFile(in, "01 02 03 04 05 06 \r\n01 04 16 22 26 31 \r\n");
+    CliRun run = cli({"--home", home.path(), "continue", fixture("no-condition.zh"), "--in", in});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("已得到符合条件的红号组有2个"), std::string::npos) << run.out;
+    EXPECT_EQ(test::readFile(history), before) << "the history file is not saved";
+}
+
 TEST_F(CliFormulas, ContinueAndConditionReports) {
     const std::string in = home->file("in.txt"), out = home->file("out.txt"), tags = home->file("tags.txt");
     test::writeFile(in, "01 02 03 04 05 07 \r\n01 02 03 04 05 06 \r\n01 02 03 04 05 09 \r\n01 02 03 04 06 07 \r\n");
@@ -324,7 +353,7 @@ TEST_F(CliFormulas, ContinueAndConditionReports) {
     ASSERT_EQ(check.code, 0) << check.err;
     EXPECT_EQ(check.out.find("正确 "), std::string::npos);
 
-    EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "wheel"}).code, 1);
+    EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "nosuch"}).code, 1);
     // A run past its time limit stops with the message; the results are not written.
     const std::string timed = home->file("timed.txt");
     CliRun late = this->run({"--time-limit", "0", "filter", fixture("typical.zh"), "--out", timed});
@@ -336,6 +365,200 @@ TEST_F(CliFormulas, ContinueAndConditionReports) {
     EXPECT_EQ(this->run({"--time-limit", "soon", "conditions", fixture("typical.zh")}).code, 1);
     EXPECT_EQ(this->run({"filter", home->file("missing.zh")}).code, 2);
     EXPECT_EQ(this->run({"continue", fixture("typical.zh")}).code, 1);
+}
+
+TEST_F(CliFormulas, SilentDefaultsStopWithAMessage) {
+    // A filter period the history does not hold.
+    CliRun period = this->run({"filter", fixture("no-condition.zh"), "--period", "1999001"});
+    EXPECT_EQ(period.code, 2);
+    EXPECT_EQ(period.err, "数据库中没有第1999001期的记录\n");
+    // A condition file cut short.
+    const std::string cut = home->file("cut.zh");
+    test::writeFile(cut, test::readFile(fixture("typical.zh")).substr(0, 8437 * 100));
+    CliRun truncated = this->run({"filter", cut});
+    EXPECT_EQ(truncated.code, 2);
+    EXPECT_NE(truncated.err.find("条件文件不完整（只有100条记录，应有1402条）"), std::string::npos) << truncated.err;
+    // Candidate numbers outside the game or repeated.
+    const std::pair<const char*, const char*> candidates[] = {
+        {"01 02 03 04 05 34", "红号34超出范围01到33\n"},
+        {"01 01 02 03 04 05", "红号01重复\n"},
+        {"01 02 03 04 05 06 + 17", "蓝号17超出范围01到16\n"},
+        {"00 02 03 04 05 06", "红号00超出范围01到33\n"},
+    };
+    for (const auto& [text, message] : candidates) {
+        CliRun run = this->run({"eval", "z_hz", "--candidate", text});
+        EXPECT_EQ(run.code, 2) << text;
+        EXPECT_EQ(run.err, message);
+    }
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+TEST(CliOptions, HelpAndVersionOnTheToolAndEveryCommand) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"--type", "3", "-h"}, {"--version"}}) {
+        CliRun run = cli(args);
+        EXPECT_EQ(run.code, 0) << args[0];
+        EXPECT_FALSE(run.out.empty());
+        EXPECT_TRUE(run.err.empty());
+    }
+    EXPECT_EQ(cli({"--version"}).out.rfind("lottodesk-cli ", 0), 0u);
+    for (const char* command : {"help", "types", "draws", "import", "export", "name", "eval", "series", "catalogue",
+                                "filter", "continue", "conditions"}) {
+        for (const char* option : {"--help", "-h"}) {
+            // No program folder is touched for help.
+            CliRun run = cli({"--home", "/nonexistent/lottodesk", command, "x", option});
+            EXPECT_EQ(run.code, 0) << command;
+            EXPECT_NE(run.out.find(command), std::string::npos) << run.out;
+        }
+    }
+}
+
+TEST(CliOptions, AMissingHomeIsAnErrorUnlessInitIsGiven) {
+    test::TempFolder parent;
+    const std::string home = parent.file("typo");
+    CliRun run = cli({"--home", home, "types"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("程序文件夹不存在"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(home)) << "a typo creates nothing";
+    run = cli({"--home", home, "--init", "types"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(test::fileSize(home + "/database/cps.typ"), 3402);
+}
+
+TEST(CliOptions, TypeFileDamageIsNamedAndNeverOverrunsARecord) {
+    test::TempFolder home;
+    TypeTable table = defaultTypeTable();
+    table.cpstyles[0].zhgs = 60;  // more numbers than a draw record holds
+    table.cpstyles[1].cpmm = "tab\there";
+    test::writeFile(home.file("database/cps.typ"), encodeTypeTable(table));
+
+    std::string sixty;
+    for (int n = 1; n <= 60; ++n) sixty += std::to_string(n) + " ";
+    CliRun eval = cli({"--home", home.path(), "eval", "z_hz", "--candidate", sixty});
+    EXPECT_EQ(eval.code, 1) << "the count is wrong for the game, nothing is written";
+    EXPECT_NE(eval.err.find("第0个彩种"), std::string::npos) << eval.err;
+
+    CliRun types = cli({"--home", home.path(), "types"});
+    EXPECT_EQ(types.code, 2);
+    const std::vector<std::string> rows = lines(types.out);
+    ASSERT_EQ(rows.size(), 21u);
+    EXPECT_EQ(rows[0].rfind("0\t自定义彩种0\t7\t", 0), 0u) << rows[0];
+    EXPECT_EQ(rows[1].rfind("1\ttab here\t", 0), 0u) << rows[1];
+    EXPECT_NE(types.err.find("制表符"), std::string::npos);
+}
+
+TEST(CliOptions, UnorderedHistoryStopsTheCommandsThatSearchIt) {
+    test::TempFolder home;
+    std::string bytes;
+    for (int32_t period : {2026002, 2026001}) {
+        DrawRecord record{};
+        record[0] = period;
+        for (int i = 1; i <= 7; ++i) record[i] = i;
+        bytes.append(reinterpret_cast<const char*>(record.data()), kDrawRecordSize);
+    }
+    test::writeFile(home.file("database/basedata0.rec"), bytes);
+    CliRun draws = cli({"--home", home.path(), "draws"});
+    EXPECT_EQ(draws.code, 2);
+    EXPECT_NE(draws.err.find("没有按期数排列：第2条记录的期数2026001"), std::string::npos) << draws.err;
+    // An import saves the history sorted.
+    test::writeFile(home.file("one.txt"), "2026003 1 2 3 4 5 6 7\r\n");
+    CliRun imported = cli({"--home", home.path(), "import", home.file("one.txt"), "--with-secondary"});
+    EXPECT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "3\n");
+    EXPECT_NE(imported.err.find("新增1期，跳过0期"), std::string::npos);
+    EXPECT_EQ(cli({"--home", home.path(), "draws"}).code, 0);
+}
+
+TEST(CliTransfer, ImportRefusalsAndTheSummary) {
+    test::TempFolder home;
+    test::writeFile(home.file("empty.txt"), "\r\n");
+    CliRun empty = cli({"--home", home.path(), "import", home.file("empty.txt"), "--with-secondary", "--overwrite"});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_EQ(empty.err, "文件中没有开奖数据\n");
+    EXPECT_EQ(cli({"--home", home.path(), "draws"}).out, "2008001\t01 02 03 04 05 06\t07\n");
+
+    test::writeFile(home.file("cr.txt"), "2026001 01 02 03 04 05 06 07\r2026002 01 02 03 04 05 06 08\r");
+    CliRun cr = cli({"--home", home.path(), "import", home.file("cr.txt"), "--with-secondary", "--overwrite"});
+    EXPECT_EQ(cr.code, 0) << cr.err;
+    EXPECT_EQ(cr.out, "2\n") << "every CR-ended line is a draw";
+    EXPECT_EQ(cr.err, "新增2期，跳过0期\n");
+
+    CliRun big = cli({"--home", home.path(), "import", "/dev/zero", "--with-secondary"});
+    EXPECT_EQ(big.code, 2);
+    EXPECT_NE(big.err.find("导入文件太大"), std::string::npos);
+}
+
+TEST(CliTransfer, DamagedCustomIndicatorFileIsNamed) {
+    test::TempFolder home;
+    test::writeFile(home.file("save/selfzb.txt"), "z_hz        \xA1\xFF\r\n");
+    CliRun run = cli({"--home", home.path(), "catalogue"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("不是GBK编码"), std::string::npos) << run.err;
+}
+
+// Two programs importing into one folder at once: every import lands or is refused with the
+// message, and the history ends sorted and complete.
+TEST(CliConcurrency, TwoProcessesImportingIntoOneFolder) {
+    test::TempFolder home;
+    ASSERT_EQ(cli({"--home", home.path(), "types"}).code, 0);
+    constexpr int kWriters = 2;
+    constexpr int kImports = 12;
+    pid_t children[kWriters];
+    for (int w = 0; w < kWriters; ++w) {
+        children[w] = ::fork();
+        ASSERT_GE(children[w], 0);
+        if (children[w] > 0) continue;
+        std::ofstream log(home.file("writer" + std::to_string(w) + ".log"));
+        for (int k = 0; k < kImports; ++k) {
+            const int period = 2026000 + w * 100 + k + 1;
+            const std::string file = home.file("in" + std::to_string(period) + ".txt");
+            std::ofstream(file) << period << " 01 02 03 04 05 06 07\r\n";
+            std::ostringstream out, err;
+            const int code = runCli({"--home", home.path(), "import", file, "--with-secondary"}, out, err);
+            const bool refused = err.str().find(kChangedOnDiskMessage) != std::string::npos;
+            log << period << ' ' << code << ' ' << refused << '\n';
+        }
+        log.close();
+        ::_exit(0);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    std::vector<int32_t> landed = {2008001};
+    int refusals = 0;
+    for (int w = 0; w < kWriters; ++w) {
+        std::ifstream log(home.file("writer" + std::to_string(w) + ".log"));
+        int period, code, refused, count = 0;
+        while (log >> period >> code >> refused) {
+            ++count;
+            if (code == 0) {
+                landed.push_back(period);
+            } else {
+                EXPECT_EQ(code, 2);
+                EXPECT_TRUE(refused) << "a failed import says why";
+                ++refusals;
+            }
+        }
+        EXPECT_EQ(count, kImports);
+    }
+    std::sort(landed.begin(), landed.end());
+    t_s_dm store;
+    store.SetFileName(home.file("database/basedata0.rec"));
+    ASSERT_TRUE(store.Open());
+    std::vector<int32_t> periods;
+    for (int n = 1; n <= store.RecordCount(); ++n) periods.push_back(store.FieldValueAt(n, 0));
+    EXPECT_EQ(periods, landed) << refusals << " refused";
+    EXPECT_EQ(store.firstUnorderedRecord(), 0);
+    for (const auto& entry : std::filesystem::directory_iterator(home.file("database")))
+        EXPECT_EQ(entry.path().filename().string().find(".saving"), std::string::npos) << entry.path();
 }
 
 }  // namespace

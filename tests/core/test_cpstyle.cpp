@@ -146,5 +146,42 @@ TEST(GameParams, SwitchDropsTheSecondaryCountOfATypeWithoutSecondaryZone) {
     EXPECT_EQ(switchedGameParams(type).fhgs, 2);
 }
 
+TEST(LotteryTypeFile, ValuesOutOfRangeAreBroughtIntoRangeWithAMessage) {
+    test::TempFolder home;
+    TypeTable table = defaultTypeTable();
+    table.cpstyles[2].zhgs = 255;
+    table.cpstyles[3].zhgs = 0;
+    table.cpstyles[4].zh_from = 40;
+    table.cpstyles[4].zh_to = 3;
+    table.cpstyles[5].spec_to = 200;
+    table.cpstyles[6].fhgs = 60;
+    const std::string path = home.file("database/cps.typ");
+    test::writeFile(path, encodeTypeTable(table));
+
+    const TypeTableLoad load = loadTypeTable(path);
+    const auto& t = load.table.cpstyles;
+    EXPECT_EQ(t[2].zhgs, 7);
+    EXPECT_EQ(t[3].zhgs, 1);
+    EXPECT_EQ(t[4].zh_from, 3);
+    EXPECT_EQ(t[4].zh_to, 40);
+    EXPECT_EQ(t[5].spec_to, 49);
+    EXPECT_EQ(t[6].fhgs, 7);
+    for (int i : {2, 3, 4, 5, 6})
+        EXPECT_NE(load.message.find("第" + std::to_string(i) + "个彩种"), std::string::npos) << load.message;
+    EXPECT_EQ(load.message.find("第1个彩种"), std::string::npos);
+    EXPECT_NE(load.message.find("主号个数"), std::string::npos);
+    EXPECT_EQ(test::readFile(path), encodeTypeTable(table)) << "the file changes only when the user confirms";
+
+    // A zone range too narrow for the numbers drawn is widened.
+    tcpstyle narrow = defaultType(0);
+    narrow.zh_from = 45;
+    narrow.zh_to = 46;
+    EXPECT_EQ(fitType(narrow), "主号范围");
+    EXPECT_EQ(narrow.zh_from, 44);
+    EXPECT_EQ(narrow.zh_to, 49);
+    tcpstyle sound = defaultType(1);
+    EXPECT_EQ(fitType(sound), "");
+}
+
 }  // namespace
 }  // namespace lottodesk

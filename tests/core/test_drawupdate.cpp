@@ -110,10 +110,12 @@ TEST_F(DrawUpdate, ImportWithoutSecondaryGivesOneAsTheFirstSecondaryNumber) {
 
 TEST_F(DrawUpdate, AppendImportSkipsKnownPeriods) {
     load("2026002 1 2 3 4 5 6 7\n");
-    ImportOutcome outcome =
-        importDrawText(store, kSsq, "2026001 9 9 9 9 9 9 9\n2026002 8 8 8 8 8 8 8\n2026001 7 7 7 7 7 7 7\n", true, false);
+    ImportOutcome outcome = importDrawText(
+        store, kSsq, "2026001 9 10 11 12 13 14 9\n2026002 8 10 11 12 13 14 8\n2026001 7 10 11 12 13 14 7\n", true, false);
     ASSERT_TRUE(outcome.status);
     EXPECT_EQ(outcome.imported, 1);
+    EXPECT_EQ(outcome.skipped, 2);
+    EXPECT_EQ(outcome.summary, "新增1期，跳过2期");
     EXPECT_EQ(periods(), (std::vector<int32_t>{2026001, 2026002}));
     EXPECT_EQ(store.FieldValueAt(1, 1), 9);
     EXPECT_EQ(store.FieldValueAt(2, 1), 1);
@@ -142,12 +144,20 @@ TEST_F(DrawUpdate, FailedSaveRestoresTheHistory) {
     EXPECT_EQ(periods(), (std::vector<int32_t>{2026001}));
 }
 
-TEST_F(DrawUpdate, OverwriteImportOfAnEmptyFileEmptiesTheHistory) {
+TEST_F(DrawUpdate, OverwriteImportOfAFileWithoutDrawsIsRefused) {
     load("2026001 1 2 3 4 5 6 7\n");
-    ASSERT_TRUE(importDrawText(store, kSsq, "", true, true).status);
-    EXPECT_TRUE(store.IsEmpty());
-    EXPECT_EQ(test::fileSize(path), 0);
-    EXPECT_EQ(exportDrawText(store, kSsq, true), "");
+    const std::string before = test::readFile(path);
+    for (const char* text : {"", "\r\n  \r\n", "0 1 2 3\n2026002 1 2 3 4 5 6 7\n"}) {
+        const ImportOutcome outcome = importDrawText(store, kSsq, text, true, true);
+        EXPECT_FALSE(outcome.status) << text;
+        EXPECT_EQ(outcome.status.message, kNoDrawsInFileMessage);
+    }
+    EXPECT_EQ(periods(), (std::vector<int32_t>{2026001}));
+    EXPECT_EQ(test::readFile(path), before);
+    // Appending nothing changes nothing and says so.
+    const ImportOutcome appended = importDrawText(store, kSsq, "", true, false);
+    ASSERT_TRUE(appended.status);
+    EXPECT_EQ(appended.summary, "新增0期，跳过0期");
 }
 
 TEST_F(DrawUpdate, ExportReproducesTheImportFile) {

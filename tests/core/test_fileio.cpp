@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "core/fileio.h"
+#include "support/faultyfiles.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -25,7 +30,7 @@ TEST(AtomicSave, FailuresLeaveThePreviousFile) {
     };
     Status status = saveFileAtomically(path, "never written", fullDisk);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message, "文件保存失败：" + path);
+    EXPECT_EQ(status.message, "文件保存失败：" + path + "（读写设备出错）");
     EXPECT_EQ(test::readFile(path), "kept");
     EXPECT_EQ(test::fileSize(path + ".saving"), -1);
 
@@ -37,6 +42,132 @@ TEST(FileRead, MissingFileIsNoValue) {
     test::TempFolder home;
     EXPECT_FALSE(readWholeFile(home.file("nothing")).has_value());
     EXPECT_FALSE(fileExists(home.path()));  // a folder is not a file
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+using test::FaultyFiles;
+
+// Every file in `folder` whose name holds ".saving".
+int temporariesIn(const std::string& folder) {
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().find(".saving") != std::string::npos) ++n;
+    return n;
+}
+
+TEST(AtomicSave, EveryFaultKeepsThePreviousFileAndSaysWhy) {
+    test::TempFolder home;
+    const std::string path = home.file("a.txt");
+    ASSERT_TRUE(saveFileAtomically(path, "kept"));
+    const struct {
+        FileLayer layer;
+        const char* reason;
+    } cases[] = {
+        {FaultyFiles::failAfterBytes(3), "读写设备出错"},
+        {FaultyFiles::fullDisk(), "磁盘空间已满"},
+        {FaultyFiles::fullDisk(5), "磁盘空间已满"},
+        {FaultyFiles::failOnRename(), "不能跨文件系统改名"},
+        {FaultyFiles::readOnlyFolder(), "没有写入权限"},
+    };
+    for (const auto& c : cases) {
+        const Status status = saveFileAtomically(path, "never written", c.layer);
+        EXPECT_FALSE(status) << c.reason;
+        EXPECT_EQ(status.message, "文件保存失败：" + path + "（" + c.reason + "）");
+        EXPECT_EQ(test::readFile(path), "kept");
+        EXPECT_EQ(temporariesIn(home.path()), 0) << c.reason;
+    }
+    EXPECT_NE(saveFileAtomically(home.file("missing/a.txt"), "x").message.find("文件夹不存在"), std::string::npos);
+}
+
+TEST(AtomicSave, WritesThroughSymbolicLinksAndKeepsPermissions) {
+    test::TempFolder home;
+    const std::string target = home.file("real/basedata0.rec");
+    test::writeFile(target, "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    const std::string link = home.file("basedata0.rec");
+    std::filesystem::create_symlink("real/basedata0.rec", link);
+
+    ASSERT_TRUE(saveFileAtomically(link, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link)) << "the link stays a link";
+    EXPECT_EQ(test::readFile(target), "new");
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // A new file gets the usual permissions, not those of a private temporary file.
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(saveFileAtomically(home.file("fresh.txt"), "x"));
+    ::umask(mask);
+    ASSERT_EQ(::stat(home.file("fresh.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
+
+TEST(AtomicSave, StaleTemporariesAreRemovedAtStart) {
+    test::TempFolder home;
+    // One left by an older version, one by a process that no longer runs, one by this process.
+    test::writeFile(home.file("basedata0.rec.saving"), "half");
+    test::writeFile(home.file("basedata0.rec.saving-4194000-1"), "half");
+    const std::string mine = home.file("basedata1.rec.saving-" + std::to_string(::getpid()) + "-7");
+    test::writeFile(mine, "in progress");
+    test::writeFile(home.file("notes.saving.txt"), "a user's file");
+    EXPECT_EQ(removeStaleTemporaries(home.path()), 2);
+    EXPECT_EQ(test::fileSize(home.file("basedata0.rec.saving")), -1);
+    EXPECT_EQ(test::readFile(mine), "in progress");
+    EXPECT_EQ(test::readFile(home.file("notes.saving.txt")), "a user's file");
+}
+
+TEST(FileRead, LimitStopsEndlessAndLargeFiles) {
+    test::TempFolder home;
+    test::writeFile(home.file("big"), std::string(5000, 'x'));
+    EXPECT_FALSE(readWholeFile(home.file("big"), 4999).has_value());
+    EXPECT_EQ(readWholeFile(home.file("big"), 5000)->size(), 5000u);
+    EXPECT_FALSE(readWholeFile("/dev/zero", 1 << 20).has_value());
+}
+
+TEST(LineReading, EveryLineEndAndTheByteOrderMark) {
+    const std::string text = "\xEF\xBB\xBF" "one\rtwo\r\nthree\n\nfive\r";
+    const std::vector<std::string> expected = {"one", "two", "three", "", "five"};
+    std::vector<std::string> split;
+    forEachLine(text, [&](std::string_view line) {
+        split.emplace_back(line);
+        return true;
+    });
+    EXPECT_EQ(split, expected);
+
+    // The reader gives the same lines, also when a CR LF falls across two blocks.
+    test::TempFolder home;
+    std::string large(65535, 'a');
+    large += "\r\nlast";
+    for (const std::string& content : {text, large}) {
+        test::writeFile(home.file("t.txt"), content);
+        LineReader reader(home.file("t.txt"), 1 << 20);
+        std::vector<std::string> lines;
+        for (std::string line; reader.next(line);) lines.push_back(line);
+        EXPECT_FALSE(reader.tooLarge());
+        if (content == text) {
+            EXPECT_EQ(lines, expected);
+        } else {
+            ASSERT_EQ(lines.size(), 2u);
+            EXPECT_EQ(lines[1], "last");
+        }
+    }
+    LineReader endless("/dev/zero", 1 << 20);
+    std::string line;
+    EXPECT_FALSE(endless.next(line));
+    EXPECT_TRUE(endless.tooLarge());
+}
+
+TEST(FolderLocking, OneWriterAtATime) {
+    test::TempFolder home;
+    FolderLock first(home.file(".lock"));
+    EXPECT_TRUE(first.held());
+    FolderLock cannot(home.file("missing/.lock"));
+    EXPECT_FALSE(cannot.held());
 }
 
 }  // namespace

@@ -28,5 +28,17 @@ TEST(Gbk, TruncationKeepsWholeCharacters) {
     EXPECT_EQ(truncateGbk("\xCB", 5), "") << "a lone lead byte is dropped";
 }
 
+TEST(Gbk, KeepingConversionLosesNoByte) {
+    const std::string damaged = "\xBA\xCD\xA1\xFF\x80 ok \x81";
+    size_t invalidAt = 0;
+    const std::string utf8 = gbkToUtf8Keeping(damaged, &invalidAt);
+    EXPECT_EQ(invalidAt, 2u);
+    EXPECT_EQ(utf8.substr(0, 3), "和");
+    EXPECT_EQ(utf8ToGbkKeeping(utf8), damaged);
+    gbkToUtf8Keeping("\xBA\xCD plain", &invalidAt);
+    EXPECT_EQ(invalidAt, std::string::npos);
+    EXPECT_EQ(utf8ToGbkKeeping("和\xF0\x9F\x98\x80"), "\xBA\xCD?") << "text GBK lacks still becomes '?'";
+}
+
 }  // namespace
 }  // namespace lottodesk

@@ -30,5 +30,25 @@ TEST(Notice, MissingOrDisorderedMarkersGiveEmptySections) {
     EXPECT_EQ(downloadEntries("$$a$$b"), std::vector<std::string>{"a"});
 }
 
+TEST(Notice, OnlyWebAddressesAreOpened) {
+    const std::pair<const char*, bool> cases[] = {
+        {"http://a.example/x", true},
+        {"HTTPS://a.example", true},
+        {"https://a.example:8080/p?q#f", true},
+        {"file:///etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"ftp://a.example/", false},
+        {"http://", false},
+        {"http:///path", false},
+        {"http://user@a.example/", false},
+        {"http://a.example/ x", false},
+        {"a.example", false},
+        {"", false},
+    };
+    for (const auto& [address, web] : cases) EXPECT_EQ(isWebAddress(address), web) << address;
+    EXPECT_EQ(webDownloadEntries(" http://a.example/1 $file:///x$$https://b.example$c:\\x.exe$"),
+              (std::vector<std::string>{"http://a.example/1", "https://b.example"}));
+}
+
 }  // namespace
 }  // namespace lottodesk

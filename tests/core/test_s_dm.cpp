@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/s_dm.h"
+#include "support/faultyfiles.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -360,6 +361,92 @@ TEST(DrawStoreVersion, ChangesWithEveryChangeOfTheRecords) {
     EXPECT_EQ(store.version(), seen[seen.size() - 2]);
     store.Clear(false);
     EXPECT_TRUE(changed());
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+// Another program saving the same history file between this store's reading and its save.
+TEST_F(DrawStore, ASaveAfterAnotherWriterIsRefusedAndReloads) {
+    openWith({2020001, 2020002});
+    t_s_dm other;
+    other.SetFileName(path);
+    ASSERT_TRUE(other.Open());
+
+    other.Append();
+    other.setRecord(other.RecNo(), draw(2020003));
+    ASSERT_TRUE(other.Post()) << other.lastError();
+
+    store.Append();
+    store.setRecord(store.RecNo(), draw(2020004));
+    EXPECT_FALSE(store.Post());
+    EXPECT_TRUE(store.lastSaveConflicted());
+    EXPECT_EQ(store.lastError(), kChangedOnDiskMessage);
+    EXPECT_EQ(periodsInFile(path), (std::vector<int32_t>{2020001, 2020002, 2020003})) << "the other draw is kept";
+    EXPECT_EQ(periodsOf(store), (std::vector<int32_t>{2020001, 2020002, 2020003})) << "reloaded";
+
+    // Now in step with the file, the store saves again.
+    store.Append();
+    store.setRecord(store.RecNo(), draw(2020004));
+    EXPECT_TRUE(store.Post()) << store.lastError();
+    EXPECT_FALSE(store.lastSaveConflicted());
+    EXPECT_EQ(periodsInFile(path), (std::vector<int32_t>{2020001, 2020002, 2020003, 2020004}));
+
+    // The other store's copy is now the stale one.
+    other.Delete(false);
+    EXPECT_FALSE(other.Post());
+    EXPECT_EQ(periodsInFile(path).size(), 4u);
+}
+
+TEST_F(DrawStore, AWriterThatStrikesDuringTheSaveIsNotOverwritten) {
+    openWith({2020001});
+    bool struck = false;
+    store.setFileLayerForTesting(test::FaultyFiles::concurrentWriter([&] {
+        if (struck) return;
+        struck = true;
+        t_s_dm other;
+        other.SetFileName(path);
+        ASSERT_TRUE(other.Open());
+        other.Append();
+        other.setRecord(other.RecNo(), draw(2020002));
+        ASSERT_TRUE(other.Post());
+    }));
+    store.Append();
+    store.setRecord(store.RecNo(), draw(2020003));
+    EXPECT_FALSE(store.Post());
+    EXPECT_EQ(periodsInFile(path), (std::vector<int32_t>{2020001, 2020002}));
+    EXPECT_TRUE(store.Post()) << "the hook struck once; the reloaded store saves";
+}
+
+TEST_F(DrawStore, FaultsOfTheFileLayerKeepFileAndRecords) {
+    openWith({2018001, 2018002});
+    const std::string before = test::readFile(path);
+    for (const FileLayer& layer : {test::FaultyFiles::fullDisk(300), test::FaultyFiles::failOnRename(),
+                                   test::FaultyFiles::readOnlyFolder(), test::FaultyFiles::failAfterBytes(0)}) {
+        store.setFileLayerForTesting(layer);
+        store.Append();
+        store.setRecord(store.RecNo(), draw(2018003));
+        EXPECT_FALSE(store.Post());
+        EXPECT_FALSE(store.lastSaveConflicted());
+        EXPECT_NE(store.lastError().find("（"), std::string::npos) << "says why: " << store.lastError();
+        EXPECT_EQ(test::readFile(path), before);
+        store.SetRecNo(store.RecordCount());
+        store.Delete(false);
+    }
+    store.setFileLayerForTesting(FileLayer{});
+    EXPECT_TRUE(store.Post()) << "a failed save does not count as another writer";
+}
+
+TEST_F(DrawStore, OutOfOrderPeriodsAreFound) {
+    openWith({2020001, 2020003, 2020002});
+    EXPECT_EQ(store.firstUnorderedRecord(), 3);
+    openWith({2020001, 2020001});
+    EXPECT_EQ(store.firstUnorderedRecord(), 2);
+    openWith({2020001, 2020002});
+    EXPECT_EQ(store.firstUnorderedRecord(), 0);
 }
 
 }  // namespace

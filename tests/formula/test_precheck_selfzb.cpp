@@ -214,5 +214,25 @@ TEST(SelfzbConditions, DisplayLines) {
     for (const Case& c : cases) EXPECT_EQ(selfzbConditionLine(c.node), c.line);
 }
 
+TEST(SelfzbFile, LoneCrLineEndsAndAByteOrderMark) {
+    TempFolder home;
+    writeFile(home.file("save/selfzb.txt"), "\xEF\xBB\xBFz_hz        \xBA\xCD\rz_wh\r\rz_ac\r");
+    const SelfzbLoad load = loadSelfzbFile(home.path());
+    EXPECT_EQ(load.lines, (std::vector<std::string>{"z_hz        和", "z_wh", "z_ac"}));
+    EXPECT_TRUE(load.message.empty());
+}
+
+TEST(SelfzbFile, BytesThatAreNotGbkAreNamedAndWrittenBackUnchanged) {
+    TempFolder home;
+    // Line 2 holds a lead byte with an impossible second byte, and a lone 0x80.
+    const std::string damaged = "z_hz        \xBA\xCD\r\nz_wh        \xA1\xFF\x80x\r\n";
+    writeFile(home.file("save/selfzb.txt"), damaged);
+    SelfzbLoad load = loadSelfzbFile(home.path());
+    ASSERT_EQ(load.lines.size(), 2u);
+    EXPECT_NE(load.message.find("第2行"), std::string::npos) << load.message;
+    ASSERT_TRUE(addSelfzb(home.path(), load.lines, "z_ac", "AC"));
+    EXPECT_EQ(readFile(home.file("save/selfzb.txt")), damaged + "z_ac        AC\r\n") << "no '?' in place of the bytes";
+}
+
 }  // namespace
 }  // namespace lottodesk

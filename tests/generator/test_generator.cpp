@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
+#include "generator/conditioncatalogue.h"
 #include "generator/generator.h"
 #include "support/history.h"
 
@@ -12,9 +14,7 @@ namespace {
 class GeneratorRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::fillSsq(ws.sjk);
-        ws.game = {6, 1, 33, 1, 1, 16, true};
-        ws.partitions.rebuild(33);
+        test::setUpSsq(ws);
         generator.conditions = resetConditions(33);
         generator.conditions.noEqualSpacing = false;
         generator.conditions.noSpecialRuns = false;
@@ -202,17 +202,62 @@ TEST_F(GeneratorRun, BoundedEnumerationKeepsExactlyThePassingTickets) {
     }
 }
 
-TEST_F(GeneratorRun, PredictionRecordStopsTheRun) {
+TEST_F(GeneratorRun, PredictionRecordIsRemovedBeforeARun) {
+    EXPECT_FALSE(removePredictionRecord(ws.sjk));
     ws.sjk.Append();
     ws.sjk.SetFieldValue(0, kPredictionPeriod);
     generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 6}};
-    RunReport report = generator.run(ws, {});
-    EXPECT_FALSE(report.completed);
-    EXPECT_EQ(report.message, kPredictionPresentMessage);
-    EXPECT_EQ(ws.sjk.RecordCount(), 3493);
+    // A run over a history that still holds it is refused and changes nothing.
+    for (const RunReport& report : {generator.run(ws, {}), generator.continueFiltering(ws, {})}) {
+        EXPECT_FALSE(report.completed);
+        EXPECT_EQ(report.message, kPredictionPresentMessage);
+    }
+    EXPECT_EQ(ws.sjk.RecordCount(), 3494);
     EXPECT_EQ(generator.results.tickets.size(), 1u) << "the previous results stay";
-    generator.conditions.rows[34].enabled = true;
+    EXPECT_TRUE(removePredictionRecord(ws.sjk));
+    EXPECT_EQ(ws.sjk.RecordCount(), 3493);
+    EXPECT_EQ(ws.sjk.indexOfPeriod(kPredictionPeriod), 0);
+    generator.conditions.rows[kStandardDeviationRow].enabled = true;
     EXPECT_EQ(generator.run(ws, {}).message, kDeviationRangeMissing);
+}
+
+// A result file can hold any numbers 0..255: one outside the main range matches nothing, even
+// where the selectable numbers are kept as a 64-bit mask.
+TEST_F(GeneratorRun, ContinueFilteringDropsNumbersOutsideTheRange) {
+    const Ticket inside{1, 2, 3, 4, 5, 6};
+    generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 70}, inside, Ticket{0, 2, 3, 4, 5, 6}, Ticket{1, 2, 3, 4, 5, 255},
+                                 Ticket{1, 2, 3, 4, 5, 34}};
+    generator.results.tags.assign(5, 0);
+    ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
+    EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{inside});
+}
+
+// A long-lived worker takes the caller's results as input and hands its own back by a swap: the
+// caller's results are untouched until then, and a stopped run leaves both as they were.
+TEST_F(GeneratorRun, WorkerSwapsResultsWithoutCopies) {
+    Generator worker{7};
+    MainResults mine;
+    mine.tickets = {Ticket{1, 2, 3, 4, 5, 7}, Ticket{1, 2, 3, 4, 5, 6}, Ticket{1, 2, 3, 4, 5, 9}};
+    mine.tags.assign(3, 0);
+    const MainResults before = mine;
+    worker.conditions = generator.conditions;
+    worker.conditions.rows[25] = {true, {21, 22}, false, {}, {}};
+    ASSERT_TRUE(worker.continueFiltering(ws, {}, mine).completed);
+    EXPECT_EQ(mine.tickets, before.tickets);
+    const Ticket* outcome = worker.results.tickets.data();
+    std::swap(mine, worker.results);
+    EXPECT_EQ(mine.tickets, (std::vector<Ticket>{Ticket{1, 2, 3, 4, 5, 7}, Ticket{1, 2, 3, 4, 5, 6}}));
+    EXPECT_EQ(mine.tickets.data(), outcome) << "swapped, not copied";
+
+    // The same worker for a regular run, then one stopped by a formula: nothing changes.
+    ASSERT_TRUE(worker.run(ws, {}).completed);
+    EXPECT_EQ(worker.results.tickets.size(), 2u);  // 和值 21 or 22
+    worker.conditions.customEnabled = true;
+    worker.conditions.custom.add("100/(z_num1-1)", false, {1});
+    const MainResults kept = worker.results;
+    EXPECT_FALSE(worker.continueFiltering(ws, {}, mine).completed);
+    EXPECT_EQ(worker.results.tickets, kept.tickets);
+    EXPECT_EQ(mine.tickets.size(), 2u);
 }
 
 TEST_F(GeneratorRun, FormulaDividingByZeroStopsTheRun) {
@@ -249,110 +294,3 @@ TEST_F(GeneratorRun, HistoryFunctionStopsOnlyAtTheDrawsItReads) {
 }  // namespace
 }  // namespace lottodesk
 
-#include <random>
-
-#include "generator/conditioncatalogue.h"
-#include "generator/fastrows.h"
-
-namespace lottodesk {
-namespace {
-
-// Every table-driven row gives what the general indicator computation gives.
-TEST(FastRows, AgreeWithTheGeneralComputation) {
-    struct Game {
-        GameParams game;
-        int draws;  // records of the real history the ticket follows
-    } games[] = {{{6, 1, 33, 1, 1, 16, true}, 3493}, {{6, 1, 33, 1, 1, 16, true}, 40}, {{5, 1, 35, 2, 1, 12, true}, 500},
-                 {{7, 1, 30, 1, 1, 30, true}, 300}};
-    t_s_dm store;
-    test::fillSsq(store);
-    std::mt19937 random(11);
-    for (const Game& g : games) {
-        ZonePartitions partitions;
-        partitions.rebuild(g.game.zh_to);
-        ColdHotSettings settings;
-        DrawRecord candidate{};
-        candidate[0] = kCandidatePeriod;
-        SeriesMemo memo;
-        memo.prepare(1, g.game, settings);
-        IndicatorContext ctx{DrawHistory{store.record(0), g.draws, candidate.data()}, g.game, &partitions, settings, &memo};
-        FastRows fast(ctx, g.game.zhgs);
-        for (int trial = 0; trial < 400; ++trial) {
-            std::vector<int32_t> numbers;
-            for (int n = 1; n <= g.game.zh_to; ++n) numbers.push_back(n);
-            std::shuffle(numbers.begin(), numbers.end(), random);
-            numbers.resize(g.game.zhgs);
-            std::sort(numbers.begin(), numbers.end());
-            for (int i = 0; i < g.game.zhgs; ++i) candidate[i + 1] = numbers[i];
-            FastTicket ticket{numbers.data(), g.game.zhgs, 0, 0};
-            for (int32_t n : numbers) {
-                ticket.mask |= uint64_t{1} << n;
-                ticket.sum += n;
-            }
-            for (int row = 1; row <= kCatalogueRows; ++row) {
-                const ConditionRow* condition = conditionRow(row);
-                if (!fast.covers(row) || !condition || !condition->item) continue;
-                ASSERT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, g.draws + 1))
-                    << "row " << row << " (" << condition->id << ") zhgs " << g.game.zhgs << " after " << g.draws;
-            }
-        }
-    }
-}
-
-}  // namespace
-}  // namespace lottodesk
-
-#include "generator/exclusions.h"
-
-namespace lottodesk {
-namespace {
-
-// A damaged last draw holding the extremes of 32 bits: the table rows wrap as the general
-// computation does, without overflow.
-TEST(FastRows, DamagedPreviousDrawAtTheLimitsOf32Bits) {
-    t_s_dm store;
-    test::fill(store, {{1, 2, 3, 4, 5, 6, 7}, {INT32_MIN, 2, 3, 4, INT32_MAX, INT32_MAX, 7}});
-    const GameParams game{6, 1, 33, 1, 1, 16, true};
-    ZonePartitions partitions;
-    partitions.rebuild(game.zh_to);
-    DrawRecord candidate{};
-    candidate[0] = kCandidatePeriod;
-    std::vector<int32_t> numbers = {1, 5, 9, 20, 30, 33};
-    std::copy(numbers.begin(), numbers.end(), candidate.begin() + 1);
-    SeriesMemo memo;
-    memo.prepare(1, game, ColdHotSettings{});
-    IndicatorContext ctx{DrawHistory{store.record(0), 2, candidate.data()}, game, &partitions, ColdHotSettings{}, &memo};
-    FastRows fast(ctx, 6);
-    FastTicket ticket{numbers.data(), 6, 0, 0};
-    for (int32_t n : numbers) {
-        ticket.mask |= uint64_t{1} << n;
-        ticket.sum += n;
-    }
-    for (int row = 1; row <= kCatalogueRows; ++row) {
-        const ConditionRow* condition = conditionRow(row);
-        if (!fast.covers(row) || !condition || !condition->item) continue;
-        EXPECT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, 3)) << "row " << row << " (" << condition->id << ")";
-    }
-}
-
-TEST(Exclusions, MaskAndListAgree) {
-    std::mt19937 random(5);
-    for (int trial = 0; trial < 20000; ++trial) {
-        const int m = 3 + trial % 5;
-        std::vector<int32_t> pool;
-        for (int n = 1; n <= 20; ++n) pool.push_back(n);  // a small range makes runs common
-        std::shuffle(pool.begin(), pool.end(), random);
-        std::vector<int32_t> s(pool.begin(), pool.begin() + m);
-        std::sort(s.begin(), s.end());
-        uint64_t mask = 0;
-        for (int32_t n : s) mask |= uint64_t{1} << n;
-        ASSERT_EQ(specialRunsInMask(mask), specialRuns(s.data(), m)) << s[0] << " " << s[1] << " " << s[2];
-    }
-    const int32_t six[] = {1, 2, 3, 11, 12, 20};
-    EXPECT_FALSE(specialRuns(six, 6));
-    const int32_t two[] = {1, 2};
-    EXPECT_FALSE(equalSpacing(two, 2)) << "nothing below three numbers";
-}
-
-}  // namespace
-}  // namespace lottodesk

@@ -7,6 +7,7 @@
 
 #include "core/drawtext.h"
 #include "core/s_dm.h"
+#include "core/workspace.h"
 #include "indicators/drawhistory.h"
 #include "indicators/seriesmemo.h"
 #include "support/tempfolder.h"
@@ -33,6 +34,13 @@ inline void fillSsq(t_s_dm& store) {
         store.Append();
         store.setRecord(store.RecNo(), record);
     }
+}
+
+// `ws` over the real 双色球 history: 6 of 1..33 and 1 of 1..16.
+inline void setUpSsq(Workspace& ws) {
+    fillSsq(ws.sjk);
+    ws.game = {6, 1, 33, 1, 1, 16, true};
+    ws.partitions.rebuild(33);
 }
 
 // A context over `store` for a 6-of-1..33 + 1-of-1..16 game.

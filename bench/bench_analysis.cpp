@@ -1,0 +1,83 @@
+// The statistics area over the real 双色球 history: a whole run (number tables, sorted copies,
+// itemised statistics and their texts, cold/warm/hot as of the window's end) for all draws and
+// for the default 100, the cached answer a repaint gets, and the omission table of the trend views.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "analysis/coldhotperiod.h"
+#include "analysis/omission.h"
+#include "analysis/statsarea.h"
+#include "core/drawtext.h"
+
+namespace {
+
+using namespace lottodesk;
+
+struct History {
+    History() {
+        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
+            store.Append();
+            store.setRecord(store.RecNo(), record);
+        }
+        partitions.rebuild(game.zh_to);
+    }
+    t_s_dm store;
+    GameParams game{6, 1, 33, 1, 1, 16, true};
+    ZonePartitions partitions;
+    ColdHotSettings settings;
+};
+
+History& history() {
+    static History h;
+    return h;
+}
+
+void StatsRun(benchmark::State& state) {
+    History& h = history();
+    StatsOptions options;
+    options.recent = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        StatsResult r = computeStats(h.store, h.game, h.partitions, h.settings, options);
+        benchmark::DoNotOptimize(r.tallies.odd);
+    }
+    state.counters["draws"] = computeStats(h.store, h.game, h.partitions, h.settings, options).tallies.draws;
+}
+BENCHMARK(StatsRun)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void StatsCached(benchmark::State& state) {
+    History& h = history();
+    StatsArea area;
+    StatsOptions options;
+    options.recent = 0;
+    area.run(h.store, h.game, h.partitions, h.settings, options);
+    for (auto _ : state) benchmark::DoNotOptimize(&area.run(h.store, h.game, h.partitions, h.settings, options));
+}
+BENCHMARK(StatsCached);
+
+void TrendOmissionTable(benchmark::State& state) {
+    History& h = history();
+    const DrawHistory d = DrawHistory::of(h.store);
+    for (auto _ : state) {
+        OmissionTable t = trendOmissions(numberHits(d, recentWindow(d, 0), 1, 6, 1, 33));
+        benchmark::DoNotOptimize(t.stats.current.data());
+    }
+}
+BENCHMARK(TrendOmissionTable)->Unit(benchmark::kMillisecond);
+
+void WarmthTimelineAll(benchmark::State& state) {
+    History& h = history();
+    for (auto _ : state) {
+        WarmthTimeline t = mainWarmthTimeline(DrawHistory::of(h.store), h.game, h.settings);
+        benchmark::DoNotOptimize(t.classes.data());
+    }
+}
+BENCHMARK(WarmthTimelineAll)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,21 @@
+#pragma once
+// The threads of a run: tasks handed out one at a time to up to RunOptions::threads threads.
+
+#include <functional>
+#include <string>
+
+#include "plan.h"
+#include "tester.h"
+
+namespace lottodesk {
+
+struct RunOptions;
+
+// Runs body(tester, task) for tasks 0..count-1, each thread with its own tester of `plan`,
+// reporting progress after each task and stopping early on a cancel or a RunStop. Returns the
+// RunStop's message, empty when every task ran (or the run was cancelled). The calling thread is
+// one of the threads.
+std::string runTasks(const Plan& plan, int count, const RunOptions& options,
+                     const std::function<void(Tester&, int)>& body);
+
+}  // namespace lottodesk

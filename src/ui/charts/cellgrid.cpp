@@ -1,0 +1,114 @@
+#include "ui/charts/cellgrid.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+#include "core/drawtext.h"
+#include "ui/common/cellpictures.h"
+
+namespace lottodesk {
+
+void CellTable::resize(int rowCount, int columnCount) {
+    rows = rowCount;
+    columns = columnCount;
+    values.assign(static_cast<size_t>(rows) * columns, kBlank);
+    if (!looks.empty()) looks.assign(values.size(), CellLook{});
+    columnTitles.resize(static_cast<size_t>(columns));
+}
+
+CellLook& CellTable::lookAt(int row, int column) {
+    if (looks.size() != values.size()) looks.assign(values.size(), CellLook{});
+    return looks[static_cast<size_t>(row) * columns + column];
+}
+
+QString CellTable::text(int32_t value) const {
+    if (value == kBlank) return {};
+    return twoDigits ? QString::fromStdString(lottodesk::twoDigits(value)) : QString::number(value);
+}
+
+CellGridModel::CellGridModel(QObject* parent)
+    : QAbstractTableModel(parent), m_table(std::make_shared<CellTable>()) {}
+
+void CellGridModel::setTable(std::shared_ptr<const CellTable> table) {
+    beginResetModel();
+    m_table = table ? std::move(table) : std::make_shared<CellTable>();
+    endResetModel();
+}
+
+int CellGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_table->rows; }
+
+int CellGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_table->columns; }
+
+QVariant CellGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const CellTable& t = *m_table;
+    const size_t at = static_cast<size_t>(index.row()) * t.columns + index.column();
+    if (at >= t.values.size()) return {};
+    switch (role) {
+    case Qt::DisplayRole: return t.text(t.values[at]);
+    case ValueRole: return t.values[at];
+    case LookRole: {
+        if (at >= t.looks.size() || t.looks[at].picture == 0) return -1;
+        return t.looks[at].picture << 8 | t.looks[at].frame;
+    }
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+        if (static_cast<size_t>(index.row()) < t.rowBackgrounds.size() && t.rowBackgrounds[index.row()].isValid())
+            return t.rowBackgrounds[index.row()];
+        return {};
+    default: return {};
+    }
+}
+
+QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    const CellTable& t = *m_table;
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && static_cast<size_t>(section) < t.columnTitles.size() ? t.columnTitles[section]
+                                                                                    : QVariant();
+    if (section >= 0 && static_cast<size_t>(section) < t.rowTitles.size()) return t.rowTitles[section];
+    return section + 1;
+}
+
+CellGridDelegate::CellGridDelegate(const CellPictures& pictures, QObject* parent)
+    : QStyledItemDelegate(parent), m_pictures(pictures) {}
+
+void CellGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int look = index.data(CellGridModel::LookRole).toInt();
+    if (look < 0) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (background.isValid()) painter->fillRect(option.rect, background.value<QColor>());
+    m_pictures.draw(*painter, look >> 8, look & 0xFF, option.rect.adjusted(1, 1, -1, -1));
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) return;
+    painter->save();
+    painter->setPen(Qt::white);
+    painter->drawText(option.rect, Qt::AlignCenter, text);
+    painter->restore();
+}
+
+CellGridView::CellGridView(const CellPictures& pictures, QWidget* parent)
+    : QTableView(parent), m_model(new CellGridModel(this)) {
+    setModel(m_model);
+    setItemDelegate(new CellGridDelegate(pictures, this));
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    horizontalHeader()->setDefaultSectionSize(24);
+    horizontalHeader()->setMinimumSectionSize(16);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setMinimumWidth(120);
+}
+
+void CellGridView::setTable(std::shared_ptr<const CellTable> table) { m_model->setTable(std::move(table)); }
+
+void CellGridView::showLastRow() {
+    if (m_model->rowCount() > 0) scrollTo(m_model->index(m_model->rowCount() - 1, 0));
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,63 @@
+#include "ui/generator/f_getchoiceextend_plus.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+
+#include "ui_f_getchoiceextend_plus.h"
+
+namespace lottodesk {
+
+Tf_getchoiceextend_plus::Tf_getchoiceextend_plus(Prompts& prompts, QWidget* parent)
+    : ValueChooser(prompts, parent), m_ui(new Ui::Tf_getchoiceextend_plus) {
+    m_ui->setupUi(this);
+    CriteriaControls criteria;
+    criteria.parity = m_ui->cb_parity;
+    criteria.odd = m_ui->rb_odd;
+    criteria.even = m_ui->rb_even;
+    criteria.primality = m_ui->cb_prime;
+    criteria.prime = m_ui->rb_prime;
+    criteria.composite = m_ui->rb_composite;
+    for (int k = 3; k <= 9; ++k) {
+        CriteriaControls::Remainder remainder;
+        remainder.divisor = k;
+        remainder.box = findChild<QCheckBox*>(QStringLiteral("cb_mod") + QString::number(k));
+        for (int r = 0; r < k; ++r)
+            remainder.remainders.push_back(findChild<QCheckBox*>(QStringLiteral("cb_mod%1_%2").arg(k).arg(r)));
+        criteria.remainders.push_back(std::move(remainder));
+    }
+    criteria.tail = m_ui->cb_tail;
+    criteria.tailDigits = m_ui->e_tail;
+    criteria.amplitude = {m_ui->cb_amplitude, m_ui->e_amplitudefrom, m_ui->e_amplitudeto};
+    criteria.range = {m_ui->cb_range, m_ui->e_rangefrom, m_ui->e_rangeto};
+    criteria.mean = {m_ui->cb_mean, m_ui->e_meanfrom, m_ui->e_meanto};
+    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria,
+          m_ui->b_assistant, m_ui->b_ok, m_ui->b_cancel},
+         criteria, m_ui->l_reference);
+}
+
+Tf_getchoiceextend_plus::~Tf_getchoiceextend_plus() = default;
+
+QListWidget* Tf_getchoiceextend_plus::valueList() const { return m_ui->lb_values; }
+
+void Tf_getchoiceextend_plus::showValues(int32_t lo, int32_t hi) {
+    m_ui->lb_values->clear();
+    m_lo = lo;
+    for (int64_t v = lo; v <= hi; ++v) {
+        auto* item = new QListWidgetItem(QString::number(v), m_ui->lb_values);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+}
+
+bool Tf_getchoiceextend_plus::isTicked(int32_t value) const {
+    const QListWidgetItem* item = m_ui->lb_values->item(int(int64_t(value) - m_lo));
+    return item && item->checkState() == Qt::Checked;
+}
+
+void Tf_getchoiceextend_plus::setTicked(int32_t value, bool ticked) {
+    const int64_t row = int64_t(value) - m_lo;
+    if (row < 0 || row >= m_ui->lb_values->count()) return;
+    m_ui->lb_values->item(int(row))->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+}  // namespace lottodesk

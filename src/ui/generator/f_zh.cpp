@@ -1,0 +1,270 @@
+#include "ui/generator/f_zh.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <random>
+
+#include "core/workspace.h"
+#include "generator/condfile.h"
+#include "generator/selfcond.h"
+#include "ui/common/prompts.h"
+#include "ui/generator/zh_conditionmenu.h"
+#include "ui/generator/zh_custompage.h"
+#include "ui/generator/zh_grouppage.h"
+#include "ui/generator/zh_mainpage.h"
+#include "ui/generator/zh_results.h"
+
+namespace lottodesk {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The secondary-zone pages in tab order after `ts_zqgl`: none of them is built yet.
+enum SecondaryPage { kSpecialPage = 1, kSecondaryPage = 2, kTwoZonePage = 3 };
+
+}  // namespace
+
+Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, GeneratorDialogs& dialogs,
+             QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_prompts(prompts),
+      m_generator(std::random_device{}()),
+      m_worker(std::make_unique<Generator>(m_generator)) {
+    setObjectName(QStringLiteral("Tf_zh"));
+    setWindowTitle(QStringLiteral("超强组号"));
+    m_generator.conditions = lottodesk::resetConditions(ws.game.zh_to);
+    MainConditions& conditions = m_generator.conditions;
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pagecontrol1"));
+    m_zqgl = new QWidget;
+    m_zqgl->setObjectName(QStringLiteral("ts_zqgl"));
+    auto* splitter = new QSplitter(Qt::Horizontal, m_zqgl);
+    m_main = new ZhMainPage(ws, conditions, prompts, dialogs);
+    m_self = new ZhGroupPage(ZhGroupPage::Kind::SelfSet, ws, conditions, prompts, dialogs);
+    m_tail = new ZhGroupPage(ZhGroupPage::Kind::Tail, ws, conditions, prompts, dialogs);
+    m_custom = new ZhCustomPage(ws, conditions, prompts, dialogs);
+    m_main->conditionPages()->addTab(m_self, QStringLiteral("自设条件"));
+    m_main->conditionPages()->addTab(m_tail, QStringLiteral("尾数设置"));
+    m_main->conditionPages()->addTab(m_custom, QStringLiteral("自定义指标"));
+    m_results = new ZhResults(ws, m_generator.results, prompts, files);
+    splitter->addWidget(m_main);
+    splitter->addWidget(m_results);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* zqglLayout = new QVBoxLayout(m_zqgl);
+    zqglLayout->setContentsMargins(0, 0, 0, 0);
+    zqglLayout->addWidget(splitter);
+    m_pages->addTab(m_zqgl, QString());
+    for (const char* name : {"ts_lhgl", "ts_fqgl", "ts_sqzh"}) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(name));
+        m_pages->setTabEnabled(m_pages->addTab(page, QString()), false);
+    }
+
+    // The busy notice of a run, below the pages.
+    m_busy = new QWidget(this);
+    m_busy->setObjectName(QStringLiteral("pn_run"));
+    m_busyText = new QLabel(m_busy);
+    m_busyText->setObjectName(QStringLiteral("l_busy"));
+    m_progress = new QProgressBar(m_busy);
+    m_progress->setObjectName(QStringLiteral("pb_run"));
+    m_cancel = new QPushButton(QStringLiteral("取消"), m_busy);
+    m_cancel->setObjectName(QStringLiteral("b_stoprun"));
+    auto* busyLayout = new QHBoxLayout(m_busy);
+    busyLayout->addWidget(m_busyText);
+    busyLayout->addWidget(m_progress, 1);
+    busyLayout->addWidget(m_cancel);
+    m_busy->setVisible(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(m_busy);
+
+    m_menu = new ZhConditionMenu(ws, conditions, m_ring, {prompts, files, shell, dialogs},
+                                 [this](MainConditionLoad load) { applyConditions(std::move(load)); }, this);
+    m_main->operationsButton()->setMenu(m_menu->menu());
+    m_runner = new ZhRunner(this);
+
+    connect(m_main->runButton(), &QPushButton::clicked, this, [this] { startRun(); });
+    connect(m_main->continueButton(), &QPushButton::clicked, this, [this] { continueRun(); });
+    connect(m_main->resetButton(), &QPushButton::clicked, this, [this] { resetConditions(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { cancelRun(); });
+    connect(m_runner, &ZhRunner::progressed, this, [this](int done, int total) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(m_results, &ZhResults::resultsLoaded, this, [this] {
+        m_main->continueButton()->setEnabled(true);
+        setStatus(QStringLiteral("超强组号  已得到符合条件的红号组有%1个").arg(m_generator.results.tickets.size()));
+    });
+    showZoneCaptions();
+}
+
+Tf_zh::~Tf_zh() { m_runner->abandon(); }
+
+bool Tf_zh::isRunning() const { return m_runner->running(); }
+
+void Tf_zh::showEvent(QShowEvent* event) {
+    // The history may have changed while the window was hidden.
+    if (!isRunning()) m_main->fillPeriods();
+    QWidget::showEvent(event);
+}
+
+void Tf_zh::hideEvent(QHideEvent* event) {
+    abandonRun();
+    QWidget::hideEvent(event);
+}
+
+void Tf_zh::abandonRun() {
+    if (!isRunning()) return;
+    m_runner->abandon();
+    setRunning(false, {});
+    setStatus(m_statusBeforeRun);
+}
+
+void Tf_zh::setStatus(const QString& text) {
+    if (text == m_status) return;
+    m_status = text;
+    Q_EMIT statusChanged(m_status);
+    reportStatus(m_status);
+}
+
+void Tf_zh::say(const std::string& message) {
+    if (!message.empty()) m_prompts.inform(this, q(message));
+}
+
+void Tf_zh::showZoneCaptions() {
+    const tcpstyle& type = m_ws.current();
+    m_pages->setTabText(0, q(type.zhname) + QStringLiteral("过滤"));
+    m_pages->setTabText(kSpecialPage, q(type.specname) + QStringLiteral("过滤"));
+    m_pages->setTabText(kSecondaryPage, QStringLiteral("副区过滤"));
+    m_pages->setTabText(kTwoZonePage, QStringLiteral("双区匹配"));
+    const int fhgs = m_ws.game.fhgs;
+    m_pages->setTabVisible(kSpecialPage, fhgs == 1);
+    m_pages->setTabVisible(kSecondaryPage, fhgs == 2);
+    m_pages->setTabVisible(kTwoZonePage, (fhgs == 1 || fhgs == 2) && type.specname != "特别号");
+}
+
+void Tf_zh::startRun() { start(ZhRunner::Kind::Run); }
+
+void Tf_zh::continueRun() { start(ZhRunner::Kind::Continue); }
+
+void Tf_zh::cancelRun() {
+    if (!isRunning()) return;
+    m_cancel->setEnabled(false);
+    m_runner->cancel();
+}
+
+void Tf_zh::start(ZhRunner::Kind kind) {
+    if (isRunning()) return;
+    const bool regular = kind == ZhRunner::Kind::Run;
+    if (m_ws.sjk.indexOfPeriod(kPredictionPeriod) > 0) {
+        // The engine removes the prediction record and refuses to run; nothing else happens.
+        const RunReport refused =
+            regular ? m_generator.run(m_ws, RunOptions{}) : m_generator.continueFiltering(m_ws, RunOptions{});
+        say(refused.message);
+        m_main->fillPeriods();
+        return;
+    }
+    if (regular) m_main->continueButton()->setEnabled(true);
+    // The worker takes the conditions, and for continue filtering a copy of the results (into
+    // the capacity it already has); the window's results stay on show until the run completes.
+    m_worker->conditions = m_generator.conditions;
+    if (!regular) {
+        m_worker->results.tickets.assign(m_generator.results.tickets.begin(), m_generator.results.tickets.end());
+        m_worker->results.tags.assign(m_generator.results.tags.begin(), m_generator.results.tags.end());
+        m_worker->results.passCount = m_generator.results.passCount;
+        m_worker->results.elapsedMicros = m_generator.results.elapsedMicros;
+    }
+
+    m_statusBeforeRun = m_status;
+    setRunning(true, regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."));
+    setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候"));
+    m_runner->start(kind, *m_worker, m_ws, m_main->filterPeriod(),
+                    [this](const RunReport& report, bool cancelled, Generator& worker) {
+                        finishRun(report, cancelled, worker);
+                    });
+}
+
+void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker) {
+    setRunning(false, {});
+    if (cancelled || !report.completed) {
+        setStatus(m_statusBeforeRun);
+        if (!cancelled) say(report.message);
+        return;
+    }
+    // The old results go to the worker, whose next run reuses their buffers.
+    std::swap(m_generator.results, worker.results);
+    const Status snapshot = advanceSnapshot(m_ring, m_ws.folder, m_generator.conditions, m_ws.game.zh_to);
+    m_results->showPage(1);
+    setStatus(q(report.statusText));
+    say(snapshot.message);
+}
+
+void Tf_zh::setRunning(bool running, const QString& notice) {
+    m_zqgl->setEnabled(!running);
+    m_busyText->setText(notice);
+    m_progress->setRange(0, 0);
+    m_progress->setValue(0);
+    m_cancel->setEnabled(running);
+    m_busy->setVisible(running);
+    Q_EMIT runningChanged(running);
+}
+
+void Tf_zh::applyConditions(MainConditionLoad load) {
+    m_generator.conditions = std::move(load.conditions);
+    const ConditionLines lines = linesAfterLoad(m_generator.conditions);
+    m_self->setLines(lines.selfSet);
+    m_tail->setLines(lines.tails);
+    m_custom->setLines(lines.custom);
+    m_main->refresh();
+    for (const std::string& note : load.notes) say(note);
+}
+
+void Tf_zh::resetConditions() {
+    MainConditions& conditions = m_generator.conditions;
+    // "重置" unticks the custom indicators but keeps their list.
+    MainConditions fresh = lottodesk::resetConditions(m_ws.game.zh_to, &conditions);
+    fresh.custom = std::move(conditions.custom);
+    conditions = std::move(fresh);
+    m_self->setLines({});
+    m_tail->setLines({});
+    m_custom->setLines(m_custom->lines());
+    m_main->refresh();
+}
+
+void Tf_zh::resetForType() {
+    abandonRun();
+    m_generator.conditions = lottodesk::resetConditions(m_ws.game.zh_to, &m_generator.conditions);
+    m_generator.results = MainResults{};
+    m_self->setLines({});
+    m_tail->setLines({});
+    m_custom->setLines({});
+    m_main->refresh();
+    m_main->fillPeriods();
+    m_main->continueButton()->setEnabled(false);
+    m_results->showPage(1);
+    showZoneCaptions();
+    setStatus({});
+}
+
+Status Tf_zh::saveExitConditions() {
+    abandonRun();
+    return saveConditionsAtExit(m_ws.folder, m_generator.conditions, m_ws.game.zh_to);
+}
+
+bool Tf_zh::addforselfcond() { return m_self->addExported(); }
+
+bool Tf_zh::addforselfzb(const std::string& formula, int32_t lo, int32_t hi) {
+    return m_custom->addExported(formula, lo, hi);
+}
+
+}  // namespace lottodesk

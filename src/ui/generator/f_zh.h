@@ -1,0 +1,135 @@
+#pragma once
+// Tf_zh ("超强组号"): the combination generator window. Its page `ts_zqgl` (captioned with the
+// main-zone name + "过滤") holds the main-zone conditions (ZhMainPage with the catalogue and the
+// self-set, tail and custom-indicator pages) beside the main result display (ZhResults); the
+// secondary-zone pages are shown for the types that have them but stay disabled until their
+// windows exist.
+//
+// "常规过滤" and "继续过滤" run on a thread of their own behind a busy notice with a progress bar and
+// a cancel button; meanwhile the page is disabled, so the conditions cannot change, and the
+// caller must not change the history either (runningChanged tells when). Hiding the window (its
+// page closed or another page brought forward) cancels a run and waits for its end, so that the
+// other pages find the history to themselves. A run that is cancelled or stops early leaves the
+// previous results; a completed one replaces them, writes the conditions to the next snapshot
+// file and shows page 1.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "core/status.h"
+#include "generator/generator.h"
+#include "generator/snapshots.h"
+#include "ui/generator/zh_runner.h"
+#include "ui/shell/mainpage.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace lottodesk {
+
+struct Workspace;
+struct MainConditionLoad;
+class FileChooser;
+class GeneratorDialogs;
+class Prompts;
+class Shell;
+class ZhConditionMenu;
+class ZhCustomPage;
+class ZhGroupPage;
+class ZhMainPage;
+class ZhResults;
+
+class Tf_zh : public QWidget, public MainPage {
+    Q_OBJECT
+public:
+    Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, GeneratorDialogs& dialogs,
+          QWidget* parent = nullptr);
+    // Cancels a run in progress and waits for its end.
+    ~Tf_zh() override;
+
+    // The text of the main window's status bar for this window (empty until something happened).
+    QString statusText() const { return m_status; }
+    bool isRunning() const;
+
+    // "常规过滤", "继续过滤" and "重置". A run refused at the start (a prediction record, which is
+    // removed, or an empty range of rows 34 or 35) shows why and changes nothing else.
+    void startRun();
+    void continueRun();
+    void cancelRun();
+    void resetConditions();
+
+    // The lottery type changed: the conditions are cleared for the new main range (the custom
+    // indicators too), the results emptied, "继续过滤" disabled, the captions, the secondary pages
+    // and the filter period list rebuilt.
+    void resetForType();
+    // The exports other windows call: a self-set condition through the self-set dialog, and a
+    // custom-indicator condition on `formula` with values chosen over lo..hi.
+    bool addforselfcond();
+    bool addforselfzb(const std::string& formula, int32_t lo, int32_t hi);
+
+    // At exit: writes "exitset.zh" and deletes the snapshot files; the failed write's message.
+    Status saveExitConditions();
+
+    // As a page of the main window.
+    void typeChanged() override { resetForType(); }
+    void stopWork() override { cancelRun(); }
+    Status saveOnExit() override { return saveExitConditions(); }
+
+    const Generator& generator() const { return m_generator; }
+    const tjlq& snapshotRing() const { return m_ring; }
+    QTabWidget* pages() const { return m_pages; }
+    ZhMainPage* mainPage() const { return m_main; }
+    ZhGroupPage* selfSetPage() const { return m_self; }
+    ZhGroupPage* tailPage() const { return m_tail; }
+    ZhCustomPage* customPage() const { return m_custom; }
+    ZhResults* results() const { return m_results; }
+    ZhConditionMenu* conditionMenu() const { return m_menu; }
+
+Q_SIGNALS:
+    void statusChanged(const QString& text);
+    void runningChanged(bool running);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void start(ZhRunner::Kind kind);
+    // Stops a run in progress at once, without its results.
+    void abandonRun();
+    void finishRun(const RunReport& report, bool cancelled, Generator& worker);
+    void setRunning(bool running, const QString& notice);
+    void applyConditions(MainConditionLoad load);
+    void showZoneCaptions();
+    void setStatus(const QString& text);
+    void say(const std::string& message);
+
+    Workspace& m_ws;
+    Prompts& m_prompts;
+    Generator m_generator;  // the window's conditions and results
+    // Runs happen on this one, kept for the window's life so its run buffers stay warm; it shares
+    // the signature tables of m_generator.
+    std::unique_ptr<Generator> m_worker;
+    tjlq m_ring;
+    QString m_status;
+    QString m_statusBeforeRun;
+
+    QTabWidget* m_pages = nullptr;
+    QWidget* m_zqgl = nullptr;
+    ZhMainPage* m_main = nullptr;
+    ZhGroupPage* m_self = nullptr;
+    ZhGroupPage* m_tail = nullptr;
+    ZhCustomPage* m_custom = nullptr;
+    ZhResults* m_results = nullptr;
+    ZhConditionMenu* m_menu = nullptr;
+    ZhRunner* m_runner = nullptr;
+    QWidget* m_busy = nullptr;
+    QLabel* m_busyText = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,149 @@
+#include "ui/generator/zh_catalogue.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/workspace.h"
+#include "generator/conditioncatalogue.h"
+#include "generator/selfcond.h"
+#include "ui/generator/zh_dialogs.h"
+#include "indicators/context.h"
+
+namespace lottodesk {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+bool isRange(int n) { return n == kStandardDeviationRow || n == kCoefficientRow; }
+
+std::optional<double> boundOf(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+ZhCatalogue::ZhCatalogue(Workspace& ws, MainConditions& conditions, GeneratorDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_ws(ws), m_conditions(conditions), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("ZhCatalogue"));
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(2);
+    std::vector<int> numbers;
+    for (int n = 1; n <= kCatalogueRows; ++n)
+        if (conditionRow(n)) numbers.push_back(n);
+    // Two columns of rows, the first filled first.
+    const int perColumn = static_cast<int>((numbers.size() + 1) / 2);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        buildRow(numbers[i], grid, static_cast<int>(i) % perColumn, static_cast<int>(i) / perColumn);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(6, 1);
+    refresh();
+}
+
+void ZhCatalogue::buildRow(int n, QGridLayout* grid, int line, int column) {
+    const ConditionRow* row = conditionRow(n);
+    Row& r = m_rows[static_cast<size_t>(n)];
+    const int at = column * 5;
+    const QString suffix = QString::number(n);
+    r.enabled = new QCheckBox(q(row->caption), this);
+    r.enabled->setObjectName(QStringLiteral("cb_zb") + suffix);
+    grid->addWidget(r.enabled, line, at);
+    if (isRange(n)) {
+        auto* range = new QHBoxLayout;
+        r.from = new QLineEdit(this);
+        r.from->setObjectName(QStringLiteral("e_zbfrom") + suffix);
+        r.to = new QLineEdit(this);
+        r.to->setObjectName(QStringLiteral("e_zbto") + suffix);
+        for (QLineEdit* box : {r.from, r.to}) {
+            box->setValidator(new QIntValidator(box));
+            connect(box, &QLineEdit::textEdited, this, [this, n] { takeRange(n); });
+        }
+        range->addWidget(r.from);
+        range->addWidget(new QLabel(QStringLiteral("至"), this));
+        range->addWidget(r.to);
+        grid->addLayout(range, line, at + 1, 1, 2);
+    } else {
+        r.text = new QLineEdit(this);
+        r.text->setObjectName(QStringLiteral("e_zb") + suffix);
+        r.text->setReadOnly(true);
+        grid->addWidget(r.text, line, at + 1);
+        r.choose = new QPushButton(QStringLiteral("..."), this);
+        r.choose->setObjectName(QStringLiteral("b_zb") + suffix);
+        r.choose->setFixedWidth(r.choose->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+        grid->addWidget(r.choose, line, at + 2);
+        connect(r.choose, &QPushButton::clicked, this, [this, n] { chooseValues(n); });
+    }
+    r.tolerant = new QCheckBox(QStringLiteral("容错"), this);
+    r.tolerant->setObjectName(QStringLiteral("cb_rc") + suffix);
+    grid->addWidget(r.tolerant, line, at + 3);
+    connect(r.enabled, &QCheckBox::clicked, this, [this, n](bool on) { setRowEnabled(n, on); });
+    connect(r.tolerant, &QCheckBox::clicked, this,
+            [this, n](bool on) { m_conditions.rows[static_cast<size_t>(n)].tolerant = on; });
+}
+
+void ZhCatalogue::refresh() {
+    for (int n = 1; n <= kCatalogueRows; ++n)
+        if (m_rows[static_cast<size_t>(n)].enabled) showRow(n);
+}
+
+void ZhCatalogue::showRow(int n) {
+    const Row& r = m_rows[static_cast<size_t>(n)];
+    const CatalogueCondition& condition = m_conditions.rows[static_cast<size_t>(n)];
+    const bool applies = !conditionRow(n)->seventhNumber || m_ws.game.zhgs == 7;
+    const bool usable = applies && condition.enabled;
+    r.enabled->setEnabled(applies);
+    r.enabled->setChecked(condition.enabled);
+    if (r.text) {
+        r.text->setText(condition.enabled ? q(valueListText(condition.allowed)) : QString());
+        r.text->setEnabled(applies);
+        r.choose->setEnabled(usable);
+    } else {
+        r.from->setText(condition.enabled ? q(boundText(condition.from)) : QString());
+        r.to->setText(condition.enabled ? q(boundText(condition.to)) : QString());
+        r.from->setEnabled(usable);
+        r.to->setEnabled(usable);
+    }
+    r.tolerant->setChecked(condition.enabled && condition.tolerant);
+    r.tolerant->setEnabled(usable);
+}
+
+void ZhCatalogue::setRowEnabled(int n, bool on) {
+    CatalogueCondition& condition = m_conditions.rows[static_cast<size_t>(n)];
+    condition.enabled = on;
+    if (!on) condition = CatalogueCondition{};
+    showRow(n);
+}
+
+void ZhCatalogue::chooseValues(int n) {
+    const ConditionRow* row = conditionRow(n);
+    CatalogueCondition& condition = m_conditions.rows[static_cast<size_t>(n)];
+    ValueChoice choice;
+    const OfferedRange offered = offeredRange(n, m_ws.game);
+    choice.lo = offered.lo;
+    choice.hi = offered.hi;
+    if (const int newest = m_ws.sjk.newestRealRecord(); newest > 0 && row->item)
+        choice.reference = conditionValue(*row, indicatorContext(m_ws, &m_memo), newest);
+    choice.preselected = condition.allowed;
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return;
+    std::sort(chosen->begin(), chosen->end());
+    condition.allowed = std::move(*chosen);
+    showRow(n);
+}
+
+void ZhCatalogue::takeRange(int n) {
+    const Row& r = m_rows[static_cast<size_t>(n)];
+    CatalogueCondition& condition = m_conditions.rows[static_cast<size_t>(n)];
+    condition.from = boundOf(r.from->text());
+    condition.to = boundOf(r.to->text());
+}
+
+}  // namespace lottodesk

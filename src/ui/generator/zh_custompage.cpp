@@ -1,0 +1,159 @@
+#include "ui/generator/zh_custompage.h"
+
+#include <algorithm>
+
+#include "core/workspace.h"
+#include "ui/formula/f_fzsr.h"
+#include "formula/evalfailure.h"
+#include "formula/tgs.h"
+#include "generator/selfcond.h"
+#include "ui/generator/zh_dialogs.h"
+#include "indicators/context.h"
+#include "ui/common/prompts.h"
+#include "ui_zh_custompage.h"
+
+namespace lottodesk {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr int32_t kValueLow = 0;
+constexpr int32_t kValueHigh = 1000;
+
+}  // namespace
+
+ZhCustomPage::ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prompts& prompts,
+                           GeneratorDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_ws(ws), m_conditions(conditions), m_prompts(prompts), m_dialogs(dialogs),
+      m_ui(new Ui::ZhCustomPage), m_fzsr(new Tf_fzsr(ws.folder, prompts, this)),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
+    m_ui->setupUi(this);
+    setObjectName(QStringLiteral("ts_selfzb"));
+    connect(m_ui->b_fzsr, &QPushButton::clicked, this, [this] { assistInput(); });
+    connect(m_ui->b_qz, &QPushButton::clicked, this, [this] { takeValues(); });
+    connect(m_ui->b_zbadd, &QPushButton::clicked, this, [this] { add(); });
+    connect(m_ui->b_zbmodify, &QPushButton::clicked, this, [this] { modify(); });
+    connect(m_ui->b_zbdelete, &QPushButton::clicked, this, [this] { remove(); });
+    connect(m_ui->cb_selfzb, &QCheckBox::clicked, this, [this](bool on) { m_conditions.customEnabled = on; });
+}
+
+ZhCustomPage::~ZhCustomPage() = default;
+
+QLineEdit* ZhCustomPage::formulaBox() const { return m_ui->e_gs; }
+QLineEdit* ZhCustomPage::valueBox() const { return m_ui->e_qz; }
+QCheckBox* ZhCustomPage::toleranceBox() const { return m_ui->cb_rc; }
+QCheckBox* ZhCustomPage::masterBox() const { return m_ui->cb_selfzb; }
+QListWidget* ZhCustomPage::list() const { return m_ui->lb_selfzb; }
+
+void ZhCustomPage::setLines(std::vector<std::string> lines) {
+    m_lines = std::move(lines);
+    m_ui->cb_selfzb->setChecked(m_conditions.customEnabled);
+    showLines();
+}
+
+void ZhCustomPage::showLines() {
+    const int selected = m_ui->lb_selfzb->currentRow();
+    m_ui->lb_selfzb->clear();
+    for (const std::string& line : m_lines) m_ui->lb_selfzb->addItem(q(line));
+    if (selected >= 0 && selected < m_ui->lb_selfzb->count()) m_ui->lb_selfzb->setCurrentRow(selected);
+}
+
+void ZhCustomPage::assistInput() {
+    m_fzsr->clearFormula();
+    if (m_runDialog(*m_fzsr) == QDialog::Accepted) m_ui->e_gs->setText(m_fzsr->formula());
+}
+
+void ZhCustomPage::takeValues() {
+    const std::string formula = m_ui->e_gs->text().trimmed().toStdString();
+    const int newest = m_ws.sjk.newestRealRecord();
+    ValueChoice choice;
+    choice.lo = kValueLow;
+    choice.hi = kValueHigh;
+    if (newest > 0) {
+        const EvalResult result = tgs(formula).evaluate(indicatorContext(m_ws, &m_memo), newest);
+        if (!result.ok) {
+            m_prompts.inform(window(), q(evaluationFailure(result)));
+            return;
+        }
+        choice.reference = result.value;
+    }
+    choice.preselected = m_pending;
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return;
+    std::sort(chosen->begin(), chosen->end());
+    m_pending = std::move(*chosen);
+    m_ui->e_qz->setText(q(valueListText(m_pending)));
+}
+
+bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t hi) {
+    const QString trimmed = q(formula).trimmed();
+    if (trimmed.isEmpty()) return false;
+    const int newest = m_ws.sjk.newestRealRecord();
+    ValueChoice choice;
+    choice.lo = lo;
+    choice.hi = hi;
+    if (newest > 0) {
+        const EvalResult result = tgs(trimmed.toStdString()).evaluate(indicatorContext(m_ws, &m_memo), newest);
+        if (result.ok) choice.reference = result.value;
+    }
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return false;
+    std::sort(chosen->begin(), chosen->end());
+    const bool tolerant =
+        m_prompts.ask(window(), QStringLiteral("容错选择"), QStringLiteral("是否进行容错?"), false);
+    const CustomAdd added = addCustom(m_conditions.custom, m_lines, trimmed.toStdString(), tolerant, *chosen);
+    if (!added.added) {
+        if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
+        return false;
+    }
+    m_ui->e_gs->clear();
+    m_ui->e_qz->clear();
+    m_ui->cb_rc->setChecked(false);
+    m_pending.clear();
+    showLines();
+    m_conditions.customEnabled = true;
+    masterBox()->setChecked(true);
+    m_prompts.inform(window(), q(customExportMessage(m_lines.back())));
+    return true;
+}
+
+void ZhCustomPage::add() {
+    const CustomAdd added = addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(),
+                                      m_ui->cb_rc->isChecked(), m_pending);
+    if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
+    if (!added.added) return;
+    m_ui->e_gs->clear();
+    m_ui->e_qz->clear();
+    m_ui->cb_rc->setChecked(false);
+    m_pending.clear();
+    showLines();
+    m_ui->lb_selfzb->setCurrentRow(m_ui->lb_selfzb->count() - 1);
+}
+
+void ZhCustomPage::modify() {
+    const int index = m_ui->lb_selfzb->currentRow();
+    if (index < 0 || index >= m_conditions.custom.count()) {
+        m_prompts.inform(window(), QString::fromUtf8(kSelectCustomToModifyMessage));
+        return;
+    }
+    ValueChoice choice;
+    choice.lo = kValueLow;
+    choice.hi = kValueHigh;
+    choice.preselected = m_conditions.custom[index].values;
+    std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
+    if (!chosen) return;
+    std::sort(chosen->begin(), chosen->end());
+    const bool tolerant = m_prompts.ask(window(), QStringLiteral("确认"),
+                                        QStringLiteral("是否容错？如果容错，请选yes;如果不容错，请选no"), true);
+    const Status modified = modifyCustom(m_conditions.custom, m_lines, index, std::move(*chosen), tolerant);
+    if (!modified) m_prompts.inform(window(), q(modified.message));
+    showLines();
+}
+
+void ZhCustomPage::remove() {
+    const Status removed = deleteCustom(m_conditions.custom, m_lines, m_ui->lb_selfzb->currentRow());
+    if (!removed) m_prompts.inform(window(), q(removed.message));
+    showLines();
+}
+
+}  // namespace lottodesk

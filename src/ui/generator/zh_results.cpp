@@ -1,0 +1,132 @@
+#include "ui/generator/zh_results.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScrollBar>
+
+#include "core/fileio.h"
+#include "core/workspace.h"
+#include "ui/common/filechooser.h"
+#include "generator/resultfile.h"
+#include "ui/common/prompts.h"
+#include "ui_zh_results.h"
+#include "ui/generator/zh_resultmodel.h"
+
+namespace lottodesk {
+namespace {
+
+const QString kResultFilter = QStringLiteral("组号结果文件 (*.txt)");
+
+struct PopupCommand {
+    const char* name;
+    const char* caption;
+};
+// The popup in its order; the first two work, the rest wait for their windows.
+constexpr PopupCommand kPopup[] = {
+    {"mi_savezh", "保存组号"},   {"mi_loadzh", "载入组号"},       {"mi_addyc", "加到预测区"},
+    {"mi_clearyc", "清除预测区"}, {"mi_addzh", "添加组号"},        {"mi_deletezh", "删除组号"},
+    {"mi_modifyzh", "修改组号"}, {"mi_lczh", "滤除组号"},         {"mi_print", "打印投注结果"},
+    {"mi_restore", "恢复到原始投注结果"}, {"mi_dj", "对奖"},
+};
+
+}  // namespace
+
+ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files,
+                     QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_results(results),
+      m_prompts(prompts),
+      m_files(files),
+      m_ui(new Ui::ZhResults),
+      m_model(new ZhResultModel(ws, results, this)),
+      m_popup(new QMenu(this)) {
+    m_ui->setupUi(this);
+    m_ui->sg_zh->setModel(m_model);
+    m_ui->sg_zh->verticalHeader()->setVisible(false);
+    m_ui->sg_zh->horizontalHeader()->setMinimumSectionSize(1);
+
+    m_popup->setObjectName(QStringLiteral("pm_zh"));
+    for (const PopupCommand& command : kPopup) {
+        QAction* action = m_popup->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setEnabled(false);
+    }
+    QAction* save = m_popup->findChild<QAction*>(QStringLiteral("mi_savezh"));
+    QAction* load = m_popup->findChild<QAction*>(QStringLiteral("mi_loadzh"));
+    save->setEnabled(true);
+    load->setEnabled(true);
+    connect(save, &QAction::triggered, this, [this] { saveResults(); });
+    connect(load, &QAction::triggered, this, [this] { loadResults(); });
+    connect(m_ui->sg_zh, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_popup->popup(m_ui->sg_zh->viewport()->mapToGlobal(at)); });
+
+    connect(m_ui->b_first, &QPushButton::clicked, this, [this] { showPage(1); });
+    connect(m_ui->b_prior, &QPushButton::clicked, this, [this] { showPage(page() - 1); });
+    connect(m_ui->b_next, &QPushButton::clicked, this, [this] { showPage(page() + 1); });
+    connect(m_ui->b_last, &QPushButton::clicked, this, [this] { showPage(pages()); });
+    showPage(1);
+}
+
+ZhResults::~ZhResults() = default;
+
+QTableView* ZhResults::grid() const { return m_ui->sg_zh; }
+
+int ZhResults::page() const { return m_model->page(); }
+
+int ZhResults::pages() const { return m_model->pages(); }
+
+void ZhResults::showPage(int page) {
+    m_model->setPage(page);
+    // Columns as wide as their texts, and the panel wide enough to show them all.
+    QTableView* grid = m_ui->sg_zh;
+    const QFontMetrics metrics = grid->fontMetrics();
+    int total = metrics.horizontalAdvance(QStringLiteral("第10000000条")) + 16;
+    grid->horizontalHeader()->resizeSection(0, total);
+    for (int column = 1; column < m_model->columnCount(); ++column) {
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        const int width = metrics.horizontalAdvance(title) + 16;
+        grid->horizontalHeader()->resizeSection(column, width);
+        total += width;
+    }
+    grid->setMinimumWidth(total + grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth() + 4);
+    if (m_model->rowCount() > 0) grid->scrollToTop();
+    updateLabels();
+}
+
+void ZhResults::updateLabels() {
+    m_ui->l_count->setText(QStringLiteral("投注结果：共%1注").arg(m_results.tickets.size()));
+    m_ui->l_page->setText(QStringLiteral("第%1页/ %2页").arg(page()).arg(pages()));
+}
+
+void ZhResults::saveResults() {
+    QString name = m_files.saveFile(this, QStringLiteral("保存组号结果"), kResultFilter, QDir::currentPath());
+    if (name.isEmpty()) return;
+    if (!name.contains(QStringLiteral(".txt"))) name += QStringLiteral(".txt");
+    const Status saved = saveFileAtomically(name.toStdString(), encodeResultText(m_results.tickets, m_ws.game.zhgs));
+    if (!saved) m_prompts.inform(this, QString::fromStdString(saved.message));
+}
+
+void ZhResults::loadResults() {
+    const QString name =
+        m_files.openFile(this, QStringLiteral(" 打开组号结果存储文件"), kResultFilter, QDir::currentPath());
+    if (name.isEmpty()) return;
+    const std::optional<std::string> text = readWholeFile(name.toStdString());
+    if (!text) {
+        m_prompts.inform(this, QStringLiteral("无法读取文件：") + name);
+        return;
+    }
+    ResultTextParse parsed = parseResultText(*text, m_ws.game.zhgs);
+    if (!parsed.ok()) {
+        m_prompts.inform(this, QString::fromStdString(parsed.error));
+        return;
+    }
+    m_results.tickets = std::move(parsed.tickets);
+    m_results.tags.assign(m_results.tickets.size(), 0);
+    m_results.passCount = static_cast<int>(m_results.tickets.size());
+    showPage(1);
+    Q_EMIT resultsLoaded();
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,67 @@
+#pragma once
+// ZhResults: the main result display of the generator. The labels "投注结果：共" + count + "注" and
+// "第" + page + "页/ " + pages + "页", the grid `sg_zh` over one page of 10,000 results, and the
+// page commands "首页", "上页", "下页", "尾页". The grid's popup menu `pm_zh` saves the results to a
+// result text file ("保存组号") and loads them from one ("载入组号"); its other commands belong to
+// windows not built yet and are disabled.
+
+#include <memory>
+#include <QWidget>
+
+namespace Ui {
+class ZhResults;
+}
+
+class QMenu;
+class QTableView;
+
+namespace lottodesk {
+
+struct MainResults;
+struct Workspace;
+class FileChooser;
+class Prompts;
+class ZhResultModel;
+
+class ZhResults : public QWidget {
+    Q_OBJECT
+public:
+    // Shows `results` (the generator's list, which "载入组号" replaces).
+    ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files,
+              QWidget* parent = nullptr);
+    ~ZhResults() override;
+
+    QTableView* grid() const;
+    QMenu* popup() const { return m_popup; }
+    ZhResultModel* model() const { return m_model; }
+
+    // Shows `page` (kept within 1..pages) of the list as it is now; page 1 after a run or a load.
+    void showPage(int page);
+    int page() const;
+    int pages() const;
+
+    // "保存组号": file dialog "保存组号结果" in the current directory; ".txt" is appended unless the
+    // name contains it. A failed write shows its message.
+    void saveResults();
+    // "载入组号": file dialog " 打开组号结果存储文件"; replaces the list (tags cleared) and shows page
+    // 1. A file that cannot be read or holds a number outside 0..255 shows a message and changes
+    // nothing.
+    void loadResults();
+
+Q_SIGNALS:
+    // A result file was loaded (the window enables "继续过滤" and shows the count).
+    void resultsLoaded();
+
+private:
+    void updateLabels();
+
+    const Workspace& m_ws;
+    MainResults& m_results;
+    Prompts& m_prompts;
+    FileChooser& m_files;
+    std::unique_ptr<Ui::ZhResults> m_ui;
+    ZhResultModel* m_model;
+    QMenu* m_popup;
+};
+
+}  // namespace lottodesk

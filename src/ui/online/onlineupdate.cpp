@@ -1,0 +1,84 @@
+#include "ui/online/onlineupdate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLibrary>
+#include <QScreen>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/drawupdate.h"
+#include "core/gbk.h"
+#include "core/workspace.h"
+#include "plugin/prjdll.h"
+#include "ui/common/prompts.h"
+
+namespace lottodesk {
+namespace {
+
+// A hand-over larger than this is not a download of draws; it is refused like a broken one.
+constexpr qint64 kMaxHandOverBytes = 64 * 1024 * 1024;
+
+// Restores the current directory on every way out.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const QString& path) : m_previous(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~CurrentDirectory() { QDir::setCurrent(m_previous); }
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+private:
+    QString m_previous;
+};
+
+int32_t lowerBound(const Workspace& ws) {
+    if (ws.current().cpmm == "黑龙江时时彩") return -1;
+    const int newest = ws.sjk.newestRealRecord();
+    return newest > 0 ? ws.sjk.FieldValueAt(newest, 0) : -1;
+}
+
+}  // namespace
+
+void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
+    const QString folder = QString::fromStdString(ws.folder);
+    // No unload: the plug-in may leave Qt objects behind (meta types, network threads) that must
+    // outlive the call; the library stays loaded for the rest of the run.
+    QLibrary library(folder + QStringLiteral("database/prjdll"));
+    if (!library.load()) return;
+    const auto createForm =
+        reinterpret_cast<CreateDLLFormFunction>(library.resolve(LOTTODESK_CREATE_FORM_SYMBOL));
+    if (!createForm) return;
+
+    const QString handOverPath = folder + QStringLiteral(LOTTODESK_HANDOVER_FILE);
+    const int32_t bound = lowerBound(ws);
+    {
+        CurrentDirectory inProgramFolder(folder);
+        QFile::remove(handOverPath);
+        QWidget* window = parent ? parent->window() : nullptr;
+        QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+        const std::string typeName = ws.current().cpmm;
+        createForm(window, screen, typeName.c_str(), 0, bound);
+    }
+
+    QFile file(handOverPath);
+    if (!file.exists()) return;
+    QByteArray bytes;
+    const bool read = file.open(QIODevice::ReadOnly) && file.size() <= kMaxHandOverBytes;
+    if (read) bytes = file.readAll();
+    file.close();
+    file.remove();
+    if (!read) {
+        prompts.inform(parent, QString::fromUtf8(kDownloadFailedMessage));
+        return;
+    }
+
+    const std::vector<std::string> lines = splitHandOverText(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
+    const Status status = applyDownload(ws.sjk, bound, lines, [&] {
+        return prompts.ask(parent, QStringLiteral("选择"), QString::fromUtf8(kContinuityQuestion), false);
+    });
+    if (!status) prompts.inform(parent, QString::fromStdString(status.message));
+}
+
+}  // namespace lottodesk

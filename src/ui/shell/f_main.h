@@ -1,0 +1,130 @@
+#pragma once
+// Tf_main: the main window. Its creation builds the workspace (the main initialisation), its first
+// showing prepares the history, and its menu opens every view as a page of `pagecontrol1`.
+
+#include <QMainWindow>
+#include <QByteArray>
+#include <QStringList>
+#include <vector>
+#include <memory>
+#include <optional>
+
+#include "core/notice.h"
+#include "ui/common/cellpictures.h"
+#include "ui/shell/main_pages.h"
+#include "ui/shell/main_services.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTabWidget;
+
+namespace lottodesk {
+
+class MainPage;
+class Tf_cpstyle;
+class Tf_showpic;
+class Tf_zj1;
+class HomePanel;
+class NoticeFetcher;
+class PageView;
+class Tf_gxsjq;
+class Tf_informdownload;
+
+class Tf_main : public QMainWindow {
+    Q_OBJECT
+public:
+    using Page = PageId;
+
+    Tf_main(Workspace& ws, Services services, QWidget* parent = nullptr);
+    ~Tf_main() override;
+
+    // False when start-up had to stop (a cell picture is missing); startupError() says why.
+    bool started() const { return m_startupError.isEmpty(); }
+    const QString& startupError() const { return m_startupError; }
+    // True once the first showing has finished its work.
+    bool startupDone() const { return m_startupDone; }
+
+    QAction* command(const char* name) const;
+    QTabWidget* pageControl() const { return m_pagecontrol1; }
+    QWidget* page(Page page) const;
+    // The window hosted on `page` (nullptr when the page has none yet).
+    QWidget* pageWindow(Page page) const { return m_windows[static_cast<size_t>(page)]; }
+    template <class Window>
+    Window* pageWindow(Page page) const {
+        return qobject_cast<Window*>(pageWindow(page));
+    }
+    int openTabCount() const { return m_openTabs; }
+    QStringList visibleTabCaptions() const;
+    QString statusText() const;
+    QMenu* tabPopup() const { return m_pm1; }
+
+    Tf_cpstyle* cpstyleDialog() const { return m_cpstyle; }
+    Tf_zj1* componentDialog() const { return m_zj1; }
+    Tf_gxsjq* updateWindow() const { return m_gxsjq; }
+    Tf_informdownload* noticeWindow() const { return m_inform; }
+    PageView* pageView() const { return m_pageView; }
+    NoticeFetcher* noticeFetcher() const { return m_fetcher; }
+    const Notice& notice() const { return m_notice; }
+    CellPictures& pictures() { return m_pictures; }
+
+    void openPage(Page page);
+    void closeCurrentPage();  // the tab popup's "关闭当前页"
+    void closeAllPages();
+    // "彩种选择": the type dialog, then the switch to the type chosen in it.
+    void chooseLotteryType();
+    // The switch after the dialog closed, from the type that was current before it.
+    void applyTypeSwitch(int previous);
+    void showHelp();
+    // "数据更新": the update window, modal, after all pages are closed.
+    void showUpdateWindow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void createPageWindows();
+    // The hosted windows that implement MainPage.
+    std::vector<MainPage*> hostedPages() const;
+    void buildMenu();
+    void prepareAfterFirstShow();
+    void finishStartup(const std::optional<QByteArray>& noticeBody);
+    void updateHistoryStatus();
+    void onActivePageChanged();
+    void showHome();
+    bool confirmExit();
+
+    Workspace& m_ws;
+    Services m_services;
+    QString m_startupError;
+    QStringList m_startupMessages;
+    bool m_firstShow = true;
+    bool m_startupDone = false;
+    int m_openTabs = 0;
+    int m_screenWidth = 0;
+    int m_screenHeight = 0;
+
+    CellPictures m_pictures;
+    QStackedWidget* m_central = nullptr;
+    HomePanel* m_home = nullptr;
+    QTabWidget* m_pagecontrol1 = nullptr;
+    std::vector<QWidget*> m_pages;    // by page id
+    std::vector<QWidget*> m_windows;  // the window on each page, or nullptr
+    QMenu* m_pm1 = nullptr;
+    QLabel* m_pagePanel = nullptr;
+    QLabel* m_historyPanel = nullptr;
+    Tf_showpic* m_busy = nullptr;
+    Tf_cpstyle* m_cpstyle = nullptr;
+    Tf_zj1* m_zj1 = nullptr;
+    Tf_gxsjq* m_gxsjq = nullptr;
+    std::unique_ptr<GeneratorDialogs> m_generatorDialogs;
+    Tf_informdownload* m_inform = nullptr;
+    NoticeFetcher* m_fetcher = nullptr;
+    PageView* m_pageView = nullptr;
+    Notice m_notice;  // the start-up notice (empty when none was fetched)
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,34 @@
+#include "ui/shell/main_pages.h"
+
+#include "ui/common/filechooser.h"
+#include "ui/common/prompts.h"
+#include "ui/common/shell.h"
+#include "ui/generator/f_zh.h"
+#include "ui/settings/f_set.h"
+
+namespace lottodesk {
+namespace {
+
+QWidget* makeGenerator(PageContext& c, QWidget* parent) {
+    return new Tf_zh(c.ws, c.services.prompts, c.services.files, c.services.shell, c.generatorDialogs, parent);
+}
+
+QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }
+
+// The caption of the trend analysis page keeps its leading blank.
+constexpr PageEntry kPages[] = {
+    {PageId::tjq, "ts_tjq", "统计区", nullptr},
+    {PageId::zh, "ts_zh", "超强组号", makeGenerator},
+    {PageId::fxd, "ts_fxd", " 综合分析", nullptr},
+    {PageId::moredb, "ts_moredb", "更多图表", nullptr},
+    {PageId::zbpx, "ts_zbpx", "指标管理", nullptr},
+    {PageId::zbpxz, "ts_zbpxz", "指标剖析", nullptr},
+    {PageId::tdsh, "ts_tdsh", "定胆杀号", nullptr},
+    {PageId::set, "ts_set", "设置", makeSettings},
+};
+
+}  // namespace
+
+std::span<const PageEntry> mainPages() { return kPages; }
+
+}  // namespace lottodesk

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "generator/resultfile.h"
+#include "support/faultyfiles.h"
+#include "support/tempfolder.h"
+
+namespace lottodesk {
+namespace {
+
+using test::FaultyFiles;
+
+std::vector<Ticket> someTickets() {
+    return {Ticket{1, 2, 3, 4, 5, 6}, Ticket{7, 8, 9, 10, 11, 12}, Ticket{28, 29, 30, 31, 32, 33}};
+}
+
+TEST(ResultFile, EveryLineEndAndAByteOrderMark) {
+    for (const char* text : {"01 02 03 04 05 06 \r\n07 08 09 10 11 12 \r\n28 29 30 31 32 33 \r\n",
+                             "01 02 03 04 05 06\n07 08 09 10 11 12\n28 29 30 31 32 33",
+                             "01 02 03 04 05 06 \r07 08 09 10 11 12 \r\r28 29 30 31 32 33 \r",
+                             "\xEF\xBB\xBF" "01 02 03 04 05 06\r\n07\t08 09 10 11 12\r28 29 30 31 32 33\n"}) {
+        const ResultTextParse parsed = parseResultText(text, 6);
+        ASSERT_TRUE(parsed.ok()) << parsed.error;
+        EXPECT_EQ(parsed.tickets, someTickets()) << text;
+    }
+    const ResultTextParse bad = parseResultText("01 02 03 04 05 06\r07 08 x 10 11 12\r", 6);
+    EXPECT_EQ(bad.error, "组号文件第2行有误：x");
+    EXPECT_TRUE(bad.tickets.empty());
+    // A count beyond what a ticket holds never writes past it.
+    EXPECT_TRUE(parseResultText("1 2 3 4 5 6 7 8 9 10 11 12\n", 60).ok());
+}
+
+TEST(ResultFile, SaveFaultsKeepThePreviousFile) {
+    test::TempFolder home;
+    const std::string path = home.file("results.txt");
+    ASSERT_TRUE(saveResultFile(path, someTickets(), 6));
+    const std::string before = test::readFile(path);
+    EXPECT_EQ(loadResultFile(path, 6).tickets, someTickets());
+    for (const FileLayer& layer : {FaultyFiles::failAfterBytes(10), FaultyFiles::fullDisk(), FaultyFiles::failOnRename(),
+                                   FaultyFiles::readOnlyFolder()}) {
+        const Status status = saveResultFile(path, {Ticket{1, 2, 3, 4, 5, 7}}, 6, layer);
+        EXPECT_FALSE(status);
+        EXPECT_NE(status.message.find(path + "（"), std::string::npos) << status.message;
+        EXPECT_EQ(test::readFile(path), before);
+    }
+    EXPECT_NE(loadResultFile(home.file("none.txt"), 6).error.find("无法读取文件"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lottodesk

@@ -1,0 +1,379 @@
+// The main window: start-up, menu commands, pages and tabs, type switch, help, tools and exit.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/workspace.h"
+#include "ui/update/f_cpstyle.h"
+#include "ui/shell/f_main.h"
+#include "ui/settings/f_set.h"
+#include "core/gbk.h"
+#include "ui/update/f_gxsjq.h"
+#include "ui/generator/f_zh.h"
+#include "ui/online/f_informdownload.h"
+#include "support/httpserver.h"
+#include "ui/online/noticefetcher.h"
+#include "ui/online/pageview.h"
+#include "support/uifixture.h"
+
+using namespace lottodesk;
+using test::FakePrompts;
+using test::FakeShell;
+using test::ProgramFolder;
+
+namespace {
+
+// A started main window on a program folder, shown and through its first-show work.
+struct Started {
+    explicit Started(ProgramFolder& folder)
+        : ws(folder.path()), window(ws, {prompts, shell, folder.settings, files}) {
+        window.show();
+        QTRY_VERIFY(window.startupDone());
+    }
+    Workspace ws;
+    FakePrompts prompts;
+    FakeShell shell;
+    test::FakeFileChooser files;
+    Tf_main window;
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsOnAnEmptyFolderWithDefaults();
+    void startsOnTheSeededHistory();
+    void removesASavedPredictionFromMemoryOnly();
+    void missingPictureStopsStartup();
+    void commandsOfMissingWindowsAreDisabled();
+    void tabsAppearInTheOrderPagesWereOpened();
+    void tabPopupClosesTheActivePage();
+    void settingsPageExplainsThePartitions();
+    void typeSwitchReloadsTheGame();
+    void typeSwitchThatCannotOpenTheHistoryKeepsTheType();
+    void restartComesBackToTypeZero();
+    void helpAndTools();
+    void exitAsksAndCleansUp();
+    void updateWindowOpensModally();
+    void startupNoticeFromTheDataServer();
+    void unreachableDataServerStartsWithoutNotice();
+    void generatorPageFollowsTheType();
+};
+
+void TestMainWindow::startsOnAnEmptyFolderWithDefaults() {
+    ProgramFolder folder;
+    Started app(folder);
+    QCOMPARE(app.window.windowTitle(), QStringLiteral("自定义彩种0"));
+    QCOMPARE(test::fileSize(folder.file("database/cps.typ")), 3402);
+    QCOMPARE(test::fileSize(folder.file("database/basedata0.rec")), 204);
+    QVERIFY(app.window.isMaximized());
+    QCOMPARE(app.window.openTabCount(), 0);
+    QVERIFY(app.window.visibleTabCaptions().isEmpty());
+    QCOMPARE(folder.settings.readInt("qs"), std::optional<int>(30));
+    QCOMPARE(folder.settings.readInt("f_qs"), std::optional<int>(16));
+    // The offscreen screen is 800 pixels wide.
+    QCOMPARE(app.prompts.informed,
+             QStringList{QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示")});
+    QCOMPARE(app.ws.lastdraw[1], 1);
+    QCOMPARE(app.ws.lastdraw[7], 7);
+}
+
+void TestMainWindow::startsOnTheSeededHistory() {
+    ProgramFolder folder(true);
+    folder.settings.writeInt("qs", 50);
+    Started app(folder);
+    QCOMPARE(app.window.windowTitle(), QStringLiteral("双色球"));
+    QCOMPARE(app.ws.settings.qs, 50);
+    QCOMPARE(app.ws.sjk.RecordCount(), 3493);
+    QCOMPARE(app.ws.sjk.RecNo(), 3493 - 12);
+    QCOMPARE(app.ws.lists.cold.count() + app.ws.lists.warm.count() + app.ws.lists.hot.count(), 33);
+    QCOMPARE(app.ws.lists.f_cold.count() + app.ws.lists.f_warm.count() + app.ws.lists.f_hot.count(), 16);
+    const auto panels = app.window.statusBar()->findChildren<QLabel*>();
+    QStringList texts;
+    for (const QLabel* label : panels) texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral("共3493期  最新 2026096期: 01 04 16 22 26 31 + 04")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+}
+
+void TestMainWindow::removesASavedPredictionFromMemoryOnly() {
+    ProgramFolder folder(true);
+    {
+        t_s_dm store;
+        store.SetFileName(folder.file("database/basedata0.rec"));
+        QVERIFY(store.Open());
+        store.Append();
+        store.SetFieldValue(0, kPredictionPeriod);
+        store.SetFieldValue(1, 9);
+        QVERIFY(store.Post());
+    }
+    Started app(folder);
+    QCOMPARE(app.ws.sjk.RecordCount(), 3493);
+    QCOMPARE(app.ws.lastdraw[1], 1);  // 2026096: 01 04 16 22 26 31 + 04
+    QCOMPARE(app.ws.lastdraw[7], 4);
+    QCOMPARE(test::fileSize(folder.file("database/basedata0.rec")), 3494 * 204);
+}
+
+void TestMainWindow::missingPictureStopsStartup() {
+    ProgramFolder folder;
+    QVERIFY(QFile::remove(folder.qfile("pic/pic3.bmp")));
+    Workspace ws(folder.path());
+    FakePrompts prompts;
+    FakeShell shell;
+    test::FakeFileChooser files;
+    Tf_main window(ws, {prompts, shell, folder.settings, files});
+    QVERIFY(!window.started());
+    QVERIFY2(window.startupError().contains(QStringLiteral("pic3.bmp")), qPrintable(window.startupError()));
+    QCOMPARE(test::fileSize(folder.file("database/cps.typ")), -1);
+}
+
+void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
+    ProgramFolder folder;
+    Started app(folder);
+    for (const char* name : {"n_zh", "n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+        QVERIFY2(app.window.command(name), name);
+        QVERIFY2(app.window.command(name)->isEnabled(), name);
+    }
+    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh"}) {
+        QVERIFY2(app.window.command(name), name);
+        QVERIFY2(!app.window.command(name)->isEnabled(), name);
+        QCOMPARE(app.window.command(name)->toolTip(), QStringLiteral("此功能尚未提供"));
+    }
+    QCOMPARE(app.window.command("n_cpstyle")->text(), QStringLiteral("彩种选择"));
+    // Every page with a window in the page table has its command enabled, the others not.
+    for (const PageEntry& entry : mainPages())
+        QCOMPARE(app.window.pageWindow(entry.id) != nullptr, entry.create != nullptr);
+}
+
+void TestMainWindow::tabsAppearInTheOrderPagesWereOpened() {
+    ProgramFolder folder;
+    Started app(folder);
+    Tf_main& w = app.window;
+    w.openPage(Tf_main::Page::tjq);
+    w.openPage(Tf_main::Page::zh);
+    w.openPage(Tf_main::Page::tjq);
+    QCOMPARE(w.visibleTabCaptions(), (QStringList{QStringLiteral("统计区"), QStringLiteral("超强组号")}));
+    QCOMPARE(w.openTabCount(), 2);
+    QCOMPARE(w.statusText(), QStringLiteral("统计区"));
+
+    // Closing the first of three tabs and opening another puts the new one last.
+    w.openPage(Tf_main::Page::fxd);
+    w.pageControl()->setCurrentWidget(w.page(Tf_main::Page::tjq));
+    w.closeCurrentPage();
+    w.openPage(Tf_main::Page::set);
+    QCOMPARE(w.visibleTabCaptions(),
+             (QStringList{QStringLiteral("超强组号"), QStringLiteral(" 综合分析"), QStringLiteral("设置")}));
+    QCOMPARE(w.statusText(), QStringLiteral("设置"));
+    w.pageControl()->setCurrentWidget(w.page(Tf_main::Page::fxd));
+    QCOMPARE(w.statusText(), QStringLiteral("综合分析"));
+
+    w.closeAllPages();
+    QCOMPARE(w.openTabCount(), 0);
+    QVERIFY(w.visibleTabCaptions().isEmpty());
+    QVERIFY(!w.pageControl()->isVisible());
+}
+
+void TestMainWindow::tabPopupClosesTheActivePage() {
+    ProgramFolder folder;
+    Started app(folder);
+    Tf_main& w = app.window;
+    w.openPage(Tf_main::Page::tjq);
+    w.openPage(Tf_main::Page::zh);
+    QAction* close = w.tabPopup()->findChild<QAction*>(QStringLiteral("mi_close"));
+    QVERIFY(close);
+    QCOMPARE(close->text(), QStringLiteral("关闭当前页"));
+    close->trigger();
+    QCOMPARE(w.openTabCount(), 1);
+    QCOMPARE(w.visibleTabCaptions(), QStringList{QStringLiteral("统计区")});
+    w.openPage(Tf_main::Page::zh);
+    QCOMPARE(w.visibleTabCaptions(), (QStringList{QStringLiteral("统计区"), QStringLiteral("超强组号")}));
+}
+
+void TestMainWindow::settingsPageExplainsThePartitions() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.command("n_set")->trigger();
+    QCOMPARE(app.window.visibleTabCaptions(), QStringList{QStringLiteral("设置")});
+    QVERIFY(app.window.pageWindow<Tf_set>(Tf_main::Page::set)->isVisible());
+    const QString text = app.window.pageWindow<Tf_set>(Tf_main::Page::set)->zonePartitionText();
+    QVERIFY(text.startsWith(QStringLiteral("(二区的分区设定)\n小区<1..16>          大区<17..33>\n")));
+    QVERIFY(text.contains(QStringLiteral("(十五区的分区设定)")));
+}
+
+void TestMainWindow::typeSwitchReloadsTheGame() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    Tf_main& w = app.window;
+    w.command("n_set")->trigger();
+    QTimer::singleShot(0, &w, [&w] {
+        Tf_cpstyle* dialog = w.cpstyleDialog();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->radio(1)->text(), QStringLiteral("超级大乐透"));
+        dialog->radio(1)->click();
+        dialog->close();  // the close box confirms like "确定"
+    });
+    w.command("n_cpstyle")->trigger();
+    QCOMPARE(app.ws.curcp, 1);
+    QCOMPARE(w.windowTitle(), QStringLiteral("超级大乐透(原始数据)"));
+    QCOMPARE(app.ws.game, (GameParams{5, 1, 35, 2, 1, 12, true}));
+    QCOMPARE(app.ws.sjk.RecordCount(), 2913);
+    QCOMPARE(app.ws.current().specname, std::string("副号"));
+    QCOMPARE(w.openTabCount(), 0);
+    w.command("n_set")->trigger();
+    QVERIFY(w.pageWindow<Tf_set>(Tf_main::Page::set)->zonePartitionText().contains(QStringLiteral("(三区的分区设定)\n一区<1..11>          二区<12..23>")));
+}
+
+void TestMainWindow::typeSwitchThatCannotOpenTheHistoryKeepsTheType() {
+    ProgramFolder folder(true);
+    std::filesystem::create_directories(folder.file("database/basedata2.rec"));
+    Started app(folder);
+    app.prompts.informed.clear();
+    app.ws.curcp = 2;  // as the dialog's radio button would
+    app.window.applyTypeSwitch(0);
+    QCOMPARE(app.ws.curcp, 0);
+    QCOMPARE(app.prompts.informed.size(), 1);
+    QVERIFY(app.prompts.informed[0].contains(QStringLiteral("basedata2.rec")));
+    QCOMPARE(app.ws.sjk.RecordCount(), 3493);
+    QCOMPARE(app.window.windowTitle(), QStringLiteral("双色球"));
+}
+
+void TestMainWindow::restartComesBackToTypeZero() {
+    ProgramFolder folder(true);
+    {
+        Started app(folder);
+        app.ws.curcp = 1;
+        app.window.applyTypeSwitch(0);
+        QCOMPARE(app.ws.curcp, 1);
+        app.prompts.answers = {true};
+        QVERIFY(app.window.close());
+    }
+    Started again(folder);
+    QCOMPARE(again.ws.curcp, 0);
+    QCOMPARE(again.window.windowTitle(), QStringLiteral("双色球"));
+}
+
+void TestMainWindow::helpAndTools() {
+    ProgramFolder folder;
+    Started app(folder);
+    app.prompts.informed.clear();
+    app.window.command("n_help")->trigger();
+    QCOMPARE(app.prompts.informed, QStringList{QStringLiteral("帮助文件丢失")});
+    QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + folder.qfile("help.htm")});
+
+    test::writeFile(folder.file("database/help.chm"), "chm");
+    app.shell.opened.clear();
+    app.window.command("n_help")->trigger();
+    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("document:") + folder.qfile("database/help.chm"),
+                                            QStringLiteral("document:") + folder.qfile("help.htm")}));
+
+    app.shell.opened.clear();
+    app.window.command("n_jsq")->trigger();
+    app.window.command("n_jsb")->trigger();
+    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("calculator"), QStringLiteral("editor:")}));
+}
+
+void TestMainWindow::exitAsksAndCleansUp() {
+    ProgramFolder folder;
+    Started app(folder);
+    for (int slot = 0; slot <= 4; ++slot) test::writeFile(folder.file("hfset" + std::to_string(slot) + ".zh"), "x");
+
+    app.prompts.answers = {false};
+    QVERIFY(!app.window.close());
+    QVERIFY(app.window.isVisible());
+    QCOMPARE(app.prompts.asked, QStringList{QStringLiteral("关闭软件确认|是否退出本软件？")});
+    QCOMPARE(app.prompts.defaults, std::vector<bool>{false});
+    QCOMPARE(test::fileSize(folder.file("hfset0.zh")), 1);
+
+    app.window.command("n_exit")->trigger();  // answered No again (no answer queued)
+    QVERIFY(app.window.isVisible());
+
+    app.prompts.answers = {true};
+    QVERIFY(app.window.close());
+    QVERIFY(!app.window.isVisible());
+    for (int slot = 0; slot <= 4; ++slot) QCOMPARE(test::fileSize(folder.file("hfset" + std::to_string(slot) + ".zh")), -1);
+    QCOMPARE(test::fileSize(folder.file("exitset.zh")), 11828674);
+}
+
+void TestMainWindow::updateWindowOpensModally() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.openPage(Tf_main::Page::set);
+    QVERIFY(app.window.command("n_gxsjq")->isEnabled());
+    bool shown = false;
+    QTimer::singleShot(0, &app.window, [&] {
+        Tf_gxsjq* update = app.window.updateWindow();
+        shown = update->isVisible() && update->isModal();
+        update->reject();
+    });
+    app.window.command("n_gxsjq")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(app.window.openTabCount(), 0);  // all pages close before the update window
+}
+
+void TestMainWindow::startupNoticeFromTheDataServer() {
+    test::HttpServer server;
+    QVERIFY(server.listening());
+    const QByteArray notice = QByteArray::fromStdString(lottodesk::utf8ToGbk(
+        "17提示:有新数据。:17提示公共提示:祝好运:公共提示17下载地址:http://a.example/x$file:///etc/passwd$ HTTP://b.example/y $:17下载地址"
+        "on_ie:" + server.url(QStringLiteral("/page.htm")).toStdString() + ":on_ie打开网页:是:打开网页"));
+    server.serve("/cpdata/vud.txt", notice);
+    server.serve("/page.htm", "<html><body><p>hello page</p></body></html>", "text/html; charset=utf-8");
+    ProgramFolder folder(true);
+    folder.settings.writeString("dataserver", server.baseUrl().toStdString());
+    Started app(folder);
+    QCOMPARE(app.window.noticeWindow()->noticeText(), QStringLiteral("有新数据。祝好运"));
+    QVERIFY(app.window.noticeWindow()->isVisible());
+    QCOMPARE(folder.settings.readString("inform"), std::optional<std::string>("有新数据。祝好运"));
+    QVERIFY(app.window.pageView()->isVisible());
+    QTRY_VERIFY(app.window.pageView()->toPlainText().contains(QStringLiteral("hello page")));
+
+    app.prompts.answers = {true};
+    QVERIFY(app.window.close());
+    // Only the web addresses of the list are opened at exit; the notice cannot open local files.
+    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("document:http://a.example/x"),
+                                            QStringLiteral("document:HTTP://b.example/y")}));
+}
+
+void TestMainWindow::unreachableDataServerStartsWithoutNotice() {
+    test::HttpServer server;
+    server.serveSilently("/cpdata/vud.txt");
+    ProgramFolder folder(true);
+    folder.settings.writeString("dataserver", server.baseUrl().toStdString());
+    Workspace ws(folder.path());
+    FakePrompts prompts;
+    FakeShell shell;
+    test::FakeFileChooser files;
+    Tf_main window(ws, {prompts, shell, folder.settings, files});
+    window.noticeFetcher()->setTimeout(300);
+    window.show();
+    QTRY_VERIFY(window.startupDone());
+    QCOMPARE(window.noticeWindow()->noticeText(), QStringLiteral("欢迎使用。"));
+    QVERIFY(!window.pageView()->isVisible());
+    QCOMPARE(folder.settings.readString("inform"), std::nullopt);
+    prompts.answers = {true};
+    QVERIFY(window.close());
+    QVERIFY(shell.opened.isEmpty());
+}
+
+void TestMainWindow::generatorPageFollowsTheType() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.command("n_zh")->trigger();
+    QCOMPARE(app.window.visibleTabCaptions(), QStringList{QStringLiteral("超强组号")});
+    QVERIFY(app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->isVisible());
+    QCOMPARE(app.window.statusText(), QStringLiteral("超强组号"));
+    QVERIFY(app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->generator().conditions.selectable[33]);
+    app.ws.curcp = 1;  // 超级大乐透: 5 of 1..35
+    app.window.applyTypeSwitch(0);
+    QVERIFY(app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->generator().conditions.selectable[35]);
+    QVERIFY(!app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->generator().conditions.selectable[36]);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_f_main.moc"

@@ -1,1 +1,0 @@
-lottodesk_gui_test(test_f_gxsjq)
