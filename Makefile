@@ -61,7 +61,8 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
 	  $$f $(FUZZ_BUILD)/corpus/$$n $$(test -d fuzz/corpus/$$n && echo fuzz/corpus/$$n) \
-	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096; done
+	    $$(test -f fuzz/$$n.dict && echo -dict=fuzz/$$n.dict) \
+	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -max_len=65536; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -89,6 +89,29 @@ void BM_OneEvaluation(benchmark::State& state) {
 }
 BENCHMARK(BM_OneEvaluation);
 
+// A custom condition as the generator evaluates it: one candidate ticket after another, each the
+// newest draw after the whole history, through one memo.
+void BM_Candidates(benchmark::State& state, const char* text) {
+    History& h = history();
+    DrawRecord candidate{};
+    candidate[0] = kCandidatePeriod;
+    SeriesMemo memo;
+    memo.prepare(h.store.version(), h.game, h.settings);
+    const IndicatorContext ctx{DrawHistory::of(h.store, candidate.data()), h.game, &h.partitions, h.settings, &memo};
+    const tgs formula(text);
+    int64_t checksum = 0;
+    uint32_t step = 0;
+    for (auto _ : state) {
+        ++step;
+        for (int i = 1; i <= 6; ++i) candidate[i] = static_cast<int32_t>((step * (2 * i + 1) + 5 * i) % 33 + 1);
+        checksum += formula.evaluate(ctx, h.store.RecordCount() + 1).value;
+    }
+    state.counters["checksum"] = static_cast<double>(checksum);
+}
+BENCHMARK_CAPTURE(BM_Candidates, omission_of_sum_tail, "getylz(z_hz%10)");
+// Reads a later draw inside four omissions: exponential once, now a few draws per ticket.
+BENCHMARK_CAPTURE(BM_Candidates, forward_in_four_omissions, "getylz(getylz(getylz(getylz([1]z_hz))))");
+
 void BM_Compile(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(tgs("min(f_num1,[-1]f_num1,[-2]f_num1)+getylz(z_hz%10)"));
 }

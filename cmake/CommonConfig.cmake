@@ -28,3 +28,9 @@ if(LOTTODESK_SANITIZE)
     target_link_options(lottodesk_common INTERFACE -fsanitize=address,undefined)
   endif()
 endif()
+
+# The fuzz build instruments the engine for coverage too, so the fuzzers see inside the parsers.
+if(LOTTODESK_FUZZ)
+  target_compile_options(lottodesk_common INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(lottodesk_common INTERFACE -fsanitize=address,undefined)
+endif()

@@ -3,15 +3,20 @@
 #include "cli_transform.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
-#include <filesystem>
 #include <chrono>
-#include <map>
-#include <random>
-#include <thread>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <ostream>
+#include <random>
+#include <thread>
 
 #include "core/datatransform.h"
 #include "core/drawcheck.h"
@@ -21,6 +26,7 @@
 #include "core/integertext.h"
 #include "core/programfolder.h"
 #include "core/workspace.h"
+#include "formula/precheck.h"
 #include "formula/selfzb.h"
 #include "generator/condfile.h"
 #include "generator/condreport.h"
@@ -53,12 +59,20 @@ struct Context {
     std::ostream& err;
     bool historyOpened;
     bool typeFileNoted = false;  // the start-up said the type file was damaged
+    // Set when the time limit (--time-limit) has passed; the generator runs stop at it.
+    const std::atomic<bool>* timeUp = nullptr;
+    std::string timeLimitMessage = {};
 };
+
+// What a time limit does to a command: a generator run stops at its next block; a command that
+// only reads ends the process with the message; a command that writes the history finishes.
+enum class OnTimeLimit { Cancel, Exit, Finish };
 
 struct Command {
     const char* name;
     const char* synopsis;
     std::function<int(Context&)> run;
+    OnTimeLimit onTimeLimit = OnTimeLimit::Exit;
 };
 
 #ifndef LOTTODESK_VERSION
@@ -222,6 +236,9 @@ std::optional<DrawRecord> parseCandidate(const std::string& text, const DrawRule
     if (static_cast<int>(main.size()) != game.zhgs || static_cast<int>(secondary.size()) > game.fhgs ||
         main.size() + secondary.size() >= static_cast<size_t>(kSlots))
         return std::nullopt;
+    // A ticket's numbers are held in ascending order, as the generator holds them.
+    std::sort(main.begin(), main.end());
+    std::sort(secondary.begin(), secondary.end());
     DrawRecord record{};
     for (size_t i = 0; i < main.size(); ++i) record[i + 1] = main[i];
     for (size_t i = 0; i < secondary.size(); ++i) record[game.zhgs + 1 + i] = secondary[i];
@@ -276,9 +293,10 @@ int evalFormula(Context& c) {
     SeriesMemo memo;
     IndicatorContext ctx = indicatorContext(c.ws, &memo, candidate ? candidate->data() : nullptr);
     if (candidate) {
-        // The ticket follows the chosen period, as the newest draw.
-        ctx.history.realCount = at;
-        at += 1;
+        // The ticket is the newest draw: after the last record, or in the place of the chosen
+        // period with the history cut before it, as a filter run for that period sees it.
+        if (period.empty()) at += 1;
+        ctx.history.realCount = at - 1;
     }
     if (at < 1) {
         c.err << "没有开奖数据" << '\n';
@@ -290,6 +308,17 @@ int evalFormula(Context& c) {
         return kStopped;
     }
     c.out << result.value << '\n';
+    return kDone;
+}
+
+int precheckOf(Context& c) {
+    if (c.args.size() != 1) return usage(c.err, "用法: precheck FORMULA");
+    const std::string message = precheckEnteredFormula(trimFormulaText(c.args[0]));
+    if (!message.empty()) {
+        c.err << message << '\n';
+        return kStopped;
+    }
+    c.out << "ok" << '\n';
     return kDone;
 }
 
@@ -397,6 +426,7 @@ bool writeResults(Context& c, const GeneratorArgs& args, const Generator& genera
 }
 
 int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
+    options.cancel = c.timeUp;
     options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (auto threads = args.options.find("--threads"); threads != args.options.end()) {
         std::optional<int> value = parseInteger(threads->second);
@@ -428,7 +458,8 @@ bool historyReadyForRun(Context& c) {
 // the status text of a completed one.
 int finishRun(Context& c, const GeneratorArgs& args, const Generator& generator, const RunReport& report) {
     if (!report.completed) {
-        c.err << report.message << '\n';
+        const bool timedOut = report.message.empty() && c.timeUp && *c.timeUp;
+        c.err << (timedOut ? c.timeLimitMessage : report.message) << '\n';
         return kStopped;
     }
     if (!writeResults(c, args, generator)) return kStopped;
@@ -759,23 +790,25 @@ const std::vector<Command>& commands() {
         {"draws", "draws                当前彩种的开奖数据：期数 主号 副号", listDraws},
         {"import", "import FILE --with-secondary|--without-secondary [--append|--overwrite]\n"
                    "                       导入开奖数据文件（默认追加），输出导入后的记录数",
-         importDraws},
+         importDraws, OnTimeLimit::Finish},
         {"export", "export FILE --with-secondary|--without-secondary\n"
                    "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
-         exportDraws},
+         exportDraws, OnTimeLimit::Finish},
+        {"precheck", "precheck FORMULA     输入公式时的检查（空格、括号、指标名），通过时输出 ok", precheckOf},
         {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf},
         {"eval", "eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]\n"
-                 "                       公式在某期（默认最后一期）或候选号码上的值",
+                 "                       公式在某期（默认最后一期）的值；有 --candidate 时为该组号代替该期\n"
+                 "                       （无 --period 时接在最后一期之后）的值",
          evalFormula},
         {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
         {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
         {"filter", "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
                    "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
                    "                       按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字",
-         filterTickets},
+         filterTickets, OnTimeLimit::Cancel},
         {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
                      "                       对组号文件中的组号继续过滤",
-         continueTickets},
+         continueTickets, OnTimeLimit::Cancel},
         {"conditions", "conditions CONDFILE [--check P --show all|right|wrong]\n"
                        "                       显示条件，或对第P期检查条件对错",
          conditionReport},
@@ -806,6 +839,7 @@ int help(Context& c) {
           << "  --init       --home 的文件夹不存在时新建它\n"
           << "  --type N     当前彩种 0..20（默认 0）\n"
           << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
+          << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
           << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
           << "  --version    显示版本\n"
           << "命令:\n";
@@ -819,6 +853,55 @@ bool needsOrderedHistory(const std::string& name) {
            name == "conditions" || name == "ranking" || name == "restore";
 }
 
+// The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run
+// at its next block; a command that only reads is ended there with the message and exit status 2,
+// since an evaluation cannot be interrupted. A run that does not stop within a grace period is
+// ended the same way; a command that writes the history finishes.
+class TimeLimit {
+public:
+    TimeLimit(double seconds, OnTimeLimit action, std::string message) : m_message(std::move(message)) {
+        if (seconds <= 0) m_timeUp = true;
+        if (action == OnTimeLimit::Finish) return;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        m_watch = std::thread([this, deadline, action] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_done.wait_until(lock, deadline, [this] { return m_finished; })) return;
+            m_timeUp = true;
+            if (action == OnTimeLimit::Cancel &&
+                m_done.wait_for(lock, std::chrono::seconds(30), [this] { return m_finished; }))
+                return;
+            std::fputs((m_message + "\n").c_str(), stderr);
+            std::fflush(stderr);
+            std::_Exit(kStopped);
+        });
+    }
+    ~TimeLimit() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        if (m_watch.joinable()) m_watch.join();
+    }
+    const std::atomic<bool>* timeUp() const { return &m_timeUp; }
+    const std::string& message() const { return m_message; }
+
+private:
+    std::string m_message;
+    std::atomic<bool> m_timeUp{false};
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_watch;
+};
+
+std::optional<double> parseSeconds(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size() || !(value >= 0 && value <= 1e7)) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -826,6 +909,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool init = false;
     int type = 0;
     int transform = 0;
+    std::optional<double> timeLimit;
+    std::string timeLimitText;
     size_t i = 0;
     for (; i < args.size() && args[i].rfind("-", 0) == 0; ++i) {
         if (isHelpOption(args[i])) {
@@ -853,6 +938,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             std::optional<int> value = parseInt(args[++i]);
             if (!value || *value < 0 || *value >= kTransformKinds) return usage(err, "--transform 必须是 0..4 的整数");
             transform = *value;
+        } else if (args[i] == "--time-limit") {
+            timeLimitText = args[++i];
+            timeLimit = parseSeconds(timeLimitText);
+            if (!timeLimit) return usage(err, "--time-limit 必须是非负的秒数");
         } else {
             return usage(err, "未知选项: " + args[i]);
         }
@@ -882,8 +971,15 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
 
+    std::optional<TimeLimit> limit;
+    if (timeLimit)
+        limit.emplace(*timeLimit, command->onTimeLimit, "运行时间超过限制（" + timeLimitText + "秒），已停止");
     Workspace ws(home.empty() ? defaultProgramFolder() : withTrailingSlash(home));
     Context context{ws, rest, out, err, true};
+    if (limit) {
+        context.timeUp = limit->timeUp();
+        context.timeLimitMessage = limit->message();
+    }
     if (name != "help") {
         MemorySettings settings;  // the command line never touches the user's settings
         StartupResult started = initialiseWorkspace(ws, settings);

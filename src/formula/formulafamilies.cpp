@@ -61,8 +61,7 @@ FormulaFamilyParts splitFormulaFamily(FormulaFamilyKind kind, std::string_view t
         take();
         take();
         break;
-    case FormulaFamilyKind::Analysis:
-        take();
+    case FormulaFamilyKind::Analysis:  // any number of formulas, one included
         while (text.find('|') != std::string_view::npos) take();
         break;
     }
@@ -264,8 +263,10 @@ FormulaFamily::FormulaFamily(FormulaFamilyKind kind, std::string_view parameterT
     for (const std::string& formula : parts.formulas) m_formulas.emplace_back(formula);
 }
 
-bool FormulaFamily::readsForward() const {
-    return std::any_of(m_formulas.begin(), m_formulas.end(), [](const tgs& f) { return f.readsForward(); });
+int FormulaFamily::reach() const {
+    int reach = 0;
+    for (const tgs& formula : m_formulas) reach = std::max(reach, formula.reach());
+    return reach;
 }
 
 bool FormulaFamily::valuesAt(const IndicatorContext& ctx, int n, int32_t* out, EvalResult& stop, bool current) const {

@@ -9,8 +9,8 @@
 // with earlier draws, at the previous draw and the one before it (the first record stands for
 // its own earlier draws).
 //
-// A formula that fails (a syntax error, or an empty formula where the text has no "|") gives the
-// family's failure value: 0 for the pattern families, -1 for c_zhfx (which also gives -1 when a
+// A formula that fails (a syntax error, or the empty formula c_2zbzh and c_3zbzh read where the
+// text lacks a "|"; c_zhfx takes a list of one formula as it is) gives the family's failure value: 0 for the pattern families, -1 for c_zhfx (which also gives -1 when a
 // value is negative). A type outside the defined ones gives 0. A missing ":" and type, or a type
 // that is not an integer, is a conversion error: evaluating the family stops, as a division by
 // zero inside one of its formulas does.
@@ -75,8 +75,9 @@ public:
     size_t formulaCount() const { return m_formulas.size(); }
     bool conversionError() const { return m_conversionError; }
     const std::string& badText() const { return m_badText; }
-    // One of the formulas reads a later draw.
-    bool readsForward() const;
+    // How many draws after the one asked for the formulas may read.
+    int reach() const;
+    const std::vector<tgs>& formulas() const { return m_formulas; }
 
     // The value at record n. Fault::Stop (with the message of the formula that stopped) when a
     // formula had to stop; a conversion error is the caller's to report before evaluating.

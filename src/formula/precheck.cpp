@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tgs.h"
+
 namespace lottodesk {
 
 std::string_view trimFormulaText(std::string_view text) {
@@ -21,6 +23,14 @@ std::string precheckFormula(std::string_view text) {
     if (std::count(text.begin(), text.end(), '[') != std::count(text.begin(), text.end(), ']'))
         message = kBracketsMessage;
     return message ? std::string(message) : std::string();
+}
+
+std::string notAnIndicatorMessage(std::string_view id) { return "“" + std::string(id) + "”不是系统指标"; }
+
+std::string precheckEnteredFormula(std::string_view text) {
+    if (std::string message = precheckFormula(text); !message.empty()) return message;
+    const std::optional<std::string> unknown = tgs(text).firstUnknownIdentifier();
+    return unknown ? notAnIndicatorMessage(*unknown) : std::string();
 }
 
 }  // namespace lottodesk

@@ -22,4 +22,13 @@ std::string_view trimFormulaText(std::string_view text);
 // Callers pass the trimmed text, as they store it.
 std::string precheckFormula(std::string_view text);
 
+// "“z_foo”不是系统指标"
+std::string notAnIndicatorMessage(std::string_view id);
+
+// The checks where a person enters a formula (the formula dialog's OK, custom indicators, the
+// generator's custom list, the command line's precheck): the pre-check above, then the first
+// identifier that names no indicator, which a stored formula would silently read as -999.
+// Empty when the formula is accepted, else the one message to show.
+std::string precheckEnteredFormula(std::string_view text);
+
 }  // namespace lottodesk

@@ -45,28 +45,32 @@ constexpr std::pair<std::string_view, Function> kFunctions[] = {
 };
 
 // Raised deep inside an evaluation that must stop (division by zero, a number beyond 32 bits, a
-// parameter that is not an integer) and turned into an EvalResult where the evaluation began; it
-// never leaves this file. A stop inside a formula of a formula family carries that formula's
+// text that is not an integer) and turned into an EvalResult where the evaluation began. The
+// history functions keep it for the draw where it happened (see SeriesMemo) and raise it only
+// when they read that draw. A stop inside a formula of a formula family carries that formula's
 // complete message.
-struct FormulaStop {
-    std::string reason;
-    bool complete = false;
-};
+using FormulaStop = SeriesFault;
 
-int32_t wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
+constexpr const char* kOutOfRange = "中的数值超出整数范围";
+
+// Results are computed in 64 bits; one that leaves 32 bits stops, as a literal beyond them does.
+int32_t checked(int64_t v) {
+    if (v < INT32_MIN || v > INT32_MAX) throw FormulaStop{kOutOfRange};
+    return static_cast<int32_t>(v);
+}
 
 int32_t apply(int32_t a, Op op, int32_t v) {
     switch (op) {
     case Op::None: return v;
-    case Op::Add: return wrap(int64_t{a} + v);
-    case Op::Sub: return wrap(int64_t{a} - v);
-    case Op::Mul: return wrap(int64_t{a} * v);
+    case Op::Add: return checked(int64_t{a} + v);
+    case Op::Sub: return checked(int64_t{a} - v);
+    case Op::Mul: return checked(int64_t{a} * v);
     case Op::Div:
         if (v == 0) throw FormulaStop{"中除数为0"};
-        return wrap(int64_t{a} / v);
+        return checked(int64_t{a} / v);
     case Op::Mod:
         if (v == 0) throw FormulaStop{"中除数为0"};
-        return wrap(int64_t{a} % v);
+        return checked(int64_t{a} % v);
     case Op::Reduce:
         // Subtracts v while v < a; a right operand of 0 or less leaves a as it is.
         if (v > 0 && a > v) return (a - 1) % v + 1;
@@ -123,8 +127,9 @@ struct FormulaProgram {
     std::vector<Step> steps;
     std::vector<Operand> operands;
     bool ok = true;
+    bool tooDeep = false;  // calls nested beyond kMaxCallDepth: the whole formula fails
     std::string error;
-    bool readsForward = false;
+    int reach = 0;  // how many draws after the asked one the formula may read
 
     // The accumulator after the steps; `ok` tells whether the formula was whole.
     int32_t run(const IndicatorContext& ctx, int n) const;
@@ -137,9 +142,13 @@ struct FormulaProgram {
 
 namespace {
 
+// a + b for reaches, which never exceed the 32-bit range.
+int addReach(int a, int b) { return static_cast<int>(std::min<int64_t>(int64_t{a} + b, INT32_MAX)); }
+
 class Compiler {
 public:
-    Compiler(FormulaProgram& program) : m_p(program), m_text(program.text) {}
+    Compiler(FormulaProgram& program, int callDepth = 0)
+        : m_p(program), m_text(program.text), m_callDepth(callDepth) {}
 
     void compile() {
         if (m_text.empty()) return fail(kErrEmpty);
@@ -203,6 +212,12 @@ private:
         m_p.ok = false;
         m_p.error = std::move(message);
     }
+    // Calls nested too deep fail the whole formula, not only the argument that holds them.
+    bool failTooDeep() {
+        fail(kErrNesting);
+        m_p.tooDeep = true;
+        return false;
+    }
     void emit(Step::Kind kind) { m_p.steps.push_back({kind, Op::None, -1, {}}); }
     void emitStop(std::string reason) { m_p.steps.push_back({Step::Kind::Stop, Op::None, -1, std::move(reason)}); }
     void emitOperand(Operand operand) {
@@ -210,7 +225,9 @@ private:
         m_p.steps.push_back({Step::Kind::Value, Op::None, static_cast<int>(m_p.operands.size()) - 1, {}});
     }
 
-    // "[n]": digits with signs; false (and failed) when malformed.
+    // "[n]": digits and signs up to the "]" (E6 without one, or for another character inside).
+    // A text of digits and signs that is no integer ("--1", "+-2", "", "-") is a conversion
+    // error, and an integer beyond 32 bits a range error: both stop the evaluation there.
     bool readOffset(int& offset) {
         const size_t close = m_text.find(']', m_pos + 1);
         if (close == std::string_view::npos) {
@@ -223,21 +240,20 @@ private:
                 fail(kErrOffset);
                 return false;
             }
-        if (!inner.empty() && inner.front() == '+') inner.remove_prefix(1);
-        long long value = 0;
-        auto [end, ec] = std::from_chars(inner.data(), inner.data() + inner.size(), value);
-        if (inner.empty() || end != inner.data() + inner.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
-            fail(kErrOffset);
-            return false;
-        }
-        if (ec == std::errc::result_out_of_range || value < INT32_MIN || value > INT32_MAX) {
-            emitStop("中的期数偏移超出整数范围");
-            m_pos = close + 1;
-            return false;
-        }
-        offset = static_cast<int>(value);
-        if (offset > 0) m_p.readsForward = true;
         m_pos = close + 1;
+        std::string_view digits = inner;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+        const bool integer = !digits.empty() && std::all_of(digits.begin(), digits.end(), isDigit);
+        if (!integer) {
+            emitStop("中" + notAnIntegerMessage(inner));
+            return false;
+        }
+        const std::optional<int> value = parseInteger(inner);
+        if (!value) {
+            emitStop("中的期数偏移超出整数范围");
+            return false;
+        }
+        offset = *value;
         return true;
     }
 
@@ -258,8 +274,9 @@ private:
         return true;
     }
 
-    // Compiles the formulas of a formula family; the reason of a conversion error otherwise.
-    std::string prepareExtended(Operand& operand) {
+    // Compiles the formulas of a formula family (their reach goes to `reach`); the reason of a
+    // conversion error otherwise.
+    std::string prepareExtended(Operand& operand, int& reach) {
         const ResolvedIdentifier& resolved = operand.resolved;
         if (resolved.kind != ResolvedIdentifier::Extended) return {};
         if (resolved.conversionError) return "中" + notAnIntegerMessage(resolved.badParameter);
@@ -267,7 +284,7 @@ private:
         if (!kind) return {};
         operand.family = std::make_unique<FormulaFamily>(*kind, resolved.parameterText(operand.id));
         if (operand.family->conversionError()) return "中" + notAnIntegerMessage(operand.family->badText());
-        m_p.readsForward = m_p.readsForward || operand.family->readsForward();
+        reach = operand.family->reach();
         return {};
     }
 
@@ -281,14 +298,18 @@ private:
         const std::string_view name = m_text.substr(start, m_pos - start);
         Operand operand;
         operand.offset = hasOffset ? offset : 0;
+        // What the operand reads after the draw it is read at.
+        int inner = 0;
+        auto noteReach = [&] { m_p.reach = std::max(m_p.reach, addReach(std::max(operand.offset, 0), inner)); };
         if (peek() != '(') {
             operand.kind = Operand::Kind::Identifier;
             operand.id = std::string(name);
             operand.resolved = resolveIdentifier(name);
-            if (std::string reason = prepareExtended(operand); !reason.empty()) {
+            if (std::string reason = prepareExtended(operand, inner); !reason.empty()) {
                 emitStop(std::move(reason));
                 return false;
             }
+            noteReach();
             emitOperand(std::move(operand));
             m_lastWasCall = false;
             return true;
@@ -299,6 +320,7 @@ private:
             fail(std::string(name) + kErrNoFunction);
             return false;
         }
+        if (m_callDepth >= kMaxCallDepth) return failTooDeep();
         // The body runs to the ")" that balances the call's "(".
         size_t close = m_pos + 1;
         for (int depth = 1; close < m_text.size(); ++close) {
@@ -315,16 +337,18 @@ private:
         if (operand.function == Function::Getzb) {
             operand.id = std::string(args.back());
             operand.resolved = resolveIdentifier(operand.id);
-            operand.stopReason = prepareExtended(operand);
+            operand.stopReason = prepareExtended(operand, inner);
             args.pop_back();
         }
         for (std::string_view arg : args) {
             FormulaProgram program;
             program.text = std::string(arg);
-            Compiler(program).compile();
-            m_p.readsForward = m_p.readsForward || program.readsForward;
+            Compiler(program, m_callDepth + 1).compile();
+            if (program.tooDeep) return failTooDeep();
+            inner = std::max(inner, program.reach);
             operand.args.push_back(std::move(program));
         }
+        noteReach();
         emitOperand(std::move(operand));
         m_pos = close + 1;
         m_lastWasCall = true;
@@ -352,6 +376,7 @@ private:
     std::string_view m_text;
     size_t m_pos = 0;
     int m_depth = 0;
+    int m_callDepth = 0;
     bool m_lastWasCall = false;
 };
 
@@ -428,7 +453,7 @@ int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorCont
     auto series = [&]() {
         for (size_t i = 0; i + 1 < operand.args.size(); ++i) operand.args[i].run(ctx, m);
         const FormulaProgram& last = operand.args.back();
-        return SeriesRef{last.text, nullptr, &last, &FormulaProgram::seriesValue, last.readsForward};
+        return SeriesRef{last.text, nullptr, &last, &FormulaProgram::seriesValue, last.reach};
     };
     switch (operand.function) {
     case Function::Max: {
@@ -459,14 +484,14 @@ int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorCont
     }
     case Function::Abs:
         all();
-        return values.back() < 0 ? wrap(-int64_t{values.back()}) : values.back();
+        return values.back() < 0 ? checked(-int64_t{values.back()}) : values.back();
     case Function::If:
         all();
         if (values.size() == 1) return 0;
         if (values.size() == 2) return values[0] != 0 ? 0 : values[1];
         return values[0] != 0 ? values[1] : values.back();
     case Function::Getylz: return omissionAt(ctx, series(), m);
-    case Function::Getzf: return amplitudeAt(ctx, series(), m);
+    case Function::Getzf: return checked(amplitude64At(ctx, series(), m));
     case Function::Getylzzf: return omissionAmplitudeAt(ctx, series(), m);
     case Function::Getzfylz: return amplitudeOmissionAt(ctx, series(), m);
     case Function::Getzb:
@@ -476,6 +501,37 @@ int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorCont
         return resolvedValue(operand.resolved, operand.id, ctx, m);
     }
     return 0;
+}
+
+namespace {
+
+bool findUnknownIdentifier(const FormulaProgram& program, std::string& found) {
+    for (const Operand& operand : program.operands) {
+        for (const FormulaProgram& arg : operand.args)
+            if (findUnknownIdentifier(arg, found)) return true;
+        const bool named = operand.kind == Operand::Kind::Identifier ||
+                           (operand.kind == Operand::Kind::Call && operand.function == Function::Getzb);
+        if (!named) continue;
+        if (operand.resolved.kind == ResolvedIdentifier::Unknown) {
+            found = operand.id;
+            return true;
+        }
+        if (operand.family)
+            for (const tgs& formula : operand.family->formulas())
+                if (std::optional<std::string> inner = formula.firstUnknownIdentifier()) {
+                    found = std::move(*inner);
+                    return true;
+                }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> tgs::firstUnknownIdentifier() const {
+    std::string found;
+    if (!findUnknownIdentifier(*m_program, found)) return std::nullopt;
+    return found;
 }
 
 tgs::tgs() : m_program(std::make_unique<FormulaProgram>()) { m_program->ok = false; m_program->error = kErrEmpty; }
@@ -493,7 +549,8 @@ void tgs::compile(std::string_view text) {
 }
 
 const std::string& tgs::text() const { return m_program->text; }
-bool tgs::readsForward() const { return m_program->readsForward; }
+bool tgs::readsForward() const { return m_program->reach > 0; }
+int tgs::reach() const { return m_program->reach; }
 
 EvalResult tgs::evaluate(const IndicatorContext& ctx, int n) const {
     EvalResult result;

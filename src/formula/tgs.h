@@ -5,13 +5,16 @@
 //
 // Syntax errors keep their left-to-right meaning: the value of a failed formula is what the
 // steps before the failing token computed, and the error text says what was wrong there.
-// Division or remainder by zero, numbers beyond 32 bits and parameters of extended identifiers
-// that are not integers are not syntax errors: they stop the evaluation with a message naming the
-// formula (Fault::Stop), and the caller stops what it does. The formula families (c_2zbzh,
+// Division or remainder by zero, numbers and results beyond 32 bits, and offsets or parameters of
+// extended identifiers that are not integers are not syntax errors: they stop the evaluation with
+// a message naming the formula (Fault::Stop), and the caller stops what it does. A stop inside a
+// function's argument stops the whole formula; a history function meets one only at the draws its
+// walk reads. The formula families (c_2zbzh,
 // c_3zbzh, c_zhfx) have their formulas compiled with the identifier.
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +33,9 @@ inline constexpr const char* kErrOffset = "＂[＂没有＂]＂匹配";
 inline constexpr const char* kErrNoFunction = "函数不存在";  // after the function name
 inline constexpr const char* kErrFunctionBody = "函数体不正确,括号不匹配";
 inline constexpr const char* kErrAfterFunction = "函数体后只能接运算符或括号";
+// Function calls may nest this deep (each level is evaluated by recursion).
+inline constexpr int kMaxCallDepth = 100;
+inline constexpr const char* kErrNesting = "函数嵌套不能超过100层";
 
 struct EvalResult {
     enum class Fault : uint8_t { None, Syntax, Stop };
@@ -54,6 +60,12 @@ public:
     // The formula reads a later draw (a positive offset), so a candidate ticket can change its
     // value at earlier draws.
     bool readsForward() const;
+    // How many draws after the one asked for the formula may read (0 when none).
+    int reach() const;
+    // The first identifier of the formula, in text order, that names no indicator (also inside
+    // getzb and the formulas of the formula families); empty when there is none. The evaluator
+    // reads such an identifier as -999; a formula a person enters is refused for it.
+    std::optional<std::string> firstUnknownIdentifier() const;
 
     // The value at record n (1..ctx.history.count()) of the context's history.
     EvalResult evaluate(const IndicatorContext& ctx, int n) const;

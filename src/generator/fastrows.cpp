@@ -147,7 +147,7 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
         uint64_t previous = 0;
         for (int i = 1; i <= m; ++i) {
             if (m_previousDraw[i] >= 0 && m_previousDraw[i] < 64) previous |= uint64_t{1} << m_previousDraw[i];
-            m_previousSum += m_previousDraw[i];
+            m_previousSum = wrapped(int64_t{m_previousSum} + m_previousDraw[i]);
             m_previousTailSum += m_previousDraw[i] % 10;
         }
         set(S::Previous) = previous;
@@ -169,7 +169,8 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
             else set(S::Warm) |= bit;
             m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
             int32_t nearest = 255;
-            for (int i = 1; i <= m; ++i) nearest = std::min(nearest, absolute(n - m_previousDraw[i]));
+            for (int i = 1; i <= m; ++i)
+                nearest = static_cast<int32_t>(std::min<int64_t>(nearest, std::llabs(int64_t{n} - m_previousDraw[i])));
             m_nearestPrevious[n] = nearest;
         }
         if (const RegistryItem* ylhz = Registry::instance().find("z_ylhz"))

@@ -132,7 +132,14 @@ private:
 namespace fastrows {
 
 inline int32_t count(uint64_t mask, uint64_t set) { return std::popcount(mask & set); }
-inline int32_t absolute(int32_t v) { return v < 0 ? -v : v; }
+// Two's-complement arithmetic, as the general computation wraps on damaged values.
+inline int32_t wrapped(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
+inline int32_t absolute(int32_t v) { return v < 0 ? wrapped(-int64_t{v}) : v; }
+// |a - b| taken in 64 bits, then wrapped like the general amplitude.
+inline int32_t distance(int32_t a, int32_t b) {
+    const int64_t d = int64_t{a} - b;
+    return wrapped(d < 0 ? -d : d);
+}
 inline int32_t tailSum(const FastTicket& t) {
     int32_t sum = 0;
     for (int i = 0; i < t.m; ++i) sum += t.s[i] % 10;
@@ -209,9 +216,9 @@ inline int32_t FastRows::compute(FastKind kind, uint8_t parameter, uint64_t set,
     case FastKind::Dispersion: return t.m == 1 ? 255 : dispersion(t);
     case FastKind::Mean: return t.m > 0 ? (2 * t.sum + t.m) / (2 * t.m) : 0;
     case FastKind::Number: return t.s[parameter];
-    case FastKind::Amplitude: return absolute(t.s[parameter] - m_previousDraw[parameter + 1]);
-    case FastKind::SumAmplitude: return absolute(t.sum - m_previousSum);
-    case FastKind::TailSumAmplitude: return absolute(tailSum(t) - m_previousTailSum);
+    case FastKind::Amplitude: return distance(t.s[parameter], m_previousDraw[parameter + 1]);
+    case FastKind::SumAmplitude: return distance(t.sum, m_previousSum);
+    case FastKind::TailSumAmplitude: return distance(tailSum(t), m_previousTailSum);
     case FastKind::OmissionSumAmplitude: return absolute(omissionSum(t) - m_previousOmissionSum);
     case FastKind::Omission: break;  // see value()
     }

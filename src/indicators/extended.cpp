@@ -158,6 +158,8 @@ Window windowBefore(int n, int32_t window) {
     return {static_cast<int>(first), n - 1};
 }
 
+// The numbers of the draw whose occurrences in the window lie in L..U; a number drawn twice in
+// one draw of the window occurs twice.
 int32_t occurrenceBand(const IndicatorContext& ctx, int n, const ExtendedParameters& p) {
     const Window w = windowBefore(n, p[0]);
     const int32_t* draw = ctx.history.record(n);
@@ -165,26 +167,36 @@ int32_t occurrenceBand(const IndicatorContext& ctx, int n, const ExtendedParamet
     int32_t count = 0;
     for (int i = 1; i <= k; ++i) {
         int64_t occurrences = 0;
-        for (int m = w.first; m <= w.last; ++m)
-            if (contains(ctx.history.record(m), k, draw[i])) ++occurrences;
+        for (int m = w.first; m <= w.last; ++m) {
+            const int32_t* earlier = ctx.history.record(m);
+            for (int j = 1; j <= k; ++j)
+                if (earlier[j] == draw[i]) ++occurrences;
+        }
         if (occurrences >= p[1] && occurrences <= p[2]) ++count;
     }
     return count;
 }
 
+// The earlier draws of the window that share at least S numbers with the draw, comparing the
+// sets of numbers (a number repeated in either draw is shared once).
 int32_t similarDraws(const IndicatorContext& ctx, int n, const ExtendedParameters& p) {
-    const Window w = windowBefore(n, p[0]);
+    if (p[0] != 0) return 0;
+    const Window w = windowBefore(n, p[1]);
     const int32_t* draw = ctx.history.record(n);
     const int k = mainCount(ctx);
-    int32_t count = 0;
+    int32_t distinct[kSlots];
+    int count = 0;
+    for (int i = 1; i <= k; ++i)
+        if (std::find(distinct, distinct + count, draw[i]) == distinct + count) distinct[count++] = draw[i];
+    int32_t similar = 0;
     for (int m = w.first; m <= w.last; ++m) {
         const int32_t* earlier = ctx.history.record(m);
         int shared = 0;
-        for (int i = 1; i <= k; ++i)
-            if (contains(earlier, k, draw[i])) ++shared;
-        if (shared >= p[1]) ++count;
+        for (int i = 0; i < count; ++i)
+            if (contains(earlier, k, distinct[i])) ++shared;
+        if (shared >= p[2]) ++similar;
     }
-    return count;
+    return similar;
 }
 
 int32_t drawnAgain(const IndicatorContext& ctx, int n, const ExtendedParameters& p) {
@@ -240,7 +252,6 @@ int extendedParameterCount(ExtendedFamily family) {
     case ExtendedFamily::Hz:
     case ExtendedFamily::XwCz:
     case ExtendedFamily::XwHz: return 1;
-    case ExtendedFamily::Same: return 2;
     case ExtendedFamily::TwoPattern:
     case ExtendedFamily::ThreePattern:
     case ExtendedFamily::Analysis: return 0;

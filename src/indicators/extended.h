@@ -32,7 +32,7 @@ enum class ExtendedFamily : int8_t {
     ThreePattern,  // c_3zbzh: pattern or statistic of three formulas
     Analysis,      // c_zhfx: statistic of several formulas
     Lwr,           // c_lwr_P_L_U: numbers seen L..U times in the P draws before
-    Same,          // c_same_0_P_S: earlier draws sharing at least S numbers
+    Same,          // c_same_t_P_S: earlier draws sharing at least S numbers (t = 0; other t give 0)
     Gqch,          // c_gqch_t_A_B: numbers drawn again after A..B draws
     Twyc,          // c_twyc_t_T_G: numbers keeping the class of their position
 };

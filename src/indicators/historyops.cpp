@@ -8,35 +8,30 @@
 namespace lottodesk {
 namespace {
 
-// The memo can answer for the store's records unless a candidate could change them.
-bool memoised(const IndicatorContext& ctx, const SeriesRef& series) {
-    return ctx.memo && !(series.readsForward && ctx.history.candidate);
+// The memo's view of a series in this context; `compute` must outlive the request.
+SeriesMemo::Request requestOf(const IndicatorContext& ctx, const SeriesRef& series, const SeriesMemo::Compute& compute) {
+    return {series.key, series.reach, ctx.history.realCount, ctx.history.candidate, &compute};
 }
-
-int realCount(const IndicatorContext& ctx) { return ctx.history.realCount; }
 
 SeriesMemo::Compute computeOf(const IndicatorContext& ctx, const SeriesRef& series) {
     return [&ctx, &series](int n) { return series.at(ctx, n); };
 }
 
 int32_t valueAt(const IndicatorContext& ctx, const SeriesRef& series, int n) {
-    if (memoised(ctx, series) && n <= realCount(ctx))
-        return ctx.memo->values(series.key, realCount(ctx), computeOf(ctx, series))[n];
-    return series.at(ctx, n);
+    if (!ctx.memo) return series.at(ctx, n);
+    const SeriesMemo::Compute compute = computeOf(ctx, series);
+    return ctx.memo->value(requestOf(ctx, series, compute), n);
 }
 
-int32_t abs32(int32_t v) { return v < 0 ? static_cast<int32_t>(0u - static_cast<uint32_t>(v)) : v; }
+int64_t abs64(int64_t v) { return v < 0 ? -v : v; }
+int32_t wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
 
 }  // namespace
 
 int32_t omissionAt(const IndicatorContext& ctx, const SeriesRef& series, int n) {
-    if (memoised(ctx, series)) {
-        const int real = realCount(ctx);
-        if (n <= real) return ctx.memo->omissions(series.key, real, computeOf(ctx, series))[n];
-        // The candidate, after every record of the store.
-        const int32_t v = series.at(ctx, n);
-        const int last = ctx.memo->lastPosition(series.key, real, computeOf(ctx, series), v);
-        return last == 0 ? n - 1 : n - 1 - last;
+    if (ctx.memo) {
+        const SeriesMemo::Compute compute = computeOf(ctx, series);
+        return ctx.memo->omission(requestOf(ctx, series, compute), n);
     }
     const int32_t v = series.at(ctx, n);
     int count = 0;
@@ -45,10 +40,14 @@ int32_t omissionAt(const IndicatorContext& ctx, const SeriesRef& series, int n) 
     return count;
 }
 
+int64_t amplitude64At(const IndicatorContext& ctx, const SeriesRef& series, int n) {
+    const int64_t current = valueAt(ctx, series, n);
+    if (n <= 1) return abs64(current);
+    return abs64(current - valueAt(ctx, series, n - 1));
+}
+
 int32_t amplitudeAt(const IndicatorContext& ctx, const SeriesRef& series, int n) {
-    const int32_t current = valueAt(ctx, series, n);
-    if (n <= 1) return abs32(current);
-    return abs32(static_cast<int32_t>(static_cast<uint32_t>(current) - static_cast<uint32_t>(valueAt(ctx, series, n - 1))));
+    return wrap(amplitude64At(ctx, series, n));
 }
 
 int32_t omissionAmplitudeAt(const IndicatorContext& ctx, const SeriesRef& series, int n) {
@@ -71,7 +70,7 @@ struct AmplitudeSeries {
 int32_t amplitudeOmissionAt(const IndicatorContext& ctx, const SeriesRef& series, int n) {
     const std::string key = "getzf(" + std::string(series.key) + ")";
     AmplitudeSeries amplitude{&series};
-    SeriesRef derived{key, nullptr, &amplitude, &AmplitudeSeries::at, series.readsForward};
+    SeriesRef derived{key, nullptr, &amplitude, &AmplitudeSeries::at, series.reach};
     return omissionAt(ctx, derived, n);
 }
 
@@ -124,7 +123,7 @@ int32_t z_nmzs(const IndicatorContext& ctx, int n) {
     int32_t count = 0;
     for (int i = 1; i <= k; ++i)
         for (int j = 1; j <= k; ++j)
-            if (std::abs(draw[i] - previous[j]) == 1) {
+            if (abs64(int64_t{draw[i]} - previous[j]) == 1) {
                 ++count;
                 break;
             }
@@ -140,7 +139,8 @@ int32_t skew(const IndicatorContext& ctx, int n, int first, int count) {
     int32_t largest = 0;
     for (int i = first; i < first + count && i < kSlots; ++i) {
         int32_t nearest = 255;
-        for (int j = first; j < first + count && j < kSlots; ++j) nearest = std::min(nearest, std::abs(draw[i] - previous[j]));
+        for (int j = first; j < first + count && j < kSlots; ++j)
+            nearest = static_cast<int32_t>(std::min<int64_t>(nearest, abs64(int64_t{draw[i]} - previous[j])));
         largest = std::max(largest, nearest);
     }
     return largest;

@@ -9,17 +9,20 @@
 
 #include "drawhistory.h"
 #include "indicatordef.h"
+#include "seriesfault.h"
 
 namespace lottodesk {
 
-// A series: its value at a record, the key it is kept under in the memo, and whether it may read
-// later draws (a formula with a forward offset), which a candidate ticket can change.
+// A series: its value at a record, the key it is kept under in the memo, and how many draws
+// ahead it may read (a formula with a forward offset), which a candidate ticket can change. The
+// value may throw SeriesFault at a draw where it cannot be computed; the operators below raise it
+// only when they read that draw.
 struct SeriesRef {
     std::string_view key;
     IndicatorFn fn = nullptr;                                          // a named indicator, or
     const void* object = nullptr;                                      // an object computing it
     int32_t (*objectFn)(const void*, const IndicatorContext&, int) = nullptr;
-    bool readsForward = false;
+    int reach = 0;
 
     int32_t at(const IndicatorContext& ctx, int n) const { return fn ? fn(ctx, n) : objectFn(object, ctx, n); }
 };
@@ -27,7 +30,9 @@ struct SeriesRef {
 // Omission: the count of earlier draws, most recent first, whose value differs from the value at
 // n, up to the first equal one; all earlier draws when none is equal; 0 at the first record.
 int32_t omissionAt(const IndicatorContext& ctx, const SeriesRef& series, int n);
-// Amplitude: |value(n) - value(n-1)|; |value(1)| at the first record.
+// Amplitude: |value(n) - value(n-1)|; |value(1)| at the first record. The 64-bit form is exact;
+// the 32-bit one wraps, as the registry's amplitude forms always have.
+int64_t amplitude64At(const IndicatorContext& ctx, const SeriesRef& series, int n);
 int32_t amplitudeAt(const IndicatorContext& ctx, const SeriesRef& series, int n);
 // Omission amplitude: the amplitude of the omission.
 int32_t omissionAmplitudeAt(const IndicatorContext& ctx, const SeriesRef& series, int n);

@@ -143,8 +143,11 @@ const RegistryItem* Registry::find(std::string_view id) const {
 bool Registry::lookup_name(std::string_view id, const GameParams& game, const std::string& specname,
                            tsetaccostr& entry) const {
     entry = tsetaccostr{std::string(id), {}, 0, 0};
+    // The unlisted identifiers resolve to values but have no entry of their own.
     const RegistryItem* item = find(id);
     if (!item) return false;
+    for (const RegistryItem& unlisted : m_unlisted)
+        if (item == &unlisted) return false;
     entry.name = item->name;
     if (item->id == "f_num1") entry.name = specname == "副号" ? "副号一" : specname;
     entry.min = item->min.resolve(game);
@@ -167,7 +170,7 @@ const std::vector<std::string_view>& extendedPrefixes() {
     // In the order of ExtendedFamily.
     static const std::vector<std::string_view> prefixes = {
         "c_cz",  "c_hz",    "c_xw_cz", "c_xw_hz", "c_ylz", "c_fq",     "c_hnskhkn", "c_hnszhxt",
-        "c_ys",  "c_2zbzh", "c_3zbzh", "c_zhfx",  "c_lwr", "c_same_0", "c_gqch",    "c_twyc"};
+        "c_ys",  "c_2zbzh", "c_3zbzh", "c_zhfx",  "c_lwr", "c_same",   "c_gqch",    "c_twyc"};
     return prefixes;
 }
 

@@ -47,7 +47,8 @@ public:
 
     // Name and range of `id` for the current game; `specname` is the current type's secondary
     // label (it names f_num1; "副号" becomes "副号一"). False, with only `id` set and the rest
-    // cleared, when the identifier is not in the registry.
+    // cleared, when the identifier is not in the registry's lookup order (also for z_num6ylzf,
+    // whose value `find` still resolves).
     bool lookup_name(std::string_view id, const GameParams& game, const std::string& specname,
                      tsetaccostr& entry) const;
 

@@ -183,8 +183,19 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
         {{"eval", "[-1]z_num1", "--period", "2003002"}, 0, "10\n", ""},
         {{"eval", "z_hz", "--candidate", "01 02 03 10 11 20"}, 0, "47\n", ""},
         {{"eval", "f_num1", "--candidate", "01 02 03 10 11 20 + 16"}, 0, "16\n", ""},
-        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026096"}, 0, "3\n", ""},
-        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026095"}, 0, "1\n", ""},
+        // The ticket follows the last draw (01 04 16 22 26 31), or takes the place of --period with the
+        // history cut before it: 2026095 is 04 06 14 21 22 33, 2026094 06 13 15 17 24 25.
+        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20"}, 0, "3\n", ""},
+        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026096"}, 0, "1\n", ""},
+        {{"eval", "z_cmgs", "--candidate", "01 04 16 10 11 20", "--period", "2026095"}, 0, "0\n", ""},
+        {{"eval", "[-1]z_num1", "--candidate", "01 04 16 10 11 20", "--period", "2026096"}, 0, "4\n", ""},
+        {{"eval", "[-1]z_num1", "--candidate", "01 04 16 10 11 20"}, 0, "1\n", ""},
+        {{"eval", "z_num1*100+z_num6", "--candidate", "20 11 10 16 04 01"}, 0, "120\n", ""},  // sorted
+        // 100/z_cmgs divides by zero at the first draw only, which getzf does not read here.
+        {{"eval", "getzf(100/z_cmgs)"}, 0, "50\n", ""},
+        {{"eval", "2147483647+1"}, 2, "", "公式“2147483647+1”中的数值超出整数范围，计算已停止\n"},
+        {{"eval", "[--1]z_hz"}, 2, "", "公式“[--1]z_hz”中“--1”不是有效的整数，计算已停止\n"},
+        {{"eval", "z_foo"}, 0, "-999\n", ""},  // a stored formula keeps reading -999
         {{"eval", "sum(z_hz)"}, 2, "", "公式有误:sum函数不存在\n"},
         {{"eval", "-1"}, 2, "", "公式有误:\n"},
         {{"eval", "z_hz/0"}, 2, "", "公式“z_hz/0”中除数为0，计算已停止\n"},
@@ -229,6 +240,37 @@ TEST_F(CliFormulas, NameOfRegistryIdentifiers) {
     CliRun unknown = run({"name", "z_hzz"});
     EXPECT_EQ(unknown.code, 2);
     EXPECT_NE(unknown.err.find("z_hzz"), std::string::npos);
+    // Its value resolves (as z_num1ylzf .. z_num5ylzf), but it has no registry entry.
+    CliRun unlisted = run({"name", "z_num6ylzf"});
+    EXPECT_EQ(unlisted.code, 2);
+    EXPECT_EQ(unlisted.err, "“z_num6ylzf”不是系统指标\n");
+    EXPECT_EQ(run({"eval", "z_num6ylzf"}).code, 0);
+}
+
+TEST_F(CliFormulas, PrecheckOfAnEnteredFormula) {
+    struct Case {
+        const char* formula;
+        int code;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"[-1]z_hw%10", 0, "ok\n", ""},
+        {"getylz(getylz(f_num1)%10)+c_2zbzh:z_num1|z_num2:0", 0, "ok\n", ""},
+        {"z_foo", 2, "", "“z_foo”不是系统指标\n"},
+        {"z_hz+max(1,getzb(z_bar))", 2, "", "“z_bar”不是系统指标\n"},
+        {"c_zhfx:z_num1|z_qq:0", 2, "", "“z_qq”不是系统指标\n"},
+        {"z_foo+(1", 2, "", "\"(\"与\")\"不匹配\n"},
+        {"z_hz 5", 2, "", "不能有空格\n"},
+        {"  ", 2, "", "自定义公式不能为空\n"},
+        {"[-1z_hz", 2, "", "\"[\"与\"]\"不匹配\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun result = run({"precheck", c.formula});
+        EXPECT_EQ(result.code, c.code) << c.formula;
+        EXPECT_EQ(result.out, c.out) << c.formula;
+        EXPECT_EQ(result.err, c.err) << c.formula;
+    }
+    EXPECT_EQ(run({"precheck"}).code, 1);
 }
 
 TEST_F(CliFormulas, SeriesHasOneLinePerDraw) {
@@ -312,6 +354,15 @@ TEST_F(CliFormulas, ContinueAndConditionReports) {
     EXPECT_EQ(check.out.find("正确 "), std::string::npos);
 
     EXPECT_EQ(this->run({"filter", fixture("typical.zh"), "--mode", "nosuch"}).code, 1);
+    // A run past its time limit stops with the message; the results are not written.
+    const std::string timed = home->file("timed.txt");
+    CliRun late = this->run({"--time-limit", "0", "filter", fixture("typical.zh"), "--out", timed});
+    EXPECT_EQ(late.code, 2);
+    EXPECT_NE(late.err.find("运行时间超过限制（0秒），已停止"), std::string::npos) << late.err;
+    EXPECT_EQ(test::fileSize(timed), -1);
+    EXPECT_EQ(this->run({"--time-limit", "60", "conditions", fixture("typical.zh")}).code, 0);
+    EXPECT_EQ(this->run({"--time-limit", "-1", "conditions", fixture("typical.zh")}).code, 1);
+    EXPECT_EQ(this->run({"--time-limit", "soon", "conditions", fixture("typical.zh")}).code, 1);
     EXPECT_EQ(this->run({"filter", home->file("missing.zh")}).code, 2);
     EXPECT_EQ(this->run({"continue", fixture("typical.zh")}).code, 1);
 }

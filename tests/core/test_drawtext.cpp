@@ -73,7 +73,7 @@ TEST(IntegerText, AcceptsOnlyWholeIntegers) {
     EXPECT_EQ(parseInteger("33"), 33);
     EXPECT_EQ(parseInteger(" -7 "), -7);
     EXPECT_EQ(parseInteger("+5"), 5);
-    for (const char* bad : {"", " ", "3a", "a3", "1.5", "99999999999", "--1", "１２"})
+    for (const char* bad : {"", " ", "3a", "a3", "1.5", "99999999999", "--1", "+-2", "-+2", "+", "-", "１２"})
         EXPECT_FALSE(parseInteger(bad).has_value()) << bad;
     EXPECT_EQ(notAnIntegerMessage("abc"), "“abc”不是有效的整数");
 }

@@ -29,7 +29,7 @@ TEST(FormulaFamilyText, SplitsAtBarsAndTheLastColon) {
         {FormulaFamilyKind::ThreePattern, "a|b|c:30", {"a", "b", "c"}, 30, nullptr},
         {FormulaFamilyKind::ThreePattern, "a|b:3", {"a", "", "b"}, 3, nullptr},
         {FormulaFamilyKind::Analysis, "a|b|c|d:5", {"a", "b", "c", "d"}, 5, nullptr},
-        {FormulaFamilyKind::Analysis, "a:5", {"", "a"}, 5, nullptr},
+        {FormulaFamilyKind::Analysis, "a:5", {"a"}, 5, nullptr},  // a list of one formula
         {FormulaFamilyKind::Analysis, "a|b|c|d|e|f|g|h|i|j|k|l:27", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}, 27, nullptr},
     };
     for (const Case& c : cases) {
@@ -156,7 +156,7 @@ TEST_F(FormulaFamilies, PatternsOfTheCurrentDraw) {
         {"c_zhfx:z_num1|z_num2|z_num3|z_num4:0", 2},
         {"c_zhfx:z_num1|z_num2|z_num3|z_num4:99", 0},
         {"c_2zbzh:z_num1:0", 0},              // no "|": an empty formula fails
-        {"c_zhfx:z_num1:0", -1},
+        {"c_zhfx:z_num1:0", 1},               // a list of one formula: 01 is odd
         {"c_2zbzh:xyz|z_num2:0", -2},         // -999 is a value, odd with the state -1
         {"c_zhfx:z_num1|xyz:0", -1},          // a negative value
         {"getzb(c_2zbzh:z_num1+|z_num2:1)", 0},   // a formula with a syntax error

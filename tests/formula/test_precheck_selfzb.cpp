@@ -42,6 +42,29 @@ TEST(Precheck, MessagesInOrderTheLastThatHoldsWins) {
     EXPECT_EQ(kParenthesesMessage, kParens);
 }
 
+// Where a person enters a formula, a name that is no indicator is refused after the text checks;
+// malformed text gives the text checks' message or, where the evaluator stops reading, nothing.
+TEST(Precheck, EnteredFormulasNameOnlyIndicators) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"z_hz+[-1]z_num6ylzf*test", ""},
+        {"c_cz_1+c_same_0_10_2+c_zhfx:z_hz:9", ""},
+        {"z_foo", "“z_foo”不是系统指标"},
+        {"Z_HZ", "“Z_HZ”不是系统指标"},  // names are exact and lower case
+        {"max(1,getylz(z_hz%10),getzb(z_bar))", "“z_bar”不是系统指标"},
+        {"c_2zbzh:z_num1|z_qq:0", "“z_qq”不是系统指标"},
+        {"z_hz+z_a1+z_a2", "“z_a1”不是系统指标"},
+        {"z_foo+(1", kParenthesesMessage},
+        {"z_foo z_bar", kBlankInFormulaMessage},
+        {"[-1z_foo", kBracketsMessage},
+        {"", kEmptyFormulaMessage},
+        {"z_hz+", ""},        // a syntax error is the evaluator's to report
+        {"3z_foo", ""},       // the evaluator stops before the name
+        {std::string("z_hz\xff\x01"), "“z_hz\xff\x01”不是系统指标"},
+    };
+    for (const auto& [text, message] : cases) EXPECT_EQ(precheckEnteredFormula(text), message) << text;
+    EXPECT_EQ(notAnIndicatorMessage("z_foo"), "“z_foo”不是系统指标");
+}
+
 TEST(SelfzbLines, FormulaEightBlanksAndTheTrimmedName) {
     struct Case {
         const char* formula;

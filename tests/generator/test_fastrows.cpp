@@ -63,6 +63,34 @@ TEST(FastRows, AgreeWithTheGeneralComputation) {
     }
 }
 
+// A damaged last draw holding the extremes of 32 bits: the table rows wrap as the general
+// computation does, without overflow.
+TEST(FastRows, DamagedPreviousDrawAtTheLimitsOf32Bits) {
+    t_s_dm store;
+    test::fill(store, {{1, 2, 3, 4, 5, 6, 7}, {INT32_MIN, 2, 3, 4, INT32_MAX, INT32_MAX, 7}});
+    const GameParams game{6, 1, 33, 1, 1, 16, true};
+    ZonePartitions partitions;
+    partitions.rebuild(game.zh_to);
+    DrawRecord candidate{};
+    candidate[0] = kCandidatePeriod;
+    std::vector<int32_t> numbers = {1, 5, 9, 20, 30, 33};
+    std::copy(numbers.begin(), numbers.end(), candidate.begin() + 1);
+    SeriesMemo memo;
+    memo.prepare(1, game, ColdHotSettings{});
+    IndicatorContext ctx{DrawHistory{store.record(0), 2, candidate.data()}, game, &partitions, ColdHotSettings{}, &memo};
+    FastRows fast(ctx, 6);
+    FastTicket ticket{numbers.data(), 6, 0, 0};
+    for (int32_t n : numbers) {
+        ticket.mask |= uint64_t{1} << n;
+        ticket.sum += n;
+    }
+    for (int row = 1; row <= kCatalogueRows; ++row) {
+        const ConditionRow* condition = conditionRow(row);
+        if (!fast.covers(row) || !condition || !condition->item) continue;
+        EXPECT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, 3)) << "row " << row << " (" << condition->id << ")";
+    }
+}
+
 }  // namespace
 }  // namespace lottodesk
 

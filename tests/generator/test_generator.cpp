@@ -272,6 +272,27 @@ TEST_F(GeneratorRun, FormulaDividingByZeroStopsTheRun) {
     EXPECT_EQ(generator.results.tickets.size(), 1u);
 }
 
+// 100/[-1]z_cmgs divides by zero at the first two draws only; for a ticket after the last draw
+// getzf reads the last draw and the ticket, so the run completes. With the history cut before the
+// third draw it reads the second, and the run stops there.
+TEST_F(GeneratorRun, HistoryFunctionStopsOnlyAtTheDrawsItReads) {
+    for (int n : {1, 2, 3, 4, 5}) generator.conditions.fixed[n] = true;
+    generator.conditions.customEnabled = true;
+    std::vector<int32_t> allowed;
+    for (int32_t v = 0; v <= 59; ++v) allowed.push_back(v);
+    generator.conditions.custom.add("getzf(100/[-1]z_cmgs)", false, allowed);
+    RunReport report = generator.run(ws, {});
+    ASSERT_TRUE(report.completed) << report.message;
+    EXPECT_EQ(generator.results.tickets.size(), 28u) << "|100/2 - 100/1| = 50 for every ticket";
+
+    RunOptions cut;
+    cut.filterPeriod = 2003003;
+    report = generator.run(ws, cut);
+    EXPECT_FALSE(report.completed);
+    EXPECT_EQ(report.message, "公式“getzf(100/[-1]z_cmgs)”中除数为0，计算已停止");
+    EXPECT_EQ(generator.results.tickets.size(), 28u) << "the previous results stay";
+}
+
 }  // namespace
 }  // namespace lottodesk
 

@@ -115,6 +115,29 @@ TEST_F(ExtendedHistory, FamiliesOfTheTrendPages) {
     expectValues(c.ctx, 1, {{"c_lwr_5_0_0", 6}, {"c_same_0_5_0", 0}, {"c_gqch_0_0_9", 0}, {"c_twyc_0_0_0", 0}});
 }
 
+// A game whose draws repeat numbers (three digits 0..9): c_lwr counts every occurrence, c_same
+// compares the sets of numbers, and c_same with a kind other than 0 is 0.
+TEST(ExtendedNumberFamilies, RepeatedNumbersInADraw) {
+    t_s_dm store;
+    test::fill(store, {{1, 1, 2}, {1, 3, 3}, {1, 1, 3}});
+    const GameParams game{3, 0, 9, 0, 0, 0, false};
+    ZonePartitions partitions;
+    partitions.rebuild(game.zh_to);
+    const IndicatorContext ctx{DrawHistory::of(store), game, &partitions, ColdHotSettings{}, nullptr};
+    expectValues(ctx, 3,
+                 {
+                     // in the two draws before, 1 occurs three times (twice in 01 01 02), 3 twice
+                     {"c_lwr_2_2_2", 1},
+                     {"c_lwr_2_3_3", 2},
+                     {"c_lwr_1_1_1", 2},  // 01 03 03 alone: 1 once, 3 twice
+                     // {1, 3} shares {1} with 01 01 02 and {1, 3} with 01 03 03
+                     {"c_same_0_2_2", 1},
+                     {"c_same_0_2_1", 2},
+                     {"c_same_1_2_1", 0},
+                     {"c_same_7_2_1", 0},
+                 });
+}
+
 TEST(ExtendedNumberFamilies, ArrangementLines) {
     t_s_dm store;
     test::fill(store, {{1, 2, 3, 4, 5, 6, 7}, {5, 40, 41, 42, 43, 44, 7}, {7, 8, 9, 10, 11, 12, 7}});
@@ -177,7 +200,9 @@ TEST(ExtendedNumberFamilies, ParametersAreReadWhenResolved) {
         {"x_c_cz_12", ExtendedFamily::Cz, {12, 0, 0}, nullptr},
         {"c_cz_-1", ExtendedFamily::Cz, {-1, 0, 0}, nullptr},
         {"c_ylz_1_0_5", ExtendedFamily::Ylz, {1, 0, 5}, nullptr},
-        {"c_same_0_10_2", ExtendedFamily::Same, {10, 2, 0}, nullptr},
+        {"c_same_0_10_2", ExtendedFamily::Same, {0, 10, 2}, nullptr},
+        {"c_same_1_10_2", ExtendedFamily::Same, {1, 10, 2}, nullptr},
+        {"c_same_0_10", ExtendedFamily::Same, {}, ""},  // the window and S run together: S is missing
         {"c_twyc_1_4_0", ExtendedFamily::Twyc, {1, 4, 0}, nullptr},
         {"c_cz_x", ExtendedFamily::Cz, {}, "x"},
         {"c_cz", ExtendedFamily::Cz, {}, ""},
@@ -203,10 +228,9 @@ TEST(ExtendedNumberFamilies, PrefixesInTheirOrder) {
     ASSERT_EQ(prefixes.size(), 16u);
     EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Analysis)], "c_zhfx");
     EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Lwr)], "c_lwr");
-    EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Same)], "c_same_0");
+    EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Same)], "c_same");
     EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Gqch)], "c_gqch");
     EXPECT_EQ(prefixes[static_cast<size_t>(ExtendedFamily::Twyc)], "c_twyc");
-    EXPECT_EQ(resolveIdentifier("c_same_1_10_2").kind, ResolvedIdentifier::Unknown);
     EXPECT_EQ(resolveIdentifier("c_2zbzh:z_num1|z_num2:0").family(), ExtendedFamily::TwoPattern);
     EXPECT_FALSE(resolveIdentifier("c_2zbzh:z_num1|z_num2").conversionError) << "the formula layer reads these";
 }

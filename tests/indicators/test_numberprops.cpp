@@ -9,7 +9,10 @@ namespace {
 
 TEST(NumberProperties, PrimesCountOneAndRejectNonPositives) {
     const std::pair<int, bool> cases[] = {{0, false}, {1, true},  {2, true},  {3, true},   {4, false},
-                                          {9, false}, {31, true}, {33, false}, {-3, false}, {-1, false}};
+                                          {9, false}, {31, true}, {33, false}, {-3, false}, {-1, false},
+                                          // near 2^31 the trial divisor's square must not overflow
+                                          {2147483647, true}, {2147483646, false}, {2147483629, true},
+                                          {2147395600, false} /* 46340^2 */, {INT32_MIN, false}};
     for (auto [n, prime] : cases) EXPECT_EQ(is_prime(n), prime) << n;
 }
 
