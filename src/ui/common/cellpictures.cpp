@@ -28,23 +28,35 @@ QImage maskedFrame(const QImage& picture, const QImage& mask) {
     return result;
 }
 
+// A strip of at least `minFrames` square frames from `path`; a null image when the file is missing,
+// unreadable or too small.
+QImage loadStrip(const QString& path, int minFrames) {
+    QImage strip;
+    const int side = strip.load(path) ? strip.height() : 0;
+    const int frames = side > 0 ? strip.width() / side : 0;
+    return frames >= minFrames ? strip : QImage();
+}
+
 }  // namespace
 
-bool CellPictures::load(const QString& programFolder) {
+bool CellPictures::load(const QString& programFolder, const QString& builtIn) {
     for (auto& frames : m_frames) frames.clear();
     m_scaled.clear();
     m_message.clear();
     const QDir folder(programFolder);
     for (int kind = 1; kind <= kKinds; ++kind) {
-        const QString path = folder.filePath(QStringLiteral("pic/pic%1.bmp").arg(kind));
-        QImage strip;
-        const int side = strip.load(path) ? strip.height() : 0;
-        const int frames = side > 0 ? strip.width() / side : 0;
-        if (frames < (isMasked(kind) ? 2 : 1)) {
+        const QString name = QStringLiteral("pic%1.bmp").arg(kind);
+        const QString path = folder.filePath(QStringLiteral("pic/") + name);
+        const int minFrames = isMasked(kind) ? 2 : 1;
+        QImage strip = loadStrip(path, minFrames);
+        if (strip.isNull()) strip = loadStrip(QDir(builtIn).filePath(name), minFrames);
+        if (strip.isNull()) {
             for (auto& loaded : m_frames) loaded.clear();
             m_message = QStringLiteral("缺少图片文件：") + path;
             return false;
         }
+        const int side = strip.height();
+        const int frames = strip.width() / side;
         strip = strip.convertToFormat(QImage::Format_RGB32);
         const auto frameAt = [&](int k) { return strip.copy(k * side, 0, side, side); };
         std::vector<QPixmap>& target = m_frames[kind - 1];
