@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QLibrary>
 #include <QTimer>
 #include <cstdio>
 
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
     const std::string folder = defaultProgramFolder();
     if (const Status seeded = seedProgramFolder(folder); !seeded) prompts.inform(nullptr, QString::fromStdString(seeded.message));
     // The plug-in installed with the program, for data folders without their own.
-    setInstalledPluginFolder(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral(LOTTODESK_PLUGIN_DIR)));
+    setInstalledPluginFolder(
+        QDir::cleanPath(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral(LOTTODESK_PLUGIN_DIR))));
 
     Workspace ws(folder);
     QtSettingsStore settings;
@@ -80,6 +82,10 @@ int main(int argc, char** argv) {
         QObject::connect(&mainWindow, &Tf_main::startupFinished, &app, [&] {
             std::printf("lottodesk %s: 启动完成，数据文件夹 %s，%s 共%d期\n", LOTTODESK_VERSION, folder.c_str(),
                         ws.current().cpmm.c_str(), ws.sjk.RecordCount());
+            const QString plugin = pluginPath(QString::fromStdString(folder));
+            QLibrary library(plugin);
+            std::printf("下载插件：%s（%s）\n", plugin.isEmpty() ? "无" : qPrintable(plugin),
+                        !plugin.isEmpty() && library.load() ? "可加载" : "不可用");
             std::fflush(stdout);
             QApplication::exit(0);
         });

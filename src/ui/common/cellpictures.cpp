@@ -77,8 +77,11 @@ int CellPictures::frameCount(int kind) const {
 
 const QPixmap& CellPictures::scaled(int kind, int frame, const QSize& size, qreal ratio) const {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
-    const quint64 key = quint64(kind) << 56 | quint64(frame & 0xFF) << 48 | quint64(pixels.width() & 0xFFFFFF) << 24 |
-                        quint64(pixels.height() & 0xFFFFFF);
+    // The ratio is part of the key: 80 device pixels are a 40-pixel cell at 200 % and an 80-pixel
+    // cell at 100 %, and a window may show on screens of both densities.
+    const quint64 ratioSteps = quint64(qBound(1, qRound(ratio * 16), 511));
+    const quint64 key = quint64(kind) << 61 | quint64(frame & 0xFF) << 53 | ratioSteps << 44 |
+                        quint64(pixels.width() & 0x3FFFFF) << 22 | quint64(pixels.height() & 0x3FFFFF);
     auto found = m_scaled.constFind(key);
     if (found != m_scaled.constEnd()) return *found;
     // Squares keep their hard edges; balls are smoothed.

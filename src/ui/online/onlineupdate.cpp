@@ -38,16 +38,6 @@ QString& installedPluginFolder() {
     return folder;
 }
 
-// The program folder's "database/prjdll" when there is a library file of that name (loadable or
-// not: the user's plug-in is never passed over), else the installed one.
-QString pluginPath(const QString& programFolder) {
-    const QDir database(programFolder + QStringLiteral("database"));
-    for (const QString& name : database.entryList({QStringLiteral("prjdll.*")}, QDir::Files))
-        if (QLibrary::isLibrary(name)) return database.filePath(QStringLiteral("prjdll"));
-    if (installedPluginFolder().isEmpty()) return {};
-    return QDir(installedPluginFolder()).filePath(QStringLiteral("prjdll"));
-}
-
 int32_t lowerBound(const Workspace& ws) {
     if (ws.current().cpmm == "黑龙江时时彩") return -1;
     const int newest = ws.sjk.newestRealRecord();
@@ -57,6 +47,16 @@ int32_t lowerBound(const Workspace& ws) {
 }  // namespace
 
 void setInstalledPluginFolder(const QString& folder) { installedPluginFolder() = folder; }
+
+// The program folder's "database/prjdll" when there is a library file of that name (loadable or
+// not: the user's plug-in is never passed over), else the installed one.
+QString pluginPath(const QString& programFolder) {
+    const QDir database(programFolder + QStringLiteral("database"));
+    for (const QString& name : database.entryList({QStringLiteral("prjdll.*")}, QDir::Files))
+        if (QLibrary::isLibrary(name)) return database.filePath(QStringLiteral("prjdll"));
+    if (installedPluginFolder().isEmpty()) return {};
+    return QDir(installedPluginFolder()).filePath(QStringLiteral("prjdll"));
+}
 
 void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     const QString folder = QString::fromStdString(ws.folder);

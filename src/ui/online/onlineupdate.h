@@ -27,4 +27,8 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent);
 // Empty, as it starts: only the program folder's plug-in is used.
 void setInstalledPluginFolder(const QString& folder);
 
+// The plug-in runOnlineUpdate would load for `programFolder` (a path without the platform's
+// suffix), or empty when there is none.
+QString pluginPath(const QString& programFolder);
+
 }  // namespace lottodesk

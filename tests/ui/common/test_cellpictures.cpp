@@ -120,8 +120,9 @@ private Q_SLOTS:
     }
 
     void framesAreScaledForTheScreensDensity() {
-        // At 200 % a 40x40 cell is 80x80 device pixels: the ball is drawn from the strip at that size,
-        // exactly as a 80x80 cell at 100 %, not enlarged from a 40x40 picture.
+        // At 200 % a 40x40 cell is 80x80 device pixels: the frame is drawn from the strip at that size,
+        // exactly as a 80x80 cell at 100 %, not enlarged from a 40x40 picture. Both are drawn by one
+        // CellPictures, as when a window moves between screens of different density.
         CellPictures pictures;
         QVERIFY(pictures.load(dataFolder()));
         for (int kind : {1, 2}) {
