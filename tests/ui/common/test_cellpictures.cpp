@@ -83,7 +83,7 @@ private Q_SLOTS:
         QImage own(3 * 18, 18, QImage::Format_RGB32);
         own.fill(qRgb(1, 2, 3));
         QVERIFY(own.save(QDir(folder.path()).filePath(QStringLiteral("pic/pic1.bmp"))));
-        // pic2: not a picture; pic3: a picture too small to hold a frame of its height... an empty one.
+        // pic2: not a bitmap; pic3: an empty file. Both fall back to the built-in strips.
         QFile broken(QDir(folder.path()).filePath(QStringLiteral("pic/pic2.bmp")));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("BM not a bitmap");
