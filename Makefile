@@ -1,5 +1,6 @@
 # lottodesk: `make run` opens the desktop program, `make test` runs every test suite.
 # Both install what the build needs first (`make deps`, Debian packages through apt-get).
+# `make package` builds the Debian package, `make screenshots` the pictures of docs/screenshots/.
 
 BUILD      = build
 ASAN_BUILD = build-asan
@@ -12,11 +13,15 @@ CMAKE_FLAGS ?=
 DEB_PACKAGES = cmake ninja-build g++ ccache pkg-config \
                qt6-base-dev qt6-base-dev-tools libgl-dev \
                libgtest-dev libgmock-dev libbenchmark-dev \
-               fonts-wqy-microhei xvfb clang
+               fonts-wqy-microhei xvfb xauth clang \
+               dpkg-dev file fakeroot appstream desktop-file-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-engine test-gui bench fuzz clean
+.PHONY: deps build build-app run test test-engine test-gui bench fuzz package screenshots clean
+
+# What `make run` and the package need: the two programs and the download plug-in, not the tests.
+APP_TARGETS = lottodesk lottodesk-cli prjdll
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -35,7 +40,12 @@ $(BUILD)/build.ninja:
 build: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: deps build
+build-app: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target $(APP_TARGETS)
+
+# The program keeps its data in the per-user data folder (~/.local/share/lottodesk/, seeded on the
+# first start), or in LOTTODESK_HOME when that is set.
+run: deps build-app
 	$(BUILD)/run/lottodesk
 
 # The engine and command-line suites run under address and undefined-behaviour sanitizers in a
@@ -63,6 +73,15 @@ fuzz: deps
 	  $$f $(FUZZ_BUILD)/corpus/$$n $$(test -d fuzz/corpus/$$n && echo fuzz/corpus/$$n) \
 	    $$(test -f fuzz/$$n.dict && echo -dict=fuzz/$$n.dict) \
 	    -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -max_len=65536; done
+
+# The Debian package (build/lottodesk_<version>_<arch>.deb) from the programs already built in build/.
+package: deps build-app
+	cd $(BUILD) && cpack -G DEB
+
+# The main windows on a 1366x768 screen under Xvfb, written to docs/screenshots/.
+screenshots: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	xvfb-run -a -s "-screen 0 1366x768x24" $(BUILD)/tools/screenshots docs/screenshots
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -23,6 +23,7 @@
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
 #include "core/fileio.h"
+#include "core/firstrun.h"
 #include "core/integertext.h"
 #include "core/programfolder.h"
 #include "core/workspace.h"
@@ -835,7 +836,9 @@ int help(Context& c) {
         return kDone;
     }
     c.out << "lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]\n"
-          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME，否则为程序所在文件夹）；文件夹必须已存在\n"
+          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME；否则程序所在文件夹，若其中有 database/；否则用户数据文件夹，\n"
+          << "               Linux 下为 $XDG_DATA_HOME/lottodesk/，默认 ~/.local/share/lottodesk/）；文件夹必须已存在，\n"
+          << "               新文件夹在第一次使用时写入双色球和超级大乐透的开奖数据\n"
           << "  --init       --home 的文件夹不存在时新建它\n"
           << "  --type N     当前彩种 0..20（默认 0）\n"
           << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
@@ -981,6 +984,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         context.timeLimitMessage = limit->message();
     }
     if (name != "help") {
+        // A new program folder starts on the real histories, as in the desktop program; a folder
+        // that cannot be seeded is still opened, with what it has.
+        if (const Status seeded = seedProgramFolder(ws.folder); !seeded) err << seeded.message << '\n';
         MemorySettings settings;  // the command line never touches the user's settings
         StartupResult started = initialiseWorkspace(ws, settings);
         for (const std::string& message : started.messages) err << message << '\n';

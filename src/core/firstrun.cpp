@@ -1,8 +1,11 @@
 #include "firstrun.h"
 
+#include <algorithm>
+
 #include "cpstyle.h"
 #include "drawtext.h"
 #include "fileio.h"
+#include "samples.h"
 #include "s_dm.h"
 #include "workspace.h"
 
@@ -21,30 +24,37 @@ constexpr SeedGame kSeedGames[] = {
     {1, "超级大乐透", 5, 35, 2, 12, "dlt.txt"},
 };
 
-Status seedHistory(const std::string& historyPath, const std::string& samplePath, int numbersPerLine) {
+// The text of a sample by file name; nothing when it is missing.
+using SampleSource = std::function<std::optional<std::string>(const std::string& name)>;
+
+Status seedHistory(const std::string& historyPath, const SampleSource& samples, const std::string& sample,
+                   int numbersPerLine, const std::string& location) {
     if (fileExists(historyPath)) return Status::success();
-    std::optional<std::string> text = readWholeFile(samplePath);
-    if (!text) return Status::failure("找不到样本数据：" + samplePath);
+    std::optional<std::string> text = samples(sample);
+    if (!text) return Status::failure("找不到样本数据：" + location + sample);
     DrawTextParse parsed = parseDrawText(*text, numbersPerLine);
     if (!parsed.ok()) return Status::failure(parsed.error);
-    t_s_dm store;
-    store.SetFileName(historyPath);
-    store.Clear(false);
-    for (const DrawRecord& record : parsed.records) {
-        store.Append();
-        store.setRecord(store.RecNo(), record);
-    }
-    if (!store.Post()) return Status::failure(store.lastError());
-    return Status::success();
+    // The history file as the store writes it: the records in ascending period order.
+    std::stable_sort(parsed.records.begin(), parsed.records.end(),
+                     [](const DrawRecord& a, const DrawRecord& b) { return a[0] < b[0]; });
+    std::string bytes;
+    bytes.reserve(parsed.records.size() * kDrawRecordSize);
+    for (const DrawRecord& record : parsed.records)
+        bytes.append(reinterpret_cast<const char*>(record.data()), kDrawRecordSize);
+    return saveFileAtomically(historyPath, bytes);
 }
 
-}  // namespace
-
-Status seedProgramFolder(const std::string& folder, const std::string& samples) {
+// `location` names where the samples come from in the message about a missing one.
+Status seed(const std::string& folder, const SampleSource& samples, const std::string& location) {
     Workspace ws(folder);
     if (fileExists(ws.typeFilePath())) return Status::success();
     if (!makeFolders(ws.path("database")) || !makeFolders(ws.path("save")))
         return Status::failure("无法创建程序文件夹：" + ws.folder);
+    // Two programs started together on a new folder: one seeds, the other then finds the type
+    // file. The lock is the one every history save takes, so no save lands between the check of a
+    // history file and its seeding.
+    FolderLock lock(ws.path("database/.lock"));
+    if (fileExists(ws.typeFilePath())) return Status::success();
     TypeTable table = defaultTypeTable();
     for (const SeedGame& game : kSeedGames) {
         tcpstyle& type = table.cpstyles[game.index];
@@ -54,11 +64,28 @@ Status seedProgramFolder(const std::string& folder, const std::string& samples) 
         type.fhgs = game.fhgs;
         type.spec_to = game.spec_to;
         applyZoneLabels(type);
-        Status seeded = seedHistory(ws.historyPath(game.index), samples + "/" + game.sample, game.zhgs + game.fhgs);
+        Status seeded = seedHistory(ws.historyPath(game.index), samples, game.sample, game.zhgs + game.fhgs, location);
         if (!seeded) return seeded;
     }
     // The type file last: a seed that stopped part-way is completed by the next one.
     return saveTypeTable(ws.typeFilePath(), table);
+}
+
+}  // namespace
+
+Status seedProgramFolder(const std::string& folder) {
+    return seed(
+        folder,
+        [](const std::string& name) -> std::optional<std::string> {
+            if (std::optional<std::string_view> text = builtInSample(name)) return std::string(*text);
+            return std::nullopt;
+        },
+        "");
+}
+
+Status seedProgramFolder(const std::string& folder, const std::string& samples) {
+    return seed(
+        folder, [&samples](const std::string& name) { return readWholeFile(samples + "/" + name); }, samples + "/");
 }
 
 }  // namespace lottodesk

@@ -30,6 +30,12 @@ CliRun cli(std::vector<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
+// A folder that is not new (it has the default type file), so it opens on the placeholder record
+// instead of being seeded with the real histories.
+void makeUnseeded(const test::TempFolder& home) {
+    test::writeFile(home.file("database/cps.typ"), encodeTypeTable(defaultTypeTable()));
+}
+
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
     std::istringstream in(text);
@@ -37,22 +43,43 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-TEST(Cli, TypesOnAnEmptyFolderCreatesTheDefaultTable) {
+TEST(Cli, AnEmptyFolderIsSeededOnFirstUse) {
     test::TempFolder home;
     CliRun run = cli({"--home", home.path(), "types"});
     ASSERT_EQ(run.code, 0) << run.err;
     const auto rows = lines(run.out);
     ASSERT_EQ(rows.size(), 21u);
-    EXPECT_EQ(rows[0], "0\t自定义彩种0\t6\t1\t33\t1\t1\t16\t1\t1\t主号\t特别号");
+    EXPECT_EQ(rows[0], "0\t双色球\t6\t1\t33\t1\t1\t16\t1\t1\t红号\t蓝号");
+    EXPECT_EQ(rows[1], "1\t超级大乐透\t5\t1\t35\t2\t1\t12\t1\t1\t主号\t副号");
+    EXPECT_EQ(rows[2], "2\t自定义彩种2\t6\t1\t33\t1\t1\t16\t1\t1\t\t");
     EXPECT_EQ(rows[20], "20\t自定义彩种20\t6\t1\t33\t1\t1\t16\t1\t1\t\t");
     EXPECT_EQ(test::fileSize(home.file("database/cps.typ")), 3402);
+    EXPECT_EQ(test::fileSize(home.file("database/basedata0.rec")), 3493 * 204);
+    EXPECT_EQ(lines(cli({"--home", home.path(), "draws"}).out).size(), 3493u);
+
+    // The user's own history is kept: a folder with its type file is never seeded again.
+    test::writeFile(home.file("one.txt"), "2026001 01 02 03 04 05 06 07\r\n");
+    ASSERT_EQ(cli({"--home", home.path(), "import", home.file("one.txt"), "--with-secondary", "--overwrite"}).code, 0);
+    EXPECT_EQ(cli({"--home", home.path(), "draws"}).out, "2026001\t01 02 03 04 05 06\t07\n");
 }
 
-TEST(Cli, DrawsOfAnEmptyFolderIsTheDefaultRecord) {
+TEST(Cli, DrawsOfATypeWithoutHistoryIsTheDefaultRecord) {
     test::TempFolder home;
-    CliRun run = cli({"--home", home.path(), "draws"});
+    CliRun run = cli({"--home", home.path(), "--type", "2", "draws"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "2008001\t01 02 03 04 05 06\t07\n");
+}
+
+TEST(Cli, AFolderWithoutTypeFileKeepsItsHistories) {
+    // Only missing files are seeded: the user's own history in a folder without a type file stays.
+    test::TempFolder home;
+    test::writeFile(home.file("one.txt"), "2026001 01 02 03 04 05 06 07\r\n");
+    ASSERT_EQ(cli({"--home", home.path(), "import", home.file("one.txt"), "--with-secondary", "--overwrite"}).code, 0);
+    std::filesystem::remove(home.file("database/cps.typ"));
+    CliRun run = cli({"--home", home.path(), "draws"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "2026001\t01 02 03 04 05 06\t07\n");
+    EXPECT_EQ(lines(cli({"--home", home.path(), "--type", "1", "draws"}).out).size(), 2913u);
 }
 
 TEST(Cli, DrawsOfASeededFolderPerType) {
@@ -141,7 +168,7 @@ TEST(CliTransfer, BadImportsStopWithTheMessage) {
     CliRun run = cli({"--home", home.path(), "import", home.file("bad.txt"), "--with-secondary"});
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("第2行"), std::string::npos);
-    EXPECT_EQ(cli({"--home", home.path(), "draws"}).out, "2008001\t01 02 03 04 05 06\t07\n");
+    EXPECT_EQ(lines(cli({"--home", home.path(), "draws"}).out).size(), 3493u) << "the seeded history is untouched";
 
     EXPECT_EQ(cli({"--home", home.path(), "import", home.file("missing.txt"), "--with-secondary"}).code, 2);
     EXPECT_EQ(cli({"--home", home.path(), "import", home.file("bad.txt")}).code, 1);
@@ -476,6 +503,7 @@ TEST(CliOptions, UnorderedHistoryStopsTheCommandsThatSearchIt) {
 
 TEST(CliTransfer, ImportRefusalsAndTheSummary) {
     test::TempFolder home;
+    makeUnseeded(home);
     test::writeFile(home.file("empty.txt"), "\r\n");
     CliRun empty = cli({"--home", home.path(), "import", home.file("empty.txt"), "--with-secondary", "--overwrite"});
     EXPECT_EQ(empty.code, 2);
@@ -505,6 +533,7 @@ TEST(CliTransfer, DamagedCustomIndicatorFileIsNamed) {
 // message, and the history ends sorted and complete.
 TEST(CliConcurrency, TwoProcessesImportingIntoOneFolder) {
     test::TempFolder home;
+    makeUnseeded(home);
     ASSERT_EQ(cli({"--home", home.path(), "types"}).code, 0);
     constexpr int kWriters = 2;
     constexpr int kImports = 12;
@@ -559,6 +588,45 @@ TEST(CliConcurrency, TwoProcessesImportingIntoOneFolder) {
     EXPECT_EQ(store.firstUnorderedRecord(), 0);
     for (const auto& entry : std::filesystem::directory_iterator(home.file("database")))
         EXPECT_EQ(entry.path().filename().string().find(".saving"), std::string::npos) << entry.path();
+}
+
+TEST(CliConcurrency, TwoProcessesOnANewFolderSeedItOnceAndLoseNoImport) {
+    test::TempFolder parent;
+    const std::string home = parent.file("new");
+    std::filesystem::create_directories(home);
+    constexpr int kWriters = 2;
+    pid_t children[kWriters];
+    for (int w = 0; w < kWriters; ++w) {
+        children[w] = ::fork();
+        ASSERT_GE(children[w], 0);
+        if (children[w] > 0) continue;
+        const int period = 2026101 + w;
+        const std::string file = parent.file("in" + std::to_string(period) + ".txt");
+        std::ofstream(file) << period << " 01 02 03 04 05 06 07\r\n";
+        std::ostringstream out, err;
+        const int code = runCli({"--home", home, "import", file, "--with-secondary"}, out, err);
+        std::ofstream(parent.file("writer" + std::to_string(w) + ".log")) << period << ' ' << code << '\n';
+        ::_exit(0);
+    }
+    std::vector<int32_t> landed;
+    for (int w = 0; w < kWriters; ++w) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(children[w], &status, 0), children[w]);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        std::ifstream log(parent.file("writer" + std::to_string(w) + ".log"));
+        int period = 0, code = -1;
+        ASSERT_TRUE(log >> period >> code);
+        if (code == 0) landed.push_back(period);
+    }
+    t_s_dm store;
+    store.SetFileName(home + "/database/basedata0.rec");
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(store.RecordCount(), 3493 + static_cast<int>(landed.size())) << "seeded once, every reported import kept";
+    EXPECT_EQ(store.FieldValueAt(1, 0), 2003001);
+    std::vector<int32_t> periods;
+    for (int n = 1; n <= store.RecordCount(); ++n) periods.push_back(store.FieldValueAt(n, 0));
+    for (int32_t period : landed)
+        EXPECT_NE(std::find(periods.begin(), periods.end(), period), periods.end()) << period;
 }
 
 }  // namespace

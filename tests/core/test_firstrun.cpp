@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/firstrun.h"
 #include "core/workspace.h"
 #include "support/tempfolder.h"
@@ -42,6 +44,25 @@ TEST(FirstRun, NeverOverwritesExistingFiles) {
     ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
     EXPECT_EQ(test::fileSize(home.file("database/basedata1.rec")), 0) << "a seeded folder is left alone";
     EXPECT_EQ(test::readFile(home.file("database/cps.typ")), types);
+}
+
+TEST(FirstRun, TheBuiltInHistoriesAreTheSamples) {
+    test::TempFolder fromFiles, builtIn;
+    ASSERT_TRUE(seedProgramFolder(fromFiles.path(), LOTTODESK_SAMPLES_DIR));
+    const std::string fresh = builtIn.file("new/lottodesk");  // a folder that does not exist yet
+    ASSERT_TRUE(seedProgramFolder(fresh));
+    for (const char* file : {"database/cps.typ", "database/basedata0.rec", "database/basedata1.rec"})
+        EXPECT_EQ(test::readFile(fresh + "/" + file), test::readFile(fromFiles.file(file))) << file;
+    EXPECT_TRUE(std::filesystem::is_directory(fresh + "/save"));
+    EXPECT_EQ(test::fileSize(fresh + "/database/basedata2.rec"), -1) << "only the two real games are seeded";
+}
+
+TEST(FirstRun, AFolderThatCannotBeMadeIsReported) {
+    test::TempFolder home;
+    test::writeFile(home.file("file"), "x");
+    Status status = seedProgramFolder(home.file("file/below"));
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.message.find("无法创建程序文件夹"), std::string::npos) << status.message;
 }
 
 TEST(FirstRun, MissingSamplesAreReported) {

@@ -28,23 +28,35 @@ QImage maskedFrame(const QImage& picture, const QImage& mask) {
     return result;
 }
 
+// A strip of at least `minFrames` square frames from `path`; a null image when the file is missing,
+// unreadable or too small.
+QImage loadStrip(const QString& path, int minFrames) {
+    QImage strip;
+    const int side = strip.load(path) ? strip.height() : 0;
+    const int frames = side > 0 ? strip.width() / side : 0;
+    return frames >= minFrames ? strip : QImage();
+}
+
 }  // namespace
 
-bool CellPictures::load(const QString& programFolder) {
+bool CellPictures::load(const QString& programFolder, const QString& builtIn) {
     for (auto& frames : m_frames) frames.clear();
     m_scaled.clear();
     m_message.clear();
     const QDir folder(programFolder);
     for (int kind = 1; kind <= kKinds; ++kind) {
-        const QString path = folder.filePath(QStringLiteral("pic/pic%1.bmp").arg(kind));
-        QImage strip;
-        const int side = strip.load(path) ? strip.height() : 0;
-        const int frames = side > 0 ? strip.width() / side : 0;
-        if (frames < (isMasked(kind) ? 2 : 1)) {
+        const QString name = QStringLiteral("pic%1.bmp").arg(kind);
+        const QString path = folder.filePath(QStringLiteral("pic/") + name);
+        const int minFrames = isMasked(kind) ? 2 : 1;
+        QImage strip = loadStrip(path, minFrames);
+        if (strip.isNull()) strip = loadStrip(QDir(builtIn).filePath(name), minFrames);
+        if (strip.isNull()) {
             for (auto& loaded : m_frames) loaded.clear();
             m_message = QStringLiteral("缺少图片文件：") + path;
             return false;
         }
+        const int side = strip.height();
+        const int frames = strip.width() / side;
         strip = strip.convertToFormat(QImage::Format_RGB32);
         const auto frameAt = [&](int k) { return strip.copy(k * side, 0, side, side); };
         std::vector<QPixmap>& target = m_frames[kind - 1];
@@ -65,8 +77,11 @@ int CellPictures::frameCount(int kind) const {
 
 const QPixmap& CellPictures::scaled(int kind, int frame, const QSize& size, qreal ratio) const {
     const QSize pixels = (QSizeF(size) * ratio).toSize();
-    const quint64 key = quint64(kind) << 56 | quint64(frame & 0xFF) << 48 | quint64(pixels.width() & 0xFFFFFF) << 24 |
-                        quint64(pixels.height() & 0xFFFFFF);
+    // The ratio is part of the key: 80 device pixels are a 40-pixel cell at 200 % and an 80-pixel
+    // cell at 100 %, and a window may show on screens of both densities.
+    const quint64 ratioSteps = quint64(qBound(1, qRound(ratio * 16), 511));
+    const quint64 key = quint64(kind) << 61 | quint64(frame & 0xFF) << 53 | ratioSteps << 44 |
+                        quint64(pixels.width() & 0x3FFFFF) << 22 | quint64(pixels.height() & 0x3FFFFF);
     auto found = m_scaled.constFind(key);
     if (found != m_scaled.constEnd()) return *found;
     // Squares keep their hard edges; balls are smoothed.

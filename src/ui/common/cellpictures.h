@@ -1,7 +1,9 @@
 #pragma once
-// CellPictures: the chart cell pictures pic/pic1.bmp .. pic4.bmp, each a strip of square frames.
+// CellPictures: the chart cell pictures pic1.bmp .. pic4.bmp, each a strip of square frames.
 // Kinds 1 and 3 are flat squares stretched over a cell; kinds 2 and 4 are balls drawn through their
-// mask (the strip's last frame) and centred in the cell.
+// mask (the strip's last frame) and centred in the cell. The pictures are built into the program;
+// a readable pic/picN.bmp in the program folder replaces the built-in one (users change the look
+// that way).
 
 #include <QHash>
 #include <QPixmap>
@@ -16,9 +18,13 @@ namespace lottodesk {
 
 class CellPictures {
 public:
-    // Loads the four strips from <programFolder>/pic/. False, with message() naming the missing
-    // file, when one cannot be loaded.
-    bool load(const QString& programFolder);
+    // The folder of the pictures built into the program.
+    static QString builtInFolder() { return QStringLiteral(":/lottodesk/pic"); }
+
+    // Loads each strip from <programFolder>/pic/, or from `builtIn` where that file is missing,
+    // unreadable or not a strip. False, with message() naming the program folder's file, when
+    // neither can be loaded.
+    bool load(const QString& programFolder, const QString& builtIn = builtInFolder());
     const QString& message() const { return m_message; }
 
     // Draws frame `frame` of picture kind 1..4 into `cell`. Kinds 1 and 3 fill the cell; kinds 2 and

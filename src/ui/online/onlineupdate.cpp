@@ -33,6 +33,11 @@ private:
     QString m_previous;
 };
 
+QString& installedPluginFolder() {
+    static QString folder;
+    return folder;
+}
+
 int32_t lowerBound(const Workspace& ws) {
     if (ws.current().cpmm == "黑龙江时时彩") return -1;
     const int newest = ws.sjk.newestRealRecord();
@@ -41,11 +46,25 @@ int32_t lowerBound(const Workspace& ws) {
 
 }  // namespace
 
+void setInstalledPluginFolder(const QString& folder) { installedPluginFolder() = folder; }
+
+// The program folder's "database/prjdll" when there is a library file of that name (loadable or
+// not: the user's plug-in is never passed over), else the installed one.
+QString pluginPath(const QString& programFolder) {
+    const QDir database(programFolder + QStringLiteral("database"));
+    for (const QString& name : database.entryList({QStringLiteral("prjdll.*")}, QDir::Files))
+        if (QLibrary::isLibrary(name)) return database.filePath(QStringLiteral("prjdll"));
+    if (installedPluginFolder().isEmpty()) return {};
+    return QDir(installedPluginFolder()).filePath(QStringLiteral("prjdll"));
+}
+
 void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     const QString folder = QString::fromStdString(ws.folder);
     // No unload: the plug-in may leave Qt objects behind (meta types, network threads) that must
     // outlive the call; the library stays loaded for the rest of the run.
-    QLibrary library(folder + QStringLiteral("database/prjdll"));
+    const QString path = pluginPath(folder);
+    if (path.isEmpty()) return;
+    QLibrary library(path);
     if (!library.load()) return;
     const auto createForm =
         reinterpret_cast<CreateDLLFormFunction>(library.resolve(LOTTODESK_CREATE_FORM_SYMBOL));

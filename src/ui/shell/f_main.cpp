@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "core/drawtext.h"
+#include "core/programfolder.h"
 #include "core/settings.h"
 #include "indicators/coldhot.h"
 #include "core/workspace.h"
@@ -32,6 +33,7 @@
 #include "ui/online/pageview.h"
 #include "ui/shell/main_homepanel.h"
 #include "ui/shell/mainpage.h"
+#include "ui/common/helppage.h"
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
 
@@ -69,6 +71,7 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     m_historyPanel = new QLabel(this);
     statusBar()->addWidget(m_pagePanel, 1);
     statusBar()->addPermanentWidget(m_historyPanel);
+    m_historyPanel->setToolTip(QStringLiteral("数据文件夹：") + q(m_ws.folder));
     m_busy = new Tf_showpic(this);
 
     m_cpstyle = new Tf_cpstyle(m_ws, m_services.prompts, this);
@@ -182,6 +185,7 @@ void Tf_main::buildMenu() {
         {"工具", "n_jsq", "计算器", [this] { m_services.shell.openCalculator(); }},
         {nullptr, "n_jsb", "记事本", [this] { m_services.shell.openTextEditor(); }},
         {"帮助", "n_help", "帮助主题", [this] { showHelp(); }},
+        {nullptr, "n_about", "关于", [this] { showAbout(); }},
         {"退出", "n_exit", "退出", [this] { close(); }},
     };
     QMenu* menu = nullptr;
@@ -306,8 +310,20 @@ void Tf_main::showHelp() {
         m_services.shell.openDocument(chm);
     else
         m_services.prompts.inform(this, QStringLiteral("帮助文件丢失"));
-    m_services.shell.openDocument(q(m_ws.path("help.htm")));
+    m_services.shell.openDocument(helpPagePath(q(m_ws.folder), defaultHelpCacheFolder()));
 }
+
+QString Tf_main::aboutText() const {
+    QString text = QStringLiteral("lottodesk %1\n\n数据文件夹：%2").arg(QStringLiteral(LOTTODESK_VERSION), q(m_ws.folder));
+    const ProgramFolderChoice choice = chooseProgramFolder(currentFolderEnvironment());
+    if (choice.folder == m_ws.folder) text += QStringLiteral("\n（%1）").arg(q(describeFolderRule(choice.rule)));
+    text += QStringLiteral(
+        "\n\n开奖数据、彩种设置和方案都保存在这个文件夹里。要换一个文件夹，把它整个移过去，"
+        "再在启动程序前把环境变量 LOTTODESK_HOME 设为新文件夹。");
+    return text;
+}
+
+void Tf_main::showAbout() { m_services.prompts.inform(this, aboutText()); }
 
 void Tf_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -344,6 +360,7 @@ void Tf_main::finishStartup(const std::optional<QByteArray>& noticeBody) {
         m_pageView->navigate(q(m_notice.pageAddress));
     }
     m_startupDone = true;
+    Q_EMIT startupFinished();
 }
 
 void Tf_main::updateHistoryStatus() {

@@ -79,10 +79,17 @@ public:
     // The switch after the dialog closed, from the type that was current before it.
     void applyTypeSwitch(int previous);
     void showHelp();
+    // "关于": the version and the data folder in use, and how to move it.
+    void showAbout();
+    QString aboutText() const;
     // "数据更新": the update window, modal, after all pages are closed.
     void showUpdateWindow();
     // "数据变换": the transform window, modal, after all pages are closed, over the page area.
     void showTransformWindow();
+
+Q_SIGNALS:
+    // The first showing has finished its work (startupDone() is true from now on).
+    void startupFinished();
 
 protected:
     void showEvent(QShowEvent* event) override;

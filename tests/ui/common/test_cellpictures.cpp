@@ -1,5 +1,6 @@
-// The cell pictures shipped in data/pic: loading, stretched squares, balls through their mask; and
-// the splash and busy windows.
+// The cell pictures built from data/pic: loading, the program folder's own pictures, stretched
+// squares, balls through their mask, sharp frames on high-density screens; and the splash and busy
+// windows.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -63,10 +64,46 @@ private Q_SLOTS:
         QCOMPARE(pictures.frameCount(5), 0);
     }
 
-    void aMissingStripIsNamed() {
+    void anEmptyFolderUsesTheBuiltInPictures() {
         QTemporaryDir empty;
         CellPictures pictures;
-        QVERIFY(!pictures.load(empty.path()));
+        QVERIFY2(pictures.load(empty.path()), qPrintable(pictures.message()));
+        for (int kind = 1; kind <= 4; ++kind) QCOMPARE(pictures.frameCount(kind), 9);
+        // The built-in strips are the ones in data/pic.
+        for (int kind = 1; kind <= 4; ++kind)
+            QCOMPARE(QImage(CellPictures::builtInFolder() + QStringLiteral("/pic%1.bmp").arg(kind))
+                         .convertToFormat(QImage::Format_RGB32),
+                     strip(kind));
+    }
+
+    void theFoldersOwnPicturesWinAndBadOnesFallBack() {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir(QStringLiteral("pic"));
+        // pic1: the user's own look, three plain frames of one colour.
+        QImage own(3 * 18, 18, QImage::Format_RGB32);
+        own.fill(qRgb(1, 2, 3));
+        QVERIFY(own.save(QDir(folder.path()).filePath(QStringLiteral("pic/pic1.bmp"))));
+        // pic2: not a bitmap; pic3: an empty file. Both fall back to the built-in strips.
+        QFile broken(QDir(folder.path()).filePath(QStringLiteral("pic/pic2.bmp")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("BM not a bitmap");
+        broken.close();
+        QFile empty(QDir(folder.path()).filePath(QStringLiteral("pic/pic3.bmp")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+
+        CellPictures pictures;
+        QVERIFY2(pictures.load(folder.path()), qPrintable(pictures.message()));
+        QCOMPARE(pictures.frameCount(1), 3);
+        QCOMPARE(drawn(pictures, 1, 2, QRect(0, 0, 10, 10), QSize(10, 10)).pixel(5, 5), qRgb(1, 2, 3));
+        QCOMPARE(pictures.frameCount(2), 9);
+        QCOMPARE(pictures.frameCount(3), 9);
+    }
+
+    void aMissingStripIsNamedWhenNothingIsBuiltIn() {
+        QTemporaryDir empty, noBuiltIn;
+        CellPictures pictures;
+        QVERIFY(!pictures.load(empty.path(), noBuiltIn.path()));
         const QString firstStrip = QDir(empty.path()).filePath(QStringLiteral("pic/pic1.bmp"));
         QCOMPARE(pictures.message(), QString::fromUtf8("缺少图片文件：") + firstStrip);
 
@@ -77,9 +114,28 @@ private Q_SLOTS:
             const QString name = QStringLiteral("pic/pic%1.bmp").arg(kind);
             QVERIFY(QFile::copy(dataFolder() + QLatin1Char('/') + name, QDir(partial.path()).filePath(name)));
         }
-        QVERIFY(!pictures.load(partial.path() + QLatin1Char('/')));
+        QVERIFY(!pictures.load(partial.path() + QLatin1Char('/'), noBuiltIn.path()));
         QVERIFY2(pictures.message().endsWith(QStringLiteral("pic/pic4.bmp")), qPrintable(pictures.message()));
         QCOMPARE(pictures.frameCount(1), 0);
+    }
+
+    void framesAreScaledForTheScreensDensity() {
+        // At 200 % a 40x40 cell is 80x80 device pixels: the frame is drawn from the strip at that size,
+        // exactly as a 80x80 cell at 100 %, not enlarged from a 40x40 picture. Both are drawn by one
+        // CellPictures, as when a window moves between screens of different density.
+        CellPictures pictures;
+        QVERIFY(pictures.load(dataFolder()));
+        for (int kind : {1, 2}) {
+            QImage dense = canvas(80, 80);
+            dense.setDevicePixelRatio(2.0);
+            {
+                QPainter painter(&dense);
+                pictures.draw(painter, kind, 3, QRect(0, 0, 40, 40));
+            }
+            const QImage plain = drawn(pictures, kind, 3, QRect(0, 0, 80, 80), QSize(80, 80));
+            dense.setDevicePixelRatio(1.0);
+            QCOMPARE(dense, plain);
+        }
     }
 
     void aSquareIsStretchedOverTheCell() {

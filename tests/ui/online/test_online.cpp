@@ -153,6 +153,7 @@ private Q_SLOTS:
     void failedDownloadSaysNothingAndIgnoresAStaleFile();
     void missingOrBrokenPluginDoesNothing();
     void pluginIsCalledInTheProgramFolder();
+    void installedPluginServesFoldersWithoutTheirOwn();
     void lowerBoundRules();
     void malformedHandOverNamesTheLine();
     void handOverOfAnyContentNeverCrashes();
@@ -765,6 +766,27 @@ void TestOnline::pluginIsCalledInTheProgramFolder() {
     // No hand-over: silence.
     QVERIFY(desk.prompts.informed.isEmpty());
     QVERIFY(!QFile::exists(desk.folder.qfile("dttmp.dtp")));
+}
+
+void TestOnline::installedPluginServesFoldersWithoutTheirOwn() {
+    test::TempFolder installed;
+    const QFileInfo built(QString::fromUtf8(LOTTODESK_FAKE_PLUGIN_PATH));
+    QVERIFY(QFile::copy(built.absoluteFilePath(),
+                        QString::fromStdString(installed.file("prjdll." + built.suffix().toStdString()))));
+    setInstalledPluginFolder(QString::fromStdString(installed.path()));
+    {
+        Desk desk;
+        desk.update();
+        QVERIFY(test::readFile(desk.folder.file("plugin_call.txt")).starts_with("双色球\n0\n2026096\n"));
+    }
+    {
+        // The program folder's own plug-in wins, even one that does not load.
+        Desk desk;
+        test::writeFile(desk.folder.file("database/prjdll.so"), std::string("not a library\0\x7f" "ELF", 18));
+        desk.update();
+        QVERIFY(!QFile::exists(desk.folder.qfile("plugin_call.txt")));
+    }
+    setInstalledPluginFolder(QString());
 }
 
 void TestOnline::lowerBoundRules() {

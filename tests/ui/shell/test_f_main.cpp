@@ -1,6 +1,10 @@
 // The main window: start-up, menu commands, pages and tabs, type switch, help, tools and exit.
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -9,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "core/firstrun.h"
+#include "core/programfolder.h"
 #include "core/workspace.h"
 #include "ui/update/f_cpstyle.h"
 #include "ui/shell/f_main.h"
@@ -53,7 +59,10 @@ private Q_SLOTS:
     void startsOnAnEmptyFolderWithDefaults();
     void startsOnTheSeededHistory();
     void removesASavedPredictionFromMemoryOnly();
-    void missingPictureStopsStartup();
+    void aNewEmptyHomeStartsOnTheSeededHistory();
+    void missingPictureFallsBackToTheBuiltInOne();
+    void aboutNamesTheDataFolder();
+    void fitsA1366x768Screen();
     void commandsOfMissingWindowsAreDisabled();
     void tabsAppearInTheOrderPagesWereOpened();
     void tabPopupClosesTheActivePage();
@@ -123,7 +132,40 @@ void TestMainWindow::removesASavedPredictionFromMemoryOnly() {
     QCOMPARE(test::fileSize(folder.file("database/basedata0.rec")), 3494 * 204);
 }
 
-void TestMainWindow::missingPictureStopsStartup() {
+void TestMainWindow::aNewEmptyHomeStartsOnTheSeededHistory() {
+    // As the program starts: the folder the rules choose, seeded when new, then the main window.
+    test::TempFolder root;
+    const std::string home = root.file("new/home");  // not there yet
+    qputenv("LOTTODESK_HOME", QByteArray::fromStdString(home));
+    const std::string folder = defaultProgramFolder();
+    qunsetenv("LOTTODESK_HOME");
+    QCOMPARE(folder, home + "/");
+    QVERIFY(seedProgramFolder(folder));
+
+    Workspace ws(folder);
+    FakePrompts prompts;
+    FakeShell shell;
+    test::FakeFileChooser files;
+    QtSettingsStore settings(QString::fromStdString(root.file("settings.ini")));
+    Tf_main window(ws, {prompts, shell, settings, files});
+    QVERIFY2(window.started(), qPrintable(window.startupError()));
+    QSignalSpy finished(&window, &Tf_main::startupFinished);
+    window.show();
+    QTRY_VERIFY(window.startupDone());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("双色球"));
+    QCOMPARE(ws.sjk.RecordCount(), 3493);
+    QStringList texts;
+    for (const QLabel* label : window.statusBar()->findChildren<QLabel*>()) texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral("共3493期  最新 2026096期: 01 04 16 22 26 31 + 04")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(QFileInfo(QString::fromStdString(folder + "save")).isDir());
+    // Built-in pictures: the new folder has no pic/.
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(folder + "pic")));
+    QCOMPARE(window.pictures().frameCount(2), 9);
+}
+
+void TestMainWindow::missingPictureFallsBackToTheBuiltInOne() {
     ProgramFolder folder;
     QVERIFY(QFile::remove(folder.qfile("pic/pic3.bmp")));
     Workspace ws(folder.path());
@@ -131,15 +173,52 @@ void TestMainWindow::missingPictureStopsStartup() {
     FakeShell shell;
     test::FakeFileChooser files;
     Tf_main window(ws, {prompts, shell, folder.settings, files});
-    QVERIFY(!window.started());
-    QVERIFY2(window.startupError().contains(QStringLiteral("pic3.bmp")), qPrintable(window.startupError()));
-    QCOMPARE(test::fileSize(folder.file("database/cps.typ")), -1);
+    QVERIFY2(window.started(), qPrintable(window.startupError()));
+    QCOMPARE(window.pictures().frameCount(3), 9);
+    QCOMPARE(test::fileSize(folder.file("database/cps.typ")), 3402);
+}
+
+void TestMainWindow::aboutNamesTheDataFolder() {
+    ProgramFolder folder;
+    Started app(folder);
+    app.prompts.informed.clear();
+    app.window.command("n_about")->trigger();
+    QCOMPARE(app.prompts.informed.size(), 1);
+    const QString text = app.prompts.informed.front();
+    QVERIFY2(text.contains(QStringLiteral("数据文件夹：") + QString::fromStdString(folder.path())), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("LOTTODESK_HOME")), qPrintable(text));
+    QVERIFY(text.startsWith(QStringLiteral("lottodesk ")));
+    // The window's own folder is not the one the rules would choose here: no rule is claimed.
+    QVERIFY(!text.contains(QStringLiteral("（用户数据文件夹）")));
+    QCOMPARE(app.window.statusBar()->findChildren<QLabel*>().size() >= 2, true);
+
+    qputenv("LOTTODESK_HOME", QByteArray::fromStdString(folder.path()));
+    const QString chosen = app.window.aboutText();
+    qunsetenv("LOTTODESK_HOME");
+    QVERIFY2(chosen.contains(QStringLiteral("（由环境变量 LOTTODESK_HOME 指定）")), qPrintable(chosen));
+}
+
+void TestMainWindow::fitsA1366x768Screen() {
+    // A 1366x768 screen less a panel of 40 pixels: every page fits without being cut off.
+    const QSize screen(1366, 768 - 40);
+    ProgramFolder folder(true);
+    Started app(folder);
+    for (const PageEntry& entry : mainPages()) {
+        if (!entry.create) continue;
+        app.window.openPage(entry.id);
+        const QSize needed = app.window.minimumSizeHint().expandedTo(app.window.minimumSize());
+        QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3")
+                                .arg(QString::fromUtf8(entry.caption))
+                                .arg(needed.width())
+                                .arg(needed.height())));
+    }
 }
 
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_zh", "n_tjq", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+    for (const char* name : {"n_zh", "n_tjq", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb", "n_help", "n_about", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
@@ -267,8 +346,14 @@ void TestMainWindow::helpAndTools() {
     app.prompts.informed.clear();
     app.window.command("n_help")->trigger();
     QCOMPARE(app.prompts.informed, QStringList{QStringLiteral("帮助文件丢失")});
-    QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + folder.qfile("help.htm")});
+    // No help.htm in the folder: the page built into the program, written where a browser can read it.
+    const QString builtIn = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+                                .filePath(QStringLiteral("help.htm"));
+    QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + builtIn});
+    QCOMPARE(test::readFile(builtIn.toStdString()), test::readFile(LOTTODESK_DATA_DIR "/help.htm"));
 
+    // The folder's own page wins.
+    test::writeFile(folder.file("help.htm"), "<p>mine</p>");
     test::writeFile(folder.file("database/help.chm"), "chm");
     app.shell.opened.clear();
     app.window.command("n_help")->trigger();

@@ -1,0 +1,133 @@
+// screenshots: opens the main windows on a freshly seeded data folder and writes a PNG of each into
+// the folder given on the command line: the main window, the update window, the generator after a
+// run. `make screenshots` runs it under Xvfb on a 1366x768 screen; with QT_SCALE_FACTOR=2 it shows
+// how the windows look at 200 %.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "core/firstrun.h"
+#include "core/workspace.h"
+#include "ui/common/filechooser.h"
+#include "ui/common/prompts.h"
+#include "ui/common/qtsettingsstore.h"
+#include "ui/common/shell.h"
+#include "ui/generator/f_zh.h"
+#include "ui/online/f_informdownload.h"
+#include "ui/shell/f_main.h"
+#include "ui/update/f_gxsjq.h"
+
+namespace {
+
+using namespace lottodesk;
+
+// Nobody answers: messages are printed, questions get No, nothing is launched or chosen.
+class QuietPrompts : public Prompts {
+public:
+    void inform(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool ask(QWidget*, const QString&, const QString&, bool) override { return false; }
+};
+
+class NoShell : public Shell {
+public:
+    void openCalculator() override {}
+    void openTextEditor(const QString&) override {}
+    void openDocument(const QString&) override {}
+};
+
+class NoFiles : public FileChooser {
+public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// Lets the event loop run until `done` holds or `limitMs` passed.
+template <class Done>
+bool waitFor(Done done, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
+}
+
+void settle() {
+    waitFor([] { return false; }, 300);
+}
+
+// Windows rarely use more than 256 colours: such a picture is stored with a palette, exactly and
+// at less than half the size.
+QImage compact(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (colours.insert(line[x]); colours.size() > 256) return image;
+    }
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+bool save(QWidget& window, const QDir& folder, const QString& name) {
+    settle();
+    const QString path = folder.filePath(name);
+    if (compact(window.grab().toImage()).save(path, "PNG", 9)) {
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    }
+    std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lottodesk"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshots FOLDER\n");
+        return 1;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) return 1;
+
+    QTemporaryDir home;
+    const std::string folder = home.path().toStdString() + "/data/";
+    if (const Status seeded = seedProgramFolder(folder); !seeded) {
+        std::fprintf(stderr, "%s\n", seeded.message.c_str());
+        return 1;
+    }
+    Workspace ws(folder);
+    QtSettingsStore settings(home.filePath(QStringLiteral("settings.ini")));
+    QuietPrompts prompts;
+    NoShell shell;
+    NoFiles files;
+    Tf_main window(ws, {prompts, shell, settings, files});
+    if (!window.started()) return 1;
+    window.show();
+    if (!waitFor([&] { return window.startupDone(); }, 60'000)) return 1;
+    window.noticeWindow()->hide();
+
+    bool written = save(window, out, QStringLiteral("main.png"));
+
+    Tf_gxsjq* update = window.updateWindow();
+    update->show();
+    written = save(*update, out, QStringLiteral("update.png")) && written;
+    update->hide();
+
+    window.openPage(Tf_main::Page::zh);
+    auto* generator = window.pageWindow<Tf_zh>(Tf_main::Page::zh);
+    generator->startRun();
+    if (!waitFor([&] { return !generator->isRunning(); }, 300'000)) return 1;
+    written = save(window, out, QStringLiteral("generator.png")) && written;
+    return written ? 0 : 1;
+}
