@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "cli_table.h"
+#include "cli_prediction.h"
 
 #include <algorithm>
 #include <charconv>
@@ -774,6 +775,20 @@ const std::vector<Command>& commands() {
         {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
                         "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
+        {"schemes", "schemes KIND         提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
+         [](Context& c) { return c.historyOpened ? runSchemes(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"backtest", "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high]\n"
+                     "                       [--formulas FILE] [--scs FILE] [--export FILE]\n"
+                     "                       提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
+         [](Context& c) { return c.historyOpened ? runBacktestCommand(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"verdicts", "verdicts KIND FORMULA [--from P1] [--to P2]\n"
+                     "                       公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
+         [](Context& c) { return c.historyOpened ? runVerdicts(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"search", "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX]\n"
+                   "                       [--want K] [--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G]\n"
+                   "                       [--same-period L G] --seed S [--limit C]\n"
+                   "                       公式搜索（默认加速模式）：公式 正确期数 测试期数",
+         [](Context& c) { return c.historyOpened ? runSearch(c.ws, c.args, c.out, c.err) : kStopped; }},
     };
     return list;
 }
@@ -797,7 +812,7 @@ int help(Context& c) {
 // The commands that read the history and so cannot work on one out of period order.
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
-           name == "conditions";
+           name == "conditions" || name == "backtest" || name == "verdicts" || name == "search";
 }
 
 }  // namespace
