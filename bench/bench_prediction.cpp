@@ -8,6 +8,7 @@
 #include "core/drawtext.h"
 #include "core/workspace.h"
 #include "prediction/backtest.h"
+#include "prediction/formulasearch.h"
 
 namespace {
 
@@ -54,6 +55,29 @@ void BM_BacktestWholeHistory(benchmark::State& state) {
     state.counters["checksum"] = static_cast<double>(checksum / static_cast<int64_t>(state.iterations()));
 }
 BENCHMARK(BM_BacktestWholeHistory)->Arg(10)->Arg(60)->Unit(benchmark::kMillisecond);
+
+// Candidates of the search: 6 back periods, the 50 newest draws, a band nothing reaches, so every
+// candidate is tested over the whole range (the constraints off, as the dialog starts).
+void BM_SearchCandidates(benchmark::State& state) {
+    Ssq& s = ssq();
+    SearchParams params;
+    params.kind = "hmsh";
+    params.indicator = "z_hw";
+    params.back = 6;
+    params.low = 1;
+    params.high = 33;
+    params.accuracyLow = 100;
+    params.accuracyHigh = 100;
+    params.wanted = 100;
+    params.fast = state.range(0) != 0;
+    params.seed = 1;
+    FormulaSearch search(s.ws, params);
+    const uint64_t batch = params.fast ? 10'000 : 100;
+    for (auto _ : state) search.run(batch);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * batch));
+    state.counters["accepted"] = static_cast<double>(search.accepted().size());
+}
+BENCHMARK(BM_SearchCandidates)->ArgName("fast")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
