@@ -4,6 +4,8 @@
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
 #include "ui/generator/f_zh.h"
+#include "ui/prediction/f_tdsh.h"
+#include "ui/shell/f_main.h"
 #include "ui/settings/f_set.h"
 
 namespace lottodesk {
@@ -11,6 +13,17 @@ namespace {
 
 QWidget* makeGenerator(PageContext& c, QWidget* parent) {
     return new Tf_zh(c.ws, c.services.prompts, c.services.files, c.services.shell, c.generatorDialogs, parent);
+}
+
+// The forecast goes to the generator window, looked up when it is handed over.
+QWidget* makeFixAndKill(PageContext& c, QWidget* parent) {
+    TdshPage::Hooks hooks;
+    Tf_main* main = &c.main;
+    hooks.toGenerator = [main](const ForecastConditions& forecast) {
+        Tf_zh* generator = main->pageWindow<Tf_zh>(PageId::zh);
+        return generator ? generator->takeForecast(forecast) : QString();
+    };
+    return new Tf_tdsh(c.ws, c.services.prompts, c.services.files, std::move(hooks), parent);
 }
 
 QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }
@@ -23,7 +36,7 @@ constexpr PageEntry kPages[] = {
     {PageId::moredb, "ts_moredb", "更多图表", nullptr},
     {PageId::zbpx, "ts_zbpx", "指标管理", nullptr},
     {PageId::zbpxz, "ts_zbpxz", "指标剖析", nullptr},
-    {PageId::tdsh, "ts_tdsh", "定胆杀号", nullptr},
+    {PageId::tdsh, "ts_tdsh", "定胆杀号", makeFixAndKill},
     {PageId::set, "ts_set", "设置", makeSettings},
 };
 
