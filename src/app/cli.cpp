@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "cli_table.h"
 #include "cli_transform.h"
+#include "cli_prediction.h"
 
 #include <algorithm>
 #include <atomic>
@@ -826,6 +827,20 @@ const std::vector<Command>& commands() {
         {"restore", "restore RESULTS [--period P] [--out FILE]\n"
                     "                       恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）",
          [](Context& c) { return c.historyOpened ? runRestore(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"schemes", "schemes KIND         提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
+         [](Context& c) { return c.historyOpened ? runSchemes(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"backtest", "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high]\n"
+                     "                       [--formulas FILE] [--scs FILE] [--export FILE]\n"
+                     "                       提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
+         [](Context& c) { return c.historyOpened ? runBacktestCommand(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"verdicts", "verdicts KIND FORMULA [--from P1] [--to P2]\n"
+                     "                       公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
+         [](Context& c) { return c.historyOpened ? runVerdicts(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"search", "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX]\n"
+                   "                       [--want K] [--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G]\n"
+                   "                       [--same-period L G] --seed S [--limit C]\n"
+                   "                       公式搜索（默认加速模式）：公式 正确期数 测试期数",
+         [](Context& c) { return c.historyOpened ? runSearch(c.ws, c.args, c.out, c.err) : kStopped; }},
     };
     return list;
 }
@@ -903,6 +918,7 @@ std::optional<double> parseSeconds(const std::string& text) {
     const double value = std::strtod(text.c_str(), &end);
     if (text.empty() || end != text.c_str() + text.size() || !(value >= 0 && value <= 1e7)) return std::nullopt;
     return value;
+           name == "conditions" || name == "backtest" || name == "verdicts" || name == "search";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/generator/f_zh.h"
 
+#include "generator/forecastconditions.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -274,6 +276,35 @@ Status Tf_zh::saveExitConditions() {
 }
 
 bool Tf_zh::addforselfcond() { return m_self->addExported(); }
+
+QString Tf_zh::takeForecast(const ForecastConditions& forecast) {
+    if (isRunning()) return QStringLiteral("正在过滤，请在过滤结束后再转入预测");
+    MainConditions& c = m_generator.conditions;
+    const size_t selfBefore = c.selfSet.size(), tailsBefore = c.tails.size();
+    const int customBefore = c.custom.count();
+    const ForecastApplied applied = applyForecast(c, forecast, m_ws.game.zh_to);
+    if (c.selfSet.size() > selfBefore) {
+        std::vector<std::string> lines = m_self->lines();
+        lines.push_back(selfSetLine(c.selfSet.back()));
+        m_self->setLines(std::move(lines));
+    }
+    if (c.tails.size() > tailsBefore) {
+        std::vector<std::string> lines = m_tail->lines();
+        lines.push_back(tailLine(c.tails.back()));
+        m_tail->setLines(std::move(lines));
+    }
+    if (c.custom.count() > customBefore) {
+        std::vector<std::string> lines = m_custom->lines();
+        lines.push_back(customLineAfterAdd(c.custom[c.custom.count() - 1]));
+        m_custom->setLines(std::move(lines));
+    }
+    m_main->refresh();
+    std::string text = applied.summary;
+    for (const std::string& note : applied.notes) text += note + "\n";
+    if (text.empty()) text = "预测中没有可以转入过滤的号码";
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return QString::fromStdString(text);
+}
 
 bool Tf_zh::addforselfzb(const std::string& formula, int32_t lo, int32_t hi) {
     return m_custom->addExported(formula, lo, hi);

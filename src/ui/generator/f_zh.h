@@ -33,6 +33,7 @@ namespace lottodesk {
 
 struct Workspace;
 struct MainConditionLoad;
+struct ForecastConditions;
 class FileChooser;
 class GeneratorDialogs;
 class Prompts;
@@ -70,6 +71,9 @@ public:
     // custom-indicator condition on `formula` with values chosen over lo..hi.
     bool addforselfcond();
     bool addforselfzb(const std::string& formula, int32_t lo, int32_t hi);
+    // "预测转至过滤" of the fix-and-kill window: the forecast becomes conditions (see
+    // generator/forecastconditions.h); the text says what was set, or why nothing was.
+    QString takeForecast(const ForecastConditions& forecast);
 
     // At exit: writes "exitset.zh" and deletes the snapshot files; the failed write's message.
     Status saveExitConditions();

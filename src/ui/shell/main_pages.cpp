@@ -5,6 +5,8 @@
 #include "ui/common/shell.h"
 #include "ui/analysis/f_tjq.h"
 #include "ui/generator/f_zh.h"
+#include "ui/prediction/f_tdsh.h"
+#include "ui/shell/f_main.h"
 #include "ui/settings/f_set.h"
 
 namespace lottodesk {
@@ -18,6 +20,17 @@ QWidget* makeStatistics(PageContext& c, QWidget* parent) {
     return new Tf_tjq(c.ws, c.services.prompts, c.services.settings, parent);
 }
 
+// The forecast goes to the generator window, looked up when it is handed over.
+QWidget* makeFixAndKill(PageContext& c, QWidget* parent) {
+    TdshPage::Hooks hooks;
+    Tf_main* main = &c.main;
+    hooks.toGenerator = [main](const ForecastConditions& forecast) {
+        Tf_zh* generator = main->pageWindow<Tf_zh>(PageId::zh);
+        return generator ? generator->takeForecast(forecast) : QString();
+    };
+    return new Tf_tdsh(c.ws, c.services.prompts, c.services.files, std::move(hooks), parent);
+}
+
 QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }
 
 // The caption of the trend analysis page keeps its leading blank.
@@ -28,7 +41,7 @@ constexpr PageEntry kPages[] = {
     {PageId::moredb, "ts_moredb", "更多图表", nullptr},
     {PageId::zbpx, "ts_zbpx", "指标管理", nullptr},
     {PageId::zbpxz, "ts_zbpxz", "指标剖析", nullptr},
-    {PageId::tdsh, "ts_tdsh", "定胆杀号", nullptr},
+    {PageId::tdsh, "ts_tdsh", "定胆杀号", makeFixAndKill},
     {PageId::set, "ts_set", "设置", makeSettings},
 };
 

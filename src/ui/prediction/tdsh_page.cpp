@@ -1,0 +1,340 @@
+#include "ui/prediction/tdsh_page.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/gbk.h"
+#include "core/fileio.h"
+#include "core/workspace.h"
+#include "generator/forecastconditions.h"
+#include "ui/common/filechooser.h"
+#include "ui/common/prompts.h"
+#include "ui/prediction/f_scfa.h"
+#include "ui/prediction/f_selfsh_set.h"
+#include "ui/prediction/tdsh_model.h"
+
+namespace lottodesk {
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& files, Hooks hooks, QWidget* parent)
+    : QWidget(parent), m_ws(ws), m_kind(kind), m_prompts(prompts), m_files(files), m_hooks(std::move(hooks)),
+      m_schemes(kind) {
+    const PageKindInfo& info = pageKindInfo(kind);
+    const QString code = QString::fromLatin1(info.code);
+    setObjectName(QStringLiteral("ts_") + code);
+    if (!m_hooks.runDialog) m_hooks.runDialog = [](QDialog& d) { return d.exec(); };
+    m_model = new TdshModel(this);
+    m_search = new Tf_scfa(ws, prompts, this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* controls = new QGridLayout;
+    layout->addLayout(controls);
+    auto combo = [&](const char* name, const char* caption, int column) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("cb_") + code + QLatin1Char('_') + QLatin1String(name));
+        controls->addWidget(new QLabel(QString::fromUtf8(caption), this), 0, column);
+        controls->addWidget(box, 1, column);
+        return box;
+    };
+    m_periods = combo("qsq", "起始期", 0);
+    m_scheme = combo("fa", "当前方案", 1);
+    m_count = combo("gsgs", info.verdict == Verdict::Fix ? "可用提胆公式个数" : "可用杀号公式个数", 2);
+    m_slot = combo("tdgs", info.verdict == Verdict::Fix ? "提胆公式序号" : "杀号公式序号", 3);
+    m_display = combo("lbxs", "显示方式", 4);
+    for (int s = 0; s < kSchemeCount; ++s) m_scheme->addItem(QString::fromUtf8(schemeName(s)));
+    for (int n = 1; n <= info.slots; ++n) m_count->addItem(QString::number(n));
+    m_count->setCurrentText(QString::number(info.defaultCount));
+    for (ListDisplay d : {ListDisplay::Plain, ListDisplay::LowToHigh, ListDisplay::HighToLow})
+        m_display->addItem(QString::fromUtf8(listDisplayCaption(d)));
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("e_") + code);
+    controls->addWidget(m_edit, 2, 0, 1, 5);
+
+    auto* buttons = new QGridLayout;
+    layout->addLayout(buttons);
+    int at = 0;
+    auto button = [&](const char* name, const char* caption, auto slot) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QStringLiteral("b_") + code + QLatin1Char('_') + QLatin1String(name));
+        buttons->addWidget(b, at / 6, at % 6);
+        ++at;
+        connect(b, &QPushButton::clicked, this, slot);
+    };
+    if (kind == PageKind::selfsh) {
+        button("load", "载入自定义杀号", &TdshPage::loadCustomKill);
+        button("set", "自定义杀号设置", &TdshPage::defineCustomKill);
+    } else {
+        button("start", "开始分析", &TdshPage::runBacktest);
+    }
+    button("save", "确认修改", &TdshPage::confirmEdit);
+    button("gsss", "单个公式搜索", [this] { searchFormula(false); });
+    button("rebuildfa", "优化当前方案", [this] { searchFormula(true); });
+    button("dcshsj", info.verdict == Verdict::Fix ? "导出定胆数据" : "导出杀号数据", &TdshPage::exportData);
+    button("savegsz", "保存公式组", &TdshPage::saveFormulaGroup);
+    button("dr", "导入公式文件", &TdshPage::importFormulas);
+    button("collectgs", "收集当前公式", &TdshPage::collectFormula);
+    button("yczzgl", "预测转至过滤", &TdshPage::handToGenerator);
+
+    auto* body = new QHBoxLayout;
+    layout->addLayout(body, 1);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("sg_") + code);
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->hide();
+    body->addWidget(m_table, 1);
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("m_") + code + QStringLiteral("_hm"));
+    m_memo->setReadOnly(true);
+    m_memo->setMaximumWidth(160);
+    body->addWidget(m_memo);
+
+    connect(m_periods, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_filling) runBacktest();
+    });
+    connect(m_scheme, &QComboBox::currentIndexChanged, this, [this] {
+        showSlot();
+        runBacktest();
+    });
+    connect(m_count, &QComboBox::currentIndexChanged, this, [this] {
+        rebuildSlotList(count());
+        runBacktest();
+    });
+    connect(m_slot, &QComboBox::currentIndexChanged, this, &TdshPage::showSlot);
+    connect(m_display, &QComboBox::currentIndexChanged, this, [this] {
+        showSlot();
+        runBacktest();
+    });
+    connect(m_table, &QTableView::clicked, this, [this](const QModelIndex& index) { showRow(index.row()); });
+    rebuildSlotList(count());
+}
+
+const BacktestResult& TdshPage::result() const { return m_model->result(); }
+int TdshPage::scheme() const { return std::max(m_scheme->currentIndex(), 0); }
+int TdshPage::count() const { return m_count->currentText().toInt(); }
+int TdshPage::slots() const { return m_kind == PageKind::selfsh ? CustomKill::kSlots : m_schemes.slots; }
+
+std::string& TdshPage::slotText(int s, int slot) {
+    return m_kind == PageKind::selfsh ? m_kill.formula(s, slot) : m_schemes.formula(s, slot);
+}
+
+std::vector<std::string> TdshPage::currentFormulas() const {
+    return m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), count()) : m_schemes.firstFormulas(scheme(), count());
+}
+
+void TdshPage::say(const std::string& text) { m_prompts.inform(this, q(text)); }
+
+void TdshPage::loadSchemes() {
+    if (m_kind == PageKind::selfsh) return;
+    SchemeLoad load = loadSchemeFile(m_ws.folder, m_kind, m_ws.curcp);
+    m_schemes = std::move(load.store);
+    for (const std::string& p : load.problems) say(p);
+    showSlot();
+}
+
+void TdshPage::fillPeriods() {
+    const QString kept = m_periods->currentText();
+    m_filling = true;
+    m_periods->clear();
+    for (int32_t p : m_ws.sjk.realPeriods()) m_periods->addItem(QString::number(p));
+    const int at = m_periods->findText(kept);
+    m_periods->setCurrentIndex(at >= 0 ? at : 0);
+    m_filling = false;
+}
+
+void TdshPage::rebuildSlotList(int n) {
+    m_slot->blockSignals(true);
+    m_slot->clear();
+    for (int k = 1; k <= n; ++k) m_slot->addItem(QString::number(k));
+    m_slot->setCurrentIndex(n > 0 ? 0 : -1);
+    m_slot->blockSignals(false);
+    showSlot();
+}
+
+void TdshPage::showSlot() {
+    const int slot = m_slot->currentText().toInt();
+    m_edit->setText(slot >= 1 && slot <= slots() ? q(slotText(scheme(), slot)) : QString());
+}
+
+void TdshPage::runBacktest() {
+    if (m_kind == PageKind::selfsh && m_kill.target.empty()) return;
+    BacktestRequest request;
+    request.kind = m_kind;
+    request.formulas = currentFormulas();
+    request.startPeriod = m_periods->currentText().toInt();
+    request.display = static_cast<ListDisplay>(std::max(m_display->currentIndex(), 0));
+    request.target = m_kill.target;
+    m_model->setResult(lottodesk::runBacktest(m_ws, request));
+    const BacktestResult& r = m_model->result();
+    m_table->setCurrentIndex(m_model->index(r.rows - 1, 1));
+    if (!r.message.empty()) say(r.message);
+}
+
+bool TdshPage::saveSchemes() {
+    Status saved;
+    if (m_kind == PageKind::selfsh) {
+        if (m_kill.fileName.empty()) {
+            const QString chosen = m_files.saveFile(this, QStringLiteral("保存自定义杀号"), QStringLiteral("自定义杀号 (*.scs)"),
+                                                    q(m_ws.path("save")));
+            if (chosen.isEmpty()) return false;
+            m_kill.fileName = withExtension(chosen.toStdString(), ".scs");
+        }
+        saved = saveCustomKillFile(m_kill.fileName, m_kill);
+    } else {
+        saved = saveSchemeFile(m_ws.folder, m_ws.curcp, m_schemes);
+    }
+    if (!saved) say(saved.message);
+    return saved.ok;
+}
+
+void TdshPage::confirmEdit() {
+    const int slot = m_slot->currentText().toInt();
+    if (slot >= 1 && slot <= slots()) slotText(scheme(), slot) = m_edit->text().toStdString();
+    if (!saveSchemes()) return;
+    runBacktest();
+}
+
+void TdshPage::importFormulas() {
+    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开公式集文件"), QStringLiteral("公式集文件 (*.txt)"),
+                                            q(m_ws.path("save")));
+    if (chosen.isEmpty()) return;
+    const FormulaSetLoad load = loadFormulaSet(chosen.toStdString(), slots());
+    for (const std::string& p : load.problems) say(p);
+    if (!load.ok) return;
+    for (size_t i = 0; i < load.formulas.size(); ++i) slotText(scheme(), static_cast<int>(i) + 1) = load.formulas[i];
+    const int n = static_cast<int>(load.formulas.size());
+    m_count->blockSignals(true);
+    m_count->setCurrentIndex(n - 1);  // an empty file leaves no formula in use
+    m_count->blockSignals(false);
+    rebuildSlotList(n);
+    confirmEdit();
+}
+
+void TdshPage::saveFormulaGroup() {
+    const bool whole = m_prompts.ask(this, QStringLiteral("选择"),
+                                     QStringLiteral("如果想保存当前整个方案，请选“是”;如果只保存当前所用公式组，请选“否”？"), true);
+    const QString chosen = m_files.saveFile(this, QStringLiteral("保存公式集"), QStringLiteral("公式集文件 (*.txt)"),
+                                            q(m_ws.path("save")));
+    if (chosen.isEmpty()) return;
+    const std::vector<std::string> formulas = whole ? (m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), slots())
+                                                                                  : m_schemes.firstFormulas(scheme(), slots()))
+                                                    : currentFormulas();
+    const Status saved = saveFormulaSet(withExtension(chosen.toStdString(), ".txt"), formulas);
+    if (!saved) say(saved.message);
+}
+
+void TdshPage::exportData() {
+    if (!m_model->hasResult()) return;
+    const bool fix = pageKindInfo(m_kind).verdict == Verdict::Fix;
+    const QString chosen = m_files.saveFile(this, fix ? QStringLiteral("保存定胆数据") : QStringLiteral("保存杀号数据"),
+                                            fix ? QStringLiteral("定胆数据文件 (*.txt)") : QStringLiteral("杀号数据文件 (*.txt)"),
+                                            q(m_ws.path("save")));
+    if (chosen.isEmpty()) return;
+    const Status saved = saveFileAtomically(withExtension(chosen.toStdString(), ".txt"),
+                                            utf8ToGbk(backtestExportText(m_model->result())));
+    if (!saved) say(saved.message);
+}
+
+void TdshPage::collectFormula() {
+    if (m_hooks.collect) m_hooks.collect(m_edit->text());
+}
+
+void TdshPage::searchFormula(bool wholeScheme) {
+    const GameParams& game = m_ws.game;
+    const PageKindInfo& info = pageKindInfo(m_kind);
+    const NumberRange range = forecastRange(m_kind, game);
+    const std::string kind = m_kind == PageKind::selfsh ? m_kill.target : info.code;
+    if (kind.empty()) {
+        say("请先载入或设置自定义杀号");
+        return;
+    }
+    const int low = m_kind == PageKind::selfsh ? std::max(m_kill.low, 0) : std::max(range.low, 0);
+    const int high = m_kind == PageKind::selfsh ? std::max(m_kill.high, low) : range.high;
+    const int wanted = wholeScheme ? std::min(count(), kMaxSearchResults) : 1;
+    m_search->preset(kind, wanted, low, high, info.verdict == Verdict::Fix ? 20 : 80);
+    if (m_hooks.runDialog(*m_search) != QDialog::Accepted) return;
+    const std::vector<std::string> found = m_search->results();
+    if (found.empty()) return;
+    if (wholeScheme) {
+        for (size_t i = 0; i < found.size(); ++i) slotText(scheme(), static_cast<int>(i) + 1) = found[i];
+        showSlot();
+    } else {
+        m_edit->setText(q(found.front()));
+    }
+    confirmEdit();
+}
+
+void TdshPage::handToGenerator() {
+    if (pageKindInfo(m_kind).secondaryZone) {
+        // The generator has no secondary-zone page yet to take these.
+        say("副区的预测暂不能转至过滤：超强组号还没有副区过滤页");
+        return;
+    }
+    const BacktestResult& r = m_model->result();
+    if (!m_model->hasResult()) {
+        say("请先分析，再转至过滤");
+        return;
+    }
+    const std::vector<int32_t> forecast = r.rowNumbers(r.forecastRow());
+    ForecastConditions conditions;
+    switch (m_kind) {
+    case PageKind::hmsh: conditions.killedNumbers = forecast; break;
+    case PageKind::hmtd: conditions.fixedNumbers = forecast; break;
+    case PageKind::hmsw: conditions.killedTails = forecast; break;
+    case PageKind::selfsh:
+        conditions.customTarget = m_kill.target;
+        conditions.customLow = m_kill.low;
+        conditions.customHigh = m_kill.high;
+        conditions.customKilled = forecast;
+        break;
+    case PageKind::lmsh:
+    case PageKind::fqtd: return;
+    }
+    const QString done = m_hooks.toGenerator ? m_hooks.toGenerator(conditions) : QString();
+    m_lastHandOff = done.isEmpty() ? QStringLiteral("超强组号窗口不可用，预测没有转至过滤") : done;
+    m_prompts.inform(this, m_lastHandOff);
+}
+
+void TdshPage::loadCustomKill() {
+    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开自定义杀号存储文件"), QStringLiteral("自定义杀号 (*.scs)"),
+                                            q(m_ws.path("save")));
+    if (chosen.isEmpty()) return;
+    CustomKillLoad load = loadCustomKillFile(chosen.toStdString());
+    for (const std::string& p : load.problems) say(p);
+    if (!load.ok) return;
+    m_kill = std::move(load.kill);
+    m_count->blockSignals(true);
+    m_count->setCurrentIndex(0);
+    m_count->blockSignals(false);
+    rebuildSlotList(1);
+    runBacktest();
+}
+
+void TdshPage::defineCustomKill() {
+    Tf_selfsh_set dialog(m_prompts, this);
+    dialog.setDefinition(m_kill);
+    if (m_hooks.runDialog(dialog) != QDialog::Accepted) return;
+    if (!dialog.applyTo(m_kill)) return;
+    showSlot();
+    runBacktest();
+}
+
+void TdshPage::showRow(int row) {
+    if (!m_model->hasResult()) return;
+    m_memo->setPlainText(q(m_model->result().memoText(row)));
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,276 @@
+// The fix-and-kill window, its search dialog, the formula collection and the custom kill
+// definition, driven through their widgets offscreen on the seeded 双色球 history.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include "core/workspace.h"
+#include "generator/generator.h"
+#include "support/uifixture.h"
+#include "ui/generator/f_zh.h"
+#include "ui/generator/zh_dialogs.h"
+#include "ui/prediction/f_collectgs.h"
+#include "ui/prediction/f_scfa.h"
+#include "ui/prediction/f_selfsh_set.h"
+#include "ui/prediction/f_tdsh.h"
+
+using namespace lottodesk;
+
+namespace {
+
+struct Window {
+    explicit Window(TdshPage::Hooks hooks = {}) : folder(true), ws(folder.path()) {
+        initialiseWorkspace(ws, folder.settings);
+        prepareHistoryAfterStart(ws);
+        window = std::make_unique<Tf_tdsh>(ws, prompts, files, std::move(hooks));
+        window->resize(1200, 800);
+        window->show();
+    }
+    TdshPage* page(PageKind kind) const { return window->page(kind); }
+    QPushButton* button(PageKind kind, const char* name) const {
+        const QString object = QStringLiteral("b_") + QLatin1String(pageKindInfo(kind).code) + QLatin1Char('_') + QLatin1String(name);
+        auto* b = page(kind)->findChild<QPushButton*>(object);
+        if (!b) qFatal("no button %s", qPrintable(object));
+        return b;
+    }
+    test::ProgramFolder folder;
+    Workspace ws;
+    test::FakePrompts prompts;
+    test::FakeFileChooser files;
+    std::unique_ptr<Tf_tdsh> window;
+};
+
+QStringList fileLines(const std::string& path) {
+    return QString::fromStdString(test::readFile(path)).split(QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+class TestFixAndKill : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pagesFollowTheSecondaryCount() {
+        Window w;
+        QCOMPARE(w.window->shownCaptions(), QStringList({QStringLiteral("红码杀号"), QStringLiteral("蓝码杀号"),
+                                                         QStringLiteral("红码定胆"), QStringLiteral("红码杀尾"),
+                                                         QStringLiteral("自定义杀号")}));
+        QCOMPARE(w.window->tabs()->currentIndex(), 0);
+        w.ws.game.fhgs = 2;
+        w.window->typeChanged();
+        QCOMPARE(w.window->shownCaptions().size(), 6);
+        w.ws.game.fhgs = 0;
+        w.window->typeChanged();
+        QVERIFY(!w.window->shownCaptions().contains(QStringLiteral("蓝码杀号")));
+        // Every scheme file exists with its default.
+        for (PageKind kind : {PageKind::hmsh, PageKind::lmsh, PageKind::hmtd, PageKind::fqtd, PageKind::hmsw})
+            QCOMPARE(fileLines(schemeFilePath(w.ws.folder, kind, 0)).front(), QStringLiteral("[-1]z_hw"));
+    }
+
+    void backtestTableMemoAndHistoryUntouched() {
+        Window w;
+        TdshPage* page = w.page(PageKind::hmsh);
+        QCOMPARE(page->periodList()->count(), w.ws.sjk.RecordCount());
+        const int records = w.ws.sjk.RecordCount();
+        const int cursor = w.ws.sjk.RecNo();
+        page->periodList()->setCurrentText(QStringLiteral("2026090"));  // reruns
+        const BacktestResult& r = page->result();
+        QCOMPARE(r.tested, 7);
+        QCOMPARE(r.formulaCount, 10);
+        QTableView* table = page->table();
+        QCOMPARE(table->model()->rowCount(), 7 + 4);
+        QCOMPARE(table->model()->index(8, 1).data().toString(), QStringLiteral("预测期"));
+        QCOMPARE(table->model()->index(10, 1).data().toString(), QStringLiteral("正确率"));
+        QCOMPARE(table->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(251, 183, 166));
+        // Click a row whose formulas gave numbers of the zone: the memo lists them.
+        int row = 1;
+        while (row <= 8 && r.rowNumbers(row).empty()) ++row;
+        QVERIFY(row <= 8);
+        table->scrollTo(table->model()->index(row, 2));
+        const QRect cell = table->visualRect(table->model()->index(row, 2));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(page->memo()->toPlainText(), QString::fromStdString(r.memoText(row)));
+        QVERIFY(!page->memo()->toPlainText().isEmpty());
+        QCOMPARE(w.ws.sjk.RecordCount(), records);
+        QCOMPARE(w.ws.sjk.RecNo(), cursor);
+        QVERIFY(w.prompts.informed.isEmpty());
+    }
+
+    void confirmEditImportAndSave() {
+        Window w;
+        TdshPage* page = w.page(PageKind::fqtd);
+        page->slotList()->setCurrentText(QStringLiteral("2"));
+        page->edit()->setText(QStringLiteral("z_num1%16+1"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "save"), Qt::LeftButton);
+        QCOMPARE(fileLines(w.ws.path("save/fqtd0.txt")).at(1), QStringLiteral("z_num1%16+1"));
+        // Twelve lines: the first ten are read and the count becomes 10.
+        std::string set;
+        for (int i = 1; i <= 12; ++i) set += "[-" + std::to_string(i) + "]f_num1\r\n";
+        test::writeFile(w.folder.file("save/set.txt"), set);
+        w.files.names.push_back(w.folder.qfile("save/set.txt"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "dr"), Qt::LeftButton);
+        QCOMPARE(page->countList()->currentText(), QStringLiteral("10"));
+        QCOMPARE(page->edit()->text(), QStringLiteral("[-1]f_num1"));
+        QCOMPARE(fileLines(w.ws.path("save/fqtd0.txt")).at(9), QStringLiteral("[-10]f_num1"));
+        QCOMPARE(page->result().formulaCount, 10);
+        // Save the group used (No), then export the table.
+        w.files.names.push_back(w.folder.qfile("save/group"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "savegsz"), Qt::LeftButton);
+        QCOMPARE(fileLines(w.folder.file("save/group.txt")).size(), 11);  // ten lines and the final line end
+        w.files.names.push_back(w.folder.qfile("save/fix"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "dcshsj"), Qt::LeftButton);
+        QCOMPARE(w.files.titles.last(), QStringLiteral("保存定胆数据"));
+        QVERIFY(test::readFile(w.folder.file("save/fix.txt")).size() > 100);
+    }
+
+    void optimiseFillsTheSchemeFromTheSearch() {
+        TdshPage::Hooks hooks;
+        hooks.runDialog = [](QDialog& dialog) {
+            auto& search = static_cast<Tf_scfa&>(dialog);
+            search.setSeed(7);
+            if (search.applyButton()->isEnabled()) return int(QDialog::Rejected);  // nothing from an earlier run
+            QTest::mouseClick(search.startButton(), Qt::LeftButton);
+            search.waitForEnd();
+            if (!search.applyButton()->isEnabled()) return int(QDialog::Rejected);
+            return int(QDialog::Accepted);
+        };
+        Window w(hooks);
+        TdshPage* page = w.page(PageKind::hmsh);
+        page->countList()->setCurrentText(QStringLiteral("3"));
+        QTest::mouseClick(w.button(PageKind::hmsh, "rebuildfa"), Qt::LeftButton);
+        const std::vector<std::string> found = page->searchDialog()->results();
+        QCOMPARE(found.size(), size_t(3));
+        QCOMPARE(page->schemes().formula(0, 1), found[0]);
+        QCOMPARE(page->schemes().formula(0, 3), found[2]);
+        QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(2), QString::fromStdString(found[2]));
+        QVERIFY(page->searchDialog()->foundList()->count() == 3);
+        // The same seed gives the same formulas again.
+        QTest::mouseClick(w.button(PageKind::hmsh, "gsss"), Qt::LeftButton);
+        QCOMPARE(page->edit()->text().toStdString(), page->searchDialog()->results().front());
+    }
+
+    void searchStopsAtOnce() {
+        Window w;
+        Tf_scfa dialog(w.ws, w.prompts);
+        dialog.preset("hmsh", 100, 1, 33, 100);  // hardly anything is always right: it runs on
+        dialog.fastBox()->setChecked(false);
+        QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+        QVERIFY(dialog.isSearching());
+        QCOMPARE(dialog.startButton()->text(), QStringLiteral("停止生成"));
+        QTest::qWait(100);
+        QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+        QVERIFY(!dialog.isSearching());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("搜索完毕"));
+        QVERIFY(dialog.tried() > 0);
+        QCOMPARE(dialog.applyButton()->isEnabled(), !dialog.results().empty());
+    }
+
+    void forecastGoesToTheGenerator() {
+        test::FakeShell shell;
+        std::unique_ptr<Tf_zh> generator;
+        std::unique_ptr<DialogGeneratorDialogs> dialogs;
+        TdshPage::Hooks hooks;
+        hooks.toGenerator = [&](const ForecastConditions& forecast) { return generator->takeForecast(forecast); };
+        Window w(hooks);
+        dialogs = std::make_unique<DialogGeneratorDialogs>(w.prompts, nullptr);
+        generator = std::make_unique<Tf_zh>(w.ws, w.prompts, w.files, shell, *dialogs);
+        // Kill: 01 and 02 leave the selectable numbers.
+        TdshPage* kill = w.page(PageKind::hmsh);
+        kill->countList()->setCurrentText(QStringLiteral("2"));
+        kill->edit()->setText(QStringLiteral("1"));
+        QTest::mouseClick(w.button(PageKind::hmsh, "save"), Qt::LeftButton);
+        kill->slotList()->setCurrentText(QStringLiteral("2"));
+        kill->edit()->setText(QStringLiteral("2"));
+        QTest::mouseClick(w.button(PageKind::hmsh, "save"), Qt::LeftButton);
+        QTest::mouseClick(w.button(PageKind::hmsh, "yczzgl"), Qt::LeftButton);
+        const MainConditions& c = generator->generator().conditions;
+        QVERIFY(!c.selectable[1] && !c.selectable[2] && c.selectable[3]);
+        QCOMPARE(kill->lastHandOff(), QStringLiteral("已从可选号码中去除：01 02"));
+        // Tails: a tail condition with count 0.
+        TdshPage* tails = w.page(PageKind::hmsw);
+        tails->countList()->setCurrentText(QStringLiteral("1"));
+        tails->edit()->setText(QStringLiteral("7"));
+        QTest::mouseClick(w.button(PageKind::hmsw, "save"), Qt::LeftButton);
+        QTest::mouseClick(w.button(PageKind::hmsw, "yczzgl"), Qt::LeftButton);
+        QCOMPARE(c.tails.size(), size_t(1));
+        QCOMPARE(c.tails[0].numbers, std::vector<uint8_t>{7});
+        QCOMPARE(c.tails[0].allowed, std::vector<int32_t>{0});
+        QVERIFY(c.tailEnabled);
+        // Fixed numbers: a self-set condition with counts 1..m.
+        TdshPage* fix = w.page(PageKind::hmtd);
+        fix->countList()->setCurrentText(QStringLiteral("2"));
+        fix->edit()->setText(QStringLiteral("8"));
+        QTest::mouseClick(w.button(PageKind::hmtd, "save"), Qt::LeftButton);
+        fix->slotList()->setCurrentText(QStringLiteral("2"));
+        fix->edit()->setText(QStringLiteral("9"));
+        QTest::mouseClick(w.button(PageKind::hmtd, "save"), Qt::LeftButton);
+        QTest::mouseClick(w.button(PageKind::hmtd, "yczzgl"), Qt::LeftButton);
+        QCOMPARE(c.selfSet.size(), size_t(1));
+        QCOMPARE(c.selfSet[0].numbers, (std::vector<uint8_t>{8, 9}));
+        QCOMPARE(c.selfSet[0].allowed, (std::vector<int32_t>{1, 2}));
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("已添加自设条件：号码组 08 09，出现个数 1..2"));
+        // Secondary forecasts have no page to go to yet, and say so.
+        QTest::mouseClick(w.button(PageKind::lmsh, "yczzgl"), Qt::LeftButton);
+        QVERIFY(w.prompts.informed.last().contains(QStringLiteral("副区")));
+    }
+
+    void customKillDefineSaveAndLoad() {
+        TdshPage::Hooks hooks;
+        QString target = QStringLiteral("z_num1");
+        hooks.runDialog = [&](QDialog& dialog) {
+            auto* define = qobject_cast<Tf_selfsh_set*>(&dialog);
+            if (!define) return int(QDialog::Rejected);
+            define->targetEdit()->setText(target);
+            define->lowEdit()->setText(QStringLiteral("1"));
+            define->highEdit()->setText(QStringLiteral("28"));
+            return int(QDialog::Accepted);
+        };
+        Window w(hooks);
+        TdshPage* page = w.page(PageKind::selfsh);
+        QTest::mouseClick(w.button(PageKind::selfsh, "set"), Qt::LeftButton);
+        QCOMPARE(page->customKill().target, std::string("z_num1"));
+        page->edit()->setText(QStringLiteral("[-1]z_num1"));
+        w.files.names.push_back(w.folder.qfile("save/first"));
+        QTest::mouseClick(w.button(PageKind::selfsh, "save"), Qt::LeftButton);
+        QCOMPARE(fileLines(w.folder.file("save/first.scs")).mid(0, 4),
+                 QStringList({QStringLiteral("z_num1"), QStringLiteral("1"), QStringLiteral("28"), QStringLiteral("[-1]z_num1")}));
+        QCOMPARE(page->result().cell(0, 3), std::string("指标z_num1"));
+        // Loading it on a fresh window runs its back-test.
+        Window other;
+        other.files.names.push_back(w.folder.qfile("save/first.scs"));
+        QTest::mouseClick(other.button(PageKind::selfsh, "load"), Qt::LeftButton);
+        QCOMPARE(other.page(PageKind::selfsh)->edit()->text(), QStringLiteral("[-1]z_num1"));
+        QCOMPARE(other.page(PageKind::selfsh)->result().tested, other.ws.sjk.RecordCount());
+    }
+
+    void collectionWindow() {
+        Window w;
+        TdshPage* page = w.page(PageKind::hmsh);
+        page->edit()->setText(QStringLiteral("  [-2]z_hw  "));
+        QTest::mouseClick(w.button(PageKind::hmsh, "collectgs"), Qt::LeftButton);
+        Tf_collectgs* c = w.window->collection();
+        QCOMPARE(c->formulas(), QStringList({QStringLiteral("[-2]z_hw")}));
+        QCOMPARE(c->windowTitle(), QStringLiteral("已收集公式1条"));
+        c->modifySelected();
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("请先选中上面列表要修改的公式项"));
+        c->list()->setCurrentRow(0);
+        c->edit()->setText(QStringLiteral("[-3]z_hw"));
+        c->modifySelected();
+        w.files.names.push_back(w.folder.qfile("save/collected"));
+        c->save();
+        QCOMPARE(test::readFile(w.folder.file("save/collected.txt")), std::string("[-3]z_hw\r\n"));
+        c->clearAll();
+        QCOMPARE(c->windowTitle(), QStringLiteral("已收集公式0条"));
+        w.files.names.push_back(w.folder.qfile("save/collected.txt"));
+        c->load();
+        QCOMPARE(c->formulas(), QStringList({QStringLiteral("[-3]z_hw")}));
+    }
+};
+
+QTEST_MAIN(TestFixAndKill)
+#include "test_f_tdsh.moc"
