@@ -2,6 +2,7 @@
 // definition, driven through their widgets offscreen on the seeded 双色球 history.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include "ui/prediction/f_scfa.h"
 #include "ui/prediction/f_selfsh_set.h"
 #include "ui/prediction/f_tdsh.h"
+#include "ui/shell/f_main.h"
 
 using namespace lottodesk;
 
@@ -219,6 +221,27 @@ private Q_SLOTS:
         QVERIFY(w.prompts.informed.last().contains(QStringLiteral("副区")));
     }
 
+    void mainWindowHandsTheForecastToItsGenerator() {
+        test::ProgramFolder folder(true);
+        Workspace ws(folder.path());
+        test::FakePrompts prompts;
+        test::FakeShell shell;
+        test::FakeFileChooser files;
+        Tf_main main(ws, {prompts, shell, folder.settings, files});
+        main.show();
+        QTRY_VERIFY(main.startupDone());
+        main.openPage(PageId::tdsh);
+        auto* window = main.pageWindow<Tf_tdsh>(PageId::tdsh);
+        QVERIFY(window);
+        TdshPage* kill = window->page(PageKind::hmsh);
+        kill->countList()->setCurrentText(QStringLiteral("1"));
+        kill->edit()->setText(QStringLiteral("33"));
+        kill->confirmEdit();
+        kill->handToGenerator();
+        QCOMPARE(kill->lastHandOff(), QStringLiteral("已从可选号码中去除：33"));
+        QVERIFY(!main.pageWindow<Tf_zh>(PageId::zh)->generator().conditions.selectable[33]);
+    }
+
     void customKillDefineSaveAndLoad() {
         TdshPage::Hooks hooks;
         QString target = QStringLiteral("z_num1");
@@ -246,6 +269,7 @@ private Q_SLOTS:
         QTest::mouseClick(other.button(PageKind::selfsh, "load"), Qt::LeftButton);
         QCOMPARE(other.page(PageKind::selfsh)->edit()->text(), QStringLiteral("[-1]z_num1"));
         QCOMPARE(other.page(PageKind::selfsh)->result().tested, other.ws.sjk.RecordCount());
+        QCOMPARE(other.page(PageKind::selfsh)->killLabel()->text(), QStringLiteral("要杀号的指标:z_num1    1<=指标取值范围<=28"));
     }
 
     void collectionWindow() {

@@ -136,11 +136,11 @@ void TestMainWindow::missingPictureStopsStartup() {
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_zh", "n_set", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
+    for (const char* name : {"n_zh", "n_set", "n_tdsh", "n_cpstyle", "n_gxsjq", "n_jsq", "n_jsb", "n_help", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
-    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_tdsh", "n_sjbh"}) {
+    for (const char* name : {"n_fxd", "n_moredb", "n_bluefxd", "n_tjq", "n_zbpx", "n_sjbh"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(!app.window.command(name)->isEnabled(), name);
         QCOMPARE(app.window.command(name)->toolTip(), QStringLiteral("此功能尚未提供"));
