@@ -97,6 +97,7 @@ TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("sg_") + code);
     m_table->setModel(m_model);
+    m_table->setItemDelegate(new TdshListDelegate(m_table));
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->hide();
     body->addWidget(m_table, 1);

@@ -20,6 +20,7 @@
 #include "ui/prediction/f_scfa.h"
 #include "ui/prediction/f_selfsh_set.h"
 #include "ui/prediction/f_tdsh.h"
+#include "ui/prediction/tdsh_model.h"
 #include "ui/shell/f_main.h"
 
 using namespace lottodesk;
@@ -89,6 +90,13 @@ private Q_SLOTS:
         QCOMPARE(table->model()->index(8, 1).data().toString(), QStringLiteral("预测期"));
         QCOMPARE(table->model()->index(10, 1).data().toString(), QStringLiteral("正确率"));
         QCOMPARE(table->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(251, 183, 166));
+        // The list column marks the numbers the row's draw holds.
+        for (int row = 1; row <= 7; ++row) {
+            const QVariantList drawn = table->model()->index(row, r.listColumn()).data(TdshModel::DrawnNumbersRole).toList();
+            for (int32_t n : r.rowNumbers(row))
+                QCOMPARE(drawn.contains(n), r.drawnAt(row, n));
+        }
+        table->grab();  // paints every visible cell through the delegate
         // Click a row whose formulas gave numbers of the zone: the memo lists them.
         int row = 1;
         while (row <= 8 && r.rowNumbers(row).empty()) ++row;
