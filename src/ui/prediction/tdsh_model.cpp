@@ -2,6 +2,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QPainter>
+#include <QStyle>
 
 namespace lottodesk {
 
@@ -24,6 +26,13 @@ QVariant TdshModel::data(const QModelIndex& index, int role) const {
     const bool right = formula && r <= t.tested && t.state(r, c - t.firstFormulaColumn() + 1) == CellState::Right;
     switch (role) {
     case Qt::DisplayRole: return QString::fromStdString(t.cell(r, c));
+    case DrawnNumbersRole: {
+        if (c != t.listColumn() || r < 1 || r > t.tested) return {};
+        QVariantList drawn;
+        for (const QString& piece : QString::fromStdString(t.cell(r, c)).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (t.drawnAt(r, piece.toInt())) drawn << piece.toInt();
+        return drawn;
+    }
     case Qt::BackgroundRole:
         if (caption) return QBrush(QColor(251, 183, 166));
         if (accuracy) return QBrush(QColor(255, 162, 255));
@@ -39,6 +48,36 @@ QVariant TdshModel::data(const QModelIndex& index, int role) const {
         return {};
     default: return {};
     }
+}
+
+}  // namespace lottodesk
+
+namespace lottodesk {
+
+void TdshListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QVariant drawn = index.data(TdshModel::DrawnNumbersRole);
+    if (!drawn.isValid()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem plain = option;
+    initStyleOption(&plain, index);
+    plain.text.clear();
+    option.widget->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, option.widget);
+    const QList<QVariant> red = drawn.toList();
+    painter->save();
+    int x = option.rect.left() + 3;
+    const QFontMetrics metrics(option.font);
+    // Each number in turn, red when the row's draw holds it; the blanks between stay as typed.
+    for (const QString& piece : index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '))) {
+        if (!piece.isEmpty()) {
+            painter->setPen(red.contains(piece.toInt()) ? Qt::red : Qt::black);
+            painter->drawText(QRect(x, option.rect.top(), option.rect.right() - x, option.rect.height()),
+                              Qt::AlignVCenter | Qt::AlignLeft, piece);
+        }
+        x += metrics.horizontalAdvance(piece + QLatin1Char(' '));
+    }
+    painter->restore();
 }
 
 }  // namespace lottodesk

@@ -3,6 +3,7 @@
 // colours (caption rows, accuracy row, row numbers, periods, draw numbers, right formula cells).
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 
 #include "prediction/backtest.h"
 
@@ -11,6 +12,10 @@ namespace lottodesk {
 class TdshModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The list column of a tested row: a QVariantList of the numbers of the draw among the listed
+    // ones, which the delegate draws in red (the others in black).
+    static constexpr int DrawnNumbersRole = Qt::UserRole + 1;
+
     using QAbstractTableModel::QAbstractTableModel;
 
     void setResult(BacktestResult result);
@@ -23,6 +28,14 @@ public:
 
 private:
     BacktestResult m_result;
+};
+
+// Paints the list column's numbers one by one, those of the row's draw in red.
+class TdshListDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 }  // namespace lottodesk

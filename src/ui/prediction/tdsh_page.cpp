@@ -74,6 +74,10 @@ TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& 
         connect(b, &QPushButton::clicked, this, slot);
     };
     if (kind == PageKind::selfsh) {
+        m_killLabel = new QLabel(this);
+        m_killLabel->setObjectName(QStringLiteral("l_selfsh_target"));
+        layout->addWidget(m_killLabel);
+        showKillDefinition();
         button("load", "载入自定义杀号", &TdshPage::loadCustomKill);
         button("set", "自定义杀号设置", &TdshPage::defineCustomKill);
     } else {
@@ -93,6 +97,7 @@ TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("sg_") + code);
     m_table->setModel(m_model);
+    m_table->setItemDelegate(new TdshListDelegate(m_table));
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->hide();
     body->addWidget(m_table, 1);
@@ -137,7 +142,17 @@ std::vector<std::string> TdshPage::currentFormulas() const {
 
 void TdshPage::say(const std::string& text) { m_prompts.inform(this, q(text)); }
 
+void TdshPage::showKillDefinition() {
+    if (!m_killLabel) return;
+    m_killLabel->setText(QStringLiteral("要杀号的指标:%1    %2<=指标取值范围<=%3")
+                             .arg(q(m_kill.target))
+                             .arg(m_kill.low)
+                             .arg(m_kill.high));
+}
+
 void TdshPage::loadSchemes() {
+    m_model->setResult({});  // a table of another type's history means nothing now
+    m_memo->clear();
     if (m_kind == PageKind::selfsh) return;
     SchemeLoad load = loadSchemeFile(m_ws.folder, m_kind, m_ws.curcp);
     m_schemes = std::move(load.store);
@@ -321,6 +336,7 @@ void TdshPage::loadCustomKill() {
     m_count->blockSignals(false);
     rebuildSlotList(1);
     runBacktest();
+    showKillDefinition();
 }
 
 void TdshPage::defineCustomKill() {
@@ -328,6 +344,7 @@ void TdshPage::defineCustomKill() {
     dialog.setDefinition(m_kill);
     if (m_hooks.runDialog(dialog) != QDialog::Accepted) return;
     if (!dialog.applyTo(m_kill)) return;
+    showKillDefinition();
     showSlot();
     runBacktest();
 }

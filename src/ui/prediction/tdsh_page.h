@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
@@ -67,6 +68,7 @@ public:
     QTableView* table() const { return m_table; }
     Tf_scfa* searchDialog() const { return m_search; }
     QString lastHandOff() const { return m_lastHandOff; }
+    QLabel* killLabel() const { return m_killLabel; }
 
 private:
     int scheme() const;
@@ -97,6 +99,8 @@ private:
     QPlainTextEdit* m_memo;
     QTableView* m_table;
     QString m_lastHandOff;
+    QLabel* m_killLabel = nullptr;  // the custom kill's target and range
+    void showKillDefinition();
     bool m_filling = false;
 };
 

@@ -2,6 +2,7 @@
 // definition, driven through their widgets offscreen on the seeded 双色球 history.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -19,6 +20,8 @@
 #include "ui/prediction/f_scfa.h"
 #include "ui/prediction/f_selfsh_set.h"
 #include "ui/prediction/f_tdsh.h"
+#include "ui/prediction/tdsh_model.h"
+#include "ui/shell/f_main.h"
 
 using namespace lottodesk;
 
@@ -87,6 +90,13 @@ private Q_SLOTS:
         QCOMPARE(table->model()->index(8, 1).data().toString(), QStringLiteral("预测期"));
         QCOMPARE(table->model()->index(10, 1).data().toString(), QStringLiteral("正确率"));
         QCOMPARE(table->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(251, 183, 166));
+        // The list column marks the numbers the row's draw holds.
+        for (int row = 1; row <= 7; ++row) {
+            const QVariantList drawn = table->model()->index(row, r.listColumn()).data(TdshModel::DrawnNumbersRole).toList();
+            for (int32_t n : r.rowNumbers(row))
+                QCOMPARE(drawn.contains(n), r.drawnAt(row, n));
+        }
+        table->grab();  // paints every visible cell through the delegate
         // Click a row whose formulas gave numbers of the zone: the memo lists them.
         int row = 1;
         while (row <= 8 && r.rowNumbers(row).empty()) ++row;
@@ -219,6 +229,27 @@ private Q_SLOTS:
         QVERIFY(w.prompts.informed.last().contains(QStringLiteral("副区")));
     }
 
+    void mainWindowHandsTheForecastToItsGenerator() {
+        test::ProgramFolder folder(true);
+        Workspace ws(folder.path());
+        test::FakePrompts prompts;
+        test::FakeShell shell;
+        test::FakeFileChooser files;
+        Tf_main main(ws, {prompts, shell, folder.settings, files});
+        main.show();
+        QTRY_VERIFY(main.startupDone());
+        main.openPage(PageId::tdsh);
+        auto* window = main.pageWindow<Tf_tdsh>(PageId::tdsh);
+        QVERIFY(window);
+        TdshPage* kill = window->page(PageKind::hmsh);
+        kill->countList()->setCurrentText(QStringLiteral("1"));
+        kill->edit()->setText(QStringLiteral("33"));
+        kill->confirmEdit();
+        kill->handToGenerator();
+        QCOMPARE(kill->lastHandOff(), QStringLiteral("已从可选号码中去除：33"));
+        QVERIFY(!main.pageWindow<Tf_zh>(PageId::zh)->generator().conditions.selectable[33]);
+    }
+
     void customKillDefineSaveAndLoad() {
         TdshPage::Hooks hooks;
         QString target = QStringLiteral("z_num1");
@@ -246,6 +277,7 @@ private Q_SLOTS:
         QTest::mouseClick(other.button(PageKind::selfsh, "load"), Qt::LeftButton);
         QCOMPARE(other.page(PageKind::selfsh)->edit()->text(), QStringLiteral("[-1]z_num1"));
         QCOMPARE(other.page(PageKind::selfsh)->result().tested, other.ws.sjk.RecordCount());
+        QCOMPARE(other.page(PageKind::selfsh)->killLabel()->text(), QStringLiteral("要杀号的指标:z_num1    1<=指标取值范围<=28"));
     }
 
     void collectionWindow() {
