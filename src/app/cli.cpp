@@ -868,7 +868,8 @@ int help(Context& c) {
 // The commands that read the history and so cannot work on one out of period order.
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
-           name == "conditions" || name == "ranking" || name == "restore";
+           name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" ||
+           name == "verdicts" || name == "search";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run
@@ -918,7 +919,6 @@ std::optional<double> parseSeconds(const std::string& text) {
     const double value = std::strtod(text.c_str(), &end);
     if (text.empty() || end != text.c_str() + text.size() || !(value >= 0 && value <= 1e7)) return std::nullopt;
     return value;
-           name == "conditions" || name == "backtest" || name == "verdicts" || name == "search";
 }
 
 }  // namespace
