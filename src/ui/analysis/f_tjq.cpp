@@ -32,10 +32,30 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
+constexpr const char* kDivisorItems[] = {"除三余数", "除四余数", "除五余数"};
+
+// The lines of a page as a key: equal keys have the same groups, lines and bars, so a new run only
+// changes the texts and the bars.
+QString pageKey(const std::vector<StatGroup>& groups) {
+    QString key;
+    for (const StatGroup& group : groups) {
+        key += q(group.title) + QLatin1Char(group.secondary ? '2' : '1');
+        for (const StatLine& line : group.lines) key += q(line.label) + QLatin1Char(line.bar >= 0 ? '|' : ';');
+    }
+    return key;
+}
+
+}  // namespace
+
 // The filled box beside a share: `bar` pixels of 70.
 class ShareBar : public QWidget {
 public:
     ShareBar(int bar, QWidget* parent) : QWidget(parent), m_bar(bar) { setFixedSize(72, 12); }
+    void setBar(int bar) {
+        if (bar == m_bar) return;
+        m_bar = bar;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -48,10 +68,6 @@ protected:
 private:
     int m_bar;
 };
-
-constexpr const char* kDivisorItems[] = {"除三余数", "除四余数", "除五余数"};
-
-}  // namespace
 
 Tf_tjq::Tf_tjq(Workspace& ws, Prompts& prompts, SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
@@ -359,24 +375,44 @@ void Tf_tjq::showChart() {
 }
 
 void Tf_tjq::showItems(int page) {
+    const StatsPages& pages = m_area.last().pages;
+    const std::vector<StatGroup>& shown = page == 1 ? pages.page1 : pages.page2;
+    ItemPage& items = m_itemPages[static_cast<size_t>(page - 1)];
+    const QString key = pageKey(shown);
+    if (key == items.key) {
+        // The same lines as before: only the texts and the bars change.
+        size_t at = 0;
+        for (const StatGroup& group : shown)
+            for (const StatLine& line : group.lines) {
+                const ItemRow& row = items.rows[at++];
+                row.value->setText(q(line.value));
+                row.share->setText(q(line.share));
+                if (row.bar) row.bar->setBar(line.bar);
+            }
+        return;
+    }
     QVBoxLayout* groups = m_itemLayouts[static_cast<size_t>(page - 1)];
     while (QLayoutItem* item = groups->takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    const StatsPages& pages = m_area.last().pages;
+    items.key = key;
+    items.rows.clear();
     auto* grid = new QWidget;
     auto* columns = new QGridLayout(grid);
     int at = 0;
-    for (const StatGroup& group : page == 1 ? pages.page1 : pages.page2) {
+    for (const StatGroup& group : shown) {
         auto* box = new QGroupBox(q(group.title) + (group.secondary ? QStringLiteral("（蓝码）") : QString()), grid);
         auto* lines = new QGridLayout(box);
         int row = 0;
         for (const StatLine& line : group.lines) {
-            lines->addWidget(new QLabel(q(line.label), box), row, 0);
-            lines->addWidget(new QLabel(q(line.value), box), row, 1);
-            lines->addWidget(new QLabel(q(line.share), box), row, 2);
-            if (line.bar >= 0) lines->addWidget(new ShareBar(line.bar, box), row, 3);
+            ItemRow added{new QLabel(q(line.label), box), new QLabel(q(line.value), box), new QLabel(q(line.share), box),
+                          line.bar >= 0 ? new ShareBar(line.bar, box) : nullptr};
+            lines->addWidget(added.label, row, 0);
+            lines->addWidget(added.value, row, 1);
+            lines->addWidget(added.share, row, 2);
+            if (added.bar) lines->addWidget(added.bar, row, 3);
+            items.rows.push_back(added);
             ++row;
         }
         columns->addWidget(box, at / 3, at % 3);

@@ -8,6 +8,7 @@
 // position it rests on between two event-loop turns.
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -31,6 +32,7 @@ namespace lottodesk {
 
 struct Workspace;
 class BarChart;
+class ShareBar;
 class Prompts;
 class SettingsStore;
 
@@ -101,6 +103,18 @@ private:
     QComboBox* m_mainDivisor = nullptr;   // cb_ys
     QComboBox* m_secondaryDivisor = nullptr;  // cb_blueys
     std::vector<QVBoxLayout*> m_itemLayouts;  // the group area of each itemised page
+    // The line widgets of each itemised page, kept while the page has the same lines.
+    struct ItemRow {
+        QLabel* label;
+        QLabel* value;
+        QLabel* share;
+        ShareBar* bar;  // null for a line without a share
+    };
+    struct ItemPage {
+        QString key;
+        std::vector<ItemRow> rows;
+    };
+    std::array<ItemPage, 2> m_itemPages;
     bool m_filling = false;  // controls being filled: their signals run nothing
 };
 

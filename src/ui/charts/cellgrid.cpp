@@ -74,13 +74,19 @@ CellGridDelegate::CellGridDelegate(const CellPictures& pictures, QObject* parent
     : QStyledItemDelegate(parent), m_pictures(pictures) {}
 
 void CellGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    // Cells are painted directly rather than through the style: a grid shows thousands of them.
     const int look = index.data(CellGridModel::LookRole).toInt();
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (option.state & QStyle::State_Selected) painter->fillRect(option.rect, option.palette.highlight());
+    else if (background.isValid()) painter->fillRect(option.rect, background.value<QColor>());
     if (look < 0) {
-        QStyledItemDelegate::paint(painter, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty()) return;
+        painter->setPen(option.state & QStyle::State_Selected ? option.palette.highlightedText().color()
+                                                               : option.palette.text().color());
+        painter->drawText(option.rect, Qt::AlignCenter, text);
         return;
     }
-    const QVariant background = index.data(Qt::BackgroundRole);
-    if (background.isValid()) painter->fillRect(option.rect, background.value<QColor>());
     m_pictures.draw(*painter, look >> 8, look & 0xFF, option.rect.adjusted(1, 1, -1, -1));
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty()) return;
