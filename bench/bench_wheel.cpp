@@ -7,7 +7,7 @@
 #include <numeric>
 
 #include "generator/randompick.h"
-#include "generator/randomsource.h"
+#include "core/randomsource.h"
 #include "generator/wheel.h"
 
 namespace lottodesk {

@@ -35,7 +35,7 @@
 #include "generator/generator.h"
 #include "generator/numberlist.h"
 #include "generator/randompick.h"
-#include "generator/randomsource.h"
+#include "core/randomsource.h"
 #include "generator/resultfile.h"
 #include "formula/evalfailure.h"
 #include "generator/runframe.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "generator.h"
-#include "randomsource.h"
+#include "core/randomsource.h"
 
 namespace lottodesk {
 

@@ -66,7 +66,7 @@ private:
 // One greedy cover over combinations of `points` indices: tickets are the ticketSize-sets in
 // descending rank (the enumeration order), targets the targetSize-sets (all, or those flagged in
 // `present`). With `passes`, a ticket that did not pass the filter is removed instead of chosen.
-struct CoverSpec {
+struct CoverTask {
     int points = 0;
     int ticketSize = 0;
     int targetSize = 0;
@@ -81,9 +81,9 @@ struct CoverOutcome {
     std::vector<uint64_t> chosen;  // ticket masks, in the order chosen
 };
 
-CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
+CoverOutcome greedyCover(const CoverTask& task, const WheelOptions& options) {
     CoverOutcome out;
-    const int v = spec.points, kt = spec.ticketSize, tt = spec.targetSize;
+    const int v = task.points, kt = task.ticketSize, tt = task.targetSize;
     if (kt < 0 || kt > v) return out;  // no ticket at all
     const uint64_t all = v >= 64 ? ~uint64_t{0} : (uint64_t{1} << v) - 1;
     const size_t tickets = kBinomial(v, kt);
@@ -91,8 +91,8 @@ CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
     const size_t targetSpace = anyTargets ? kBinomial(v, tt) : 0;
     int64_t targets = 0;
     if (anyTargets) {
-        if (!spec.present) targets = static_cast<int64_t>(targetSpace);
-        else targets = std::count(spec.present->begin(), spec.present->end(), uint8_t{1});
+        if (!task.present) targets = static_cast<int64_t>(targetSpace);
+        else targets = std::count(task.present->begin(), task.present->end(), uint8_t{1});
     }
 
     std::vector<uint32_t> store(tickets), pos(tickets);
@@ -106,14 +106,14 @@ CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
         forEachSubset(all & ~target, kt - tt, [&](uint64_t extra) { f(static_cast<uint32_t>(colexRank(target | extra))); });
     };
     if (anyTargets) {
-        if (!spec.present) {
+        if (!task.present) {
             std::fill(uncovered.begin(), uncovered.end(), static_cast<uint8_t>(kBinomial(kt, tt)));
         } else {
             for (size_t r = 0; r < targetSpace; ++r)
-                if ((*spec.present)[r]) supersets(colexUnrank(r, tt, v), [&](uint32_t t) { ++uncovered[t]; });
+                if ((*task.present)[r]) supersets(colexUnrank(r, tt, v), [&](uint32_t t) { ++uncovered[t]; });
         }
     }
-    const bool overlapRule = spec.overlapRule;
+    const bool overlapRule = task.overlapRule;
     auto key = [&](uint32_t t) -> uint8_t {
         return (uncovered[t] == 0 || (overlapRule && covered[t] > 0)) ? kRemoveKey : uncovered[t];
     };
@@ -134,7 +134,7 @@ CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
         tree.set(n - 1, 0);
         --n;
     };
-    auto passes = [&](uint32_t t) { return !spec.passes || (*spec.passes)[t]; };
+    auto passes = [&](uint32_t t) { return !task.passes || (*task.passes)[t]; };
 
     int64_t coveredCount = 0, reported = -1;
     int bestBefore = 100000;
@@ -186,7 +186,7 @@ CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
         if (anyTargets) {
             forEachSubset(mask, tt, [&](uint64_t sub) {
                 const size_t r = colexRank(sub);
-                if ((spec.present && !(*spec.present)[r]) || isCovered[r]) return;
+                if ((task.present && !(*task.present)[r]) || isCovered[r]) return;
                 isCovered[r] = 1;
                 ++coveredCount;
                 supersets(sub, [&](uint32_t t) {
@@ -201,7 +201,7 @@ CoverOutcome greedyCover(const CoverSpec& spec, const WheelOptions& options) {
             const int64_t permille = coveredCount * 1000 / targets;
             if (permille != reported) {
                 reported = permille;
-                options.progress({spec.stage, spec.stages, coveredCount, targets});
+                options.progress({task.stage, task.stages, coveredCount, targets});
             }
         }
     }
@@ -254,19 +254,19 @@ WheelResult wheel(const WheelPool& pool, Guarantee guarantee, const FilterInput*
     if (guarantee == Guarantee::FiveKeepFour) {
         // Stage 1: five-number tickets covering the four-number combinations without overlap;
         // stage 2: six-number tickets covering the chosen five-number tickets.
-        CoverSpec first{v, 5 - d, 4 - d, true, nullptr, nullptr, 1, 2};
+        CoverTask first{v, 5 - d, 4 - d, true, nullptr, nullptr, 1, 2};
         CoverOutcome stage1 = greedyCover(first, options);
         if (!stage1.completed) return result;
         const int tt = 5 - d;
         std::vector<uint8_t> present(tt >= 0 ? kBinomial(v, tt) : 0, 0);
         for (uint64_t mask : stage1.chosen) present[colexRank(mask)] = 1;
-        CoverSpec second{v, 6 - d, tt, false, &present, filter ? &filter->passes : nullptr, 2, 2};
+        CoverTask second{v, 6 - d, tt, false, &present, filter ? &filter->passes : nullptr, 2, 2};
         final = greedyCover(second, options);
     } else {
         const GuaranteeRule& rule = guaranteeRule(guarantee);
         const bool overlapRule = rule.drawn == 6;  // "中六保五", "中六保四"
-        CoverSpec spec{v, 6 - d, rule.kept - d, overlapRule, nullptr, filter ? &filter->passes : nullptr, 1, 1};
-        final = greedyCover(spec, options);
+        CoverTask task{v, 6 - d, rule.kept - d, overlapRule, nullptr, filter ? &filter->passes : nullptr, 1, 1};
+        final = greedyCover(task, options);
     }
     if (!final.completed) return result;
     for (uint64_t mask : final.chosen) {

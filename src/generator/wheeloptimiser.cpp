@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "combinations.h"
-#include "randomsource.h"
+#include "core/randomsource.h"
 #include "wheelcheck.h"
 
 namespace lottodesk {

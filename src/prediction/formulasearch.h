@@ -18,7 +18,7 @@
 
 #include "core/status.h"
 #include "core/workspace.h"
-#include "searchrandom.h"
+#include "core/randomsource.h"
 
 namespace lottodesk {
 
@@ -107,7 +107,7 @@ private:
 
     SearchParams m_p;
     std::unique_ptr<Prepared> m_prep;
-    SearchRandom m_random;
+    RandomSource m_random;
     std::vector<AcceptedFormula> m_accepted;
     std::vector<std::vector<int>> m_acceptedCoefficients;
     uint64_t m_tried = 0;

@@ -6,7 +6,7 @@
 
 #include "generator/numberlist.h"
 #include "generator/randompick.h"
-#include "generator/randomsource.h"
+#include "core/randomsource.h"
 
 namespace lottodesk {
 namespace {

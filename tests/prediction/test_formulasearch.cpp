@@ -6,7 +6,7 @@
 #include "indicators/seriesmemo.h"
 #include "prediction/accuracy.h"
 #include "prediction/formulasearch.h"
-#include "prediction/searchrandom.h"
+#include "core/randomsource.h"
 
 namespace lottodesk {
 namespace {
@@ -23,7 +23,7 @@ TEST(FormulaSearch, FastValuesEqualTheEvaluatorAtEveryPeriod) {
     test::fillSsq(f.ws.sjk);
     SeriesMemo memo;
     IndicatorContext ctx = indicatorContext(f.ws, &memo);
-    SearchRandom random(7);
+    RandomSource random(7);
     // Ranges from the first draw (offsets clamp there), large values (sums, omissions) and a range
     // reaching below zero.
     const struct {
