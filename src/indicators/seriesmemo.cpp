@@ -116,18 +116,19 @@ void SeriesMemo::followCandidate(const int32_t* candidate) {
 }
 
 SeriesMemo::Entry& SeriesMemo::entry(const Request& request, int stable) {
-    auto found = m_entries.find(request.key);
+    const std::string key(request.key);
+    auto found = m_entries.find(key);
     if (found != m_entries.end() && found->second->stable == stable) return *found->second;
     // Filled before it is stored: the computation may ask the memo for other series.
     auto fresh = std::make_unique<Entry>();
     fresh->stable = stable;
     fresh->kept.fill(1, stable, *request.compute);
-    found = m_entries.find(request.key);
+    found = m_entries.find(key);
     if (found != m_entries.end()) {
         found->second = std::move(fresh);
         return *found->second;
     }
-    return *m_entries.emplace(std::string(request.key), std::move(fresh)).first->second;
+    return *m_entries.emplace(key, std::move(fresh)).first->second;
 }
 
 SeriesMemo::Segment& SeriesMemo::tail(Entry& e, const Request& request) {

@@ -64,11 +64,6 @@ public:
     struct Entry;
 
 private:
-    struct KeyHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-    };
-
     Entry& entry(const Request& request, int stable);
     Segment& tail(Entry& entry, const Request& request);
     void followCandidate(const int32_t* candidate);
@@ -77,7 +72,9 @@ private:
     uint64_t m_seriesStamp = 0;
     GameParams m_game;
     ColdHotSettings m_settings;
-    std::unordered_map<std::string, std::unique_ptr<Entry>, KeyHash, std::equal_to<>> m_entries;
+    // Keyed by std::string with the standard hash, whose codes the table keeps: a transparent
+    // string_view hash is not kept and makes every lookup rehash the bucket's keys.
+    std::unordered_map<std::string, std::unique_ptr<Entry>> m_entries;
     // The candidate the tails were computed for; the generation changes with it.
     std::array<int32_t, kSlots> m_candidate{};
     bool m_haveCandidate = false;
