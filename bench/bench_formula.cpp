@@ -71,8 +71,10 @@ BENCHMARK_CAPTURE(BM_Series, omission_of_omission_tail, "getylz(getylz(f_num1)%1
 BENCHMARK_CAPTURE(BM_Series, amplitude_omission_of_sum, "getzfylz(z_hz)")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Series, omission_amplitude, "getylzzf(z_num1)")->Unit(benchmark::kMillisecond);
 // The formula families evaluate their formulas at earlier draws too; target: under 20 ms each.
-BENCHMARK_CAPTURE(BM_Series, three_tails_repetition, "c_3zbzh:z_num1_w|z_num2_w|z_num3_w:10")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Series, four_numbers_previous, "c_zhfx:z_num1|z_num2|z_num3|z_num4:5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Series, three_tails_repetition, "c_3zbzh:z_num1_w|z_num2_w|z_num3_w:10")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Series, four_numbers_previous, "c_zhfx:z_num1|z_num2|z_num3|z_num4:5")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Series, omission_band, "c_ylz_0_0_5")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Series, drawn_again, "c_gqch_0_0_9")->Unit(benchmark::kMillisecond);
 

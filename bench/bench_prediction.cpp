@@ -36,9 +36,9 @@ Ssq& ssq() {
 
 // A scheme of typical kill formulas: offsets of position numbers, sums, tails and omissions.
 std::vector<std::string> scheme(int count) {
-    static const char* kinds[] = {"[-1]z_hw", "([-1]z_num1+[-2]z_num2)%33+1", "[-1]z_num6-[-1]z_num1",
-                                  "([-1]z_hz*7+3)%33+1", "[-2]z_num3", "abs([-1]z_num4-[-3]z_num2)+1",
-                                  "([-1]f_num1+[-1]z_num1)%33+1", "[-1]z_hwyl"};
+    static const char* kinds[] = {
+        "[-1]z_hw",   "([-1]z_num1+[-2]z_num2)%33+1", "[-1]z_num6-[-1]z_num1",        "([-1]z_hz*7+3)%33+1",
+        "[-2]z_num3", "abs([-1]z_num4-[-3]z_num2)+1", "([-1]f_num1+[-1]z_num1)%33+1", "[-1]z_hwyl"};
     std::vector<std::string> formulas;
     for (int i = 0; i < count; ++i) formulas.push_back(std::string(kinds[i % 8]) + "+" + std::to_string(i / 8));
     return formulas;

@@ -20,7 +20,8 @@ using namespace lottodesk;
 
 std::string seededFolder() {
     const std::string path =
-        (std::filesystem::temp_directory_path() / ("lottodesk-bench-transform-" + std::to_string(::getpid()))).string() +
+        (std::filesystem::temp_directory_path() / ("lottodesk-bench-transform-" + std::to_string(::getpid())))
+            .string() +
         "/";
     std::filesystem::create_directories(path);
     seedProgramFolder(path, LOTTODESK_SAMPLES_DIR);

@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::string image(kMainConditionRecords * kCondRecordSize, '\0');
     static const int records[] = {2, 25, 34, 35, 500, 501, 502, 940, 941, 945, 951, 952, 1351, 1352};
     const size_t n = std::min(size, kCondRecordSize);
-    for (int r : records) std::copy_n(input.data(), n, image.begin() + static_cast<ptrdiff_t>((r - 1) * kCondRecordSize));
+    for (int r : records)
+        std::copy_n(input.data(), n, image.begin() + static_cast<ptrdiff_t>((r - 1) * kCondRecordSize));
     checkMain(decodeMainConditions(image, 33));
     for (int r : records) std::fill_n(image.begin() + static_cast<ptrdiff_t>((r - 1) * kCondRecordSize), n, '\0');
 

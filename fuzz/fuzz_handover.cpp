@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/lottodesk-fuzz-handover-" + std::to_string(getpid()) + ".rec";
     std::vector<std::string> lines(1);
     for (size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n') lines.emplace_back();
-        else lines.back() += static_cast<char>(data[i]);
+        if (data[i] == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += static_cast<char>(data[i]);
     }
     t_s_dm store;
     store.SetFileName(path);

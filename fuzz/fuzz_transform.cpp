@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         record[0] = static_cast<int32_t>(at);
         std::memcpy(&record[1], data + at + 1, stride - 1);
         if (data[at] & 1)  // keep most numbers plausible, so rankings move
-            for (int i = 1; i <= game.zhgs; ++i) record[i] = game.zh_from + std::abs(record[i] % (game.zh_to - game.zh_from + 1));
+            for (int i = 1; i <= game.zhgs; ++i)
+                record[i] = game.zh_from + std::abs(record[i] % (game.zh_to - game.zh_from + 1));
         history.Append();
         history.setRecord(history.RecNo(), record);
     }

@@ -33,8 +33,10 @@ QImage icon(int size) {
     painter.fillRect(QRectF(40, 186, 22, 32), green);
     painter.fillRect(QRectF(70, 168, 22, 50), green);
     painter.fillRect(QRectF(100, 196, 22, 22), green);
-    ball(painter, {104, 108}, 64, {82, 84}, QColor(0xff, 0x8a, 0x8a), QColor(0xd8, 0x26, 0x26), QColor(0x87, 0x18, 0x18));
-    ball(painter, {172, 172}, 46, {156, 155}, QColor(0x8f, 0xb2, 0xf5), QColor(0x24, 0x5c, 0xcc), QColor(0x16, 0x3a, 0x80));
+    ball(painter, {104, 108}, 64, {82, 84}, QColor(0xff, 0x8a, 0x8a), QColor(0xd8, 0x26, 0x26),
+         QColor(0x87, 0x18, 0x18));
+    ball(painter, {172, 172}, 46, {156, 155}, QColor(0x8f, 0xb2, 0xf5), QColor(0x24, 0x5c, 0xcc),
+         QColor(0x16, 0x3a, 0x80));
     return image;
 }
 

@@ -16,8 +16,8 @@ namespace {
 
 // red, blue, green, orange, purple, cyan, magenta, yellow, grey
 constexpr std::array<QRgb, 9> kColours = {
-    qRgb(216, 38, 38),  qRgb(36, 92, 204),  qRgb(34, 150, 66),   qRgb(240, 136, 24),  qRgb(132, 64, 184),
-    qRgb(24, 172, 196), qRgb(222, 72, 164), qRgb(232, 196, 24),  qRgb(136, 136, 136),
+    qRgb(216, 38, 38),  qRgb(36, 92, 204),  qRgb(34, 150, 66),  qRgb(240, 136, 24),  qRgb(132, 64, 184),
+    qRgb(24, 172, 196), qRgb(222, 72, 164), qRgb(232, 196, 24), qRgb(136, 136, 136),
 };
 
 QImage blankStrip(int side, int frames, Qt::GlobalColor background) {
@@ -88,9 +88,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "makepics: cannot create %s\n", argv[1]);
         return 1;
     }
-    const bool written = save(squares(18), folder, QStringLiteral("pic1.bmp")) &&
-                         save(balls(46), folder, QStringLiteral("pic2.bmp")) &&
-                         save(squares(25), folder, QStringLiteral("pic3.bmp")) &&
-                         save(balls(18), folder, QStringLiteral("pic4.bmp"));
+    const bool written =
+        save(squares(18), folder, QStringLiteral("pic1.bmp")) && save(balls(46), folder, QStringLiteral("pic2.bmp")) &&
+        save(squares(25), folder, QStringLiteral("pic3.bmp")) && save(balls(18), folder, QStringLiteral("pic4.bmp"));
     return written ? 0 : 1;
 }

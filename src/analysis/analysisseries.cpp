@@ -58,8 +58,7 @@ Status AnalysisSession::analyse(const Workspace& ws, std::string_view text, cons
                                 std::string caption) {
     // `test` in the text reads the series being replaced (while it belongs to this history), as
     // it read the values the previous analysis left.
-    const AuxiliaryValues current =
-        m_series && !m_onDerived && !stale(ws) ? m_series->auxiliary() : AuxiliaryValues{};
+    const AuxiliaryValues current = m_series && !m_onDerived && !stale(ws) ? m_series->auxiliary() : AuxiliaryValues{};
     SeriesMemo memo;
     SeriesBuild build = buildSeries(indicatorContext(ws, &memo, nullptr, current), text, typed, std::move(caption));
     if (!build.status) return build.status;
@@ -97,8 +96,6 @@ IndicatorContext AnalysisSession::context(const Workspace& ws) {
     return indicatorContext(ws, &m_memo, nullptr, auxiliary);
 }
 
-int AnalysisSession::openingRecord(const Workspace& ws) const {
-    return std::max(1, history(ws).RecordCount() - 36);
-}
+int AnalysisSession::openingRecord(const Workspace& ws) const { return std::max(1, history(ws).RecordCount() - 36); }
 
 }  // namespace lottodesk

@@ -33,7 +33,8 @@ WarmthTimeline timeline(const DrawHistory& history, int firstSlot, int slots, in
     auto add = [&](int record, int delta) {
         const int32_t* draw = history.record(record);
         for (int s = firstSlot; s <= last; ++s)
-            if (draw[s] >= lo && draw[s] <= hi) counts[static_cast<size_t>(draw[s] - lo)] += static_cast<uint8_t>(delta);
+            if (draw[s] >= lo && draw[s] <= hi)
+                counts[static_cast<size_t>(draw[s] - lo)] += static_cast<uint8_t>(delta);
     };
     for (int r = 1; r <= t.records; ++r) {
         add(r, 1);

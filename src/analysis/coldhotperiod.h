@@ -29,8 +29,8 @@ std::string secondaryColdHotLine(const ColdWarmHotLists& lists);
 enum class Warmth : uint8_t { Cold = 0, Warm = 1, Hot = 2 };
 struct WarmthTimeline {
     int records = 0;
-    int lo = 0;       // first number of the zone
-    int columns = 0;  // numbers lo .. lo + columns - 1
+    int lo = 0;                   // first number of the zone
+    int columns = 0;              // numbers lo .. lo + columns - 1
     std::vector<Warmth> classes;  // row-major, row r - 1 for record r
 
     // The class of `number` as classified at record `record` (1..records); Warm outside the zone.

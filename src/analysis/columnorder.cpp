@@ -9,7 +9,8 @@ namespace lottodesk {
 const std::vector<std::string>& columnOrderNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list = {"常规顺序", "按质合", "按奇偶"};
-        const char* digits[] = {"3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
+        const char* digits[] = {"3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
+                                "12", "13", "14", "15", "16", "17", "18", "19", "20"};
         for (const char* k : digits) list.push_back(std::string("按除") + k + "余数");
         return list;
     }();

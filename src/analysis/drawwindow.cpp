@@ -32,9 +32,7 @@ std::vector<int32_t> drawPeriods(const DrawHistory& history) {
     return periods;
 }
 
-std::string windowCaption(const DrawWindow& window) {
-    return "共" + std::to_string(std::max(0, window.count)) + "期";
-}
+std::string windowCaption(const DrawWindow& window) { return "共" + std::to_string(std::max(0, window.count)) + "期"; }
 
 DrawWindow defaultCustomWindow(const DrawHistory& history) {
     const int last = lastDrawRecord(history);

@@ -19,7 +19,8 @@ int64_t roundedQuotient(int64_t part, int64_t whole, int decimals) {
         whole = -whole;
     }
     const bool negative = part < 0;
-    const uint64_t numerator = static_cast<uint64_t>(negative ? -part : part) * static_cast<uint64_t>(power10(decimals));
+    const uint64_t numerator =
+        static_cast<uint64_t>(negative ? -part : part) * static_cast<uint64_t>(power10(decimals));
     const uint64_t w = static_cast<uint64_t>(whole);
     uint64_t quotient = numerator / w;
     const uint64_t remainder = numerator % w;

@@ -135,8 +135,8 @@ OmissionStats occurrenceOmissions(const HitMatrix& hits) {
     return s;
 }
 
-std::vector<int32_t> windowHits(const DrawHistory& history, const DrawWindow& window, int firstSlot, int slots,
-                                int lo, int hi) {
+std::vector<int32_t> windowHits(const DrawHistory& history, const DrawWindow& window, int firstSlot, int slots, int lo,
+                                int hi) {
     std::vector<int32_t> counts(hi >= lo ? static_cast<size_t>(hi - lo + 1) : 0, 0);
     if (window.empty()) return counts;
     const int last = lastSlot(firstSlot, slots);

@@ -66,8 +66,8 @@ OmissionTable trendOmissions(const HitMatrix& hits);
 OmissionStats occurrenceOmissions(const HitMatrix& hits);
 
 // How often each number lo..hi occurs in the slots of the window's records.
-std::vector<int32_t> windowHits(const DrawHistory& history, const DrawWindow& window, int firstSlot, int slots,
-                                int lo, int hi);
+std::vector<int32_t> windowHits(const DrawHistory& history, const DrawWindow& window, int firstSlot, int slots, int lo,
+                                int hi);
 
 // Draws since each number lo..hi was last drawn, counted back from record `end` through the whole
 // history before it: 0 when drawn in `end` itself, and 0 as well for a number never drawn.

@@ -56,7 +56,8 @@ StatGroup remainders(bool secondary, int divisor, const std::array<int32_t, 5>& 
     StatGroup g{"余数", secondary, {}};
     const std::array<int32_t, 5>& counts = divisor == 4 ? mod4 : divisor == 5 ? mod5 : mod3;
     const std::vector<std::string> labels = remainderLabels(divisor);
-    for (size_t r = 0; r < labels.size(); ++r) g.lines.push_back(shareLine(labels[r], count(counts[r]), counts[r], whole));
+    for (size_t r = 0; r < labels.size(); ++r)
+        g.lines.push_back(shareLine(labels[r], count(counts[r]), counts[r], whole));
     return g;
 }
 
@@ -67,7 +68,8 @@ std::vector<std::string> remainderLabels(int divisor) {
     static const char* kDivisors[] = {"", "", "", "三", "四", "五"};
     std::vector<std::string> labels;
     if (divisor < 3 || divisor > 5) return labels;
-    for (int r = 0; r < divisor; ++r) labels.push_back(std::string("除") + kDivisors[divisor] + "余" + kDigits[r] + "数:");
+    for (int r = 0; r < divisor; ++r)
+        labels.push_back(std::string("除") + kDivisors[divisor] + "余" + kDigits[r] + "数:");
     return labels;
 }
 
@@ -84,7 +86,8 @@ StatsPages buildStatsPages(const StatsTallies& t, const GameParams& game, int ma
     p1.push_back(twoWay("大小", false, "大数个数:", "小数个数:", t.big, T));
     StatGroup zones{"三区", false, {}};
     const char* zoneLabels[] = {"一区球数:", "二区球数:", "三区球数:"};
-    for (int z = 0; z < 3; ++z) zones.lines.push_back(shareLine(zoneLabels[z], count(t.threeZones[z]), t.threeZones[z], T));
+    for (int z = 0; z < 3; ++z)
+        zones.lines.push_back(shareLine(zoneLabels[z], count(t.threeZones[z]), t.threeZones[z], T));
     p1.push_back(zones);
     p1.push_back(distribution("尾数", t.tails, 2, top, "个尾数", "平均每期尾数个数:", "个", t.tailSum, e));
     p1.push_back(distribution("质数", t.primes, 0, top, "个质数", "平均每期质数个数:", "个", t.primeSum, e));
@@ -101,8 +104,9 @@ StatsPages buildStatsPages(const StatsTallies& t, const GameParams& game, int ma
     if (t.spacingPairs == 0) p2.back().lines[1].value = p2.back().lines[2].value = "";  // one-number games
     p2.push_back(averages("和值", "和值平均值:", "最大和值:", "最小和值:", t, t.sumSum, e, t.sumMax, t.sumMin));
     StatGroup seven{"七区", false, {}};
-    for (int z = 0; z < 7; ++z) seven.lines.push_back(
-            {std::to_string(t.sevenBounds[z] + 1) + "-" + std::to_string(t.sevenBounds[z + 1]), count(t.sevenZones[z]), "", -1});
+    for (int z = 0; z < 7; ++z)
+        seven.lines.push_back({std::to_string(t.sevenBounds[z] + 1) + "-" + std::to_string(t.sevenBounds[z + 1]),
+                               count(t.sevenZones[z]), "", -1});
     p2.push_back(seven);
     p2.push_back(twoWay("奇偶", true, "奇数个数:", "偶数个数:", t.secondaryOdd, S));
     p2.push_back(twoWay("大小", true, "大数个数:", "小数个数:", t.secondaryBig, S));

@@ -21,13 +21,13 @@ struct StatsTallies {
     int64_t odd = 0, big = 0;
     std::array<int32_t, 3> threeZones{};
     std::array<int32_t, 7> sevenZones{};
-    std::array<int32_t, 8> sevenBounds{};  // zone z holds sevenBounds[z-1]+1 .. sevenBounds[z]
+    std::array<int32_t, 8> sevenBounds{};                      // zone z holds sevenBounds[z-1]+1 .. sevenBounds[z]
     std::vector<int32_t> tails, primes, repeats, consecutive;  // draws with k distinct tails, ...
     int64_t tailSum = 0, primeSum = 0, repeatSum = 0, consecutiveSum = 0;
     int64_t skewSum = 0, dispersionSum = 0, sumSum = 0, spacingSum = 0;
     int32_t skewMax = 0, skewMin = 0, dispersionMax = 0, dispersionMin = 0, sumMax = 0, sumMin = 0;
     int32_t spacingMax = 0, spacingMin = 0;
-    int64_t spacingPairs = 0;  // e x (zhgs - 1)
+    int64_t spacingPairs = 0;                                   // e x (zhgs - 1)
     std::array<int32_t, 5> mainMod3{}, mainMod4{}, mainMod5{};  // by remainder; only 0..d-1 used
 
     int64_t secondaryOdd = 0, secondaryBig = 0, secondaryPrime = 0;
@@ -57,7 +57,6 @@ struct StatsPages {
 // The remainder lines' labels: "除三余零数:" .. for divisor 3, 4 or 5 (others give none).
 std::vector<std::string> remainderLabels(int divisor);
 
-StatsPages buildStatsPages(const StatsTallies& tallies, const GameParams& game, int mainDivisor,
-                           int secondaryDivisor);
+StatsPages buildStatsPages(const StatsTallies& tallies, const GameParams& game, int mainDivisor, int secondaryDivisor);
 
 }  // namespace lottodesk

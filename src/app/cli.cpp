@@ -83,7 +83,8 @@ struct Command {
 
 int usage(std::ostream& err, const std::string& text) {
     err << text << "\n"
-        << "用法: lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]  (lottodesk-cli --help)\n";
+        << "用法: lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]  (lottodesk-cli "
+           "--help)\n";
     return kUsage;
 }
 
@@ -107,9 +108,9 @@ int listTypes(Context& c) {
     if (!c.args.empty()) return usage(c.err, "types 不接受参数");
     for (int i = 0; i < kTypeCount; ++i) {
         const tcpstyle& t = c.ws.types.cpstyles[i];
-        c.out << i << '\t' << field(t.cpmm) << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to) << '\t'
-              << int(t.fhgs) << '\t' << int(t.spec_from) << '\t' << int(t.spec_to) << '\t' << int(t.hasspec) << '\t'
-              << int(t.ltorsz) << '\t' << field(t.zhname) << '\t' << field(t.specname) << '\n';
+        c.out << i << '\t' << field(t.cpmm) << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to)
+              << '\t' << int(t.fhgs) << '\t' << int(t.spec_from) << '\t' << int(t.spec_to) << '\t' << int(t.hasspec)
+              << '\t' << int(t.ltorsz) << '\t' << field(t.zhname) << '\t' << field(t.specname) << '\n';
     }
     // A name with a TAB or a line end would break the fields; it is printed with blanks instead.
     bool damaged = false;
@@ -189,8 +190,8 @@ int exportDraws(Context& c) {
     std::optional<TransferOptions> options = transferOptions(c, false);
     if (!options) return usage(c.err, "用法: export FILE --with-secondary|--without-secondary");
     if (!c.historyOpened) return kStopped;
-    const Status saved = saveFileAtomically(exportFileName(options->file),
-                                            exportDrawText(c.ws.sjk, c.ws.game, options->withSecondary));
+    const Status saved =
+        saveFileAtomically(exportFileName(options->file), exportDrawText(c.ws.sjk, c.ws.game, options->withSecondary));
     if (!saved) {
         c.err << saved.message << '\n';
         return kStopped;
@@ -226,7 +227,8 @@ std::optional<DrawRecord> parseCandidate(const std::string& text, const DrawRule
             continue;
         }
         size_t end = pos;
-        while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != '+') ++end;
+        while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != ',' && text[end] != '+')
+            ++end;
         std::optional<int> value = parseInteger(std::string_view(text).substr(pos, end - pos));
         if (!value) return std::nullopt;
         std::vector<int>& zone = inSecondary ? secondary : main;
@@ -385,7 +387,8 @@ std::optional<GeneratorArgs> generatorArgs(Context& c, std::initializer_list<con
             parsed.condFile = arg;
             continue;
         }
-        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end() || i + 1 >= c.args.size()) return std::nullopt;
+        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end() || i + 1 >= c.args.size())
+            return std::nullopt;
         parsed.options[arg] = c.args[++i];
     }
     if (parsed.condFile.empty()) return std::nullopt;
@@ -572,12 +575,13 @@ int ticketModeRun(Context& c, const GeneratorArgs& args, const TicketModeOptions
     }
     results.elapsedMicros = microsSince(start);
     results.passCount = static_cast<int>(results.tickets.size());
-    return finishRun(c, args, generator, RunReport{true, {}, runStatusText(results.elapsedMicros, results.tickets.size())});
+    return finishRun(c, args, generator,
+                     RunReport{true, {}, runStatusText(results.elapsedMicros, results.tickets.size())});
 }
 
 int filterTickets(Context& c) {
-    std::optional<GeneratorArgs> args = generatorArgs(
-        c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"});
+    std::optional<GeneratorArgs> args =
+        generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"});
     if (!args) return usage(c.err, kFilterUsage);
     const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args->options);
     if (!mode) return kUsage;
@@ -643,7 +647,8 @@ std::string ticketText(const Ticket& ticket) {
 
 int wheelOfPool(Context& c) {
     constexpr const char* kUsageText =
-        "用法: wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]";
+        "用法: wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] "
+        "[--out FILE]";
     std::optional<std::map<std::string, std::string>> options =
         namedOptions(c.args, {"--pool", "--fixed", "--guarantee", "--seconds", "--seed", "--out"}, {"--optimise"});
     if (!options || !options->count("--pool")) return usage(c.err, kUsageText);
@@ -657,7 +662,8 @@ int wheelOfPool(Context& c) {
     const bool optimising = options->count("--optimise") > 0;
     if (options->count("--seconds")) {
         const std::optional<int> seconds = parseInteger((*options)["--seconds"]);
-        if (!optimising || !seconds || *seconds < 0) return usage(c.err, "--seconds 须与 --optimise 同用，且为非负整数");
+        if (!optimising || !seconds || *seconds < 0)
+            return usage(c.err, "--seconds 须与 --optimise 同用，且为非负整数");
         optimise.seconds = *seconds;
     }
     optimise.seed = RandomSource::entropySeed();
@@ -759,7 +765,9 @@ int conditionReport(Context& c) {
     if (auto check = args->options.find("--check"); check != args->options.end()) {
         std::optional<int> period = parseInteger(check->second);
         const std::string show = args->options.count("--show") ? args->options["--show"] : "all";
-        const CheckMode mode = show == "right" ? CheckMode::RightOnly : show == "wrong" ? CheckMode::WrongOnly : CheckMode::All;
+        const CheckMode mode = show == "right"   ? CheckMode::RightOnly
+                               : show == "wrong" ? CheckMode::WrongOnly
+                                                 : CheckMode::All;
         if (!period || (show != "all" && show != "right" && show != "wrong"))
             return usage(c.err, "用法: conditions CONDFILE [--check P --show all|right|wrong]");
         if (!c.historyOpened) return kStopped;
@@ -787,59 +795,75 @@ int help(Context& c);
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"help", "help                 列出命令", help},
-        {"types", "types                彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 副号名",
+        {"types",
+         "types                彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 "
+         "副号名",
          listTypes},
         {"draws", "draws                当前彩种的开奖数据：期数 主号 副号", listDraws},
-        {"import", "import FILE --with-secondary|--without-secondary [--append|--overwrite]\n"
-                   "                       导入开奖数据文件（默认追加），输出导入后的记录数",
+        {"import",
+         "import FILE --with-secondary|--without-secondary [--append|--overwrite]\n"
+         "                       导入开奖数据文件（默认追加），输出导入后的记录数",
          importDraws, OnTimeLimit::Finish},
-        {"export", "export FILE --with-secondary|--without-secondary\n"
-                   "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
+        {"export",
+         "export FILE --with-secondary|--without-secondary\n"
+         "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
          exportDraws, OnTimeLimit::Finish},
         {"precheck", "precheck FORMULA     输入公式时的检查（空格、括号、指标名），通过时输出 ok", precheckOf},
         {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf},
-        {"eval", "eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]\n"
-                 "                       公式在某期（默认最后一期）的值；有 --candidate 时为该组号代替该期\n"
-                 "                       （无 --period 时接在最后一期之后）的值",
+        {"eval",
+         "eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]\n"
+         "                       公式在某期（默认最后一期）的值；有 --candidate 时为该组号代替该期\n"
+         "                       （无 --period 时接在最后一期之后）的值",
          evalFormula},
         {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
         {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
-        {"filter", "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
-                   "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
-                   "                       按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字",
+        {"filter",
+         "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
+         "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
+         "                       按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字",
          filterTickets, OnTimeLimit::Cancel},
-        {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
-                     "                       对组号文件中的组号继续过滤",
+        {"continue",
+         "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
+         "                       对组号文件中的组号继续过滤",
          continueTickets, OnTimeLimit::Cancel},
-        {"conditions", "conditions CONDFILE [--check P --show all|right|wrong]\n"
-                       "                       显示条件，或对第P期检查条件对错",
+        {"conditions",
+         "conditions CONDFILE [--check P --show all|right|wrong]\n"
+         "                       显示条件，或对第P期检查条件对错",
          conditionReport},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
-        {"wheel", "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out FILE]\n"
-                  "                       号码池的旋转矩阵（G: 中六保五 中五保五 中六保四 中四保四 中五保四），每行一注",
+        {"wheel",
+         "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out "
+         "FILE]\n"
+         "                       号码池的旋转矩阵（G: 中六保五 中五保五 中六保四 中四保四 中五保四），每行一注",
          wheelOfPool},
-        {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
-                        "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
+        {"wheel-check",
+         "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
+         "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
         {"ranking", "ranking [--period P] 数据变换的号码排序（需 --transform N）：期数 排序",
          [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.out, c.err) : kStopped; }},
-        {"restore", "restore RESULTS [--period P] [--out FILE]\n"
-                    "                       恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）",
+        {"restore",
+         "restore RESULTS [--period P] [--out FILE]\n"
+         "                       "
+         "恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）",
          [](Context& c) { return c.historyOpened ? runRestore(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"schemes", "schemes KIND         提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
          [](Context& c) { return c.historyOpened ? runSchemes(c.ws, c.args, c.out, c.err) : kStopped; }},
-        {"backtest", "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high]\n"
-                     "                       [--formulas FILE] [--scs FILE] [--export FILE]\n"
-                     "                       提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
+        {"backtest",
+         "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high]\n"
+         "                       [--formulas FILE] [--scs FILE] [--export FILE]\n"
+         "                       提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
          [](Context& c) { return c.historyOpened ? runBacktestCommand(c.ws, c.args, c.out, c.err) : kStopped; }},
-        {"verdicts", "verdicts KIND FORMULA [--from P1] [--to P2]\n"
-                     "                       公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
+        {"verdicts",
+         "verdicts KIND FORMULA [--from P1] [--to P2]\n"
+         "                       公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
          [](Context& c) { return c.historyOpened ? runVerdicts(c.ws, c.args, c.out, c.err) : kStopped; }},
-        {"search", "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX]\n"
-                   "                       [--want K] [--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G]\n"
-                   "                       [--same-period L G] --seed S [--limit C]\n"
-                   "                       公式搜索（默认加速模式）：公式 正确期数 测试期数",
+        {"search",
+         "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX]\n"
+         "                       [--want K] [--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G]\n"
+         "                       [--same-period L G] --seed S [--limit C]\n"
+         "                       公式搜索（默认加速模式）：公式 正确期数 测试期数",
          [](Context& c) { return c.historyOpened ? runSearch(c.ws, c.args, c.out, c.err) : kStopped; }},
     };
     return list;
@@ -850,17 +874,19 @@ int help(Context& c) {
         c.out << tableHelp();
         return kDone;
     }
-    c.out << "lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]\n"
-          << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME；否则程序所在文件夹，若其中有 database/；否则用户数据文件夹，\n"
-          << "               Linux 下为 $XDG_DATA_HOME/lottodesk/，默认 ~/.local/share/lottodesk/）；文件夹必须已存在，\n"
-          << "               新文件夹在第一次使用时写入双色球和超级大乐透的开奖数据\n"
-          << "  --init       --home 的文件夹不存在时新建它\n"
-          << "  --type N     当前彩种 0..20（默认 0）\n"
-          << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
-          << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
-          << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
-          << "  --version    显示版本\n"
-          << "命令:\n";
+    c.out
+        << "lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]\n"
+        << "  --home DIR   程序文件夹（默认：LOTTODESK_HOME；否则程序所在文件夹，若其中有 "
+           "database/；否则用户数据文件夹，\n"
+        << "               Linux 下为 $XDG_DATA_HOME/lottodesk/，默认 ~/.local/share/lottodesk/）；文件夹必须已存在，\n"
+        << "               新文件夹在第一次使用时写入双色球和超级大乐透的开奖数据\n"
+        << "  --init       --home 的文件夹不存在时新建它\n"
+        << "  --type N     当前彩种 0..20（默认 0）\n"
+        << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
+        << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
+        << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
+        << "  --version    显示版本\n"
+        << "命令:\n";
     for (const Command& command : commands()) c.out << "  " << command.synopsis << '\n';
     return kDone;
 }
@@ -868,8 +894,8 @@ int help(Context& c) {
 // The commands that read the history and so cannot work on one out of period order.
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
-           name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" ||
-           name == "verdicts" || name == "search";
+           name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
+           name == "search";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

@@ -101,14 +101,22 @@ int runSchemes(const Workspace& ws, const std::vector<std::string>& args, std::o
     return kDone;
 }
 
-int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out,
+                       std::ostream& err) {
     const char* synopsis =
-        "用法: backtest hmsh|lmsh|hmtd|fqtd|hmsw|selfsh [--scheme N] [--count N] [--start P] [--display plain|low|high] "
+        "用法: backtest hmsh|lmsh|hmtd|fqtd|hmsw|selfsh [--scheme N] [--count N] [--start P] [--display "
+        "plain|low|high] "
         "[--formulas FILE] [--scs FILE] [--export FILE]";
     std::string problem;
-    const std::optional<Options> o = parseOptions(
-        args, {{"--scheme", 1}, {"--count", 1}, {"--start", 1}, {"--display", 1}, {"--formulas", 1}, {"--scs", 1}, {"--export", 1}},
-        {}, problem);
+    const std::optional<Options> o = parseOptions(args,
+                                                  {{"--scheme", 1},
+                                                   {"--count", 1},
+                                                   {"--start", 1},
+                                                   {"--display", 1},
+                                                   {"--formulas", 1},
+                                                   {"--scs", 1},
+                                                   {"--export", 1}},
+                                                  {}, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 1 || !pageKindFromCode(o->positional[0])) return usage(err, synopsis);
     const PageKind kind = *pageKindFromCode(o->positional[0]);
@@ -124,12 +132,17 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     request.startPeriod = start;
     if (o->has("--display")) {
         const std::string& d = o->value("--display");
-        if (d == "plain") request.display = ListDisplay::Plain;
-        else if (d == "low") request.display = ListDisplay::LowToHigh;
-        else if (d == "high") request.display = ListDisplay::HighToLow;
-        else return usage(err, "--display 应为 plain、low 或 high");
+        if (d == "plain")
+            request.display = ListDisplay::Plain;
+        else if (d == "low")
+            request.display = ListDisplay::LowToHigh;
+        else if (d == "high")
+            request.display = ListDisplay::HighToLow;
+        else
+            return usage(err, "--display 应为 plain、low 或 high");
     }
-    if (start != 0 && (ws.sjk.indexOfPeriod(start) == 0 || ws.sjk.FieldValueAt(ws.sjk.indexOfPeriod(start), 0) >= kCandidatePeriod)) {
+    if (start != 0 &&
+        (ws.sjk.indexOfPeriod(start) == 0 || ws.sjk.FieldValueAt(ws.sjk.indexOfPeriod(start), 0) >= kCandidatePeriod)) {
         err << "数据库中没有第" << start << "期的开奖记录" << '\n';
         return kStopped;
     }
@@ -205,14 +218,25 @@ int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, std::
 
 int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const char* synopsis =
-        "用法: search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want K] "
-        "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S [--limit C]";
+        "用法: search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want "
+        "K] "
+        "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S "
+        "[--limit C]";
     std::string problem;
     const std::optional<Options> o = parseOptions(args,
-                                                  {{"--indicator", 1}, {"--back", 1}, {"--range", 2}, {"--from", 1},
-                                                   {"--to", 1}, {"--band", 2}, {"--want", 1}, {"--seed", 1},
-                                                   {"--limit", 1}, {"--formula-run", 1}, {"--scheme-run", 2},
-                                                   {"--last-run", 2}, {"--same-period", 2}},
+                                                  {{"--indicator", 1},
+                                                   {"--back", 1},
+                                                   {"--range", 2},
+                                                   {"--from", 1},
+                                                   {"--to", 1},
+                                                   {"--band", 2},
+                                                   {"--want", 1},
+                                                   {"--seed", 1},
+                                                   {"--limit", 1},
+                                                   {"--formula-run", 1},
+                                                   {"--scheme-run", 2},
+                                                   {"--last-run", 2},
+                                                   {"--same-period", 2}},
                                                   {"--random", "--slow"}, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 1 || !o->has("--indicator")) return usage(err, synopsis);
@@ -252,8 +276,7 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::os
 
     FormulaSearch search(ws, p);
     search.run(static_cast<uint64_t>(limit));
-    for (const AcceptedFormula& a : search.accepted())
-        out << a.text << '\t' << a.right << '\t' << a.tested << '\n';
+    for (const AcceptedFormula& a : search.accepted()) out << a.text << '\t' << a.right << '\t' << a.tested << '\n';
     err << "已尝试候选公式" << search.tried() << "个" << '\n';
     if (search.failed()) {
         err << search.message() << '\n';

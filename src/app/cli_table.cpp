@@ -56,8 +56,8 @@ void printGroups(const std::vector<StatGroup>& groups, const std::string& second
 }
 
 int statsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = options(args, 1,
-                        {"--recent", "--from", "--to", "--page", "--zone", "--order", "--divisor", "--secondary-divisor"});
+    auto opts = options(
+        args, 1, {"--recent", "--from", "--to", "--page", "--zone", "--order", "--divisor", "--secondary-divisor"});
     if (!opts) return usage(err, kStatsUsage);
     auto value = [&](const char* name, const char* fallback) {
         auto it = opts->find(name);
@@ -107,10 +107,12 @@ int statsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
     const StatsResult& r = area.run(ws, o);
     if (page == "chart") {
         const ZoneNumbers& numbers = zone == "main" ? r.main : r.secondary;
-        const BarOrder bars = order == "hits" ? BarOrder::ByHits : order == "omission" ? BarOrder::ByOmission
-                                                                                       : BarOrder::ByNumber;
+        const BarOrder bars = order == "hits"       ? BarOrder::ByHits
+                              : order == "omission" ? BarOrder::ByOmission
+                                                    : BarOrder::ByNumber;
         out << "号码\t出现次数\t遗漏次数\n";
-        for (const NumberStat& n : numbers.ordered(bars)) out << n.number << '\t' << n.hits << '\t' << n.omission << '\n';
+        for (const NumberStat& n : numbers.ordered(bars))
+            out << n.number << '\t' << n.hits << '\t' << n.omission << '\n';
     } else if (page == "labels") {
         out << "标签\t文字\n";
         out << "统计期数\t" << r.caption << '\n';

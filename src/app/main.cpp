@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
 
     // The data folder: a new one starts on the real histories built into the program.
     const std::string folder = defaultProgramFolder();
-    if (const Status seeded = seedProgramFolder(folder); !seeded) prompts.inform(nullptr, QString::fromStdString(seeded.message));
+    if (const Status seeded = seedProgramFolder(folder); !seeded)
+        prompts.inform(nullptr, QString::fromStdString(seeded.message));
     // The plug-in installed with the program, for data folders without their own.
     setInstalledPluginFolder(
         QDir::cleanPath(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral(LOTTODESK_PLUGIN_DIR))));

@@ -3,7 +3,7 @@
 namespace lottodesk {
 namespace {
 
-constexpr const char* kNumerals[] = {"零", "一", "二", "三", "四", "五", "六", "七",
+constexpr const char* kNumerals[] = {"零", "一", "二", "三",   "四",   "五",   "六",   "七",
                                      "八", "九", "十", "十一", "十二", "十三", "十四", "十五"};
 
 std::string zoneName(int n) { return numeral(n) + "区"; }

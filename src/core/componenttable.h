@@ -39,7 +39,7 @@ int componentWidth(std::string_view name);
 // Entries for the names in order, first column 1 and each next one after the previous group.
 // Unknown names are skipped; at most 50 entries.
 tzbpxz_zj1 buildComponentTable(const std::vector<std::string>& names);
-std::vector<std::string> defaultComponentNames();   // the eight groups in use at start
+std::vector<std::string> defaultComponentNames();    // the eight groups in use at start
 std::vector<std::string> availableComponentNames();  // "五区".."十五区", "除五余数".."除十五余数"
 tzbpxz_zj1 defaultComponentTable();
 

@@ -101,8 +101,8 @@ TypeTableLoad loadTypeTable(const std::string& path) {
         load.table.cpstyles[i] = decodeTypeRecord(view.substr(i * kTypeRecordSize, kTypeRecordSize));
     if (load.recordsRead > 0) load.table.startcp = static_cast<uint8_t>(view[0]);
     if (load.recordsRead < kTypeCount)
-        load.message = "彩种文件不完整（只有" + std::to_string(load.recordsRead) +
-                       "个彩种），其余彩种使用默认设置：" + path;
+        load.message =
+            "彩种文件不完整（只有" + std::to_string(load.recordsRead) + "个彩种），其余彩种使用默认设置：" + path;
     for (int i = 0; i < load.recordsRead; ++i) {
         tcpstyle& type = load.table.cpstyles[i];
         const std::string name = type.cpmm;

@@ -27,9 +27,9 @@ namespace lottodesk {
 struct Workspace;
 
 inline constexpr const char* kTransformedSaveMessage = "当前为变换数据，不能保存";
-constexpr int kTransformKinds = 5;          // 0 "原始数据", 1..4 "变换1".."变换4"
-constexpr int kMaxTransformRange = 49;      // ranges above this offer only the raw data
-constexpr int kMinTransformMainCount = 3;   // the draw shuffle swaps in place 3
+constexpr int kTransformKinds = 5;         // 0 "原始数据", 1..4 "变换1".."变换4"
+constexpr int kMaxTransformRange = 49;     // ranges above this offer only the raw data
+constexpr int kMinTransformMainCount = 3;  // the draw shuffle swaps in place 3
 
 // Flags of the numbers 1..49 picked in the transform window's selection row (index = number).
 using NumberFlags = std::array<bool, kMaxTransformRange + 1>;

@@ -18,9 +18,7 @@ std::string zoneProblem(int32_t* first, int count, int from, int to, const std::
     return {};
 }
 
-bool shapeFits(const GameParams& game) {
-    return game.zhgs >= 1 && game.fhgs >= 0 && game.zhgs + game.fhgs < kSlots;
-}
+bool shapeFits(const GameParams& game) { return game.zhgs >= 1 && game.fhgs >= 0 && game.zhgs + game.fhgs < kSlots; }
 
 }  // namespace
 

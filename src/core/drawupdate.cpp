@@ -28,8 +28,7 @@ std::string parseGroups(std::string_view text, int count, int32_t* out) {
         if (dash == std::string_view::npos) break;
         start = dash + 1;
     }
-    if (static_cast<int>(groups.size()) != count)
-        return "号码个数应为" + std::to_string(count) + "个";
+    if (static_cast<int>(groups.size()) != count) return "号码个数应为" + std::to_string(count) + "个";
     for (int i = 0; i < count; ++i) {
         const std::string_view group = trimmed(groups[i]);
         std::optional<int> value = parseInteger(group);
@@ -106,13 +105,16 @@ DrawParse parseTypedDraw(const GameParams& game, const tcpstyle& type, std::stri
     if (!parse.ok()) return parse;
     if (game.fhgs == 1) {
         value = parseInteger(secondaryText);
-        if (!value) parse.error = notAnIntegerMessage(secondaryText);
-        else parse.record[game.zhgs + 1] = *value;
+        if (!value)
+            parse.error = notAnIntegerMessage(secondaryText);
+        else
+            parse.record[game.zhgs + 1] = *value;
     } else if (game.fhgs > 1) {
         parse.error = parseGroups(secondaryNumbers, game.fhgs, &parse.record[game.zhgs + 1]);
     }
     if (parse.ok())
-        parse.error = checkDraw(DrawRules{game, type.zhname, type.specname}, parse.record, true, PredictionRecord::Allowed);
+        parse.error =
+            checkDraw(DrawRules{game, type.zhname, type.specname}, parse.record, true, PredictionRecord::Allowed);
     return parse;
 }
 
@@ -167,7 +169,9 @@ namespace {
 class DrawImport {
 public:
     DrawImport(const t_s_dm& store, const GameParams& game, bool withSecondary, bool overwrite)
-        : m_rules(rulesFor(store, &game)), m_withSecondary(withSecondary), m_overwrite(overwrite),
+        : m_rules(rulesFor(store, &game)),
+          m_withSecondary(withSecondary),
+          m_overwrite(overwrite),
           m_perLine(game.zhgs + (withSecondary ? game.fhgs : 0)) {
         if (!overwrite)
             for (int n = 1; n <= store.RecordCount(); ++n) m_stored.insert(store.FieldValueAt(n, 0));
@@ -184,7 +188,8 @@ public:
         case DrawLine::Draw: break;
         }
         const GameParams& game = m_rules.game;
-        if (game.zhgs < 1 || game.fhgs < 0 || game.zhgs + game.fhgs >= kSlots) return fail("彩种的号码个数超出记录范围");
+        if (game.zhgs < 1 || game.fhgs < 0 || game.zhgs + game.fhgs >= kSlots)
+            return fail("彩种的号码个数超出记录范围");
         const int given = static_cast<int>(m_values.size()) - 1;
         // A file that has the secondary numbers may be imported without them.
         const bool secondaryLeftOut = !m_withSecondary && given == game.zhgs + game.fhgs;
@@ -248,9 +253,9 @@ private:
     size_t m_lineNumber = 0;
     int m_skipped = 0;
     std::vector<long long> m_values;
-    std::vector<int32_t> m_draws;                      // stride() slots per draw, in file order
-    std::set<int32_t> m_stored;                        // periods of the history (append)
-    std::unordered_map<int32_t, size_t> m_lines;       // period -> the line that first had it
+    std::vector<int32_t> m_draws;                 // stride() slots per draw, in file order
+    std::set<int32_t> m_stored;                   // periods of the history (append)
+    std::unordered_map<int32_t, size_t> m_lines;  // period -> the line that first had it
     std::string m_error;
 };
 
@@ -378,8 +383,8 @@ Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<s
         if (std::string problem = storeDrawProblem(store, record, PredictionRecord::Refused); !problem.empty())
             return Status::failure(handOverError(i + 2, problem));
         if (const auto [earlier, fresh] = periodLines.emplace(record[0], i + 1); !fresh)
-            return Status::failure(handOverError(i + 1, "期数" + std::to_string(record[0]) + "与第" +
-                                                            std::to_string(earlier->second) + "行重复"));
+            return Status::failure(handOverError(
+                i + 1, "期数" + std::to_string(record[0]) + "与第" + std::to_string(earlier->second) + "行重复"));
         downloaded.push_back(record);
     }
     if (downloaded.empty()) return Status::failure(kDownloadFailedMessage);

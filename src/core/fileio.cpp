@@ -39,8 +39,7 @@ std::string resolveLinks(const std::string& path) {
 // lets a later start tell a save in progress from one that was killed.
 std::string temporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    return target + std::string(kTemporaryMarker) + "-" + std::to_string(::getpid()) + "-" +
-           std::to_string(++counter);
+    return target + std::string(kTemporaryMarker) + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
 }
 
 // The writing process of a temporary file name, or 0 for a name of an older form.
@@ -132,7 +131,8 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
     if (replacing) {
         // The new file keeps the old one's permissions (and owner, where the process may set it).
         (void)::fchmod(fd, previous.st_mode & 07777);
-        if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) { /* only possible for the owner's group or root */ }
+        if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) { /* only possible for the owner's group or root */
+        }
     }
     std::FILE* file = ::fdopen(fd, "wb");
     if (!file) {

@@ -39,9 +39,9 @@ bool writeAllBytes(std::FILE* file, std::string_view bytes);
 // `beforeSave` lets a test run another writer just before a save checks the file it replaces.
 struct FileLayer {
     ChunkWriter write = writeAllBytes;
-    std::function<int(const char* path, int flags, mode_t mode)> open;    // empty: ::open
-    std::function<int(const char* from, const char* to)> rename;         // empty: ::rename
-    std::function<void()> beforeSave;                                     // empty: nothing
+    std::function<int(const char* path, int flags, mode_t mode)> open;  // empty: ::open
+    std::function<int(const char* from, const char* to)> rename;        // empty: ::rename
+    std::function<void()> beforeSave;                                   // empty: nothing
 };
 
 // Replaces `path` with `bytes`. A symbolic link is written through (its target is replaced and

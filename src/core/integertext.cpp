@@ -15,8 +15,6 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
-std::string notAnIntegerMessage(std::string_view text) {
-    return "“" + std::string(text) + "”不是有效的整数";
-}
+std::string notAnIntegerMessage(std::string_view text) { return "“" + std::string(text) + "”不是有效的整数"; }
 
 }  // namespace lottodesk

@@ -59,9 +59,12 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool isWebAddress(std::string_view address) {
     std::string_view rest;
-    if (startsWithNoCase(address, "https://")) rest = address.substr(8);
-    else if (startsWithNoCase(address, "http://")) rest = address.substr(7);
-    else return false;
+    if (startsWithNoCase(address, "https://"))
+        rest = address.substr(8);
+    else if (startsWithNoCase(address, "http://"))
+        rest = address.substr(7);
+    else
+        return false;
     for (char c : address)
         if (static_cast<unsigned char>(c) <= ' ' || c == 0x7f) return false;
     const size_t hostEnd = rest.find_first_of("/?#");

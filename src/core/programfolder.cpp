@@ -61,9 +61,9 @@ std::string defaultProgramFolder() { return chooseProgramFolder(currentFolderEnv
 
 std::string describeFolderRule(FolderRule rule) {
     switch (rule) {
-        case FolderRule::Environment: return "由环境变量 LOTTODESK_HOME 指定";
-        case FolderRule::Portable: return "程序所在文件夹（便携使用）";
-        case FolderRule::PerUser: return "用户数据文件夹";
+    case FolderRule::Environment: return "由环境变量 LOTTODESK_HOME 指定";
+    case FolderRule::Portable: return "程序所在文件夹（便携使用）";
+    case FolderRule::PerUser: return "用户数据文件夹";
     }
     return "";
 }

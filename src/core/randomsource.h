@@ -1,7 +1,7 @@
 #pragma once
-// The random generator of every seeded run (random picks, the wheel optimiser, the formula search): xoshiro256** seeded through
-// splitmix64, with bounded draws by rejection, so a seed gives the same numbers with any compiler
-// and standard library (std:: distributions differ between libraries).
+// The random generator of every seeded run (random picks, the wheel optimiser, the formula search): xoshiro256** seeded
+// through splitmix64, with bounded draws by rejection, so a seed gives the same numbers with any compiler and standard
+// library (std:: distributions differ between libraries).
 
 #include <cstdint>
 

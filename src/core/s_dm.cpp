@@ -142,8 +142,7 @@ bool t_s_dm::SetFieldValue(int slot, int32_t value) {
         m_keyslot = slot;
         m_keyvalue = value;
         return true;
-    case State::Browse:
-        break;
+    case State::Browse: break;
     }
     say(kNotEditingMessage);
     return false;

@@ -33,8 +33,8 @@ namespace lottodesk {
 
 constexpr int kSlots = 51;
 constexpr size_t kDrawRecordSize = kSlots * sizeof(int32_t);  // 204
-constexpr int32_t kPredictionPeriod = 9999999;  // "预测区": the next, undrawn period
-constexpr int32_t kCandidatePeriod = 9999998;   // the generator's temporary candidate row
+constexpr int32_t kPredictionPeriod = 9999999;                // "预测区": the next, undrawn period
+constexpr int32_t kCandidatePeriod = 9999998;                 // the generator's temporary candidate row
 constexpr int32_t kDefaultPeriod = 2008001;
 
 using DrawRecord = std::array<int32_t, kSlots>;
@@ -155,7 +155,7 @@ private:
     std::string m_lastError;
     std::function<void(const std::string&)> m_onMessage;
     FileLayer m_layer;
-    FileStamp m_stamp;         // the file as this store last read or wrote it
+    FileStamp m_stamp;  // the file as this store last read or wrote it
     bool m_conflicted = false;
     std::string m_saveRefusal;
     std::optional<DrawRules> m_rules;

@@ -53,8 +53,8 @@ public:
         for (int pass = 1; pass < count(); ++pass) {
             bool swapped = false;
             for (int j = 0; j + pass < count(); ++j) {
-                const bool outOfOrder = descending ? m_entries[j].key < m_entries[j + 1].key
-                                                   : m_entries[j].key > m_entries[j + 1].key;
+                const bool outOfOrder =
+                    descending ? m_entries[j].key < m_entries[j + 1].key : m_entries[j].key > m_entries[j + 1].key;
                 if (outOfOrder) {
                     std::swap(m_entries[j], m_entries[j + 1]);
                     swapped = true;

@@ -9,9 +9,7 @@ Workspace::Workspace(std::string programFolder) : folder(std::move(programFolder
     if (folder.empty() || folder.back() != '/') folder += '/';
 }
 
-std::string Workspace::historyPath(int type) const {
-    return path("database/basedata" + std::to_string(type) + ".rec");
-}
+std::string Workspace::historyPath(int type) const { return path("database/basedata" + std::to_string(type) + ".rec"); }
 
 StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
     StartupResult result;
@@ -36,8 +34,10 @@ StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
     ws.sjk.SetFileName(ws.historyPath(ws.curcp));
     ws.sjk.setDrawRules(drawRulesOf(ws));
     result.historyOpened = ws.sjk.Open();
-    if (!result.historyOpened) messages.push_back(ws.sjk.lastError());
-    else if (std::string note = historyOrderMessage(ws.sjk); !note.empty()) messages.push_back(note);
+    if (!result.historyOpened)
+        messages.push_back(ws.sjk.lastError());
+    else if (std::string note = historyOrderMessage(ws.sjk); !note.empty())
+        messages.push_back(note);
 
     ws.partitions.rebuild(ws.game.zh_to);
     ws.settings = loadColdHotSettings(settings);

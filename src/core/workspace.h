@@ -33,18 +33,18 @@ struct Workspace {
     int curcp = 0;
     GameParams game;
 
-    t_s_dm sjk;          // history of the current type
-    t_s_dm sjk_cut;      // the generator's holding area for draws after the filter period
-    t_s_dm sjk_bh;       // per-draw number map of the data transform
-    t_s_dm sjk_bhdata;   // transformed copy of the history
+    t_s_dm sjk;         // history of the current type
+    t_s_dm sjk_cut;     // the generator's holding area for draws after the filter period
+    t_s_dm sjk_bh;      // per-draw number map of the data transform
+    t_s_dm sjk_bhdata;  // transformed copy of the history
 
     ZonePartitions partitions;
     tzbpxz_zj1 components = defaultComponentTable();
     ColdHotSettings settings;
-    ColdWarmHotLists lists;                  // cold, warm and hot numbers as of the newest draw
-    bool transformed = false;                // the history shown is the data transform's
-    int transform = 0;                       // which one: 0 "原始数据", 1..4 "变换1".."变换4"
-    std::array<uint8_t, 8> lastdraw{};       // slots 1..7 of the newest draw, index 1..7
+    ColdWarmHotLists lists;             // cold, warm and hot numbers as of the newest draw
+    bool transformed = false;           // the history shown is the data transform's
+    int transform = 0;                  // which one: 0 "原始数据", 1..4 "变换1".."变换4"
+    std::array<uint8_t, 8> lastdraw{};  // slots 1..7 of the newest draw, index 1..7
     // The pattern arrangement of the row/column pattern page, read by the arrangement families;
     // regular at start-up.
     std::array<uint8_t, 100> arrangement = regularArrangement();

@@ -87,15 +87,15 @@ int patternStateCount(int type) { return type >= 0 && type < 6 ? 2 : 3; }
 
 int32_t patternState(int type, int32_t v, std::span<const int32_t> previous, std::span<const int32_t> twoBack) {
     switch (type / 2) {
-    case 0: return v % 2;                   // 0 "偶", 1 "奇" (-1 for a negative odd value)
-    case 1: return is_prime(v) ? 1 : 0;     // 0 "合", 1 "质"
-    case 2: return tail(v) > 4 ? 1 : 0;     // 0 "小", 1 "大"
-    case 3: return tailClass(v);            // 0 "小", 1 "中", 2 "大"
-    case 4: return v % 3;                   // 0 "零", 1 "壹", 2 "贰"
-    case 5:                                 // 0 "复", 1 "隔", 2 "中"
+    case 0: return v % 2;                // 0 "偶", 1 "奇" (-1 for a negative odd value)
+    case 1: return is_prime(v) ? 1 : 0;  // 0 "合", 1 "质"
+    case 2: return tail(v) > 4 ? 1 : 0;  // 0 "小", 1 "大"
+    case 3: return tailClass(v);         // 0 "小", 1 "中", 2 "大"
+    case 4: return v % 3;                // 0 "零", 1 "壹", 2 "贰"
+    case 5:                              // 0 "复", 1 "隔", 2 "中"
         if (contains(previous, v)) return 0;
         return contains(twoBack, v) ? 1 : 2;
-    default:                                // 0 "邻", 1 "孤", 2 "传"
+    default:  // 0 "邻", 1 "孤", 2 "传"
         if (contains(previous, v)) return 2;
         return contains(previous, int64_t{v} - 1) || contains(previous, int64_t{v} + 1) ? 0 : 1;
     }
@@ -184,9 +184,7 @@ int32_t threeIndicatorStatistic(int type, const std::array<int32_t, 3>& x, const
 int32_t analysisStatistic(int type, std::span<const int32_t> v, std::span<const int32_t> previous) {
     const size_t n = v.size();
     if (n == 0) return 0;
-    auto count = [&v](auto wanted) {
-        return static_cast<int32_t>(std::count_if(v.begin(), v.end(), wanted));
-    };
+    auto count = [&v](auto wanted) { return static_cast<int32_t>(std::count_if(v.begin(), v.end(), wanted)); };
     int64_t sum = 0;
     for (int32_t value : v) sum += value;
     switch (type) {
@@ -309,8 +307,8 @@ EvalResult FormulaFamily::evaluate(const IndicatorContext& ctx, int n) const {
     switch (m_kind) {
     case FormulaFamilyKind::TwoPattern:
     case FormulaFamilyKind::ThreePattern:
-        wantPrevious = (t >= 10 && t <= 13) ||
-                       (m_kind == FormulaFamilyKind::ThreePattern && (t == 17 || (t >= 26 && t <= 30)));
+        wantPrevious =
+            (t >= 10 && t <= 13) || (m_kind == FormulaFamilyKind::ThreePattern && (t == 17 || (t >= 26 && t <= 30)));
         wantTwoBack = t == 10 || t == 11;
         break;
     case FormulaFamilyKind::Analysis: wantPrevious = t == 5 || t == 6; break;

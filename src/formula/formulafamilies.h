@@ -10,10 +10,10 @@
 // its own earlier draws).
 //
 // A formula that fails (a syntax error, or the empty formula c_2zbzh and c_3zbzh read where the
-// text lacks a "|"; c_zhfx takes a list of one formula as it is) gives the family's failure value: 0 for the pattern families, -1 for c_zhfx (which also gives -1 when a
-// value is negative). A type outside the defined ones gives 0. A missing ":" and type, or a type
-// that is not an integer, is a conversion error: evaluating the family stops, as a division by
-// zero inside one of its formulas does.
+// text lacks a "|"; c_zhfx takes a list of one formula as it is) gives the family's failure value: 0 for the pattern
+// families, -1 for c_zhfx (which also gives -1 when a value is negative). A type outside the defined ones gives 0. A
+// missing ":" and type, or a type that is not an integer, is a conversion error: evaluating the family stops, as a
+// division by zero inside one of its formulas does.
 
 #include <array>
 #include <cstdint>

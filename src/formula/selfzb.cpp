@@ -35,7 +35,8 @@ SelfzbLoad loadSelfzbFile(const std::string& programFolder) {
         size_t badLine = 1;
         for (size_t i = 0; i < invalidAt; ++i)
             if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 >= raw.size() || raw[i + 1] != '\n'))) ++badLine;
-        load.message = "自定义指标文件第" + std::to_string(badLine) + "行含有无法识别的文字（不是GBK编码），已原样保留：" + path;
+        load.message =
+            "自定义指标文件第" + std::to_string(badLine) + "行含有无法识别的文字（不是GBK编码），已原样保留：" + path;
     }
     return load;
 }
@@ -68,8 +69,7 @@ std::pair<std::string, std::string> splitSelfzbLine(std::string_view line) {
 namespace {
 
 // Writes the changed list; on failure puts `previous` back.
-Status commit(const std::string& programFolder, std::vector<std::string>& lines,
-              std::vector<std::string>&& previous) {
+Status commit(const std::string& programFolder, std::vector<std::string>& lines, std::vector<std::string>&& previous) {
     Status saved = saveSelfzbLines(programFolder, lines);
     if (!saved) lines = std::move(previous);
     return saved;

@@ -6,9 +6,9 @@
 // File: GBK, CR LF after every line, no header, one custom indicator a line, rewritten whole in
 // list order after every change. Readers also take LF and lone CR line ends and skip a UTF-8
 // byte-order mark. Bytes that are not GBK are kept (gbkToUtf8Keeping) and written back as they
-// were, so a damaged file never loses text when the list is saved. A line is the formula (no blank in it), eight blanks and the
-// name with leading and trailing blanks removed; a formula without a name is the formula alone.
-// Inside the program the lines are UTF-8 without line ends.
+// were, so a damaged file never loses text when the list is saved. A line is the formula (no blank in it), eight blanks
+// and the name with leading and trailing blanks removed; a formula without a name is the formula alone. Inside the
+// program the lines are UTF-8 without line ends.
 
 #include <cstdint>
 #include <string>
@@ -70,8 +70,8 @@ inline constexpr int kMaxAllowedValues = 2001;  // the capacity of a value list
 // newest draw, yields one of the allowed values.
 struct tselfzbnode {
     std::string formula;
-    uint8_t tolerant = 0;          // 1: may be broken within the generator's tolerance ("容错")
-    std::vector<int32_t> values;   // allowed values, in the order chosen; at most kMaxAllowedValues
+    uint8_t tolerant = 0;         // 1: may be broken within the generator's tolerance ("容错")
+    std::vector<int32_t> values;  // allowed values, in the order chosen; at most kMaxAllowedValues
 
     friend bool operator==(const tselfzbnode&, const tselfzbnode&) = default;
 };

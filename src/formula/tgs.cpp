@@ -38,9 +38,15 @@ Op operatorOf(char c) {
 enum class Function : uint8_t { Max, Min, Mid, Abs, If, Getylz, Getzf, Getylzzf, Getzfylz, Getzb };
 
 constexpr std::pair<std::string_view, Function> kFunctions[] = {
-    {"max", Function::Max},         {"min", Function::Min},     {"mid", Function::Mid},
-    {"abs", Function::Abs},         {"if", Function::If},       {"getylz", Function::Getylz},
-    {"getzf", Function::Getzf},     {"getylzzf", Function::Getylzzf}, {"getzfylz", Function::Getzfylz},
+    {"max", Function::Max},
+    {"min", Function::Min},
+    {"mid", Function::Mid},
+    {"abs", Function::Abs},
+    {"if", Function::If},
+    {"getylz", Function::Getylz},
+    {"getzf", Function::Getzf},
+    {"getylzzf", Function::Getylzzf},
+    {"getzfylz", Function::Getzfylz},
     {"getzb", Function::Getzb},
 };
 
@@ -110,7 +116,7 @@ struct Operand {
     std::string id;  // identifier, or the text getzb takes verbatim
     ResolvedIdentifier resolved;
     Function function = Function::Max;
-    std::vector<FormulaProgram> args;  // every argument compiled as a formula (getzb: all but the last)
+    std::vector<FormulaProgram> args;       // every argument compiled as a formula (getzb: all but the last)
     std::unique_ptr<FormulaFamily> family;  // the identifier (getzb's text) is a formula family
     std::string stopReason;                 // getzb's text has a conversion error
 };
@@ -147,8 +153,7 @@ int addReach(int a, int b) { return static_cast<int>(std::min<int64_t>(int64_t{a
 
 class Compiler {
 public:
-    Compiler(FormulaProgram& program, int callDepth = 0)
-        : m_p(program), m_text(program.text), m_callDepth(callDepth) {}
+    Compiler(FormulaProgram& program, int callDepth = 0) : m_p(program), m_text(program.text), m_callDepth(callDepth) {}
 
     void compile() {
         if (m_text.empty()) return fail(kErrEmpty);
@@ -361,8 +366,10 @@ private:
         int depth = 0;
         size_t start = 0;
         for (size_t i = 0; i < body.size(); ++i) {
-            if (body[i] == '(') ++depth;
-            else if (body[i] == ')') --depth;
+            if (body[i] == '(')
+                ++depth;
+            else if (body[i] == ')')
+                --depth;
             else if (body[i] == ',' && depth == 0) {
                 args.push_back(body.substr(start, i - start));
                 start = i + 1;
@@ -436,7 +443,8 @@ int32_t familyValue(const FormulaFamily& family, const IndicatorContext& ctx, in
 int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorContext& ctx, int n) const {
     // An offset moves by whole draws and stops at the first or the last one.
     const int count = std::max(ctx.history.count(), 1);
-    const int m = operand.offset == 0 ? n : static_cast<int>(std::clamp<int64_t>(int64_t{n} + operand.offset, 1, count));
+    const int m =
+        operand.offset == 0 ? n : static_cast<int>(std::clamp<int64_t>(int64_t{n} + operand.offset, 1, count));
     switch (operand.kind) {
     case Operand::Kind::Literal: return operand.literal;
     case Operand::Kind::Identifier:
@@ -482,9 +490,7 @@ int32_t FormulaProgram::operandValue(const Operand& operand, const IndicatorCont
         }
         return best;
     }
-    case Function::Abs:
-        all();
-        return values.back() < 0 ? checked(-int64_t{values.back()}) : values.back();
+    case Function::Abs: all(); return values.back() < 0 ? checked(-int64_t{values.back()}) : values.back();
     case Function::If:
         all();
         if (values.size() == 1) return 0;
@@ -534,7 +540,10 @@ std::optional<std::string> tgs::firstUnknownIdentifier() const {
     return found;
 }
 
-tgs::tgs() : m_program(std::make_unique<FormulaProgram>()) { m_program->ok = false; m_program->error = kErrEmpty; }
+tgs::tgs() : m_program(std::make_unique<FormulaProgram>()) {
+    m_program->ok = false;
+    m_program->error = kErrEmpty;
+}
 
 tgs::tgs(std::string_view text) : tgs() { compile(text); }
 
@@ -559,8 +568,7 @@ EvalResult tgs::evaluate(const IndicatorContext& ctx, int n) const {
     } catch (const FormulaStop& stop) {
         result.ok = false;
         result.fault = EvalResult::Fault::Stop;
-        result.message =
-            stop.complete ? stop.reason : "公式“" + m_program->text + "”" + stop.reason + "，计算已停止";
+        result.message = stop.complete ? stop.reason : "公式“" + m_program->text + "”" + stop.reason + "，计算已停止";
         return result;
     }
     if (!m_program->ok) {

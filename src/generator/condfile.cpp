@@ -68,8 +68,9 @@ void encodeInto(const tcondrec& record, char* out) {
 class FileRecords {
 public:
     FileRecords(std::string_view bytes, int maxRecords)
-        : m_bytes(bytes), m_count(static_cast<int>(std::min<size_t>(bytes.size() / kCondRecordSize,
-                                                                     static_cast<size_t>(maxRecords)))) {}
+        : m_bytes(bytes),
+          m_count(static_cast<int>(std::min<size_t>(bytes.size() / kCondRecordSize, static_cast<size_t>(maxRecords)))) {
+    }
 
     int count() const { return m_count; }
     bool has(int number) const { return number >= 1 && number <= m_count; }
@@ -199,8 +200,8 @@ void readGroup(const FileRecords& file, int groupRecord, int capacity, bool tail
                bool& enabled, std::vector<tselfcond>& entries, std::vector<std::string>& notes) {
     if (!file.has(groupRecord)) return;
     enabled = file.enabled(groupRecord);
-    const int n = groupCount(file.float64(groupRecord, kOffFrom), capacity, file.count() - groupRecord + 1,
-                             cutNote, notes);
+    const int n =
+        groupCount(file.float64(groupRecord, kOffFrom), capacity, file.count() - groupRecord + 1, cutNote, notes);
     for (int i = 0; i < n; ++i) entries.push_back(readGroupEntry(file, groupRecord + i, tail));
 }
 
@@ -418,10 +419,9 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
     readFlag(file, kNoEqualSpacingRecord, c.noEqualSpacing);
     readFlag(file, kNoSpecialRunsRecord, c.noSpecialRuns);
     readTotal(file, kTotalToleranceRecord, c.totalToleranceEnabled, c.totalFrom, c.totalTo);
-    readGroup(file, kSelfSetGroupRecord, kMaxSelfConditions, false, selfSetCountCutNote(), c.selfSetEnabled,
-              c.selfSet, load.notes);
-    readGroup(file, kTailGroupRecord, kMaxTailConditions, true, tailCountCutNote(), c.tailEnabled, c.tails,
+    readGroup(file, kSelfSetGroupRecord, kMaxSelfConditions, false, selfSetCountCutNote(), c.selfSetEnabled, c.selfSet,
               load.notes);
+    readGroup(file, kTailGroupRecord, kMaxTailConditions, true, tailCountCutNote(), c.tailEnabled, c.tails, load.notes);
     noteTruncation(load, kMainConditionRecords);
     return load;
 }
@@ -521,8 +521,7 @@ std::string encodeSpecialNumberConditions(const SpecialNumberConditions& conditi
     writeChoiceRow(image, 3, conditions.zone);
     for (int i = 0; i < 5; ++i) writeValueRow(image, 4 + i, conditions.values[i]);
     for (int i = 0; i < 5; ++i) writeRangeRow(image, 9 + i, conditions.means[i]);
-    writeTotal(image, kSpecialTotalRecord, conditions.totalToleranceEnabled, conditions.totalFrom,
-               conditions.totalTo);
+    writeTotal(image, kSpecialTotalRecord, conditions.totalToleranceEnabled, conditions.totalFrom, conditions.totalTo);
     writeCustomGroup(image, kZoneCustomGroupRecord, conditions.customEnabled, conditions.custom);
     return image.take();
 }

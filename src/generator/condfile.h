@@ -42,21 +42,21 @@ constexpr int kMainConditionRecords = 1402;
 constexpr int kSecondaryConditionRecords = 200;
 
 // Record numbers of the main-zone file (1-based; rows 1..133 are the catalogue).
-constexpr int kCustomGroupRecord = 500;       // entries 501..900
+constexpr int kCustomGroupRecord = 500;  // entries 501..900
 constexpr int kSelectableRecord = 940;
 constexpr int kFixedRecord = 941;
 constexpr int kNoPastDrawsRecord = 942;
 constexpr int kNoEqualSpacingRecord = 943;
 constexpr int kNoSpecialRunsRecord = 944;
 constexpr int kTotalToleranceRecord = 945;
-constexpr int kSelfSetGroupRecord = 951;      // also entry 1; entries 951..1350
-constexpr int kTailGroupRecord = 1351;        // also entry 1; entries 1351..1400
+constexpr int kSelfSetGroupRecord = 951;  // also entry 1; entries 951..1350
+constexpr int kTailGroupRecord = 1351;    // also entry 1; entries 1351..1400
 // The secondary-zone and special-number files.
 constexpr int kSecondaryTotalRecord = 9;
 constexpr int kSecondarySelectableRecord = 10;
 constexpr int kSecondaryFixedRecord = 11;
 constexpr int kSpecialTotalRecord = 14;
-constexpr int kZoneCustomGroupRecord = 150;   // entries 151..200
+constexpr int kZoneCustomGroupRecord = 150;  // entries 151..200
 
 struct tcondrec {
     std::array<char, kCondTextBytes + 1> text{};  // GBK bytes as stored

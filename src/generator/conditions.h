@@ -13,8 +13,8 @@
 
 namespace lottodesk {
 
-constexpr int kCatalogueRows = 133;     // conditions 1..133 (36 has none)
-constexpr int kCustomFailureCode = 134; // the tag of a tolerated custom-indicator failure
+constexpr int kCatalogueRows = 133;      // conditions 1..133 (36 has none)
+constexpr int kCustomFailureCode = 134;  // the tag of a tolerated custom-indicator failure
 constexpr int kSelfSetFailureCode = 135;
 constexpr int kTailFailureCode = 136;
 constexpr int kMaxMainNumber = 49;
@@ -57,9 +57,9 @@ struct MainConditions {
     std::array<bool, kMaxMainNumber + 1> selectable{};  // index = number
     std::array<bool, kMaxMainNumber + 1> fixed{};
 
-    bool noPastDraws = false;    // "不允许所有主号与历史完全相同"
-    bool noEqualSpacing = true;  // "去除等间距组合"
-    bool noSpecialRuns = true;   // "去除特殊连号"
+    bool noPastDraws = false;            // "不允许所有主号与历史完全相同"
+    bool noEqualSpacing = true;          // "去除等间距组合"
+    bool noSpecialRuns = true;           // "去除特殊连号"
     bool totalToleranceEnabled = false;  // "总容错"
     int totalFrom = 1;
     int totalTo = 1;

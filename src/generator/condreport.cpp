@@ -113,7 +113,8 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
         bool ended = false;  // an entry that cannot be evaluated ends the custom-indicator checks
         for (int i = 0; c.customEnabled && i < c.custom.count(); ++i) {
             const tselfzbnode& node = c.custom[i];
-            std::string line = "自定义指标" + std::to_string(i + 1) + "（" + node.formula + "）：" + commaList(node.values);
+            std::string line =
+                "自定义指标" + std::to_string(i + 1) + "（" + node.formula + "）：" + commaList(node.values);
             if (node.tolerant) line += "（容错）";
             out.judged(std::move(line), [&] {
                 if (ended || draw->stopped) return true;
@@ -160,8 +161,12 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
 
     out.plain("");
     if (c.noPastDraws) out.plain("不允许和历史数据相同");
-    if (c.noEqualSpacing) out.judged("去除等间距组合", [&] { return !equalSpacing(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
-    if (c.noSpecialRuns) out.judged("去除特殊连号", [&] { return !specialRuns(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
+    if (c.noEqualSpacing)
+        out.judged("去除等间距组合",
+                   [&] { return !equalSpacing(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
+    if (c.noSpecialRuns)
+        out.judged("去除特殊连号",
+                   [&] { return !specialRuns(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
     if (c.totalToleranceEnabled) {
         out.plain("已设定了容错个数");
         out.plain(std::to_string(c.totalFrom) + "<=总容错<=" + std::to_string(c.totalTo));

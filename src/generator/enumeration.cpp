@@ -51,9 +51,10 @@ void enumerateAll(const Plan& plan, Tester& tester, int top, std::vector<Ticket>
         if (fixedCount > 0) {
             // Merge the chosen numbers with the fixed ones, both ascending.
             int a = 0, b = 0, at = 0;
-            while (at < m) ticket[at++] = (b >= fixedCount || (a < k && chosenAscending[a] < plan.fixedNumbers[b]))
-                                              ? chosenAscending[a++]
-                                              : plan.fixedNumbers[b++];
+            while (at < m)
+                ticket[at++] = (b >= fixedCount || (a < k && chosenAscending[a] < plan.fixedNumbers[b]))
+                                   ? chosenAscending[a++]
+                                   : plan.fixedNumbers[b++];
             s = ticket;
         }
         uint8_t tag = 0;

@@ -134,9 +134,12 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
         if (is_prime(n)) set(S::Prime) |= bit;
         if (n % 10 > 4) set(S::HighTail) |= bit;
         if (n > b2[1]) set(S::AboveHalf) |= bit;
-        if (n <= b3[1]) set(S::Zone1) |= bit;
-        else if (n <= b3[2]) set(S::Zone2) |= bit;
-        else if (n <= b3[3]) set(S::Zone3) |= bit;
+        if (n <= b3[1])
+            set(S::Zone1) |= bit;
+        else if (n <= b3[2])
+            set(S::Zone2) |= bit;
+        else if (n <= b3[3])
+            set(S::Zone3) |= bit;
         set(static_cast<FastSet>(+S::Mod3Is0 + n % 3)) |= bit;
         set(static_cast<FastSet>(+S::Mod4Is0 + n % 4)) |= bit;
         set(static_cast<FastSet>(+S::Mod5Is0 + n % 5)) |= bit;
@@ -164,9 +167,12 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
         }
         for (int n = 0; n < 64; ++n) {
             const uint64_t bit = uint64_t{1} << n;
-            if (occurrences[n] <= ctx.settings.coldcs) set(S::Cold) |= bit;
-            else if (occurrences[n] >= ctx.settings.hotcs) set(S::Hot) |= bit;
-            else set(S::Warm) |= bit;
+            if (occurrences[n] <= ctx.settings.coldcs)
+                set(S::Cold) |= bit;
+            else if (occurrences[n] >= ctx.settings.hotcs)
+                set(S::Hot) |= bit;
+            else
+                set(S::Warm) |= bit;
             m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
             int32_t nearest = 255;
             for (int i = 1; i <= m; ++i)

@@ -33,27 +33,27 @@ struct FastTicket {
 
 // How a table-driven row computes its value from the ticket.
 enum class FastKind : uint8_t {
-    None,                  // no table: the general computation
-    Count,                 // the ticket's numbers in a set
-    SumIn,                 // the sum of the ticket's numbers in a set
-    SumOut,                // the sum of those outside a set
-    DistinctTails,         // different last digits
-    Runs,                  // neighbouring pairs of consecutive numbers
-    HighTailSum,           // the sum of the last digits 5..9
+    None,           // no table: the general computation
+    Count,          // the ticket's numbers in a set
+    SumIn,          // the sum of the ticket's numbers in a set
+    SumOut,         // the sum of those outside a set
+    DistinctTails,  // different last digits
+    Runs,           // neighbouring pairs of consecutive numbers
+    HighTailSum,    // the sum of the last digits 5..9
     Sum,
-    SumTail,               // the sum's last digit
-    TailSum,               // the sum of the last digits
-    RemainderSum,          // the sum of each number modulo the parameter
-    OmissionSum,           // the sum of each number's omission at the ticket
-    NearestPrevious,       // the largest distance from a number to the nearest of the previous draw
-    Dispersion,            // the largest distance from a number to its nearest other number
-    Mean,                  // the mean rounded half up
-    Number,                // the number at position `parameter` (0-based)
-    Amplitude,             // its distance from the previous draw's number at that position
-    SumAmplitude,          // the distance of the sums of the ticket and the previous draw
+    SumTail,          // the sum's last digit
+    TailSum,          // the sum of the last digits
+    RemainderSum,     // the sum of each number modulo the parameter
+    OmissionSum,      // the sum of each number's omission at the ticket
+    NearestPrevious,  // the largest distance from a number to the nearest of the previous draw
+    Dispersion,       // the largest distance from a number to its nearest other number
+    Mean,             // the mean rounded half up
+    Number,           // the number at position `parameter` (0-based)
+    Amplitude,        // its distance from the previous draw's number at that position
+    SumAmplitude,     // the distance of the sums of the ticket and the previous draw
     TailSumAmplitude,
     OmissionSumAmplitude,
-    Omission,              // draws since the value of the base kind last occurred
+    Omission,  // draws since the value of the base kind last occurred
 };
 
 // The sets of numbers the count and sum kinds take as their parameter.

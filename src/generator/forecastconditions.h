@@ -25,7 +25,7 @@ struct ForecastConditions {
 
 struct ForecastApplied {
     bool changed = false;
-    std::string summary;  // one line per part set ("已从可选号码中去除：05 12")
+    std::string summary;             // one line per part set ("已从可选号码中去除：05 12")
     std::vector<std::string> notes;  // parts that could not be set and why
 };
 

@@ -31,7 +31,8 @@ NumberListParse parseNumberList(std::string_view text, int lo, int hi) {
         pos = end;
     }
     std::sort(parse.numbers.begin(), parse.numbers.end());
-    if (const auto twice = std::adjacent_find(parse.numbers.begin(), parse.numbers.end()); twice != parse.numbers.end()) {
+    if (const auto twice = std::adjacent_find(parse.numbers.begin(), parse.numbers.end());
+        twice != parse.numbers.end()) {
         parse.error = "号码" + std::to_string(*twice) + "重复";
         parse.numbers.clear();
     }

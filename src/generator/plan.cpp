@@ -28,8 +28,10 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
     plan.settings = ws.settings;
     const int N = std::clamp(ws.game.zh_to, 0, kMaxMainNumber);
     for (int n = 1; n <= N; ++n) {
-        if (c.fixed[n]) plan.fixedNumbers.push_back(n);
-        else if (c.selectable[n]) plan.choosable.push_back(n);
+        if (c.fixed[n])
+            plan.fixedNumbers.push_back(n);
+        else if (c.selectable[n])
+            plan.choosable.push_back(n);
     }
     plan.fixedCount = static_cast<int>(plan.fixedNumbers.size());
     // The enumeration and the tests index by these numbers and shift masks by them unchecked.

@@ -33,7 +33,8 @@ ResultTextParse parseResultText(std::string_view text, int m) {
             auto [ptr, ec] = std::from_chars(line.data() + at, line.data() + stop, value);
             if (ec != std::errc() || ptr != line.data() + stop || value < 0 || value > 255) {
                 result.tickets.clear();
-                result.error = "组号文件第" + std::to_string(lineNumber) + "行有误：" + std::string(line.substr(at, stop - at));
+                result.error =
+                    "组号文件第" + std::to_string(lineNumber) + "行有误：" + std::string(line.substr(at, stop - at));
                 return false;
             }
             ticket[count++] = static_cast<uint8_t>(value);

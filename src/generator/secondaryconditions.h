@@ -47,11 +47,11 @@ struct RangeCondition {
 // page) is not stored.
 struct SecondaryConditions {
     enum Row : int {
-        Num1 = 1,     // "副号一" f_num1
-        Num2 = 2,     // "副号二" f_num2
-        Average = 3,  // "副区平均值" f_aver
-        Sum = 5,      // "副区和值" f_hz
-        Span = 6,     // "副区差值" f_cz
+        Num1 = 1,          // "副号一" f_num1
+        Num2 = 2,          // "副号二" f_num2
+        Average = 3,       // "副区平均值" f_aver
+        Sum = 5,           // "副区和值" f_hz
+        Span = 6,          // "副区差值" f_cz
         Num1Omission = 7,  // "副号一遗漏" f_num1yl
         Num2Omission = 8,  // "副号二遗漏" f_num2yl
     };

@@ -60,16 +60,16 @@ std::string boundText(const std::optional<double>& bound);
 
 // Lines after "增加" and "修改" (and after a delete, which rebuilds every line).
 std::string selfSetLine(const tselfcond& entry);  // "号码组: 1  2  ;出现个数: 0  1  容错"
-std::string tailLine(const tselfcond& entry);     // "尾号组: 3  ;出现个数: 2  容错(相同尾数仅计算一次)"
+std::string tailLine(const tselfcond& entry);  // "尾号组: 3  ;出现个数: 2  容错(相同尾数仅计算一次)"
 // Custom indicator after "添加" (and an export): formula + "  容错" + "  取值: " + values.
 std::string customLineAfterAdd(const tselfzbnode& node);
 // Custom indicator after "修改": formula + " 容错 取值:" or " 取值:" + values.
 std::string customLineAfterModify(const tselfzbnode& node);
 
 // Lines rebuilt by loading a condition file.
-std::string selfSetLineAfterLoad(const tselfcond& entry);      // "号码组合:1  2    出现个数0  容错"
-std::string tailLineAfterLoad(const tselfcond& entry);         // "尾号组:3    出现个数2  "
-std::string customLineAfterLoad(const tselfzbnode& node);      // formula + "  容错" + "  取值：" + values
+std::string selfSetLineAfterLoad(const tselfcond& entry);  // "号码组合:1  2    出现个数0  容错"
+std::string tailLineAfterLoad(const tselfcond& entry);     // "尾号组:3    出现个数2  "
+std::string customLineAfterLoad(const tselfzbnode& node);  // formula + "  容错" + "  取值：" + values
 
 struct ConditionLines {
     std::vector<std::string> custom;
@@ -124,6 +124,6 @@ extern template Status deleteCustom<50>(tfqgl_selfzb&, std::vector<std::string>&
 
 // The confirmations of the exports from other windows.
 std::string selfSetExportMessage(const std::string& line);  // "过滤条件设置结果是：" + line + "。现已…自设条件中"
-std::string customExportMessage(const std::string& line);   // "…自定义指标条件中"
+std::string customExportMessage(const std::string& line);  // "…自定义指标条件中"
 
 }  // namespace lottodesk

@@ -35,7 +35,8 @@ void HistorySignatures::clear() {
 }
 
 void HistorySignatures::insert(Signature signature) {
-    for (int probe = 0, slot = static_cast<int>(signature.home); probe < kSlots - 1; ++probe, slot = (slot + 1) % kSlots)
+    for (int probe = 0, slot = static_cast<int>(signature.home); probe < kSlots - 1;
+         ++probe, slot = (slot + 1) % kSlots)
         if (!m_occupied[slot]) {
             m_occupied[slot] = true;
             m_keys[slot] = signature.key;

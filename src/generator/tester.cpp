@@ -49,8 +49,7 @@ void Tester::buildBounds() {
     for (int x = maxSum; x >= 0; --x) {
         const FastTicket ticket{unread, m, 0, x};
         bool allowed = true;
-        for (const Plan::RowTest* row : sumRows)
-            allowed = allowed && row->has(m_fast.value(row->row->number, ticket));
+        for (const Plan::RowTest* row : sumRows) allowed = allowed && row->has(m_fast.value(row->row->number, ticket));
         nextSum[x] = allowed ? x : nextSum[x + 1];
     }
     for (Plan::RowTest* row : sumRows) row->pruned = true;

@@ -67,8 +67,8 @@ std::optional<std::vector<bool>> readTailDigits(std::string_view text, Status& s
             width = 1;
             return true;
         }
-        for (std::string_view wide : {std::string_view("，"), std::string_view("、"), std::string_view("；"),
-                                      std::string_view("　")}) {
+        for (std::string_view wide :
+             {std::string_view("，"), std::string_view("、"), std::string_view("；"), std::string_view("　")}) {
             if (text.substr(at, wide.size()) == wide) {
                 width = wide.size();
                 return true;
@@ -114,8 +114,8 @@ CriteriaSelection selectByCriteria(int32_t lo, int32_t hi, std::optional<int32_t
 
     std::optional<Bounds<int64_t>> amplitude;
     if (criteria.amplitude && reference) {
-        const auto b = readBounds<int>(*criteria.amplitude, kAmplitudeMissingMessage, integer, notAnIntegerMessage,
-                                       result.status);
+        const auto b =
+            readBounds<int>(*criteria.amplitude, kAmplitudeMissingMessage, integer, notAnIntegerMessage, result.status);
         if (!b) return result;
         amplitude = Bounds<int64_t>{b->from, b->to};
     }
@@ -126,8 +126,7 @@ CriteriaSelection selectByCriteria(int32_t lo, int32_t hi, std::optional<int32_t
     }
     std::optional<Bounds<double>> mean;
     if (criteria.mean && reference) {
-        mean = readBounds<double>(*criteria.mean, kMeanMissingMessage, parseDecimal, notANumberMessage,
-                                  result.status);
+        mean = readBounds<double>(*criteria.mean, kMeanMissingMessage, parseDecimal, notANumberMessage, result.status);
         if (!mean) return result;
     }
     std::optional<std::vector<bool>> tails;

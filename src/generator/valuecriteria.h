@@ -18,7 +18,7 @@ inline constexpr const char* kRangeMissingMessage = "取值范围未输入数据
 inline constexpr const char* kMeanMissingMessage = "二期均值未输入数据";
 inline constexpr const char* kDefaultTailDigits = "0 1 2 3 4 5 6 7 8 9";
 
-enum class Parity { Odd, Even };             // "奇数", "偶数"
+enum class Parity { Odd, Even };            // "奇数", "偶数"
 enum class Primality { Prime, Composite };  // "质数", "合数" (1 counts as a prime)
 
 // "除k余数": v mod k is one of the ticked remainders (none ticked: no value qualifies).

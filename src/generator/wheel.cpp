@@ -91,8 +91,10 @@ CoverOutcome greedyCover(const CoverTask& task, const WheelOptions& options) {
     const size_t targetSpace = anyTargets ? kBinomial(v, tt) : 0;
     int64_t targets = 0;
     if (anyTargets) {
-        if (!task.present) targets = static_cast<int64_t>(targetSpace);
-        else targets = std::count(task.present->begin(), task.present->end(), uint8_t{1});
+        if (!task.present)
+            targets = static_cast<int64_t>(targetSpace);
+        else
+            targets = std::count(task.present->begin(), task.present->end(), uint8_t{1});
     }
 
     std::vector<uint32_t> store(tickets), pos(tickets);
@@ -103,7 +105,8 @@ CoverOutcome greedyCover(const CoverTask& task, const WheelOptions& options) {
         pos[tickets - 1 - p] = static_cast<uint32_t>(p);
     }
     auto supersets = [&](uint64_t target, auto&& f) {
-        forEachSubset(all & ~target, kt - tt, [&](uint64_t extra) { f(static_cast<uint32_t>(colexRank(target | extra))); });
+        forEachSubset(all & ~target, kt - tt,
+                      [&](uint64_t extra) { f(static_cast<uint32_t>(colexRank(target | extra))); });
     };
     if (anyTargets) {
         if (!task.present) {
@@ -296,8 +299,10 @@ WheelPool wheelPoolOf(const MainConditions& conditions, int zh_to) {
     WheelPool pool;
     const int N = std::clamp(zh_to, 0, kMaxMainNumber);
     for (int n = 1; n <= N; ++n) {
-        if (conditions.fixed[n]) pool.fixed.push_back(n);
-        else if (conditions.selectable[n]) pool.choosable.push_back(n);
+        if (conditions.fixed[n])
+            pool.fixed.push_back(n);
+        else if (conditions.selectable[n])
+            pool.choosable.push_back(n);
     }
     return pool;
 }

@@ -58,7 +58,7 @@ struct WheelPool {
 WheelPool wheelPoolOf(const MainConditions& conditions, int zh_to);
 
 struct WheelProgress {
-    int stage = 1;   // "中五保四" runs two stages; the others one
+    int stage = 1;  // "中五保四" runs two stages; the others one
     int stages = 1;
     int64_t covered = 0;
     int64_t targets = 0;
@@ -72,9 +72,9 @@ struct WheelOptions {
 };
 
 struct WheelResult {
-    bool completed = false;      // false: cancelled; the tickets are then meaningless
-    std::vector<Ticket> tickets; // numbers ascending in bytes 0..5
-    std::vector<uint8_t> tags;   // per ticket: 0, or the number of its last tolerated failure
+    bool completed = false;       // false: cancelled; the tickets are then meaningless
+    std::vector<Ticket> tickets;  // numbers ascending in bytes 0..5
+    std::vector<uint8_t> tags;    // per ticket: 0, or the number of its last tolerated failure
 };
 
 // "旋转缩水": the greedy wheel over every ticket of the pool. Tags are 0.

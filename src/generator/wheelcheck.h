@@ -10,8 +10,8 @@ namespace lottodesk {
 
 struct WheelCheck {
     bool ok = false;
-    bool completed = true;   // false when cancelled
-    std::vector<int> missed; // the first draw no ticket keeps the guarantee for, ascending
+    bool completed = true;    // false when cancelled
+    std::vector<int> missed;  // the first draw no ticket keeps the guarantee for, ascending
 };
 
 // The draws are the k-number sets of the pool (k and g from the guarantee) that hold every fixed

@@ -174,9 +174,9 @@ private:
     RandomSource m_random;
     uint64_t m_all = 0;
     std::vector<uint64_t> m_blocks;
-    std::vector<uint32_t> m_count;    // per draw: the tickets that keep it
-    std::vector<int32_t> m_slot;      // per draw: its place in m_missed, or -1
-    std::vector<uint32_t> m_missed;   // the draws no ticket keeps
+    std::vector<uint32_t> m_count;       // per draw: the tickets that keep it
+    std::vector<int32_t> m_slot;         // per draw: its place in m_missed, or -1
+    std::vector<uint32_t> m_missed;      // the draws no ticket keeps
     std::vector<uint32_t> m_candidates;  // tickets one number short of a draw
 };
 

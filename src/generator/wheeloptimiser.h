@@ -16,15 +16,15 @@
 namespace lottodesk {
 
 struct OptimiseProgress {
-    size_t size = 0;      // the smallest confirmed wheel so far
-    double seconds = 0;   // time spent
+    size_t size = 0;     // the smallest confirmed wheel so far
+    double seconds = 0;  // time spent
 };
 
 struct OptimiseOptions {
-    double seconds = 10;  // time allowed; the search also ends at the best known size
-    uint64_t seed = 0;    // the same seed and time give the same search
+    double seconds = 10;                                    // time allowed; the search also ends at the best known size
+    uint64_t seed = 0;                                      // the same seed and time give the same search
     std::function<void(const OptimiseProgress&)> progress;  // after each smaller wheel
-    const std::atomic<bool>* cancel = nullptr;  // polled often; the best confirmed wheel is returned
+    const std::atomic<bool>* cancel = nullptr;              // polled often; the best confirmed wheel is returned
 };
 
 struct OptimiseResult {

@@ -40,9 +40,8 @@ struct BaseGroups {
         O = {{"z_gwgs", "高尾个数"},     {"z_jhlx", "奇号连续"},     {"z_ohlx", "偶号连续"},
              {"z_zhlx", "质号连续"},     {"z_hhlx", "合号连续"},     {"z_maxlh", "最大升序连号"},
              {"z_lwr_lmgs", "冷码个数"}, {"z_lwr_wmgs", "温码个数"}, {"z_lwr_rmgs", "热码个数"}};
-        Z = {{"z_3fq_1qgs", "三分区的一区个数"},
-             {"z_3fq_2qgs", "三分区的二区个数"},
-             {"z_3fq_3qgs", "三分区的三区个数"}};
+        Z = {
+            {"z_3fq_1qgs", "三分区的一区个数"}, {"z_3fq_2qgs", "三分区的二区个数"}, {"z_3fq_3qgs", "三分区的三区个数"}};
         for (int d = 3; d <= 5; ++d)
             for (int r = 0; r < d; ++r)
                 R.push_back({"z_c" + std::to_string(d) + "y" + std::to_string(r),
@@ -61,10 +60,9 @@ struct BaseGroups {
                 H.push_back({kind + i + j, word + i + "_" + j});
             }
         }
-        for (int p = 1; p <= 6; ++p)
-            W.push_back({position(p) + "_w", std::string(kPositionNames[p - 1]) + "尾数"});
-        M = {{"z_jshe", "主区奇数和"},         {"z_oshe", "主区偶数和"},         {"z_zshe", "主区质数和"},
-             {"z_hshe", "主区合数和"},         {"z_dxqdshe", "大小区大数和"},    {"z_dxqxshe", "大小区小数和"},
+        for (int p = 1; p <= 6; ++p) W.push_back({position(p) + "_w", std::string(kPositionNames[p - 1]) + "尾数"});
+        M = {{"z_jshe", "主区奇数和"},        {"z_oshe", "主区偶数和"},        {"z_zshe", "主区质数和"},
+             {"z_hshe", "主区合数和"},        {"z_dxqdshe", "大小区大数和"},   {"z_dxqxshe", "大小区小数和"},
              {"z_c3yshe", "主区除3余数和值"}, {"z_c4yshe", "主区除4余数和值"}, {"z_c5yshe", "主区除5余数和值"},
              {"z_0lhe", "主区0路和值"},       {"z_1lhe", "主区1路和值"},       {"z_2lhe", "主区2路和值"}};
     }

@@ -23,9 +23,12 @@ void classify(const t_s_dm& store, int end, int firstSlot, int slots, int first,
     }
     for (int number = first; number <= last; ++number) {
         const int c = counts[number - first];
-        if (c <= cold) coldList.add(number);
-        else if (c >= hot) hotList.add(number);
-        else warmList.add(number);
+        if (c <= cold)
+            coldList.add(number);
+        else if (c >= hot)
+            hotList.add(number);
+        else
+            warmList.add(number);
     }
 }
 
@@ -85,8 +88,10 @@ int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t sta
         minimum = std::min(minimum, u);
         amplitude += std::abs(int64_t{u} - (count == 1 ? u : previous));
         const int times = seen[u]++;
-        if (times == 1) repeats += 2;
-        else if (times > 1) repeats += 1;
+        if (times == 1)
+            repeats += 2;
+        else if (times > 1)
+            repeats += 1;
         previous = u;
         if (ctx.history.record(n)[0] == endPeriod) break;
     }

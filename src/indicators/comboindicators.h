@@ -122,12 +122,12 @@ int32_t z_3fq_3qgs(const IndicatorContext& ctx, int n);
 
 // Shape family.
 int32_t z_ac(const IndicatorContext& ctx, int n);
-int32_t z_zdjj(const IndicatorContext& ctx, int n);   // 1 when k < 2
-int32_t z_zxjj(const IndicatorContext& ctx, int n);   // 999 when k < 2
-int32_t z_sd(const IndicatorContext& ctx, int n);     // 255 when k = 1
-int32_t z_aver(const IndicatorContext& ctx, int n);   // trunc(z_hz / k + 0.5), exact
-int32_t f_aver(const IndicatorContext& ctx, int n);   // trunc(f_hz / m + 0.5), exact
-int32_t f_sd(const IndicatorContext& ctx, int n);     // as z_sd over s(1..m); 255 when m = 1
+int32_t z_zdjj(const IndicatorContext& ctx, int n);  // 1 when k < 2
+int32_t z_zxjj(const IndicatorContext& ctx, int n);  // 999 when k < 2
+int32_t z_sd(const IndicatorContext& ctx, int n);    // 255 when k = 1
+int32_t z_aver(const IndicatorContext& ctx, int n);  // trunc(z_hz / k + 0.5), exact
+int32_t f_aver(const IndicatorContext& ctx, int n);  // trunc(f_hz / m + 0.5), exact
+int32_t f_sd(const IndicatorContext& ctx, int n);    // as z_sd over s(1..m); 255 when m = 1
 
 }  // namespace combo
 

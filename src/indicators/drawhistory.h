@@ -39,8 +39,10 @@ struct DrawHistory {
             const int mid = (lo + hi) / 2;
             const int32_t v = record(mid)[0];
             if (v == period) return mid;
-            if (period < v) hi = mid - 1;
-            else lo = mid + 1;
+            if (period < v)
+                hi = mid - 1;
+            else
+                lo = mid + 1;
         }
         return 0;
     }

@@ -55,7 +55,6 @@ bool parseExtendedParameters(ExtendedFamily family, std::string_view text, Exten
 
 // The value of a number family with its parsed parameters at record n. A type, kind or size
 // outside the defined ones gives 0; so does a formula family, which this layer cannot evaluate.
-int32_t extendedValue(ExtendedFamily family, const ExtendedParameters& parameters, const IndicatorContext& ctx,
-                      int n);
+int32_t extendedValue(ExtendedFamily family, const ExtendedParameters& parameters, const IndicatorContext& ctx, int n);
 
 }  // namespace lottodesk

@@ -9,7 +9,8 @@ namespace lottodesk {
 namespace {
 
 // The memo's view of a series in this context; `compute` must outlive the request.
-SeriesMemo::Request requestOf(const IndicatorContext& ctx, const SeriesRef& series, const SeriesMemo::Compute& compute) {
+SeriesMemo::Request requestOf(const IndicatorContext& ctx, const SeriesRef& series,
+                              const SeriesMemo::Compute& compute) {
     return {series.key, series.reach, ctx.history.realCount, ctx.history.candidate, &compute};
 }
 

@@ -19,8 +19,8 @@ namespace lottodesk {
 // only when they read that draw.
 struct SeriesRef {
     std::string_view key;
-    IndicatorFn fn = nullptr;                                          // a named indicator, or
-    const void* object = nullptr;                                      // an object computing it
+    IndicatorFn fn = nullptr;      // a named indicator, or
+    const void* object = nullptr;  // an object computing it
     int32_t (*objectFn)(const void*, const IndicatorContext&, int) = nullptr;
     int reach = 0;
 

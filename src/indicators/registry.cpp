@@ -43,30 +43,18 @@ struct Special {
 };
 
 const Special kSpecials[] = {
-    {"xh61zf", "线和6_1(极和)振幅", bound(0), bound(65)},
-    {"xc61zf", "线差6_1(极差)振幅", bound(0), bound(32)},
-    {"f_hzzf", "副区和值振幅", bound(0), bound(23)},
-    {"f_czzf", "副区差值振幅", bound(0), bound(11)},
-    {"z_gwgszf", "主区高尾个数振幅", bound(0), bound(6)},
-    {"f_num1zf", "蓝号振幅", bound(0), boundSpecTo()},
-    {"f_num2zf", "副号二振幅", bound(0), bound(12)},
-    {"z_pdzf", "主区偏度振幅", bound(0), bound(24)},
-    {"z_sdzf", "主区散度振幅", bound(0), bound(25)},
-    {"z_averzf", "主区平均值振幅", bound(0), bound(33)},
-    {"z_lmzszf", nullptr, bound(0), boundKMinus1()},
-    {"z_aczf", "主区AC值振幅", bound(0), bound(6)},
-    {"f_averzf", "副区平均值振幅", bound(0), bound(12)},
-    {"f_pdzf", "副区偏度振幅", bound(0), bound(15)},
-    {"f_sdzf", "副区散度振幅", bound(0), bound(16)},
-    {"z_averyl", "主区均值遗漏", bound(0), bound(150)},
-    {"z_hzyl", "主区和值遗漏", bound(0), bound(500)},
-    {"z_hwyl", "主区和尾遗漏", bound(0), bound(50)},
-    {"f_num1yl", "蓝号遗漏", bound(0), bound(150)},
-    {"z_averylzf", "主区均值遗漏振幅", bound(0), bound(150)},
-    {"z_hzylzf", "主区和值遗漏振幅", bound(0), bound(500)},
-    {"z_hwylzf", "主区和尾遗漏振幅", bound(0), bound(50)},
-    {"z_ylhzzf", "遗漏和值振幅", bound(0), bound(100)},
-    {"f_num1ylzf", "蓝号遗漏振幅", bound(0), bound(150)},
+    {"xh61zf", "线和6_1(极和)振幅", bound(0), bound(65)},   {"xc61zf", "线差6_1(极差)振幅", bound(0), bound(32)},
+    {"f_hzzf", "副区和值振幅", bound(0), bound(23)},        {"f_czzf", "副区差值振幅", bound(0), bound(11)},
+    {"z_gwgszf", "主区高尾个数振幅", bound(0), bound(6)},   {"f_num1zf", "蓝号振幅", bound(0), boundSpecTo()},
+    {"f_num2zf", "副号二振幅", bound(0), bound(12)},        {"z_pdzf", "主区偏度振幅", bound(0), bound(24)},
+    {"z_sdzf", "主区散度振幅", bound(0), bound(25)},        {"z_averzf", "主区平均值振幅", bound(0), bound(33)},
+    {"z_lmzszf", nullptr, bound(0), boundKMinus1()},        {"z_aczf", "主区AC值振幅", bound(0), bound(6)},
+    {"f_averzf", "副区平均值振幅", bound(0), bound(12)},    {"f_pdzf", "副区偏度振幅", bound(0), bound(15)},
+    {"f_sdzf", "副区散度振幅", bound(0), bound(16)},        {"z_averyl", "主区均值遗漏", bound(0), bound(150)},
+    {"z_hzyl", "主区和值遗漏", bound(0), bound(500)},       {"z_hwyl", "主区和尾遗漏", bound(0), bound(50)},
+    {"f_num1yl", "蓝号遗漏", bound(0), bound(150)},         {"z_averylzf", "主区均值遗漏振幅", bound(0), bound(150)},
+    {"z_hzylzf", "主区和值遗漏振幅", bound(0), bound(500)}, {"z_hwylzf", "主区和尾遗漏振幅", bound(0), bound(50)},
+    {"z_ylhzzf", "遗漏和值振幅", bound(0), bound(100)},     {"f_num1ylzf", "蓝号遗漏振幅", bound(0), bound(150)},
 };
 
 bool endsWith(std::string_view text, std::string_view suffix) {
@@ -85,8 +73,8 @@ Registry::Registry() {
     auto make = [&](const std::string& id, IndicatorForm form, const std::string& baseId) {
         const auto base = bases.find(baseId);
         if (base == bases.end()) throw std::logic_error("registry: no base indicator " + baseId);
-        RegistryItem item{id, base->second->name, base->second->min, base->second->max, form, baseId,
-                          base->second->value};
+        RegistryItem item{id,     base->second->name, base->second->min, base->second->max, form,
+                          baseId, base->second->value};
         switch (form) {
         case IndicatorForm::Base: break;
         case IndicatorForm::Amplitude:
@@ -169,8 +157,8 @@ int32_t registryValue(const RegistryItem& item, const IndicatorContext& ctx, int
 const std::vector<std::string_view>& extendedPrefixes() {
     // In the order of ExtendedFamily.
     static const std::vector<std::string_view> prefixes = {
-        "c_cz",  "c_hz",    "c_xw_cz", "c_xw_hz", "c_ylz", "c_fq",     "c_hnskhkn", "c_hnszhxt",
-        "c_ys",  "c_2zbzh", "c_3zbzh", "c_zhfx",  "c_lwr", "c_same",   "c_gqch",    "c_twyc"};
+        "c_cz", "c_hz",    "c_xw_cz", "c_xw_hz", "c_ylz", "c_fq",   "c_hnskhkn", "c_hnszhxt",
+        "c_ys", "c_2zbzh", "c_3zbzh", "c_zhfx",  "c_lwr", "c_same", "c_gqch",    "c_twyc"};
     return prefixes;
 }
 

@@ -13,9 +13,9 @@ struct SeriesMemo::Segment {
     std::unordered_map<int, SeriesFault> faults;  // by record
     bool haveOmissions = false;
     std::vector<int32_t> omissions;
-    std::vector<int> omissionFault;  // the record whose fault the walk meets, 0 none; empty: none at all
+    std::vector<int> omissionFault;         // the record whose fault the walk meets, 0 none; empty: none at all
     std::unordered_map<int32_t, int> last;  // the last record of this segment holding each value
-    int lastFault = 0;                       // the last record of this segment with a fault
+    int lastFault = 0;                      // the last record of this segment with a fault
 
     int size() const { return static_cast<int>(values.size()); }
 
@@ -44,8 +44,10 @@ struct SeriesMemo::Segment {
             }
             const int32_t v = values[static_cast<size_t>(i)];
             int lastAt = 0;
-            if (auto it = last.find(v); it != last.end()) lastAt = it->second;
-            else if (before) lastAt = before->lastOf(v);
+            if (auto it = last.find(v); it != last.end())
+                lastAt = it->second;
+            else if (before)
+                lastAt = before->lastOf(v);
             const int faultBefore = lastFault != 0 ? lastFault : before ? before->lastFault : 0;
             omissions[static_cast<size_t>(i)] = lastAt == 0 ? n - 1 : n - 1 - lastAt;
             // The walk reads every record after the equal one (all of them when none is equal).

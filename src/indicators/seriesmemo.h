@@ -38,8 +38,8 @@ public:
     // One series as the history operators ask for it.
     struct Request {
         std::string_view key;
-        int reach = 0;       // the value at n may read records up to n + reach
-        int realCount = 0;   // records of the store
+        int reach = 0;                       // the value at n may read records up to n + reach
+        int realCount = 0;                   // records of the store
         const int32_t* candidate = nullptr;  // the ticket read as record realCount + 1, or null
         const Compute* compute = nullptr;
     };

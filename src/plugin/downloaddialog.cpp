@@ -49,7 +49,7 @@ DownloadDialog::DownloadDialog(const QString& typeName, int lowerBound, QWidget*
     form->addRow(QStringLiteral("彩种："), new QLabel(typeName, this));
     form->addRow(QStringLiteral("范围："), new QLabel(lowerBound < 0 ? QStringLiteral("全部开奖数据")
                                                                      : QStringLiteral("从第%1期开始").arg(lowerBound),
-                                                    this));
+                                                      this));
     form->addRow(QStringLiteral("数据来源："), m_source);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

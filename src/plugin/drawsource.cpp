@@ -7,8 +7,8 @@
 namespace prjdll {
 namespace {
 
-constexpr int kMaxNumbers = 50;   // slots 1..50 of a draw record
-constexpr int kMaxDigits = 9;     // keeps every value inside a signed 32-bit slot
+constexpr int kMaxNumbers = 50;  // slots 1..50 of a draw record
+constexpr int kMaxDigits = 9;    // keeps every value inside a signed 32-bit slot
 constexpr int kShownLineLength = 40;
 
 struct Draw {
@@ -63,15 +63,15 @@ HandOver makeHandOver(const QByteArray& source, int lowerBound) {
         }
         if (values.front() == 0) break;  // a period of 0 ends the draws
         if (values.size() < 2) return {{}, where + QStringLiteral("没有号码：") + shown(line), 0};
-        if (values.size() > kMaxNumbers + 1)
-            return {{}, where + QStringLiteral("的号码超过%1个").arg(kMaxNumbers), 0};
+        if (values.size() > kMaxNumbers + 1) return {{}, where + QStringLiteral("的号码超过%1个").arg(kMaxNumbers), 0};
         draws.push_back({values.front(), std::vector<int>(values.begin() + 1, values.end())});
     }
     if (draws.empty()) return {{}, QStringLiteral("数据来源中没有开奖数据"), 0};
 
     std::stable_sort(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.period < b.period; });
-    draws.erase(std::unique(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.period == b.period; }),
-                draws.end());
+    draws.erase(
+        std::unique(draws.begin(), draws.end(), [](const Draw& a, const Draw& b) { return a.period == b.period; }),
+        draws.end());
     if (lowerBound >= 0)
         draws.erase(std::remove_if(draws.begin(), draws.end(), [&](const Draw& d) { return d.period < lowerBound; }),
                     draws.end());

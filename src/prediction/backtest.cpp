@@ -78,7 +78,9 @@ struct FormulaFailure {
     std::string text;
 };
 
-std::string failureText(const EvalResult& result) { return result.message.empty() && result.fault == EvalResult::Fault::Syntax ? std::string() : result.message; }
+std::string failureText(const EvalResult& result) {
+    return result.message.empty() && result.fault == EvalResult::Fault::Syntax ? std::string() : result.message;
+}
 
 }  // namespace
 
@@ -138,8 +140,10 @@ BacktestResult runBacktest(const Workspace& ws, const BacktestRequest& request) 
             const EvalResult value = target.evaluate(ctx, first + r - 1);
             values[static_cast<size_t>(r - 1)] = value.value;
             ok[static_cast<size_t>(r - 1)] = value.ok;
-            if (value.ok) cell(r, 3) = std::to_string(value.value);
-            else targetFailure = failureText(value);
+            if (value.ok)
+                cell(r, 3) = std::to_string(value.value);
+            else
+                targetFailure = failureText(value);
         }
         judge.setTargets(std::move(values), std::move(ok));
     }
@@ -239,13 +243,15 @@ BacktestResult runBacktest(const Workspace& ws, const BacktestRequest& request) 
     // Accuracy row.
     cell(B + 3, 1) = "正确率";
     for (int j = 1; j <= N; ++j)
-        cell(B + 3, result.firstFormulaColumn() + j - 1) = accuracyText(result.rightCounts[static_cast<size_t>(j - 1)], B);
+        cell(B + 3, result.firstFormulaColumn() + j - 1) =
+            accuracyText(result.rightCounts[static_cast<size_t>(j - 1)], B);
 
     // The message names the last failure in row order (the later slot within a row).
     int failedSlot = 0;
     for (int j = 1; j <= N; ++j) {
         const FormulaFailure& f = failures[static_cast<size_t>(j - 1)];
-        if (f.row != 0 && (failedSlot == 0 || f.row >= failures[static_cast<size_t>(failedSlot - 1)].row)) failedSlot = j;
+        if (f.row != 0 && (failedSlot == 0 || f.row >= failures[static_cast<size_t>(failedSlot - 1)].row))
+            failedSlot = j;
     }
     const char* colon = request.kind == PageKind::fqtd ? ":" : "：";
     if (failedSlot != 0) {

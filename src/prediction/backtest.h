@@ -29,7 +29,7 @@ struct BacktestRequest {
     std::vector<std::string> formulas;  // slots 1..N of the scheme
     int32_t startPeriod = 0;            // a period of the history; 0 or one not in it: the first draw
     ListDisplay display = ListDisplay::Plain;
-    std::string target;                 // selfsh: the indicator or formula whose values are killed
+    std::string target;  // selfsh: the indicator or formula whose values are killed
 };
 
 // The state of one formula at one row.
@@ -45,22 +45,26 @@ struct BacktestResult {
     int formulaCount = 0;  // N
     int rows = 0;          // B + 4
     int columns = 0;
-    std::vector<std::string> cells;      // rows × columns, row-major
-    std::vector<int32_t> periods;        // index 1..B: the tested periods (index 0 unused)
-    std::vector<uint64_t> drawnMasks;    // index 1..B: the judged zone's numbers of the row's draw
-    std::vector<int32_t> values;         // (B + 1) × N: row r (1-based), formula j (1-based) at (r-1)*N + j-1
-    std::vector<CellState> states;       // same layout
-    std::vector<int> rightCounts;        // index 0..N-1
-    std::string message;                 // "第n条公式有误：..." for the last failure, empty when none
-    NumberRange range{1, 49};            // the values the memo and the forecast take
+    std::vector<std::string> cells;    // rows × columns, row-major
+    std::vector<int32_t> periods;      // index 1..B: the tested periods (index 0 unused)
+    std::vector<uint64_t> drawnMasks;  // index 1..B: the judged zone's numbers of the row's draw
+    std::vector<int32_t> values;       // (B + 1) × N: row r (1-based), formula j (1-based) at (r-1)*N + j-1
+    std::vector<CellState> states;     // same layout
+    std::vector<int> rightCounts;      // index 0..N-1
+    std::string message;               // "第n条公式有误：..." for the last failure, empty when none
+    NumberRange range{1, 49};          // the values the memo and the forecast take
 
     const std::string& cell(int row, int column) const { return cells[static_cast<size_t>(row * columns + column)]; }
     int firstFormulaColumn() const { return kind == PageKind::selfsh ? 4 : 3; }
     int listColumn() const { return firstFormulaColumn() + formulaCount; }
     int forecastRow() const { return tested + 1; }
     int accuracyRow() const { return tested + 3; }
-    int32_t value(int row, int formula) const { return values[static_cast<size_t>((row - 1) * formulaCount + formula - 1)]; }
-    CellState state(int row, int formula) const { return states[static_cast<size_t>((row - 1) * formulaCount + formula - 1)]; }
+    int32_t value(int row, int formula) const {
+        return values[static_cast<size_t>((row - 1) * formulaCount + formula - 1)];
+    }
+    CellState state(int row, int formula) const {
+        return states[static_cast<size_t>((row - 1) * formulaCount + formula - 1)];
+    }
 
     // The distinct values the formulas produced in row 1..B+1 within the page's range, ascending:
     // the numbers of a clicked row, and for the forecast row the forecast.
@@ -69,7 +73,8 @@ struct BacktestResult {
     std::string memoText(int row) const;
     // Whether the drawn numbers of tested row `row` hold `number` (the list column's red numbers).
     bool drawnAt(int row, int32_t number) const {
-        return row >= 1 && row <= tested && number >= 0 && number < 64 && (drawnMasks[static_cast<size_t>(row)] >> number & 1);
+        return row >= 1 && row <= tested && number >= 0 && number < 64 &&
+               (drawnMasks[static_cast<size_t>(row)] >> number & 1);
     }
 };
 

@@ -24,16 +24,16 @@ struct FormulaSearch::Prepared {
     SeriesMemo memo;
     IndicatorContext ctx;
     std::unique_ptr<DrawJudge> judge;
-    int first = 0;                 // record of tested period 0
-    int32_t modulus = 1;           // hi - lo + 1
-    std::vector<int32_t> lagged;   // [b * back + i - 1]: the indicator at record max(first + b - i, 1)
+    int first = 0;                // record of tested period 0
+    int32_t modulus = 1;          // hi - lo + 1
+    std::vector<int32_t> lagged;  // [b * back + i - 1]: the indicator at record max(first + b - i, 1)
     // Per tested period: the number (1-based) of the first accepted formula wrong there (0: none),
     // how many formulas are wrong there, and whether the current candidate is.
     std::vector<int> firstWrong;
     std::vector<int> wrongCount;
-    std::vector<int> touched;      // periods where the current candidate was wrong (and may have marked)
-    std::vector<int> raised;       // periods whose wrong count it raised
-    std::vector<int32_t> values;   // the current candidate's value per tested period
+    std::vector<int> touched;     // periods where the current candidate was wrong (and may have marked)
+    std::vector<int> raised;      // periods whose wrong count it raised
+    std::vector<int32_t> values;  // the current candidate's value per tested period
 };
 
 PeriodRange defaultSearchRange(const std::vector<int32_t>& periods) {
@@ -55,13 +55,31 @@ FormulaSearch::FormulaSearch(const Workspace& ws, const SearchParams& params)
     Prepared& p = *m_prep;
     // The search judges real draws only: the user's prediction record is outside the view.
     p.ctx = p.view.context(&p.memo, false);
-    if (m_p.wanted < 1 || m_p.wanted > kMaxSearchResults) { fail("要生成的公式个数应为1.." + std::to_string(kMaxSearchResults)); return; }
-    if (m_p.back < 1 || m_p.back > kMaxBackPeriods) { fail("回溯期数应为1.." + std::to_string(kMaxBackPeriods)); return; }
+    if (m_p.wanted < 1 || m_p.wanted > kMaxSearchResults) {
+        fail("要生成的公式个数应为1.." + std::to_string(kMaxSearchResults));
+        return;
+    }
+    if (m_p.back < 1 || m_p.back > kMaxBackPeriods) {
+        fail("回溯期数应为1.." + std::to_string(kMaxBackPeriods));
+        return;
+    }
     // A negative low would write "+-n", which is not a formula.
-    if (m_p.low < 0) { fail("取值范围的下限不能小于0"); return; }
-    if (m_p.low > m_p.high) { fail("取值范围的下限不能大于上限"); return; }
-    if (int64_t{m_p.high} - m_p.low + 1 > INT32_MAX) { fail("取值范围太大"); return; }
-    if (!m_p.randomOnly && m_p.accuracyLow > m_p.accuracyHigh) { fail("目标准确率的下限不能大于上限"); return; }
+    if (m_p.low < 0) {
+        fail("取值范围的下限不能小于0");
+        return;
+    }
+    if (m_p.low > m_p.high) {
+        fail("取值范围的下限不能大于上限");
+        return;
+    }
+    if (int64_t{m_p.high} - m_p.low + 1 > INT32_MAX) {
+        fail("取值范围太大");
+        return;
+    }
+    if (!m_p.randomOnly && m_p.accuracyLow > m_p.accuracyHigh) {
+        fail("目标准确率的下限不能大于上限");
+        return;
+    }
     p.modulus = static_cast<int32_t>(int64_t{m_p.high} - m_p.low + 1);
     if (m_p.randomOnly) return;
 
@@ -73,9 +91,18 @@ FormulaSearch::FormulaSearch(const Workspace& ws, const SearchParams& params)
     const int32_t to = m_p.toPeriod != 0 ? m_p.toPeriod : fallback.to;
     const int first = store.indexOfPeriod(from);
     const int last = store.indexOfPeriod(to);
-    if (first < 1 || first > real) { fail("搜索范围的起始期不在开奖数据中"); return; }
-    if (last < 1 || last > real) { fail("搜索范围的结束期不在开奖数据中"); return; }
-    if (last < first) { fail("搜索范围内没有开奖数据，无法计算准确率"); return; }
+    if (first < 1 || first > real) {
+        fail("搜索范围的起始期不在开奖数据中");
+        return;
+    }
+    if (last < 1 || last > real) {
+        fail("搜索范围的结束期不在开奖数据中");
+        return;
+    }
+    if (last < first) {
+        fail("搜索范围内没有开奖数据，无法计算准确率");
+        return;
+    }
     p.first = first;
     m_periods = last - first + 1;
 
@@ -90,7 +117,10 @@ FormulaSearch::FormulaSearch(const Workspace& ws, const SearchParams& params)
         std::vector<int32_t> values(static_cast<size_t>(m_periods));
         for (int b = 0; b < m_periods; ++b) {
             const EvalResult r = target.evaluate(p.ctx, first + b);
-            if (!r.ok) { fail(evaluationFailure(r)); return; }
+            if (!r.ok) {
+                fail(evaluationFailure(r));
+                return;
+            }
             values[static_cast<size_t>(b)] = r.value;
         }
         p.judge->setTargets(std::move(values), std::vector<uint8_t>(static_cast<size_t>(m_periods), 1));
@@ -103,13 +133,17 @@ FormulaSearch::FormulaSearch(const Workspace& ws, const SearchParams& params)
     std::vector<int32_t> series(static_cast<size_t>(last + 1), 0);
     for (int n = lowest; n <= last; ++n) {
         const EvalResult r = indicator.evaluate(p.ctx, n);
-        if (!r.ok) { fail(evaluationFailure(r)); return; }
+        if (!r.ok) {
+            fail(evaluationFailure(r));
+            return;
+        }
         series[static_cast<size_t>(n)] = r.value;
     }
     p.lagged.resize(static_cast<size_t>(m_periods * m_p.back));
     for (int b = 0; b < m_periods; ++b)
         for (int i = 1; i <= m_p.back; ++i)
-            p.lagged[static_cast<size_t>(b * m_p.back + i - 1)] = series[static_cast<size_t>(std::max(first + b - i, 1))];
+            p.lagged[static_cast<size_t>(b * m_p.back + i - 1)] =
+                series[static_cast<size_t>(std::max(first + b - i, 1))];
     p.firstWrong.assign(static_cast<size_t>(m_periods), 0);
     p.wrongCount.assign(static_cast<size_t>(m_periods), 0);
     p.values.assign(static_cast<size_t>(m_periods), 0);
@@ -160,7 +194,8 @@ bool FormulaSearch::consider(const int* c) {
     int right = 0;
     if (!m_p.randomOnly && !judgeCandidate(c, right)) return false;
     m_acceptedCoefficients.emplace_back(c, c + m_p.back + 1);
-    m_accepted.push_back({formulaText(m_p.indicator, m_p.back, m_p.low, m_p.high, c), right, m_p.randomOnly ? 0 : m_periods});
+    m_accepted.push_back(
+        {formulaText(m_p.indicator, m_p.back, m_p.low, m_p.high, c), right, m_p.randomOnly ? 0 : m_periods});
     if (static_cast<int>(m_accepted.size()) >= m_p.wanted) m_finished = true;
     return true;
 }

@@ -40,8 +40,8 @@ struct SearchParams {
     int back = 6;
     int low = 1;
     int high = 10;
-    int32_t fromPeriod = 0;  // 0: the 50th draw from the end (or the first)
-    int32_t toPeriod = 0;    // 0: the newest draw
+    int32_t fromPeriod = 0;   // 0: the 50th draw from the end (or the first)
+    int32_t toPeriod = 0;     // 0: the newest draw
     bool randomOnly = false;  // "随机生成": accept every candidate untested
     int accuracyLow = 80;
     int accuracyHigh = 100;

@@ -33,12 +33,12 @@ enum class Verdict : uint8_t {
 
 struct PageKindInfo {
     PageKind kind;
-    const char* code;      // file names, the CLI and the search's kind code
-    const char* caption;   // page caption
-    int slots;             // formula slots per scheme
-    int defaultCount;      // default of the formula-count list
+    const char* code;     // file names, the CLI and the search's kind code
+    const char* caption;  // page caption
+    int slots;            // formula slots per scheme
+    int defaultCount;     // default of the formula-count list
     Verdict verdict;
-    bool secondaryZone;    // judges the secondary numbers
+    bool secondaryZone;  // judges the secondary numbers
 };
 
 const PageKindInfo& pageKindInfo(PageKind kind);

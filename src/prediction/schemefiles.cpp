@@ -38,7 +38,8 @@ TextLines readLines(const std::string& path, const std::string& what) {
         size_t badLine = 1;
         for (size_t i = 0; i < invalidAt; ++i)
             if (raw[i] == '\n' || (raw[i] == '\r' && (i + 1 >= raw.size() || raw[i + 1] != '\n'))) ++badLine;
-        result.problem = what + "第" + std::to_string(badLine) + "行含有无法识别的文字（不是GBK编码），已原样保留：" + path;
+        result.problem =
+            what + "第" + std::to_string(badLine) + "行含有无法识别的文字（不是GBK编码），已原样保留：" + path;
     }
     return result;
 }
@@ -55,7 +56,8 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-SchemeStore::SchemeStore(PageKind k) : kind(k), slots(pageKindInfo(k).slots), formulas(static_cast<size_t>(kSchemeCount * slots)) {}
+SchemeStore::SchemeStore(PageKind k)
+    : kind(k), slots(pageKindInfo(k).slots), formulas(static_cast<size_t>(kSchemeCount * slots)) {}
 
 std::vector<std::string> SchemeStore::firstFormulas(int scheme, int count) const {
     count = std::clamp(count, 0, slots);
@@ -88,8 +90,8 @@ SchemeLoad loadSchemeFile(const std::string& programFolder, PageKind kind, int t
     const size_t wanted = load.store.formulas.size();
     for (size_t i = 0; i < wanted && i < text.lines.size(); ++i) load.store.formulas[i] = std::move(text.lines[i]);
     if (text.lines.size() < wanted)
-        load.problems.push_back(what + "只有" + std::to_string(text.lines.size()) + "行（应为" + std::to_string(wanted) +
-                                "行），其余公式为空：" + path);
+        load.problems.push_back(what + "只有" + std::to_string(text.lines.size()) + "行（应为" +
+                                std::to_string(wanted) + "行），其余公式为空：" + path);
     return load;
 }
 
@@ -116,9 +118,11 @@ CustomKillLoad loadCustomKillFile(const std::string& path) {
     load.kill.target = text.lines[start];
     auto bound = [&](size_t at, const char* name, int32_t& value) {
         if (at >= end) return;
-        if (std::optional<int> parsed = parseInteger(text.lines[at])) value = *parsed;
-        else load.problems.push_back("自定义杀号文件第" + std::to_string(at + 1) + "行的" + name + "“" + text.lines[at] +
-                                     "”不是有效的整数，已按0读入：" + path);
+        if (std::optional<int> parsed = parseInteger(text.lines[at]))
+            value = *parsed;
+        else
+            load.problems.push_back("自定义杀号文件第" + std::to_string(at + 1) + "行的" + name + "“" + text.lines[at] +
+                                    "”不是有效的整数，已按0读入：" + path);
     };
     bound(start + 1, "取值下限", load.kill.low);
     bound(start + 2, "取值上限", load.kill.high);

@@ -55,7 +55,9 @@ struct CustomKill {
     std::vector<std::string> formulas = std::vector<std::string>(kSchemeCount * kSlots);
     std::string fileName;  // where it was loaded from or saved to; empty for a new one
 
-    const std::string& formula(int scheme, int slot) const { return formulas[static_cast<size_t>(scheme * kSlots + slot - 1)]; }
+    const std::string& formula(int scheme, int slot) const {
+        return formulas[static_cast<size_t>(scheme * kSlots + slot - 1)];
+    }
     std::string& formula(int scheme, int slot) { return formulas[static_cast<size_t>(scheme * kSlots + slot - 1)]; }
     std::vector<std::string> firstFormulas(int scheme, int count) const;
 };

@@ -19,7 +19,7 @@ struct PeriodVerdict {
 
 struct VerdictSeries {
     std::vector<PeriodVerdict> rows;
-    std::string message;  // the last failure of the formula (or of the kind's target formula); empty when none
+    std::string message;   // the last failure of the formula (or of the kind's target formula); empty when none
     bool stopped = false;  // the range was not usable; message says why
 };
 

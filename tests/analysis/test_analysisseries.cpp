@@ -12,7 +12,8 @@ namespace {
 
 struct SessionFixture : ::testing::Test {
     SessionFixture() : ws("/nonexistent/") {
-        test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 7}, {2, 3, 4, 5, 6, 7, 8}, {5, 6, 7, 8, 9, 10, 9}, {1, 3, 5, 7, 9, 11, 3}});
+        test::fill(ws.sjk,
+                   {{1, 2, 3, 4, 5, 6, 7}, {2, 3, 4, 5, 6, 7, 8}, {5, 6, 7, 8, 9, 10, 9}, {1, 3, 5, 7, 9, 11, 3}});
         ws.partitions.rebuild(ws.game.zh_to);
     }
     int32_t eval(const char* formula, int n) {

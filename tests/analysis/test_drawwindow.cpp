@@ -33,7 +33,7 @@ TEST(DrawWindow, CustomWindows) {
     EXPECT_EQ(backwards.end, 2) << "the end draw is kept for the window's end period";
     EXPECT_EQ(windowCaption(backwards), "共0期");
     EXPECT_EQ(periodWindow(h, 2019001, 2020002), DrawWindow{});  // not a draw of the history
-    EXPECT_EQ(defaultCustomWindow(h), (DrawWindow{4, 4}));        // fewer than 100: from the first
+    EXPECT_EQ(defaultCustomWindow(h), (DrawWindow{4, 4}));       // fewer than 100: from the first
 }
 
 TEST(DrawWindow, EmptyAndLongHistories) {

@@ -11,11 +11,11 @@ TEST(NumberFormat, SharesRoundHalfToEvenInTheShortestForm) {
         const char* text;
     };
     const Case cases[] = {
-        {1, 8, "12.5%"},    // exact
-        {1, 16, "6.2%"},    // 6.25: the half goes to the even digit
-        {3, 16, "18.8%"},   // 18.75
-        {1, 3, "33.3%"},    {2, 3, "66.7%"}, {0, 5, "0%"}, {5, 5, "100%"}, {301, 600, "50.2%"},
-        {3, 0, ""},         // an empty window: blank, no division
+        {1, 8, "12.5%"},   // exact
+        {1, 16, "6.2%"},   // 6.25: the half goes to the even digit
+        {3, 16, "18.8%"},  // 18.75
+        {1, 3, "33.3%"},   {2, 3, "66.7%"},     {0, 5, "0%"},
+        {5, 5, "100%"},    {301, 600, "50.2%"}, {3, 0, ""},  // an empty window: blank, no division
         {-1, 8, "-12.5%"},
     };
     for (const Case& c : cases) EXPECT_EQ(shareText(c.part, c.whole), c.text) << c.part << "/" << c.whole;
@@ -24,8 +24,8 @@ TEST(NumberFormat, SharesRoundHalfToEvenInTheShortestForm) {
 TEST(NumberFormat, AveragesAndBars) {
     EXPECT_EQ(averageText(502, 100, 1), "5");
     EXPECT_EQ(averageText(21, 10, 1), "2.1");
-    EXPECT_EQ(averageText(225, 100, 1), "2.2");   // 2.25 to even
-    EXPECT_EQ(averageText(235, 100, 1), "2.4");   // 2.35 to even
+    EXPECT_EQ(averageText(225, 100, 1), "2.2");  // 2.25 to even
+    EXPECT_EQ(averageText(235, 100, 1), "2.4");  // 2.35 to even
     EXPECT_EQ(averageText(121, 25, 2), "4.84");
     EXPECT_EQ(averageText(513, 5, 2), "102.6");
     EXPECT_EQ(averageText(1, 3, 2), "0.33");

@@ -96,8 +96,8 @@ TEST(TrendOmissions, EveryNumberOfTheSampleGames) {
         const DrawHistory h = DrawHistory::of(store);
         const DrawWindow w = recentWindow(h, 0);
         const OmissionTable main = trendOmissions(numberHits(h, w, 1, g.game.zhgs, g.game.zh_from, g.game.zh_to));
-        const OmissionTable sec = trendOmissions(
-            numberHits(h, w, g.game.zhgs + 1, g.game.fhgs, g.game.spec_from, g.game.spec_to));
+        const OmissionTable sec =
+            trendOmissions(numberHits(h, w, g.game.zhgs + 1, g.game.fhgs, g.game.spec_from, g.game.spec_to));
         int64_t hits = 0;
         for (int32_t v : main.stats.hits) hits += v;
         EXPECT_EQ(hits, int64_t{w.count} * g.game.zhgs) << g.name;

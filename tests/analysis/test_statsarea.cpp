@@ -150,7 +150,8 @@ TEST_P(StatsAreaGames, TalliesAddUpForEveryShape) {
         EXPECT_EQ(t.mainMod4[0] + t.mainMod4[1] + t.mainMod4[2] + t.mainMod4[3], t.mainNumbers);
 
         const auto p1 = linesOf(r.pages.page1);
-        EXPECT_EQ(p1.count("质数|7个质数:"), g.game.zhgs == 7 ? 1u : 0u) << "seven-number lines only for seven-number games";
+        EXPECT_EQ(p1.count("质数|7个质数:"), g.game.zhgs == 7 ? 1u : 0u)
+            << "seven-number lines only for seven-number games";
         EXPECT_EQ(p1.count("尾数|7个尾数:"), g.game.zhgs == 7 ? 1u : 0u);
         EXPECT_EQ(p1.count("重号|6个重号:"), 1u);
     }
@@ -241,7 +242,8 @@ TEST(StatsArea, AwkwardHistoriesAndShapes) {
     // Seven main numbers up to 49 with seven secondary numbers: every slot 1..14 is read.
     const GameParams wide{7, 1, 49, 7, 1, 49, true};
     t_s_dm big;
-    test::fill(big, {{1, 2, 3, 4, 5, 6, 49, 7, 8, 9, 10, 11, 12, 49}, {10, 20, 30, 40, 45, 48, 49, 1, 2, 3, 4, 5, 6, 7}});
+    test::fill(big,
+               {{1, 2, 3, 4, 5, 6, 49, 7, 8, 9, 10, 11, 12, 49}, {10, 20, 30, 40, 45, 48, 49, 1, 2, 3, 4, 5, 6, 7}});
     r = run(big, wide, recent(0));
     EXPECT_EQ(r.main.byNumber[48].hits, 2);
     EXPECT_EQ(r.secondary.byNumber[48].hits, 1);

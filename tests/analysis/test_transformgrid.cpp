@@ -9,7 +9,8 @@ const GameParams kDlt{5, 1, 35, 2, 1, 12, true};
 
 t_s_dm history() {
     t_s_dm store;
-    for (const DrawRecord& record : {DrawRecord{2007001, 3, 9, 11, 20, 35, 11, 2}, DrawRecord{kPredictionPeriod, 0, 1, 2, 3, 4}}) {
+    for (const DrawRecord& record :
+         {DrawRecord{2007001, 3, 9, 11, 20, 35, 11, 2}, DrawRecord{kPredictionPeriod, 0, 1, 2, 3, 4}}) {
         store.Append();
         store.setRecord(store.RecNo(), record);
     }

@@ -625,8 +625,7 @@ TEST(CliConcurrency, TwoProcessesOnANewFolderSeedItOnceAndLoseNoImport) {
     EXPECT_EQ(store.FieldValueAt(1, 0), 2003001);
     std::vector<int32_t> periods;
     for (int n = 1; n <= store.RecordCount(); ++n) periods.push_back(store.FieldValueAt(n, 0));
-    for (int32_t period : landed)
-        EXPECT_NE(std::find(periods.begin(), periods.end(), period), periods.end()) << period;
+    for (int32_t period : landed) EXPECT_NE(std::find(periods.begin(), periods.end(), period), periods.end()) << period;
 }
 
 }  // namespace

@@ -62,10 +62,10 @@ TEST_F(CliPrediction, BacktestCellPerPageKind) {
         const char* formula;
         const char* cell;
     } cases[] = {
-        {"hmsh", "10", "10"},           {"hmsh", "1", "01    正确"},  {"lmsh", "11", "11"},
-        {"lmsh", "10", "10    正确"},   {"fqtd", "11", "11    正确"},  {"fqtd", "1", "01"},
-        {"hmtd", "26", "26    正确"},   {"hmtd", "27", "27"},          {"hmsw", "23", "23"},
-        {"hmsw", "4", "04    正确"},    {"hmsh", "10/(z_num1-10)", ""},
+        {"hmsh", "10", "10"},         {"hmsh", "1", "01    正确"},    {"lmsh", "11", "11"},
+        {"lmsh", "10", "10    正确"}, {"fqtd", "11", "11    正确"},   {"fqtd", "1", "01"},
+        {"hmtd", "26", "26    正确"}, {"hmtd", "27", "27"},           {"hmsw", "23", "23"},
+        {"hmsw", "4", "04    正确"},  {"hmsh", "10/(z_num1-10)", ""},
     };
     for (const auto& c : cases) {
         test::writeFile(home.file("f.txt"), std::string(c.formula) + "\r\n");
@@ -75,7 +75,8 @@ TEST_F(CliPrediction, BacktestCellPerPageKind) {
         EXPECT_EQ(split(rows[1], '\t')[1], "2003001");
         EXPECT_EQ(split(rows[1], '\t')[3], c.cell) << c.kind << " " << c.formula;
     }
-    const CliResult custom = run({"backtest", "selfsh", "--scs", home.file("k.scs"), "--count", "2", "--start", "2003001"});
+    const CliResult custom =
+        run({"backtest", "selfsh", "--scs", home.file("k.scs"), "--count", "2", "--start", "2003001"});
     ASSERT_EQ(custom.code, 0) << custom.err;
     const auto cells = split(split(custom.out, '\n')[1], '\t');
     EXPECT_EQ(cells[3], "10");
@@ -120,9 +121,9 @@ TEST_F(CliPrediction, Verdicts) {
 }
 
 TEST_F(CliPrediction, SearchIsReproducibleAndFastEqualsSlow) {
-    const std::vector<std::string> args = {"search", "hmsh", "--indicator", "z_hw", "--range", "1", "33",
-                                           "--band", "86", "100", "--want", "4", "--scheme-run", "3", "5",
-                                           "--seed", "11"};
+    const std::vector<std::string> args = {"search",       "hmsh",   "--indicator", "z_hw",   "--range", "1",
+                                           "33",           "--band", "86",          "100",    "--want",  "4",
+                                           "--scheme-run", "3",      "5",           "--seed", "11"};
     const CliResult a = run(args);
     ASSERT_EQ(a.code, 0) << a.err;
     EXPECT_EQ(split(a.out, '\n').size(), 4u);
@@ -136,7 +137,8 @@ TEST_F(CliPrediction, SearchIsReproducibleAndFastEqualsSlow) {
     EXPECT_EQ(c.err, a.err);
     EXPECT_EQ(split(split(a.out, '\n')[0], '\t')[2], "50");
     EXPECT_EQ(run({"search", "hmsh", "--seed", "1"}).code, 1);  // no indicator
-    const CliResult empty = run({"search", "hmsh", "--indicator", "z_hw", "--from", "2026096", "--to", "2026001", "--seed", "1"});
+    const CliResult empty =
+        run({"search", "hmsh", "--indicator", "z_hw", "--from", "2026096", "--to", "2026001", "--seed", "1"});
     EXPECT_EQ(empty.code, 2);
 }
 

@@ -138,8 +138,8 @@ TEST_F(CliTable, BadOptionsAndUnknownPeriods) {
 TEST_F(CliTable, HelpListsTheViewsAndOptions) {
     TableRun run = cli({"help", "table"});
     ASSERT_EQ(run.code, 0);
-    for (const char* option : {"stats", "--recent", "--from", "--to", "--page", "--zone", "--order", "--divisor",
-                               "--secondary-divisor"})
+    for (const char* option :
+         {"stats", "--recent", "--from", "--to", "--page", "--zone", "--order", "--divisor", "--secondary-divisor"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     run = cli({"help"});
     EXPECT_NE(run.out.find("table VIEW"), std::string::npos);

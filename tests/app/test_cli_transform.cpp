@@ -76,12 +76,14 @@ TEST_F(CliTransform, RankingPerPeriod) {
     ASSERT_EQ(all.code, 0);
     const auto rows = lines(all.out);
     ASSERT_EQ(rows.size(), 3493u);
-    EXPECT_EQ(rows[0], "2003001\t01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 "
-                       "28 29 30 31 32 33");
+    EXPECT_EQ(rows[0],
+              "2003001\t01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 "
+              "28 29 30 31 32 33");
     EXPECT_EQ(rows[1], kRanking2);
     CliOutcome two = run({"--transform", "2", "ranking", "--period", "2003002"});
-    EXPECT_EQ(two.out, "2003002\t12 07 13 02 28 25 30 23 22 05 20 01 18 17 08 29 10 14 16 27 09 03 21 04 31 11 32 "
-                       "15 06 24 26 19 33\n");
+    EXPECT_EQ(two.out,
+              "2003002\t12 07 13 02 28 25 30 23 22 05 20 01 18 17 08 29 10 14 16 27 09 03 21 04 31 11 32 "
+              "15 06 24 26 19 33\n");
 
     CliOutcome missing = run({"--transform", "1", "ranking", "--period", "1999001"});
     EXPECT_EQ(missing.code, 2);
@@ -94,7 +96,8 @@ TEST_F(CliTransform, RestoreMapsThroughTheFilteredPeriodsRanking) {
     const std::string results = home.file("results.txt");
     test::writeFile(results, "01 02 03 05 07 08 \r\n33 01 02 03 04 05 \r\n");
     // Tickets for 2003003 were numbered through R(2).
-    CliOutcome restored = run({"--transform", "1", "restore", results, "--period", "2003003", "--out", home.file("raw.txt")});
+    CliOutcome restored =
+        run({"--transform", "1", "restore", results, "--period", "2003003", "--out", home.file("raw.txt")});
     ASSERT_EQ(restored.code, 0) << restored.err;
     EXPECT_EQ(restored.out, "01 02 10 12 13 28\n10 12 13 26 28 33\n");
     EXPECT_EQ(test::readFile(home.file("raw.txt")), "01 02 10 12 13 28 \r\n10 12 13 26 28 33 \r\n");

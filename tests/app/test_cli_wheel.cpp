@@ -126,8 +126,8 @@ TEST_F(CliWheel, BadInputStopsWithAMessage) {
 
 TEST_F(CliWheel, OptimisedWheelKeepsTheGuaranteeAndNamesTheBestKnownSize) {
     const std::string out = home->file("optimised.txt");
-    CliRun optimised = run({"wheel", "--pool", "1 2 3 4 5 6 7 8 9", "--guarantee", "中四保四", "--optimise", "--seconds",
-                            "20", "--seed", "3", "--out", out});
+    CliRun optimised = run({"wheel", "--pool", "1 2 3 4 5 6 7 8 9", "--guarantee", "中四保四", "--optimise",
+                            "--seconds", "20", "--seed", "3", "--out", out});
     ASSERT_EQ(optimised.code, 0) << optimised.err;
     const auto err = lines(optimised.err);
     ASSERT_EQ(err.size(), 2u);
@@ -156,7 +156,8 @@ TEST_F(CliWheel, FilterWheelModesTakeThePoolOfTheConditionFile) {
     EXPECT_EQ(run({"wheel-check", out, "--pool", "1 2 3 4 5 6 7 8 9", "--fixed", "9", "--guarantee", "中五保五"}).out,
               "ok\n");
     // No condition: the filtered wheel is the wheel.
-    CliRun filtered = run({"filter", zh, "--mode", "filter-wheel", "--guarantee", "中五保五", "--out", out, "--tags", tags});
+    CliRun filtered =
+        run({"filter", zh, "--mode", "filter-wheel", "--guarantee", "中五保五", "--out", out, "--tags", tags});
     ASSERT_EQ(filtered.code, 0) << filtered.err;
     EXPECT_EQ(test::readFile(out), wheelText);
     std::string zeros;
@@ -164,8 +165,8 @@ TEST_F(CliWheel, FilterWheelModesTakeThePoolOfTheConditionFile) {
     EXPECT_EQ(test::readFile(tags), zeros);
 
     // A wide pool: the question goes to stderr and the run goes on.
-    const std::string wide = conditionFile("wide.zh", {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                                                        12, 13, 14, 15, 16, 17, 18, 19, 20, 21});
+    const std::string wide =
+        conditionFile("wide.zh", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21});
     CliRun asked = run({"filter", wide, "--mode", "wheel", "--guarantee", "中四保四"});
     ASSERT_EQ(asked.code, 0);
     EXPECT_NE(asked.err.find("旋转矩阵用到的可选红码范围太宽"), std::string::npos);
@@ -173,7 +174,7 @@ TEST_F(CliWheel, FilterWheelModesTakeThePoolOfTheConditionFile) {
 
 TEST_F(CliWheel, RandomModesAreSeedable) {
     const std::string zh = conditionFile("all.zh", {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
-                                                     18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33});
+                                                    18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33});
     const std::string a = home->file("a.txt"), b = home->file("b.txt");
     CliRun first = run({"filter", zh, "--mode", "random", "--count", "25", "--seed", "11", "--out", a});
     ASSERT_EQ(first.code, 0) << first.err;

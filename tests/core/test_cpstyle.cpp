@@ -21,7 +21,7 @@ TEST(LotteryTypeFile, MissingFileIsCreatedWithTheDefaults) {
 
     const std::string bytes = test::readFile(path);
     const std::string name0 = utf8ToGbk("自定义彩种0");
-    EXPECT_EQ(bytes[0], 0);                          // startcp
+    EXPECT_EQ(bytes[0], 0);  // startcp
     EXPECT_EQ(static_cast<unsigned char>(bytes[1]), name0.size());
     EXPECT_EQ(bytes.substr(2, name0.size()), name0);
     EXPECT_EQ(bytes.substr(2 + name0.size(), 50 - name0.size()), std::string(50 - name0.size(), '\0'));
@@ -59,7 +59,7 @@ TEST(LotteryTypeFile, LongTextsAreCutTo50BytesOnACharacterBoundary) {
     } cases[] = {
         {std::string(60, 'x'), 50},
         {"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十", 50},  // 30 characters
-        {"a一二三四五六七八九十一二三四五六七八九十一二三四五", 49},          // 1 + 25 characters
+        {"a一二三四五六七八九十一二三四五六七八九十一二三四五", 49},           // 1 + 25 characters
     };
     for (const Case& c : cases) {
         tcpstyle type = defaultType(1);
@@ -118,10 +118,8 @@ TEST(ZoneLabels, FollowTheNameOfTheCurrentType) {
         const char* zhname;
         const char* specname;
     } cases[] = {
-        {"双色球", "红号", "蓝号"},
-        {"超级大乐透", "主号", "副号"},
-        {"自定义彩种0", "主号", "特别号"},
-        {"双色球 ", "主号", "特别号"},  // exact comparison
+        {"双色球", "红号", "蓝号"},        {"超级大乐透", "主号", "副号"},
+        {"自定义彩种0", "主号", "特别号"}, {"双色球 ", "主号", "特别号"},  // exact comparison
         {"大乐透", "主号", "特别号"},
     };
     for (const Case& c : cases) {

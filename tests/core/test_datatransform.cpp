@@ -47,8 +47,7 @@ void fill(t_s_dm& store, const std::vector<std::vector<int32_t>>& draws, int32_t
 std::vector<std::vector<int32_t>> literalRankings(const t_s_dm& history, const GameParams& game, int transform) {
     const int d = game.zh_to - game.zh_from + 1;
     std::vector<std::vector<int32_t>> drawn;
-    for (int r = 1; r <= history.RecordCount(); ++r)
-        drawn.push_back(shuffled(mainOf(history, r, game.zhgs), 3));
+    for (int r = 1; r <= history.RecordCount(); ++r) drawn.push_back(shuffled(mainOf(history, r, game.zhgs), 3));
     std::vector<std::vector<int32_t>> rankings;
     for (int k = 1; k <= history.RecordCount(); ++k) {
         std::vector<int32_t> ranking;
@@ -139,7 +138,8 @@ TEST(Rankings, MoveToFrontEqualsTheLiteralRescanOnTheRealHistory) {
             std::vector<int32_t> previous = base[k - 2];
             if (transform >= 2) shuffleList(previous.data(), 33, transform - 1);
             for (int32_t n : mainOf(history, k, 6))
-                places.push_back(static_cast<int32_t>(std::find(previous.begin(), previous.end(), n) - previous.begin()) + 1);
+                places.push_back(
+                    static_cast<int32_t>(std::find(previous.begin(), previous.end(), n) - previous.begin()) + 1);
             std::sort(places.begin(), places.end());
             ASSERT_EQ(mainOf(copy, k, 6), places) << "record " << k;
             ASSERT_EQ(copy.FieldValueAt(k, 7), history.FieldValueAt(k, 7));
@@ -198,7 +198,8 @@ protected:
     }
     std::vector<DrawRecord> records() const {
         std::vector<DrawRecord> all(static_cast<size_t>(ws.sjk.RecordCount()));
-        for (int k = 1; k <= ws.sjk.RecordCount(); ++k) std::memcpy(all[k - 1].data(), ws.sjk.record(k), kDrawRecordSize);
+        for (int k = 1; k <= ws.sjk.RecordCount(); ++k)
+            std::memcpy(all[k - 1].data(), ws.sjk.record(k), kDrawRecordSize);
         return all;
     }
     void expectUnchanged(const std::vector<DrawRecord>& before) const {

@@ -62,8 +62,8 @@ protected:
         store.SetFileName(path);
         ASSERT_TRUE(store.Open());
         store.setDrawRules(kSsqRules);
-        ASSERT_TRUE(importDrawText(store, kSsqRules.game, "2026001 1 2 3 4 5 6 7\n2026002 1 2 3 4 5 6 8\n", true, true)
-                        .status);
+        ASSERT_TRUE(
+            importDrawText(store, kSsqRules.game, "2026001 1 2 3 4 5 6 7\n2026002 1 2 3 4 5 6 8\n", true, true).status);
         before = test::readFile(path);
     }
     void expectUnchanged() {
@@ -109,7 +109,7 @@ TEST_F(CheckedStore, DownloadsAreCheckedLikeImports) {
         {{"2026003", "999999999,1,2,3,4,5,6"}, "第2行有误：红号999999999超出范围"},
         {{"2026003", "1,2,3"}, "第2行有误：应有6个红号和1个蓝号，实有3个号码"},
         {{"2026003", "1,2,3,4,5,6,7", "", "2026003", "1,2,3,4,5,6,8", ""}, "第4行有误：期数2026003与第1行重复"},
-        {{"9999999", "1,2,3,4,5,6,7"}, "第2行有误：" },
+        {{"9999999", "1,2,3,4,5,6,7"}, "第2行有误："},
         {{"2026003\r1,2,3,4,5,6,99\r"}, "第2行有误：蓝号99超出范围"},
     };
     for (const auto& c : cases) {
@@ -159,7 +159,8 @@ TEST_F(CheckedStore, AnotherGamesHistoryIsRefused) {
 TEST_F(CheckedStore, ImportFileWithEveryLineEnd) {
     for (const char* separator : {"\r", "\n", "\r\n"}) {
         std::string text = "\xEF\xBB\xBF";
-        for (const std::string& line : {"2026001 1 2 3 4 5 6 7", "2026002 1 2 3 4 5 6 8", "2026003 01 02 03 04 05 06 09"})
+        for (const std::string& line :
+             {"2026001 1 2 3 4 5 6 7", "2026002 1 2 3 4 5 6 8", "2026003 01 02 03 04 05 06 09"})
             text += line + separator;
         test::writeFile(home.file("in.txt"), text);
         const ImportOutcome outcome = importDrawFile(store, kSsqRules.game, home.file("in.txt"), true, true);

@@ -111,7 +111,8 @@ TEST_F(DrawUpdate, ImportWithoutSecondaryGivesOneAsTheFirstSecondaryNumber) {
 TEST_F(DrawUpdate, AppendImportSkipsKnownPeriods) {
     load("2026002 1 2 3 4 5 6 7\n");
     ImportOutcome outcome = importDrawText(
-        store, kSsq, "2026001 9 10 11 12 13 14 9\n2026002 8 10 11 12 13 14 8\n2026001 7 10 11 12 13 14 7\n", true, false);
+        store, kSsq, "2026001 9 10 11 12 13 14 9\n2026002 8 10 11 12 13 14 8\n2026001 7 10 11 12 13 14 7\n", true,
+        false);
     ASSERT_TRUE(outcome.status);
     EXPECT_EQ(outcome.imported, 1);
     EXPECT_EQ(outcome.skipped, 2);

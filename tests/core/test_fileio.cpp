@@ -68,10 +68,8 @@ TEST(AtomicSave, EveryFaultKeepsThePreviousFileAndSaysWhy) {
         FileLayer layer;
         const char* reason;
     } cases[] = {
-        {FaultyFiles::failAfterBytes(3), "读写设备出错"},
-        {FaultyFiles::fullDisk(), "磁盘空间已满"},
-        {FaultyFiles::fullDisk(5), "磁盘空间已满"},
-        {FaultyFiles::failOnRename(), "不能跨文件系统改名"},
+        {FaultyFiles::failAfterBytes(3), "读写设备出错"}, {FaultyFiles::fullDisk(), "磁盘空间已满"},
+        {FaultyFiles::fullDisk(5), "磁盘空间已满"},       {FaultyFiles::failOnRename(), "不能跨文件系统改名"},
         {FaultyFiles::readOnlyFolder(), "没有写入权限"},
     };
     for (const auto& c : cases) {
@@ -130,7 +128,9 @@ TEST(FileRead, LimitStopsEndlessAndLargeFiles) {
 }
 
 TEST(LineReading, EveryLineEndAndTheByteOrderMark) {
-    const std::string text = "\xEF\xBB\xBF" "one\rtwo\r\nthree\n\nfive\r";
+    const std::string text =
+        "\xEF\xBB\xBF"
+        "one\rtwo\r\nthree\n\nfive\r";
     const std::vector<std::string> expected = {"one", "two", "three", "", "five"};
     std::vector<std::string> split;
     forEachLine(text, [&](std::string_view line) {

@@ -13,9 +13,9 @@ TEST(Gbk, ConvertsBothWays) {
 }
 
 TEST(Gbk, BadInputNeverFails) {
-    EXPECT_EQ(utf8ToGbk("a\xF0\x9F\x8E\xB2z"), "a?z");         // an emoji has no GBK form
-    EXPECT_EQ(utf8ToGbk("a\xFFz"), "a?z");                     // not UTF-8
-    EXPECT_EQ(gbkToUtf8("\xCB\xAB\xC9"), "双\xEF\xBF\xBD");     // half a character at the end
+    EXPECT_EQ(utf8ToGbk("a\xF0\x9F\x8E\xB2z"), "a?z");       // an emoji has no GBK form
+    EXPECT_EQ(utf8ToGbk("a\xFFz"), "a?z");                   // not UTF-8
+    EXPECT_EQ(gbkToUtf8("\xCB\xAB\xC9"), "双\xEF\xBF\xBD");  // half a character at the end
     EXPECT_EQ(gbkToUtf8("\xFFx"), "\xEF\xBF\xBDx");
 }
 

@@ -17,7 +17,8 @@ TEST(Notice, CutsTheSections) {
     EXPECT_EQ(notice.pageAddress, "http://page.example/");
     EXPECT_EQ(notice.openPages, "是");
     EXPECT_EQ(notice.startupUpdate, "1");
-    EXPECT_EQ(downloadEntries(notice.downloads), (std::vector<std::string>{"http://a.example/x", "http://b.example/y"}));
+    EXPECT_EQ(downloadEntries(notice.downloads),
+              (std::vector<std::string>{"http://a.example/x", "http://b.example/y"}));
 }
 
 TEST(Notice, MissingOrDisorderedMarkersGiveEmptySections) {

@@ -23,15 +23,23 @@ TEST(ProgramFolder, ChoosesByTheFolderRules) {
         FolderRule rule;
     };
     const Case cases[] = {
-        {"LOTTODESK_HOME wins over a portable folder", {root.file("mine"), portable, data},
-         root.file("mine/"), FolderRule::Environment},
-        {"LOTTODESK_HOME is made absolute and normal", {root.file("a/../mine/"), installed, data},
-         root.file("mine/"), FolderRule::Environment},
+        {"LOTTODESK_HOME wins over a portable folder",
+         {root.file("mine"), portable, data},
+         root.file("mine/"),
+         FolderRule::Environment},
+        {"LOTTODESK_HOME is made absolute and normal",
+         {root.file("a/../mine/"), installed, data},
+         root.file("mine/"),
+         FolderRule::Environment},
         {"an executable beside database/ is portable", {"", portable, data}, portable + "/", FolderRule::Portable},
-        {"an installed executable uses the per-user folder", {"", installed, data}, data + "/lottodesk/",
+        {"an installed executable uses the per-user folder",
+         {"", installed, data},
+         data + "/lottodesk/",
          FolderRule::PerUser},
-        {"the per-user folder need not exist yet", {"", installed, root.file("nowhere/share/")},
-         root.file("nowhere/share/lottodesk/"), FolderRule::PerUser},
+        {"the per-user folder need not exist yet",
+         {"", installed, root.file("nowhere/share/")},
+         root.file("nowhere/share/lottodesk/"),
+         FolderRule::PerUser},
         {"no per-user folder known: the executable's", {"", installed, ""}, installed + "/", FolderRule::Portable},
     };
     for (const Case& c : cases) {

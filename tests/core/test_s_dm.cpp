@@ -15,7 +15,8 @@ using test::TempFolder;
 
 std::string recordBytes(const std::vector<DrawRecord>& records) {
     std::string bytes(records.size() * kDrawRecordSize, '\0');
-    for (size_t i = 0; i < records.size(); ++i) std::memcpy(&bytes[i * kDrawRecordSize], records[i].data(), kDrawRecordSize);
+    for (size_t i = 0; i < records.size(); ++i)
+        std::memcpy(&bytes[i * kDrawRecordSize], records[i].data(), kDrawRecordSize);
     return bytes;
 }
 
@@ -229,7 +230,8 @@ TEST_F(DrawStore, HeavilyUnsortedHistorySortsStably) {
     for (int i = 0; i < 3000; ++i) periods.push_back(2000000 + static_cast<int32_t>(random() % 500));
     openWith(periods);
     std::vector<std::pair<int32_t, int32_t>> expected;  // (period, slot 1 = original position)
-    for (int n = 1; n <= store.RecordCount(); ++n) expected.emplace_back(store.FieldValueAt(n, 0), store.FieldValueAt(n, 1));
+    for (int n = 1; n <= store.RecordCount(); ++n)
+        expected.emplace_back(store.FieldValueAt(n, 0), store.FieldValueAt(n, 1));
     std::stable_sort(expected.begin(), expected.end(), [](auto a, auto b) { return a.first < b.first; });
     ASSERT_TRUE(store.Post());
     for (int n = 1; n <= store.RecordCount(); ++n) {
@@ -255,8 +257,8 @@ TEST_F(DrawStore, MoveByClampsAndReportsTheDistanceMoved) {
         int from, by, expectedRecno, expectedResult;
         bool bof, eof;
     } cases[] = {
-        {5, 3, 8, 3, false, false},   {5, -4, 1, -4, false, false}, {5, 9, 10, 5, false, true},
-        {5, -9, 1, -4, true, false},  {10, -12, 1, -9, true, false}, {1, 0, 1, 0, false, false},
+        {5, 3, 8, 3, false, false},  {5, -4, 1, -4, false, false},  {5, 9, 10, 5, false, true},
+        {5, -9, 1, -4, true, false}, {10, -12, 1, -9, true, false}, {1, 0, 1, 0, false, false},
     };
     for (const Case& c : cases) {
         store.SetRecNo(c.from);

@@ -13,7 +13,8 @@ using test::TempFolder;
 
 void writeHistory(const std::string& path, const std::vector<DrawRecord>& records) {
     std::string bytes(records.size() * kDrawRecordSize, '\0');
-    for (size_t i = 0; i < records.size(); ++i) std::memcpy(&bytes[i * kDrawRecordSize], records[i].data(), kDrawRecordSize);
+    for (size_t i = 0; i < records.size(); ++i)
+        std::memcpy(&bytes[i * kDrawRecordSize], records[i].data(), kDrawRecordSize);
     test::writeFile(path, bytes);
 }
 

@@ -30,7 +30,11 @@ TEST(FormulaFamilyText, SplitsAtBarsAndTheLastColon) {
         {FormulaFamilyKind::ThreePattern, "a|b:3", {"a", "", "b"}, 3, nullptr},
         {FormulaFamilyKind::Analysis, "a|b|c|d:5", {"a", "b", "c", "d"}, 5, nullptr},
         {FormulaFamilyKind::Analysis, "a:5", {"a"}, 5, nullptr},  // a list of one formula
-        {FormulaFamilyKind::Analysis, "a|b|c|d|e|f|g|h|i|j|k|l:27", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}, 27, nullptr},
+        {FormulaFamilyKind::Analysis,
+         "a|b|c|d|e|f|g|h|i|j|k|l:27",
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"},
+         27,
+         nullptr},
     };
     for (const Case& c : cases) {
         const FormulaFamilyParts parts = splitFormulaFamily(c.kind, c.text);
@@ -49,27 +53,27 @@ TEST(PatternValues, StatesAndIndices) {
         std::vector<int32_t> current, previous, twoBack;
         int32_t value;
     } cases[] = {
-        {0, {1, 2}, {}, {}, 2},             // "奇偶"
-        {1, {1, 2}, {}, {}, 1},             // "一偶一奇"
-        {1, {3, 5}, {}, {}, 2},             // "两奇"
-        {0, {-1, 2}, {}, {}, -2},           // state -1 enters the arithmetic
-        {1, {-1, 2}, {}, {}, 0},            // a tuple outside the list
-        {1, {1, 0, 3}, {}, {}, 2},          // with two states: the count in state 1
-        {2, {1, 4}, {}, {}, 2},             // "质合": 1 is prime
-        {3, {0, 9, 4}, {}, {}, 0},          // "三合"
-        {4, {14, 25}, {}, {}, 1},           // "小大"
-        {4, {-7, 25}, {}, {}, 1},           // a negative tail is small
-        {6, {2, 5}, {}, {}, 1},             // "小中"
-        {6, {-8, 9}, {}, {}, 2},            // a negative value's tail class is small
-        {7, {9, 5, 0}, {}, {}, 4},          // "一小一中一大"
-        {8, {3, 4, 5}, {}, {}, 5},          // "零壹贰"
-        {9, {3, 4, 5}, {}, {}, 4},          // "一0路一1路一2路"
-        {9, {6, 9}, {}, {}, 0},             // "两0路"
-        {8, {-1, 0}, {}, {}, -3},           // a negative route enters as it is
-        {10, {5, 7}, {5, 9}, {7, 1}, 1},    // "复隔"
-        {10, {8, 7}, {5, 7}, {7, 1}, 6},    // "中复": 7 is in the previous draw first
-        {11, {5, 7}, {5, 9}, {7, 1}, 1},    // "一复一隔"
-        {11, {8, 3}, {5, 9}, {7, 1}, 5},    // "两中"
+        {0, {1, 2}, {}, {}, 2},                  // "奇偶"
+        {1, {1, 2}, {}, {}, 1},                  // "一偶一奇"
+        {1, {3, 5}, {}, {}, 2},                  // "两奇"
+        {0, {-1, 2}, {}, {}, -2},                // state -1 enters the arithmetic
+        {1, {-1, 2}, {}, {}, 0},                 // a tuple outside the list
+        {1, {1, 0, 3}, {}, {}, 2},               // with two states: the count in state 1
+        {2, {1, 4}, {}, {}, 2},                  // "质合": 1 is prime
+        {3, {0, 9, 4}, {}, {}, 0},               // "三合"
+        {4, {14, 25}, {}, {}, 1},                // "小大"
+        {4, {-7, 25}, {}, {}, 1},                // a negative tail is small
+        {6, {2, 5}, {}, {}, 1},                  // "小中"
+        {6, {-8, 9}, {}, {}, 2},                 // a negative value's tail class is small
+        {7, {9, 5, 0}, {}, {}, 4},               // "一小一中一大"
+        {8, {3, 4, 5}, {}, {}, 5},               // "零壹贰"
+        {9, {3, 4, 5}, {}, {}, 4},               // "一0路一1路一2路"
+        {9, {6, 9}, {}, {}, 0},                  // "两0路"
+        {8, {-1, 0}, {}, {}, -3},                // a negative route enters as it is
+        {10, {5, 7}, {5, 9}, {7, 1}, 1},         // "复隔"
+        {10, {8, 7}, {5, 7}, {7, 1}, 6},         // "中复": 7 is in the previous draw first
+        {11, {5, 7}, {5, 9}, {7, 1}, 1},         // "一复一隔"
+        {11, {8, 3}, {5, 9}, {7, 1}, 5},         // "两中"
         {12, {5, 10, 20}, {5, 11, 30}, {}, 19},  // "传邻孤"
         {13, {5, 10, 20}, {5, 11, 30}, {}, 4},   // "一邻一孤一传"
         {13, {6, 4}, {5}, {}, 0},                // "两邻"
@@ -84,8 +88,8 @@ TEST(PatternValues, StatesAndIndices) {
 TEST(PatternValues, ThreeIndicatorStatistics) {
     const std::array<int32_t, 3> x{3, 8, 5}, y{8, 2, 5};
     const std::pair<int, int32_t> cases[] = {
-        {14, 2}, {15, 34}, {16, 3}, {17, 2}, {18, 7}, {19, 5}, {20, 5}, {21, 8}, {22, 5}, {23, 3},
-        {24, 16}, {25, 6}, {26, 2}, {27, 1}, {28, 2}, {29, 1}, {30, 1}, {31, 0}, {13, 0},
+        {14, 2},  {15, 34}, {16, 3}, {17, 2}, {18, 7}, {19, 5}, {20, 5}, {21, 8}, {22, 5}, {23, 3},
+        {24, 16}, {25, 6},  {26, 2}, {27, 1}, {28, 2}, {29, 1}, {30, 1}, {31, 0}, {13, 0},
     };
     for (auto [type, value] : cases) EXPECT_EQ(threeIndicatorStatistic(type, x, y), value) << "type " << type;
 
@@ -108,8 +112,8 @@ TEST(PatternValues, ThreeIndicatorStatistics) {
 TEST(PatternValues, AnalysisStatistics) {
     const std::vector<int32_t> v{3, 8, 5, 12}, previous{8, 2, 5, 1};
     const std::pair<int, int32_t> cases[] = {
-        {0, 2},  {1, 2},  {2, 7},  {3, 4},  {4, 4},  {5, 2},  {6, 1},  {7, 9},  {8, 7},  {9, 3},  {10, 3},
-        {11, 2}, {12, 1}, {13, 2}, {14, 1}, {15, 2}, {16, 0}, {17, 2}, {18, 2}, {19, 1}, {20, 0}, {21, 1},
+        {0, 2},  {1, 2},  {2, 7},  {3, 4},  {4, 4},  {5, 2},   {6, 1},  {7, 9},   {8, 7},  {9, 3},  {10, 3},
+        {11, 2}, {12, 1}, {13, 2}, {14, 1}, {15, 2}, {16, 0},  {17, 2}, {18, 2},  {19, 1}, {20, 0}, {21, 1},
         {22, 1}, {23, 0}, {24, 1}, {25, 2}, {26, 0}, {27, 28}, {28, 8}, {29, 18}, {30, 0}, {-1, 0},
     };
     for (auto [type, value] : cases) EXPECT_EQ(analysisStatistic(type, v, previous), value) << "type " << type;
@@ -144,22 +148,22 @@ protected:
 
 TEST_F(FormulaFamilies, PatternsOfTheCurrentDraw) {
     const std::pair<const char*, int32_t> cases[] = {
-        {"c_2zbzh:z_num1|z_num2:0", 2},       // 01 02: "奇偶"
-        {"c_2zbzh:z_num1|z_num2:1", 1},       // "一偶一奇"
-        {"c_2zbzh_z_num1|z_num2:0", 2},       // any separator
-        {"c_2zbzh:z_num1|z_num2:14", 0},      // no such type
-        {"c_3zbzh:z_num1|z_num3|z_num5:1", 3},  // three odd numbers
+        {"c_2zbzh:z_num1|z_num2:0", 2},          // 01 02: "奇偶"
+        {"c_2zbzh:z_num1|z_num2:1", 1},          // "一偶一奇"
+        {"c_2zbzh_z_num1|z_num2:0", 2},          // any separator
+        {"c_2zbzh:z_num1|z_num2:14", 0},         // no such type
+        {"c_3zbzh:z_num1|z_num3|z_num5:1", 3},   // three odd numbers
         {"c_3zbzh:z_num1|z_num2|z_num3:8", 15},  // 01 02 03: "壹贰零" = 1*9 + 2*3 + 0
         {"c_3zbzh:z_num1|z_num2|z_num3:24", 6},
         {"c_3zbzh:z_num1|z_num2|z_num3:22", 2},
         {"c_zhfx:z_num1|z_num2|z_num3|z_num4:27", 10},
         {"c_zhfx:z_num1|z_num2|z_num3|z_num4:0", 2},
         {"c_zhfx:z_num1|z_num2|z_num3|z_num4:99", 0},
-        {"c_2zbzh:z_num1:0", 0},              // no "|": an empty formula fails
-        {"c_zhfx:z_num1:0", 1},               // a list of one formula: 01 is odd
-        {"c_2zbzh:xyz|z_num2:0", -2},         // -999 is a value, odd with the state -1
-        {"c_zhfx:z_num1|xyz:0", -1},          // a negative value
-        {"getzb(c_2zbzh:z_num1+|z_num2:1)", 0},   // a formula with a syntax error
+        {"c_2zbzh:z_num1:0", 0},                 // no "|": an empty formula fails
+        {"c_zhfx:z_num1:0", 1},                  // a list of one formula: 01 is odd
+        {"c_2zbzh:xyz|z_num2:0", -2},            // -999 is a value, odd with the state -1
+        {"c_zhfx:z_num1|xyz:0", -1},             // a negative value
+        {"getzb(c_2zbzh:z_num1+|z_num2:1)", 0},  // a formula with a syntax error
         {"getzb(c_zhfx:z_num1|z_num2+:0)", -1},
     };
     for (auto [text, expected] : cases) EXPECT_EQ(value(text, 1), expected) << text;
@@ -197,7 +201,8 @@ TEST_F(FormulaFamilies, ConversionErrorsStop) {
         {"getzb(c_2zbzh:z_num1/0|z_num2:0)", "公式“z_num1/0”中除数为0，计算已停止"},
         {"getzb(c_zhfx:z_num1|max(1,10/0):0)", "公式“max(1,10/0)”中除数为0，计算已停止"},
         // An earlier prefix anywhere in the text decides.
-        {"getzb(c_zhfx:z_num1|getzb(c_cz_y):0)", "公式“getzb(c_zhfx:z_num1|getzb(c_cz_y):0)”中“y):0”不是有效的整数，计算已停止"},
+        {"getzb(c_zhfx:z_num1|getzb(c_cz_y):0)",
+         "公式“getzb(c_zhfx:z_num1|getzb(c_cz_y):0)”中“y):0”不是有效的整数，计算已停止"},
     };
     for (auto [text, message] : cases) {
         const EvalResult result = eval(text);
@@ -209,9 +214,10 @@ TEST_F(FormulaFamilies, ConversionErrorsStop) {
 }
 
 TEST_F(FormulaFamilies, FamilyMemberCount) {
-    const FormulaFamily analysis(FormulaFamilyKind::Analysis, "z_num1|z_num2|z_num3|z_num4|z_num5|z_num6|z_num1|"
-                                                              "z_num2|z_num3|z_num4|z_num5|z_num6|f_num1|z_hz|"
-                                                              "z_num1|z_num2|z_num3|z_num4:27");
+    const FormulaFamily analysis(FormulaFamilyKind::Analysis,
+                                 "z_num1|z_num2|z_num3|z_num4|z_num5|z_num6|z_num1|"
+                                 "z_num2|z_num3|z_num4|z_num5|z_num6|f_num1|z_hz|"
+                                 "z_num1|z_num2|z_num3|z_num4:27");
     EXPECT_EQ(analysis.formulaCount(), 18u) << "more than ten formulas";
     SsqContext c(store);
     const EvalResult result = analysis.evaluate(c.ctx, 3);
@@ -245,12 +251,24 @@ TEST(ShapeNames, NamesOfEveryTable) {
         {3, 3, {"三合", "两合一质", "一合两质", "三质"}},
         {3, 5, {"三小", "两小一大", "一小两大", "三大"}},
         {2, 7, {"两小", "一小一中", "一小一大", "两中", "一中一大", "两大"}},
-        {3, 7, {"三小", "两小一中", "两小一大", "一小两中", "一小一中一大", "一小两大", "三中", "两中一大", "一中两大", "三大"}},
+        {3,
+         7,
+         {"三小", "两小一中", "两小一大", "一小两中", "一小一中一大", "一小两大", "三中", "两中一大", "一中两大",
+          "三大"}},
         {2, 9, {"两0路", "一0路一1路", "一0路一2路", "两1路", "一1路一2路", "两2路"}},
-        {3, 9, {"三0路", "两0路一1路", "两0路一2路", "一0路两1路", "一0路一1路一2路", "一0路两2路", "三1路", "两1路一2路", "一1路两2路", "三2路"}},
+        {3,
+         9,
+         {"三0路", "两0路一1路", "两0路一2路", "一0路两1路", "一0路一1路一2路", "一0路两2路", "三1路", "两1路一2路",
+          "一1路两2路", "三2路"}},
         {2, 11, {"两复", "一复一隔", "一复一中", "两隔", "一隔一中", "两中"}},
-        {3, 11, {"三复", "两复一隔", "两复一中", "一复两隔", "一复一隔一中", "一复两中", "三隔", "两隔一中", "一隔两中", "三中"}},
-        {3, 13, {"三邻", "两邻一孤", "两邻一传", "一邻两孤", "一邻一孤一传", "一邻两传", "三孤", "两孤一传", "一孤两传", "三传"}},
+        {3,
+         11,
+         {"三复", "两复一隔", "两复一中", "一复两隔", "一复一隔一中", "一复两中", "三隔", "两隔一中", "一隔两中",
+          "三中"}},
+        {3,
+         13,
+         {"三邻", "两邻一孤", "两邻一传", "一邻两孤", "一邻一孤一传", "一邻两传", "三孤", "两孤一传", "一孤两传",
+          "三传"}},
         {2, 2, {"合合", "合质", "质合", "质质"}},
         {2, 6, {"小小", "小中", "小大", "中小", "中中", "中大", "大小", "大中", "大大"}},
     };
@@ -279,10 +297,12 @@ TEST(ShapeNames, SettingsPageText) {
     EXPECT_EQ(lines[10], "      0=  两偶      1=  一偶一奇      2=  两奇");
     EXPECT_EQ(lines[18], "三个指标组合的单选形态");
     EXPECT_EQ(lines[27], "三个指标组合的组选形态");
-    EXPECT_EQ(lines[32], "      0=  三0路      1=  两0路一1路      2=  两0路一2路      3=  一0路两1路      4=  一0路一1路一2路"
-                         "      5=  一0路两2路      6=  三1路      7=  两1路一2路      8=  一1路两2路      9=  三2路");
+    EXPECT_EQ(lines[32],
+              "      0=  三0路      1=  两0路一1路      2=  两0路一2路      3=  一0路两1路      4=  一0路一1路一2路"
+              "      5=  一0路两2路      6=  三1路      7=  两1路一2路      8=  一1路两2路      9=  三2路");
     // Values per line: 4,4,4,9,9,9,9 / 3,3,3,6,6,6,6 / 8,8,8,27,27,27,27 / 4,4,4,10,10,10,10.
-    const int counts[4][7] = {{4, 4, 4, 9, 9, 9, 9}, {3, 3, 3, 6, 6, 6, 6}, {8, 8, 8, 27, 27, 27, 27}, {4, 4, 4, 10, 10, 10, 10}};
+    const int counts[4][7] = {
+        {4, 4, 4, 9, 9, 9, 9}, {3, 3, 3, 6, 6, 6, 6}, {8, 8, 8, 27, 27, 27, 27}, {4, 4, 4, 10, 10, 10, 10}};
     for (int block = 0; block < 4; ++block)
         for (int table = 0; table < 7; ++table) {
             const std::string& line = lines[static_cast<size_t>(block * 9 + 1 + table)];

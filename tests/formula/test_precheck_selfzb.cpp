@@ -57,8 +57,8 @@ TEST(Precheck, EnteredFormulasNameOnlyIndicators) {
         {"z_foo z_bar", kBlankInFormulaMessage},
         {"[-1z_foo", kBracketsMessage},
         {"", kEmptyFormulaMessage},
-        {"z_hz+", ""},        // a syntax error is the evaluator's to report
-        {"3z_foo", ""},       // the evaluator stops before the name
+        {"z_hz+", ""},   // a syntax error is the evaluator's to report
+        {"3z_foo", ""},  // the evaluator stops before the name
         {std::string("z_hz\xff\x01"), "“z_hz\xff\x01”不是系统指标"},
     };
     for (const auto& [text, message] : cases) EXPECT_EQ(precheckEnteredFormula(text), message) << text;

@@ -25,20 +25,64 @@ protected:
 
 TEST_F(Formula, ValuesLeftToRight) {
     const std::pair<const char*, int32_t> cases[] = {
-        {"1+2*3", 9},      {"(1+2)*3", 9},    {"1+(2*3)", 7},     {"7/2", 3},          {"0-7/2", -3},
-        {"7%3", 1},        {"0-7%3", -1},     {"2*3+1", 7},       {"10-2-3", 5},       {"8/2/2", 2},
-        {"1+2>2", 1},      {"25!10", 5},      {"20!10", 10},      {"7!10", 7},         {"3>2", 1},
-        {"2>3", 0},        {"2=2", 1},        {"3&0", 0},         {"3#0", 1},          {"0#0", 0},
-        {"65536&65536", 0}, {"5!0", 5},       {"5!0-3", 2},       {"(((((1)))))", 1},  {"((((((((2+1))))))))*2", 6},
-        {"max(0-5,0-3)", -1}, {"min(1000000,1000001)", 999999}, {"mid(1,2,9)", 2}, {"mid(1,3)", 1},
-        {"mid(1,2)", 1},   {"mid(2,3,4,5)", 3}, {"abs(0-5)", 5},   {"abs(9,0-5)", 5},   {"if(1,10,20)", 10},
-        {"if(0,10,20)", 20}, {"if(1,10)", 0}, {"if(0,10)", 10},   {"if(7)", 0},        {"max(min(1,9),5)", 5},
-        {"max(,3)", 3},    {"max(0-4,)", 0},  {"z_hz", 4 + 8 + 16 + 23 + 30 + 33},   {"z_xyz+1", -998},
-        {"[-1]z_hz", 3 + 8 + 15 + 22 + 27 + 31}, {"[-5]z_num1", 1}, {"[+2]z_num1", 4}, {"[-1]f_num1+f_num1", 21},
-        {"min(f_num1,[-1]f_num1,[-2]f_num1)", 7}, {"max(f_num1,[-1]f_num1,[-2]f_num1)", 12},
-        {"z_hz 5", 114}, {"(z_hz)z_wh", 114}, {"getzb(z_num2)", 8}, {"getzb(1,z_num2)+1", 9},
-        {"[-1]getzb(z_num1)+z_num1", 7}, {"[-2]max(z_num1,0)+z_num1", 5}, {"2147483647+0", INT32_MAX},
-        {"0-2147483647-1", INT32_MIN}, {"65535*32768", 2147450880},
+        {"1+2*3", 9},
+        {"(1+2)*3", 9},
+        {"1+(2*3)", 7},
+        {"7/2", 3},
+        {"0-7/2", -3},
+        {"7%3", 1},
+        {"0-7%3", -1},
+        {"2*3+1", 7},
+        {"10-2-3", 5},
+        {"8/2/2", 2},
+        {"1+2>2", 1},
+        {"25!10", 5},
+        {"20!10", 10},
+        {"7!10", 7},
+        {"3>2", 1},
+        {"2>3", 0},
+        {"2=2", 1},
+        {"3&0", 0},
+        {"3#0", 1},
+        {"0#0", 0},
+        {"65536&65536", 0},
+        {"5!0", 5},
+        {"5!0-3", 2},
+        {"(((((1)))))", 1},
+        {"((((((((2+1))))))))*2", 6},
+        {"max(0-5,0-3)", -1},
+        {"min(1000000,1000001)", 999999},
+        {"mid(1,2,9)", 2},
+        {"mid(1,3)", 1},
+        {"mid(1,2)", 1},
+        {"mid(2,3,4,5)", 3},
+        {"abs(0-5)", 5},
+        {"abs(9,0-5)", 5},
+        {"if(1,10,20)", 10},
+        {"if(0,10,20)", 20},
+        {"if(1,10)", 0},
+        {"if(0,10)", 10},
+        {"if(7)", 0},
+        {"max(min(1,9),5)", 5},
+        {"max(,3)", 3},
+        {"max(0-4,)", 0},
+        {"z_hz", 4 + 8 + 16 + 23 + 30 + 33},
+        {"z_xyz+1", -998},
+        {"[-1]z_hz", 3 + 8 + 15 + 22 + 27 + 31},
+        {"[-5]z_num1", 1},
+        {"[+2]z_num1", 4},
+        {"[-1]f_num1+f_num1", 21},
+        {"min(f_num1,[-1]f_num1,[-2]f_num1)", 7},
+        {"max(f_num1,[-1]f_num1,[-2]f_num1)", 12},
+        {"z_hz 5", 114},
+        {"(z_hz)z_wh", 114},
+        {"getzb(z_num2)", 8},
+        {"getzb(1,z_num2)+1", 9},
+        {"[-1]getzb(z_num1)+z_num1", 7},
+        {"[-2]max(z_num1,0)+z_num1", 5},
+        {"2147483647+0", INT32_MAX},
+        {"0-2147483647-1", INT32_MIN},
+        {"65535*32768", 2147450880},
     };
     for (auto [text, expected] : cases) {
         EvalResult result = eval(text);
@@ -81,8 +125,8 @@ TEST_F(Formula, SyntaxErrorsKeepTheValueReached) {
 }
 
 TEST_F(Formula, FaultsStopWithTheFormulaNamed) {
-    for (const char* text : {"z_hz/0", "1%(2-2)", "max(1,5/0)", "getylz(z_hz/0)", "abs(1/0,2)", "99999999999+1",
-                             "[99999999999]z_hz"}) {
+    for (const char* text :
+         {"z_hz/0", "1%(2-2)", "max(1,5/0)", "getylz(z_hz/0)", "abs(1/0,2)", "99999999999+1", "[99999999999]z_hz"}) {
         EvalResult result = eval(text);
         EXPECT_FALSE(result.ok) << text;
         EXPECT_EQ(result.fault, EvalResult::Fault::Stop) << text;
@@ -119,14 +163,15 @@ TEST_F(Formula, HistoryFunctions) {
 TEST(FormulaMemo, SameValuesAsOnDemandOnTheRealHistory) {
     t_s_dm store;
     test::fillSsq(store);
-    const char* formulas[] = {"getylz(getylz(f_num1)%10)", "getzfylz(z_hz)", "getylzzf(z_num1)",
-                              "z_num3yl", "z_hzylzf", "getylz([-1]z_num2+f_num1)"};
+    const char* formulas[] = {"getylz(getylz(f_num1)%10)", "getzfylz(z_hz)", "getylzzf(z_num1)", "z_num3yl", "z_hzylzf",
+                              "getylz([-1]z_num2+f_num1)"};
     SsqContext memoised(store);
     SsqContext plain(store, nullptr, false);
     for (const char* text : formulas) {
         const tgs formula(text);
         for (int n = store.RecordCount() - 150; n <= store.RecordCount(); ++n)
-            ASSERT_EQ(formula.evaluate(memoised.ctx, n).value, formula.evaluate(plain.ctx, n).value) << text << " at " << n;
+            ASSERT_EQ(formula.evaluate(memoised.ctx, n).value, formula.evaluate(plain.ctx, n).value)
+                << text << " at " << n;
     }
 }
 
@@ -175,9 +220,9 @@ TEST_F(FormulaEdges, ValuesAndStops) {
     struct Case {
         std::string text;
         int n;
-        int32_t value;        // when it completes
-        std::string reason;   // when it stops: the text after the formula's name
-        std::string syntax;   // when it fails: the error text
+        int32_t value;       // when it completes
+        std::string reason;  // when it stops: the text after the formula's name
+        std::string syntax;  // when it fails: the error text
     } cases[] = {
         // History functions read only the draws their walk reaches.
         {"getzf(100/z_cmgs)", 5, 50, "", ""},
@@ -250,8 +295,9 @@ TEST_F(FormulaEdges, ValuesAndStops) {
 TEST_F(FormulaEdges, MemoKeepsFaultsWhereOnDemandMeetsThem) {
     SsqContext memoised(store);
     SsqContext plain(store, nullptr, false);
-    for (const char* text : {"getylz(100/z_cmgs)", "getzf(100/[-1]z_cmgs)", "getylzzf(100/z_cmgs)", "getzfylz(100/z_cmgs)",
-                             "getylz(getzf(100/z_cmgs)+getylz(1000/z_num2))", "getylz(100/[1]z_cmgs)"}) {
+    for (const char* text :
+         {"getylz(100/z_cmgs)", "getzf(100/[-1]z_cmgs)", "getylzzf(100/z_cmgs)", "getzfylz(100/z_cmgs)",
+          "getylz(getzf(100/z_cmgs)+getylz(1000/z_num2))", "getylz(100/[1]z_cmgs)"}) {
         const tgs formula(text);
         for (int n = 1; n <= 5; ++n) {
             const EvalResult a = formula.evaluate(memoised.ctx, n), b = formula.evaluate(plain.ctx, n);
@@ -271,8 +317,8 @@ TEST_F(FormulaEdges, CallsNestOnlySoDeep) {
     };
     SsqContext c(store);
     EXPECT_EQ(tgs(nested(kMaxCallDepth, "0-7")).evaluate(c.ctx, 5).value, 7);
-    for (const std::string& text : {nested(kMaxCallDepth + 1, "7"), nested(10000, "7"), "max(0," + nested(10000, "7") + ")",
-                                    "getylz(" + nested(200, "z_hz") + ")"}) {
+    for (const std::string& text : {nested(kMaxCallDepth + 1, "7"), nested(10000, "7"),
+                                    "max(0," + nested(10000, "7") + ")", "getylz(" + nested(200, "z_hz") + ")"}) {
         const EvalResult result = tgs(text).evaluate(c.ctx, 5);
         EXPECT_EQ(result.fault, EvalResult::Fault::Syntax) << text.size();
         EXPECT_EQ(result.message, kErrNesting) << text.size();
@@ -303,7 +349,7 @@ TEST(FormulaMemo, ForwardReadingSeriesWithCandidates) {
     t_s_dm full;
     test::fillSsq(full);
     const char* formulas[] = {"getylz([1]z_hz%10)", "getylz(getylz([1]z_num1))", "getzf([2]z_num2-[1]z_num1)",
-                              "getylzzf([1]z_hw)", "getzfylz([3]z_num3%5)", "getylz(getylz(getylz([1]z_hz%7)))",
+                              "getylzzf([1]z_hw)",  "getzfylz([3]z_num3%5)",     "getylz(getylz(getylz([1]z_hz%7)))",
                               "[1]getylz(z_hz%10)", "getylz(100/([1]z_num1-1))", "c_zhfx:[1]z_num1|z_num2:5"};
     DrawRecord candidate{};
     candidate[0] = kCandidatePeriod;

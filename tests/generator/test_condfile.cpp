@@ -282,8 +282,8 @@ TEST(MainConditionFile, ShortFileLeavesTheRestReset) {
     current.noEqualSpacing = false;
     current.noSpecialRuns = false;
 
-    const MainConditionLoad load = decodeMainConditions(std::string_view(full).substr(0, 100 * kCondRecordSize + 77),
-                                                        kN, &current);
+    const MainConditionLoad load =
+        decodeMainConditions(std::string_view(full).substr(0, 100 * kCondRecordSize + 77), kN, &current);
     ASSERT_TRUE(load.status);
     EXPECT_EQ(load.records, 100);
     EXPECT_EQ(load.conditions.rows[25].allowed, (std::vector<int32_t>{70, 71, 130}));
@@ -395,8 +395,8 @@ TEST(MainConditionFileMalformed, GroupCountsAboveCapacityAreCutWithANote) {
 }
 
 TEST(MainConditionFileMalformed, GroupCountsBelowOneOrNotANumberAreZero) {
-    const double counts[] = {0.0, -1.0, 0.5, -1e300, std::numeric_limits<double>::quiet_NaN(),
-                             -std::numeric_limits<double>::infinity()};
+    const double counts[] = {
+        0.0, -1.0, 0.5, -1e300, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()};
     for (double count : counts) {
         std::string bytes = zeroRecords(kMainConditionRecords);
         putInt32(bytes, at(500, 201), count < 0 ? -3 : 0);
@@ -500,8 +500,8 @@ TEST(MainConditionFileMalformed, GroupMembersBeyondAByteMatchNothing) {
 
 TEST(MainConditionFileMalformed, RandomBytesNeverCrash) {
     std::mt19937 random(12345);
-    const size_t sizes[] = {0, 1, 8436, 8437, 8438, 3 * 8437 + 11, 500 * 8437, 952 * 8437 + 3, 1402 * 8437,
-                            1402 * 8437 + 1};
+    const size_t sizes[] = {
+        0, 1, 8436, 8437, 8438, 3 * 8437 + 11, 500 * 8437, 952 * 8437 + 3, 1402 * 8437, 1402 * 8437 + 1};
     for (size_t size : sizes) {
         std::string bytes(size, '\0');
         for (char& b : bytes) b = static_cast<char>(random());
@@ -731,8 +731,7 @@ TEST(FixedConditionFiles, RegularConditions) {
     const MainConditions current = runConditions(9);
     const MainConditionLoad missing = loadRegularConditions(home.path(), kN, current);
     EXPECT_FALSE(missing.status);
-    EXPECT_EQ(missing.status.message,
-              "常规过滤条件的文件不存在，请先设置好常用的过滤条件，再覆盖常规过滤条件");
+    EXPECT_EQ(missing.status.message, "常规过滤条件的文件不存在，请先设置好常用的过滤条件，再覆盖常规过滤条件");
 
     ASSERT_TRUE(overwriteRegularConditions(home.path(), richConditions(), kN));
     EXPECT_EQ(test::fileSize(home.file("save/cgset.zh")), 11828674);
@@ -767,10 +766,14 @@ TEST(FixedConditionFiles, SnapshotPathsAndSaveDialogExtensions) {
         const char* extension;
         const char* written;
     } cases[] = {
-        {"/s/mine", ".zh", "/s/mine.zh"},         {"/s/mine.zh", ".zh", "/s/mine.zh"},
-        {"/s/mine.zh.old", ".zh", "/s/mine.zh.old"}, {"/s/a.zhx", ".zh", "/s/a.zhx"},
-        {"/s/a.fzh", ".zh", "/s/a.fzh.zh"},       {"/s/b", ".fzh", "/s/b.fzh"},
-        {"/s/b.fzh", ".fzh", "/s/b.fzh"},         {"/s/c.zh", ".lzh", "/s/c.zh.lzh"},
+        {"/s/mine", ".zh", "/s/mine.zh"},
+        {"/s/mine.zh", ".zh", "/s/mine.zh"},
+        {"/s/mine.zh.old", ".zh", "/s/mine.zh.old"},
+        {"/s/a.zhx", ".zh", "/s/a.zhx"},
+        {"/s/a.fzh", ".zh", "/s/a.fzh.zh"},
+        {"/s/b", ".fzh", "/s/b.fzh"},
+        {"/s/b.fzh", ".fzh", "/s/b.fzh"},
+        {"/s/c.zh", ".lzh", "/s/c.zh.lzh"},
         {"/s/c.ZH", ".zh", "/s/c.ZH.zh"},
     };
     for (const Case& c : cases) EXPECT_EQ(withConditionExtension(c.chosen, c.extension), c.written) << c.chosen;

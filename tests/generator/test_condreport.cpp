@@ -163,8 +163,10 @@ TEST_F(ConditionReport, CheckAgainstADrawInEveryMode) {
     auto only = [&](const char* prefix) {
         Lines kept;
         for (const std::string& line : all)
-            if (line.rfind("正确 ", 0) != 0 && line.rfind("错误 ", 0) != 0) kept.push_back(line);
-            else if (line.rfind(prefix, 0) == 0) kept.push_back(line);
+            if (line.rfind("正确 ", 0) != 0 && line.rfind("错误 ", 0) != 0)
+                kept.push_back(line);
+            else if (line.rfind(prefix, 0) == 0)
+                kept.push_back(line);
         return kept;
     };
     EXPECT_EQ(check(conditions(), 3, CheckMode::RightOnly).lines, only("正确 "));
@@ -176,7 +178,7 @@ TEST_F(ConditionReport, CheckAgainstADrawInEveryMode) {
 TEST_F(ConditionReport, VerdictsUseTheDrawAndTheDrawsBeforeIt) {
     MainConditions c = resetConditions(33);
     c.noEqualSpacing = c.noSpecialRuns = false;
-    c.rows[6] = {true, {1}, false, {}, {}};   // repeats of the previous draw
+    c.rows[6] = {true, {1}, false, {}, {}};  // repeats of the previous draw
     c.rows[25] = {true, {114}, false, {}, {}};
     c.fixed[8] = true;
     struct Case {
@@ -202,8 +204,9 @@ TEST_F(ConditionReport, StructuralExclusionsAndNumbers) {
         int n;
         Lines expected;
     } cases[] = {
-        {5, {"错误 可选红号：1，2，3，4，5，6，7，8，9，10，11，12，13，14，15，16，17，18，19，", "", "指标过滤设置：", "",
-             "", "错误 去除等间距组合"}},
+        {5,
+         {"错误 可选红号：1，2，3，4，5，6，7，8，9，10，11，12，13，14，15，16，17，18，19，", "", "指标过滤设置：",
+          "", "", "错误 去除等间距组合"}},
         {6, {"", "指标过滤设置：", "", "", "错误 去除特殊连号"}},
     };
     for (const Case& k : cases) EXPECT_EQ(check(c, k.n, CheckMode::WrongOnly).lines, k.expected) << k.n;

@@ -16,7 +16,9 @@ TEST(FastRows, AgreeWithTheGeneralComputation) {
     struct Game {
         GameParams game;
         int draws;  // records of the real history the ticket follows
-    } games[] = {{{6, 1, 33, 1, 1, 16, true}, 3493}, {{6, 1, 33, 1, 1, 16, true}, 40}, {{5, 1, 35, 2, 1, 12, true}, 500},
+    } games[] = {{{6, 1, 33, 1, 1, 16, true}, 3493},
+                 {{6, 1, 33, 1, 1, 16, true}, 40},
+                 {{5, 1, 35, 2, 1, 12, true}, 500},
                  {{7, 1, 30, 1, 1, 30, true}, 300}};
     t_s_dm store;
     test::fillSsq(store);
@@ -29,7 +31,8 @@ TEST(FastRows, AgreeWithTheGeneralComputation) {
         candidate[0] = kCandidatePeriod;
         SeriesMemo memo;
         memo.prepare(1, g.game, settings);
-        IndicatorContext ctx{DrawHistory{store.record(0), g.draws, candidate.data()}, g.game, &partitions, settings, &memo};
+        IndicatorContext ctx{DrawHistory{store.record(0), g.draws, candidate.data()}, g.game, &partitions, settings,
+                             &memo};
         FastRows fast(ctx, g.game.zhgs);
         for (int trial = 0; trial < 400; ++trial) {
             std::vector<int32_t> numbers;
@@ -77,7 +80,8 @@ TEST(FastRows, DamagedPreviousDrawAtTheLimitsOf32Bits) {
     std::copy(numbers.begin(), numbers.end(), candidate.begin() + 1);
     SeriesMemo memo;
     memo.prepare(1, game, ColdHotSettings{});
-    IndicatorContext ctx{DrawHistory{store.record(0), 2, candidate.data()}, game, &partitions, ColdHotSettings{}, &memo};
+    IndicatorContext ctx{DrawHistory{store.record(0), 2, candidate.data()}, game, &partitions, ColdHotSettings{},
+                         &memo};
     FastRows fast(ctx, 6);
     FastTicket ticket{numbers.data(), 6, 0, 0};
     for (int32_t n : numbers) {
@@ -87,10 +91,10 @@ TEST(FastRows, DamagedPreviousDrawAtTheLimitsOf32Bits) {
     for (int row = 1; row <= kCatalogueRows; ++row) {
         const ConditionRow* condition = conditionRow(row);
         if (!fast.covers(row) || !condition || !condition->item) continue;
-        EXPECT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, 3)) << "row " << row << " (" << condition->id << ")";
+        EXPECT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, 3))
+            << "row " << row << " (" << condition->id << ")";
     }
 }
 
 }  // namespace
 }  // namespace lottodesk
-

@@ -32,7 +32,8 @@ TEST(ForecastConditions, KillsTailsFixesAndCustomKill) {
     EXPECT_EQ(c.custom[0].values, (std::vector<int32_t>{0, 1, 2, 5, 6, 7, 8, 9}));
     EXPECT_TRUE(c.customEnabled);
     EXPECT_EQ(applied.summary,
-              "已从可选号码中去除：05 12\n已添加尾数条件：尾号组 0 3，出现个数 0\n已添加自设条件：号码组 01 02 09，出现个数 1..3\n"
+              "已从可选号码中去除：05 12\n已添加尾数条件：尾号组 0 3，出现个数 0\n已添加自设条件：号码组 01 02 "
+              "09，出现个数 1..3\n"
               "已添加自定义指标条件：z_hw 不取 3 4\n");
     // A ticket with a killed tail fails the tail condition; one with a fixed number passes the self-set one.
     const int32_t ticket[6] = {1, 4, 7, 14, 21, 30};

@@ -129,8 +129,8 @@ TEST_F(GeneratorRun, ContinueFilteringReordersInPlace) {
     const Ticket a{1, 2, 3, 4, 5, 7}, b{1, 2, 3, 4, 5, 6}, c{1, 2, 3, 4, 5, 9}, d{1, 2, 3, 4, 6, 7};
     generator.results.tickets = {a, b, c, d};
     generator.results.tags = {0, 0, 0, 0};
-    enable(25, {21, 22, 23});   // 和值: C's 24 fails
-    enable(2, {3}, true);       // 奇数个数 3, tolerated: A has four odd numbers
+    enable(25, {21, 22, 23});  // 和值: C's 24 fails
+    enable(2, {3}, true);      // 奇数个数 3, tolerated: A has four odd numbers
     RunReport report = generator.continueFiltering(ws, {});
     ASSERT_TRUE(report.completed) << report.message;
     // A is tagged; B is moved in front of it; C's place is taken by D, which joins the front.
@@ -182,7 +182,13 @@ TEST_F(GeneratorRun, BoundedEnumerationKeepsExactlyThePassingTickets) {
         std::vector<int> fixed;
     } cases[] = {
         {{{2, {2, 3, 4}}, {25, {60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70}}}, {}},
-        {{{1, {0, 1}}, {3, {1, 2, 3}}, {6, {0, 1}}, {7, {0, 1, 2}}, {39, {0, 1, 2}}, {131, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, {}},
+        {{{1, {0, 1}},
+          {3, {1, 2, 3}},
+          {6, {0, 1}},
+          {7, {0, 1, 2}},
+          {39, {0, 1, 2}},
+          {131, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}},
+         {}},
         {{{11, {2}}, {12, {2}}, {95, {0, 5}}, {49, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, {4}},
         {{{2, {6}}}, {}},  // six odd numbers
         {{{25, {21}}, {4, {5, 6}}}, {1, 2}},
@@ -199,7 +205,8 @@ TEST_F(GeneratorRun, BoundedEnumerationKeepsExactlyThePassingTickets) {
         generator.results.tags.assign(all.size(), 0);
         ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
         std::vector<Ticket> tested = generator.results.tickets;
-        std::sort(tested.begin(), tested.end(), [&](const Ticket& a, const Ticket& b) { return position[a] < position[b]; });
+        std::sort(tested.begin(), tested.end(),
+                  [&](const Ticket& a, const Ticket& b) { return position[a] < position[b]; });
         EXPECT_EQ(bounded, tested) << "case with " << c.rows.size() << " rows";
     }
 }
@@ -227,8 +234,8 @@ TEST_F(GeneratorRun, PredictionRecordIsRemovedBeforeARun) {
 // where the selectable numbers are kept as a 64-bit mask.
 TEST_F(GeneratorRun, ContinueFilteringDropsNumbersOutsideTheRange) {
     const Ticket inside{1, 2, 3, 4, 5, 6};
-    generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 70}, inside, Ticket{0, 2, 3, 4, 5, 6}, Ticket{1, 2, 3, 4, 5, 255},
-                                 Ticket{1, 2, 3, 4, 5, 34}};
+    generator.results.tickets = {Ticket{1, 2, 3, 4, 5, 70}, inside, Ticket{0, 2, 3, 4, 5, 6},
+                                 Ticket{1, 2, 3, 4, 5, 255}, Ticket{1, 2, 3, 4, 5, 34}};
     generator.results.tags.assign(5, 0);
     ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
     EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{inside});
@@ -295,4 +302,3 @@ TEST_F(GeneratorRun, HistoryFunctionStopsOnlyAtTheDrawsItReads) {
 
 }  // namespace
 }  // namespace lottodesk
-

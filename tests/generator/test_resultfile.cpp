@@ -17,7 +17,8 @@ TEST(ResultFile, EveryLineEndAndAByteOrderMark) {
     for (const char* text : {"01 02 03 04 05 06 \r\n07 08 09 10 11 12 \r\n28 29 30 31 32 33 \r\n",
                              "01 02 03 04 05 06\n07 08 09 10 11 12\n28 29 30 31 32 33",
                              "01 02 03 04 05 06 \r07 08 09 10 11 12 \r\r28 29 30 31 32 33 \r",
-                             "\xEF\xBB\xBF" "01 02 03 04 05 06\r\n07\t08 09 10 11 12\r28 29 30 31 32 33\n"}) {
+                             "\xEF\xBB\xBF"
+                             "01 02 03 04 05 06\r\n07\t08 09 10 11 12\r28 29 30 31 32 33\n"}) {
         const ResultTextParse parsed = parseResultText(text, 6);
         ASSERT_TRUE(parsed.ok()) << parsed.error;
         EXPECT_EQ(parsed.tickets, someTickets()) << text;
@@ -35,8 +36,8 @@ TEST(ResultFile, SaveFaultsKeepThePreviousFile) {
     ASSERT_TRUE(saveResultFile(path, someTickets(), 6));
     const std::string before = test::readFile(path);
     EXPECT_EQ(loadResultFile(path, 6).tickets, someTickets());
-    for (const FileLayer& layer : {FaultyFiles::failAfterBytes(10), FaultyFiles::fullDisk(), FaultyFiles::failOnRename(),
-                                   FaultyFiles::readOnlyFolder()}) {
+    for (const FileLayer& layer : {FaultyFiles::failAfterBytes(10), FaultyFiles::fullDisk(),
+                                   FaultyFiles::failOnRename(), FaultyFiles::readOnlyFolder()}) {
         const Status status = saveResultFile(path, {Ticket{1, 2, 3, 4, 5, 7}}, 6, layer);
         EXPECT_FALSE(status);
         EXPECT_NE(status.message.find(path + "（"), std::string::npos) << status.message;

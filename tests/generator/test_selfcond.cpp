@@ -29,11 +29,8 @@ TEST(SelfSetCondition, CountsTheGroupNumbersInTheTicket) {
         int count;
         bool holds;
     } cases[] = {
-        {{1, 2, 10, 20, 30, 33}, 2, false},
-        {{1, 10, 20, 30, 31, 33}, 1, true},
-        {{4, 10, 20, 30, 31, 33}, 0, true},
-        {{1, 2, 3, 30, 31, 33}, 3, false},
-        {{33, 3, 20, 10, 30, 31}, 1, true},  // any order
+        {{1, 2, 10, 20, 30, 33}, 2, false}, {{1, 10, 20, 30, 31, 33}, 1, true}, {{4, 10, 20, 30, 31, 33}, 0, true},
+        {{1, 2, 3, 30, 31, 33}, 3, false},  {{33, 3, 20, 10, 30, 31}, 1, true},  // any order
     };
     for (const Case& c : cases) {
         EXPECT_EQ(selfSetCount(entry, c.ticket.data(), 6), c.count) << c.ticket[0] << ' ' << c.ticket[1];
@@ -74,7 +71,7 @@ TEST(TailCondition, CountsNumbersByTheirLastDigit) {
 TEST(SelfAndTailConditions, ToleranceRule) {
     const Ticket6 ticket{1, 2, 10, 20, 30, 33};
     MainConditions c = resetConditions(33);
-    c.selfSet = {group({1, 2, 3}, {0, 1}, true)};         // fails (2), tolerant
+    c.selfSet = {group({1, 2, 3}, {0, 1}, true)};        // fails (2), tolerant
     c.tails = {group({0}, {3}, true), group({3}, {1})};  // passes (3), passes (1)
 
     struct Case {
@@ -158,7 +155,8 @@ TEST(ConditionLines, AfterLoadingAFile) {
     const ConditionLines lines = linesAfterLoad(c);
     EXPECT_EQ(lines.custom, (std::vector<std::string>{"z_hz  容错  取值：5  "}));
     EXPECT_EQ(lines.selfSet, (std::vector<std::string>{"号码组合:1  2    出现个数1  "}));
-    EXPECT_EQ(lines.tails, (std::vector<std::string>{"尾号组:9    出现个数0  (相同尾数仅计算一次)", "尾号组:1    出现个数2  "}));
+    EXPECT_EQ(lines.tails,
+              (std::vector<std::string>{"尾号组:9    出现个数0  (相同尾数仅计算一次)", "尾号组:1    出现个数2  "}));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -274,7 +274,8 @@ TEST(FilteredWheel, EqualsTheLiteralSearchWithItsTagsPlaced) {
             std::vector<uint8_t> expectedTags;
             for (const Numbers& t : expected) expectedTags.push_back(stubTag(t));
             literalGather(expected, expectedTags);
-            const WheelResult fast = filteredWheel(poolOf(selectable, c.fixed), rule.guarantee, passingTickets, passingTags);
+            const WheelResult fast =
+                filteredWheel(poolOf(selectable, c.fixed), rule.guarantee, passingTickets, passingTags);
             ASSERT_TRUE(fast.completed);
             EXPECT_EQ(numbersOf(fast.tickets), expected) << describe(c, rule.guarantee);
             EXPECT_EQ(fast.tags, expectedTags) << describe(c, rule.guarantee);
@@ -320,7 +321,8 @@ TEST(GreedyWheel, EveryWheelKeepsItsGuarantee) {
             const WheelPool pool = poolOf(c.selectable, c.fixed);
             const WheelResult wheel = greedyWheel(pool, rule.guarantee);
             const WheelCheck check = checkWheel(wheel.tickets, pool, rule.guarantee);
-            EXPECT_TRUE(check.ok) << describe(c, rule.guarantee) << " misses " << ::testing::PrintToString(check.missed);
+            EXPECT_TRUE(check.ok) << describe(c, rule.guarantee) << " misses "
+                                  << ::testing::PrintToString(check.missed);
         }
 }
 

@@ -60,9 +60,9 @@ TEST(WheelOptimiser, ReachesTheBestKnownSizeOfSmallPools) {
         Guarantee guarantee;
     };
     const std::vector<Case> cases = {
-        {poolOf(1, 8), Guarantee::FourKeepFour},      // C(8,6,4) = 7
-        {poolOf(1, 9), Guarantee::FourKeepFour},      // 12
-        {poolOf(1, 8), Guarantee::FiveKeepFive},      // 12
+        {poolOf(1, 8), Guarantee::FourKeepFour},         // C(8,6,4) = 7
+        {poolOf(1, 9), Guarantee::FourKeepFour},         // 12
+        {poolOf(1, 8), Guarantee::FiveKeepFive},         // 12
         {poolOf(1, 10, {10}), Guarantee::FourKeepFour},  // C(9,5,3) = 12
     };
     for (const Case& c : cases) {

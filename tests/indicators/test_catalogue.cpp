@@ -29,9 +29,9 @@ std::vector<std::string> namesOf(const CatalogueSeries& s, const std::string& co
 
 TEST(Catalogue, NineSeriesInPageOrderWithTheirSizes) {
     const auto& all = indicatorCatalogue();
-    const std::pair<const char*, size_t> expected[] = {
-        {"常规系列", 62}, {"和值系列", 27}, {"振幅系列", 106}, {"遗漏系列", 113}, {"遗漏振幅", 113},
-        {"振幅遗漏", 106}, {"线和线差", 30}, {"尾数系列", 85},  {"蓝号系列", 21}};
+    const std::pair<const char*, size_t> expected[] = {{"常规系列", 62},  {"和值系列", 27},  {"振幅系列", 106},
+                                                       {"遗漏系列", 113}, {"遗漏振幅", 113}, {"振幅遗漏", 106},
+                                                       {"线和线差", 30},  {"尾数系列", 85},  {"蓝号系列", 21}};
     ASSERT_EQ(all.size(), 9u);
     size_t total = 0;
     for (size_t i = 0; i < 9; ++i) {
@@ -147,14 +147,12 @@ TEST(Catalogue, TheDialogVariantDiffersOnlyWhereItSaysSo) {
         }
     }
     const std::set<std::pair<std::string, std::string>> expected = {
-        {"z_pdzf", "getzf(z_pd)"},          {"z_sdzf", "getzf(z_sd)"},
-        {"z_averzf", "getzf(z_aver)"},      {"z_hwzf", "getzf(z_hw)"},
-        {"z_num1ylzf", "getylzzf(z_num1)"}, {"z_num2ylzf", "getylzzf(z_num2)"},
-        {"z_num3ylzf", "getylzzf(z_num3)"}, {"z_num4ylzf", "getylzzf(z_num4)"},
-        {"z_num5ylzf", "getylzzf(z_num5)"}, {"z_num6ylzf", "getylzzf(z_num6)"},
-        {"z_pdylzf", "getylzzf(z_pd)"},     {"z_sdylzf", "getylzzf(z_sd)"},
-        {"z_averylzf", "getylzzf(z_aver)"}, {"z_hzylzf", "getylzzf(z_hz)"},
-        {"z_hwylzf", "getylzzf(z_hw)"},     {"z_whylzf", "getylzzf(z_wh)"},
+        {"z_pdzf", "getzf(z_pd)"},          {"z_sdzf", "getzf(z_sd)"},          {"z_averzf", "getzf(z_aver)"},
+        {"z_hwzf", "getzf(z_hw)"},          {"z_num1ylzf", "getylzzf(z_num1)"}, {"z_num2ylzf", "getylzzf(z_num2)"},
+        {"z_num3ylzf", "getylzzf(z_num3)"}, {"z_num4ylzf", "getylzzf(z_num4)"}, {"z_num5ylzf", "getylzzf(z_num5)"},
+        {"z_num6ylzf", "getylzzf(z_num6)"}, {"z_pdylzf", "getylzzf(z_pd)"},     {"z_sdylzf", "getylzzf(z_sd)"},
+        {"z_averylzf", "getylzzf(z_aver)"}, {"z_hzylzf", "getylzzf(z_hz)"},     {"z_hwylzf", "getylzzf(z_hw)"},
+        {"z_whylzf", "getylzzf(z_wh)"},
     };
     EXPECT_EQ(replaced, expected);
 
@@ -180,7 +178,8 @@ TEST(Catalogue, LinesSplitAtTheFirstBlank) {
         const char* line;
         CatalogueEntry entry;
     } cases[] = {
-        {"min(f_num1,[-1]f_num1,[-2]f_num1) 蓝号近三期最小值", {"min(f_num1,[-1]f_num1,[-2]f_num1)", "蓝号近三期最小值"}},
+        {"min(f_num1,[-1]f_num1,[-2]f_num1) 蓝号近三期最小值",
+         {"min(f_num1,[-1]f_num1,[-2]f_num1)", "蓝号近三期最小值"}},
         {"z_hz          主区和值  ", {"z_hz", "主区和值"}},
         {"z_hz", {"z_hz", ""}},
         {"z_hz        my  sum\r", {"z_hz", "my  sum"}},

@@ -48,10 +48,10 @@ TEST(ColdWarmHot, ListsFollowTheWindowCounts) {
     settings.f_hotcs = 2;
     ColdWarmHotLists lists;
     ASSERT_TRUE(refresh_lists(store, kSmall, settings, 2020004, lists));
-    EXPECT_EQ(lists.hot.values(), (std::vector<int32_t>{1, 2}));     // 4 and 3 times
+    EXPECT_EQ(lists.hot.values(), (std::vector<int32_t>{1, 2}));  // 4 and 3 times
     EXPECT_EQ(lists.warm.values(), std::vector<int32_t>{});
     EXPECT_EQ(lists.cold.values(), (std::vector<int32_t>{3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(lists.f_hot.values(), std::vector<int32_t>{2});        // the last two draws
+    EXPECT_EQ(lists.f_hot.values(), std::vector<int32_t>{2});  // the last two draws
     EXPECT_EQ(lists.f_cold.values(), (std::vector<int32_t>{1, 3, 4}));
 
     settings.qs = 256;  // the 8-bit window: 256 draws are none
@@ -72,8 +72,8 @@ TEST(SectionStatistics, OverTheAuxiliarySlot) {
     }
     // From 2020006 back to 2020002: 4, 5, 8, 5, 3.
     const std::pair<const char*, int32_t> cases[] = {
-        {"区段总和", 25}, {"区段平均值", 5}, {"区段最大值", 8}, {"区段最小值", 3},
-        {"区段平均振幅", 2},  // (1 + 3 + 3 + 2) / 4 = 2.25
+        {"区段总和", 25},  {"区段平均值", 5},   {"区段最大值", 8},
+        {"区段最小值", 3}, {"区段平均振幅", 2},  // (1 + 3 + 3 + 2) / 4 = 2.25
         {"相同个数", 2},
     };
     for (auto [caption, expected] : cases)

@@ -73,27 +73,41 @@ void check(const std::vector<Case>& cases) {
 TEST(ComboIndicators, RunOfSixConsecutiveNumbers) {
     const std::vector<int32_t> d = {1, 2, 3, 4, 5, 6, 9};
     check({
-        {"z_hz", kSsq, d, 21},   {"z_hw", kSsq, d, 1},    {"z_wh", kSsq, d, 21},   {"z_lmzs", kSsq, d, 5},
-        {"z_maxlh", kSsq, d, 6}, {"z_jjgs", kSsq, d, 1},  {"z_zdjj", kSsq, d, 1},  {"z_zxjj", kSsq, d, 1},
-        {"z_ac", kSsq, d, 0},    {"z_zsgs", kSsq, d, 4},  {"z_jhlx", kSsq, d, 0},  {"z_zhlx", kSsq, d, 2},
-        {"z_sd", kSsq, d, 1},    {"z_aver", kSsq, d, 4},  {"z_ohlx", kSsq, d, 0},  {"z_hhlx", kSsq, d, 0},
-        {"z_jsgs", kSsq, d, 3},  {"z_dsgs", kSsq, d, 0},  {"z_gwgs", kSsq, d, 2},  {"z_gwhe", kSsq, d, 11},
-        {"z_zshe", kSsq, d, 11}, {"z_hshe", kSsq, d, 10}, {"z_c3yshe", kSsq, d, 6}, {"z_c4yshe", kSsq, d, 9},
-        {"z_c5yshe", kSsq, d, 11}, {"z_c3y0", kSsq, d, 2}, {"z_c4y1", kSsq, d, 2}, {"z_c5y0", kSsq, d, 1},
+        {"z_hz", kSsq, d, 21},     {"z_hw", kSsq, d, 1},    {"z_wh", kSsq, d, 21},    {"z_lmzs", kSsq, d, 5},
+        {"z_maxlh", kSsq, d, 6},   {"z_jjgs", kSsq, d, 1},  {"z_zdjj", kSsq, d, 1},   {"z_zxjj", kSsq, d, 1},
+        {"z_ac", kSsq, d, 0},      {"z_zsgs", kSsq, d, 4},  {"z_jhlx", kSsq, d, 0},   {"z_zhlx", kSsq, d, 2},
+        {"z_sd", kSsq, d, 1},      {"z_aver", kSsq, d, 4},  {"z_ohlx", kSsq, d, 0},   {"z_hhlx", kSsq, d, 0},
+        {"z_jsgs", kSsq, d, 3},    {"z_dsgs", kSsq, d, 0},  {"z_gwgs", kSsq, d, 2},   {"z_gwhe", kSsq, d, 11},
+        {"z_zshe", kSsq, d, 11},   {"z_hshe", kSsq, d, 10}, {"z_c3yshe", kSsq, d, 6}, {"z_c4yshe", kSsq, d, 9},
+        {"z_c5yshe", kSsq, d, 11}, {"z_c3y0", kSsq, d, 2},  {"z_c4y1", kSsq, d, 2},   {"z_c5y0", kSsq, d, 1},
     });
 }
 
 TEST(ComboIndicators, TailsZonesAndTheCountRule) {
     const std::vector<int32_t> d = {1, 11, 21, 31, 32, 33, 5};
     check({
-        {"z_wzgs", kSsq, d, 3},      {"z_gwgs", kSsq, d, 0},      {"z_dsgs", kSsq, d, 4},
-        {"z_3fq_1qgs", kSsq, d, 2},  {"z_3fq_2qgs", kSsq, d, 1},  {"z_3fq_3qgs", kSsq, d, 3},
-        {"z_dzxqxshe", kSsq, d, 12}, {"z_dzxqzshe", kSsq, d, 21}, {"z_dzxqdshe", kSsq, d, 96},
-        {"z_dxqdshe", kSsq, d, 117}, {"z_dxqxshe", kSsq, d, 12},  {"z_lmzs", kSsq, d, 2},
-        {"z_maxlh", kSsq, d, 3},     {"z_jjgs", kSsq, d, 2},      {"z_zdjj", kSsq, d, 10},
-        {"z_ac", kSsq, d, 6},        {"z_sd", kSsq, d, 10},       {"z_jhlx", kSsq, d, 3},
+        {"z_wzgs", kSsq, d, 3},
+        {"z_gwgs", kSsq, d, 0},
+        {"z_dsgs", kSsq, d, 4},
+        {"z_3fq_1qgs", kSsq, d, 2},
+        {"z_3fq_2qgs", kSsq, d, 1},
+        {"z_3fq_3qgs", kSsq, d, 3},
+        {"z_dzxqxshe", kSsq, d, 12},
+        {"z_dzxqzshe", kSsq, d, 21},
+        {"z_dzxqdshe", kSsq, d, 96},
+        {"z_dxqdshe", kSsq, d, 117},
+        {"z_dxqxshe", kSsq, d, 12},
+        {"z_lmzs", kSsq, d, 2},
+        {"z_maxlh", kSsq, d, 3},
+        {"z_jjgs", kSsq, d, 2},
+        {"z_zdjj", kSsq, d, 10},
+        {"z_ac", kSsq, d, 6},
+        {"z_sd", kSsq, d, 10},
+        {"z_jhlx", kSsq, d, 3},
         // 1, 11 and 31 are prime: only 1-11 is a prime pair, only 32-33 a composite one.
-        {"z_zsgs", kSsq, d, 3},      {"z_zhlx", kSsq, d, 1},      {"z_hhlx", kSsq, d, 1},
+        {"z_zsgs", kSsq, d, 3},
+        {"z_zhlx", kSsq, d, 1},
+        {"z_hhlx", kSsq, d, 1},
     });
 }
 
@@ -118,24 +132,43 @@ TEST(ComboIndicators, ZoneSumsUseTheZoneRuleAndBigCountsUseTheCountRule) {
     // For 0..9 the zones are 1-4 and 5-9, while the count rule calls 6..9 big.
     const std::vector<int32_t> d = {1, 4, 5, 6, 9};
     check({
-        {"z_dsgs", kDigits, d, 2},   {"z_dxqdshe", kDigits, d, 20}, {"z_dxqxshe", kDigits, d, 5},
-        {"z_xjhe", kDigits, d, 1},   {"z_djhe", kDigits, d, 14},    {"z_xohe", kDigits, d, 4},
-        {"z_dohe", kDigits, d, 6},   {"z_xzhe", kDigits, d, 1},     {"z_dzhe", kDigits, d, 5},
-        {"z_xhhe", kDigits, d, 4},   {"z_dhhe", kDigits, d, 15},
+        {"z_dsgs", kDigits, d, 2},
+        {"z_dxqdshe", kDigits, d, 20},
+        {"z_dxqxshe", kDigits, d, 5},
+        {"z_xjhe", kDigits, d, 1},
+        {"z_djhe", kDigits, d, 14},
+        {"z_xohe", kDigits, d, 4},
+        {"z_dohe", kDigits, d, 6},
+        {"z_xzhe", kDigits, d, 1},
+        {"z_dzhe", kDigits, d, 5},
+        {"z_xhhe", kDigits, d, 4},
+        {"z_dhhe", kDigits, d, 15},
     });
 }
 
 TEST(ComboIndicators, SlotOrderIsKeptAndNegativeGapsAreReturnedAsComputed) {
     const std::vector<int32_t> d = {10, 5, 20, 25, 30, 33, 7};
     check({
-        {"xc21", kSsq, d, -5},  {"z_zxjj", kSsq, d, -5}, {"z_zdjj", kSsq, d, 15}, {"xh21", kSsq, d, 15},
-        {"z_num2", kSsq, d, 5}, {"xc61", kSsq, d, 23},   {"z_lmzs", kSsq, d, 0},  {"z_jjgs", kSsq, d, 4},
+        {"xc21", kSsq, d, -5},
+        {"z_zxjj", kSsq, d, -5},
+        {"z_zdjj", kSsq, d, 15},
+        {"xh21", kSsq, d, 15},
+        {"z_num2", kSsq, d, 5},
+        {"xc61", kSsq, d, 23},
+        {"z_lmzs", kSsq, d, 0},
+        {"z_jjgs", kSsq, d, 4},
     });
     // Positions beyond zhgs read the slots after the main numbers: the secondary number, then 0.
     const std::vector<int32_t> e = {3, 7, 12, 19, 25, 31, 9};
     check({
-        {"xh61", kSsq, e, 34}, {"xc61", kSsq, e, 28}, {"z_num7", kSsq, e, 9}, {"xh76", kSsq, e, 40},
-        {"xc76", kSsq, e, -22}, {"xh71", kSsq, e, 12}, {"z_num7_w", kSsq, e, 9}, {"f_num2", kSsq, e, 0},
+        {"xh61", kSsq, e, 34},
+        {"xc61", kSsq, e, 28},
+        {"z_num7", kSsq, e, 9},
+        {"xh76", kSsq, e, 40},
+        {"xc76", kSsq, e, -22},
+        {"xh71", kSsq, e, 12},
+        {"z_num7_w", kSsq, e, 9},
+        {"f_num2", kSsq, e, 0},
     });
 }
 
@@ -143,23 +176,39 @@ TEST(ComboIndicators, ShortDrawsAndTheSecondaryZone) {
     const GameParams one{1, 1, 33, 1, 1, 16, true};
     const GameParams two{2, 1, 33, 1, 1, 16, true};
     check({
-        {"z_sd", one, {7, 3}, 255},   {"z_zxjj", one, {7, 3}, 999}, {"z_zdjj", one, {7, 3}, 1},
-        {"z_jjgs", one, {7, 3}, 1},   {"z_jhlx", one, {7, 3}, 0},   {"z_maxlh", one, {7, 3}, 1},
-        {"z_ac", one, {7, 3}, 0},     {"z_aver", one, {7, 3}, 7},   {"z_jjgs", two, {7, 9, 3}, 1},
-        {"z_zxjj", two, {7, 9, 3}, 2}, {"z_ac", two, {7, 9, 3}, 0},
+        {"z_sd", one, {7, 3}, 255},
+        {"z_zxjj", one, {7, 3}, 999},
+        {"z_zdjj", one, {7, 3}, 1},
+        {"z_jjgs", one, {7, 3}, 1},
+        {"z_jhlx", one, {7, 3}, 0},
+        {"z_maxlh", one, {7, 3}, 1},
+        {"z_ac", one, {7, 3}, 0},
+        {"z_aver", one, {7, 3}, 7},
+        {"z_jjgs", two, {7, 9, 3}, 1},
+        {"z_zxjj", two, {7, 9, 3}, 2},
+        {"z_ac", two, {7, 9, 3}, 0},
         // One secondary number.
-        {"f_num1", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9}, {"f_hz", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9},
-        {"f_aver", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9}, {"f_sd", kSsq, {1, 2, 3, 4, 5, 6, 9}, 255},
+        {"f_num1", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9},
+        {"f_hz", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9},
+        {"f_aver", kSsq, {1, 2, 3, 4, 5, 6, 9}, 9},
+        {"f_sd", kSsq, {1, 2, 3, 4, 5, 6, 9}, 255},
         {"f_cz", kSsq, {1, 2, 3, 4, 5, 6, 9}, -9},
         // Two secondary numbers: 03 and 08.
-        {"f_num1", kDlt, {2, 9, 17, 28, 35, 3, 8}, 3}, {"f_num2", kDlt, {2, 9, 17, 28, 35, 3, 8}, 8},
-        {"f_hz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 11},  {"f_cz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 5},
-        {"f_aver", kDlt, {2, 9, 17, 28, 35, 3, 8}, 6}, {"f_sd", kDlt, {2, 9, 17, 28, 35, 3, 8}, 5},
-        {"z_hz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 91},  {"z_num6", kDlt, {2, 9, 17, 28, 35, 3, 8}, 3},
+        {"f_num1", kDlt, {2, 9, 17, 28, 35, 3, 8}, 3},
+        {"f_num2", kDlt, {2, 9, 17, 28, 35, 3, 8}, 8},
+        {"f_hz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 11},
+        {"f_cz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 5},
+        {"f_aver", kDlt, {2, 9, 17, 28, 35, 3, 8}, 6},
+        {"f_sd", kDlt, {2, 9, 17, 28, 35, 3, 8}, 5},
+        {"z_hz", kDlt, {2, 9, 17, 28, 35, 3, 8}, 91},
+        {"z_num6", kDlt, {2, 9, 17, 28, 35, 3, 8}, 3},
         // No secondary zone: every secondary indicator is 0, whatever the slots hold.
-        {"f_num1", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0}, {"f_num2", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
-        {"f_hz", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},   {"f_cz", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
-        {"f_aver", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0}, {"f_sd", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_num1", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_num2", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_hz", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_cz", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_aver", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
+        {"f_sd", kDigits, {1, 2, 3, 4, 5, 6, 7}, 0},
     });
 }
 
@@ -185,14 +234,27 @@ TEST(ComboIndicators, DefinitionsCarryTheNamesRangesAndRegistryOrder) {
         const char* name;
         int32_t min, max;  // for the 6-of-33 game
     } expected[] = {
-        {"z_num1", "红号一", 1, 33},          {"z_num7", "红号七", 1, 33},       {"z_num4_w", "红号四尾数", 0, 9},
-        {"f_num1", "蓝号", 1, 16},            {"f_num2", "副号二", 2, 12},       {"xh61", "线和6_1", 3, 65},
-        {"xc71", "线差7_1", 1, 32},           {"z_hz", "主区和值", 30, 180},     {"z_jshe", "主区奇数和", 0, 150},
-        {"z_xjhe", "小奇数和值", 0, 198},     {"z_c4yshe", "主区除四余数和", 0, 21},
-        {"z_dsgs", "主区大数个数", 0, 6},     {"z_wzgs", "主区尾组个数", 2, 6},  {"z_jjgs", "主区邻位间距个数", 1, 5},
-        {"z_aver", "主区平均值", 3, 30},      {"z_zdjj", "主区最大邻位间距", 1, 32},
-        {"z_c4y3", "除4余3个数", 0, 6},       {"z_3fq_2qgs", "三分区的二区个数", 0, 6},
-        {"z_ac", "主区AC值", 0, 14},          {"f_sd", "副区散度", 0, 16},       {"f_cz", "副区差值", 1, 11},
+        {"z_num1", "红号一", 1, 33},
+        {"z_num7", "红号七", 1, 33},
+        {"z_num4_w", "红号四尾数", 0, 9},
+        {"f_num1", "蓝号", 1, 16},
+        {"f_num2", "副号二", 2, 12},
+        {"xh61", "线和6_1", 3, 65},
+        {"xc71", "线差7_1", 1, 32},
+        {"z_hz", "主区和值", 30, 180},
+        {"z_jshe", "主区奇数和", 0, 150},
+        {"z_xjhe", "小奇数和值", 0, 198},
+        {"z_c4yshe", "主区除四余数和", 0, 21},
+        {"z_dsgs", "主区大数个数", 0, 6},
+        {"z_wzgs", "主区尾组个数", 2, 6},
+        {"z_jjgs", "主区邻位间距个数", 1, 5},
+        {"z_aver", "主区平均值", 3, 30},
+        {"z_zdjj", "主区最大邻位间距", 1, 32},
+        {"z_c4y3", "除4余3个数", 0, 6},
+        {"z_3fq_2qgs", "三分区的二区个数", 0, 6},
+        {"z_ac", "主区AC值", 0, 14},
+        {"f_sd", "副区散度", 0, 16},
+        {"f_cz", "副区差值", 1, 11},
     };
     for (const Expect& e : expected) {
         const IndicatorDef& d = def(e.id);
@@ -272,8 +334,8 @@ TEST(ComboIndicators, StandardDeviationAndCoefficientOfVariation) {
         std::vector<int32_t> numbers;
         float cvPercent;
     } cases[] = {
-        {{1, 2, 3, 4, 5, 6}, 48.8f},         // sd 1.7078 / mean 3.5 = 0.48795 -> 0.488
-        {{10, 11, 12, 13, 26, 28}, 44.3f},   // sd 7.3862 / mean 16.667 = 0.44317 -> 0.443
+        {{1, 2, 3, 4, 5, 6}, 48.8f},        // sd 1.7078 / mean 3.5 = 0.48795 -> 0.488
+        {{10, 11, 12, 13, 26, 28}, 44.3f},  // sd 7.3862 / mean 16.667 = 0.44317 -> 0.443
         {{7, 7, 7, 7, 7, 7}, 0.0f},
     };
     for (const SdCase& c : cases) {

@@ -9,9 +9,8 @@ namespace {
 TEST(ComponentTable, DefaultGroupsSitSideBySide) {
     const tzbpxz_zj1 table = defaultComponentTable();
     ASSERT_EQ(table.count, 8);
-    const tzj_list_items expected[] = {{"尾号", 10, 1},   {"奇偶", 2, 11},     {"质合", 2, 13},
-                                       {"小大", 2, 15},   {"三区", 3, 17},     {"四区", 4, 20},
-                                       {"除三余数", 3, 24}, {"除四余数", 4, 27}};
+    const tzj_list_items expected[] = {{"尾号", 10, 1}, {"奇偶", 2, 11}, {"质合", 2, 13},     {"小大", 2, 15},
+                                       {"三区", 3, 17}, {"四区", 4, 20}, {"除三余数", 3, 24}, {"除四余数", 4, 27}};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(table.items[i], expected[i]) << i;
 }
 
@@ -51,7 +50,7 @@ TEST(Classify, ValuesFallIntoTheirGroupColumn) {
         {"小大", 15, 17, 1, 33, 16, "大"},
         {"三区", 17, 23, 1, 33, 19, "三"},
         {"三区", 17, 22, 1, 33, 18, "二"},
-        {"三区", 17, 34, 1, 33, -1, ""},  // above the range: no column
+        {"三区", 17, 34, 1, 33, -1, ""},    // above the range: no column
         {"四区", 20, -4, 1, 33, 20, "一"},  // below the range: the first zone
         {"除三余数", 24, 11, 0, 100, 26, "2"},
         {"除四余数", 27, -5, -10, 10, -1, ""},  // a negative remainder has no column

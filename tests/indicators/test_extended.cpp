@@ -24,11 +24,11 @@ TEST(ExtendedNumberFamilies, ValuesOfOneDraw) {
     SsqContext c(store);
     expectValues(c.ctx, 1,
                  {
-                     {"c_cz_1", 3},        // 01-02, 02-03, 10-11
-                     {"c_cz_9", 3},        // 01-10, 02-11, 11-20
+                     {"c_cz_1", 3},  // 01-02, 02-03, 10-11
+                     {"c_cz_9", 3},  // 01-10, 02-11, 11-20
                      {"c_cz_0", 0},
-                     {"c_hz_21", 2},       // 01+20, 10+11
-                     {"c_fq_1_4_1", 6},    // zone 1 of 4 is 1..8
+                     {"c_hz_21", 2},     // 01+20, 10+11
+                     {"c_fq_1_4_1", 6},  // zone 1 of 4 is 1..8
                      {"c_fq_0_4_1", 3},
                      {"c_fq_0_4_3", 1},    // 17..24
                      {"c_fq_0_4_5", 0},    // no zone 5 of 4
@@ -54,10 +54,10 @@ TEST(ExtendedNumberFamilies, CrossPairsWithThePreviousDraw) {
     expectValues(c.ctx, 1, {{"c_xw_cz_0", 6}, {"c_xw_hz_16", 1}});  // the first draw meets itself
     expectValues(c.ctx, 2,
                  {
-                     {"c_xw_cz_0", 1},    // 08 repeats
-                     {"c_xw_cz_1", 4},    // 04-03, 16-15, 23-22, 30-31
-                     {"c_xw_hz_38", 3},   // 16+22, 23+15, 30+08
-                     {"c_xw_hz_16", 1},   // 08+08
+                     {"c_xw_cz_0", 1},   // 08 repeats
+                     {"c_xw_cz_1", 4},   // 04-03, 16-15, 23-22, 30-31
+                     {"c_xw_hz_38", 3},  // 16+22, 23+15, 30+08
+                     {"c_xw_hz_16", 1},  // 08+08
                  });
 }
 
@@ -87,7 +87,7 @@ TEST_F(ExtendedHistory, FamiliesOfTheTrendPages) {
                      {"c_lwr_2_0_0", 4},
                      {"c_lwr_1_1_5", 1},
                      {"c_lwr_99_1_1", 2},  // the window shrinks to the draws there are
-                     // earlier draws sharing numbers: record 2 shares 07, record 1 shares 02
+                                           // earlier draws sharing numbers: record 2 shares 07, record 1 shares 02
                      {"c_same_0_2_1", 2},
                      {"c_same_0_2_2", 0},
                      {"c_same_0_1_1", 1},
@@ -101,8 +101,8 @@ TEST_F(ExtendedHistory, FamiliesOfTheTrendPages) {
                      {"c_gqch_1_0_5", 9},
                      {"c_gqch_0_2_5", 0},  // no draw three back
                      {"c_gqch_2_0_0", 0},  // no such t
-                     // same class as the same position G + 1 draws back
-                     {"c_twyc_0_0_0", 5},   // parity against 01 07 08 09 10 11
+                                           // same class as the same position G + 1 draws back
+                     {"c_twyc_0_0_0", 5},  // parity against 01 07 08 09 10 11
                      {"c_twyc_1_0_0", 61},
                      {"c_twyc_0_1_1", 3},   // prime against 01 02 03 04 05 06: 02, 07, 15
                      {"c_twyc_0_2_0", 1},   // remainder by 3: 07
@@ -130,7 +130,7 @@ TEST(ExtendedNumberFamilies, RepeatedNumbersInADraw) {
                      {"c_lwr_2_2_2", 1},
                      {"c_lwr_2_3_3", 2},
                      {"c_lwr_1_1_1", 2},  // 01 03 03 alone: 1 once, 3 twice
-                     // {1, 3} shares {1} with 01 01 02 and {1, 3} with 01 03 03
+                                          // {1, 3} shares {1} with 01 01 02 and {1, 3} with 01 03 03
                      {"c_same_0_2_2", 1},
                      {"c_same_0_2_1", 2},
                      {"c_same_1_2_1", 0},

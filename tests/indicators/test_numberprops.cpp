@@ -8,11 +8,22 @@ namespace lottodesk {
 namespace {
 
 TEST(NumberProperties, PrimesCountOneAndRejectNonPositives) {
-    const std::pair<int, bool> cases[] = {{0, false}, {1, true},  {2, true},  {3, true},   {4, false},
-                                          {9, false}, {31, true}, {33, false}, {-3, false}, {-1, false},
+    const std::pair<int, bool> cases[] = {{0, false},
+                                          {1, true},
+                                          {2, true},
+                                          {3, true},
+                                          {4, false},
+                                          {9, false},
+                                          {31, true},
+                                          {33, false},
+                                          {-3, false},
+                                          {-1, false},
                                           // near 2^31 the trial divisor's square must not overflow
-                                          {2147483647, true}, {2147483646, false}, {2147483629, true},
-                                          {2147395600, false} /* 46340^2 */, {INT32_MIN, false}};
+                                          {2147483647, true},
+                                          {2147483646, false},
+                                          {2147483629, true},
+                                          {2147395600, false} /* 46340^2 */,
+                                          {INT32_MIN, false}};
     for (auto [n, prime] : cases) EXPECT_EQ(is_prime(n), prime) << n;
 }
 
@@ -52,10 +63,10 @@ TEST(Partitions, SplitAsEvenlyAsPossibleWithTheWiderZonesLast) {
         int N, lo, hi;
         std::vector<int> bounds;
     } cases[] = {
-        {2, 1, 33, {0, 16, 33}},          {3, 1, 33, {0, 11, 22, 33}},
-        {4, 1, 33, {0, 8, 16, 24, 33}},   {5, 1, 33, {0, 6, 12, 19, 26, 33}},
-        {3, 1, 35, {0, 11, 23, 35}},      {2, 1, 9, {0, 4, 9}},
-        {4, -5, 5, {-6, -4, -1, 2, 5}},   {3, 0, 1, {-1, -1, 0, 1}},
+        {2, 1, 33, {0, 16, 33}},        {3, 1, 33, {0, 11, 22, 33}},
+        {4, 1, 33, {0, 8, 16, 24, 33}}, {5, 1, 33, {0, 6, 12, 19, 26, 33}},
+        {3, 1, 35, {0, 11, 23, 35}},    {2, 1, 9, {0, 4, 9}},
+        {4, -5, 5, {-6, -4, -1, 2, 5}}, {3, 0, 1, {-1, -1, 0, 1}},
     };
     for (const Case& c : cases) {
         std::vector<int> b(c.N + 1);
@@ -80,7 +91,8 @@ TEST(ZoneExplanation, ListsEveryPartition) {
     const std::string text = zonePartitionText(p);
     EXPECT_EQ(text.substr(0, text.find('\n', text.find('\n') + 1)),
               "(二区的分区设定)\n小区<1..16>          大区<17..33>");
-    EXPECT_NE(text.find("(三区的分区设定)\n一区<1..11>          二区<12..22>          三区<23..33>"), std::string::npos);
+    EXPECT_NE(text.find("(三区的分区设定)\n一区<1..11>          二区<12..22>          三区<23..33>"),
+              std::string::npos);
     EXPECT_NE(text.find("(六区的分区设定)\n一区<1..5>          二区<6..10>          三区<11..15>          "
                         "四区<16..21>          五区<22..27>         六区<28..33>\n"),
               std::string::npos);

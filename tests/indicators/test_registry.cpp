@@ -32,13 +32,26 @@ TEST(Registry, NamesAndRangesFollowTheGame) {
         const char* name;
         int32_t min, max;
     } cases[] = {
-        {"z_num1", "红号一", 1, 33},         {"z_dsgs", "主区大数个数", 0, 6},       {"z_aver", "主区平均值", 3, 30},
-        {"z_xjhe", "小奇数和值", 0, 198},     {"xh61zf", "线和6_1(极和)振幅", 0, 65}, {"xc61zf", "线差6_1(极差)振幅", 0, 32},
-        {"xh21zf", "线和2_1振幅", 0, 65},     {"z_hzzf", "主区和值振幅", 0, 180},     {"z_gwgszf", "主区高尾个数振幅", 0, 6},
-        {"z_num3zf", "红号三振幅", 0, 33},    {"z_lmzszf", "主区连码组数振幅", 0, 5}, {"z_num2yl", "红号二遗漏", 0, 150},
-        {"z_hzyl", "主区和值遗漏", 0, 500},   {"z_averyl", "主区均值遗漏", 0, 150},   {"z_ylhz", "主区遗漏和值", 0, 100},
-        {"z_num1yl_toall", "红号一全局遗漏", 0, 150}, {"z_averylzf", "主区均值遗漏振幅", 0, 150},
-        {"z_hwylzf", "主区和尾遗漏振幅", 0, 50}, {"z_ylhzzf", "遗漏和值振幅", 0, 100}, {"f_num2yl", "副号二遗漏", 0, 150},
+        {"z_num1", "红号一", 1, 33},
+        {"z_dsgs", "主区大数个数", 0, 6},
+        {"z_aver", "主区平均值", 3, 30},
+        {"z_xjhe", "小奇数和值", 0, 198},
+        {"xh61zf", "线和6_1(极和)振幅", 0, 65},
+        {"xc61zf", "线差6_1(极差)振幅", 0, 32},
+        {"xh21zf", "线和2_1振幅", 0, 65},
+        {"z_hzzf", "主区和值振幅", 0, 180},
+        {"z_gwgszf", "主区高尾个数振幅", 0, 6},
+        {"z_num3zf", "红号三振幅", 0, 33},
+        {"z_lmzszf", "主区连码组数振幅", 0, 5},
+        {"z_num2yl", "红号二遗漏", 0, 150},
+        {"z_hzyl", "主区和值遗漏", 0, 500},
+        {"z_averyl", "主区均值遗漏", 0, 150},
+        {"z_ylhz", "主区遗漏和值", 0, 100},
+        {"z_num1yl_toall", "红号一全局遗漏", 0, 150},
+        {"z_averylzf", "主区均值遗漏振幅", 0, 150},
+        {"z_hwylzf", "主区和尾遗漏振幅", 0, 50},
+        {"z_ylhzzf", "遗漏和值振幅", 0, 100},
+        {"f_num2yl", "副号二遗漏", 0, 150},
         {"f_num1zf", "蓝号振幅", 0, 16},
     };
     tsetaccostr entry;
@@ -121,9 +134,15 @@ TEST(HistoryIndicators, AtTheFirstDraw) {
 TEST(HistoryIndicators, ColdWarmHotCounts) {
     t_s_dm store;
     // 1 appears in all 8 earlier draws (hot), 2 in 3 (warm), 3 in 2 (cold); the current draw is last.
-    test::fill(store, {{1, 2, 3, 10, 11, 12, 1}, {1, 2, 3, 13, 14, 15, 1}, {1, 2, 16, 17, 18, 19, 1},
-                       {1, 20, 21, 22, 23, 24, 1}, {1, 20, 21, 22, 23, 24, 1}, {1, 20, 21, 22, 23, 24, 1},
-                       {1, 20, 21, 22, 23, 24, 1}, {1, 20, 21, 22, 23, 24, 1}, {1, 2, 3, 30, 31, 32, 1}});
+    test::fill(store, {{1, 2, 3, 10, 11, 12, 1},
+                       {1, 2, 3, 13, 14, 15, 1},
+                       {1, 2, 16, 17, 18, 19, 1},
+                       {1, 20, 21, 22, 23, 24, 1},
+                       {1, 20, 21, 22, 23, 24, 1},
+                       {1, 20, 21, 22, 23, 24, 1},
+                       {1, 20, 21, 22, 23, 24, 1},
+                       {1, 20, 21, 22, 23, 24, 1},
+                       {1, 2, 3, 30, 31, 32, 1}});
     SsqContext c(store);
     EXPECT_EQ(getzb("z_lwr_rmgs", c.ctx, 9), 1);
     EXPECT_EQ(getzb("z_lwr_wmgs", c.ctx, 9), 1);
@@ -139,7 +158,8 @@ TEST(HistoryIndicators, EveryIdentifierOverTheRealHistoryMatchesOnDemandValues) 
     SsqContext plain(store, nullptr, false);
     for (const RegistryItem& item : Registry::instance().items())
         for (int n : {1, 2, 3, 1000, store.RecordCount()})
-            ASSERT_EQ(registryValue(item, memoised.ctx, n), registryValue(item, plain.ctx, n)) << item.id << " at " << n;
+            ASSERT_EQ(registryValue(item, memoised.ctx, n), registryValue(item, plain.ctx, n))
+                << item.id << " at " << n;
 }
 
 }  // namespace

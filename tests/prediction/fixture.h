@@ -18,9 +18,7 @@ struct PredictionFixture {
     }
     // Draws from period 2020001: six main numbers then the secondary number.
     void draws(std::initializer_list<std::vector<int32_t>> list) { fill(ws.sjk, list); }
-    void threeDraws() {
-        draws({{1, 2, 3, 4, 5, 6, 7}, {5, 12, 18, 23, 30, 33, 9}, {10, 11, 12, 21, 22, 31, 16}});
-    }
+    void threeDraws() { draws({{1, 2, 3, 4, 5, 6, 7}, {5, 12, 18, 23, 30, 33, 9}, {10, 11, 12, 21, 22, 31, 16}}); }
     void addPredictionRecord() {
         DrawRecord record{};
         record[0] = kPredictionPeriod;

@@ -13,7 +13,7 @@ TEST(Accuracy, PermilleRoundedHalfUpInShortestForm) {
     const struct {
         int right, tested;
         const char* text;
-    } cases[] = {{2, 3, "66.7"}, {4, 5, "80"}, {0, 3, "0"}, {3, 3, "100"}, {1, 3, "33.3"},
+    } cases[] = {{2, 3, "66.7"}, {4, 5, "80"},   {0, 3, "0"},    {3, 3, "100"},    {1, 3, "33.3"},
                  {1, 6, "16.7"}, {1, 8, "12.5"}, {1, 16, "6.3"}, {1, 2000, "0.1"}, {1, 2001, "0"}};
     for (const auto& c : cases) EXPECT_EQ(accuracyText(c.right, c.tested), c.text) << c.right << "/" << c.tested;
     EXPECT_EQ(accuracyText(0, 0), "");
@@ -162,7 +162,8 @@ TEST(Backtest, ListDisplayModes) {
 TEST(Backtest, CustomKillTable) {
     PredictionFixture f;
     f.threeDraws();
-    const BacktestResult r = runBacktest(f.ws, {PageKind::selfsh, {"1", "[-1]z_num1+1000"}, 0, ListDisplay::Plain, "z_num1"});
+    const BacktestResult r =
+        runBacktest(f.ws, {PageKind::selfsh, {"1", "[-1]z_num1+1000"}, 0, ListDisplay::Plain, "z_num1"});
     ASSERT_EQ(r.columns, 4 + 2 + 3);
     EXPECT_EQ(r.cell(0, 2), "开奖号码");
     EXPECT_EQ(r.cell(0, 3), "指标z_num1");

@@ -29,7 +29,8 @@ TEST(FormulaSearch, FastValuesEqualTheEvaluatorAtEveryPeriod) {
     const struct {
         const char* indicator;
         int back, low, high;
-    } cases[] = {{"z_hw", 6, 1, 10}, {"z_hz", 3, 1, 33}, {"z_hwyl", 8, 0, 5}, {"f_num1", 1, 1, 16}, {"xh61", 12, 0, 99}};
+    } cases[] = {
+        {"z_hw", 6, 1, 10}, {"z_hz", 3, 1, 33}, {"z_hwyl", 8, 0, 5}, {"f_num1", 1, 1, 16}, {"xh61", 12, 0, 99}};
     for (const auto& k : cases) {
         SearchParams params;
         params.indicator = k.indicator;
@@ -147,9 +148,15 @@ TEST(FormulaSearch, EveryKindAgreesBetweenFastAndEvaluatorMode) {
 struct Scripted {
     Scripted() {
         // Periods 1..10; 1 is drawn at 5, 6, 8; 2 at 7; 4 at 9 and 10; 3 at 10.
-        f.draws({{20, 21, 22, 23, 24, 25, 1}, {20, 21, 22, 23, 24, 25, 1}, {20, 21, 22, 23, 24, 25, 1},
-                 {20, 21, 22, 23, 24, 25, 1}, {1, 21, 22, 23, 24, 25, 1}, {1, 21, 22, 23, 24, 25, 1},
-                 {2, 21, 22, 23, 24, 25, 1}, {1, 21, 22, 23, 24, 25, 1}, {4, 21, 22, 23, 24, 25, 1},
+        f.draws({{20, 21, 22, 23, 24, 25, 1},
+                 {20, 21, 22, 23, 24, 25, 1},
+                 {20, 21, 22, 23, 24, 25, 1},
+                 {20, 21, 22, 23, 24, 25, 1},
+                 {1, 21, 22, 23, 24, 25, 1},
+                 {1, 21, 22, 23, 24, 25, 1},
+                 {2, 21, 22, 23, 24, 25, 1},
+                 {1, 21, 22, 23, 24, 25, 1},
+                 {4, 21, 22, 23, 24, 25, 1},
                  {4, 3, 22, 23, 24, 25, 1}});
         params.kind = "hmsh";
         params.wanted = 10;

@@ -25,7 +25,8 @@ TEST(SchemeFiles, MissingFileIsCreatedWithTheDefaultFormula) {
     EXPECT_EQ(test::readFile(home.file("save/fqtd3.txt")), lines(100, "[-1]z_hw"));
     for (PageKind kind : {PageKind::hmsh, PageKind::lmsh, PageKind::hmtd, PageKind::hmsw}) {
         const SchemeLoad other = loadSchemeFile(home.path(), kind, 0);
-        EXPECT_EQ(test::readFile(schemeFilePath(home.path(), kind, 0)), lines(10 * pageKindInfo(kind).slots, "[-1]z_hw"));
+        EXPECT_EQ(test::readFile(schemeFilePath(home.path(), kind, 0)),
+                  lines(10 * pageKindInfo(kind).slots, "[-1]z_hw"));
         EXPECT_EQ(other.store.formulas.size(), size_t(10 * pageKindInfo(kind).slots));
     }
 }

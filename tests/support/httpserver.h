@@ -77,8 +77,7 @@ private:
         const QByteArray target = requestLine.size() >= 2 ? requestLine[1] : QByteArray();
         requests << target;
 
-        const Response response =
-            m_routes.value(target, Response{404, "Not Found", "text/plain", false});
+        const Response response = m_routes.value(target, Response{404, "Not Found", "text/plain", false});
         if (response.silent) return;  // the socket stays open until the client gives up
         QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reason(response.status) +
                            "\r\nContent-Type: " + response.contentType +

@@ -62,12 +62,12 @@ void AnalysisShell::historyChanged() {
 Tf_fxd::Tf_fxd(QWidget* parent) : AnalysisShell("Tf_fxd", pageCaptions(), parent) {}
 
 QStringList Tf_fxd::pageCaptions() {
-    return {QStringLiteral("行列式"),     QStringLiteral("指标走势"),     QStringLiteral("常规数据表"),
-            QStringLiteral("红号分布图"), QStringLiteral("红号遗漏图表"), QStringLiteral("蓝号遗漏图表"),
+    return {QStringLiteral("行列式"),       QStringLiteral("指标走势"),     QStringLiteral("常规数据表"),
+            QStringLiteral("红号分布图"),   QStringLiteral("红号遗漏图表"), QStringLiteral("蓝号遗漏图表"),
             QStringLiteral("尾数遗漏图表"), QStringLiteral("转换法杀号"),   QStringLiteral("扩展系列一"),
-            QStringLiteral("扩展系列二"), QStringLiteral("指标组合"),     QStringLiteral("形态走势"),
-            QStringLiteral("形态图表"),   QStringLiteral("指标拼图"),     QStringLiteral("红号余数图"),
-            QStringLiteral("间隔分析"),   QStringLiteral("主号遗漏走势"), QStringLiteral("副号遗漏走势"),
+            QStringLiteral("扩展系列二"),   QStringLiteral("指标组合"),     QStringLiteral("形态走势"),
+            QStringLiteral("形态图表"),     QStringLiteral("指标拼图"),     QStringLiteral("红号余数图"),
+            QStringLiteral("间隔分析"),     QStringLiteral("主号遗漏走势"), QStringLiteral("副号遗漏走势"),
             QStringLiteral("离中量")};
 }
 

@@ -70,11 +70,9 @@ private:
 };
 
 Tf_tjq::Tf_tjq(Workspace& ws, Prompts& prompts, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent),
-      m_ws(ws),
-      m_prompts(prompts),
-      m_settings(settings),
-      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
+    : QWidget(parent), m_ws(ws), m_prompts(prompts), m_settings(settings), m_runDialog([](QDialog& dialog) {
+          return dialog.exec();
+      }) {
     setObjectName(QStringLiteral("Tf_tjq"));
     m_coalesce = new QTimer(this);
     m_coalesce->setSingleShot(true);
@@ -154,8 +152,10 @@ void Tf_tjq::buildControls() {
         // The count list shows the slider's position.
         m_filling = true;
         const int at = m_count->findData(value);
-        if (at >= 0 && value != 0) m_count->setCurrentIndex(at);
-        else m_count->setEditText(QString::number(value));
+        if (at >= 0 && value != 0)
+            m_count->setCurrentIndex(at);
+        else
+            m_count->setEditText(QString::number(value));
         m_filling = false;
         scheduleRun();
     });
@@ -406,8 +406,8 @@ void Tf_tjq::showItems(int page) {
         auto* lines = new QGridLayout(box);
         int row = 0;
         for (const StatLine& line : group.lines) {
-            ItemRow added{new QLabel(q(line.label), box), new QLabel(q(line.value), box), new QLabel(q(line.share), box),
-                          line.bar >= 0 ? new ShareBar(line.bar, box) : nullptr};
+            ItemRow added{new QLabel(q(line.label), box), new QLabel(q(line.value), box),
+                          new QLabel(q(line.share), box), line.bar >= 0 ? new ShareBar(line.bar, box) : nullptr};
             lines->addWidget(added.label, row, 0);
             lines->addWidget(added.value, row, 1);
             lines->addWidget(added.share, row, 2);
@@ -430,9 +430,7 @@ QStringList Tf_tjq::pageLines(int page) const {
     return lines;
 }
 
-QString Tf_tjq::coldHotLine(bool secondary) const {
-    return secondary ? m_secondaryColdHot->text() : m_coldHot->text();
-}
+QString Tf_tjq::coldHotLine(bool secondary) const { return secondary ? m_secondaryColdHot->text() : m_coldHot->text(); }
 
 void Tf_tjq::changeColdHotSettings(bool secondary) {
     ColdHotSettings& s = m_ws.settings;

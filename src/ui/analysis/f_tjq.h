@@ -84,23 +84,23 @@ private:
     StatsArea m_area;
     QTimer* m_coalesce = nullptr;
 
-    QRadioButton* m_recent = nullptr;     // rb_fxtj_nearqs
-    QRadioButton* m_custom = nullptr;     // rb_fxtj_self
-    QComboBox* m_count = nullptr;         // combo_fxtj_nearqs
-    QScrollBar* m_slider = nullptr;       // sb_fxtj
-    QComboBox* m_from = nullptr;          // cb_fxtj_from
-    QComboBox* m_to = nullptr;            // cb_fxtj_to
-    QLabel* m_total = nullptr;            // l_tjq
+    QRadioButton* m_recent = nullptr;  // rb_fxtj_nearqs
+    QRadioButton* m_custom = nullptr;  // rb_fxtj_self
+    QComboBox* m_count = nullptr;      // combo_fxtj_nearqs
+    QScrollBar* m_slider = nullptr;    // sb_fxtj
+    QComboBox* m_from = nullptr;       // cb_fxtj_from
+    QComboBox* m_to = nullptr;         // cb_fxtj_to
+    QLabel* m_total = nullptr;         // l_tjq
     QTabWidget* m_pages = nullptr;
-    QRadioButton* m_mainZone = nullptr;   // rb_hhtj
+    QRadioButton* m_mainZone = nullptr;       // rb_hhtj
     QRadioButton* m_secondaryZone = nullptr;  // rb_lhtj
-    QButtonGroup* m_order = nullptr;      // rb_ahm, rb_aappcs, rb_aconccs
-    QCheckBox* m_showHits = nullptr;      // cb_appcs
-    QCheckBox* m_showOmission = nullptr;  // cb_conccs
-    BarChart* m_chart = nullptr;          // i_hmtjjzd
-    QLabel* m_coldHot = nullptr;          // l_coldhot
-    QLabel* m_secondaryColdHot = nullptr; // l_f_coldhot
-    QComboBox* m_mainDivisor = nullptr;   // cb_ys
+    QButtonGroup* m_order = nullptr;          // rb_ahm, rb_aappcs, rb_aconccs
+    QCheckBox* m_showHits = nullptr;          // cb_appcs
+    QCheckBox* m_showOmission = nullptr;      // cb_conccs
+    BarChart* m_chart = nullptr;              // i_hmtjjzd
+    QLabel* m_coldHot = nullptr;              // l_coldhot
+    QLabel* m_secondaryColdHot = nullptr;     // l_f_coldhot
+    QComboBox* m_mainDivisor = nullptr;       // cb_ys
     QComboBox* m_secondaryDivisor = nullptr;  // cb_blueys
     std::vector<QVBoxLayout*> m_itemLayouts;  // the group area of each itemised page
     // The line widgets of each itemised page, kept while the page has the same lines.

@@ -82,8 +82,8 @@ void paintBarChart(QPainter& painter, const BarChartData& data, int width, int h
         }
         if (data.showSecond && s < data.second.size()) {
             const int h = g.barHeight(data.second[s]);
-            painter.fillRect(
-                QRect(QPoint(g.secondLeft(i), g.originY - h), QPoint(g.secondRight(i) - 1, g.originY - 1)), Qt::blue);
+            painter.fillRect(QRect(QPoint(g.secondLeft(i), g.originY - h), QPoint(g.secondRight(i) - 1, g.originY - 1)),
+                             Qt::blue);
             painter.drawText(g.secondLeft(i), g.originY - h - 2, QString::number(data.second[s]));
         }
     }

@@ -26,8 +26,7 @@ QString CellTable::text(int32_t value) const {
     return twoDigits ? QString::fromStdString(lottodesk::twoDigits(value)) : QString::number(value);
 }
 
-CellGridModel::CellGridModel(QObject* parent)
-    : QAbstractTableModel(parent), m_table(std::make_shared<CellTable>()) {}
+CellGridModel::CellGridModel(QObject* parent) : QAbstractTableModel(parent), m_table(std::make_shared<CellTable>()) {}
 
 void CellGridModel::setTable(std::shared_ptr<const CellTable> table) {
     beginResetModel();
@@ -77,13 +76,15 @@ void CellGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // Cells are painted directly rather than through the style: a grid shows thousands of them.
     const int look = index.data(CellGridModel::LookRole).toInt();
     const QVariant background = index.data(Qt::BackgroundRole);
-    if (option.state & QStyle::State_Selected) painter->fillRect(option.rect, option.palette.highlight());
-    else if (background.isValid()) painter->fillRect(option.rect, background.value<QColor>());
+    if (option.state & QStyle::State_Selected)
+        painter->fillRect(option.rect, option.palette.highlight());
+    else if (background.isValid())
+        painter->fillRect(option.rect, background.value<QColor>());
     if (look < 0) {
         const QString text = index.data(Qt::DisplayRole).toString();
         if (text.isEmpty()) return;
         painter->setPen(option.state & QStyle::State_Selected ? option.palette.highlightedText().color()
-                                                               : option.palette.text().color());
+                                                              : option.palette.text().color());
         painter->drawText(option.rect, Qt::AlignCenter, text);
         return;
     }

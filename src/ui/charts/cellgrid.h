@@ -31,12 +31,12 @@ struct CellTable {
 
     int rows = 0;
     int columns = 0;
-    std::vector<QString> columnTitles;  // `columns` entries
-    std::vector<QString> rowTitles;     // `rows` entries, or empty for row numbers
-    std::vector<int32_t> values;        // row-major, rows × columns
-    std::vector<CellLook> looks;        // row-major, or empty: text only everywhere
-    std::vector<QColor> rowBackgrounds; // per row, or empty: the view's colours
-    bool twoDigits = true;              // numbers below 10 written with a leading "0"
+    std::vector<QString> columnTitles;   // `columns` entries
+    std::vector<QString> rowTitles;      // `rows` entries, or empty for row numbers
+    std::vector<int32_t> values;         // row-major, rows × columns
+    std::vector<CellLook> looks;         // row-major, or empty: text only everywhere
+    std::vector<QColor> rowBackgrounds;  // per row, or empty: the view's colours
+    bool twoDigits = true;               // numbers below 10 written with a leading "0"
 
     void resize(int rowCount, int columnCount);
     int32_t& at(int row, int column) { return values[static_cast<size_t>(row) * columns + column]; }
@@ -49,8 +49,8 @@ struct CellTable {
 class CellGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int ValueRole = Qt::UserRole;      // int32_t of the cell
-    static constexpr int LookRole = Qt::UserRole + 1;   // picture << 8 | frame, -1 when none
+    static constexpr int ValueRole = Qt::UserRole;     // int32_t of the cell
+    static constexpr int LookRole = Qt::UserRole + 1;  // picture << 8 | frame, -1 when none
 
     explicit CellGridModel(QObject* parent = nullptr);
 

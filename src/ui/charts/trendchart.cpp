@@ -106,7 +106,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(area.right() - 80, area.bottom() + 2, 80, kPeriodHeight), Qt::AlignRight,
                          QString::number(m_series.periods[last]));
     }
-    if (!m_series.title.isEmpty()) painter.drawText(area.adjusted(4, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_series.title);
+    if (!m_series.title.isEmpty())
+        painter.drawText(area.adjusted(4, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_series.title);
 }
 
 }  // namespace lottodesk

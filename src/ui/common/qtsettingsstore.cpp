@@ -8,8 +8,8 @@ QString key(const std::string& name) { return QString::fromStdString(name); }
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("duvuzizezid"))) {}
+    : m_settings(
+          std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("duvuzizezid"))) {}
 
 QtSettingsStore::QtSettingsStore(const QString& path)
     : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}

@@ -29,8 +29,8 @@ void DesktopShell::openCalculator() {
 void DesktopShell::openTextEditor(const QString& path) {
     const QStringList arguments = path.isEmpty() ? QStringList() : QStringList{path};
     startFirstOf({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
-                  QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"),
-                  QStringLiteral("xed"), QStringLiteral("featherpad"), QStringLiteral("leafpad")},
+                  QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"), QStringLiteral("xed"),
+                  QStringLiteral("featherpad"), QStringLiteral("leafpad")},
                  arguments);
 }
 

@@ -8,7 +8,9 @@
 namespace lottodesk {
 namespace {
 
-QString trimmed(const QString& text) { return QString::fromStdString(std::string(trimFormulaText(text.toStdString()))); }
+QString trimmed(const QString& text) {
+    return QString::fromStdString(std::string(trimFormulaText(text.toStdString())));
+}
 
 }  // namespace
 

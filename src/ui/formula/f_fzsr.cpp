@@ -26,9 +26,9 @@ struct PageNames {
     const char* list;
 };
 constexpr PageNames kPageNames[] = {
-    {"ts_cg", "lb_cg"},     {"ts_hz", "lb_hz"},     {"ts_zf", "lb_zf"},     {"ts_yl", "lb_yl"},
-    {"ts_xhxc", "lb_xhxc"}, {"ts_ysf", "lb_ysf"},   {"ts_save", "lb_save"}, {"ts_ylzf", "lb_ylzf"},
-    {"ts_zfyl", "lb_zfyl"}, {"ts_lh", "lb_lh"},     {"ts_ws", "lb_ws"},
+    {"ts_cg", "lb_cg"},     {"ts_hz", "lb_hz"},   {"ts_zf", "lb_zf"},     {"ts_yl", "lb_yl"},
+    {"ts_xhxc", "lb_xhxc"}, {"ts_ysf", "lb_ysf"}, {"ts_save", "lb_save"}, {"ts_ylzf", "lb_ylzf"},
+    {"ts_zfyl", "lb_zfyl"}, {"ts_lh", "lb_lh"},   {"ts_ws", "lb_ws"},
 };
 
 // The lines of a series with the names lined up in one column.

@@ -87,7 +87,8 @@ void ValueChooser::setChoice(const ValueChoice& choice) {
     tickExactly(choice.preselected);
 
     m_reference->setVisible(choice.reference.has_value());
-    m_reference->setText(choice.reference ? QStringLiteral("参考值：") + QString::number(*choice.reference) : QString());
+    m_reference->setText(choice.reference ? QStringLiteral("参考值：") + QString::number(*choice.reference)
+                                          : QString());
 
     const bool withReference = choice.reference.has_value() && !choice.numbers;
     for (const CriteriaControls::Bounds* bounds : {&m_criteria.amplitude, &m_criteria.mean}) {
@@ -136,7 +137,8 @@ ValueCriteria ValueChooser::criteria() const {
             if (remainder.remainders[size_t(r)]->isChecked()) criterion.remainders.push_back(r);
         result.remainders.push_back(std::move(criterion));
     }
-    if (m_criteria.tail && m_criteria.tail->isChecked()) result.tailDigits = m_criteria.tailDigits->text().toStdString();
+    if (m_criteria.tail && m_criteria.tail->isChecked())
+        result.tailDigits = m_criteria.tailDigits->text().toStdString();
     result.amplitude = boundsOf(m_criteria.amplitude);
     result.range = boundsOf(m_criteria.range);
     result.mean = boundsOf(m_criteria.mean);
@@ -212,8 +214,8 @@ Tf_getchoiceextend::Tf_getchoiceextend(Prompts& prompts, QWidget* parent)
     criteria.amplitude = {m_ui->cb_amplitude, m_ui->e_amplitudefrom, m_ui->e_amplitudeto};
     criteria.range = {m_ui->cb_range, m_ui->e_rangefrom, m_ui->e_rangeto};
     criteria.mean = {m_ui->cb_mean, m_ui->e_meanfrom, m_ui->e_meanto};
-    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria,
-          m_ui->b_assistant, m_ui->b_ok, m_ui->b_cancel},
+    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria, m_ui->b_assistant,
+          m_ui->b_ok, m_ui->b_cancel},
          criteria, m_ui->l_reference);
 }
 

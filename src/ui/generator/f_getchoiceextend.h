@@ -96,9 +96,9 @@ public:
     std::vector<int32_t> values() const;
     virtual bool isTicked(int32_t value) const = 0;
 
-    void selectAll();         // "全选"
-    void selectNone();        // "全不选"
-    void invert();            // "反选"
+    void selectAll();           // "全选"
+    void selectNone();          // "全不选"
+    void invert();              // "反选"
     void resetToPreselected();  // "重置"
     // "按条件选择": unticks everything, then ticks the values every ticked criterion admits. An
     // empty or malformed field shows its message and changes nothing.

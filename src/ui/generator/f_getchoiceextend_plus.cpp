@@ -30,8 +30,8 @@ Tf_getchoiceextend_plus::Tf_getchoiceextend_plus(Prompts& prompts, QWidget* pare
     criteria.amplitude = {m_ui->cb_amplitude, m_ui->e_amplitudefrom, m_ui->e_amplitudeto};
     criteria.range = {m_ui->cb_range, m_ui->e_rangefrom, m_ui->e_rangeto};
     criteria.mean = {m_ui->cb_mean, m_ui->e_meanfrom, m_ui->e_meanto};
-    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria,
-          m_ui->b_assistant, m_ui->b_ok, m_ui->b_cancel},
+    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria, m_ui->b_assistant,
+          m_ui->b_ok, m_ui->b_cancel},
          criteria, m_ui->l_reference);
 }
 

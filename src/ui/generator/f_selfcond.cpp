@@ -13,9 +13,8 @@ Tf_selfcond::Tf_selfcond(Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       m_prompts(prompts),
       m_ui(new Ui::Tf_selfcond),
-      m_runChooser([&prompts](QWidget* owner, const ValueChoice& choice) {
-          return runValueChooser(prompts, owner, choice);
-      }) {
+      m_runChooser(
+          [&prompts](QWidget* owner, const ValueChoice& choice) { return runValueChooser(prompts, owner, choice); }) {
     m_ui->setupUi(this);
     m_ui->combo_quick->setCurrentIndex(-1);
     // The assistant needs the indicator analysis window, which this program does not have yet.

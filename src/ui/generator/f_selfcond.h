@@ -36,8 +36,8 @@ public:
     // The "..." of "出现个数选择" opens the chooser through this; the default shows it modally.
     void setChooserRunner(ValueChooserRunner runner) { m_runChooser = std::move(runner); }
 
-    void tickAll(bool ticked);  // "全选", "全不选"
-    void resetEntry();          // "复位": nothing ticked, no counts, not tolerant
+    void tickAll(bool ticked);    // "全选", "全不选"
+    void resetEntry();            // "复位": nothing ticked, no counts, not tolerant
     void quickChoice(int index);  // "快速选号": exactly the numbers n with n mod k = r
     // "...": the value chooser over 0..m with nothing ticked; on OK its values become the counts.
     void chooseCounts();

@@ -13,9 +13,8 @@ Tf_wsset::Tf_wsset(Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       m_prompts(prompts),
       m_ui(new Ui::Tf_wsset),
-      m_runChooser([&prompts](QWidget* owner, const ValueChoice& choice) {
-          return runValueChooser(prompts, owner, choice);
-      }) {
+      m_runChooser(
+          [&prompts](QWidget* owner, const ValueChoice& choice) { return runValueChooser(prompts, owner, choice); }) {
     m_ui->setupUi(this);
     for (int digit = 0; digit <= 9; ++digit) {
         auto* item = new QListWidgetItem(QString::number(digit), m_ui->lb_tails);

@@ -90,8 +90,9 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     layout->addWidget(m_pages, 1);
     layout->addWidget(m_busy);
 
-    m_menu = new ZhConditionMenu(ws, conditions, m_ring, {prompts, files, shell, dialogs},
-                                 [this](MainConditionLoad load) { applyConditions(std::move(load)); }, this);
+    m_menu = new ZhConditionMenu(
+        ws, conditions, m_ring, {prompts, files, shell, dialogs},
+        [this](MainConditionLoad load) { applyConditions(std::move(load)); }, this);
     m_main->operationsButton()->setMenu(m_menu->menu());
     m_runner = new ZhRunner(this);
 
@@ -183,11 +184,11 @@ void Tf_zh::start(ZhRunner::Kind kind) {
     m_statusBeforeRun = m_status;
     m_runPeriod = m_main->filterPeriod();
     setRunning(true, regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."));
-    setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候"));
-    m_runner->start(kind, *m_worker, m_generator.results, m_ws, m_main->filterPeriod(),
-                    [this](const RunReport& report, bool cancelled, Generator& worker) {
-                        finishRun(report, cancelled, worker);
-                    });
+    setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候")
+                      : QStringLiteral("超强组号   正在筛选中,请稍候"));
+    m_runner->start(
+        kind, *m_worker, m_generator.results, m_ws, m_main->filterPeriod(),
+        [this](const RunReport& report, bool cancelled, Generator& worker) { finishRun(report, cancelled, worker); });
 }
 
 void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker) {

@@ -36,8 +36,14 @@ constexpr MenuCommand kCommands[] = {
 
 ZhConditionMenu::ZhConditionMenu(Workspace& ws, const MainConditions& conditions, tjlq& ring, Services services,
                                  Apply apply, QWidget* parent)
-    : QObject(parent), m_ws(ws), m_conditions(conditions), m_ring(ring), m_services(services),
-      m_apply(std::move(apply)), m_parent(parent), m_menu(new QMenu(QStringLiteral("过滤操作"), parent)) {
+    : QObject(parent),
+      m_ws(ws),
+      m_conditions(conditions),
+      m_ring(ring),
+      m_services(services),
+      m_apply(std::move(apply)),
+      m_parent(parent),
+      m_menu(new QMenu(QStringLiteral("过滤操作"), parent)) {
     m_menu->setObjectName(QStringLiteral("pm_glcz"));
     for (const MenuCommand& command : kCommands) {
         QAction* action = m_menu->addAction(QString::fromUtf8(command.caption));
@@ -87,9 +93,7 @@ void ZhConditionMenu::overwriteRegular() {
 
 void ZhConditionMenu::loadAtExit() { take(loadExitConditions(m_ws.folder, m_ws.game.zh_to, m_conditions)); }
 
-void ZhConditionMenu::restorePrevious() {
-    take(stepBackSnapshot(m_ring, m_ws.folder, m_ws.game.zh_to, m_conditions));
-}
+void ZhConditionMenu::restorePrevious() { take(stepBackSnapshot(m_ring, m_ws.folder, m_ws.game.zh_to, m_conditions)); }
 
 void ZhConditionMenu::openReport(const std::vector<std::string>& lines) {
     const ReportFile report = writeConditionReport(m_ws.folder, lines);

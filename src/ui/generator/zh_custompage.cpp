@@ -22,10 +22,15 @@ constexpr int32_t kValueHigh = 1000;
 
 }  // namespace
 
-ZhCustomPage::ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prompts& prompts,
-                           GeneratorDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_conditions(conditions), m_prompts(prompts), m_dialogs(dialogs),
-      m_ui(new Ui::ZhCustomPage), m_fzsr(new Tf_fzsr(ws.folder, prompts, this)),
+ZhCustomPage::ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prompts& prompts, GeneratorDialogs& dialogs,
+                           QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_conditions(conditions),
+      m_prompts(prompts),
+      m_dialogs(dialogs),
+      m_ui(new Ui::ZhCustomPage),
+      m_fzsr(new Tf_fzsr(ws.folder, prompts, this)),
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("ts_selfzb"));
@@ -99,8 +104,7 @@ bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t h
     std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
     if (!chosen) return false;
     std::sort(chosen->begin(), chosen->end());
-    const bool tolerant =
-        m_prompts.ask(window(), QStringLiteral("容错选择"), QStringLiteral("是否进行容错?"), false);
+    const bool tolerant = m_prompts.ask(window(), QStringLiteral("容错选择"), QStringLiteral("是否进行容错?"), false);
     const CustomAdd added = addCustom(m_conditions.custom, m_lines, trimmed.toStdString(), tolerant, *chosen);
     if (!added.added) {
         if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
@@ -131,8 +135,8 @@ Status ZhCustomPage::append(const std::string& formula, std::vector<int32_t> val
 void ZhCustomPage::putFormula(const std::string& formula) { m_ui->e_gs->setText(q(formula)); }
 
 void ZhCustomPage::add() {
-    const CustomAdd added = addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(),
-                                      m_ui->cb_rc->isChecked(), m_pending);
+    const CustomAdd added =
+        addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(), m_ui->cb_rc->isChecked(), m_pending);
     if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
     if (!added.added) return;
     m_ui->e_gs->clear();

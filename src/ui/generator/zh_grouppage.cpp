@@ -10,7 +10,12 @@ namespace lottodesk {
 
 ZhGroupPage::ZhGroupPage(Kind kind, const Workspace& ws, MainConditions& conditions, Prompts& prompts,
                          GeneratorDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_kind(kind), m_ws(ws), m_conditions(conditions), m_prompts(prompts), m_dialogs(dialogs),
+    : QWidget(parent),
+      m_kind(kind),
+      m_ws(ws),
+      m_conditions(conditions),
+      m_prompts(prompts),
+      m_dialogs(dialogs),
       m_ui(new Ui::ZhGroupPage) {
     m_ui->setupUi(this);
     const bool selfSet = kind == Kind::SelfSet;
@@ -98,8 +103,8 @@ bool ZhGroupPage::addExported() {
 Status ZhGroupPage::append(tselfcond entry) {
     const bool selfSet = m_kind == Kind::SelfSet;
     if (entry.allowed.empty()) return Status::failure(selfSet ? kNoCountChosenMessage : kNoTailCountChosenMessage);
-    const Status added = selfSet ? addSelfSet(entries(), m_lines, std::move(entry))
-                                 : addTail(entries(), m_lines, std::move(entry));
+    const Status added =
+        selfSet ? addSelfSet(entries(), m_lines, std::move(entry)) : addTail(entries(), m_lines, std::move(entry));
     showLines();
     if (!added) return added;
     enabledFlag() = true;
@@ -124,8 +129,8 @@ void ZhGroupPage::modify() {
 
 void ZhGroupPage::remove() {
     const int index = m_ui->lb_group->currentRow();
-    const Status removed = m_kind == Kind::SelfSet ? deleteSelfSet(entries(), m_lines, index)
-                                                   : deleteTail(entries(), m_lines, index);
+    const Status removed =
+        m_kind == Kind::SelfSet ? deleteSelfSet(entries(), m_lines, index) : deleteTail(entries(), m_lines, index);
     say(removed.message);
     showLines();
 }

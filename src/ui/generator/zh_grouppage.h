@@ -34,8 +34,8 @@ class ZhGroupPage : public QWidget {
 public:
     enum class Kind { SelfSet, Tail };
 
-    ZhGroupPage(Kind kind, const Workspace& ws, MainConditions& conditions, Prompts& prompts,
-                GeneratorDialogs& dialogs, QWidget* parent = nullptr);
+    ZhGroupPage(Kind kind, const Workspace& ws, MainConditions& conditions, Prompts& prompts, GeneratorDialogs& dialogs,
+                QWidget* parent = nullptr);
     ~ZhGroupPage() override;
 
     // The list box lines of the entries the conditions hold now (after a load or a reset), and the

@@ -46,7 +46,11 @@ void fillTolerance(QComboBox* box, int value) {
 
 ZhMainPage::ZhMainPage(Workspace& ws, MainConditions& conditions, Prompts& prompts, GeneratorDialogs& dialogs,
                        QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_conditions(conditions), m_prompts(prompts), m_dialogs(dialogs),
+    : QWidget(parent),
+      m_ws(ws),
+      m_conditions(conditions),
+      m_prompts(prompts),
+      m_dialogs(dialogs),
       m_ui(new Ui::ZhMainPage) {
     m_ui->setupUi(this);
     m_catalogue = new ZhCatalogue(ws, conditions, dialogs);

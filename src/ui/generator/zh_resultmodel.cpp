@@ -39,10 +39,8 @@ QVariant ZhResultModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (index.column() == 0) return QStringLiteral("第%1条").arg(at + 1);
         return QString::fromStdString(twoDigits(m_results.tickets[at][static_cast<size_t>(index.column() - 1)]));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    default:
-        return {};
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    default: return {};
     }
 }
 

@@ -26,16 +26,22 @@ struct PopupCommand {
 };
 // The popup in its order; the file commands and the restore work, the rest wait for their windows.
 constexpr PopupCommand kPopup[] = {
-    {"mi_savezh", "保存组号"},   {"mi_loadzh", "载入组号"},       {"mi_addyc", "加到预测区"},
-    {"mi_clearyc", "清除预测区"}, {"mi_addzh", "添加组号"},        {"mi_deletezh", "删除组号"},
-    {"mi_modifyzh", "修改组号"}, {"mi_lczh", "滤除组号"},         {"mi_print", "打印投注结果"},
-    {"mi_restore", "恢复到原始投注结果"}, {"mi_dj", "对奖"},
+    {"mi_savezh", "保存组号"},
+    {"mi_loadzh", "载入组号"},
+    {"mi_addyc", "加到预测区"},
+    {"mi_clearyc", "清除预测区"},
+    {"mi_addzh", "添加组号"},
+    {"mi_deletezh", "删除组号"},
+    {"mi_modifyzh", "修改组号"},
+    {"mi_lczh", "滤除组号"},
+    {"mi_print", "打印投注结果"},
+    {"mi_restore", "恢复到原始投注结果"},
+    {"mi_dj", "对奖"},
 };
 
 }  // namespace
 
-ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files,
-                     QWidget* parent)
+ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files, QWidget* parent)
     : QWidget(parent),
       m_ws(ws),
       m_results(results),

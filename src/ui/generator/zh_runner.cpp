@@ -13,8 +13,8 @@ ZhRunner::ZhRunner(QObject* parent) : QObject(parent) {}
 
 ZhRunner::~ZhRunner() { abandon(); }
 
-void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws,
-                     int32_t filterPeriod, Done done) {
+void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws, int32_t filterPeriod,
+                     Done done) {
     if (running()) return;
     m_worker = &worker;
     m_done = std::move(done);
@@ -42,7 +42,8 @@ void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, con
             // Out of memory for the results, most likely: the run stops and the results stay.
             report = RunReport{false, error.what(), {}};
         }
-        QMetaObject::invokeMethod(this, [this, run, report] { finish(run, report); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, run, report] { finish(run, report); }, Qt::QueuedConnection);
     });
 }
 

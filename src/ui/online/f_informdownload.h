@@ -19,8 +19,8 @@ class Shell;
 class Tf_informdownload : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 260;        // the window's and the button's width in pixels
-    static constexpr int kBottomGap = 30;     // pixels between the window and the screen's bottom
+    static constexpr int kWidth = 260;     // the window's and the button's width in pixels
+    static constexpr int kBottomGap = 30;  // pixels between the window and the screen's bottom
     static constexpr int kLifeMs = 8000;
     static constexpr int kTickMs = 1000;
 

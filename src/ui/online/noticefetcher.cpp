@@ -19,7 +19,8 @@ QString NoticeFetcher::noticeUrl(const QString& baseUrl) {
     if (base.isEmpty()) return {};
     const QUrl url(base + QString::fromLatin1(kNoticePath));
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
         return {};
     return url.toString();
 }
@@ -51,7 +52,8 @@ void NoticeFetcher::fetch(const QString& baseUrl, std::function<void(std::option
         pending->finished = true;
         reply->deleteLater();
         QMetaObject::invokeMethod(
-            this, [pending, body = std::move(body)] {
+            this,
+            [pending, body = std::move(body)] {
                 if (pending->done) pending->done(body);
             },
             Qt::QueuedConnection);

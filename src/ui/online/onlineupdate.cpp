@@ -66,8 +66,7 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     if (path.isEmpty()) return;
     QLibrary library(path);
     if (!library.load()) return;
-    const auto createForm =
-        reinterpret_cast<CreateDLLFormFunction>(library.resolve(LOTTODESK_CREATE_FORM_SYMBOL));
+    const auto createForm = reinterpret_cast<CreateDLLFormFunction>(library.resolve(LOTTODESK_CREATE_FORM_SYMBOL));
     if (!createForm) return;
 
     const QString handOverPath = folder + QStringLiteral(LOTTODESK_HANDOVER_FILE);
@@ -93,7 +92,8 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
         return;
     }
 
-    const std::vector<std::string> lines = splitHandOverText(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
+    const std::vector<std::string> lines =
+        splitHandOverText(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
     const Status status = applyDownload(ws.sjk, bound, lines, [&] {
         return prompts.ask(parent, QStringLiteral("选择"), QString::fromUtf8(kContinuityQuestion), false);
     });

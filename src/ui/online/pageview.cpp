@@ -15,7 +15,8 @@ constexpr qsizetype kCharsetSniffBytes = 2048;
 
 bool isWebUrl(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QStringLiteral("http") || scheme == QStringLiteral("https"));
 }
 
 // The charset named by a content type ("text/html; charset=gbk") or a page's <meta> tags.
@@ -43,8 +44,9 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent), m_manager(new QNetwo
 
 QString PageView::decodeBody(const QByteArray& body, const QString& contentType) {
     const QString charset = charsetOf(body, contentType);
-    if (charset == QStringLiteral("gbk") || charset == QStringLiteral("gb2312") || charset == QStringLiteral("gb18030") ||
-        charset == QStringLiteral("x-gbk") || charset == QStringLiteral("cp936"))
+    if (charset == QStringLiteral("gbk") || charset == QStringLiteral("gb2312") ||
+        charset == QStringLiteral("gb18030") || charset == QStringLiteral("x-gbk") ||
+        charset == QStringLiteral("cp936"))
         return QString::fromStdString(gbkToUtf8(std::string_view(body.constData(), static_cast<size_t>(body.size()))));
     QByteArray utf8 = body;
     if (utf8.startsWith("\xEF\xBB\xBF")) utf8.remove(0, 3);
@@ -53,8 +55,7 @@ QString PageView::decodeBody(const QByteArray& body, const QString& contentType)
 
 bool PageView::isHtml(const QByteArray& body, const QString& contentType) {
     const QString type = contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
-    if (!type.isEmpty())
-        return type == QStringLiteral("text/html") || type == QStringLiteral("application/xhtml+xml");
+    if (!type.isEmpty()) return type == QStringLiteral("text/html") || type == QStringLiteral("application/xhtml+xml");
     const QByteArray start = body.left(kCharsetSniffBytes).trimmed().toLower();
     return start.startsWith("<!doctype html") || start.startsWith("<html") || start.contains("<body");
 }

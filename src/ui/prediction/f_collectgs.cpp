@@ -43,9 +43,7 @@ Tf_collectgs::Tf_collectgs(const Workspace& ws, Prompts& prompts, FileChooser& f
     refreshCaption();
 }
 
-void Tf_collectgs::refreshCaption() {
-    setWindowTitle(QStringLiteral("已收集公式%1条").arg(m_list->count()));
-}
+void Tf_collectgs::refreshCaption() { setWindowTitle(QStringLiteral("已收集公式%1条").arg(m_list->count())); }
 
 void Tf_collectgs::addFormula(const QString& text) {
     const QString trimmed = text.trimmed();
@@ -90,8 +88,9 @@ void Tf_collectgs::save() {
 }
 
 void Tf_collectgs::load() {
-    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开公式集文件"), QStringLiteral("公式集文件 (*.txt)"),
-                                            QString::fromStdString(m_ws.path("save")));
+    const QString chosen =
+        m_files.openFile(this, QStringLiteral(" 打开公式集文件"), QStringLiteral("公式集文件 (*.txt)"),
+                         QString::fromStdString(m_ws.path("save")));
     if (chosen.isEmpty()) return;
     const FormulaSetLoad load = loadFormulaSet(chosen.toStdString(), 1'000'000);
     for (const std::string& p : load.problems) m_prompts.inform(this, QString::fromStdString(p));

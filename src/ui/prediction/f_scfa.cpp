@@ -41,7 +41,8 @@ bool offered(const std::string& id) {
 
 }  // namespace
 
-Tf_scfa::Tf_scfa(const Workspace& ws, Prompts& prompts, QWidget* parent) : QDialog(parent), m_ws(ws), m_prompts(prompts) {
+Tf_scfa::Tf_scfa(const Workspace& ws, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_ws(ws), m_prompts(prompts) {
     setObjectName(QStringLiteral("f_scfa"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QGridLayout;
@@ -83,8 +84,8 @@ Tf_scfa::Tf_scfa(const Workspace& ws, Prompts& prompts, QWidget* parent) : QDial
     m_fast = new QCheckBox(QStringLiteral("加速"), this);
     m_fast->setChecked(true);
     form->addWidget(m_fast, row++, 0);
-    const char* captions[4] = {"方案中公式允许最大连错<=", "方案允许最大连错<=", "方案中公式最后连错的期数>=",
-                               "每一期同时发生错误的公式数<="};
+    const char* captions[4] = {
+        "方案中公式允许最大连错<=", "方案允许最大连错<=", "方案中公式最后连错的期数>=", "每一期同时发生错误的公式数<="};
     const int defaults[4] = {3, 3, 1, 1};
     for (int i = 0; i < 4; ++i) {
         ConstraintRow& r = m_rows[i];
@@ -264,7 +265,10 @@ void Tf_scfa::showProgress() {
         const std::vector<AcceptedFormula>& accepted = m_search->accepted();
         for (size_t i = static_cast<size_t>(m_found->count()); i < accepted.size(); ++i) {
             const AcceptedFormula& a = accepted[i];
-            const QString accuracy = a.tested > 0 ? QStringLiteral("  正确率%1%").arg(QString::fromStdString(accuracyText(a.right, a.tested))) : QString();
+            const QString accuracy =
+                a.tested > 0
+                    ? QStringLiteral("  正确率%1%").arg(QString::fromStdString(accuracyText(a.right, a.tested)))
+                    : QString();
             m_found->addItem(QString::fromStdString(a.text) + accuracy);
         }
         m_progress->setValue(static_cast<int>(accepted.size()));

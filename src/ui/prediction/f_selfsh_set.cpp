@@ -47,7 +47,8 @@ bool Tf_selfsh_set::applyTo(CustomKill& kill) {
     const std::optional<int> low = parseInteger(m_low->text().toStdString());
     const std::optional<int> high = parseInteger(m_high->text().toStdString());
     if (!low || !high) {
-        m_prompts.inform(this, QString::fromStdString(notAnIntegerMessage((!low ? m_low : m_high)->text().toStdString())));
+        m_prompts.inform(this,
+                         QString::fromStdString(notAnIntegerMessage((!low ? m_low : m_high)->text().toStdString())));
         return false;
     }
     if (*low > *high) {

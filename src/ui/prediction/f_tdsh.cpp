@@ -39,8 +39,7 @@ QStringList Tf_tdsh::shownCaptions() const {
 }
 
 void Tf_tdsh::showPagesForType() {
-    for (PageKind kind : allPageKinds())
-        m_tabs->setTabVisible(static_cast<int>(kind), pageShown(kind, m_ws.game.fhgs));
+    for (PageKind kind : allPageKinds()) m_tabs->setTabVisible(static_cast<int>(kind), pageShown(kind, m_ws.game.fhgs));
 }
 
 void Tf_tdsh::typeChanged() {

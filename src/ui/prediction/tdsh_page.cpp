@@ -30,7 +30,12 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& files, Hooks hooks, QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_kind(kind), m_prompts(prompts), m_files(files), m_hooks(std::move(hooks)),
+    : QWidget(parent),
+      m_ws(ws),
+      m_kind(kind),
+      m_prompts(prompts),
+      m_files(files),
+      m_hooks(std::move(hooks)),
       m_schemes(kind) {
     const PageKindInfo& info = pageKindInfo(kind);
     const QString code = QString::fromLatin1(info.code);
@@ -137,7 +142,8 @@ std::string& TdshPage::slotText(int s, int slot) {
 }
 
 std::vector<std::string> TdshPage::currentFormulas() const {
-    return m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), count()) : m_schemes.firstFormulas(scheme(), count());
+    return m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), count())
+                                      : m_schemes.firstFormulas(scheme(), count());
 }
 
 void TdshPage::say(const std::string& text) { m_prompts.inform(this, q(text)); }
@@ -202,8 +208,8 @@ bool TdshPage::saveSchemes() {
     Status saved;
     if (m_kind == PageKind::selfsh) {
         if (m_kill.fileName.empty()) {
-            const QString chosen = m_files.saveFile(this, QStringLiteral("保存自定义杀号"), QStringLiteral("自定义杀号 (*.scs)"),
-                                                    q(m_ws.path("save")));
+            const QString chosen = m_files.saveFile(this, QStringLiteral("保存自定义杀号"),
+                                                    QStringLiteral("自定义杀号 (*.scs)"), q(m_ws.path("save")));
             if (chosen.isEmpty()) return false;
             m_kill.fileName = withExtension(chosen.toStdString(), ".scs");
         }
@@ -223,8 +229,8 @@ void TdshPage::confirmEdit() {
 }
 
 void TdshPage::importFormulas() {
-    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开公式集文件"), QStringLiteral("公式集文件 (*.txt)"),
-                                            q(m_ws.path("save")));
+    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开公式集文件"),
+                                            QStringLiteral("公式集文件 (*.txt)"), q(m_ws.path("save")));
     if (chosen.isEmpty()) return;
     const FormulaSetLoad load = loadFormulaSet(chosen.toStdString(), slots());
     for (const std::string& p : load.problems) say(p);
@@ -239,14 +245,16 @@ void TdshPage::importFormulas() {
 }
 
 void TdshPage::saveFormulaGroup() {
-    const bool whole = m_prompts.ask(this, QStringLiteral("选择"),
-                                     QStringLiteral("如果想保存当前整个方案，请选“是”;如果只保存当前所用公式组，请选“否”？"), true);
+    const bool whole =
+        m_prompts.ask(this, QStringLiteral("选择"),
+                      QStringLiteral("如果想保存当前整个方案，请选“是”;如果只保存当前所用公式组，请选“否”？"), true);
     const QString chosen = m_files.saveFile(this, QStringLiteral("保存公式集"), QStringLiteral("公式集文件 (*.txt)"),
                                             q(m_ws.path("save")));
     if (chosen.isEmpty()) return;
-    const std::vector<std::string> formulas = whole ? (m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), slots())
-                                                                                  : m_schemes.firstFormulas(scheme(), slots()))
-                                                    : currentFormulas();
+    const std::vector<std::string> formulas =
+        whole ? (m_kind == PageKind::selfsh ? m_kill.firstFormulas(scheme(), slots())
+                                            : m_schemes.firstFormulas(scheme(), slots()))
+              : currentFormulas();
     const Status saved = saveFormulaSet(withExtension(chosen.toStdString(), ".txt"), formulas);
     if (!saved) say(saved.message);
 }
@@ -254,9 +262,9 @@ void TdshPage::saveFormulaGroup() {
 void TdshPage::exportData() {
     if (!m_model->hasResult()) return;
     const bool fix = pageKindInfo(m_kind).verdict == Verdict::Fix;
-    const QString chosen = m_files.saveFile(this, fix ? QStringLiteral("保存定胆数据") : QStringLiteral("保存杀号数据"),
-                                            fix ? QStringLiteral("定胆数据文件 (*.txt)") : QStringLiteral("杀号数据文件 (*.txt)"),
-                                            q(m_ws.path("save")));
+    const QString chosen = m_files.saveFile(
+        this, fix ? QStringLiteral("保存定胆数据") : QStringLiteral("保存杀号数据"),
+        fix ? QStringLiteral("定胆数据文件 (*.txt)") : QStringLiteral("杀号数据文件 (*.txt)"), q(m_ws.path("save")));
     if (chosen.isEmpty()) return;
     const Status saved = saveFileAtomically(withExtension(chosen.toStdString(), ".txt"),
                                             utf8ToGbk(backtestExportText(m_model->result())));
@@ -324,8 +332,8 @@ void TdshPage::handToGenerator() {
 }
 
 void TdshPage::loadCustomKill() {
-    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开自定义杀号存储文件"), QStringLiteral("自定义杀号 (*.scs)"),
-                                            q(m_ws.path("save")));
+    const QString chosen = m_files.openFile(this, QStringLiteral(" 打开自定义杀号存储文件"),
+                                            QStringLiteral("自定义杀号 (*.scs)"), q(m_ws.path("save")));
     if (chosen.isEmpty()) return;
     CustomKillLoad load = loadCustomKillFile(chosen.toStdString());
     for (const std::string& p : load.problems) say(p);

@@ -32,10 +32,11 @@ public:
         // Hands the forecast to the generator; returns what was set (empty: no generator window).
         std::function<QString(const ForecastConditions&)> toGenerator;
         std::function<void(const QString&)> collect;  // "收集当前公式"
-        DialogRunner runDialog;                        // modal dialogs (tests answer them)
+        DialogRunner runDialog;                       // modal dialogs (tests answer them)
     };
 
-    TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& files, Hooks hooks, QWidget* parent = nullptr);
+    TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& files, Hooks hooks,
+             QWidget* parent = nullptr);
 
     PageKind kind() const { return m_kind; }
     // Reads the page's scheme file for the current type (created with defaults when missing).
@@ -43,17 +44,17 @@ public:
     // Refills the start-period list with the real draws, keeping the chosen period while it exists.
     void fillPeriods();
 
-    void runBacktest();        // "开始分析"
-    void confirmEdit();        // "确认修改"
-    void importFormulas();     // "导入公式文件"
-    void saveFormulaGroup();   // "保存公式组"
-    void exportData();         // "导出定胆数据" / "导出杀号数据"
-    void collectFormula();     // "收集当前公式"
+    void runBacktest();               // "开始分析"
+    void confirmEdit();               // "确认修改"
+    void importFormulas();            // "导入公式文件"
+    void saveFormulaGroup();          // "保存公式组"
+    void exportData();                // "导出定胆数据" / "导出杀号数据"
+    void collectFormula();            // "收集当前公式"
     void searchFormula(bool scheme);  // "单个公式搜索" / "优化当前方案"
-    void handToGenerator();    // "预测转至过滤"
-    void loadCustomKill();     // "载入自定义杀号"
-    void defineCustomKill();   // "自定义杀号设置"
-    void showRow(int row);     // a click on a table row
+    void handToGenerator();           // "预测转至过滤"
+    void loadCustomKill();            // "载入自定义杀号"
+    void defineCustomKill();          // "自定义杀号设置"
+    void showRow(int row);            // a click on a table row
 
     const SchemeStore& schemes() const { return m_schemes; }
     const CustomKill& customKill() const { return m_kill; }

@@ -56,7 +56,8 @@ void Tf_zj1::unuseSelected() {
 
 void Tf_zj1::done(int result) {
     std::vector<std::string> names;
-    for (int row = 0; row < m_ui->lb_used->count(); ++row) names.push_back(m_ui->lb_used->item(row)->text().toStdString());
+    for (int row = 0; row < m_ui->lb_used->count(); ++row)
+        names.push_back(m_ui->lb_used->item(row)->text().toStdString());
     m_ws.components = buildComponentTable(names);
     QDialog::done(result);
 }

@@ -314,7 +314,8 @@ void Tf_main::showHelp() {
 }
 
 QString Tf_main::aboutText() const {
-    QString text = QStringLiteral("lottodesk %1\n\n数据文件夹：%2").arg(QStringLiteral(LOTTODESK_VERSION), q(m_ws.folder));
+    QString text =
+        QStringLiteral("lottodesk %1\n\n数据文件夹：%2").arg(QStringLiteral(LOTTODESK_VERSION), q(m_ws.folder));
     const ProgramFolderChoice choice = chooseProgramFolder(currentFolderEnvironment());
     if (choice.folder == m_ws.folder) text += QStringLiteral("\n（%1）").arg(q(describeFolderRule(choice.rule)));
     text += QStringLiteral(
@@ -339,8 +340,8 @@ void Tf_main::showEvent(QShowEvent* event) {
 void Tf_main::prepareAfterFirstShow() {
     m_busy->showText(kBusyText);
     // The notice is fetched for the first type only, from the data server named in the settings.
-    const QString server = m_ws.curcp == 0 ? QString::fromStdString(m_services.settings.readString("dataserver").value_or(""))
-                                           : QString();
+    const QString server =
+        m_ws.curcp == 0 ? QString::fromStdString(m_services.settings.readString("dataserver").value_or("")) : QString();
     m_fetcher->fetch(server, [this](std::optional<QByteArray> body) { finishStartup(body); });
 }
 

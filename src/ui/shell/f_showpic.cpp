@@ -12,8 +12,9 @@ Tf_showpic::Tf_showpic(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_label(new QLabel(this)) {
     setObjectName(QStringLiteral("f_showpic"));
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#f_showpic { background: #fdfdf6; border: 1px solid #5a6b8c; }"
-                                 "#Label1 { color: #1b2a4a; font-size: 14px; }"));
+    setStyleSheet(
+        QStringLiteral("#f_showpic { background: #fdfdf6; border: 1px solid #5a6b8c; }"
+                       "#Label1 { color: #1b2a4a; font-size: 14px; }"));
     setAttribute(Qt::WA_StyledBackground);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setAlignment(Qt::AlignCenter);

@@ -39,11 +39,17 @@ void HomePanel::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     const t_s_dm& sjk = m_ws.sjk;
     const GameParams& game = m_ws.game;
-    QString summary = QStringLiteral("%1 %2..%3 选 %4 个").arg(QString::fromStdString(m_ws.current().zhname))
-                          .arg(game.zh_from).arg(game.zh_to).arg(game.zhgs);
+    QString summary = QStringLiteral("%1 %2..%3 选 %4 个")
+                          .arg(QString::fromStdString(m_ws.current().zhname))
+                          .arg(game.zh_from)
+                          .arg(game.zh_to)
+                          .arg(game.zhgs);
     if (game.fhgs > 0)
-        summary += QStringLiteral("，%1 %2..%3 选 %4 个").arg(QString::fromStdString(m_ws.current().specname))
-                       .arg(game.spec_from).arg(game.spec_to).arg(game.fhgs);
+        summary += QStringLiteral("，%1 %2..%3 选 %4 个")
+                       .arg(QString::fromStdString(m_ws.current().specname))
+                       .arg(game.spec_from)
+                       .arg(game.spec_to)
+                       .arg(game.fhgs);
     y += painter.fontMetrics().height();
     painter.drawText(QPoint(left, y), summary);
 
@@ -71,7 +77,8 @@ void HomePanel::paintEvent(QPaintEvent*) {
     }
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(QPoint(left, y + kBallSide + 40), QStringLiteral("从“功能组件”菜单打开分析页面，从“数据更新维护”菜单选择彩种。"));
+    painter.drawText(QPoint(left, y + kBallSide + 40),
+                     QStringLiteral("从“功能组件”菜单打开分析页面，从“数据更新维护”菜单选择彩种。"));
 }
 
 }  // namespace lottodesk

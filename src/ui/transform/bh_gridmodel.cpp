@@ -55,14 +55,10 @@ QVariant BhGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return m_grid.ball(row, column, m_selection) == GridBall::None ? QVariant() : q(m_grid.columnTitle(column));
-    case BallRole:
-        return static_cast<int>(m_grid.ball(row, column, m_selection));
-    case Qt::BackgroundRole:
-        return kShades[m_grid.shade(m_ws.partitions, m_zones, column)];
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    default:
-        return {};
+    case BallRole: return static_cast<int>(m_grid.ball(row, column, m_selection));
+    case Qt::BackgroundRole: return kShades[m_grid.shade(m_ws.partitions, m_zones, column)];
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    default: return {};
     }
 }
 

@@ -97,7 +97,8 @@ Tf_bh::Tf_bh(Workspace& ws, const CellPictures& pictures, Prompts& prompts, QWid
     connect(m_zones, &QComboBox::currentIndexChanged, this, [this] { fillGrid(); });
     connect(m_mainOnly, &QRadioButton::toggled, this, [this] { fillGrid(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) { pickCell(index.row(), index.column()); });
+    connect(m_grid, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { pickCell(index.row(), index.column()); });
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { showPopup(at); });
 }
 
@@ -138,7 +139,8 @@ void Tf_bh::fillGrid() {
     const QFontMetrics metrics = m_grid->fontMetrics();
     header->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("2003001")) + 16);
     for (int column = 1; column < columns - 1; ++column) header->resizeSection(column, kNumberColumnWidth);
-    header->resizeSection(columns - 1, metrics.horizontalAdvance(QString::fromLatin1(TransformGrid::textColumnSample())) + 20);
+    header->resizeSection(columns - 1,
+                          metrics.horizontalAdvance(QString::fromLatin1(TransformGrid::textColumnSample())) + 20);
     const QModelIndex last = m_model->index(m_model->rowCount() - 1, std::min(1, columns - 1));
     m_grid->setCurrentIndex(last);
     m_grid->scrollTo(last);

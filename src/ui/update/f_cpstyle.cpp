@@ -86,7 +86,7 @@ void Tf_cpstyle::applySecondaryEnabling() {
 
 bool Tf_cpstyle::confirmChanges() {
     // Every number is checked before the entry changes, so a bad field leaves the entry as it was.
-    const QComboBox* fields[] = {m_ui->combo_zhgs,    m_ui->combo_fhgs,    m_ui->combo_zh_from,
+    const QComboBox* fields[] = {m_ui->combo_zhgs,  m_ui->combo_fhgs,      m_ui->combo_zh_from,
                                  m_ui->combo_zh_to, m_ui->combo_spec_from, m_ui->combo_spec_to};
     int values[6];
     for (int i = 0; i < 6; ++i) {

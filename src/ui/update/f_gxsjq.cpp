@@ -84,7 +84,8 @@ void Tf_gxsjq::fillGrid() {
     m_model->reset();
     QTableView* grid = m_ui->sg_sjk;
     const int width = grid->fontMetrics().horizontalAdvance(QStringLiteral(" 红号一 "));
-    for (int column = 0; column < m_model->columnCount(); ++column) grid->horizontalHeader()->resizeSection(column, width);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        grid->horizontalHeader()->resizeSection(column, width);
     // The period column fits a seven-digit period and "预测区".
     const int periodWidth = std::max(grid->fontMetrics().horizontalAdvance(QStringLiteral(" 2026096 ")),
                                      grid->fontMetrics().horizontalAdvance(QStringLiteral(" 预测区 ")));
@@ -185,8 +186,7 @@ void Tf_gxsjq::clearAll() {
 
 void Tf_gxsjq::importFile(bool overwrite) {
     const QString title = overwrite ? QStringLiteral(" 覆盖方式导入文件") : QStringLiteral(" 追加方式导入文件");
-    const QString name =
-        m_files.openFile(this, title, QStringLiteral("所要导入的文件 (*.txt)"), QDir::currentPath());
+    const QString name = m_files.openFile(this, title, QStringLiteral("所要导入的文件 (*.txt)"), QDir::currentPath());
     if (name.isEmpty()) return;
     const QString specname = q(m_ws.current().specname);
     const bool withSecondary =
@@ -194,14 +194,16 @@ void Tf_gxsjq::importFile(bool overwrite) {
     // The engine reads the file in blocks and refuses one that is too large or malformed as a
     // whole; an import that landed says what it added.
     const ImportOutcome outcome = importDrawFile(m_ws.sjk, m_ws.game, s(name), withSecondary, overwrite);
-    if (!outcome.status) showStatus(outcome.status.message);
-    else if (!outcome.summary.empty()) m_prompts.inform(this, q(outcome.summary));
+    if (!outcome.status)
+        showStatus(outcome.status.message);
+    else if (!outcome.summary.empty())
+        m_prompts.inform(this, q(outcome.summary));
     fillGrid();
 }
 
 void Tf_gxsjq::exportFile() {
-    const QString name =
-        m_files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件 (*.txt)"), QDir::currentPath());
+    const QString name = m_files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件 (*.txt)"),
+                                          QDir::currentPath());
     if (name.isEmpty()) return;
     const QString specname = q(m_ws.current().specname);
     const bool withSecondary =

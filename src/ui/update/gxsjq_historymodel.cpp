@@ -7,9 +7,7 @@
 
 namespace lottodesk {
 
-HistoryModel::HistoryModel(const Workspace& ws, QObject* parent) : QAbstractTableModel(parent), m_ws(ws) {
-    reset();
-}
+HistoryModel::HistoryModel(const Workspace& ws, QObject* parent) : QAbstractTableModel(parent), m_ws(ws) { reset(); }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
@@ -22,15 +20,11 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     const int32_t value = m_ws.sjk.FieldValueAt(record, index.column());
     switch (role) {
     case Qt::DisplayRole:
-        if (index.column() == 0)
-            return value == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(value);
+        if (index.column() == 0) return value == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(value);
         return QString::fromStdString(twoDigits(value));
-    case ValueRole:
-        return value;
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
-    default:
-        return {};
+    case ValueRole: return value;
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    default: return {};
     }
 }
 

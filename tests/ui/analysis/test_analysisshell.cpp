@@ -86,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(first->refreshes, 1);   // shown: computed
         QCOMPARE(second->refreshes, 0);  // hidden: nothing
         window.historyChanged();
-        QCOMPARE(first->refreshes, 2);   // visible: at once
+        QCOMPARE(first->refreshes, 2);  // visible: at once
         QCOMPARE(second->refreshes, 0);
         window.showPage(u("相生相克"));
         QCOMPARE(second->refreshes, 1);

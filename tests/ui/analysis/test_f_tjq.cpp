@@ -106,8 +106,8 @@ private Q_SLOTS:
     // Run with -iterations N to time a statistics run over every draw with the page painted.
     void aRunOverTheWholeHistoryAndItsPaint() {
         StatsWindow w;
-        w.child<QComboBox>("combo_fxtj_nearqs")->setCurrentIndex(
-            w.child<QComboBox>("combo_fxtj_nearqs")->findText(u("所有")));
+        w.child<QComboBox>("combo_fxtj_nearqs")
+            ->setCurrentIndex(w.child<QComboBox>("combo_fxtj_nearqs")->findText(u("所有")));
         QImage image(w.window.size(), QImage::Format_ARGB32_Premultiplied);
         QComboBox* count = w.child<QComboBox>("combo_fxtj_nearqs");
         bool all = true;
@@ -129,8 +129,8 @@ private Q_SLOTS:
         QCOMPARE(w.window.result().window.count, 100);  // nothing computed yet
         QTRY_COMPARE(w.window.result().window.count, 33);
         QCOMPARE(w.child<QComboBox>("combo_fxtj_nearqs")->currentText(), u("33"));
-        w.child<QComboBox>("combo_fxtj_nearqs")->setCurrentIndex(
-            w.child<QComboBox>("combo_fxtj_nearqs")->findText(u("所有")));
+        w.child<QComboBox>("combo_fxtj_nearqs")
+            ->setCurrentIndex(w.child<QComboBox>("combo_fxtj_nearqs")->findText(u("所有")));
         QTRY_COMPARE(w.window.result().window.count, 3493);
         QCOMPARE(slider->value(), 3493);
     }

@@ -153,7 +153,8 @@ private Q_SLOTS:
                     if (!cell.contains(x, y))
                         QVERIFY2(pixel == kBackground, where(seen + QStringLiteral(" outside the cell"), x, y));
                     else if (cell.adjusted(2, 2, -2, -2).contains(x, y))
-                        QVERIFY2(pixel == colour, where(seen + QStringLiteral(" instead of ") + describe(colour), x, y));
+                        QVERIFY2(pixel == colour,
+                                 where(seen + QStringLiteral(" instead of ") + describe(colour), x, y));
                     else
                         QVERIFY2(pixel != kBackground, where(seen + QStringLiteral(", border left out"), x, y));
                 }
@@ -180,7 +181,7 @@ private Q_SLOTS:
             const QImage image = drawn(pictures, kind, frame, cell, cell.size());
             // The cell's corners and the corners of the ball's square: white in the picture, gone through the mask.
             // Just outside the square, the ball must not spill either.
-            const QPoint outside[] = {QPoint(0, 0),  QPoint(59, 0),  QPoint(0, 39),  QPoint(59, 39), QPoint(9, 20),
+            const QPoint outside[] = {QPoint(0, 0),   QPoint(59, 0), QPoint(0, 39), QPoint(59, 39), QPoint(9, 20),
                                       QPoint(50, 20), QPoint(10, 0), QPoint(49, 0), QPoint(10, 39), QPoint(49, 39)};
             for (const QPoint p : outside)
                 QVERIFY2(image.pixel(p) == kBackground, where(describe(image.pixel(p)), p.x(), p.y()));

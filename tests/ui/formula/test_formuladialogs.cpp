@@ -177,9 +177,9 @@ void TestFormulaDialogs::inputDialogShowsItsControlsAndPages() {
 
     // caption, entries (-1: not checked here)
     const std::vector<std::pair<const char*, int>> pages = {
-        {"常规", 51},          {"和值系列", -1}, {"振幅系列", -1}, {"遗漏系列", -1},
-        {"线和线差", 30},      {"运算符及函数", 19}, {"保存的自定义指标", 0}, {"遗漏振幅", -1},
-        {"振幅遗漏", -1},      {"蓝号系列", -1}, {"尾数系列", -1},
+        {"常规", 51},     {"和值系列", -1},     {"振幅系列", -1},        {"遗漏系列", -1},
+        {"线和线差", 30}, {"运算符及函数", 19}, {"保存的自定义指标", 0}, {"遗漏振幅", -1},
+        {"振幅遗漏", -1}, {"蓝号系列", -1},     {"尾数系列", -1},
     };
     QCOMPARE(d.tabs()->count(), int(pages.size()));
     for (int i = 0; i < int(pages.size()); ++i) {
@@ -208,14 +208,14 @@ void TestFormulaDialogs::entriesLineTheirNamesUp() {
     QCOMPARE(operators.first(), u("+         加"));
     QCOMPARE(operators[11], u("if        条件函数"));
     QCOMPARE(operators.last(), u("getylzzf  取某指标的遗漏振幅"));
-    const QStringList codes = {u("+"), u("-"), u("*"), u("/"), u("%"), u("!"), u(">"),
-                               u("<"), u("="), u("&"), u("#"), u("if"), u("abs"), u("max"),
+    const QStringList codes = {u("+"),   u("-"),   u("*"),     u("/"),      u("%"),       u("!"),   u(">"),
+                               u("<"),   u("="),   u("&"),     u("#"),      u("if"),      u("abs"), u("max"),
                                u("mid"), u("min"), u("getzf"), u("getylz"), u("getylzzf")};
     for (int i = 0; i < codes.size(); ++i) QCOMPARE(operators[i].section(QLatin1Char(' '), 0, 0), codes[i]);
 
     // Every indicator page: one name column per page, after at least one blank.
-    for (const char* caption : {"常规", "和值系列", "振幅系列", "遗漏系列", "线和线差", "遗漏振幅", "振幅遗漏",
-                                "蓝号系列", "尾数系列"}) {
+    for (const char* caption :
+         {"常规", "和值系列", "振幅系列", "遗漏系列", "线和线差", "遗漏振幅", "振幅遗漏", "蓝号系列", "尾数系列"}) {
         const QStringList lines = d.lines(u(caption));
         int column = -1;
         for (const QString& line : lines) {
@@ -251,8 +251,8 @@ void TestFormulaDialogs::doubleClickAppendsTheCode_data() {
     QTest::addColumn<QStringList>("entries");  // page caption, code, page caption, code, ...
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("two entries in a row") << QString() << QStringList{u("振幅系列"), u("getzf(z_pd)"), u("常规"), u("z_num1")}
-                                          << u("getzf(z_pd)z_num1");
+    QTest::newRow("two entries in a row")
+        << QString() << QStringList{u("振幅系列"), u("getzf(z_pd)"), u("常规"), u("z_num1")} << u("getzf(z_pd)z_num1");
     QTest::newRow("indicator, operator, indicator")
         << QString() << QStringList{u("常规"), u("z_num1"), u("运算符及函数"), u("+"), u("常规"), u("z_num2")}
         << u("z_num1+z_num2");

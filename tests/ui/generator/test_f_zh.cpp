@@ -141,7 +141,9 @@ struct Window : SeededWorkspace {
         return found;
     }
     template <typename T>
-    T* child(const char* name) const { return child<T>(QString::fromLatin1(name)); }
+    T* child(const char* name) const {
+        return child<T>(QString::fromLatin1(name));
+    }
     QCheckBox* box(const char* name) const { return child<QCheckBox>(name); }
     QLineEdit* edit(const char* name) const { return child<QLineEdit>(name); }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }
@@ -155,7 +157,9 @@ struct Window : SeededWorkspace {
     }
     void click(const char* name) { clickOn(button(name)); }
     void clickBox(QAbstractButton* target) { clickOn(target); }
-    void clickRowBox(const char* prefix, int n) { clickOn(child<QCheckBox>(QString::fromLatin1(prefix) + QString::number(n))); }
+    void clickRowBox(const char* prefix, int n) {
+        clickOn(child<QCheckBox>(QString::fromLatin1(prefix) + QString::number(n)));
+    }
     void clickRowButton(int n) { clickOn(child<QPushButton>(QStringLiteral("b_zb%1").arg(n))); }
     static void reveal(QWidget* target) {
         for (QWidget* at = target; at; at = at->parentWidget()) {
@@ -298,7 +302,8 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
     // Rows naming the seventh number take no part in a six-number game.
     for (int n : {33, 48, 56, 60, 64, 65, 66, 72, 77, 81, 85, 86, 87, 94, 127})
         QVERIFY2(!w.box(qPrintable(QStringLiteral("cb_zb%1").arg(n)))->isEnabled(), qPrintable(QString::number(n)));
-    for (int n : {1, 25, 32, 47, 93, 126, 133}) QVERIFY(w.box(qPrintable(QStringLiteral("cb_zb%1").arg(n)))->isEnabled());
+    for (int n : {1, 25, 32, 47, 93, 126, 133})
+        QVERIFY(w.box(qPrintable(QStringLiteral("cb_zb%1").arg(n)))->isEnabled());
 
     QCOMPARE(w.button("b_run")->text(), u("常规过滤"));
     QVERIFY(!w.button("b_continue")->isEnabled());
@@ -323,14 +328,16 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
     QComboBox* periods = w.child<QComboBox>("combo_glqh");
     QCOMPARE(periods->count(), w.ws.sjk.RecordCount() + 1);
     QCOMPARE(periods->itemText(0), QString::number(w.ws.sjk.FieldValueAt(1, 0)));
-    QCOMPARE(periods->itemText(periods->count() - 2), QString::number(w.ws.sjk.FieldValueAt(w.ws.sjk.RecordCount(), 0)));
+    QCOMPARE(periods->itemText(periods->count() - 2),
+             QString::number(w.ws.sjk.FieldValueAt(w.ws.sjk.RecordCount(), 0)));
     QCOMPARE(periods->currentText(), u("未开奖期"));
     QCOMPARE(w.window.mainPage()->filterPeriod(), 0);
 
     // The result display before any run.
     QCOMPARE(w.countLabel(), u("投注结果：共0注"));
     QCOMPARE(w.pageLabel(), u("第1页/ 0页"));
-    QCOMPARE(w.header(), QStringList({u("序号"), u("红号1"), u("红号2"), u("红号3"), u("红号4"), u("红号5"), u("红号6")}));
+    QCOMPARE(w.header(),
+             QStringList({u("序号"), u("红号1"), u("红号2"), u("红号3"), u("红号4"), u("红号5"), u("红号6")}));
     QStringList popup, enabled;
     for (QAction* action : w.window.results()->popup()->actions()) {
         popup << action->text();
@@ -643,8 +650,8 @@ void TestGeneratorWindow::predictionRecordStopsTheRun() {
         }
         w.click(command);
         QVERIFY(!w.window.isRunning());
-        QCOMPARE(w.prompts.informed,
-                 QStringList({u("在过滤前，如果预测区存在，必须先清除预测区，否则条件设置可能存在错误。预测区已清除，请你重新设置条件。")}));
+        QCOMPARE(w.prompts.informed, QStringList({u("在过滤前，如果预测区存在，必须先清除预测区，否则条件设置可能存在错"
+                                                    "误。预测区已清除，请你重新设置条件。")}));
         QCOMPARE(w.ws.sjk.RecordCount(), draws);
         QVERIFY(w.results().tickets == before);
         QCOMPARE(w.window.statusText(), status);
@@ -1112,7 +1119,8 @@ void TestGeneratorWindow::exportsFromOtherWindows() {
     QVERIFY(w.window.generator().conditions.selfSetEnabled);
     QCOMPARE(w.window.generator().conditions.selfSet.size(), size_t(1));
     QCOMPARE(w.prompts.informed.size(), 1);
-    QVERIFY(w.prompts.informed.back().startsWith(QStringLiteral("过滤条件设置结果是：号码组: 1  2  3  ;出现个数: 0  1  ")));
+    QVERIFY(
+        w.prompts.informed.back().startsWith(QStringLiteral("过滤条件设置结果是：号码组: 1  2  3  ;出现个数: 0  1  ")));
     QVERIFY(w.prompts.informed.back().endsWith(QStringLiteral("。现已成功导出到超强组号的自设条件中")));
     QVERIFY(!w.window.addforselfcond());  // cancelled: nothing added
     QCOMPARE(w.window.generator().conditions.selfSet.size(), size_t(1));
@@ -1133,8 +1141,9 @@ void TestGeneratorWindow::exportsFromOtherWindows() {
     QCOMPARE(c.custom[0].formula, std::string("z_hz%10"));
     QCOMPARE(c.custom[0].values, (std::vector<int32_t>{3, 7}));
     QCOMPARE(int(c.custom[0].tolerant), 1);
-    QCOMPARE(w.prompts.informed.back(),
-             QStringLiteral("过滤条件设置结果是：z_hz%10  容错  取值: 3  7  。现已成功导出到超强组号的自定义指标条件中"));
+    QCOMPARE(
+        w.prompts.informed.back(),
+        QStringLiteral("过滤条件设置结果是：z_hz%10  容错  取值: 3  7  。现已成功导出到超强组号的自定义指标条件中"));
 }
 
 // The window runs on one worker for its life: a second run of the typical condition set gives the
@@ -1150,10 +1159,12 @@ void TestGeneratorWindow::repeatedRunsOnTheLongLivedWorker() {
         QVERIFY(w.run());
         const qint64 wall = clock.nsecsElapsed() / 1000;
         QCOMPARE(w.results().tickets.size(), size_t(58293));
-        if (run == 1) first = w.results().tickets;
-        else QCOMPARE(w.results().tickets, first);
-        qInfo("run %d: %s; from the click to the results %lld us", run,
-              qPrintable(w.window.statusText()), static_cast<long long>(wall));
+        if (run == 1)
+            first = w.results().tickets;
+        else
+            QCOMPARE(w.results().tickets, first);
+        qInfo("run %d: %s; from the click to the results %lld us", run, qPrintable(w.window.statusText()),
+              static_cast<long long>(wall));
     }
 }
 

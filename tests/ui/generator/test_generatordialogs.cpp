@@ -232,82 +232,80 @@ void TestGeneratorDialogs::criteriaSelectValues_data() {
         return c;
     };
     QTest::newRow("nothing ticked: every value") << 1 << 5 << -1 << ValueCriteria{} << u("1 2 3 4 5") << QString();
-    QTest::newRow("odd") << 1 << 10 << -1 << with([](ValueCriteria& c) { c.parity = Parity::Odd; })
-                         << u("1 3 5 7 9") << QString();
-    QTest::newRow("even") << 0 << 6 << -1 << with([](ValueCriteria& c) { c.parity = Parity::Even; })
-                          << u("0 2 4 6") << QString();
+    QTest::newRow("odd") << 1 << 10 << -1 << with([](ValueCriteria& c) { c.parity = Parity::Odd; }) << u("1 3 5 7 9")
+                         << QString();
+    QTest::newRow("even") << 0 << 6 << -1 << with([](ValueCriteria& c) { c.parity = Parity::Even; }) << u("0 2 4 6")
+                          << QString();
     QTest::newRow("prime, 1 included") << 0 << 20 << -1
                                        << with([](ValueCriteria& c) { c.primality = Primality::Prime; })
                                        << u("1 2 3 5 7 11 13 17 19") << QString();
-    QTest::newRow("composite") << 0 << 12 << -1
-                               << with([](ValueCriteria& c) { c.primality = Primality::Composite; })
+    QTest::newRow("composite") << 0 << 12 << -1 << with([](ValueCriteria& c) { c.primality = Primality::Composite; })
                                << u("0 4 6 8 9 10 12") << QString();
-    QTest::newRow("mod 3 remainder 0") << 1 << 10 << -1
-                                       << with([](ValueCriteria& c) { c.remainders = {{3, {0}}}; })
-                                       << u("3 6 9") << QString();
-    QTest::newRow("mod 4 remainders 1 and 3") << 0 << 9 << -1
-                                              << with([](ValueCriteria& c) { c.remainders = {{4, {1, 3}}}; })
-                                              << u("1 3 5 7 9") << QString();
-    QTest::newRow("mod 5 with no remainder ticked") << 0 << 9 << -1
-                                                    << with([](ValueCriteria& c) { c.remainders = {{5, {}}}; })
-                                                    << QString() << QString();
-    QTest::newRow("mod 3 and mod 7") << 0 << 50 << -1
-                                     << with([](ValueCriteria& c) { c.remainders = {{3, {0}}, {7, {2}}}; })
-                                     << u("9 30") << QString();
+    QTest::newRow("mod 3 remainder 0") << 1 << 10 << -1 << with([](ValueCriteria& c) {
+        c.remainders = {{3, {0}}};
+    }) << u("3 6 9") << QString();
+    QTest::newRow("mod 4 remainders 1 and 3") << 0 << 9 << -1 << with([](ValueCriteria& c) {
+        c.remainders = {{4, {1, 3}}};
+    }) << u("1 3 5 7 9") << QString();
+    QTest::newRow("mod 5 with no remainder ticked") << 0 << 9 << -1 << with([](ValueCriteria& c) {
+        c.remainders = {{5, {}}};
+    }) << QString() << QString();
+    QTest::newRow("mod 3 and mod 7") << 0 << 50 << -1 << with([](ValueCriteria& c) {
+        c.remainders = {{3, {0}}, {7, {2}}};
+    }) << u("9 30") << QString();
     QTest::newRow("tails separated") << 0 << 40 << -1 << with([](ValueCriteria& c) { c.tailDigits = "3 5"; })
                                      << u("3 5 13 15 23 25 33 35") << QString();
     QTest::newRow("tails run together") << 0 << 40 << -1 << with([](ValueCriteria& c) { c.tailDigits = "35"; })
                                         << u("3 5 13 15 23 25 33 35") << QString();
-    QTest::newRow("tails with full-width comma") << 0 << 25 << -1
-                                                 << with([](ValueCriteria& c) { c.tailDigits = "1，2"; })
-                                                 << u("1 2 11 12 21 22") << QString();
-    QTest::newRow("default tails: every value") << 0 << 12 << -1
-                                                << with([](ValueCriteria& c) { c.tailDigits = kDefaultTailDigits; })
-                                                << text(range(0, 12)) << QString();
-    QTest::newRow("no tail digit") << 0 << 12 << -1 << with([](ValueCriteria& c) { c.tailDigits = " "; })
-                                   << QString() << QString();
+    QTest::newRow("tails with full-width comma")
+        << 0 << 25 << -1 << with([](ValueCriteria& c) { c.tailDigits = "1，2"; }) << u("1 2 11 12 21 22") << QString();
+    QTest::newRow("default tails: every value")
+        << 0 << 12 << -1 << with([](ValueCriteria& c) { c.tailDigits = kDefaultTailDigits; }) << text(range(0, 12))
+        << QString();
+    QTest::newRow("no tail digit") << 0 << 12 << -1 << with([](ValueCriteria& c) { c.tailDigits = " "; }) << QString()
+                                   << QString();
     QTest::newRow("amplitude") << 0 << 20 << 10 << with([](ValueCriteria& c) { c.amplitude = bounds("2", "3"); })
                                << u("7 8 12 13") << QString();
     QTest::newRow("amplitude 0") << 0 << 20 << 10 << with([](ValueCriteria& c) { c.amplitude = bounds(" 0", "0 "); })
                                  << u("10") << QString();
     QTest::newRow("amplitude without reference is not offered")
         << 1 << 4 << -1 << with([](ValueCriteria& c) { c.amplitude = bounds("", ""); }) << u("1 2 3 4") << QString();
-    QTest::newRow("range") << 0 << 20 << -1 << with([](ValueCriteria& c) { c.range = bounds("4", "6"); })
-                           << u("4 5 6") << QString();
+    QTest::newRow("range") << 0 << 20 << -1 << with([](ValueCriteria& c) { c.range = bounds("4", "6"); }) << u("4 5 6")
+                           << QString();
     QTest::newRow("range from above to") << 0 << 20 << -1 << with([](ValueCriteria& c) { c.range = bounds("6", "4"); })
                                          << QString() << QString();
     QTest::newRow("two-period mean") << 0 << 20 << 10 << with([](ValueCriteria& c) { c.mean = bounds("10.5", "11"); })
                                      << u("11 12") << QString();
-    QTest::newRow("two-period mean, halves") << 0 << 30 << 5
-                                             << with([](ValueCriteria& c) { c.mean = bounds("12", "12.5"); })
-                                             << u("19 20") << QString();
+    QTest::newRow("two-period mean, halves")
+        << 0 << 30 << 5 << with([](ValueCriteria& c) { c.mean = bounds("12", "12.5"); }) << u("19 20") << QString();
     QTest::newRow("all together") << 1 << 33 << 20 << with([](ValueCriteria& c) {
         c.parity = Parity::Odd;
         c.primality = Primality::Prime;
         c.range = bounds("10", "30");
         c.amplitude = bounds("0", "5");
     }) << u("17 19 23") << QString();
-    QTest::newRow("amplitude from empty") << 0 << 9 << 5 << with([](ValueCriteria& c) { c.amplitude = bounds("", "3"); })
-                                          << QString() << u("变化量未输入数据");
+    QTest::newRow("amplitude from empty")
+        << 0 << 9 << 5 << with([](ValueCriteria& c) { c.amplitude = bounds("", "3"); }) << QString()
+        << u("变化量未输入数据");
     QTest::newRow("range to blank") << 0 << 9 << -1 << with([](ValueCriteria& c) { c.range = bounds("1", "  "); })
                                     << QString() << u("取值范围未输入数据");
-    QTest::newRow("mean empty") << 0 << 9 << 5 << with([](ValueCriteria& c) { c.mean = bounds("1", ""); })
-                                << QString() << u("二期均值未输入数据");
+    QTest::newRow("mean empty") << 0 << 9 << 5 << with([](ValueCriteria& c) { c.mean = bounds("1", ""); }) << QString()
+                                << u("二期均值未输入数据");
     QTest::newRow("amplitude first") << 0 << 9 << 5 << with([](ValueCriteria& c) {
         c.amplitude = bounds("", "");
         c.range = bounds("x", "");
     }) << QString() << u("变化量未输入数据");
-    QTest::newRow("amplitude not an integer") << 0 << 9 << 5
-                                              << with([](ValueCriteria& c) { c.amplitude = bounds("a", "3"); })
-                                              << QString() << u("“a”不是有效的整数");
+    QTest::newRow("amplitude not an integer")
+        << 0 << 9 << 5 << with([](ValueCriteria& c) { c.amplitude = bounds("a", "3"); }) << QString()
+        << u("“a”不是有效的整数");
     QTest::newRow("range decimal") << 0 << 9 << -1 << with([](ValueCriteria& c) { c.range = bounds("1", "1.5"); })
                                    << QString() << u("“1.5”不是有效的整数");
     QTest::newRow("mean with comma") << 0 << 9 << 5 << with([](ValueCriteria& c) { c.mean = bounds("1,5", "3"); })
                                      << QString() << u("“1,5”不是有效的数值");
     QTest::newRow("mean text") << 0 << 9 << 5 << with([](ValueCriteria& c) { c.mean = bounds("2", "abc"); })
                                << QString() << u("“abc”不是有效的数值");
-    QTest::newRow("tail letter") << 0 << 9 << -1 << with([](ValueCriteria& c) { c.tailDigits = "3 x5"; })
-                                 << QString() << u("“x5”不是有效的数值");
+    QTest::newRow("tail letter") << 0 << 9 << -1 << with([](ValueCriteria& c) { c.tailDigits = "3 x5"; }) << QString()
+                                 << u("“x5”不是有效的数值");
 }
 
 void TestGeneratorDialogs::criteriaSelectValues() {
@@ -340,11 +338,11 @@ void TestGeneratorDialogs::labelChooserShowsItsControls() {
     const QWidget& d = *c.dialog;
     QCOMPARE(d.windowTitle(), u("取值选择"));
     const std::vector<std::pair<const char*, const char*>> captions = {
-        {"b_selectall", "全选"},  {"b_selectnone", "全不选"},  {"b_invert", "反选"},     {"b_reset", "重置"},
-        {"b_bycriteria", "按条件选择"}, {"b_assistant", "过滤助手"}, {"b_ok", "确定"},     {"b_cancel", "取消"},
-        {"cb_parity", "奇偶"},    {"rb_odd", "奇数"},        {"rb_even", "偶数"},      {"cb_prime", "质合"},
-        {"rb_prime", "质数"},     {"rb_composite", "合数"},  {"cb_mod3", "除3余数"},   {"cb_mod4", "除4余数"},
-        {"cb_mod5", "除5余数"},   {"cb_amplitude", "振幅"},  {"cb_range", "取值范围"}, {"cb_mean", "二期均值"},
+        {"b_selectall", "全选"},        {"b_selectnone", "全不选"},  {"b_invert", "反选"},     {"b_reset", "重置"},
+        {"b_bycriteria", "按条件选择"}, {"b_assistant", "过滤助手"}, {"b_ok", "确定"},         {"b_cancel", "取消"},
+        {"cb_parity", "奇偶"},          {"rb_odd", "奇数"},          {"rb_even", "偶数"},      {"cb_prime", "质合"},
+        {"rb_prime", "质数"},           {"rb_composite", "合数"},    {"cb_mod3", "除3余数"},   {"cb_mod4", "除4余数"},
+        {"cb_mod5", "除5余数"},         {"cb_amplitude", "振幅"},    {"cb_range", "取值范围"}, {"cb_mean", "二期均值"},
     };
     for (const auto& [name, caption] : captions) QCOMPARE(child<QAbstractButton>(d, name)->text(), u(caption));
     QVERIFY(!d.findChild<QCheckBox*>(QStringLiteral("cb_mod6")));
@@ -471,42 +469,42 @@ void TestGeneratorDialogs::criteriaThroughTheControls_data() {
 
     QTest::newRow("labels: even") << true << 1 << 12 << QStringList{u("cb_parity"), u("rb_even")} << QStringList{}
                                   << u("2 4 6 8 10 12");
-    QTest::newRow("labels: odd composite") << true << 1 << 30 << QStringList{u("cb_parity"), u("cb_prime"),
-                                                                            u("rb_composite")}
-                                           << QStringList{} << u("9 15 21 25 27");
+    QTest::newRow("labels: odd composite")
+        << true << 1 << 30 << QStringList{u("cb_parity"), u("cb_prime"), u("rb_composite")} << QStringList{}
+        << u("9 15 21 25 27");
     QTest::newRow("labels: prime, mod 3 remainder 2")
         << true << 1 << 33 << QStringList{u("cb_prime"), u("cb_mod3"), u("cb_mod3_2")} << QStringList{}
         << u("2 5 11 17 23 29");
     QTest::newRow("labels: mod 4 and mod 5")
         << true << 0 << 40 << QStringList{u("cb_mod4"), u("cb_mod4_1"), u("cb_mod5"), u("cb_mod5_0")} << QStringList{}
         << u("5 25");
-    QTest::newRow("labels: amplitude around 10") << true << 0 << 20 << QStringList{u("cb_amplitude")}
-                                                 << QStringList{u("e_amplitudefrom"), u("0"), u("e_amplitudeto"), u("2")}
-                                                 << u("8 9 10 11 12");
+    QTest::newRow("labels: amplitude around 10")
+        << true << 0 << 20 << QStringList{u("cb_amplitude")}
+        << QStringList{u("e_amplitudefrom"), u("0"), u("e_amplitudeto"), u("2")} << u("8 9 10 11 12");
     QTest::newRow("labels: range") << true << 0 << 20 << QStringList{u("cb_range")}
                                    << QStringList{u("e_rangefrom"), u("15"), u("e_rangeto"), u("40")}
                                    << u("15 16 17 18 19 20");
-    QTest::newRow("labels: two-period mean") << true << 0 << 20 << QStringList{u("cb_mean")}
-                                             << QStringList{u("e_meanfrom"), u("12.5"), u("e_meanto"), u("13")}
-                                             << u("15 16");
+    QTest::newRow("labels: two-period mean")
+        << true << 0 << 20 << QStringList{u("cb_mean")}
+        << QStringList{u("e_meanfrom"), u("12.5"), u("e_meanto"), u("13")} << u("15 16");
     QTest::newRow("labels: nothing ticked") << true << 3 << 6 << QStringList{} << QStringList{} << u("3 4 5 6");
     QTest::newRow("list: mod 7 remainder 6 and tail 3")
         << false << 0 << 200 << QStringList{u("cb_mod7"), u("cb_mod7_6"), u("cb_tail")}
         << QStringList{u("e_tail"), u("3")} << u("13 83 153");
-    QTest::newRow("list: mod 9, odd") << false << 0 << 120
-                                      << QStringList{u("cb_mod9"), u("cb_mod9_0"), u("cb_parity")} << QStringList{}
-                                      << u("9 27 45 63 81 99 117");
-    QTest::newRow("list: mod 6 and mod 8") << false << 0 << 120
-                                           << QStringList{u("cb_mod6"), u("cb_mod6_0"), u("cb_mod8"), u("cb_mod8_0")}
-                                           << QStringList{} << u("0 24 48 72 96 120");
-    QTest::newRow("list: tails typed together, range") << false << 0 << 300 << QStringList{u("cb_tail"), u("cb_range")}
-                                                       << QStringList{u("e_tail"), u("05"), u("e_rangefrom"), u("100"),
-                                                                      u("e_rangeto"), u("120")}
-                                                       << u("100 105 110 115 120");
-    QTest::newRow("list: amplitude and mean") << false << 0 << 150 << QStringList{u("cb_amplitude"), u("cb_mean")}
-                                              << QStringList{u("e_amplitudefrom"), u("3"), u("e_amplitudeto"), u("100"),
-                                                             u("e_meanfrom"), u("8.5"), u("e_meanto"), u("12")}
-                                              << u("7 13 14");
+    QTest::newRow("list: mod 9, odd") << false << 0 << 120 << QStringList{u("cb_mod9"), u("cb_mod9_0"), u("cb_parity")}
+                                      << QStringList{} << u("9 27 45 63 81 99 117");
+    QTest::newRow("list: mod 6 and mod 8")
+        << false << 0 << 120 << QStringList{u("cb_mod6"), u("cb_mod6_0"), u("cb_mod8"), u("cb_mod8_0")} << QStringList{}
+        << u("0 24 48 72 96 120");
+    QTest::newRow("list: tails typed together, range")
+        << false << 0 << 300 << QStringList{u("cb_tail"), u("cb_range")}
+        << QStringList{u("e_tail"), u("05"), u("e_rangefrom"), u("100"), u("e_rangeto"), u("120")}
+        << u("100 105 110 115 120");
+    QTest::newRow("list: amplitude and mean")
+        << false << 0 << 150 << QStringList{u("cb_amplitude"), u("cb_mean")}
+        << QStringList{u("e_amplitudefrom"), u("3"),   u("e_amplitudeto"), u("100"),
+                       u("e_meanfrom"),      u("8.5"), u("e_meanto"),      u("12")}
+        << u("7 13 14");
 }
 
 void TestGeneratorDialogs::criteriaThroughTheControls() {
@@ -572,10 +570,10 @@ void TestGeneratorDialogs::badCriteriaChangeNothing_data() {
         const QByteArray form = labels ? "labels: " : "list: ";
         QTest::newRow(form + "amplitude empty") << labels << QStringList{u("cb_amplitude")}
                                                 << QStringList{u("e_amplitudefrom"), u("1")} << u("变化量未输入数据");
-        QTest::newRow(form + "range empty") << labels << QStringList{u("cb_range")}
-                                            << QStringList{u("e_rangeto"), u("5")} << u("取值范围未输入数据");
-        QTest::newRow(form + "mean empty") << labels << QStringList{u("cb_mean")} << QStringList{}
-                                           << u("二期均值未输入数据");
+        QTest::newRow(form + "range empty")
+            << labels << QStringList{u("cb_range")} << QStringList{u("e_rangeto"), u("5")} << u("取值范围未输入数据");
+        QTest::newRow(form + "mean empty")
+            << labels << QStringList{u("cb_mean")} << QStringList{} << u("二期均值未输入数据");
         QTest::newRow(form + "amplitude letters")
             << labels << QStringList{u("cb_amplitude")}
             << QStringList{u("e_amplitudefrom"), u("1"), u("e_amplitudeto"), u("五")} << u("“五”不是有效的整数");
@@ -624,8 +622,8 @@ void TestGeneratorDialogs::numberChoosersOfferNoAmplitudeMeanOrAssistant() {
         choice.assistant = [&called] { ++called; };
         Chooser c(labels, choice);
         const QWidget& d = *c.dialog;
-        for (const char* name : {"cb_amplitude", "e_amplitudefrom", "e_amplitudeto", "cb_mean", "e_meanfrom",
-                                 "e_meanto", "b_assistant"})
+        for (const char* name :
+             {"cb_amplitude", "e_amplitudefrom", "e_amplitudeto", "cb_mean", "e_meanfrom", "e_meanto", "b_assistant"})
             QVERIFY2(!child<QWidget>(d, name)->isEnabled(), name);
         for (const char* name : {"cb_parity", "cb_prime", "cb_mod3", "cb_range"})
             QVERIFY2(child<QWidget>(d, name)->isEnabled(), name);
@@ -773,8 +771,8 @@ void TestGeneratorDialogs::selfSetDialogShowsItsControls() {
     QCOMPARE(s.list()->item(32)->text(), u("33"));
     QVERIFY(s.ticked().empty());
     const std::vector<std::pair<const char*, const char*>> captions = {
-        {"b_selectall", "全选"}, {"b_selectnone", "全不选"}, {"b_reset", "复位"},  {"b_counts", "..."},
-        {"cb_tolerant", "容错"}, {"b_assistant", "过滤助手"}, {"b_ok", "确定"}, {"b_cancel", "取消"},
+        {"b_selectall", "全选"}, {"b_selectnone", "全不选"},  {"b_reset", "复位"}, {"b_counts", "..."},
+        {"cb_tolerant", "容错"}, {"b_assistant", "过滤助手"}, {"b_ok", "确定"},    {"b_cancel", "取消"},
     };
     for (const auto& [name, caption] : captions) QCOMPARE(child<QAbstractButton>(d, name)->text(), u(caption));
     QCOMPARE(child<QLabel>(d, "l_quick")->text(), u("快速选号"));
@@ -902,7 +900,8 @@ void TestGeneratorDialogs::selfSetOk_data() {
     QTest::addColumn<bool>("tolerant");
     QTest::addColumn<QString>("message");
     QTest::newRow("nothing") << QList<int>{} << QList<int>{} << false << u("未选择号码组应出现的次数");
-    QTest::newRow("numbers without counts") << QList<int>{1, 2} << QList<int>{} << false << u("未选择号码组应出现的次数");
+    QTest::newRow("numbers without counts")
+        << QList<int>{1, 2} << QList<int>{} << false << u("未选择号码组应出现的次数");
     QTest::newRow("counts without numbers") << QList<int>{} << QList<int>{0} << true << u("未选择号码");
     QTest::newRow("both") << QList<int>{33, 1, 2} << QList<int>{1, 0} << false << QString();
     QTest::newRow("both, tolerant") << QList<int>{10} << QList<int>{6} << true << QString();
@@ -999,9 +998,14 @@ void TestGeneratorDialogs::tailDialogShowsItsControls() {
     QCOMPARE(t.list()->count(), 10);
     for (int digit = 0; digit <= 9; ++digit) QCOMPARE(t.list()->item(digit)->text(), QString::number(digit));
     const std::vector<std::pair<const char*, const char*>> captions = {
-        {"b_selectall", "全选"}, {"b_reset", "复位"},       {"b_counts", "..."},
-        {"cb_tolerant", "容错"}, {"cb_countonce", "相同尾数仅计算一次"},
-        {"b_assistant", "过滤助手"}, {"b_ok", "确定"},   {"b_cancel", "取消"},
+        {"b_selectall", "全选"},
+        {"b_reset", "复位"},
+        {"b_counts", "..."},
+        {"cb_tolerant", "容错"},
+        {"cb_countonce", "相同尾数仅计算一次"},
+        {"b_assistant", "过滤助手"},
+        {"b_ok", "确定"},
+        {"b_cancel", "取消"},
     };
     for (const auto& [name, caption] : captions) QCOMPARE(child<QAbstractButton>(d, name)->text(), u(caption));
     QCOMPARE(child<QLabel>(d, "l_counts")->text(), u("出现个数选择"));
@@ -1166,8 +1170,10 @@ void TestGeneratorDialogs::modeDialog() {
     QCOMPARE(child<QRadioButton>(dialog, "rb_wrong")->text(), u("只显示错"));
     QVERIFY(child<QRadioButton>(dialog, "rb_all")->isChecked());
     click(dialog, "rb_wrong");
-    if (!radio.isEmpty()) click(dialog, radio.toLatin1().constData());
-    else click(dialog, "rb_all");
+    if (!radio.isEmpty())
+        click(dialog, radio.toLatin1().constData());
+    else
+        click(dialog, "rb_all");
     click(dialog, "b_ok");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(int(dialog.mode()), mode);

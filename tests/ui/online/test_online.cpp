@@ -40,14 +40,15 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A notice file with every section the program uses, and one it ignores.
 QByteArray fullNotice() {
-    return gbk("新版本号:0018\r\n"
-               "17提示:本版有新指标。:17提示\r\n"
-               "公共提示:今晚开奖。:公共提示\r\n"
-               "17下载地址:http://a.example/new.exe$http://b.example/page.htm$:17下载地址\r\n"
-               "启动时更新:是:启动时更新\r\n"
-               "on_ie:http://c.example/start.htm:on_ie\r\n"
-               "打开网页:是:打开网页\r\n"
-               "16提示:旧版本的提示:16提示\r\n");
+    return gbk(
+        "新版本号:0018\r\n"
+        "17提示:本版有新指标。:17提示\r\n"
+        "公共提示:今晚开奖。:公共提示\r\n"
+        "17下载地址:http://a.example/new.exe$http://b.example/page.htm$:17下载地址\r\n"
+        "启动时更新:是:启动时更新\r\n"
+        "on_ie:http://c.example/start.htm:on_ie\r\n"
+        "打开网页:是:打开网页\r\n"
+        "16提示:旧版本的提示:16提示\r\n");
 }
 
 // The outcome of one fetch, filled by its callback.
@@ -496,11 +497,11 @@ void TestOnline::pluginWritesTheHandOverFile() {
     QVERIFY(createForm);
 
     HttpServer server;
-    server.serve("/draws.txt", (drawLine(2026097, {3, 8, 15, 19, 27, 30, 9}) + QStringLiteral("\r\n") +
-                                drawLine(2026096, {1, 4, 16, 22, 26, 31, 4}) +
-                                drawLine(2026095, {4, 6, 14, 21, 22, 33, 16}) + QStringLiteral("0\r\n") +
-                                drawLine(2026099, {1, 2, 3, 4, 5, 6, 7}))
-                                   .toLatin1());
+    server.serve("/draws.txt",
+                 (drawLine(2026097, {3, 8, 15, 19, 27, 30, 9}) + QStringLiteral("\r\n") +
+                  drawLine(2026096, {1, 4, 16, 22, 26, 31, 4}) + drawLine(2026095, {4, 6, 14, 21, 22, 33, 16}) +
+                  QStringLiteral("0\r\n") + drawLine(2026099, {1, 2, 3, 4, 5, 6, 7}))
+                     .toLatin1());
     test::TempFolder here;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(QString::fromStdString(here.path())));
@@ -604,9 +605,10 @@ void TestOnline::updateReplacesFromTheLastKnownPeriod() {
     const int before = desk.ws.sjk.RecordCount();
     QCOMPARE(desk.ws.sjk.FieldValueAt(before, 0), 2026096);
     HttpServer server;
-    server.serve("/ssq.txt", (drawLine(2026097, {3, 8, 15, 19, 27, 30, 9}) + drawLine(2026096, {1, 4, 16, 22, 26, 31, 5}) +
-                              drawLine(2026095, {4, 6, 14, 21, 22, 33, 16}))
-                                 .toLatin1());
+    server.serve("/ssq.txt",
+                 (drawLine(2026097, {3, 8, 15, 19, 27, 30, 9}) + drawLine(2026096, {1, 4, 16, 22, 26, 31, 5}) +
+                  drawLine(2026095, {4, 6, 14, 21, 22, 33, 16}))
+                     .toLatin1());
     const QString cwd = QDir::currentPath();
     {
         PluginSource source(server.url(QStringLiteral("/ssq.txt")));
@@ -633,8 +635,9 @@ void TestOnline::unknownFirstPeriodAsksAboutContinuity() {
     QVERIFY(desk.install(LOTTODESK_PLUGIN_PATH));
     const int before = desk.ws.sjk.RecordCount();
     HttpServer server;
-    server.serve("/ssq.txt",
-                 (drawLine(2026100, {2, 5, 9, 12, 20, 33, 1}) + drawLine(2026101, {6, 7, 8, 9, 10, 11, 12})).toLatin1());
+    server.serve(
+        "/ssq.txt",
+        (drawLine(2026100, {2, 5, 9, 12, 20, 33, 1}) + drawLine(2026101, {6, 7, 8, 9, 10, 11, 12})).toLatin1());
     desk.prompts.answers = {false};
     {
         PluginSource source(server.url(QStringLiteral("/ssq.txt")));
@@ -653,8 +656,9 @@ void TestOnline::continuityAnsweredYesKeepsOnlyTheDownload() {
     Desk desk;
     QVERIFY(desk.install(LOTTODESK_PLUGIN_PATH));
     HttpServer server;
-    server.serve("/ssq.txt",
-                 (drawLine(2026100, {2, 5, 9, 12, 20, 33, 1}) + drawLine(2026101, {6, 7, 8, 9, 10, 11, 12})).toLatin1());
+    server.serve(
+        "/ssq.txt",
+        (drawLine(2026100, {2, 5, 9, 12, 20, 33, 1}) + drawLine(2026101, {6, 7, 8, 9, 10, 11, 12})).toLatin1());
     desk.prompts.answers = {true};
     {
         PluginSource source(server.url(QStringLiteral("/ssq.txt")));
@@ -741,7 +745,9 @@ void TestOnline::missingOrBrokenPluginDoesNothing() {
     desk.update();  // no plug-in at all
     QCOMPARE(QDir::currentPath(), cwd);
 
-    test::writeFile(desk.folder.file("database/prjdll.so"), std::string("not a library\0\x7f" "ELF", 18));
+    test::writeFile(desk.folder.file("database/prjdll.so"), std::string("not a library\0\x7f"
+                                                                        "ELF",
+                                                                        18));
     desk.update();  // a file that does not load
 
     QVERIFY(desk.prompts.informed.isEmpty());
@@ -759,9 +765,10 @@ void TestOnline::pluginIsCalledInTheProgramFolder() {
     desk.update();
     QCOMPARE(QDir::currentPath(), cwd);
     // The call record was written into the program folder, the current directory of the call.
-    const std::string expected = std::string("双色球\n0\n2026096\n") +
-                                 std::to_string(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&desk.window))) +
-                                 "\nscreen\n0\n";
+    const std::string expected =
+        std::string("双色球\n0\n2026096\n") +
+        std::to_string(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(&desk.window))) +
+        "\nscreen\n0\n";
     QCOMPARE(test::readFile(desk.folder.file("plugin_call.txt")), expected);
     // No hand-over: silence.
     QVERIFY(desk.prompts.informed.isEmpty());
@@ -782,7 +789,9 @@ void TestOnline::installedPluginServesFoldersWithoutTheirOwn() {
     {
         // The program folder's own plug-in wins, even one that does not load.
         Desk desk;
-        test::writeFile(desk.folder.file("database/prjdll.so"), std::string("not a library\0\x7f" "ELF", 18));
+        test::writeFile(desk.folder.file("database/prjdll.so"), std::string("not a library\0\x7f"
+                                                                            "ELF",
+                                                                            18));
         desk.update();
         QVERIFY(!QFile::exists(desk.folder.qfile("plugin_call.txt")));
     }
@@ -826,8 +835,9 @@ void TestOnline::malformedHandOverNamesTheLine() {
     QVERIFY(desk.install(LOTTODESK_FAKE_PLUGIN_PATH));
     const std::string before = desk.historyBytes();
     const int count = desk.ws.sjk.RecordCount();
-    test::writeFile(desk.folder.file("handover.src"), "2026096\r\n01 04 16 22 26 31 04\r\n\r\n"
-                                                      "2026097\r\n01,xx,03\r\n\r\n");
+    test::writeFile(desk.folder.file("handover.src"),
+                    "2026096\r\n01 04 16 22 26 31 04\r\n\r\n"
+                    "2026097\r\n01,xx,03\r\n\r\n");
     desk.update();
     QCOMPARE(desk.prompts.informed.size(), 1);
     QVERIFY2(desk.prompts.informed[0].startsWith(text("下载的数据第5行有误")), qPrintable(desk.prompts.informed[0]));
@@ -852,12 +862,12 @@ void TestOnline::handOverOfAnyContentNeverCrashes() {
     std::string tooMany = "2026097\r\n1";
     for (int i = 0; i < 60; ++i) tooMany += " 1";
     const std::vector<std::string> contents{
-        "",                                  // nothing downloaded
-        "\r\n",                              // an empty line
-        noise,                               // binary noise with NUL bytes and broken GBK
+        "",                                   // nothing downloaded
+        "\r\n",                               // an empty line
+        noise,                                // binary noise with NUL bytes and broken GBK
         std::string("2026097\0\r\n1 2", 13),  // a NUL in the period
-        tooMany,                             // more numbers than a record holds
-        "2026097\r\n",                       // a period without numbers
+        tooMany,                              // more numbers than a record holds
+        "2026097\r\n",                        // a period without numbers
         "99999999999999999999\r\n1 2 3\r\n",  // a period beyond any integer
         utf8ToGbk("２０２６０９７\r\n一 二 三\r\n"),
     };

@@ -37,7 +37,8 @@ struct Window {
     }
     TdshPage* page(PageKind kind) const { return window->page(kind); }
     QPushButton* button(PageKind kind, const char* name) const {
-        const QString object = QStringLiteral("b_") + QLatin1String(pageKindInfo(kind).code) + QLatin1Char('_') + QLatin1String(name);
+        const QString object =
+            QStringLiteral("b_") + QLatin1String(pageKindInfo(kind).code) + QLatin1Char('_') + QLatin1String(name);
         auto* b = page(kind)->findChild<QPushButton*>(object);
         if (!b) qFatal("no button %s", qPrintable(object));
         return b;
@@ -60,9 +61,9 @@ class TestFixAndKill : public QObject {
 private Q_SLOTS:
     void pagesFollowTheSecondaryCount() {
         Window w;
-        QCOMPARE(w.window->shownCaptions(), QStringList({QStringLiteral("红码杀号"), QStringLiteral("蓝码杀号"),
-                                                         QStringLiteral("红码定胆"), QStringLiteral("红码杀尾"),
-                                                         QStringLiteral("自定义杀号")}));
+        QCOMPARE(w.window->shownCaptions(),
+                 QStringList({QStringLiteral("红码杀号"), QStringLiteral("蓝码杀号"), QStringLiteral("红码定胆"),
+                              QStringLiteral("红码杀尾"), QStringLiteral("自定义杀号")}));
         QCOMPARE(w.window->tabs()->currentIndex(), 0);
         w.ws.game.fhgs = 2;
         w.window->typeChanged();
@@ -92,9 +93,9 @@ private Q_SLOTS:
         QCOMPARE(table->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(251, 183, 166));
         // The list column marks the numbers the row's draw holds.
         for (int row = 1; row <= 7; ++row) {
-            const QVariantList drawn = table->model()->index(row, r.listColumn()).data(TdshModel::DrawnNumbersRole).toList();
-            for (int32_t n : r.rowNumbers(row))
-                QCOMPARE(drawn.contains(n), r.drawnAt(row, n));
+            const QVariantList drawn =
+                table->model()->index(row, r.listColumn()).data(TdshModel::DrawnNumbersRole).toList();
+            for (int32_t n : r.rowNumbers(row)) QCOMPARE(drawn.contains(n), r.drawnAt(row, n));
         }
         table->grab();  // paints every visible cell through the delegate
         // Click a row whose formulas gave numbers of the zone: the memo lists them.
@@ -269,7 +270,8 @@ private Q_SLOTS:
         w.files.names.push_back(w.folder.qfile("save/first"));
         QTest::mouseClick(w.button(PageKind::selfsh, "save"), Qt::LeftButton);
         QCOMPARE(fileLines(w.folder.file("save/first.scs")).mid(0, 4),
-                 QStringList({QStringLiteral("z_num1"), QStringLiteral("1"), QStringLiteral("28"), QStringLiteral("[-1]z_num1")}));
+                 QStringList({QStringLiteral("z_num1"), QStringLiteral("1"), QStringLiteral("28"),
+                              QStringLiteral("[-1]z_num1")}));
         QCOMPARE(page->result().cell(0, 3), std::string("指标z_num1"));
         // Loading it on a fresh window runs its back-test.
         Window other;
@@ -277,7 +279,8 @@ private Q_SLOTS:
         QTest::mouseClick(other.button(PageKind::selfsh, "load"), Qt::LeftButton);
         QCOMPARE(other.page(PageKind::selfsh)->edit()->text(), QStringLiteral("[-1]z_num1"));
         QCOMPARE(other.page(PageKind::selfsh)->result().tested, other.ws.sjk.RecordCount());
-        QCOMPARE(other.page(PageKind::selfsh)->killLabel()->text(), QStringLiteral("要杀号的指标:z_num1    1<=指标取值范围<=28"));
+        QCOMPARE(other.page(PageKind::selfsh)->killLabel()->text(),
+                 QStringLiteral("要杀号的指标:z_num1    1<=指标取值范围<=28"));
     }
 
     void collectionWindow() {

@@ -80,7 +80,8 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
     QCOMPARE(page.zonePartitionText(), QString::fromStdString(zonePartitionText(ws.partitions)));
     ws.partitions.rebuild(35);
     QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("b_refresh")), Qt::LeftButton);
-    QVERIFY(page.zonePartitionText().contains(QStringLiteral("一区<1..11>          二区<12..23>          三区<24..35>")));
+    QVERIFY(
+        page.zonePartitionText().contains(QStringLiteral("一区<1..11>          二区<12..23>          三区<24..35>")));
 }
 
 void TestComponentsAndSettings::settingsPageListsTheShapeValues() {

@@ -39,8 +39,7 @@ namespace {
 
 // A started main window on a program folder, shown and through its first-show work.
 struct Started {
-    explicit Started(ProgramFolder& folder)
-        : ws(folder.path()), window(ws, {prompts, shell, folder.settings, files}) {
+    explicit Started(ProgramFolder& folder) : ws(folder.path()), window(ws, {prompts, shell, folder.settings, files}) {
         window.show();
         QTRY_VERIFY(window.startupDone());
     }
@@ -91,8 +90,7 @@ void TestMainWindow::startsOnAnEmptyFolderWithDefaults() {
     QCOMPARE(folder.settings.readInt("qs"), std::optional<int>(30));
     QCOMPARE(folder.settings.readInt("f_qs"), std::optional<int>(16));
     // The offscreen screen is 800 pixels wide.
-    QCOMPARE(app.prompts.informed,
-             QStringList{QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示")});
+    QCOMPARE(app.prompts.informed, QStringList{QStringLiteral("请将分辨率调至1024*768以上，否则某些页面不能完全显示")});
     QCOMPARE(app.ws.lastdraw[1], 1);
     QCOMPARE(app.ws.lastdraw[7], 7);
 }
@@ -218,7 +216,8 @@ void TestMainWindow::fitsA1366x768Screen() {
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
-    for (const char* name : {"n_zh", "n_tjq", "n_tdsh", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb", "n_help", "n_about", "n_exit"}) {
+    for (const char* name : {"n_zh", "n_tjq", "n_tdsh", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb",
+                             "n_help", "n_about", "n_exit"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }
@@ -308,7 +307,9 @@ void TestMainWindow::typeSwitchReloadsTheGame() {
     QCOMPARE(app.ws.current().specname, std::string("副号"));
     QCOMPARE(w.openTabCount(), 0);
     w.command("n_set")->trigger();
-    QVERIFY(w.pageWindow<Tf_set>(Tf_main::Page::set)->zonePartitionText().contains(QStringLiteral("(三区的分区设定)\n一区<1..11>          二区<12..23>")));
+    QVERIFY(w.pageWindow<Tf_set>(Tf_main::Page::set)
+                ->zonePartitionText()
+                .contains(QStringLiteral("(三区的分区设定)\n一区<1..11>          二区<12..23>")));
 }
 
 void TestMainWindow::typeSwitchThatCannotOpenTheHistoryKeepsTheType() {
@@ -347,8 +348,8 @@ void TestMainWindow::helpAndTools() {
     app.window.command("n_help")->trigger();
     QCOMPARE(app.prompts.informed, QStringList{QStringLiteral("帮助文件丢失")});
     // No help.htm in the folder: the page built into the program, written where a browser can read it.
-    const QString builtIn = QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
-                                .filePath(QStringLiteral("help.htm"));
+    const QString builtIn =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help.htm"));
     QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + builtIn});
     QCOMPARE(test::readFile(builtIn.toStdString()), test::readFile(LOTTODESK_DATA_DIR "/help.htm"));
 
@@ -384,7 +385,8 @@ void TestMainWindow::exitAsksAndCleansUp() {
     app.prompts.answers = {true};
     QVERIFY(app.window.close());
     QVERIFY(!app.window.isVisible());
-    for (int slot = 0; slot <= 4; ++slot) QCOMPARE(test::fileSize(folder.file("hfset" + std::to_string(slot) + ".zh")), -1);
+    for (int slot = 0; slot <= 4; ++slot)
+        QCOMPARE(test::fileSize(folder.file("hfset" + std::to_string(slot) + ".zh")), -1);
     QCOMPARE(test::fileSize(folder.file("exitset.zh")), 11828674);
 }
 
@@ -448,9 +450,11 @@ void TestMainWindow::transformWindowSetsTheCaptionAndTheUpdateCommand() {
 void TestMainWindow::startupNoticeFromTheDataServer() {
     test::HttpServer server;
     QVERIFY(server.listening());
-    const QByteArray notice = QByteArray::fromStdString(lottodesk::utf8ToGbk(
-        "17提示:有新数据。:17提示公共提示:祝好运:公共提示17下载地址:http://a.example/x$file:///etc/passwd$ HTTP://b.example/y $:17下载地址"
-        "on_ie:" + server.url(QStringLiteral("/page.htm")).toStdString() + ":on_ie打开网页:是:打开网页"));
+    const QByteArray notice = QByteArray::fromStdString(
+        lottodesk::utf8ToGbk("17提示:有新数据。:17提示公共提示:祝好运:公共提示17下载地址:http://a.example/x$file:///"
+                             "etc/passwd$ HTTP://b.example/y $:17下载地址"
+                             "on_ie:" +
+                             server.url(QStringLiteral("/page.htm")).toStdString() + ":on_ie打开网页:是:打开网页"));
     server.serve("/cpdata/vud.txt", notice);
     server.serve("/page.htm", "<html><body><p>hello page</p></body></html>", "text/html; charset=utf-8");
     ProgramFolder folder(true);

@@ -130,7 +130,8 @@ void TestTypeDialog::textThatIsNotAnIntegerChangesNothing() {
 
 void TestTypeDialog::longNamesAreCut() {
     Dialog d;
-    d.child<QLineEdit>("e_cpmm")->setText(QStringLiteral("一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十"));
+    d.child<QLineEdit>("e_cpmm")->setText(
+        QStringLiteral("一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十"));
     QVERIFY(d.dialog.confirmChanges());
     const std::string bytes = d.typeFile();
     QCOMPARE(int(static_cast<unsigned char>(bytes[1])), 50);

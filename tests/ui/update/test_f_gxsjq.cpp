@@ -38,9 +38,7 @@ const int kSeededDraws = 3493;
 // Modal dialogs it opens are shown without a nested event loop and handed to `workDialog`.
 struct UpdateWindow {
     explicit UpdateWindow(bool seed = true)
-        : folder(seed),
-          ws(folder.path()),
-          window(ws, prompts, files, [this](QWidget* parent) {
+        : folder(seed), ws(folder.path()), window(ws, prompts, files, [this](QWidget* parent) {
               onlineParents << parent;
               if (online) online();
           }) {
@@ -206,9 +204,9 @@ void TestUpdateWindow::showsTheSeededHistory() {
     QVERIFY(grid->horizontalHeader()->sectionSize(0) >= grid->fontMetrics().horizontalAdvance(u(" 2026096 ")));
 
     const std::pair<const char*, const char*> captions[] = {
-        {"Button2", "添加"},       {"b_picadd", "图形化添加"}, {"b_modify", "修改"},     {"b_delete", "删除"},
-        {"Button4", "清空"},       {"b_adddr", "追加导入"},    {"b_overlapdr", "覆盖导入"}, {"b_dc", "导出"},
-        {"Button1", "在线更新"}};
+        {"Button2", "添加"},         {"b_picadd", "图形化添加"}, {"b_modify", "修改"},
+        {"b_delete", "删除"},        {"Button4", "清空"},        {"b_adddr", "追加导入"},
+        {"b_overlapdr", "覆盖导入"}, {"b_dc", "导出"},           {"Button1", "在线更新"}};
     for (const auto& [name, caption] : captions) QCOMPARE(w.child<QPushButton>(name)->text(), u(caption));
     QCOMPARE(w.child<QGroupBox>("gb_add")->title(), u("数据添加"));
     QCOMPARE(w.box("e_qs")->inputMask(), QStringLiteral("9999999;_"));
@@ -223,9 +221,10 @@ void TestUpdateWindow::headerAndMasksFollowTheGame_data() {
     QTest::addColumn<QString>("secondaryMask");
     QTest::addColumn<QStringList>("labels");
 
-    QTest::newRow("双色球") << 0 << false << texts({"期数", "红号1", "红号2", "红号3", "红号4", "红号5", "红号6", "蓝号"})
-                         << texts({"2003001", "10", "11", "12", "13", "26", "28", "11"})
-                         << u("99-99-99-99-99-99;_") << u("99;_") << texts({"红号", "蓝号"});
+    QTest::newRow("双色球") << 0 << false
+                            << texts({"期数", "红号1", "红号2", "红号3", "红号4", "红号5", "红号6", "蓝号"})
+                            << texts({"2003001", "10", "11", "12", "13", "26", "28", "11"}) << u("99-99-99-99-99-99;_")
+                            << u("99;_") << texts({"红号", "蓝号"});
     QTest::newRow("超级大乐透, two secondary numbers")
         << 1 << false << texts({"期数", "主号1", "主号2", "主号3", "主号4", "主号5", "副号1", "副号2"})
         << texts({"2007001", "22", "24", "29", "31", "35", "04", "11"}) << u("99-99-99-99-99;_") << u("99-99;_")
@@ -271,8 +270,8 @@ void TestUpdateWindow::typedEntry_data() {
                                   << none << false;
     QTest::newRow("missing secondary") << u("2026097") << u("010203040506") << QString() << u("请输入蓝号") << -1
                                        << none << false;
-    QTest::newRow("existing period") << u("2026096") << u("010203040506") << u("07")
-                                     << u("数据库中已经存在此期的记录") << -1 << none << true;
+    QTest::newRow("existing period") << u("2026096") << u("010203040506") << u("07") << u("数据库中已经存在此期的记录")
+                                     << -1 << none << true;
     QTest::newRow("missing main number") << u("2026097") << u("0102030405") << u("07") << u("“”不是有效的整数") << -1
                                          << none << false;
 }
@@ -492,15 +491,15 @@ void TestUpdateWindow::modifyEditsTheSelectedDraw_data() {
     QTest::addColumn<QStringList>("shown");
 
     QTest::newRow("双色球") << 0 << 1 << texts({"2003002", "04-09-19-20-21-26", "12"})
-                         << texts({"2003002", "010203040506", "15"})
-                         << texts({"2003002", "01", "02", "03", "04", "05", "06", "15"});
+                            << texts({"2003002", "010203040506", "15"})
+                            << texts({"2003002", "01", "02", "03", "04", "05", "06", "15"});
     QTest::newRow("超级大乐透") << 1 << 0 << texts({"2007001", "22-24-29-31-35", "04-11"})
-                           << texts({"2007001", "0305070911", "0102"})
-                           << texts({"2007001", "03", "05", "07", "09", "11", "01", "02"});
+                                << texts({"2007001", "0305070911", "0102"})
+                                << texts({"2007001", "03", "05", "07", "09", "11", "01", "02"});
     // The new period is not compared with the others; the history is sorted again when saved.
-    QTest::newRow("new period moves the draw") << 0 << 0 << texts({"2003001", "10-11-12-13-26-28", "11"})
-                                               << texts({"2003090", "101112132628", "11"})
-                                               << texts({"2003090", "10", "11", "12", "13", "26", "28", "11"});
+    QTest::newRow("new period moves the draw")
+        << 0 << 0 << texts({"2003001", "10-11-12-13-26-28", "11"}) << texts({"2003090", "101112132628", "11"})
+        << texts({"2003090", "10", "11", "12", "13", "26", "28", "11"});
 }
 
 void TestUpdateWindow::modifyEditsTheSelectedDraw() {
@@ -632,7 +631,8 @@ void TestUpdateWindow::clearAsks() {
     // Without a data row, modify and delete only say what to do.
     w.click("b_modify");
     w.click("b_delete");
-    QCOMPARE(w.prompts.informed, texts({"请先在上边的列表中选择一期需要修改的号码", "请先在上边的列表中选择一期需要删除的号码"}));
+    QCOMPARE(w.prompts.informed,
+             texts({"请先在上边的列表中选择一期需要修改的号码", "请先在上边的列表中选择一期需要删除的号码"}));
     QCOMPARE(w.dialogsRun, 0);
     QCOMPARE(w.prompts.asked.size(), 1);
 }
@@ -700,7 +700,8 @@ void TestUpdateWindow::malformedImportChangesNothing_data() {
                                         << u("导入文件第1行有误：含有不是整数的内容，数据库未作任何改动");
     QTest::newRow("short line") << true << QByteArray("2026097 01 02 03 04 05 06 07\r\n2026098 01 02\r\n")
                                 << u("导入文件第2行有误：应有6个红号和1个蓝号，实有2个号码，数据库未作任何改动");
-    QTest::newRow("number above a byte") << false << QByteArray("2026097 01 02 03 04 05 06 07\n\n2026098 1 2 3 4 5 6 300\n")
+    QTest::newRow("number above a byte") << false
+                                         << QByteArray("2026097 01 02 03 04 05 06 07\n\n2026098 1 2 3 4 5 6 300\n")
                                          << u("导入文件第3行有误：蓝号300超出范围01到16，数据库未作任何改动");
     QTest::newRow("binary bytes") << true << QByteArray("\x01\x02\xff\xfe", 4)
                                   << u("导入文件第1行有误：含有不是整数的内容，数据库未作任何改动");
