@@ -78,10 +78,12 @@ fuzz: deps
 package: deps build-app
 	cd $(BUILD) && cpack -G DEB
 
-# The main windows on a 1366x768 screen under Xvfb, written to docs/screenshots/.
+# The main windows under Xvfb on a 1366x768 screen, written to docs/screenshots/, and on a
+# 1024x768 screen, written to docs/screenshots/1024x768/.
 screenshots: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target screenshots
 	xvfb-run -a -s "-screen 0 1366x768x24" $(BUILD)/tools/screenshots docs/screenshots
+	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/tools/screenshots docs/screenshots/1024x768
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

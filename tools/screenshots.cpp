@@ -1,11 +1,13 @@
 // screenshots: opens the main windows on a freshly seeded data folder and writes a PNG of each into
 // the folder given on the command line: the main window, the update window, the generator after a
-// run. `make screenshots` runs it under Xvfb on a 1366x768 screen; with QT_SCALE_FACTOR=2 it shows
-// how the windows look at 200 %.
+// run, the statistics area and the fix-and-kill page. The main window fills the screen's work area,
+// as a maximised window does. `make screenshots` runs it under Xvfb on a 1366x768 and on a 1024x768
+// screen; with QT_SCALE_FACTOR=2 it shows how the windows look at 200 %.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
 #include <QSet>
@@ -113,6 +115,7 @@ int main(int argc, char** argv) {
     NoFiles files;
     Tf_main window(ws, {prompts, shell, settings, files});
     if (!window.started()) return 1;
+    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.show();
     if (!waitFor([&] { return window.startupDone(); }, 60'000)) return 1;
     window.noticeWindow()->hide();
@@ -129,5 +132,10 @@ int main(int argc, char** argv) {
     generator->startRun();
     if (!waitFor([&] { return !generator->isRunning(); }, 300'000)) return 1;
     written = save(window, out, QStringLiteral("generator.png")) && written;
+
+    window.openPage(Tf_main::Page::tjq);
+    written = save(window, out, QStringLiteral("statistics.png")) && written;
+    window.openPage(Tf_main::Page::tdsh);
+    written = save(window, out, QStringLiteral("fixandkill.png")) && written;
     return written ? 0 : 1;
 }

@@ -39,6 +39,7 @@
 #include "generator/resultfile.h"
 #include "formula/evalfailure.h"
 #include "generator/runframe.h"
+#include "generator/ticketrun.h"
 #include "generator/wheel.h"
 #include "generator/wheelcheck.h"
 #include "generator/wheeloptimiser.h"
@@ -530,53 +531,21 @@ void poolQuestion(Context& c, const WheelPool& pool) {
     if (pool.size() > kWheelQuestionPool) c.err << kWheelPoolQuestion << '\n';
 }
 
-int64_t microsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Wheel and random runs: the regular filter first where the mode says so, then the wheel or the
 // pick; the results and the status text as a regular run has them.
 int ticketModeRun(Context& c, const GeneratorArgs& args, const TicketModeOptions& mode, Generator& generator,
                   const RunOptions& options) {
-    const bool wheelMode = mode.mode == "wheel" || mode.mode == "filter-wheel";
-    const bool filtered = mode.mode == "filter-wheel" || mode.mode == "filter-random";
-    if (wheelMode && c.ws.game.zhgs != kWheelTicketSize) {
-        c.err << kWheelNeedsSixNumbers << '\n';
-        return kStopped;
-    }
-    const auto start = std::chrono::steady_clock::now();
-    const WheelPool pool = wheelPoolOf(generator.conditions, c.ws.game.zh_to);
-    if (wheelMode) poolQuestion(c, pool);
-    if (filtered) {
-        RunReport report = generator.run(c.ws, options);
-        if (!report.completed) return finishRun(c, args, generator, report);
-        if (wheelMode) {
-            // The tolerance tags of the passing tickets: continue filtering finds each one's own.
-            report = generator.continueFiltering(c.ws, options);
-            if (!report.completed) return finishRun(c, args, generator, report);
-        }
-    } else if (const std::string message = runStartMessage(c.ws, generator.conditions); !message.empty()) {
-        return finishRun(c, args, generator, RunReport{false, message, {}});
-    }
-    MainResults& results = generator.results;
-    if (wheelMode) {
-        WheelResult wheel = filtered ? filteredWheel(pool, mode.guarantee, results.tickets, results.tags)
-                                     : greedyWheel(pool, mode.guarantee);
-        results.tickets = std::move(wheel.tickets);
-        results.tags = std::move(wheel.tags);
-    } else {
-        RandomSource random(mode.seed ? *mode.seed : RandomSource::entropySeed());
-        if (filtered) {
-            pickFromResults(results.tickets, results.tags, mode.count, random);
-        } else {
-            results.tickets = randomTickets(c.ws.game.zhgs, c.ws.game.zh_to, mode.count, random);
-            results.tags.assign(results.tickets.size(), 0);
-        }
-    }
-    results.elapsedMicros = microsSince(start);
-    results.passCount = static_cast<int>(results.tickets.size());
-    return finishRun(c, args, generator,
-                     RunReport{true, {}, runStatusText(results.elapsedMicros, results.tickets.size())});
+    TicketRun request;
+    request.mode = mode.mode == "wheel"          ? TicketMode::Wheel
+                   : mode.mode == "filter-wheel" ? TicketMode::FilterWheel
+                   : mode.mode == "random"       ? TicketMode::Random
+                                                 : TicketMode::FilterRandom;
+    request.guarantee = mode.guarantee;
+    request.count = mode.count;
+    request.seed = mode.seed ? *mode.seed : RandomSource::entropySeed();
+    if (isWheelMode(request.mode) && c.ws.game.zhgs == kWheelTicketSize)
+        poolQuestion(c, wheelPoolOf(generator.conditions, c.ws.game.zh_to));
+    return finishRun(c, args, generator, runTicketMode(generator, c.ws, options, request));
 }
 
 int filterTickets(Context& c) {

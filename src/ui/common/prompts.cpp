@@ -15,4 +15,10 @@ bool MessageBoxPrompts::ask(QWidget* parent, const QString& caption, const QStri
     return answer == QMessageBox::Yes;
 }
 
+bool MessageBoxPrompts::confirm(QWidget* parent, const QString& caption, const QString& text) {
+    const auto answer = QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                              QMessageBox::Ok);
+    return answer == QMessageBox::Ok;
+}
+
 }  // namespace lottodesk

@@ -14,6 +14,7 @@
 
 #include "core/workspace.h"
 #include "generator/condfile.h"
+#include "generator/runframe.h"
 #include "generator/selfcond.h"
 #include "ui/common/prompts.h"
 #include "ui/generator/zh_conditionmenu.h"
@@ -29,6 +30,9 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // The secondary-zone pages in tab order after `ts_zqgl`: none of them is built yet.
 enum SecondaryPage { kSpecialPage = 1, kSecondaryPage = 2, kTwoZonePage = 3 };
+
+// The longest search of "优化旋转"; it ends sooner at the best known size or when the user stops it.
+constexpr double kOptimiseSeconds = 30;
 
 }  // namespace
 
@@ -97,12 +101,19 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_runner = new ZhRunner(this);
 
     connect(m_main->runButton(), &QPushButton::clicked, this, [this] { startRun(); });
+    connect(m_main->secondButton(), &QPushButton::clicked, this, [this] { secondRun(); });
     connect(m_main->continueButton(), &QPushButton::clicked, this, [this] { continueRun(); });
     connect(m_main->resetButton(), &QPushButton::clicked, this, [this] { resetConditions(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancelRun(); });
     connect(m_runner, &ZhRunner::progressed, this, [this](int done, int total) {
         m_progress->setRange(0, total);
         m_progress->setValue(done);
+    });
+    connect(m_runner, &ZhRunner::optimised, this, [this](int size, double seconds) {
+        m_optimising = true;
+        m_busyText->setText(QStringLiteral("正在优化旋转：已得到%1注，用时%2秒").arg(size).arg(qRound(seconds)));
+        m_progress->setRange(0, 0);
+        m_cancel->setText(QStringLiteral("停止优化"));
     });
     connect(m_results, &ZhResults::resultsLoaded, this, [this] {
         m_main->continueButton()->setEnabled(true);
@@ -156,39 +167,96 @@ void Tf_zh::showZoneCaptions() {
     m_pages->setTabVisible(kTwoZonePage, (fhgs == 1 || fhgs == 2) && type.specname != "特别号");
 }
 
-void Tf_zh::startRun() { start(ZhRunner::Kind::Run); }
+void Tf_zh::startRun() {
+    switch (m_main->mode()) {
+    case ZhMainPage::Mode::Regular: start(ZhRunner::Kind::Run); break;
+    case ZhMainPage::Mode::Wheel: startTickets(TicketMode::Wheel); break;
+    case ZhMainPage::Mode::Random: startTickets(TicketMode::Random); break;
+    }
+}
+
+void Tf_zh::secondRun() {
+    switch (m_main->mode()) {
+    case ZhMainPage::Mode::Regular: break;  // the command is disabled
+    case ZhMainPage::Mode::Wheel: startTickets(TicketMode::FilterWheel); break;
+    case ZhMainPage::Mode::Random: startTickets(TicketMode::FilterRandom); break;
+    }
+}
 
 void Tf_zh::continueRun() { start(ZhRunner::Kind::Continue); }
 
 void Tf_zh::cancelRun() {
     if (!isRunning()) return;
+    if (m_optimising) {
+        // The greedy wheel is done and keeps the guarantee: stop the search and show the smallest.
+        m_cancel->setEnabled(false);
+        m_runner->stopOptimising();
+        return;
+    }
     m_cancel->setEnabled(false);
     m_runner->cancel();
 }
 
-void Tf_zh::start(ZhRunner::Kind kind) {
-    if (isRunning()) return;
-    const bool regular = kind == ZhRunner::Kind::Run;
+bool Tf_zh::beginRun(const QString& notice, const QString& status) {
+    if (isRunning()) return false;
     if (removePredictionRecord(m_ws.sjk)) {
         // A run does not start over a prediction record: it is removed, and the user sets the
         // conditions again.
         say(kPredictionPresentMessage);
         m_main->fillPeriods();
-        return;
+        return false;
     }
-    if (regular) m_main->continueButton()->setEnabled(true);
     // The worker takes the conditions; continue filtering reads the window's results, which stay
     // on show (the page is disabled) until the run completes.
     m_worker->conditions = m_generator.conditions;
-
     m_statusBeforeRun = m_status;
     m_runPeriod = m_main->filterPeriod();
-    setRunning(true, regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."));
-    setStatus(regular ? QStringLiteral("超强组号   正在过滤中,请稍候")
-                      : QStringLiteral("超强组号   正在筛选中,请稍候"));
-    m_runner->start(
-        kind, *m_worker, m_generator.results, m_ws, m_main->filterPeriod(),
-        [this](const RunReport& report, bool cancelled, Generator& worker) { finishRun(report, cancelled, worker); });
+    setRunning(true, notice);
+    setStatus(status);
+    return true;
+}
+
+void Tf_zh::start(ZhRunner::Kind kind) {
+    const bool regular = kind == ZhRunner::Kind::Run;
+    if (!beginRun(regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."),
+                  regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候")))
+        return;
+    if (regular) m_main->continueButton()->setEnabled(true);
+    m_runner->start(kind, *m_worker, m_generator.results, m_ws, m_runPeriod,
+                    [this](const RunReport& report, bool cancelled, Generator& worker) {
+                        finishRun(report, cancelled, worker);
+                    });
+}
+
+void Tf_zh::startTickets(TicketMode mode) {
+    if (isRunning()) return;
+    const bool wheel = isWheelMode(mode);
+    if (wheel) {
+        if (m_ws.game.zhgs != kWheelTicketSize) {
+            say(kWheelNeedsSixNumbers);
+            return;
+        }
+        // Asked before anything changes: Cancel leaves the history, the results and the status.
+        const WheelPool pool = wheelPoolOf(m_generator.conditions, m_ws.game.zh_to);
+        if (pool.size() > kWheelQuestionPool &&
+            !m_prompts.confirm(this, QStringLiteral("旋转矩阵"), q(kWheelPoolQuestion)))
+            return;
+    }
+    if (!beginRun(wheel ? QStringLiteral("正在计算旋转矩阵，请稍候...") : QStringLiteral("正在机选，请稍候..."),
+                  wheel ? QStringLiteral("超强组号   正在旋转中,请稍候") : QStringLiteral("超强组号   正在机选中,请稍候")))
+        return;
+    m_main->continueButton()->setEnabled(true);
+    TicketRun request;
+    request.mode = mode;
+    request.guarantee = m_main->guarantee();
+    request.count = m_main->pickCount();
+    request.seed = RandomSource::entropySeed();
+    request.optimise = wheel && m_main->optimiseWheel();
+    request.optimiseSeconds = kOptimiseSeconds;
+    m_runner->startTickets(std::move(request), *m_worker, m_ws, m_runPeriod,
+                           [this](const RunReport& report, bool cancelled, Generator& worker) {
+                               finishRun(report, cancelled, worker);
+                           });
 }
 
 void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker) {
@@ -224,6 +292,8 @@ void Tf_zh::putCustomFormula(const std::string& formula) {
 void Tf_zh::showConditions() { m_pages->setCurrentWidget(m_zqgl); }
 
 void Tf_zh::setRunning(bool running, const QString& notice) {
+    m_optimising = false;
+    m_cancel->setText(QStringLiteral("取消"));
     m_zqgl->setEnabled(!running);
     m_busyText->setText(notice);
     m_progress->setRange(0, 0);

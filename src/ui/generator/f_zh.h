@@ -5,7 +5,12 @@
 // secondary-zone pages are shown for the types that have them but stay disabled until their
 // windows exist.
 //
-// "常规过滤" and "继续过滤" run on a thread of their own behind a busy notice with a progress bar and
+// The mode "组号类型" chooses what the run command does: "常规过滤", the wheel "旋转缩水" or the random
+// pick "机选组号"; the second command ("过滤后旋转", "过滤后机选") filters first. A wheel of more than 20
+// numbers asks first (Cancel changes nothing); "优化旋转" then searches for a smaller wheel, and the
+// busy notice's button stops that search with the smallest wheel confirmed so far.
+//
+// Every run and "继续过滤" run on a thread of their own behind a busy notice with a progress bar and
 // a cancel button; meanwhile the page is disabled, so the conditions cannot change, and the
 // caller must not change the history either (runningChanged tells when). Hiding the window (its
 // page closed or another page brought forward) cancels a run and waits for its end, so that the
@@ -59,6 +64,7 @@ public:
     // "常规过滤", "继续过滤" and "重置". A run refused at the start (a prediction record, which is
     // removed, or an empty range of rows 34 or 35) shows why and changes nothing else.
     void startRun();
+    void secondRun();
     void continueRun();
     void cancelRun();
     void resetConditions();
@@ -110,6 +116,9 @@ protected:
 
 private:
     void start(ZhRunner::Kind kind);
+    void startTickets(TicketMode mode);
+    // The checks before a run and the busy state; false when the run must not start.
+    bool beginRun(const QString& notice, const QString& status);
     // Stops a run in progress at once, without its results.
     void abandonRun();
     void finishRun(const RunReport& report, bool cancelled, Generator& worker);
@@ -143,6 +152,7 @@ private:
     QLabel* m_busyText = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
+    bool m_optimising = false;  // the run is in the search of "优化旋转"
 };
 
 }  // namespace lottodesk

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/workspace.h"
@@ -34,30 +35,44 @@ std::optional<double> boundOf(const QString& text) {
 ZhCatalogue::ZhCatalogue(Workspace& ws, MainConditions& conditions, GeneratorDialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_ws(ws), m_conditions(conditions), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("ZhCatalogue"));
-    auto* grid = new QGridLayout(this);
-    grid->setVerticalSpacing(2);
-    std::vector<int> numbers;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* searchLine = new QHBoxLayout;
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("e_zbsearch"));
+    m_search->setPlaceholderText(QStringLiteral("搜索条件（按名称）"));
+    m_search->setClearButtonEnabled(true);
+    m_searchCount = new QLabel(this);
+    m_searchCount->setObjectName(QStringLiteral("l_zbsearch"));
+    searchLine->addWidget(m_search, 1);
+    searchLine->addWidget(m_searchCount);
+    layout->addLayout(searchLine);
+    m_grid = new QGridLayout;
+    m_grid->setVerticalSpacing(2);
+    layout->addLayout(m_grid);
+    layout->addStretch(1);
     for (int n = 1; n <= kCatalogueRows; ++n)
-        if (conditionRow(n)) numbers.push_back(n);
-    // Two columns of rows, the first filled first.
-    const int perColumn = static_cast<int>((numbers.size() + 1) / 2);
-    for (size_t i = 0; i < numbers.size(); ++i)
-        buildRow(numbers[i], grid, static_cast<int>(i) % perColumn, static_cast<int>(i) / perColumn);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(6, 1);
+        if (conditionRow(n)) {
+            buildRow(n);
+            m_all.push_back(n);
+        }
+    m_grid->setColumnStretch(1, 1);
+    m_grid->setColumnStretch(6, 1);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) { filterRows(text); });
+    filterRows({});
     refresh();
 }
 
-void ZhCatalogue::buildRow(int n, QGridLayout* grid, int line, int column) {
+void ZhCatalogue::buildRow(int n) {
     const ConditionRow* row = conditionRow(n);
     Row& r = m_rows[static_cast<size_t>(n)];
-    const int at = column * 5;
     const QString suffix = QString::number(n);
     r.enabled = new QCheckBox(q(row->caption), this);
     r.enabled->setObjectName(QStringLiteral("cb_zb") + suffix);
-    grid->addWidget(r.enabled, line, at);
     if (isRange(n)) {
-        auto* range = new QHBoxLayout;
+        r.range = new QWidget(this);
+        auto* range = new QHBoxLayout(r.range);
+        range->setContentsMargins(0, 0, 0, 0);
         r.from = new QLineEdit(this);
         r.from->setObjectName(QStringLiteral("e_zbfrom") + suffix);
         r.to = new QLineEdit(this);
@@ -69,24 +84,63 @@ void ZhCatalogue::buildRow(int n, QGridLayout* grid, int line, int column) {
         range->addWidget(r.from);
         range->addWidget(new QLabel(QStringLiteral("至"), this));
         range->addWidget(r.to);
-        grid->addLayout(range, line, at + 1, 1, 2);
     } else {
         r.text = new QLineEdit(this);
         r.text->setObjectName(QStringLiteral("e_zb") + suffix);
         r.text->setReadOnly(true);
-        grid->addWidget(r.text, line, at + 1);
         r.choose = new QPushButton(QStringLiteral("..."), this);
         r.choose->setObjectName(QStringLiteral("b_zb") + suffix);
         r.choose->setFixedWidth(r.choose->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
-        grid->addWidget(r.choose, line, at + 2);
         connect(r.choose, &QPushButton::clicked, this, [this, n] { chooseValues(n); });
     }
     r.tolerant = new QCheckBox(QStringLiteral("容错"), this);
     r.tolerant->setObjectName(QStringLiteral("cb_rc") + suffix);
-    grid->addWidget(r.tolerant, line, at + 3);
     connect(r.enabled, &QCheckBox::clicked, this, [this, n](bool on) { setRowEnabled(n, on); });
     connect(r.tolerant, &QCheckBox::clicked, this,
             [this, n](bool on) { m_conditions.rows[static_cast<size_t>(n)].tolerant = on; });
+}
+
+void ZhCatalogue::filterRows(const QString& text) {
+    if (m_search->text() != text) {
+        m_search->setText(text);  // its change comes back here
+        return;
+    }
+    const QString wanted = text.trimmed();
+    m_shown.clear();
+    for (int n : m_all)
+        if (wanted.isEmpty() || m_rows[static_cast<size_t>(n)].enabled->text().contains(wanted, Qt::CaseInsensitive))
+            m_shown.push_back(n);
+    m_searchCount->setText(QStringLiteral("%1/%2").arg(m_shown.size()).arg(m_all.size()));
+    layOutRows();
+}
+
+void ZhCatalogue::layOutRows() {
+    const auto widgetsOf = [](const Row& r) {
+        return std::vector<QWidget*>{r.enabled, r.text, r.choose, r.range, r.tolerant};
+    };
+    for (int n : m_all) {
+        const Row& r = m_rows[static_cast<size_t>(n)];
+        for (QWidget* widget : widgetsOf(r))
+            if (widget) {
+                m_grid->removeWidget(widget);
+                widget->hide();
+            }
+    }
+    const int perColumn = static_cast<int>((m_shown.size() + 1) / 2);
+    for (size_t i = 0; i < m_shown.size(); ++i) {
+        const Row& r = m_rows[static_cast<size_t>(m_shown[i])];
+        const int line = static_cast<int>(i) % perColumn, at = static_cast<int>(i) / perColumn * 5;
+        m_grid->addWidget(r.enabled, line, at);
+        if (r.range) {
+            m_grid->addWidget(r.range, line, at + 1, 1, 2);
+        } else {
+            m_grid->addWidget(r.text, line, at + 1);
+            m_grid->addWidget(r.choose, line, at + 2);
+        }
+        m_grid->addWidget(r.tolerant, line, at + 3);
+        for (QWidget* widget : widgetsOf(r))
+            if (widget) widget->show();
+    }
 }
 
 void ZhCatalogue::refresh() {

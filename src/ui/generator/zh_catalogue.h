@@ -9,15 +9,20 @@
 // (rows 34, 35: the range) and unticks and disables "容错". Rows naming the seventh number are
 // disabled unless the game draws seven main numbers. The rows edit the conditions they were given
 // in place; refresh() shows them again after the conditions were replaced (reset, load).
+//
+// The search box above the rows (`e_zbsearch`) shows only the rows whose caption holds its text,
+// packed into the two columns; the label beside it says how many are shown.
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "generator/conditions.h"
 #include "indicators/seriesmemo.h"
 
 class QCheckBox;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -33,6 +38,9 @@ public:
 
     // Every row from the conditions, for the current game.
     void refresh();
+    // Shows the rows whose caption contains `text` (all rows for an empty text).
+    void filterRows(const QString& text);
+    int shownRows() const { return static_cast<int>(m_shown.size()); }
 
     // The controls of row n (1..133, not 36); null where the row has no such control.
     QCheckBox* enabledBox(int n) const { return m_rows[static_cast<size_t>(n)].enabled; }
@@ -50,9 +58,12 @@ private:
         QLineEdit* from = nullptr;
         QLineEdit* to = nullptr;
         QCheckBox* tolerant = nullptr;
+        QWidget* range = nullptr;  // rows 34, 35: from, "至", to
     };
 
-    void buildRow(int n, QGridLayout* grid, int line, int column);
+    void buildRow(int n);
+    // Places the shown rows in two columns, the first filled first, and hides the others.
+    void layOutRows();
     void showRow(int n);
     // The user ticked or unticked the row.
     void setRowEnabled(int n, bool on);
@@ -66,6 +77,11 @@ private:
     GeneratorDialogs& m_dialogs;
     SeriesMemo m_memo;
     std::array<Row, kCatalogueRows + 1> m_rows{};
+    std::vector<int> m_all;    // the row numbers in catalogue order
+    std::vector<int> m_shown;  // those the search shows
+    QGridLayout* m_grid = nullptr;
+    QLineEdit* m_search = nullptr;
+    QLabel* m_searchCount = nullptr;
 };
 
 }  // namespace lottodesk

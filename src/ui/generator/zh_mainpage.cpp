@@ -1,9 +1,12 @@
 #include "ui/generator/zh_mainpage.h"
 
+#include <QIntValidator>
 #include <QStandardItemModel>
 
 #include "core/drawtext.h"
 #include "core/workspace.h"
+#include "generator/randompick.h"
+#include "generator/runframe.h"
 #include "generator/selfcond.h"
 #include "ui/generator/zh_dialogs.h"
 #include "ui/common/prompts.h"
@@ -57,10 +60,16 @@ ZhMainPage::ZhMainPage(Workspace& ws, MainConditions& conditions, Prompts& promp
     m_ui->sa_zb->setWidget(m_catalogue);
 
     for (const char* mode : kModes) m_ui->combo_zhlx->addItem(QString::fromUtf8(mode));
-    // The wheel and random modes arrive with their windows.
-    if (auto* model = qobject_cast<QStandardItemModel*>(m_ui->combo_zhlx->model()))
-        for (int row = 1; row < model->rowCount(); ++row) model->item(row)->setEnabled(false);
     m_ui->combo_zhlx->setCurrentIndex(0);
+    for (const GuaranteeRule& rule : kGuaranteeRules)
+        m_ui->combo_bz->addItem(QString::fromUtf8(rule.name), static_cast<int>(rule.guarantee));
+    m_ui->combo_bz->setCurrentIndex(0);  // "中六保五"
+    m_ui->cb_yhxz->setToolTip(
+        QStringLiteral("旋转缩水后在限定时间内寻找注数更少、保证相同的旋转矩阵（逐注核对保证后才采用）；过滤后旋转不优化"));
+    m_ui->e_jxzs->setMaxLength(4);
+    m_ui->e_jxzs->setValidator(new QIntValidator(0, kMaxPickCount, m_ui->e_jxzs));
+    connect(m_ui->combo_zhlx, &QComboBox::currentIndexChanged, this, [this] { showMode(); });
+    showMode();
 
     connect(m_ui->b_kxhm, &QPushButton::clicked, this, [this] { chooseSelectable(); });
     connect(m_ui->b_dm, &QPushButton::clicked, this, [this] { chooseFixed(); });
@@ -83,6 +92,7 @@ ZhMainPage::~ZhMainPage() = default;
 
 QTabWidget* ZhMainPage::conditionPages() const { return m_ui->pc_cond; }
 QPushButton* ZhMainPage::runButton() const { return m_ui->b_run; }
+QPushButton* ZhMainPage::secondButton() const { return m_ui->b_second; }
 QPushButton* ZhMainPage::continueButton() const { return m_ui->b_continue; }
 QPushButton* ZhMainPage::resetButton() const { return m_ui->b_reset; }
 QToolButton* ZhMainPage::operationsButton() const { return m_ui->b_glcz; }
@@ -96,7 +106,44 @@ void ZhMainPage::refresh() {
     m_ui->cb_djj->setChecked(m_conditions.noEqualSpacing);
     m_ui->cb_tslh->setChecked(m_conditions.noSpecialRuns);
     showTotalTolerance();
+    offerWheelForGame();
     m_catalogue->refresh();
+}
+
+ZhMainPage::Mode ZhMainPage::mode() const { return static_cast<Mode>(m_ui->combo_zhlx->currentIndex()); }
+
+Guarantee ZhMainPage::guarantee() const { return static_cast<Guarantee>(m_ui->combo_bz->currentData().toInt()); }
+
+bool ZhMainPage::optimiseWheel() const { return m_ui->cb_yhxz->isChecked(); }
+
+int ZhMainPage::pickCount() const {
+    bool ok = false;
+    const int count = m_ui->e_jxzs->text().trimmed().toInt(&ok);
+    return ok ? std::clamp(count, 0, kMaxPickCount) : kDefaultPickCount;
+}
+
+void ZhMainPage::showMode() {
+    const Mode chosen = mode();
+    const bool wheel = chosen == Mode::Wheel, random = chosen == Mode::Random;
+    m_ui->b_run->setText(wheel ? QStringLiteral("旋转缩水") : random ? QStringLiteral("机选组号") : QStringLiteral("常规过滤"));
+    m_ui->b_second->setText(random ? QStringLiteral("过滤后机选") : QStringLiteral("过滤后旋转"));
+    m_ui->b_second->setEnabled(chosen != Mode::Regular);
+    m_ui->combo_bz->setVisible(wheel);
+    m_ui->cb_yhxz->setVisible(wheel);
+    m_ui->e_jxzs->setEnabled(random);
+    if (random && m_ui->e_jxzs->text().trimmed().isEmpty()) m_ui->e_jxzs->setText(QString::number(kDefaultPickCount));
+}
+
+void ZhMainPage::offerWheelForGame() {
+    auto* model = qobject_cast<QStandardItemModel*>(m_ui->combo_zhlx->model());
+    if (!model) return;
+    const bool six = m_ws.game.zhgs == kWheelTicketSize;
+    QStandardItem* wheel = model->item(static_cast<int>(Mode::Wheel));
+    wheel->setEnabled(six);
+    const QString why = six ? QString() : q(kWheelNeedsSixNumbers);
+    wheel->setToolTip(why);
+    wheel->setStatusTip(why);
+    if (!six && mode() == Mode::Wheel) m_ui->combo_zhlx->setCurrentIndex(static_cast<int>(Mode::Regular));
 }
 
 void ZhMainPage::showTotalTolerance() {

@@ -2,8 +2,10 @@
 // ZhMainPage: the conditions of the main-zone filter page. The number choosers "可选号码" and
 // "红号胆码" with their texts, the catalogue rows (page "指标条件" of `pc_cond`, the other condition
 // pages are added by the window), the three structural exclusions, "总容错" with its from/to
-// choices 1..15, the mode list "组号类型" (only "常规组号" is offered yet), the filter period list
-// "设置过滤期号：" and the command buttons, which the window connects.
+// choices 1..15, the mode list "组号类型" with the wheel's guarantee list and "优化旋转" and the random
+// pick's count field, the filter period list "设置过滤期号：" and the command buttons, which the
+// window connects. The mode names the run command ("常规过滤", "旋转缩水", "机选组号") and the second
+// command ("过滤后旋转", "过滤后机选"; disabled in regular mode).
 //
 // The controls edit the conditions they were given in place; refresh() shows them again after
 // the conditions were replaced.
@@ -13,6 +15,7 @@
 #include <cstdint>
 
 #include "generator/conditions.h"
+#include "generator/wheel.h"
 
 class QComboBox;
 class QPushButton;
@@ -45,9 +48,17 @@ public:
     // The chosen period; 0 for "未开奖期".
     int32_t filterPeriod() const;
 
+    enum class Mode { Regular, Wheel, Random };
+    Mode mode() const;
+    Guarantee guarantee() const;
+    bool optimiseWheel() const;
+    // The count field of a random pick: 10 when empty.
+    int pickCount() const;
+
     ZhCatalogue* catalogue() const { return m_catalogue; }
     QTabWidget* conditionPages() const;
     QPushButton* runButton() const;
+    QPushButton* secondButton() const;
     QPushButton* continueButton() const;
     QPushButton* resetButton() const;
     QToolButton* operationsButton() const;
@@ -59,6 +70,9 @@ private:
     void chooseSelectable();
     void chooseFixed();
     void showTotalTolerance();
+    void showMode();
+    // Wheels need six-number tickets: the mode is offered only for such games.
+    void offerWheelForGame();
 
     Workspace& m_ws;
     MainConditions& m_conditions;

@@ -46,8 +46,8 @@ Tf_gxsjq::Tf_gxsjq(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     m_ui->setupUi(this);
     m_ui->sg_sjk->setModel(m_model);
     m_ui->sg_sjk->horizontalHeader()->setMinimumSectionSize(1);
-    m_ui->b_picadd->setVisible(false);
-    m_ui->gb_add->installEventFilter(this);
+    // The number board is offered openly (it used to appear only after a double-click on the group).
+    m_ui->b_picadd->setToolTip(QStringLiteral("在号码盘上点选号码添加开奖数据"));
     m_ui->Button2->setDefault(true);
 
     connect(m_ui->Button2, &QPushButton::clicked, this, [this] { addTyped(); });
@@ -73,11 +73,6 @@ void Tf_gxsjq::showEvent(QShowEvent* event) {
     m_ui->l_spec->setText(q(type.specname));
     fillGrid();
     QDialog::showEvent(event);
-}
-
-bool Tf_gxsjq::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_ui->gb_add && event->type() == QEvent::MouseButtonDblClick) m_ui->b_picadd->setVisible(true);
-    return QDialog::eventFilter(watched, event);
 }
 
 void Tf_gxsjq::fillGrid() {

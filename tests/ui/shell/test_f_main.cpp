@@ -61,7 +61,8 @@ private Q_SLOTS:
     void aNewEmptyHomeStartsOnTheSeededHistory();
     void missingPictureFallsBackToTheBuiltInOne();
     void aboutNamesTheDataFolder();
-    void fitsA1366x768Screen();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
     void commandsOfMissingWindowsAreDisabled();
     void tabsAppearInTheOrderPagesWereOpened();
     void tabPopupClosesTheActivePage();
@@ -196,21 +197,30 @@ void TestMainWindow::aboutNamesTheDataFolder() {
     QVERIFY2(chosen.contains(QStringLiteral("（由环境变量 LOTTODESK_HOME 指定）")), qPrintable(chosen));
 }
 
-void TestMainWindow::fitsA1366x768Screen() {
-    // A 1366x768 screen less a panel of 40 pixels: every page fits without being cut off.
-    const QSize screen(1366, 768 - 40);
+void TestMainWindow::fitsTheScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    // A screen less a panel of 40 pixels.
+    QTest::newRow("1366x768") << QSize(1366, 768 - 40);
+    QTest::newRow("1024x768") << QSize(1024, 768 - 40);
+}
+
+// Every page of the main window and the update window fit without being cut off.
+void TestMainWindow::fitsTheScreen() {
+    QFETCH(QSize, screen);
     ProgramFolder folder(true);
     Started app(folder);
+    const auto fits = [&](QWidget& window, const QString& name) {
+        const QSize needed = window.minimumSizeHint().expandedTo(window.minimumSize());
+        QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
+    };
+    fits(app.window, QStringLiteral("the start page"));
     for (const PageEntry& entry : mainPages()) {
         if (!entry.create) continue;
         app.window.openPage(entry.id);
-        const QSize needed = app.window.minimumSizeHint().expandedTo(app.window.minimumSize());
-        QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3")
-                                .arg(QString::fromUtf8(entry.caption))
-                                .arg(needed.width())
-                                .arg(needed.height())));
+        fits(app.window, QString::fromUtf8(entry.caption));
     }
+    fits(*app.window.updateWindow(), QStringLiteral("数据更新"));
 }
 
 void TestMainWindow::commandsOfMissingWindowsAreDisabled() {

@@ -161,7 +161,7 @@ private Q_SLOTS:
     void typedEntry_data();
     void typedEntry();
     void typedEntryWithTwoSecondaryNumbers();
-    void boardIsHiddenUntilTheGroupIsDoubleClicked();
+    void boardIsOfferedByAVisibleButton();
     void boardChoosesNumbers_data();
     void boardChoosesNumbers();
     void boardCellsLightUpUnderTheMouse();
@@ -334,12 +334,10 @@ void TestUpdateWindow::typedEntryWithTwoSecondaryNumbers() {
     QCOMPARE(numbersOf(w.recordsOnDisk().back(), 7), ints({2026096, 1, 2, 3, 4, 5, 1, 12}));
 }
 
-void TestUpdateWindow::boardIsHiddenUntilTheGroupIsDoubleClicked() {
+void TestUpdateWindow::boardIsOfferedByAVisibleButton() {
     UpdateWindow w;
     QPushButton* picadd = w.child<QPushButton>("b_picadd");
-    QVERIFY(!picadd->isVisible());
-    QTest::mouseDClick(w.child<QGroupBox>("gb_add"), Qt::LeftButton);
-    QVERIFY(picadd->isVisible());
+    QVERIFY(picadd->isVisible() && picadd->isEnabled());
 
     w.window.board()->e_qs()->setText(u("2026001"));
     w.workDialog = [&](QDialog& dialog) {
