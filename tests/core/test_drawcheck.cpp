@@ -159,9 +159,8 @@ TEST_F(CheckedStore, AnotherGamesHistoryIsRefused) {
 TEST_F(CheckedStore, ImportFileWithEveryLineEnd) {
     for (const char* separator : {"\r", "\n", "\r\n"}) {
         std::string text = "\xEF\xBB\xBF";
-        for (const std::string& line :
-             {"2026001 1 2 3 4 5 6 7", "2026002 1 2 3 4 5 6 8", "2026003 01 02 03 04 05 06 09"})
-            text += line + separator;
+        for (const char* line : {"2026001 1 2 3 4 5 6 7", "2026002 1 2 3 4 5 6 8", "2026003 01 02 03 04 05 06 09"})
+            text += std::string(line) + separator;
         test::writeFile(home.file("in.txt"), text);
         const ImportOutcome outcome = importDrawFile(store, kSsqRules.game, home.file("in.txt"), true, true);
         ASSERT_TRUE(outcome.status) << outcome.status.message;

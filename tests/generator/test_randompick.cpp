@@ -45,7 +45,9 @@ TEST(RandomTickets, AreTicketsOfTheGameAndUniform) {
         for (int i = 0; i < 6; ++i) {
             ASSERT_GE(t[i], 1);
             ASSERT_LE(t[i], 33);
-            if (i > 0) ASSERT_LT(t[i - 1], t[i]);
+            if (i > 0) {
+                ASSERT_LT(t[i - 1], t[i]);
+            }
             ++hits[t[i]];
         }
         EXPECT_EQ(t[6], 0);

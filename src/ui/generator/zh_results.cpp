@@ -90,18 +90,14 @@ int ZhResults::pages() const { return m_model->pages(); }
 
 void ZhResults::showPage(int page) {
     m_model->setPage(page);
-    // Columns as wide as their texts, and the panel wide enough to show them all.
+    // Columns as wide as their texts; a narrow panel scrolls them.
     QTableView* grid = m_ui->sg_zh;
     const QFontMetrics metrics = grid->fontMetrics();
-    int total = metrics.horizontalAdvance(QStringLiteral("第10000000条")) + 16;
-    grid->horizontalHeader()->resizeSection(0, total);
+    grid->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("第10000000条")) + 16);
     for (int column = 1; column < m_model->columnCount(); ++column) {
         const QString title = m_model->headerData(column, Qt::Horizontal).toString();
-        const int width = metrics.horizontalAdvance(title) + 16;
-        grid->horizontalHeader()->resizeSection(column, width);
-        total += width;
+        grid->horizontalHeader()->resizeSection(column, metrics.horizontalAdvance(title) + 16);
     }
-    grid->setMinimumWidth(total + grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth() + 4);
     if (m_model->rowCount() > 0) grid->scrollToTop();
     updateLabels();
 }

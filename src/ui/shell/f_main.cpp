@@ -21,6 +21,7 @@
 #include "core/settings.h"
 #include "indicators/coldhot.h"
 #include "core/workspace.h"
+#include "ui/common/pagesizing.h"
 #include "ui/update/f_cpstyle.h"
 #include "ui/shell/f_showpic.h"
 #include "ui/update/f_gxsjq.h"
@@ -123,6 +124,9 @@ void Tf_main::buildPages() {
     m_central->addWidget(homePage);
     m_central->addWidget(m_pagecontrol1);
     setCentralWidget(m_central);
+    // Only the page on show sets the window's minimum size, so it fits a 1024x768 screen.
+    sizeByCurrentPage(m_central);
+    sizeByCurrentPage(m_pagecontrol1);
     connect(m_pagecontrol1, &QTabWidget::currentChanged, this, [this] { onActivePageChanged(); });
 
     m_pm1 = new QMenu(this);

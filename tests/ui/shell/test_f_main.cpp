@@ -220,6 +220,10 @@ void TestMainWindow::fitsTheScreen() {
         app.window.openPage(entry.id);
         fits(app.window, QString::fromUtf8(entry.caption));
     }
+    // The generator with the wheel's extra controls.
+    app.window.openPage(Tf_main::Page::zh);
+    app.window.findChild<QComboBox*>(QStringLiteral("combo_zhlx"))->setCurrentIndex(1);
+    fits(app.window, QStringLiteral("旋转矩阵"));
     fits(*app.window.updateWindow(), QStringLiteral("数据更新"));
 }
 
