@@ -2,6 +2,7 @@
 #include "cli_table.h"
 #include "cli_transform.h"
 #include "cli_prediction.h"
+#include "cli_results.h"
 
 #include <algorithm>
 #include <atomic>
@@ -810,6 +811,14 @@ const std::vector<Command>& commands() {
          "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
          "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
+        {"prize",
+         "prize RESULTS --period P [--out FILE]\n"
+         "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out 写出排序后的组号",
+         [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"reward",
+         "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]\n"
+         "                       双区组号对奖：每行 主号 副号 中奖情况（按奖级排序），最后一行为汇总",
+         [](Context& c) { return c.historyOpened ? runReward(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"ranking", "ranking [--period P] 数据变换的号码排序（需 --transform N）：期数 排序",
          [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"restore",
@@ -864,7 +873,7 @@ int help(Context& c) {
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
-           name == "search";
+           name == "search" || name == "prize" || name == "reward";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

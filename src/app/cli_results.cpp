@@ -1,0 +1,167 @@
+#include "cli_results.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "core/drawtext.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+#include "generator/numberlist.h"
+#include "generator/prizecheck.h"
+#include "generator/resultfile.h"
+#include "generator/twozone.h"
+
+namespace lottodesk {
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kUsage = 1;
+constexpr int kStopped = 2;
+
+int usage(std::ostream& err, const std::string& text) {
+    err << text << "\n";
+    return kUsage;
+}
+
+int stopped(std::ostream& err, const std::string& message) {
+    err << message << '\n';
+    return kStopped;
+}
+
+// A command's arguments: up to `maxPositional` plain arguments, "--name value" options and
+// "--flag" switches; nullopt on anything else.
+struct Args {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    bool has(const std::string& name) const { return options.count(name) > 0; }
+    const std::string& operator[](const std::string& name) const { return options.at(name); }
+};
+
+std::optional<Args> parseArgs(const std::vector<std::string>& args, size_t maxPositional,
+                              std::initializer_list<const char*> valued,
+                              std::initializer_list<const char*> switches = {}) {
+    Args parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
+            parsed.options[arg] = "";
+        } else if (std::find(valued.begin(), valued.end(), arg) != valued.end() && i + 1 < args.size()) {
+            parsed.options[arg] = args[++i];
+        } else if (arg.rfind("--", 0) != 0 && parsed.positional.size() < maxPositional) {
+            parsed.positional.push_back(arg);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+std::string numbersText(const uint8_t* numbers, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) text += ' ';
+        text += twoDigits(numbers[i]);
+    }
+    return text;
+}
+
+// The draw of `--period P`: its index in the history, or the message.
+std::optional<int> periodRecord(const Workspace& ws, const std::string& text, std::ostream& err, int& code) {
+    const std::optional<int> period = parseInteger(text);
+    if (!period) {
+        code = usage(err, "--period 必须是期数");
+        return std::nullopt;
+    }
+    const int at = ws.sjk.indexOfPeriod(*period);
+    if (at <= 0) {
+        code = stopped(err, "数据库中没有第" + std::to_string(*period) + "期的记录");
+        return std::nullopt;
+    }
+    return at;
+}
+
+// "N1 .. + S1 ..": exactly m main numbers within the main range and h secondary numbers within
+// the secondary range.
+std::optional<WinningNumbers> parseWinning(const Workspace& ws, const std::string& text) {
+    const size_t plus = text.find('+');
+    if (plus == std::string::npos || text.find('+', plus + 1) != std::string::npos) return std::nullopt;
+    const NumberListParse main = parseNumberList(text.substr(0, plus), ws.game.zh_from, ws.game.zh_to);
+    const NumberListParse secondary = parseNumberList(text.substr(plus + 1), ws.game.spec_from, ws.game.spec_to);
+    if (!main.ok() || !secondary.ok() || static_cast<int>(main.numbers.size()) != ws.game.zhgs ||
+        static_cast<int>(secondary.numbers.size()) != ws.game.fhgs)
+        return std::nullopt;
+    return WinningNumbers{main.numbers, secondary.numbers};
+}
+
+}  // namespace
+
+int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: prize RESULTS --period P [--out FILE]";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--out"});
+    if (!parsed || parsed->positional.size() != 1 || !parsed->has("--period")) return usage(err, kUsageText);
+    int code = kDone;
+    const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
+    if (!at) return code;
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    MainResults results;
+    results.tickets = std::move(loaded.tickets);
+    checkMainPrize(results, m, ws.sjk.record(*at) + 1);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile((*parsed)["--out"], results.tickets, m); !saved)
+            return stopped(err, saved.message);
+    std::string text;
+    for (const Ticket& ticket : results.tickets) {
+        text += numbersText(ticket.data(), m);
+        text += '\t';
+        text += std::to_string(ticket[static_cast<size_t>(m)]);
+        text += '\n';
+    }
+    out << text;
+    return kDone;
+}
+
+int runReward(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--draw"}, {"--summary"});
+    if (!parsed || parsed->positional.size() != 1 || parsed->has("--period") == parsed->has("--draw"))
+        return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const int h = std::clamp(ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
+    if (h == 0) return stopped(err, kNoSecondaryZoneMessage);
+    WinningNumbers winning;
+    if (parsed->has("--draw")) {
+        const std::optional<WinningNumbers> typed = parseWinning(ws, (*parsed)["--draw"]);
+        if (!typed)
+            return usage(err, "--draw 应为 " + std::to_string(m) + " 个主号，+ 后接 " + std::to_string(h) + " 个" +
+                                  ws.current().specname);
+        winning = *typed;
+    } else {
+        int code = kDone;
+        const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
+        if (!at) return code;
+        const int32_t* record = ws.sjk.record(*at);
+        winning.main.assign(record + 1, record + 1 + m);
+        winning.secondary.assign(record + 1 + m, record + 1 + m + h);
+    }
+    TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    const RewardSummary summary = checkReward(loaded.tickets, m, h, winning);
+    std::string text;
+    if (!parsed->has("--summary"))
+        for (const TwoZoneTicket& ticket : loaded.tickets) {
+            text += numbersText(ticket.main.data(), m);
+            text += '\t';
+            text += numbersText(ticket.secondary.data(), h);
+            text += '\t';
+            text += rewardText(ticket, summary.shape);
+            text += '\n';
+        }
+    out << text << summary.text << '\n';
+    return kDone;
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli.h"
+#include "core/firstrun.h"
+#include "support/tempfolder.h"
+
+namespace lottodesk {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// The result-list commands on a seeded program folder (the real histories: 双色球 2026095 is
+// 04 06 14 21 22 33 + 16; 超级大乐透 2026095 is 04 06 08 10 14 + 04 05).
+class CliResults : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        home = new test::TempFolder;
+        seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR);
+    }
+    static void TearDownTestSuite() { delete home; }
+    static CliRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home->path()});
+        std::ostringstream out, err;
+        const int code = runCli(args, out, err);
+        return {code, out.str(), err.str()};
+    }
+    static std::string file(const std::string& name, const std::string& text) {
+        const std::string path = home->file(name);
+        test::writeFile(path, text);
+        return path;
+    }
+    static test::TempFolder* home;
+};
+test::TempFolder* CliResults::home = nullptr;
+
+TEST_F(CliResults, PrizeOrdersByHitsStably) {
+    const std::string results = file("prize.txt",
+                                     "01 02 03 05 07 08 \r\n"
+                                     "04 06 10 11 12 13 \r\n"
+                                     "04 06 14 21 22 30 \r\n"
+                                     "01 02 03 21 22 33 \r\n"
+                                     "04 06 14 21 22 33 \r\n"
+                                     "04 05 07 08 09 10 \r\n");
+    const std::string out = home->file("prize-out.txt");
+    const CliRun prize = run({"prize", results, "--period", "2026095", "--out", out});
+    ASSERT_EQ(prize.code, 0) << prize.err;
+    EXPECT_EQ(prize.out,
+              "04 06 14 21 22 33\t6\n"
+              "04 06 14 21 22 30\t5\n"
+              "01 02 03 21 22 33\t3\n"
+              "04 06 10 11 12 13\t2\n"
+              "04 05 07 08 09 10\t1\n"
+              "01 02 03 05 07 08\t0\n");
+    EXPECT_EQ(test::readFile(out).substr(0, 40), "04 06 14 21 22 33 \r\n04 06 14 21 22 30 \r\n");
+
+    EXPECT_EQ(run({"prize", results, "--period", "1990001"}).code, 2);
+    EXPECT_EQ(run({"prize", results}).code, 1);
+    EXPECT_EQ(run({"prize", file("bad.txt", "01 02 0x 04 05 06\n"), "--period", "2026095"}).err,
+              "组号文件第1行有误：0x\n");
+}
+
+TEST_F(CliResults, RewardGradesSixPlusOne) {
+    const std::string tickets = file("reward.txt",
+                                     "01 02 03 10 11 12 08 \r\n"
+                                     "10 11 12 13 14 15 07 \r\n"
+                                     "01 02 03 04 05 06 08 \r\n"
+                                     "01 02 03 04 10 11 07 \r\n"
+                                     "01 02 03 04 05 06 07 \r\n"
+                                     "01 02 03 10 11 12 07 \r\n"
+                                     "01 02 03 04 05 10 07 \r\n");
+    const CliRun reward = run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 07"});
+    ASSERT_EQ(reward.code, 0) << reward.err;
+    EXPECT_EQ(reward.out,
+              "01 02 03 04 05 06\t07\t一等奖\n"
+              "01 02 03 04 05 06\t08\t二等奖\n"
+              "01 02 03 04 05 10\t07\t三等奖\n"
+              "01 02 03 04 10 11\t07\t四等奖\n"
+              "01 02 03 10 11 12\t07\t五等奖\n"
+              "10 11 12 13 14 15\t07\t六等奖\n"
+              "01 02 03 10 11 12\t08\t未中奖\n"
+              "一等奖:1个;二等奖:1个;三等奖:1个;四等奖:1个;五等奖:1个;六等奖:1个;未中奖:1个\n");
+    const CliRun byPeriod = run({"reward", tickets, "--period", "2026095", "--summary"});
+    ASSERT_EQ(byPeriod.code, 0) << byPeriod.err;
+    EXPECT_EQ(byPeriod.out, "一等奖:0个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;未中奖:7个\n");
+
+    EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 + 07"}).code, 1) << "five main numbers";
+    EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 17"}).code, 1) << "out of range";
+    EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 07", "--period", "2026095"}).code, 1);
+}
+
+TEST_F(CliResults, RewardShowsHitsForFivePlusTwo) {
+    const std::string tickets = file("reward-dlt.txt",
+                                     "01 02 03 09 11 04 05 \r\n"
+                                     "04 06 08 10 14 04 05 \r\n"
+                                     "04 06 08 10 35 01 05 \r\n");
+    const CliRun reward = run({"--type", "1", "reward", tickets, "--period", "2026095"});
+    ASSERT_EQ(reward.code, 0) << reward.err;
+    const std::string expected =
+        "04 06 08 10 14\t04 05\t5+2\n"
+        "04 06 08 10 35\t01 05\t4+1\n"
+        "01 02 03 09 11\t04 05\t0+2\n";
+    EXPECT_EQ(reward.out.substr(0, expected.size()), expected);
+    EXPECT_NE(reward.out.find("5+2:1个;5+1:0个;5+0:0个;4+2:0个;4+1:1个;"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lottodesk
