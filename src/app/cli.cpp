@@ -815,6 +815,12 @@ const std::vector<Command>& commands() {
          "prize RESULTS --period P [--out FILE]\n"
          "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out 写出排序后的组号",
          [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"remove",
+         "remove RESULTS LIST [--out FILE]\n"
+         "                       滤除组号：从组号文件中去掉列表文件中的组号（每行一注），输出剩下的注数",
+         [](Context& c) { return runRemove(c.ws, c.args, c.out, c.err); }},
+        {"print", "print RESULTS --out FILE  打印投注结果：把组号文件排成打印格式写入 FILE",
+         [](Context& c) { return runPrint(c.ws, c.args, c.out, c.err); }},
         {"reward",
          "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]\n"
          "                       双区组号对奖：每行 主号 副号 中奖情况（按奖级排序），最后一行为汇总",

@@ -6,10 +6,13 @@
 #include <ostream>
 
 #include "core/drawtext.h"
+#include "core/fileio.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
 #include "generator/numberlist.h"
+#include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/removal.h"
 #include "generator/resultfile.h"
 #include "generator/twozone.h"
 
@@ -161,6 +164,38 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, std::os
             text += '\n';
         }
     out << text << summary.text << '\n';
+    return kDone;
+}
+
+int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: remove RESULTS LIST [--out FILE]";
+    const std::optional<Args> parsed = parseArgs(args, 2, {"--out"});
+    if (!parsed || parsed->positional.size() != 2) return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 1, kMaxTicketNumbers);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    const std::optional<std::string> list = readWholeFile(parsed->positional[1]);
+    if (!list) return stopped(err, "无法读取文件：" + parsed->positional[1]);
+    MainResults results;
+    results.tickets = std::move(loaded.tickets);
+    const RemovalOutcome outcome = removeListedText(results, m, *list);
+    if (!outcome.status) return stopped(err, outcome.status.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile((*parsed)["--out"], results.tickets, m); !saved)
+            return stopped(err, saved.message);
+    out << results.tickets.size() << '\n';
+    return kDone;
+}
+
+int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: print RESULTS --out FILE";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--out"});
+    if (!parsed || parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    if (const Status saved = savePrintout((*parsed)["--out"], printoutText(loaded.tickets, m)); !saved)
+        return stopped(err, saved.message);
     return kDone;
 }
 

@@ -13,6 +13,8 @@ struct Workspace;
 
 // Exit status as every command: 0 done, 1 usage error, 2 stopped with a message.
 int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runReward(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lottodesk

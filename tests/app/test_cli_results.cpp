@@ -109,5 +109,30 @@ TEST_F(CliResults, RewardShowsHitsForFivePlusTwo) {
     EXPECT_NE(reward.out.find("5+2:1个;5+1:0个;5+0:0个;4+2:0个;4+1:1个;"), std::string::npos);
 }
 
+TEST_F(CliResults, RemoveAndPrint) {
+    const std::string results = file("remove.txt",
+                                     "01 02 03 04 05 06 \r\n"
+                                     "01 02 03 04 05 07 \r\n"
+                                     "01 02 03 04 05 08 \r\n"
+                                     "01 02 03 04 05 06 \r\n");
+    const std::string out = home->file("remove-out.txt");
+    const CliRun removed =
+        run({"remove", results, file("list.txt", "06 05 04 03 02 01\r\n01 02 03 04 05 08\r\n"), "--out", out});
+    ASSERT_EQ(removed.code, 0) << removed.err;
+    EXPECT_EQ(removed.out, "1\n");
+    EXPECT_EQ(test::readFile(out), "01 02 03 04 05 07 \r\n");
+    const CliRun bad = run({"remove", results, file("badlist.txt", "01 02 03 04 05 06\r\n01 02 03\r\n")});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.err, "第2行号码组有误，请正确填入\n");
+    EXPECT_EQ(run({"remove", results}).code, 1);
+
+    const std::string printout = home->file("print.txt");
+    const CliRun print = run({"print", results, "--out", printout});
+    ASSERT_EQ(print.code, 0) << print.err;
+    EXPECT_TRUE(print.out.empty());
+    EXPECT_EQ(test::fileSize(printout), 70 + 2 + 4 * (12 + 48 + 2));  // GBK: the header is 70 bytes
+    EXPECT_EQ(run({"print", results}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
