@@ -811,6 +811,14 @@ const std::vector<Command>& commands() {
          "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
          "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
+        {"secondary",
+         "secondary FZH [--period P] [--out FILE]\n"
+         "                       副区过滤（两个副号的彩种）：输出状态栏文字；--out 写出副区组号文件",
+         [](Context& c) { return c.historyOpened ? runSecondary(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"special",
+         "special LZH [--period P] [--codes]\n"
+         "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 是否通过 容错代码",
+         [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"prize",
          "prize RESULTS --period P [--out FILE]\n"
          "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out 写出排序后的组号",
@@ -879,7 +887,8 @@ int help(Context& c) {
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
-           name == "search" || name == "prize" || name == "reward";
+           name == "search" || name == "prize" || name == "reward" ||
+           name == "secondary" || name == "special";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

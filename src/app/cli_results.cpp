@@ -13,6 +13,8 @@
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
 #include "generator/removal.h"
+#include "generator/condfile.h"
+#include "generator/secondaryfilter.h"
 #include "generator/resultfile.h"
 #include "generator/twozone.h"
 
@@ -98,7 +100,78 @@ std::optional<WinningNumbers> parseWinning(const Workspace& ws, const std::strin
     return WinningNumbers{main.numbers, secondary.numbers};
 }
 
+// The filter period of `--period P` (0 without it); a period the history does not hold is refused,
+// since it would silently filter over the whole history.
+std::optional<int32_t> filterPeriodOf(const Workspace& ws, const Args& args, std::ostream& err, int& code) {
+    if (!args.has("--period")) return 0;
+    const std::optional<int> period = parseInteger(args["--period"]);
+    if (!period) {
+        code = usage(err, "--period 必须是期数");
+        return std::nullopt;
+    }
+    if (*period != 0 && ws.sjk.indexOfPeriod(*period) == 0) {
+        code = stopped(err, "数据库中没有第" + std::to_string(*period) + "期的记录");
+        return std::nullopt;
+    }
+    return *period;
+}
+
+// A zone condition file: its notes go to stderr; a cut-off file is refused, since it would run with
+// conditions the user never chose.
+template <typename Load>
+bool zoneConditionsLoaded(const Load& load, std::ostream& err) {
+    if (!load.status) {
+        err << load.status.message << '\n';
+        return false;
+    }
+    for (const std::string& note : load.notes) err << note << '\n';
+    return !load.truncated;
+}
+
 }  // namespace
+
+int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: secondary FZH [--period P] [--out FILE]";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--out"});
+    if (!parsed || parsed->positional.size() != 1) return usage(err, kUsageText);
+    if (ws.game.fhgs != 2) return stopped(err, kSecondaryFilterShapeMessage);
+    int code = kDone;
+    const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
+    if (!period) return code;
+    const SecondaryConditionLoad load = loadSecondaryConditions(parsed->positional[0], ws.game.spec_to);
+    if (!zoneConditionsLoaded(load, err)) return kStopped;
+    const SecondaryRun run = runSecondaryFilter(ws, load.conditions, *period);
+    if (!run.completed) return stopped(err, run.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile((*parsed)["--out"], run.results, ws.game.fhgs); !saved)
+            return stopped(err, saved.message);
+    out << run.statusText << '\n';
+    return kDone;
+}
+
+int runSpecial(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: special LZH [--period P] [--codes]";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--period"}, {"--codes"});
+    if (!parsed || parsed->positional.size() != 1) return usage(err, kUsageText);
+    if (ws.game.fhgs != 1) return stopped(err, kSpecialFilterShapeMessage);
+    int code = kDone;
+    const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
+    if (!period) return code;
+    const SpecialNumberConditionLoad load = loadSpecialNumberConditions(parsed->positional[0]);
+    if (!zoneConditionsLoaded(load, err)) return kStopped;
+    const SpecialRun run = runSpecialFilter(ws, load.conditions, *period);
+    if (!run.completed) return stopped(err, run.message);
+    std::string text = run.countText + "\n";
+    if (parsed->has("--codes")) {
+        for (size_t n = 1; n < run.passed.size(); ++n)
+            text += twoDigits(static_cast<int>(n)) + "\t" + (run.passed[n] ? "1" : "0") + "\t" +
+                    std::to_string(run.codes[n]) + "\n";
+    } else {
+        for (int n : run.results) text += twoDigits(n) + "\n";
+    }
+    out << text;
+    return kDone;
+}
 
 int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: prize RESULTS --period P [--out FILE]";

@@ -15,6 +15,8 @@ struct Workspace;
 int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runSpecial(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runReward(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lottodesk

@@ -4,6 +4,7 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
+#include "generator/condfile.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -132,6 +133,39 @@ TEST_F(CliResults, RemoveAndPrint) {
     EXPECT_TRUE(print.out.empty());
     EXPECT_EQ(test::fileSize(printout), 70 + 2 + 4 * (12 + 48 + 2));  // GBK: the header is 70 bytes
     EXPECT_EQ(run({"print", results}).code, 1);
+}
+
+TEST_F(CliResults, SecondaryAndSpecialFilters) {
+    SecondaryConditions pairs = resetSecondaryConditions(12);
+    pairs.rows[SecondaryConditions::Sum] = {true, {13}, false};
+    const std::string fzh = home->file("a.fzh");
+    ASSERT_TRUE(saveSecondaryConditions(fzh, pairs, 12));
+    const std::string out = home->file("pairs.txt");
+    const CliRun secondary = run({"--type", "1", "secondary", fzh, "--out", out});
+    ASSERT_EQ(secondary.code, 0) << secondary.err;
+    EXPECT_EQ(secondary.out, "超强组号  已得到符合条件的副号组有6个\n");
+    EXPECT_EQ(test::readFile(out), "01 12 \r\n02 11 \r\n03 10 \r\n04 09 \r\n05 08 \r\n06 07 \r\n");
+    EXPECT_EQ(run({"--type", "1", "secondary", fzh, "--period", "2026090"}).code, 0);
+    EXPECT_EQ(run({"--type", "1", "secondary", fzh, "--period", "1990001"}).code, 2);
+    const CliRun wrongGame = run({"secondary", fzh});
+    EXPECT_EQ(wrongGame.code, 2);
+    EXPECT_EQ(wrongGame.err, "副区过滤只适用于副号为2个的彩种\n");
+
+    SpecialNumberConditions blue;
+    blue.parity = {true, 0, true};
+    blue.zone = {true, 0, false};
+    const std::string lzh = home->file("a.lzh");
+    ASSERT_TRUE(saveSpecialNumberConditions(lzh, blue));
+    const CliRun special = run({"special", lzh});
+    ASSERT_EQ(special.code, 0) << special.err;
+    EXPECT_EQ(special.out, "过滤结果：共8个\n01\n02\n03\n04\n05\n06\n07\n08\n");
+    const CliRun codes = run({"special", lzh, "--codes"});
+    ASSERT_EQ(codes.code, 0);
+    EXPECT_EQ(codes.out.find("过滤结果：共8个\n01\t1\t0\n02\t1\t1\n"), 0u);
+    EXPECT_NE(codes.out.find("\n16\t0\t1\n"), std::string::npos);
+    EXPECT_EQ(run({"--type", "1", "special", lzh}).code, 2);
+    test::writeFile(home->file("short.lzh"), std::string(100, '\0'));
+    EXPECT_EQ(run({"special", home->file("short.lzh")}).code, 2) << "a cut-off file is refused";
 }
 
 }  // namespace
