@@ -819,6 +819,12 @@ const std::vector<Command>& commands() {
          "special LZH [--period P] [--codes]\n"
          "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 是否通过 容错代码",
          [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"match",
+         "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]\n"
+         "                       双区匹配（顺序、随机、全组合）：输出状态栏文字；--out 写出双区组号文件",
+         [](Context& c) { return runMatch(c.ws, c.args, c.out, c.err); }},
+        {"pick2", "pick2 [N] [--seed S]  双区机选组号（默认10注）：每行 主号 副号",
+         [](Context& c) { return runPickTwoZones(c.ws, c.args, c.out, c.err); }},
         {"prize",
          "prize RESULTS --period P [--out FILE]\n"
          "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out 写出排序后的组号",

@@ -1,6 +1,7 @@
 #include "cli_results.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -8,10 +9,12 @@
 #include "core/drawtext.h"
 #include "core/fileio.h"
 #include "core/integertext.h"
+#include "core/randomsource.h"
 #include "core/workspace.h"
 #include "generator/numberlist.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/randompick.h"
 #include "generator/removal.h"
 #include "generator/condfile.h"
 #include "generator/secondaryfilter.h"
@@ -128,7 +131,74 @@ bool zoneConditionsLoaded(const Load& load, std::ostream& err) {
     return !load.truncated;
 }
 
+// `--seed S`, or a seed from the system's entropy.
+std::optional<uint64_t> seedOf(const Args& args, std::ostream& err) {
+    if (!args.has("--seed")) return RandomSource::entropySeed();
+    const std::string& text = args["--seed"];
+    uint64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) {
+        usage(err, "--seed 必须是非负整数");
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
+
+int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText =
+        "用法: match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]";
+    const std::optional<Args> parsed = parseArgs(args, 2, {"--style", "--seed", "--out"});
+    if (!parsed || parsed->positional.size() != 2 || !parsed->has("--style")) return usage(err, kUsageText);
+    const std::string& styleName = (*parsed)["--style"];
+    if (styleName != "sequential" && styleName != "random" && styleName != "all") return usage(err, kUsageText);
+    const MatchStyle style = styleName == "sequential" ? MatchStyle::Sequential
+                             : styleName == "random"   ? MatchStyle::Random
+                                                       : MatchStyle::All;
+    const std::optional<uint64_t> seed = seedOf(*parsed, err);
+    if (!seed) return kUsage;
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const int h = ws.game.fhgs;
+    if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
+    const ResultTextParse main = loadResultFile(parsed->positional[0], m);
+    if (!main.ok()) return stopped(err, main.error);
+    const ResultTextParse secondary = loadResultFile(parsed->positional[1], h);
+    if (!secondary.ok()) return stopped(err, secondary.error);
+    RandomSource random(*seed);
+    const MatchOutcome outcome =
+        matchZones(main.tickets, m, secondary.tickets, h, style, random, ws.current().specname);
+    if (!outcome.status) return stopped(err, outcome.status.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveTwoZoneFile((*parsed)["--out"], outcome.tickets, m, h); !saved)
+            return stopped(err, saved.message);
+    out << outcome.statusText << '\n';
+    return kDone;
+}
+
+int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: pick2 [N] [--seed S]";
+    const std::optional<Args> parsed = parseArgs(args, 1, {"--seed"});
+    if (!parsed) return usage(err, kUsageText);
+    int count = kDefaultPickCount;
+    if (!parsed->positional.empty()) {
+        const std::optional<int> value = parseInteger(parsed->positional[0]);
+        if (!value || *value < 0 || *value > kMaxPickCount) return usage(err, "N 必须是 0..9999 的整数");
+        count = *value;
+    }
+    const std::optional<uint64_t> seed = seedOf(*parsed, err);
+    if (!seed) return kUsage;
+    const int m = ws.game.zhgs, h = ws.game.fhgs;
+    if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
+    RandomSource random(*seed);
+    const std::vector<TwoZoneTicket> tickets =
+        randomTwoZoneTickets(m, ws.game.zh_to, h, ws.game.spec_to, count, random);
+    std::string text;
+    for (const TwoZoneTicket& ticket : tickets)
+        text += numbersText(ticket.main.data(), m) + "\t" + numbersText(ticket.secondary.data(), h) + "\n";
+    out << text;
+    return kDone;
+}
 
 int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: secondary FZH [--period P] [--out FILE]";

@@ -17,6 +17,8 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
 int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runSpecial(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runReward(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lottodesk

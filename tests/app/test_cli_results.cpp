@@ -168,5 +168,39 @@ TEST_F(CliResults, SecondaryAndSpecialFilters) {
     EXPECT_EQ(run({"special", home->file("short.lzh")}).code, 2) << "a cut-off file is refused";
 }
 
+TEST_F(CliResults, MatchAndPickTwoZones) {
+    const std::string main = file("main.txt", "01 02 03 04 05 06 \r\n07 08 09 10 11 12 \r\n13 14 15 16 17 18 \r\n");
+    const std::string blue = file("blue.txt", "05 \r\n09 \r\n");
+    const std::string out = home->file("two.txt");
+    const CliRun sequential = run({"match", main, blue, "--style", "sequential", "--out", out});
+    ASSERT_EQ(sequential.code, 0) << sequential.err;
+    EXPECT_EQ(sequential.out, "超强组号  已得到双区组合数有3个\n");
+    EXPECT_EQ(test::readFile(out), "01 02 03 04 05 06 05 \r\n07 08 09 10 11 12 09 \r\n13 14 15 16 17 18 05 \r\n");
+    EXPECT_EQ(run({"match", main, blue, "--style", "all"}).out, "超强组号  已得到双区组合数有6个\n");
+    const std::string r1 = home->file("r1.txt"), r2 = home->file("r2.txt");
+    ASSERT_EQ(run({"match", main, blue, "--style", "random", "--seed", "7", "--out", r1}).code, 0);
+    ASSERT_EQ(run({"match", main, blue, "--style", "random", "--seed", "7", "--out", r2}).code, 0);
+    EXPECT_EQ(test::readFile(r1), test::readFile(r2));
+    const CliRun empty = run({"match", main, file("none.txt", ""), "--style", "all"});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_EQ(empty.err, "蓝号没有过滤结果，请先得出蓝号过滤结果\n");
+    EXPECT_EQ(run({"match", main, blue, "--style", "sideways"}).code, 1);
+
+    const CliRun pick = run({"--type", "1", "pick2", "3", "--seed", "11"});
+    ASSERT_EQ(pick.code, 0) << pick.err;
+    EXPECT_EQ(pick.out, run({"--type", "1", "pick2", "3", "--seed", "11"}).out);
+    std::istringstream lines(pick.out);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        ASSERT_EQ(line.size(), 14u + 1 + 5) << line;
+        EXPECT_EQ(line[14], '\t');
+    }
+    EXPECT_EQ(count, 3);
+    std::istringstream ten(run({"pick2", "--seed", "1"}).out);
+    int tens = 0;
+    for (std::string line; std::getline(ten, line);) ++tens;
+    EXPECT_EQ(tens, 10);
+}
+
 }  // namespace
 }  // namespace lottodesk
