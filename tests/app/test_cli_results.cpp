@@ -202,5 +202,52 @@ TEST_F(CliResults, MatchAndPickTwoZones) {
     EXPECT_EQ(tens, 10);
 }
 
+// A batch of A then B gives, byte for byte, the results and tags of a run of A followed by continue
+// filtering with B.
+TEST_F(CliResults, BatchEqualsFilterThenContinue) {
+    MainConditions a = resetConditions(33), b = resetConditions(33);
+    for (int n = 21; n <= 33; ++n) a.selectable[n] = b.selectable[n] = false;
+    a.rows[1] = {true, {2, 3}, false};
+    a.rows[2] = {true, {3}, false};
+    b.rows[3] = {true, {1, 2}, true};
+    b.rows[5] = {true, {0, 1}, false};
+    const std::string fa = home->file("ba.zh"), fb = home->file("bb.zh");
+    ASSERT_TRUE(saveMainConditions(fa, a, 33));
+    ASSERT_TRUE(saveMainConditions(fb, b, 33));
+    const std::string r1 = home->file("b-r1.txt"), t1 = home->file("b-t1.txt");
+    const std::string mid = home->file("b-mid.txt"), r2 = home->file("b-r2.txt"), t2 = home->file("b-t2.txt");
+    const std::string gone = home->file("gone.zh");
+    const CliRun batch = run({"batch", fa, gone, fb, "--out", r1, "--tags", t1});
+    ASSERT_EQ(batch.code, 0) << batch.err;
+    const std::vector<std::string> out = [&] {
+        std::vector<std::string> lines;
+        std::istringstream in(batch.out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }();
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0].find("超强组号  筛选耗时"), 0u);
+    EXPECT_NE(out[1].find("系统保留的记录个数"), std::string::npos);
+    EXPECT_EQ(out[2], "批量过滤完毕");
+    EXPECT_EQ(batch.err, "未找到的条件文件：" + gone + "\n");
+
+    ASSERT_EQ(run({"filter", fa, "--out", mid}).code, 0);
+    ASSERT_EQ(run({"continue", fb, "--in", mid, "--out", r2, "--tags", t2}).code, 0);
+    EXPECT_EQ(test::readFile(r1), test::readFile(r2));
+    EXPECT_EQ(test::readFile(t1), test::readFile(t2));
+    EXPECT_NE(test::readFile(t1).find_first_not_of("0\r\n"), std::string::npos) << "tags that reorder";
+
+    MainConditions noBounds = resetConditions(33);
+    noBounds.rows[34].enabled = true;
+    const std::string fc = home->file("bc.zh");
+    ASSERT_TRUE(saveMainConditions(fc, noBounds, 33));
+    const CliRun refused = run({"batch", fa, fc, "--out", r1});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.out, "") << "no run before the refusal";
+    EXPECT_EQ(refused.err, fc + "：标准差还未确定范围\n");
+    EXPECT_EQ(run({"batch"}).code, 1);
+    EXPECT_EQ(run({"batch", fa, "--mode", "sideways"}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
