@@ -109,7 +109,7 @@ RemovalListParse parseRemovalList(std::string_view text, int m) {
 }
 
 size_t removeListed(MainResults& results, int m, const std::vector<Ticket>& listed) {
-    m = std::clamp(m, 0, kMaxTicketNumbers);
+    m = std::clamp(m, 1, kMaxTicketNumbers);  // as the list is read
     clearHits(results.tickets, m);
     if (listed.empty()) return 0;
     TicketSet set(listed.size());
@@ -135,7 +135,7 @@ RemovalOutcome removeListedText(MainResults& results, int m, std::string_view li
     RemovalOutcome outcome;
     const RemovalListParse parsed = parseRemovalList(listText, m);
     if (!parsed.ok()) {
-        clearHits(results.tickets, std::clamp(m, 0, kMaxTicketNumbers));
+        clearHits(results.tickets, std::clamp(m, 1, kMaxTicketNumbers));
         outcome.status = Status::failure(parsed.error);
         return outcome;
     }
