@@ -571,8 +571,8 @@ int batchTickets(Context& c) {
     constexpr const char* kUsageText =
         "用法: batch CONDFILE... [--mode M] [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] "
         "[--tags FILE]";
-    static const std::vector<std::string> valued = {"--mode", "--guarantee", "--count", "--seed", "--threads",
-                                                    "--out", "--tags"};
+    static const std::vector<std::string> valued = {"--mode",    "--guarantee", "--count", "--seed",
+                                                    "--threads", "--out",       "--tags"};
     GeneratorArgs args;
     std::vector<std::string> files;
     for (size_t i = 0; i < c.args.size(); ++i) {
@@ -888,7 +888,8 @@ const std::vector<Command>& commands() {
          [](Context& c) { return c.historyOpened ? runSecondary(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"special",
          "special LZH [--period P] [--codes]\n"
-         "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 是否通过 容错代码",
+         "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 "
+         "是否通过 容错代码",
          [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"match",
          "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]\n"
@@ -898,7 +899,8 @@ const std::vector<Command>& commands() {
          [](Context& c) { return runPickTwoZones(c.ws, c.args, c.out, c.err); }},
         {"prize",
          "prize RESULTS --period P [--out FILE]\n"
-         "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out 写出排序后的组号",
+         "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out "
+         "写出排序后的组号",
          [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"remove",
          "remove RESULTS LIST [--out FILE]\n"
@@ -964,8 +966,8 @@ int help(Context& c) {
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
-           name == "search" || name == "prize" || name == "reward" ||
-           name == "secondary" || name == "special" || name == "batch";
+           name == "search" || name == "prize" || name == "reward" || name == "secondary" || name == "special" ||
+           name == "batch";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run
