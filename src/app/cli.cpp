@@ -2,6 +2,7 @@
 #include "cli_table.h"
 #include "cli_transform.h"
 #include "cli_prediction.h"
+#include "cli_results.h"
 
 #include <algorithm>
 #include <atomic>
@@ -30,6 +31,7 @@
 #include "core/workspace.h"
 #include "formula/precheck.h"
 #include "formula/selfzb.h"
+#include "generator/batch.h"
 #include "generator/condfile.h"
 #include "generator/condreport.h"
 #include "generator/generator.h"
@@ -564,6 +566,71 @@ int filterTickets(Context& c) {
     return finishRun(c, *args, generator, generator.run(c.ws, options));
 }
 
+// The batch filter: every file checked before the first run, then the runs in order.
+int batchTickets(Context& c) {
+    constexpr const char* kUsageText =
+        "用法: batch CONDFILE... [--mode M] [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] "
+        "[--tags FILE]";
+    static const std::vector<std::string> valued = {"--mode",    "--guarantee", "--count", "--seed",
+                                                    "--threads", "--out",       "--tags"};
+    GeneratorArgs args;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < c.args.size(); ++i) {
+        if (c.args[i].rfind("--", 0) != 0) {
+            files.push_back(c.args[i]);
+            continue;
+        }
+        if (std::find(valued.begin(), valued.end(), c.args[i]) == valued.end() || i + 1 >= c.args.size())
+            return usage(c.err, kUsageText);
+        args.options[c.args[i]] = c.args[i + 1];
+        ++i;
+    }
+    if (files.empty()) return usage(c.err, kUsageText);
+    const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args.options);
+    if (!mode) return kUsage;
+    if (!c.historyOpened) return kStopped;
+    RunOptions options;
+    if (int code = runOptionsFrom(c, args, options); code != kDone) return code;
+    if (!historyReadyForRun(c)) return kStopped;
+    const BatchPlan plan = prepareBatch(c.ws, files);
+    if (!plan.status) {
+        c.err << plan.status.message << '\n';
+        return kStopped;
+    }
+    for (const BatchEntry& entry : plan.entries) {
+        for (const std::string& note : entry.notes) c.err << entry.path << "：" << note << '\n';
+        // A cut-off file would run with conditions the user never chose (most of them reset).
+        if (entry.truncated) return kStopped;
+    }
+    std::optional<TicketRun> request;
+    if (mode->mode != "regular") {
+        request.emplace();
+        request->mode = mode->mode == "wheel"          ? TicketMode::Wheel
+                        : mode->mode == "filter-wheel" ? TicketMode::FilterWheel
+                        : mode->mode == "random"       ? TicketMode::Random
+                                                       : TicketMode::FilterRandom;
+        request->guarantee = mode->guarantee;
+        request->count = mode->count;
+        request->seed = mode->seed ? *mode->seed : RandomSource::entropySeed();
+    }
+    Generator generator(std::random_device{}());
+    const BatchReport report = runBatch(generator, c.ws, plan, options, request, [&](int index, int) {
+        const BatchEntry& entry = plan.entries[static_cast<size_t>(index)];
+        if (entry.first && request && isWheelMode(request->mode) && c.ws.game.zhgs == kWheelTicketSize)
+            poolQuestion(c, wheelPoolOf(entry.conditions, c.ws.game.zh_to));
+    });
+    for (const std::string& line : report.statusLines) c.out << line << '\n';
+    if (!report.completed) {
+        const bool timedOut = report.message.empty() && c.timeUp && *c.timeUp;
+        c.err << (timedOut ? c.timeLimitMessage : report.message) << '\n';
+        return kStopped;
+    }
+    if (!writeResults(c, args, generator)) return kStopped;
+    c.out << kBatchFinished << '\n';
+    if (!plan.missing.empty()) c.err << report.finishedText.substr(report.finishedText.find('\n') + 1) << '\n';
+    return kDone;
+}
+
 // "--name value" options and "--flag" switches of a command without a condition file.
 std::optional<std::map<std::string, std::string>> namedOptions(const std::vector<std::string>& args,
                                                                std::initializer_list<const char*> valued,
@@ -795,6 +862,11 @@ const std::vector<Command>& commands() {
          "continue CONDFILE --in FILE [--out FILE] [--tags FILE]\n"
          "                       对组号文件中的组号继续过滤",
          continueTickets, OnTimeLimit::Cancel},
+        {"batch",
+         "batch CONDFILE... [--mode M] [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags "
+         "FILE]\n"
+         "                       批量过滤：第一个条件文件组号，其后的继续过滤；每次的状态栏文字，然后 批量过滤完毕",
+         batchTickets, OnTimeLimit::Cancel},
         {"conditions",
          "conditions CONDFILE [--check P --show all|right|wrong]\n"
          "                       显示条件，或对第P期检查条件对错",
@@ -810,6 +882,36 @@ const std::vector<Command>& commands() {
          "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
          "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
          checkWheelFile},
+        {"secondary",
+         "secondary FZH [--period P] [--out FILE]\n"
+         "                       副区过滤（两个副号的彩种）：输出状态栏文字；--out 写出副区组号文件",
+         [](Context& c) { return c.historyOpened ? runSecondary(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"special",
+         "special LZH [--period P] [--codes]\n"
+         "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 "
+         "是否通过 容错代码",
+         [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"match",
+         "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]\n"
+         "                       双区匹配（顺序、随机、全组合）：输出状态栏文字；--out 写出双区组号文件",
+         [](Context& c) { return runMatch(c.ws, c.args, c.out, c.err); }},
+        {"pick2", "pick2 [N] [--seed S]  双区机选组号（默认10注）：每行 主号 副号",
+         [](Context& c) { return runPickTwoZones(c.ws, c.args, c.out, c.err); }},
+        {"prize",
+         "prize RESULTS --period P [--out FILE]\n"
+         "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out "
+         "写出排序后的组号",
+         [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"remove",
+         "remove RESULTS LIST [--out FILE]\n"
+         "                       滤除组号：从组号文件中去掉列表文件中的组号（每行一注），输出剩下的注数",
+         [](Context& c) { return runRemove(c.ws, c.args, c.out, c.err); }},
+        {"print", "print RESULTS --out FILE  打印投注结果：把组号文件排成打印格式写入 FILE",
+         [](Context& c) { return runPrint(c.ws, c.args, c.out, c.err); }},
+        {"reward",
+         "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]\n"
+         "                       双区组号对奖：每行 主号 副号 中奖情况（按奖级排序），最后一行为汇总",
+         [](Context& c) { return c.historyOpened ? runReward(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"ranking", "ranking [--period P] 数据变换的号码排序（需 --transform N）：期数 排序",
          [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"restore",
@@ -864,7 +966,8 @@ int help(Context& c) {
 bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
-           name == "search";
+           name == "search" || name == "prize" || name == "reward" || name == "secondary" || name == "special" ||
+           name == "batch";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

@@ -445,7 +445,7 @@ MainConditionLoad loadMainConditions(const std::string& path, int zh_to, const M
 
 namespace {
 
-constexpr int kSecondaryRows[] = {1, 2, 3, 5, 6, 7, 8};
+constexpr int kSecondaryRows[] = {1, 2, 3, 4, 5, 6, 7, 8};
 
 void writeRangeRow(FileImage& image, int number, const RangeCondition& row) {
     tcondrec record;

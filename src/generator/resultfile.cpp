@@ -6,10 +6,19 @@
 namespace lottodesk {
 
 std::string encodeResultText(const std::vector<Ticket>& tickets, int m) {
+    m = std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>));
+    // Written straight into one buffer: a million lines built as small strings cost more than the
+    // disk write. Numbers of 100 and more take three digits, as twoDigits writes them.
     std::string text;
     text.reserve(tickets.size() * (3 * static_cast<size_t>(m) + 2));
     for (const Ticket& ticket : tickets) {
-        text += ticketLine(ticket, m);
+        for (int i = 0; i < m; ++i) {
+            const unsigned v = ticket[static_cast<size_t>(i)];
+            if (v >= 100) text += static_cast<char>('0' + v / 100);
+            text += static_cast<char>('0' + v / 10 % 10);
+            text += static_cast<char>('0' + v % 10);
+            text += ' ';
+        }
         text += "\r\n";
     }
     return text;
@@ -18,6 +27,7 @@ std::string encodeResultText(const std::vector<Ticket>& tickets, int m) {
 ResultTextParse parseResultText(std::string_view text, int m) {
     ResultTextParse result;
     m = std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>));
+    if (m > 0) result.tickets.reserve(text.size() / (3 * static_cast<size_t>(m) + 2));  // the file's own layout
     size_t lineNumber = 0;
     forEachLine(text, [&](std::string_view line) {
         ++lineNumber;

@@ -42,20 +42,21 @@ struct RangeCondition {
     friend bool operator==(const RangeCondition&, const RangeCondition&) = default;
 };
 
-// ".fzh": records 1..3 and 5..8 are the rows, 9 the total tolerance, 10 and 11 the selectable and
-// fixed numbers, 150 the custom-indicator group and 151..200 its entries. "副区偏度" (row 4 of the
-// page) is not stored.
+// ".fzh": records 1..8 are the rows, 9 the total tolerance, 10 and 11 the selectable and fixed
+// numbers, 150 the custom-indicator group and 151..200 its entries. "副区偏度" (record 4) filters like
+// the other rows; files written before it was stored hold a zero record there, read as disabled.
 struct SecondaryConditions {
     enum Row : int {
         Num1 = 1,          // "副号一" f_num1
         Num2 = 2,          // "副号二" f_num2
         Average = 3,       // "副区平均值" f_aver
+        Skew = 4,          // "副区偏度" f_pd
         Sum = 5,           // "副区和值" f_hz
         Span = 6,          // "副区差值" f_cz
         Num1Omission = 7,  // "副号一遗漏" f_num1yl
         Num2Omission = 8,  // "副号二遗漏" f_num2yl
     };
-    std::array<ValueCondition, 9> rows;  // index = record number; 0 and 4 unused
+    std::array<ValueCondition, 9> rows;  // index = record number; 0 unused
 
     bool totalToleranceEnabled = false;  // "总容错"
     int32_t totalFrom = 0;

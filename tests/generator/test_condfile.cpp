@@ -594,7 +594,24 @@ TEST(SecondaryConditionFile, RoundTripsByteForByte) {
     EXPECT_EQ(int32At(bytes, at(11, 209 + 4 * 5)), 5);
     EXPECT_EQ(int32At(bytes, at(150, 201)), 1);
     EXPECT_EQ(bytes.substr(at(151, 0), 7), std::string("f_hz%3\0", 7));
-    EXPECT_EQ(bytes.substr(at(4, 0), kCondRecordSize), std::string(kCondRecordSize, '\0')) << "副区偏度 is not stored";
+    EXPECT_EQ(bytes.substr(at(4, 0), kCondRecordSize), std::string(kCondRecordSize, '\0'))
+        << "副区偏度 unset: record 4 stays a zero record, as in files written before it was stored";
+}
+
+TEST(SecondaryConditionFile, SkewIsRecordFour) {
+    SecondaryConditions saved = resetSecondaryConditions(12);
+    saved.rows[SecondaryConditions::Skew] = {true, {0, 2}, true};
+    const std::string bytes = encodeSecondaryConditions(saved, 12);
+    EXPECT_EQ(int32At(bytes, at(4, 205)), -1);
+    EXPECT_EQ(int32At(bytes, at(4, 409)), 2);
+    EXPECT_EQ(int32At(bytes, at(4, 417)), 2);
+    EXPECT_EQ(int32At(bytes, at(4, 8433)), -1);
+    const SecondaryConditionLoad load = decodeSecondaryConditions(bytes, 12);
+    EXPECT_TRUE(load.conditions == saved);
+    // An older file: record 4 all zero reads as disabled.
+    std::string older = bytes;
+    older.replace(at(4, 0), kCondRecordSize, std::string(kCondRecordSize, '\0'));
+    EXPECT_FALSE(decodeSecondaryConditions(older, 12).conditions.rows[SecondaryConditions::Skew].enabled);
 }
 
 TEST(SpecialNumberConditionFile, RoundTripsByteForByte) {
