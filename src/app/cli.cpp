@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "cli_status.h"
 #include "cli_table.h"
 #include "cli_transform.h"
 #include "cli_prediction.h"
@@ -53,9 +54,9 @@
 namespace lottodesk {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kStopped = 2;
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
 
 struct Context {
     Workspace& ws;

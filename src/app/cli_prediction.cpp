@@ -1,4 +1,5 @@
 #include "cli_prediction.h"
+#include "cli_status.h"
 
 #include <map>
 #include <optional>
@@ -17,14 +18,11 @@ namespace lottodesk {
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kStopped = 2;
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::usage;
 
-int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n";
-    return kUsage;
-}
 
 std::string field(std::string text) {
     for (char& c : text)

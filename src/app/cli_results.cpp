@@ -1,4 +1,5 @@
 #include "cli_results.h"
+#include "cli_status.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,14 +25,11 @@
 namespace lottodesk {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kStopped = 2;
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::usage;
 
-int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n";
-    return kUsage;
-}
 
 int stopped(std::ostream& err, const std::string& message) {
     err << message << '\n';

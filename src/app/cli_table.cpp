@@ -1,4 +1,5 @@
 #include "cli_table.h"
+#include "cli_status.h"
 
 #include <map>
 #include <optional>
@@ -12,18 +13,14 @@
 namespace lottodesk {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kStopped = 2;
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::usage;
 
 constexpr const char* kStatsUsage =
     "用法: table stats [--recent N|所有] [--from P1 --to P2] [--page chart|1|2|labels] [--zone main|secondary]\n"
     "                  [--order number|hits|omission] [--divisor 3|4|5] [--secondary-divisor 3|4|5]";
-
-int usage(std::ostream& err, const std::string& text) {
-    err << text << '\n';
-    return kUsage;
-}
 
 // "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t from,

@@ -1,4 +1,5 @@
 #include "cli_transform.h"
+#include "cli_status.h"
 
 #include <algorithm>
 #include <ostream>
@@ -13,14 +14,11 @@
 namespace lottodesk {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kStopped = 2;
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::usage;
 
-int usage(std::ostream& err, const std::string& text) {
-    err << text << "\n";
-    return kUsage;
-}
 
 // Reads "--period P" and at most one positional argument; false on anything else.
 bool periodArgs(const std::vector<std::string>& args, std::string* positional, std::string& period,

@@ -13,22 +13,14 @@
 #include "core/s_dm.h"
 #include "core/gbk.h"
 #include "core/s_dm.h"
+#include "support/clirun.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::cli;
+using test::CliRun;
 
 // A folder that is not new (it has the default type file), so it opens on the placeholder record
 // instead of being seeded with the real histories.
@@ -182,20 +174,7 @@ TEST(CliTransfer, BadImportsStopWithTheMessage) {
 namespace lottodesk {
 namespace {
 
-class CliFormulas : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        home = new test::TempFolder;
-        seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR);
-    }
-    static void TearDownTestSuite() { delete home; }
-    static CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home->path()});
-        return cli(args);
-    }
-    static test::TempFolder* home;
-};
-test::TempFolder* CliFormulas::home = nullptr;
+class CliFormulas : public test::SeededCliSuite {};
 
 TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
     struct Case {

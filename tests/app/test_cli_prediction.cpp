@@ -6,22 +6,14 @@
 #include "app/cli.h"
 #include "core/firstrun.h"
 #include "core/gbk.h"
+#include "support/clirun.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliResult {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliResult cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using CliResult = test::CliRun;
+using test::cli;
 
 std::vector<std::string> split(const std::string& text, char by) {
     std::vector<std::string> parts;

@@ -5,40 +5,23 @@
 #include "app/cli.h"
 #include "core/firstrun.h"
 #include "generator/condfile.h"
-#include "support/tempfolder.h"
+#include "support/clirun.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 // The result-list commands on a seeded program folder (the real histories: 双色球 2026095 is
 // 04 06 14 21 22 33 + 16; 超级大乐透 2026095 is 04 06 08 10 14 + 04 05).
-class CliResults : public ::testing::Test {
+class CliResults : public test::SeededCliSuite {
 protected:
-    static void SetUpTestSuite() {
-        home = new test::TempFolder;
-        seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR);
-    }
-    static void TearDownTestSuite() { delete home; }
-    static CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home->path()});
-        std::ostringstream out, err;
-        const int code = runCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
     static std::string file(const std::string& name, const std::string& text) {
         const std::string path = home->file(name);
         test::writeFile(path, text);
         return path;
     }
-    static test::TempFolder* home;
 };
-test::TempFolder* CliResults::home = nullptr;
 
 TEST_F(CliResults, PrizeOrdersByHitsStably) {
     const std::string results = file("prize.txt",

@@ -4,43 +4,22 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
-#include "support/tempfolder.h"
+#include "support/clirun.h"
 
 namespace lottodesk {
 namespace {
 
-struct TableRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using TableRun = test::CliRun;
 
-std::vector<std::string> rowsOf(const std::string& text) {
-    std::vector<std::string> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) rows.push_back(line);
-    return rows;
-}
+std::vector<std::string> rowsOf(const std::string& text) { return test::linesOf(text); }
 
-class CliTable : public ::testing::Test {
+class CliTable : public test::SeededCliSuite {
 protected:
-    static void SetUpTestSuite() {
-        home = new test::TempFolder;
-        ASSERT_TRUE(seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR));
-    }
-    static void TearDownTestSuite() {
-        delete home;
-        home = nullptr;
-    }
     TableRun cli(std::vector<std::string> args, int type = 0) {
-        args.insert(args.begin(), {"--home", home->path(), "--type", std::to_string(type)});
-        std::ostringstream out, err;
-        const int code = runCli(args, out, err);
-        return {code, out.str(), err.str()};
+        args.insert(args.begin(), {"--type", std::to_string(type)});
+        return run(std::move(args));
     }
-    static test::TempFolder* home;
 };
-test::TempFolder* CliTable::home = nullptr;
 
 TEST_F(CliTable, StatsChartRowsInEveryOrder) {
     TableRun run = cli({"table", "stats", "--recent", "5"});

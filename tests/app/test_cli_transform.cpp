@@ -4,29 +4,16 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
+#include "support/clirun.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliOutcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using CliOutcome = test::CliRun;
+using test::cli;
 
-CliOutcome cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-}
+std::vector<std::string> lines(const std::string& text) { return test::linesOf(text); }
 
 class CliTransform : public ::testing::Test {
 protected:

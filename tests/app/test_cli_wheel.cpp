@@ -7,38 +7,18 @@
 #include "core/firstrun.h"
 #include "generator/condfile.h"
 #include "generator/wheel.h"
-#include "support/tempfolder.h"
+#include "support/clirun.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-}
+std::vector<std::string> lines(const std::string& text) { return test::linesOf(text); }
 
 // The wheel commands on a seeded program folder (the real histories).
-class CliWheel : public ::testing::Test {
+class CliWheel : public test::SeededCliSuite {
 protected:
-    static void SetUpTestSuite() {
-        home = new test::TempFolder;
-        seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR);
-    }
-    static void TearDownTestSuite() { delete home; }
-    static CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home->path()});
-        std::ostringstream out, err;
-        const int code = runCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
     // A condition file with the given selectable and fixed numbers and nothing else.
     static std::string conditionFile(const std::string& name, const std::vector<int>& selectable,
                                      const std::vector<int>& fixed = {}) {
@@ -51,9 +31,7 @@ protected:
         EXPECT_TRUE(saveMainConditions(path, c, 33));
         return path;
     }
-    static test::TempFolder* home;
 };
-test::TempFolder* CliWheel::home = nullptr;
 
 TEST_F(CliWheel, WheelPrintsTheTicketsAndTheirCount) {
     CliRun seven = run({"wheel", "--pool", "1 2 3 4 5 6 7"});
