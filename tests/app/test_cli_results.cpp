@@ -190,10 +190,17 @@ TEST_F(CliResults, MatchAndPickTwoZones) {
 TEST_F(CliResults, BatchEqualsFilterThenContinue) {
     MainConditions a = resetConditions(33), b = resetConditions(33);
     for (int n = 21; n <= 33; ++n) a.selectable[n] = b.selectable[n] = false;
-    a.rows[1] = {true, {2, 3}, false};
-    a.rows[2] = {true, {3}, false};
-    b.rows[3] = {true, {1, 2}, true};
-    b.rows[5] = {true, {0, 1}, false};
+    const auto row = [](std::vector<int32_t> allowed, bool tolerant) {
+        CatalogueCondition condition;
+        condition.enabled = true;
+        condition.allowed = std::move(allowed);
+        condition.tolerant = tolerant;
+        return condition;
+    };
+    a.rows[1] = row({2, 3}, false);
+    a.rows[2] = row({3}, false);
+    b.rows[3] = row({1, 2}, true);
+    b.rows[5] = row({0, 1}, false);
     const std::string fa = home->file("ba.zh"), fb = home->file("bb.zh");
     ASSERT_TRUE(saveMainConditions(fa, a, 33));
     ASSERT_TRUE(saveMainConditions(fb, b, 33));
