@@ -200,23 +200,12 @@ Tf_getchoiceextend::Tf_getchoiceextend(Prompts& prompts, QWidget* parent)
     : ValueChooser(prompts, parent), m_ui(new Ui::Tf_getchoiceextend) {
     m_ui->setupUi(this);
     CriteriaControls criteria;
-    criteria.parity = m_ui->cb_parity;
-    criteria.odd = m_ui->rb_odd;
-    criteria.even = m_ui->rb_even;
-    criteria.primality = m_ui->cb_prime;
-    criteria.prime = m_ui->rb_prime;
-    criteria.composite = m_ui->rb_composite;
     criteria.remainders = {
         {3, m_ui->cb_mod3, {m_ui->cb_mod3_0, m_ui->cb_mod3_1, m_ui->cb_mod3_2}},
         {4, m_ui->cb_mod4, {m_ui->cb_mod4_0, m_ui->cb_mod4_1, m_ui->cb_mod4_2, m_ui->cb_mod4_3}},
         {5, m_ui->cb_mod5, {m_ui->cb_mod5_0, m_ui->cb_mod5_1, m_ui->cb_mod5_2, m_ui->cb_mod5_3, m_ui->cb_mod5_4}},
     };
-    criteria.amplitude = {m_ui->cb_amplitude, m_ui->e_amplitudefrom, m_ui->e_amplitudeto};
-    criteria.range = {m_ui->cb_range, m_ui->e_rangefrom, m_ui->e_rangeto};
-    criteria.mean = {m_ui->cb_mean, m_ui->e_meanfrom, m_ui->e_meanto};
-    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria, m_ui->b_assistant,
-          m_ui->b_ok, m_ui->b_cancel},
-         criteria, m_ui->l_reference);
+    wireForm(*m_ui, std::move(criteria));
 }
 
 Tf_getchoiceextend::~Tf_getchoiceextend() = default;

@@ -110,6 +110,23 @@ protected:
     ValueChooser(Prompts& prompts, QWidget* parent);
     // Connects the buttons and the criteria boxes; called once by each form after setupUi.
     void wire(const ChooserButtons& buttons, const CriteriaControls& criteria, QLabel* reference);
+    // wire() with the controls both forms name alike; `criteria` brings the form's own remainders
+    // and tail.
+    template <class Form>
+    void wireForm(Form& ui, CriteriaControls criteria) {
+        criteria.parity = ui.cb_parity;
+        criteria.odd = ui.rb_odd;
+        criteria.even = ui.rb_even;
+        criteria.primality = ui.cb_prime;
+        criteria.prime = ui.rb_prime;
+        criteria.composite = ui.rb_composite;
+        criteria.amplitude = {ui.cb_amplitude, ui.e_amplitudefrom, ui.e_amplitudeto};
+        criteria.range = {ui.cb_range, ui.e_rangefrom, ui.e_rangeto};
+        criteria.mean = {ui.cb_mean, ui.e_meanfrom, ui.e_meanto};
+        wire({ui.b_selectall, ui.b_selectnone, ui.b_invert, ui.b_reset, ui.b_bycriteria, ui.b_assistant, ui.b_ok,
+              ui.b_cancel},
+             criteria, ui.l_reference);
+    }
 
     virtual void showValues(int32_t lo, int32_t hi) = 0;  // builds the labels or the list
     virtual void setTicked(int32_t value, bool ticked) = 0;

@@ -11,12 +11,6 @@ Tf_getchoiceextend_plus::Tf_getchoiceextend_plus(Prompts& prompts, QWidget* pare
     : ValueChooser(prompts, parent), m_ui(new Ui::Tf_getchoiceextend_plus) {
     m_ui->setupUi(this);
     CriteriaControls criteria;
-    criteria.parity = m_ui->cb_parity;
-    criteria.odd = m_ui->rb_odd;
-    criteria.even = m_ui->rb_even;
-    criteria.primality = m_ui->cb_prime;
-    criteria.prime = m_ui->rb_prime;
-    criteria.composite = m_ui->rb_composite;
     for (int k = 3; k <= 9; ++k) {
         CriteriaControls::Remainder remainder;
         remainder.divisor = k;
@@ -27,12 +21,7 @@ Tf_getchoiceextend_plus::Tf_getchoiceextend_plus(Prompts& prompts, QWidget* pare
     }
     criteria.tail = m_ui->cb_tail;
     criteria.tailDigits = m_ui->e_tail;
-    criteria.amplitude = {m_ui->cb_amplitude, m_ui->e_amplitudefrom, m_ui->e_amplitudeto};
-    criteria.range = {m_ui->cb_range, m_ui->e_rangefrom, m_ui->e_rangeto};
-    criteria.mean = {m_ui->cb_mean, m_ui->e_meanfrom, m_ui->e_meanto};
-    wire({m_ui->b_selectall, m_ui->b_selectnone, m_ui->b_invert, m_ui->b_reset, m_ui->b_bycriteria, m_ui->b_assistant,
-          m_ui->b_ok, m_ui->b_cancel},
-         criteria, m_ui->l_reference);
+    wireForm(*m_ui, std::move(criteria));
 }
 
 Tf_getchoiceextend_plus::~Tf_getchoiceextend_plus() = default;
