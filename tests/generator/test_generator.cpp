@@ -243,6 +243,38 @@ TEST_F(GeneratorRun, ContinueFilteringDropsNumbersOutsideTheRange) {
     EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{inside});
 }
 
+// A loaded or typed ticket with a repeated number or a number outside the game's range fails,
+// whatever the selectable flags say; the others are tested as usual.
+TEST_F(GeneratorRun, ContinueFilteringFailsRepeatedAndOutOfRangeNumbers) {
+    struct Case {
+        Ticket ticket;
+        bool kept;
+    } cases[] = {
+        {{1, 2, 3, 4, 5, 6}, true},        {{6, 5, 4, 3, 2, 1}, true},   // stored as typed, tested sorted
+        {{28, 29, 30, 31, 32, 33}, true},  {{1, 1, 2, 3, 4, 5}, false},  // repeated
+        {{5, 1, 2, 3, 4, 5}, false},                                     // repeated, apart in the stored order
+        {{33, 33, 33, 33, 33, 33}, false}, {{1, 2, 3, 4, 5, 0}, false},  // a short line's missing number
+        {{1, 2, 3, 4, 5, 34}, false},                                    // beyond 33 though selectable below
+        {{1, 2, 3, 4, 5, 49}, false},      {{1, 2, 3, 4, 5, 63}, false},
+        {{1, 2, 3, 4, 5, 64}, false},      {{1, 2, 3, 4, 5, 200}, false},
+    };
+    // Flags beyond the game's range (another type's conditions) must not admit its numbers.
+    for (int n : {34, 49}) generator.conditions.selectable[n] = true;
+    std::vector<Ticket> kept;
+    for (const Case& c : cases) {
+        generator.results.tickets.push_back(c.ticket);
+        if (c.kept) kept.push_back(c.ticket);
+    }
+    generator.results.tags.assign(generator.results.tickets.size(), 0);
+    RunReport report = generator.continueFiltering(ws, {});
+    ASSERT_TRUE(report.completed) << report.message;
+    std::vector<Ticket> left = generator.results.tickets;
+    std::sort(left.begin(), left.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(left, kept);
+    EXPECT_EQ(generator.results.passCount, 3);
+}
+
 // Allowed values far apart or at the ends of the 32-bit range: the row keeps exactly the tickets
 // whose value is in the set, and its table stays small. Values a row cannot take are dropped
 // where its range is known; rows read from the history's content keep them and search a sorted
