@@ -78,14 +78,15 @@ fuzz: deps
 
 # The desktop program driven offscreen with random input for SOAK_SECONDS under the address and
 # undefined-behaviour sanitizers, on a fresh temporary program folder; not part of `make test`.
-# Fails on a crash or a sanitizer report; the steps are in $(SOAK_BUILD)/soak.log.
+# Fails on a crash, a sanitizer report (leaks at exit included) or a hang (ten minutes past the
+# time); the steps are in $(SOAK_BUILD)/soak.log.
 soak: deps
 	cmake --preset soak
 	cmake --build --preset soak -j $(JOBS) --target lottodesk_soak
 	cd $(SOAK_BUILD) && QT_QPA_PLATFORM=offscreen LOTTODESK_SOAK_SECONDS=$(SOAK_SECONDS) \
 	  XDG_CONFIG_HOME=$(CURDIR)/$(SOAK_BUILD)/xdg XDG_DATA_HOME=$(CURDIR)/$(SOAK_BUILD)/xdg-data LOTTODESK_HOME= \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ./tests/lottodesk_soak
+	  timeout $$(($(SOAK_SECONDS) + 600)) ./tests/lottodesk_soak
 
 # The Debian package (build/lottodesk_<version>_<arch>.deb) from the programs already built in build/.
 package: deps build-app
