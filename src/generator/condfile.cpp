@@ -426,8 +426,9 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
     return load;
 }
 
-Status saveMainConditions(const std::string& path, const MainConditions& conditions, int zh_to) {
-    return saveFileAtomically(path, encodeMainConditions(conditions, zh_to));
+Status saveMainConditions(const std::string& path, const MainConditions& conditions, int zh_to,
+                          const FileLayer& layer) {
+    return saveFileAtomically(path, encodeMainConditions(conditions, zh_to), layer);
 }
 
 MainConditionLoad loadMainConditions(const std::string& path, int zh_to, const MainConditions* current) {
@@ -543,8 +544,9 @@ SpecialNumberConditionLoad decodeSpecialNumberConditions(std::string_view bytes)
     return load;
 }
 
-Status saveSecondaryConditions(const std::string& path, const SecondaryConditions& conditions, int spec_to) {
-    return saveFileAtomically(path, encodeSecondaryConditions(conditions, spec_to));
+Status saveSecondaryConditions(const std::string& path, const SecondaryConditions& conditions, int spec_to,
+                               const FileLayer& layer) {
+    return saveFileAtomically(path, encodeSecondaryConditions(conditions, spec_to), layer);
 }
 
 SecondaryConditionLoad loadSecondaryConditions(const std::string& path, int spec_to) {
@@ -553,8 +555,9 @@ SecondaryConditionLoad loadSecondaryConditions(const std::string& path, int spec
     return decodeSecondaryConditions(*bytes, spec_to);
 }
 
-Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberConditions& conditions) {
-    return saveFileAtomically(path, encodeSpecialNumberConditions(conditions));
+Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberConditions& conditions,
+                                   const FileLayer& layer) {
+    return saveFileAtomically(path, encodeSpecialNumberConditions(conditions), layer);
 }
 
 SpecialNumberConditionLoad loadSpecialNumberConditions(const std::string& path) {

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "conditions.h"
+#include "core/fileio.h"
 #include "core/status.h"
 #include "secondaryconditions.h"
 
@@ -107,7 +108,10 @@ struct MainConditionLoad {
 // whole records of `bytes`, at most 1402; never fails.
 MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const MainConditions* current = nullptr);
 
-Status saveMainConditions(const std::string& path, const MainConditions& conditions, int zh_to);
+// The saves replace the file atomically: on failure the previous file is untouched and the message
+// names the file and the reason. `layer` is for tests that inject faults.
+Status saveMainConditions(const std::string& path, const MainConditions& conditions, int zh_to,
+                          const FileLayer& layer = FileLayer{});
 // Reads at most 1402 records of the file, whatever its size. A missing or unreadable file is a
 // failure with the message "无法读取文件：" + path.
 MainConditionLoad loadMainConditions(const std::string& path, int zh_to, const MainConditions* current = nullptr);
@@ -133,9 +137,11 @@ using SpecialNumberConditionLoad = ZoneConditionLoad<SpecialNumberConditions>;
 SecondaryConditionLoad decodeSecondaryConditions(std::string_view bytes, int spec_to);
 SpecialNumberConditionLoad decodeSpecialNumberConditions(std::string_view bytes);
 
-Status saveSecondaryConditions(const std::string& path, const SecondaryConditions& conditions, int spec_to);
+Status saveSecondaryConditions(const std::string& path, const SecondaryConditions& conditions, int spec_to,
+                               const FileLayer& layer = FileLayer{});
 SecondaryConditionLoad loadSecondaryConditions(const std::string& path, int spec_to);
-Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberConditions& conditions);
+Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberConditions& conditions,
+                                   const FileLayer& layer = FileLayer{});
 SpecialNumberConditionLoad loadSpecialNumberConditions(const std::string& path);
 
 // The note of a file with fewer records than its kind holds.

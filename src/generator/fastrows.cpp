@@ -116,6 +116,29 @@ bool positional(FastKind kind) { return kind == K::Number || kind == K::Amplitud
 
 bool dependsOnSumAlone(FastKind kind) { return kind == K::Sum || kind == K::SumTail || kind == K::Mean; }
 
+// The values of a kind for tickets of m distinct numbers out of 0..n, when the ticket alone decides
+// them; an omission is 0..real (draws since the value, or all of them when it never occurred).
+bool kindRange(FastKind kind, uint8_t parameter, int m, int n, int real, int32_t& lo, int32_t& hi) {
+    lo = 0;
+    switch (kind) {
+    case K::Count:
+    case K::DistinctTails:
+    case K::Runs: hi = m; return true;
+    case K::HighTailSum:
+    case K::TailSum: hi = 9 * m; return true;
+    case K::Sum:
+    case K::SumIn:
+    case K::SumOut: hi = n * m; return true;
+    case K::SumTail: hi = 9; return true;
+    case K::RemainderSum: hi = (parameter - 1) * m; return true;
+    case K::Dispersion: hi = std::max(n, 255); return true;
+    case K::Mean:
+    case K::Number: hi = n; return true;
+    case K::Omission: hi = real; return true;
+    default: return false;  // read the previous draw, whose numbers may be anything
+    }
+}
+
 // An omission base's values over the records spread wider than this: the general path.
 constexpr int64_t kMaxBaseSpread = 100000;
 
@@ -209,6 +232,7 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
         entry.kind = def.kind;
         entry.base = def.base;
         entry.parameter = def.parameter;
+        entry.ranged = kindRange(def.kind, def.parameter, m, game.zh_to, m_real, entry.lo, entry.hi);
         const bool setKind = read == K::Count || read == K::SumIn || read == K::SumOut;
         entry.set = setKind ? m_sets[def.parameter] : 0;
     }
@@ -217,6 +241,13 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
 bool FastRows::countSet(int row, uint64_t& set) const {
     if (!covers(row) || m_rows[row].kind != K::Count) return false;
     set = m_rows[row].set;
+    return true;
+}
+
+bool FastRows::valueRange(int row, int32_t& lo, int32_t& hi) const {
+    if (!covers(row) || !m_rows[row].ranged) return false;
+    lo = m_rows[row].lo;
+    hi = m_rows[row].hi;
     return true;
 }
 

@@ -100,6 +100,9 @@ public:
     bool countSet(int row, uint64_t& set) const;
     // Rows whose value depends on the sum of the ticket's numbers alone.
     bool sumOnly(int row) const;
+    // The values a covered row can take for tickets of m numbers out of 0..zh_to, where they do
+    // not depend on the history's content (which may be damaged): false and unchanged otherwise.
+    bool valueRange(int row, int32_t& lo, int32_t& hi) const;
 
 private:
     // A covered row as the hot path reads it: the set of a count or sum kind is resolved.
@@ -108,6 +111,8 @@ private:
         FastKind base = FastKind::None;  // Omission: the kind whose value it looks up
         uint8_t parameter = 0;           // of `kind`, or of `base` for Omission
         uint64_t set = 0;
+        bool ranged = false;  // lo..hi holds every value of the row
+        int32_t lo = 0, hi = 0;
     };
     // Omission bases: last record (1-based) holding each value, indexed value - lo.
     struct LastPositions {

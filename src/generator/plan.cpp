@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <climits>
 
 #include "generator.h"
 #include "indicators/seriesmemo.h"
@@ -56,14 +57,14 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         const ConditionRow* row = conditionRow(number);
         if (!row || !row->item || !condition.enabled || condition.allowed.empty()) continue;
         if (row->seventhNumber && plan.m != kMaxTicketNumbers) continue;
-        Plan::RowTest test{row, 0, {}, false, false, false, {}, false};
-        const auto [lo, hi] = std::minmax_element(condition.allowed.begin(), condition.allowed.end());
-        test.lo = *lo;
-        test.allowed.assign(static_cast<size_t>(int64_t{*hi} - *lo + 1), 0);
-        for (int32_t v : condition.allowed) test.allowed[v - test.lo] = 1;
-        test.small = test.allowed.size() <= 256;
-        if (test.small)
-            for (int32_t v : condition.allowed) test.bits[(v - test.lo) >> 6] |= uint64_t{1} << ((v - test.lo) & 63);
+        // Values the row's indicator cannot take are dropped (a count of 1000000000): they would
+        // only widen the table.
+        std::vector<int32_t> values;
+        int32_t possibleLo = INT32_MIN, possibleHi = INT32_MAX;
+        plan.fast->valueRange(number, possibleLo, possibleHi);
+        for (int32_t v : condition.allowed)
+            if (v >= possibleLo && v <= possibleHi) values.push_back(v);
+        Plan::RowTest test{row, AllowedValues(std::move(values))};
         test.tolerant = condition.tolerant;
         plan.rows.push_back(std::move(test));
     }

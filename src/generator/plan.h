@@ -2,12 +2,12 @@
 // What a run decides once, before any ticket is tested: the candidates, the conditions to test and
 // the history view. Every number that enters here is checked, so the hot loops need not.
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "allowedvalues.h"
 #include "conditioncatalogue.h"
 #include "conditions.h"
 #include "core/workspace.h"
@@ -34,19 +34,11 @@ struct Plan {
 
     struct RowTest {
         const ConditionRow* row;
-        int32_t lo = 0;  // allowed values as a bit set over lo..hi
-        std::vector<uint8_t> allowed;
+        AllowedValues allowed;  // without the values the row's indicator cannot take
         bool tolerant = false;
         bool fast = false;
         bool pruned = false;  // decided by the enumeration's bounds
-        // Allowed values within lo..lo+255 as bits, the common case; `allowed` otherwise.
-        std::array<uint64_t, 4> bits{};
-        bool small = false;
-        bool has(int32_t v) const {
-            const uint32_t index = static_cast<uint32_t>(v) - static_cast<uint32_t>(lo);
-            if (small) return index < 256 && (bits[index >> 6] >> (index & 63) & 1);
-            return index < allowed.size() && allowed[index];
-        }
+        bool has(int32_t v) const { return allowed.has(v); }
     };
     std::vector<RowTest> rows;  // enabled, non-empty, applicable; in number order
     struct CustomTest {

@@ -16,6 +16,8 @@ Tester::Tester(const Plan& plan) : m_plan(plan), m_fast(*plan.fast) {
         (row.tolerant ? m_tolerantRows : m_strictRows).push_back(std::move(copy));
     }
     orderStrictRows();
+    m_lowest = std::max(1, plan.game.zh_from);
+    m_highest = std::min(plan.game.zh_to, kMaxMainNumber);
     m_smallNumbers = plan.game.zh_to < 64 && plan.game.zh_from >= 0;
     if (!plan.continueMode) buildBounds();
     m_needTolerant = plan.continueMode || plan.c->totalToleranceEnabled;

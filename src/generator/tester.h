@@ -31,13 +31,16 @@ class Tester {
 public:
     explicit Tester(const Plan& plan);
 
-    // A ticket from outside (continue filtering): any numbers 0..255. One outside the main range
-    // matches nothing.
+    // A ticket from outside (continue filtering of a loaded or typed list), sorted ascending: any
+    // numbers 0..255. It fails unless its numbers are distinct and within the main range, as no
+    // ticket the enumeration makes could hold them.
     bool test(const int32_t* s, uint8_t& tag) {
+        const int m = m_plan.m;
+        if (m > 0 && (s[0] < m_lowest || s[m - 1] > m_highest)) return false;
         uint64_t mask = 0;
         int32_t sum = 0;
-        for (int i = 0; i < m_plan.m; ++i) {
-            if (s[i] < 1 || s[i] > kMaxMainNumber) return false;
+        for (int i = 0; i < m; ++i) {
+            if (i > 0 && s[i] == s[i - 1]) return false;
             mask |= uint64_t{1} << s[i];
             sum += s[i];
         }
@@ -84,6 +87,7 @@ private:
     bool m_realValued = false;
     bool m_smallNumbers = false;
     uint64_t m_selectableMask = 0, m_fixedMask = 0;
+    int32_t m_lowest = 1, m_highest = kMaxMainNumber;  // the main range a ticket's numbers lie in
 };
 
 inline bool Tester::test(const int32_t* s, uint64_t mask, int32_t sum, uint8_t& tag, bool bounded) {

@@ -345,6 +345,32 @@ TEST(Cli, FilterRunsWithoutThePredictionRecord) {
     EXPECT_EQ(test::readFile(history), before) << "the history file is not saved";
 }
 
+// Loaded tickets with a repeated number or a number outside 1..33 fail the continue run, line by
+// line; the others pass the empty condition set.
+TEST(Cli, ContinueFailsTicketsWithRepeatedOrOutOfRangeNumbers) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    struct Line {
+        const char* text;
+        bool kept;
+    } lines[] = {
+        {"01 02 03 04 05 06 ", true},  {"07 07 08 09 10 11 ", false}, {"12 13 14 15 16 12 ", false},
+        {"01 02 03 04 05 34 ", false}, {"01 02 03 04 05 ", false},    {"01 02 03 04 05 64 ", false},
+        {"00 02 03 04 05 06 ", false}, {"33 32 31 30 29 28 ", true},
+    };
+    std::string text, expected;
+    for (const Line& line : lines) {
+        text += std::string(line.text) + "\r\n";
+        if (line.kept) expected += std::string(line.text) + "\r\n";
+    }
+    const std::string in = home.file("in.txt"), out = home.file("out.txt");
+    test::writeFile(in, text);
+    CliRun run = cli({"--home", home.path(), "continue", fixture("no-condition.zh"), "--in", in, "--out", out});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("已得到符合条件的红号组有2个  系统保留的记录个数2"), std::string::npos) << run.out;
+    EXPECT_EQ(test::readFile(out), expected);
+}
+
 TEST_F(CliFormulas, ContinueAndConditionReports) {
     const std::string in = home->file("in.txt"), out = home->file("out.txt"), tags = home->file("tags.txt");
     test::writeFile(in, "01 02 03 04 05 07 \r\n01 02 03 04 05 06 \r\n01 02 03 04 05 09 \r\n01 02 03 04 06 07 \r\n");

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -9,6 +11,7 @@
 #include "generator/condfile.h"
 #include "generator/selfcond.h"
 #include "generator/snapshots.h"
+#include "support/faultyfiles.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {
@@ -174,6 +177,99 @@ TEST(MainConditionFile, SizesAreExact) {
     EXPECT_EQ(test::fileSize(home.file("a.fzh")), 1687400);
     ASSERT_TRUE(saveSpecialNumberConditions(home.file("a.lzh"), resetSpecialNumberConditions()));
     EXPECT_EQ(test::fileSize(home.file("a.lzh")), 1687400);
+}
+
+// A save that fails part-way (an I/O error or a full disk after some bytes, a failed rename, a
+// read-only folder) leaves the previous file byte for byte, or no file where there was none, and
+// no temporary; the message names the file and the reason. All three kinds of condition file.
+TEST(ConditionFileFaults, FailedSavesKeepThePreviousFile) {
+    using test::FaultyFiles;
+    struct Fault {
+        FileLayer layer;
+        const char* reason;
+    } faults[] = {
+        {FaultyFiles::failAfterBytes(0), "读写设备出错"},
+        {FaultyFiles::failAfterBytes(kCondRecordSize + 100), "读写设备出错"},
+        {FaultyFiles::fullDisk(), "磁盘空间已满"},
+        {FaultyFiles::fullDisk(3 * kCondRecordSize), "磁盘空间已满"},
+        {FaultyFiles::failOnRename(), "不能跨文件系统改名"},
+        {FaultyFiles::readOnlyFolder(), "没有写入权限"},
+    };
+    SecondaryConditions secondary = resetSecondaryConditions(16);
+    secondary.rows[SecondaryConditions::Sum] = {true, {10, 12}, true};
+    SpecialNumberConditions special = resetSpecialNumberConditions();
+    special.totalToleranceEnabled = true;
+    // Each kind: its file name, a save of the previous conditions and one of other conditions.
+    struct Kind {
+        const char* name;
+        std::function<Status(const std::string&, const FileLayer&)> savePrevious, saveOther;
+    } kinds[] = {
+        {"a.zh",
+         [](const std::string& path, const FileLayer& layer) {
+             return saveMainConditions(path, richConditions(), kN, layer);
+         },
+         [](const std::string& path, const FileLayer& layer) {
+             return saveMainConditions(path, resetConditions(kN), kN, layer);
+         }},
+        {"a.fzh",
+         [&](const std::string& path, const FileLayer& layer) {
+             return saveSecondaryConditions(path, secondary, 16, layer);
+         },
+         [](const std::string& path, const FileLayer& layer) {
+             return saveSecondaryConditions(path, resetSecondaryConditions(16), 16, layer);
+         }},
+        {"a.lzh",
+         [&](const std::string& path, const FileLayer& layer) {
+             return saveSpecialNumberConditions(path, special, layer);
+         },
+         [](const std::string& path, const FileLayer& layer) {
+             return saveSpecialNumberConditions(path, resetSpecialNumberConditions(), layer);
+         }},
+    };
+    auto entries = [](const std::string& folder) {
+        size_t n = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++n;
+        return n;
+    };
+    for (const Kind& kind : kinds) {
+        TempFolder home;
+        const std::string path = home.file(kind.name);
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(kind.name) + " " + fault.reason);
+            const Status first = kind.saveOther(path, fault.layer);  // no previous file
+            EXPECT_FALSE(first);
+            EXPECT_EQ(test::fileSize(path), -1);
+            EXPECT_EQ(entries(home.path()), 0u) << "no temporary is left behind";
+        }
+        ASSERT_TRUE(kind.savePrevious(path, FileLayer{}));
+        const std::string before = test::readFile(path);
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(kind.name) + " " + fault.reason);
+            const Status status = kind.saveOther(path, fault.layer);
+            EXPECT_FALSE(status);
+            EXPECT_EQ(status.message, "文件保存失败：" + path + "（" + fault.reason + "）");
+            EXPECT_EQ(test::readFile(path), before);
+            EXPECT_EQ(entries(home.path()), 1u) << "no temporary is left behind";
+        }
+    }
+    // The previous conditions load as they were saved.
+    TempFolder home;
+    // Another program saving the same file in between: the file is one whole version, never a mix.
+    const std::string shared = home.file("c.zh");
+    const FileLayer other =
+        FaultyFiles::concurrentWriter([&] { ASSERT_TRUE(saveMainConditions(shared, resetConditions(kN), kN)); });
+    ASSERT_TRUE(saveMainConditions(shared, richConditions(), kN, other));
+    const MainConditionLoad both = loadMainConditions(shared, kN);
+    ASSERT_TRUE(both.status);
+    EXPECT_EQ(both.records, kMainConditionRecords);
+    EXPECT_TRUE(both.conditions == richConditions() || both.conditions == resetConditions(kN));
+
+    ASSERT_TRUE(saveMainConditions(home.file("b.zh"), richConditions(), kN));
+    EXPECT_FALSE(saveMainConditions(home.file("b.zh"), resetConditions(kN), kN, FaultyFiles::fullDisk(5000)));
+    const MainConditionLoad load = loadMainConditions(home.file("b.zh"), kN);
+    ASSERT_TRUE(load.status) << load.status.message;
+    EXPECT_FALSE(load.truncated);
+    expectSameConditions(load.conditions, richConditions());
 }
 
 TEST(MainConditionFile, NothingEnabledLoadsAsTheResetStateWithTheSameNumbers) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 
 #include "generator/conditioncatalogue.h"
 #include "generator/generator.h"
+#include "generator/plan.h"
 #include "support/history.h"
 
 namespace lottodesk {
@@ -239,6 +241,79 @@ TEST_F(GeneratorRun, ContinueFilteringDropsNumbersOutsideTheRange) {
     generator.results.tags.assign(5, 0);
     ASSERT_TRUE(generator.continueFiltering(ws, {}).completed);
     EXPECT_EQ(generator.results.tickets, std::vector<Ticket>{inside});
+}
+
+// A loaded or typed ticket with a repeated number or a number outside the game's range fails,
+// whatever the selectable flags say; the others are tested as usual.
+TEST_F(GeneratorRun, ContinueFilteringFailsRepeatedAndOutOfRangeNumbers) {
+    struct Case {
+        Ticket ticket;
+        bool kept;
+    } cases[] = {
+        {{1, 2, 3, 4, 5, 6}, true},        {{6, 5, 4, 3, 2, 1}, true},   // stored as typed, tested sorted
+        {{28, 29, 30, 31, 32, 33}, true},  {{1, 1, 2, 3, 4, 5}, false},  // repeated
+        {{5, 1, 2, 3, 4, 5}, false},                                     // repeated, apart in the stored order
+        {{33, 33, 33, 33, 33, 33}, false}, {{1, 2, 3, 4, 5, 0}, false},  // a short line's missing number
+        {{1, 2, 3, 4, 5, 34}, false},                                    // beyond 33 though selectable below
+        {{1, 2, 3, 4, 5, 49}, false},      {{1, 2, 3, 4, 5, 63}, false},
+        {{1, 2, 3, 4, 5, 64}, false},      {{1, 2, 3, 4, 5, 200}, false},
+    };
+    // Flags beyond the game's range (another type's conditions) must not admit its numbers.
+    for (int n : {34, 49}) generator.conditions.selectable[n] = true;
+    std::vector<Ticket> kept;
+    for (const Case& c : cases) {
+        generator.results.tickets.push_back(c.ticket);
+        if (c.kept) kept.push_back(c.ticket);
+    }
+    generator.results.tags.assign(generator.results.tickets.size(), 0);
+    RunReport report = generator.continueFiltering(ws, {});
+    ASSERT_TRUE(report.completed) << report.message;
+    std::vector<Ticket> left = generator.results.tickets;
+    std::sort(left.begin(), left.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(left, kept);
+    EXPECT_EQ(generator.results.passCount, 3);
+}
+
+// Allowed values far apart or at the ends of the 32-bit range: the row keeps exactly the tickets
+// whose value is in the set, and its table stays small. Values a row cannot take are dropped
+// where its range is known; rows read from the history's content keep them and search a sorted
+// list.
+TEST_F(GeneratorRun, FarApartAllowedValuesKeepTheRightTickets) {
+    for (int n = 21; n <= 33; ++n) generator.conditions.selectable[n] = false;  // C(20,6) = 38,760
+    using Form = AllowedValues::Form;
+    struct Case {
+        int row;
+        std::vector<int32_t> far, near;  // `far` must keep what `near` keeps
+        Form form;
+    } cases[] = {
+        {15, {0, 1000000000}, {0}, Form::Sorted},                         // AC值: general computation
+        {42, {INT32_MIN, 0, 1, INT32_MAX}, {0, 1}, Form::Sorted},         // 红号一振幅: the previous draw
+        {1, {0, 1000000000}, {0}, Form::Bits},                            // 大数个数: 0..6
+        {25, {INT32_MIN, 100, INT32_MAX}, {100}, Form::Bits},             // 和值
+        {131, {0, 5, 1000000000, INT32_MAX}, {0, 5}, Form::Bits},         // 和值遗漏: 0..draws
+        {2, {INT32_MIN, -1, 7, 1000000000, INT32_MAX}, {7}, Form::Bits},  // 奇数个数: none possible
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(c.row));
+        generator.conditions.rows = {};
+        enable(c.row, c.far);
+        const Plan plan = makePlan(ws, generator.conditions, generator.signatures(), {}, false);
+        ASSERT_EQ(plan.rows.size(), 1u);
+        EXPECT_EQ(plan.rows[0].allowed.form(), c.form);
+        EXPECT_LE(plan.rows[0].allowed.heapBytes(), 64u);
+        RunOptions options;
+        options.threads = 2;
+        ASSERT_TRUE(generator.run(ws, options).completed);
+        const std::vector<Ticket> far = generator.results.tickets;
+        enable(c.row, c.near);
+        ASSERT_TRUE(generator.run(ws, options).completed);
+        EXPECT_EQ(far, generator.results.tickets);
+        if (c.row == 2)
+            EXPECT_TRUE(far.empty()) << "a row none of whose values is possible rejects every ticket";
+        else
+            EXPECT_FALSE(far.empty());
+    }
 }
 
 // A long-lived worker takes the caller's results as input and hands its own back by a swap: the
