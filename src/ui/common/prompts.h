@@ -11,8 +11,14 @@ namespace lottodesk {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // A modal information box with the message text.
+    // A modal information box with the message text: what was done, or what the user should know.
     virtual void inform(QWidget* parent, const QString& text) = 0;
+    // A modal warning box: what the user entered or asked for cannot be done as it stands. Doubles
+    // that do not tell the kinds apart see it as inform.
+    virtual void warn(QWidget* parent, const QString& text) { inform(parent, text); }
+    // A modal error box: something failed that the user did not cause (a file that cannot be
+    // written or read).
+    virtual void reportError(QWidget* parent, const QString& text) { inform(parent, text); }
     // A modal Yes/No question with a short caption; true for Yes.
     virtual bool ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) = 0;
 };
@@ -20,6 +26,8 @@ public:
 class MessageBoxPrompts : public Prompts {
 public:
     void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
+    void reportError(QWidget* parent, const QString& text) override;
     bool ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) override;
 };
 
