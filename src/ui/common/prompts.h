@@ -23,6 +23,8 @@ public:
     virtual bool ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) = 0;
 };
 
+// Message boxes titled by their kind: 提示 (information icon), 警告 (warning), 错误 (critical);
+// questions carry their own caption and the question icon.
 class MessageBoxPrompts : public Prompts {
 public:
     void inform(QWidget* parent, const QString& text) override;
