@@ -254,7 +254,7 @@ void Tf_main::closeAllPages() {
 
 void Tf_main::showHome() {
     m_central->setCurrentIndex(0);
-    m_home->update();
+    m_home->refresh();
     m_pagePanel->clear();
 }
 
@@ -281,14 +281,14 @@ void Tf_main::applyTypeSwitch(int previous) {
     if (switched)
         for (MainPage* hosted : hostedPages()) hosted->typeChanged();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::showUpdateWindow() {
     closeAllPages();
     m_gxsjq->exec();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::showTransformWindow() {
@@ -298,7 +298,7 @@ void Tf_main::showTransformWindow() {
     m_bh->setGeometry(area);
     m_bh->exec();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::followTransform() {
