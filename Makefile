@@ -13,7 +13,7 @@ JOBS       ?= 2
 CMAKE_FLAGS ?=
 
 DEB_PACKAGES = cmake ninja-build g++ ccache pkg-config \
-               qt6-base-dev qt6-base-dev-tools libgl-dev \
+               qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
                libgtest-dev libgmock-dev libbenchmark-dev \
                fonts-wqy-microhei xvfb xauth clang \
                dpkg-dev file fakeroot appstream desktop-file-utils

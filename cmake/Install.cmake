@@ -37,7 +37,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The Qt and C++ runtime packages come from the libraries the programs link (dpkg-shlibdeps);
-# the windows need a font with Chinese characters.
+# the windows need a font with Chinese characters, and Qt's Chinese texts for the standard buttons
+# and dialogs (qtbase_zh_CN).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
 include(CPack)

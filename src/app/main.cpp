@@ -16,6 +16,7 @@
 #include "ui/shell/f_runpic.h"
 #include "ui/common/prompts.h"
 #include "ui/common/qtsettingsstore.h"
+#include "ui/common/qttranslations.h"
 #include "ui/common/shell.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lottodesk"));
     QApplication::setApplicationVersion(QStringLiteral(LOTTODESK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lottodesk/lottodesk-256.png")));
+    installQtTranslations(app);  // without the file the standard buttons stay English
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("彩票分析工作站"));

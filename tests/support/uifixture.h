@@ -18,7 +18,16 @@ namespace lottodesk::test {
 
 class FakePrompts : public Prompts {
 public:
+    // Every message lands in `informed`; warnings and errors are also kept by kind.
     void inform(QWidget*, const QString& text) override { informed << text; }
+    void warn(QWidget*, const QString& text) override {
+        informed << text;
+        warned << text;
+    }
+    void reportError(QWidget*, const QString& text) override {
+        informed << text;
+        errors << text;
+    }
     bool ask(QWidget*, const QString& caption, const QString& text, bool defaultYes) override {
         asked << caption + QStringLiteral("|") + text;
         defaults.push_back(defaultYes);
@@ -29,6 +38,8 @@ public:
     }
 
     QStringList informed;
+    QStringList warned;
+    QStringList errors;
     QStringList asked;
     std::vector<bool> defaults;
     std::deque<bool> answers;  // next answers to questions; No when empty

@@ -1,12 +1,20 @@
 #include "ui/common/prompts.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace lottodesk {
 
+// The title says what kind of message the box holds, as its icon does.
 void MessageBoxPrompts::inform(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::information(parent, QStringLiteral("提示"), text);
+}
+
+void MessageBoxPrompts::warn(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, QStringLiteral("警告"), text);
+}
+
+void MessageBoxPrompts::reportError(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QStringLiteral("错误"), text);
 }
 
 bool MessageBoxPrompts::ask(QWidget* parent, const QString& caption, const QString& text, bool defaultYes) {

@@ -45,9 +45,10 @@ QString Tf_addselfzb::formula() const { return trimmed(m_ui->Edit1->text()); }
 QString Tf_addselfzb::name() const { return trimmed(m_ui->Edit2->text()); }
 
 void Tf_addselfzb::accept() {
-    const std::string message = precheckFormula(formula().toStdString());
+    // A typed identifier that names no indicator would read as -999 everywhere: refused here.
+    const std::string message = precheckEnteredFormula(formula().toStdString());
     if (!message.empty()) {
-        m_prompts.inform(this, QString::fromStdString(message));
+        m_prompts.warn(this, QString::fromStdString(message));
         return;
     }
     QDialog::accept();

@@ -95,9 +95,10 @@ QString Tf_fzsr::formula() const { return q(std::string(trimFormulaText(m_ui->e_
 void Tf_fzsr::clearFormula() { m_ui->e_fzsr->clear(); }
 
 void Tf_fzsr::accept() {
-    const std::string message = precheckFormula(formula().toStdString());
+    // A typed identifier that names no indicator would read as -999 everywhere: refused here.
+    const std::string message = precheckEnteredFormula(formula().toStdString());
     if (!message.empty()) {
-        m_prompts.inform(this, q(message));
+        m_prompts.warn(this, q(message));
         return;
     }
     QDialog::accept();

@@ -2,7 +2,8 @@
 // Tf_fzsr ("辅助输入"): the formula input dialog used wherever a formula is typed. The user types
 // into `e_fzsr` or double-clicks entries of the assistance lists (the dialog's indicator
 // catalogue, the operators and functions, the saved custom indicators), each of which appends
-// its code to the text. "确定" accepts only a formula that passes the pre-check.
+// its code to the text. "确定" accepts only a formula that passes the pre-check and names only
+// indicators the program knows.
 //
 // Callers clear the text with clearFormula() before showing the dialog and take formula() when
 // it was accepted.
@@ -34,8 +35,8 @@ public:
     QString formula() const;
     void clearFormula();
 
-    // "确定": trims the text and closes with OK when the pre-check passes; otherwise shows the
-    // pre-check's message and stays open.
+    // "确定": trims the text and closes with OK when the pre-check passes and every identifier is
+    // an indicator; otherwise warns with the message and stays open.
     void accept() override;
 
 protected:

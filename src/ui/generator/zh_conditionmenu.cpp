@@ -10,6 +10,7 @@
 #include "indicators/context.h"
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
+#include "ui/common/textviewer.h"
 
 namespace lottodesk {
 namespace {
@@ -101,7 +102,14 @@ void ZhConditionMenu::openReport(const std::vector<std::string>& lines) {
         say(report.status.message);
         return;
     }
-    m_services.shell.openTextEditor(QString::fromStdString(report.path));
+    // One report window per generator window: a new report replaces the last one's text.
+    const QString name = QStringLiteral("conditionReport");
+    auto* viewer = m_parent->findChild<TextViewer*>(name, Qt::FindDirectChildrenOnly);
+    if (!viewer) {
+        viewer = new TextViewer(m_services.shell, m_services.prompts, m_parent);
+        viewer->setObjectName(name);
+    }
+    viewer->showTextFile(QStringLiteral("过滤条件报告"), QString::fromStdString(report.path));
 }
 
 void ZhConditionMenu::showConditions() { openReport(summaryReport(m_conditions)); }

@@ -13,10 +13,12 @@
 #include <QTabWidget>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <functional>
 
 #include "core/drawtext.h"
+#include "core/fileio.h"
 #include "core/programfolder.h"
 #include "core/settings.h"
 #include "indicators/coldhot.h"
@@ -37,6 +39,7 @@
 #include "ui/common/helppage.h"
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
+#include "ui/common/textviewer.h"
 
 namespace lottodesk {
 namespace {
@@ -187,7 +190,7 @@ void Tf_main::buildMenu() {
         {"数据更新维护", "n_cpstyle", "彩种选择", [this] { chooseLotteryType(); }},
         {nullptr, "n_gxsjq", "数据更新", [this] { showUpdateWindow(); }},
         {"工具", "n_jsq", "计算器", [this] { m_services.shell.openCalculator(); }},
-        {nullptr, "n_jsb", "记事本", [this] { m_services.shell.openTextEditor(); }},
+        {nullptr, "n_jsb", "记事本", [this] { showNotepad(); }},
         {"帮助", "n_help", "帮助主题", [this] { showHelp(); }},
         {nullptr, "n_about", "关于", [this] { showAbout(); }},
         {"退出", "n_exit", "退出", [this] { close(); }},
@@ -255,7 +258,7 @@ void Tf_main::closeAllPages() {
 
 void Tf_main::showHome() {
     m_central->setCurrentIndex(0);
-    m_home->update();
+    m_home->refresh();
     m_pagePanel->clear();
 }
 
@@ -282,14 +285,14 @@ void Tf_main::applyTypeSwitch(int previous) {
     if (switched)
         for (MainPage* hosted : hostedPages()) hosted->typeChanged();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::showUpdateWindow() {
     closeAllPages();
     m_gxsjq->exec();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::showTransformWindow() {
@@ -299,7 +302,7 @@ void Tf_main::showTransformWindow() {
     m_bh->setGeometry(area);
     m_bh->exec();
     updateHistoryStatus();
-    m_home->update();
+    m_home->refresh();
 }
 
 void Tf_main::followTransform() {
@@ -308,13 +311,28 @@ void Tf_main::followTransform() {
     updateHistoryStatus();
 }
 
+TextViewer* Tf_main::textWindow(const QString& name) {
+    if (auto* window = findChild<TextViewer*>(name, Qt::FindDirectChildrenOnly)) return window;
+    auto* window = new TextViewer(m_services.shell, m_services.prompts, this);
+    window->setObjectName(name);
+    return window;
+}
+
 void Tf_main::showHelp() {
+    // The page is always there (built into the program), so no "help file missing" any more.
     const QString chm = q(m_ws.path("database/help.chm"));
-    if (QFile::exists(chm))
-        m_services.shell.openDocument(chm);
-    else
-        m_services.prompts.inform(this, QStringLiteral("帮助文件丢失"));
-    m_services.shell.openDocument(helpPagePath(q(m_ws.folder), defaultHelpCacheFolder()));
+    if (QFile::exists(chm)) m_services.shell.openDocument(chm);
+    const QString page = helpPagePath(q(m_ws.folder), defaultHelpCacheFolder());
+    if (QFile::exists(page))
+        textWindow(QStringLiteral("helpViewer"))->showPage(QStringLiteral("帮助主题"), QUrl::fromLocalFile(page), page);
+    else  // the copy for other programs could not be written: the page itself still shows
+        textWindow(QStringLiteral("helpViewer"))
+            ->showPage(QStringLiteral("帮助主题"), QUrl(QStringLiteral("qrc:/lottodesk/help.htm")), {});
+}
+
+void Tf_main::showNotepad() {
+    makeFolders(m_ws.path("save"));  // a folder made by hand may lack it; a failure shows on saving
+    textWindow(QStringLiteral("notepad"))->editTextFile(QStringLiteral("记事本"), q(m_ws.path("save/notepad.txt")));
 }
 
 QString Tf_main::aboutText() const {

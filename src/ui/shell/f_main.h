@@ -32,6 +32,7 @@ class PageView;
 class Tf_gxsjq;
 class Tf_bh;
 class Tf_informdownload;
+class TextViewer;
 
 class Tf_main : public QMainWindow {
     Q_OBJECT
@@ -78,7 +79,13 @@ public:
     void chooseLotteryType();
     // The switch after the dialog closed, from the type that was current before it.
     void applyTypeSwitch(int previous);
+    // "帮助主题": the help page in a window of the program (the user's own database/help.chm, when
+    // there is one, also goes to the desktop).
     void showHelp();
+    // "记事本": the notes kept in save/notepad.txt, edited in a window of the program.
+    void showNotepad();
+    // The program's text window of that name ("helpViewer", "notepad"), created on first use.
+    TextViewer* textWindow(const QString& name);
     // "关于": the version and the data folder in use, and how to move it.
     void showAbout();
     QString aboutText() const;

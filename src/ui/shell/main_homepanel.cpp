@@ -1,84 +1,172 @@
 #include "ui/shell/main_homepanel.h"
 
-#include <QPainter>
+#include <QDate>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
-#include "ui/common/cellpictures.h"
-#include "core/drawtext.h"
+#include "analysis/homesummary.h"
 #include "core/workspace.h"
+#include "ui/charts/cellgrid.h"
 
 namespace lottodesk {
 namespace {
 
-constexpr int kBallPicture = 2;  // 46-pixel balls drawn through their mask
-constexpr int kRedBall = 0;
-constexpr int kBlueBall = 1;
-constexpr int kBallSide = 46;
+constexpr uint8_t kBallPicture = 2;  // balls drawn through their mask
+constexpr uint8_t kRedBall = 0;
+constexpr uint8_t kBlueBall = 1;
+constexpr int kCell = 26;
+constexpr int kNumbersPerRow = 10;  // the omission table wraps its numbers in rows of ten
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+CellGridView* ballGrid(const CellPictures& pictures, const QString& name, QWidget* parent) {
+    auto* grid = new CellGridView(pictures, parent);
+    grid->setObjectName(name);
+    grid->horizontalHeader()->setVisible(false);
+    grid->horizontalHeader()->setDefaultSectionSize(kCell);
+    grid->verticalHeader()->setDefaultSectionSize(kCell);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setShowGrid(false);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return grid;
+}
+
+// The grid as wide as its columns, so the balls are never cut and nothing wider is asked for.
+void fitWidth(CellGridView* grid) {
+    int width = grid->verticalHeader()->sizeHint().width() + 2 * grid->frameWidth();
+    width += grid->gridModel()->columnCount() * kCell;
+    if (grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        width += grid->verticalScrollBar()->sizeHint().width();
+    grid->setFixedWidth(width);
+}
+
+// Rows of `kNumbersPerRow` balls lo..hi, each followed by the row of their omissions.
+void addOmissionRows(CellTable& table, int row, int lo, int hi, const std::vector<int32_t>& omissions, uint8_t colour,
+                     const QString& zone) {
+    for (int first = lo; first <= hi; first += kNumbersPerRow, row += 2) {
+        table.rowTitles[row] = zone;
+        table.rowTitles[row + 1] = QStringLiteral("遗漏");
+        for (int c = 0; c < kNumbersPerRow && first + c <= hi; ++c) {
+            const int number = first + c;
+            table.at(row, c) = number;
+            table.lookAt(row, c) = {kBallPicture, colour, true};
+            table.at(row + 1, c) = omissions[static_cast<size_t>(number - lo)];
+        }
+    }
+}
+
+int rowsFor(int lo, int hi) { return hi >= lo ? 2 * ((hi - lo) / kNumbersPerRow + 1) : 0; }
 
 }  // namespace
 
 HomePanel::HomePanel(const Workspace& ws, const CellPictures& pictures, QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_pictures(pictures) {
+    : QWidget(parent),
+      m_ws(ws),
+      m_title(new QLabel(this)),
+      m_game(new QLabel(this)),
+      m_period(new QLabel(this)),
+      m_recentTitle(new QLabel(this)),
+      m_omissionTitle(new QLabel(QStringLiteral("当前遗漏（距上次开出的期数）"), this)),
+      m_recent(ballGrid(pictures, QStringLiteral("sg_recent"), this)),
+      m_omission(ballGrid(pictures, QStringLiteral("sg_omission"), this)) {
     setObjectName(QStringLiteral("homePanel"));
     setAutoFillBackground(true);
+    m_title->setObjectName(QStringLiteral("l_game"));
+    m_game->setObjectName(QStringLiteral("l_shape"));
+    m_period->setObjectName(QStringLiteral("l_period"));
+    QFont title = font();
+    title.setPointSizeF(title.pointSizeF() * 2.0);
+    title.setBold(true);
+    m_title->setFont(title);
+    m_omission->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* hint = new QLabel(QStringLiteral("从“功能组件”菜单打开分析页面，从“数据更新维护”菜单选择彩种。"), this);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    hint->setWordWrap(true);
+
+    auto* grids = new QGridLayout;
+    grids->addWidget(m_recentTitle, 0, 0);
+    grids->addWidget(m_omissionTitle, 0, 1);
+    grids->addWidget(m_recent, 1, 0, Qt::AlignLeft);
+    grids->addWidget(m_omission, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grids->setColumnStretch(2, 1);
+    grids->setRowStretch(1, 1);
+    grids->setHorizontalSpacing(24);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(32, 16, 32, 12);
+    layout->addWidget(m_title);
+    layout->addWidget(m_game);
+    layout->addWidget(m_period);
+    layout->addLayout(grids, 1);
+    layout->addWidget(hint);
 }
 
-void HomePanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const int left = 48;
-    int y = 56;
+void HomePanel::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
 
-    QFont title = font();
-    title.setPointSizeF(title.pointSizeF() * 2.2);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QPoint(left, y), QString::fromStdString(m_ws.current().cpmm));
-    y += 20;
-
-    painter.setFont(font());
-    const t_s_dm& sjk = m_ws.sjk;
+void HomePanel::refresh() {
+    const tcpstyle& type = m_ws.current();
     const GameParams& game = m_ws.game;
-    QString summary = QStringLiteral("%1 %2..%3 选 %4 个")
-                          .arg(QString::fromStdString(m_ws.current().zhname))
-                          .arg(game.zh_from)
-                          .arg(game.zh_to)
-                          .arg(game.zhgs);
+    m_title->setText(q(type.cpmm));
+    QString shape =
+        QStringLiteral("%1 %2..%3 选 %4 个").arg(q(type.zhname)).arg(game.zh_from).arg(game.zh_to).arg(game.zhgs);
     if (game.fhgs > 0)
-        summary += QStringLiteral("，%1 %2..%3 选 %4 个")
-                       .arg(QString::fromStdString(m_ws.current().specname))
-                       .arg(game.spec_from)
-                       .arg(game.spec_to)
-                       .arg(game.fhgs);
-    y += painter.fontMetrics().height();
-    painter.drawText(QPoint(left, y), summary);
+        shape += QStringLiteral("，%1 %2..%3 选 %4 个")
+                     .arg(q(type.specname))
+                     .arg(game.spec_from)
+                     .arg(game.spec_to)
+                     .arg(game.fhgs);
+    m_game->setText(shape);
 
-    y += painter.fontMetrics().height() * 2;
-    if (sjk.IsEmpty()) {
-        painter.drawText(QPoint(left, y), QStringLiteral("暂无开奖数据"));
-        return;
-    }
-    const int32_t* last = sjk.record(sjk.RecordCount());
-    painter.drawText(QPoint(left, y), QStringLiteral("最新一期 %1（共 %2 期）").arg(last[0]).arg(sjk.RecordCount()));
-    y += 12;
+    const HomeSummary s = homeSummary(DrawHistory::of(m_ws.sjk), game, QDate::currentDate().year());
+    const bool any = s.draws > 0;
+    m_period->setText(
+        any ? QStringLiteral("最新一期 %1（共 %2 期）　下一期 %3").arg(s.newestPeriod).arg(s.draws).arg(s.nextPeriod)
+            : QStringLiteral("暂无开奖数据"));
+    for (QWidget* part : {static_cast<QWidget*>(m_recentTitle), static_cast<QWidget*>(m_omissionTitle),
+                          static_cast<QWidget*>(m_recent), static_cast<QWidget*>(m_omission)})
+        part->setVisible(any);
+    if (!any) return;
 
-    QFont ballFont = font();
-    ballFont.setBold(true);
-    ballFont.setPointSizeF(ballFont.pointSizeF() * 1.3);
-    painter.setFont(ballFont);
-    int x = left;
-    for (int i = 1; i <= game.zhgs + game.fhgs && i < kSlots; ++i) {
-        if (i == game.zhgs + 1) x += kBallSide / 2;
-        const QRect cell(x, y, kBallSide, kBallSide);
-        m_pictures.draw(painter, kBallPicture, i <= game.zhgs ? kRedBall : kBlueBall, cell);
-        painter.setPen(Qt::white);
-        painter.drawText(cell, Qt::AlignCenter, QString::fromStdString(twoDigits(last[i])));
-        x += kBallSide + 8;
+    // The last draws, newest at the bottom as in the history grid.
+    auto recent = std::make_shared<CellTable>();
+    const int rows = static_cast<int>(s.recentPeriods.size());
+    recent->resize(rows, s.numbersPerDraw);
+    recent->rowTitles.resize(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        recent->rowTitles[r] = QString::number(s.recentPeriods[r]);
+        for (int c = 0; c < s.numbersPerDraw; ++c) {
+            recent->at(r, c) = s.recentNumbers[static_cast<size_t>(r) * s.numbersPerDraw + c];
+            recent->lookAt(r, c) = {kBallPicture, c < game.zhgs ? kRedBall : kBlueBall, true};
+        }
     }
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(QPoint(left, y + kBallSide + 40),
-                     QStringLiteral("从“功能组件”菜单打开分析页面，从“数据更新维护”菜单选择彩种。"));
+    m_recentTitle->setText(QStringLiteral("最近%1期").arg(rows));
+    m_recent->setTable(recent);
+    fitWidth(m_recent);
+    m_recent->showLastRow();
+
+    auto omission = std::make_shared<CellTable>();
+    const int mainRows = rowsFor(game.zh_from, game.zh_to);
+    const bool secondary = !s.secondaryOmissions.empty();
+    const int totalRows = mainRows + (secondary ? rowsFor(game.spec_from, game.spec_to) : 0);
+    omission->resize(totalRows, kNumbersPerRow);
+    omission->rowTitles.resize(static_cast<size_t>(totalRows));
+    addOmissionRows(*omission, 0, game.zh_from, game.zh_to, s.mainOmissions, kRedBall, q(type.zhname));
+    if (secondary)
+        addOmissionRows(*omission, mainRows, game.spec_from, game.spec_to, s.secondaryOmissions, kBlueBall,
+                        q(type.specname));
+    omission->twoDigits = false;  // omissions read as counts; the balls follow
+    m_omission->setTable(omission);
+    fitWidth(m_omission);
+    // The whole table shows (at most ten rows of balls for a 1..49 game with a secondary zone).
+    m_omission->setFixedHeight(2 * m_omission->frameWidth() + totalRows * kCell);
 }
 
 }  // namespace lottodesk

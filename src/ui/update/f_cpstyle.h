@@ -1,6 +1,7 @@
 #pragma once
 // Tf_cpstyle ("彩种"): chooses the current lottery type and edits the chosen entry of the type
-// table. There is no cancel: however the dialog closes, the type selected then becomes current.
+// table; "预设" fills the fields for a common game. There is no cancel: however the dialog closes, the type selected
+// then becomes current.
 
 #include <memory>
 #include <QDialog>
@@ -15,6 +16,7 @@ class Tf_cpstyle;
 namespace lottodesk {
 
 struct Workspace;
+struct TypeForm;
 class Prompts;
 
 class Tf_cpstyle : public QDialog {
@@ -26,7 +28,8 @@ public:
     QRadioButton* radio(int index) const { return m_radios[index]; }
 
     // "确定修改": stores the edit fields into the selected entry and rewrites the type file. A field
-    // that is not an integer stops it with a message before anything changes. False when stopped.
+    // the game cannot have stops it with a warning naming the field, before anything changes. False
+    // when stopped or when the file could not be written.
     bool confirmChanges();
 
 protected:
@@ -36,6 +39,8 @@ protected:
 private:
     void selectType(int index);
     void fillFrom(int index);
+    void fillFrom(const TypeForm& form);  // a preset: fills the fields, stores nothing
+    TypeForm typedForm() const;
     void applySecondaryEnabling();
 
     Workspace& m_ws;

@@ -327,6 +327,10 @@ void TestFormulaDialogs::okChecksTheFormula_data() {
     QTest::newRow("open bracket") << u("[-1z_hz") << u(kBracketMessage) << QString();
     QTest::newRow("blank and parenthesis") << u("max( z_hz") << u(kParenMessage) << QString();
     QTest::newRow("empty") << u("   ") << u("自定义公式不能为空") << QString();
+    QTest::newRow("typo") << u("z_foo") << u("“z_foo”不是系统指标") << QString();
+    QTest::newRow("typo inside a function") << u("getylz(z_hz)+getzf(z_hw1)") << u("“z_hw1”不是系统指标") << QString();
+    QTest::newRow("typo and open parenthesis") << u("z_foo+(1") << u(kParenMessage) << QString();
+    QTest::newRow("custom formula of the families") << u("c_ys(z_hz,3)") << QString() << u("c_ys(z_hz,3)");
 }
 
 void TestFormulaDialogs::okChecksTheFormula() {
@@ -344,7 +348,7 @@ void TestFormulaDialogs::okChecksTheFormula() {
         QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(d.dialog.formula(), formula);
     } else {
-        QCOMPARE(d.prompts.informed, QStringList{message});
+        QCOMPARE(d.prompts.warned, QStringList{message});
         QVERIFY(d.dialog.isVisible());
         QCOMPARE(d.edit()->text(), typed);
     }
@@ -431,6 +435,7 @@ void TestFormulaDialogs::customDialogOkChecksTheFormula_data() {
     QTest::newRow("parenthesis") << u("max(z_hz") << u("x") << u(kParenMessage) << QString() << QString();
     QTest::newRow("bracket") << u("[-1z_hz") << QString() << u(kBracketMessage) << QString() << QString();
     QTest::newRow("empty") << u("  ") << u("x") << u("自定义公式不能为空") << QString() << QString();
+    QTest::newRow("typo") << u("[-1]z_hwx%10") << u("x") << u("“z_hwx”不是系统指标") << QString() << QString();
 }
 
 void TestFormulaDialogs::customDialogOkChecksTheFormula() {
@@ -453,7 +458,7 @@ void TestFormulaDialogs::customDialogOkChecksTheFormula() {
         QCOMPARE(d.dialog.formula(), acceptedFormula);
         QCOMPARE(d.dialog.name(), acceptedName);
     } else {
-        QCOMPARE(d.prompts.informed, QStringList{message});
+        QCOMPARE(d.prompts.warned, QStringList{message});
         QVERIFY(d.dialog.isVisible());
         QCOMPARE(d.box("Edit1")->text(), formula);
     }

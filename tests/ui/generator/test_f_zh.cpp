@@ -3,6 +3,9 @@
 // continue filtering, the condition files and the snapshot ring of the "过滤操作" menu, the reports,
 // the result files, the self-set, tail and custom-indicator pages, and the switch of lottery type.
 // Dialogs are answered by a fake; files are read back from disk.
+#include <QTextBrowser>
+
+#include "ui/common/textviewer.h"
 #include "zh_window.h"
 
 using namespace lottodesk;
@@ -611,12 +614,17 @@ void TestGeneratorWindow::showConditionsWritesTheReportAndOpensIt() {
     w.clickRowButton(25);
     w.menu("n_showcond");
     const std::string path = w.folder.file("database/showcond.txt");
-    QCOMPARE(w.shell.opened, QStringList({u("editor:") + QString::fromStdString(path)}));
     const QString text = QString::fromStdString(gbkToUtf8(test::readFile(path)));
     QVERIFY2(text.startsWith(u("可选红号：1，2，")), qPrintable(text.left(40)));
     QVERIFY(text.contains(u("\r\n指标过滤设置：\r\n")));
     QVERIFY(text.contains(u("和值：70，71，\r\n")));
     QVERIFY(text.contains(u("去除等间距组合\r\n")));
+    // The report shows in a window of the program, decoded, whatever editors the desktop has.
+    QVERIFY(w.shell.opened.isEmpty());
+    auto* viewer = w.child<TextViewer>("conditionReport");
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->file(), QString::fromStdString(path));
+    QCOMPARE(viewer->browser()->toPlainText(), QString(text).replace(u("\r\n"), u("\n")));
 }
 
 void TestGeneratorWindow::checkConditionsAsksPeriodThenMode() {
@@ -634,12 +642,15 @@ void TestGeneratorWindow::checkConditionsAsksPeriodThenMode() {
     w.dialogs.periods.push_back(period);
     w.menu("n_checkcond");
     QVERIFY(w.shell.opened.isEmpty());
+    QVERIFY(!w.window.findChild<TextViewer*>(u("conditionReport")));
 
     w.dialogs.periods.push_back(period);
     w.dialogs.modes.push_back(CheckMode::All);
     w.menu("n_checkcond");
     const std::string path = w.folder.file("database/showcond.txt");
-    QCOMPARE(w.shell.opened, QStringList({u("editor:") + QString::fromStdString(path)}));
+    QVERIFY(w.shell.opened.isEmpty());
+    QCOMPARE(w.child<TextViewer>("conditionReport")->file(), QString::fromStdString(path));
+    QVERIFY(w.child<TextViewer>("conditionReport")->isVisible());
     const std::string written = test::readFile(path);
     SeriesMemo memo;
     const CheckReport expected = checkReport(w.conditions(), indicatorContext(w.ws, &memo), newest, CheckMode::All);

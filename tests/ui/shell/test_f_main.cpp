@@ -7,9 +7,11 @@
 #include <QStandardPaths>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,6 +31,7 @@
 #include "ui/online/noticefetcher.h"
 #include "ui/online/pageview.h"
 #include "support/uifixture.h"
+#include "ui/common/textviewer.h"
 
 using namespace lottodesk;
 using test::FakePrompts;
@@ -360,25 +363,41 @@ void TestMainWindow::helpAndTools() {
     Started app(folder);
     app.prompts.informed.clear();
     app.window.command("n_help")->trigger();
-    QCOMPARE(app.prompts.informed, QStringList{QStringLiteral("帮助文件丢失")});
-    // No help.htm in the folder: the page built into the program, written where a browser can read it.
+    // The page built into the program, in a window of the program; no complaint about a help file.
+    QVERIFY(app.prompts.informed.isEmpty());
+    QVERIFY(app.shell.opened.isEmpty());
+    TextViewer* help = app.window.findChild<TextViewer*>(QStringLiteral("helpViewer"));
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("帮助主题"));
+    QCOMPARE(help->browser()->documentTitle(), QStringLiteral("lottodesk 使用说明"));
+    // "用其他程序打开" hands a copy a browser can read to the desktop.
     const QString builtIn =
         QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help.htm"));
+    QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("b_open")), Qt::LeftButton);
     QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + builtIn});
     QCOMPARE(test::readFile(builtIn.toStdString()), test::readFile(LOTTODESK_DATA_DIR "/help.htm"));
 
-    // The folder's own page wins.
+    // The folder's own page wins; the user's own help file also goes to the desktop.
     test::writeFile(folder.file("help.htm"), "<p>mine</p>");
     test::writeFile(folder.file("database/help.chm"), "chm");
     app.shell.opened.clear();
     app.window.command("n_help")->trigger();
-    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("document:") + folder.qfile("database/help.chm"),
-                                            QStringLiteral("document:") + folder.qfile("help.htm")}));
+    QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + folder.qfile("database/help.chm")});
+    QCOMPARE(help->browser()->toPlainText(), QStringLiteral("mine"));
+    QCOMPARE(help->file(), folder.qfile("help.htm"));
 
     app.shell.opened.clear();
     app.window.command("n_jsq")->trigger();
+    QCOMPARE(app.shell.opened, QStringList{QStringLiteral("calculator")});
+    // The notepad keeps its notes in the program folder.
     app.window.command("n_jsb")->trigger();
-    QCOMPARE(app.shell.opened, (QStringList{QStringLiteral("calculator"), QStringLiteral("editor:")}));
+    TextViewer* notes = app.window.findChild<TextViewer*>(QStringLiteral("notepad"));
+    QVERIFY(notes && notes->isVisible());
+    QCOMPARE(notes->windowTitle(), QStringLiteral("记事本"));
+    QVERIFY(!notes->browser()->isReadOnly());
+    notes->browser()->insertPlainText(QStringLiteral("下期关注 07"));
+    notes->close();
+    QCOMPARE(test::readFile(folder.file("save/notepad.txt")), utf8ToGbk("下期关注 07"));
 }
 
 void TestMainWindow::exitAsksAndCleansUp() {

@@ -1,0 +1,58 @@
+#pragma once
+// TextViewer: a window of the program that shows the help page, a report or the notepad, so
+// nothing depends on which editor or browser the desktop has. "用其他程序打开" hands the file to
+// the desktop all the same. The window is not modal: the user keeps it open beside the one that
+// wrote the report, and a new report replaces the text.
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTextBrowser;
+class QUrl;
+
+namespace lottodesk {
+
+class Prompts;
+class Shell;
+
+class TextViewer : public QDialog {
+    Q_OBJECT
+public:
+    TextViewer(Shell& shell, Prompts& prompts, QWidget* parent = nullptr);
+    ~TextViewer() override;
+
+    // An HTML page from a file or a resource ("qrc:/..."); `file` is what "用其他程序打开" opens
+    // (empty: the button is hidden). Web links go to the desktop's browser.
+    void showPage(const QString& title, const QUrl& page, const QString& file);
+    // A text file written by the program (GBK), read only. False, with the message shown, when it
+    // cannot be read.
+    bool showTextFile(const QString& title, const QString& path);
+    // A text file to edit and keep ("记事本"): a missing file starts empty; "保存", closing the
+    // window and handing the file to another program save it first.
+    bool editTextFile(const QString& title, const QString& path);
+
+    QTextBrowser* browser() const { return m_browser; }
+    QString file() const { return m_file; }
+    // Saves the edited text when it changed; true when nothing needed saving or the save worked.
+    bool saveIfChanged();
+
+protected:
+    void reject() override;
+
+private:
+    void present(const QString& title, const QString& file);
+    void openElsewhere();
+
+    Shell& m_shell;
+    Prompts& m_prompts;
+    QTextBrowser* m_browser;
+    QLabel* m_path;
+    QPushButton* m_save;
+    QPushButton* m_openElsewhere;
+    QString m_file;
+    bool m_editing = false;
+};
+
+}  // namespace lottodesk
