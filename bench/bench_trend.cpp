@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "analysis/datatables.h"
 #include "analysis/trendomission.h"
 #include "core/drawtext.h"
 
@@ -43,6 +44,15 @@ void OmissionTablePage(benchmark::State& state) {
     }
 }
 BENCHMARK(OmissionTablePage)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void DataTable3Page(benchmark::State& state) {
+    History& h = history();
+    for (auto _ : state) {
+        DataTable t = dataTable3(h.store, h.game, ColdHotSettings{}, "红号", "蓝号");
+        benchmark::DoNotOptimize(t.cells.data());
+    }
+}
+BENCHMARK(DataTable3Page)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "analysis/columnorder.h"
+#include "analysis/datatables.h"
 #include "analysis/trendomission.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
@@ -116,12 +117,25 @@ int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std
     return kDone;
 }
 
+int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return usage(err, "用法: table " + args[0] + "  (不接受选项)");
+    const DataTable t = dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
+    printRow(out, t.header);
+    std::vector<std::string> cells(t.header.size());
+    for (int r = 0; r < t.rows(); ++r) {
+        for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
 }  // namespace
 
-bool isTrendView(const std::string& view) { return view == "omission"; }
+bool isTrendView(const std::string& view) { return view == "omission" || view == "data3"; }
 
 int runTrendTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "omission") return omissionTable(ws, args, out, err);
+    if (args[0] == "data3") return dataTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
@@ -134,7 +148,10 @@ std::string trendTableHelp() {
            "    --order K|名称         按类型排序：0 常规顺序（默认），1 按质合，2 按奇偶，3..20 按除K余数\n"
            "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
            "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
-           "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n";
+           "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
+           "  data3     数据表3：期数 红号冷温热比 本期开奖冷号 本期开奖温号 本期开奖热号 "
+           "下期冷温热号，有副号时副区同样五列\n"
+           "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n";
 }
 
 }  // namespace lottodesk

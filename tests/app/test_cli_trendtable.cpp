@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/cli.h"
@@ -83,6 +84,25 @@ TEST_F(CliTrendTable, OmissionMarksAndErrors) {
 
     run = cli({"help", "table"});
     EXPECT_NE(run.out.find("omission"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+TEST_F(CliTrendTable, DataTable3Rows) {
+    TrendRun run = cli({"table", "data3"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto rows = rowsOf(run.out);
+    EXPECT_EQ(
+        rows[0],
+        "期数\t红号冷温热比\t本期开奖冷号\t本期开奖温号\t本期开奖热号\t下期冷温热号\t蓝号冷温热比\t本期开奖冷号\t本期"
+        "开奖温号\t本期开奖热号\t下期冷温热号");
+    EXPECT_EQ(rows.back().rfind("2026096\t", 0), 0u);
+    EXPECT_EQ(std::count(rows.back().begin(), rows.back().end(), '\t'), 10);
+    EXPECT_EQ(cli({"table", "data3", "--x", "1"}).code, 1);
 }
 
 }  // namespace
