@@ -1,6 +1,7 @@
 #include "cli.h"
-#include "cli_status.h"
+#include "cli_common.h"
 #include "cli_table.h"
+#include "cli_convert.h"
 #include "cli_transform.h"
 #include "cli_prediction.h"
 #include "cli_results.h"
@@ -874,6 +875,19 @@ const std::vector<Command>& commands() {
          conditionReport},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"convert",
+         "convert ID [--columns N]\n"
+         "                       转换表：期数 开奖号 指标值 转换1..转换N（默认 200 列）",
+         [](Context& c) { return c.historyOpened ? runConvert(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"convert-inverse",
+         "convert-inverse ID --column 指标值|K VALUE...\n"
+         "                       计算对应值：该列下期取各值时的指标值（无则为 无）：取值 对应指标值",
+         [](Context& c) { return c.historyOpened ? runConvertInverse(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"convert-kill",
+         "convert-kill ID [--from P1] [--to P2] [--columns A B]\n"
+         "                       转换法杀号（默认全部期数，转换1..转换30）：期数 开奖号 [副号] 指标值 杀号 是否正确 "
+         "杀号位置",
+         [](Context& c) { return c.historyOpened ? runConvertKill(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"wheel",
          "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out "
          "FILE]\n"

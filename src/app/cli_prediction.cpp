@@ -1,5 +1,5 @@
 #include "cli_prediction.h"
-#include "cli_status.h"
+#include "cli_common.h"
 
 #include <map>
 #include <optional>

@@ -1,9 +1,10 @@
 #pragma once
-// The exit status every command of lottodesk-cli ends with, and the usage message of a command
-// whose arguments do not fit.
+// What the command files of lottodesk-cli share: the exit status every command ends with, the
+// usage message of a command whose arguments do not fit, and rows printed TAB-separated.
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace lottodesk::cli {
 
@@ -15,6 +16,12 @@ inline constexpr int kStopped = 2;  // stopped with a message
 inline int usage(std::ostream& err, const std::string& text) {
     err << text << "\n";
     return kUsage;
+}
+
+// One row of a table: the cells TAB-separated, then a line end.
+inline void printRow(std::ostream& out, const std::vector<std::string>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];
+    out << '\n';
 }
 
 }  // namespace lottodesk::cli

@@ -1,0 +1,59 @@
+// The pages of the trend analysis over the whole real 双色球 history: each page's computation, as
+// it runs when the page is first shown or an option changes.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "analysis/datatables.h"
+#include "analysis/trendomission.h"
+#include "core/drawtext.h"
+
+namespace {
+
+using namespace lottodesk;
+
+struct History {
+    History() {
+        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
+            store.Append();
+            store.setRecord(store.RecNo(), record);
+        }
+    }
+    t_s_dm store;
+    GameParams game{6, 1, 33, 1, 1, 16, true};
+};
+
+History& history() {
+    static History h;
+    return h;
+}
+
+// Arg: 0 main, 1 secondary, 2 tails.
+void OmissionTablePage(benchmark::State& state) {
+    History& h = history();
+    OmissionOptions o;
+    o.variant = static_cast<OmissionVariant>(state.range(0));
+    o.order = 2;
+    for (auto _ : state) {
+        OmissionView v = computeOmissionView(h.store, h.game, o);
+        benchmark::DoNotOptimize(v.table.cells.data());
+    }
+}
+BENCHMARK(OmissionTablePage)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void DataTable3Page(benchmark::State& state) {
+    History& h = history();
+    for (auto _ : state) {
+        DataTable t = dataTable3(h.store, h.game, ColdHotSettings{}, "红号", "蓝号");
+        benchmark::DoNotOptimize(t.cells.data());
+    }
+}
+BENCHMARK(DataTable3Page)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

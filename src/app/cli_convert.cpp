@@ -1,0 +1,111 @@
+#include "cli_convert.h"
+#include "cli_common.h"
+
+#include <optional>
+#include <ostream>
+
+#include "core/integertext.h"
+#include "core/workspace.h"
+#include "prediction/conversionkill.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kConvertUsage = "用法: convert ID [--columns N]";
+constexpr const char* kInverseUsage = "用法: convert-inverse ID --column 指标值|K VALUE...";
+constexpr const char* kKillUsage = "用法: convert-kill ID [--from P1] [--to P2] [--columns A B]";
+
+
+int stopped(std::ostream& err, const Status& status) {
+    err << status.message << '\n';
+    return kStopped;
+}
+
+
+// A conversion column: "指标值" (or 0) for the indicator, 1..200 for "转换" + k.
+std::optional<int> columnOf(const std::string& text) {
+    if (text == "指标值") return 0;
+    std::optional<int> k = parseInteger(text);
+    if (!k || *k < 0 || *k > kConversionColumns) return std::nullopt;
+    return k;
+}
+
+}  // namespace
+
+int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0].rfind("--", 0) == 0) return usage(err, kConvertUsage);
+    int columns = kConversionColumns;
+    for (size_t i = 1; i < args.size(); i += 2) {
+        if (args[i] != "--columns" || i + 1 >= args.size()) return usage(err, kConvertUsage);
+        std::optional<int> n = parseInteger(args[i + 1]);
+        if (!n || *n < 0 || *n > kConversionColumns) return usage(err, "--columns 必须是 0..200 的整数");
+        columns = *n;
+    }
+    const ConversionTable table = conversionTable(ws, args[0], columns);
+    if (!table.status) return stopped(err, table.status);
+    printRow(out, table.header);
+    std::vector<std::string> cells(table.header.size());
+    for (int r = 1; r <= table.rows(); ++r) {
+        for (size_t c = 0; c < cells.size(); ++c) cells[c] = table.cell(r, static_cast<int>(c));
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 4 || args[1] != "--column") return usage(err, kInverseUsage);
+    const std::optional<int> column = columnOf(args[2]);
+    if (!column) return usage(err, "--column 必须是 指标值 或 1..200 的整数");
+    const ConversionTable table = conversionTable(ws, args[0]);
+    if (!table.status) return stopped(err, table.status);
+    out << "此列的预测期取值\t对应指标值\n";
+    for (size_t i = 3; i < args.size(); ++i) {
+        std::string text;
+        if (const Status s = table.correspondingValues(*column, args[i], text); !s) return stopped(err, s);
+        if (!text.empty()) text.pop_back();  // the blank that follows every value on the page
+        out << args[i] << '\t' << text << '\n';
+    }
+    return kDone;
+}
+
+int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0].rfind("--", 0) == 0) return usage(err, kKillUsage);
+    ConversionKillOptions o;
+    for (size_t i = 1; i < args.size();) {
+        const std::string& name = args[i];
+        const size_t values = name == "--columns" ? 2 : 1;
+        if ((name != "--from" && name != "--to" && name != "--columns") || i + values >= args.size())
+            return usage(err, kKillUsage);
+        std::optional<int> a = parseInteger(args[i + 1]);
+        std::optional<int> b = values == 2 ? parseInteger(args[i + 2]) : a;
+        if (!a || !b) return usage(err, kKillUsage);
+        if (name == "--from") o.fromPeriod = *a;
+        if (name == "--to") o.toPeriod = *a;
+        if (name == "--columns") {
+            if (*a < 1 || *b < 1 || *a > kConversionColumns || *b > kConversionColumns)
+                return usage(err, "--columns 的两列必须在 1..200 之间");
+            o.firstColumn = *a;
+            o.lastColumn = *b;
+        }
+        i += values + 1;
+    }
+    const ConversionKill kill = conversionKill(ws, args[0], o);
+    if (!kill.status) return stopped(err, kill.status);
+    printRow(out, kill.header);
+    const bool secondary = kill.header.size() == 7;
+    for (const ConversionKillRow& row : kill.rows) {
+        std::vector<std::string> cells = {row.period, row.draw};
+        if (secondary) cells.push_back(row.secondary);
+        for (const std::string* cell : {&row.value, &row.kills, &row.verdict, &row.positions}) cells.push_back(*cell);
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+}  // namespace lottodesk

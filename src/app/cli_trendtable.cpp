@@ -1,0 +1,152 @@
+#include "cli_trendtable.h"
+#include "cli_common.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "analysis/columnorder.h"
+#include "analysis/datatables.h"
+#include "analysis/trendomission.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::kUsage;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kOmissionUsage =
+    "用法: table omission [--variant main|secondary|tails] [--from P1] [--to P2] [--zone main|secondary|both]\n"
+    "                     [--tails main|both] [--order K|名称] [--highlight all|odd|even|prime|composite|0|1|2]\n"
+    "                     [--zones N] [--page table|marks]";
+
+
+
+// "--name value" pairs, each name at most once and from `allowed`.
+std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
+                                                          std::initializer_list<const char*> allowed) {
+    std::map<std::string, std::string> parsed;
+    for (size_t i = 1; i < args.size(); i += 2) {
+        bool known = false;
+        for (const char* name : allowed) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
+        parsed[args[i]] = args[i + 1];
+    }
+    return parsed;
+}
+
+// The index of `text` among `names` (or a plain index below names.size()).
+std::optional<int> choice(const std::string& text, const std::vector<std::string>& names) {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == text) return static_cast<int>(i);
+    std::optional<int> n = parseInteger(text);
+    if (n && *n >= 0 && *n < static_cast<int>(names.size())) return n;
+    return std::nullopt;
+}
+
+std::optional<int32_t> periodOption(const std::map<std::string, std::string>& opts, const char* name) {
+    auto it = opts.find(name);
+    if (it == opts.end()) return 0;
+    return parseInteger(it->second);
+}
+
+int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(
+        args, {"--variant", "--from", "--to", "--zone", "--tails", "--order", "--highlight", "--zones", "--page"});
+    if (!opts) return usage(err, kOmissionUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    OmissionOptions o;
+    const std::optional<int> variant = choice(value("--variant", "main"), {"main", "secondary", "tails"});
+    const std::optional<int> zone = choice(value("--zone", "main"), {"main", "secondary", "both"});
+    const std::optional<int> tails = choice(value("--tails", "main"), {"main", "both"});
+    const std::optional<int> order = choice(value("--order", "0"), columnOrderNames());
+    const std::optional<int> highlight =
+        choice(value("--highlight", "all"), {"all", "odd", "even", "prime", "composite", "0", "1", "2"});
+    const std::optional<int> zones = parseInteger(value("--zones", "0"));
+    const std::optional<int32_t> from = periodOption(*opts, "--from");
+    const std::optional<int32_t> to = periodOption(*opts, "--to");
+    const std::string page = value("--page", "table");
+    if (!variant || !zone || !tails || !order || !highlight || !zones || !from || !to ||
+        (page != "table" && page != "marks"))
+        return usage(err, kOmissionUsage);
+    o.variant = static_cast<OmissionVariant>(*variant);
+    o.zone = static_cast<OmissionZone>(*zone);
+    o.tailsWithSecondary = *tails == 1;
+    o.order = *order;
+    o.highlight = static_cast<TypeHighlight>(*highlight);
+    o.zones = *zones;
+    o.fromPeriod = *from;
+    o.toPeriod = *to;
+
+    OmissionPage omissions;
+    const OmissionView& v = omissions.run(ws, o);
+    if (!v.status) {
+        err << v.status.message << '\n';
+        return kStopped;
+    }
+    printRow(out, v.header);
+    if (page == "marks") {
+        std::vector<std::string> highlighted = {"按类型显示"}, shade = {"分区"};
+        for (int c = 0; c < v.numberColumns(); ++c) {
+            highlighted.push_back(std::to_string(v.highlighted[static_cast<size_t>(c)]));
+            shade.push_back(std::to_string(v.shade[static_cast<size_t>(c)]));
+        }
+        printRow(out, highlighted);
+        printRow(out, shade);
+        return kDone;
+    }
+    std::vector<std::string> cells(v.header.size());
+    for (int r = 0; r < v.rows(); ++r) {
+        for (size_t c = 0; c < cells.size(); ++c) cells[c] = v.cell(r, static_cast<int>(c));
+        printRow(out, cells);
+    }
+    for (int stat = 0; stat < kOmissionStatRows; ++stat) printRow(out, v.statRow(stat));
+    return kDone;
+}
+
+int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) return usage(err, "用法: table " + args[0] + "  (不接受选项)");
+    const DataTable t = dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
+    printRow(out, t.header);
+    std::vector<std::string> cells(t.header.size());
+    for (int r = 0; r < t.rows(); ++r) {
+        for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+bool isTrendView(const std::string& view) { return view == "omission" || view == "data3"; }
+
+int runTrendTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args[0] == "omission") return omissionTable(ws, args, out, err);
+    if (args[0] == "data3") return dataTable(ws, args, out, err);
+    return usage(err, "未知视图: " + args[0]);
+}
+
+std::string trendTableHelp() {
+    return "  omission  遗漏图表（期号 各号码 开奖号码，然后 选号区 出现次数 最大遗漏 平均遗漏 上次遗漏 本次遗漏）\n"
+           "    --variant main|secondary|tails  红号遗漏图表（默认）、蓝号遗漏图表、尾数遗漏图表\n"
+           "    --from P1 --to P2      分析区域（默认全部记录，有预测区时含预测区；P1在P2之后时为空）\n"
+           "    --zone main|secondary|both  红号遗漏图表的 红号（默认）、蓝号、红号和蓝号\n"
+           "    --tails main|both      尾数遗漏图表的 主号（默认）或 主号和特别号\n"
+           "    --order K|名称         按类型排序：0 常规顺序（默认），1 按质合，2 按奇偶，3..20 按除K余数\n"
+           "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
+           "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
+           "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
+           "  data3     数据表3：期数 红号冷温热比 本期开奖冷号 本期开奖温号 本期开奖热号 "
+           "下期冷温热号，有副号时副区同样五列\n"
+           "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n";
+}
+
+}  // namespace lottodesk
