@@ -982,7 +982,8 @@ bool needsOrderedHistory(const std::string& name) {
     return name == "draws" || name == "eval" || name == "series" || name == "filter" || name == "continue" ||
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
            name == "search" || name == "prize" || name == "reward" || name == "secondary" || name == "special" ||
-           name == "batch";
+           name == "batch" || name == "table" || name == "convert" || name == "convert-inverse" ||
+           name == "convert-kill";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run
