@@ -5,6 +5,7 @@
 #include "core/workspace.h"
 #include "ui/formula/f_fzsr.h"
 #include "formula/evalfailure.h"
+#include "formula/precheck.h"
 #include "formula/tgs.h"
 #include "generator/selfcond.h"
 #include "ui/generator/zh_dialogs.h"
@@ -68,8 +69,20 @@ void ZhCustomPage::assistInput() {
     if (m_runDialog(*m_fzsr) == QDialog::Accepted) m_ui->e_gs->setText(m_fzsr->formula());
 }
 
+// A typed formula that names no indicator, or whose parentheses do not match, would read as
+// -999 or a wrong value in every run: refused where it is typed. Empty text is the list's own
+// message.
+bool ZhCustomPage::formulaAccepted(const std::string& formula) {
+    if (trimFormulaText(formula).empty()) return true;
+    const std::string message = precheckEnteredFormula(trimFormulaText(formula));
+    if (message.empty()) return true;
+    m_prompts.warn(window(), q(message));
+    return false;
+}
+
 void ZhCustomPage::takeValues() {
     const std::string formula = m_ui->e_gs->text().trimmed().toStdString();
+    if (!formulaAccepted(formula)) return;
     const int newest = m_ws.sjk.newestRealRecord();
     ValueChoice choice;
     choice.lo = kValueLow;
@@ -135,6 +148,7 @@ Status ZhCustomPage::append(const std::string& formula, std::vector<int32_t> val
 void ZhCustomPage::putFormula(const std::string& formula) { m_ui->e_gs->setText(q(formula)); }
 
 void ZhCustomPage::add() {
+    if (!formulaAccepted(m_ui->e_gs->text().toStdString())) return;
     const CustomAdd added =
         addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(), m_ui->cb_rc->isChecked(), m_pending);
     if (!added.message.empty()) m_prompts.inform(window(), q(added.message));

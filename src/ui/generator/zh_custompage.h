@@ -71,6 +71,8 @@ private:
     void assistInput();
     // "取值". A formula that cannot be evaluated shows "公式有误:" and the evaluator's message.
     void takeValues();
+    // False (and a warning) when a typed formula fails the entry checks.
+    bool formulaAccepted(const std::string& formula);
     void add();
     void modify();
     void remove();

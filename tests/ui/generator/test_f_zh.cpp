@@ -5,6 +5,7 @@
 // Dialogs are answered by a fake; files are read back from disk.
 #include <QTextBrowser>
 
+#include "formula/precheck.h"
 #include "ui/common/textviewer.h"
 #include "zh_window.h"
 
@@ -821,6 +822,23 @@ void TestGeneratorWindow::customIndicatorPage() {
     QCOMPARE(w.prompts.informed.size(), 1);
     QVERIFY(w.prompts.informed.back().startsWith(u("公式有误:")));
     w.prompts.informed.clear();
+
+    // A typed identifier that names no indicator, or unmatched parentheses, are refused where they
+    // are typed: no chooser, nothing added.
+    w.prompts.warned.clear();
+    const size_t choicesBefore = w.dialogs.choices.size();
+    for (const char* typo : {"z_foo%10", "z_hz+(1"}) {
+        w.edit("e_gs")->setText(QString::fromUtf8(typo));
+        w.click("b_qz");
+        w.click("b_zbadd");
+    }
+    const QString unknown = QString::fromStdString(notAnIndicatorMessage("z_foo"));
+    const QString parentheses = QString::fromUtf8(kParenthesesMessage);
+    QCOMPARE(w.prompts.warned, QStringList({unknown, unknown, parentheses, parentheses}));
+    QCOMPARE(w.dialogs.choices.size(), choicesBefore);
+    QCOMPARE(page->list()->count(), 1);
+    w.prompts.informed.clear();
+    w.prompts.warned.clear();
 
     // "修改" and "删除" need a selected line.
     page->list()->setCurrentRow(-1);
