@@ -3,6 +3,8 @@
 // for the default 100, the cached answer a repaint gets, and the omission table of the trend views.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -17,13 +19,7 @@ using namespace lottodesk;
 
 struct History {
     History() {
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            store.Append();
-            store.setRecord(store.RecNo(), record);
-        }
+        bench::loadSsq(store);
         partitions.rebuild(game.zh_to);
     }
     t_s_dm store;

@@ -3,6 +3,8 @@
 // columns.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -18,13 +20,7 @@ using namespace lottodesk;
 Workspace& ssq() {
     static Workspace* ws = [] {
         auto* w = new Workspace("/nonexistent/");
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            w->sjk.Append();
-            w->sjk.setRecord(w->sjk.RecNo(), record);
-        }
+        bench::loadSsq(w->sjk);
         w->game = {6, 1, 33, 1, 1, 16, true};
         w->partitions.rebuild(33);
         return w;

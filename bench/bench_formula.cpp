@@ -2,6 +2,8 @@
 // `series` computes them, and single evaluations of a compiled formula.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -16,13 +18,7 @@ using namespace lottodesk;
 
 struct History {
     History() {
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            store.Append();
-            store.setRecord(store.RecNo(), record);
-        }
+        bench::loadSsq(store);
         partitions.rebuild(game.zh_to);
     }
     // A context with a fresh memo, as one chart or command gets.

@@ -5,6 +5,8 @@
 // generator tests check.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -22,13 +24,7 @@ using namespace lottodesk;
 Workspace& workspace() {
     static Workspace ws = [] {
         Workspace w("/tmp/lottodesk-bench/");
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            w.sjk.Append();
-            w.sjk.setRecord(w.sjk.RecNo(), record);
-        }
+        bench::loadSsq(w.sjk);
         w.game = {6, 1, 33, 1, 1, 16, true};
         w.partitions.rebuild(33);
         return w;

@@ -2,6 +2,8 @@
 // window reruns it on every list change, and candidates per second of the search.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -16,13 +18,7 @@ using namespace lottodesk;
 
 struct Ssq {
     Ssq() : ws("/nonexistent/") {
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            ws.sjk.Append();
-            ws.sjk.setRecord(ws.sjk.RecNo(), record);
-        }
+        bench::loadSsq(ws.sjk);
         ws.game = GameParams{6, 1, 33, 1, 1, 16, true};
         ws.partitions.rebuild(ws.game.zh_to);
     }

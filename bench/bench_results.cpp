@@ -3,6 +3,8 @@
 // secondary-zone filter of 超级大乐透 with every row enabled; a batch of ten condition files.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -23,13 +25,7 @@ const std::string kFolder = "/tmp/lottodesk-bench-results/";
 
 Workspace historyOf(const char* file, GameParams game) {
     Workspace w(kFolder);
-    std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/" + file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-        w.sjk.Append();
-        w.sjk.setRecord(w.sjk.RecNo(), record);
-    }
+    bench::loadSample(w.sjk, file);
     w.game = game;
     w.partitions.rebuild(game.zh_to);
     return w;

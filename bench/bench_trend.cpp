@@ -2,6 +2,8 @@
 // it runs when the page is first shown or an option changes.
 #include <benchmark/benchmark.h>
 
+#include "samplehistory.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -15,13 +17,7 @@ using namespace lottodesk;
 
 struct History {
     History() {
-        std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/ssq.txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
-            store.Append();
-            store.setRecord(store.RecNo(), record);
-        }
+        bench::loadSsq(store);
     }
     t_s_dm store;
     GameParams game{6, 1, 33, 1, 1, 16, true};

@@ -4,43 +4,19 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
-#include "support/tempfolder.h"
+#include "support/clirun.h"
 
 namespace lottodesk {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-std::vector<std::string> rowsOf(const std::string& text) {
-    std::vector<std::string> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) rows.push_back(line);
-    return rows;
-}
+std::vector<std::string> rowsOf(const std::string& text) { return test::linesOf(text); }
 
-class CliConvert : public ::testing::Test {
+class CliConvert : public test::SeededCliSuite {
 protected:
-    static void SetUpTestSuite() {
-        home = new test::TempFolder;
-        ASSERT_TRUE(seedProgramFolder(home->path(), LOTTODESK_SAMPLES_DIR));
-    }
-    static void TearDownTestSuite() {
-        delete home;
-        home = nullptr;
-    }
-    CliRun cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home->path()});
-        std::ostringstream out, err;
-        const int code = runCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
-    static test::TempFolder* home;
+    static CliRun cli(std::vector<std::string> args) { return run(std::move(args)); }
 };
-test::TempFolder* CliConvert::home = nullptr;
 
 TEST_F(CliConvert, TableRowsAndColumns) {
     CliRun run = cli({"convert", "f_num1", "--columns", "3"});

@@ -1,0 +1,26 @@
+#pragma once
+// The real histories of the samples (双色球: 3,493 draws), loaded into a store for the benchmarks.
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/drawtext.h"
+#include "core/s_dm.h"
+
+namespace lottodesk::bench {
+
+// Appends the draws of a sample file ("ssq.txt", "dlt.txt", ...) to `store`.
+inline void loadSample(t_s_dm& store, const std::string& file) {
+    std::ifstream in(std::string(LOTTODESK_SAMPLES_DIR) + "/" + file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    for (const DrawRecord& record : parseDrawText(text.str(), 7).records) {
+        store.Append();
+        store.setRecord(store.RecNo(), record);
+    }
+}
+
+inline void loadSsq(t_s_dm& store) { loadSample(store, "ssq.txt"); }
+
+}  // namespace lottodesk::bench
