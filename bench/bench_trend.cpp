@@ -54,6 +54,19 @@ void DataTable3Page(benchmark::State& state) {
 }
 BENCHMARK(DataTable3Page)->Unit(benchmark::kMillisecond);
 
+// Arg: 1 or 2, the table.
+void DataTable12Page(benchmark::State& state) {
+    History& h = history();
+    ZonePartitions partitions;
+    partitions.rebuild(h.game.zh_to);
+    for (auto _ : state) {
+        DataTable t = state.range(0) == 1 ? dataTable1(h.store, h.game, partitions, "红号", "蓝号")
+                                          : dataTable2(h.store, h.game, partitions);
+        benchmark::DoNotOptimize(t.cells.data());
+    }
+}
+BENCHMARK(DataTable12Page)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -25,8 +25,6 @@ constexpr const char* kOmissionUsage =
     "                     [--tails main|both] [--order K|名称] [--highlight all|odd|even|prime|composite|0|1|2]\n"
     "                     [--zones N] [--page table|marks]";
 
-
-
 // "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
                                                           std::initializer_list<const char*> allowed) {
@@ -114,7 +112,11 @@ int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std
 
 int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return usage(err, "用法: table " + args[0] + "  (不接受选项)");
-    const DataTable t = dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
+    const std::string& view = args[0];
+    const DataTable t =
+        view == "data1"   ? dataTable1(ws.sjk, ws.game, ws.partitions, ws.current().zhname, ws.current().specname)
+        : view == "data2" ? dataTable2(ws.sjk, ws.game, ws.partitions)
+                          : dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
     printRow(out, t.header);
     std::vector<std::string> cells(t.header.size());
     for (int r = 0; r < t.rows(); ++r) {
@@ -126,11 +128,13 @@ int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::os
 
 }  // namespace
 
-bool isTrendView(const std::string& view) { return view == "omission" || view == "data3"; }
+bool isTrendView(const std::string& view) {
+    return view == "omission" || view == "data1" || view == "data2" || view == "data3";
+}
 
 int runTrendTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "omission") return omissionTable(ws, args, out, err);
-    if (args[0] == "data3") return dataTable(ws, args, out, err);
+    if (args[0] == "data1" || args[0] == "data2" || args[0] == "data3") return dataTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
@@ -144,6 +148,9 @@ std::string trendTableHelp() {
            "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
            "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
            "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
+           "  data1     数据表1：期数 各位置红号 蓝号 跨度 尾组个数 连号组数 重复号数 邻号组数 主区奇偶比 ... 邻位号\n"
+           "            （号码列表按升序，每个号码两位并跟\",\"；连续号与同尾号各组之间空一格）\n"
+           "  data2     数据表2：期数 小大比 三区比 五区比 七区比 除三余数比 除四余数比 除五余数比\n"
            "  data3     数据表3：期数 红号冷温热比 本期开奖冷号 本期开奖温号 本期开奖热号 "
            "下期冷温热号，有副号时副区同样五列\n"
            "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n";

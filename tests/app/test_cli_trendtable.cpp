@@ -105,5 +105,30 @@ TEST_F(CliTrendTable, DataTable3Rows) {
     EXPECT_EQ(cli({"table", "data3", "--x", "1"}).code, 1);
 }
 
+// The newest 双色球 draw 01 04 16 22 26 31 + 04 after 04 06 14 21 22 33 + 16, worked by hand.
+TEST_F(CliTrendTable, DataTables1And2OfTheNewestDraw) {
+    TrendRun run = cli({"table", "data1"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto rows = rowsOf(run.out);
+    EXPECT_EQ(rows[0],
+              "期数\t红号1\t红号2\t红号3\t红号4\t红号5\t红号6\t蓝号\t跨度\t尾组个数\t连号组数\t重复号数\t邻号组数"
+              "\t主区奇偶比\t主区奇数号\t主区偶数号\t主区质合比\t主区质数号\t主区合数号\t主区连续号\t主区同尾号"
+              "\t主区邻位间距\t最大邻位间距\t最小邻位间距\t邻位间距个数\t和值\t和值012路\t尾和\t尾和012路\t邻位号");
+    EXPECT_EQ(rows.back(),
+              "2026096\t01\t04\t16\t22\t26\t31\t04\t30\t4\t0\t2\t1\t2:4\t01,31,\t04,16,22,26,\t2:4\t01,31,"
+              "\t04,16,22,26,\t\t01,31, 16,26,\t3,12,6,4,5,\t12\t3\t5\t100\t1\t20\t2\t22,");
+
+    run = cli({"table", "data2"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    rows = rowsOf(run.out);
+    EXPECT_EQ(rows[0], "期数\t小大比\t三区比\t五区比\t七区比\t除三余数比\t除四余数比\t除五余数比");
+    EXPECT_EQ(rows.back(), "2026096\t3:3\t2:2:2\t2:0:1:2:1\t2:0:0:1:1:1:1\t0:5:1\t2:1:2:1\t0:4:1:0:1");
+    EXPECT_EQ(cli({"table", "data1", "--from", "1"}).code, 1);
+
+    run = cli({"help", "table"});
+    EXPECT_NE(run.out.find("data1"), std::string::npos);
+    EXPECT_NE(run.out.find("data2"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lottodesk
