@@ -55,18 +55,21 @@ std::string periodText(int32_t period) {
     return period == kPredictionPeriod ? std::string("预测区") : std::to_string(period);
 }
 
-std::string ratio(std::initializer_list<int32_t> counts) {
+// Counts joined by ":".
+template <typename Counts>
+std::string ratio(const Counts& counts) {
     std::string text;
-    for (int32_t c : counts) text += (text.empty() ? "" : ":") + std::to_string(c);
+    for (int32_t c : counts) {
+        if (!text.empty()) text += ':';
+        text += std::to_string(c);
+    }
     return text;
 }
+std::string ratio(std::initializer_list<int32_t> counts) { return ratio<std::initializer_list<int32_t>>(counts); }
 
 // The registry's indicators the two tables read, resolved once.
 struct TableIndicators {
-    const RegistryItem* item(const char* id) {
-        const RegistryItem* found = Registry::instance().find(id);
-        return found;
-    }
+    static const RegistryItem* item(const char* id) { return Registry::instance().find(id); }
     const RegistryItem *wzgs = item("z_wzgs"), *lmzs = item("z_lmzs"), *cmgs = item("z_cmgs"), *nmzs = item("z_nmzs"),
                        *jsgs = item("z_jsgs"), *zsgs = item("z_zsgs"), *zdjj = item("z_zdjj"), *zxjj = item("z_zxjj"),
                        *jjgs = item("z_jjgs"), *hz = item("z_hz"), *wh = item("z_wh"), *dsgs = item("z_dsgs");
@@ -208,10 +211,9 @@ DataTable dataTable2(const t_s_dm& store, const GameParams& game, const ZonePart
     for (int n = 1; n <= count; ++n) {
         const int32_t* record = store.record(n);
         auto counts = [&](const auto& items) {
-            std::string text;
-            for (const RegistryItem* item : items)
-                text += (text.empty() ? "" : ":") + std::to_string(registryValue(*item, ctx, n));
-            return text;
+            std::array<int32_t, 5> values{};
+            for (size_t i = 0; i < items.size(); ++i) values[i] = registryValue(*items[i], ctx, n);
+            return ratio(std::vector<int32_t>(values.begin(), values.begin() + static_cast<long>(items.size())));
         };
         // The five and seven zones have no registry indicator: counted over the main range's partitions.
         auto zoneCounts = [&](int zones) {
@@ -220,9 +222,7 @@ DataTable dataTable2(const t_s_dm& store, const GameParams& game, const ZonePart
                 const int zone = partitions.zoneOf(zones, record[s]);
                 if (zone >= 1 && zone <= zones) ++c[static_cast<size_t>(zone)];
             }
-            std::string text;
-            for (int z = 1; z <= zones; ++z) text += (z > 1 ? ":" : "") + std::to_string(c[static_cast<size_t>(z)]);
-            return text;
+            return ratio(std::vector<int32_t>(c.begin() + 1, c.begin() + 1 + zones));
         };
         const int32_t big = registryValue(*ind.dsgs, ctx, n);
         t.cells.push_back(periodText(record[0]));
