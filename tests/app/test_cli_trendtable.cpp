@@ -130,5 +130,80 @@ TEST_F(CliTrendTable, DataTables1And2OfTheNewestDraw) {
     EXPECT_NE(run.out.find("data2"), std::string::npos);
 }
 
+std::vector<std::string> cellsOf(const std::string& row) {
+    std::vector<std::string> cells;
+    size_t at = 0;
+    for (size_t tab; (tab = row.find('\t', at)) != std::string::npos; at = tab + 1)
+        cells.push_back(row.substr(at, tab - at));
+    cells.push_back(row.substr(at));
+    return cells;
+}
+
+// The newest 双色球 draws: 2026092 09 11 12 25 30 33, 2026093 05 08 15 20 21 24,
+// 2026094 06 13 15 17 24 25, 2026095 04 06 14 21 22 33, 2026096 01 04 16 22 26 31 + 04.
+TEST_F(CliTrendTable, DistributionChartRowsAndMarks) {
+    TrendRun run = cli({"table", "distribution", "--rows", "3"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto rows = rowsOf(run.out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].rfind("期号\t开奖号码\t01\t02\t", 0), 0u);
+    std::vector<std::string> last = cellsOf(rows[3]);
+    ASSERT_EQ(last.size(), 35u);
+    EXPECT_EQ(last[0], "2026096");
+    EXPECT_EQ(last[1], "01 04 16 22 26 31 - 04 ");
+    EXPECT_EQ(last[2], "01");
+    EXPECT_EQ(last[3], "");
+    EXPECT_EQ(last[5], "04");
+    EXPECT_EQ(cellsOf(rows[4])[0], "选号区");
+    EXPECT_EQ(cellsOf(rows[4])[34], "33");
+
+    // Repeats: the row before 2026094 (2026093) and the row after 2026096 (none) are in the matrix.
+    run = cli({"table", "distribution", "--rows", "3", "--rule", "重号", "--page", "marks"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    rows = rowsOf(run.out);
+    auto mark = [&](size_t row, int number) { return cellsOf(rows[row])[static_cast<size_t>(number + 1)]; };
+    EXPECT_EQ(mark(1, 6), "1");
+    EXPECT_EQ(mark(1, 13), "0");
+    EXPECT_EQ(mark(1, 15), "1") << "15 of 2026093";
+    EXPECT_EQ(mark(1, 24), "1");
+    EXPECT_EQ(mark(2, 21), "0") << "21 of 2026093 is two rows back";
+    EXPECT_EQ(mark(2, 4), "1");
+    EXPECT_EQ(mark(3, 22), "1");
+    EXPECT_EQ(mark(3, 31), "0");
+    EXPECT_EQ(mark(3, 2), "");
+
+    run = cli({"table", "distribution", "--rows", "3", "--rule", "10", "--page", "marks", "--to", "2026095"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    rows = rowsOf(run.out);
+    EXPECT_EQ(cellsOf(rows[1])[0], "2026093");
+    EXPECT_EQ(mark(1, 20), "1") << "20 21";
+    EXPECT_EQ(mark(2, 24), "1") << "24 25 side by side; 24 below 24 as well";
+    EXPECT_EQ(mark(2, 15), "2");
+    EXPECT_EQ(mark(3, 21), "1");
+    EXPECT_EQ(mark(3, 4), "2") << "04 again in 2026096, the row after";
+
+    // Cold/warm/hot: each drawn number of the newest draw in the class data table 3 gives it.
+    run = cli({"table", "distribution", "--rows", "1", "--view", "coldhot", "--page", "marks"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<std::string> classes = cellsOf(rowsOf(run.out)[1]);
+    const std::vector<std::string> data3 = cellsOf(rowsOf(cli({"table", "data3"}).out).back());
+    const std::vector<std::string> names = {"冷", "温", "热"};
+    for (int number : {1, 4, 16, 22, 26, 31}) {
+        const std::string& kind = classes[static_cast<size_t>(number + 1)];
+        const size_t k = static_cast<size_t>(std::find(names.begin(), names.end(), kind) - names.begin());
+        ASSERT_LT(k, 3u) << kind;
+        EXPECT_NE(data3[2 + k].find((number < 10 ? "0" : "") + std::to_string(number) + ","), std::string::npos)
+            << number;
+    }
+
+    run = cli({"table", "distribution", "--to", "1999001"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err, "数据库中没有第1999001期的记录\n");
+    EXPECT_EQ(cli({"table", "distribution", "--rows", "0"}).code, 1);
+    EXPECT_EQ(cli({"table", "distribution", "--rule", "13"}).code, 1);
+    EXPECT_EQ(cli({"table", "distribution", "--view", "hot"}).code, 1);
+    EXPECT_NE(cli({"help", "table"}).out.find("distribution"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lottodesk
