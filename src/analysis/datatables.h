@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/cpstyle.h"
+#include "core/partition.h"
 #include "core/s_dm.h"
 #include "core/settings.h"
 
@@ -23,6 +24,18 @@ struct DataTable {
         return cells[static_cast<size_t>(row) * header.size() + static_cast<size_t>(column)];
     }
 };
+
+// "数据表1": the drawn numbers by position (`zhname` + 1..zhgs, `specname` with the position when
+// the game has several secondary numbers), then the counts, ratios and lists of each draw. The
+// counting columns are the registry's indicators for the record (z_wzgs, z_lmzs, z_cmgs, z_nmzs,
+// z_jsgs, z_zsgs, z_zdjj, z_zxjj, z_jjgs, z_hz, z_wh); the number lists are ascending, each
+// number two digits followed by ",".
+DataTable dataTable1(const t_s_dm& store, const GameParams& game, const ZonePartitions& partitions,
+                     const std::string& zhname, const std::string& specname);
+
+// "数据表2": the class counts of the main numbers joined by ":": small:big (the big-number count
+// rule), the three, five and seven zones of the main range, and the remainders by 3, 4 and 5.
+DataTable dataTable2(const t_s_dm& store, const GameParams& game, const ZonePartitions& partitions);
 
 // "数据表3": the cold/warm/hot numbers of each period, classified into lists of its own (the
 // workspace's lists stay as they are). Columns: "期数", `zhname` + "冷温热比", "本期开奖冷号",

@@ -1,12 +1,14 @@
 #include "cli_trendtable.h"
 #include "cli_common.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <ostream>
 
 #include "analysis/columnorder.h"
 #include "analysis/datatables.h"
+#include "analysis/distribution.h"
 #include "analysis/trendomission.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
@@ -24,8 +26,8 @@ constexpr const char* kOmissionUsage =
     "用法: table omission [--variant main|secondary|tails] [--from P1] [--to P2] [--zone main|secondary|both]\n"
     "                     [--tails main|both] [--order K|名称] [--highlight all|odd|even|prime|composite|0|1|2]\n"
     "                     [--zones N] [--page table|marks]";
-
-
+constexpr const char* kDistributionUsage =
+    "用法: table distribution [--to P] [--rows N] [--rule K|名称] [--view pattern|coldhot] [--page chart|marks]";
 
 // "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
@@ -114,7 +116,11 @@ int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std
 
 int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return usage(err, "用法: table " + args[0] + "  (不接受选项)");
-    const DataTable t = dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
+    const std::string& view = args[0];
+    const DataTable t =
+        view == "data1"   ? dataTable1(ws.sjk, ws.game, ws.partitions, ws.current().zhname, ws.current().specname)
+        : view == "data2" ? dataTable2(ws.sjk, ws.game, ws.partitions)
+                          : dataTable3(ws.sjk, ws.game, ws.settings, ws.current().zhname, ws.current().specname);
     printRow(out, t.header);
     std::vector<std::string> cells(t.header.size());
     for (int r = 0; r < t.rows(); ++r) {
@@ -124,13 +130,76 @@ int dataTable(const Workspace& ws, const std::vector<std::string>& args, std::os
     return kDone;
 }
 
+// The visible rows of the chart, the selection row after them; with --page marks each drawn cell
+// shows its mark (pattern view) or its class 冷/温/热 (cold/warm/hot view) instead of the number.
+int distributionTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--to", "--rows", "--rule", "--view", "--page"});
+    if (!opts) return usage(err, kDistributionUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    const std::optional<int> rule = choice(value("--rule", "0"), markRuleNames());
+    const std::optional<int> view = choice(value("--view", "pattern"), {"pattern", "coldhot"});
+    const std::optional<int> page = choice(value("--page", "chart"), {"chart", "marks"});
+    const std::optional<int> rows = parseInteger(value("--rows", "30"));
+    const std::optional<int32_t> to = periodOption(*opts, "--to");
+    if (!rule || !view || !page || !rows || *rows < 1 || !to) return usage(err, kDistributionUsage);
+
+    const DistributionChart chart = distributionChart(ws.sjk, ws.game);
+    int end = chart.rows();  // one past the last visible row
+    if (*to != 0) {
+        end = ws.sjk.indexOfPeriod(*to);
+        if (end == 0) {
+            err << "数据库中没有第" << *to << "期的记录\n";
+            return kStopped;
+        }
+    }
+    const int first = std::max(end - *rows, 0);
+    const int count = end - first;
+    printRow(out, chart.header);
+    std::vector<std::string> cells(chart.header.size());
+    const MarkMatrix marks =
+        markMatrix(chart, *view == 0 ? static_cast<MarkRule>(*rule) : MarkRule::None, first, count);
+    WarmthMarks warmth;
+    if (*view == 1 && *page == 1)
+        warmth = warmthMarks(chart, mainWarmthTimeline(DrawHistory::of(ws.sjk), ws.game, ws.settings), first, count);
+    for (int row = first; row < first + count; ++row) {
+        cells[0] = chart.periodText(row);
+        cells[1] = chart.draws[static_cast<size_t>(row)];
+        for (int c = 0; c < chart.columns; ++c) {
+            std::string& cell = cells[static_cast<size_t>(2 + c)];
+            if (!chart.isDrawn(row, c))
+                cell.clear();
+            else if (*page == 0)
+                cell = chart.header[static_cast<size_t>(2 + c)];
+            else if (*view == 0)
+                cell = std::to_string(marks.at(row, c));
+            else
+                cell = warmth.at(row, c) < 0
+                           ? ""
+                           : std::vector<std::string>{"冷", "温", "热"}[static_cast<size_t>(warmth.at(row, c))];
+        }
+        printRow(out, cells);
+    }
+    cells[0] = "选号区";
+    cells[1].clear();
+    for (int c = 0; c < chart.columns; ++c)
+        cells[static_cast<size_t>(2 + c)] = chart.header[static_cast<size_t>(2 + c)];
+    printRow(out, cells);
+    return kDone;
+}
+
 }  // namespace
 
-bool isTrendView(const std::string& view) { return view == "omission" || view == "data3"; }
+bool isTrendView(const std::string& view) {
+    return view == "omission" || view == "data1" || view == "data2" || view == "data3" || view == "distribution";
+}
 
 int runTrendTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "omission") return omissionTable(ws, args, out, err);
-    if (args[0] == "data3") return dataTable(ws, args, out, err);
+    if (args[0] == "data1" || args[0] == "data2" || args[0] == "data3") return dataTable(ws, args, out, err);
+    if (args[0] == "distribution") return distributionTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
@@ -144,9 +213,22 @@ std::string trendTableHelp() {
            "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
            "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
            "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
+           "  data1     数据表1：期数 各位置红号 蓝号 跨度 尾组个数 连号组数 重复号数 邻号组数 主区奇偶比 ... 邻位号\n"
+           "            （号码列表按升序，每个号码两位并跟\",\"；连续号与同尾号各组之间空一格）\n"
+           "  data2     数据表2：期数 小大比 三区比 五区比 七区比 除三余数比 除四余数比 除五余数比\n"
            "  data3     数据表3：期数 红号冷温热比 本期开奖冷号 本期开奖温号 本期开奖热号 "
            "下期冷温热号，有副号时副区同样五列\n"
-           "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n";
+           "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n"
+           "  distribution  红号分布图：期号 开奖号码 各红号（开出的号码显示号码），最后一行 选号区\n"
+           "    --to P                 显示到第P期（默认最新一期，有预测区时含预测区）\n"
+           "    --rows N               显示的期数（默认30）\n"
+           "    --rule K|名称          关联分布的标识：0 连号（默认）1 重号 2 左斜连号 3 右斜连号 4 斜连号\n"
+           "                           5 左上三角 6 右上三角 7 左下三角 8 右下三角 9 三角\n"
+           "                           10 标识二个以上连号,重号,斜连号 11 标识三个以上连号,重号,斜连号 12 取消标识\n"
+           "    --view pattern|coldhot 关联分布（默认）或 冷温热分布（按上一期的冷温热分类）\n"
+           "    --page chart|marks     图表（默认），或开出号码的标识：0 无标识，1 标识，组合标识 1..6；冷温热分布为 "
+           "冷 温 热\n"
+           "                           （标识按显示的各期及其前两期、后一期计算）\n";
 }
 
 }  // namespace lottodesk

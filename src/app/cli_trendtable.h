@@ -1,6 +1,6 @@
 #pragma once
-// The views of the trend analysis under `table VIEW`: omission (and, as they arrive, the data
-// tables and the distribution chart).
+// The views of the trend analysis under `table VIEW`: the omission tables, the data tables and the
+// distribution chart.
 
 #include <iosfwd>
 #include <string>
