@@ -19,6 +19,7 @@
 #include "ui/common/prompts.h"
 #include "ui/generator/zh_conditionmenu.h"
 #include "ui/generator/zh_custompage.h"
+#include "ui/generator/zh_dialogs.h"
 #include "ui/generator/zh_grouppage.h"
 #include "ui/generator/zh_mainpage.h"
 #include "ui/generator/zh_results.h"
@@ -61,6 +62,8 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_main->conditionPages()->addTab(m_tail, QStringLiteral("尾数设置"));
     m_main->conditionPages()->addTab(m_custom, QStringLiteral("自定义指标"));
     m_results = new ZhResults(ws, m_generator.results, prompts, files);
+    m_results->setPeriodChooser(
+        [this, &dialogs](const std::vector<int32_t>& offered) { return dialogs.choosePeriod(this, offered); });
     splitter->addWidget(m_main);
     splitter->addWidget(m_results);
     splitter->setStretchFactor(0, 3);

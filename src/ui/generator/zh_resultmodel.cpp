@@ -4,6 +4,7 @@
 
 #include "core/drawtext.h"
 #include "core/workspace.h"
+#include "generator/prizecheck.h"
 
 namespace lottodesk {
 
@@ -14,7 +15,16 @@ ZhResultModel::ZhResultModel(const Workspace& ws, const MainResults& results, QO
 
 int ZhResultModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
-int ZhResultModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_zhgs + 1; }
+int ZhResultModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_zhgs + 1 + (m_hits ? 1 : 0);
+}
+
+void ZhResultModel::setHitColumn(bool shown) {
+    if (shown == m_hits) return;
+    beginResetModel();
+    m_hits = shown;
+    endResetModel();
+}
 
 int ZhResultModel::pages() const {
     const size_t count = m_results.tickets.size();
@@ -32,12 +42,13 @@ void ZhResultModel::setPage(int page) {
 }
 
 QVariant ZhResultModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_rows || index.column() > m_zhgs) return {};
+    if (!index.isValid() || index.row() >= m_rows || index.column() >= columnCount()) return {};
     const size_t at = static_cast<size_t>(m_page - 1) * kPageSize + static_cast<size_t>(index.row());
     if (at >= m_results.tickets.size()) return {};  // the list shrank before setPage()
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == 0) return QStringLiteral("第%1条").arg(at + 1);
+        if (index.column() > m_zhgs) return int(m_results.tickets[at][static_cast<size_t>(m_zhgs)]);
         return QString::fromStdString(twoDigits(m_results.tickets[at][static_cast<size_t>(index.column() - 1)]));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
@@ -45,8 +56,9 @@ QVariant ZhResultModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ZhResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > m_zhgs) return {};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount()) return {};
     if (section == 0) return QStringLiteral("序号");
+    if (section > m_zhgs) return QString::fromUtf8(kHitColumnCaption);
     return QString::fromStdString(m_ws.current().zhname) + QString::number(section);
 }
 

@@ -2,7 +2,7 @@
 // ZhResultModel: one page of the generator's main result list for the result grid. Pages hold
 // 10,000 results; row r of page p is result (p - 1) * 10,000 + r + 1, shown as "第" + index + "条"
 // followed by its numbers as two digits, under the headers "序号" and the main-zone name with the
-// position ("红号1" ...).
+// position ("红号1" ...). After "对奖" a last column "中奖号个数" shows each result's hits.
 //
 // The model reads the results it was given in place and builds no per-cell items. After the
 // results or the game changed, call setPage() (or reset()) before the view reads it again.
@@ -34,6 +34,9 @@ public:
     void setPage(int page);
     // Takes the result count and the game's shape afresh, staying on the current page if it still exists.
     void reset() { setPage(m_page); }
+    // The column "中奖号个数" (byte m of each result) after "对奖"; every new list hides it again.
+    void setHitColumn(bool shown);
+    bool hitColumn() const { return m_hits; }
 
 private:
     const Workspace& m_ws;
@@ -41,6 +44,7 @@ private:
     int m_page = 1;
     int m_rows = 0;
     int m_zhgs = 0;
+    bool m_hits = false;
 };
 
 }  // namespace lottodesk

@@ -10,6 +10,7 @@
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
+#include "generator/prizecheck.h"
 #include "generator/resultfile.h"
 #include "ui/common/prompts.h"
 #include "ui_zh_results.h"
@@ -24,7 +25,7 @@ struct PopupCommand {
     const char* name;
     const char* caption;
 };
-// The popup in its order; the file commands and the restore work, the rest wait for their windows.
+// The popup in its order; the file commands, the restore and "对奖" work, the rest wait for their windows.
 constexpr PopupCommand kPopup[] = {
     {"mi_savezh", "保存组号"},
     {"mi_loadzh", "载入组号"},
@@ -69,7 +70,12 @@ ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts
     connect(load, &QAction::triggered, this, [this] { loadResults(); });
     QAction* restore = m_popup->findChild<QAction*>(QStringLiteral("mi_restore"));
     connect(restore, &QAction::triggered, this, [this] { restoreOriginal(); });
-    connect(m_popup, &QMenu::aboutToShow, this, [this, restore] { restore->setEnabled(canRestore()); });
+    QAction* prize = m_popup->findChild<QAction*>(QStringLiteral("mi_dj"));
+    connect(prize, &QAction::triggered, this, [this] { checkPrize(); });
+    connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize] {
+        restore->setEnabled(canRestore());
+        prize->setEnabled(m_choosePeriod && !m_results.tickets.empty());
+    });
     connect(m_ui->sg_zh, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(m_ui->sg_zh->viewport()->mapToGlobal(at)); });
 
@@ -143,6 +149,7 @@ void ZhResults::loadResults() {
 namespace lottodesk {
 
 void ZhResults::listFilteredFor(int32_t filterPeriod) {
+    m_model->setHitColumn(false);
     m_listRanking.clear();
     if (m_ws.transform != 0) m_listRanking = rankingForFilterPeriod(m_ws, filterPeriod);
 }
@@ -155,8 +162,23 @@ void ZhResults::restoreOriginal() {
     if (!canRestore()) return;
     const int m = std::clamp(m_ws.game.zhgs, 1, static_cast<int>(Ticket{}.size()) - 1);
     for (Ticket& ticket : m_results.tickets) restoreTicket(ticket.data(), m, m_listRanking);
+    clearHits(m_results.tickets, m);
+    m_model->setHitColumn(false);
     m_listRanking.clear();
     showPage(page());
+}
+
+void ZhResults::checkPrize() {
+    if (!m_choosePeriod || m_results.tickets.empty()) return;
+    const std::optional<int32_t> period = m_choosePeriod(m_ws.sjk.realPeriods());
+    if (!period) return;
+    const Status checked = checkMainPrizeAt(m_results, m_ws, *period);
+    if (!checked) {
+        m_prompts.inform(this, QString::fromStdString(checked.message));
+        return;
+    }
+    m_model->setHitColumn(true);
+    showPage(1);
 }
 
 }  // namespace lottodesk

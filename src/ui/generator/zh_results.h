@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 namespace Ui {
 class ZhResults;
@@ -56,6 +58,12 @@ public:
     void listFilteredFor(int32_t filterPeriod);
     // Whether "恢复到原始投注结果" can run: a transform is applied and the list is in its places.
     bool canRestore() const;
+    // "对奖": the period chooser the window gives (nullopt: cancelled).
+    using PeriodChooser = std::function<std::optional<int32_t>(const std::vector<int32_t>& offered)>;
+    void setPeriodChooser(PeriodChooser chooser) { m_choosePeriod = std::move(chooser); }
+    // "对奖": every result scored by the main numbers it hits in the chosen draw and ordered best
+    // first (equal hits keep their order, tags move along); page 1 with "中奖号个数".
+    void checkPrize();
     // "恢复到原始投注结果": every ticket mapped back through the ranking it was numbered through
     // and sorted ascending; the list is then marked as drawn numbers.
     void restoreOriginal();
@@ -74,6 +82,7 @@ private:
     std::unique_ptr<Ui::ZhResults> m_ui;
     ZhResultModel* m_model;
     QMenu* m_popup;
+    PeriodChooser m_choosePeriod;
     // The ranking the list's places stand for; empty while the list holds drawn numbers.
     std::vector<int32_t> m_listRanking;
 };

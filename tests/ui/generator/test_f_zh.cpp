@@ -24,6 +24,7 @@ private Q_SLOTS:
     void searchShowsTheMatchingRows();
     void numberChoosersAndReset();
     void runOverTheWholeSpaceShowsPagedResults();
+    void prizeCheckOrdersTheListByHits();
     void pagingStaysWithinThePages();
     void continueFilteringKeepsThePassingResults();
     void cancelLeavesThePreviousResults();
@@ -276,6 +277,47 @@ void TestGeneratorWindow::numberChoosersAndReset() {
     // The two exclusions that start ticked keep their state.
     QVERIFY(!w.box("cb_djj")->isChecked() && w.box("cb_tslh")->isChecked());
     QVERIFY(!w.conditions().noEqualSpacing && w.conditions().noSpecialRuns);
+}
+
+void TestGeneratorWindow::prizeCheckOrdersTheListByHits() {
+    Window w;
+    // Offered only for a list; a cancelled period changes nothing.
+    Q_EMIT w.window.results()->popup()->aboutToShow();
+    QVERIFY(!w.window.results()->popup()->findChild<QAction*>(QStringLiteral("mi_dj"))->isEnabled());
+    w.dialogs.values.push_back(std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 16, 22, 26, 31});
+    w.click("b_kxhm");
+    QVERIFY(w.run());
+    const std::vector<Ticket> before = w.results().tickets;  // C(12, 6) = 924
+    Q_EMIT w.window.results()->popup()->aboutToShow();
+    QVERIFY(w.window.results()->popup()->findChild<QAction*>(QStringLiteral("mi_dj"))->isEnabled());
+    w.popup("mi_dj");
+    QVERIFY(w.results().tickets == before);
+    QCOMPARE(w.grid()->columnCount(), 7);
+
+    // 2026096 is 01 04 16 22 26 31 + 04: that ticket first with 6 hits, then the five-hit ones.
+    w.dialogs.periods.push_back(2026096);
+    w.popup("mi_dj");
+    QCOMPARE(w.dialogs.periodLists.back(), w.ws.sjk.realPeriods());
+    QCOMPARE(w.header().last(), u("中奖号个数"));
+    QCOMPARE(w.row(0), numbersRow({"01", "04", "16", "22", "26", "31", "6"}, u("第1条")));
+    QCOMPARE(w.cell(1, 7), u("5"));
+    // Best first; equal hits keep their order from before; the same tickets.
+    const std::vector<Ticket>& after = w.results().tickets;
+    QCOMPARE(after.size(), before.size());
+    const auto hitsOf = [](const Ticket& t) { return t[6]; };
+    QVERIFY(std::is_sorted(after.begin(), after.end(),
+                           [&](const Ticket& a, const Ticket& b) { return hitsOf(a) > hitsOf(b); }));
+    const auto positionBefore = [&](const Ticket& t) {
+        Ticket numbers = t;
+        numbers[6] = 0;
+        return std::find(before.begin(), before.end(), numbers) - before.begin();
+    };
+    for (size_t i = 1; i < after.size(); ++i)
+        if (hitsOf(after[i - 1]) == hitsOf(after[i])) QVERIFY(positionBefore(after[i - 1]) < positionBefore(after[i]));
+
+    // A new run hides the column again.
+    QVERIFY(w.run());
+    QCOMPARE(w.grid()->columnCount(), 7);
 }
 
 void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
