@@ -3,6 +3,8 @@
 #include <QDir>
 #include <algorithm>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -11,8 +13,10 @@
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
 #include "generator/prizecheck.h"
+#include "generator/resultedit.h"
 #include "generator/resultfile.h"
 #include "ui/common/prompts.h"
+#include "ui/update/f_xgzh.h"
 #include "ui_zh_results.h"
 #include "ui/generator/zh_resultmodel.h"
 
@@ -25,7 +29,7 @@ struct PopupCommand {
     const char* name;
     const char* caption;
 };
-// The popup in its order; the file commands, the restore and "对奖" work, the rest wait for their windows.
+// The popup in its order; "滤除组号" and "打印投注结果" wait for their windows.
 constexpr PopupCommand kPopup[] = {
     {"mi_savezh", "保存组号"},
     {"mi_loadzh", "载入组号"},
@@ -42,7 +46,7 @@ constexpr PopupCommand kPopup[] = {
 
 }  // namespace
 
-ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files, QWidget* parent)
+ZhResults::ZhResults(Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files, QWidget* parent)
     : QWidget(parent),
       m_ws(ws),
       m_results(results),
@@ -50,7 +54,8 @@ ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts
       m_files(files),
       m_ui(new Ui::ZhResults),
       m_model(new ZhResultModel(ws, results, this)),
-      m_popup(new QMenu(this)) {
+      m_popup(new QMenu(this)),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
     m_ui->setupUi(this);
     m_ui->sg_zh->setModel(m_model);
     m_ui->sg_zh->verticalHeader()->setVisible(false);
@@ -70,6 +75,16 @@ ZhResults::ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts
     connect(load, &QAction::triggered, this, [this] { loadResults(); });
     QAction* restore = m_popup->findChild<QAction*>(QStringLiteral("mi_restore"));
     connect(restore, &QAction::triggered, this, [this] { restoreOriginal(); });
+    const std::pair<const char*, void (ZhResults::*)()> edits[] = {{"mi_addzh", &ZhResults::addTicket},
+                                                                   {"mi_modifyzh", &ZhResults::modifyTicket},
+                                                                   {"mi_deletezh", &ZhResults::deleteTicket},
+                                                                   {"mi_addyc", &ZhResults::addToPrediction},
+                                                                   {"mi_clearyc", &ZhResults::clearPrediction}};
+    for (const auto& [name, command] : edits) {
+        QAction* action = m_popup->findChild<QAction*>(QString::fromLatin1(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, command);
+    }
     QAction* prize = m_popup->findChild<QAction*>(QStringLiteral("mi_dj"));
     connect(prize, &QAction::triggered, this, [this] { checkPrize(); });
     connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize] {
@@ -180,5 +195,73 @@ void ZhResults::checkPrize() {
     m_model->setHitColumn(true);
     showPage(1);
 }
+
+std::optional<size_t> ZhResults::selectedResult() const {
+    const QModelIndex current = m_ui->sg_zh->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    const size_t index =
+        static_cast<size_t>(page() - 1) * ZhResultModel::kPageSize + static_cast<size_t>(current.row());
+    if (index >= m_results.tickets.size()) return std::nullopt;
+    return index;
+}
+
+std::optional<Ticket> ZhResults::editTicket(const QString& caption, const Ticket* ticket) {
+    if (!m_edit) m_edit = new Tf_xgzh(this);
+    const int m = m_ws.game.zhgs;
+    m_edit->setWindowTitle(caption);
+    m_edit->setMasks(m, 0, QString::fromStdString(m_ws.current().zhname), {});
+    m_edit->clearBoxes();
+    for (QWidget* unused : {static_cast<QWidget*>(m_edit->l_qs()), static_cast<QWidget*>(m_edit->e_qs()),
+                            static_cast<QWidget*>(m_edit->l_spec()), static_cast<QWidget*>(m_edit->e_spec())})
+        unused->setVisible(false);
+    if (ticket) m_edit->e_zh()->setText(QString::fromStdString(ticketGroupsText(*ticket, m)));
+    if (m_runDialog(*m_edit) != QDialog::Accepted) return std::nullopt;
+    return ticketFromGroups(m_edit->e_zh()->text().toStdString(), m);
+}
+
+void ZhResults::addTicket() {
+    const std::optional<Ticket> ticket = editTicket(QStringLiteral("添加组号"), nullptr);
+    if (!ticket) return;
+    appendResult(m_results, *ticket, m_ws.game.zhgs);
+    m_model->setHitColumn(false);
+    showPage(pages());
+}
+
+void ZhResults::modifyTicket() {
+    const std::optional<size_t> index = selectedResult();
+    if (!index) {
+        m_prompts.inform(this, QString::fromUtf8(kSelectTicketToModifyMessage));
+        return;
+    }
+    const std::optional<Ticket> ticket = editTicket(QStringLiteral("修改组号"), &m_results.tickets[*index]);
+    if (!ticket) return;
+    replaceResult(m_results, *index, *ticket, m_ws.game.zhgs);
+    m_model->setHitColumn(false);
+    const int row = m_ui->sg_zh->currentIndex().row();
+    showPage(page());
+    m_ui->sg_zh->setCurrentIndex(m_model->index(row, 1));  // the edited ticket stays selected
+}
+
+void ZhResults::deleteTicket() {
+    const std::optional<size_t> index = selectedResult();
+    if (!index) {
+        m_prompts.inform(this, QString::fromUtf8(kSelectTicketToDeleteMessage));
+        return;
+    }
+    removeResult(m_results, *index, m_ws.game.zhgs);
+    m_model->setHitColumn(false);
+    showPage(page());
+}
+
+void ZhResults::addToPrediction() {
+    const std::optional<size_t> index = selectedResult();
+    if (!index) {
+        m_prompts.inform(this, QString::fromUtf8(kSelectTicketMessage));
+        return;
+    }
+    putTicketIntoPrediction(m_ws.sjk, m_results.tickets[*index], m_ws.game.zhgs);
+}
+
+void ZhResults::clearPrediction() { removePrediction(m_ws.sjk); }
 
 }  // namespace lottodesk

@@ -3,20 +3,24 @@
 // "第" + page + "页/ " + pages + "页", the grid `sg_zh` over one page of 10,000 results, and the
 // page commands "首页", "上页", "下页", "尾页". The grid's popup menu `pm_zh` saves the results to a
 // result text file ("保存组号"), loads them from one ("载入组号") and maps results made on
-// transformed data back to drawn numbers ("恢复到原始投注结果"); its other commands belong to
-// windows not built yet and are disabled.
+// transformed data back to drawn numbers ("恢复到原始投注结果"), edits the list by hand, copies a
+// ticket into the prediction record and checks the list against a draw ("对奖"); "滤除组号" and
+// "打印投注结果" belong to windows not built yet and are disabled.
 
-#include <cstdint>
-#include <memory>
-#include <vector>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
+
+#include "generator/ticket.h"
 
 namespace Ui {
 class ZhResults;
 }
 
+class QDialog;
 class QMenu;
 class QTableView;
 
@@ -26,14 +30,14 @@ struct MainResults;
 struct Workspace;
 class FileChooser;
 class Prompts;
+class Tf_xgzh;
 class ZhResultModel;
 
 class ZhResults : public QWidget {
     Q_OBJECT
 public:
     // Shows `results` (the generator's list, which "载入组号" replaces).
-    ZhResults(const Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files,
-              QWidget* parent = nullptr);
+    ZhResults(Workspace& ws, MainResults& results, Prompts& prompts, FileChooser& files, QWidget* parent = nullptr);
     ~ZhResults() override;
 
     QTableView* grid() const;
@@ -64,6 +68,20 @@ public:
     // "对奖": every result scored by the main numbers it hits in the chosen draw and ordered best
     // first (equal hits keep their order, tags move along); page 1 with "中奖号个数".
     void checkPrize();
+
+    // "添加组号", "修改组号", "删除组号": the ticket dialog (Tf_xgzh) for the main numbers; a ticket is
+    // stored as typed; modify and delete need a selected row. "加到预测区" writes the selected
+    // ticket into the prediction record (not saved), "清除预测区" removes it.
+    void addTicket();
+    void modifyTicket();
+    void deleteTicket();
+    void addToPrediction();
+    void clearPrediction();
+    // How the ticket dialog is run (tests answer it in place).
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The index in the list of the grid's current row, or nothing.
+    std::optional<size_t> selectedResult() const;
     // "恢复到原始投注结果": every ticket mapped back through the ranking it was numbered through
     // and sorted ascending; the list is then marked as drawn numbers.
     void restoreOriginal();
@@ -75,7 +93,7 @@ Q_SIGNALS:
 private:
     void updateLabels();
 
-    const Workspace& m_ws;
+    Workspace& m_ws;
     MainResults& m_results;
     Prompts& m_prompts;
     FileChooser& m_files;
@@ -83,6 +101,10 @@ private:
     ZhResultModel* m_model;
     QMenu* m_popup;
     PeriodChooser m_choosePeriod;
+    DialogRunner m_runDialog;
+    Tf_xgzh* m_edit = nullptr;  // made when first needed
+    // The ticket dialog preset with `ticket` (empty when null); the typed ticket, or nothing.
+    std::optional<Ticket> editTicket(const QString& caption, const Ticket* ticket);
     // The ranking the list's places stand for; empty while the list holds drawn numbers.
     std::vector<int32_t> m_listRanking;
 };

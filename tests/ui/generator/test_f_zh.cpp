@@ -7,6 +7,7 @@
 
 #include "formula/precheck.h"
 #include "ui/common/textviewer.h"
+#include "ui/update/f_xgzh.h"
 #include "zh_window.h"
 
 using namespace lottodesk;
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void numberChoosersAndReset();
     void runOverTheWholeSpaceShowsPagedResults();
     void prizeCheckOrdersTheListByHits();
+    void editsTheListByHand();
     void pagingStaysWithinThePages();
     void continueFilteringKeepsThePassingResults();
     void cancelLeavesThePreviousResults();
@@ -318,6 +320,64 @@ void TestGeneratorWindow::prizeCheckOrdersTheListByHits() {
     // A new run hides the column again.
     QVERIFY(w.run());
     QCOMPARE(w.grid()->columnCount(), 7);
+}
+
+void TestGeneratorWindow::editsTheListByHand() {
+    Window w;
+    ZhResults* results = w.window.results();
+    QString shown, typed;
+    results->setDialogRunner([&](QDialog& dialog) {
+        auto& edit = static_cast<Tf_xgzh&>(dialog);
+        shown = dialog.windowTitle() + u("|") + edit.e_zh()->text();
+        if (typed.isEmpty()) return int(QDialog::Rejected);
+        edit.e_zh()->setText(typed);
+        return int(QDialog::Accepted);
+    });
+    const auto numbers = [&](size_t i) {
+        const Ticket& t = w.results().tickets[i];
+        return std::vector<int>(t.begin(), t.begin() + 6);
+    };
+
+    // "添加组号": stored as typed; a cancelled dialog adds nothing.
+    typed = u("05-01-33-02-09-10");
+    w.popup("mi_addzh");
+    QCOMPARE(shown, u("添加组号|-----"));
+    typed = u("01-02-03-04-05-06");
+    w.popup("mi_addzh");
+    typed.clear();
+    w.popup("mi_addzh");
+    QCOMPARE(w.results().tickets.size(), size_t(2));
+    QCOMPARE(numbers(0), std::vector<int>({5, 1, 33, 2, 9, 10}));
+    QCOMPARE(w.row(0), numbersRow({"05", "01", "33", "02", "09", "10"}, u("第1条")));
+    QCOMPARE(w.countLabel(), u("投注结果：共2注"));
+
+    // Modify, delete and the prediction record need a selected row.
+    results->grid()->setCurrentIndex({});
+    for (const char* command : {"mi_modifyzh", "mi_deletezh", "mi_addyc"}) w.popup(command);
+    QCOMPARE(w.prompts.informed,
+             QStringList({u("请先在上边的列表中选择一组需要修改的号码"), u("请先在上边的列表中选择一组需要删除的号码"),
+                          u("请先在上边的列表中选择一组号码")}));
+    results->grid()->setCurrentIndex(w.grid()->index(0, 1));
+    typed = u("07-08-09-10-11-12");
+    w.popup("mi_modifyzh");
+    QCOMPARE(shown, u("修改组号|05-01-33-02-09-10"));
+    QCOMPARE(numbers(0), std::vector<int>({7, 8, 9, 10, 11, 12}));
+
+    // "加到预测区": the ticket and 01 02 as secondary numbers, in memory; "清除预测区" removes it.
+    const int records = w.ws.sjk.RecordCount();
+    w.popup("mi_addyc");
+    QCOMPARE(w.ws.sjk.RecordCount(), records + 1);
+    const int32_t* prediction = w.ws.sjk.record(records + 1);
+    QCOMPARE(std::vector<int32_t>(prediction, prediction + 9),
+             std::vector<int32_t>({9999999, 7, 8, 9, 10, 11, 12, 1, 2}));
+    w.popup("mi_clearyc");
+    QCOMPARE(w.ws.sjk.RecordCount(), records);
+
+    results->grid()->setCurrentIndex(w.grid()->index(0, 1));
+    w.popup("mi_deletezh");
+    QCOMPARE(w.results().tickets.size(), size_t(1));
+    QCOMPARE(numbers(0), std::vector<int>({1, 2, 3, 4, 5, 6}));
+    QCOMPARE(w.results().tags.size(), size_t(1));
 }
 
 void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
