@@ -17,6 +17,7 @@
 #include "generator/runframe.h"
 #include "generator/selfcond.h"
 #include "ui/common/prompts.h"
+#include "ui/common/textviewer.h"
 #include "ui/generator/zh_conditionmenu.h"
 #include "ui/generator/zh_custompage.h"
 #include "ui/generator/zh_dialogs.h"
@@ -64,6 +65,15 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_results = new ZhResults(ws, m_generator.results, prompts, files);
     m_results->setPeriodChooser(
         [this, &dialogs](const std::vector<int32_t>& offered) { return dialogs.choosePeriod(this, offered); });
+    // One printout window per generator window: a new printout replaces the text.
+    m_results->setPrintoutViewer([this, &shell](const QString& path) {
+        auto* viewer = findChild<TextViewer*>(QStringLiteral("printout"), Qt::FindDirectChildrenOnly);
+        if (!viewer) {
+            viewer = new TextViewer(shell, m_prompts, this);
+            viewer->setObjectName(QStringLiteral("printout"));
+        }
+        viewer->showTextFile(QStringLiteral("打印投注结果"), path);
+    });
     splitter->addWidget(m_main);
     splitter->addWidget(m_results);
     splitter->setStretchFactor(0, 3);
@@ -221,14 +231,14 @@ bool Tf_zh::beginRun(const QString& notice, const QString& status) {
 
 void Tf_zh::start(ZhRunner::Kind kind) {
     const bool regular = kind == ZhRunner::Kind::Run;
-    if (!beginRun(regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."),
-                  regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候")))
+    if (!beginRun(
+            regular ? QStringLiteral("正在过滤中，请稍候...") : QStringLiteral("正在过滤中，请稍候."),
+            regular ? QStringLiteral("超强组号   正在过滤中,请稍候") : QStringLiteral("超强组号   正在筛选中,请稍候")))
         return;
     if (regular) m_main->continueButton()->setEnabled(true);
-    m_runner->start(kind, *m_worker, m_generator.results, m_ws, m_runPeriod,
-                    [this](const RunReport& report, bool cancelled, Generator& worker) {
-                        finishRun(report, cancelled, worker);
-                    });
+    m_runner->start(
+        kind, *m_worker, m_generator.results, m_ws, m_runPeriod,
+        [this](const RunReport& report, bool cancelled, Generator& worker) { finishRun(report, cancelled, worker); });
 }
 
 void Tf_zh::startTickets(TicketMode mode) {
@@ -245,8 +255,9 @@ void Tf_zh::startTickets(TicketMode mode) {
             !m_prompts.confirm(this, QStringLiteral("旋转矩阵"), q(kWheelPoolQuestion)))
             return;
     }
-    if (!beginRun(wheel ? QStringLiteral("正在计算旋转矩阵，请稍候...") : QStringLiteral("正在机选，请稍候..."),
-                  wheel ? QStringLiteral("超强组号   正在旋转中,请稍候") : QStringLiteral("超强组号   正在机选中,请稍候")))
+    if (!beginRun(
+            wheel ? QStringLiteral("正在计算旋转矩阵，请稍候...") : QStringLiteral("正在机选，请稍候..."),
+            wheel ? QStringLiteral("超强组号   正在旋转中,请稍候") : QStringLiteral("超强组号   正在机选中,请稍候")))
         return;
     m_main->continueButton()->setEnabled(true);
     TicketRun request;
@@ -256,10 +267,9 @@ void Tf_zh::startTickets(TicketMode mode) {
     request.seed = RandomSource::entropySeed();
     request.optimise = wheel && m_main->optimiseWheel();
     request.optimiseSeconds = kOptimiseSeconds;
-    m_runner->startTickets(std::move(request), *m_worker, m_ws, m_runPeriod,
-                           [this](const RunReport& report, bool cancelled, Generator& worker) {
-                               finishRun(report, cancelled, worker);
-                           });
+    m_runner->startTickets(
+        std::move(request), *m_worker, m_ws, m_runPeriod,
+        [this](const RunReport& report, bool cancelled, Generator& worker) { finishRun(report, cancelled, worker); });
 }
 
 void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker) {

@@ -12,6 +12,7 @@
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
+#include "generator/printout.h"
 #include "generator/prizecheck.h"
 #include "generator/resultedit.h"
 #include "generator/resultfile.h"
@@ -29,7 +30,7 @@ struct PopupCommand {
     const char* name;
     const char* caption;
 };
-// The popup in its order; "滤除组号" and "打印投注结果" wait for their windows.
+// The popup in its order; "滤除组号" waits for its window.
 constexpr PopupCommand kPopup[] = {
     {"mi_savezh", "保存组号"},
     {"mi_loadzh", "载入组号"},
@@ -87,9 +88,12 @@ ZhResults::ZhResults(Workspace& ws, MainResults& results, Prompts& prompts, File
     }
     QAction* prize = m_popup->findChild<QAction*>(QStringLiteral("mi_dj"));
     connect(prize, &QAction::triggered, this, [this] { checkPrize(); });
-    connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize] {
+    QAction* print = m_popup->findChild<QAction*>(QStringLiteral("mi_print"));
+    connect(print, &QAction::triggered, this, [this] { printResults(); });
+    connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize, print] {
         restore->setEnabled(canRestore());
         prize->setEnabled(m_choosePeriod && !m_results.tickets.empty());
+        print->setEnabled(m_showPrintout && !m_results.tickets.empty());
     });
     connect(m_ui->sg_zh, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(m_ui->sg_zh->viewport()->mapToGlobal(at)); });
@@ -263,5 +267,16 @@ void ZhResults::addToPrediction() {
 }
 
 void ZhResults::clearPrediction() { removePrediction(m_ws.sjk); }
+
+void ZhResults::printResults() {
+    if (!m_showPrintout || m_results.tickets.empty()) return;
+    const std::string path = printoutPath(m_ws.folder);
+    const Status saved = savePrintout(path, printoutText(m_results.tickets, m_ws.game.zhgs));
+    if (!saved) {
+        m_prompts.inform(this, QString::fromStdString(saved.message));
+        return;
+    }
+    m_showPrintout(QString::fromStdString(path));
+}
 
 }  // namespace lottodesk

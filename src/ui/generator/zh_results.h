@@ -4,8 +4,8 @@
 // page commands "首页", "上页", "下页", "尾页". The grid's popup menu `pm_zh` saves the results to a
 // result text file ("保存组号"), loads them from one ("载入组号") and maps results made on
 // transformed data back to drawn numbers ("恢复到原始投注结果"), edits the list by hand, copies a
-// ticket into the prediction record and checks the list against a draw ("对奖"); "滤除组号" and
-// "打印投注结果" belong to windows not built yet and are disabled.
+// ticket into the prediction record, checks the list against a draw ("对奖") and writes the
+// printout ("打印投注结果"); "滤除组号" belongs to a window not built yet and is disabled.
 
 #include <QWidget>
 #include <cstdint>
@@ -77,6 +77,10 @@ public:
     void deleteTicket();
     void addToPrediction();
     void clearPrediction();
+    // "打印投注结果": the printout file in the program folder, then shown through the window's viewer.
+    using PrintoutViewer = std::function<void(const QString& path)>;
+    void setPrintoutViewer(PrintoutViewer viewer) { m_showPrintout = std::move(viewer); }
+    void printResults();
     // How the ticket dialog is run (tests answer it in place).
     using DialogRunner = std::function<int(QDialog&)>;
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
@@ -102,6 +106,7 @@ private:
     QMenu* m_popup;
     PeriodChooser m_choosePeriod;
     DialogRunner m_runDialog;
+    PrintoutViewer m_showPrintout;
     Tf_xgzh* m_edit = nullptr;  // made when first needed
     // The ticket dialog preset with `ticket` (empty when null); the typed ticket, or nothing.
     std::optional<Ticket> editTicket(const QString& caption, const Ticket* ticket);

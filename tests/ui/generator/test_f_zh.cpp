@@ -123,7 +123,10 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
         if (action->isEnabled()) enabled << action->text();
     }
     QCOMPARE(popup.size(), 11);
-    QCOMPARE(enabled, QStringList({u("保存组号"), u("载入组号")}));
+    // On an empty list: the file, edit and prediction commands; 滤除组号 waits for its window, and
+    // 打印, 恢复 and 对奖 need a list (enabled as the popup opens).
+    QCOMPARE(enabled, QStringList({u("保存组号"), u("载入组号"), u("加到预测区"), u("清除预测区"), u("添加组号"),
+                                   u("删除组号"), u("修改组号")}));
     QCOMPARE(w.window.statusText(), QString());
 }
 
@@ -378,6 +381,18 @@ void TestGeneratorWindow::editsTheListByHand() {
     QCOMPARE(w.results().tickets.size(), size_t(1));
     QCOMPARE(numbers(0), std::vector<int>({1, 2, 3, 4, 5, 6}));
     QCOMPARE(w.results().tags.size(), size_t(1));
+
+    // "打印投注结果": the printout in the program folder (GBK), shown in the program's own window.
+    Q_EMIT results->popup()->aboutToShow();
+    w.popup("mi_print");
+    const std::string printout = w.folder.file("temppadnote.txt");
+    const QString text = QString::fromStdString(gbkToUtf8(test::readFile(printout)));
+    QVERIFY2(text.startsWith(u("记录号          红号一")), qPrintable(text.left(30)));
+    QVERIFY(text.contains(u("      01      02      03      04      05      06")));
+    auto* viewer = w.child<TextViewer>("printout");
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->file(), QString::fromStdString(printout));
+    QVERIFY(w.shell.opened.isEmpty());
 }
 
 void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
