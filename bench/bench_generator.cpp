@@ -137,7 +137,7 @@ void BM_ConditionBacktest100(benchmark::State& state) {
     generator.conditions = typicalSet();
     RunOptions options;
     options.threads = static_cast<int>(state.range(0));
-    BacktestResult result;
+    ConditionBacktest result;
     for (auto _ : state) result = conditionBacktest(generator, workspace(), 100, options);
     state.counters["survived"] = result.survivedCount;
     state.counters["mean"] = result.meanResultCount;

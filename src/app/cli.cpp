@@ -805,15 +805,15 @@ int backtestConditions(Context& c, const GeneratorArgs& args, Generator& generat
     RunOptions options;
     if (const int status = runOptionsFrom(c, args, options); status != kDone) return status;
     if (!c.historyOpened || !historyReadyForRun(c)) return kStopped;
-    const BacktestResult result = conditionBacktest(generator, c.ws, *n, options);
+    const ConditionBacktest result = conditionBacktest(generator, c.ws, *n, options);
     if (!result.completed) {
         const bool timedOut = result.message.empty() && c.timeUp && *c.timeUp;
         c.err << (timedOut ? c.timeLimitMessage : result.message) << '\n';
         return kStopped;
     }
-    for (const BacktestPeriod& p : result.periods)
+    for (const ConditionBacktestPeriod& p : result.periods)
         c.out << p.period << '\t' << p.resultCount << '\t' << (p.survived ? 1 : 0) << '\t' << rejectedText(p) << '\n';
-    c.out << backtestSummary(result) << '\n';
+    c.out << conditionBacktestSummary(result) << '\n';
     return kDone;
 }
 

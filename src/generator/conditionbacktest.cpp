@@ -43,15 +43,15 @@ std::string fixed(double value, int decimals) {
 
 }  // namespace
 
-BacktestResult conditionBacktest(Generator& generator, const Workspace& ws, int n, const RunOptions& options) {
-    BacktestResult result;
+ConditionBacktest conditionBacktest(Generator& generator, const Workspace& ws, int n, const RunOptions& options) {
+    ConditionBacktest result;
     result.message = runStartMessage(ws, generator.conditions);
     if (!result.message.empty()) return result;
     const std::vector<int32_t> periods = ws.sjk.realPeriods();
     // The first draw has no history to filter with.
     const int count = std::min<int>(std::max(n, 0), static_cast<int>(periods.size()) - 1);
     if (count <= 0) {
-        result.message = kBacktestTooFewDraws;
+        result.message = kConditionBacktestTooFewDraws;
         return result;
     }
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
@@ -61,7 +61,7 @@ BacktestResult conditionBacktest(Generator& generator, const Workspace& ws, int 
     double resultSum = 0;
     for (int i = 0; i < count; ++i) {
         if (options.cancel && *options.cancel) return result;
-        BacktestPeriod row;
+        ConditionBacktestPeriod row;
         row.period = periods[periods.size() - count + i];
         runOptions.filterPeriod = row.period;
         const RunReport run = generator.run(ws, runOptions);
@@ -101,7 +101,7 @@ BacktestResult conditionBacktest(Generator& generator, const Workspace& ws, int 
     return result;
 }
 
-std::string rejectedText(const BacktestPeriod& period) {
+std::string rejectedText(const ConditionBacktestPeriod& period) {
     std::string text;
     for (const std::string& caption : period.rejectedBy) {
         if (!text.empty()) text += "，";
@@ -110,16 +110,16 @@ std::string rejectedText(const BacktestPeriod& period) {
     return text;
 }
 
-std::string backtestSummary(const BacktestResult& result) {
+std::string conditionBacktestSummary(const ConditionBacktest& result) {
     return "保留率 " + std::to_string(result.survivedCount) + "/" + std::to_string(result.periods.size()) + " = " +
            fixed(result.survivalRate * 100, 2) + "%  平均结果个数 " + fixed(result.meanResultCount, 1);
 }
 
-std::vector<std::string> backtestReport(const BacktestResult& result) {
+std::vector<std::string> conditionBacktestReport(const ConditionBacktest& result) {
     std::vector<std::string> lines;
     lines.push_back("条件回测：最近" + std::to_string(result.periods.size()) + "期，每期用该期之前的开奖数据过滤");
     lines.push_back("");
-    for (const BacktestPeriod& p : result.periods) {
+    for (const ConditionBacktestPeriod& p : result.periods) {
         std::string line = std::to_string(p.period) + "  ";
         for (int32_t number : p.numbers) line += twoDigits(number) + " ";
         line += " 结果" + std::to_string(p.resultCount) + "个  ";
@@ -128,7 +128,7 @@ std::vector<std::string> backtestReport(const BacktestResult& result) {
         lines.push_back(std::move(line));
     }
     lines.push_back("");
-    lines.push_back(backtestSummary(result));
+    lines.push_back(conditionBacktestSummary(result));
     return lines;
 }
 

@@ -14,10 +14,10 @@
 namespace lottodesk {
 
 // "database/backtest.txt": the report file of the window.
-inline constexpr const char* kBacktestReportFile = "database/backtest.txt";
-inline constexpr const char* kBacktestTooFewDraws = "开奖数据不足两期，无法进行条件回测";
+inline constexpr const char* kConditionBacktestFile = "database/backtest.txt";
+inline constexpr const char* kConditionBacktestTooFewDraws = "开奖数据不足两期，无法进行条件回测";
 
-struct BacktestPeriod {
+struct ConditionBacktestPeriod {
     int32_t period = 0;
     std::vector<int32_t> numbers;  // the draw's main numbers, ascending
     size_t resultCount = 0;
@@ -28,10 +28,10 @@ struct BacktestPeriod {
     std::vector<std::string> rejectedBy;
 };
 
-struct BacktestResult {
-    bool completed = false;               // false: stopped (message) or cancelled; periods holds those finished
-    std::string message;                  // why it stopped, to show in a message box; empty when cancelled
-    std::vector<BacktestPeriod> periods;  // oldest first
+struct ConditionBacktest {
+    bool completed = false;  // false: stopped (message) or cancelled; periods holds those finished
+    std::string message;     // why it stopped, to show in a message box; empty when cancelled
+    std::vector<ConditionBacktestPeriod> periods;  // oldest first
     int survivedCount = 0;
     double survivalRate = 0;  // survived / periods, 0..1
     double meanResultCount = 0;
@@ -42,13 +42,13 @@ struct BacktestResult {
 // options.filterPeriod is ignored; options.cancel stops after the run in progress;
 // options.progress is called on the calling thread after each draw (done, total draws).
 // The generator's results are replaced by those of the last run: give it a worker generator.
-BacktestResult conditionBacktest(Generator& generator, const Workspace& ws, int n, const RunOptions& options);
+ConditionBacktest conditionBacktest(Generator& generator, const Workspace& ws, int n, const RunOptions& options);
 
 // The rejected-by list of one period joined by "，".
-std::string rejectedText(const BacktestPeriod& period);
+std::string rejectedText(const ConditionBacktestPeriod& period);
 // The summary: "保留率 k/N = x.xx%  平均结果个数 y.y".
-std::string backtestSummary(const BacktestResult& result);
+std::string conditionBacktestSummary(const ConditionBacktest& result);
 // The report lines (UTF-8, no line ends): a heading, one line per period, the summary.
-std::vector<std::string> backtestReport(const BacktestResult& result);
+std::vector<std::string> conditionBacktestReport(const ConditionBacktest& result);
 
 }  // namespace lottodesk

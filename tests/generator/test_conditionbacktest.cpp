@@ -11,7 +11,7 @@
 namespace lottodesk {
 namespace {
 
-class ConditionBacktest : public ::testing::Test {
+class ConditionBacktestRuns : public ::testing::Test {
 protected:
     void SetUp() override { test::setUpSsq(ws); }
 
@@ -42,12 +42,12 @@ protected:
     Workspace ws{home.path()};
 };
 
-TEST_F(ConditionBacktest, EachPeriodIsTheRunAtItsFilterPeriod) {
+TEST_F(ConditionBacktestRuns, EachPeriodIsTheRunAtItsFilterPeriod) {
     Generator generator{1};
     generator.conditions = typical();
     RunOptions options;
     options.threads = 2;
-    const BacktestResult result = conditionBacktest(generator, ws, 5, options);
+    const ConditionBacktest result = conditionBacktest(generator, ws, 5, options);
     ASSERT_TRUE(result.completed) << result.message;
     ASSERT_EQ(result.periods.size(), 5u);
 
@@ -55,7 +55,7 @@ TEST_F(ConditionBacktest, EachPeriodIsTheRunAtItsFilterPeriod) {
     int survived = 0;
     double sum = 0;
     for (size_t i = 0; i < 5; ++i) {
-        const BacktestPeriod& row = result.periods[i];
+        const ConditionBacktestPeriod& row = result.periods[i];
         EXPECT_EQ(row.period, periods[periods.size() - 5 + i]);
         // A run of its own at that filter period gives the same figures (the oldest and newest).
         if (i == 0 || i == 4) {
@@ -81,13 +81,13 @@ TEST_F(ConditionBacktest, EachPeriodIsTheRunAtItsFilterPeriod) {
     EXPECT_EQ(ws.sjk.realPeriods(), periods);
 }
 
-TEST_F(ConditionBacktest, SurvivalAndTheFailedConditionsOfKnownDraws) {
+TEST_F(ConditionBacktestRuns, SurvivalAndTheFailedConditionsOfKnownDraws) {
     Generator generator{1};
     generator.conditions = fixedFromNewest();
-    const BacktestResult result = conditionBacktest(generator, ws, 3, RunOptions{});
+    const ConditionBacktest result = conditionBacktest(generator, ws, 3, RunOptions{});
     ASSERT_TRUE(result.completed) << result.message;
     ASSERT_EQ(result.periods.size(), 3u);
-    for (const BacktestPeriod& row : result.periods) {
+    for (const ConditionBacktestPeriod& row : result.periods) {
         EXPECT_EQ(row.resultCount, 31u * 30 * 29 * 28 / 24) << row.period;
         const bool both = std::count_if(row.numbers.begin(), row.numbers.end(),
                                         [&](int32_t n) { return generator.conditions.fixed[n]; }) == 2;
@@ -95,14 +95,14 @@ TEST_F(ConditionBacktest, SurvivalAndTheFailedConditionsOfKnownDraws) {
         EXPECT_EQ(rejectedText(row), both ? "" : "胆码") << row.period;
     }
     EXPECT_TRUE(result.periods.back().survived);
-    const std::vector<std::string> lines = backtestReport(result);
+    const std::vector<std::string> lines = conditionBacktestReport(result);
     ASSERT_EQ(lines.size(), 3u + 4);
     EXPECT_EQ(lines[0], "条件回测：最近3期，每期用该期之前的开奖数据过滤");
     EXPECT_NE(lines[4].find("  结果31465个  保留"), std::string::npos) << lines[4];
-    EXPECT_EQ(lines.back(), backtestSummary(result));
+    EXPECT_EQ(lines.back(), conditionBacktestSummary(result));
 }
 
-TEST_F(ConditionBacktest, TotalToleranceAndPastDrawsAreNamed) {
+TEST_F(ConditionBacktestRuns, TotalToleranceAndPastDrawsAreNamed) {
     // A tolerant row every draw fails, with "总容错" demanding two tolerated failures.
     MainConditions c = resetConditions(33);
     c.rows[2] = {true, {-1}, true, {}, {}};
@@ -112,16 +112,16 @@ TEST_F(ConditionBacktest, TotalToleranceAndPastDrawsAreNamed) {
     c.noPastDraws = true;
     Generator generator{1};
     generator.conditions = c;
-    const BacktestResult result = conditionBacktest(generator, ws, 1, RunOptions{});
+    const ConditionBacktest result = conditionBacktest(generator, ws, 1, RunOptions{});
     ASSERT_TRUE(result.completed) << result.message;
     ASSERT_EQ(result.periods.size(), 1u);
     EXPECT_EQ(result.periods[0].resultCount, 0u);
     EXPECT_FALSE(result.periods[0].survived);
     EXPECT_EQ(rejectedText(result.periods[0]), "奇数个数（容错），总容错");
-    EXPECT_EQ(backtestSummary(result), "保留率 0/1 = 0.00%  平均结果个数 0.0");
+    EXPECT_EQ(conditionBacktestSummary(result), "保留率 0/1 = 0.00%  平均结果个数 0.0");
 }
 
-TEST_F(ConditionBacktest, StopsAndRefusals) {
+TEST_F(ConditionBacktestRuns, StopsAndRefusals) {
     Generator generator{1};
     generator.conditions = fixedFromNewest();
 
@@ -129,7 +129,7 @@ TEST_F(ConditionBacktest, StopsAndRefusals) {
     std::atomic<bool> cancel{true};
     RunOptions cancelled;
     cancelled.cancel = &cancel;
-    BacktestResult result = conditionBacktest(generator, ws, 3, cancelled);
+    ConditionBacktest result = conditionBacktest(generator, ws, 3, cancelled);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(result.message.empty());
 
@@ -150,7 +150,7 @@ TEST_F(ConditionBacktest, StopsAndRefusals) {
 
     // Too few draws, a prediction record, a range row without bounds: the run's own messages.
     test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 1}});
-    EXPECT_EQ(conditionBacktest(generator, ws, 5, RunOptions{}).message, kBacktestTooFewDraws);
+    EXPECT_EQ(conditionBacktest(generator, ws, 5, RunOptions{}).message, kConditionBacktestTooFewDraws);
     test::setUpSsq(ws);
     ws.sjk.Append();
     ws.sjk.SetFieldValue(0, kPredictionPeriod);

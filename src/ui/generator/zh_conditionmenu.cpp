@@ -159,7 +159,7 @@ void ZhConditionMenu::backtestConditions() {
     }
     const int available = std::max(0, static_cast<int>(m_ws.sjk.realPeriods().size()) - 1);
     if (available == 0) {
-        say(kBacktestTooFewDraws);
+        say(kConditionBacktestTooFewDraws);
         return;
     }
     const std::optional<int> n = m_askCount(m_parent, std::min(kBacktestPreset, available), available);
@@ -189,12 +189,12 @@ void ZhConditionMenu::backtestConditions() {
             &progress, [&progress, done] { progress.setValue(done); }, Qt::QueuedConnection);
     };
     QEventLoop loop;
-    BacktestResult result;
+    ConditionBacktest result;
     std::thread thread([&] {
         try {
             result = conditionBacktest(worker, m_ws, *n, options);
         } catch (const std::exception& error) {
-            result = BacktestResult{};
+            result = ConditionBacktest{};
             result.message = error.what();  // out of memory for the results, most likely
         }
         QMetaObject::invokeMethod(
@@ -207,7 +207,7 @@ void ZhConditionMenu::backtestConditions() {
         say(result.message);  // nothing to say when the user cancelled
         return;
     }
-    openReport(backtestReport(result), kBacktestReportFile, QStringLiteral("条件回测"));
+    openReport(conditionBacktestReport(result), kConditionBacktestFile, QStringLiteral("条件回测"));
 }
 
 }  // namespace lottodesk

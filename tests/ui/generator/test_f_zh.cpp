@@ -703,10 +703,10 @@ void TestGeneratorWindow::backtestAsksTheCountAndShowsTheReport() {
     QVERIFY(w.prompts.informed.isEmpty());
     Generator generator{1};
     generator.conditions = w.conditions();
-    const BacktestResult expected = conditionBacktest(generator, w.ws, 2, RunOptions{});
+    const ConditionBacktest expected = conditionBacktest(generator, w.ws, 2, RunOptions{});
     QVERIFY(expected.completed);
     std::string lines;
-    for (const std::string& line : backtestReport(expected)) lines += line + "\r\n";
+    for (const std::string& line : conditionBacktestReport(expected)) lines += line + "\r\n";
     QCOMPARE(gbkToUtf8(test::readFile(path)), lines);
     auto* viewer = w.child<TextViewer>("conditionReport");
     QVERIFY(viewer->isVisible());
