@@ -30,8 +30,12 @@ bool amongResults(const std::vector<Ticket>& tickets, const std::vector<int32_t>
 
 bool repeatsEarlierDraw(const t_s_dm& sjk, int n, const std::vector<int32_t>& numbers) {
     const int m = static_cast<int>(numbers.size());
-    for (int earlier = 1; earlier < n; ++earlier)
-        if (sortedMainNumbers(sjk, earlier, m) == numbers) return true;
+    for (int earlier = 1; earlier < n; ++earlier) {
+        int32_t other[kMaxTicketNumbers];
+        std::copy(sjk.record(earlier) + 1, sjk.record(earlier) + 1 + m, other);
+        sortAscending(other, m);
+        if (std::equal(other, other + m, numbers.begin())) return true;
+    }
     return false;
 }
 

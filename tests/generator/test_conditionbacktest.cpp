@@ -148,6 +148,16 @@ TEST_F(ConditionBacktestRuns, StopsAndRefusals) {
     EXPECT_FALSE(result.periods[0].survived);
     EXPECT_TRUE(result.periods[1].survived);
 
+    // A draw that repeats an earlier one, with the rule on: the run drops it and the rule is named.
+    test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}, {6, 5, 4, 3, 2, 1, 3}});
+    generator.conditions.noPastDraws = true;
+    result = conditionBacktest(generator, ws, 2, RunOptions{});
+    ASSERT_TRUE(result.completed) << result.message;
+    EXPECT_EQ(rejectedText(result.periods[0]), "胆码");
+    EXPECT_FALSE(result.periods[1].survived);
+    EXPECT_EQ(rejectedText(result.periods[1]), "不允许和历史数据相同");
+    generator.conditions.noPastDraws = false;
+
     // Too few draws, a prediction record, a range row without bounds: the run's own messages.
     test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 1}});
     EXPECT_EQ(conditionBacktest(generator, ws, 5, RunOptions{}).message, kConditionBacktestTooFewDraws);
