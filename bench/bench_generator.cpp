@@ -1,6 +1,7 @@
 // The ticket generator over the full 双色球 space on the real history: the typical condition set
 // (with a fresh generator per run as well as a warm one), the set plus custom-indicator conditions,
-// no condition, and continue filtering. Each prints the result count; before the timings, the
+// no condition, continue filtering, and the condition back-test of the typical set over the last
+// 100 draws ("条件回测", one run per draw). Each prints the result count; before the timings, the
 // golden signature of the typical condition file (count and FNV-1a of the result file), which the
 // generator tests check.
 #include <benchmark/benchmark.h>
@@ -13,6 +14,7 @@
 
 #include "core/drawtext.h"
 #include "generator/condfile.h"
+#include "generator/conditionbacktest.h"
 #include "generator/generator.h"
 #include "generator/resultfile.h"
 #include "support/checksum.h"
@@ -125,6 +127,18 @@ void BM_ContinueTypicalSet(benchmark::State& state) {
     state.counters["results"] = static_cast<double>(generator.results.tickets.size());
 }
 BENCHMARK(BM_ContinueTypicalSet)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ConditionBacktest100(benchmark::State& state) {
+    Generator generator(1);
+    generator.conditions = typicalSet();
+    RunOptions options;
+    options.threads = static_cast<int>(state.range(0));
+    ConditionBacktest result;
+    for (auto _ : state) result = conditionBacktest(generator, workspace(), 100, options);
+    state.counters["survived"] = result.survivedCount;
+    state.counters["mean"] = result.meanResultCount;
+}
+BENCHMARK(BM_ConditionBacktest100)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Prints the golden signature; false when the typical set here is not the file's.
 bool printGoldenSignature() {

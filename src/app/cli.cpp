@@ -35,6 +35,7 @@
 #include "formula/selfzb.h"
 #include "generator/batch.h"
 #include "generator/condfile.h"
+#include "generator/conditionbacktest.h"
 #include "generator/condreport.h"
 #include "generator/generator.h"
 #include "generator/numberlist.h"
@@ -793,12 +794,38 @@ int continueTickets(Context& c) {
     return finishRun(c, *args, generator, generator.continueFiltering(c.ws, options));
 }
 
+constexpr const char* kConditionsUsage =
+    "用法: conditions CONDFILE [--check P --show all|right|wrong] [--backtest N [--threads N]]";
+
+// "条件回测": one line per draw (period, result count, 1/0 survived, the failed conditions), then
+// the survival rate and the mean result count.
+int backtestConditions(Context& c, const GeneratorArgs& args, Generator& generator) {
+    const std::optional<int> n = parseInteger(args.options.at("--backtest"));
+    if (!n || *n < 1) return usage(c.err, "--backtest 必须是正整数");
+    RunOptions options;
+    if (const int status = runOptionsFrom(c, args, options); status != kDone) return status;
+    if (!c.historyOpened || !historyReadyForRun(c)) return kStopped;
+    const ConditionBacktest result = conditionBacktest(generator, c.ws, *n, options);
+    if (!result.completed) {
+        const bool timedOut = result.message.empty() && c.timeUp && *c.timeUp;
+        c.err << (timedOut ? c.timeLimitMessage : result.message) << '\n';
+        return kStopped;
+    }
+    for (const ConditionBacktestPeriod& p : result.periods)
+        c.out << p.period << '\t' << p.resultCount << '\t' << (p.survived ? 1 : 0) << '\t' << rejectedText(p) << '\n';
+    c.out << conditionBacktestSummary(result) << '\n';
+    return kDone;
+}
+
 int conditionReport(Context& c) {
-    std::optional<GeneratorArgs> args = generatorArgs(c, {"--check", "--show"});
-    if (!args || (args->options.count("--show") && !args->options.count("--check")))
-        return usage(c.err, "用法: conditions CONDFILE [--check P --show all|right|wrong]");
+    std::optional<GeneratorArgs> args = generatorArgs(c, {"--check", "--show", "--backtest", "--threads"});
+    if (!args || (args->options.count("--show") && !args->options.count("--check")) ||
+        (args->options.count("--backtest") && args->options.count("--check")) ||
+        (args->options.count("--threads") && !args->options.count("--backtest")))
+        return usage(c.err, kConditionsUsage);
     Generator generator(1);
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
+    if (args->options.count("--backtest")) return backtestConditions(c, *args, generator);
     std::vector<std::string> lines;
     if (auto check = args->options.find("--check"); check != args->options.end()) {
         std::optional<int> period = parseInteger(check->second);
@@ -806,8 +833,7 @@ int conditionReport(Context& c) {
         const CheckMode mode = show == "right"   ? CheckMode::RightOnly
                                : show == "wrong" ? CheckMode::WrongOnly
                                                  : CheckMode::All;
-        if (!period || (show != "all" && show != "right" && show != "wrong"))
-            return usage(c.err, "用法: conditions CONDFILE [--check P --show all|right|wrong]");
+        if (!period || (show != "all" && show != "right" && show != "wrong")) return usage(c.err, kConditionsUsage);
         if (!c.historyOpened) return kStopped;
         const int n = c.ws.sjk.indexOfPeriod(*period);
         if (n == 0) {
@@ -870,9 +896,10 @@ const std::vector<Command>& commands() {
          "                       批量过滤：第一个条件文件组号，其后的继续过滤；每次的状态栏文字，然后 批量过滤完毕",
          batchTickets, OnTimeLimit::Cancel},
         {"conditions",
-         "conditions CONDFILE [--check P --show all|right|wrong]\n"
-         "                       显示条件，或对第P期检查条件对错",
-         conditionReport},
+         "conditions CONDFILE [--check P --show all|right|wrong] [--backtest N [--threads N]]\n"
+         "                       显示条件，或对第P期检查条件对错；--backtest N 条件回测：最近N期每期用该期之前的\n"
+         "                       开奖数据过滤：期数 结果个数 是否保留(1/0) 未通过的条件，最后一行保留率和平均结果个数",
+         conditionReport, OnTimeLimit::Cancel},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"convert",

@@ -24,18 +24,22 @@ public:
     explicit ReportLines(std::optional<CheckMode> mode) : m_mode(mode) {}
 
     void plain(std::string line) { m_lines.push_back(std::move(line)); }
-    void judged(std::string line, const Verdict& right) {
+    // `row` names the condition in the list of failed rows; `tolerant` marks it there.
+    void judged(std::string line, const Verdict& right, std::string row, bool tolerant = false) {
         if (!m_mode) return plain(std::move(line));
         const bool ok = right();
+        if (!ok) m_failed.push_back({std::move(row), tolerant});
         if (*m_mode == CheckMode::RightOnly && !ok) return;
         if (*m_mode == CheckMode::WrongOnly && ok) return;
         m_lines.push_back((ok ? "正确 " : "错误 ") + line);
     }
     std::vector<std::string> take() { return std::move(m_lines); }
+    std::vector<FailedRow> takeFailed() { return std::move(m_failed); }
 
 private:
     std::optional<CheckMode> m_mode;
     std::vector<std::string> m_lines;
+    std::vector<FailedRow> m_failed;
 };
 
 template <typename Values>
@@ -77,15 +81,21 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
     const int m = draw ? static_cast<int>(draw->numbers.size()) : 0;
     const int32_t* numbers = draw ? draw->numbers.data() : nullptr;
 
-    out.judged("可选红号：" + commaList(flagged(c.selectable)), [&] {
-        return std::all_of(draw->numbers.begin(), draw->numbers.end(),
-                           [&](int32_t s) { return s >= 1 && s <= kMaxMainNumber && c.selectable[s]; });
-    });
-    out.judged("胆码：" + commaList(flagged(c.fixed)), [&] {
-        for (int f : flagged(c.fixed))
-            if (std::find(draw->numbers.begin(), draw->numbers.end(), f) == draw->numbers.end()) return false;
-        return true;
-    });
+    out.judged(
+        "可选红号：" + commaList(flagged(c.selectable)),
+        [&] {
+            return std::all_of(draw->numbers.begin(), draw->numbers.end(),
+                               [&](int32_t s) { return s >= 1 && s <= kMaxMainNumber && c.selectable[s]; });
+        },
+        "可选红号");
+    out.judged(
+        "胆码：" + commaList(flagged(c.fixed)),
+        [&] {
+            for (int f : flagged(c.fixed))
+                if (std::find(draw->numbers.begin(), draw->numbers.end(), f) == draw->numbers.end()) return false;
+            return true;
+        },
+        "胆码");
     heading(out, "指标过滤设置：");
 
     for (int number = 1; number <= kCatalogueRows; ++number) {
@@ -96,16 +106,19 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
         std::string line = row->summaryLabel;
         line += range ? boundText(cond.from) + "<=取值范围<=" + boundText(cond.to) : commaList(cond.allowed);
         if (cond.tolerant) line += "（容错）";
-        out.judged(std::move(line), [&] {
-            if (row->seventhNumber && draw->ctx.game.zhgs < 7) return true;
-            if (range) {
-                const double v = number == kStandardDeviationRow ? ticketStandardDeviation(numbers, m)
-                                                                 : ticketCoefficient(numbers, m);
-                return cond.from && cond.to && *cond.from <= v && v <= *cond.to;
-            }
-            if (cond.allowed.empty()) return true;
-            return allowsValue(cond.allowed, conditionValue(*row, draw->ctx, draw->ctx.history.count()));
-        });
+        out.judged(
+            std::move(line),
+            [&] {
+                if (row->seventhNumber && draw->ctx.game.zhgs < 7) return true;
+                if (range) {
+                    const double v = number == kStandardDeviationRow ? ticketStandardDeviation(numbers, m)
+                                                                     : ticketCoefficient(numbers, m);
+                    return cond.from && cond.to && *cond.from <= v && v <= *cond.to;
+                }
+                if (cond.allowed.empty()) return true;
+                return allowsValue(cond.allowed, conditionValue(*row, draw->ctx, draw->ctx.history.count()));
+            },
+            row->caption, cond.tolerant);
     }
 
     if (c.custom.count() > 0) {
@@ -116,23 +129,26 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
             std::string line =
                 "自定义指标" + std::to_string(i + 1) + "（" + node.formula + "）：" + commaList(node.values);
             if (node.tolerant) line += "（容错）";
-            out.judged(std::move(line), [&] {
-                if (ended || draw->stopped) return true;
-                if (node.values.empty()) {
-                    ended = true;
-                    return true;
-                }
-                const EvalResult result = tgs(node.formula).evaluate(draw->ctx, draw->ctx.history.count());
-                if (result.fault == EvalResult::Fault::Stop) {
-                    draw->stopped = Status::failure(result.message);
-                    return true;
-                }
-                if (!result.ok) {
-                    ended = true;
-                    return true;
-                }
-                return allowsValue(node.values, result.value);
-            });
+            out.judged(
+                std::move(line),
+                [&] {
+                    if (ended || draw->stopped) return true;
+                    if (node.values.empty()) {
+                        ended = true;
+                        return true;
+                    }
+                    const EvalResult result = tgs(node.formula).evaluate(draw->ctx, draw->ctx.history.count());
+                    if (result.fault == EvalResult::Fault::Stop) {
+                        draw->stopped = Status::failure(result.message);
+                        return true;
+                    }
+                    if (!result.ok) {
+                        ended = true;
+                        return true;
+                    }
+                    return allowsValue(node.values, result.value);
+                },
+                "自定义指标" + std::to_string(i + 1), node.tolerant);
         }
     }
 
@@ -143,7 +159,9 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
             std::string line = "自设条件" + std::to_string(i + 1) + "：（号码组：" + commaList(entry.numbers) +
                                "出号个数：" + commaList(entry.allowed) + "）";
             if (entry.tolerant) line += "容错";
-            out.judged(std::move(line), [&] { return selfSetHolds(entry, numbers, m); });
+            out.judged(
+                std::move(line), [&] { return selfSetHolds(entry, numbers, m); }, "自设条件" + std::to_string(i + 1),
+                entry.tolerant);
         }
     }
 
@@ -155,18 +173,23 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
                                "出号个数：" + commaList(entry.allowed) + "）";
             if (entry.tolerant) line += "容错";
             if (entry.countOnce) line += kCountOnceText;
-            out.judged(std::move(line), [&] { return tailHolds(entry, numbers, m); });
+            out.judged(
+                std::move(line), [&] { return tailHolds(entry, numbers, m); }, "尾数设置" + std::to_string(i + 1),
+                entry.tolerant);
         }
     }
 
     out.plain("");
     if (c.noPastDraws) out.plain("不允许和历史数据相同");
     if (c.noEqualSpacing)
-        out.judged("去除等间距组合",
-                   [&] { return !equalSpacing(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
+        out.judged(
+            "去除等间距组合",
+            [&] { return !equalSpacing(draw->numbers.data(), static_cast<int>(draw->numbers.size())); },
+            "去除等间距组合");
     if (c.noSpecialRuns)
-        out.judged("去除特殊连号",
-                   [&] { return !specialRuns(draw->numbers.data(), static_cast<int>(draw->numbers.size())); });
+        out.judged(
+            "去除特殊连号", [&] { return !specialRuns(draw->numbers.data(), static_cast<int>(draw->numbers.size())); },
+            "去除特殊连号");
     if (c.totalToleranceEnabled) {
         out.plain("已设定了容错个数");
         out.plain(std::to_string(c.totalFrom) + "<=总容错<=" + std::to_string(c.totalTo));
@@ -215,18 +238,25 @@ CheckReport checkReport(const MainConditions& conditions, const IndicatorContext
         return report;
     }
     report.lines = out.take();
+    report.failed = out.takeFailed();
     return report;
 }
 
 ReportFile writeConditionReport(const std::string& folder, const std::vector<std::string>& lines) {
+    return writeReportFile(folder, kConditionReportFile, lines);
+}
+
+ReportFile writeReportFile(const std::string& folder, const std::string& relative,
+                           const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
     ReportFile file;
-    file.path = folder + kConditionReportFile;
-    makeFolders(folder + "database");
+    file.path = folder + relative;
+    const size_t slash = file.path.find_last_of('/');
+    if (slash != std::string::npos) makeFolders(file.path.substr(0, slash));
     file.status = saveFileAtomically(file.path, utf8ToGbk(text));
     return file;
 }

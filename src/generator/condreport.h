@@ -24,9 +24,17 @@ std::optional<CheckMode> checkModeFromText(std::string_view text);
 // The summary lines.
 std::vector<std::string> summaryReport(const MainConditions& conditions);
 
+// A condition the checked draw fails: the row's caption ("奇数个数", "自设条件2", "去除特殊连号" ...)
+// and whether its "容错" box is ticked (a tolerant failure alone does not reject a ticket).
+struct FailedRow {
+    std::string caption;
+    bool tolerant = false;
+};
+
 struct CheckReport {
     Status status;  // failure: a formula stopped (division by zero ...) or n names no draw
     std::vector<std::string> lines;
+    std::vector<FailedRow> failed;  // every failed condition in report order, whatever the mode
 };
 
 // The summary with verdicts for draw n (1-based) of `ctx.history`: every value is the draw's value
@@ -45,5 +53,8 @@ struct ReportFile {
     std::string path;
 };
 ReportFile writeConditionReport(const std::string& folder, const std::vector<std::string>& lines);
+// The same for another report file, `relative` to the program folder ("database/backtest.txt").
+ReportFile writeReportFile(const std::string& folder, const std::string& relative,
+                           const std::vector<std::string>& lines);
 
 }  // namespace lottodesk

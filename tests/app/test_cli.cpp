@@ -399,6 +399,35 @@ TEST_F(CliFormulas, ContinueAndConditionReports) {
     EXPECT_EQ(this->run({"continue", fixture("typical.zh")}).code, 1);
 }
 
+TEST_F(CliFormulas, ConditionBacktest) {
+    // The last two draws of the sample history, each filtered with the draws before it.
+    CliRun run = this->run({"conditions", fixture("typical.zh"), "--backtest", "2", "--threads", "2"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "2026095\t75704\t0\t质数个数\n"
+              "2026096\t69685\t0\t尾组个数，重号个数\n"
+              "保留率 0/2 = 0.00%  平均结果个数 72694.5\n");
+    // Without conditions the draw survives among all the tickets.
+    run = this->run({"conditions", fixture("no-condition.zh"), "--backtest", "1"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "2026096\t1107568\t1\t\n保留率 1/1 = 100.00%  平均结果个数 1107568.0\n");
+
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--backtest", "0"},
+                                               {"--backtest", "x"},
+                                               {"--backtest", "2", "--check", "2026096"},
+                                               {"--threads", "2"},
+                                               {"--backtest", "2", "--threads", "0"}}) {
+        std::vector<std::string> args{"conditions", fixture("typical.zh")};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_EQ(this->run(args).code, 1) << bad[0] << " " << bad[1];
+    }
+    CliRun late = this->run({"--time-limit", "0", "conditions", fixture("typical.zh"), "--backtest", "3"});
+    EXPECT_EQ(late.code, 2);
+    EXPECT_NE(late.err.find("运行时间超过限制（0秒），已停止"), std::string::npos) << late.err;
+    EXPECT_TRUE(late.out.empty());
+}
+
 TEST_F(CliFormulas, SilentDefaultsStopWithAMessage) {
     // A filter period the history does not hold.
     CliRun period = this->run({"filter", fixture("no-condition.zh"), "--period", "1999001"});

@@ -173,6 +173,14 @@ TEST_F(ConditionReport, CheckAgainstADrawInEveryMode) {
     const Lines wrong = check(conditions(), 3, CheckMode::WrongOnly).lines;
     EXPECT_EQ(wrong, only("错误 "));
     EXPECT_EQ(wrong[3], "错误 ac值：1，");
+
+    // The failed conditions by caption, with their tolerance, in every mode.
+    for (CheckMode mode : {CheckMode::All, CheckMode::RightOnly, CheckMode::WrongOnly}) {
+        std::vector<std::pair<std::string, bool>> failed;
+        for (const FailedRow& row : check(conditions(), 3, mode).failed) failed.emplace_back(row.caption, row.tolerant);
+        EXPECT_EQ(failed, (std::vector<std::pair<std::string, bool>>{
+                              {"AC值", false}, {"标准差", false}, {"尾数设置1", false}}));
+    }
 }
 
 TEST_F(ConditionReport, VerdictsUseTheDrawAndTheDrawsBeforeIt) {

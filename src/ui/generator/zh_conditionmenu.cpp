@@ -1,10 +1,18 @@
 #include "ui/generator/zh_conditionmenu.h"
 
+#include <QEventLoop>
+#include <QInputDialog>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QWidget>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
+#include "core/randomsource.h"
+#include "generator/conditionbacktest.h"
 #include "generator/condreport.h"
 #include "ui/generator/zh_dialogs.h"
 #include "indicators/context.h"
@@ -31,7 +39,19 @@ constexpr MenuCommand kCommands[] = {
     {"n_restore", "恢复上一次过滤条件", &ZhConditionMenu::restorePrevious},
     {"n_showcond", "显示条件", &ZhConditionMenu::showConditions},
     {"n_checkcond", "条件对错", &ZhConditionMenu::checkConditions},
+    {"n_backtest", "条件回测", &ZhConditionMenu::backtestConditions},
 };
+
+// The number of draws a back-test offers first.
+constexpr int kBacktestPreset = 100;
+
+std::optional<int> askCountInDialog(QWidget* parent, int preset, int most) {
+    bool ok = false;
+    const int n = QInputDialog::getInt(parent, QStringLiteral("条件回测"), QStringLiteral("回测最近的期数："), preset,
+                                       1, most, 1, &ok);
+    if (!ok) return std::nullopt;
+    return n;
+}
 
 }  // namespace
 
@@ -44,7 +64,8 @@ ZhConditionMenu::ZhConditionMenu(Workspace& ws, const MainConditions& conditions
       m_services(services),
       m_apply(std::move(apply)),
       m_parent(parent),
-      m_menu(new QMenu(QStringLiteral("过滤操作"), parent)) {
+      m_menu(new QMenu(QStringLiteral("过滤操作"), parent)),
+      m_askCount(askCountInDialog) {
     m_menu->setObjectName(QStringLiteral("pm_glcz"));
     for (const MenuCommand& command : kCommands) {
         QAction* action = m_menu->addAction(QString::fromUtf8(command.caption));
@@ -96,8 +117,8 @@ void ZhConditionMenu::loadAtExit() { take(loadExitConditions(m_ws.folder, m_ws.g
 
 void ZhConditionMenu::restorePrevious() { take(stepBackSnapshot(m_ring, m_ws.folder, m_ws.game.zh_to, m_conditions)); }
 
-void ZhConditionMenu::openReport(const std::vector<std::string>& lines) {
-    const ReportFile report = writeConditionReport(m_ws.folder, lines);
+void ZhConditionMenu::openReport(const std::vector<std::string>& lines, const char* file, const QString& title) {
+    const ReportFile report = writeReportFile(m_ws.folder, file, lines);
     if (!report.status) {
         say(report.status.message);
         return;
@@ -109,7 +130,7 @@ void ZhConditionMenu::openReport(const std::vector<std::string>& lines) {
         viewer = new TextViewer(m_services.shell, m_services.prompts, m_parent);
         viewer->setObjectName(name);
     }
-    viewer->showTextFile(QStringLiteral("过滤条件报告"), QString::fromStdString(report.path));
+    viewer->showTextFile(title, QString::fromStdString(report.path));
 }
 
 void ZhConditionMenu::showConditions() { openReport(summaryReport(m_conditions)); }
@@ -128,6 +149,65 @@ void ZhConditionMenu::checkConditions() {
         return;
     }
     openReport(report.lines);
+}
+
+void ZhConditionMenu::backtestConditions() {
+    // As a run: the conditions may have been set against the prediction record.
+    if (removePredictionRecord(m_ws.sjk)) {
+        say(kPredictionPresentMessage);
+        return;
+    }
+    const int available = std::max(0, static_cast<int>(m_ws.sjk.realPeriods().size()) - 1);
+    if (available == 0) {
+        say(kConditionBacktestTooFewDraws);
+        return;
+    }
+    const std::optional<int> n = m_askCount(m_parent, std::min(kBacktestPreset, available), available);
+    if (!n) return;
+
+    // The run reads the workspace on its thread; the modal progress dialog keeps the user from
+    // changing it meanwhile.
+    QProgressDialog progress(QStringLiteral("正在回测中，请稍候..."), QStringLiteral("取消"), 0, *n, m_parent);
+    progress.setObjectName(QStringLiteral("backtestProgress"));
+    progress.setWindowTitle(QStringLiteral("条件回测"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(0);
+    progress.show();
+    progress.setValue(0);
+    std::atomic<bool> cancel{false};
+    connect(&progress, &QProgressDialog::canceled, &progress, [&cancel] { cancel = true; });
+
+    Generator worker(RandomSource::entropySeed());
+    worker.conditions = m_conditions;
+    RunOptions options;
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    options.cancel = &cancel;
+    options.progress = [&progress](int done, int) {
+        QMetaObject::invokeMethod(
+            &progress, [&progress, done] { progress.setValue(done); }, Qt::QueuedConnection);
+    };
+    QEventLoop loop;
+    ConditionBacktest result;
+    std::thread thread([&] {
+        try {
+            result = conditionBacktest(worker, m_ws, *n, options);
+        } catch (const std::exception& error) {
+            result = ConditionBacktest{};
+            result.message = error.what();  // out of memory for the results, most likely
+        }
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+    });
+    loop.exec();
+    thread.join();
+    progress.close();
+    if (!result.completed) {
+        say(result.message);  // nothing to say when the user cancelled
+        return;
+    }
+    openReport(conditionBacktestReport(result), kConditionBacktestFile, QStringLiteral("条件回测"));
 }
 
 }  // namespace lottodesk

@@ -3,9 +3,13 @@
 // continue filtering, the condition files and the snapshot ring of the "过滤操作" menu, the reports,
 // the result files, the self-set, tail and custom-indicator pages, and the switch of lottery type.
 // Dialogs are answered by a fake; files are read back from disk.
+#include <QProgressDialog>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "formula/precheck.h"
+#include "generator/conditionbacktest.h"
+#include "ui/generator/zh_conditionmenu.h"
 #include "ui/common/textviewer.h"
 #include "ui/update/f_xgzh.h"
 #include "zh_window.h"
@@ -37,6 +41,7 @@ private Q_SLOTS:
     void snapshotRingStepsBackThroughRuns();
     void showConditionsWritesTheReportAndOpensIt();
     void checkConditionsAsksPeriodThenMode();
+    void backtestAsksTheCountAndShowsTheReport();
     void resultFilesSaveAndLoad();
     void resultsOnTransformedDataGoBackThroughTheFilteredPeriod();
     void selfSetAndTailPages();
@@ -94,7 +99,8 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
     for (QAction* action : w.child<QToolButton>("b_glcz")->menu()->actions())
         if (!action->isSeparator()) menu << action->text();
     QCOMPARE(menu, QStringList({u("保存条件"), u("载入条件"), u("载入常规过滤条件"), u("覆盖常规过滤条件"),
-                                u("载入上次退出前的过滤条件"), u("恢复上一次过滤条件"), u("显示条件"), u("条件对错")}));
+                                u("载入上次退出前的过滤条件"), u("恢复上一次过滤条件"), u("显示条件"), u("条件对错"),
+                                u("条件回测")}));
 
     // The mode list: regular first and chosen; wheels and random picks (test_zh_ticketmodes).
     QComboBox* modes = w.child<QComboBox>("combo_zhlx");
@@ -778,6 +784,64 @@ void TestGeneratorWindow::checkConditionsAsksPeriodThenMode() {
     const QString text = QString::fromStdString(lines);
     QVERIFY(text.startsWith(u("正确 可选红号：")));
     QVERIFY(text.contains(u("和值：")));
+}
+
+void TestGeneratorWindow::backtestAsksTheCountAndShowsTheReport() {
+    Window w;
+    w.loadConditions(fixture("typical.zh"));
+    std::vector<std::pair<int, int>> asked;
+    std::optional<int> answer;  // the number dialog cancelled
+    w.window.conditionMenu()->setAskCount([&](QWidget*, int preset, int most) {
+        asked.emplace_back(preset, most);
+        return answer;
+    });
+    const std::string path = w.folder.file("database/backtest.txt");
+    w.menu("n_backtest");
+    QCOMPARE(asked, (std::vector<std::pair<int, int>>{{100, w.ws.sjk.RecordCount() - 1}}));
+    QCOMPARE(test::fileSize(path), -1);
+
+    // Cancelled in the progress dialog: nothing written, nothing said.
+    answer = 3;
+    QTimer::singleShot(0, &w.window, [&] {
+        auto* progress = w.window.findChild<QProgressDialog*>(u("backtestProgress"));
+        QVERIFY(progress && progress->isVisible());
+        QPushButton* cancel = progress->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        cancel->click();
+    });
+    w.menu("n_backtest");
+    QCOMPARE(test::fileSize(path), -1);
+    QVERIFY(w.prompts.informed.isEmpty());
+    QVERIFY(!w.window.findChild<QProgressDialog*>(u("backtestProgress")));
+
+    // The report of the last two draws, as the engine writes it, in the program's viewer.
+    answer = 2;
+    w.menu("n_backtest");
+    QVERIFY(w.prompts.informed.isEmpty());
+    Generator generator{1};
+    generator.conditions = w.conditions();
+    const ConditionBacktest expected = conditionBacktest(generator, w.ws, 2, RunOptions{});
+    QVERIFY(expected.completed);
+    std::string lines;
+    for (const std::string& line : conditionBacktestReport(expected)) lines += line + "\r\n";
+    QCOMPARE(gbkToUtf8(test::readFile(path)), lines);
+    auto* viewer = w.child<TextViewer>("conditionReport");
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->file(), QString::fromStdString(path));
+    QVERIFY(viewer->browser()->toPlainText().startsWith(u("条件回测：最近2期")));
+    QVERIFY(w.shell.opened.isEmpty());
+
+    // A prediction record stops it as it stops a run, and is removed.
+    const int draws = w.ws.sjk.RecordCount();
+    DrawRecord prediction{};
+    prediction[0] = kPredictionPeriod;
+    for (int i = 1; i <= 7; ++i) prediction[i] = i;
+    w.ws.sjk.Append();
+    w.ws.sjk.setRecord(w.ws.sjk.RecordCount(), prediction);
+    w.menu("n_backtest");
+    QCOMPARE(w.prompts.informed, QStringList({QString::fromUtf8(kPredictionPresentMessage)}));
+    QCOMPARE(w.ws.sjk.RecordCount(), draws);
+    QCOMPARE(asked.size(), size_t(3));
 }
 
 void TestGeneratorWindow::resultFilesSaveAndLoad() {
