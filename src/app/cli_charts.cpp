@@ -1,0 +1,137 @@
+#include "cli_charts.h"
+#include "cli_common.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "analysis/drawwindow.h"
+#include "analysis/pairs.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kPairsUsage =
+    "用法: table pairs [--recent N|所有] [--from P1 --to P2] [--together N] [--apart N]\n"
+    "                  [--page grid|marks|together|apart|labels]";
+
+// "--name value" pairs, each name at most once and from `allowed`.
+std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
+                                                          std::initializer_list<const char*> allowed) {
+    std::map<std::string, std::string> parsed;
+    for (size_t i = 1; i < args.size(); i += 2) {
+        bool known = false;
+        for (const char* name : allowed) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
+        parsed[args[i]] = args[i + 1];
+    }
+    return parsed;
+}
+
+// A threshold box: 0..1000.
+std::optional<int> threshold(const std::string& text) {
+    std::optional<int> n = parseInteger(text);
+    if (!n || *n < 0 || *n > 1000) return std::nullopt;
+    return n;
+}
+
+int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--recent", "--from", "--to", "--together", "--apart", "--page"});
+    if (!opts) return usage(err, kPairsUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    PairOptions o;
+    o.custom = opts->count("--from") || opts->count("--to");
+    if (o.custom) {
+        if (!opts->count("--from") || !opts->count("--to") || opts->count("--recent")) return usage(err, kPairsUsage);
+        std::optional<int> from = parseInteger(value("--from", ""));
+        std::optional<int> to = parseInteger(value("--to", ""));
+        if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
+        const DrawHistory history = DrawHistory::of(ws.sjk);
+        for (int period : {*from, *to})
+            if (drawRecordOfPeriod(history, period) == 0) {
+                err << "数据库中没有第" << period << "期的记录" << '\n';
+                return kStopped;
+            }
+        o.fromPeriod = *from;
+        o.toPeriod = *to;
+    } else {
+        const std::string recent = value("--recent", "100");
+        if (recent == kAllDraws || recent == "all") {
+            o.recent = 0;
+        } else {
+            std::optional<int> n = parseInteger(recent);
+            if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
+            o.recent = *n;
+        }
+    }
+    std::optional<int> together = threshold(value("--together", "6"));
+    std::optional<int> apart = threshold(value("--apart", "1"));
+    if (!together || !apart) return usage(err, "--together 和 --apart 必须是 0..1000 的整数");
+    o.together = *together;
+    o.apart = *apart;
+    const std::string page = value("--page", "grid");
+    if (page != "grid" && page != "marks" && page != "together" && page != "apart" && page != "labels")
+        return usage(err, kPairsUsage);
+
+    PairPage pairs;
+    const PairView& v = pairs.run(ws.sjk, ws.game, o);
+    if (page == "together" || page == "apart") {
+        const bool with = page == "together";
+        out << (with ? v.togetherLabel() : v.apartLabel()) << '\n';
+        for (const PairEntry& e : with ? v.together : v.apart) out << pairEntryText(e) << '\n';
+        return kDone;
+    }
+    if (page == "labels") {
+        out << "标签\t文字\n";
+        out << "相生\t" << v.togetherLabel() << '\n';
+        out << "相克\t" << v.apartLabel() << '\n';
+        out << "统计期数\t" << v.caption << '\n';
+        return kDone;
+    }
+    std::vector<std::string> cells(static_cast<size_t>(v.top) + 1);
+    cells[0] = "号码";
+    for (int y = 1; y <= v.top; ++y) cells[static_cast<size_t>(y)] = v.header[static_cast<size_t>(y - 1)];
+    printRow(out, cells);
+    for (int x = 1; x <= v.top; ++x) {
+        cells[0] = v.header[static_cast<size_t>(x - 1)];
+        for (int y = 1; y <= v.top; ++y)
+            cells[static_cast<size_t>(y)] =
+                page == "grid" ? v.cell(x, y) : std::to_string(static_cast<int>(v.mark(x, y)));
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+bool isChartsView(const std::string& view) { return view == "pairs"; }
+
+int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args[0] == "pairs") return pairsTable(ws, args, out, err);
+    return usage(err, "未知视图: " + args[0]);
+}
+
+std::string chartsTableHelp() {
+    return "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
+           "    --recent N|所有        近N期（默认 100；“所有”或超过记录数时为全部开奖记录）\n"
+           "    --from P1 --to P2      自定义：从P1期到P2期（P1在P2之后时不统计）\n"
+           "    --together N           相生：次数大于 N（0..1000，默认 6）\n"
+           "    --apart N              相克：次数小于 N（0..1000，默认 1）\n"
+           "    --page grid|marks|together|apart|labels\n"
+           "                           grid 次数表格（默认）；marks 颜色：1 相生（红），2 相克（绿），0 无\n"
+           "                           together 相生列表、apart 相克列表：首行 相生[N] 或 相克[N]，"
+           "每行一对如 03:17==>9次\n"
+           "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n";
+}
+
+}  // namespace lottodesk

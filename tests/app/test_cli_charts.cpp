@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "support/clirun.h"
+
+namespace lottodesk {
+namespace {
+
+using test::linesOf;
+
+class CliCharts : public test::SeededCliSuite {};
+
+TEST_F(CliCharts, PairsListsGridAndLabels) {
+    // 2026092..2026096: 04 and 22 meet in 2026095 and 2026096, 15 and 24 in 2026093 and 2026094.
+    const std::vector<std::string> window = {"table", "pairs", "--from", "2026092", "--to", "2026096"};
+    auto with = [&](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = window;
+        args.insert(args.end(), more);
+        return run(args);
+    };
+    test::CliRun r = with({"--together", "1", "--page", "together"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "相生[2]\n04:22==>2次\n15:24==>2次\n");
+
+    r = with({"--together", "1", "--page", "labels"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "标签\t文字\n相生\t相生[2]\n相克\t相克[455]\n统计期数\t共5期\n");
+
+    r = with({"--together", "1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto rows = linesOf(r.out);
+    ASSERT_EQ(rows.size(), 34u);
+    EXPECT_EQ(rows[0].rfind("号码\t1\t2\t3\t4\t", 0), 0u);
+    EXPECT_EQ(rows[0].substr(rows[0].size() - 3), "\t33");
+    EXPECT_EQ(rows[4].rfind("4\t1\t0\t0\t\t0\t1\t", 0), 0u) << rows[4];  // 04 with 01 and 06, diagonal empty
+
+    r = with({"--together", "1", "--page", "marks"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    rows = linesOf(r.out);
+    EXPECT_EQ(rows[4].rfind("4\t0\t2\t2\t0\t", 0), 0u) << rows[4];
+    EXPECT_EQ(rows[22].rfind("22\t0\t2\t2\t1\t", 0), 0u) << rows[22];
+
+    r = run({"table", "pairs", "--recent", "所有", "--page", "labels"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(linesOf(r.out).back(), "统计期数\t");
+}
+
+TEST_F(CliCharts, PairsRejectWhatDoesNotFit) {
+    EXPECT_EQ(run({"table", "pairs", "--from", "2026092"}).code, 1);
+    EXPECT_EQ(run({"table", "pairs", "--recent", "0"}).code, 1);
+    EXPECT_EQ(run({"table", "pairs", "--together", "1001"}).code, 1);
+    EXPECT_EQ(run({"table", "pairs", "--apart", "x"}).code, 1);
+    EXPECT_EQ(run({"table", "pairs", "--page", "lists"}).code, 1);
+    test::CliRun r = run({"table", "pairs", "--from", "1999001", "--to", "2026096"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "数据库中没有第1999001期的记录\n");
+    // A start after the end counts nothing: every pair is below the apart threshold.
+    r = run({"table", "pairs", "--from", "2026096", "--to", "2026092", "--page", "labels"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "标签\t文字\n相生\t相生[0]\n相克\t相克[528]\n统计期数\t共0期\n");
+}
+
+}  // namespace
+}  // namespace lottodesk
