@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/combinedpatterns.h"
 #include "analysis/drawwindow.h"
 #include "analysis/pairs.h"
 #include "core/integertext.h"
@@ -21,6 +22,9 @@ using cli::usage;
 constexpr const char* kPairsUsage =
     "用法: table pairs [--recent N|所有] [--from P1 --to P2] [--together N] [--apart N]\n"
     "                  [--page grid|marks|together|apart|labels]";
+
+constexpr const char* kPatternsUsage =
+    "用法: table patterns-combined [--class K|名称] [--divisor 6..10] [--tails yes|no] [--hide-gaps yes|no]";
 
 // "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
@@ -40,6 +44,51 @@ std::optional<int> threshold(const std::string& text) {
     std::optional<int> n = parseInteger(text);
     if (!n || *n < 0 || *n > 1000) return std::nullopt;
     return n;
+}
+
+// "yes" or "no".
+std::optional<bool> flag(const std::string& text) {
+    if (text == "yes") return true;
+    if (text == "no") return false;
+    return std::nullopt;
+}
+
+// The index of `text` among `names` (or a plain index below names.size()).
+std::optional<int> choice(const std::string& text, const std::vector<std::string>& names) {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == text) return static_cast<int>(i);
+    std::optional<int> n = parseInteger(text);
+    if (n && *n >= 0 && *n < static_cast<int>(names.size())) return n;
+    return std::nullopt;
+}
+
+// Every record's row, oldest first; the class cells show the class value that also picks their colour.
+int patternsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--class", "--divisor", "--tails", "--hide-gaps"});
+    if (!opts) return usage(err, kPatternsUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    const std::optional<int> cls = choice(value("--class", "0"), patternClassNames());
+    const std::optional<int> divisor = parseInteger(value("--divisor", "6"));
+    const std::optional<bool> tails = flag(value("--tails", "yes"));
+    const std::optional<bool> hide = flag(value("--hide-gaps", "no"));
+    if (!cls || !divisor || *divisor < 6 || *divisor > 10 || !tails || !hide) return usage(err, kPatternsUsage);
+    CombinedPatternOptions o;
+    o.patternClass = static_cast<PatternClass>(*cls);
+    o.divisor = *divisor;
+    o.tails = *tails;
+    o.hideGaps = *hide;
+    const CombinedPatternTable t =
+        combinedPatternTable(ws.sjk, ws.game, ws.partitions, ws.current().zhname, ws.current().specname, o);
+    printRow(out, t.header);
+    std::vector<std::string> cells(t.header.size());
+    for (int r = 0; r < t.rows(); ++r) {
+        for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
+        printRow(out, cells);
+    }
+    return kDone;
 }
 
 int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -114,15 +163,22 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 }  // namespace
 
-bool isChartsView(const std::string& view) { return view == "pairs"; }
+bool isChartsView(const std::string& view) { return view == "pairs" || view == "patterns-combined"; }
 
 int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "pairs") return pairsTable(ws, args, out, err);
+    if (args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
 std::string chartsTableHelp() {
-    return "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
+    return "  patterns-combined  综合形态：期号 开奖号码 各号码的形态 间隔数 各间隔的形态，每条记录一行\n"
+           "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
+           "                           7 除n余数（n 为 --divisor）\n"
+           "    --divisor 6..10        除n余数的 n（默认 6）\n"
+           "    --tails yes|no         尾号分析（默认 yes：按尾数分类，含蓝号尾；no：按号码和间隔数本身分类）\n"
+           "    --hide-gaps yes|no     隐掉间隔数（该列留空）\n"
+           "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
            "    --recent N|所有        近N期（默认 100；“所有”或超过记录数时为全部开奖记录）\n"
            "    --from P1 --to P2      自定义：从P1期到P2期（P1在P2之后时不统计）\n"
            "    --together N           相生：次数大于 N（0..1000，默认 6）\n"

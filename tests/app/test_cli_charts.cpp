@@ -59,5 +59,31 @@ TEST_F(CliCharts, PairsRejectWhatDoesNotFit) {
     EXPECT_EQ(r.out, "标签\t文字\n相生\t相生[0]\n相克\t相克[528]\n统计期数\t共0期\n");
 }
 
+TEST_F(CliCharts, CombinedPatternsRows) {
+    test::CliRun r = run({"table", "patterns-combined"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto rows = linesOf(r.out);
+    ASSERT_EQ(rows.size(), 3494u) << "the header and every draw of the sample";
+    EXPECT_EQ(rows[0],
+              "期号\t开奖号码\t红号1尾\t红号2尾\t红号3尾\t红号4尾\t红号5尾\t红号6尾\t蓝号尾\t间隔数的尾\t红号间1尾\t"
+              "红号间2尾\t红号间3尾\t红号间4尾\t红号间5尾\t红号间6尾");
+    // 01 04 16 22 26 31 + 04: gaps 2 11 5 3 4 and 33 - 31 + 1 - 1 = 2.
+    EXPECT_EQ(rows.back(),
+              "2026096\t01 04 16 22 26 31 -04 \t0\t0\t1\t0\t1\t0\t0\t2  1  5  3  4  2  \t0\t0\t1\t0\t0\t0");
+
+    r = run(
+        {"table", "patterns-combined", "--class", "除n余数", "--divisor", "7", "--tails", "no", "--hide-gaps", "yes"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    rows = linesOf(r.out);
+    EXPECT_EQ(rows[0],
+              "期号\t开奖号码\t红号1\t红号2\t红号3\t红号4\t红号5\t红号6\t间隔数\t红号间1\t红号间2\t红号间3\t红号间4\t"
+              "红号间5\t红号间6");
+    EXPECT_EQ(rows.back(), "2026096\t01 04 16 22 26 31 -04 \t1\t4\t2\t1\t5\t3\t\t2\t4\t5\t3\t4\t2");
+
+    EXPECT_EQ(run({"table", "patterns-combined", "--class", "8"}).code, 1);
+    EXPECT_EQ(run({"table", "patterns-combined", "--divisor", "5"}).code, 1);
+    EXPECT_EQ(run({"table", "patterns-combined", "--tails", "1"}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
