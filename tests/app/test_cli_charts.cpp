@@ -85,5 +85,40 @@ TEST_F(CliCharts, CombinedPatternsRows) {
     EXPECT_EQ(run({"table", "patterns-combined", "--tails", "1"}).code, 1);
 }
 
+TEST_F(CliCharts, AssociationRowsCaptionAndExport) {
+    // 2026095 holds 04 and 22 and ends in 5; the draw after it is 2026096.
+    test::CliRun r = run({"table", "association", "--positions", "04,22", "--unbound", "yes", "--tail", "5", "--slot1",
+                          "z_hz", "--slot3", "z_jsgs", "--values3", "2,1,2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto rows = linesOf(r.out);
+    EXPECT_EQ(rows[0],
+              "本期期号\t红号1\t红号2\t红号3\t红号4\t红号5\t红号6\t蓝号\t指标1\t指标2\t下期期号\t红号1\t红号2\t红号3\t"
+              "红号4\t红号5\t红号6\t蓝号\t指标1\t指标2");
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.back(), "2026095\t04\t06\t14\t21\t22\t33\t16\t100\t2\t2026096\t01\t04\t16\t22\t26\t31\t04\t100\t2");
+
+    r = run({"table", "association", "--positions", "all,all,all,all,all,all,04", "--page", "caption"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const int fours = std::stoi(r.out.substr(r.out.find("有") + 3));
+    EXPECT_EQ(r.out,
+              "本期系列一共有" + std::to_string(fours) + "条;下期系列一共有" + std::to_string(fours - 1) + "条\n")
+        << "the newest draw has 04 as its blue number and no next draw";
+
+    r = run({"table", "association", "--positions", "all,all,all,all,all,all,04", "--page", "export-main"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    rows = linesOf(r.out);
+    EXPECT_EQ(static_cast<int>(rows.size()), fours - 1);
+    EXPECT_EQ(rows[0].size(), 7u + 6 * 3 + 1);
+
+    r = run({"table", "association", "--slot1", "10/(z_jsgs-6)"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("10/(z_jsgs-6)"), std::string::npos) << r.err;
+    EXPECT_EQ(run({"table", "association", "--positions", "5"}).code, 1);
+    EXPECT_EQ(run({"table", "association", "--positions", "all,all,all,all,all,all,all,all"}).code, 1);
+    EXPECT_EQ(run({"table", "association", "--tail", "10"}).code, 1);
+    EXPECT_EQ(run({"table", "association", "--values1", "3"}).code, 1);
+    EXPECT_EQ(run({"table", "association", "--slot1", "z_hz", "--values1", "1001"}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
