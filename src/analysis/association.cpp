@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/drawtext.h"
+#include "core/integertext.h"
 #include "formula/evalfailure.h"
 #include "formula/precheck.h"
 #include "formula/tgs.h"
@@ -115,6 +116,31 @@ std::vector<std::string> associationExportLines(const AssociationTable& table, i
         lines.push_back(std::move(line));
     }
     return lines;
+}
+
+std::optional<AssociationColumnSeries> associationColumnSeries(const AssociationTable& table, int column, int zhgs,
+                                                               int fhgs, DerivedStore& store) {
+    if (column <= 0 || column >= table.columns() || column == table.half) return std::nullopt;
+    const int base = column < table.half ? 0 : table.half;
+    const int numbers = zhgs + fhgs;
+    AssociationColumnSeries series{table.header[static_cast<size_t>(column)]};
+    store.clear();
+    bool any = false;
+    std::vector<int32_t> draw(static_cast<size_t>(numbers));
+    for (int r = 0; r < table.rows() && !table.cell(r, base).empty(); ++r) {
+        const std::optional<int> period = parseInteger(table.cell(r, base));
+        const std::optional<int> value = parseInteger(table.cell(r, column));
+        if (!period || !value) continue;
+        for (int j = 0; j < numbers; ++j)
+            draw[static_cast<size_t>(j)] = parseInteger(table.cell(r, base + 1 + j)).value_or(0);
+        store.append(*period, draw.data(), numbers, *value);
+        series.lo = any ? std::min(series.lo, *value) : *value;
+        series.hi = any ? std::max(series.hi, *value) : *value;
+        any = true;
+    }
+    store.finish();
+    if (series.lo == series.hi) series.hi = series.lo + zhgs - 1;
+    return series;
 }
 
 }  // namespace lottodesk

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/status.h"
+#include "derivedstore.h"
 #include "indicators/drawhistory.h"
 
 namespace lottodesk {
@@ -61,5 +63,18 @@ AssociationTable associationTable(const IndicatorContext& ctx, const std::string
 // the next draw's numbers (main and secondary with `withSecondary`, else main only), each value
 // followed by one blank.
 std::vector<std::string> associationExportLines(const AssociationTable& table, int zhgs, int fhgs, bool withSecondary);
+
+// The detail analysis of a double-clicked column: the column's values, row by row while the half's
+// period cell is filled, with the half's period and numbers, into `store` (cleared first). Nothing
+// for column 0, "下期期号" and columns outside the table. A row whose cell is empty (a next-period
+// indicator that could not be evaluated) is left out. The range is the values' minimum..maximum;
+// when they are equal the maximum becomes minimum + zhgs - 1.
+struct AssociationColumnSeries {
+    std::string caption;  // the column's header
+    int32_t lo = 0;
+    int32_t hi = 0;
+};
+std::optional<AssociationColumnSeries> associationColumnSeries(const AssociationTable& table, int column, int zhgs,
+                                                               int fhgs, DerivedStore& store);
 
 }  // namespace lottodesk

@@ -176,6 +176,40 @@ TEST(Association, HeadersAndTheNewestDraw) {
     EXPECT_EQ(t.header[7], "后区2");
 }
 
+TEST(Association, DetailAnalysisSeriesOfAColumn) {
+    t_s_dm store;
+    test::fill(store, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}, {1, 3, 5, 7, 9, 11, 3}, {1, 2, 3, 4, 5, 7, 4}});
+    const GameParams g{6, 1, 33, 1, 1, 16, true};
+    Context c(store, g);
+    AssociationOptions o = box(1, 1, false);
+    o.slots[0] = {true, "z_hz", {}};
+    const AssociationTable t = associationTable(c.ctx, "红号", "蓝号", o);
+    ASSERT_EQ(t.rows(), 3);
+    DerivedStore derived;
+    EXPECT_FALSE(associationColumnSeries(t, 0, 6, 1, derived));
+    EXPECT_FALSE(associationColumnSeries(t, t.half, 6, 1, derived));
+    EXPECT_FALSE(associationColumnSeries(t, t.columns(), 6, 1, derived));
+
+    std::optional<AssociationColumnSeries> s = associationColumnSeries(t, 8, 6, 1, derived);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->caption, "指标1");
+    EXPECT_EQ(derived.count(), 3);
+    EXPECT_EQ(derived.values(), (std::vector<int32_t>{0, 21, 36, 22}));
+    EXPECT_EQ(derived.records().record(2)[0], 2020003);
+    EXPECT_EQ(derived.records().record(2)[7], 3);
+    EXPECT_EQ(s->lo, 21);
+    EXPECT_EQ(s->hi, 36);
+
+    // The right half stops at the row without a next draw; equal values widen the range by k - 1.
+    s = associationColumnSeries(t, t.half + 1, 6, 1, derived);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->caption, "红号1");
+    EXPECT_EQ(derived.values(), (std::vector<int32_t>{0, 7, 1}));
+    s = associationColumnSeries(t, 1, 6, 1, derived);
+    EXPECT_EQ(s->lo, 1);
+    EXPECT_EQ(s->hi, 6);
+}
+
 TEST(Association, FailingFormulas) {
     t_s_dm store;
     test::fill(store, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}, {1, 3, 5, 7, 9, 11, 3}});
