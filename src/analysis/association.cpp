@@ -7,6 +7,7 @@
 #include "formula/evalfailure.h"
 #include "formula/precheck.h"
 #include "formula/tgs.h"
+#include "indicators/context.h"
 
 namespace lottodesk {
 
@@ -105,6 +106,24 @@ AssociationTable associationTable(const IndicatorContext& ctx, const std::string
     }
     t.caption = "本期系列一共有" + std::to_string(rows) + "条;下期系列一共有" + std::to_string(t.nextRows) + "条";
     return t;
+}
+
+AssociationPage::AssociationPage() : m_memo(std::make_unique<SeriesMemo>()) {}
+AssociationPage::~AssociationPage() = default;
+
+const AssociationTable& AssociationPage::run(const Workspace& ws, const AssociationOptions& options) {
+    const std::string names = ws.current().zhname + '\n' + ws.current().specname;
+    if (!m_ready || m_store != &ws.sjk || m_version != ws.sjk.version() || !(m_game == ws.game) || m_names != names ||
+        !(m_table.options == options)) {
+        m_table =
+            associationTable(indicatorContext(ws, m_memo.get()), ws.current().zhname, ws.current().specname, options);
+        m_store = &ws.sjk;
+        m_version = ws.sjk.version();
+        m_game = ws.game;
+        m_names = names;
+        m_ready = true;
+    }
+    return m_table;
 }
 
 std::vector<std::string> associationExportLines(const AssociationTable& table, int zhgs, int fhgs, bool withSecondary) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,26 @@ struct AssociationTable {
 // The table over the context's history; `zhname` and `specname` label the number columns.
 AssociationTable associationTable(const IndicatorContext& ctx, const std::string& zhname, const std::string& specname,
                                   const AssociationOptions& options);
+
+struct Workspace;
+
+// The last table, kept per (store, version, game, zone labels, options); the indicator slots are
+// evaluated with a memo of the page's own.
+class AssociationPage {
+public:
+    AssociationPage();
+    ~AssociationPage();
+    const AssociationTable& run(const Workspace& ws, const AssociationOptions& options);
+
+private:
+    const t_s_dm* m_store = nullptr;
+    uint64_t m_version = 0;
+    GameParams m_game;
+    std::string m_names;
+    bool m_ready = false;
+    std::unique_ptr<SeriesMemo> m_memo;
+    AssociationTable m_table;
+};
 
 // "导出下期系列开奖数据": one line per row while its next period is not empty: the next period and
 // the next draw's numbers (main and secondary with `withSecondary`, else main only), each value

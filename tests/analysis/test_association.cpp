@@ -210,6 +210,24 @@ TEST(Association, DetailAnalysisSeriesOfAColumn) {
     EXPECT_EQ(s->hi, 6);
 }
 
+TEST(Association, PageRecomputesOnlyWhenSomethingChanged) {
+    Workspace ws("/nonexistent/");
+    test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}});
+    ws.game = {6, 1, 33, 1, 1, 16, true};
+    ws.partitions.rebuild(33);
+    AssociationPage page;
+    AssociationOptions o;
+    o.slots[0] = {true, "z_hz", {}};
+    const AssociationTable* first = &page.run(ws, o);
+    EXPECT_EQ(first->rows(), 2);
+    EXPECT_EQ(&page.run(ws, o), first);
+    EXPECT_EQ(first->cell(1, 8), "57");
+    test::fill(ws.sjk, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 13, 2}});
+    EXPECT_EQ(page.run(ws, o).cell(1, 8), "58") << "a new history version recomputes, memo included";
+    o.periodTail = 1;
+    EXPECT_EQ(page.run(ws, o).rows(), 1);
+}
+
 TEST(Association, FailingFormulas) {
     t_s_dm store;
     test::fill(store, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}, {1, 3, 5, 7, 9, 11, 3}});
