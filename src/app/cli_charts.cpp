@@ -1,0 +1,300 @@
+#include "cli_charts.h"
+#include "cli_common.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "analysis/association.h"
+#include "analysis/combinedpatterns.h"
+#include "analysis/drawwindow.h"
+#include "analysis/pairs.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+#include "indicators/context.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kPairsUsage =
+    "用法: table pairs [--recent N|所有] [--from P1 --to P2] [--together N] [--apart N]\n"
+    "                  [--page grid|marks|together|apart|labels]";
+
+constexpr const char* kPatternsUsage =
+    "用法: table patterns-combined [--class K|名称] [--divisor 6..10] [--tails yes|no] [--hide-gaps yes|no]";
+
+constexpr const char* kAssociationUsage =
+    "用法: table association [--positions V1,...,V7] [--unbound yes|no] [--tail all|0..9]\n"
+    "                        [--slot1 EXPR [--values1 V,V,...]] [--slot2 ...] [--slot3 ...]\n"
+    "                        [--page table|caption|export|export-main]";
+
+// "--name value" pairs, each name at most once and from `allowed`.
+std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
+                                                          std::initializer_list<const char*> allowed) {
+    std::map<std::string, std::string> parsed;
+    for (size_t i = 1; i < args.size(); i += 2) {
+        bool known = false;
+        for (const char* name : allowed) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
+        parsed[args[i]] = args[i + 1];
+    }
+    return parsed;
+}
+
+// A threshold box: 0..1000.
+std::optional<int> threshold(const std::string& text) {
+    std::optional<int> n = parseInteger(text);
+    if (!n || *n < 0 || *n > 1000) return std::nullopt;
+    return n;
+}
+
+// "yes" or "no".
+std::optional<bool> flag(const std::string& text) {
+    if (text == "yes") return true;
+    if (text == "no") return false;
+    return std::nullopt;
+}
+
+// The index of `text` among `names` (or a plain index below names.size()).
+std::optional<int> choice(const std::string& text, const std::vector<std::string>& names) {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == text) return static_cast<int>(i);
+    std::optional<int> n = parseInteger(text);
+    if (n && *n >= 0 && *n < static_cast<int>(names.size())) return n;
+    return std::nullopt;
+}
+
+// Every record's row, oldest first; the class cells show the class value that also picks their colour.
+int patternsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--class", "--divisor", "--tails", "--hide-gaps"});
+    if (!opts) return usage(err, kPatternsUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    const std::optional<int> cls = choice(value("--class", "0"), patternClassNames());
+    const std::optional<int> divisor = parseInteger(value("--divisor", "6"));
+    const std::optional<bool> tails = flag(value("--tails", "yes"));
+    const std::optional<bool> hide = flag(value("--hide-gaps", "no"));
+    if (!cls || !divisor || *divisor < 6 || *divisor > 10 || !tails || !hide) return usage(err, kPatternsUsage);
+    CombinedPatternOptions o;
+    o.patternClass = static_cast<PatternClass>(*cls);
+    o.divisor = *divisor;
+    o.tails = *tails;
+    o.hideGaps = *hide;
+    const CombinedPatternTable t =
+        combinedPatternTable(ws.sjk, ws.game, ws.partitions, ws.current().zhname, ws.current().specname, o);
+    printRow(out, t.header);
+    std::vector<std::string> cells(t.header.size());
+    for (int r = 0; r < t.rows(); ++r) {
+        for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+// "V,V,..." of integers 0..1000, ascending without repeats.
+std::optional<std::vector<int32_t>> valueList(const std::string& text) {
+    std::vector<int32_t> values;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t comma = text.find(',', at);
+        if (comma == std::string::npos) comma = text.size();
+        std::optional<int> v = parseInteger(text.substr(at, comma - at));
+        if (!v || *v < 0 || *v > 1000) return std::nullopt;
+        values.push_back(*v);
+        at = comma + 1;
+    }
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+int associationTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--positions", "--unbound", "--tail", "--slot1", "--values1", "--slot2", "--values2",
+                               "--slot3", "--values3", "--page"});
+    if (!opts) return usage(err, kAssociationUsage);
+    auto value = [&](const std::string& name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    AssociationOptions o;
+    if (opts->count("--positions")) {
+        const std::string text = value("--positions", "") + ",";
+        size_t at = 0;
+        for (int p = 0; at < text.size(); ++p) {
+            const size_t comma = text.find(',', at);
+            const std::string box = text.substr(at, comma - at);
+            at = comma + 1;
+            std::optional<int> v = parseInteger(box);
+            if (p >= kAssociationPositions || (box != "all" && (box.size() != 2 || !v || *v < 0 || *v > 49)))
+                return usage(err, "--positions 是最多7个以逗号分隔的 all 或 00..49");
+            if (box != "all") o.positions[static_cast<size_t>(p)] = *v;
+        }
+    }
+    const std::optional<bool> unbound = flag(value("--unbound", "no"));
+    const std::string tail = value("--tail", "all");
+    const std::optional<int> digit = parseInteger(tail);
+    const std::string page = value("--page", "table");
+    if (!unbound || (tail != "all" && (tail.size() != 1 || !digit)) ||
+        (page != "table" && page != "caption" && page != "export" && page != "export-main"))
+        return usage(err, kAssociationUsage);
+    o.unbound = *unbound;
+    if (tail != "all") o.periodTail = *digit;
+    for (int i = 1; i <= kAssociationSlots; ++i) {
+        const std::string slot = "--slot" + std::to_string(i), values = "--values" + std::to_string(i);
+        if (!opts->count(slot)) {
+            if (opts->count(values)) return usage(err, kAssociationUsage);
+            continue;
+        }
+        AssociationSlot& s = o.slots[static_cast<size_t>(i - 1)];
+        s.active = true;
+        s.expression = value(slot, "");
+        if (opts->count(values)) {
+            std::optional<std::vector<int32_t>> allowed = valueList(value(values, ""));
+            if (!allowed) return usage(err, values + " 是以逗号分隔的 0..1000 的整数");
+            s.allowed = std::move(*allowed);
+        }
+    }
+
+    SeriesMemo memo;
+    const AssociationTable t =
+        lottodesk::associationTable(indicatorContext(ws, &memo), ws.current().zhname, ws.current().specname, o);
+    if (!t.status) {
+        err << t.status.message << '\n';
+        return kStopped;
+    }
+    if (page == "caption") {
+        out << t.caption << '\n';
+    } else if (page == "table") {
+        printRow(out, t.header);
+        std::vector<std::string> cells(t.header.size());
+        for (int r = 0; r < t.rows(); ++r) {
+            for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
+            printRow(out, cells);
+        }
+    } else {
+        for (const std::string& line : associationExportLines(t, ws.game.zhgs, ws.game.fhgs, page == "export"))
+            out << line << '\n';
+    }
+    return kDone;
+}
+
+int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto opts = options(args, {"--recent", "--from", "--to", "--together", "--apart", "--page"});
+    if (!opts) return usage(err, kPairsUsage);
+    auto value = [&](const char* name, const char* fallback) {
+        auto it = opts->find(name);
+        return it == opts->end() ? std::string(fallback) : it->second;
+    };
+    PairOptions o;
+    o.custom = opts->count("--from") || opts->count("--to");
+    if (o.custom) {
+        if (!opts->count("--from") || !opts->count("--to") || opts->count("--recent")) return usage(err, kPairsUsage);
+        std::optional<int> from = parseInteger(value("--from", ""));
+        std::optional<int> to = parseInteger(value("--to", ""));
+        if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
+        const DrawHistory history = DrawHistory::of(ws.sjk);
+        for (int period : {*from, *to})
+            if (drawRecordOfPeriod(history, period) == 0) {
+                err << "数据库中没有第" << period << "期的记录" << '\n';
+                return kStopped;
+            }
+        o.fromPeriod = *from;
+        o.toPeriod = *to;
+    } else {
+        const std::string recent = value("--recent", "100");
+        if (recent == kAllDraws || recent == "all") {
+            o.recent = 0;
+        } else {
+            std::optional<int> n = parseInteger(recent);
+            if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
+            o.recent = *n;
+        }
+    }
+    std::optional<int> together = threshold(value("--together", "6"));
+    std::optional<int> apart = threshold(value("--apart", "1"));
+    if (!together || !apart) return usage(err, "--together 和 --apart 必须是 0..1000 的整数");
+    o.together = *together;
+    o.apart = *apart;
+    const std::string page = value("--page", "grid");
+    if (page != "grid" && page != "marks" && page != "together" && page != "apart" && page != "labels")
+        return usage(err, kPairsUsage);
+
+    PairPage pairs;
+    const PairView& v = pairs.run(ws.sjk, ws.game, o);
+    if (page == "together" || page == "apart") {
+        const bool with = page == "together";
+        out << (with ? v.togetherLabel() : v.apartLabel()) << '\n';
+        for (const PairEntry& e : with ? v.together : v.apart) out << pairEntryText(e) << '\n';
+        return kDone;
+    }
+    if (page == "labels") {
+        out << "标签\t文字\n";
+        out << "相生\t" << v.togetherLabel() << '\n';
+        out << "相克\t" << v.apartLabel() << '\n';
+        out << "统计期数\t" << v.caption << '\n';
+        return kDone;
+    }
+    std::vector<std::string> cells(static_cast<size_t>(v.top) + 1);
+    cells[0] = "号码";
+    for (int y = 1; y <= v.top; ++y) cells[static_cast<size_t>(y)] = v.header[static_cast<size_t>(y - 1)];
+    printRow(out, cells);
+    for (int x = 1; x <= v.top; ++x) {
+        cells[0] = v.header[static_cast<size_t>(x - 1)];
+        for (int y = 1; y <= v.top; ++y)
+            cells[static_cast<size_t>(y)] =
+                page == "grid" ? v.cell(x, y) : std::to_string(static_cast<int>(v.mark(x, y)));
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+bool isChartsView(const std::string& view) {
+    return view == "pairs" || view == "patterns-combined" || view == "association";
+}
+
+int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args[0] == "pairs") return pairsTable(ws, args, out, err);
+    if (args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
+    if (args[0] == "association") return associationTable(ws, args, out, err);
+    return usage(err, "未知视图: " + args[0]);
+}
+
+std::string chartsTableHelp() {
+    return "  patterns-combined  综合形态：期号 开奖号码 各号码的形态 间隔数 各间隔的形态，每条记录一行\n"
+           "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
+           "                           7 除n余数（n 为 --divisor）\n"
+           "    --divisor 6..10        除n余数的 n（默认 6）\n"
+           "    --tails yes|no         尾号分析（默认 yes：按尾数分类，含蓝号尾；no：按号码和间隔数本身分类）\n"
+           "    --hide-gaps yes|no     隐掉间隔数（该列留空）\n"
+           "  association  关联分析：满足条件的各期（本期期号 各号码 指标i）及其下一期（下期期号 ...）\n"
+           "    --positions V1,...,V7  位置1..7 的条件：all（默认）或 00..49，以逗号分隔，可少于7个\n"
+           "    --unbound yes|no       红球不对位（yes 时位置1..主号个数的值可在任一主号位置）\n"
+           "    --tail all|0..9        期号尾\n"
+           "    --slotI EXPR           指标一..指标三（I 为 1..3）：指标或公式，取值见 --valuesI\n"
+           "    --valuesI V,V,...      该指标允许的取值（0..1000；不给时任何值）\n"
+           "    --page table|caption|export|export-main\n"
+           "                           表格（默认）；caption 本期系列一共有M条;下期系列一共有N条；\n"
+           "                           export 导出下期系列开奖数据（含蓝号），export-main 只含红号\n"
+           "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
+           "    --recent N|所有        近N期（默认 100；“所有”或超过记录数时为全部开奖记录）\n"
+           "    --from P1 --to P2      自定义：从P1期到P2期（P1在P2之后时不统计）\n"
+           "    --together N           相生：次数大于 N（0..1000，默认 6）\n"
+           "    --apart N              相克：次数小于 N（0..1000，默认 1）\n"
+           "    --page grid|marks|together|apart|labels\n"
+           "                           grid 次数表格（默认）；marks 颜色：1 相生（红），2 相克（绿），0 无\n"
+           "                           together 相生列表、apart 相克列表：首行 相生[N] 或 相克[N]，"
+           "每行一对如 03:17==>9次\n"
+           "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n";
+}
+
+}  // namespace lottodesk
