@@ -27,7 +27,7 @@ constexpr const char* kPairsUsage =
     "                  [--page grid|marks|together|apart|labels]";
 
 constexpr const char* kPatternsUsage =
-    "用法: table patterns-combined [--class K|名称] [--divisor 6..10] [--tails yes|no] [--hide-gaps yes|no]";
+    "用法: table combined [--class K|名称] [--divisor 6..10] [--tails yes|no] [--hide-gaps yes|no]";
 
 constexpr const char* kAssociationUsage =
     "用法: table association [--positions V1,...,V7] [--unbound yes|no] [--tail all|0..9]\n"
@@ -258,19 +258,20 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 }  // namespace
 
+// "combined" is the view's name; "patterns-combined" is kept as another name for it.
 bool isChartsView(const std::string& view) {
-    return view == "pairs" || view == "patterns-combined" || view == "association";
+    return view == "pairs" || view == "combined" || view == "patterns-combined" || view == "association";
 }
 
 int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "pairs") return pairsTable(ws, args, out, err);
-    if (args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
+    if (args[0] == "combined" || args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
     if (args[0] == "association") return associationTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
 std::string chartsTableHelp() {
-    return "  patterns-combined  综合形态：期号 开奖号码 各号码的形态 间隔数 各间隔的形态，每条记录一行\n"
+    return "  combined  综合形态（也可写作 patterns-combined）：期号 开奖号码 各号码的形态 间隔数 各间隔的形态，每条记录一行\n"
            "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
            "                           7 除n余数（n 为 --divisor）\n"
            "    --divisor 6..10        除n余数的 n（默认 6）\n"
