@@ -14,9 +14,11 @@
 #include "ui/common/filechooser.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/removal.h"
 #include "generator/resultedit.h"
 #include "generator/resultfile.h"
 #include "ui/common/prompts.h"
+#include "ui/generator/f_zq_lczh.h"
 #include "ui/update/f_xgzh.h"
 #include "ui_zh_results.h"
 #include "ui/generator/zh_resultmodel.h"
@@ -30,7 +32,7 @@ struct PopupCommand {
     const char* name;
     const char* caption;
 };
-// The popup in its order; "滤除组号" waits for its window.
+// The popup in its order.
 constexpr PopupCommand kPopup[] = {
     {"mi_savezh", "保存组号"},
     {"mi_loadzh", "载入组号"},
@@ -90,10 +92,13 @@ ZhResults::ZhResults(Workspace& ws, MainResults& results, Prompts& prompts, File
     connect(prize, &QAction::triggered, this, [this] { checkPrize(); });
     QAction* print = m_popup->findChild<QAction*>(QStringLiteral("mi_print"));
     connect(print, &QAction::triggered, this, [this] { printResults(); });
-    connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize, print] {
+    QAction* removal = m_popup->findChild<QAction*>(QStringLiteral("mi_lczh"));
+    connect(removal, &QAction::triggered, this, [this] { removeListedTickets(); });
+    connect(m_popup, &QMenu::aboutToShow, this, [this, restore, prize, print, removal] {
         restore->setEnabled(canRestore());
         prize->setEnabled(m_choosePeriod && !m_results.tickets.empty());
         print->setEnabled(m_showPrintout && !m_results.tickets.empty());
+        removal->setEnabled(!m_results.tickets.empty());
     });
     connect(m_ui->sg_zh, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popup->popup(m_ui->sg_zh->viewport()->mapToGlobal(at)); });
@@ -267,6 +272,21 @@ void ZhResults::addToPrediction() {
 }
 
 void ZhResults::clearPrediction() { removePrediction(m_ws.sjk); }
+
+void ZhResults::removeListedTickets() {
+    if (m_results.tickets.empty()) return;
+    if (!m_removal) m_removal = new Tf_zq_lczh(m_prompts, m_files, this);
+    m_removal->setTicketSize(m_ws.game.zhgs);
+    if (m_runDialog(*m_removal) != QDialog::Accepted) return;
+    const RemovalOutcome outcome = removeListedText(m_results, m_ws.game.zhgs, m_removal->listText());
+    m_model->setHitColumn(false);
+    showPage(1);
+    if (!outcome.status) {
+        m_prompts.warn(this, QString::fromStdString(outcome.status.message));
+        return;
+    }
+    m_prompts.inform(this, QStringLiteral("已滤除%1注，剩余%2注").arg(outcome.removed).arg(m_results.tickets.size()));
+}
 
 void ZhResults::printResults() {
     if (!m_showPrintout || m_results.tickets.empty()) return;

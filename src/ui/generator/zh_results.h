@@ -5,7 +5,7 @@
 // result text file ("保存组号"), loads them from one ("载入组号") and maps results made on
 // transformed data back to drawn numbers ("恢复到原始投注结果"), edits the list by hand, copies a
 // ticket into the prediction record, checks the list against a draw ("对奖") and writes the
-// printout ("打印投注结果"); "滤除组号" belongs to a window not built yet and is disabled.
+// printout ("打印投注结果") and removes the tickets of a list ("滤除组号", Tf_zq_lczh).
 
 #include <QWidget>
 #include <cstdint>
@@ -31,6 +31,7 @@ struct Workspace;
 class FileChooser;
 class Prompts;
 class Tf_xgzh;
+class Tf_zq_lczh;
 class ZhResultModel;
 
 class ZhResults : public QWidget {
@@ -81,6 +82,8 @@ public:
     using PrintoutViewer = std::function<void(const QString& path)>;
     void setPrintoutViewer(PrintoutViewer viewer) { m_showPrintout = std::move(viewer); }
     void printResults();
+    // "滤除组号": the list dialog; on "确定" every result equal to a listed ticket is removed.
+    void removeListedTickets();
     // How the ticket dialog is run (tests answer it in place).
     using DialogRunner = std::function<int(QDialog&)>;
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
@@ -107,7 +110,8 @@ private:
     PeriodChooser m_choosePeriod;
     DialogRunner m_runDialog;
     PrintoutViewer m_showPrintout;
-    Tf_xgzh* m_edit = nullptr;  // made when first needed
+    Tf_xgzh* m_edit = nullptr;        // made when first needed
+    Tf_zq_lczh* m_removal = nullptr;  // the same; keeps its list between uses
     // The ticket dialog preset with `ticket` (empty when null); the typed ticket, or nothing.
     std::optional<Ticket> editTicket(const QString& caption, const Ticket* ticket);
     // The ranking the list's places stand for; empty while the list holds drawn numbers.

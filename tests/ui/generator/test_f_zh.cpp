@@ -4,6 +4,7 @@
 // the result files, the self-set, tail and custom-indicator pages, and the switch of lottery type.
 // Dialogs are answered by a fake; files are read back from disk.
 #include <QProgressDialog>
+#include <QPlainTextEdit>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include "generator/conditionbacktest.h"
 #include "ui/generator/zh_conditionmenu.h"
 #include "ui/common/textviewer.h"
+#include "ui/generator/f_zq_lczh.h"
 #include "ui/update/f_xgzh.h"
 #include "zh_window.h"
 
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void runOverTheWholeSpaceShowsPagedResults();
     void prizeCheckOrdersTheListByHits();
     void editsTheListByHand();
+    void removalDialogRemovesTheListedTickets();
     void pagingStaysWithinThePages();
     void continueFilteringKeepsThePassingResults();
     void cancelLeavesThePreviousResults();
@@ -399,6 +402,46 @@ void TestGeneratorWindow::editsTheListByHand() {
     QVERIFY(viewer->isVisible());
     QCOMPARE(viewer->file(), QString::fromStdString(printout));
     QVERIFY(w.shell.opened.isEmpty());
+}
+
+void TestGeneratorWindow::removalDialogRemovesTheListedTickets() {
+    Window w;
+    w.dialogs.values.push_back(std::vector<int32_t>{1, 5, 9, 14, 20, 26, 31});  // no runs
+    w.click("b_kxhm");
+    QVERIFY(w.run());
+    QCOMPARE(w.results().tickets.size(), size_t(7));
+    const std::string saved = w.folder.file("removal.txt");
+    QString title;
+    int afterBadLine = -1;
+    w.window.results()->setDialogRunner([&](QDialog& dialog) {
+        auto& removal = dynamic_cast<Tf_zq_lczh&>(dialog);
+        title = removal.windowTitle();
+        // A bad line is named and the dialog stays open.
+        removal.list()->setPlainText(u("01 02 03 04 05 9x"));
+        QTest::mouseClick(removal.findChild<QPushButton*>(u("b_ok")), Qt::LeftButton);
+        afterBadLine = removal.result();
+        // Typed in any order; the list saved as two-digit numbers, CR LF.
+        removal.list()->setPlainText(u("31 26 20 14 09 05\n1 5 9 14 20 26\n\n"));
+        w.files.names.push_back(QString::fromStdString(saved));
+        QTest::mouseClick(removal.findChild<QPushButton*>(u("b_save")), Qt::LeftButton);
+        QTest::mouseClick(removal.findChild<QPushButton*>(u("b_hint")), Qt::LeftButton);
+        QTest::mouseClick(removal.findChild<QPushButton*>(u("b_ok")), Qt::LeftButton);
+        return removal.result();
+    });
+    Q_EMIT w.window.results()->popup()->aboutToShow();
+    w.popup("mi_lczh");
+    QCOMPARE(title, u("滤除组号"));
+    QCOMPARE(afterBadLine, int(QDialog::Rejected));
+    QCOMPARE(w.prompts.warned, QStringList(u("第1行号码组有误，请正确填入")));
+    QCOMPARE(test::readFile(saved), std::string("05 09 14 20 26 31\r\n01 05 09 14 20 26\r\n"));
+    // The warning, the hint, then what was removed.
+    QCOMPARE(w.prompts.informed.size(), 3);
+    QVERIFY(w.prompts.informed.at(1).startsWith(u("号码组格式如：01 03 04 08 09 12")));
+    QCOMPARE(w.prompts.informed.at(2), u("已滤除2注，剩余5注"));
+    QCOMPARE(w.results().tickets.size(), size_t(5));
+    for (const Ticket& t : w.results().tickets)
+        QVERIFY(t != (Ticket{1, 5, 9, 14, 20, 26, 0, 0}) && t != (Ticket{5, 9, 14, 20, 26, 31, 0, 0}));
+    QCOMPARE(w.countLabel(), u("投注结果：共5注"));
 }
 
 void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
