@@ -17,21 +17,9 @@ namespace {
 
 using namespace lottodesk;
 
-struct History {
-    History() {
-        bench::loadSsq(store);
-        partitions.rebuild(game.zh_to);
-    }
-    t_s_dm store;
-    GameParams game{6, 1, 33, 1, 1, 16, true};
-    ZonePartitions partitions;
-    ColdHotSettings settings;
-};
+using History = bench::SsqHistory;
 
-History& history() {
-    static History h;
-    return h;
-}
+History& history() { return bench::ssqHistory(); }
 
 void StatsRun(benchmark::State& state) {
     History& h = history();

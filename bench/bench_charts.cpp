@@ -13,20 +13,9 @@ namespace {
 
 using namespace lottodesk;
 
-struct History {
-    History() {
-        bench::loadSsq(store);
-        partitions.rebuild(game.zh_to);
-    }
-    t_s_dm store;
-    GameParams game{6, 1, 33, 1, 1, 16, true};
-    ZonePartitions partitions;
-};
+using History = bench::SsqHistory;
 
-History& history() {
-    static History h;
-    return h;
-}
+History& history() { return bench::ssqHistory(); }
 
 // Arg: 1 with "尾号分析", 0 without.
 void CombinedPatternPageBuild(benchmark::State& state) {

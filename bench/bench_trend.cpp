@@ -16,18 +16,9 @@ namespace {
 
 using namespace lottodesk;
 
-struct History {
-    History() {
-        bench::loadSsq(store);
-    }
-    t_s_dm store;
-    GameParams game{6, 1, 33, 1, 1, 16, true};
-};
+using History = bench::SsqHistory;
 
-History& history() {
-    static History h;
-    return h;
-}
+History& history() { return bench::ssqHistory(); }
 
 // Arg: 0 main, 1 secondary, 2 tails.
 void OmissionTablePage(benchmark::State& state) {

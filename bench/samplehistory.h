@@ -6,7 +6,10 @@
 #include <string>
 
 #include "core/drawtext.h"
+#include "core/partition.h"
 #include "core/s_dm.h"
+#include "core/settings.h"
+#include "core/workspace.h"
 
 namespace lottodesk::bench {
 
@@ -22,5 +25,22 @@ inline void loadSample(t_s_dm& store, const std::string& file) {
 }
 
 inline void loadSsq(t_s_dm& store) { loadSample(store, "ssq.txt"); }
+
+// The 双色球 history with its game, partitions and cold/warm/hot settings, loaded once per program.
+struct SsqHistory {
+    SsqHistory() {
+        loadSsq(store);
+        partitions.rebuild(game.zh_to);
+    }
+    t_s_dm store;
+    GameParams game{6, 1, 33, 1, 1, 16, true};
+    ZonePartitions partitions;
+    ColdHotSettings settings;
+};
+
+inline SsqHistory& ssqHistory() {
+    static SsqHistory history;
+    return history;
+}
 
 }  // namespace lottodesk::bench

@@ -34,17 +34,9 @@ constexpr const char* kAssociationUsage =
     "                        [--slot1 EXPR [--values1 V,V,...]] [--slot2 ...] [--slot3 ...]\n"
     "                        [--page table|caption|export|export-main]";
 
-// "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
                                                           std::initializer_list<const char*> allowed) {
-    std::map<std::string, std::string> parsed;
-    for (size_t i = 1; i < args.size(); i += 2) {
-        bool known = false;
-        for (const char* name : allowed) known = known || args[i] == name;
-        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
-        parsed[args[i]] = args[i + 1];
-    }
-    return parsed;
+    return cli::viewOptions(args, allowed);
 }
 
 // A threshold box: 0..1000.
@@ -271,7 +263,8 @@ int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, st
 }
 
 std::string chartsTableHelp() {
-    return "  combined  综合形态（也可写作 patterns-combined）：期号 开奖号码 各号码的形态 间隔数 各间隔的形态，每条记录一行\n"
+    return "  combined  综合形态（也可写作 patterns-combined）：期号 开奖号码 各号码的形态 间隔数 "
+           "各间隔的形态，每条记录一行\n"
            "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
            "                           7 除n余数（n 为 --divisor）\n"
            "    --divisor 6..10        除n余数的 n（默认 6）\n"

@@ -2,6 +2,9 @@
 // What the command files of lottodesk-cli share: the exit status every command ends with, the
 // usage message of a command whose arguments do not fit, and rows printed TAB-separated.
 
+#include <initializer_list>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +19,21 @@ inline constexpr int kStopped = 2;  // stopped with a message
 inline int usage(std::ostream& err, const std::string& text) {
     err << text << "\n";
     return kUsage;
+}
+
+// The "--name value" pairs of args[from..] (by default after a view's name, args[0]), each name
+// at most once and one of `allowed`; nothing when they do not fit.
+inline std::optional<std::map<std::string, std::string>> viewOptions(const std::vector<std::string>& args,
+                                                                     std::initializer_list<const char*> allowed,
+                                                                     size_t from = 1) {
+    std::map<std::string, std::string> parsed;
+    for (size_t i = from; i < args.size(); i += 2) {
+        bool known = false;
+        for (const char* name : allowed) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
+        parsed[args[i]] = args[i + 1];
+    }
+    return parsed;
 }
 
 // One row of a table: the cells TAB-separated, then a line end.

@@ -24,17 +24,9 @@ constexpr const char* kStatsUsage =
     "用法: table stats [--recent N|所有] [--from P1 --to P2] [--page chart|1|2|labels] [--zone main|secondary]\n"
     "                  [--order number|hits|omission] [--divisor 3|4|5] [--secondary-divisor 3|4|5]";
 
-// "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t from,
                                                           std::initializer_list<const char*> allowed) {
-    std::map<std::string, std::string> parsed;
-    for (size_t i = from; i < args.size(); i += 2) {
-        bool known = false;
-        for (const char* name : allowed) known = known || args[i] == name;
-        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
-        parsed[args[i]] = args[i + 1];
-    }
-    return parsed;
+    return cli::viewOptions(args, allowed, from);
 }
 
 std::optional<int> divisorOption(const std::map<std::string, std::string>& opts, const char* name) {

@@ -29,17 +29,9 @@ constexpr const char* kOmissionUsage =
 constexpr const char* kDistributionUsage =
     "用法: table distribution [--to P] [--rows N] [--rule K|名称] [--view pattern|coldhot] [--page chart|marks]";
 
-// "--name value" pairs, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
                                                           std::initializer_list<const char*> allowed) {
-    std::map<std::string, std::string> parsed;
-    for (size_t i = 1; i < args.size(); i += 2) {
-        bool known = false;
-        for (const char* name : allowed) known = known || args[i] == name;
-        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
-        parsed[args[i]] = args[i + 1];
-    }
-    return parsed;
+    return cli::viewOptions(args, allowed);
 }
 
 // The index of `text` among `names` (or a plain index below names.size()).
