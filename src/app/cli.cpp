@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "cli_common.h"
+#include "cli_analysis.h"
 #include "cli_table.h"
 #include "cli_convert.h"
 #include "cli_transform.h"
@@ -873,6 +874,8 @@ const std::vector<Command>& commands() {
          "conditions CONDFILE [--check P --show all|right|wrong]\n"
          "                       显示条件，或对第P期检查条件对错",
          conditionReport},
+        {"analyse", "analyse TEXT [--from A] [--to B]  开始剖析：取值范围，然后每期 期数 值",
+         [](Context& c) { return c.historyOpened ? runAnalyse(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"convert",

@@ -121,6 +121,14 @@ TEST_F(SessionFixture, DerivedSeriesLiveInTheirOwnStore) {
     EXPECT_EQ(session.series()->values.back(), 1) << "the prediction record is analysed too";
 }
 
+TEST(AnalysisSeries, RangeRule) {
+    const std::vector<int32_t> values = {0, 4, -3, 9};
+    EXPECT_EQ(seriesRange(values, std::nullopt, 6), (ValueRange{-3, 9}));
+    EXPECT_EQ(seriesRange(values, ValueRange{1, 33}, 6), (ValueRange{1, 33}));
+    EXPECT_EQ(seriesRange(values, ValueRange{33, 1}, 6), (ValueRange{1, 33})) << "typed high end first";
+    EXPECT_EQ(seriesRange({0, 5, 5}, std::nullopt, 7), (ValueRange{5, 11}));
+}
+
 TEST(AnalysisSeries, EveryRecordOfTheSampleGames) {
     for (const test::SampleGame& g : test::sampleGames()) {
         Workspace ws("/nonexistent/");
