@@ -6,6 +6,9 @@
 #include <ostream>
 
 #include "analysis/analysisseries.h"
+#include "analysis/drawwindow.h"
+#include "analysis/signalchart.h"
+#include "analysis/valueviews.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
 
@@ -57,6 +60,147 @@ bool analysed(AnalysisSession& session, const Workspace& ws, const std::string& 
     return status.ok;
 }
 
+constexpr const char* kTableUsage =
+    "用法: table analysis TEXT [--lo A] [--hi B] [--view kline|counts|omission|classes] [OPTIONS]  (lottodesk-cli "
+    "help table)";
+
+struct ViewRun {
+    const Workspace& ws;
+    const AnalysisSeries& series;
+    const std::map<std::string, std::string>& opts;
+    std::ostream& out;
+    std::ostream& err;
+
+    std::string option(const char* name, const std::string& fallback) const {
+        const auto it = opts.find(name);
+        return it == opts.end() ? fallback : it->second;
+    }
+};
+
+// "--kline": the K-line type by its caption.
+std::optional<KLineType> kLineType(const std::string& text) {
+    if (text == "常规图") return KLineType{KLineKind::Regular};
+    if (text == "尾数图") return KLineType{KLineKind::Tail};
+    if (text == "振幅图") return KLineType{KLineKind::Amplitude};
+    if (text == "遗漏图") return KLineType{KLineKind::Omission};
+    if (text == "遗漏振幅图") return KLineType{KLineKind::OmissionAmplitude};
+    const std::string head = "除", tail = "余数";
+    if (text.size() > head.size() + tail.size() && text.rfind(head, 0) == 0 &&
+        text.compare(text.size() - tail.size(), tail.size(), tail) == 0) {
+        const std::optional<int> k = parseInteger(text.substr(head.size(), text.size() - head.size() - tail.size()));
+        if (k && *k >= 2 && *k <= 20) return KLineType{KLineKind::Remainder, *k};
+    }
+    return std::nullopt;
+}
+
+std::optional<SignalKind> signalKind(const std::string& text) {
+    if (text == "升降图") return SignalKind::RiseFall;
+    if (text == "奇偶图") return SignalKind::OddEven;
+    if (text == "质合图") return SignalKind::PrimeComposite;
+    if (text == "大小图") return SignalKind::BigSmall;
+    return std::nullopt;
+}
+
+int signalChartView(const ViewRun& run) {
+    const std::optional<KLineType> type = kLineType(run.option("--kline", "常规图"));
+    const std::optional<SignalKind> signal = signalKind(run.option("--signal", "升降图"));
+    const std::string display = run.option("--display", "文字表示");
+    const ValueRange range = run.series.range;
+    const std::optional<int> big =
+        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
+    if (!type || !signal || !big || (display != "文字表示" && display != "符号表示"))
+        return usage(run.err, kTableUsage);
+    const std::vector<int32_t> t = transformedSeries(run.series.values, *type);
+    const std::vector<Candle> bars = candles(t);
+    const std::vector<uint8_t> signals = signalRow(t, *signal, *big);
+    static const char* const kinds[] = {"线", "红", "绿"};
+    std::string text = "期号\t值\t开盘\t收盘\t形态\t信号\n";
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const Candle& c = bars[static_cast<size_t>(n)];
+        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(t[static_cast<size_t>(n)]) + '\t' +
+                std::to_string(c.open) + '\t' + std::to_string(c.close) + '\t' + kinds[static_cast<int>(c.kind)] +
+                '\t' + signalText(*signal, signals[static_cast<size_t>(n)] != 0, display == "符号表示") + '\n';
+    }
+    run.out << text;
+    return kDone;
+}
+
+// The records a statistic counts: --from/--to periods ("自定义"), else the last --recent N draws.
+std::optional<DrawWindow> statWindow(const ViewRun& run, int defaultRecent) {
+    const DrawHistory history = DrawHistory::of(run.ws.sjk);
+    const bool from = run.opts.count("--from"), to = run.opts.count("--to");
+    if (from || to) {
+        if (!from || !to || run.opts.count("--recent")) return std::nullopt;
+        const std::optional<int> p1 = parseInteger(run.opts.at("--from")), p2 = parseInteger(run.opts.at("--to"));
+        if (!p1 || !p2) return std::nullopt;
+        return periodWindow(history, *p1, *p2);
+    }
+    const std::string recent = run.option("--recent", defaultRecent ? std::to_string(defaultRecent) : kAllDraws);
+    if (recent == kAllDraws) return recentWindow(history, 0);
+    const std::optional<int> n = parseInteger(recent);
+    if (!n || *n < 1) return std::nullopt;
+    return recentWindow(history, *n);
+}
+
+std::optional<bool> percentOption(const ViewRun& run) {
+    const std::string show = run.option("--show", "次数");
+    if (show == "次数") return false;
+    if (show == "百分比") return true;
+    return std::nullopt;
+}
+
+int countsView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    const std::optional<bool> percent = percentOption(run);
+    const std::string orderText = run.option("--order", "常规显示");
+    const CountOrder order = orderText == "升序显示"   ? CountOrder::Ascending
+                             : orderText == "降序显示" ? CountOrder::Descending
+                                                       : CountOrder::Value;
+    if (!window || !percent || (order == CountOrder::Value && orderText != "常规显示"))
+        return usage(run.err, kTableUsage);
+    const ValueCounts counts = valueCounts(run.series.values.data(), *window, run.series.range);
+    printRow(run.out, {"取值", "出现次数"});
+    for (int c : countOrder(counts, order))
+        printRow(run.out, {std::to_string(counts.columns.values[static_cast<size_t>(c)]),
+                           countText(counts.counts[static_cast<size_t>(c)], counts.periods, *percent)});
+    printRow(run.out, {windowCaption(*window)});
+    if (counts.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+    return kDone;
+}
+
+int omissionView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, 0);
+    if (!window) return usage(run.err, kTableUsage);
+    const ValueOmissions o = valueOmissions(run.series.values.data(), *window, run.series.range);
+    printRow(run.out, {"指标取值", "最大遗漏", "最小遗漏", "平均遗漏", "上次遗漏", "本次遗漏"});
+    for (size_t c = 0; c < o.columns.values.size(); ++c)
+        printRow(run.out, {std::to_string(o.columns.values[c]), std::to_string(o.stats.longest[c]),
+                           std::to_string(o.stats.shortest[c]), std::to_string(o.stats.average[c]),
+                           std::to_string(o.stats.previous[c]), std::to_string(o.stats.current[c])});
+    if (o.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+    return kDone;
+}
+
+int classesView(const ViewRun& run) {
+    const std::string familyText = run.option("--classes", "奇偶");
+    const std::optional<ClassFamily> family = familyText == "奇偶"   ? std::optional(ClassFamily::OddEven)
+                                              : familyText == "质合" ? std::optional(ClassFamily::PrimeComposite)
+                                              : familyText == "分区" ? std::optional(ClassFamily::Zones)
+                                              : familyText == "余数" ? std::optional(ClassFamily::Remainder)
+                                                                     : std::nullopt;
+    const std::optional<int> k = parseInteger(run.option("--k", family == ClassFamily::Zones ? "2" : "3"));
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    const std::optional<bool> percent = percentOption(run);
+    // Zone counts up to 1000 ("取值范围及分区"); divisors as the remainder lists offer them.
+    if (!family || !k || *k < 2 || *k > 1000 || !window || !percent) return usage(run.err, kTableUsage);
+    const ClassCounts counts = classCounts(run.series.values.data(), *window, run.series.range, *family, *k);
+    printRow(run.out, {"分项", "次数"});
+    for (size_t c = 0; c < counts.labels.size(); ++c)
+        printRow(run.out, {counts.labels[c], countText(counts.counts[c], counts.periods, *percent)});
+    printRow(run.out, {windowCaption(*window)});
+    return kDone;
+}
+
 }  // namespace
 
 int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -79,10 +223,43 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
     return kDone;
 }
 
-int runAnalysisTable(const Workspace&, const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    return usage(err, "用法: table analysis TEXT [--from A] [--to B] --view V");
+int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 2) return usage(err, kTableUsage);
+    const auto opts = options(args, 2,
+                              {"--lo", "--hi", "--view", "--kline", "--signal", "--big", "--display", "--recent",
+                               "--from", "--to", "--order", "--show", "--classes", "--k"});
+    if (!opts) return usage(err, kTableUsage);
+    std::map<std::string, std::string> rangeFields;
+    if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
+    if (opts->count("--hi")) rangeFields["--to"] = opts->at("--hi");
+    std::optional<ValueRange> typed;
+    if (!typedRange(rangeFields, typed, err)) return kStopped;
+    AnalysisSession session;
+    if (!analysed(session, ws, args[1], typed, err)) return kStopped;
+    const auto view = opts->find("--view");
+    const std::string name = view == opts->end() ? "kline" : view->second;
+    const ViewRun run{ws, *session.series(), *opts, out, err};
+    if (name == "kline" || name == "信号图") return signalChartView(run);
+    if (name == "counts" || name == "出现次数统计图") return countsView(run);
+    if (name == "omission" || name == "遗漏次数统计图") return omissionView(run);
+    if (name == "classes" || name == "分项统计") return classesView(run);
+    return usage(err, kTableUsage);
 }
 
-std::string analysisTableHelp() { return {}; }
+std::string analysisTableHelp() {
+    return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
+           "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
+           "    --view kline|counts|omission|classes\n"
+           "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
+           "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
+           "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
+           "                           classes 分项统计：分项 次数\n"
+           "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
+           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N 大数>＝N（默认取值范围的上半）\n"
+           "    --display 文字表示|符号表示\n"
+           "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
+           "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
+           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n";
+}
 
 }  // namespace lottodesk

@@ -100,5 +100,58 @@ TEST_F(CliAnalysis, AnalyseRangeFieldsAndFailures) {
     EXPECT_EQ(run({"analyse", "z_hz", "--to"}).code, 1);
 }
 
+TEST_F(CliAnalysis, TableAnalysisViews) {
+    // The last draws of the sample 双色球 history: sums 100, 100, 100 in 2026094..2026096.
+    std::vector<std::string> rows = test::linesOf(run({"table", "analysis", "z_hz"}).out);
+    ASSERT_GT(rows.size(), 1000u);
+    EXPECT_EQ(rows[0], "期号\t值\t开盘\t收盘\t形态\t信号");
+    EXPECT_EQ(rows.back(), "2026096\t100\t100\t100\t线\t降") << "equal counts as 降";
+    EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1"}).out).back(), "2026096\t1\t4\t1\t绿\t降");
+
+    rows = test::linesOf(
+        run({"table", "analysis", "z_hz", "--kline", "除7余数", "--signal", "奇偶图", "--display", "符号表示"}).out);
+    EXPECT_EQ(rows.back(), "2026096\t2\t2\t2\t线\tX");
+
+    // Counts of the last 100 draws agree with the omission view's totals and the window.
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "counts"}).out);
+    EXPECT_EQ(rows[0], "取值\t出现次数");
+    EXPECT_EQ(rows.back(), "共100期");
+    int total = 0;
+    for (size_t i = 1; i + 1 < rows.size(); ++i) total += std::stoi(rows[i].substr(rows[i].find('\t') + 1));
+    EXPECT_EQ(total, 100);
+    rows = test::linesOf(
+        run({"table", "analysis", "z_num1", "--view", "counts", "--order", "降序显示", "--show", "百分比"}).out);
+    EXPECT_EQ(rows[1], "1\t21.0%");
+
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "omission", "--lo", "1", "--hi", "33"}).out);
+    ASSERT_EQ(rows.size(), 34u);
+    EXPECT_EQ(rows[0], "指标取值\t最大遗漏\t最小遗漏\t平均遗漏\t上次遗漏\t本次遗漏");
+    EXPECT_EQ(rows[1].substr(0, 2), "1\t");
+    EXPECT_EQ(rows[1].substr(rows[1].rfind('\t')), "\t0") << "2026096 opens with 01";
+    const size_t draws = test::linesOf(run({"draws"}).out).size();
+    EXPECT_EQ(rows[33], "33\t9999\t9999\t9999\t9999\t" + std::to_string(draws))
+        << "z_num1 is never 33: its omission runs from the start of the history";
+
+    rows = test::linesOf(run({"table", "analysis", "z_hz", "--view", "classes", "--classes", "分区", "--k", "3"}).out);
+    EXPECT_EQ(rows[0], "分项\t次数");
+    EXPECT_EQ(rows[1].rfind("第1区<", 0), 0u);
+    EXPECT_EQ(rows.back(), "共100期");
+
+    // A wide range lays out only the values that occur, with the note.
+    rows = test::linesOf(run({"table", "analysis", "z_hz*100-9000", "--view", "counts", "--recent", "3"}).out);
+    EXPECT_EQ(rows, (std::vector<std::string>{"取值\t出现次数", "1000\t3", "共3期",
+                                              "取值范围超过200个值，只列出出现过的取值"}));
+
+    // Bad options and texts.
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "nonsense"}).code, 1);
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--kline", "除21余数"}).code, 1);
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "counts", "--from", "2026001"}).code, 1);
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "classes", "--k", "1"}).code, 1);
+    const test::CliRun bad = run({"table", "analysis", "z_hz+(", "--view", "counts"});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.err.rfind("公式有误:", 0), 0u);
+    EXPECT_EQ(run({"table", "analysis"}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
