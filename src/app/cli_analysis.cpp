@@ -1,12 +1,14 @@
 #include "cli_analysis.h"
 #include "cli_common.h"
 
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <ostream>
 
 #include "analysis/analysisseries.h"
 #include "analysis/drawwindow.h"
+#include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
 #include "analysis/valueviews.h"
 #include "core/integertext.h"
@@ -61,7 +63,7 @@ bool analysed(AnalysisSession& session, const Workspace& ws, const std::string& 
 }
 
 constexpr const char* kTableUsage =
-    "用法: table analysis TEXT [--lo A] [--hi B] [--view kline|counts|omission|classes] [OPTIONS]  (lottodesk-cli "
+    "用法: table analysis TEXT [--lo A] [--hi B] [--view V] [OPTIONS]  (lottodesk-cli "
     "help table)";
 
 struct ViewRun {
@@ -201,6 +203,106 @@ int classesView(const ViewRun& run) {
     return kDone;
 }
 
+std::string decimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+int averagesView(const ViewRun& run) {
+    const std::vector<int32_t>& v = run.series.values;
+    std::vector<std::vector<double>> averages;
+    for (int span : kAverageSpans) averages.push_back(movingAverage(v, span));
+    std::string text = "期号\t常规线\t二期均值\t三期均值\t四期均值\t五期均值\t十期均值\n";
+    for (int n = 1; n <= run.series.count(); ++n) {
+        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(v[static_cast<size_t>(n)]);
+        for (const std::vector<double>& a : averages) text += '\t' + decimal(a[static_cast<size_t>(n)]);
+        text += '\n';
+    }
+    run.out << text;
+    return kDone;
+}
+
+int segmentsView(const ViewRun& run) {
+    static const char* const contents[] = {"区段总和",   "区段平均值",   "区段最大值",
+                                           "区段最小值", "区段平均振幅", "相同个数"};
+    const std::string content = run.option("--content", contents[0]);
+    int stat = -1;
+    for (int i = 0; i < 6; ++i)
+        if (content == contents[i]) stat = i;
+    const std::optional<int> length = parseInteger(run.option("--length", "5"));
+    const std::optional<int> shift = parseInteger(run.option("--shift", "0"));
+    if (stat < 0 || !length || *length < 2 || *length > 50 || !shift || *shift < -10 || *shift > 10)
+        return usage(run.err, kTableUsage);
+    const int last = lastDrawRecord(run.ws.sjk);
+    printRow(run.out, {"起始期号", "终止期号", content});
+    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
+        const bool whole = stat == 2 || stat == 3 || stat == 5 || stat == 0;
+        printRow(run.out,
+                 {std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
+                  whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
+    }
+    return kDone;
+}
+
+int occurrencesView(const ViewRun& run) {
+    const std::optional<int> value = parseInteger(run.option("--value", std::to_string(run.series.range.lo)));
+    if (!value) return usage(run.err, kTableUsage);
+    printRow(run.out, {"期号", "遗漏"});
+    for (const Occurrence& o : valueOccurrences(run.series.values, run.series.count(), *value))
+        printRow(run.out, {std::to_string(run.ws.sjk.record(o.record)[0]), std::to_string(o.omission)});
+    return kDone;
+}
+
+int layoutView(const ViewRun& run) {
+    const std::optional<int> min = parseInteger(run.option("--min", "0"));
+    const std::optional<int> max = parseInteger(run.option("--max", "35"));
+    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));  // "图一" .. "图十五"
+    if (!min || !max || !layout || *layout < 1 || *layout > 15) return usage(run.err, kTableUsage);
+    const std::optional<std::vector<int32_t>> columns = distributionColumns(*min, *max, *layout + 1);
+    if (!columns) {
+        run.err << kDistributionSpanMessage << '\n';
+        return kStopped;
+    }
+    std::vector<std::string> row = {"期号"};
+    for (int32_t c : *columns) row.push_back(std::to_string(c));
+    printRow(run.out, row);
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        row.assign(1, std::to_string(run.ws.sjk.record(n)[0]));
+        for (int32_t c : *columns) row.push_back(c == v ? std::to_string(v) : std::string());
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+// "特征图" (奇偶, 质合, 大小 of the value) and "变化量及尾数图" (value, absolute change, tail).
+int rowsView(const ViewRun& run, bool features) {
+    const ValueRange range = run.series.range;
+    const std::optional<int> big =
+        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
+    if (!big) return usage(run.err, kTableUsage);
+    const std::vector<int32_t>& v = run.series.values;
+    const std::vector<int32_t> change = transformedSeries(v, {KLineKind::Amplitude});
+    const std::vector<int32_t> tail = transformedSeries(v, {KLineKind::Tail});
+    const std::vector<uint8_t> odd = signalRow(v, SignalKind::OddEven, 0);
+    const std::vector<uint8_t> prime = signalRow(v, SignalKind::PrimeComposite, 0);
+    const std::vector<uint8_t> large = signalRow(v, SignalKind::BigSmall, *big);
+    printRow(run.out, features ? std::vector<std::string>{"期号", "值", "奇偶", "质合", "大小"}
+                               : std::vector<std::string>{"期号", "常规", "绝对振幅", "尾数"});
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const size_t i = static_cast<size_t>(n);
+        const std::string period = std::to_string(run.ws.sjk.record(n)[0]);
+        if (features)
+            printRow(run.out, {period, std::to_string(v[i]), signalText(SignalKind::OddEven, odd[i], false),
+                               signalText(SignalKind::PrimeComposite, prime[i], false),
+                               signalText(SignalKind::BigSmall, large[i], false)});
+        else
+            printRow(run.out, {period, std::to_string(v[i]), std::to_string(change[i]), std::to_string(tail[i])});
+    }
+    return kDone;
+}
+
 }  // namespace
 
 int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -225,9 +327,10 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2) return usage(err, kTableUsage);
-    const auto opts = options(args, 2,
-                              {"--lo", "--hi", "--view", "--kline", "--signal", "--big", "--display", "--recent",
-                               "--from", "--to", "--order", "--show", "--classes", "--k"});
+    const auto opts =
+        options(args, 2, {"--lo",     "--hi",    "--view",    "--kline", "--signal", "--big",     "--display",
+                          "--recent", "--from",  "--to",      "--order", "--show",   "--classes", "--k",
+                          "--length", "--shift", "--content", "--value", "--min",    "--max",     "--layout"});
     if (!opts) return usage(err, kTableUsage);
     std::map<std::string, std::string> rangeFields;
     if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
@@ -243,13 +346,19 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
     if (name == "counts" || name == "出现次数统计图") return countsView(run);
     if (name == "omission" || name == "遗漏次数统计图") return omissionView(run);
     if (name == "classes" || name == "分项统计") return classesView(run);
+    if (name == "averages" || name == "均值走势图") return averagesView(run);
+    if (name == "segments" || name == "按期数分段走势") return segmentsView(run);
+    if (name == "occurrences" || name == "单个取值遗漏走势") return occurrencesView(run);
+    if (name == "layout" || name == "数据分布图") return layoutView(run);
+    if (name == "features" || name == "特征图") return rowsView(run, true);
+    if (name == "changes" || name == "变化量及尾数图") return rowsView(run, false);
     return usage(err, kTableUsage);
 }
 
 std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
            "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
-           "    --view kline|counts|omission|classes\n"
+           "    --view kline|counts|omission|classes|averages|segments|occurrences|layout|features|changes\n"
            "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
            "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
@@ -259,7 +368,17 @@ std::string analysisTableHelp() {
            "    --display 文字表示|符号表示\n"
            "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
            "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
-           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n";
+           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n"
+           "    --view averages        均值走势图：期号 常规线 二期..十期均值\n"
+           "    --view segments [--length 2..50] [--shift -10..10] [--content 区段总和|区段平均值|区段最大值|"
+           "区段最小值|区段平均振幅|相同个数]\n"
+           "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
+           "    --view occurrences [--value V]\n"
+           "                           单个取值遗漏走势：取该值的期号 遗漏（默认取值范围的最小值）\n"
+           "    --view layout [--min A] [--max B] [--layout 1..15]\n"
+           "                           数据分布图（图一..图十五，步长 2..16；默认 0..35）：期号 各列\n"
+           "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
+           "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n";
 }
 
 }  // namespace lottodesk

@@ -153,5 +153,38 @@ TEST_F(CliAnalysis, TableAnalysisViews) {
     EXPECT_EQ(run({"table", "analysis"}).code, 1);
 }
 
+TEST_F(CliAnalysis, TableAnalysisTrendViews) {
+    // z_num1 of the last draws: .. 2026094 6, 2026095 4, 2026096 1.
+    std::vector<std::string> rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "averages"}).out);
+    EXPECT_EQ(rows[0], "期号\t常规线\t二期均值\t三期均值\t四期均值\t五期均值\t十期均值");
+    EXPECT_EQ(rows.back().rfind("2026096\t1\t2.50\t3.67\t", 0), 0u) << rows.back();
+
+    rows = test::linesOf(run({"table", "analysis", "z_hz", "--view", "segments", "--shift", "2"}).out);
+    EXPECT_EQ(rows[0], "起始期号\t终止期号\t区段总和");
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t300") << "the newest segment holds 5 - 2 periods";
+    rows = test::linesOf(
+        run({"table", "analysis", "z_hz", "--view", "segments", "--length", "3", "--content", "相同个数"}).out);
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t2");
+
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "occurrences", "--value", "1"}).out);
+    EXPECT_EQ(rows.back(), "2026096\t11");
+    EXPECT_EQ(rows[rows.size() - 2].substr(0, 8), "2026084\t");
+
+    rows = test::linesOf(
+        run({"table", "analysis", "z_num1", "--view", "layout", "--layout", "2", "--min", "1", "--max", "16"}).out);
+    EXPECT_EQ(rows[0], "期号\t1\t4\t7\t10\t13\t16\t2\t5\t8\t11\t14\t3\t6\t9\t12\t15");
+    EXPECT_EQ(rows.back(), "2026096\t1\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t");
+    const test::CliRun wide = run({"table", "analysis", "z_num1", "--view", "layout", "--max", "100"});
+    EXPECT_EQ(wide.code, 2);
+    EXPECT_EQ(wide.err, "数据分布图中，最大值与最小值之差不能大于100。\n");
+    EXPECT_EQ(run({"table", "analysis", "z_num1", "--view", "layout", "--max", "99"}).code, 0);
+
+    EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1", "--view", "features"}).out).back(),
+              "2026096\t1\t奇\t质\t小");
+    EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1", "--view", "changes"}).out).back(), "2026096\t1\t3\t1");
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--length", "51"}).code, 1);
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--shift", "-11"}).code, 1);
+}
+
 }  // namespace
 }  // namespace lottodesk
