@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numeric>
 
+#include "columnorder.h"
 #include "valueclasses.h"
 
 namespace lottodesk {
@@ -76,6 +77,33 @@ ValueOmissions valueOmissions(const int32_t* values, const DrawWindow& window, V
     ValueOmissions out;
     out.columns = valueColumns(values, window, range);
     out.stats = occurrenceOmissions(valueColumnHits(values, window, out.columns));
+    return out;
+}
+
+SeriesOmissionTable seriesOmissionTable(const int32_t* values, const DrawWindow& window, ValueRange range, int order) {
+    SeriesOmissionTable out;
+    if (range.hi < range.lo || int64_t{range.hi} - range.lo >= kMaxValueColumns) {
+        out.status = Status::failure(kOmissionTableRangeMessage);
+        return out;
+    }
+    ValueColumns columns;
+    for (int v : columnOrder(order, range.lo, range.hi)) columns.values.push_back(v);
+    out.values = columns.values;
+    // Columns in display order: a value's column is its position in the order.
+    std::vector<int> columnOfValue(static_cast<size_t>(range.hi - range.lo + 1), -1);
+    for (size_t c = 0; c < out.values.size(); ++c)
+        columnOfValue[static_cast<size_t>(out.values[c] - range.lo)] = static_cast<int>(c);
+    HitMatrix m;
+    m.rows = window.empty() ? 0 : window.count;
+    m.columns = static_cast<int>(out.values.size());
+    m.hits.assign(static_cast<size_t>(m.rows) * static_cast<size_t>(m.columns), 0);
+    for (int r = 0; r < m.rows; ++r) {
+        const int32_t v = values[window.first() + r];
+        if (v < range.lo || v > range.hi) continue;
+        const int c = columnOfValue[static_cast<size_t>(v - range.lo)];
+        if (c >= 0) m.hits[static_cast<size_t>(r) * m.columns + c] = 1;
+    }
+    out.table = trendOmissions(m);
     return out;
 }
 

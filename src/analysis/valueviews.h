@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysisseries.h"
+#include "core/status.h"
 #include "drawwindow.h"
 #include "omission.h"
 
@@ -50,6 +51,18 @@ struct ValueOmissions {
     OmissionStats stats;  // per column; kNoOmission for a value never hit
 };
 ValueOmissions valueOmissions(const int32_t* values, const DrawWindow& window, ValueRange range);
+
+// "遗漏分布图表": the omission table of the trend views applied to the series, one column per value
+// of the range in the column order `order` (see columnOrder), one row per record of the window.
+// A range of more than kMaxValueColumns values is refused with the message.
+inline constexpr const char* kOmissionTableRangeMessage =
+    "该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标";
+struct SeriesOmissionTable {
+    Status status;
+    std::vector<int32_t> values;  // the value of each column, in display order
+    OmissionTable table;          // cells (0 where the value occurs) and statistics, in display order
+};
+SeriesOmissionTable seriesOmissionTable(const int32_t* values, const DrawWindow& window, ValueRange range, int order);
 
 // "分项选择": the class families of the class statistics.
 enum class ClassFamily : uint8_t { OddEven, PrimeComposite, Zones, Remainder };

@@ -7,9 +7,11 @@
 #include <ostream>
 
 #include "analysis/analysisseries.h"
+#include "analysis/columnorder.h"
 #include "analysis/drawwindow.h"
 #include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
+#include "analysis/trendomission.h"
 #include "analysis/valueviews.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
@@ -183,6 +185,39 @@ int omissionView(const ViewRun& run) {
     return kDone;
 }
 
+int omissionTableView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, 0);
+    const std::string orderText = run.option("--order", "0");
+    std::optional<int> order = parseInteger(orderText);
+    for (size_t i = 0; i < columnOrderNames().size(); ++i)
+        if (columnOrderNames()[i] == orderText) order = static_cast<int>(i);
+    if (!window || !order || *order < 0 || *order >= kColumnOrderCount) return usage(run.err, kTableUsage);
+    const SeriesOmissionTable t = seriesOmissionTable(run.series.values.data(), *window, run.series.range, *order);
+    if (!t.status) {
+        run.err << t.status.message << '\n';
+        return kStopped;
+    }
+    std::vector<std::string> row = {"期号", "开奖号"};
+    for (int32_t v : t.values) row.push_back(std::to_string(v));
+    printRow(run.out, row);
+    for (int r = 0; r < t.table.rows; ++r) {
+        const int n = window->first() + r;
+        row = {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(run.series.values[static_cast<size_t>(n)])};
+        for (int c = 0; c < t.table.columns; ++c)
+            row.push_back(
+                std::to_string(t.table.cell(r, c) == 0 ? t.values[static_cast<size_t>(c)] : t.table.cell(r, c)));
+        printRow(run.out, row);
+    }
+    const OmissionStats& s = t.table.stats;
+    const std::vector<int32_t>* stats[] = {&t.values, &s.hits, &s.longest, &s.average, &s.previous, &s.current};
+    for (int i = 0; i < kOmissionStatRows; ++i) {
+        row = {kOmissionStatLabels[i], ""};
+        for (int32_t v : *stats[i]) row.push_back(std::to_string(v));
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
 int classesView(const ViewRun& run) {
     const std::string familyText = run.option("--classes", "奇偶");
     const std::optional<ClassFamily> family = familyText == "奇偶"   ? std::optional(ClassFamily::OddEven)
@@ -346,6 +381,7 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
     if (name == "counts" || name == "出现次数统计图") return countsView(run);
     if (name == "omission" || name == "遗漏次数统计图") return omissionView(run);
     if (name == "classes" || name == "分项统计") return classesView(run);
+    if (name == "table" || name == "遗漏分布图表") return omissionTableView(run);
     if (name == "averages" || name == "均值走势图") return averagesView(run);
     if (name == "segments" || name == "按期数分段走势") return segmentsView(run);
     if (name == "occurrences" || name == "单个取值遗漏走势") return occurrencesView(run);
@@ -358,7 +394,7 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
 std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
            "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
-           "    --view kline|counts|omission|classes|averages|segments|occurrences|layout|features|changes\n"
+           "    --view kline|counts|omission|classes|table|averages|segments|occurrences|layout|features|changes\n"
            "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
            "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
@@ -369,6 +405,9 @@ std::string analysisTableHelp() {
            "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
            "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
            "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n"
+           "    --view table [--from P1 --to P2] [--order K|名称]\n"
+           "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
+           "各取值列，然后六行统计\n"
            "    --view averages        均值走势图：期号 常规线 二期..十期均值\n"
            "    --view segments [--length 2..50] [--shift -10..10] [--content 区段总和|区段平均值|区段最大值|"
            "区段最小值|区段平均振幅|相同个数]\n"

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "analysis/analysisseries.h"
+#include "analysis/columnorder.h"
 #include "analysis/signalchart.h"
 #include "analysis/valueclasses.h"
 #include "analysis/valueviews.h"
@@ -80,6 +82,29 @@ TEST(ValueViews, WideRangesLayOutOnlyTheValuesThatOccur) {
     EXPECT_EQ(countText(1, 3, true), "33.3%");
     EXPECT_EQ(countText(1, 0, true), "0.0%");
     EXPECT_EQ(countText(7, 3, false), "7");
+}
+
+TEST(ValueViews, OmissionTableInColumnOrder) {
+    // Range 1..4 in "按奇偶" order, values outside the range skipped.
+    const auto s = seriesOf({1, 4, 9, 1});
+    const SeriesOmissionTable t = seriesOmissionTable(s.data(), all(s), {1, 4}, 2);
+    ASSERT_TRUE(t.status);
+    ASSERT_EQ(t.values.size(), 4u);
+    const OmissionTable reference = trendOmissions(valueHits(s.data(), all(s), 1, 4));
+    for (size_t c = 0; c < t.values.size(); ++c) {
+        const int source = t.values[c] - 1;
+        for (int r = 0; r < 4; ++r) EXPECT_EQ(t.table.cell(r, static_cast<int>(c)), reference.cell(r, source));
+        EXPECT_EQ(t.table.stats.hits[c], reference.stats.hits[static_cast<size_t>(source)]);
+    }
+    const std::vector<int> order = columnOrder(2, 1, 4);
+    EXPECT_EQ(t.values, (std::vector<int32_t>(order.begin(), order.end())));
+    const int one = static_cast<int>(std::find(t.values.begin(), t.values.end(), 1) - t.values.begin());
+    EXPECT_EQ(t.table.cell(3, one), 0) << "1 occurs in the last row";
+
+    EXPECT_TRUE(seriesOmissionTable(s.data(), all(s), {1, 200}, 0).status);
+    EXPECT_EQ(seriesOmissionTable(s.data(), all(s), {1, 201}, 0).status.message, kOmissionTableRangeMessage);
+    EXPECT_EQ(seriesOmissionTable(s.data(), all(s), {-300, 5000}, 3).status.message, kOmissionTableRangeMessage);
+    EXPECT_TRUE(seriesOmissionTable(s.data(), all(s), {-5, 3}, 3).status) << "negative values in the range";
 }
 
 TEST(ValueViews, ClassCounts) {

@@ -182,6 +182,19 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
     EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1", "--view", "features"}).out).back(),
               "2026096\t1\t奇\t质\t小");
     EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1", "--view", "changes"}).out).back(), "2026096\t1\t3\t1");
+    // The omission table of the series: f_num1 over the last seven draws (03 05 11 09 01 16 04).
+    rows = test::linesOf(
+        run({"table", "analysis", "f_num1", "--view", "table", "--from", "2026090", "--to", "2026096"}).out);
+    ASSERT_EQ(rows.size(), 1u + 7u + 6u);
+    EXPECT_EQ(rows[0], "期号\t开奖号\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16");
+    EXPECT_EQ(rows[7], "2026096\t4\t2\t7\t6\t4\t5\t7\t7\t7\t3\t7\t4\t7\t7\t7\t7\t1");
+    EXPECT_EQ(rows[9], "出现次数\t\t1\t0\t1\t1\t1\t0\t0\t0\t1\t0\t1\t0\t0\t0\t0\t1");
+    EXPECT_EQ(rows[13], "本次遗漏\t\t2\t7\t6\t0\t5\t7\t7\t7\t3\t7\t4\t7\t7\t7\t7\t1");
+    const test::CliRun tooWide = run({"table", "analysis", "z_hz*2", "--view", "table"});
+    EXPECT_EQ(tooWide.code, 2);
+    EXPECT_EQ(tooWide.err, "该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标\n");
+    EXPECT_TRUE(tooWide.out.empty());
+
     EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--length", "51"}).code, 1);
     EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--shift", "-11"}).code, 1);
 }
