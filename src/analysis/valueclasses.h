@@ -4,6 +4,8 @@
 // non-negative classes 0..k-1, and a value outside the range belongs to no zone.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "analysisseries.h"
@@ -26,5 +28,32 @@ bool isPrimeValue(int32_t v);
 std::vector<int32_t> zoneUpperBounds(ValueRange range, int k);
 // The zone (0-based) of v: the first zone whose upper bound is not below it; -1 outside the range.
 int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds);
+
+// The class families of the feature table ("特性图表", chosen by "组件设置").
+enum class FeatureFamily : uint8_t { Tail, OddEven, PrimeComposite, SmallBig, Zones, Remainder };
+struct FeatureSpec {
+    FeatureFamily family = FeatureFamily::Tail;
+    int k = 3;  // zones 3..15, divisors 3..15
+};
+// "尾号", "奇偶", "质合", "小大", "三区" .. "十五区", "除三余数" .. "除十五余数".
+std::string featureCaption(FeatureSpec spec);
+// The class columns of a family: "0".."9", "奇" "偶", "质" "合", "小" "大", "1".."k", "0".."k-1".
+std::vector<std::string> featureLabels(FeatureSpec spec);
+// The family by its caption; nullopt for another text.
+std::optional<FeatureSpec> featureSpec(const std::string& caption);
+
+// Classifies values of one range for the feature table: the column of v within a family, or -1
+// (zones: outside the range). Small is the first of two zones of the range; a value below the
+// range is small, above it big.
+class FeatureClassifier {
+public:
+    FeatureClassifier(FeatureSpec spec, ValueRange range);
+    int columnOf(int32_t v) const;
+
+private:
+    FeatureSpec m_spec;
+    ValueRange m_range;
+    std::vector<int32_t> m_bounds;
+};
 
 }  // namespace lottodesk

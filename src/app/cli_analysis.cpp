@@ -8,10 +8,12 @@
 
 #include "analysis/analysisseries.h"
 #include "analysis/columnorder.h"
+#include "analysis/fieldlayouts.h"
 #include "analysis/drawwindow.h"
 #include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
 #include "analysis/trendomission.h"
+#include "analysis/valueclasses.h"
 #include "analysis/valueviews.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
@@ -311,6 +313,77 @@ int layoutView(const ViewRun& run) {
     return kDone;
 }
 
+// "特性图表": per period the class column of each chosen family marked with the value; periods of
+// "--from P1 --to P2", else every record (the prediction record closes the table).
+int traitsView(const ViewRun& run) {
+    std::vector<FeatureSpec> specs;
+    const std::string list = run.option("--families", "尾号,奇偶,质合,小大,三区,除三余数");
+    for (size_t start = 0; start <= list.size();) {
+        const size_t end = std::min(list.find(',', start), list.size());
+        const std::optional<FeatureSpec> spec = featureSpec(list.substr(start, end - start));
+        if (!spec) return usage(run.err, kTableUsage);
+        specs.push_back(*spec);
+        start = end + 1;
+    }
+    int first = 1, last = run.series.count();
+    if (run.opts.count("--from") || run.opts.count("--to")) {
+        const std::optional<DrawWindow> window = statWindow(run, 0);
+        if (!window) return usage(run.err, kTableUsage);
+        first = window->first();
+        last = window->end;
+    }
+    std::vector<std::string> row = {"期号", "指标值"};
+    std::vector<FeatureClassifier> classifiers;
+    std::vector<size_t> offsets;
+    for (const FeatureSpec& spec : specs) {
+        classifiers.emplace_back(spec, run.series.range);
+        offsets.push_back(row.size());
+        for (const std::string& label : featureLabels(spec)) row.push_back(featureCaption(spec) + label);
+    }
+    const size_t width = row.size();
+    printRow(run.out, row);
+    for (int n = first; n <= last; ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        const int32_t period = run.ws.sjk.record(n)[0];
+        row.assign(width, std::string());
+        row[0] = period == kPredictionPeriod ? "预测区" : std::to_string(period);
+        row[1] = std::to_string(v);
+        for (size_t f = 0; f < classifiers.size(); ++f) {
+            const int c = classifiers[f].columnOf(v);
+            if (c >= 0) row[offsets[f] + static_cast<size_t>(c)] = std::to_string(v);
+        }
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+// "田野走势图": the row texts of the chosen layout as columns; each period's value in its row.
+int fieldView(const ViewRun& run) {
+    const std::optional<int> rows = parseInteger(run.option("--rows", std::to_string(kDefaultFieldRows)));
+    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));
+    if (!rows || *rows < kMinFieldRows || *rows > kMaxFieldRows || !layout || *layout < 1 ||
+        *layout > kFieldLayoutCount)
+        return usage(run.err, kTableUsage);
+    const FieldLayoutLoad load = loadFieldLayouts(run.ws.folder, *rows);
+    if (!load.status) {
+        run.err << load.status.message << '\n';
+        return kStopped;
+    }
+    const std::vector<std::string>& texts = load.layouts.layouts[static_cast<size_t>(*layout - 1)];
+    std::vector<std::string> row = {"期号", "值"};
+    row.insert(row.end(), texts.begin(), texts.end());
+    printRow(run.out, row);
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        row.assign({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(v)});
+        row.resize(2 + texts.size());
+        const int at = fieldRowOf(texts, v);
+        if (at >= 0) row[2 + static_cast<size_t>(at)] = std::to_string(v);
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
 // "特征图" (奇偶, 质合, 大小 of the value) and "变化量及尾数图" (value, absolute change, tail).
 int rowsView(const ViewRun& run, bool features) {
     const ValueRange range = run.series.range;
@@ -363,9 +436,9 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
 int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2) return usage(err, kTableUsage);
     const auto opts =
-        options(args, 2, {"--lo",     "--hi",    "--view",    "--kline", "--signal", "--big",     "--display",
-                          "--recent", "--from",  "--to",      "--order", "--show",   "--classes", "--k",
-                          "--length", "--shift", "--content", "--value", "--min",    "--max",     "--layout"});
+        options(args, 2, {"--lo",      "--hi",    "--view",  "--kline", "--signal",  "--big",  "--display", "--recent",
+                          "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",  "--shift",
+                          "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families"});
     if (!opts) return usage(err, kTableUsage);
     std::map<std::string, std::string> rangeFields;
     if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
@@ -386,6 +459,8 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
     if (name == "segments" || name == "按期数分段走势") return segmentsView(run);
     if (name == "occurrences" || name == "单个取值遗漏走势") return occurrencesView(run);
     if (name == "layout" || name == "数据分布图") return layoutView(run);
+    if (name == "traits" || name == "特性图表") return traitsView(run);
+    if (name == "field" || name == "田野走势图") return fieldView(run);
     if (name == "features" || name == "特征图") return rowsView(run, true);
     if (name == "changes" || name == "变化量及尾数图") return rowsView(run, false);
     return usage(err, kTableUsage);
@@ -394,7 +469,8 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
 std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
            "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
-           "    --view kline|counts|omission|classes|table|averages|segments|occurrences|layout|features|changes\n"
+           "    --view "
+           "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|features|changes\n"
            "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
            "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
@@ -416,6 +492,11 @@ std::string analysisTableHelp() {
            "                           单个取值遗漏走势：取该值的期号 遗漏（默认取值范围的最小值）\n"
            "    --view layout [--min A] [--max B] [--layout 1..15]\n"
            "                           数据分布图（图一..图十五，步长 2..16；默认 0..35）：期号 各列\n"
+           "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
+           "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 "
+           "各分项列（所属列填值）\n"
+           "    --view field [--rows 2..10] [--layout 1..10]\n"
+           "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"
            "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
            "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n";
 }

@@ -47,6 +47,27 @@ TEST(ValueClasses, ZonesAndNonNegativeClasses) {
     EXPECT_FALSE(isPrimeValue(0));
 }
 
+TEST(ValueClasses, FeatureFamilies) {
+    EXPECT_EQ(featureCaption({FeatureFamily::Zones, 3}), "三区");
+    EXPECT_EQ(featureCaption({FeatureFamily::Remainder, 15}), "除十五余数");
+    EXPECT_EQ(featureSpec("十二区")->k, 12);
+    EXPECT_EQ(featureSpec("除四余数")->family, FeatureFamily::Remainder);
+    EXPECT_EQ(featureSpec("小大")->family, FeatureFamily::SmallBig);
+    EXPECT_FALSE(featureSpec("十六区"));
+    EXPECT_EQ(featureLabels({FeatureFamily::Remainder, 4}), (std::vector<std::string>{"0", "1", "2", "3"}));
+
+    const FeatureClassifier zones({FeatureFamily::Zones, 3}, {1, 16});
+    EXPECT_EQ(zones.columnOf(5), 0);
+    EXPECT_EQ(zones.columnOf(11), 2);
+    EXPECT_EQ(zones.columnOf(17), -1);
+    const FeatureClassifier size({FeatureFamily::SmallBig}, {1, 16});
+    EXPECT_EQ(size.columnOf(8), 0);
+    EXPECT_EQ(size.columnOf(9), 1);
+    EXPECT_EQ(size.columnOf(-40), 0);
+    EXPECT_EQ(FeatureClassifier({FeatureFamily::Tail}, {1, 16}).columnOf(-13), 7);
+    EXPECT_EQ(FeatureClassifier({FeatureFamily::Remainder, 5}, {1, 16}).columnOf(-1), 4);
+}
+
 TEST(ValueViews, OmissionStatisticsEdgeCases) {
     // Range 1..4 over five periods: 4 occurs only in the last one; 3 never.
     const auto s = seriesOf({1, 2, 1, 2, 4});

@@ -195,6 +195,37 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
     EXPECT_EQ(tooWide.err, "该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标\n");
     EXPECT_TRUE(tooWide.out.empty());
 
+    // The feature table: one mark per family.
+    rows = test::linesOf(
+        run({"table", "analysis", "z_num1", "--view", "traits", "--from", "2026095", "--to", "2026096"}).out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].rfind("期号\t指标值\t尾号0\t尾号1\t", 0), 0u) << rows[0];
+    EXPECT_NE(rows[0].find("\t三区1\t三区2\t三区3\t除三余数0\t除三余数1\t除三余数2"), std::string::npos);
+    auto marks = [](const std::string& row, const std::string& value) {
+        int n = 0;
+        for (size_t at = row.find('\t' + value, 1); at != std::string::npos; at = row.find('\t' + value, at + 1)) ++n;
+        return n - 1;  // the value column itself
+    };
+    EXPECT_EQ(marks(rows[2], "1"), 6) << rows[2];
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "traits", "--families", "奇偶,十五区"}).out);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.back().rfind("2026096\t1\t1\t\t1\t", 0), 0u) << rows.back();
+    EXPECT_EQ(run({"table", "analysis", "z_num1", "--view", "traits", "--families", "十六区"}).code, 1);
+
+    // The field chart: the layout file is created with the defaults, then edited by hand.
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "field", "--rows", "3"}).out);
+    EXPECT_EQ(rows[0], "期号\t值\t01\t02\t03");
+    EXPECT_EQ(rows.back(), "2026096\t1\t1\t\t");
+    EXPECT_EQ(rows[rows.size() - 2], "2026095\t4\t\t\t");
+    std::string layouts = "4 5 6\n1 2 3\n";
+    for (int i = 0; i < 9; ++i) layouts += "x\ny\n";
+    test::writeFile(home->file("database/tyzsd2.txt"), layouts);
+    rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "field", "--rows", "2"}).out);
+    EXPECT_EQ(rows[0], "期号\t值\t4 5 6\t1 2 3");
+    EXPECT_EQ(rows.back(), "2026096\t1\t\t1");
+    EXPECT_EQ(rows[rows.size() - 2], "2026095\t4\t4\t");
+    EXPECT_EQ(run({"table", "analysis", "z_num1", "--view", "field", "--rows", "11"}).code, 1);
+
     EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--length", "51"}).code, 1);
     EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "segments", "--shift", "-11"}).code, 1);
 }
