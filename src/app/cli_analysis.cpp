@@ -384,6 +384,23 @@ int fieldView(const ViewRun& run) {
     return kDone;
 }
 
+// "遗漏值走势" (the omission and its change) and "余数走势图" (the value and its remainder by
+// --divisor, default 3).
+int transformsView(const ViewRun& run, bool omission) {
+    const std::optional<int> divisor = parseInteger(run.option("--divisor", "3"));
+    if (!divisor || *divisor < 2 || *divisor > 20) return usage(run.err, kTableUsage);
+    const std::vector<int32_t>& v = run.series.values;
+    const std::vector<int32_t> a = omission ? transformedSeries(v, {KLineKind::Omission}) : v;
+    const std::vector<int32_t> b = transformedSeries(
+        v, omission ? KLineType{KLineKind::OmissionAmplitude} : KLineType{KLineKind::Remainder, *divisor});
+    printRow(run.out, omission ? std::vector<std::string>{"期号", "遗漏", "遗漏振幅"}
+                               : std::vector<std::string>{"期号", "值", "余数"});
+    for (int n = 1; n <= run.series.count(); ++n)
+        printRow(run.out, {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(a[static_cast<size_t>(n)]),
+                           std::to_string(b[static_cast<size_t>(n)])});
+    return kDone;
+}
+
 // "特征图" (奇偶, 质合, 大小 of the value) and "变化量及尾数图" (value, absolute change, tail).
 int rowsView(const ViewRun& run, bool features) {
     const ValueRange range = run.series.range;
@@ -435,10 +452,10 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 2) return usage(err, kTableUsage);
-    const auto opts =
-        options(args, 2, {"--lo",      "--hi",    "--view",  "--kline", "--signal",  "--big",  "--display", "--recent",
-                          "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",  "--shift",
-                          "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families"});
+    const auto opts = options(
+        args, 2, {"--lo",      "--hi",    "--view",  "--kline", "--signal",  "--big",  "--display",  "--recent",
+                  "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",   "--shift",
+                  "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families", "--divisor"});
     if (!opts) return usage(err, kTableUsage);
     std::map<std::string, std::string> rangeFields;
     if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
@@ -461,6 +478,8 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
     if (name == "layout" || name == "数据分布图") return layoutView(run);
     if (name == "traits" || name == "特性图表") return traitsView(run);
     if (name == "field" || name == "田野走势图") return fieldView(run);
+    if (name == "omission-trend" || name == "遗漏值走势") return transformsView(run, true);
+    if (name == "remainders" || name == "余数走势图") return transformsView(run, false);
     if (name == "features" || name == "特征图") return rowsView(run, true);
     if (name == "changes" || name == "变化量及尾数图") return rowsView(run, false);
     return usage(err, kTableUsage);
@@ -470,7 +489,8 @@ std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
            "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
            "    --view "
-           "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|features|changes\n"
+           "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
+           "remainders|features|changes\n"
            "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
            "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
@@ -497,6 +517,9 @@ std::string analysisTableHelp() {
            "各分项列（所属列填值）\n"
            "    --view field [--rows 2..10] [--layout 1..10]\n"
            "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"
+           "    --view omission-trend  遗漏值走势：期号 遗漏 遗漏振幅\n"
+           "    --view remainders [--divisor 2..20]\n"
+           "                           余数走势图（默认除3）：期号 值 余数\n"
            "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
            "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n";
 }

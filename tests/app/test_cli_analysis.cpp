@@ -212,6 +212,18 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
     EXPECT_EQ(rows.back().rfind("2026096\t1\t1\t\t1\t", 0), 0u) << rows.back();
     EXPECT_EQ(run({"table", "analysis", "z_num1", "--view", "traits", "--families", "十六区"}).code, 1);
 
+    // The omission trend agrees with the formula operators; the remainder trend of the sums (100).
+    auto lastValue = [](const test::CliRun& r) {
+        const std::string last = test::linesOf(r.out).back();
+        return last.substr(last.find('\t') + 1);
+    };
+    EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_num1", "--view", "omission-trend"}).out).back(),
+              "2026096\t" + lastValue(run({"analyse", "getylz(z_num1)"})) + "\t" +
+                  lastValue(run({"analyse", "getylzzf(z_num1)"})));
+    EXPECT_EQ(test::linesOf(run({"table", "analysis", "z_hz", "--view", "remainders", "--divisor", "7"}).out).back(),
+              "2026096\t100\t2");
+    EXPECT_EQ(run({"table", "analysis", "z_hz", "--view", "remainders", "--divisor", "21"}).code, 1);
+
     // The field chart: the layout file is created with the defaults, then edited by hand.
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "field", "--rows", "3"}).out);
     EXPECT_EQ(rows[0], "期号\t值\t01\t02\t03");
