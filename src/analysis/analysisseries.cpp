@@ -15,7 +15,8 @@ uint64_t nextSeriesStamp() {
 }
 
 ValueRange seriesRange(const std::vector<int32_t>& values, const std::optional<ValueRange>& typed, int zhgs) {
-    if (typed) return *typed;
+    // A typed range given high end first is meant the other way round.
+    if (typed) return typed->lo <= typed->hi ? *typed : ValueRange{typed->hi, typed->lo};
     ValueRange range;
     if (values.size() > 1) {
         const auto [lo, hi] = std::minmax_element(values.begin() + 1, values.end());

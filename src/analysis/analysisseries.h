@@ -43,8 +43,8 @@ struct AnalysisSeries {
 // A fresh stamp for a series.
 uint64_t nextSeriesStamp();
 
-// The range rule of the analysis: the typed range, or the smallest and largest value; when those
-// are equal the high end becomes low + zhgs - 1.
+// The range rule of the analysis: the typed range (its ends swapped when given high end first), or
+// the smallest and largest value; when those are equal the high end becomes low + zhgs - 1.
 ValueRange seriesRange(const std::vector<int32_t>& values, const std::optional<ValueRange>& typed, int zhgs);
 
 struct SeriesBuild {

@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "cli_common.h"
+#include "cli_analysis.h"
 #include "cli_table.h"
 #include "cli_convert.h"
 #include "cli_transform.h"
@@ -900,6 +901,8 @@ const std::vector<Command>& commands() {
          "                       显示条件，或对第P期检查条件对错；--backtest N 条件回测：最近N期每期用该期之前的\n"
          "                       开奖数据过滤：期数 结果个数 是否保留(1/0) 未通过的条件，最后一行保留率和平均结果个数",
          conditionReport, OnTimeLimit::Cancel},
+        {"analyse", "analyse TEXT [--from A] [--to B]  开始剖析：取值范围，然后每期 期数 值",
+         [](Context& c) { return c.historyOpened ? runAnalyse(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"convert",
@@ -1010,7 +1013,7 @@ bool needsOrderedHistory(const std::string& name) {
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
            name == "search" || name == "prize" || name == "reward" || name == "secondary" || name == "special" ||
            name == "batch" || name == "table" || name == "convert" || name == "convert-inverse" ||
-           name == "convert-kill";
+           name == "convert-kill" || name == "analyse";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

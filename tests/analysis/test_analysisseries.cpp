@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysisseries.h"
+#include "analysis/seriesexport.h"
+#include "support/tempfolder.h"
 #include "formula/tgs.h"
 #include "games.h"
 #include "indicators/coldhot.h"
@@ -119,6 +121,29 @@ TEST_F(SessionFixture, DerivedSeriesLiveInTheirOwnStore) {
     EXPECT_FALSE(session.onDerived());
     EXPECT_EQ(session.series()->count(), records);
     EXPECT_EQ(session.series()->values.back(), 1) << "the prediction record is analysed too";
+}
+
+TEST_F(SessionFixture, ExportOfTheSeries) {
+    test::addPrediction(ws.sjk, {2, 3, 4, 5, 6, 7});
+    ASSERT_TRUE(session.analyse(ws, "z_num1-3", std::nullopt, "x"));
+    const std::string expected = "2020001    -2\r\n2020002    -1\r\n2020003    2\r\n2020004    -2\r\n9999999    -1\r\n";
+    EXPECT_EQ(seriesExportText(ws.sjk, *session.series()), expected) << "the prediction record is exported too";
+    test::TempFolder folder;
+    const std::string path = seriesExportPath(folder.file("values"));
+    EXPECT_EQ(path, folder.file("values.txt"));
+    EXPECT_EQ(seriesExportPath("a.txt"), "a.txt");
+    EXPECT_EQ(seriesExportPath("a.txt.bak"), "a.txt.bak") << "a name containing .txt is kept";
+    ASSERT_TRUE(exportSeries(path, ws.sjk, *session.series()));
+    EXPECT_EQ(test::readFile(path), expected);
+    EXPECT_FALSE(exportSeries(folder.file("missing/folder/v.txt"), ws.sjk, *session.series()));
+}
+
+TEST(AnalysisSeries, RangeRule) {
+    const std::vector<int32_t> values = {0, 4, -3, 9};
+    EXPECT_EQ(seriesRange(values, std::nullopt, 6), (ValueRange{-3, 9}));
+    EXPECT_EQ(seriesRange(values, ValueRange{1, 33}, 6), (ValueRange{1, 33}));
+    EXPECT_EQ(seriesRange(values, ValueRange{33, 1}, 6), (ValueRange{1, 33})) << "typed high end first";
+    EXPECT_EQ(seriesRange({0, 5, 5}, std::nullopt, 7), (ValueRange{5, 11}));
 }
 
 TEST(AnalysisSeries, EveryRecordOfTheSampleGames) {

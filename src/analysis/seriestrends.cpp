@@ -1,0 +1,86 @@
+#include "seriestrends.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace lottodesk {
+
+std::vector<double> movingAverage(const std::vector<int32_t>& values, int span) {
+    std::vector<double> out(values.size(), 0.0);
+    span = std::max(span, 1);
+    int64_t sum = 0;
+    for (size_t n = 1; n < values.size(); ++n) {
+        sum += values[n];
+        if (n > static_cast<size_t>(span)) sum -= values[n - static_cast<size_t>(span)];
+        out[n] = static_cast<double>(sum) / static_cast<double>(std::min<size_t>(n, static_cast<size_t>(span)));
+    }
+    return out;
+}
+
+namespace {
+
+double segmentValue(const std::vector<int32_t>& values, int first, int last, SegmentStat stat) {
+    const int count = last - first + 1;
+    int64_t sum = 0, amplitude = 0;
+    int32_t lo = values[first], hi = values[first];
+    for (int n = first; n <= last; ++n) {
+        sum += values[n];
+        lo = std::min(lo, values[n]);
+        hi = std::max(hi, values[n]);
+        if (n > first) amplitude += std::llabs(int64_t{values[n]} - values[n - 1]);
+    }
+    switch (stat) {
+    case SegmentStat::Sum: return static_cast<double>(sum);
+    case SegmentStat::Mean: return static_cast<double>(sum) / count;
+    case SegmentStat::Maximum: return hi;
+    case SegmentStat::Minimum: return lo;
+    case SegmentStat::MeanAmplitude: return count > 1 ? static_cast<double>(amplitude) / (count - 1) : 0.0;
+    case SegmentStat::Repeats: {
+        std::unordered_set<int32_t> seen;
+        int repeats = 0;
+        for (int n = first; n <= last; ++n) repeats += seen.insert(values[n]).second ? 0 : 1;
+        return repeats;
+    }
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Segment> segmentTrend(const std::vector<int32_t>& values, int lastRecord, int length, int adjustment,
+                                  SegmentStat stat) {
+    std::vector<Segment> segments;
+    lastRecord = std::min(lastRecord, static_cast<int>(values.size()) - 1);
+    if (length < 1 || lastRecord < 1) return segments;
+    int size = ((length - adjustment) % length + length) % length;
+    if (size == 0) size = length;
+    for (int last = lastRecord; last >= 1; last -= size, size = length) {
+        const int first = std::max(1, last - size + 1);
+        segments.push_back({first, last, segmentValue(values, first, last, stat)});
+    }
+    std::reverse(segments.begin(), segments.end());
+    return segments;
+}
+
+std::vector<Occurrence> valueOccurrences(const std::vector<int32_t>& values, int lastRecord, int32_t value) {
+    std::vector<Occurrence> out;
+    lastRecord = std::min(lastRecord, static_cast<int>(values.size()) - 1);
+    int previous = 0;
+    for (int n = 1; n <= lastRecord; ++n) {
+        if (values[n] != value) continue;
+        out.push_back({n, n - previous - 1});
+        previous = n;
+    }
+    return out;
+}
+
+std::optional<std::vector<int32_t>> distributionColumns(int32_t min, int32_t max, int step) {
+    if (int64_t{max} - min >= 100) return std::nullopt;
+    std::vector<int32_t> columns;
+    if (max < min || step < 1) return columns;
+    for (int32_t start = min; start < min + step && start <= max; ++start)
+        for (int32_t v = start; v <= max; v += step) columns.push_back(v);
+    return columns;
+}
+
+}  // namespace lottodesk

@@ -1,0 +1,527 @@
+#include "cli_analysis.h"
+#include "cli_common.h"
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "analysis/analysisseries.h"
+#include "analysis/columnorder.h"
+#include "analysis/fieldlayouts.h"
+#include "analysis/drawwindow.h"
+#include "analysis/seriestrends.h"
+#include "analysis/signalchart.h"
+#include "analysis/trendomission.h"
+#include "analysis/valueclasses.h"
+#include "analysis/valueviews.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B]";
+
+// "--name value" pairs after the first `skip` arguments, each name at most once and from `allowed`.
+std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t skip,
+                                                          const std::vector<std::string>& allowed) {
+    std::map<std::string, std::string> parsed;
+    for (size_t i = skip; i < args.size(); i += 2) {
+        bool known = false;
+        for (const std::string& name : allowed) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
+        parsed[args[i]] = args[i + 1];
+    }
+    return parsed;
+}
+
+// The typed range of the two range fields: only when both hold a number. A field that holds text
+// is refused with the conversion message.
+bool typedRange(const std::map<std::string, std::string>& opts, std::optional<ValueRange>& range, std::ostream& err) {
+    const auto from = opts.find("--from"), to = opts.find("--to");
+    std::optional<int> lo, hi;
+    if (from != opts.end() && !(lo = parseInteger(from->second))) {
+        err << notAnIntegerMessage(from->second) << '\n';
+        return false;
+    }
+    if (to != opts.end() && !(hi = parseInteger(to->second))) {
+        err << notAnIntegerMessage(to->second) << '\n';
+        return false;
+    }
+    if (lo && hi) range = ValueRange{*lo, *hi};
+    return true;
+}
+
+// "开始剖析" of `text` into the session; prints the failure.
+bool analysed(AnalysisSession& session, const Workspace& ws, const std::string& text,
+              const std::optional<ValueRange>& typed, std::ostream& err) {
+    const Status status = session.analyse(ws, text, typed, text);
+    if (!status) err << status.message << '\n';
+    return status.ok;
+}
+
+constexpr const char* kTableUsage =
+    "用法: table analysis TEXT [--lo A] [--hi B] [--view V] [OPTIONS]  (lottodesk-cli "
+    "help table)";
+
+struct ViewRun {
+    const Workspace& ws;
+    const AnalysisSeries& series;
+    const std::map<std::string, std::string>& opts;
+    std::ostream& out;
+    std::ostream& err;
+
+    std::string option(const char* name, const std::string& fallback) const {
+        const auto it = opts.find(name);
+        return it == opts.end() ? fallback : it->second;
+    }
+};
+
+// "--kline": the K-line type by its caption.
+std::optional<KLineType> kLineType(const std::string& text) {
+    if (text == "常规图") return KLineType{KLineKind::Regular};
+    if (text == "尾数图") return KLineType{KLineKind::Tail};
+    if (text == "振幅图") return KLineType{KLineKind::Amplitude};
+    if (text == "遗漏图") return KLineType{KLineKind::Omission};
+    if (text == "遗漏振幅图") return KLineType{KLineKind::OmissionAmplitude};
+    const std::string head = "除", tail = "余数";
+    if (text.size() > head.size() + tail.size() && text.rfind(head, 0) == 0 &&
+        text.compare(text.size() - tail.size(), tail.size(), tail) == 0) {
+        const std::optional<int> k = parseInteger(text.substr(head.size(), text.size() - head.size() - tail.size()));
+        if (k && *k >= 2 && *k <= 20) return KLineType{KLineKind::Remainder, *k};
+    }
+    return std::nullopt;
+}
+
+std::optional<SignalKind> signalKind(const std::string& text) {
+    if (text == "升降图") return SignalKind::RiseFall;
+    if (text == "奇偶图") return SignalKind::OddEven;
+    if (text == "质合图") return SignalKind::PrimeComposite;
+    if (text == "大小图") return SignalKind::BigSmall;
+    return std::nullopt;
+}
+
+int signalChartView(const ViewRun& run) {
+    const std::optional<KLineType> type = kLineType(run.option("--kline", "常规图"));
+    const std::optional<SignalKind> signal = signalKind(run.option("--signal", "升降图"));
+    const std::string display = run.option("--display", "文字表示");
+    const ValueRange range = run.series.range;
+    const std::optional<int> big =
+        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
+    if (!type || !signal || !big || (display != "文字表示" && display != "符号表示"))
+        return usage(run.err, kTableUsage);
+    const std::vector<int32_t> t = transformedSeries(run.series.values, *type);
+    const std::vector<Candle> bars = candles(t);
+    const std::vector<uint8_t> signals = signalRow(t, *signal, *big);
+    static const char* const kinds[] = {"线", "红", "绿"};
+    std::string text = "期号\t值\t开盘\t收盘\t形态\t信号\n";
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const Candle& c = bars[static_cast<size_t>(n)];
+        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(t[static_cast<size_t>(n)]) + '\t' +
+                std::to_string(c.open) + '\t' + std::to_string(c.close) + '\t' + kinds[static_cast<int>(c.kind)] +
+                '\t' + signalText(*signal, signals[static_cast<size_t>(n)] != 0, display == "符号表示") + '\n';
+    }
+    run.out << text;
+    return kDone;
+}
+
+// The records a statistic counts: --from/--to periods ("自定义"), else the last --recent N draws.
+std::optional<DrawWindow> statWindow(const ViewRun& run, int defaultRecent) {
+    const DrawHistory history = DrawHistory::of(run.ws.sjk);
+    const bool from = run.opts.count("--from"), to = run.opts.count("--to");
+    if (from || to) {
+        if (!from || !to || run.opts.count("--recent")) return std::nullopt;
+        const std::optional<int> p1 = parseInteger(run.opts.at("--from")), p2 = parseInteger(run.opts.at("--to"));
+        if (!p1 || !p2) return std::nullopt;
+        return periodWindow(history, *p1, *p2);
+    }
+    const std::string recent = run.option("--recent", defaultRecent ? std::to_string(defaultRecent) : kAllDraws);
+    if (recent == kAllDraws) return recentWindow(history, 0);
+    const std::optional<int> n = parseInteger(recent);
+    if (!n || *n < 1) return std::nullopt;
+    return recentWindow(history, *n);
+}
+
+std::optional<bool> percentOption(const ViewRun& run) {
+    const std::string show = run.option("--show", "次数");
+    if (show == "次数") return false;
+    if (show == "百分比") return true;
+    return std::nullopt;
+}
+
+int countsView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    const std::optional<bool> percent = percentOption(run);
+    const std::string orderText = run.option("--order", "常规显示");
+    const CountOrder order = orderText == "升序显示"   ? CountOrder::Ascending
+                             : orderText == "降序显示" ? CountOrder::Descending
+                                                       : CountOrder::Value;
+    if (!window || !percent || (order == CountOrder::Value && orderText != "常规显示"))
+        return usage(run.err, kTableUsage);
+    const ValueCounts counts = valueCounts(run.series.values.data(), *window, run.series.range);
+    printRow(run.out, {"取值", "出现次数"});
+    for (int c : countOrder(counts, order))
+        printRow(run.out, {std::to_string(counts.columns.values[static_cast<size_t>(c)]),
+                           countText(counts.counts[static_cast<size_t>(c)], counts.periods, *percent)});
+    printRow(run.out, {windowCaption(*window)});
+    if (counts.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+    return kDone;
+}
+
+int omissionView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, 0);
+    if (!window) return usage(run.err, kTableUsage);
+    const ValueOmissions o = valueOmissions(run.series.values.data(), *window, run.series.range);
+    printRow(run.out, {"指标取值", "最大遗漏", "最小遗漏", "平均遗漏", "上次遗漏", "本次遗漏"});
+    for (size_t c = 0; c < o.columns.values.size(); ++c)
+        printRow(run.out, {std::to_string(o.columns.values[c]), std::to_string(o.stats.longest[c]),
+                           std::to_string(o.stats.shortest[c]), std::to_string(o.stats.average[c]),
+                           std::to_string(o.stats.previous[c]), std::to_string(o.stats.current[c])});
+    if (o.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+    return kDone;
+}
+
+int omissionTableView(const ViewRun& run) {
+    const std::optional<DrawWindow> window = statWindow(run, 0);
+    const std::string orderText = run.option("--order", "0");
+    std::optional<int> order = parseInteger(orderText);
+    for (size_t i = 0; i < columnOrderNames().size(); ++i)
+        if (columnOrderNames()[i] == orderText) order = static_cast<int>(i);
+    if (!window || !order || *order < 0 || *order >= kColumnOrderCount) return usage(run.err, kTableUsage);
+    const SeriesOmissionTable t = seriesOmissionTable(run.series.values.data(), *window, run.series.range, *order);
+    if (!t.status) {
+        run.err << t.status.message << '\n';
+        return kStopped;
+    }
+    std::vector<std::string> row = {"期号", "开奖号"};
+    for (int32_t v : t.values) row.push_back(std::to_string(v));
+    printRow(run.out, row);
+    for (int r = 0; r < t.table.rows; ++r) {
+        const int n = window->first() + r;
+        row = {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(run.series.values[static_cast<size_t>(n)])};
+        for (int c = 0; c < t.table.columns; ++c)
+            row.push_back(
+                std::to_string(t.table.cell(r, c) == 0 ? t.values[static_cast<size_t>(c)] : t.table.cell(r, c)));
+        printRow(run.out, row);
+    }
+    const OmissionStats& s = t.table.stats;
+    const std::vector<int32_t>* stats[] = {&t.values, &s.hits, &s.longest, &s.average, &s.previous, &s.current};
+    for (int i = 0; i < kOmissionStatRows; ++i) {
+        row = {kOmissionStatLabels[i], ""};
+        for (int32_t v : *stats[i]) row.push_back(std::to_string(v));
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+int classesView(const ViewRun& run) {
+    const std::string familyText = run.option("--classes", "奇偶");
+    const std::optional<ClassFamily> family = familyText == "奇偶"   ? std::optional(ClassFamily::OddEven)
+                                              : familyText == "质合" ? std::optional(ClassFamily::PrimeComposite)
+                                              : familyText == "分区" ? std::optional(ClassFamily::Zones)
+                                              : familyText == "余数" ? std::optional(ClassFamily::Remainder)
+                                                                     : std::nullopt;
+    const std::optional<int> k = parseInteger(run.option("--k", family == ClassFamily::Zones ? "2" : "3"));
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    const std::optional<bool> percent = percentOption(run);
+    // Zone counts up to 1000 ("取值范围及分区"); divisors as the remainder lists offer them.
+    if (!family || !k || *k < 2 || *k > 1000 || !window || !percent) return usage(run.err, kTableUsage);
+    const ClassCounts counts = classCounts(run.series.values.data(), *window, run.series.range, *family, *k);
+    printRow(run.out, {"分项", "次数"});
+    for (size_t c = 0; c < counts.labels.size(); ++c)
+        printRow(run.out, {counts.labels[c], countText(counts.counts[c], counts.periods, *percent)});
+    printRow(run.out, {windowCaption(*window)});
+    return kDone;
+}
+
+std::string decimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+int averagesView(const ViewRun& run) {
+    const std::vector<int32_t>& v = run.series.values;
+    std::vector<std::vector<double>> averages;
+    for (int span : kAverageSpans) averages.push_back(movingAverage(v, span));
+    std::string text = "期号\t常规线\t二期均值\t三期均值\t四期均值\t五期均值\t十期均值\n";
+    for (int n = 1; n <= run.series.count(); ++n) {
+        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(v[static_cast<size_t>(n)]);
+        for (const std::vector<double>& a : averages) text += '\t' + decimal(a[static_cast<size_t>(n)]);
+        text += '\n';
+    }
+    run.out << text;
+    return kDone;
+}
+
+int segmentsView(const ViewRun& run) {
+    static const char* const contents[] = {"区段总和",   "区段平均值",   "区段最大值",
+                                           "区段最小值", "区段平均振幅", "相同个数"};
+    const std::string content = run.option("--content", contents[0]);
+    int stat = -1;
+    for (int i = 0; i < 6; ++i)
+        if (content == contents[i]) stat = i;
+    const std::optional<int> length = parseInteger(run.option("--length", "5"));
+    const std::optional<int> shift = parseInteger(run.option("--shift", "0"));
+    if (stat < 0 || !length || *length < 2 || *length > 50 || !shift || *shift < -10 || *shift > 10)
+        return usage(run.err, kTableUsage);
+    const int last = lastDrawRecord(run.ws.sjk);
+    printRow(run.out, {"起始期号", "终止期号", content});
+    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
+        const bool whole = stat == 2 || stat == 3 || stat == 5 || stat == 0;
+        printRow(run.out,
+                 {std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
+                  whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
+    }
+    return kDone;
+}
+
+int occurrencesView(const ViewRun& run) {
+    const std::optional<int> value = parseInteger(run.option("--value", std::to_string(run.series.range.lo)));
+    if (!value) return usage(run.err, kTableUsage);
+    printRow(run.out, {"期号", "遗漏"});
+    for (const Occurrence& o : valueOccurrences(run.series.values, run.series.count(), *value))
+        printRow(run.out, {std::to_string(run.ws.sjk.record(o.record)[0]), std::to_string(o.omission)});
+    return kDone;
+}
+
+int layoutView(const ViewRun& run) {
+    const std::optional<int> min = parseInteger(run.option("--min", "0"));
+    const std::optional<int> max = parseInteger(run.option("--max", "35"));
+    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));  // "图一" .. "图十五"
+    if (!min || !max || !layout || *layout < 1 || *layout > 15) return usage(run.err, kTableUsage);
+    const std::optional<std::vector<int32_t>> columns = distributionColumns(*min, *max, *layout + 1);
+    if (!columns) {
+        run.err << kDistributionSpanMessage << '\n';
+        return kStopped;
+    }
+    std::vector<std::string> row = {"期号"};
+    for (int32_t c : *columns) row.push_back(std::to_string(c));
+    printRow(run.out, row);
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        row.assign(1, std::to_string(run.ws.sjk.record(n)[0]));
+        for (int32_t c : *columns) row.push_back(c == v ? std::to_string(v) : std::string());
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+// "特性图表": per period the class column of each chosen family marked with the value; periods of
+// "--from P1 --to P2", else every record (the prediction record closes the table).
+int traitsView(const ViewRun& run) {
+    std::vector<FeatureSpec> specs;
+    const std::string list = run.option("--families", "尾号,奇偶,质合,小大,三区,除三余数");
+    for (size_t start = 0; start <= list.size();) {
+        const size_t end = std::min(list.find(',', start), list.size());
+        const std::optional<FeatureSpec> spec = featureSpec(list.substr(start, end - start));
+        if (!spec) return usage(run.err, kTableUsage);
+        specs.push_back(*spec);
+        start = end + 1;
+    }
+    int first = 1, last = run.series.count();
+    if (run.opts.count("--from") || run.opts.count("--to")) {
+        const std::optional<DrawWindow> window = statWindow(run, 0);
+        if (!window) return usage(run.err, kTableUsage);
+        first = window->first();
+        last = window->end;
+    }
+    std::vector<std::string> row = {"期号", "指标值"};
+    std::vector<FeatureClassifier> classifiers;
+    std::vector<size_t> offsets;
+    for (const FeatureSpec& spec : specs) {
+        classifiers.emplace_back(spec, run.series.range);
+        offsets.push_back(row.size());
+        for (const std::string& label : featureLabels(spec)) row.push_back(featureCaption(spec) + label);
+    }
+    const size_t width = row.size();
+    printRow(run.out, row);
+    for (int n = first; n <= last; ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        const int32_t period = run.ws.sjk.record(n)[0];
+        row.assign(width, std::string());
+        row[0] = period == kPredictionPeriod ? "预测区" : std::to_string(period);
+        row[1] = std::to_string(v);
+        for (size_t f = 0; f < classifiers.size(); ++f) {
+            const int c = classifiers[f].columnOf(v);
+            if (c >= 0) row[offsets[f] + static_cast<size_t>(c)] = std::to_string(v);
+        }
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+// "田野走势图": the row texts of the chosen layout as columns; each period's value in its row.
+int fieldView(const ViewRun& run) {
+    const std::optional<int> rows = parseInteger(run.option("--rows", std::to_string(kDefaultFieldRows)));
+    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));
+    if (!rows || *rows < kMinFieldRows || *rows > kMaxFieldRows || !layout || *layout < 1 ||
+        *layout > kFieldLayoutCount)
+        return usage(run.err, kTableUsage);
+    const FieldLayoutLoad load = loadFieldLayouts(run.ws.folder, *rows);
+    if (!load.status) {
+        run.err << load.status.message << '\n';
+        return kStopped;
+    }
+    const std::vector<std::string>& texts = load.layouts.layouts[static_cast<size_t>(*layout - 1)];
+    std::vector<std::string> row = {"期号", "值"};
+    row.insert(row.end(), texts.begin(), texts.end());
+    printRow(run.out, row);
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const int32_t v = run.series.values[static_cast<size_t>(n)];
+        row.assign({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(v)});
+        row.resize(2 + texts.size());
+        const int at = fieldRowOf(texts, v);
+        if (at >= 0) row[2 + static_cast<size_t>(at)] = std::to_string(v);
+        printRow(run.out, row);
+    }
+    return kDone;
+}
+
+// "遗漏值走势" (the omission and its change) and "余数走势图" (the value and its remainder by
+// --divisor, default 3).
+int transformsView(const ViewRun& run, bool omission) {
+    const std::optional<int> divisor = parseInteger(run.option("--divisor", "3"));
+    if (!divisor || *divisor < 2 || *divisor > 20) return usage(run.err, kTableUsage);
+    const std::vector<int32_t>& v = run.series.values;
+    const std::vector<int32_t> a = omission ? transformedSeries(v, {KLineKind::Omission}) : v;
+    const std::vector<int32_t> b = transformedSeries(
+        v, omission ? KLineType{KLineKind::OmissionAmplitude} : KLineType{KLineKind::Remainder, *divisor});
+    printRow(run.out, omission ? std::vector<std::string>{"期号", "遗漏", "遗漏振幅"}
+                               : std::vector<std::string>{"期号", "值", "余数"});
+    for (int n = 1; n <= run.series.count(); ++n)
+        printRow(run.out, {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(a[static_cast<size_t>(n)]),
+                           std::to_string(b[static_cast<size_t>(n)])});
+    return kDone;
+}
+
+// "特征图" (奇偶, 质合, 大小 of the value) and "变化量及尾数图" (value, absolute change, tail).
+int rowsView(const ViewRun& run, bool features) {
+    const ValueRange range = run.series.range;
+    const std::optional<int> big =
+        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
+    if (!big) return usage(run.err, kTableUsage);
+    const std::vector<int32_t>& v = run.series.values;
+    const std::vector<int32_t> change = transformedSeries(v, {KLineKind::Amplitude});
+    const std::vector<int32_t> tail = transformedSeries(v, {KLineKind::Tail});
+    const std::vector<uint8_t> odd = signalRow(v, SignalKind::OddEven, 0);
+    const std::vector<uint8_t> prime = signalRow(v, SignalKind::PrimeComposite, 0);
+    const std::vector<uint8_t> large = signalRow(v, SignalKind::BigSmall, *big);
+    printRow(run.out, features ? std::vector<std::string>{"期号", "值", "奇偶", "质合", "大小"}
+                               : std::vector<std::string>{"期号", "常规", "绝对振幅", "尾数"});
+    for (int n = 1; n <= run.series.count(); ++n) {
+        const size_t i = static_cast<size_t>(n);
+        const std::string period = std::to_string(run.ws.sjk.record(n)[0]);
+        if (features)
+            printRow(run.out, {period, std::to_string(v[i]), signalText(SignalKind::OddEven, odd[i], false),
+                               signalText(SignalKind::PrimeComposite, prime[i], false),
+                               signalText(SignalKind::BigSmall, large[i], false)});
+        else
+            printRow(run.out, {period, std::to_string(v[i]), std::to_string(change[i]), std::to_string(tail[i])});
+    }
+    return kDone;
+}
+
+}  // namespace
+
+int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return usage(err, kAnalyseUsage);
+    const auto opts = options(args, 1, {"--from", "--to"});
+    if (!opts) return usage(err, kAnalyseUsage);
+    std::optional<ValueRange> typed;
+    if (!typedRange(*opts, typed, err)) return kStopped;
+    AnalysisSession session;
+    if (!analysed(session, ws, args[0], typed, err)) return kStopped;
+    const AnalysisSeries& s = *session.series();
+    std::string text = std::to_string(s.range.lo) + '\t' + std::to_string(s.range.hi) + '\n';
+    for (int n = 1; n <= s.count(); ++n) {
+        text += std::to_string(ws.sjk.record(n)[0]);
+        text += '\t';
+        text += std::to_string(s.values[static_cast<size_t>(n)]);
+        text += '\n';
+    }
+    out << text;
+    return kDone;
+}
+
+int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 2) return usage(err, kTableUsage);
+    const auto opts = options(
+        args, 2, {"--lo",      "--hi",    "--view",  "--kline", "--signal",  "--big",  "--display",  "--recent",
+                  "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",   "--shift",
+                  "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families", "--divisor"});
+    if (!opts) return usage(err, kTableUsage);
+    std::map<std::string, std::string> rangeFields;
+    if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
+    if (opts->count("--hi")) rangeFields["--to"] = opts->at("--hi");
+    std::optional<ValueRange> typed;
+    if (!typedRange(rangeFields, typed, err)) return kStopped;
+    AnalysisSession session;
+    if (!analysed(session, ws, args[1], typed, err)) return kStopped;
+    const auto view = opts->find("--view");
+    const std::string name = view == opts->end() ? "kline" : view->second;
+    const ViewRun run{ws, *session.series(), *opts, out, err};
+    if (name == "kline" || name == "信号图") return signalChartView(run);
+    if (name == "counts" || name == "出现次数统计图") return countsView(run);
+    if (name == "omission" || name == "遗漏次数统计图") return omissionView(run);
+    if (name == "classes" || name == "分项统计") return classesView(run);
+    if (name == "table" || name == "遗漏分布图表") return omissionTableView(run);
+    if (name == "averages" || name == "均值走势图") return averagesView(run);
+    if (name == "segments" || name == "按期数分段走势") return segmentsView(run);
+    if (name == "occurrences" || name == "单个取值遗漏走势") return occurrencesView(run);
+    if (name == "layout" || name == "数据分布图") return layoutView(run);
+    if (name == "traits" || name == "特性图表") return traitsView(run);
+    if (name == "field" || name == "田野走势图") return fieldView(run);
+    if (name == "omission-trend" || name == "遗漏值走势") return transformsView(run, true);
+    if (name == "remainders" || name == "余数走势图") return transformsView(run, false);
+    if (name == "features" || name == "特征图") return rowsView(run, true);
+    if (name == "changes" || name == "变化量及尾数图") return rowsView(run, false);
+    return usage(err, kTableUsage);
+}
+
+std::string analysisTableHelp() {
+    return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
+           "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
+           "    --view "
+           "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
+           "remainders|features|changes\n"
+           "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
+           "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
+           "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
+           "                           classes 分项统计：分项 次数\n"
+           "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
+           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N 大数>＝N（默认取值范围的上半）\n"
+           "    --display 文字表示|符号表示\n"
+           "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
+           "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
+           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n"
+           "    --view table [--from P1 --to P2] [--order K|名称]\n"
+           "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
+           "各取值列，然后六行统计\n"
+           "    --view averages        均值走势图：期号 常规线 二期..十期均值\n"
+           "    --view segments [--length 2..50] [--shift -10..10] [--content 区段总和|区段平均值|区段最大值|"
+           "区段最小值|区段平均振幅|相同个数]\n"
+           "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
+           "    --view occurrences [--value V]\n"
+           "                           单个取值遗漏走势：取该值的期号 遗漏（默认取值范围的最小值）\n"
+           "    --view layout [--min A] [--max B] [--layout 1..15]\n"
+           "                           数据分布图（图一..图十五，步长 2..16；默认 0..35）：期号 各列\n"
+           "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
+           "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 "
+           "各分项列（所属列填值）\n"
+           "    --view field [--rows 2..10] [--layout 1..10]\n"
+           "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"
+           "    --view omission-trend  遗漏值走势：期号 遗漏 遗漏振幅\n"
+           "    --view remainders [--divisor 2..20]\n"
+           "                           余数走势图（默认除3）：期号 值 余数\n"
+           "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
+           "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n";
+}
+
+}  // namespace lottodesk
