@@ -31,14 +31,7 @@ constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B]"
 // "--name value" pairs after the first `skip` arguments, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t skip,
                                                           const std::vector<std::string>& allowed) {
-    std::map<std::string, std::string> parsed;
-    for (size_t i = skip; i < args.size(); i += 2) {
-        bool known = false;
-        for (const std::string& name : allowed) known = known || args[i] == name;
-        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
-        parsed[args[i]] = args[i + 1];
-    }
-    return parsed;
+    return cli::viewOptions(args, allowed, skip);
 }
 
 // The typed range of the two range fields: only when both hold a number. A field that holds text

@@ -35,7 +35,7 @@ constexpr const char* kAssociationUsage =
     "                        [--page table|caption|export|export-main]";
 
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
-                                                          std::initializer_list<const char*> allowed) {
+                                                          const std::vector<std::string>& allowed) {
     return cli::viewOptions(args, allowed);
 }
 

@@ -2,7 +2,6 @@
 // What the command files of lottodesk-cli share: the exit status every command ends with, the
 // usage message of a command whose arguments do not fit, and rows printed TAB-separated.
 
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -24,12 +23,12 @@ inline int usage(std::ostream& err, const std::string& text) {
 // The "--name value" pairs of args[from..] (by default after a view's name, args[0]), each name
 // at most once and one of `allowed`; nothing when they do not fit.
 inline std::optional<std::map<std::string, std::string>> viewOptions(const std::vector<std::string>& args,
-                                                                     std::initializer_list<const char*> allowed,
+                                                                     const std::vector<std::string>& allowed,
                                                                      size_t from = 1) {
     std::map<std::string, std::string> parsed;
     for (size_t i = from; i < args.size(); i += 2) {
         bool known = false;
-        for (const char* name : allowed) known = known || args[i] == name;
+        for (const std::string& name : allowed) known = known || args[i] == name;
         if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
         parsed[args[i]] = args[i + 1];
     }

@@ -21,12 +21,10 @@ constexpr const char* kConvertUsage = "用法: convert ID [--columns N]";
 constexpr const char* kInverseUsage = "用法: convert-inverse ID --column 指标值|K VALUE...";
 constexpr const char* kKillUsage = "用法: convert-kill ID [--from P1] [--to P2] [--columns A B]";
 
-
 int stopped(std::ostream& err, const Status& status) {
     err << status.message << '\n';
     return kStopped;
 }
-
 
 // A conversion column: "指标值" (or 0) for the indicator, 1..200 for "转换" + k.
 std::optional<int> columnOf(const std::string& text) {

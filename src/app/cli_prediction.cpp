@@ -23,7 +23,6 @@ using cli::kStopped;
 using cli::kUsage;
 using cli::usage;
 
-
 std::string field(std::string text) {
     for (char& c : text)
         if (c == '\t' || c == '\n' || c == '\r') c = ' ';

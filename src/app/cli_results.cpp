@@ -30,7 +30,6 @@ using cli::kStopped;
 using cli::kUsage;
 using cli::usage;
 
-
 int stopped(std::ostream& err, const std::string& message) {
     err << message << '\n';
     return kStopped;

@@ -26,7 +26,7 @@ constexpr const char* kStatsUsage =
     "                  [--order number|hits|omission] [--divisor 3|4|5] [--secondary-divisor 3|4|5]";
 
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t from,
-                                                          std::initializer_list<const char*> allowed) {
+                                                          const std::vector<std::string>& allowed) {
     return cli::viewOptions(args, allowed, from);
 }
 

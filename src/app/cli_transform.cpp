@@ -19,7 +19,6 @@ using cli::kStopped;
 using cli::kUsage;
 using cli::usage;
 
-
 // Reads "--period P" and at most one positional argument; false on anything else.
 bool periodArgs(const std::vector<std::string>& args, std::string* positional, std::string& period,
                 std::string* out = nullptr) {

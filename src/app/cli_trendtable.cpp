@@ -30,7 +30,7 @@ constexpr const char* kDistributionUsage =
     "用法: table distribution [--to P] [--rows N] [--rule K|名称] [--view pattern|coldhot] [--page chart|marks]";
 
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
-                                                          std::initializer_list<const char*> allowed) {
+                                                          const std::vector<std::string>& allowed) {
     return cli::viewOptions(args, allowed);
 }
 
