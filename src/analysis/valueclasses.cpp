@@ -34,9 +34,9 @@ const char* const kNumerals[] = {"零", "一", "二", "三",   "四",   "五",  
 constexpr int kMinFeatureK = 3, kMaxFeatureK = 15;
 }  // namespace
 
-std::string featureCaption(FeatureSpec spec) {
-    const int k = std::clamp(spec.k, kMinFeatureK, kMaxFeatureK);
-    switch (spec.family) {
+std::string featureCaption(FeatureKind kind) {
+    const int k = std::clamp(kind.k, kMinFeatureK, kMaxFeatureK);
+    switch (kind.family) {
     case FeatureFamily::Tail: return "尾号";
     case FeatureFamily::OddEven: return "奇偶";
     case FeatureFamily::PrimeComposite: return "质合";
@@ -47,10 +47,10 @@ std::string featureCaption(FeatureSpec spec) {
     return {};
 }
 
-std::vector<std::string> featureLabels(FeatureSpec spec) {
-    const int k = std::clamp(spec.k, kMinFeatureK, kMaxFeatureK);
+std::vector<std::string> featureLabels(FeatureKind kind) {
+    const int k = std::clamp(kind.k, kMinFeatureK, kMaxFeatureK);
     std::vector<std::string> labels;
-    switch (spec.family) {
+    switch (kind.family) {
     case FeatureFamily::Tail:
         for (int t = 0; t < 10; ++t) labels.push_back(std::to_string(t));
         break;
@@ -67,31 +67,31 @@ std::vector<std::string> featureLabels(FeatureSpec spec) {
     return labels;
 }
 
-std::optional<FeatureSpec> featureSpec(const std::string& caption) {
+std::optional<FeatureKind> featureKind(const std::string& caption) {
     for (FeatureFamily f :
          {FeatureFamily::Tail, FeatureFamily::OddEven, FeatureFamily::PrimeComposite, FeatureFamily::SmallBig})
-        if (featureCaption({f}) == caption) return FeatureSpec{f};
+        if (featureCaption({f}) == caption) return FeatureKind{f};
     for (int k = kMinFeatureK; k <= kMaxFeatureK; ++k) {
-        if (featureCaption({FeatureFamily::Zones, k}) == caption) return FeatureSpec{FeatureFamily::Zones, k};
-        if (featureCaption({FeatureFamily::Remainder, k}) == caption) return FeatureSpec{FeatureFamily::Remainder, k};
+        if (featureCaption({FeatureFamily::Zones, k}) == caption) return FeatureKind{FeatureFamily::Zones, k};
+        if (featureCaption({FeatureFamily::Remainder, k}) == caption) return FeatureKind{FeatureFamily::Remainder, k};
     }
     return std::nullopt;
 }
 
-FeatureClassifier::FeatureClassifier(FeatureSpec spec, ValueRange range) : m_spec(spec), m_range(range) {
-    m_spec.k = std::clamp(spec.k, kMinFeatureK, kMaxFeatureK);
-    if (spec.family == FeatureFamily::Zones) m_bounds = zoneUpperBounds(range, m_spec.k);
-    if (spec.family == FeatureFamily::SmallBig) m_bounds = zoneUpperBounds(range, 2);
+FeatureClassifier::FeatureClassifier(FeatureKind kind, ValueRange range) : m_kind(kind), m_range(range) {
+    m_kind.k = std::clamp(kind.k, kMinFeatureK, kMaxFeatureK);
+    if (kind.family == FeatureFamily::Zones) m_bounds = zoneUpperBounds(range, m_kind.k);
+    if (kind.family == FeatureFamily::SmallBig) m_bounds = zoneUpperBounds(range, 2);
 }
 
 int FeatureClassifier::columnOf(int32_t v) const {
-    switch (m_spec.family) {
+    switch (m_kind.family) {
     case FeatureFamily::Tail: return tailClass10(v);
     case FeatureFamily::OddEven: return isOddValue(v) ? 0 : 1;
     case FeatureFamily::PrimeComposite: return isPrimeValue(v) ? 0 : 1;
     case FeatureFamily::SmallBig: return m_bounds.empty() ? -1 : (v <= m_bounds[0] ? 0 : 1);
     case FeatureFamily::Zones: return zoneOf(v, m_range, m_bounds);
-    case FeatureFamily::Remainder: return remainderClass(v, m_spec.k);
+    case FeatureFamily::Remainder: return remainderClass(v, m_kind.k);
     }
     return -1;
 }

@@ -31,27 +31,27 @@ int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds)
 
 // The class families of the feature table ("特性图表", chosen by "组件设置").
 enum class FeatureFamily : uint8_t { Tail, OddEven, PrimeComposite, SmallBig, Zones, Remainder };
-struct FeatureSpec {
+struct FeatureKind {
     FeatureFamily family = FeatureFamily::Tail;
     int k = 3;  // zones 3..15, divisors 3..15
 };
 // "尾号", "奇偶", "质合", "小大", "三区" .. "十五区", "除三余数" .. "除十五余数".
-std::string featureCaption(FeatureSpec spec);
+std::string featureCaption(FeatureKind kind);
 // The class columns of a family: "0".."9", "奇" "偶", "质" "合", "小" "大", "1".."k", "0".."k-1".
-std::vector<std::string> featureLabels(FeatureSpec spec);
+std::vector<std::string> featureLabels(FeatureKind kind);
 // The family by its caption; nullopt for another text.
-std::optional<FeatureSpec> featureSpec(const std::string& caption);
+std::optional<FeatureKind> featureKind(const std::string& caption);
 
 // Classifies values of one range for the feature table: the column of v within a family, or -1
 // (zones: outside the range). Small is the first of two zones of the range; a value below the
 // range is small, above it big.
 class FeatureClassifier {
 public:
-    FeatureClassifier(FeatureSpec spec, ValueRange range);
+    FeatureClassifier(FeatureKind kind, ValueRange range);
     int columnOf(int32_t v) const;
 
 private:
-    FeatureSpec m_spec;
+    FeatureKind m_kind;
     ValueRange m_range;
     std::vector<int32_t> m_bounds;
 };

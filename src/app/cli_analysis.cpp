@@ -309,13 +309,13 @@ int layoutView(const ViewRun& run) {
 // "特性图表": per period the class column of each chosen family marked with the value; periods of
 // "--from P1 --to P2", else every record (the prediction record closes the table).
 int traitsView(const ViewRun& run) {
-    std::vector<FeatureSpec> specs;
+    std::vector<FeatureKind> kinds;
     const std::string list = run.option("--families", "尾号,奇偶,质合,小大,三区,除三余数");
     for (size_t start = 0; start <= list.size();) {
         const size_t end = std::min(list.find(',', start), list.size());
-        const std::optional<FeatureSpec> spec = featureSpec(list.substr(start, end - start));
-        if (!spec) return usage(run.err, kTableUsage);
-        specs.push_back(*spec);
+        const std::optional<FeatureKind> kind = featureKind(list.substr(start, end - start));
+        if (!kind) return usage(run.err, kTableUsage);
+        kinds.push_back(*kind);
         start = end + 1;
     }
     int first = 1, last = run.series.count();
@@ -328,10 +328,10 @@ int traitsView(const ViewRun& run) {
     std::vector<std::string> row = {"期号", "指标值"};
     std::vector<FeatureClassifier> classifiers;
     std::vector<size_t> offsets;
-    for (const FeatureSpec& spec : specs) {
-        classifiers.emplace_back(spec, run.series.range);
+    for (const FeatureKind& kind : kinds) {
+        classifiers.emplace_back(kind, run.series.range);
         offsets.push_back(row.size());
-        for (const std::string& label : featureLabels(spec)) row.push_back(featureCaption(spec) + label);
+        for (const std::string& label : featureLabels(kind)) row.push_back(featureCaption(kind) + label);
     }
     const size_t width = row.size();
     printRow(run.out, row);

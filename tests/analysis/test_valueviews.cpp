@@ -50,10 +50,10 @@ TEST(ValueClasses, ZonesAndNonNegativeClasses) {
 TEST(ValueClasses, FeatureFamilies) {
     EXPECT_EQ(featureCaption({FeatureFamily::Zones, 3}), "三区");
     EXPECT_EQ(featureCaption({FeatureFamily::Remainder, 15}), "除十五余数");
-    EXPECT_EQ(featureSpec("十二区")->k, 12);
-    EXPECT_EQ(featureSpec("除四余数")->family, FeatureFamily::Remainder);
-    EXPECT_EQ(featureSpec("小大")->family, FeatureFamily::SmallBig);
-    EXPECT_FALSE(featureSpec("十六区"));
+    EXPECT_EQ(featureKind("十二区")->k, 12);
+    EXPECT_EQ(featureKind("除四余数")->family, FeatureFamily::Remainder);
+    EXPECT_EQ(featureKind("小大")->family, FeatureFamily::SmallBig);
+    EXPECT_FALSE(featureKind("十六区"));
     EXPECT_EQ(featureLabels({FeatureFamily::Remainder, 4}), (std::vector<std::string>{"0", "1", "2", "3"}));
 
     const FeatureClassifier zones({FeatureFamily::Zones, 3}, {1, 16});
