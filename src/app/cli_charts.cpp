@@ -1,5 +1,6 @@
 #include "cli_charts.h"
 #include "cli_common.h"
+#include "cli_drawwindow.h"
 
 #include <algorithm>
 #include <map>
@@ -186,29 +187,14 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
         return it == opts->end() ? std::string(fallback) : it->second;
     };
     PairOptions o;
-    o.custom = opts->count("--from") || opts->count("--to");
+    cli::DrawWindowArgs window;
+    if (const int code = cli::parseDrawWindow(ws.sjk, *opts, kPairsUsage, window, err); code != kDone) return code;
+    o.custom = window.custom;
     if (o.custom) {
-        if (!opts->count("--from") || !opts->count("--to") || opts->count("--recent")) return usage(err, kPairsUsage);
-        std::optional<int> from = parseInteger(value("--from", ""));
-        std::optional<int> to = parseInteger(value("--to", ""));
-        if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
-        const DrawHistory history = DrawHistory::of(ws.sjk);
-        for (int period : {*from, *to})
-            if (drawRecordOfPeriod(history, period) == 0) {
-                err << "数据库中没有第" << period << "期的记录" << '\n';
-                return kStopped;
-            }
-        o.fromPeriod = *from;
-        o.toPeriod = *to;
+        o.fromPeriod = window.fromPeriod;
+        o.toPeriod = window.toPeriod;
     } else {
-        const std::string recent = value("--recent", "100");
-        if (recent == kAllDraws || recent == "all") {
-            o.recent = 0;
-        } else {
-            std::optional<int> n = parseInteger(recent);
-            if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
-            o.recent = *n;
-        }
+        o.recent = window.recent;
     }
     std::optional<int> together = threshold(value("--together", "6"));
     std::optional<int> apart = threshold(value("--apart", "1"));

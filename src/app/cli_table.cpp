@@ -2,6 +2,7 @@
 #include "cli_charts.h"
 #include "cli_analysis.h"
 #include "cli_common.h"
+#include "cli_drawwindow.h"
 #include "cli_trendtable.h"
 
 #include <map>
@@ -57,30 +58,14 @@ int statsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
     };
 
     StatsOptions o;
-    const bool custom = opts->count("--from") || opts->count("--to");
-    if (custom) {
-        if (!opts->count("--from") || !opts->count("--to") || opts->count("--recent")) return usage(err, kStatsUsage);
-        std::optional<int> from = parseInteger(value("--from", ""));
-        std::optional<int> to = parseInteger(value("--to", ""));
-        if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
-        const DrawHistory history = DrawHistory::of(ws.sjk);
-        for (int period : {*from, *to})
-            if (drawRecordOfPeriod(history, period) == 0) {
-                err << "数据库中没有第" << period << "期的记录" << '\n';
-                return kStopped;
-            }
+    cli::DrawWindowArgs window;
+    if (const int code = cli::parseDrawWindow(ws.sjk, *opts, kStatsUsage, window, err); code != kDone) return code;
+    if (window.custom) {
         o.mode = StatsWindowMode::Custom;
-        o.fromPeriod = *from;
-        o.toPeriod = *to;
+        o.fromPeriod = window.fromPeriod;
+        o.toPeriod = window.toPeriod;
     } else {
-        const std::string recent = value("--recent", "100");
-        if (recent == kAllDraws || recent == "all") {
-            o.recent = 0;
-        } else {
-            std::optional<int> n = parseInteger(recent);
-            if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
-            o.recent = *n;
-        }
+        o.recent = window.recent;
     }
     std::optional<int> mainDivisor = divisorOption(*opts, "--divisor");
     std::optional<int> secondaryDivisor = divisorOption(*opts, "--secondary-divisor");

@@ -1,0 +1,43 @@
+#include "cli_drawwindow.h"
+
+#include "analysis/drawwindow.h"
+#include "cli_common.h"
+#include "core/integertext.h"
+#include "indicators/drawhistory.h"
+
+namespace lottodesk::cli {
+
+int parseDrawWindow(const t_s_dm& history, const std::map<std::string, std::string>& opts, const char* usageText,
+                    DrawWindowArgs& window, std::ostream& err) {
+    const auto value = [&](const char* name, const char* fallback) {
+        auto it = opts.find(name);
+        return it == opts.end() ? std::string(fallback) : it->second;
+    };
+    window.custom = opts.count("--from") || opts.count("--to");
+    if (window.custom) {
+        if (!opts.count("--from") || !opts.count("--to") || opts.count("--recent")) return usage(err, usageText);
+        const std::optional<int> from = parseInteger(value("--from", ""));
+        const std::optional<int> to = parseInteger(value("--to", ""));
+        if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
+        const DrawHistory draws = DrawHistory::of(history);
+        for (int period : {*from, *to})
+            if (drawRecordOfPeriod(draws, period) == 0) {
+                err << "数据库中没有第" << period << "期的记录" << '\n';
+                return kStopped;
+            }
+        window.fromPeriod = *from;
+        window.toPeriod = *to;
+        return kDone;
+    }
+    const std::string recent = value("--recent", "100");
+    if (recent == kAllDraws || recent == "all") {
+        window.recent = 0;
+        return kDone;
+    }
+    const std::optional<int> n = parseInteger(recent);
+    if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
+    window.recent = *n;
+    return kDone;
+}
+
+}  // namespace lottodesk::cli
