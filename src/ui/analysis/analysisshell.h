@@ -50,7 +50,7 @@ public:
 
     void typeChanged() override;
     // The history changed (an update, a transform): every page recomputes when next shown.
-    void historyChanged();
+    void historyChanged() override;
 
 private:
     QStringList m_captions;

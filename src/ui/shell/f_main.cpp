@@ -291,6 +291,7 @@ void Tf_main::applyTypeSwitch(int previous) {
 void Tf_main::showUpdateWindow() {
     closeAllPages();
     m_gxsjq->exec();
+    for (MainPage* hosted : hostedPages()) hosted->historyChanged();
     updateHistoryStatus();
     m_home->refresh();
 }
@@ -301,6 +302,7 @@ void Tf_main::showTransformWindow() {
     const QRect area(m_central->mapToGlobal(QPoint(0, 0)), m_central->size());
     m_bh->setGeometry(area);
     m_bh->exec();
+    for (MainPage* hosted : hostedPages()) hosted->historyChanged();
     updateHistoryStatus();
     m_home->refresh();
 }

@@ -3,6 +3,9 @@
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/common/shell.h"
+#include "ui/analysis/analysiscontext.h"
+#include "ui/analysis/analysispages.h"
+#include "ui/analysis/analysisshell.h"
 #include "ui/analysis/f_tjq.h"
 #include "ui/generator/f_zh.h"
 #include "ui/prediction/f_tdsh.h"
@@ -29,6 +32,31 @@ QWidget* makeFixAndKill(PageContext& c, QWidget* parent) {
         return generator ? generator->takeForecast(forecast) : QString();
     };
     return new Tf_tdsh(c.ws, c.services.prompts, c.services.files, std::move(hooks), parent);
+}
+
+// The analysis pages hand conditions to the generator window and series to the indicator
+// analysis, both looked up when handed over.
+AnalysisContext analysisContext(PageContext& c) {
+    Tf_main* main = &c.main;
+    return {c.ws,
+            c.services.prompts,
+            c.services.files,
+            c.services.shell,
+            c.services.settings,
+            [main]() -> GeneratorHandOff* { return main->pageWindow<Tf_zh>(PageId::zh); },
+            {}};
+}
+
+[[maybe_unused]] QWidget* makeTrendAnalysis(PageContext& c, QWidget* parent) {
+    auto* window = new Tf_fxd(parent);
+    addTrendPages(*window, analysisContext(c));
+    return window;
+}
+
+[[maybe_unused]] QWidget* makeMoreCharts(PageContext& c, QWidget* parent) {
+    auto* window = new Tf_moredb(parent);
+    addMoreChartPages(*window, analysisContext(c));
+    return window;
 }
 
 QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }

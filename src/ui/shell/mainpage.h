@@ -16,6 +16,8 @@ public:
 
     // The lottery type changed: drop selections and results that belong to the old game.
     virtual void typeChanged() {}
+    // The draw history changed (an update, a transform): views computed from it are out of date.
+    virtual void historyChanged() {}
     // Every page is being closed (type switch, data update): stop a computation in progress.
     virtual void stopWork() {}
     // The user confirmed exit: keep what the page saves between runs; the failure's message.
