@@ -63,6 +63,10 @@ std::optional<std::string> readWholeFile(const std::string& path, size_t maxByte
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return std::nullopt;
     std::string bytes;
+    // Sized once from the file's length, so a large file is not copied at every doubling.
+    struct stat st;
+    if (::fstat(::fileno(file), &st) == 0 && st.st_size > 0 && static_cast<size_t>(st.st_size) <= maxBytes)
+        bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[kBlockSize];
     size_t n;
     bool tooLarge = false;

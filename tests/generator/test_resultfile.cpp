@@ -30,6 +30,39 @@ TEST(ResultFile, EveryLineEndAndAByteOrderMark) {
     EXPECT_TRUE(parseResultText("1 2 3 4 5 6 7 8 9 10 11 12\n", 60).ok());
 }
 
+// Each field is an integer of 0..255 however it is written; what follows the m-th field is not read.
+TEST(ResultFile, FieldsTable) {
+    struct Case {
+        const char* text;
+        const char* error;  // empty: parsed
+        Ticket first;
+    };
+    const Case cases[] = {
+        {"1 2 3\n", "", Ticket{1, 2, 3}},
+        {"001 0002 255\n", "", Ticket{1, 2, 255}},
+        {"1 2 3 junk after\n", "", Ticket{1, 2, 3}},
+        {"  \t1\t\t2 3   \n", "", Ticket{1, 2, 3}},
+        {"1 2\n", "", Ticket{1, 2, 0}},  // a short line keeps the numbers it has
+        {"\n\n1 2 3", "", Ticket{1, 2, 3}},
+        {"1 256 3\n", "组号文件第1行有误：256", {}},
+        {"1 2 3\n4 -1 6\n", "组号文件第2行有误：-1", {}},
+        {"1 +2 3\n", "组号文件第1行有误：+2", {}},
+        {"1 2a 3\n", "组号文件第1行有误：2a", {}},
+        {"1 99999999999 3\n", "组号文件第1行有误：99999999999", {}},
+        {"\r\n\r\n1 2 3\r\n1 2 z\r\n", "组号文件第4行有误：z", {}},
+    };
+    for (const Case& c : cases) {
+        const ResultTextParse parsed = parseResultText(c.text, 3);
+        EXPECT_EQ(parsed.error, c.error) << c.text;
+        if (*c.error) {
+            EXPECT_TRUE(parsed.tickets.empty()) << c.text;
+        } else {
+            ASSERT_EQ(parsed.tickets.size(), 1u) << c.text;
+            EXPECT_EQ(parsed.tickets[0], c.first) << c.text;
+        }
+    }
+}
+
 TEST(ResultFile, SaveFaultsKeepThePreviousFile) {
     test::TempFolder home;
     const std::string path = home.file("results.txt");
