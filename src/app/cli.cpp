@@ -3,6 +3,7 @@
 #include "cli_analysis.h"
 #include "cli_table.h"
 #include "cli_convert.h"
+#include "cli_trendchart.h"
 #include "cli_transform.h"
 #include "cli_prediction.h"
 #include "cli_results.h"
@@ -905,6 +906,14 @@ const std::vector<Command>& commands() {
          [](Context& c) { return c.historyOpened ? runAnalyse(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
          [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"trend",
+         "trend CODE [--feature 特征] [--middle M] [--divisor N] [--stats all|P1-P2]\n"
+         "                       指标走势：期数 指标值 特征值；--stats 统计框的三行",
+         [](Context& c) { return c.historyOpened ? runTrend(c.ws, c.args, c.out, c.err) : kStopped; }},
+        {"chart",
+         "chart remainders [--k 3|4|5] | spacing | dispersion | omission N | omission2 N\n"
+         "                       走势图表页（余数图、间隔分析、离中量、主号/副号遗漏走势）：期数 各系列",
+         [](Context& c) { return c.historyOpened ? runChart(c.ws, c.args, c.out, c.err) : kStopped; }},
         {"convert",
          "convert ID [--columns N]\n"
          "                       转换表：期数 开奖号 指标值 转换1..转换N（默认 200 列）",
@@ -1013,7 +1022,7 @@ bool needsOrderedHistory(const std::string& name) {
            name == "conditions" || name == "ranking" || name == "restore" || name == "backtest" || name == "verdicts" ||
            name == "search" || name == "prize" || name == "reward" || name == "secondary" || name == "special" ||
            name == "batch" || name == "table" || name == "convert" || name == "convert-inverse" ||
-           name == "convert-kill" || name == "analyse";
+           name == "convert-kill" || name == "analyse" || name == "trend" || name == "chart";
 }
 
 // The time limit of one command. At the deadline it sets `timeUp`, which stops a generator run

@@ -1,0 +1,141 @@
+#include "cli_trendchart.h"
+#include "cli_common.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "analysis/indicatortrend.h"
+#include "analysis/trendcharts.h"
+#include "core/integertext.h"
+#include "core/workspace.h"
+
+namespace lottodesk {
+namespace {
+
+using cli::kDone;
+using cli::kStopped;
+using cli::printRow;
+using cli::usage;
+
+constexpr const char* kTrendUsage =
+    "用法: trend CODE [--feature 奇偶|质合|012路|尾数|振幅|遗漏|遗漏振幅|大小|除余数] [--middle M] [--divisor N]\n"
+    "                 [--stats all|P1-P2]";
+constexpr const char* kChartUsage =
+    "用法: chart remainders [--k 3|4|5] | chart spacing | chart dispersion | chart omission N | chart omission2 N";
+
+std::string optionOr(const std::map<std::string, std::string>& opts, const char* name, const char* fallback) {
+    auto it = opts.find(name);
+    return it == opts.end() ? std::string(fallback) : it->second;
+}
+
+std::string periodText(int32_t period) { return period == kPredictionPeriod ? "预测区" : std::to_string(period); }
+
+// Whole values print as integers, the others with two decimals.
+std::string valueText(double v) {
+    if (v == std::floor(v) && std::abs(v) < 1e15) return std::to_string(static_cast<long long>(v));
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+
+// The statistics range of --stats: every record, or the records of periods P1..P2.
+bool statsRange(const std::string& text, const std::vector<int32_t>& periods, int& first, int& last) {
+    first = 0;
+    last = static_cast<int>(periods.size()) - 1;
+    if (text == "all") return true;
+    const size_t dash = text.find('-');
+    if (dash == std::string::npos) return false;
+    const std::optional<int> from = parseInteger(text.substr(0, dash));
+    const std::optional<int> to = parseInteger(text.substr(dash + 1));
+    if (!from || !to) return false;
+    first = static_cast<int>(std::lower_bound(periods.begin(), periods.end(), std::min(*from, *to)) - periods.begin());
+    last =
+        static_cast<int>(std::upper_bound(periods.begin(), periods.end(), std::max(*from, *to)) - periods.begin()) - 1;
+    return true;
+}
+
+}  // namespace
+
+// The two series, one row per record; with --stats the statistics box instead.
+int runTrend(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return usage(err, kTrendUsage);
+    auto opts = cli::viewOptions(args, {"--feature", "--middle", "--divisor", "--stats"});
+    if (!opts) return usage(err, kTrendUsage);
+    FeatureOptions options;
+    const std::string feature = optionOr(*opts, "--feature", "奇偶");
+    const auto& names = trendFeatureNames();
+    const auto named = std::find(names.begin(), names.end(), feature);
+    const std::optional<int> middle = parseInteger(optionOr(*opts, "--middle", "17"));
+    const std::optional<int> divisor = parseInteger(optionOr(*opts, "--divisor", "4"));
+    if (named == names.end() || !middle || *middle < 1 || *middle > 1000 || !divisor || *divisor < 4 || *divisor > 20)
+        return usage(err, kTrendUsage);
+    options.feature = static_cast<TrendFeature>(named - names.begin());
+    options.middle = *middle;
+    options.divisor = *divisor;
+
+    const IndicatorTrend trend = indicatorTrend(ws, args[0], options);
+    if (!trend.status) {
+        err << trend.status.message << '\n';
+        return kStopped;
+    }
+    const std::string featureName = args[0] + "的" + featureTitle(options);
+    if (opts->count("--stats")) {
+        int first = 0, last = 0;
+        if (!statsRange(opts->at("--stats"), trend.periods, first, last)) return usage(err, kTrendUsage);
+        out << statisticsLine(args[0], trendStatistics(trend.values, first, last)) << '\n';
+        out << statisticsLine(featureName, trendStatistics(trend.features, first, last)) << '\n';
+        if (first <= last)
+            out << statisticsRangeLine(trend.periods[static_cast<size_t>(first)],
+                                       trend.periods[static_cast<size_t>(last)])
+                << '\n';
+        return kDone;
+    }
+    printRow(out, {"期数", args[0], featureName});
+    for (size_t i = 0; i < trend.periods.size(); ++i)
+        printRow(out,
+                 {periodText(trend.periods[i]), std::to_string(trend.values[i]), std::to_string(trend.features[i])});
+    return kDone;
+}
+
+int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return usage(err, kChartUsage);
+    const std::string& kind = args[0];
+    ChartData chart;
+    if (kind == "remainders") {
+        auto opts = cli::viewOptions(args, {"--k"});
+        const std::optional<int> k = opts ? parseInteger(optionOr(*opts, "--k", "3")) : std::nullopt;
+        if (!k || *k < 3 || *k > 5) return usage(err, kChartUsage);
+        chart = remainderChart(ws.sjk, ws.game, *k);
+    } else if ((kind == "spacing" || kind == "dispersion") && args.size() == 1) {
+        chart = kind == "spacing" ? spacingChart(ws.sjk, ws.game) : dispersionChart(ws.sjk, ws.game);
+    } else if ((kind == "omission" || kind == "omission2") && args.size() == 2) {
+        const bool secondary = kind == "omission2";
+        const std::optional<int> number = parseInteger(args[1]);
+        const int lo = secondary ? ws.game.spec_from : ws.game.zh_from;
+        const int hi = secondary ? ws.game.spec_to : ws.game.zh_to;
+        if (secondary && (!ws.game.hasspec || ws.game.fhgs == 0)) {
+            err << "该彩种没有副号\n";
+            return kStopped;
+        }
+        if (!number || *number < lo || *number > hi) {
+            err << "号码应在" << lo << "到" << hi << "之间\n";
+            return kStopped;
+        }
+        chart = omissionTrendChart(ws.sjk, ws.game, secondary, *number);
+    } else {
+        return usage(err, kChartUsage);
+    }
+    std::vector<std::string> cells = {"期数"};
+    cells.insert(cells.end(), chart.names.begin(), chart.names.end());
+    printRow(out, cells);
+    for (size_t i = 0; i < chart.periods.size(); ++i) {
+        cells.assign(1, periodText(chart.periods[i]));
+        for (const auto& s : chart.series) cells.push_back(valueText(s[i]));
+        printRow(out, cells);
+    }
+    return kDone;
+}
+
+}  // namespace lottodesk
