@@ -56,12 +56,16 @@ ChartData spacingChart(const t_s_dm& history, const GameParams& game) {
     std::vector<std::string> names;
     for (int j = 2; j <= positions; ++j) names.push_back(std::to_string(j) + "_1");
     ChartData chart = withSeries(history, std::move(names));
+    chart.marks.assign(chart.series.size(), {});
     std::array<int32_t, 7> numbers{};
     for (int n = 1; n <= history.RecordCount(); ++n) {
         chart.periods.push_back(history.FieldValueAt(n, 0));
         sortedMain(history, game, n, numbers);
-        for (int j = 2; j <= positions; ++j)
-            chart.series[static_cast<size_t>(j - 2)].push_back(numbers[static_cast<size_t>(j - 1)] - numbers[0]);
+        for (int j = 2; j <= positions; ++j) {
+            const size_t s = static_cast<size_t>(j - 2);
+            chart.series[s].push_back(numbers[static_cast<size_t>(j - 1)] - numbers[0]);
+            chart.marks[s].push_back(numbers[static_cast<size_t>(j - 1)]);
+        }
     }
     return chart;
 }

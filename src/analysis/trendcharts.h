@@ -17,13 +17,17 @@ struct ChartData {
     std::vector<int32_t> periods;             // the x axis, oldest first
     std::vector<std::string> names;           // one per series
     std::vector<std::vector<double>> series;  // series[s][i] at periods[i]
+    // The mark written at each point when it is not the value (the spacing page's "主号标识":
+    // the j-th main number); empty otherwise.
+    std::vector<std::vector<double>> marks;
 };
 
 // "除三余数" .. "除五余数": per record the sorted main numbers mod k (k = 3, 4, 5), one series
 // per main position ("主号1" ..).
 ChartData remainderChart(const t_s_dm& history, const GameParams& game, int k);
 
-// "2_1" .. "<zhgs>_1": per record the j-th sorted main number minus the first, j = 2..zhgs.
+// "2_1" .. "<zhgs>_1": per record the j-th sorted main number minus the first, j = 2..zhgs; the
+// marks are the j-th main numbers.
 ChartData spacingChart(const t_s_dm& history, const GameParams& game);
 
 // "平均量", "标准差" (population standard deviation × 10), "离散系数" (standard deviation / mean

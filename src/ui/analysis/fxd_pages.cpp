@@ -1,12 +1,10 @@
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
+#include "ui/analysis/fxd_chartpages.h"
 
 namespace lottodesk {
 
-void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
-    (void)window;
-    (void)context;
-}
+void addTrendPages(Tf_fxd& window, const AnalysisContext& context) { addChartTrendPages(window, context); }
 
 }  // namespace lottodesk

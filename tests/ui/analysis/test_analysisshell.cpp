@@ -5,6 +5,7 @@
 #include "analysis/analysisseries.h"
 #include "ui/analysis/analysisshell.h"
 #include "ui/common/handoff.h"
+#include "recordinghandoff.h"
 
 using namespace lottodesk;
 
@@ -19,32 +20,7 @@ public:
     int refreshes = 0;
 };
 
-// Records what a view hands over; refuses once its list is "full".
-class RecordingHandOff : public GeneratorHandOff, public AnalysisOpener {
-public:
-    Status addSelfSet(tselfcond entry) override { return take("self", entry.allowed.empty()); }
-    Status addTail(tselfcond entry) override { return take("tail", entry.allowed.empty()); }
-    Status addCustom(const std::string& formula, std::vector<int32_t> values, bool) override {
-        return take("custom:" + formula, values.empty());
-    }
-    void putCustomFormula(const std::string& formula) override { calls.push_back("formula:" + formula); }
-    void showConditions() override { calls.push_back("show"); }
-    void openAnalysis(const AnalysisSeries& series, bool modal) override {
-        calls.push_back(std::string(modal ? "modal:" : "docked:") + series.caption);
-    }
-
-    std::vector<std::string> calls;
-    int room = 2;
-
-private:
-    Status take(const std::string& what, bool empty) {
-        if (empty) return Status::failure("empty");
-        if (room == 0) return Status::failure("最多可添加2注");
-        --room;
-        calls.push_back(what);
-        return Status::success();
-    }
-};
+using test::RecordingHandOff;
 
 // What a view does with a hand-off: its success text only on success, else the refusal.
 QString exportThrough(GeneratorHandOff& handOff, tselfcond entry) {

@@ -1,0 +1,156 @@
+#include "ui/charts/linechart.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+namespace lottodesk {
+namespace {
+
+constexpr int kAxisWidth = 48;
+constexpr int kLegendHeight = 18;
+constexpr int kPeriodHeight = 18;
+constexpr int kScrollHeight = 16;
+
+QString valueText(double v) {
+    return v == std::floor(v) ? QString::number(static_cast<long long>(v)) : QString::number(v, 'f', 2);
+}
+
+}  // namespace
+
+QColor lineColour(size_t s) {
+    static const QColor palette[] = {QColor(220, 20, 20),  QColor(20, 60, 220), QColor(0, 150, 60),
+                                     QColor(200, 120, 0),  QColor(150, 0, 160), QColor(0, 150, 170),
+                                     QColor(110, 110, 110)};
+    return palette[s % std::size(palette)];
+}
+
+void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& area, int first, int window) {
+    painter.fillRect(area, Qt::white);
+    const int count = static_cast<int>(data.periods.size());
+    if (count == 0 || window <= 0 || area.width() < 8 || area.height() < 8) return;
+    // The value axis over every shown series and every period.
+    double lo = 0, hi = 0;
+    bool any = false;
+    for (size_t s = 0; s < data.series.size(); ++s) {
+        if (!data.isShown(s) || data.series[s].empty()) continue;
+        const auto [mn, mx] = std::minmax_element(data.series[s].begin(), data.series[s].end());
+        lo = any ? std::min(lo, *mn) : *mn;
+        hi = any ? std::max(hi, *mx) : *mx;
+        any = true;
+    }
+    if (!any) return;
+    lo = std::min(lo, 0.0);
+    const double span = std::max(1.0, hi - lo);
+    const double step = double(area.width()) / window;
+    const auto yOf = [&](double v) { return area.bottom() - 6 - (v - lo) / span * (area.height() - 12); };
+    const auto xOf = [&](int k) { return area.left() + step * (k + 0.5); };
+
+    painter.setPen(QColor(232, 232, 232));
+    for (int d = 0; d <= 4; ++d) {
+        const double y = area.bottom() - 6 - (area.height() - 12) * d / 4.0;
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+    const int shown = std::min(window, count - first);
+    for (int k = 0; k < shown; ++k) painter.drawLine(QPointF(xOf(k), area.top()), QPointF(xOf(k), area.bottom()));
+    painter.setPen(Qt::black);
+    for (int d = 0; d <= 4; ++d) {
+        const double v = lo + span * d / 4.0;
+        painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
+                         valueText(std::round(v * 100) / 100));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (size_t s = 0; s < data.series.size(); ++s) {
+        if (!data.isShown(s)) continue;
+        const std::vector<double>& values = data.series[s];
+        painter.setPen(QPen(lineColour(s), 1.5));
+        painter.setBrush(lineColour(s));
+        QPointF previous;
+        for (int k = 0; k < shown; ++k) {
+            const size_t i = static_cast<size_t>(first + k);
+            if (i >= values.size()) break;
+            const QPointF at(xOf(k), yOf(values[i]));
+            if (k > 0) painter.drawLine(previous, at);
+            painter.drawEllipse(at, 2.5, 2.5);
+            if (data.labels) {
+                const bool marked = s < data.marks.size() && i < data.marks[s].size();
+                painter.drawText(at + QPointF(3, -3), valueText(marked ? data.marks[s][i] : values[i]));
+            }
+            previous = at;
+        }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Period labels: every sixth period of the window, and its last.
+    painter.setPen(Qt::black);
+    for (int k = 0; k < shown; ++k) {
+        if (k % 6 != 0 && k != shown - 1) continue;
+        const int32_t period = data.periods[static_cast<size_t>(first + k)];
+        painter.drawText(QRectF(xOf(k) - 40, area.bottom() + 2, 80, kPeriodHeight), Qt::AlignHCenter,
+                         period == 9999999 ? QStringLiteral("预测区") : QString::number(period % 1000));
+    }
+}
+
+LineChart::LineChart(QWidget* parent) : QWidget(parent), m_scroll(new QScrollBar(Qt::Horizontal, this)) {
+    setMinimumSize(240, 160);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { update(); });
+}
+
+void LineChart::setData(LineChartData data) {
+    m_data = std::move(data);
+    updateScrollRange();
+    scrollToEnd();
+    update();
+}
+
+void LineChart::setSeriesShown(std::vector<bool> shown) {
+    m_data.shown = std::move(shown);
+    update();
+}
+
+void LineChart::setWindow(int periods) {
+    const bool atEnd = m_scroll->value() == m_scroll->maximum();
+    m_window = std::max(1, periods);
+    updateScrollRange();
+    if (atEnd) scrollToEnd();
+    update();
+}
+
+int LineChart::firstVisible() const { return m_scroll->value(); }
+
+void LineChart::scrollToEnd() { m_scroll->setValue(m_scroll->maximum()); }
+
+void LineChart::updateScrollRange() {
+    const int count = static_cast<int>(m_data.periods.size());
+    m_scroll->setRange(0, std::max(0, count - m_window));
+    m_scroll->setPageStep(m_window);
+}
+
+void LineChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_scroll->setGeometry(0, height() - kScrollHeight, width(), kScrollHeight);
+}
+
+void LineChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QRect area(kAxisWidth, kLegendHeight + 4, std::max(0, width() - kAxisWidth - 8),
+                     std::max(0, height() - kLegendHeight - kPeriodHeight - kScrollHeight - 8));
+    paintLineChart(painter, m_data, area, firstVisible(), m_window);
+    // The legend: title, then each shown series in its colour.
+    int x = kAxisWidth;
+    painter.setPen(Qt::black);
+    if (!m_data.title.isEmpty()) {
+        painter.drawText(QRect(x, 2, 400, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, m_data.title);
+        x += painter.fontMetrics().horizontalAdvance(m_data.title) + 16;
+    }
+    for (size_t s = 0; s < static_cast<size_t>(m_data.names.size()); ++s) {
+        if (!m_data.isShown(s)) continue;
+        painter.fillRect(QRect(x, 7, 14, 6), lineColour(s));
+        painter.drawText(QRect(x + 18, 2, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         m_data.names[static_cast<qsizetype>(s)]);
+        x += 26 + painter.fontMetrics().horizontalAdvance(m_data.names[static_cast<qsizetype>(s)]);
+    }
+}
+
+}  // namespace lottodesk

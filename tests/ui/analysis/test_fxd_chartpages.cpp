@@ -1,0 +1,175 @@
+// The chart pages of "走势分析" on the real histories of 双色球 and 七乐彩 and on a game without
+// secondary numbers: what each draws, the options, scrolling and the hand-off of an omission series.
+#include <QComboBox>
+#include <QImage>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "analysis/trendcharts.h"
+#include "core/drawtext.h"
+#include "core/workspace.h"
+#include "recordinghandoff.h"
+#include "support/uifixture.h"
+#include "ui/analysis/fxd_chartpages.h"
+#include "ui/charts/linechart.h"
+
+using namespace lottodesk;
+using Kind = ChartTrendPage::Kind;
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+struct ChartWindow {
+    explicit ChartWindow(bool withAnalysis = true) : ws(folder.path()) {
+        initialiseWorkspace(ws, folder.settings);
+        AnalysisContext context{ws, prompts, files, shell, folder.settings, {}, {}};
+        if (withAnalysis) context.analysis = [this]() -> AnalysisOpener* { return &handOff; };
+        addChartTrendPages(window, context);
+        window.resize(1100, 700);
+        window.show();
+    }
+    void useGame(const char* file, GameParams game) {
+        ws.game = game;
+        ws.partitions.rebuild(game.zh_to);
+        ws.sjk.Clear(false);
+        for (const DrawRecord& record :
+             parseDrawText(test::readFile(test::samplePath(file)), game.zhgs + game.fhgs).records) {
+            ws.sjk.Append();
+            ws.sjk.setRecord(ws.sjk.RecNo(), record);
+        }
+        window.typeChanged();
+    }
+    ChartTrendPage* show(Kind kind) {
+        window.showPage(ChartTrendPage::caption(kind));
+        auto* page = static_cast<ChartTrendPage*>(window.page(ChartTrendPage::caption(kind)));
+        QTest::qWait(0);
+        return page;
+    }
+    QStringList items(QComboBox* box) const {
+        QStringList list;
+        for (int i = 0; i < box->count(); ++i) list << box->itemText(i);
+        return list;
+    }
+
+    test::ProgramFolder folder{true};
+    Workspace ws;
+    test::FakePrompts prompts;
+    test::FakeFileChooser files;
+    test::FakeShell shell;
+    test::RecordingHandOff handOff;
+    Tf_fxd window;
+};
+
+std::vector<double> lastValues(const LineChartData& data) {
+    std::vector<double> values;
+    for (const auto& s : data.series) values.push_back(s.back());
+    return values;
+}
+
+}  // namespace
+
+class TestChartPages : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyPageIsThereInOrder() {
+        ChartWindow w;
+        QCOMPARE(w.window.pageCount(), 5);
+        QCOMPARE(w.window.tabs()->tabText(0), u("红号余数图"));
+        QCOMPARE(w.window.tabs()->tabText(3), u("副号遗漏走势"));
+        QCOMPARE(w.window.tabs()->tabText(4), u("离中量"));
+    }
+
+    // The newest 双色球 draw, 2026096: 01 04 16 22 26 31 + 04.
+    void spacingAndItsChoices() {
+        ChartWindow w;
+        ChartTrendPage* page = w.show(Kind::Spacing);
+        const LineChartData& line = page->chart()->data();
+        QCOMPARE(line.periods.size(), size_t(w.ws.sjk.RecordCount()));
+        QCOMPARE(line.periods.back(), 2026096);
+        QCOMPARE(lastValues(line), (std::vector<double>{3, 15, 21, 25, 30}));
+        QCOMPARE(w.items(page->choiceBox()),
+                 QStringList({u("全部显示"), u("2_1显示"), u("3_1显示"), u("4_1显示"), u("5_1显示"), u("6_1显示")}));
+        page->choiceBox()->setCurrentIndex(2);
+        QCOMPARE(page->chart()->data().shown, (std::vector<bool>{false, true, false, false, false}));
+        auto* marks = page->findChild<QComboBox*>(QStringLiteral("cb_marks"));
+        marks->setCurrentIndex(1);  // "主号标识": the points carry the main numbers
+        QCOMPARE(page->chart()->data().marks[1].back(), 16.0);
+        QCOMPARE(page->chart()->data().shown[1], true);
+        // The window of periods: 54 at once, still ending on the newest.
+        page->windowBox()->setCurrentIndex(2);
+        QCOMPARE(page->chart()->window(), 54);
+        QCOMPARE(page->chart()->firstVisible(), w.ws.sjk.RecordCount() - 54);
+        QImage image(page->chart()->size(), QImage::Format_ARGB32);
+        page->chart()->render(&image);
+        QVERIFY(!image.isNull());
+    }
+
+    void remaindersRecomputeDispersionOnlyRepaints() {
+        ChartWindow w;
+        ChartTrendPage* page = w.show(Kind::Remainders);
+        QCOMPARE(lastValues(page->chart()->data()), (std::vector<double>{1, 1, 1, 1, 2, 1}));
+        page->choiceBox()->setCurrentIndex(2);  // "除五余数"
+        QCOMPARE(lastValues(page->chart()->data()), (std::vector<double>{1, 4, 1, 2, 1, 1}));
+        QCOMPARE(page->chart()->data().title, u("除五余数"));
+
+        page = w.show(Kind::Dispersion);
+        const std::vector<double> before = page->chart()->data().series[2];
+        page->choiceBox()->setCurrentIndex(2);  // "离散系数"
+        QCOMPARE(page->chart()->data().shown, (std::vector<bool>{false, false, true}));
+        QCOMPARE(page->chart()->data().series[2], before);
+        QVERIFY(qAbs(page->chart()->data().series[2].back() - 66.06) < 0.01);
+    }
+
+    void omissionTrendMovesAndHandsOver() {
+        ChartWindow w;
+        ChartTrendPage* page = w.show(Kind::MainOmission);
+        QCOMPARE(page->choiceBox()->count(), 33);
+        page->choiceBox()->setCurrentIndex(3);  // number 4
+        const ChartData expected = omissionTrendChart(w.ws.sjk, w.ws.game, false, 4);
+        QCOMPARE(page->data().series, expected.series);
+        QCOMPARE(page->chart()->data().names, QStringList({u("4的遗漏走势"), u("4的遗漏振幅走势")}));
+        QScrollBar* bar = page->chart()->scrollBar();
+        const int end = bar->value();
+        QCOMPARE(end, bar->maximum());
+        page->findChild<QPushButton*>(QStringLiteral("b_prevpage"))->click();
+        QCOMPARE(bar->value(), end - 36);
+        page->findChild<QPushButton*>(QStringLiteral("b_next"))->click();
+        QCOMPARE(bar->value(), end - 35);
+        page->findChild<QPushButton*>(QStringLiteral("b_nextpage"))->click();
+        QCOMPARE(bar->value(), end);
+
+        page->findChild<QPushButton*>(QStringLiteral("b_analyse"))->click();
+        QCOMPARE(w.handOff.calls, (std::vector<std::string>{"derived:主区号码4的遗漏"}));
+        QCOMPARE(w.handOff.derived.count(), int(expected.periods.size()));
+        QCOMPARE(w.handOff.derived.records().record(1)[0], expected.periods.front());
+        const double high = *std::max_element(expected.series[0].begin(), expected.series[0].end());
+        QCOMPARE(w.handOff.derivedHigh, int32_t(high));
+    }
+
+    void sevenNumberGameAndNoSecondaryZone() {
+        ChartWindow w;
+        w.useGame("qlc.txt", {7, 1, 30, 1, 1, 30, true});
+        ChartTrendPage* page = w.show(Kind::Spacing);
+        QCOMPARE(page->chart()->data().series.size(), size_t(6));
+        QCOMPARE(page->choiceBox()->itemText(6), u("7_1显示"));
+        QCOMPARE(w.show(Kind::SecondaryOmission)->choiceBox()->count(), 30);
+
+        w.useGame("ssq.txt", {6, 1, 33, 0, 1, 16, false});
+        page = w.show(Kind::SecondaryOmission);
+        QCOMPARE(page->choiceBox()->count(), 0);
+        QVERIFY(page->chart()->data().periods.empty());
+        QVERIFY(!page->findChild<QPushButton*>(QStringLiteral("b_analyse"))->isEnabled());
+    }
+
+    void withoutAnIndicatorAnalysisTheHandOffIsNotOffered() {
+        ChartWindow w(false);
+        ChartTrendPage* page = w.show(Kind::MainOmission);
+        QVERIFY(!page->findChild<QPushButton*>(QStringLiteral("b_analyse"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestChartPages)
+#include "test_fxd_chartpages.moc"
