@@ -62,27 +62,27 @@ ChartTrendPage::ChartTrendPage(Kind kind, const AnalysisContext& context, QWidge
     auto* controls = new QHBoxLayout;
     QStringList windows;
     for (int w : kWindows) windows << QStringLiteral("显示%1期").arg(w);
-    m_window = combo("cb_window", windows, this);
+    m_window = combo("combo_window", windows, this);
     controls->addWidget(m_window);
 
     switch (kind) {
     case Kind::Remainders:
-        m_choice = combo("cb_choice",
+        m_choice = combo("combo_choice",
                          {QStringLiteral("除三余数"), QStringLiteral("除四余数"), QStringLiteral("除五余数")}, this);
         break;
     case Kind::Spacing:
-        m_choice = combo("cb_choice", {QStringLiteral("全部显示")}, this);
-        m_marks = combo("cb_marks", {QStringLiteral("间距标识"), QStringLiteral("主号标识")}, this);
+        m_choice = combo("combo_choice", {QStringLiteral("全部显示")}, this);
+        m_marks = combo("combo_marks", {QStringLiteral("间距标识"), QStringLiteral("主号标识")}, this);
         break;
     case Kind::Dispersion:
-        m_choice =
-            combo("cb_choice", {QStringLiteral("平均量"), QStringLiteral("标准差"), QStringLiteral("离散系数")}, this);
+        m_choice = combo("combo_choice",
+                         {QStringLiteral("平均量"), QStringLiteral("标准差"), QStringLiteral("离散系数")}, this);
         break;
     case Kind::MainOmission:
     case Kind::SecondaryOmission:
         controls->addWidget(new QLabel(
             kind == Kind::MainOmission ? QStringLiteral("主区号码选择") : QStringLiteral("副区号码选择"), this));
-        m_choice = combo("cb_choice", {}, this);
+        m_choice = combo("combo_choice", {}, this);
         break;
     }
     controls->addWidget(m_choice);

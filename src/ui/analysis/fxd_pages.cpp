@@ -2,9 +2,13 @@
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_chartpages.h"
+#include "ui/analysis/fxd_indicatortrend.h"
 
 namespace lottodesk {
 
-void addTrendPages(Tf_fxd& window, const AnalysisContext& context) { addChartTrendPages(window, context); }
+void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
+    window.addPage(IndicatorTrendPage::caption(), new IndicatorTrendPage(context));
+    addChartTrendPages(window, context);
+}
 
 }  // namespace lottodesk

@@ -25,7 +25,7 @@ void paintTrend(QPainter& painter, const TrendSeries& series, const QRect& area,
         return area.bottom() - int((clamped - lo) / span * (area.height() - 8)) - 4;
     };
     painter.setPen(QColor(230, 230, 230));
-    for (int d = 0; d <= 4; ++d) {
+    for (int d = 0; d <= 4 && series.grid; ++d) {
         const int y = area.bottom() - 4 - (area.height() - 8) * d / 4;
         painter.drawLine(area.left(), y, area.right(), y);
     }
@@ -40,6 +40,7 @@ void paintTrend(QPainter& painter, const TrendSeries& series, const QRect& area,
         if (k > 0) painter.drawLine(previous, at);
         painter.setBrush(series.colour);
         painter.drawEllipse(at, 2, 2);
+        if (series.marks) painter.drawText(at + QPoint(-4, -5), QString::number(series.values[i]));
         previous = at;
     }
     painter.setRenderHint(QPainter::Antialiasing, false);

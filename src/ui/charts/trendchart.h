@@ -21,6 +21,8 @@ struct TrendSeries {
     int32_t hi = 0;
     QString title;
     QColor colour = Qt::red;
+    bool grid = true;    // horizontal grid lines
+    bool marks = false;  // the value written above each point
 };
 
 // Paints points first..first+count-1 of `series` into `area` with `pointWidth` pixels per point.

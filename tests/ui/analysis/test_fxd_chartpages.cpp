@@ -94,7 +94,7 @@ private Q_SLOTS:
                  QStringList({u("全部显示"), u("2_1显示"), u("3_1显示"), u("4_1显示"), u("5_1显示"), u("6_1显示")}));
         page->choiceBox()->setCurrentIndex(2);
         QCOMPARE(page->chart()->data().shown, (std::vector<bool>{false, true, false, false, false}));
-        auto* marks = page->findChild<QComboBox*>(QStringLiteral("cb_marks"));
+        auto* marks = page->findChild<QComboBox*>(QStringLiteral("combo_marks"));
         marks->setCurrentIndex(1);  // "主号标识": the points carry the main numbers
         QCOMPARE(page->chart()->data().marks[1].back(), 16.0);
         QCOMPARE(page->chart()->data().shown[1], true);
