@@ -57,6 +57,20 @@ Status readListFile(const std::string& path, const std::string& fallback, std::s
     return Status::success();
 }
 
+std::string periodText(int32_t period) { return period == kPredictionPeriod ? "预测区" : std::to_string(period); }
+
+// The main numbers, "-", the secondary numbers.
+std::string drawText(const GameParams& game, const int32_t* r) {
+    std::string draw;
+    for (int i = 1; i <= game.zhgs && i < kSlots; ++i) draw += (i > 1 ? " " : "") + twoDigits(r[i]);
+    if (game.hasspec && game.fhgs > 0) {
+        draw += "-";
+        for (int i = 0; i < game.fhgs && 1 + game.zhgs + i < kSlots; ++i)
+            draw += (i ? " " : "") + twoDigits(r[1 + game.zhgs + i]);
+    }
+    return draw;
+}
+
 }  // namespace
 
 const std::vector<ExtendedKindInfo>& extendedKinds() {
@@ -178,10 +192,40 @@ std::vector<std::string> patternValueLines(int indicatorCount, int type) {
     return lines;
 }
 
-std::string patternConditionText(const std::string& identifier, const std::vector<int32_t>& values, bool tolerant) {
-    std::string text = "getzb(" + identifier + ")" + (tolerant ? "  容错" : "") + "  取值: ";
-    for (int32_t v : values) text += std::to_string(v) + "  ";
-    return text;
+ComboTable patternTable(const Workspace& ws, const std::vector<std::string>& indicators, int firstRecord,
+                        int lastRecord) {
+    ComboTable table;
+    table.header = {"期数", "开奖号"};
+    table.header.insert(table.header.end(), indicators.begin(), indicators.end());
+    for (const std::string& type : patternTypes()) table.header.push_back(type);
+    firstRecord = std::max(firstRecord, 1);
+    lastRecord = std::min(lastRecord, ws.sjk.RecordCount());
+    const int m = static_cast<int>(indicators.size());
+    if (firstRecord > lastRecord || m < 2 || m > 3) return table;
+    SeriesMemo memo;
+    const IndicatorContext ctx = indicatorContext(ws, &memo);
+    std::vector<tgs> values, patterns;
+    for (const std::string& id : indicators) values.emplace_back(id);
+    for (int t = 0; t < static_cast<int>(patternTypes().size()); ++t)
+        patterns.emplace_back(patternIdentifier(indicators, t));
+    for (int n = firstRecord; n <= lastRecord; ++n) {
+        const int32_t* r = ws.sjk.record(n);
+        std::vector<std::string> row = {periodText(r[0]), drawText(ws.game, r)};
+        for (std::vector<tgs>* formulas : {&values, &patterns}) {
+            for (size_t i = 0; i < formulas->size(); ++i) {
+                const EvalResult result = (*formulas)[i].evaluate(ctx, n);
+                if (!result.ok) {
+                    table.status = Status::failure("公式有误:" + result.message);
+                    table.rows.clear();
+                    return table;
+                }
+                row.push_back(formulas == &values ? std::to_string(result.value)
+                                                  : patternName(m, static_cast<int>(i), result.value));
+            }
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
 }
 
 std::vector<CommonCombination> parseCommonCombinations(std::string_view text) {
@@ -304,8 +348,8 @@ std::vector<MosaicEntry> defaultMosaic() {
             {"getzf(z_hz)", "和值振幅"}};
 }
 
-MosaicTable mosaicTable(const Workspace& ws, const std::vector<MosaicEntry>& entries, int firstRecord, int lastRecord) {
-    MosaicTable table;
+ComboTable mosaicTable(const Workspace& ws, const std::vector<MosaicEntry>& entries, int firstRecord, int lastRecord) {
+    ComboTable table;
     table.header = {"期数", "开奖号"};
     for (const MosaicEntry& e : entries) table.header.push_back(e.caption);
     firstRecord = std::max(firstRecord, 1);
@@ -316,21 +360,13 @@ MosaicTable mosaicTable(const Workspace& ws, const std::vector<MosaicEntry>& ent
     std::vector<tgs> formulas;
     formulas.reserve(entries.size());
     for (const MosaicEntry& e : entries) formulas.emplace_back(e.formula);
-    const bool secondary = ws.game.hasspec && ws.game.fhgs > 0;
     table.rows.reserve(static_cast<size_t>(lastRecord - firstRecord + 1));
     for (int n = firstRecord; n <= lastRecord; ++n) {
         const int32_t* r = ws.sjk.record(n);
         std::vector<std::string> row;
         row.reserve(table.header.size());
-        row.push_back(r[0] == kPredictionPeriod ? "预测区" : std::to_string(r[0]));
-        std::string draw;
-        for (int i = 1; i <= ws.game.zhgs && i < kSlots; ++i) draw += (i > 1 ? " " : "") + twoDigits(r[i]);
-        if (secondary) {
-            draw += "-";
-            for (int i = 0; i < ws.game.fhgs && 1 + ws.game.zhgs + i < kSlots; ++i)
-                draw += (i ? " " : "") + twoDigits(r[1 + ws.game.zhgs + i]);
-        }
-        row.push_back(std::move(draw));
+        row.push_back(periodText(r[0]));
+        row.push_back(drawText(ws.game, r));
         for (size_t e = 0; e < entries.size(); ++e) {
             if (entries[e].formula.empty()) {
                 row.emplace_back();

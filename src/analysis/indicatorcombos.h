@@ -69,9 +69,12 @@ const std::vector<std::string>& morePatternMeasures();
 std::string patternIdentifier(const std::vector<std::string>& indicators, int type);
 // The lines of the pattern value dialog ("形态取值"): value + "=  " + name, every value of the type.
 std::vector<std::string> patternValueLines(int indicatorCount, int type);
-// The custom-indicator condition text of a pattern export: "getzb(" + identifier + ")" +
-// ("  容错" when tolerant) + "  取值: " + each value followed by two blanks.
-std::string patternConditionText(const std::string& identifier, const std::vector<int32_t>& values, bool tolerant);
+// "形态图表": "期数", "开奖号", the two or three indicators, then the pattern name of every type
+// 0..13 ("单选奇偶" ..), a row per record of firstRecord..lastRecord. An indicator that fails
+// stops the table with "公式有误:" + the evaluator's text.
+struct ComboTable;
+ComboTable patternTable(const Workspace& ws, const std::vector<std::string>& indicators, int firstRecord,
+                        int lastRecord);
 
 // ---- Common combinations ---------------------------------------------------------------------
 
@@ -127,13 +130,16 @@ Status saveMosaic(const std::string& path, const std::vector<MosaicEntry>& entri
 // The list that comes with an installation.
 std::vector<MosaicEntry> defaultMosaic();
 
-// The table: "期数", "开奖号", then one column per entry; a row per record of firstRecord..
-// lastRecord; each cell the formula's value there, empty for a caption-only entry, "公式有误:" +
-// the evaluator's text where it fails.
-struct MosaicTable {
+// A table of texts as the combination pages show it.
+struct ComboTable {
+    Status status;  // the evaluation that stopped the table, if one did
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
 };
-MosaicTable mosaicTable(const Workspace& ws, const std::vector<MosaicEntry>& entries, int firstRecord, int lastRecord);
+
+// The mosaic: "期数", "开奖号", then one column per entry; a row per record of firstRecord..
+// lastRecord; each cell the formula's value there, empty for a caption-only entry, "公式有误:" +
+// the evaluator's text where it fails.
+ComboTable mosaicTable(const Workspace& ws, const std::vector<MosaicEntry>& entries, int firstRecord, int lastRecord);
 
 }  // namespace lottodesk

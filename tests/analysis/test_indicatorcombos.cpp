@@ -68,9 +68,6 @@ TEST(IndicatorCombos, CombinationAndPatternIdentifiers) {
     EXPECT_EQ(lines[26].rfind("26=  ", 0), 0u);
     EXPECT_EQ(patternValueLines(2, 0)[2], "2=  奇偶");
     EXPECT_EQ(patternValueLines(2, 1)[1], "1=  一偶一奇");
-    EXPECT_EQ(patternConditionText("c_2zbzh:z_num1|z_num2:0", {1, 2}, true),
-              "getzb(c_2zbzh:z_num1|z_num2:0)  容错  取值: 1  2  ");
-    EXPECT_EQ(patternConditionText("x", {}, false), "getzb(x)  取值: ");
 }
 
 TEST(IndicatorCombos, CommonCombinationFiles) {
@@ -130,7 +127,7 @@ TEST(IndicatorCombos, MosaicTableOnRealHistory) {
     std::vector<MosaicEntry> entries = defaultMosaic();
     entries.push_back({"", "说明"});
     entries.push_back({"z_hz+(", "坏"});
-    const MosaicTable table = mosaicTable(ws, entries, last - 9, last + 5);
+    const ComboTable table = mosaicTable(ws, entries, last - 9, last + 5);
     ASSERT_EQ(table.rows.size(), 10u);
     EXPECT_EQ(table.header[0], "期数");
     EXPECT_EQ(table.header[2], "和值");
@@ -143,6 +140,25 @@ TEST(IndicatorCombos, MosaicTableOnRealHistory) {
     EXPECT_EQ(row[row.size() - 2], "");
     EXPECT_EQ(row.back().rfind("公式有误:", 0), 0u);
     EXPECT_TRUE(mosaicTable(ws, entries, 5, 4).rows.empty());
+}
+
+TEST(IndicatorCombos, PatternTable) {
+    Workspace ws("/nonexistent/");
+    test::fill(ws.sjk, {{3, 8, 10, 20, 21, 30, 5}, {2, 4, 9, 11, 15, 33, 1}});
+    ws.partitions.rebuild(ws.game.zh_to);
+    ComboTable table = patternTable(ws, {"z_num1", "z_num2"}, 1, 2);
+    ASSERT_TRUE(table.status) << table.status.message;
+    ASSERT_EQ(table.header.size(), 2u + 2u + 14u);
+    EXPECT_EQ(table.header[4], "单选奇偶");
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[0][1], "03 08 10 20 21 30-05");
+    EXPECT_EQ(table.rows[0][2], "3");
+    EXPECT_EQ(table.rows[0][4], "奇偶");      // 3 odd, 8 even
+    EXPECT_EQ(table.rows[0][5], "一偶一奇");  // group choice
+    EXPECT_EQ(table.rows[1][4], "偶偶");
+    table = patternTable(ws, {"z_num1", "z_hz+("}, 1, 2);
+    EXPECT_FALSE(table.status);
+    EXPECT_TRUE(table.rows.empty());
 }
 
 }  // namespace
