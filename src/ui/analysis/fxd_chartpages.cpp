@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "core/workspace.h"
+#include "ui/analysis/fxd_controls.h"
 #include "ui/charts/linechart.h"
 #include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
@@ -17,8 +18,6 @@ namespace lottodesk {
 namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
-
-constexpr int kWindows[] = {36, 45, 54, 60, 66};
 
 QComboBox* combo(const char* name, const QStringList& items, QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -60,9 +59,7 @@ ChartTrendPage::ChartTrendPage(Kind kind, const AnalysisContext& context, QWidge
     : AnalysisPage(parent), m_kind(kind), m_context(context) {
     setObjectName(QStringLiteral("ts_chart%1").arg(static_cast<int>(kind)));
     auto* controls = new QHBoxLayout;
-    QStringList windows;
-    for (int w : kWindows) windows << QStringLiteral("显示%1期").arg(w);
-    m_window = combo("combo_window", windows, this);
+    m_window = periodWindowBox(this);
     controls->addWidget(m_window);
 
     switch (kind) {
@@ -117,8 +114,7 @@ ChartTrendPage::ChartTrendPage(Kind kind, const AnalysisContext& context, QWidge
     layout->addLayout(controls);
     layout->addWidget(m_chart, 1);
 
-    connect(m_window, &QComboBox::currentIndexChanged, this,
-            [this](int i) { m_chart->setWindow(kWindows[std::clamp(i, 0, 4)]); });
+    connect(m_window, &QComboBox::currentIndexChanged, this, [this] { m_chart->setWindow(periodWindow(m_window)); });
     // The divisor and the omission number change the data; the other choices only what is shown.
     if (kind == Kind::Remainders || omissionKind())
         connect(m_choice, &QComboBox::currentIndexChanged, this, [this] {
@@ -174,7 +170,7 @@ void ChartTrendPage::compute() {
     LineChartData line = lineData(m_data, title);
     if (m_kind == Kind::Dispersion) line.labels = false;
     m_chart->setData(std::move(line));
-    m_chart->setWindow(kWindows[std::clamp(m_window->currentIndex(), 0, 4)]);
+    m_chart->setWindow(periodWindow(m_window));
     showChoice();
 }
 

@@ -2,12 +2,18 @@
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_chartpages.h"
+#include "ui/analysis/fxd_combinationpages.h"
+#include "ui/analysis/fxd_extendedpage.h"
 #include "ui/analysis/fxd_indicatortrend.h"
+#include "ui/analysis/fxd_mosaicpage.h"
 
 namespace lottodesk {
 
 void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
     window.addPage(IndicatorTrendPage::caption(), new IndicatorTrendPage(context));
+    addExtendedSeriesPages(window, context);
+    addCombinationPages(window, context);
+    addMosaicPage(window, context);
     addChartTrendPages(window, context);
 }
 

@@ -35,13 +35,18 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     bool any = false;
     for (size_t s = 0; s < data.series.size(); ++s) {
         if (!data.isShown(s) || data.series[s].empty()) continue;
-        const auto [mn, mx] = std::minmax_element(data.series[s].begin(), data.series[s].end());
+        auto begin = data.series[s].begin(), end = data.series[s].end();
+        if (data.fitWindow && first >= 0 && first < static_cast<int>(data.series[s].size())) {
+            begin += first;
+            end = begin + std::min<ptrdiff_t>(window, data.series[s].end() - begin);
+        }
+        const auto [mn, mx] = std::minmax_element(begin, end);
         lo = any ? std::min(lo, *mn) : *mn;
         hi = any ? std::max(hi, *mx) : *mx;
         any = true;
     }
     if (!any) return;
-    lo = std::min(lo, 0.0);
+    if (!data.fitWindow) lo = std::min(lo, 0.0);
     const double span = std::max(1.0, hi - lo);
     const double step = double(area.width()) / window;
     const auto yOf = [&](double v) { return area.bottom() - 6 - (v - lo) / span * (area.height() - 12); };

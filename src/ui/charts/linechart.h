@@ -2,7 +2,8 @@
 // LineChart: several named series over the same periods, drawn as lines over a window of a fixed
 // number of periods ("显示36期" ..) that a horizontal scroll bar moves. Only the window is
 // painted; the value axis spans the shown series over the whole history, so scrolling never
-// rescales. The painting is a free function over any QPainter, so tests render it into a QImage.
+// rescales (unless the data ask to fit the window). The painting is a free function over any QPainter, so tests render
+// it into a QImage.
 
 #include <QColor>
 #include <QString>
@@ -24,6 +25,7 @@ struct LineChartData {
     QString title;
     bool labels = false;                     // a mark written at each point:
     std::vector<std::vector<double>> marks;  // marks[s][i], or the value when empty
+    bool fitWindow = false;                  // the value axis spans the window, not the history
 
     bool isShown(size_t s) const { return shown.empty() || (s < shown.size() && shown[s]); }
 };
