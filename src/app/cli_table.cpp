@@ -3,6 +3,7 @@
 #include "cli_analysis.h"
 #include "cli_common.h"
 #include "cli_drawwindow.h"
+#include "cli_patterns.h"
 #include "cli_trendtable.h"
 
 #include <map>
@@ -120,7 +121,7 @@ std::string tableHelp() {
            "    --divisor 3|4|5        主区余数统计的除数（默认 3）\n"
            "    --secondary-divisor 3|4|5\n"
            "                           副区余数统计的除数（默认 3）\n" +
-           trendTableHelp() + chartsTableHelp() + analysisTableHelp();
+           trendTableHelp() + chartsTableHelp() + analysisTableHelp() + patternTableHelp();
 }
 
 int runTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -129,6 +130,7 @@ int runTable(const Workspace& ws, const std::vector<std::string>& args, std::ost
     if (isTrendView(args[0])) return runTrendTable(ws, args, out, err);
     if (isChartsView(args[0])) return runChartsTable(ws, args, out, err);
     if (args[0] == "analysis") return runAnalysisTable(ws, args, out, err);
+    if (args[0] == "patterns") return runPatternTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0] + "  (lottodesk-cli help table)");
 }
 

@@ -50,6 +50,33 @@ TEST_F(CliTrendChart, ChartPages) {
     EXPECT_EQ(rows.back().rfind("2026096\t", 0), 0u);
 }
 
+// 2026095: 04 06 14 21 22 33; 2026096: 01 04 16 22 26 31 on the regular 6 x 6.
+TEST_F(CliTrendChart, RowAndColumnPatterns) {
+    test::CliRun r = run({"table", "patterns", "--grids", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::vector<std::string> rows = test::linesOf(r.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], "期号\t行1\t行2\t行3\t行4\t行5\t行6\t空行\t空列");
+    EXPECT_EQ(rows[2], "2026096\t100100\t000000\t000100\t000100\t010000\t100000\t1\t3");
+
+    r = run({"table", "patterns", "--tails", "yes", "--grids", "1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::linesOf(r.out).back(), "2026096\t01\t10\t10\t10\t00\t1\t0");
+
+    r = run({"table", "patterns", "--arrangement", "1", "--page", "arrangement"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    rows = test::linesOf(r.out);
+    EXPECT_EQ(rows[0], "7X5顺序");
+    EXPECT_EQ(rows[1], "01\t02\t03\t04\t05\t06\t07");
+    EXPECT_EQ(rows.size(), 6u);
+
+    r = run({"table", "patterns", "--arrangement", "/nonexistent/x.jz"});
+    EXPECT_EQ(r.code, 2);
+    r = run({"table", "patterns", "--size", "40x2"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.rfind("用法: table patterns", 0), 0u) << r.err;
+}
+
 TEST_F(CliTrendChart, BadArgumentsAreRefusedWithAMessage) {
     struct Case {
         std::vector<std::string> args;
