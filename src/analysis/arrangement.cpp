@@ -248,25 +248,6 @@ std::vector<int32_t> countsIn(const std::string& text, int most) {
     return counts;
 }
 
-std::string numberGroupText(const std::vector<int32_t>& group, const std::vector<int32_t>& counts, bool tolerant) {
-    std::string text = "号码组: ";
-    for (int32_t n : group) text += std::to_string(n) + "  ";
-    text += ";出现个数:";
-    for (int32_t n : counts) text += std::to_string(n) + " ";
-    return tolerant ? text + "容错" : text;
-}
-
-std::string tailGroupText(const std::vector<int32_t>& tails, const std::vector<int32_t>& counts, bool tolerant,
-                          bool onceOnly) {
-    std::string text = "尾号组: ";
-    for (int32_t n : tails) text += std::to_string(n) + "  ";
-    text += ";出现个数: ";
-    for (int32_t n : counts) text += std::to_string(n) + "  ";
-    if (tolerant) text += "容错";
-    if (onceOnly) text += "(相同尾数仅计算一次)";
-    return text;
-}
-
 std::vector<int32_t> groupCountSeries(const t_s_dm& history, const GameParams& game, const std::vector<int32_t>& group,
                                       bool tails, bool onceOnly) {
     std::bitset<100> in;

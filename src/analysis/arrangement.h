@@ -81,10 +81,6 @@ std::vector<int32_t> groupOf(const Arrangement& arrangement, const std::vector<i
                              const std::vector<int>& columns);
 // The n in 0..most whose decimal text occurs in `text` ("0 3" allows 0 and 3).
 std::vector<int32_t> countsIn(const std::string& text, int most);
-// "号码组: 1  2  ;出现个数:0 3 容错" and "尾号组: 0  1  ;出现个数: 1  2  容错(相同尾数仅计算一次)".
-std::string numberGroupText(const std::vector<int32_t>& group, const std::vector<int32_t>& counts, bool tolerant);
-std::string tailGroupText(const std::vector<int32_t>& tails, const std::vector<int32_t>& counts, bool tolerant,
-                          bool onceOnly);
 // The assistant's series: per record (values[n], n = 1..count) the main numbers in the group, or
 // in tail mode those whose last digit is in it (each tail at most once with `onceOnly`).
 std::vector<int32_t> groupCountSeries(const t_s_dm& history, const GameParams& game, const std::vector<int32_t>& group,
