@@ -122,8 +122,6 @@ TEST(Arrangement, RowAndColumnGroupsAndTheirTexts) {
     EXPECT_EQ(countsIn("0 3", 6), (std::vector<int32_t>{0, 3}));
     EXPECT_EQ(countsIn("", 6), (std::vector<int32_t>{}));
     EXPECT_EQ(digitsIn("1 2 4"), (std::vector<int32_t>{1, 2, 4}));
-    EXPECT_EQ(numberGroupText({1, 2}, {0, 3}, true), "号码组: 1  2  ;出现个数:0 3 容错");
-    EXPECT_EQ(tailGroupText({0, 1}, {1, 2}, true, true), "尾号组: 0  1  ;出现个数: 1  2  容错(相同尾数仅计算一次)");
     EXPECT_EQ(groupCaption({0, 1}, {2}, false, false), "行：一,二, 列：3, 的奖号出现个数走势图（过滤助手）");
     EXPECT_EQ(groupCaption({0}, {}, true, true), "行：一, 列： 的开奖尾号(重复号仅计算一次)出现个数走势图(过滤助手)");
     EXPECT_EQ(emptyLinesIdentifier(2, 6, 6), "c_hnskhkn_2_6_6");
