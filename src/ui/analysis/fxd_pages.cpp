@@ -6,10 +6,12 @@
 #include "ui/analysis/fxd_extendedpage.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/analysis/fxd_mosaicpage.h"
+#include "ui/analysis/fxd_patternpage.h"
 
 namespace lottodesk {
 
 void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
+    window.addPage(RowColumnPage::caption(), new RowColumnPage(context));
     window.addPage(IndicatorTrendPage::caption(), new IndicatorTrendPage(context));
     addExtendedSeriesPages(window, context);
     addCombinationPages(window, context);
