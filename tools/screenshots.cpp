@@ -21,6 +21,8 @@
 #include "ui/common/prompts.h"
 #include "ui/common/qtsettingsstore.h"
 #include "ui/common/shell.h"
+#include "ui/analysis/analysisshell.h"
+#include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/generator/f_zh.h"
 #include "ui/online/f_informdownload.h"
 #include "ui/shell/f_main.h"
@@ -137,5 +139,21 @@ int main(int argc, char** argv) {
     written = save(window, out, QStringLiteral("statistics.png")) && written;
     window.openPage(Tf_main::Page::tdsh);
     written = save(window, out, QStringLiteral("fixandkill.png")) && written;
+
+    window.openPage(Tf_main::Page::fxd);
+    auto* trend = window.pageWindow<Tf_fxd>(Tf_main::Page::fxd);
+    if (auto* indicator = qobject_cast<IndicatorTrendPage*>(trend->page(IndicatorTrendPage::caption())))
+        indicator->showIndicator("z_hz", "主区和值");
+    const struct {
+        const char* caption;
+        const char* file;
+    } trendPages[] = {{"行列式", "trend-patterns.png"},
+                      {"指标走势", "trend-indicator.png"},
+                      {"形态走势", "trend-shapes.png"},
+                      {"间隔分析", "trend-spacing.png"}};
+    for (const auto& page : trendPages) {
+        trend->showPage(QString::fromUtf8(page.caption));
+        written = save(window, out, QString::fromUtf8(page.file)) && written;
+    }
     return written ? 0 : 1;
 }

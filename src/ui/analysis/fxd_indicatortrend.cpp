@@ -85,7 +85,7 @@ IndicatorTrendPage::IndicatorTrendPage(const AnalysisContext& context, QWidget* 
     m_featureChart = named(new TrendChart(this), "ch_feature");
     m_statistics = named(new QPlainTextEdit(this), "m_statistics");
     m_statistics->setReadOnly(true);
-    m_statistics->setMaximumHeight(72);
+    m_statistics->setMaximumHeight(96);
 
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);

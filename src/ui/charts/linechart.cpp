@@ -33,6 +33,7 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     // The value axis over every shown series and every period.
     double lo = 0, hi = 0;
     bool any = false;
+    bool integral = true;  // whole values get whole axis labels
     for (size_t s = 0; s < data.series.size(); ++s) {
         if (!data.isShown(s) || data.series[s].empty()) continue;
         auto begin = data.series[s].begin(), end = data.series[s].end();
@@ -44,6 +45,7 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
         lo = any ? std::min(lo, *mn) : *mn;
         hi = any ? std::max(hi, *mx) : *mx;
         any = true;
+        for (auto it = begin; it != end && integral; ++it) integral = *it == std::floor(*it);
     }
     if (!any) return;
     if (!data.fitWindow) lo = std::min(lo, 0.0);
@@ -63,7 +65,7 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     for (int d = 0; d <= 4; ++d) {
         const double v = lo + span * d / 4.0;
         painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
-                         valueText(std::round(v * 100) / 100));
+                         valueText(integral ? std::round(v) : std::round(v * 100) / 100));
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (size_t s = 0; s < data.series.size(); ++s) {
@@ -149,7 +151,9 @@ void LineChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(x, 2, 400, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, m_data.title);
         x += painter.fontMetrics().horizontalAdvance(m_data.title) + 16;
     }
-    for (size_t s = 0; s < static_cast<size_t>(m_data.names.size()); ++s) {
+    // A single series named as the chart needs no legend.
+    const bool legend = !(m_data.names.size() == 1 && m_data.names.front() == m_data.title);
+    for (size_t s = 0; legend && s < static_cast<size_t>(m_data.names.size()); ++s) {
         if (!m_data.isShown(s)) continue;
         painter.fillRect(QRect(x, 7, 14, 6), lineColour(s));
         painter.drawText(QRect(x + 18, 2, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter,
