@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 #include <unordered_map>
@@ -162,6 +163,36 @@ const std::vector<std::string_view>& extendedPrefixes() {
     return prefixes;
 }
 
+namespace {
+
+bool carriesArrangement(ExtendedFamily family) {
+    return family == ExtendedFamily::Hnskhkn || family == ExtendedFamily::Hnszhxt;
+}
+
+// Two digits a cell, at most 100 cells; the cells not given stay empty (99).
+std::shared_ptr<const std::array<uint8_t, 100>> parseArrangementSuffix(std::string_view digits) {
+    if (digits.empty() || digits.size() % 2 != 0 || digits.size() > 200) return nullptr;
+    auto cells = std::make_shared<std::array<uint8_t, 100>>();
+    cells->fill(99);
+    for (size_t i = 0; i < digits.size(); i += 2) {
+        if (digits[i] < '0' || digits[i] > '9' || digits[i + 1] < '0' || digits[i + 1] > '9') return nullptr;
+        (*cells)[i / 2] = static_cast<uint8_t>((digits[i] - '0') * 10 + (digits[i + 1] - '0'));
+    }
+    return cells;
+}
+
+}  // namespace
+
+std::string arrangementSuffix(const std::array<uint8_t, 100>& cells, int used) {
+    std::string suffix = "_a";
+    for (int p = 0; p < std::clamp(used, 0, 100); ++p) {
+        const int v = cells[static_cast<size_t>(p)] % 100;
+        suffix += static_cast<char>('0' + v / 10);
+        suffix += static_cast<char>('0' + v % 10);
+    }
+    return suffix;
+}
+
 ResolvedIdentifier resolveIdentifier(std::string_view id) {
     ResolvedIdentifier resolved;
     if (const RegistryItem* item = Registry::instance().find(id)) {
@@ -180,9 +211,21 @@ ResolvedIdentifier resolveIdentifier(std::string_view id) {
         resolved.kind = ResolvedIdentifier::Extended;
         resolved.extendedFamily = static_cast<int>(family);
         resolved.parameterStart = at + prefixes[family].size() + 1;
-        if (!isFormulaFamily(resolved.family()))
-            resolved.conversionError = !parseExtendedParameters(resolved.family(), resolved.parameterText(id),
-                                                                resolved.parameters, resolved.badParameter);
+        if (isFormulaFamily(resolved.family())) return resolved;
+        std::string_view parameters = resolved.parameterText(id);
+        if (carriesArrangement(resolved.family())) {
+            if (const size_t at = parameters.find("_a"); at != std::string_view::npos) {
+                resolved.arrangement = parseArrangementSuffix(parameters.substr(at + 2));
+                if (!resolved.arrangement) {
+                    resolved.conversionError = true;
+                    resolved.badParameter = std::string(parameters.substr(at + 1));
+                    return resolved;
+                }
+                parameters = parameters.substr(0, at);
+            }
+        }
+        resolved.conversionError =
+            !parseExtendedParameters(resolved.family(), parameters, resolved.parameters, resolved.badParameter);
         return resolved;
     }
     return resolved;
@@ -195,6 +238,11 @@ int32_t resolvedValue(const ResolvedIdentifier& resolved, std::string_view, cons
     case ResolvedIdentifier::Extended:
         if (resolved.isFormulaFamily()) break;
         if (resolved.conversionError) return 0;
+        if (resolved.arrangement) {
+            IndicatorContext carried = ctx;
+            carried.arrangement = resolved.arrangement.get();
+            return extendedValue(resolved.family(), resolved.parameters, carried, n);
+        }
         return extendedValue(resolved.family(), resolved.parameters, ctx, n);
     case ResolvedIdentifier::Unknown: break;
     }

@@ -2,7 +2,9 @@
 // The indicator registry: every identifier with its display name and value range, in lookup
 // order, and the value of an identifier at a draw (getzb).
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +77,10 @@ struct ResolvedIdentifier {
     // conversion error, which stops the evaluation (the evaluator checks this flag first).
     bool conversionError = false;
     std::string badParameter;  // the text that is not an integer
+    // The arrangement a row/column identifier carries ("c_hnskhkn_0_6_6_a0102.."): its cells, two
+    // digits each, read instead of the context's arrangement. A condition saved with it is checked
+    // against the arrangement it was made on, whatever the pattern page holds later.
+    std::shared_ptr<const std::array<uint8_t, 100>> arrangement;
 
     ExtendedFamily family() const { return static_cast<ExtendedFamily>(extendedFamily); }
     bool isFormulaFamily() const { return kind == Extended && lottodesk::isFormulaFamily(family()); }
@@ -89,6 +95,8 @@ struct ResolvedIdentifier {
 const std::vector<std::string_view>& extendedPrefixes();
 
 ResolvedIdentifier resolveIdentifier(std::string_view id);
+// The suffix that carries an arrangement: "_a" and the first `used` cells as two digits each.
+std::string arrangementSuffix(const std::array<uint8_t, 100>& cells, int used);
 
 // getzb: the value of `id` at record n, -999 when the text is no identifier.
 int32_t getzb(std::string_view id, const IndicatorContext& ctx, int n);

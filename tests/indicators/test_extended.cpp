@@ -171,6 +171,19 @@ TEST(ExtendedNumberFamilies, ArrangementLines) {
                   {"c_hnskhkn_1_4_3", 3},
                   {"c_hnskhkn_2_4_3", 5}});
     EXPECT_EQ(getzb("c_hnskhkn_0_4_3", c.ctx, 3), 3) << "99 is never drawn";
+
+    // An identifier that carries its arrangement reads it, not the context's.
+    const std::string carried = "c_hnszhxt_2_4_3" + arrangementSuffix(cells, 12);
+    EXPECT_EQ(carried, "c_hnszhxt_2_4_3_a999999999999059999999999");
+    c.ctx.arrangement = nullptr;  // the regular one
+    EXPECT_EQ(getzb(carried, c.ctx, 2), 2 + (4 << 3));
+    EXPECT_EQ(getzb("c_hnskhkn_0_4_3" + arrangementSuffix(cells, 12), c.ctx, 2), 2);
+    EXPECT_EQ(getzb("c_hnskhkn_0_4_3_a05", c.ctx, 2), 2) << "the cells not given are empty";
+    for (const char* bad : {"c_hnskhkn_0_4_3_a", "c_hnskhkn_0_4_3_a051", "c_hnskhkn_0_4_3_a0x"}) {
+        const ResolvedIdentifier resolved = resolveIdentifier(bad);
+        EXPECT_TRUE(resolved.conversionError) << bad;
+        EXPECT_FALSE(resolved.arrangement) << bad;
+    }
 }
 
 TEST(ExtendedNumberFamilies, WorkspaceStartsWithTheRegularArrangement) {

@@ -17,6 +17,7 @@
 #include "analysis/analysisseries.h"
 #include "core/workspace.h"
 #include "generator/selfcond.h"
+#include "indicators/registry.h"
 #include "ui/analysis/f_jzset.h"
 #include "ui/analysis/patterngridview.h"
 #include "ui/common/filechooser.h"
@@ -520,7 +521,9 @@ void RowColumnPage::exportEmpty() {
     int kind = 0;
     while (kind < 2 && !m_emptyKinds[static_cast<size_t>(kind)]->isChecked()) ++kind;
     m_context.ws.arrangement = m_arrangement.cells;
-    const std::string id = emptyLinesIdentifier(kind, m_emptySize[0]->value(), m_emptySize[1]->value());
+    // The condition carries the arrangement, so it keeps its meaning after the page changes.
+    const std::string id = emptyLinesIdentifier(kind, m_emptySize[0]->value(), m_emptySize[1]->value()) +
+                           arrangementSuffix(m_arrangement.cells, m_emptySize[0]->value() * m_emptySize[1]->value());
     const Status added = generator->addCustom(id, digitsIn(typed), m_emptyTolerant->isChecked());
     if (!added) return m_context.prompts.warn(this, qtext(added.message));
     m_context.prompts.inform(this, QStringLiteral("空行空列设置现已成功导出到超强组号的自定义指标中"));
@@ -553,7 +556,9 @@ void RowColumnPage::exportShape() {
     int kind = 0;
     while (kind < 2 && !m_shapeKinds[static_cast<size_t>(kind)]->isChecked()) ++kind;
     m_context.ws.arrangement = m_arrangement.cells;
-    generator->putCustomFormula(lineShapeIdentifier(kind, m_shapeSize[0]->value(), m_shapeSize[1]->value()));
+    generator->putCustomFormula(
+        lineShapeIdentifier(kind, m_shapeSize[0]->value(), m_shapeSize[1]->value()) +
+        arrangementSuffix(m_arrangement.cells, m_shapeSize[0]->value() * m_shapeSize[1]->value()));
     generator->showConditions();
 }
 

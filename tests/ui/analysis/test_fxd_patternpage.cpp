@@ -13,6 +13,7 @@
 #include "analysis/arrangement.h"
 #include "core/drawtext.h"
 #include "core/workspace.h"
+#include "indicators/registry.h"
 #include "recordinghandoff.h"
 #include "support/uifixture.h"
 #include "ui/analysis/f_jzset.h"
@@ -186,7 +187,9 @@ private Q_SLOTS:
         w.child<QRadioButton>("rb_empty2")->setChecked(true);
         w.ws.arrangement.fill(0);
         w.click("b_export2");
-        QCOMPARE(w.handOff.calls.back(), std::string("custom:c_hnskhkn_2_7_5"));
+        const std::string suffix = arrangementSuffix(w.page->arrangement().cells, 35);
+        QCOMPARE(suffix.size(), size_t(2 + 70));
+        QCOMPARE(w.handOff.calls.back(), "custom:c_hnskhkn_2_7_5" + suffix);
         QVERIFY(w.ws.arrangement == w.page->arrangement().cells);
         QCOMPARE(w.prompts.informed.last(), u("空行空列设置现已成功导出到超强组号的自定义指标中"));
         w.click("b_assist2");
@@ -196,7 +199,7 @@ private Q_SLOTS:
         w.child<QRadioButton>("rb_shape1")->setChecked(true);
         w.click("b_filter3");
         QCOMPARE(w.handOff.calls.back(), std::string("show"));
-        QCOMPARE(w.handOff.calls[w.handOff.calls.size() - 2], std::string("formula:c_hnszhxt_1_7_5"));
+        QCOMPARE(w.handOff.calls[w.handOff.calls.size() - 2], "formula:c_hnszhxt_1_7_5" + suffix);
         w.click("b_assist3");
         QCOMPARE(w.handOff.calls.back(), std::string("docked:列组合形态走势图（过滤助手）"));
 
