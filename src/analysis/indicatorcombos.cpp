@@ -27,7 +27,10 @@ std::vector<std::string> splitBlanks(std::string_view text) {
         if (at == std::string_view::npos) break;
         size_t end = text.find_first_of(" \t", at);
         if (end == std::string_view::npos) end = text.size();
-        parts.emplace_back(text.substr(at, end - at));
+        // A byte order mark in front of a word (an editor's, not the file's first) is no part of it.
+        std::string_view word = text.substr(at, end - at);
+        while (word != withoutByteOrderMark(word)) word = withoutByteOrderMark(word);
+        if (!word.empty()) parts.emplace_back(word);
         at = end;
     }
     return parts;
