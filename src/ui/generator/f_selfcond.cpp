@@ -17,8 +17,9 @@ Tf_selfcond::Tf_selfcond(Prompts& prompts, QWidget* parent)
           [&prompts](QWidget* owner, const ValueChoice& choice) { return runValueChooser(prompts, owner, choice); }) {
     m_ui->setupUi(this);
     m_ui->combo_quick->setCurrentIndex(-1);
-    // The assistant needs the indicator analysis window, which this program does not have yet.
+    // The assistant needs the indicator analysis window: enabled when the caller gives one.
     m_ui->b_assistant->setEnabled(false);
+    connect(m_ui->b_assistant, &QPushButton::clicked, this, [this] { assist(); });
     connect(m_ui->b_selectall, &QPushButton::clicked, this, [this] { tickAll(true); });
     connect(m_ui->b_selectnone, &QPushButton::clicked, this, [this] { tickAll(false); });
     connect(m_ui->b_reset, &QPushButton::clicked, this, [this] { resetEntry(); });
@@ -103,6 +104,20 @@ void Tf_selfcond::accept() {
         return;
     }
     QDialog::accept();
+}
+
+void Tf_selfcond::setAssistant(std::function<void(const tselfcond&)> assistant) {
+    m_assistant = std::move(assistant);
+    m_ui->b_assistant->setEnabled(static_cast<bool>(m_assistant));
+}
+
+void Tf_selfcond::assist() {
+    const tselfcond group = entry();
+    if (group.numbers.empty()) {
+        m_prompts.warn(this, QStringLiteral("未选择号码"));
+        return;
+    }
+    if (m_assistant) m_assistant(group);
 }
 
 }  // namespace lottodesk

@@ -3,6 +3,7 @@
 // allowed counts 0..m of how many of them a ticket holds. The generator window opens it to add or
 // modify an entry and takes entry() after OK.
 
+#include <functional>
 #include <memory>
 #include <QDialog>
 
@@ -35,6 +36,9 @@ public:
 
     // The "..." of "出现个数选择" opens the chooser through this; the default shows it modally.
     void setChooserRunner(ValueChooserRunner runner) { m_runChooser = std::move(runner); }
+    // "过滤助手": enabled once set; shows the history of the group as it is ticked now.
+    void setAssistant(std::function<void(const tselfcond&)> assistant);
+    void assist();
 
     void tickAll(bool ticked);    // "全选", "全不选"
     void resetEntry();            // "复位": nothing ticked, no counts, not tolerant
@@ -50,6 +54,7 @@ private:
     Prompts& m_prompts;
     std::unique_ptr<Ui::Tf_selfcond> m_ui;
     ValueChooserRunner m_runChooser;
+    std::function<void(const tselfcond&)> m_assistant;
     int m_m = 6;
     std::vector<int32_t> m_counts;
 };

@@ -21,8 +21,9 @@ Tf_wsset::Tf_wsset(Prompts& prompts, QWidget* parent)
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    // The assistant needs the indicator analysis window, which this program does not have yet.
+    // The assistant needs the indicator analysis window: enabled when the caller gives one.
     m_ui->b_assistant->setEnabled(false);
+    connect(m_ui->b_assistant, &QPushButton::clicked, this, [this] { assist(); });
     connect(m_ui->b_selectall, &QPushButton::clicked, this, [this] { tickAll(); });
     connect(m_ui->b_reset, &QPushButton::clicked, this, [this] { resetEntry(); });
     connect(m_ui->b_counts, &QPushButton::clicked, this, [this] { chooseCounts(); });
@@ -82,6 +83,20 @@ void Tf_wsset::accept() {
         return;
     }
     QDialog::accept();
+}
+
+void Tf_wsset::setAssistant(std::function<void(const tselfcond&)> assistant) {
+    m_assistant = std::move(assistant);
+    m_ui->b_assistant->setEnabled(static_cast<bool>(m_assistant));
+}
+
+void Tf_wsset::assist() {
+    const tselfcond group = entry();
+    if (group.numbers.empty()) {
+        m_prompts.warn(this, QStringLiteral("未选择号码"));
+        return;
+    }
+    if (m_assistant) m_assistant(group);
 }
 
 }  // namespace lottodesk

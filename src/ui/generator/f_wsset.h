@@ -3,6 +3,7 @@
 // 0..m of the ticket's numbers ending in them ("相同尾数仅计算一次": each digit counted once). The
 // generator window opens it to add or modify an entry and takes entry() after OK.
 
+#include <functional>
 #include <memory>
 #include <QDialog>
 
@@ -29,6 +30,9 @@ public:
     tselfcond entry() const;
 
     void setChooserRunner(ValueChooserRunner runner) { m_runChooser = std::move(runner); }
+    // "过滤助手": enabled once set; shows the history of the group as it is ticked now.
+    void setAssistant(std::function<void(const tselfcond&)> assistant);
+    void assist();
 
     void tickAll();     // "全选"
     void resetEntry();  // "复位": no digit, no counts, both boxes unticked
@@ -43,6 +47,7 @@ private:
     Prompts& m_prompts;
     std::unique_ptr<Ui::Tf_wsset> m_ui;
     ValueChooserRunner m_runChooser;
+    std::function<void(const tselfcond&)> m_assistant;
     int m_m = 6;
     std::vector<int32_t> m_counts;
 };

@@ -186,6 +186,7 @@ void ZhCatalogue::chooseValues(int n) {
     if (const int newest = m_ws.sjk.newestRealRecord(); newest > 0 && row->item)
         choice.reference = conditionValue(*row, indicatorContext(m_ws, &m_memo), newest);
     choice.preselected = condition.allowed;
+    if (row->item) choice.assistant = m_dialogs.indicatorAssistant(row->id, row->item->name);
     std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
     if (!chosen) return;
     std::sort(chosen->begin(), chosen->end());

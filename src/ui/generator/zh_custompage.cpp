@@ -96,6 +96,7 @@ void ZhCustomPage::takeValues() {
         choice.reference = result.value;
     }
     choice.preselected = m_pending;
+    choice.assistant = m_dialogs.indicatorAssistant(formula, formula);
     std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
     if (!chosen) return;
     std::sort(chosen->begin(), chosen->end());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "generator/condreport.h"
@@ -14,6 +15,10 @@
 class QWidget;
 
 namespace lottodesk {
+
+class AnalysisOpener;
+struct AssistantSeries;
+struct Workspace;
 
 class Prompts;
 
@@ -45,6 +50,13 @@ public:
     // The check report's "选择期号" dialog over the history's periods, and its "选择" mode dialog.
     virtual std::optional<int32_t> choosePeriod(QWidget* parent, const std::vector<int32_t>& periods) = 0;
     virtual std::optional<CheckMode> chooseCheckMode(QWidget* parent) = 0;
+    // "过滤助手" of a value chooser: shows `text` (an indicator or formula) captioned `name` in the
+    // indicator analysis. Empty when there is no indicator analysis to show it in.
+    virtual std::function<void()> indicatorAssistant(const std::string& text, const std::string& name) {
+        (void)text;
+        (void)name;
+        return {};
+    }
 };
 
 // The dialogs themselves, shown modally over `parent` (or over the window given at construction
@@ -58,12 +70,21 @@ public:
     std::optional<tselfcond> editTail(QWidget* parent, const tselfcond* preset, int m) override;
     std::optional<int32_t> choosePeriod(QWidget* parent, const std::vector<int32_t>& periods) override;
     std::optional<CheckMode> chooseCheckMode(QWidget* parent) override;
+    std::function<void()> indicatorAssistant(const std::string& text, const std::string& name) override;
+
+    // The indicator analysis the assistants ("过滤助手") show their series in, modally over the
+    // dialog that asked; without it no dialog offers an assistant.
+    void setAnalysis(const Workspace* ws, std::function<AnalysisOpener*()> lookup);
 
 private:
     QWidget* owner(QWidget* parent) const { return parent ? parent : m_parent; }
+    AnalysisOpener* opener() const { return m_ws && m_analysis ? m_analysis() : nullptr; }
+    void show(const AssistantSeries& assistant, QWidget* parent);
 
     Prompts& m_prompts;
     QWidget* m_parent;
+    const Workspace* m_ws = nullptr;
+    std::function<AnalysisOpener*()> m_analysis;
 };
 
 }  // namespace lottodesk

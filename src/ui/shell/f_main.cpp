@@ -23,6 +23,7 @@
 #include "core/settings.h"
 #include "indicators/coldhot.h"
 #include "core/workspace.h"
+#include "ui/common/handoff.h"
 #include "ui/common/pagesizing.h"
 #include "ui/update/f_cpstyle.h"
 #include "ui/shell/f_showpic.h"
@@ -68,8 +69,13 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
 
     buildPages();
     // The windows the main window hosts or opens, created once and kept until exit.
-    m_generatorDialogs = std::make_unique<DialogGeneratorDialogs>(m_services.prompts, this);
+    auto dialogs = std::make_unique<DialogGeneratorDialogs>(m_services.prompts, this);
+    DialogGeneratorDialogs& generatorDialogs = *dialogs;
+    m_generatorDialogs = std::move(dialogs);
     createPageWindows();
+    // The generator's filter assistants show their series in the indicator analysis, when a page
+    // hosts one.
+    if (analysisOpener()) generatorDialogs.setAnalysis(&m_ws, [this] { return analysisOpener(); });
     buildMenu();
     m_pagePanel = new QLabel(this);
     m_historyPanel = new QLabel(this);
@@ -156,6 +162,12 @@ void Tf_main::createPageWindows() {
                 if (m_pagecontrol1->currentWidget() == host) m_pagePanel->setText(text);
             });
     }
+}
+
+AnalysisOpener* Tf_main::analysisOpener() const {
+    for (QWidget* window : m_windows)
+        if (auto* opener = dynamic_cast<AnalysisOpener*>(window)) return opener;
+    return nullptr;
 }
 
 std::vector<MainPage*> Tf_main::hostedPages() const {

@@ -22,6 +22,8 @@ class QTabWidget;
 
 namespace lottodesk {
 
+class AnalysisOpener;
+
 class MainPage;
 class Tf_cpstyle;
 class Tf_showpic;
@@ -107,6 +109,8 @@ private:
     void createPageWindows();
     // The hosted windows that implement MainPage.
     std::vector<MainPage*> hostedPages() const;
+    // The hosted window that shows series in the indicator analysis, if any.
+    AnalysisOpener* analysisOpener() const;
     void buildMenu();
     void prepareAfterFirstShow();
     void finishStartup(const std::optional<QByteArray>& noticeBody);
