@@ -35,6 +35,12 @@ inline std::optional<std::map<std::string, std::string>> viewOptions(const std::
     return parsed;
 }
 
+// The value given for option `name`, else `fallback`.
+inline std::string optionOr(const std::map<std::string, std::string>& options, const char* name, const char* fallback) {
+    auto it = options.find(name);
+    return it == options.end() ? std::string(fallback) : it->second;
+}
+
 // One row of a table: the cells TAB-separated, then a line end.
 inline void printRow(std::ostream& out, const std::vector<std::string>& cells) {
     for (size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];

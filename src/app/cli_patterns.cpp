@@ -14,17 +14,13 @@ namespace {
 
 using cli::kDone;
 using cli::kStopped;
+using cli::optionOr;
 using cli::printRow;
 using cli::usage;
 
 constexpr const char* kUsage =
     "用法: table patterns [--arrangement regular|1..10|FILE.jz] [--size CxR] [--zone main|secondary|both]\n"
     "                     [--tails no|yes] [--to P] [--grids N] [--page grids|arrangement]";
-
-std::string optionOr(const std::map<std::string, std::string>& opts, const char* name, const char* fallback) {
-    auto it = opts.find(name);
-    return it == opts.end() ? std::string(fallback) : it->second;
-}
 
 // "CxR" with both sides in 1..33.
 bool parseSize(const std::string& text, int& columns, int& rows) {

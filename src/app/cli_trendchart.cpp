@@ -16,6 +16,7 @@ namespace {
 
 using cli::kDone;
 using cli::kStopped;
+using cli::optionOr;
 using cli::printRow;
 using cli::usage;
 
@@ -24,11 +25,6 @@ constexpr const char* kTrendUsage =
     "                 [--stats all|P1-P2]";
 constexpr const char* kChartUsage =
     "用法: chart remainders [--k 3|4|5] | chart spacing | chart dispersion | chart omission N | chart omission2 N";
-
-std::string optionOr(const std::map<std::string, std::string>& opts, const char* name, const char* fallback) {
-    auto it = opts.find(name);
-    return it == opts.end() ? std::string(fallback) : it->second;
-}
 
 std::string periodText(int32_t period) { return period == kPredictionPeriod ? "预测区" : std::to_string(period); }
 

@@ -1,7 +1,6 @@
 #include "ui/analysis/f_combodialogs.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,20 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/analysis/fxd_controls.h"
+
 namespace lottodesk {
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QDialogButtonBox* okCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-}  // namespace
-
 Tf_xtqz::Tf_xtqz(const std::vector<std::string>& lines, QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this)), m_tolerance(new QCheckBox(QStringLiteral("容错"), this)) {
     setObjectName(QStringLiteral("Tf_xtqz"));
@@ -32,14 +20,14 @@ Tf_xtqz::Tf_xtqz(const std::vector<std::string>& lines, QWidget* parent)
     m_list->setObjectName(QStringLiteral("lb_values"));
     m_tolerance->setObjectName(QStringLiteral("cb_rc"));
     for (const std::string& line : lines) {
-        auto* item = new QListWidgetItem(q(line), m_list);
+        auto* item = new QListWidgetItem(qtext(line), m_list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_tolerance);
-    layout->addWidget(okCancel(this));
+    layout->addWidget(okCancelButtons(this));
     resize(320, 420);
 }
 
@@ -86,14 +74,14 @@ Tf_zbzh_set::Tf_zbzh_set(std::vector<MosaicEntry> entries, QWidget* parent)
     }
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
-        m_code->setText(q(m_entries[static_cast<size_t>(row)].formula));
-        m_name->setText(q(m_entries[static_cast<size_t>(row)].caption));
+        m_code->setText(qtext(m_entries[static_cast<size_t>(row)].formula));
+        m_name->setText(qtext(m_entries[static_cast<size_t>(row)].caption));
     });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(commands);
     layout->addWidget(m_list);
-    layout->addWidget(okCancel(this));
+    layout->addWidget(okCancelButtons(this));
     showEntries(-1);
 }
 
@@ -140,7 +128,7 @@ void Tf_zbzh_set::clearAll() {
 void Tf_zbzh_set::showEntries(int select) {
     QSignalBlocker block(m_list);
     m_list->clear();
-    for (const MosaicEntry& e : m_entries) m_list->addItem(q(mosaicLine(e)));
+    for (const MosaicEntry& e : m_entries) m_list->addItem(qtext(mosaicLine(e)));
     m_list->setCurrentRow(select);
 }
 
@@ -149,11 +137,11 @@ Tf_regularzbzhset::Tf_regularzbzhset(const std::vector<CommonCombination>& entri
     setObjectName(QStringLiteral("Tf_regularzbzhset"));
     setWindowTitle(QStringLiteral("常用指标组合设置"));
     m_editor->setObjectName(QStringLiteral("m_entries"));
-    m_editor->setPlainText(q(commonCombinationsText(entries)));
+    m_editor->setPlainText(qtext(commonCombinationsText(entries)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("每行一个组合：名称，然后各指标，以空格分隔"), this));
     layout->addWidget(m_editor);
-    layout->addWidget(okCancel(this));
+    layout->addWidget(okCancelButtons(this));
     resize(480, 360);
 }
 

@@ -1,7 +1,6 @@
 #include "ui/analysis/f_jzset.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,17 +10,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/analysis/fxd_controls.h"
+
 namespace lottodesk {
-namespace {
-
-QDialogButtonBox* okCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Tf_jzset::Tf_jzset(QWidget* parent)
     : QDialog(parent),
@@ -53,7 +45,7 @@ Tf_jzset::Tf_jzset(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_cells, 1);
-    layout->addWidget(okCancel(this));
+    layout->addWidget(okCancelButtons(this));
     resize(460, 340);
 }
 
@@ -95,7 +87,7 @@ Tf_hns_save::Tf_hns_save(const QStringList& slotNames, QWidget* parent)
     layout->addLayout(builtin);
     layout->addWidget(m_saveAs);
     layout->addWidget(m_notNow);
-    layout->addWidget(okCancel(this));
+    layout->addWidget(okCancelButtons(this));
 }
 
 Tf_hns_save::Choice Tf_hns_save::choice() const {

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "ui/analysis/fxd_controls.h"
 
 namespace lottodesk {
 namespace {
@@ -57,9 +58,7 @@ Tf_zsdset::Tf_zsdset(const std::vector<int32_t>& periods, QWidget* parent) : QDi
     form->addRow(m_grid, m_marks);
     form->addRow(QStringLiteral("显示方式"), m_display);
     form->addRow(QStringLiteral("y轴最大值"), m_cap);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rangeBox);
     layout->addLayout(form);

@@ -71,6 +71,26 @@ void exportRange(const AnalysisContext& context, QWidget* page, const std::strin
         context.prompts.warn(page, qtext(added.message));
 }
 
+// The command row under a combination chart: the window of periods, "更新", "指标剖析" (with an
+// indicator analysis) and "过滤设置" (with a generator).
+struct ChartCommands {
+    QHBoxLayout* row;
+    QComboBox* window;
+    QPushButton* update;
+    QPushButton* analyse;
+    QPushButton* filter;
+};
+ChartCommands chartCommands(const AnalysisContext& context, QWidget* parent) {
+    ChartCommands c{new QHBoxLayout, periodWindowBox(parent), button("b_update", QStringLiteral("更新"), parent),
+                    button("b_analyse", QStringLiteral("指标剖析"), parent),
+                    button("b_filter", QStringLiteral("过滤设置"), parent)};
+    c.analyse->setEnabled(static_cast<bool>(context.analysis));
+    c.filter->setEnabled(static_cast<bool>(context.generator));
+    for (QWidget* w : std::initializer_list<QWidget*>{c.window, c.update, c.analyse, c.filter}) c.row->addWidget(w);
+    c.row->addStretch(1);
+    return c;
+}
+
 QRadioButton* countChoice(QWidget* parent, QHBoxLayout* row) {
     auto* two = new QRadioButton(QStringLiteral("两个指标组合"), parent);
     two->setObjectName(QStringLiteral("rb_two"));
@@ -190,29 +210,20 @@ CombinationFeaturePage::CombinationFeaturePage(const AnalysisContext& context, Q
     m_feature = new QComboBox(this);
     m_feature->setObjectName(QStringLiteral("combo_feature"));
     for (const std::string& f : combinationFeatures()) m_feature->addItem(qtext(f));
-    m_window = periodWindowBox(this);
-    auto* update = button("b_update", QStringLiteral("更新"), this);
-    auto* analyse = button("b_analyse", QStringLiteral("指标剖析"), this);
-    analyse->setEnabled(static_cast<bool>(context.analysis));
-    auto* filter = button("b_filter", QStringLiteral("过滤设置"), this);
-    filter->setEnabled(static_cast<bool>(context.generator));
+    const ChartCommands commands = chartCommands(context, this);
+    m_window = commands.window;
+    QPushButton *update = commands.update, *analyse = commands.analyse, *filter = commands.filter;
+    commands.row->insertWidget(0, m_feature);
+    commands.row->insertWidget(0, new QLabel(QStringLiteral("要分析的特征"), this));
     m_common = new CommonCombinationList(context.ws.path(kCombinationFeatureFile), defaultFeatureCombinations(),
                                          context, &m_runDialog, this);
     m_chart = new LineChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
 
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(new QLabel(QStringLiteral("要分析的特征"), this));
-    commands->addWidget(m_feature);
-    commands->addWidget(m_window);
-    commands->addWidget(update);
-    commands->addWidget(analyse);
-    commands->addWidget(filter);
-    commands->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("指标组："), this));
     left->addWidget(m_boxes);
-    left->addLayout(commands);
+    left->addLayout(commands.row);
     left->addWidget(m_chart, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
@@ -275,28 +286,19 @@ PatternTrendPage::PatternTrendPage(const AnalysisContext& context, QWidget* pare
     typeGrid->addWidget(m_more, 2, 1, 1, 2);
     m_types->button(0)->setChecked(true);
 
-    m_window = periodWindowBox(this);
-    auto* update = button("b_update", QStringLiteral("更新"), this);
-    auto* analyse = button("b_analyse", QStringLiteral("指标剖析"), this);
-    analyse->setEnabled(static_cast<bool>(context.analysis));
-    auto* filter = button("b_filter", QStringLiteral("过滤设置"), this);
-    filter->setEnabled(static_cast<bool>(context.generator));
+    const ChartCommands commands = chartCommands(context, this);
+    m_window = commands.window;
+    QPushButton *update = commands.update, *analyse = commands.analyse, *filter = commands.filter;
     m_common = new CommonCombinationList(context.ws.path(kCombinationPatternFile), defaultPatternCombinations(),
                                          context, &m_runDialog, this);
     m_chart = new LineChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
 
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(m_window);
-    commands->addWidget(update);
-    commands->addWidget(analyse);
-    commands->addWidget(filter);
-    commands->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addLayout(countRow);
     left->addWidget(m_boxes);
     left->addLayout(typeGrid);
-    left->addLayout(commands);
+    left->addLayout(commands.row);
     left->addWidget(m_chart, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QString>
 #include <functional>
 #include <string>
@@ -26,6 +27,14 @@ inline int periodWindow(const QComboBox* box) {
 using DialogRunner = std::function<int(QDialog&)>;
 inline DialogRunner execDialog() {
     return [](QDialog& dialog) { return dialog.exec(); };
+}
+
+// "确定" and "取消" closing `dialog` with OK or cancel.
+inline QDialogButtonBox* okCancelButtons(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 inline QString qtext(const std::string& text) { return QString::fromStdString(text); }

@@ -10,8 +10,7 @@
 #include "analysis/trendcharts.h"
 #include "core/drawtext.h"
 #include "core/workspace.h"
-#include "recordinghandoff.h"
-#include "support/uifixture.h"
+#include "analysisfixture.h"
 #include "ui/analysis/fxd_chartpages.h"
 #include "ui/charts/linechart.h"
 
@@ -22,24 +21,14 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-struct ChartWindow {
-    explicit ChartWindow(bool withAnalysis = true) : ws(folder.path()) {
-        initialiseWorkspace(ws, folder.settings);
-        AnalysisContext context{ws, prompts, files, shell, folder.settings, {}, {}};
-        if (withAnalysis) context.analysis = [this]() -> AnalysisOpener* { return &handOff; };
-        addChartTrendPages(window, context);
+struct ChartWindow : test::AnalysisFixture {
+    explicit ChartWindow(bool withAnalysis = true) {
+        addChartTrendPages(window, context(withAnalysis, false));
         window.resize(1100, 700);
         window.show();
     }
-    void useGame(const char* file, GameParams game) {
-        ws.game = game;
-        ws.partitions.rebuild(game.zh_to);
-        ws.sjk.Clear(false);
-        for (const DrawRecord& record :
-             parseDrawText(test::readFile(test::samplePath(file)), game.zhgs + game.fhgs).records) {
-            ws.sjk.Append();
-            ws.sjk.setRecord(ws.sjk.RecNo(), record);
-        }
+    void useGame(const char* file, const GameParams& game) {
+        AnalysisFixture::useGame(file, game);
         window.typeChanged();
     }
     ChartTrendPage* show(Kind kind) {
@@ -54,12 +43,6 @@ struct ChartWindow {
         return list;
     }
 
-    test::ProgramFolder folder{true};
-    Workspace ws;
-    test::FakePrompts prompts;
-    test::FakeFileChooser files;
-    test::FakeShell shell;
-    test::RecordingHandOff handOff;
     Tf_fxd window;
 };
 
@@ -151,7 +134,7 @@ private Q_SLOTS:
 
     void sevenNumberGameAndNoSecondaryZone() {
         ChartWindow w;
-        w.useGame("qlc.txt", {7, 1, 30, 1, 1, 30, true});
+        w.useGame("qlc.txt", test::kSevenNumberGame);
         ChartTrendPage* page = w.show(Kind::Spacing);
         QCOMPARE(page->chart()->data().series.size(), size_t(6));
         QCOMPARE(page->choiceBox()->itemText(6), u("7_1显示"));

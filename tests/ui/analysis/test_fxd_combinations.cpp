@@ -18,8 +18,7 @@
 #include "core/workspace.h"
 #include "formula/tgs.h"
 #include "indicators/context.h"
-#include "recordinghandoff.h"
-#include "support/uifixture.h"
+#include "analysisfixture.h"
 #include "ui/analysis/f_combodialogs.h"
 #include "ui/analysis/fxd_combinationpages.h"
 #include "ui/analysis/fxd_extendedpage.h"
@@ -33,13 +32,9 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-struct ComboWindow {
-    ComboWindow() : ws(folder.path()) {
-        initialiseWorkspace(ws, folder.settings);
-        AnalysisContext context{ws, prompts, files, shell, folder.settings, {}, {}};
-        context.analysis = [this]() -> AnalysisOpener* { return &handOff; };
-        context.generator = [this]() -> GeneratorHandOff* { return &handOff; };
-        handOff.room = 10;
+struct ComboWindow : test::AnalysisFixture {
+    ComboWindow() {
+        const AnalysisContext context = this->context();
         extended1 = new ExtendedSeriesPage(false, context);
         extended2 = new ExtendedSeriesPage(true, context);
         combination = new CombinationFeaturePage(context);
@@ -74,12 +69,6 @@ struct ComboWindow {
         return r.value;
     }
 
-    test::ProgramFolder folder{true};
-    Workspace ws;
-    test::FakePrompts prompts;
-    test::FakeFileChooser files;
-    test::FakeShell shell;
-    test::RecordingHandOff handOff;
     std::function<void(QDialog&)> answer;
     Tf_fxd window;
     ExtendedSeriesPage* extended1;
@@ -245,13 +234,7 @@ private Q_SLOTS:
 
     void sevenNumberGame() {
         ComboWindow w;
-        w.ws.game = {7, 1, 30, 1, 1, 30, true};
-        w.ws.partitions.rebuild(30);
-        w.ws.sjk.Clear(false);
-        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("qlc.txt")), 8).records) {
-            w.ws.sjk.Append();
-            w.ws.sjk.setRecord(w.ws.sjk.RecNo(), record);
-        }
+        w.useGame("qlc.txt", test::kSevenNumberGame);
         w.window.typeChanged();
         for (const QString& caption : {ExtendedSeriesPage::caption(false), CombinationFeaturePage::caption(),
                                        PatternTrendPage::caption(), PatternTablePage::caption(), MosaicPage::caption()})

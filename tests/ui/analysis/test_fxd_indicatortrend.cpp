@@ -12,8 +12,7 @@
 #include "core/drawtext.h"
 #include "core/gbk.h"
 #include "core/workspace.h"
-#include "recordinghandoff.h"
-#include "support/uifixture.h"
+#include "analysisfixture.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/charts/trendchart.h"
 
@@ -23,15 +22,12 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-struct TrendWindow {
-    TrendWindow() : ws(folder.path()) {
-        initialiseWorkspace(ws, folder.settings);
+struct TrendWindow : test::AnalysisFixture {
+    TrendWindow() {
         std::filesystem::create_directories(folder.file("save"));
         std::ofstream(folder.file("save/selfzb.txt"))
             << utf8ToGbk("z_hz-z_kd        和值减跨度\r\nz_hz+(        坏公式\r\n");
-        AnalysisContext context{ws, prompts, files, shell, folder.settings, {}, {}};
-        context.analysis = [this]() -> AnalysisOpener* { return &handOff; };
-        page = new IndicatorTrendPage(context);
+        page = new IndicatorTrendPage(context(true, false));
         page->setDialogRunner([this](QDialog& dialog) {
             if (answerDialog) answerDialog(dialog);
             return QDialog::Accepted;
@@ -56,12 +52,6 @@ struct TrendWindow {
         page->tree()->setCurrentItem(it);
     }
 
-    test::ProgramFolder folder{true};
-    Workspace ws;
-    test::FakePrompts prompts;
-    test::FakeFileChooser files;
-    test::FakeShell shell;
-    test::RecordingHandOff handOff;
     std::function<void(QDialog&)> answerDialog;
     Tf_fxd window;
     IndicatorTrendPage* page = nullptr;
@@ -146,13 +136,7 @@ private Q_SLOTS:
 
     void sevenNumberGame() {
         TrendWindow w;
-        w.ws.game = {7, 1, 30, 1, 1, 30, true};
-        w.ws.partitions.rebuild(30);
-        w.ws.sjk.Clear(false);
-        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("qlc.txt")), 8).records) {
-            w.ws.sjk.Append();
-            w.ws.sjk.setRecord(w.ws.sjk.RecNo(), record);
-        }
+        w.useGame("qlc.txt", test::kSevenNumberGame);
         w.window.typeChanged();
         w.choose("和值系列", "主区和值");
         QCOMPARE(w.page->indicatorChart()->series().values, indicatorTrend(w.ws, "z_hz", {}).values);

@@ -14,8 +14,7 @@
 #include "core/drawtext.h"
 #include "core/workspace.h"
 #include "indicators/registry.h"
-#include "recordinghandoff.h"
-#include "support/uifixture.h"
+#include "analysisfixture.h"
 #include "ui/analysis/f_jzset.h"
 #include "ui/analysis/fxd_patternpage.h"
 #include "ui/analysis/patterngridview.h"
@@ -26,14 +25,9 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-struct PatternWindow {
-    PatternWindow() : ws(folder.path()) {
-        initialiseWorkspace(ws, folder.settings);
-        AnalysisContext context{ws, prompts, files, shell, folder.settings, {}, {}};
-        context.analysis = [this]() -> AnalysisOpener* { return &handOff; };
-        context.generator = [this]() -> GeneratorHandOff* { return &handOff; };
-        handOff.room = 10;
-        page = new RowColumnPage(context);
+struct PatternWindow : test::AnalysisFixture {
+    PatternWindow() {
+        page = new RowColumnPage(context());
         page->setRandomSeed(11);
         page->setDialogRunner([this](QDialog& dialog) {
             if (answer) answer(dialog);
@@ -53,12 +47,6 @@ struct PatternWindow {
     void click(const char* name) { child<QPushButton>(name)->click(); }
     const std::vector<PatternGridView::Slot>& slots() { return page->grids()->slotsShown(); }
 
-    test::ProgramFolder folder{true};
-    Workspace ws;
-    test::FakePrompts prompts;
-    test::FakeFileChooser files;
-    test::FakeShell shell;
-    test::RecordingHandOff handOff;
     std::function<void(QDialog&)> answer;
     Tf_fxd window;
     RowColumnPage* page = nullptr;
@@ -215,12 +203,7 @@ private Q_SLOTS:
 
     void sevenNumberGame() {
         PatternWindow w;
-        w.ws.game = {7, 1, 30, 1, 1, 30, true};
-        w.ws.sjk.Clear(false);
-        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("qlc.txt")), 8).records) {
-            w.ws.sjk.Append();
-            w.ws.sjk.setRecord(w.ws.sjk.RecNo(), record);
-        }
+        w.useGame("qlc.txt", test::kSevenNumberGame);
         w.window.typeChanged();
         QTest::qWait(0);
         QCOMPARE(w.slots().size(), size_t(14));
