@@ -9,6 +9,7 @@ namespace lottodesk {
 
 struct Workspace;
 class AnalysisOpener;
+class CellPictures;
 class FileChooser;
 class GeneratorHandOff;
 class Prompts;
@@ -24,6 +25,8 @@ struct AnalysisContext {
     // nullptr (or empty): no generator or indicator analysis to hand to; the command says so.
     std::function<GeneratorHandOff*()> generator;
     std::function<AnalysisOpener*()> analysis;
+    // The balls and squares of the number grids (the program's cell pictures).
+    const CellPictures* pictures = nullptr;
 
     GeneratorHandOff* generatorWindow() const { return generator ? generator() : nullptr; }
     AnalysisOpener* analysisWindow() const { return analysis ? analysis() : nullptr; }

@@ -38,6 +38,7 @@ bool AnalysisShell::addPage(const QString& caption, AnalysisPage* page) {
     int at = 0;
     for (qsizetype i = 0; i < slot; ++i) at += m_pages[static_cast<size_t>(i)] != nullptr;
     m_tabs->insertTab(at, page, caption);
+    connect(page, &AnalysisPage::historyEdited, this, [this] { historyChanged(); });
     return true;
 }
 

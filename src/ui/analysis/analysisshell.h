@@ -26,6 +26,11 @@ public:
     void invalidate();
     bool stale() const { return m_stale; }
 
+Q_SIGNALS:
+    // The page changed the history in memory (the prediction record): every page of the window
+    // is out of date.
+    void historyEdited();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include "ui/analysis/fxd_extendedpage.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/analysis/fxd_mosaicpage.h"
+#include "ui/analysis/fxd_omissionpage.h"
 #include "ui/analysis/fxd_patternpage.h"
 
 namespace lottodesk {
@@ -16,6 +17,8 @@ void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
     addExtendedSeriesPages(window, context);
     addCombinationPages(window, context);
     addMosaicPage(window, context);
+    for (OmissionVariant variant : {OmissionVariant::Main, OmissionVariant::Secondary, OmissionVariant::Tails})
+        window.addPage(OmissionTablePage::caption(variant), new OmissionTablePage(variant, context));
     addChartTrendPages(window, context);
 }
 

@@ -36,11 +36,20 @@ void CellGridModel::setTable(std::shared_ptr<const CellTable> table) {
 
 int CellGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_table->rows; }
 
-int CellGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_table->columns; }
+int CellGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_table->columns + (m_table->trailingTitle.isEmpty() ? 0 : 1);
+}
 
 QVariant CellGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const CellTable& t = *m_table;
+    if (index.column() == t.columns) {  // the trailing text column
+        const size_t row = static_cast<size_t>(index.row());
+        if (role == Qt::DisplayRole) return row < t.trailingTexts.size() ? t.trailingTexts[row] : QString();
+        if (role == LookRole) return -1;
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
+    }
     const size_t at = static_cast<size_t>(index.row()) * t.columns + index.column();
     if (at >= t.values.size()) return {};
     switch (role) {
@@ -54,6 +63,9 @@ QVariant CellGridModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (static_cast<size_t>(index.row()) < t.rowBackgrounds.size() && t.rowBackgrounds[index.row()].isValid())
             return t.rowBackgrounds[index.row()];
+        if (static_cast<size_t>(index.column()) < t.columnBackgrounds.size() &&
+            t.columnBackgrounds[index.column()].isValid())
+            return t.columnBackgrounds[index.column()];
         return {};
     default: return {};
     }
@@ -62,9 +74,11 @@ QVariant CellGridModel::data(const QModelIndex& index, int role) const {
 QVariant CellGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     const CellTable& t = *m_table;
-    if (orientation == Qt::Horizontal)
+    if (orientation == Qt::Horizontal) {
+        if (section == t.columns && !t.trailingTitle.isEmpty()) return t.trailingTitle;
         return section >= 0 && static_cast<size_t>(section) < t.columnTitles.size() ? t.columnTitles[section]
                                                                                     : QVariant();
+    }
     if (section >= 0 && static_cast<size_t>(section) < t.rowTitles.size()) return t.rowTitles[section];
     return section + 1;
 }
@@ -85,7 +99,9 @@ void CellGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         if (text.isEmpty()) return;
         painter->setPen(option.state & QStyle::State_Selected ? option.palette.highlightedText().color()
                                                               : option.palette.text().color());
-        painter->drawText(option.rect, Qt::AlignCenter, text);
+        const QVariant align = index.data(Qt::TextAlignmentRole);
+        painter->drawText(option.rect.adjusted(2, 0, -2, 0),
+                          align.isValid() ? Qt::Alignment(align.toInt()) : Qt::Alignment(Qt::AlignCenter), text);
         return;
     }
     m_pictures.draw(*painter, look >> 8, look & 0xFF, option.rect.adjusted(1, 1, -1, -1));

@@ -31,11 +31,15 @@ struct CellTable {
 
     int rows = 0;
     int columns = 0;
-    std::vector<QString> columnTitles;   // `columns` entries
-    std::vector<QString> rowTitles;      // `rows` entries, or empty for row numbers
-    std::vector<int32_t> values;         // row-major, rows × columns
-    std::vector<CellLook> looks;         // row-major, or empty: text only everywhere
-    std::vector<QColor> rowBackgrounds;  // per row, or empty: the view's colours
+    std::vector<QString> columnTitles;      // `columns` entries
+    std::vector<QString> rowTitles;         // `rows` entries, or empty for row numbers
+    std::vector<int32_t> values;            // row-major, rows × columns
+    std::vector<CellLook> looks;            // row-major, or empty: text only everywhere
+    std::vector<QColor> rowBackgrounds;     // per row, or empty: the view's colours
+    std::vector<QColor> columnBackgrounds;  // per column (under the row colours), or empty
+    // A text column after the numbers (the draw of each row), shown when it has a title.
+    QString trailingTitle;
+    std::vector<QString> trailingTexts;  // per row
     bool twoDigits = true;               // numbers below 10 written with a leading "0"
 
     void resize(int rowCount, int columnCount);

@@ -44,7 +44,8 @@ AnalysisContext analysisContext(PageContext& c) {
             c.services.shell,
             c.services.settings,
             [main]() -> GeneratorHandOff* { return main->pageWindow<Tf_zh>(PageId::zh); },
-            {}};
+            {},
+            &c.main.pictures()};
 }
 
 QWidget* makeTrendAnalysis(PageContext& c, QWidget* parent) {

@@ -8,17 +8,19 @@
 #include "recordinghandoff.h"
 #include "support/uifixture.h"
 #include "ui/analysis/analysiscontext.h"
+#include "ui/common/cellpictures.h"
 
 namespace lottodesk::test {
 
 struct AnalysisFixture {
     AnalysisFixture() : ws(folder.path()) {
         initialiseWorkspace(ws, folder.settings);
+        pictures.load(QString::fromStdString(ws.folder));
         handOff.room = 10;
     }
     // The pages' context; without `analysis` or `generator` there is nothing to hand to.
     AnalysisContext context(bool analysis = true, bool generator = true) {
-        AnalysisContext c{ws, prompts, files, shell, folder.settings, {}, {}};
+        AnalysisContext c{ws, prompts, files, shell, folder.settings, {}, {}, &pictures};
         if (analysis) c.analysis = [this]() -> AnalysisOpener* { return &handOff; };
         if (generator) c.generator = [this]() -> GeneratorHandOff* { return &handOff; };
         return c;
@@ -40,6 +42,7 @@ struct AnalysisFixture {
     FakeFileChooser files;
     FakeShell shell;
     RecordingHandOff handOff;
+    CellPictures pictures;
 };
 
 // 七乐彩: seven main numbers of 1..30 and a special number.
