@@ -147,10 +147,9 @@ int main(int argc, char** argv) {
     const struct {
         const char* caption;
         const char* file;
-    } trendPages[] = {{"行列式", "trend-patterns.png"},
-                      {"指标走势", "trend-indicator.png"},
-                      {"形态走势", "trend-shapes.png"},
-                      {"间隔分析", "trend-spacing.png"}};
+    } trendPages[] = {{"行列式", "trend-patterns.png"},       {"指标走势", "trend-indicator.png"},
+                      {"形态走势", "trend-shapes.png"},       {"间隔分析", "trend-spacing.png"},
+                      {"红号遗漏图表", "trend-omission.png"}, {"红号分布图", "trend-distribution.png"}};
     for (const auto& page : trendPages) {
         trend->showPage(QString::fromUtf8(page.caption));
         written = save(window, out, QString::fromUtf8(page.file)) && written;

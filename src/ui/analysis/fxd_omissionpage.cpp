@@ -185,7 +185,9 @@ void OmissionTablePage::showTable() {
     auto table = std::make_shared<CellTable>();
     const int columns = v.numberColumns(), rows = v.rows();
     table->resize(rows + kOmissionStatRows, columns);
-    table->twoDigits = m_variant != OmissionVariant::Tails;
+    // Omissions and counts are plain numbers; the drawn numbers on their balls have two digits.
+    table->twoDigits = false;
+    table->twoDigitsOnPictures = m_variant != OmissionVariant::Tails;
     for (int c = 0; c < columns; ++c)
         table->columnTitles[static_cast<size_t>(c)] = qtext(v.header[static_cast<size_t>(c) + 1]);
     table->trailingTitle = qtext(v.header.back());

@@ -8,6 +8,7 @@
 #include "ui/analysis/fxd_mosaicpage.h"
 #include "ui/analysis/fxd_omissionpage.h"
 #include "ui/analysis/fxd_patternpage.h"
+#include "ui/analysis/fxd_tablepages.h"
 
 namespace lottodesk {
 
@@ -17,6 +18,8 @@ void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
     addExtendedSeriesPages(window, context);
     addCombinationPages(window, context);
     addMosaicPage(window, context);
+    window.addPage(DataTablesPage::caption(), new DataTablesPage(context));
+    window.addPage(DistributionPage::caption(), new DistributionPage(context));
     for (OmissionVariant variant : {OmissionVariant::Main, OmissionVariant::Secondary, OmissionVariant::Tails})
         window.addPage(OmissionTablePage::caption(variant), new OmissionTablePage(variant, context));
     addChartTrendPages(window, context);

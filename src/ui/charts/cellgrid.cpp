@@ -53,7 +53,11 @@ QVariant CellGridModel::data(const QModelIndex& index, int role) const {
     const size_t at = static_cast<size_t>(index.row()) * t.columns + index.column();
     if (at >= t.values.size()) return {};
     switch (role) {
-    case Qt::DisplayRole: return t.text(t.values[at]);
+    case Qt::DisplayRole:
+        if (t.twoDigitsOnPictures && at < t.looks.size() && t.looks[at].picture != 0 &&
+            t.values[at] != CellTable::kBlank)
+            return QString::fromStdString(lottodesk::twoDigits(t.values[at]));
+        return t.text(t.values[at]);
     case ValueRole: return t.values[at];
     case LookRole: {
         if (at >= t.looks.size() || t.looks[at].picture == 0) return -1;

@@ -41,6 +41,7 @@ struct CellTable {
     QString trailingTitle;
     std::vector<QString> trailingTexts;  // per row
     bool twoDigits = true;               // numbers below 10 written with a leading "0"
+    bool twoDigitsOnPictures = false;    // the same for the cells with a picture only
 
     void resize(int rowCount, int columnCount);
     int32_t& at(int row, int column) { return values[static_cast<size_t>(row) * columns + column]; }
