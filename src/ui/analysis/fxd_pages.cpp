@@ -3,6 +3,7 @@
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_chartpages.h"
 #include "ui/analysis/fxd_combinationpages.h"
+#include "ui/analysis/fxd_conversionpage.h"
 #include "ui/analysis/fxd_extendedpage.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/analysis/fxd_mosaicpage.h"
@@ -20,6 +21,7 @@ void addTrendPages(Tf_fxd& window, const AnalysisContext& context) {
     addMosaicPage(window, context);
     window.addPage(DataTablesPage::caption(), new DataTablesPage(context));
     window.addPage(DistributionPage::caption(), new DistributionPage(context));
+    window.addPage(ConversionPage::caption(), new ConversionPage(context));
     for (OmissionVariant variant : {OmissionVariant::Main, OmissionVariant::Secondary, OmissionVariant::Tails})
         window.addPage(OmissionTablePage::caption(variant), new OmissionTablePage(variant, context));
     addChartTrendPages(window, context);
