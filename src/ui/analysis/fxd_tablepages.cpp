@@ -18,6 +18,7 @@
 #include "ui/analysis/fxd_controls.h"
 #include "ui/analysis/texttablemodel.h"
 #include "ui/charts/cellgrid.h"
+#include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
 
 namespace lottodesk {
@@ -127,6 +128,10 @@ DistributionPage::DistributionPage(const AnalysisContext& context, QWidget* pare
     });
     menu->addAction(QStringLiteral("将选号导入到预测区"), this, [this] { importSelection(); });
     menu->addAction(QStringLiteral("清除预测区"), this, [this] { clearPrediction(); });
+    if (m_context.generator)
+        menu->addAction(QStringLiteral("过滤条件"), this, [this] {
+            if (GeneratorHandOff* generator = m_context.generatorWindow()) generator->showConditions();
+        });
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this, menu](const QPoint& at) { menu->popup(m_grid->viewport()->mapToGlobal(at)); });
 }
