@@ -1,12 +1,13 @@
+#include "core/workspace.h"
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
+#include "ui/analysis/moredb_combined.h"
 
 namespace lottodesk {
 
 void addMoreChartPages(Tf_moredb& window, const AnalysisContext& context) {
-    (void)window;
-    (void)context;
+    window.addPage(QStringLiteral("综合形态"), new CombinedPatternsView(context.ws));
 }
 
 }  // namespace lottodesk
