@@ -2,12 +2,14 @@
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
+#include "ui/analysis/moredb_association.h"
 #include "ui/analysis/moredb_combined.h"
 
 namespace lottodesk {
 
 void addMoreChartPages(Tf_moredb& window, const AnalysisContext& context) {
     window.addPage(QStringLiteral("综合形态"), new CombinedPatternsView(context.ws));
+    window.addPage(QStringLiteral("关联分析"), new AssociationView(context));
 }
 
 }  // namespace lottodesk

@@ -5,6 +5,10 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
@@ -16,9 +20,11 @@
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
+#include "ui/analysis/moredb_association.h"
 #include "ui/analysis/moredb_combined.h"
 #include "ui/analysis/moredb_texttable.h"
 #include "ui/common/handoff.h"
+#include "ui/generator/f_getchoiceextend_plus.h"
 
 using namespace lottodesk;
 
@@ -173,6 +179,164 @@ private Q_SLOTS:
         QCOMPARE(m.shown(view, 0, 10), u("9  4  2  3  2  0  3  "));
         QImage image(m.window.size(), QImage::Format_ARGB32_Premultiplied);
         m.window.render(&image);
+    }
+
+    void associationFollowsThePositionBoxes() {
+        MoreCharts m;
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        QTableView* view = page->view();
+        QCOMPARE(view->model()->rowCount(), int(m.ws.sjk.RecordCount()));  // nothing chosen: every draw
+        QCOMPARE(view->model()->columnCount(), 2 * (6 + 1 + 1));
+        QCOMPARE(view->model()->headerData(0, Qt::Horizontal).toString(), u("本期期号"));
+        QCOMPARE(view->model()->headerData(8, Qt::Horizontal).toString(), u("下期期号"));
+        // The first draw beside the second.
+        QCOMPARE(m.shown(view, 0, 0), u("2003001"));
+        QCOMPARE(m.shown(view, 0, 8), u("2003002"));
+        QCOMPARE(m.shown(view, 0, 9), u("04"));
+        // The newest draw has no next draw.
+        const int rows = view->model()->rowCount();
+        QCOMPARE(m.shown(view, rows - 1, 8), QString());
+        QCOMPARE(page->caption()->text(), u("本期系列一共有%1条;下期系列一共有%2条").arg(rows).arg(rows - 1));
+        // Box 1 at "05": bound, only draws whose first number is 05; unbound, any main position.
+        m.child<QComboBox>(u("cb_glfx_pos1"))
+            ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos1"))->findText(u("05")));
+        const int bound = view->model()->rowCount();
+        QVERIFY(bound > 0);
+        for (int r = 0; r < bound; ++r) QCOMPARE(m.shown(view, r, 1), u("05"));
+        m.child<QCheckBox>(u("cb_glfx_unbound"))->setChecked(true);
+        const int unbound = view->model()->rowCount();
+        QVERIFY(unbound > bound);
+        for (int r = 0; r < unbound; ++r) {
+            bool holds = false;
+            for (int c = 1; c <= 6; ++c) holds = holds || m.shown(view, r, c) == u("05");
+            QVERIFY(holds);
+        }
+        // The period tail narrows further.
+        m.child<QComboBox>(u("cb_glfx_tail"))->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_tail"))->findText(u("7")));
+        QVERIFY(view->model()->rowCount() < unbound);
+        for (int r = 0; r < view->model()->rowCount(); ++r) QVERIFY(m.shown(view, r, 0).endsWith(u("7")));
+    }
+
+    void associationSlotsTakeEffectWithOk() {
+        MoreCharts m;
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        ValueChoice offered;
+        std::vector<int> tick;  // the values the user ticks; empty: cancelled
+        page->setDialogRunner([&](QDialog& dialog) {
+            auto& chooser = static_cast<Tf_getchoiceextend_plus&>(dialog);
+            offered = chooser.choice();
+            if (tick.empty()) return int(QDialog::Rejected);
+            for (int v : tick) chooser.valueList()->item(v)->setCheckState(Qt::Checked);
+            return int(QDialog::Accepted);
+        });
+        QCheckBox* first = m.child<QCheckBox>(u("cb_glfx_slot1"));
+        QCheckBox* second = m.child<QCheckBox>(u("cb_glfx_slot2"));
+        QCheckBox* third = m.child<QCheckBox>(u("cb_glfx_slot3"));
+        QVERIFY(!second->isEnabled());
+        first->setChecked(true);
+        QVERIFY(second->isEnabled());
+        QVERIFY(!third->isEnabled());
+        second->setChecked(true);
+        QVERIFY(third->isEnabled());
+        first->setChecked(false);  // unticks and disables the slots after it
+        QVERIFY(!second->isChecked());
+        QVERIFY(!second->isEnabled());
+        first->setChecked(true);
+        m.child<QLineEdit>(u("e_glfx_expr1"))->setText(u("z_hz"));
+        QTableView* view = page->view();
+        const int before = view->model()->columnCount();
+        // Cancelled: nothing changes.
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_pick1")), Qt::LeftButton);
+        QCOMPARE(m.child<QLineEdit>(u("e_glfx_values1"))->text(), QString());
+        QCOMPARE(view->model()->columnCount(), before);  // not before "确定"
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_ok")), Qt::LeftButton);
+        QCOMPARE(view->model()->columnCount(), before + 2);
+        QCOMPARE(view->model()->headerData(8, Qt::Horizontal).toString(), u("指标1"));
+        // 2003001: 10 + 11 + 12 + 13 + 26 + 28 = 100, and the next draw 04 09 19 20 21 26 sums to 99.
+        QCOMPARE(m.shown(view, 0, 8), u("100"));
+        QCOMPARE(m.shown(view, 0, 9 + 8), u("99"));
+        // Allowed values keep only those sums once "确定" is pressed.
+        tick = {102, 100, 101};
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_pick1")), Qt::LeftButton);
+        QCOMPARE(offered.lo, 0);
+        QCOMPARE(offered.hi, 1000);
+        QCOMPARE(offered.reference, std::optional<int32_t>(0));
+        QCOMPARE(m.child<QLineEdit>(u("e_glfx_values1"))->text(), u("100  101  102  "));
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_ok")), Qt::LeftButton);
+        QVERIFY(view->model()->rowCount() > 0);
+        for (int r = 0; r < view->model()->rowCount(); ++r) {
+            const int sum = m.shown(view, r, 8).toInt();
+            QVERIFY2(sum >= 100 && sum <= 102, qPrintable(m.shown(view, r, 0)));
+        }
+    }
+
+    void associationHandsAColumnToTheAnalysis() {
+        MoreCharts m;
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        m.child<QComboBox>(u("cb_glfx_pos1"))
+            ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos1"))->findText(u("01")));
+        const int rows = page->view()->model()->rowCount();
+        page->analyseColumn(0);  // the period column: ignored
+        page->analyseColumn(8);  // "下期期号": ignored
+        QVERIFY(m.handOff.calls.empty());
+        page->analyseColumn(9);  // the next draw's first number
+        QCOMPARE(m.handOff.calls, (std::vector<std::string>{"modal:红号1"}));
+        const int next = rows - (page->view()->model()->index(rows - 1, 8).data().toString().isEmpty() ? 1 : 0);
+        QCOMPARE(m.handOff.lastSeries.count(), next);
+        QCOMPARE(QString::number(m.handOff.lastSeries.values[1]),
+                 page->view()->model()->index(0, 9).data().toString().remove(QLatin1Char('0')).isEmpty()
+                     ? u("0")
+                     : QString::number(page->view()->model()->index(0, 9).data().toString().toInt()));
+        QVERIFY(m.handOff.lastSeries.range.lo <= m.handOff.lastSeries.range.hi);
+    }
+
+    void withoutTheAnalysisTheDetailSaysSo() {
+        MoreCharts m(false);
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        page->analyseColumn(3);
+        QCOMPARE(m.prompts.informed.size(), 1);
+        QVERIFY(m.handOff.calls.empty());
+    }
+
+    void associationExportWritesTheNextDraws() {
+        MoreCharts m;
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        m.child<QComboBox>(u("cb_glfx_pos1"))
+            ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos1"))->findText(u("10")));
+        m.child<QComboBox>(u("cb_glfx_pos2"))
+            ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos2"))->findText(u("11")));
+        const QString name = m.folder.qfile("next");
+        m.files.names = {name, m.folder.qfile("next6.txt")};
+        m.prompts.answers = {true, false};
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_export")), Qt::LeftButton);
+        QCOMPARE(m.files.titles.value(0), u("导出到文本文件"));
+        QCOMPARE(m.files.filters.value(0), u("文本文件(*.txt)|*.txt"));
+        QVERIFY(m.prompts.asked.value(0).endsWith(u("是否有蓝号，如果有蓝号请选yes,如果没有请选no.")));
+        const std::string seven = test::readFile(m.folder.file("next.txt"));
+        // The first row is 2003001 (10 11 ...): its next draw 2003002.
+        QVERIFY(seven.rfind("2003002 04 09 19 20 21 26 12 \r\n", 0) == 0);
+        page->exportNextDraws();
+        const std::string six = test::readFile(m.folder.file("next6.txt"));
+        QVERIFY(six.rfind("2003002 04 09 19 20 21 26 \r\n", 0) == 0);
+    }
+
+    void associationOnASevenNumberGame() {
+        MoreCharts m;
+        m.useSevenNumberGame();
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        QTableView* view = page->view();
+        QCOMPARE(view->model()->columnCount(), 2 * (7 + 1 + 1));
+        // Box 8 does not exist; box 7 tests the seventh main number.
+        m.child<QComboBox>(u("cb_glfx_pos7"))
+            ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos7"))->findText(u("30")));
+        for (int r = 0; r < view->model()->rowCount(); ++r) QCOMPARE(m.shown(view, r, 7), u("30"));
+        QVERIFY(view->model()->rowCount() > 0);
     }
 };
 
