@@ -4,12 +4,14 @@
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/moredb_association.h"
 #include "ui/analysis/moredb_combined.h"
+#include "ui/analysis/moredb_pairs.h"
 
 namespace lottodesk {
 
 void addMoreChartPages(Tf_moredb& window, const AnalysisContext& context) {
     window.addPage(QStringLiteral("综合形态"), new CombinedPatternsView(context.ws));
     window.addPage(QStringLiteral("关联分析"), new AssociationView(context));
+    window.addPage(QStringLiteral("相生相克"), new PairsView(context));
 }
 
 }  // namespace lottodesk

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -22,6 +23,7 @@
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/moredb_association.h"
 #include "ui/analysis/moredb_combined.h"
+#include "ui/analysis/moredb_pairs.h"
 #include "ui/analysis/moredb_texttable.h"
 #include "ui/common/handoff.h"
 #include "ui/generator/f_getchoiceextend_plus.h"
@@ -98,6 +100,21 @@ struct MoreCharts {
     RecordingHandOff handOff;
     Tf_moredb window;
 };
+
+// How often x and y were drawn together in records from..to (1-based), counted from the records.
+int together(const t_s_dm& store, int k, int from, int to, int x, int y) {
+    int count = 0;
+    for (int n = from; n <= to; ++n) {
+        const int32_t* r = store.record(n);
+        bool hasX = false, hasY = false;
+        for (int p = 1; p <= k; ++p) {
+            hasX = hasX || r[p] == x;
+            hasY = hasY || r[p] == y;
+        }
+        count += hasX && hasY;
+    }
+    return count;
+}
 
 }  // namespace
 
@@ -337,6 +354,99 @@ private Q_SLOTS:
             ->setCurrentIndex(m.child<QComboBox>(u("cb_glfx_pos7"))->findText(u("30")));
         for (int r = 0; r < view->model()->rowCount(); ++r) QCOMPARE(m.shown(view, r, 7), u("30"));
         QVERIFY(view->model()->rowCount() > 0);
+    }
+
+    void pairsCountTheRecentDraws() {
+        MoreCharts m;
+        m.window.showPage(u("相生相克"));
+        auto* page = static_cast<PairsView*>(m.window.page(u("相生相克")));
+        QTableView* grid = page->grid();
+        QCOMPARE(grid->model()->rowCount(), 33);
+        QCOMPARE(grid->model()->columnCount(), 33);
+        QCOMPARE(grid->model()->headerData(32, Qt::Horizontal).toString(), u("33"));
+        const int last = m.ws.sjk.RecordCount();
+        for (auto [x, y] : {std::pair{1, 2}, {3, 17}, {14, 22}, {30, 33}}) {
+            const int expected = together(m.ws.sjk, 6, last - 99, last, x, y);
+            QCOMPARE(grid->model()->index(x - 1, y - 1).data().toString().toInt(), expected);
+            QCOMPARE(grid->model()->index(y - 1, x - 1).data().toString().toInt(), expected);
+        }
+        QCOMPARE(grid->model()->index(4, 4).data().toString(), QString());  // the diagonal
+        // Lists and their labels: together above 6, apart below 1.
+        QListWidget* high = page->togetherList();
+        QListWidget* low = page->apartList();
+        QCOMPARE(m.child<QLabel>(u("l_xsxk_together"))->text(), u("相生[%1]").arg(high->count()));
+        QCOMPARE(m.child<QLabel>(u("l_xsxk_apart"))->text(), u("相克[%1]").arg(low->count()));
+        for (int i = 0; i < high->count(); ++i) {
+            const QString entry = high->item(i)->text();  // "03:17==>9次"
+            QVERIFY(entry.mid(8, entry.size() - 9).toInt() > 6);
+            const int x = entry.left(2).toInt(), y = entry.mid(3, 2).toInt();
+            QCOMPARE(entry.mid(8, entry.size() - 9).toInt(), together(m.ws.sjk, 6, last - 99, last, x, y));
+            QCOMPARE(grid->model()->index(x - 1, y - 1).data(Qt::BackgroundRole).value<QColor>(),
+                     QColor(255, 110, 110));
+        }
+        // The together threshold 0: every pair drawn together at least once.
+        QComboBox* threshold = m.child<QComboBox>(u("cb_xsxk_together"));
+        threshold->setCurrentIndex(0);
+        int drawn = 0;
+        for (int y = 2; y <= 33; ++y)
+            for (int x = 1; x < y; ++x) drawn += together(m.ws.sjk, 6, last - 99, last, x, y) > 0;
+        QCOMPARE(high->count(), drawn);
+        // "所有" moves the bar to its end; the bar writes its position into the list.
+        QComboBox* count = m.child<QComboBox>(u("cb_xsxk_near"));
+        QScrollBar* bar = m.child<QScrollBar>(u("sb_xsxk"));
+        count->setCurrentIndex(count->findText(u("所有")));
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(bar->maximum(), last);
+        QCOMPARE(page->pairs().window.count, last);
+        bar->setValue(37);
+        QCOMPARE(count->currentText(), u("37"));
+        QCOMPARE(page->pairs().window.count, 37);
+    }
+
+    void pairsOverACustomWindow() {
+        MoreCharts m;
+        m.window.showPage(u("相生相克"));
+        auto* page = static_cast<PairsView*>(m.window.page(u("相生相克")));
+        QComboBox* from = m.child<QComboBox>(u("cb_xsxk_from"));
+        QComboBox* to = m.child<QComboBox>(u("cb_xsxk_to"));
+        const int last = m.ws.sjk.RecordCount();
+        QCOMPARE(to->currentText(), QString::number(m.ws.sjk.record(last)[0]));
+        QCOMPARE(from->currentText(), QString::number(m.ws.sjk.record(last - 99)[0]));
+        m.child<QRadioButton>(u("rb_xsxk_self"))->setChecked(true);
+        QCOMPARE(m.child<QLabel>(u("l_xsxk_total"))->text(), u("共100期"));
+        from->setCurrentIndex(0);
+        to->setCurrentIndex(9);
+        QCOMPARE(m.child<QLabel>(u("l_xsxk_total"))->text(), u("共10期"));
+        QCOMPARE(page->grid()->model()->index(9, 10).data().toString().toInt(), together(m.ws.sjk, 6, 1, 10, 10, 11));
+        // A start after the end counts nothing: every pair is apart.
+        from->setCurrentIndex(20);
+        QCOMPARE(page->togetherList()->count(), 0);
+        QCOMPARE(page->apartList()->count(), 33 * 32 / 2);
+        m.child<QRadioButton>(u("rb_xsxk_near"))->setChecked(true);
+        QCOMPARE(m.child<QLabel>(u("l_xsxk_total"))->text(), QString());
+    }
+
+    void pairFilterGoesToTheGenerator() {
+        MoreCharts m;
+        m.window.showPage(u("相生相克"));
+        QTest::mouseClick(m.child<QPushButton>(u("b_xsxk_filter")), Qt::LeftButton);
+        QCOMPARE(m.handOff.calls, (std::vector<std::string>{"show"}));
+        MoreCharts alone(false);
+        alone.window.showPage(u("相生相克"));
+        QTest::mouseClick(alone.child<QPushButton>(u("b_xsxk_filter")), Qt::LeftButton);
+        QCOMPARE(alone.prompts.informed.size(), 1);
+    }
+
+    void pairsOnASevenNumberGame() {
+        MoreCharts m;
+        m.useSevenNumberGame();
+        m.window.showPage(u("相生相克"));
+        auto* page = static_cast<PairsView*>(m.window.page(u("相生相克")));
+        QCOMPARE(page->grid()->model()->rowCount(), 30);
+        const int last = m.ws.sjk.RecordCount();
+        QCOMPARE(page->grid()->model()->index(0, 29).data().toString().toInt(),
+                 together(m.ws.sjk, 7, last - 99, last, 1, 30));
+        QCOMPARE(m.child<QScrollBar>(u("sb_xsxk"))->maximum(), last);
     }
 };
 
