@@ -160,6 +160,8 @@ public:
     const t_s_cell& cell(int column, int row) const { return m_cells[static_cast<size_t>(row) * m_columns + column]; }
     // Data row r (0-based after the header rows) shows this record; 0 for the selection row.
     int recordAt(int dataRow) const;
+    // Data rows filled by the last fill(), the selection row included.
+    int dataRows() const { return static_cast<int>(m_rowRecords.size()); }
     int selectionRow() const { return m_selectionRow; }  // grid row, -1 when not in view
 
 private:

@@ -1,6 +1,7 @@
 // The pages of "更多图表" on the real 双色球 history and on a seven-number game (七乐彩), with the
 // hand-offs going to a recording fake.
 #include <QButtonGroup>
+#include <filesystem>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -16,12 +17,14 @@
 
 #include "analysis/analysisseries.h"
 #include "core/drawtext.h"
+#include "core/gbktext.h"
 #include "core/workspace.h"
 #include "support/uifixture.h"
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/moredb_association.h"
+#include "ui/analysis/moredb_chartpages.h"
 #include "ui/analysis/moredb_combined.h"
 #include "ui/analysis/moredb_pairs.h"
 #include "ui/analysis/moredb_texttable.h"
@@ -447,6 +450,141 @@ private Q_SLOTS:
         QCOMPARE(page->grid()->model()->index(0, 29).data().toString().toInt(),
                  together(m.ws.sjk, 7, last - 99, last, 1, 30));
         QCOMPARE(m.child<QScrollBar>(u("sb_xsxk"))->maximum(), last);
+    }
+
+    void chartPagesOpenOnBothGames() {
+        for (bool seven : {false, true}) {
+            MoreCharts m;
+            if (seven) m.useSevenNumberGame();
+            const int positions = m.ws.game.zhgs + m.ws.game.fhgs;
+            for (const char* caption : {"特性分布", "扩展图表", "田野走势图"}) {
+                m.window.showPage(u(caption));
+                auto* page = static_cast<ChartPage*>(m.window.page(u(caption)));
+                QVERIFY(page->isVisible());
+                const t_s_grid& grid = page->grid();
+                QVERIFY2(grid.dataRows() > 0, caption);
+                // The newest draw stands on the second-to-last row, the selection row below it.
+                QCOMPARE(grid.recordAt(grid.dataRows() - 2), int(m.ws.sjk.RecordCount()));
+                QCOMPARE(grid.cell(0, grid.selectionRow()).text, std::string("选号区"));
+                QImage image(page->size(), QImage::Format_ARGB32_Premultiplied);
+                page->render(&image);
+            }
+            auto* property = static_cast<ChartPage*>(m.window.page(u("特性分布")));
+            QCOMPARE(int(property->data().blocks.size()), positions);
+            // Grid cells agree with the engine for the rows in view.
+            const t_s_grid& grid = property->grid();
+            for (int row = 0; row + 1 < grid.dataRows(); ++row) {
+                const int record = grid.recordAt(row);
+                for (int b = 0; b < positions; ++b) {
+                    const int column = property->data().blocks[size_t(b)].first + property->data().mark(record, b);
+                    const int tail = m.ws.sjk.record(record)[b + 1] % 10;
+                    QCOMPARE(grid.cell(column, grid.headerRows() + row).text, std::to_string(tail));
+                    QVERIFY(grid.cell(column, grid.headerRows() + row).marked);
+                }
+            }
+        }
+    }
+
+    void chartOptionsSelectionAndHighlight() {
+        MoreCharts m;
+        m.window.showPage(u("特性分布"));
+        auto* page = static_cast<ChartPage*>(m.window.page(u("特性分布")));
+        const t_s_grid& grid = page->grid();
+        // A click on a data row highlights its record; a click on the selection row marks a class.
+        page->clickCell(3, grid.headerRows());
+        const int lit = grid.recordAt(0);
+        QCOMPARE(page->highlightRecord(), lit);
+        QVERIFY(grid.cell(5, grid.headerRows()).highlighted);
+        page->clickCell(4, grid.selectionRow());
+        QVERIFY(grid.cell(4, grid.selectionRow()).marked);
+        QCOMPARE(grid.cell(4, grid.selectionRow()).text, std::string("3"));
+        // Scrolling keeps both.
+        const int first = page->firstRecord();
+        page->scrollTo(first - 5);
+        page->scrollTo(first);
+        QVERIFY(grid.cell(4, grid.selectionRow()).marked);
+        // "奇偶": the chart starts over.
+        m.child<QRadioButton>(u("rb_txfb_1"))->setChecked(true);
+        QCOMPARE(page->data().blocks[0].count, 2);
+        QCOMPARE(page->highlightRecord(), 0);
+        QVERIFY(!grid.cell(1, grid.selectionRow()).marked && !grid.cell(2, grid.selectionRow()).marked);
+        const std::string parity = grid.cell(1, grid.headerRows()).text + grid.cell(2, grid.headerRows()).text;
+        QVERIFY(parity == "奇" || parity == "偶");
+        // The zone count of "扩展图表" counts only while its option is chosen.
+        m.window.showPage(u("扩展图表"));
+        auto* extended = static_cast<ChartPage*>(m.window.page(u("扩展图表")));
+        QCOMPARE(extended->data().blocks.size(), size_t(7));
+        m.child<QRadioButton>(u("rb_kztb_1"))->setChecked(true);
+        QCOMPARE(extended->data().blocks.size(), size_t(3));
+        QComboBox* zones = m.child<QComboBox>(u("cb_kztb_zones"));
+        zones->setCurrentIndex(zones->findText(u("5")));
+        QCOMPARE(extended->data().blocks.size(), size_t(5));
+        QCOMPARE(extended->data().blocks[0].title, std::string("5-1分区个数"));
+    }
+
+    void automaticScrollingStops() {
+        MoreCharts m;
+        m.window.showPage(u("特性分布"));
+        auto* page = static_cast<ChartPage*>(m.window.page(u("特性分布")));
+        page->setScrollSpeed(300);
+        page->scrollTo(10);
+        page->startScrolling();
+        QVERIFY(page->scrolling());
+        QCOMPARE(page->scrollInterval(), 300);
+        page->tick();
+        QCOMPARE(page->firstRecord(), 11);
+        // Upwards to the oldest record, where it stops.
+        page->setScrollUp(true);
+        for (int i = 0; i < 20; ++i) page->tick();
+        QCOMPARE(page->firstRecord(), 1);
+        QVERIFY(!page->scrolling());
+        // Downwards it stops once the newest record is in view.
+        page->setScrollUp(false);
+        page->scrollTo(int(m.ws.sjk.RecordCount()) - 40);
+        page->startScrolling();
+        for (int i = 0; i < 60 && page->scrolling(); ++i) page->tick();
+        QVERIFY(!page->scrolling());
+        QVERIFY(page->grid().selectionRow() >= 0);
+        // Another page shown: the next tick stops it.
+        page->scrollTo(100);
+        page->startScrolling();
+        m.window.showPage(u("综合形态"));
+        page->tick();
+        QVERIFY(!page->scrolling());
+        QCOMPARE(page->firstRecord(), 100);
+    }
+
+    void fieldChartTemplates() {
+        MoreCharts m;
+        // A malformed template 1 is named and left alone; template 0 is created with its default.
+        const std::string bad = m.folder.file("save/mb_tyd1.jz");
+        std::filesystem::create_directories(m.folder.file("save"));
+        saveGbkText(bad, "坏\n3\n3\n1 2\n");
+        const std::string before = test::readFile(bad);
+        m.window.showPage(u("田野走势图"));
+        auto* page = static_cast<FieldChartPage*>(m.window.page(u("田野走势图")));
+        QVERIFY(std::filesystem::exists(m.folder.file("save/tyzsdstyle.txt")));
+        QVERIFY(std::filesystem::exists(m.folder.file("save/mb_tyd0.jz")));
+        QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("田野走势图1"));
+        QCOMPARE(m.child<QLineEdit>(u("e_tyzst_columns"))->text(), u("6"));
+        QCOMPARE(page->grid().headerRows(), 7);
+        QVERIFY(m.prompts.warned.isEmpty());
+        m.child<QComboBox>(u("cb_tyzst_list"))->setCurrentIndex(1);
+        QCOMPARE(m.prompts.warned.size(), 1);
+        QVERIFY(m.prompts.warned[0].contains(u("mb_tyd1.jz")));
+        QCOMPARE(test::readFile(bad), before);
+        QCOMPARE(page->chosenTemplate(), defaultFieldTemplate("田野走势图2"));
+        // A template of its own after "修改": 2 columns, 1 row.
+        saveGbkText(bad, "两列\n2\n1\n1 99\n");
+        QTest::mouseClick(m.child<QPushButton>(u("b_tyzst_reload")), Qt::LeftButton);
+        QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("两列"));
+        QCOMPARE(page->grid().headerRows(), 2);
+        QCOMPARE(page->data().blocks[0].count, 2);
+        // 1 sits in the first column, every other number in the last.
+        const t_s_grid& grid = page->grid();
+        const int record = grid.recordAt(0);
+        const int first = m.ws.sjk.record(record)[1];
+        QVERIFY(grid.cell(first == 1 ? 1 : 2, grid.headerRows()).marked);
     }
 };
 
