@@ -253,7 +253,8 @@ ChartData extendedChart(const Workspace& ws, ExtendedKind kind, int zones) {
     std::vector<std::string> titles, ids;
     std::vector<std::vector<std::string>> labels;
     std::vector<int> widths;
-    std::vector<int> extraWidths{140};
+    // The draw text: three characters per number and "- ", about eight pixels each.
+    std::vector<int> extraWidths{8 * (3 * (k + s) + 2)};
     int cellWidth = kChartCellWidth;
     if (kind == ExtendedKind::Counts) {
         titles = {"大数个数", "奇数个数", "质数个数", "重号个数", "连码组数", "尾组个数", "高尾个数"};

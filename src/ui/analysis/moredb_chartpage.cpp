@@ -224,35 +224,42 @@ void ChartCanvas::paintEvent(QPaintEvent*) {
         return w;
     }();
     const int rows = std::min(g.rows(), g.headerRows() + g.dataRows());
+    // Backgrounds and borders, then the trend lines, then the marks and texts over them.
     const auto paintColumns = [&](int from, int to, bool clip) {
         painter.save();
         if (clip) painter.setClipRect(QRect(fixedWidth, 0, width() - fixedWidth, height()));
-        for (int row = 0; row < rows; ++row) {
-            for (int c = from; c < to; ++c) {
-                const t_s_cell& cell = g.cell(c, row);
-                if (!cell.visible) continue;
-                QRect r = cellRect(c, row);
-                if (r.right() < 0 || r.left() > width()) continue;
-                if (cell.mergeTo > c) r.setRight(cellRect(cell.mergeTo, row).right());
-                painter.fillRect(r, cell.highlighted ? QColor(150, 230, 150) : rgb(cell.background));
-                painter.setPen(QColor(200, 200, 200));
-                painter.drawRect(r.adjusted(0, 0, -1, -1));
-                if (cell.marked) m_page.m_pictures.draw(painter, 4, cell.frame, r);
-                if (!cell.text.empty()) {
-                    painter.setPen(cell.marked ? Qt::white : Qt::black);
-                    painter.drawText(r, Qt::AlignCenter, QString::fromStdString(cell.text));
+        const auto eachCell = [&](auto&& paint) {
+            for (int row = 0; row < rows; ++row)
+                for (int c = from; c < to; ++c) {
+                    const t_s_cell& cell = g.cell(c, row);
+                    if (!cell.visible) continue;
+                    QRect r = cellRect(c, row);
+                    if (cell.mergeTo > c) r.setRight(cellRect(cell.mergeTo, row).right());
+                    if (r.right() >= 0 && r.left() <= width()) paint(cell, r, c);
+                    if (cell.mergeTo > c) c = cell.mergeTo;
                 }
-                if (cell.mergeTo > c) c = cell.mergeTo;
-            }
-        }
-        // Trend lines between the centres of linked marks.
+        };
+        eachCell([&](const t_s_cell& cell, const QRect& r, int) {
+            painter.fillRect(r, cell.highlighted ? QColor(150, 230, 150) : rgb(cell.background));
+            painter.setPen(QColor(200, 200, 200));
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        });
         painter.setPen(QPen(QColor(60, 60, 200), 1));
         for (int row = g.headerRows(); row + 1 < rows; ++row)
             for (int c = from; c < to; ++c) {
                 const int link = g.cell(c, row).link;
-                if (link < 0) continue;
-                painter.drawLine(cellRect(c, row).center(), cellRect(link, row + 1).center());
+                if (link >= 0) painter.drawLine(cellRect(c, row).center(), cellRect(link, row + 1).center());
             }
+        eachCell([&](const t_s_cell& cell, const QRect& r, int c) {
+            if (cell.marked) m_page.m_pictures.draw(painter, 4, cell.frame, r);
+            if (cell.text.empty()) return;
+            painter.setPen(cell.marked ? Qt::white : Qt::black);
+            // The draw texts of the fixed columns read from the left.
+            const bool draw = c > 0 && c < g.fixedColumns() && r.top() / kChartRowHeight >= g.headerRows();
+            painter.drawText(draw ? r.adjusted(3, 0, 0, 0) : r,
+                             draw ? Qt::AlignVCenter | Qt::AlignLeft : Qt::AlignCenter,
+                             QString::fromStdString(cell.text));
+        });
         painter.restore();
     };
     paintColumns(g.fixedColumns(), g.columns(), true);

@@ -468,6 +468,9 @@ private Q_SLOTS:
                 QCOMPARE(grid.cell(0, grid.selectionRow()).text, std::string("选号区"));
                 QImage image(page->size(), QImage::Format_ARGB32_Premultiplied);
                 page->render(&image);
+                if (qEnvironmentVariableIsSet("MOREDB_SHOTS"))
+                    image.save(
+                        u("%1/%2%3.png").arg(qEnvironmentVariable("MOREDB_SHOTS"), u(caption)).arg(seven ? 7 : 6));
             }
             auto* property = static_cast<ChartPage*>(m.window.page(u("特性分布")));
             QCOMPARE(int(property->data().blocks.size()), positions);
