@@ -190,7 +190,7 @@ void AssociationView::refresh() {
         return column < t.half ? QColor(255, 255, 235) : QColor(235, 245, 255);
     };
     m_model->setTable(t.header, t.rows(), text, colour);
-    m_view->resizeColumnsToContents();
+    fitColumns(*m_view);
     m_caption->setText(QString::fromStdString(t.caption));
     if (t.rows() > 0) {
         m_view->selectRow(t.rows() - 1);

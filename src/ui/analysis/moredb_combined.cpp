@@ -92,7 +92,7 @@ void CombinedPatternsView::refresh() {
         return value < 0 ? QColor(Qt::white) : classColour(value);
     };
     m_model->setTable(t.header, t.rows(), text, colour);
-    m_view->resizeColumnsToContents();
+    fitColumns(*m_view);
     if (t.columns() > 0) {
         const int gaps = t.gapTextColumn();
         m_view->setColumnHidden(gaps, t.options.hideGaps);

@@ -1,5 +1,9 @@
 #include "ui/analysis/moredb_texttable.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+
 namespace lottodesk {
 
 void TextTableModel::setTable(const std::vector<std::string>& header, int rows, CellText text, CellColour colour) {
@@ -34,6 +38,19 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) return section < m_header.size() ? m_header[section] : QVariant();
     return section + 1;
+}
+
+void fitColumns(QTableView& view) {
+    const QAbstractItemModel* model = view.model();
+    const QFontMetrics cells(view.font());
+    const QFontMetrics titles(view.horizontalHeader()->font());
+    const int rows = model->rowCount();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        int width = titles.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 16;
+        for (int r : {0, rows - 1})
+            if (r >= 0) width = std::max(width, cells.horizontalAdvance(model->index(r, c).data().toString()) + 12);
+        view.setColumnWidth(c, width);
+    }
 }
 
 QColor classColour(int value) {

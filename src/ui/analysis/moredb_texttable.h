@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class QTableView;
+
 namespace lottodesk {
 
 class TextTableModel : public QAbstractTableModel {
@@ -33,6 +35,10 @@ private:
     CellText m_text;
     CellColour m_colour;
 };
+
+// Sizes the columns of `view` to their header and the texts of the first and last rows: the rows
+// of these tables are alike, and measuring every row would cost more than computing the table.
+void fitColumns(QTableView& view);
 
 // The colour of a class value (0..9 and beyond, cycling), shared by the pattern tables.
 QColor classColour(int value);

@@ -589,6 +589,33 @@ private Q_SLOTS:
         const int first = m.ws.sjk.record(record)[1];
         QVERIFY(grid.cell(first == 1 ? 1 : 2, grid.headerRows()).marked);
     }
+
+    // Run with -iterations N to time a scroll step of a chart page with its paint (Release build).
+    void aChartScrollStepAndItsPaint() {
+        MoreCharts m;
+        m.window.showPage(u("特性分布"));
+        auto* page = static_cast<ChartPage*>(m.window.page(u("特性分布")));
+        QImage image(page->canvas()->size(), QImage::Format_ARGB32_Premultiplied);
+        int first = 100;
+        QBENCHMARK {
+            first = first % 3000 + 1;
+            page->scrollTo(first);
+            page->canvas()->render(&image);
+        }
+        QVERIFY(page->firstRecord() >= 1);
+    }
+
+    // Run with -iterations N to time an option change of the combined patterns with its paint.
+    void aCombinedPatternOptionChangeAndItsPaint() {
+        MoreCharts m;
+        QCheckBox* tails = m.child<QCheckBox>(u("cb_zhxt_tails"));
+        QImage image(m.window.size(), QImage::Format_ARGB32_Premultiplied);
+        QBENCHMARK {
+            tails->setChecked(!tails->isChecked());
+            m.window.render(&image);
+        }
+        QVERIFY(m.window.page(u("综合形态")));
+    }
 };
 
 QTEST_MAIN(TestMoreCharts)
