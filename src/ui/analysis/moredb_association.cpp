@@ -14,6 +14,7 @@
 #include "analysis/analysisseries.h"
 #include "core/fileio.h"
 #include "core/workspace.h"
+#include "ui/analysis/moredb_indicatorchoice.h"
 #include "ui/analysis/moredb_texttable.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/handoff.h"
@@ -98,9 +99,7 @@ void AssociationView::buildControls() {
         slots->addWidget(s.pick, i, 4);
         connect(s.active, &QCheckBox::toggled, this, [this] { followSlots(); });
         connect(s.pick, &QPushButton::clicked, this, [this, i] { chooseValues(i); });
-        // The indicator list dialog is not part of this program yet: the expression is typed.
-        s.choose->setEnabled(false);
-        s.choose->setToolTip(QStringLiteral("此功能尚未提供"));
+        connect(s.choose, &QPushButton::clicked, this, [this, i] { chooseIndicator(i); });
     }
     auto* apply = new QPushButton(QStringLiteral("确定"), this);
     apply->setObjectName(QStringLiteral("b_glfx_ok"));
@@ -151,10 +150,18 @@ void AssociationView::followSlots() {
         s.active->setEnabled(reachable);
         const bool on = reachable && s.active->isChecked();
         s.expression->setEnabled(on);
+        s.choose->setEnabled(on);
         s.values->setEnabled(on);
         s.pick->setEnabled(on);
         reachable = on;
     }
+}
+
+void AssociationView::chooseIndicator(int slot) {
+    IndicatorChoiceDialog dialog(m_context.ws.folder, m_context.ws.game, m_context.ws.current().specname,
+                                 m_context.prompts, this);
+    if (m_runDialog(dialog) != QDialog::Accepted) return;
+    m_slots[static_cast<size_t>(slot)].expression->setText(dialog.result());
 }
 
 void AssociationView::chooseValues(int slot) {

@@ -32,7 +32,7 @@ public:
     explicit AssociationView(const AnalysisContext& context, QWidget* parent = nullptr);
 
     void refresh() override;
-    // Tests answer the value chooser through this.
+    // Tests answer the indicator and value choosers through this.
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
 
     const AssociationTable& table() const { return *m_table; }
@@ -56,6 +56,7 @@ private:
 
     void buildControls();
     void followSlots();
+    void chooseIndicator(int slot);
     void chooseValues(int slot);
     void applySlots();
 

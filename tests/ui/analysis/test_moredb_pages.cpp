@@ -2,6 +2,7 @@
 // hand-offs going to a recording fake.
 #include <QButtonGroup>
 #include <filesystem>
+#include <functional>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -26,6 +27,7 @@
 #include "ui/analysis/moredb_association.h"
 #include "ui/analysis/moredb_chartpages.h"
 #include "ui/analysis/moredb_combined.h"
+#include "ui/analysis/moredb_indicatorchoice.h"
 #include "ui/analysis/moredb_pairs.h"
 #include "ui/analysis/moredb_texttable.h"
 #include "ui/common/handoff.h"
@@ -615,6 +617,49 @@ private Q_SLOTS:
             m.window.render(&image);
         }
         QVERIFY(m.window.page(u("综合形态")));
+    }
+
+    void theIndicatorChoiceFillsASlot() {
+        MoreCharts m;
+        m.window.showPage(u("关联分析"));
+        auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
+        QPushButton* choose = m.child<QPushButton>(u("b_glfx_choose1"));
+        QVERIFY(!choose->isEnabled());
+        m.child<QCheckBox>(u("cb_glfx_slot1"))->setChecked(true);
+        QVERIFY(choose->isEnabled());
+        int answer = QDialog::Accepted;
+        QString seen;
+        std::function<void(IndicatorChoiceDialog&)> act = [](IndicatorChoiceDialog&) {};
+        page->setDialogRunner([&](QDialog& dialog) {
+            auto& choice = static_cast<IndicatorChoiceDialog&>(dialog);
+            seen = choice.windowTitle();
+            act(choice);
+            return answer;
+        });
+        // The list opens on z_hw with the range 0..9; another entry brings its registry range.
+        act = [](IndicatorChoiceDialog& choice) {
+            QCOMPARE(choice.list()->count(), 123);
+            QVERIFY(choice.list()->item(0)->text().startsWith(u("z_hw ")));
+            QVERIFY(choice.list()->item(0)->text().endsWith(u("主区和尾")));
+            QCOMPARE(choice.rangeLow(), 0);
+            QCOMPARE(choice.rangeHigh(), 9);
+            choice.list()->setCurrentRow(37);  // z_hz
+            QVERIFY(choice.rangeHigh() > 100);
+        };
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(seen, u("选择指标"));
+        QCOMPARE(m.child<QLineEdit>(u("e_glfx_expr1"))->text(), u("z_hz"));
+        // A typed formula; cancel changes nothing.
+        act = [](IndicatorChoiceDialog& choice) {
+            choice.userDefined()->setChecked(true);
+            choice.typed()->setText(u("  z_hz%2 "));
+        };
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(m.child<QLineEdit>(u("e_glfx_expr1"))->text(), u("z_hz%2"));
+        answer = QDialog::Rejected;
+        act = [](IndicatorChoiceDialog& choice) { choice.list()->setCurrentRow(1); };
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QCOMPARE(m.child<QLineEdit>(u("e_glfx_expr1"))->text(), u("z_hz%2"));
     }
 };
 
