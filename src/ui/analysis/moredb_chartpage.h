@@ -47,6 +47,8 @@ public:
     void clickCell(int column, int gridRow);
     // One tick of the automatic scrolling.
     void tick();
+    // The window is shown again: the chart starts over.
+    virtual void reset() { optionChanged(); }
 
 protected:
     virtual ChartData compute() = 0;

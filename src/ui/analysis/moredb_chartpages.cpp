@@ -127,6 +127,15 @@ void FieldChartPage::readTemplate() {
     m_rows->setText(QString::number(m_template.rows));
 }
 
+void FieldChartPage::reset() {
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->setCurrentIndex(0);
+    }
+    m_templateRead = false;
+    ChartPage::reset();
+}
+
 void FieldChartPage::showEvent(QShowEvent* event) {
     // The template is read when the page is shown.
     if (!m_templateRead) readTemplate();

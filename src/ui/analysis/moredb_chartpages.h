@@ -50,6 +50,8 @@ public:
     const FieldTemplate& chosenTemplate() const { return m_template; }
     // Reads the chosen template (creating its default file when missing).
     void readTemplate();
+    // Back to the first template, read again when the page is next shown.
+    void reset() override;
 
 protected:
     ChartData compute() override;

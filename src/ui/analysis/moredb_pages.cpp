@@ -1,3 +1,5 @@
+#include <QEvent>
+
 #include "core/workspace.h"
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysispages.h"
@@ -8,14 +10,40 @@
 #include "ui/analysis/moredb_pairs.h"
 
 namespace lottodesk {
+namespace {
+
+// Each showing of the window opens on "综合形态" and starts the charts over.
+class ShowingResets : public QObject {
+public:
+    ShowingResets(Tf_moredb& window, std::vector<ChartPage*> charts)
+        : QObject(&window), m_window(window), m_charts(std::move(charts)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_window && event->type() == QEvent::Show) {
+            for (ChartPage* chart : m_charts) chart->reset();
+            m_window.showPage(QStringLiteral("综合形态"));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Tf_moredb& m_window;
+    std::vector<ChartPage*> m_charts;
+};
+
+}  // namespace
 
 void addMoreChartPages(Tf_moredb& window, const AnalysisContext& context) {
     window.addPage(QStringLiteral("综合形态"), new CombinedPatternsView(context.ws));
     window.addPage(QStringLiteral("关联分析"), new AssociationView(context));
     window.addPage(QStringLiteral("相生相克"), new PairsView(context));
-    window.addPage(QStringLiteral("特性分布"), new PropertyChartPage(context.ws));
-    window.addPage(QStringLiteral("扩展图表"), new ExtendedChartPage(context.ws));
-    window.addPage(QStringLiteral("田野走势图"), new FieldChartPage(context.ws, context.prompts));
+    auto* property = new PropertyChartPage(context.ws);
+    auto* extended = new ExtendedChartPage(context.ws);
+    auto* field = new FieldChartPage(context.ws, context.prompts);
+    window.addPage(QStringLiteral("特性分布"), property);
+    window.addPage(QStringLiteral("扩展图表"), extended);
+    window.addPage(QStringLiteral("田野走势图"), field);
+    window.installEventFilter(new ShowingResets(window, {property, extended, field}));
 }
 
 }  // namespace lottodesk

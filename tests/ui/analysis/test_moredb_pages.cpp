@@ -661,6 +661,19 @@ private Q_SLOTS:
         QTest::mouseClick(choose, Qt::LeftButton);
         QCOMPARE(m.child<QLineEdit>(u("e_glfx_expr1"))->text(), u("z_hz%2"));
     }
+
+    void eachShowingOpensOnTheFirstPage() {
+        MoreCharts m;
+        m.window.showPage(u("田野走势图"));
+        m.child<QComboBox>(u("cb_tyzst_list"))->setCurrentIndex(2);
+        QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("田野走势图3"));
+        m.window.hide();
+        m.window.show();
+        QCOMPARE(m.window.tabs()->currentWidget(), m.window.page(u("综合形态")));
+        QCOMPARE(m.child<QComboBox>(u("cb_tyzst_list"))->currentIndex(), 0);
+        m.window.showPage(u("田野走势图"));
+        QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("田野走势图1"));
+    }
 };
 
 QTEST_MAIN(TestMoreCharts)
