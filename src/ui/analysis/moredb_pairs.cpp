@@ -159,6 +159,11 @@ void PairsView::buildControls() {
 
 void PairsView::settingChanged() { invalidate(); }
 
+void PairsView::resetPeriods() {
+    m_listedStore = nullptr;
+    invalidate();
+}
+
 void PairsView::followHistory() {
     const t_s_dm& store = m_context.ws.sjk;
     if (m_listedStore == &store && m_listedVersion == store.version()) return;

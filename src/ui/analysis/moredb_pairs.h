@@ -28,6 +28,8 @@ public:
     explicit PairsView(const AnalysisContext& context, QWidget* parent = nullptr);
 
     void refresh() override;
+    // The window is shown again: the period lists are refilled and set to their defaults.
+    void resetPeriods();
     const PairView& pairs() const { return *m_view; }
     QTableView* grid() const { return m_grid; }
     QListWidget* togetherList() const { return m_togetherList; }

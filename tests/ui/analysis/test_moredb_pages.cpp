@@ -667,9 +667,14 @@ private Q_SLOTS:
         m.window.showPage(u("田野走势图"));
         m.child<QComboBox>(u("cb_tyzst_list"))->setCurrentIndex(2);
         QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("田野走势图3"));
+        m.window.showPage(u("相生相克"));
+        QComboBox* from = m.child<QComboBox>(u("cb_xsxk_from"));
+        from->setCurrentIndex(0);
         m.window.hide();
         m.window.show();
         QCOMPARE(m.window.tabs()->currentWidget(), m.window.page(u("综合形态")));
+        m.window.showPage(u("相生相克"));
+        QCOMPARE(from->currentText(), QString::number(m.ws.sjk.record(int(m.ws.sjk.RecordCount()) - 99)[0]));
         QCOMPARE(m.child<QComboBox>(u("cb_tyzst_list"))->currentIndex(), 0);
         m.window.showPage(u("田野走势图"));
         QCOMPARE(m.child<QLineEdit>(u("e_tyzst_name"))->text(), u("田野走势图1"));
