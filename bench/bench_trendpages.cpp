@@ -28,7 +28,7 @@ Workspace& workspace() {
 void ChartPage(benchmark::State& state) {
     const Workspace& ws = workspace();
     for (auto _ : state) {
-        ChartData chart;
+        TrendChartData chart;
         switch (state.range(0)) {
         case 0: chart = remainderChart(ws.sjk, ws.game, 3); break;
         case 1: chart = spacingChart(ws.sjk, ws.game); break;

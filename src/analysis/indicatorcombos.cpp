@@ -76,27 +76,29 @@ std::string drawText(const GameParams& game, const int32_t* r) {
 
 }  // namespace
 
-const std::vector<ExtendedKindInfo>& extendedKinds() {
-    static const std::vector<ExtendedKindInfo> kinds = {
-        {ExtendedKind::Count,
+const std::vector<ExtendedSeriesKindInfo>& extendedKinds() {
+    static const std::vector<ExtendedSeriesKindInfo> kinds = {
+        {ExtendedSeriesKind::Count,
          "次数相关：",
          false,
          {{"期数", 30, 0, 100}, {"下限次数", 0, 0, 100}, {"上限次数", 2, 0, 100}}},
-        {ExtendedKind::Similar, "类似性相关：", false, {{"期数", 10, 0, 100}, {"相同个数", 2, 0, 1000}}},
-        {ExtendedKind::Omission, "遗漏值相关：", true, {{"遗漏值从", 1, 0, 100}, {"到", 1, 0, 100}}},
-        {ExtendedKind::Skip, "隔期出号相关：", true, {{"所隔期数从", 1, 0, 1000}, {"到", 1, 0, 1000}}},
-        {ExtendedKind::Zone, "分区相关：", true, {{"分区数", 4, 1, 100}, {"第几分区", 1, 1, 100}}},
-        {ExtendedKind::Remainder, "余数相关：", true, {{"除", 6, 0, 100}, {"余", 0, 0, 100}}},
-        {ExtendedKind::Difference, "差值相关：", false, {{"差值", 2, 0, 100}}},
-        {ExtendedKind::Sum, "和值相关：", false, {{"和值", 34, 0, 100}}},
-        {ExtendedKind::PrevDifference, "与上期差值相关：", false, {{"差值", 2, 0, 100}}},
-        {ExtendedKind::PrevSum, "与上期和值相关：", false, {{"和值", 34, 0, 100}}},
-        {ExtendedKind::SameSpot, "同位遗传相关：", true, {{"类型", 0, 0, 4}, {"所隔期数", 0, 0, 1000}}},
+        {ExtendedSeriesKind::Similar, "类似性相关：", false, {{"期数", 10, 0, 100}, {"相同个数", 2, 0, 1000}}},
+        {ExtendedSeriesKind::Omission, "遗漏值相关：", true, {{"遗漏值从", 1, 0, 100}, {"到", 1, 0, 100}}},
+        {ExtendedSeriesKind::Skip, "隔期出号相关：", true, {{"所隔期数从", 1, 0, 1000}, {"到", 1, 0, 1000}}},
+        {ExtendedSeriesKind::Zone, "分区相关：", true, {{"分区数", 4, 1, 100}, {"第几分区", 1, 1, 100}}},
+        {ExtendedSeriesKind::Remainder, "余数相关：", true, {{"除", 6, 0, 100}, {"余", 0, 0, 100}}},
+        {ExtendedSeriesKind::Difference, "差值相关：", false, {{"差值", 2, 0, 100}}},
+        {ExtendedSeriesKind::Sum, "和值相关：", false, {{"和值", 34, 0, 100}}},
+        {ExtendedSeriesKind::PrevDifference, "与上期差值相关：", false, {{"差值", 2, 0, 100}}},
+        {ExtendedSeriesKind::PrevSum, "与上期和值相关：", false, {{"和值", 34, 0, 100}}},
+        {ExtendedSeriesKind::SameSpot, "同位遗传相关：", true, {{"类型", 0, 0, 4}, {"所隔期数", 0, 0, 1000}}},
     };
     return kinds;
 }
 
-const ExtendedKindInfo& extendedKind(ExtendedKind kind) { return extendedKinds()[static_cast<size_t>(kind)]; }
+const ExtendedSeriesKindInfo& extendedKind(ExtendedSeriesKind kind) {
+    return extendedKinds()[static_cast<size_t>(kind)];
+}
 
 const std::vector<std::string>& sameSpotTypes() {
     static const std::vector<std::string> types = {"同位奇偶遗传", "同位质合遗传", "同位012路遗传", "同位尾数大小遗传",
@@ -104,10 +106,10 @@ const std::vector<std::string>& sameSpotTypes() {
     return types;
 }
 
-std::string extendedIdentifier(ExtendedKind kind, int style, const std::vector<int32_t>& values) {
+std::string extendedIdentifier(ExtendedSeriesKind kind, int style, const std::vector<int32_t>& values) {
     static const char* const prefixes[] = {"c_lwr_", "c_same_0_", "c_ylz_",   "c_gqch_",  "c_fq_",  "c_ys_",
                                            "c_cz_",  "c_hz_",     "c_xw_cz_", "c_xw_hz_", "c_twyc_"};
-    const ExtendedKindInfo& info = extendedKind(kind);
+    const ExtendedSeriesKindInfo& info = extendedKind(kind);
     std::string id = prefixes[static_cast<size_t>(kind)];
     if (info.styled) id += std::to_string(style == 1 ? 1 : 0) + "_";
     for (size_t i = 0; i < info.parameters.size(); ++i) {

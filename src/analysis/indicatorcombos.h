@@ -16,7 +16,7 @@ namespace lottodesk {
 
 // ---- Extended series -------------------------------------------------------------------------
 
-enum class ExtendedKind : uint8_t {
+enum class ExtendedSeriesKind : uint8_t {
     Count,           // "次数相关："       c_lwr_P_L_U
     Similar,         // "类似性相关："     c_same_0_P_S
     Omission,        // "遗漏值相关："     c_ylz_style_A_B
@@ -37,18 +37,18 @@ struct ExtendedParameter {
     int32_t hi;
 };
 
-struct ExtendedKindInfo {
-    ExtendedKind kind;
+struct ExtendedSeriesKindInfo {
+    ExtendedSeriesKind kind;
     const char* caption;  // the radio button
     bool styled;          // "求奖号个数" (0) / "求奖号和值" (1) applies
     std::vector<ExtendedParameter> parameters;
 };
 
 // Every kind in the order of the pages ("扩展系列一" holds all but the last).
-const std::vector<ExtendedKindInfo>& extendedKinds();
-const ExtendedKindInfo& extendedKind(ExtendedKind kind);
+const std::vector<ExtendedSeriesKindInfo>& extendedKinds();
+const ExtendedSeriesKindInfo& extendedKind(ExtendedSeriesKind kind);
 // The identifier of `kind` with `style` (ignored unless styled) and the parameter values in order.
-std::string extendedIdentifier(ExtendedKind kind, int style, const std::vector<int32_t>& values);
+std::string extendedIdentifier(ExtendedSeriesKind kind, int style, const std::vector<int32_t>& values);
 // "同位遗传相关："'s "类型" list.
 const std::vector<std::string>& sameSpotTypes();
 

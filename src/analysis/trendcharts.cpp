@@ -17,8 +17,8 @@ int sortedMain(const t_s_dm& history, const GameParams& game, int n, std::array<
     return count;
 }
 
-ChartData withSeries(const t_s_dm& history, std::vector<std::string> names) {
-    ChartData chart;
+TrendChartData withSeries(const t_s_dm& history, std::vector<std::string> names) {
+    TrendChartData chart;
     chart.names = std::move(names);
     chart.series.assign(chart.names.size(), {});
     const int count = history.RecordCount();
@@ -35,9 +35,9 @@ std::vector<std::string> positionNames(int count) {
 
 }  // namespace
 
-ChartData remainderChart(const t_s_dm& history, const GameParams& game, int k) {
+TrendChartData remainderChart(const t_s_dm& history, const GameParams& game, int k) {
     const int positions = std::clamp(game.zhgs, 0, 7);
-    ChartData chart = withSeries(history, positionNames(positions));
+    TrendChartData chart = withSeries(history, positionNames(positions));
     if (k < 1) return chart;
     std::array<int32_t, 7> numbers{};
     for (int n = 1; n <= history.RecordCount(); ++n) {
@@ -51,11 +51,11 @@ ChartData remainderChart(const t_s_dm& history, const GameParams& game, int k) {
     return chart;
 }
 
-ChartData spacingChart(const t_s_dm& history, const GameParams& game) {
+TrendChartData spacingChart(const t_s_dm& history, const GameParams& game) {
     const int positions = std::clamp(game.zhgs, 0, 7);
     std::vector<std::string> names;
     for (int j = 2; j <= positions; ++j) names.push_back(std::to_string(j) + "_1");
-    ChartData chart = withSeries(history, std::move(names));
+    TrendChartData chart = withSeries(history, std::move(names));
     chart.marks.assign(chart.series.size(), {});
     std::array<int32_t, 7> numbers{};
     for (int n = 1; n <= history.RecordCount(); ++n) {
@@ -70,8 +70,8 @@ ChartData spacingChart(const t_s_dm& history, const GameParams& game) {
     return chart;
 }
 
-ChartData dispersionChart(const t_s_dm& history, const GameParams& game) {
-    ChartData chart = withSeries(history, {"平均量", "标准差", "离散系数"});
+TrendChartData dispersionChart(const t_s_dm& history, const GameParams& game) {
+    TrendChartData chart = withSeries(history, {"平均量", "标准差", "离散系数"});
     std::array<int32_t, 7> numbers{};
     for (int n = 1; n <= history.RecordCount(); ++n) {
         chart.periods.push_back(history.FieldValueAt(n, 0));
@@ -91,9 +91,9 @@ ChartData dispersionChart(const t_s_dm& history, const GameParams& game) {
     return chart;
 }
 
-ChartData omissionTrendChart(const t_s_dm& history, const GameParams& game, bool secondary, int number) {
+TrendChartData omissionTrendChart(const t_s_dm& history, const GameParams& game, bool secondary, int number) {
     const std::string label = std::to_string(number);
-    ChartData chart = withSeries(history, {label + "的遗漏走势", label + "的遗漏振幅走势"});
+    TrendChartData chart = withSeries(history, {label + "的遗漏走势", label + "的遗漏振幅走势"});
     const int first = secondary ? 1 + game.zhgs : 1;
     const int slots = std::clamp(secondary ? game.fhgs : game.zhgs, 0, kSlots - first);
     int previous = 0;  // the record of the previous draw; 0: none yet

@@ -1,4 +1,5 @@
 #include "cli_charts.h"
+#include "cli_chartgrid.h"
 #include "cli_common.h"
 #include "cli_drawwindow.h"
 
@@ -238,13 +239,15 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 // "combined" is the view's name; "patterns-combined" is kept as another name for it.
 bool isChartsView(const std::string& view) {
-    return view == "pairs" || view == "combined" || view == "patterns-combined" || view == "association";
+    return view == "pairs" || view == "combined" || view == "patterns-combined" || view == "association" ||
+           view == "grid";
 }
 
 int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args[0] == "pairs") return pairsTable(ws, args, out, err);
     if (args[0] == "combined" || args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
     if (args[0] == "association") return associationTable(ws, args, out, err);
+    if (args[0] == "grid") return gridTable(ws, args, out, err);
     return usage(err, "未知视图: " + args[0]);
 }
 
@@ -274,7 +277,8 @@ std::string chartsTableHelp() {
            "                           grid 次数表格（默认）；marks 颜色：1 相生（红），2 相克（绿），0 无\n"
            "                           together 相生列表、apart 相克列表：首行 相生[N] 或 相克[N]，"
            "每行一对如 03:17==>9次\n"
-           "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n";
+           "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n" +
+           gridTableHelp();
 }
 
 }  // namespace lottodesk

@@ -98,7 +98,7 @@ int runTrend(const Workspace& ws, const std::vector<std::string>& args, std::ost
 int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return usage(err, kChartUsage);
     const std::string& kind = args[0];
-    ChartData chart;
+    TrendChartData chart;
     if (kind == "remainders") {
         auto opts = cli::viewOptions(args, {"--k"});
         const std::optional<int> k = opts ? parseInteger(optionOr(*opts, "--k", "3")) : std::nullopt;

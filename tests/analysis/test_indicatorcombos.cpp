@@ -16,23 +16,23 @@ namespace {
 
 TEST(IndicatorCombos, ExtendedIdentifiersWithTheirDefaultsAndStyles) {
     struct Case {
-        ExtendedKind kind;
+        ExtendedSeriesKind kind;
         int style;
         std::vector<int32_t> values;  // empty: the defaults
         const char* id;
     };
     const Case cases[] = {
-        {ExtendedKind::Count, 1, {}, "c_lwr_30_0_2"},
-        {ExtendedKind::Similar, 0, {}, "c_same_0_10_2"},
-        {ExtendedKind::Omission, 1, {2, 5}, "c_ylz_1_2_5"},
-        {ExtendedKind::Skip, 0, {}, "c_gqch_0_1_1"},
-        {ExtendedKind::Zone, 0, {}, "c_fq_0_4_1"},
-        {ExtendedKind::Remainder, 1, {}, "c_ys_1_6_0"},
-        {ExtendedKind::Difference, 1, {}, "c_cz_2"},
-        {ExtendedKind::Sum, 0, {}, "c_hz_34"},
-        {ExtendedKind::PrevDifference, 0, {3}, "c_xw_cz_3"},
-        {ExtendedKind::PrevSum, 0, {}, "c_xw_hz_34"},
-        {ExtendedKind::SameSpot, 1, {4, 12}, "c_twyc_1_4_12"},
+        {ExtendedSeriesKind::Count, 1, {}, "c_lwr_30_0_2"},
+        {ExtendedSeriesKind::Similar, 0, {}, "c_same_0_10_2"},
+        {ExtendedSeriesKind::Omission, 1, {2, 5}, "c_ylz_1_2_5"},
+        {ExtendedSeriesKind::Skip, 0, {}, "c_gqch_0_1_1"},
+        {ExtendedSeriesKind::Zone, 0, {}, "c_fq_0_4_1"},
+        {ExtendedSeriesKind::Remainder, 1, {}, "c_ys_1_6_0"},
+        {ExtendedSeriesKind::Difference, 1, {}, "c_cz_2"},
+        {ExtendedSeriesKind::Sum, 0, {}, "c_hz_34"},
+        {ExtendedSeriesKind::PrevDifference, 0, {3}, "c_xw_cz_3"},
+        {ExtendedSeriesKind::PrevSum, 0, {}, "c_xw_hz_34"},
+        {ExtendedSeriesKind::SameSpot, 1, {4, 12}, "c_twyc_1_4_12"},
     };
     Workspace ws("/nonexistent/");
     test::fillSample(ws.sjk, test::sampleGames()[0]);

@@ -106,9 +106,9 @@ TEST(TrendCharts, EveryGameAgreesWithTheLiteralReading) {
         t_s_dm store;
         test::fillSample(store, sample);
         const GameParams& g = sample.game;
-        const ChartData rem = remainderChart(store, g, 4);
-        const ChartData gaps = spacingChart(store, g);
-        const ChartData spread = dispersionChart(store, g);
+        const TrendChartData rem = remainderChart(store, g, 4);
+        const TrendChartData gaps = spacingChart(store, g);
+        const TrendChartData spread = dispersionChart(store, g);
         ASSERT_EQ(rem.series.size(), static_cast<size_t>(g.zhgs));
         ASSERT_EQ(gaps.names.front(), "2_1");
         ASSERT_EQ(gaps.names.back(), std::to_string(g.zhgs) + "_1");
@@ -142,13 +142,13 @@ TEST(TrendCharts, OmissionTrendOfOneNumber) {
                        {1, 2, 4, 5, 6, 7, 2},
                        {3, 4, 5, 6, 7, 8, 1}});
     const GameParams g{6, 1, 33, 1, 1, 16, true};
-    const ChartData main = omissionTrendChart(store, g, false, 3);
+    const TrendChartData main = omissionTrendChart(store, g, false, 3);
     EXPECT_EQ(main.names, (std::vector<std::string>{"3的遗漏走势", "3的遗漏振幅走势"}));
     EXPECT_EQ(main.series[0], (std::vector<double>{1, 0, 3}));
     EXPECT_EQ(main.series[1], (std::vector<double>{1, 1, 3}));
     EXPECT_EQ(main.periods.size(), 3u);
     EXPECT_EQ(main.periods[2], store.record(7)[0]);
-    const ChartData secondary = omissionTrendChart(store, g, true, 9);
+    const TrendChartData secondary = omissionTrendChart(store, g, true, 9);
     EXPECT_EQ(secondary.series[0], (std::vector<double>{0, 3}));
     EXPECT_TRUE(omissionTrendChart(store, g, false, 33).periods.empty()) << "never drawn: an empty series";
 }

@@ -32,7 +32,7 @@ QPushButton* button(const char* name, const QString& text, QWidget* parent) {
     return b;
 }
 
-LineChartData lineData(const ChartData& data, const QString& title) {
+LineChartData lineData(const TrendChartData& data, const QString& title) {
     LineChartData line;
     line.periods = data.periods;
     for (const std::string& name : data.names) line.names << q(name);
@@ -159,7 +159,7 @@ void ChartTrendPage::compute() {
     case Kind::Dispersion: m_data = dispersionChart(ws.sjk, ws.game); break;
     case Kind::MainOmission:
     case Kind::SecondaryOmission:
-        m_data = m_choice->count() == 0 ? ChartData{}
+        m_data = m_choice->count() == 0 ? TrendChartData{}
                                         : omissionTrendChart(ws.sjk, ws.game, m_kind == Kind::SecondaryOmission,
                                                              m_choice->currentText().toInt());
         if (m_analyse) m_analyse->setEnabled(static_cast<bool>(m_context.analysis) && m_choice->count() > 0);

@@ -28,7 +28,7 @@ public:
 
     Kind kind() const { return m_kind; }
     LineChart* chart() const { return m_chart; }
-    const ChartData& data() const { return m_data; }
+    const TrendChartData& data() const { return m_data; }
     QComboBox* windowBox() const { return m_window; }
     // The remainder divisor, the spacing shown, the dispersion measure, or the omission number.
     QComboBox* choiceBox() const { return m_choice; }
@@ -42,7 +42,7 @@ private:
 
     Kind m_kind;
     AnalysisContext m_context;
-    ChartData m_data;
+    TrendChartData m_data;
     LineChart* m_chart = nullptr;
     QComboBox* m_window = nullptr;
     QComboBox* m_choice = nullptr;

@@ -26,8 +26,8 @@ ExtendedSeriesPage::ExtendedSeriesPage(bool second, const AnalysisContext& conte
     auto* grid = new QGridLayout;
     auto* kinds = new QButtonGroup(this);
     int line = 0;
-    for (const ExtendedKindInfo& info : extendedKinds()) {
-        if ((info.kind == ExtendedKind::SameSpot) != second) continue;
+    for (const ExtendedSeriesKindInfo& info : extendedKinds()) {
+        if ((info.kind == ExtendedSeriesKind::SameSpot) != second) continue;
         Row row{info.kind, new QRadioButton(qtext(info.caption), this), {}};
         row.button->setObjectName(QStringLiteral("rb_kind%1").arg(static_cast<int>(info.kind)));
         kinds->addButton(row.button);
@@ -37,7 +37,7 @@ ExtendedSeriesPage::ExtendedSeriesPage(bool second, const AnalysisContext& conte
             const ExtendedParameter& parameter = info.parameters[p];
             grid->addWidget(new QLabel(qtext(parameter.label), this), line, column++);
             QWidget* box = nullptr;
-            if (info.kind == ExtendedKind::SameSpot && p == 0) {
+            if (info.kind == ExtendedSeriesKind::SameSpot && p == 0) {
                 auto* types = new QComboBox(this);
                 for (const std::string& type : sameSpotTypes()) types->addItem(qtext(type));
                 connect(types, &QComboBox::currentIndexChanged, this, [this] { settingsChanged(); });
@@ -61,7 +61,8 @@ ExtendedSeriesPage::ExtendedSeriesPage(bool second, const AnalysisContext& conte
     }
     // "分区相关：" is the first page's default.
     for (Row& row : m_rows)
-        if (row.kind == (second ? ExtendedKind::SameSpot : ExtendedKind::Zone)) row.button->setChecked(true);
+        if (row.kind == (second ? ExtendedSeriesKind::SameSpot : ExtendedSeriesKind::Zone))
+            row.button->setChecked(true);
 
     m_countStyle = new QRadioButton(QStringLiteral("求奖号个数"), this);
     m_countStyle->setObjectName(QStringLiteral("rb_count"));
@@ -104,13 +105,13 @@ ExtendedSeriesPage::ExtendedSeriesPage(bool second, const AnalysisContext& conte
     settingsChanged();
 }
 
-QRadioButton* ExtendedSeriesPage::kindButton(ExtendedKind kind) const {
+QRadioButton* ExtendedSeriesPage::kindButton(ExtendedSeriesKind kind) const {
     for (const Row& row : m_rows)
         if (row.kind == kind) return row.button;
     return nullptr;
 }
 
-std::vector<QWidget*> ExtendedSeriesPage::parameterBoxes(ExtendedKind kind) const {
+std::vector<QWidget*> ExtendedSeriesPage::parameterBoxes(ExtendedSeriesKind kind) const {
     for (const Row& row : m_rows)
         if (row.kind == kind) return row.boxes;
     return {};

@@ -32,13 +32,13 @@ public:
     // The identifier the page's settings compose.
     std::string identifier() const;
     LineChart* chart() const { return m_chart; }
-    QRadioButton* kindButton(ExtendedKind kind) const;
+    QRadioButton* kindButton(ExtendedSeriesKind kind) const;
     // The parameter boxes of `kind` in order ("类型" of the second page is a list).
-    std::vector<QWidget*> parameterBoxes(ExtendedKind kind) const;
+    std::vector<QWidget*> parameterBoxes(ExtendedSeriesKind kind) const;
 
 private:
     struct Row {
-        ExtendedKind kind;
+        ExtendedSeriesKind kind;
         QRadioButton* button;
         std::vector<QWidget*> boxes;  // QSpinBox, or QComboBox for "类型"
     };

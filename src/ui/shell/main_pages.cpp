@@ -54,7 +54,7 @@ QWidget* makeTrendAnalysis(PageContext& c, QWidget* parent) {
     return window;
 }
 
-[[maybe_unused]] QWidget* makeMoreCharts(PageContext& c, QWidget* parent) {
+QWidget* makeMoreCharts(PageContext& c, QWidget* parent) {
     auto* window = new Tf_moredb(parent);
     addMoreChartPages(*window, analysisContext(c));
     return window;
@@ -65,7 +65,7 @@ QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws,
 // The caption of the trend analysis page keeps its leading blank.
 constexpr PageEntry kPages[] = {
     {PageId::tjq, "ts_tjq", "统计区", makeStatistics},       {PageId::zh, "ts_zh", "超强组号", makeGenerator},
-    {PageId::fxd, "ts_fxd", " 综合分析", makeTrendAnalysis}, {PageId::moredb, "ts_moredb", "更多图表", nullptr},
+    {PageId::fxd, "ts_fxd", " 综合分析", makeTrendAnalysis}, {PageId::moredb, "ts_moredb", "更多图表", makeMoreCharts},
     {PageId::zbpx, "ts_zbpx", "指标管理", nullptr},          {PageId::zbpxz, "ts_zbpxz", "指标剖析", nullptr},
     {PageId::tdsh, "ts_tdsh", "定胆杀号", makeFixAndKill},   {PageId::set, "ts_set", "设置", makeSettings},
 };

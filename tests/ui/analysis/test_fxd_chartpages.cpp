@@ -111,7 +111,7 @@ private Q_SLOTS:
         ChartTrendPage* page = w.show(Kind::MainOmission);
         QCOMPARE(page->choiceBox()->count(), 33);
         page->choiceBox()->setCurrentIndex(3);  // number 4
-        const ChartData expected = omissionTrendChart(w.ws.sjk, w.ws.game, false, 4);
+        const TrendChartData expected = omissionTrendChart(w.ws.sjk, w.ws.game, false, 4);
         QCOMPARE(page->data().series, expected.series);
         QCOMPARE(page->chart()->data().names, QStringList({u("4的遗漏走势"), u("4的遗漏振幅走势")}));
         QScrollBar* bar = page->chart()->scrollBar();

@@ -91,12 +91,12 @@ private Q_SLOTS:
         QCOMPARE(page->identifier(), std::string("c_fq_0_4_1"));
         QCOMPARE(page->chart()->data().series[0].back(), w.newest("c_fq_0_4_1"));
         QCOMPARE(page->chart()->data().series[0].size(), size_t(w.ws.sjk.RecordCount()));
-        qobject_cast<QSpinBox*>(page->parameterBoxes(ExtendedKind::Zone)[1])->setValue(3);
+        qobject_cast<QSpinBox*>(page->parameterBoxes(ExtendedSeriesKind::Zone)[1])->setValue(3);
         page->findChild<QRadioButton*>(QStringLiteral("rb_sum"))->setChecked(true);
         QCOMPARE(page->identifier(), std::string("c_fq_1_4_3"));
         QCOMPARE(page->chart()->data().series[0].back(), w.newest("c_fq_1_4_3"));
 
-        page->kindButton(ExtendedKind::Count)->setChecked(true);
+        page->kindButton(ExtendedSeriesKind::Count)->setChecked(true);
         QCOMPARE(page->identifier(), std::string("c_lwr_30_0_2"));
         QVERIFY(!page->findChild<QRadioButton*>(QStringLiteral("rb_sum"))->isEnabled());
         page->findChild<QPushButton*>(QStringLiteral("b_analyse"))->click();
@@ -107,7 +107,7 @@ private Q_SLOTS:
 
         w.show(ExtendedSeriesPage::caption(true));
         QCOMPARE(w.extended2->identifier(), std::string("c_twyc_0_0_0"));
-        qobject_cast<QComboBox*>(w.extended2->parameterBoxes(ExtendedKind::SameSpot)[0])->setCurrentIndex(3);
+        qobject_cast<QComboBox*>(w.extended2->parameterBoxes(ExtendedSeriesKind::SameSpot)[0])->setCurrentIndex(3);
         QCOMPARE(w.extended2->identifier(), std::string("c_twyc_0_3_0"));
         QCOMPARE(w.extended2->chart()->data().series[0].back(), w.newest("c_twyc_0_3_0"));
     }
