@@ -108,6 +108,9 @@ private:
     // The hosted windows that implement MainPage.
     std::vector<MainPage*> hostedPages() const;
     void buildMenu();
+    // "蓝号分析": enabled for games with secondary numbers.
+    void updateSecondaryCommand();
+    void analyseSecondary();
     void prepareAfterFirstShow();
     void finishStartup(const std::optional<QByteArray>& noticeBody);
     void updateHistoryStatus();

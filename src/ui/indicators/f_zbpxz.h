@@ -1,0 +1,99 @@
+#pragma once
+// Tf_zbpxz ("指标剖析"): the views of one analysed series. The series is computed by the
+// analysis session (the history's records are never written); every view shows what the engine
+// computes for it and recomputes when its page is shown or one of its options changes.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysisseries.h"
+#include "core/status.h"
+#include "ui/shell/mainpage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace lottodesk {
+
+struct Workspace;
+class FileChooser;
+class Prompts;
+
+class Tf_zbpxz : public QWidget, public MainPage {
+    Q_OBJECT
+public:
+    Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, QWidget* parent = nullptr);
+
+    // "开始剖析": the series of `text` (an identifier or a formula) over the draw history with the
+    // typed range or the range rule. On failure ("公式有误:" + the evaluator's text) the previous
+    // series and every view stay as they were.
+    Status analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption);
+
+    const AnalysisSeries* series() const { return m_session->series(); }
+    // The caption of the page that shows this window: "蓝号分析" for the series named "蓝号".
+    QString pageCaption() const;
+    // The status text of the current view: the caption and the view's suffix.
+    QString viewStatus() const;
+    // Puts the current view's status text on the main window's status bar.
+    void announce() { reportStatus(viewStatus()); }
+    // The grid of the current view.
+    QTableWidget* currentGrid() const;
+
+    void typeChanged() override;
+    void historyChanged() override;
+
+private:
+    QWidget* buildSignalPage();
+    QWidget* buildAveragesPage();
+    QWidget* buildCountsPage();
+    QWidget* buildOmissionPage();
+    QWidget* buildClassesPage();
+    void refresh();
+    void showSignal();
+    void showAverages();
+    void showCounts();
+    void showOmission();
+    void showClasses();
+    void exportValues();
+    void clearViews();
+
+    Workspace& m_ws;
+    Prompts& m_prompts;
+    FileChooser& m_files;
+    std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
+
+    QTabWidget* m_pages = nullptr;
+    std::vector<QString> m_suffixes;  // per page, in page order
+
+    QComboBox* m_kline = nullptr;
+    QComboBox* m_signal = nullptr;
+    QLineEdit* m_big = nullptr;
+    QRadioButton* m_symbols = nullptr;
+    QTableWidget* m_signalGrid = nullptr;
+
+    QTableWidget* m_averagesGrid = nullptr;
+
+    QComboBox* m_countRecent = nullptr;
+    QComboBox* m_countOrder = nullptr;
+    QCheckBox* m_countPercent = nullptr;
+    QTableWidget* m_countsGrid = nullptr;
+
+    QTableWidget* m_omissionGrid = nullptr;
+
+    QComboBox* m_classFamily = nullptr;
+    QComboBox* m_classK = nullptr;
+    QComboBox* m_classRecent = nullptr;
+    QCheckBox* m_classPercent = nullptr;
+    QTableWidget* m_classesGrid = nullptr;
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,346 @@
+// Indicator management "指标管理" and the indicator analysis "指标剖析" on the real histories of
+// 双色球 and 七乐彩, alone and as pages of the main window.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+#include "analysis/analysisseries.h"
+#include "core/drawtext.h"
+#include "core/workspace.h"
+#include "indicators/catalogue.h"
+#include "support/uifixture.h"
+#include "ui/indicators/f_zbpx.h"
+#include "ui/indicators/f_zbpxz.h"
+#include "ui/shell/f_main.h"
+
+using namespace lottodesk;
+using test::FakeFileChooser;
+using test::FakePrompts;
+using test::ProgramFolder;
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+void loadGame(Workspace& ws, const char* file, GameParams game) {
+    ws.game = game;
+    ws.partitions.rebuild(game.zh_to);
+    ws.sjk.Clear(false);
+    for (const DrawRecord& record :
+         parseDrawText(test::readFile(test::samplePath(file)), game.zhgs + game.fhgs).records) {
+        ws.sjk.Append();
+        ws.sjk.setRecord(ws.sjk.RecNo(), record);
+    }
+}
+
+const GameParams kSsq{6, 1, 33, 1, 1, 16, true};
+const GameParams kQlc{7, 1, 30, 1, 1, 30, true};
+
+// The analysis window over a game's history.
+struct Analysis {
+    explicit Analysis(const char* file = "ssq.txt", GameParams game = kSsq) : ws(folder.path()) {
+        loadGame(ws, file, game);
+        window.resize(900, 600);
+        window.show();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    // The texts of one column of a grid.
+    static std::vector<QString> column(QTableWidget* grid, int c) {
+        std::vector<QString> texts;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            texts.push_back(grid->item(r, c) ? grid->item(r, c)->text() : QString());
+        return texts;
+    }
+
+    ProgramFolder folder;
+    Workspace ws;
+    FakePrompts prompts;
+    FakeFileChooser files;
+    Tf_zbpxz window{ws, prompts, files};
+};
+
+// The management window with a recording opener.
+struct Management {
+    Management() : ws(folder.path()) {
+        initialiseWorkspace(ws, folder.settings);
+        window.setDialogRunner([](QDialog&) { return QDialog::Rejected; });
+    }
+    struct Call {
+        std::string text;
+        std::optional<ValueRange> typed;
+        std::string name;
+    };
+    ProgramFolder folder{true};
+    Workspace ws;
+    FakePrompts prompts;
+    std::vector<Call> calls;
+    Status answer = Status::success();
+    int closed = 0;
+    Tf_zbpx window{ws, prompts,
+                   [this](const std::string& text, const std::optional<ValueRange>& typed, const std::string& name) {
+                       calls.push_back({text, typed, name});
+                       return answer;
+                   },
+                   [this] { ++closed; }};
+};
+
+void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+}  // namespace
+
+class TestIndicatorAnalysis : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void listsOfferTheCatalogueAndTheSavedIndicators();
+    void clickingAnEntryFillsTheFields();
+    void startHandsOverTheChosenTextRangeAndName();
+    void viewsAgreeWithAReferenceOnTheRealHistory();
+    void aFormulaErrorLeavesThePreviousAnalysis();
+    void everyViewOpensOnBothGames();
+    void exportWritesOneLinePerRecord();
+    void mainWindowStartsAndShowsTheAnalysis();
+};
+
+void TestIndicatorAnalysis::listsOfferTheCatalogueAndTheSavedIndicators() {
+    Management m;
+    {
+        std::ofstream out(m.folder.file("save/selfzb.txt"), std::ios::binary);
+        out << "z_hz%7        first\r\n";
+    }
+    m.window.show();
+    const auto& lists = m.window.lists();
+    QCOMPARE(lists.size(), size_t{10});
+    const auto& catalogue = indicatorCatalogue();
+    for (size_t i = 0; i < catalogue.size(); ++i)
+        QCOMPARE(lists[i]->count(), static_cast<int>(catalogue[i].entries.size()));
+    QCOMPARE(lists.back()->count(), 1);
+    // Reloaded on every show.
+    m.window.hide();
+    {
+        std::ofstream out(m.folder.file("save/selfzb.txt"), std::ios::binary);
+        out << "z_hz%7        first\r\nz_ac*2        second\r\n";
+    }
+    m.window.show();
+    QCOMPARE(lists.back()->count(), 2);
+}
+
+void TestIndicatorAnalysis::clickingAnEntryFillsTheFields() {
+    Management m;
+    m.window.resize(800, 600);
+    m.window.show();
+    auto* pages = m.window.findChild<QTabWidget*>(QStringLiteral("pc_zblist"));
+    auto* code = m.window.findChild<QLineEdit*>(QStringLiteral("e_yyzb"));
+    auto* name = m.window.findChild<QLineEdit*>(QStringLiteral("e_zbmm"));
+    auto* from = m.window.findChild<QLineEdit*>(QStringLiteral("me_zbqzfrom"));
+    QCOMPARE(code->text(), u("z_num1"));
+    QCOMPARE(name->text(), u("红号一"));
+    m.window.findChild<QRadioButton*>(QStringLiteral("rb_selfzb"))->click();
+    QCOMPARE(name->text(), u("自定义指标"));
+    from->setText(QStringLiteral("5"));
+    // A click on a page with nothing selected (no saved indicators here) asks for a click on an entry.
+    QListWidget* saved = m.window.lists().back();
+    pages->setCurrentWidget(saved);
+    QTest::mouseClick(saved->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(m.prompts.informed.value(0), u("请在列表框中单击你要输入的内容"));
+    QCOMPARE(code->text(), u("z_num1"));
+    QListWidget* list = m.window.lists()[6];
+    pages->setCurrentWidget(list);
+    clickRow(list, 0);
+    const CatalogueEntry entry = indicatorCatalogue()[6].entries[0];
+    QCOMPARE(code->text().toStdString(), entry.code);
+    QCOMPARE(name->text().toStdString(), entry.name);
+    QVERIFY(m.window.findChild<QRadioButton*>(QStringLiteral("rb_yyzb"))->isChecked());
+    QVERIFY(from->text().isEmpty());
+}
+
+void TestIndicatorAnalysis::startHandsOverTheChosenTextRangeAndName() {
+    Management m;
+    m.window.show();
+    auto* start = m.window.findChild<QPushButton*>(QStringLiteral("b_start"));
+    m.window.findChild<QLineEdit*>(QStringLiteral("e_yyzb"))->setText(QStringLiteral("  z_hz "));
+    start->click();
+    QCOMPARE(m.calls.size(), size_t{1});
+    QCOMPARE(m.calls[0].text, std::string("z_hz"));
+    QVERIFY(!m.calls[0].typed);
+    QCOMPARE(m.calls[0].name, std::string("红号一"));
+    // The custom mode analyses its own text with both range boxes filled.
+    m.window.findChild<QRadioButton*>(QStringLiteral("rb_selfzb"))->click();
+    m.window.findChild<QLineEdit*>(QStringLiteral("e_selfzb"))->setText(QStringLiteral("z_hz%10"));
+    m.window.findChild<QLineEdit*>(QStringLiteral("me_zbqzfrom"))->setText(QStringLiteral("9"));
+    m.window.findChild<QLineEdit*>(QStringLiteral("me_zbqzto"))->setText(QStringLiteral("0"));
+    start->click();
+    QCOMPARE(m.calls.size(), size_t{2});
+    QCOMPARE(m.calls[1].text, std::string("z_hz%10"));
+    QVERIFY(m.calls[1].typed && *m.calls[1].typed == (ValueRange{9, 0}));
+    QCOMPARE(m.calls[1].name, std::string("自定义指标"));
+    // One box only: no typed range. A failure is shown.
+    m.window.findChild<QLineEdit*>(QStringLiteral("me_zbqzto"))->clear();
+    m.answer = Status::failure("公式有误:x");
+    start->click();
+    QVERIFY(!m.calls[2].typed);
+    QCOMPARE(m.prompts.informed.value(0), u("公式有误:x"));
+    m.window.findChild<QPushButton*>(QStringLiteral("b_cancel"))->click();
+    QCOMPARE(m.closed, 1);
+}
+
+void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    const int records = a.ws.sjk.RecordCount();
+    QTableWidget* signal = a.window.currentGrid();
+    QCOMPARE(signal->rowCount(), records);
+    int32_t lo = 1000, hi = -1000;
+    for (int n = 1; n <= records; ++n) {
+        const int32_t* r = a.ws.sjk.record(n);
+        const int32_t sum = r[1] + r[2] + r[3] + r[4] + r[5] + r[6];
+        lo = std::min(lo, sum);
+        hi = std::max(hi, sum);
+        QCOMPARE(signal->item(n - 1, 0)->text().toInt(), r[0]);
+        QCOMPARE(signal->item(n - 1, 1)->text().toInt(), sum);
+    }
+    QCOMPARE(a.window.series()->range, (ValueRange{lo, hi}));
+    QCOMPARE(a.window.viewStatus(), u("和值的信号图"));
+
+    // The tail of a line sum: (n2 + n1) mod 10, and the tail signal row by the K-line type.
+    QVERIFY(a.window.analyse("xh21%10", std::nullopt, "x").ok);
+    for (int n = 1; n <= records; ++n) {
+        const int32_t* r = a.ws.sjk.record(n);
+        QCOMPARE(a.window.series()->values[static_cast<size_t>(n)], (r[1] + r[2]) % 10);
+    }
+
+    // Occurrence counts of the first number over the last 100 draws.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    auto* pages = a.window.findChild<QTabWidget*>(QStringLiteral("pc_zbpxz"));
+    pages->setCurrentIndex(3);
+    QTableWidget* counts = a.window.currentGrid();
+    std::map<int, int> expected;
+    for (int n = records - 99; n <= records; ++n) ++expected[a.ws.sjk.record(n)[1]];
+    for (int v = 1; v <= 33; ++v) {
+        QCOMPARE(counts->item(v - 1, 0)->text().toInt(), v);
+        QCOMPARE(counts->item(v - 1, 1)->text().toInt(), expected[v]);
+    }
+    QCOMPARE(counts->item(33, 0)->text(), u("共100期"));
+
+    // Omission statistics over the whole history: the hits add up to the records, the value of
+    // the last draw has current omission 0, and a value never drawn as first number shows 9999.
+    pages->setCurrentIndex(4);
+    QTableWidget* omission = a.window.currentGrid();
+    int hits = 0;
+    for (int r = 0; r < 33; ++r) hits += omission->item(r, 1)->text().toInt();
+    QCOMPARE(hits, records);
+    const int last = a.ws.sjk.record(records)[1];
+    QCOMPARE(omission->item(last - 1, 6)->text(), u("0"));
+    QCOMPARE(omission->item(32, 1)->text(), u("0"));  // 33 is never the smallest of six numbers
+    QCOMPARE(omission->item(32, 2)->text(), u("9999"));
+
+    // Odd/even classes over the last 100 draws.
+    pages->setCurrentIndex(2);
+    QTableWidget* classes = a.window.currentGrid();
+    int odd = 0;
+    for (int n = records - 99; n <= records; ++n) odd += a.ws.sjk.record(n)[1] % 2;
+    QCOMPARE(classes->item(0, 1)->text().toInt(), odd);
+    QCOMPARE(classes->item(1, 1)->text().toInt(), 100 - odd);
+    QCOMPARE(a.window.viewStatus(), u("红号一的分项统计"));
+}
+
+void TestIndicatorAnalysis::aFormulaErrorLeavesThePreviousAnalysis() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    const std::vector<int32_t> before = a.window.series()->values;
+    const std::vector<QString> shown = Analysis::column(a.window.currentGrid(), 1);
+    const Status failed = a.window.analyse("z_hz+(", std::nullopt, "坏");
+    QVERIFY(!failed.ok);
+    QVERIFY(QString::fromStdString(failed.message).startsWith(u("公式有误:")));
+    QCOMPARE(a.window.series()->caption, std::string("和值"));
+    QVERIFY(a.window.series()->values == before);
+    QVERIFY(Analysis::column(a.window.currentGrid(), 1) == shown);
+}
+
+void TestIndicatorAnalysis::everyViewOpensOnBothGames() {
+    for (const auto& [file, game] : {std::pair{"ssq.txt", kSsq}, std::pair{"qlc.txt", kQlc}}) {
+        Analysis a(file, game);
+        QVERIFY(a.window.analyse("z_num7", std::nullopt, "七").ok);
+        auto* pages = a.window.findChild<QTabWidget*>(QStringLiteral("pc_zbpxz"));
+        for (int p = 0; p < pages->count(); ++p) {
+            pages->setCurrentIndex(p);
+            QVERIFY2(a.window.currentGrid()->rowCount() > 0, qPrintable(pages->tabText(p)));
+        }
+        // Every K-line type and signal type of the signal chart.
+        pages->setCurrentIndex(0);
+        auto* kline = a.child<QComboBox>("combo_kline");
+        auto* signal = a.child<QComboBox>("combo_signal");
+        for (int k = 0; k < kline->count(); ++k)
+            for (int s = 0; s < signal->count(); ++s) {
+                kline->setCurrentIndex(k);
+                signal->setCurrentIndex(s);
+                QCOMPARE(a.window.currentGrid()->rowCount(), a.ws.sjk.RecordCount());
+            }
+    }
+}
+
+void TestIndicatorAnalysis::exportWritesOneLinePerRecord() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    a.files.names.push_back(a.folder.qfile("values"));
+    a.child<QTabWidget>("pc_zbpxz")->setCurrentIndex(1);
+    a.child<QPushButton>("b_export")->click();
+    QCOMPARE(a.files.titles.value(0), u("导出指标值"));
+    QFile file(a.folder.qfile("values.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), a.ws.sjk.RecordCount() + 1);  // the last line end leaves an empty tail
+    const int32_t* r = a.ws.sjk.record(1);
+    QCOMPARE(lines[0],
+             QByteArray::number(r[0]) + "    " + QByteArray::number(r[1] + r[2] + r[3] + r[4] + r[5] + r[6]) + "\r");
+}
+
+void TestIndicatorAnalysis::mainWindowStartsAndShowsTheAnalysis() {
+    ProgramFolder folder(true);
+    Workspace ws(folder.path());
+    FakePrompts prompts;
+    test::FakeShell shell;
+    FakeFileChooser files;
+    Tf_main main(ws, {prompts, shell, folder.settings, files});
+    main.show();
+    QTRY_VERIFY(main.startupDone());
+    main.command("n_zbpx")->trigger();
+    auto* management = main.pageWindow<Tf_zbpx>(PageId::zbpx);
+    auto* analysis = main.pageWindow<Tf_zbpxz>(PageId::zbpxz);
+    QVERIFY(management && analysis);
+    management->findChild<QLineEdit*>(QStringLiteral("e_yyzb"))->setText(QStringLiteral("z_hz"));
+    management->findChild<QLineEdit*>(QStringLiteral("e_zbmm"))->setText(QStringLiteral("和值"));
+    management->findChild<QPushButton*>(QStringLiteral("b_start"))->click();
+    QVERIFY(main.visibleTabCaptions().contains(u("指标剖析")));
+    QCOMPARE(main.pageControl()->currentWidget(), main.page(PageId::zbpxz));
+    QCOMPARE(main.statusText(), u("和值的信号图"));
+    // "蓝号分析": f_num1 over 1..16, the page captioned for it.
+    QVERIFY(main.command("n_bluefxd")->isEnabled());
+    main.command("n_bluefxd")->trigger();
+    QCOMPARE(analysis->series()->range, (ValueRange{1, 16}));
+    QCOMPARE(analysis->series()->caption, std::string("蓝号"));
+    QVERIFY(main.visibleTabCaptions().contains(u("蓝号分析")));
+    // A formula error is reported and the blue analysis stays.
+    main.openPage(PageId::zbpx);
+    management->findChild<QLineEdit*>(QStringLiteral("e_yyzb"))->setText(QStringLiteral("z_hz+("));
+    management->findChild<QPushButton*>(QStringLiteral("b_start"))->click();
+    QVERIFY(prompts.informed.value(prompts.informed.size() - 1).startsWith(u("公式有误:")));
+    QCOMPARE(analysis->series()->caption, std::string("蓝号"));
+}
+
+QTEST_MAIN(TestIndicatorAnalysis)
+#include "test_f_zbpx.moc"
