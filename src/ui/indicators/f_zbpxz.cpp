@@ -1,6 +1,7 @@
 #include "ui/indicators/f_zbpxz.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "analysis/analysisfilter.h"
 #include "analysis/drawwindow.h"
 #include "analysis/seriesexport.h"
 #include "analysis/seriestrends.h"
@@ -22,6 +24,7 @@
 #include "core/workspace.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
+#include "ui/indicators/f_filter_zbpxz.h"
 
 namespace lottodesk {
 namespace {
@@ -86,8 +89,15 @@ QWidget* page(QLayout* options, QTableWidget* table) {
 
 }  // namespace
 
-Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_prompts(prompts), m_files(files) {
+Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
+                   QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_prompts(prompts),
+      m_files(files),
+      m_generator(generator),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
+      m_filter(new Tf_filter_zbpxz(prompts, std::move(generator), this)) {
     setObjectName(QStringLiteral("Tf_zbpxz"));
     setWindowTitle(QStringLiteral("指标剖析"));
     auto* layout = new QVBoxLayout(this);
@@ -139,6 +149,10 @@ QWidget* Tf_zbpxz::buildSignalPage() {
     words->setChecked(true);
     options->addWidget(m_symbols);
     options->addWidget(words);
+    auto* filter = new QPushButton(QStringLiteral("过滤设置"));
+    filter->setObjectName(QStringLiteral("b_filter"));
+    connect(filter, &QPushButton::clicked, this, [this] { filterSettings(); });
+    options->addWidget(filter);
     options->addStretch();
     m_signalGrid = grid("sg_signal");
     connect(m_kline, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
@@ -215,13 +229,58 @@ QWidget* Tf_zbpxz::buildClassesPage() {
 Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption) {
     const Status analysed = m_session->analyse(m_ws, text, typed, caption);
     if (!analysed) return analysed;
-    setWindowTitle(q(caption));
+    showNewSeries();
+    return analysed;
+}
+
+void Tf_zbpxz::showNewSeries() {
+    setWindowTitle(q(m_session->series()->caption));
     // The big-number threshold starts in the middle of the new range.
     const ValueRange r = m_session->series()->range;
     m_big->setText(QString::number(r.lo + (static_cast<int64_t>(r.hi) - r.lo + 1) / 2));
     m_pages->setCurrentIndex(0);
     refresh();
-    return analysed;
+}
+
+void Tf_zbpxz::adoptSeries(const AnalysisSeries& series) {
+    m_session->adopt(m_ws, series.values, series.range, series.caption);
+    showNewSeries();
+}
+
+void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
+    if (!modal) {
+        adoptSeries(series);
+        if (m_show) m_show();
+        announce();
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlg_zbpxz"));
+    dialog.setWindowTitle(q(series.caption));
+    dialog.resize(900, 600);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
+    inner->setDialogRunner(m_runDialog);
+    layout->addWidget(inner);
+    inner->adoptSeries(series);
+    m_runDialog(dialog);
+}
+
+void Tf_zbpxz::filterSettings() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const KLineType type = kLineTypes()[static_cast<size_t>(m_kline->currentIndex())];
+    const std::string expression = filterExpression(*s, type);
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    if (expression.empty() || m_session->onDerived() ||
+        !checkFilterExpression(m_session->context(m_ws), expression, lastDrawRecord(history))) {
+        m_prompts.warn(this, QString::fromUtf8(kNotAFilterMessage));
+        return;
+    }
+    const std::vector<int32_t> t = transformedSeries(s->values, type);
+    m_filter->prepare(expression, transformedRange(t), filterReference(t, history), m_ws.current().zhname,
+                      m_ws.current().specname);
+    m_runDialog(*m_filter);
 }
 
 QString Tf_zbpxz::pageCaption() const {

@@ -12,9 +12,11 @@
 
 #include "analysis/analysisseries.h"
 #include "core/status.h"
+#include "ui/common/handoff.h"
 #include "ui/shell/mainpage.h"
 
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -27,11 +29,28 @@ namespace lottodesk {
 struct Workspace;
 class FileChooser;
 class Prompts;
+class Tf_filter_zbpxz;
 
-class Tf_zbpxz : public QWidget, public MainPage {
+class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
 public:
-    Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, QWidget* parent = nullptr);
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    // `generator` finds the generator that takes the filter export (nullptr: none).
+    Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
+             QWidget* parent = nullptr);
+
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // Brings this window's page into view after a series was handed in docked.
+    void setShowHook(std::function<void()> show) { m_show = std::move(show); }
+
+    // A series computed by another view over the draw history (its values per record): docked on
+    // this window, or in a modal window of its own that leaves this one's series alone.
+    void openAnalysis(const AnalysisSeries& series, bool modal) override;
+
+    // "过滤设置" of the signal chart: the series as the chart transforms it becomes a condition.
+    void filterSettings();
+    Tf_filter_zbpxz* filterDialog() const { return m_filter; }
 
     // "开始剖析": the series of `text` (an identifier or a formula) over the draw history with the
     // typed range or the range rule. On failure ("公式有误:" + the evaluator's text) the previous
@@ -65,10 +84,16 @@ private:
     void showClasses();
     void exportValues();
     void clearViews();
+    void adoptSeries(const AnalysisSeries& series);
+    void showNewSeries();
 
     Workspace& m_ws;
     Prompts& m_prompts;
     FileChooser& m_files;
+    std::function<GeneratorHandOff*()> m_generator;
+    DialogRunner m_runDialog;
+    std::function<void()> m_show;
+    Tf_filter_zbpxz* m_filter = nullptr;
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
 
     QTabWidget* m_pages = nullptr;

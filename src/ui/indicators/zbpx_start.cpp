@@ -14,11 +14,17 @@ Status startIndicatorAnalysis(Tf_main& main, const std::string& text, const std:
     if (!analysis) return Status::failure("指标剖析不可用");
     const Status analysed = analysis->analyse(text, typed, name);
     if (!analysed) return analysed;
+    showAnalysisPage(main);
+    analysis->announce();
+    return analysed;
+}
+
+void showAnalysisPage(Tf_main& main) {
+    auto* analysis = main.pageWindow<Tf_zbpxz>(PageId::zbpxz);
+    if (!analysis) return;
     QTabWidget* tabs = main.pageControl();
     tabs->setTabText(tabs->indexOf(main.page(PageId::zbpxz)), analysis->pageCaption());
     main.openPage(PageId::zbpxz);
-    analysis->announce();
-    return analysed;
 }
 
 Status startSecondaryAnalysis(Tf_main& main, const Workspace& ws) {

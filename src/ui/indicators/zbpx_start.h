@@ -14,6 +14,9 @@ namespace lottodesk {
 class Tf_main;
 struct Workspace;
 
+// Shows the analysis page, captioned for the series it holds.
+void showAnalysisPage(Tf_main& main);
+
 Status startIndicatorAnalysis(Tf_main& main, const std::string& text, const std::optional<ValueRange>& typed,
                               const std::string& name);
 

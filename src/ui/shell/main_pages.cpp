@@ -47,7 +47,7 @@ AnalysisContext analysisContext(PageContext& c) {
             c.services.shell,
             c.services.settings,
             [main]() -> GeneratorHandOff* { return main->pageWindow<Tf_zh>(PageId::zh); },
-            {}};
+            [main]() -> AnalysisOpener* { return main->pageWindow<Tf_zbpxz>(PageId::zbpxz); }};
 }
 
 [[maybe_unused]] QWidget* makeTrendAnalysis(PageContext& c, QWidget* parent) {
@@ -73,8 +73,14 @@ QWidget* makeIndicatorManagement(PageContext& c, QWidget* parent) {
         [main] { main->closeCurrentPage(); }, parent);
 }
 
+// The filter export goes to the generator window; a series handed in docked shows this page.
 QWidget* makeIndicatorAnalysis(PageContext& c, QWidget* parent) {
-    return new Tf_zbpxz(c.ws, c.services.prompts, c.services.files, parent);
+    Tf_main* main = &c.main;
+    auto* window = new Tf_zbpxz(
+        c.ws, c.services.prompts, c.services.files,
+        [main]() -> GeneratorHandOff* { return main->pageWindow<Tf_zh>(PageId::zh); }, parent);
+    window->setShowHook([main] { showAnalysisPage(*main); });
+    return window;
 }
 
 QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }

@@ -1,6 +1,7 @@
 // Indicator management "指标管理" and the indicator analysis "指标剖析" on the real histories of
 // 双色球 and 七乐彩, alone and as pages of the main window.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -18,6 +19,8 @@
 #include "core/workspace.h"
 #include "indicators/catalogue.h"
 #include "support/uifixture.h"
+#include "ui/common/handoff.h"
+#include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_zbpx.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/shell/f_main.h"
@@ -41,6 +44,19 @@ void loadGame(Workspace& ws, const char* file, GameParams game) {
         ws.sjk.setRecord(ws.sjk.RecNo(), record);
     }
 }
+
+// Records what reaches the generator.
+struct RecordingGenerator : GeneratorHandOff {
+    Status addSelfSet(tselfcond) override { return Status::success(); }
+    Status addTail(tselfcond) override { return Status::success(); }
+    Status addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) override {
+        custom.push_back({formula, tolerant ? uint8_t{1} : uint8_t{0}, std::move(values)});
+        return Status::success();
+    }
+    void putCustomFormula(const std::string&) override {}
+    void showConditions() override {}
+    std::vector<tselfzbnode> custom;
+};
 
 const GameParams kSsq{6, 1, 33, 1, 1, 16, true};
 const GameParams kQlc{7, 1, 30, 1, 1, 30, true};
@@ -68,7 +84,8 @@ struct Analysis {
     Workspace ws;
     FakePrompts prompts;
     FakeFileChooser files;
-    Tf_zbpxz window{ws, prompts, files};
+    RecordingGenerator generator;
+    Tf_zbpxz window{ws, prompts, files, [this]() -> GeneratorHandOff* { return &generator; }};
 };
 
 // The management window with a recording opener.
@@ -114,7 +131,75 @@ private Q_SLOTS:
     void everyViewOpensOnBothGames();
     void exportWritesOneLinePerRecord();
     void mainWindowStartsAndShowsTheAnalysis();
+    void filterExportReachesTheGenerator();
+    void handedInSeriesOpenDockedOrModal();
 };
+
+void TestIndicatorAnalysis::filterExportReachesTheGenerator() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", std::nullopt, "红号一").ok);
+    a.child<QComboBox>("combo_kline")->setCurrentIndex(1);  // 尾数图
+    QStringList titles;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        titles << dialog.windowTitle();
+        auto* from = dialog.findChild<QLineEdit*>(QStringLiteral("e_from"));
+        auto* to = dialog.findChild<QLineEdit*>(QStringLiteral("e_to"));
+        // Preset to the range of the tails; an empty box and a reversed range are refused.
+        if (titles.size() == 1) {
+            [&] { QCOMPARE(from->text() + to->text(), u("09")); }();
+            to->clear();
+            dialog.findChild<QPushButton*>(QStringLiteral("b_main"))->click();
+            to->setText(QStringLiteral("-1"));
+            dialog.findChild<QPushButton*>(QStringLiteral("b_main"))->click();
+            to->setText(QStringLiteral("9"));
+        }
+        dialog.findChild<QCheckBox*>(QStringLiteral("cb_jo"))->setChecked(true);
+        dialog.findChild<QCheckBox*>(QStringLiteral("cb_rc"))->setChecked(true);
+        [&] { QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("b_secondary"))->isEnabled()); }();
+        dialog.findChild<QPushButton*>(QStringLiteral("b_main"))->click();
+        return dialog.result();
+    });
+    a.child<QPushButton>("b_filter")->click();
+    QCOMPARE(titles, QStringList{u("过滤设置")});
+    QCOMPARE(a.prompts.warned, (QStringList{u("取值范围不能为空"), u("取值最小值不能大于最大值")}));
+    QCOMPARE(a.generator.custom.size(), size_t{1});
+    QCOMPARE(a.generator.custom[0].formula, std::string("z_num1%10"));
+    QVERIFY(a.generator.custom[0].values == (std::vector<int32_t>{1, 3, 5, 7, 9}));
+    QCOMPARE(a.generator.custom[0].tolerant, uint8_t{1});
+    QVERIFY(a.prompts.informed.last().startsWith(u("过滤设置成功。")));
+}
+
+void TestIndicatorAnalysis::handedInSeriesOpenDockedOrModal() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    AnalysisSeries handed;
+    handed.values.assign(static_cast<size_t>(a.ws.sjk.RecordCount()) + 1, 0);
+    for (size_t n = 1; n < handed.values.size(); ++n) handed.values[n] = static_cast<int32_t>(n % 5);
+    handed.range = {0, 4};
+    handed.caption = "派生";
+    // Modal: shown in a window of its own, the docked series stays.
+    QStringList shown;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        shown << dialog.objectName();
+        auto* inner = dialog.findChild<Tf_zbpxz*>();
+        [&] {
+            QVERIFY(inner);
+            QCOMPARE(inner->series()->caption, std::string("派生"));
+            QCOMPARE(inner->currentGrid()->item(4, 1)->text(), u("0"));
+        }();
+        return int(QDialog::Rejected);
+    });
+    a.window.openAnalysis(handed, true);
+    QCOMPARE(shown, QStringList{u("dlg_zbpxz")});
+    QCOMPARE(a.window.series()->caption, std::string("和值"));
+    // Docked: replaces the series; it names no expression, so it cannot become a filter.
+    a.window.openAnalysis(handed, false);
+    QCOMPARE(a.window.series()->caption, std::string("派生"));
+    QCOMPARE(a.window.currentGrid()->item(3, 1)->text(), u("4"));
+    a.child<QPushButton>("b_filter")->click();
+    QCOMPARE(a.prompts.warned.value(0), u("该指标不能转至过滤"));
+    QCOMPARE(shown.size(), 1);
+}
 
 void TestIndicatorAnalysis::listsOfferTheCatalogueAndTheSavedIndicators() {
     Management m;
