@@ -25,69 +25,10 @@
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
+#include "ui/indicators/zbpxz_grid.h"
 
 namespace lottodesk {
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-// The K-line types in the order of "K线图类型".
-std::vector<KLineType> kLineTypes() {
-    std::vector<KLineType> types{{KLineKind::Regular}, {KLineKind::Tail}};
-    for (int k = 2; k <= 20; ++k) types.push_back({KLineKind::Remainder, k});
-    types.push_back({KLineKind::Amplitude});
-    types.push_back({KLineKind::Omission});
-    types.push_back({KLineKind::OmissionAmplitude});
-    return types;
-}
-
-// "近" N choices of the statistics pages; 0 stands for "所有".
-const int kRecentChoices[] = {5, 10, 20, 30, 50, 100, 150, 200, 300, 0};
-
-QComboBox* recentCombo(const char* name) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QString::fromLatin1(name));
-    for (int n : kRecentChoices) combo->addItem(n ? QString::number(n) : QStringLiteral("所有"), n);
-    combo->setCurrentIndex(5);  // 100
-    return combo;
-}
-
-QTableWidget* grid(const char* name) {
-    auto* table = new QTableWidget;
-    table->setObjectName(QString::fromLatin1(name));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->verticalHeader()->setDefaultSectionSize(20);
-    return table;
-}
-
-void setHeader(QTableWidget* table, const QStringList& labels, int rows) {
-    table->clearContents();
-    table->setColumnCount(static_cast<int>(labels.size()));
-    table->setHorizontalHeaderLabels(labels);
-    table->setRowCount(rows);
-}
-
-void setCell(QTableWidget* table, int row, int column, const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    table->setItem(row, column, item);
-}
-
-QString decimal(double value) { return QString::number(value, 'f', 1); }
-
-// The text of a statistic; a value never hit shows its marker as it is.
-QString stat(int32_t value) { return QString::number(value); }
-
-QWidget* page(QLayout* options, QTableWidget* table) {
-    auto* widget = new QWidget;
-    auto* layout = new QVBoxLayout(widget);
-    if (options) layout->addLayout(options);
-    layout->addWidget(table, 1);
-    return widget;
-}
-
-}  // namespace
+using namespace zbpxz;
 
 Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
                    QWidget* parent)
@@ -104,22 +45,32 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("pc_zbpxz"));
     layout->addWidget(m_pages);
-    const struct {
-        QWidget* widget;
-        const char* caption;
-        const char* suffix;
-    } pages[] = {
-        {buildSignalPage(), "信号图", "的信号图"},
-        {buildAveragesPage(), "均值走势图", "的均值走势图"},
-        {buildClassesPage(), "分项统计", "的分项统计"},
-        {buildCountsPage(), "出现次数统计图", "的出现次数统计图"},
-        {buildOmissionPage(), "遗漏次数统计图", "的遗漏次数统计图"},
-    };
-    for (const auto& p : pages) {
-        m_pages->addTab(p.widget, QString::fromUtf8(p.caption));
-        m_suffixes.push_back(QString::fromUtf8(p.suffix));
-    }
+    addView(buildSignalPage(), "信号图", "的信号图", [this] { showSignal(); });
+    addView(buildTraitsPage(), "特性图表", "的特性图表", [this] { showTraits(); });
+    addView(buildAveragesPage(), "均值走势图", "的均值走势图", [this] { showAverages(); });
+    addView(buildOmissionTablePage(), "遗漏分布图表", "的遗漏分布图表", [this] { showOmissionTable(); });
+    addView(buildLayoutPage(), "数据分布图", "的数据分布图", [this] { showLayout(); });
+    addView(buildFieldPage(), "田野走势图", "的田野走势图", [this] { showField(); });
+    addView(buildClassesPage(), "分项统计", "的分项统计", [this] { showClasses(); });
+    addView(buildCountsPage(), "出现次数统计图", "的出现次数统计图", [this] { showCounts(); });
+    addView(buildOmissionPage(), "遗漏次数统计图", "的遗漏次数统计图", [this] { showOmission(); });
+    addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
+    addView(buildTransformPage(m_omissionTrendGrid, "sg_omissiontrend", nullptr), "遗漏值走势", "的遗漏值走势",
+            [this] { showOmissionTrend(); });
+    addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
+    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
+            [this] { showRemainders(); });
+    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr), "特征图", "的特征图",
+            [this] { showFeatures(); });
+    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
+            [this] { showChanges(); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
+}
+
+void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
+    m_pages->addTab(page, QString::fromUtf8(caption));
+    m_views.push_back({QString::fromUtf8(caption), QString::fromUtf8(suffix), std::move(show)});
+    m_grids.push_back(page->findChild<QTableWidget*>());
 }
 
 QWidget* Tf_zbpxz::buildSignalPage() {
@@ -291,10 +242,10 @@ QString Tf_zbpxz::pageCaption() const {
 QString Tf_zbpxz::viewStatus() const {
     const AnalysisSeries* s = m_session->series();
     if (!s) return {};
-    return q(s->caption) + m_suffixes[static_cast<size_t>(m_pages->currentIndex())];
+    return q(s->caption) + m_views[static_cast<size_t>(m_pages->currentIndex())].suffix;
 }
 
-QTableWidget* Tf_zbpxz::currentGrid() const { return m_pages->currentWidget()->findChild<QTableWidget*>(); }
+QTableWidget* Tf_zbpxz::currentGrid() const { return m_grids[static_cast<size_t>(m_pages->currentIndex())]; }
 
 void Tf_zbpxz::typeChanged() { clearViews(); }
 
@@ -305,7 +256,7 @@ void Tf_zbpxz::historyChanged() {
 
 void Tf_zbpxz::clearViews() {
     m_session = std::make_unique<AnalysisSession>();
-    for (QTableWidget* table : {m_signalGrid, m_averagesGrid, m_countsGrid, m_omissionGrid, m_classesGrid}) {
+    for (QTableWidget* table : m_grids) {
         table->clear();
         table->setRowCount(0);
         table->setColumnCount(0);
@@ -314,14 +265,7 @@ void Tf_zbpxz::clearViews() {
 
 void Tf_zbpxz::refresh() {
     if (!m_session->series()) return;
-    switch (m_pages->currentIndex()) {
-    case 0: showSignal(); break;
-    case 1: showAverages(); break;
-    case 2: showClasses(); break;
-    case 3: showCounts(); break;
-    case 4: showOmission(); break;
-    default: break;
-    }
+    m_views[static_cast<size_t>(m_pages->currentIndex())].show();
     reportStatus(viewStatus());
 }
 

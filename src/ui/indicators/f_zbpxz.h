@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/analysisseries.h"
+#include "analysis/fieldlayouts.h"
 #include "core/status.h"
 #include "ui/common/handoff.h"
 #include "ui/shell/mainpage.h"
@@ -19,6 +20,7 @@ class QCheckBox;
 class QDialog;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -71,6 +73,33 @@ public:
     void historyChanged() override;
 
 private:
+    struct View {
+        QString caption;
+        QString suffix;
+        std::function<void()> show;
+    };
+    void addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show);
+    // The records of a table view: the last N draws ("近" N), the prediction record after them.
+    std::pair<int, int> recentRecords(const QComboBox* recent) const;
+    QWidget* buildTraitsPage();
+    QWidget* buildOmissionTablePage();
+    QWidget* buildLayoutPage();
+    QWidget* buildFieldPage();
+    QWidget* buildSegmentsPage();
+    QWidget* buildTransformPage(QTableWidget*& grid, const char* name, QComboBox** divisor);
+    QWidget* buildOccurrencesPage();
+    void showTraits();
+    void showOmissionTable();
+    void showLayout();
+    void showField();
+    void showSegments();
+    void showOmissionTrend();
+    void showOccurrences();
+    void showRemainders();
+    void showFeatures();
+    void showChanges();
+    void loadField();
+    void modifyField();
     QWidget* buildSignalPage();
     QWidget* buildAveragesPage();
     QWidget* buildCountsPage();
@@ -97,7 +126,8 @@ private:
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
 
     QTabWidget* m_pages = nullptr;
-    std::vector<QString> m_suffixes;  // per page, in page order
+    std::vector<View> m_views;  // per page, in page order
+    std::vector<QTableWidget*> m_grids;
 
     QComboBox* m_kline = nullptr;
     QComboBox* m_signal = nullptr;
@@ -119,6 +149,33 @@ private:
     QComboBox* m_classRecent = nullptr;
     QCheckBox* m_classPercent = nullptr;
     QTableWidget* m_classesGrid = nullptr;
+
+    QListWidget* m_families = nullptr;
+    QComboBox* m_traitRecent = nullptr;
+    QTableWidget* m_traitsGrid = nullptr;
+    QComboBox* m_tableRecent = nullptr;
+    QTableWidget* m_omissionTableGrid = nullptr;
+    QLineEdit* m_layoutMin = nullptr;
+    QLineEdit* m_layoutMax = nullptr;
+    QComboBox* m_layoutStep = nullptr;
+    QComboBox* m_layoutRecent = nullptr;
+    QTableWidget* m_layoutGrid = nullptr;
+    QComboBox* m_fieldRows = nullptr;
+    QComboBox* m_fieldLayout = nullptr;
+    QComboBox* m_fieldRecent = nullptr;
+    QTableWidget* m_fieldGrid = nullptr;
+    FieldLayouts m_fieldLayouts;
+    QComboBox* m_segmentLength = nullptr;
+    QComboBox* m_segmentShift = nullptr;
+    QComboBox* m_segmentContent = nullptr;
+    QTableWidget* m_segmentsGrid = nullptr;
+    QTableWidget* m_omissionTrendGrid = nullptr;
+    QComboBox* m_occurrenceValue = nullptr;
+    QTableWidget* m_occurrencesGrid = nullptr;
+    QComboBox* m_divisor = nullptr;
+    QTableWidget* m_remaindersGrid = nullptr;
+    QTableWidget* m_featuresGrid = nullptr;
+    QTableWidget* m_changesGrid = nullptr;
 };
 
 }  // namespace lottodesk

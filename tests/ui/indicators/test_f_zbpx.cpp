@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 
 #include "analysis/analysisseries.h"
@@ -64,6 +65,7 @@ const GameParams kQlc{7, 1, 30, 1, 1, 30, true};
 // The analysis window over a game's history.
 struct Analysis {
     explicit Analysis(const char* file = "ssq.txt", GameParams game = kSsq) : ws(folder.path()) {
+        std::filesystem::create_directories(folder.file("database"));
         loadGame(ws, file, game);
         window.resize(900, 600);
         window.show();
@@ -71,6 +73,13 @@ struct Analysis {
     template <class T>
     T* child(const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    // Shows the view of that caption and returns its grid.
+    QTableWidget* view(const char* caption) {
+        auto* pages = child<QTabWidget>("pc_zbpxz");
+        for (int p = 0; p < pages->count(); ++p)
+            if (pages->tabText(p) == QString::fromUtf8(caption)) pages->setCurrentIndex(p);
+        return window.currentGrid();
     }
     // The texts of one column of a grid.
     static std::vector<QString> column(QTableWidget* grid, int c) {
@@ -133,7 +142,68 @@ private Q_SLOTS:
     void mainWindowStartsAndShowsTheAnalysis();
     void filterExportReachesTheGenerator();
     void handedInSeriesOpenDockedOrModal();
+    void layoutViewsFollowTheirOptions();
 };
+
+void TestIndicatorAnalysis::layoutViewsFollowTheirOptions() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 16}, "红号一").ok);
+    const int records = a.ws.sjk.RecordCount();
+    // "数据分布图" step 3 over 1..16, and a span of 100 refused and reset.
+    QTableWidget* layout = a.view("数据分布图");
+    a.child<QLineEdit>("e_min")->setText(QStringLiteral("1"));
+    a.child<QLineEdit>("e_max")->setText(QStringLiteral("16"));
+    a.child<QComboBox>("combo_layout")->setCurrentIndex(1);
+    QStringList header;
+    for (int c = 1; c < layout->columnCount(); ++c) header << layout->horizontalHeaderItem(c)->text();
+    QCOMPARE(header.join(QLatin1Char(' ')), u("1 4 7 10 13 16 2 5 8 11 14 3 6 9 12 15"));
+    const int32_t last = a.ws.sjk.record(records)[1];
+    const int at = static_cast<int>(header.indexOf(QString::number(last)));
+    if (last <= 16) QCOMPARE(layout->item(layout->rowCount() - 1, at + 1)->text(), QString::number(last));
+    a.child<QLineEdit>("e_max")->setText(QStringLiteral("101"));
+    a.child<QComboBox>("combo_layout")->setCurrentIndex(0);
+    QCOMPARE(a.prompts.warned.value(0), u("数据分布图中，最大值与最小值之差不能大于100。"));
+    QCOMPARE(a.child<QLineEdit>("e_max")->text(), u("35"));
+
+    // "遗漏分布图表": one column per value and the six statistics rows; too wide a range refused.
+    QTableWidget* table = a.view("遗漏分布图表");
+    QCOMPARE(table->columnCount(), 2 + 16);
+    QCOMPARE(table->rowCount(), 100 + 6);
+    QCOMPARE(table->item(100, 0)->text(), u("选号区"));
+    QVERIFY(a.window.analyse("z_hz*3", std::nullopt, "宽").ok);
+    a.view("遗漏分布图表");
+    QCOMPARE(a.prompts.warned.last(), u("该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标"));
+    QCOMPARE(table->rowCount(), 0);
+
+    // "田野走势图": the default layout file is written; a modified layout is written back and used.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    QTableWidget* field = a.view("田野走势图");
+    QVERIFY(QFile::exists(a.folder.qfile("database/tyzsd4.txt")));
+    QCOMPARE(field->horizontalHeaderItem(2)->text(), u("01"));
+    a.window.setDialogRunner([](QDialog& dialog) {
+        const char* texts[] = {"1 2 3 4 5", "6 7 8 9 10", "11,12,13", "14 15 16 17 18 19 20"};
+        for (int r = 0; r < 4; ++r)
+            dialog.findChild<QLineEdit*>(QStringLiteral("e_row%1").arg(r + 1))->setText(QString::fromUtf8(texts[r]));
+        return int(QDialog::Accepted);
+    });
+    a.child<QPushButton>("b_modifyfield")->click();
+    QCOMPARE(field->horizontalHeaderItem(4)->text(), u("11,12,13"));
+    const int32_t v = a.ws.sjk.record(records)[1];
+    const int row = v <= 5 ? 0 : v <= 10 ? 1 : v <= 13 ? 2 : v <= 20 ? 3 : -1;
+    for (int r = 0; r < 4; ++r) {
+        QTableWidgetItem* cell = field->item(field->rowCount() - 1, r + 2);
+        QCOMPARE(cell ? cell->text() : QString(), r == row ? QString::number(v) : QString());
+    }
+    QVERIFY(test::readFile(a.folder.file("database/tyzsd4.txt")).find("11,12,13") != std::string::npos);
+
+    // "按期数分段走势": the newest segment ends at the last draw, its sum the values of its periods.
+    QTableWidget* segments = a.view("按期数分段走势");
+    const int lastRow = segments->rowCount() - 1;
+    QCOMPARE(segments->item(lastRow, 1)->text().toInt(), a.ws.sjk.record(records)[0]);
+    int sum = 0;
+    for (int n = records - 4; n <= records; ++n) sum += a.ws.sjk.record(n)[1];
+    QCOMPARE(segments->item(lastRow, 2)->text().toInt(), sum);
+}
 
 void TestIndicatorAnalysis::filterExportReachesTheGenerator() {
     Analysis a;
@@ -310,9 +380,7 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
 
     // Occurrence counts of the first number over the last 100 draws.
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
-    auto* pages = a.window.findChild<QTabWidget*>(QStringLiteral("pc_zbpxz"));
-    pages->setCurrentIndex(3);
-    QTableWidget* counts = a.window.currentGrid();
+    QTableWidget* counts = a.view("出现次数统计图");
     std::map<int, int> expected;
     for (int n = records - 99; n <= records; ++n) ++expected[a.ws.sjk.record(n)[1]];
     for (int v = 1; v <= 33; ++v) {
@@ -323,8 +391,7 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
 
     // Omission statistics over the whole history: the hits add up to the records, the value of
     // the last draw has current omission 0, and a value never drawn as first number shows 9999.
-    pages->setCurrentIndex(4);
-    QTableWidget* omission = a.window.currentGrid();
+    QTableWidget* omission = a.view("遗漏次数统计图");
     int hits = 0;
     for (int r = 0; r < 33; ++r) hits += omission->item(r, 1)->text().toInt();
     QCOMPARE(hits, records);
@@ -334,8 +401,7 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
     QCOMPARE(omission->item(32, 2)->text(), u("9999"));
 
     // Odd/even classes over the last 100 draws.
-    pages->setCurrentIndex(2);
-    QTableWidget* classes = a.window.currentGrid();
+    QTableWidget* classes = a.view("分项统计");
     int odd = 0;
     for (int n = records - 99; n <= records; ++n) odd += a.ws.sjk.record(n)[1] % 2;
     QCOMPARE(classes->item(0, 1)->text().toInt(), odd);
@@ -361,6 +427,7 @@ void TestIndicatorAnalysis::everyViewOpensOnBothGames() {
         Analysis a(file, game);
         QVERIFY(a.window.analyse("z_num7", std::nullopt, "七").ok);
         auto* pages = a.window.findChild<QTabWidget*>(QStringLiteral("pc_zbpxz"));
+        QCOMPARE(pages->count(), 15);
         for (int p = 0; p < pages->count(); ++p) {
             pages->setCurrentIndex(p);
             QVERIFY2(a.window.currentGrid()->rowCount() > 0, qPrintable(pages->tabText(p)));
@@ -382,7 +449,7 @@ void TestIndicatorAnalysis::exportWritesOneLinePerRecord() {
     Analysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     a.files.names.push_back(a.folder.qfile("values"));
-    a.child<QTabWidget>("pc_zbpxz")->setCurrentIndex(1);
+    a.view("均值走势图");
     a.child<QPushButton>("b_export")->click();
     QCOMPARE(a.files.titles.value(0), u("导出指标值"));
     QFile file(a.folder.qfile("values.txt"));

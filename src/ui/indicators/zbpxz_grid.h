@@ -1,0 +1,74 @@
+#pragma once
+// The grids and option boxes the views of the indicator analysis share.
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLayout>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "analysis/signalchart.h"
+
+namespace lottodesk::zbpxz {
+
+inline QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The K-line types in the order of "K线图类型".
+inline std::vector<KLineType> kLineTypes() {
+    std::vector<KLineType> types{{KLineKind::Regular}, {KLineKind::Tail}};
+    for (int k = 2; k <= 20; ++k) types.push_back({KLineKind::Remainder, k});
+    types.push_back({KLineKind::Amplitude});
+    types.push_back({KLineKind::Omission});
+    types.push_back({KLineKind::OmissionAmplitude});
+    return types;
+}
+
+// "近" N choices of the statistics pages; 0 stands for "所有".
+inline constexpr int kRecentChoices[] = {5, 10, 20, 30, 50, 100, 150, 200, 300, 0};
+
+inline QComboBox* recentCombo(const char* name) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QString::fromLatin1(name));
+    for (int n : kRecentChoices) combo->addItem(n ? QString::number(n) : QStringLiteral("所有"), n);
+    combo->setCurrentIndex(5);  // 100
+    return combo;
+}
+
+inline QTableWidget* grid(const char* name) {
+    auto* table = new QTableWidget;
+    table->setObjectName(QString::fromLatin1(name));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(20);
+    return table;
+}
+
+inline void setHeader(QTableWidget* table, const QStringList& labels, int rows) {
+    table->clearContents();
+    table->setColumnCount(static_cast<int>(labels.size()));
+    table->setHorizontalHeaderLabels(labels);
+    table->setRowCount(rows);
+}
+
+inline void setCell(QTableWidget* table, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    table->setItem(row, column, item);
+}
+
+inline QString decimal(double value) { return QString::number(value, 'f', 1); }
+
+// The text of a statistic; a value never hit shows its marker as it is.
+inline QString stat(int32_t value) { return QString::number(value); }
+
+inline QWidget* page(QLayout* options, QTableWidget* table) {
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    if (options) layout->addLayout(options);
+    layout->addWidget(table, 1);
+    return widget;
+}
+
+}  // namespace lottodesk::zbpxz
