@@ -25,6 +25,7 @@
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
+#include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
 
 namespace lottodesk {
@@ -169,6 +170,7 @@ QWidget* Tf_zbpxz::buildClassesPage() {
     m_classPercent->setObjectName(QStringLiteral("cb_classpercent"));
     options->addWidget(m_classPercent);
     options->addStretch();
+    options->addWidget(zonesButton());
     m_classesGrid = grid("sg_classes");
     connect(m_classFamily, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classK, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
@@ -187,7 +189,8 @@ Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange
 void Tf_zbpxz::showNewSeries() {
     setWindowTitle(q(m_session->series()->caption));
     // The big-number threshold starts in the middle of the new range.
-    const ValueRange r = m_session->series()->range;
+    m_range = m_session->series()->range;
+    const ValueRange r = m_range;
     m_big->setText(QString::number(r.lo + (static_cast<int64_t>(r.hi) - r.lo + 1) / 2));
     m_pages->setCurrentIndex(0);
     refresh();
@@ -215,6 +218,21 @@ void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
     layout->addWidget(inner);
     inner->adoptSeries(series);
     m_runDialog(dialog);
+}
+
+QPushButton* Tf_zbpxz::zonesButton() {
+    auto* button = new QPushButton(QStringLiteral("分区及范围"));
+    button->setObjectName(QStringLiteral("b_fqfw"));
+    connect(button, &QPushButton::clicked, this, [this] { chooseZones(); });
+    return button;
+}
+
+void Tf_zbpxz::chooseZones() {
+    if (!m_session->series()) return;
+    Tf_fqfw dialog(m_range, this);
+    m_runDialog(dialog);
+    m_range = dialog.appliedRange();
+    refresh();
 }
 
 void Tf_zbpxz::filterSettings() {
@@ -325,7 +343,7 @@ void Tf_zbpxz::showCounts() {
     if (!s) return;
     const DrawWindow window =
         recentWindow(DrawHistory::of(m_session->history(m_ws)), m_countRecent->currentData().toInt());
-    const ValueCounts counts = valueCounts(s->values.data(), window, s->range);
+    const ValueCounts counts = valueCounts(s->values.data(), window, m_range);
     const auto order = static_cast<CountOrder>(m_countOrder->currentIndex());
     const std::vector<int> columns = countOrder(counts, order);
     const int extra = counts.columns.occurringOnly ? 2 : 1;
@@ -346,7 +364,7 @@ void Tf_zbpxz::showOmission() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
     const DrawWindow window = recentWindow(DrawHistory::of(m_session->history(m_ws)), 0);
-    const ValueOmissions o = valueOmissions(s->values.data(), window, s->range);
+    const ValueOmissions o = valueOmissions(s->values.data(), window, m_range);
     const int rows = static_cast<int>(o.columns.values.size());
     setHeader(
         m_omissionGrid,
@@ -373,7 +391,7 @@ void Tf_zbpxz::showClasses() {
         recentWindow(DrawHistory::of(m_session->history(m_ws)), m_classRecent->currentData().toInt());
     const auto family = static_cast<ClassFamily>(m_classFamily->currentIndex());
     m_classK->setEnabled(family == ClassFamily::Zones || family == ClassFamily::Remainder);
-    const ClassCounts counts = classCounts(s->values.data(), window, s->range, family, m_classK->currentData().toInt());
+    const ClassCounts counts = classCounts(s->values.data(), window, m_range, family, m_classK->currentData().toInt());
     const int rows = static_cast<int>(counts.labels.size());
     setHeader(m_classesGrid, {QStringLiteral("分项"), QStringLiteral("次数")}, rows + 1);
     for (int c = 0; c < rows; ++c) {

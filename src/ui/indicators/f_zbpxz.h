@@ -52,6 +52,10 @@ public:
 
     // "过滤设置" of the signal chart: the series as the chart transforms it becomes a condition.
     void filterSettings();
+    // "分区及范围": the range and zone dialog; the range it applied last is the views' range.
+    void chooseZones();
+    // The value range the views lay out: the series' range, or the one chosen in "分区及范围".
+    ValueRange valueRange() const { return m_range; }
     Tf_filter_zbpxz* filterDialog() const { return m_filter; }
 
     // "开始剖析": the series of `text` (an identifier or a formula) over the draw history with the
@@ -113,6 +117,7 @@ private:
     void showClasses();
     void exportValues();
     void clearViews();
+    QPushButton* zonesButton();
     void adoptSeries(const AnalysisSeries& series);
     void showNewSeries();
 
@@ -123,6 +128,7 @@ private:
     DialogRunner m_runDialog;
     std::function<void()> m_show;
     Tf_filter_zbpxz* m_filter = nullptr;
+    ValueRange m_range;
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
 
     QTabWidget* m_pages = nullptr;

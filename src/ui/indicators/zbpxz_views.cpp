@@ -67,6 +67,7 @@ QWidget* Tf_zbpxz::buildTraitsPage() {
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
     options->addWidget(m_families, 1);
+    options->addWidget(zonesButton());
     options->addWidget(new QLabel(QStringLiteral("近")));
     m_traitRecent = recentCombo("combo_traitrecent");
     options->addWidget(m_traitRecent);
@@ -85,7 +86,7 @@ void Tf_zbpxz::showTraits() {
     for (int i = 0; i < m_families->count(); ++i) {
         if (m_families->item(i)->checkState() != Qt::Checked) continue;
         const FeatureKind kind = *featureKind(m_families->item(i)->text().toStdString());
-        classifiers.emplace_back(kind, s->range);
+        classifiers.emplace_back(kind, m_range);
         offsets.push_back(static_cast<int>(header.size()));
         for (const std::string& label : featureLabels(kind)) header << q(featureCaption(kind) + label);
     }
@@ -121,7 +122,7 @@ void Tf_zbpxz::showOmissionTable() {
     if (!s) return;
     const t_s_dm& history = m_session->history(m_ws);
     const DrawWindow window = recentWindow(DrawHistory::of(history), m_tableRecent->currentData().toInt());
-    const SeriesOmissionTable t = seriesOmissionTable(s->values.data(), window, s->range, 0);
+    const SeriesOmissionTable t = seriesOmissionTable(s->values.data(), window, m_range, 0);
     if (!t.status) {
         setHeader(m_omissionTableGrid, {}, 0);
         m_prompts.warn(this, q(t.status.message));
@@ -392,10 +393,10 @@ void Tf_zbpxz::showOccurrences() {
     // The choice lists the values of the range (only those that occur when the range is too wide).
     const QString chosen = m_occurrenceValue->currentText();
     const ValueColumns columns =
-        valueColumns(s->values.data(), recentWindow(DrawHistory::of(m_session->history(m_ws)), 0), s->range);
+        valueColumns(s->values.data(), recentWindow(DrawHistory::of(m_session->history(m_ws)), 0), m_range);
     QStringList values;
     for (int32_t v : columns.values) values << QString::number(v);
-    if (values.isEmpty()) values << QString::number(s->range.lo);
+    if (values.isEmpty()) values << QString::number(m_range.lo);
     if (m_occurrenceValue->count() != values.size() || m_occurrenceValue->itemText(0) != values.front()) {
         m_occurrenceValue->clear();
         m_occurrenceValue->addItems(values);

@@ -22,6 +22,7 @@
 #include "support/uifixture.h"
 #include "ui/common/handoff.h"
 #include "ui/indicators/f_filter_zbpxz.h"
+#include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/f_zbpx.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/shell/f_main.h"
@@ -143,7 +144,39 @@ private Q_SLOTS:
     void filterExportReachesTheGenerator();
     void handedInSeriesOpenDockedOrModal();
     void layoutViewsFollowTheirOptions();
+    void zoneDialogExplainsAndSetsTheRange();
 };
+
+void TestIndicatorAnalysis::zoneDialogExplainsAndSetsTheRange() {
+    QCOMPARE(zoneExplanation({1, 16}, 3),
+             u("(3分区的分区设定)\n第1分区<1..5>;  第2分区<6..10>;  第3分区<11..16>;  \n\n"));
+    // Counts far above the 49 zones of the number partitions.
+    const QString wide = zoneExplanation({0, 999}, 1000);
+    QVERIFY(wide.contains(u("第1000分区<999..999>;  ")));
+
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    a.view("分项统计");
+    QString shown;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        auto* fqfw = qobject_cast<Tf_fqfw*>(&dialog);
+        [&] {
+            QVERIFY(fqfw);
+            QVERIFY(fqfw->explanation().startsWith(u("(2分区的分区设定)\n第1分区<1..16>;  第2分区<17..33>;  ")));
+        }();
+        dialog.findChild<QLineEdit*>(QStringLiteral("me_to"))->setText(QStringLiteral("10"));
+        dialog.findChild<QPushButton*>(QStringLiteral("b_apply"))->click();
+        dialog.findChild<QRadioButton*>(QStringLiteral("rb_given"))->click();
+        shown = fqfw->explanation();
+        dialog.findChild<QLineEdit*>(QStringLiteral("me_to"))->setText(QStringLiteral("20"));  // not applied
+        return int(QDialog::Accepted);
+    });
+    a.child<QComboBox>("combo_family")->setCurrentIndex(2);  // 分区
+    a.window.findChildren<QPushButton*>(QStringLiteral("b_fqfw")).last()->click();
+    QVERIFY(shown.startsWith(u("(20分区的分区设定)")));
+    QCOMPARE(a.window.valueRange(), (ValueRange{1, 10}));
+    QCOMPARE(a.view("出现次数统计图")->rowCount(), 10 + 1);
+}
 
 void TestIndicatorAnalysis::layoutViewsFollowTheirOptions() {
     Analysis a;
