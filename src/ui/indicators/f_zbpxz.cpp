@@ -27,6 +27,7 @@
 #include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
+#include "ui/indicators/zbpxz_scroll.h"
 
 namespace lottodesk {
 using namespace zbpxz;
@@ -71,7 +72,9 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
 void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
     m_pages->addTab(page, QString::fromUtf8(caption));
     m_views.push_back({QString::fromUtf8(caption), QString::fromUtf8(suffix), std::move(show)});
-    m_grids.push_back(page->findChild<QTableWidget*>());
+    QTableWidget* table = page->findChild<QTableWidget*>();
+    m_grids.push_back(table);
+    m_scrollers.push_back(new GridScroller(table));
 }
 
 QWidget* Tf_zbpxz::buildSignalPage() {
@@ -264,6 +267,8 @@ QString Tf_zbpxz::viewStatus() const {
 }
 
 QTableWidget* Tf_zbpxz::currentGrid() const { return m_grids[static_cast<size_t>(m_pages->currentIndex())]; }
+
+GridScroller* Tf_zbpxz::currentScroller() const { return m_scrollers[static_cast<size_t>(m_pages->currentIndex())]; }
 
 void Tf_zbpxz::typeChanged() { clearViews(); }
 

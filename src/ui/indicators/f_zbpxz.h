@@ -31,6 +31,7 @@ namespace lottodesk {
 struct Workspace;
 class FileChooser;
 class Prompts;
+class GridScroller;
 class Tf_filter_zbpxz;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
@@ -72,6 +73,8 @@ public:
     void announce() { reportStatus(viewStatus()); }
     // The grid of the current view.
     QTableWidget* currentGrid() const;
+    // The popup menu and scrolling of the current view's grid.
+    GridScroller* currentScroller() const;
 
     void typeChanged() override;
     void historyChanged() override;
@@ -134,6 +137,7 @@ private:
     QTabWidget* m_pages = nullptr;
     std::vector<View> m_views;  // per page, in page order
     std::vector<QTableWidget*> m_grids;
+    std::vector<GridScroller*> m_scrollers;
 
     QComboBox* m_kline = nullptr;
     QComboBox* m_signal = nullptr;

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -23,6 +25,7 @@
 #include "ui/common/handoff.h"
 #include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_fqfw.h"
+#include "ui/indicators/zbpxz_scroll.h"
 #include "ui/indicators/f_zbpx.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/shell/f_main.h"
@@ -145,7 +148,39 @@ private Q_SLOTS:
     void handedInSeriesOpenDockedOrModal();
     void layoutViewsFollowTheirOptions();
     void zoneDialogExplainsAndSetsTheRange();
+    void gridMenuScrollsWithoutRecomputing();
 };
+
+void TestIndicatorAnalysis::gridMenuScrollsWithoutRecomputing() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    QTableWidget* grid = a.window.currentGrid();
+    GridScroller* scroller = a.window.currentScroller();
+    QScrollBar* bar = grid->verticalScrollBar();
+    QTableWidgetItem* first = grid->item(0, 0);
+    auto run = [&](const char* name) { scroller->menu()->findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+    bar->setValue(0);
+    run("mi_nextpage");
+    QCOMPARE(bar->value(), bar->pageStep());
+    run("mi_next");
+    QCOMPARE(bar->value(), bar->pageStep() + 1);
+    run("mi_prev");
+    run("mi_prevpage");
+    QCOMPARE(bar->value(), 0);
+    run("mi_fastest");
+    run("mi_start");
+    QVERIFY(scroller->scrolling());
+    QTRY_VERIFY(bar->value() >= 3);
+    run("mi_stop");
+    QVERIFY(!scroller->scrolling());
+    // Upward from the top ends the scrolling at once.
+    run("mi_up");
+    bar->setValue(0);
+    run("mi_start");
+    scroller->tick();
+    QVERIFY(!scroller->scrolling());
+    QCOMPARE(grid->item(0, 0), first);  // the same cells: nothing was recomputed
+}
 
 void TestIndicatorAnalysis::zoneDialogExplainsAndSetsTheRange() {
     QCOMPARE(zoneExplanation({1, 16}, 3),
