@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "ui/indicators/zbpxz_viewgrid.h"
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -72,7 +72,7 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
 void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
     m_pages->addTab(page, QString::fromUtf8(caption));
     m_views.push_back({QString::fromUtf8(caption), QString::fromUtf8(suffix), std::move(show)});
-    QTableWidget* table = page->findChild<QTableWidget*>();
+    ViewGrid* table = page->findChild<ViewGrid*>();
     m_grids.push_back(table);
     m_scrollers.push_back(new GridScroller(table));
 }
@@ -266,7 +266,7 @@ QString Tf_zbpxz::viewStatus() const {
     return q(s->caption) + m_views[static_cast<size_t>(m_pages->currentIndex())].suffix;
 }
 
-QTableWidget* Tf_zbpxz::currentGrid() const { return m_grids[static_cast<size_t>(m_pages->currentIndex())]; }
+ViewGrid* Tf_zbpxz::currentGrid() const { return m_grids[static_cast<size_t>(m_pages->currentIndex())]; }
 
 GridScroller* Tf_zbpxz::currentScroller() const { return m_scrollers[static_cast<size_t>(m_pages->currentIndex())]; }
 
@@ -279,10 +279,8 @@ void Tf_zbpxz::historyChanged() {
 
 void Tf_zbpxz::clearViews() {
     m_session = std::make_unique<AnalysisSession>();
-    for (QTableWidget* table : m_grids) {
-        table->clear();
-        table->setRowCount(0);
-        table->setColumnCount(0);
+    for (ViewGrid* table : m_grids) {
+        table->reset({}, 0);
     }
 }
 
@@ -318,8 +316,7 @@ void Tf_zbpxz::showSignal() {
         setCell(m_signalGrid, row, 4, QString::fromUtf8(kinds[static_cast<int>(bars[i].kind)]));
         setCell(m_signalGrid, row, 5, q(signalText(kind, signals[i] != 0, m_symbols->isChecked())));
     }
-    m_signalGrid->scrollToItem(m_signalGrid->item(m_session->openingRecord(m_ws) - 1, 0),
-                               QAbstractItemView::PositionAtTop);
+    m_signalGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
 }
 
 void Tf_zbpxz::showAverages() {
@@ -339,8 +336,7 @@ void Tf_zbpxz::showAverages() {
         for (size_t a = 0; a < averages.size(); ++a)
             setCell(m_averagesGrid, n - 1, static_cast<int>(a) + 2, decimal(averages[a][i]));
     }
-    m_averagesGrid->scrollToItem(m_averagesGrid->item(m_session->openingRecord(m_ws) - 1, 0),
-                                 QAbstractItemView::PositionAtTop);
+    m_averagesGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
 }
 
 void Tf_zbpxz::showCounts() {

@@ -24,7 +24,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTableWidget;
 
 namespace lottodesk {
 
@@ -32,6 +31,7 @@ struct Workspace;
 class FileChooser;
 class Prompts;
 class GridScroller;
+class ViewGrid;
 class Tf_filter_zbpxz;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
@@ -72,7 +72,7 @@ public:
     // Puts the current view's status text on the main window's status bar.
     void announce() { reportStatus(viewStatus()); }
     // The grid of the current view.
-    QTableWidget* currentGrid() const;
+    ViewGrid* currentGrid() const;
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -93,7 +93,7 @@ private:
     QWidget* buildLayoutPage();
     QWidget* buildFieldPage();
     QWidget* buildSegmentsPage();
-    QWidget* buildTransformPage(QTableWidget*& grid, const char* name, QComboBox** divisor);
+    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
     QWidget* buildOccurrencesPage();
     void showTraits();
     void showOmissionTable();
@@ -136,56 +136,56 @@ private:
 
     QTabWidget* m_pages = nullptr;
     std::vector<View> m_views;  // per page, in page order
-    std::vector<QTableWidget*> m_grids;
+    std::vector<ViewGrid*> m_grids;
     std::vector<GridScroller*> m_scrollers;
 
     QComboBox* m_kline = nullptr;
     QComboBox* m_signal = nullptr;
     QLineEdit* m_big = nullptr;
     QRadioButton* m_symbols = nullptr;
-    QTableWidget* m_signalGrid = nullptr;
+    ViewGrid* m_signalGrid = nullptr;
 
-    QTableWidget* m_averagesGrid = nullptr;
+    ViewGrid* m_averagesGrid = nullptr;
 
     QComboBox* m_countRecent = nullptr;
     QComboBox* m_countOrder = nullptr;
     QCheckBox* m_countPercent = nullptr;
-    QTableWidget* m_countsGrid = nullptr;
+    ViewGrid* m_countsGrid = nullptr;
 
-    QTableWidget* m_omissionGrid = nullptr;
+    ViewGrid* m_omissionGrid = nullptr;
 
     QComboBox* m_classFamily = nullptr;
     QComboBox* m_classK = nullptr;
     QComboBox* m_classRecent = nullptr;
     QCheckBox* m_classPercent = nullptr;
-    QTableWidget* m_classesGrid = nullptr;
+    ViewGrid* m_classesGrid = nullptr;
 
     QListWidget* m_families = nullptr;
     QComboBox* m_traitRecent = nullptr;
-    QTableWidget* m_traitsGrid = nullptr;
+    ViewGrid* m_traitsGrid = nullptr;
     QComboBox* m_tableRecent = nullptr;
-    QTableWidget* m_omissionTableGrid = nullptr;
+    ViewGrid* m_omissionTableGrid = nullptr;
     QLineEdit* m_layoutMin = nullptr;
     QLineEdit* m_layoutMax = nullptr;
     QComboBox* m_layoutStep = nullptr;
     QComboBox* m_layoutRecent = nullptr;
-    QTableWidget* m_layoutGrid = nullptr;
+    ViewGrid* m_layoutGrid = nullptr;
     QComboBox* m_fieldRows = nullptr;
     QComboBox* m_fieldLayout = nullptr;
     QComboBox* m_fieldRecent = nullptr;
-    QTableWidget* m_fieldGrid = nullptr;
+    ViewGrid* m_fieldGrid = nullptr;
     FieldLayouts m_fieldLayouts;
     QComboBox* m_segmentLength = nullptr;
     QComboBox* m_segmentShift = nullptr;
     QComboBox* m_segmentContent = nullptr;
-    QTableWidget* m_segmentsGrid = nullptr;
-    QTableWidget* m_omissionTrendGrid = nullptr;
+    ViewGrid* m_segmentsGrid = nullptr;
+    ViewGrid* m_omissionTrendGrid = nullptr;
     QComboBox* m_occurrenceValue = nullptr;
-    QTableWidget* m_occurrencesGrid = nullptr;
+    ViewGrid* m_occurrencesGrid = nullptr;
     QComboBox* m_divisor = nullptr;
-    QTableWidget* m_remaindersGrid = nullptr;
-    QTableWidget* m_featuresGrid = nullptr;
-    QTableWidget* m_changesGrid = nullptr;
+    ViewGrid* m_remaindersGrid = nullptr;
+    ViewGrid* m_featuresGrid = nullptr;
+    ViewGrid* m_changesGrid = nullptr;
 };
 
 }  // namespace lottodesk

@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLayout>
-#include <QTableWidget>
+#include "ui/indicators/zbpxz_viewgrid.h"
 #include <QVBoxLayout>
 #include <string>
 #include <vector>
@@ -36,26 +36,16 @@ inline QComboBox* recentCombo(const char* name) {
     return combo;
 }
 
-inline QTableWidget* grid(const char* name) {
-    auto* table = new QTableWidget;
+inline ViewGrid* grid(const char* name) {
+    auto* table = new ViewGrid;
     table->setObjectName(QString::fromLatin1(name));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->setVisible(false);
-    table->verticalHeader()->setDefaultSectionSize(20);
     return table;
 }
 
-inline void setHeader(QTableWidget* table, const QStringList& labels, int rows) {
-    table->clearContents();
-    table->setColumnCount(static_cast<int>(labels.size()));
-    table->setHorizontalHeaderLabels(labels);
-    table->setRowCount(rows);
-}
+inline void setHeader(ViewGrid* table, const QStringList& labels, int rows) { table->reset(labels, rows); }
 
-inline void setCell(QTableWidget* table, int row, int column, const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    table->setItem(row, column, item);
+inline void setCell(ViewGrid* table, int row, int column, QString text) {
+    table->setText(row, column, std::move(text));
 }
 
 inline QString decimal(double value) { return QString::number(value, 'f', 1); }
@@ -63,7 +53,7 @@ inline QString decimal(double value) { return QString::number(value, 'f', 1); }
 // The text of a statistic; a value never hit shows its marker as it is.
 inline QString stat(int32_t value) { return QString::number(value); }
 
-inline QWidget* page(QLayout* options, QTableWidget* table) {
+inline QWidget* page(QLayout* options, ViewGrid* table) {
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
     if (options) layout->addLayout(options);

@@ -139,7 +139,7 @@ void Tf_zbpxz::showOmissionTable() {
             const int32_t cell = t.table.cell(r, c);
             setCell(m_omissionTableGrid, r, c + 2,
                     QString::number(cell == 0 ? t.values[static_cast<size_t>(c)] : cell));
-            if (cell == 0) m_omissionTableGrid->item(r, c + 2)->setBackground(QColor(255, 200, 200));
+            if (cell == 0) m_omissionTableGrid->setBackground(r, c + 2, QColor(255, 200, 200));
         }
     }
     const OmissionStats& st = t.table.stats;
@@ -329,7 +329,7 @@ void Tf_zbpxz::showSegments() {
     m_segmentsGrid->scrollToBottom();
 }
 
-QWidget* Tf_zbpxz::buildTransformPage(QTableWidget*& table, const char* name, QComboBox** divisor) {
+QWidget* Tf_zbpxz::buildTransformPage(ViewGrid*& table, const char* name, QComboBox** divisor) {
     QHBoxLayout* options = nullptr;
     if (divisor) {
         options = new QHBoxLayout;
@@ -349,7 +349,7 @@ QWidget* Tf_zbpxz::buildTransformPage(QTableWidget*& table, const char* name, QC
 namespace {
 
 // Fills one row per record: the period, then the columns' texts.
-void fillRecords(QTableWidget* table, const t_s_dm& history, int count, const QStringList& header,
+void fillRecords(ViewGrid* table, const t_s_dm& history, int count, const QStringList& header,
                  const std::function<QStringList(size_t)>& cells) {
     setHeader(table, header, count);
     for (int n = 1; n <= count; ++n) {

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "ui/indicators/zbpxz_viewgrid.h"
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -79,17 +79,16 @@ struct Analysis {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
     // Shows the view of that caption and returns its grid.
-    QTableWidget* view(const char* caption) {
+    ViewGrid* view(const char* caption) {
         auto* pages = child<QTabWidget>("pc_zbpxz");
         for (int p = 0; p < pages->count(); ++p)
             if (pages->tabText(p) == QString::fromUtf8(caption)) pages->setCurrentIndex(p);
         return window.currentGrid();
     }
     // The texts of one column of a grid.
-    static std::vector<QString> column(QTableWidget* grid, int c) {
+    static std::vector<QString> column(ViewGrid* grid, int c) {
         std::vector<QString> texts;
-        for (int r = 0; r < grid->rowCount(); ++r)
-            texts.push_back(grid->item(r, c) ? grid->item(r, c)->text() : QString());
+        for (int r = 0; r < grid->rowCount(); ++r) texts.push_back(grid->text(r, c));
         return texts;
     }
 
@@ -154,10 +153,10 @@ private Q_SLOTS:
 void TestIndicatorAnalysis::gridMenuScrollsWithoutRecomputing() {
     Analysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
-    QTableWidget* grid = a.window.currentGrid();
+    ViewGrid* grid = a.window.currentGrid();
     GridScroller* scroller = a.window.currentScroller();
     QScrollBar* bar = grid->verticalScrollBar();
-    QTableWidgetItem* first = grid->item(0, 0);
+    const QString first = grid->text(0, 0);
     auto run = [&](const char* name) { scroller->menu()->findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
     bar->setValue(0);
     run("mi_nextpage");
@@ -179,7 +178,7 @@ void TestIndicatorAnalysis::gridMenuScrollsWithoutRecomputing() {
     run("mi_start");
     scroller->tick();
     QVERIFY(!scroller->scrolling());
-    QCOMPARE(grid->item(0, 0), first);  // the same cells: nothing was recomputed
+    QCOMPARE(grid->text(0, 0), first);
 }
 
 void TestIndicatorAnalysis::zoneDialogExplainsAndSetsTheRange() {
@@ -218,26 +217,26 @@ void TestIndicatorAnalysis::layoutViewsFollowTheirOptions() {
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 16}, "红号一").ok);
     const int records = a.ws.sjk.RecordCount();
     // "数据分布图" step 3 over 1..16, and a span of 100 refused and reset.
-    QTableWidget* layout = a.view("数据分布图");
+    ViewGrid* layout = a.view("数据分布图");
     a.child<QLineEdit>("e_min")->setText(QStringLiteral("1"));
     a.child<QLineEdit>("e_max")->setText(QStringLiteral("16"));
     a.child<QComboBox>("combo_layout")->setCurrentIndex(1);
     QStringList header;
-    for (int c = 1; c < layout->columnCount(); ++c) header << layout->horizontalHeaderItem(c)->text();
+    for (int c = 1; c < layout->columnCount(); ++c) header << layout->headerText(c);
     QCOMPARE(header.join(QLatin1Char(' ')), u("1 4 7 10 13 16 2 5 8 11 14 3 6 9 12 15"));
     const int32_t last = a.ws.sjk.record(records)[1];
     const int at = static_cast<int>(header.indexOf(QString::number(last)));
-    if (last <= 16) QCOMPARE(layout->item(layout->rowCount() - 1, at + 1)->text(), QString::number(last));
+    if (last <= 16) QCOMPARE(layout->text(layout->rowCount() - 1, at + 1), QString::number(last));
     a.child<QLineEdit>("e_max")->setText(QStringLiteral("101"));
     a.child<QComboBox>("combo_layout")->setCurrentIndex(0);
     QCOMPARE(a.prompts.warned.value(0), u("数据分布图中，最大值与最小值之差不能大于100。"));
     QCOMPARE(a.child<QLineEdit>("e_max")->text(), u("35"));
 
     // "遗漏分布图表": one column per value and the six statistics rows; too wide a range refused.
-    QTableWidget* table = a.view("遗漏分布图表");
+    ViewGrid* table = a.view("遗漏分布图表");
     QCOMPARE(table->columnCount(), 2 + 16);
     QCOMPARE(table->rowCount(), 100 + 6);
-    QCOMPARE(table->item(100, 0)->text(), u("选号区"));
+    QCOMPARE(table->text(100, 0), u("选号区"));
     QVERIFY(a.window.analyse("z_hz*3", std::nullopt, "宽").ok);
     a.view("遗漏分布图表");
     QCOMPARE(a.prompts.warned.last(), u("该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标"));
@@ -245,9 +244,9 @@ void TestIndicatorAnalysis::layoutViewsFollowTheirOptions() {
 
     // "田野走势图": the default layout file is written; a modified layout is written back and used.
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
-    QTableWidget* field = a.view("田野走势图");
+    ViewGrid* field = a.view("田野走势图");
     QVERIFY(QFile::exists(a.folder.qfile("database/tyzsd4.txt")));
-    QCOMPARE(field->horizontalHeaderItem(2)->text(), u("01"));
+    QCOMPARE(field->headerText(2), u("01"));
     a.window.setDialogRunner([](QDialog& dialog) {
         const char* texts[] = {"1 2 3 4 5", "6 7 8 9 10", "11,12,13", "14 15 16 17 18 19 20"};
         for (int r = 0; r < 4; ++r)
@@ -255,22 +254,21 @@ void TestIndicatorAnalysis::layoutViewsFollowTheirOptions() {
         return int(QDialog::Accepted);
     });
     a.child<QPushButton>("b_modifyfield")->click();
-    QCOMPARE(field->horizontalHeaderItem(4)->text(), u("11,12,13"));
+    QCOMPARE(field->headerText(4), u("11,12,13"));
     const int32_t v = a.ws.sjk.record(records)[1];
     const int row = v <= 5 ? 0 : v <= 10 ? 1 : v <= 13 ? 2 : v <= 20 ? 3 : -1;
     for (int r = 0; r < 4; ++r) {
-        QTableWidgetItem* cell = field->item(field->rowCount() - 1, r + 2);
-        QCOMPARE(cell ? cell->text() : QString(), r == row ? QString::number(v) : QString());
+        QCOMPARE(field->text(field->rowCount() - 1, r + 2), r == row ? QString::number(v) : QString());
     }
     QVERIFY(test::readFile(a.folder.file("database/tyzsd4.txt")).find("11,12,13") != std::string::npos);
 
     // "按期数分段走势": the newest segment ends at the last draw, its sum the values of its periods.
-    QTableWidget* segments = a.view("按期数分段走势");
+    ViewGrid* segments = a.view("按期数分段走势");
     const int lastRow = segments->rowCount() - 1;
-    QCOMPARE(segments->item(lastRow, 1)->text().toInt(), a.ws.sjk.record(records)[0]);
+    QCOMPARE(segments->text(lastRow, 1).toInt(), a.ws.sjk.record(records)[0]);
     int sum = 0;
     for (int n = records - 4; n <= records; ++n) sum += a.ws.sjk.record(n)[1];
-    QCOMPARE(segments->item(lastRow, 2)->text().toInt(), sum);
+    QCOMPARE(segments->text(lastRow, 2).toInt(), sum);
 }
 
 void TestIndicatorAnalysis::filterExportReachesTheGenerator() {
@@ -323,7 +321,7 @@ void TestIndicatorAnalysis::handedInSeriesOpenDockedOrModal() {
         [&] {
             QVERIFY(inner);
             QCOMPARE(inner->series()->caption, std::string("派生"));
-            QCOMPARE(inner->currentGrid()->item(4, 1)->text(), u("0"));
+            QCOMPARE(inner->currentGrid()->text(4, 1), u("0"));
         }();
         return int(QDialog::Rejected);
     });
@@ -333,7 +331,7 @@ void TestIndicatorAnalysis::handedInSeriesOpenDockedOrModal() {
     // Docked: replaces the series; it names no expression, so it cannot become a filter.
     a.window.openAnalysis(handed, false);
     QCOMPARE(a.window.series()->caption, std::string("派生"));
-    QCOMPARE(a.window.currentGrid()->item(3, 1)->text(), u("4"));
+    QCOMPARE(a.window.currentGrid()->text(3, 1), u("4"));
     a.child<QPushButton>("b_filter")->click();
     QCOMPARE(a.prompts.warned.value(0), u("该指标不能转至过滤"));
     QCOMPARE(shown.size(), 1);
@@ -425,7 +423,7 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
     Analysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     const int records = a.ws.sjk.RecordCount();
-    QTableWidget* signal = a.window.currentGrid();
+    ViewGrid* signal = a.window.currentGrid();
     QCOMPARE(signal->rowCount(), records);
     int32_t lo = 1000, hi = -1000;
     for (int n = 1; n <= records; ++n) {
@@ -433,8 +431,8 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
         const int32_t sum = r[1] + r[2] + r[3] + r[4] + r[5] + r[6];
         lo = std::min(lo, sum);
         hi = std::max(hi, sum);
-        QCOMPARE(signal->item(n - 1, 0)->text().toInt(), r[0]);
-        QCOMPARE(signal->item(n - 1, 1)->text().toInt(), sum);
+        QCOMPARE(signal->text(n - 1, 0).toInt(), r[0]);
+        QCOMPARE(signal->text(n - 1, 1).toInt(), sum);
     }
     QCOMPARE(a.window.series()->range, (ValueRange{lo, hi}));
     QCOMPARE(a.window.viewStatus(), u("和值的信号图"));
@@ -448,32 +446,32 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
 
     // Occurrence counts of the first number over the last 100 draws.
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
-    QTableWidget* counts = a.view("出现次数统计图");
+    ViewGrid* counts = a.view("出现次数统计图");
     std::map<int, int> expected;
     for (int n = records - 99; n <= records; ++n) ++expected[a.ws.sjk.record(n)[1]];
     for (int v = 1; v <= 33; ++v) {
-        QCOMPARE(counts->item(v - 1, 0)->text().toInt(), v);
-        QCOMPARE(counts->item(v - 1, 1)->text().toInt(), expected[v]);
+        QCOMPARE(counts->text(v - 1, 0).toInt(), v);
+        QCOMPARE(counts->text(v - 1, 1).toInt(), expected[v]);
     }
-    QCOMPARE(counts->item(33, 0)->text(), u("共100期"));
+    QCOMPARE(counts->text(33, 0), u("共100期"));
 
     // Omission statistics over the whole history: the hits add up to the records, the value of
     // the last draw has current omission 0, and a value never drawn as first number shows 9999.
-    QTableWidget* omission = a.view("遗漏次数统计图");
+    ViewGrid* omission = a.view("遗漏次数统计图");
     int hits = 0;
-    for (int r = 0; r < 33; ++r) hits += omission->item(r, 1)->text().toInt();
+    for (int r = 0; r < 33; ++r) hits += omission->text(r, 1).toInt();
     QCOMPARE(hits, records);
     const int last = a.ws.sjk.record(records)[1];
-    QCOMPARE(omission->item(last - 1, 6)->text(), u("0"));
-    QCOMPARE(omission->item(32, 1)->text(), u("0"));  // 33 is never the smallest of six numbers
-    QCOMPARE(omission->item(32, 2)->text(), u("9999"));
+    QCOMPARE(omission->text(last - 1, 6), u("0"));
+    QCOMPARE(omission->text(32, 1), u("0"));  // 33 is never the smallest of six numbers
+    QCOMPARE(omission->text(32, 2), u("9999"));
 
     // Odd/even classes over the last 100 draws.
-    QTableWidget* classes = a.view("分项统计");
+    ViewGrid* classes = a.view("分项统计");
     int odd = 0;
     for (int n = records - 99; n <= records; ++n) odd += a.ws.sjk.record(n)[1] % 2;
-    QCOMPARE(classes->item(0, 1)->text().toInt(), odd);
-    QCOMPARE(classes->item(1, 1)->text().toInt(), 100 - odd);
+    QCOMPARE(classes->text(0, 1).toInt(), odd);
+    QCOMPARE(classes->text(1, 1).toInt(), 100 - odd);
     QCOMPARE(a.window.viewStatus(), u("红号一的分项统计"));
 }
 
