@@ -17,6 +17,7 @@
 #include "formula/selfzb.h"
 #include "indicators/catalogue.h"
 #include "ui/common/prompts.h"
+#include "ui/formula/f_addselfzb.h"
 #include "ui/formula/f_fzsr.h"
 
 namespace lottodesk {
@@ -64,7 +65,8 @@ Tf_zbpx::Tf_zbpx(Workspace& ws, Prompts& prompts, StartAnalysis start, std::func
       m_start(std::move(start)),
       m_close(std::move(close)),
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
-      m_fzsr(new Tf_fzsr(ws.folder, prompts, this)) {
+      m_fzsr(new Tf_fzsr(ws.folder, prompts, this)),
+      m_editor(new Tf_addselfzb(ws.folder, prompts, this)) {
     setObjectName(QStringLiteral("Tf_zbpx"));
     setWindowTitle(QStringLiteral("指标管理"));
     auto* layout = new QVBoxLayout(this);
@@ -99,12 +101,15 @@ Tf_zbpx::Tf_zbpx(Workspace& ws, Prompts& prompts, StartAnalysis start, std::func
 
     m_listPages = new QTabWidget;
     m_listPages->setObjectName(QStringLiteral("pc_zblist"));
-    auto addList = [this](const QString& caption) {
+    auto addList = [this](const QString& caption, QWidget* page = nullptr) {
         auto* list = new QListWidget;
         list->setObjectName(QStringLiteral("lb_%1").arg(m_lists.size() + 1));
         list->setFont(QFont(QStringLiteral("monospace")));
         list->viewport()->installEventFilter(this);
-        m_listPages->addTab(list, caption);
+        if (page)
+            page->layout()->addWidget(list);
+        else
+            m_listPages->addTab(list, caption);
         m_lists.push_back(list);
         return list;
     };
@@ -113,7 +118,27 @@ Tf_zbpx::Tf_zbpx(Workspace& ws, Prompts& prompts, StartAnalysis start, std::func
         const int column = catalogueNameColumn(series);
         for (const CatalogueEntry& entry : series.entries) list->addItem(q(catalogueLine(entry, column)));
     }
-    addList(QStringLiteral("已保存的自定义指标"));
+    // The saved custom indicators, with the commands that change the file.
+    auto* savedPage = new QWidget;
+    auto* savedLayout = new QVBoxLayout(savedPage);
+    addList({}, savedPage)->setObjectName(QStringLiteral("lb_save"));
+    auto* savedButtons = new QHBoxLayout;
+    const struct {
+        const char* name;
+        const char* caption;
+        void (Tf_zbpx::*run)();
+    } commands[] = {{"b_add", "添加", &Tf_zbpx::addSaved},
+                    {"b_delete", "删除", &Tf_zbpx::deleteSaved},
+                    {"b_modify", "修改", &Tf_zbpx::modifySaved}};
+    for (const auto& command : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(command.caption));
+        button->setObjectName(QString::fromLatin1(command.name));
+        connect(button, &QPushButton::clicked, this, command.run);
+        savedButtons->addWidget(button);
+    }
+    savedButtons->addStretch();
+    savedLayout->addLayout(savedButtons);
+    m_listPages->addTab(savedPage, QStringLiteral("已保存的自定义指标"));
     layout->addWidget(m_listPages, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -142,9 +167,46 @@ void Tf_zbpx::showEvent(QShowEvent* event) {
 }
 
 void Tf_zbpx::fillSavedPage() {
-    QListWidget* saved = m_lists.back();
-    saved->clear();
-    for (const std::string& line : loadSelfzbLines(m_ws.folder)) saved->addItem(q(line));
+    m_saved = loadSelfzbLines(m_ws.folder);
+    showSaved(-1);
+}
+
+void Tf_zbpx::showSaved(int current) {
+    QListWidget* list = m_lists.back();
+    list->clear();
+    for (const std::string& line : m_saved) list->addItem(q(line));
+    list->setCurrentRow(current);
+}
+
+void Tf_zbpx::addSaved() {
+    m_editor->setForAdd();
+    if (m_runDialog(*m_editor) != QDialog::Accepted) return;
+    const Status added =
+        addSelfzb(m_ws.folder, m_saved, m_editor->formula().toStdString(), m_editor->name().toStdString());
+    if (!added) m_prompts.warn(this, q(added.message));
+    showSaved(added ? static_cast<int>(m_saved.size()) - 1 : -1);
+}
+
+void Tf_zbpx::deleteSaved() {
+    const int row = m_lists.back()->currentRow();
+    const Status deleted = deleteSelfzb(m_ws.folder, m_saved, row);
+    if (!deleted) m_prompts.warn(this, q(deleted.message));
+    showSaved(-1);
+}
+
+void Tf_zbpx::modifySaved() {
+    const int row = m_lists.back()->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_saved.size())) {
+        m_prompts.warn(this, QString::fromUtf8(kSelectToModifyMessage));
+        return;
+    }
+    const auto [formula, name] = splitSelfzbLine(m_saved[static_cast<size_t>(row)]);
+    m_editor->setForModify(q(formula), q(name));
+    if (m_runDialog(*m_editor) != QDialog::Accepted) return;
+    const Status modified =
+        modifySelfzb(m_ws.folder, m_saved, row, m_editor->formula().toStdString(), m_editor->name().toStdString());
+    if (!modified) m_prompts.warn(this, q(modified.message));
+    showSaved(row);
 }
 
 bool Tf_zbpx::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "ui/shell/mainpage.h"
 
 class QDialog;
+class QPoint;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -23,6 +24,7 @@ namespace lottodesk {
 
 struct Workspace;
 class Prompts;
+class Tf_addselfzb;
 class Tf_fzsr;
 
 class Tf_zbpx : public QWidget, public MainPage {
@@ -38,6 +40,8 @@ public:
     ~Tf_zbpx() override;
 
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The dialog of "添加" and "修改".
+    Tf_addselfzb* editor() const { return m_editor; }
 
     // "开始剖析" with the current fields.
     void startAnalysis();
@@ -50,6 +54,11 @@ protected:
 
 private:
     void fillSavedPage();
+    void showSaved(int current);
+    // "添加", "删除", "修改" of the saved custom indicators: the file is rewritten at once.
+    void addSaved();
+    void deleteSaved();
+    void modifySaved();
     void takeEntry(QListWidget* list, const QPoint& position);
     void chooseCustomMode();
     void assistInput();
@@ -60,6 +69,8 @@ private:
     std::function<void()> m_close;
     DialogRunner m_runDialog;
     Tf_fzsr* m_fzsr = nullptr;
+    Tf_addselfzb* m_editor = nullptr;
+    std::vector<std::string> m_saved;  // the lines of the custom indicator file
 
     QRadioButton* m_existing = nullptr;
     QRadioButton* m_custom = nullptr;

@@ -104,7 +104,7 @@ struct Analysis {
 struct Management {
     Management() : ws(folder.path()) {
         initialiseWorkspace(ws, folder.settings);
-        window.setDialogRunner([](QDialog&) { return QDialog::Rejected; });
+        window.setDialogRunner([this](QDialog& dialog) { return runner ? runner(dialog) : int(QDialog::Rejected); });
     }
     struct Call {
         std::string text;
@@ -117,6 +117,7 @@ struct Management {
     std::vector<Call> calls;
     Status answer = Status::success();
     int closed = 0;
+    std::function<int(QDialog&)> runner;
     Tf_zbpx window{ws, prompts,
                    [this](const std::string& text, const std::optional<ValueRange>& typed, const std::string& name) {
                        calls.push_back({text, typed, name});
@@ -148,7 +149,47 @@ private Q_SLOTS:
     void layoutViewsFollowTheirOptions();
     void zoneDialogExplainsAndSetsTheRange();
     void gridMenuScrollsWithoutRecomputing();
+    void savedIndicatorsAreAddedModifiedAndDeleted();
 };
+
+void TestIndicatorAnalysis::savedIndicatorsAreAddedModifiedAndDeleted() {
+    Management m;
+    m.window.show();
+    QListWidget* list = m.window.lists().back();
+    QCOMPARE(list->objectName(), u("lb_save"));
+    auto click = [&](const char* name) { m.window.findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
+    QStringList captions;
+    auto fill = [&](const char* formula, const char* name) {
+        m.runner = [&captions, formula, name](QDialog& dialog) {
+            captions << dialog.windowTitle();
+            dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(formula));
+            dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromUtf8(name));
+            return int(QDialog::Accepted);
+        };
+    };
+    fill("z_hz%7", " 和值除七 ");
+    click("b_add");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), u("z_hz%7        和值除七"));
+    // Nothing selected: modify and delete say so.
+    list->setCurrentRow(-1);
+    click("b_modify");
+    click("b_delete");
+    QCOMPARE(m.prompts.warned, (QStringList{u("请先选择你要修改的指标"), u("请先选择你要删除的指标")}));
+    list->setCurrentRow(0);
+    fill("z_ac*2", "AC两倍");
+    click("b_modify");
+    QCOMPARE(captions, (QStringList{u("添加自定义指标"), u("修改自定义指标")}));
+    QCOMPARE(list->item(0)->text(), u("z_ac*2        AC两倍"));
+    QVERIFY(test::readFile(m.folder.file("save/selfzb.txt")).rfind("z_ac*2        AC", 0) == 0);  // GBK
+    // An entry of the page starts its analysis like a catalogue entry.
+    clickRow(list, 0);
+    QCOMPARE(m.window.findChild<QLineEdit*>(QStringLiteral("e_yyzb"))->text(), u("z_ac*2"));
+    list->setCurrentRow(0);
+    click("b_delete");
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(test::readFile(m.folder.file("save/selfzb.txt")), std::string());
+}
 
 void TestIndicatorAnalysis::gridMenuScrollsWithoutRecomputing() {
     Analysis a;
