@@ -456,6 +456,11 @@ void TestIndicatorAnalysis::startHandsOverTheChosenTextRangeAndName() {
     start->click();
     QVERIFY(!m.calls[2].typed);
     QCOMPARE(m.prompts.informed.value(0), u("公式有误:x"));
+    // A box holding only a sign is no number: refused, nothing started.
+    m.window.findChild<QLineEdit*>(QStringLiteral("me_zbqzfrom"))->setText(QStringLiteral("-"));
+    start->click();
+    QCOMPARE(m.calls.size(), size_t{3});
+    QCOMPARE(m.prompts.informed.value(1), u("“-”不是有效的整数"));
     m.window.findChild<QPushButton*>(QStringLiteral("b_cancel"))->click();
     QCOMPARE(m.closed, 1);
 }
@@ -599,6 +604,13 @@ void TestIndicatorAnalysis::mainWindowStartsAndShowsTheAnalysis() {
     management->findChild<QPushButton*>(QStringLiteral("b_start"))->click();
     QVERIFY(prompts.informed.value(prompts.informed.size() - 1).startsWith(u("公式有误:")));
     QCOMPARE(analysis->series()->caption, std::string("蓝号"));
+    // A game without secondary numbers has no "蓝号分析"; the old series is dropped with the type.
+    ws.types.cpstyles[3].hasspec = 0;
+    ws.curcp = 3;
+    main.applyTypeSwitch(0);
+    QCOMPARE(ws.curcp, 3);
+    QVERIFY(!main.command("n_bluefxd")->isEnabled());
+    QVERIFY(!analysis->series());
 }
 
 QTEST_MAIN(TestIndicatorAnalysis)
