@@ -31,6 +31,7 @@
 #include "ui/transform/f_bh.h"
 #include "ui/online/f_informdownload.h"
 #include "ui/settings/f_zj1.h"
+#include "ui/indicators/zbpx_start.h"
 #include "ui/generator/zh_dialogs.h"
 #include "ui/online/noticefetcher.h"
 #include "ui/online/onlineupdate.h"
@@ -193,7 +194,8 @@ void Tf_main::buildMenu() {
         {"功能组件", "n_zh", "超强组号", open(Page::zh)},
         {nullptr, "n_fxd", "综合分析", open(Page::fxd)},
         {nullptr, "n_moredb", "更多图表", open(Page::moredb)},
-        {nullptr, "n_bluefxd", "蓝号分析", {}},
+        {nullptr, "n_bluefxd", "蓝号分析",
+         pageWindow(Page::zbpxz) ? std::function<void()>([this] { analyseSecondary(); }) : std::function<void()>()},
         {nullptr, "n_tjq", "统计区", open(Page::tjq)},
         {nullptr, "n_zbpx", "指标管理", open(Page::zbpx)},
         {nullptr, "n_tdsh", "定胆杀号", open(Page::tdsh)},
@@ -223,6 +225,18 @@ void Tf_main::buildMenu() {
             action->setToolTip(kNotYetAvailable);
         }
     }
+    updateSecondaryCommand();
+}
+
+void Tf_main::updateSecondaryCommand() {
+    // "蓝号分析" needs a secondary zone to analyse.
+    if (QAction* blue = command("n_bluefxd"); blue && pageWindow(Page::zbpxz))
+        blue->setEnabled(m_ws.game.hasspec && m_ws.game.fhgs > 0);
+}
+
+void Tf_main::analyseSecondary() {
+    const Status started = startSecondaryAnalysis(*this, m_ws);
+    if (!started) m_services.prompts.warn(this, q(started.message));
 }
 
 QAction* Tf_main::command(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
@@ -296,6 +310,7 @@ void Tf_main::applyTypeSwitch(int previous) {
     // The pages clear their selections and conditions for the new ranges.
     if (switched)
         for (MainPage* hosted : hostedPages()) hosted->typeChanged();
+    updateSecondaryCommand();
     updateHistoryStatus();
     m_home->refresh();
 }

@@ -112,6 +112,9 @@ private:
     // The hosted window that shows series in the indicator analysis, if any.
     AnalysisOpener* analysisOpener() const;
     void buildMenu();
+    // "蓝号分析": enabled for games with secondary numbers.
+    void updateSecondaryCommand();
+    void analyseSecondary();
     void prepareAfterFirstShow();
     void finishStartup(const std::optional<QByteArray>& noticeBody);
     void updateHistoryStatus();

@@ -234,7 +234,7 @@ void TestMainWindow::commandsOfMissingWindowsAreDisabled() {
     ProgramFolder folder;
     Started app(folder);
     for (const char* name : {"n_zh", "n_tjq", "n_tdsh", "n_set", "n_cpstyle", "n_gxsjq", "n_sjbh", "n_jsq", "n_jsb",
-                             "n_help", "n_about", "n_exit", "n_moredb"}) {
+                             "n_help", "n_about", "n_exit", "n_fxd", "n_moredb", "n_zbpx", "n_bluefxd"}) {
         QVERIFY2(app.window.command(name), name);
         QVERIFY2(app.window.command(name)->isEnabled(), name);
     }

@@ -1,0 +1,444 @@
+#include "ui/indicators/f_zbpxz.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include "ui/indicators/zbpxz_viewgrid.h"
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "analysis/analysisfilter.h"
+#include "analysis/drawwindow.h"
+#include "analysis/seriesexport.h"
+#include "analysis/seriestrends.h"
+#include "analysis/signalchart.h"
+#include "analysis/valueviews.h"
+#include "core/workspace.h"
+#include "ui/common/filechooser.h"
+#include "ui/common/prompts.h"
+#include "ui/indicators/f_filter_zbpxz.h"
+#include "ui/indicators/f_fqfw.h"
+#include "ui/indicators/zbpxz_grid.h"
+#include "ui/indicators/zbpxz_scroll.h"
+
+namespace lottodesk {
+using namespace zbpxz;
+
+Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
+                   QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_prompts(prompts),
+      m_files(files),
+      m_generator(generator),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }),
+      m_filter(new Tf_filter_zbpxz(prompts, std::move(generator), this)) {
+    setObjectName(QStringLiteral("Tf_zbpxz"));
+    setWindowTitle(QStringLiteral("指标剖析"));
+    auto* layout = new QVBoxLayout(this);
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("pc_zbpxz"));
+    layout->addWidget(m_pages);
+    addView(buildSignalPage(), "信号图", "的信号图", [this] { showSignal(); });
+    addView(buildTraitsPage(), "特性图表", "的特性图表", [this] { showTraits(); });
+    addView(buildAveragesPage(), "均值走势图", "的均值走势图", [this] { showAverages(); });
+    addView(buildOmissionTablePage(), "遗漏分布图表", "的遗漏分布图表", [this] { showOmissionTable(); });
+    addView(buildLayoutPage(), "数据分布图", "的数据分布图", [this] { showLayout(); });
+    addView(buildFieldPage(), "田野走势图", "的田野走势图", [this] { showField(); });
+    addView(buildClassesPage(), "分项统计", "的分项统计", [this] { showClasses(); });
+    addView(buildCountsPage(), "出现次数统计图", "的出现次数统计图", [this] { showCounts(); });
+    addView(buildOmissionPage(), "遗漏次数统计图", "的遗漏次数统计图", [this] { showOmission(); });
+    addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
+    addView(buildTransformPage(m_omissionTrendGrid, "sg_omissiontrend", nullptr), "遗漏值走势", "的遗漏值走势",
+            [this] { showOmissionTrend(); });
+    addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
+    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
+            [this] { showRemainders(); });
+    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr), "特征图", "的特征图",
+            [this] { showFeatures(); });
+    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
+            [this] { showChanges(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
+}
+
+void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
+    m_pages->addTab(page, QString::fromUtf8(caption));
+    m_views.push_back({QString::fromUtf8(caption), QString::fromUtf8(suffix), std::move(show)});
+    ViewGrid* table = page->findChild<ViewGrid*>();
+    m_grids.push_back(table);
+    m_scrollers.push_back(new GridScroller(table));
+}
+
+QWidget* Tf_zbpxz::buildSignalPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("K线图类型")));
+    m_kline = new QComboBox;
+    m_kline->setObjectName(QStringLiteral("combo_kline"));
+    for (const KLineType& type : kLineTypes()) m_kline->addItem(q(kLineName(type)));
+    options->addWidget(m_kline);
+    options->addWidget(new QLabel(QStringLiteral("信号图类型")));
+    m_signal = new QComboBox;
+    m_signal->setObjectName(QStringLiteral("combo_signal"));
+    m_signal->addItems(
+        {QStringLiteral("升降图"), QStringLiteral("奇偶图"), QStringLiteral("质合图"), QStringLiteral("大小图")});
+    options->addWidget(m_signal);
+    options->addWidget(new QLabel(QStringLiteral("（大数>＝")));
+    m_big = new QLineEdit;
+    m_big->setObjectName(QStringLiteral("e_big"));
+    m_big->setValidator(new QIntValidator(-99999, 99999, m_big));
+    m_big->setMaximumWidth(60);
+    options->addWidget(m_big);
+    options->addWidget(new QLabel(QStringLiteral("）")));
+    m_symbols = new QRadioButton(QStringLiteral("符号表示"));
+    m_symbols->setObjectName(QStringLiteral("rb_symbols"));
+    auto* words = new QRadioButton(QStringLiteral("文字表示"));
+    words->setObjectName(QStringLiteral("rb_words"));
+    words->setChecked(true);
+    options->addWidget(m_symbols);
+    options->addWidget(words);
+    auto* filter = new QPushButton(QStringLiteral("过滤设置"));
+    filter->setObjectName(QStringLiteral("b_filter"));
+    connect(filter, &QPushButton::clicked, this, [this] { filterSettings(); });
+    options->addWidget(filter);
+    options->addStretch();
+    m_signalGrid = grid("sg_signal");
+    connect(m_kline, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
+    connect(m_signal, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
+    connect(m_big, &QLineEdit::editingFinished, this, [this] { showSignal(); });
+    connect(m_symbols, &QRadioButton::toggled, this, [this] { showSignal(); });
+    return page(options, m_signalGrid);
+}
+
+QWidget* Tf_zbpxz::buildAveragesPage() {
+    auto* options = new QHBoxLayout;
+    auto* exportButton = new QPushButton(QStringLiteral("导出指标值"));
+    exportButton->setObjectName(QStringLiteral("b_export"));
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportValues(); });
+    options->addWidget(exportButton);
+    options->addStretch();
+    m_averagesGrid = grid("sg_averages");
+    return page(options, m_averagesGrid);
+}
+
+QWidget* Tf_zbpxz::buildCountsPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_countRecent = recentCombo("combo_countrecent");
+    options->addWidget(m_countRecent);
+    m_countOrder = new QComboBox;
+    m_countOrder->setObjectName(QStringLiteral("combo_countorder"));
+    m_countOrder->addItems({QStringLiteral("常规显示"), QStringLiteral("升序显示"), QStringLiteral("降序显示")});
+    options->addWidget(m_countOrder);
+    m_countPercent = new QCheckBox(QStringLiteral("显示百分比例"));
+    m_countPercent->setObjectName(QStringLiteral("cb_countpercent"));
+    options->addWidget(m_countPercent);
+    options->addStretch();
+    m_countsGrid = grid("sg_counts");
+    connect(m_countRecent, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
+    connect(m_countOrder, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
+    connect(m_countPercent, &QCheckBox::toggled, this, [this] { showCounts(); });
+    return page(options, m_countsGrid);
+}
+
+QWidget* Tf_zbpxz::buildOmissionPage() {
+    m_omissionGrid = grid("sg_omission");
+    return page(nullptr, m_omissionGrid);
+}
+
+QWidget* Tf_zbpxz::buildClassesPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("分项选择")));
+    m_classFamily = new QComboBox;
+    m_classFamily->setObjectName(QStringLiteral("combo_family"));
+    m_classFamily->addItems(
+        {QStringLiteral("奇偶"), QStringLiteral("质合"), QStringLiteral("分区"), QStringLiteral("余数")});
+    options->addWidget(m_classFamily);
+    m_classK = new QComboBox;
+    m_classK->setObjectName(QStringLiteral("combo_k"));
+    for (int k = 2; k <= 20; ++k) m_classK->addItem(QString::number(k), k);
+    m_classK->setCurrentIndex(1);  // 3
+    options->addWidget(m_classK);
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_classRecent = recentCombo("combo_classrecent");
+    options->addWidget(m_classRecent);
+    m_classPercent = new QCheckBox(QStringLiteral("显示百分比例"));
+    m_classPercent->setObjectName(QStringLiteral("cb_classpercent"));
+    options->addWidget(m_classPercent);
+    options->addStretch();
+    options->addWidget(zonesButton());
+    m_classesGrid = grid("sg_classes");
+    connect(m_classFamily, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
+    connect(m_classK, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
+    connect(m_classRecent, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
+    connect(m_classPercent, &QCheckBox::toggled, this, [this] { showClasses(); });
+    return page(options, m_classesGrid);
+}
+
+Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption) {
+    const Status analysed = m_session->analyse(m_ws, text, typed, caption);
+    if (!analysed) return analysed;
+    showNewSeries();
+    return analysed;
+}
+
+void Tf_zbpxz::showNewSeries() {
+    setWindowTitle(q(m_session->series()->caption));
+    // The big-number threshold starts in the middle of the new range.
+    m_range = m_session->series()->range;
+    const ValueRange r = m_range;
+    m_big->setText(QString::number(r.lo + (static_cast<int64_t>(r.hi) - r.lo + 1) / 2));
+    m_pages->setCurrentIndex(0);
+    refresh();
+}
+
+void Tf_zbpxz::adoptSeries(const AnalysisSeries& series) {
+    m_session->adopt(m_ws, series.values, series.range, series.caption);
+    showNewSeries();
+}
+
+void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
+    if (!modal) {
+        adoptSeries(series);
+        if (m_show) m_show();
+        announce();
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlg_zbpxz"));
+    dialog.setWindowTitle(q(series.caption));
+    dialog.resize(900, 600);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
+    inner->setDialogRunner(m_runDialog);
+    layout->addWidget(inner);
+    inner->adoptSeries(series);
+    m_runDialog(dialog);
+}
+
+void Tf_zbpxz::adoptDerived(DerivedStore store, int32_t hi, const std::string& caption) {
+    m_session->adoptDerived(m_ws, std::move(store), ValueRange{0, hi}, caption);
+    showNewSeries();
+}
+
+void Tf_zbpxz::openDerived(DerivedStore store, int32_t hi, const std::string& caption) {
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlg_zbpxz"));
+    dialog.setWindowTitle(q(caption));
+    dialog.resize(900, 600);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
+    inner->setDialogRunner(m_runDialog);
+    layout->addWidget(inner);
+    inner->adoptDerived(std::move(store), hi, caption);
+    m_runDialog(dialog);
+}
+
+void Tf_zbpxz::analyseIndicator(const std::string& identifier, const std::string& name) {
+    const Status analysed = analyse(identifier, std::nullopt, name);
+    if (!analysed) {
+        m_prompts.warn(this, q(analysed.message));
+        return;
+    }
+    if (m_show) m_show();
+    announce();
+}
+
+QPushButton* Tf_zbpxz::zonesButton() {
+    auto* button = new QPushButton(QStringLiteral("分区及范围"));
+    button->setObjectName(QStringLiteral("b_fqfw"));
+    connect(button, &QPushButton::clicked, this, [this] { chooseZones(); });
+    return button;
+}
+
+void Tf_zbpxz::chooseZones() {
+    if (!m_session->series()) return;
+    Tf_fqfw dialog(m_range, this);
+    m_runDialog(dialog);
+    m_range = dialog.appliedRange();
+    refresh();
+}
+
+void Tf_zbpxz::filterSettings() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const KLineType type = kLineTypes()[static_cast<size_t>(m_kline->currentIndex())];
+    const std::string expression = filterExpression(*s, type);
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    if (expression.empty() || m_session->onDerived() ||
+        !checkFilterExpression(m_session->context(m_ws), expression, lastDrawRecord(history))) {
+        m_prompts.warn(this, QString::fromUtf8(kNotAFilterMessage));
+        return;
+    }
+    const std::vector<int32_t> t = transformedSeries(s->values, type);
+    m_filter->prepare(expression, transformedRange(t), filterReference(t, history), m_ws.current().zhname,
+                      m_ws.current().specname);
+    m_runDialog(*m_filter);
+}
+
+QString Tf_zbpxz::pageCaption() const {
+    const AnalysisSeries* s = m_session->series();
+    return s && s->caption == "蓝号" ? QStringLiteral("蓝号分析") : QStringLiteral("指标剖析");
+}
+
+QString Tf_zbpxz::viewStatus() const {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return {};
+    return q(s->caption) + m_views[static_cast<size_t>(m_pages->currentIndex())].suffix;
+}
+
+ViewGrid* Tf_zbpxz::currentGrid() const { return m_grids[static_cast<size_t>(m_pages->currentIndex())]; }
+
+GridScroller* Tf_zbpxz::currentScroller() const { return m_scrollers[static_cast<size_t>(m_pages->currentIndex())]; }
+
+void Tf_zbpxz::typeChanged() { clearViews(); }
+
+void Tf_zbpxz::historyChanged() {
+    // A series of another history would index the wrong draws: the views wait for a new analysis.
+    if (m_session->stale(m_ws)) clearViews();
+}
+
+void Tf_zbpxz::clearViews() {
+    m_session = std::make_unique<AnalysisSession>();
+    for (ViewGrid* table : m_grids) {
+        table->reset({}, 0);
+    }
+}
+
+void Tf_zbpxz::refresh() {
+    if (!m_session->series()) return;
+    m_views[static_cast<size_t>(m_pages->currentIndex())].show();
+    reportStatus(viewStatus());
+}
+
+void Tf_zbpxz::showSignal() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const KLineType type = kLineTypes()[static_cast<size_t>(m_kline->currentIndex())];
+    const auto kind = static_cast<SignalKind>(m_signal->currentIndex());
+    bool ok = false;
+    const int32_t big = m_big->text().toInt(&ok);
+    const std::vector<int32_t> t = transformedSeries(s->values, type);
+    const std::vector<Candle> bars = candles(t);
+    const std::vector<uint8_t> signals = signalRow(t, kind, ok ? big : 0);
+    const t_s_dm& history = m_session->history(m_ws);
+    static const char* const kinds[] = {"线", "升", "降"};
+    setHeader(m_signalGrid,
+              {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("开盘"), QStringLiteral("收盘"),
+               QStringLiteral("形态"), QStringLiteral("信号")},
+              s->count());
+    for (int n = 1; n <= s->count(); ++n) {
+        const auto i = static_cast<size_t>(n);
+        const int row = n - 1;
+        setCell(m_signalGrid, row, 0, QString::number(history.record(n)[0]));
+        setCell(m_signalGrid, row, 1, QString::number(t[i]));
+        setCell(m_signalGrid, row, 2, QString::number(bars[i].open));
+        setCell(m_signalGrid, row, 3, QString::number(bars[i].close));
+        setCell(m_signalGrid, row, 4, QString::fromUtf8(kinds[static_cast<int>(bars[i].kind)]));
+        setCell(m_signalGrid, row, 5, q(signalText(kind, signals[i] != 0, m_symbols->isChecked())));
+    }
+    m_signalGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
+}
+
+void Tf_zbpxz::showAverages() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    std::vector<std::vector<double>> averages;
+    for (int span : kAverageSpans) averages.push_back(movingAverage(s->values, span));
+    setHeader(m_averagesGrid,
+              {QStringLiteral("期号"), QStringLiteral("常规线"), QStringLiteral("二期均值"), QStringLiteral("三期均值"),
+               QStringLiteral("四期均值"), QStringLiteral("五期均值"), QStringLiteral("十期均值")},
+              s->count());
+    const t_s_dm& history = m_session->history(m_ws);
+    for (int n = 1; n <= s->count(); ++n) {
+        const auto i = static_cast<size_t>(n);
+        setCell(m_averagesGrid, n - 1, 0, QString::number(history.record(n)[0]));
+        setCell(m_averagesGrid, n - 1, 1, QString::number(s->values[i]));
+        for (size_t a = 0; a < averages.size(); ++a)
+            setCell(m_averagesGrid, n - 1, static_cast<int>(a) + 2, decimal(averages[a][i]));
+    }
+    m_averagesGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
+}
+
+void Tf_zbpxz::showCounts() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const DrawWindow window =
+        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_countRecent->currentData().toInt());
+    const ValueCounts counts = valueCounts(s->values.data(), window, m_range);
+    const auto order = static_cast<CountOrder>(m_countOrder->currentIndex());
+    const std::vector<int> columns = countOrder(counts, order);
+    const int extra = counts.columns.occurringOnly ? 2 : 1;
+    setHeader(m_countsGrid, {QStringLiteral("指标取值"), QStringLiteral("出现次数")},
+              static_cast<int>(columns.size()) + extra);
+    int row = 0;
+    for (int c : columns) {
+        setCell(m_countsGrid, row, 0, QString::number(counts.columns.values[static_cast<size_t>(c)]));
+        setCell(m_countsGrid, row, 1,
+                q(countText(counts.counts[static_cast<size_t>(c)], counts.periods, m_countPercent->isChecked())));
+        ++row;
+    }
+    setCell(m_countsGrid, row++, 0, QStringLiteral("共%1期").arg(counts.periods));
+    if (counts.columns.occurringOnly) setCell(m_countsGrid, row, 0, QString::fromUtf8(kOccurringValuesNote));
+}
+
+void Tf_zbpxz::showOmission() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const DrawWindow window = recentWindow(DrawHistory::of(m_session->history(m_ws)), 0);
+    const ValueOmissions o = valueOmissions(s->values.data(), window, m_range);
+    const int rows = static_cast<int>(o.columns.values.size());
+    setHeader(
+        m_omissionGrid,
+        {QStringLiteral("指标取值"), QStringLiteral("出现次数"), QStringLiteral("最大遗漏"), QStringLiteral("最小遗漏"),
+         QStringLiteral("平均遗漏"), QStringLiteral("上次遗漏"), QStringLiteral("本次遗漏")},
+        rows + (o.columns.occurringOnly ? 1 : 0));
+    for (int c = 0; c < rows; ++c) {
+        const auto i = static_cast<size_t>(c);
+        setCell(m_omissionGrid, c, 0, QString::number(o.columns.values[i]));
+        setCell(m_omissionGrid, c, 1, stat(o.stats.hits[i]));
+        setCell(m_omissionGrid, c, 2, stat(o.stats.longest[i]));
+        setCell(m_omissionGrid, c, 3, stat(o.stats.shortest[i]));
+        setCell(m_omissionGrid, c, 4, stat(o.stats.average[i]));
+        setCell(m_omissionGrid, c, 5, stat(o.stats.previous[i]));
+        setCell(m_omissionGrid, c, 6, stat(o.stats.current[i]));
+    }
+    if (o.columns.occurringOnly) setCell(m_omissionGrid, rows, 0, QString::fromUtf8(kOccurringValuesNote));
+}
+
+void Tf_zbpxz::showClasses() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const DrawWindow window =
+        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_classRecent->currentData().toInt());
+    const auto family = static_cast<ClassFamily>(m_classFamily->currentIndex());
+    m_classK->setEnabled(family == ClassFamily::Zones || family == ClassFamily::Remainder);
+    const ClassCounts counts = classCounts(s->values.data(), window, m_range, family, m_classK->currentData().toInt());
+    const int rows = static_cast<int>(counts.labels.size());
+    setHeader(m_classesGrid, {QStringLiteral("分项"), QStringLiteral("次数")}, rows + 1);
+    for (int c = 0; c < rows; ++c) {
+        const auto i = static_cast<size_t>(c);
+        setCell(m_classesGrid, c, 0, q(counts.labels[i]));
+        setCell(m_classesGrid, c, 1, q(countText(counts.counts[i], counts.periods, m_classPercent->isChecked())));
+    }
+    setCell(m_classesGrid, rows, 0, QStringLiteral("共%1期").arg(counts.periods));
+}
+
+void Tf_zbpxz::exportValues() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const QString chosen = m_files.saveFile(this, QString::fromUtf8(kSeriesExportTitle),
+                                            QString::fromUtf8(kSeriesExportFilter), q(m_ws.folder));
+    if (chosen.isEmpty()) return;
+    const Status written = exportSeries(seriesExportPath(chosen.toStdString()), m_session->history(m_ws), *s);
+    if (!written) m_prompts.reportError(this, q(written.message));
+}
+
+}  // namespace lottodesk

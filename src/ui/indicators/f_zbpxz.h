@@ -1,0 +1,198 @@
+#pragma once
+// Tf_zbpxz ("指标剖析"): the views of one analysed series. The series is computed by the
+// analysis session (the history's records are never written); every view shows what the engine
+// computes for it and recomputes when its page is shown or one of its options changes.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/analysisseries.h"
+#include "analysis/fieldlayouts.h"
+#include "core/status.h"
+#include "ui/common/handoff.h"
+#include "ui/shell/mainpage.h"
+
+class QCheckBox;
+class QDialog;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace lottodesk {
+
+struct Workspace;
+class FileChooser;
+class Prompts;
+class GridScroller;
+class ViewGrid;
+class Tf_filter_zbpxz;
+
+class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
+    Q_OBJECT
+public:
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    // `generator` finds the generator that takes the filter export (nullptr: none).
+    Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
+             QWidget* parent = nullptr);
+
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // Brings this window's page into view after a series was handed in docked.
+    void setShowHook(std::function<void()> show) { m_show = std::move(show); }
+
+    // A series computed by another view over the draw history (its values per record): docked on
+    // this window, or in a modal window of its own that leaves this one's series alone.
+    void openAnalysis(const AnalysisSeries& series, bool modal) override;
+    // A derived series in its own memory-only store (an omission series of one number), in a
+    // modal window over 0..hi; this window's series stays.
+    void openDerived(DerivedStore store, int32_t hi, const std::string& caption) override;
+    // "剖析" of a catalogue indicator elsewhere: the analysis of `identifier` with the range rule,
+    // docked and shown; a failure's message, and the previous series stays.
+    void analyseIndicator(const std::string& identifier, const std::string& name) override;
+
+    // "过滤设置" of the signal chart: the series as the chart transforms it becomes a condition.
+    void filterSettings();
+    // "分区及范围": the range and zone dialog; the range it applied last is the views' range.
+    void chooseZones();
+    // The value range the views lay out: the series' range, or the one chosen in "分区及范围".
+    ValueRange valueRange() const { return m_range; }
+    Tf_filter_zbpxz* filterDialog() const { return m_filter; }
+
+    // "开始剖析": the series of `text` (an identifier or a formula) over the draw history with the
+    // typed range or the range rule. On failure ("公式有误:" + the evaluator's text) the previous
+    // series and every view stay as they were.
+    Status analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption);
+
+    const AnalysisSeries* series() const { return m_session->series(); }
+    // The caption of the page that shows this window: "蓝号分析" for the series named "蓝号".
+    QString pageCaption() const;
+    // The status text of the current view: the caption and the view's suffix.
+    QString viewStatus() const;
+    // Puts the current view's status text on the main window's status bar.
+    void announce() { reportStatus(viewStatus()); }
+    // The grid of the current view.
+    ViewGrid* currentGrid() const;
+    // The popup menu and scrolling of the current view's grid.
+    GridScroller* currentScroller() const;
+
+    void typeChanged() override;
+    void historyChanged() override;
+
+private:
+    struct View {
+        QString caption;
+        QString suffix;
+        std::function<void()> show;
+    };
+    void addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show);
+    // The records of a table view: the last N draws ("近" N), the prediction record after them.
+    std::pair<int, int> recentRecords(const QComboBox* recent) const;
+    QWidget* buildTraitsPage();
+    QWidget* buildOmissionTablePage();
+    QWidget* buildLayoutPage();
+    QWidget* buildFieldPage();
+    QWidget* buildSegmentsPage();
+    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
+    QWidget* buildOccurrencesPage();
+    void showTraits();
+    void showOmissionTable();
+    void showLayout();
+    void showField();
+    void showSegments();
+    void showOmissionTrend();
+    void showOccurrences();
+    void showRemainders();
+    void showFeatures();
+    void showChanges();
+    void loadField();
+    void modifyField();
+    QWidget* buildSignalPage();
+    QWidget* buildAveragesPage();
+    QWidget* buildCountsPage();
+    QWidget* buildOmissionPage();
+    QWidget* buildClassesPage();
+    void refresh();
+    void showSignal();
+    void showAverages();
+    void showCounts();
+    void showOmission();
+    void showClasses();
+    void exportValues();
+    void clearViews();
+    QPushButton* zonesButton();
+    void adoptSeries(const AnalysisSeries& series);
+    void adoptDerived(DerivedStore store, int32_t hi, const std::string& caption);
+    void showNewSeries();
+
+    Workspace& m_ws;
+    Prompts& m_prompts;
+    FileChooser& m_files;
+    std::function<GeneratorHandOff*()> m_generator;
+    DialogRunner m_runDialog;
+    std::function<void()> m_show;
+    Tf_filter_zbpxz* m_filter = nullptr;
+    ValueRange m_range;
+    std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
+
+    QTabWidget* m_pages = nullptr;
+    std::vector<View> m_views;  // per page, in page order
+    std::vector<ViewGrid*> m_grids;
+    std::vector<GridScroller*> m_scrollers;
+
+    QComboBox* m_kline = nullptr;
+    QComboBox* m_signal = nullptr;
+    QLineEdit* m_big = nullptr;
+    QRadioButton* m_symbols = nullptr;
+    ViewGrid* m_signalGrid = nullptr;
+
+    ViewGrid* m_averagesGrid = nullptr;
+
+    QComboBox* m_countRecent = nullptr;
+    QComboBox* m_countOrder = nullptr;
+    QCheckBox* m_countPercent = nullptr;
+    ViewGrid* m_countsGrid = nullptr;
+
+    ViewGrid* m_omissionGrid = nullptr;
+
+    QComboBox* m_classFamily = nullptr;
+    QComboBox* m_classK = nullptr;
+    QComboBox* m_classRecent = nullptr;
+    QCheckBox* m_classPercent = nullptr;
+    ViewGrid* m_classesGrid = nullptr;
+
+    QListWidget* m_families = nullptr;
+    QComboBox* m_traitRecent = nullptr;
+    ViewGrid* m_traitsGrid = nullptr;
+    QComboBox* m_tableRecent = nullptr;
+    ViewGrid* m_omissionTableGrid = nullptr;
+    QLineEdit* m_layoutMin = nullptr;
+    QLineEdit* m_layoutMax = nullptr;
+    QComboBox* m_layoutStep = nullptr;
+    QComboBox* m_layoutRecent = nullptr;
+    ViewGrid* m_layoutGrid = nullptr;
+    QComboBox* m_fieldRows = nullptr;
+    QComboBox* m_fieldLayout = nullptr;
+    QComboBox* m_fieldRecent = nullptr;
+    ViewGrid* m_fieldGrid = nullptr;
+    FieldLayouts m_fieldLayouts;
+    QComboBox* m_segmentLength = nullptr;
+    QComboBox* m_segmentShift = nullptr;
+    QComboBox* m_segmentContent = nullptr;
+    ViewGrid* m_segmentsGrid = nullptr;
+    ViewGrid* m_omissionTrendGrid = nullptr;
+    QComboBox* m_occurrenceValue = nullptr;
+    ViewGrid* m_occurrencesGrid = nullptr;
+    QComboBox* m_divisor = nullptr;
+    ViewGrid* m_remaindersGrid = nullptr;
+    ViewGrid* m_featuresGrid = nullptr;
+    ViewGrid* m_changesGrid = nullptr;
+};
+
+}  // namespace lottodesk

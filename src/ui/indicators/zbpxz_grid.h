@@ -1,0 +1,64 @@
+#pragma once
+// The grids and option boxes the views of the indicator analysis share.
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLayout>
+#include "ui/indicators/zbpxz_viewgrid.h"
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "analysis/signalchart.h"
+
+namespace lottodesk::zbpxz {
+
+inline QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The K-line types in the order of "K线图类型".
+inline std::vector<KLineType> kLineTypes() {
+    std::vector<KLineType> types{{KLineKind::Regular}, {KLineKind::Tail}};
+    for (int k = 2; k <= 20; ++k) types.push_back({KLineKind::Remainder, k});
+    types.push_back({KLineKind::Amplitude});
+    types.push_back({KLineKind::Omission});
+    types.push_back({KLineKind::OmissionAmplitude});
+    return types;
+}
+
+// "近" N choices of the statistics pages; 0 stands for "所有".
+inline constexpr int kRecentChoices[] = {5, 10, 20, 30, 50, 100, 150, 200, 300, 0};
+
+inline QComboBox* recentCombo(const char* name) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QString::fromLatin1(name));
+    for (int n : kRecentChoices) combo->addItem(n ? QString::number(n) : QStringLiteral("所有"), n);
+    combo->setCurrentIndex(5);  // 100
+    return combo;
+}
+
+inline ViewGrid* grid(const char* name) {
+    auto* table = new ViewGrid;
+    table->setObjectName(QString::fromLatin1(name));
+    return table;
+}
+
+inline void setHeader(ViewGrid* table, const QStringList& labels, int rows) { table->reset(labels, rows); }
+
+inline void setCell(ViewGrid* table, int row, int column, QString text) {
+    table->setText(row, column, std::move(text));
+}
+
+inline QString decimal(double value) { return QString::number(value, 'f', 1); }
+
+// The text of a statistic; a value never hit shows its marker as it is.
+inline QString stat(int32_t value) { return QString::number(value); }
+
+inline QWidget* page(QLayout* options, ViewGrid* table) {
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    if (options) layout->addLayout(options);
+    layout->addWidget(table, 1);
+    return widget;
+}
+
+}  // namespace lottodesk::zbpxz

@@ -1,0 +1,35 @@
+#pragma once
+// The popup menu of a view's grid: automatic scrolling ("开始滚动", "停止滚动", the direction and
+// four speeds) and the page and step commands ("上一页", "下一页", "上一条", "下一条"). Scrolling
+// only moves the grid; nothing is recomputed.
+
+#include <QObject>
+
+class QAbstractItemView;
+class QAction;
+class QMenu;
+class QTimer;
+
+namespace lottodesk {
+
+class GridScroller : public QObject {
+    Q_OBJECT
+public:
+    explicit GridScroller(QAbstractItemView* view);
+
+    QMenu* menu() const { return m_menu; }
+    bool scrolling() const;
+    // One step of the automatic scrolling: a row down (or up), stopping at the end.
+    void tick();
+
+private:
+    void step(int rows);
+    void page(int direction);
+
+    QAbstractItemView* m_view;
+    QMenu* m_menu;
+    QTimer* m_timer;
+    QAction* m_down = nullptr;
+};
+
+}  // namespace lottodesk

@@ -1,0 +1,458 @@
+// The table views of the indicator analysis beyond the signal chart and the statistics: feature
+// table, omission table, distribution layout, field chart, segments and the per-record trends.
+#include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "analysis/drawwindow.h"
+#include "analysis/seriestrends.h"
+#include "analysis/signalchart.h"
+#include "analysis/trendomission.h"
+#include "analysis/valueclasses.h"
+#include "analysis/valueviews.h"
+#include "core/workspace.h"
+#include "ui/common/prompts.h"
+#include "ui/indicators/f_tyzsd_modify.h"
+#include "ui/indicators/f_zbpxz.h"
+#include "ui/indicators/zbpxz_grid.h"
+
+namespace lottodesk {
+
+using namespace zbpxz;
+
+namespace {
+
+QString periodText(int32_t period) {
+    return period == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(period);
+}
+
+QComboBox* combo(const char* name, const QStringList& items, int current) {
+    auto* box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    return box;
+}
+
+const char* const kChineseNumbers[] = {"一", "二", "三",   "四",   "五",   "六",   "七",  "八",
+                                       "九", "十", "十一", "十二", "十三", "十四", "十五"};
+
+}  // namespace
+
+std::pair<int, int> Tf_zbpxz::recentRecords(const QComboBox* recent) const {
+    const t_s_dm& history = m_session->history(m_ws);
+    const DrawWindow window = recentWindow(DrawHistory::of(history), recent->currentData().toInt());
+    return {window.first(), history.RecordCount()};
+}
+
+QWidget* Tf_zbpxz::buildTraitsPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("组件设置")));
+    m_families = new QListWidget;
+    m_families->setObjectName(QStringLiteral("lb_families"));
+    m_families->setFlow(QListView::LeftToRight);
+    m_families->setMaximumHeight(48);
+    std::vector<FeatureKind> kinds{
+        {FeatureFamily::Tail}, {FeatureFamily::OddEven}, {FeatureFamily::PrimeComposite}, {FeatureFamily::SmallBig}};
+    for (int k = 3; k <= 15; ++k) kinds.push_back({FeatureFamily::Zones, k});
+    for (int k = 3; k <= 15; ++k) kinds.push_back({FeatureFamily::Remainder, k});
+    for (const FeatureKind& kind : kinds) {
+        auto* item = new QListWidgetItem(q(featureCaption(kind)), m_families);
+        const bool on = kind.family < FeatureFamily::Zones || kind.k == 3;
+        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    options->addWidget(m_families, 1);
+    options->addWidget(zonesButton());
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_traitRecent = recentCombo("combo_traitrecent");
+    options->addWidget(m_traitRecent);
+    m_traitsGrid = grid("sg_traits");
+    connect(m_families, &QListWidget::itemChanged, this, [this] { showTraits(); });
+    connect(m_traitRecent, &QComboBox::currentIndexChanged, this, [this] { showTraits(); });
+    return page(options, m_traitsGrid);
+}
+
+void Tf_zbpxz::showTraits() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    QStringList header{QStringLiteral("期号"), QStringLiteral("指标值")};
+    std::vector<FeatureClassifier> classifiers;
+    std::vector<int> offsets;
+    for (int i = 0; i < m_families->count(); ++i) {
+        if (m_families->item(i)->checkState() != Qt::Checked) continue;
+        const FeatureKind kind = *featureKind(m_families->item(i)->text().toStdString());
+        classifiers.emplace_back(kind, m_range);
+        offsets.push_back(static_cast<int>(header.size()));
+        for (const std::string& label : featureLabels(kind)) header << q(featureCaption(kind) + label);
+    }
+    const auto [first, last] = recentRecords(m_traitRecent);
+    setHeader(m_traitsGrid, header, last - first + 1);
+    const t_s_dm& history = m_session->history(m_ws);
+    for (int n = first; n <= last; ++n) {
+        const int32_t v = s->values[static_cast<size_t>(n)];
+        const QString value = QString::number(v);
+        setCell(m_traitsGrid, n - first, 0, periodText(history.record(n)[0]));
+        setCell(m_traitsGrid, n - first, 1, value);
+        for (size_t f = 0; f < classifiers.size(); ++f) {
+            const int c = classifiers[f].columnOf(v);
+            if (c >= 0) setCell(m_traitsGrid, n - first, offsets[f] + c, value);
+        }
+    }
+    m_traitsGrid->scrollToBottom();
+}
+
+QWidget* Tf_zbpxz::buildOmissionTablePage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_tableRecent = recentCombo("combo_tablerecent");
+    options->addWidget(m_tableRecent);
+    options->addStretch();
+    m_omissionTableGrid = grid("sg_omissiontable");
+    connect(m_tableRecent, &QComboBox::currentIndexChanged, this, [this] { showOmissionTable(); });
+    return page(options, m_omissionTableGrid);
+}
+
+void Tf_zbpxz::showOmissionTable() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const t_s_dm& history = m_session->history(m_ws);
+    const DrawWindow window = recentWindow(DrawHistory::of(history), m_tableRecent->currentData().toInt());
+    const SeriesOmissionTable t = seriesOmissionTable(s->values.data(), window, m_range, 0);
+    if (!t.status) {
+        setHeader(m_omissionTableGrid, {}, 0);
+        m_prompts.warn(this, q(t.status.message));
+        return;
+    }
+    QStringList header{QStringLiteral("期号"), QStringLiteral("开奖号")};
+    for (int32_t v : t.values) header << QString::number(v);
+    setHeader(m_omissionTableGrid, header, t.table.rows + kOmissionStatRows);
+    for (int r = 0; r < t.table.rows; ++r) {
+        const int n = window.first() + r;
+        setCell(m_omissionTableGrid, r, 0, periodText(history.record(n)[0]));
+        setCell(m_omissionTableGrid, r, 1, QString::number(s->values[static_cast<size_t>(n)]));
+        for (int c = 0; c < t.table.columns; ++c) {
+            const int32_t cell = t.table.cell(r, c);
+            setCell(m_omissionTableGrid, r, c + 2,
+                    QString::number(cell == 0 ? t.values[static_cast<size_t>(c)] : cell));
+            if (cell == 0) m_omissionTableGrid->setBackground(r, c + 2, QColor(255, 200, 200));
+        }
+    }
+    const OmissionStats& st = t.table.stats;
+    const std::vector<int32_t>* stats[] = {&t.values, &st.hits, &st.longest, &st.average, &st.previous, &st.current};
+    for (int i = 0; i < kOmissionStatRows; ++i) {
+        const int row = t.table.rows + i;
+        setCell(m_omissionTableGrid, row, 0, QString::fromUtf8(kOmissionStatLabels[i]));
+        for (size_t c = 0; c < stats[i]->size(); ++c)
+            setCell(m_omissionTableGrid, row, static_cast<int>(c) + 2, QString::number((*stats[i])[c]));
+    }
+    m_omissionTableGrid->scrollToBottom();
+}
+
+QWidget* Tf_zbpxz::buildLayoutPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("最小值：")));
+    m_layoutMin = new QLineEdit(QStringLiteral("0"));
+    m_layoutMin->setObjectName(QStringLiteral("e_min"));
+    options->addWidget(m_layoutMin);
+    options->addWidget(new QLabel(QStringLiteral("最大值：")));
+    m_layoutMax = new QLineEdit(QStringLiteral("35"));
+    m_layoutMax->setObjectName(QStringLiteral("e_max"));
+    options->addWidget(m_layoutMax);
+    for (QLineEdit* box : {m_layoutMin, m_layoutMax}) {
+        box->setValidator(new QIntValidator(-99999, 99999, box));
+        box->setMaximumWidth(60);
+        connect(box, &QLineEdit::editingFinished, this, [this] { showLayout(); });
+    }
+    QStringList layouts;
+    for (const char* number : kChineseNumbers) layouts << QStringLiteral("图%1").arg(QString::fromUtf8(number));
+    m_layoutStep = combo("combo_layout", layouts, 0);
+    options->addWidget(m_layoutStep);
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_layoutRecent = recentCombo("combo_layoutrecent");
+    options->addWidget(m_layoutRecent);
+    options->addStretch();
+    m_layoutGrid = grid("sg_layout");
+    connect(m_layoutStep, &QComboBox::currentIndexChanged, this, [this] { showLayout(); });
+    connect(m_layoutRecent, &QComboBox::currentIndexChanged, this, [this] { showLayout(); });
+    return page(options, m_layoutGrid);
+}
+
+void Tf_zbpxz::showLayout() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const std::optional<std::vector<int32_t>> columns =
+        distributionColumns(m_layoutMin->text().toInt(), m_layoutMax->text().toInt(), m_layoutStep->currentIndex() + 2);
+    if (!columns) {
+        m_prompts.warn(this, QString::fromUtf8(kDistributionSpanMessage));
+        m_layoutMin->setText(QStringLiteral("0"));
+        m_layoutMax->setText(QStringLiteral("35"));
+        showLayout();
+        return;
+    }
+    QStringList header{QStringLiteral("期号")};
+    for (int32_t c : *columns) header << QString::number(c);
+    const auto [first, last] = recentRecords(m_layoutRecent);
+    setHeader(m_layoutGrid, header, last - first + 1);
+    const t_s_dm& history = m_session->history(m_ws);
+    for (int n = first; n <= last; ++n) {
+        const int32_t v = s->values[static_cast<size_t>(n)];
+        setCell(m_layoutGrid, n - first, 0, periodText(history.record(n)[0]));
+        for (size_t c = 0; c < columns->size(); ++c)
+            if ((*columns)[c] == v) setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
+    }
+    m_layoutGrid->scrollToBottom();
+}
+
+QWidget* Tf_zbpxz::buildFieldPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("总行数：")));
+    QStringList rows;
+    for (int r = kMinFieldRows; r <= kMaxFieldRows; ++r) rows << QString::number(r);
+    m_fieldRows = combo("combo_fieldrows", rows, kDefaultFieldRows - kMinFieldRows);
+    options->addWidget(m_fieldRows);
+    QStringList layouts;
+    for (int i = 0; i < kFieldLayoutCount; ++i)
+        layouts << QStringLiteral("田野走势图%1").arg(QString::fromUtf8(kChineseNumbers[i]));
+    m_fieldLayout = combo("combo_fieldlayout", layouts, 0);
+    options->addWidget(m_fieldLayout);
+    auto* modify = new QPushButton(QStringLiteral("修改田野图"));
+    modify->setObjectName(QStringLiteral("b_modifyfield"));
+    options->addWidget(modify);
+    options->addWidget(new QLabel(QStringLiteral("近")));
+    m_fieldRecent = recentCombo("combo_fieldrecent");
+    options->addWidget(m_fieldRecent);
+    options->addStretch();
+    m_fieldGrid = grid("sg_field");
+    connect(m_fieldRows, &QComboBox::currentIndexChanged, this, [this] {
+        loadField();
+        showField();
+    });
+    connect(m_fieldLayout, &QComboBox::currentIndexChanged, this, [this] { showField(); });
+    connect(m_fieldRecent, &QComboBox::currentIndexChanged, this, [this] { showField(); });
+    connect(modify, &QPushButton::clicked, this, [this] { modifyField(); });
+    return page(options, m_fieldGrid);
+}
+
+void Tf_zbpxz::loadField() {
+    const FieldLayoutLoad load = loadFieldLayouts(m_ws.folder, m_fieldRows->currentIndex() + kMinFieldRows);
+    if (!load.status) m_prompts.reportError(this, q(load.status.message));
+    m_fieldLayouts = load.layouts;
+}
+
+void Tf_zbpxz::showField() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    if (m_fieldLayouts.layouts.empty() || m_fieldLayouts.rows != m_fieldRows->currentIndex() + kMinFieldRows)
+        loadField();
+    const std::vector<std::string>& texts = m_fieldLayouts.layouts[static_cast<size_t>(m_fieldLayout->currentIndex())];
+    QStringList header{QStringLiteral("期号"), QStringLiteral("值")};
+    for (const std::string& text : texts) header << q(text);
+    const auto [first, last] = recentRecords(m_fieldRecent);
+    setHeader(m_fieldGrid, header, last - first + 1);
+    const t_s_dm& history = m_session->history(m_ws);
+    for (int n = first; n <= last; ++n) {
+        const int32_t v = s->values[static_cast<size_t>(n)];
+        setCell(m_fieldGrid, n - first, 0, periodText(history.record(n)[0]));
+        setCell(m_fieldGrid, n - first, 1, QString::number(v));
+        const int at = fieldRowOf(texts, v);
+        if (at >= 0) setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
+    }
+    m_fieldGrid->scrollToBottom();
+}
+
+void Tf_zbpxz::modifyField() {
+    if (m_fieldLayouts.layouts.empty()) loadField();
+    const auto index = static_cast<size_t>(m_fieldLayout->currentIndex());
+    Tf_tyzsd_modify dialog(m_fieldLayouts.layouts[index], this);
+    if (m_runDialog(dialog) != QDialog::Accepted) return;
+    FieldLayouts changed = m_fieldLayouts;
+    changed.layouts[index] = dialog.rowTexts();
+    const Status saved = saveFieldLayouts(m_ws.folder, changed);
+    if (!saved) {
+        m_prompts.reportError(this, q(saved.message));
+        return;
+    }
+    m_fieldLayouts = std::move(changed);
+    showField();
+}
+
+QWidget* Tf_zbpxz::buildSegmentsPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("区段长度：")));
+    QStringList lengths;
+    for (int l = 50; l >= 5; l -= 5) lengths << QString::number(l);
+    for (int l = 4; l >= 2; --l) lengths << QString::number(l);
+    m_segmentLength = combo("combo_length", lengths, static_cast<int>(lengths.indexOf(QStringLiteral("5"))));
+    options->addWidget(m_segmentLength);
+    options->addWidget(new QLabel(QStringLiteral("位置调节：")));
+    QStringList shifts;
+    for (int a = -10; a <= 10; ++a) shifts << QString::number(a);
+    m_segmentShift = combo("combo_shift", shifts, 10);
+    options->addWidget(m_segmentShift);
+    options->addWidget(new QLabel(QStringLiteral("显示内容：")));
+    m_segmentContent = combo("combo_content",
+                             {QStringLiteral("区段总和"), QStringLiteral("区段平均值"), QStringLiteral("区段最大值"),
+                              QStringLiteral("区段最小值"), QStringLiteral("区段平均振幅"), QStringLiteral("相同个数")},
+                             0);
+    options->addWidget(m_segmentContent);
+    options->addStretch();
+    m_segmentsGrid = grid("sg_segments");
+    for (QComboBox* box : {m_segmentLength, m_segmentShift, m_segmentContent})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { showSegments(); });
+    return page(options, m_segmentsGrid);
+}
+
+void Tf_zbpxz::showSegments() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const t_s_dm& history = m_session->history(m_ws);
+    const auto stat = static_cast<SegmentStat>(m_segmentContent->currentIndex());
+    const std::vector<Segment> segments =
+        segmentTrend(s->values, lastDrawRecord(DrawHistory::of(history)), m_segmentLength->currentText().toInt(),
+                     m_segmentShift->currentText().toInt(), stat);
+    const bool whole = stat == SegmentStat::Sum || stat == SegmentStat::Maximum || stat == SegmentStat::Minimum ||
+                       stat == SegmentStat::Repeats;
+    setHeader(m_segmentsGrid, {QStringLiteral("起始期号"), QStringLiteral("终止期号"), m_segmentContent->currentText()},
+              static_cast<int>(segments.size()));
+    for (size_t i = 0; i < segments.size(); ++i) {
+        const Segment& seg = segments[i];
+        const int row = static_cast<int>(i);
+        setCell(m_segmentsGrid, row, 0, periodText(history.record(seg.first)[0]));
+        setCell(m_segmentsGrid, row, 1, periodText(history.record(seg.last)[0]));
+        setCell(m_segmentsGrid, row, 2, whole ? QString::number(static_cast<int64_t>(seg.value)) : decimal(seg.value));
+    }
+    m_segmentsGrid->scrollToBottom();
+}
+
+QWidget* Tf_zbpxz::buildTransformPage(ViewGrid*& table, const char* name, QComboBox** divisor) {
+    QHBoxLayout* options = nullptr;
+    if (divisor) {
+        options = new QHBoxLayout;
+        options->addWidget(new QLabel(QStringLiteral("除")));
+        QStringList divisors;
+        for (int k = 2; k <= 20; ++k) divisors << QString::number(k);
+        *divisor = combo("combo_divisor", divisors, 1);
+        options->addWidget(*divisor);
+        options->addWidget(new QLabel(QStringLiteral("余数")));
+        options->addStretch();
+        connect(*divisor, &QComboBox::currentIndexChanged, this, [this] { showRemainders(); });
+    }
+    table = grid(name);
+    return page(options, table);
+}
+
+namespace {
+
+// Fills one row per record: the period, then the columns' texts.
+void fillRecords(ViewGrid* table, const t_s_dm& history, int count, const QStringList& header,
+                 const std::function<QStringList(size_t)>& cells) {
+    setHeader(table, header, count);
+    for (int n = 1; n <= count; ++n) {
+        setCell(table, n - 1, 0, periodText(history.record(n)[0]));
+        const QStringList texts = cells(static_cast<size_t>(n));
+        for (int c = 0; c < texts.size(); ++c) setCell(table, n - 1, c + 1, texts[c]);
+    }
+    table->scrollToBottom();
+}
+
+}  // namespace
+
+void Tf_zbpxz::showOmissionTrend() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const std::vector<int32_t> omission = transformedSeries(s->values, {KLineKind::Omission});
+    const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::OmissionAmplitude});
+    fillRecords(m_omissionTrendGrid, m_session->history(m_ws), s->count(),
+                {QStringLiteral("期号"), q(s->caption) + QStringLiteral("的遗漏走势"),
+                 q(s->caption) + QStringLiteral("的遗漏振幅走势")},
+                [&](size_t n) {
+                    return QStringList{QString::number(omission[n]), QString::number(change[n])};
+                });
+}
+
+QWidget* Tf_zbpxz::buildOccurrencesPage() {
+    auto* options = new QHBoxLayout;
+    options->addWidget(new QLabel(QStringLiteral("取值选择")));
+    m_occurrenceValue = new QComboBox;
+    m_occurrenceValue->setObjectName(QStringLiteral("combo_value"));
+    options->addWidget(m_occurrenceValue);
+    options->addStretch();
+    m_occurrencesGrid = grid("sg_occurrences");
+    connect(m_occurrenceValue, &QComboBox::activated, this, [this] { showOccurrences(); });
+    return page(options, m_occurrencesGrid);
+}
+
+void Tf_zbpxz::showOccurrences() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    // The choice lists the values of the range (only those that occur when the range is too wide).
+    const QString chosen = m_occurrenceValue->currentText();
+    const ValueColumns columns =
+        valueColumns(s->values.data(), recentWindow(DrawHistory::of(m_session->history(m_ws)), 0), m_range);
+    QStringList values;
+    for (int32_t v : columns.values) values << QString::number(v);
+    if (values.isEmpty()) values << QString::number(m_range.lo);
+    if (m_occurrenceValue->count() != values.size() || m_occurrenceValue->itemText(0) != values.front()) {
+        m_occurrenceValue->clear();
+        m_occurrenceValue->addItems(values);
+        const auto at = values.indexOf(chosen);
+        m_occurrenceValue->setCurrentIndex(at < 0 ? 0 : static_cast<int>(at));
+    }
+    const t_s_dm& history = m_session->history(m_ws);
+    const std::vector<Occurrence> hits =
+        valueOccurrences(s->values, s->count(), m_occurrenceValue->currentText().toInt());
+    setHeader(m_occurrencesGrid, {QStringLiteral("期号"), QStringLiteral("遗漏")}, static_cast<int>(hits.size()));
+    for (size_t i = 0; i < hits.size(); ++i) {
+        setCell(m_occurrencesGrid, static_cast<int>(i), 0, periodText(history.record(hits[i].record)[0]));
+        setCell(m_occurrencesGrid, static_cast<int>(i), 1, QString::number(hits[i].omission));
+    }
+    m_occurrencesGrid->scrollToBottom();  // the last 36 occurrences in view
+}
+
+void Tf_zbpxz::showRemainders() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const int k = m_divisor->currentIndex() + 2;
+    const std::vector<int32_t> r = transformedSeries(s->values, {KLineKind::Remainder, k});
+    fillRecords(m_remaindersGrid, m_session->history(m_ws), s->count(),
+                {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("除%1余数").arg(k)}, [&](size_t n) {
+                    return QStringList{QString::number(s->values[n]), QString::number(r[n])};
+                });
+}
+
+void Tf_zbpxz::showFeatures() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const int32_t big = m_big->text().toInt();
+    const std::vector<uint8_t> odd = signalRow(s->values, SignalKind::OddEven, 0);
+    const std::vector<uint8_t> prime = signalRow(s->values, SignalKind::PrimeComposite, 0);
+    const std::vector<uint8_t> large = signalRow(s->values, SignalKind::BigSmall, big);
+    fillRecords(m_featuresGrid, m_session->history(m_ws), s->count(),
+                {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("奇偶"), QStringLiteral("质合"),
+                 QStringLiteral("大小")},
+                [&](size_t n) {
+                    return QStringList{QString::number(s->values[n]), q(signalText(SignalKind::OddEven, odd[n], false)),
+                                       q(signalText(SignalKind::PrimeComposite, prime[n], false)),
+                                       q(signalText(SignalKind::BigSmall, large[n], false))};
+                });
+}
+
+void Tf_zbpxz::showChanges() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s) return;
+    const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::Amplitude});
+    const std::vector<int32_t> tail = transformedSeries(s->values, {KLineKind::Tail});
+    fillRecords(
+        m_changesGrid, m_session->history(m_ws), s->count(),
+        {QStringLiteral("期号"), QStringLiteral("常规"), QStringLiteral("绝对振幅"), QStringLiteral("尾数")},
+        [&](size_t n) {
+            return QStringList{QString::number(s->values[n]), QString::number(change[n]), QString::number(tail[n])};
+        });
+}
+
+}  // namespace lottodesk
