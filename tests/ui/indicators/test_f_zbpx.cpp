@@ -376,6 +376,33 @@ void TestIndicatorAnalysis::handedInSeriesOpenDockedOrModal() {
     a.child<QPushButton>("b_filter")->click();
     QCOMPARE(a.prompts.warned.value(0), u("该指标不能转至过滤"));
     QCOMPARE(shown.size(), 1);
+
+    // A derived series (the omission series of a number) in a modal window of its own.
+    DerivedStore store;
+    store.append(2026001, 3);
+    store.append(2026005, 0);
+    store.append(2026009, 7);
+    store.finish();
+    QString derivedCaption;
+    int derivedCount = 0;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        auto* inner = dialog.findChild<Tf_zbpxz*>();
+        if (inner && inner->series()) {
+            derivedCaption = QString::fromStdString(inner->series()->caption);
+            derivedCount = inner->series()->count();
+        }
+        return int(QDialog::Rejected);
+    });
+    a.window.openDerived(std::move(store), 7, "主区号码4的遗漏");
+    QCOMPARE(derivedCaption, u("主区号码4的遗漏"));
+    QCOMPARE(derivedCount, 3);
+    QCOMPARE(a.window.series()->caption, std::string("派生"));
+    // A catalogue indicator from another view: analysed docked with the range rule.
+    a.window.analyseIndicator("z_kd", "主区跨度");
+    QCOMPARE(a.window.series()->caption, std::string("主区跨度"));
+    a.window.analyseIndicator("z_kd+(", "坏");
+    QCOMPARE(a.window.series()->caption, std::string("主区跨度"));
+    QVERIFY(a.prompts.warned.last().startsWith(u("公式有误:")));
 }
 
 void TestIndicatorAnalysis::listsOfferTheCatalogueAndTheSavedIndicators() {
