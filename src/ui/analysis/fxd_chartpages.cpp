@@ -213,7 +213,7 @@ void ChartTrendPage::handToAnalysis() {
     }
     store.finish();
     const QString zone = m_kind == Kind::MainOmission ? QStringLiteral("主区号码") : QStringLiteral("副区号码");
-    opener->openDerived(std::move(store), hi,
+    opener->openDerived(std::move(store), ValueRange{0, hi},
                         (zone + m_choice->currentText() + QStringLiteral("的遗漏")).toStdString());
 }
 

@@ -216,13 +216,8 @@ void AssociationView::analyseColumn(int column) {
     const std::optional<AssociationColumnSeries> column_ =
         associationColumnSeries(*m_table, column, game.zhgs, game.fhgs, m_detail);
     if (!column_) return;
-    AnalysisSeries series;
-    series.values = m_detail.values();
-    series.range = {column_->lo, column_->hi};
-    series.caption = column_->caption;
-    series.historyVersion = m_detail.records().version();
-    series.stamp = nextSeriesStamp();
-    opener->openAnalysis(series, true);
+    // The column goes with its periods, in a store of its own beside the history.
+    opener->openDerived(m_detail, ValueRange{column_->lo, column_->hi}, column_->caption);
 }
 
 void AssociationView::exportNextDraws() {

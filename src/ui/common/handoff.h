@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysisseries.h"
 #include "analysis/derivedstore.h"
 #include "core/status.h"
 #include "generator/conditions.h"
@@ -36,9 +37,9 @@ public:
     // Shows `series` in the indicator analysis: docked as a page, or modal for a derived series
     // that the calling view owns.
     virtual void openAnalysis(const AnalysisSeries& series, bool modal) = 0;
-    // Shows a derived series (one record per element, with its period) modally over the value
-    // range 0..hi, captioned `caption`; the draw history is not touched.
-    virtual void openDerived(DerivedStore store, int32_t hi, const std::string& caption) = 0;
+    // Shows a derived series (one record per element, with its period) modally over `range`,
+    // captioned `caption`; the draw history is not touched.
+    virtual void openDerived(DerivedStore store, ValueRange range, const std::string& caption) = 0;
     // "剖析" of a catalogue indicator: the indicator management takes the identifier and name
     // with an empty range and starts the analysis.
     virtual void analyseIndicator(const std::string& identifier, const std::string& name) = 0;

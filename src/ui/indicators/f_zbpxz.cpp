@@ -223,12 +223,12 @@ void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
     m_runDialog(dialog);
 }
 
-void Tf_zbpxz::adoptDerived(DerivedStore store, int32_t hi, const std::string& caption) {
-    m_session->adoptDerived(m_ws, std::move(store), ValueRange{0, hi}, caption);
+void Tf_zbpxz::adoptDerived(DerivedStore store, ValueRange range, const std::string& caption) {
+    m_session->adoptDerived(m_ws, std::move(store), range, caption);
     showNewSeries();
 }
 
-void Tf_zbpxz::openDerived(DerivedStore store, int32_t hi, const std::string& caption) {
+void Tf_zbpxz::openDerived(DerivedStore store, ValueRange range, const std::string& caption) {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlg_zbpxz"));
     dialog.setWindowTitle(q(caption));
@@ -237,7 +237,7 @@ void Tf_zbpxz::openDerived(DerivedStore store, int32_t hi, const std::string& ca
     auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
     inner->setDialogRunner(m_runDialog);
     layout->addWidget(inner);
-    inner->adoptDerived(std::move(store), hi, caption);
+    inner->adoptDerived(std::move(store), range, caption);
     m_runDialog(dialog);
 }
 

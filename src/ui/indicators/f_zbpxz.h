@@ -51,8 +51,8 @@ public:
     // this window, or in a modal window of its own that leaves this one's series alone.
     void openAnalysis(const AnalysisSeries& series, bool modal) override;
     // A derived series in its own memory-only store (an omission series of one number), in a
-    // modal window over 0..hi; this window's series stays.
-    void openDerived(DerivedStore store, int32_t hi, const std::string& caption) override;
+    // modal window over `range`; this window's series stays.
+    void openDerived(DerivedStore store, ValueRange range, const std::string& caption) override;
     // "剖析" of a catalogue indicator elsewhere: the analysis of `identifier` with the range rule,
     // docked and shown; a failure's message, and the previous series stays.
     void analyseIndicator(const std::string& identifier, const std::string& name) override;
@@ -128,7 +128,7 @@ private:
     void clearViews();
     QPushButton* zonesButton();
     void adoptSeries(const AnalysisSeries& series);
-    void adoptDerived(DerivedStore store, int32_t hi, const std::string& caption);
+    void adoptDerived(DerivedStore store, ValueRange range, const std::string& caption);
     void showNewSeries();
 
     Workspace& m_ws;

@@ -22,9 +22,9 @@ public:
     void openAnalysis(const AnalysisSeries& series, bool modal) override {
         calls.push_back(std::string(modal ? "modal:" : "docked:") + series.caption);
     }
-    void openDerived(DerivedStore store, int32_t hi, const std::string& caption) override {
+    void openDerived(DerivedStore store, ValueRange range, const std::string& caption) override {
         derived = std::move(store);
-        derivedHigh = hi;
+        derivedHigh = range.hi;
         calls.push_back("derived:" + caption);
     }
     void analyseIndicator(const std::string& identifier, const std::string& name) override {

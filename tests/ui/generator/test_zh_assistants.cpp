@@ -26,7 +26,7 @@ public:
         shown.push_back(series);
         modals.push_back(modal);
     }
-    void openDerived(DerivedStore, int32_t, const std::string&) override {}
+    void openDerived(DerivedStore, ValueRange, const std::string&) override {}
     void analyseIndicator(const std::string&, const std::string&) override {}
     std::vector<AnalysisSeries> shown;
     std::vector<bool> modals;

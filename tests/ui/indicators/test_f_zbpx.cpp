@@ -393,7 +393,7 @@ void TestIndicatorAnalysis::handedInSeriesOpenDockedOrModal() {
         }
         return int(QDialog::Rejected);
     });
-    a.window.openDerived(std::move(store), 7, "主区号码4的遗漏");
+    a.window.openDerived(std::move(store), ValueRange{0, 7}, "主区号码4的遗漏");
     QCOMPARE(derivedCaption, u("主区号码4的遗漏"));
     QCOMPARE(derivedCount, 3);
     QCOMPARE(a.window.series()->caption, std::string("派生"));
