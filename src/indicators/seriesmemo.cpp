@@ -155,6 +155,7 @@ int stableCount(const SeriesMemo::Request& request) {
 }  // namespace
 
 int32_t SeriesMemo::value(const Request& request, int n) {
+    if (n < 1) return (*request.compute)(n);  // the all-zero record before the first is not kept
     const int stable = stableCount(request);
     Entry& e = entry(request, stable);
     if (n <= stable) return e.kept.valueAt(n);
@@ -163,6 +164,7 @@ int32_t SeriesMemo::value(const Request& request, int n) {
 }
 
 int32_t SeriesMemo::omission(const Request& request, int n) {
+    if (n < 1) return 0;  // no draw before it: as the direct count gives
     const int stable = stableCount(request);
     Entry& e = entry(request, stable);
     e.kept.deriveOmissions(nullptr);

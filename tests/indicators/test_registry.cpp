@@ -157,7 +157,7 @@ TEST(HistoryIndicators, EveryIdentifierOverTheRealHistoryMatchesOnDemandValues) 
     SsqContext memoised(store);
     SsqContext plain(store, nullptr, false);
     for (const RegistryItem& item : Registry::instance().items())
-        for (int n : {1, 2, 3, 1000, store.RecordCount()})
+        for (int n : {0, 1, 2, 3, 1000, store.RecordCount()})  // 0: the empty record before the first
             ASSERT_EQ(registryValue(item, memoised.ctx, n), registryValue(item, plain.ctx, n))
                 << item.id << " at " << n;
 }
