@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -153,6 +154,13 @@ int main(int argc, char** argv) {
     for (const auto& page : trendPages) {
         trend->showPage(QString::fromUtf8(page.caption));
         written = save(window, out, QString::fromUtf8(page.file)) && written;
+    }
+
+    window.openPage(Tf_main::Page::moredb);
+    auto* more = window.pageWindow<Tf_moredb>(Tf_main::Page::moredb);
+    for (const char* caption : {"相生相克", "特性分布", "田野走势图"}) {
+        more->showPage(QString::fromUtf8(caption));
+        written = save(window, out, QStringLiteral("more-%1.png").arg(more->tabs()->currentIndex())) && written;
     }
     return written ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/common/pagesizing.h"
+
 namespace lottodesk {
 
 void AnalysisPage::invalidate() {
@@ -28,6 +30,8 @@ AnalysisShell::AnalysisShell(const char* objectName, QStringList captions, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
+    // Only the page on show asks for room, so the window fits a small screen.
+    sizeByCurrentPage(m_tabs);
 }
 
 bool AnalysisShell::addPage(const QString& caption, AnalysisPage* page) {
@@ -38,6 +42,7 @@ bool AnalysisShell::addPage(const QString& caption, AnalysisPage* page) {
     int at = 0;
     for (qsizetype i = 0; i < slot; ++i) at += m_pages[static_cast<size_t>(i)] != nullptr;
     m_tabs->insertTab(at, page, caption);
+    if (m_tabs->currentWidget() != page) page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     connect(page, &AnalysisPage::historyEdited, this, [this] { historyChanged(); });
     return true;
 }

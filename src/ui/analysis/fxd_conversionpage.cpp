@@ -20,6 +20,7 @@
 #include "ui/analysis/texttablemodel.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/handoff.h"
+#include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 
 namespace lottodesk {
@@ -62,6 +63,7 @@ ConversionPage::ConversionPage(const AnalysisContext& context, QWidget* parent)
     m_pages = named(new QTabWidget(this), "pc_zhfsh");
     m_pages->addTab(buildTablePage(), QStringLiteral("转换表"));
     m_pages->addTab(buildKillPage(), QStringLiteral("转换法杀号"));
+    sizeByCurrentPage(m_pages);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);

@@ -22,6 +22,7 @@
 #include "ui/analysis/patterngridview.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/handoff.h"
+#include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 
 namespace lottodesk {
@@ -71,6 +72,7 @@ RowColumnPage::RowColumnPage(const AnalysisContext& context, QWidget* parent)
     m_pages->addTab(buildCountPage(), QStringLiteral("行列式出号个数过滤设置"));
     m_pages->addTab(buildEmptyPage(), QStringLiteral("空行空列过滤设置"));
     m_pages->addTab(buildShapePage(), QStringLiteral("行列形态过滤设置"));
+    sizeByCurrentPage(m_pages);
     m_grids = named(new PatternGridView(this), QStringLiteral("pb_grids"));
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_grids);

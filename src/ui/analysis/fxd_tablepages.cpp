@@ -19,6 +19,7 @@
 #include "ui/analysis/texttablemodel.h"
 #include "ui/charts/cellgrid.h"
 #include "ui/common/handoff.h"
+#include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 
 namespace lottodesk {
@@ -45,6 +46,7 @@ DataTablesPage::DataTablesPage(const AnalysisContext& context, QWidget* parent)
         m_views[static_cast<size_t>(t)] = view;
         m_tabs->addTab(view, QStringLiteral("数据表%1").arg(t + 1));
     }
+    sizeByCurrentPage(m_tabs);
     auto* refreshButton = new QPushButton(QStringLiteral("刷新"), this);
     refreshButton->setObjectName(QStringLiteral("b_refresh"));
     auto* top = new QHBoxLayout;
