@@ -19,6 +19,7 @@
 #include "core/programfolder.h"
 #include "core/workspace.h"
 #include "ui/update/f_cpstyle.h"
+#include "ui/analysis/analysisshell.h"
 #include "ui/shell/f_main.h"
 #include "ui/settings/f_set.h"
 #include "core/gbk.h"
@@ -222,6 +223,17 @@ void TestMainWindow::fitsTheScreen() {
         if (!entry.create) continue;
         app.window.openPage(entry.id);
         fits(app.window, QString::fromUtf8(entry.caption));
+    }
+    // Every tab of the analysis windows, each after the others were shown.
+    for (Tf_main::Page id : {Tf_main::Page::fxd, Tf_main::Page::moredb}) {
+        app.window.openPage(id);
+        auto* shell = app.window.pageWindow<AnalysisShell>(id);
+        QVERIFY(shell);
+        for (int tab = 0; tab < shell->tabs()->count(); ++tab) {
+            shell->tabs()->setCurrentIndex(tab);
+            QTest::qWait(0);
+            fits(app.window, shell->tabs()->tabText(tab));
+        }
     }
     // The generator with the wheel's extra controls.
     app.window.openPage(Tf_main::Page::zh);
