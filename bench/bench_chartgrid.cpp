@@ -11,16 +11,7 @@ namespace {
 
 using namespace lottodesk;
 
-Workspace& workspace() {
-    static Workspace ws = [] {
-        Workspace w("/nonexistent/");
-        bench::loadSsq(w.sjk);
-        w.game = {6, 1, 33, 1, 1, 16, true};
-        w.partitions.rebuild(33);
-        return w;
-    }();
-    return ws;
-}
+Workspace& workspace() { return bench::ssqWorkspace(); }
 
 // Arg: "尾号", "奇偶", "质合".
 void PropertyChartBuild(benchmark::State& state) {

@@ -14,15 +14,7 @@ namespace {
 
 using namespace lottodesk;
 
-Workspace& workspace() {
-    static Workspace ws = [] {
-        Workspace w("/nonexistent/");
-        bench::loadSsq(w.sjk);
-        w.partitions.rebuild(w.game.zh_to);
-        return w;
-    }();
-    return ws;
-}
+Workspace& workspace() { return bench::ssqWorkspace(); }
 
 // Arg: 0 remainders, 1 spacing, 2 dispersion, 3 the omission trend of one number.
 void ChartPage(benchmark::State& state) {

@@ -43,4 +43,16 @@ inline SsqHistory& ssqHistory() {
     return history;
 }
 
+// A workspace holding the 双色球 history (no program folder), loaded once per program.
+inline Workspace& ssqWorkspace() {
+    static Workspace ws = [] {
+        Workspace w("/nonexistent/");
+        loadSsq(w.sjk);
+        w.game = {6, 1, 33, 1, 1, 16, true};
+        w.partitions.rebuild(w.game.zh_to);
+        return w;
+    }();
+    return ws;
+}
+
 }  // namespace lottodesk::bench

@@ -14,16 +14,6 @@
 #include "ui/analysis/fxd_controls.h"
 
 namespace lottodesk {
-namespace {
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
-
 Tf_zsdset::Tf_zsdset(const std::vector<int32_t>& periods, QWidget* parent) : QDialog(parent), m_periods(periods) {
     setObjectName(QStringLiteral("Tf_zsdset"));
     setWindowTitle(QStringLiteral("图表属性设置"));

@@ -29,6 +29,18 @@ inline DialogRunner execDialog() {
     return [](QDialog& dialog) { return dialog.exec(); };
 }
 
+// `widget` with its object name (the control prefixes of the forms).
+template <class W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+template <class W>
+W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
 // "确定" and "取消" closing `dialog` with OK or cancel.
 inline QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);

@@ -26,12 +26,6 @@
 namespace lottodesk {
 namespace {
 
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QPushButton* button(const char* name, const char* text, QWidget* parent) {
     return named(new QPushButton(QString::fromUtf8(text), parent), name);
 }

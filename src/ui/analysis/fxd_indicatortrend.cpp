@@ -15,6 +15,7 @@
 #include "core/workspace.h"
 #include "formula/selfzb.h"
 #include "indicators/catalogue.h"
+#include "ui/analysis/fxd_controls.h"
 #include "ui/charts/trendchart.h"
 #include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
@@ -29,12 +30,6 @@ constexpr const char* kTreeSeries[] = {"常规系列", "和值系列", "振幅�
                                        "遗漏振幅", "振幅遗漏", "线和线差", "尾数系列"};
 constexpr int kCodeRole = Qt::UserRole;
 constexpr int kNameRole = Qt::UserRole + 1;
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 int32_t maximumOf(const std::vector<int32_t>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());

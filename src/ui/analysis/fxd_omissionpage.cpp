@@ -26,12 +26,6 @@ const OmissionView& emptyView() {
     return view;
 }
 
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 }  // namespace
 
 QString OmissionTablePage::caption(OmissionVariant variant) {

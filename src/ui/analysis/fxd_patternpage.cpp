@@ -44,12 +44,6 @@ const char* const kTailRefusalShape = "尾号暂不支持行列形态的分析�
 const char* const kNotMainZone =
     "行列的过滤操作只针对以红码为内容的行列式，现在你选择的不是以红码为内容的行列式，因此上图不能作为参考。";
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QPushButton* button(const char* name, const char* text, QWidget* parent) {
     return named(new QPushButton(QString::fromUtf8(text), parent), QString::fromLatin1(name));
 }
