@@ -55,13 +55,18 @@ BatchReport runBatch(Generator& generator, const Workspace& ws, const BatchPlan&
         ++report.runsDone;
     }
     report.completed = true;
-    report.finishedText = kBatchFinished;
-    if (!plan.missing.empty()) {
-        report.finishedText += "\n";
-        report.finishedText += kBatchMissingPrefix;
-        for (size_t i = 0; i < plan.missing.size(); ++i) report.finishedText += (i > 0 ? "，" : "") + plan.missing[i];
-    }
+    report.finishedText = batchFinishedText(plan);
     return report;
+}
+
+std::string batchFinishedText(const BatchPlan& plan) {
+    std::string text = kBatchFinished;
+    if (!plan.missing.empty()) {
+        text += "\n";
+        text += kBatchMissingPrefix;
+        for (size_t i = 0; i < plan.missing.size(); ++i) text += (i > 0 ? "，" : "") + plan.missing[i];
+    }
+    return text;
 }
 
 }  // namespace lottodesk

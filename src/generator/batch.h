@@ -45,6 +45,8 @@ struct BatchPlan {
 // file named before the run's message; a history holding the prediction record stops with the
 // run's message (the caller removes the record, as for a run).
 BatchPlan prepareBatch(const Workspace& ws, const std::vector<std::string>& paths);
+// "批量过滤完毕", and on a second line "未找到的条件文件：" + the missing paths joined by "，".
+std::string batchFinishedText(const BatchPlan& plan);
 
 struct BatchReport {
     bool completed = false;  // every run completed; false when cancelled or a run stopped

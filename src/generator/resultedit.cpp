@@ -9,6 +9,20 @@ namespace lottodesk {
 namespace {
 
 int placesOf(int m) { return std::clamp(m, 0, kMaxTicketNumbers); }
+int secondaryPlacesOf(int h) { return std::clamp(h, 0, kMaxSecondaryTicketNumbers); }
+
+// Selects the prediction record for editing, appending it when absent; true when it is new.
+bool editPrediction(t_s_dm& history) {
+    const int at = history.indexOfPeriod(kPredictionPeriod);
+    if (at > 0) {
+        history.SetRecNo(at);
+        history.Edit();
+        return false;
+    }
+    history.Append();
+    history.SetFieldValue(0, kPredictionPeriod);
+    return true;
+}
 
 }  // namespace
 
@@ -54,18 +68,35 @@ bool removeResult(MainResults& results, size_t index, int m) {
 }
 
 void putTicketIntoPrediction(t_s_dm& history, const Ticket& ticket, int m) {
-    const int at = history.indexOfPeriod(kPredictionPeriod);
-    if (at > 0) {
-        history.SetRecNo(at);
-        history.Edit();
-    } else {
-        history.Append();
-    }
-    history.SetFieldValue(0, kPredictionPeriod);
+    editPrediction(history);
     const int places = std::min(placesOf(m), kSlots - 3);
     for (int i = 0; i < places; ++i) history.SetFieldValue(i + 1, ticket[static_cast<size_t>(i)]);
     history.SetFieldValue(places + 1, 1);
     history.SetFieldValue(places + 2, 2);
+}
+
+void putSecondaryIntoPrediction(t_s_dm& history, const uint8_t* secondary, int h, int m) {
+    const int places = placesOf(m);
+    if (editPrediction(history))
+        for (int i = 0; i < places; ++i) history.SetFieldValue(i + 1, i + 1);
+    for (int i = 0; i < secondaryPlacesOf(h); ++i) history.SetFieldValue(places + 1 + i, secondary[i]);
+}
+
+void putTwoZoneIntoPrediction(t_s_dm& history, const TwoZoneTicket& ticket, int m, int h) {
+    const int places = placesOf(m);
+    editPrediction(history);
+    for (int i = 0; i < places; ++i) history.SetFieldValue(i + 1, ticket.main[static_cast<size_t>(i)]);
+    for (int i = 0; i < secondaryPlacesOf(h); ++i)
+        history.SetFieldValue(places + 1 + i, ticket.secondary[static_cast<size_t>(i)]);
+}
+
+std::string secondaryGroupsText(const TwoZoneTicket& ticket, int h) {
+    std::string text;
+    for (int i = 0; i < secondaryPlacesOf(h); ++i) {
+        if (i > 0) text += '-';
+        text += twoDigits(ticket.secondary[static_cast<size_t>(i)]);
+    }
+    return text;
 }
 
 }  // namespace lottodesk

@@ -9,6 +9,7 @@
 
 #include "core/s_dm.h"
 #include "generator.h"
+#include "twozone.h"
 
 namespace lottodesk {
 
@@ -31,5 +32,13 @@ bool removeResult(MainResults& results, size_t index, int m);
 // (9999999) and its first two secondary fields 1 and 2; the record is edited when present and
 // appended otherwise; not saved.
 void putTicketIntoPrediction(t_s_dm& history, const Ticket& ticket, int m);
+// "加到预测区" of a secondary ticket (h numbers; the special number is h = 1): they fill the
+// secondary fields after the m main numbers, which are 1..m when the record is new.
+void putSecondaryIntoPrediction(t_s_dm& history, const uint8_t* secondary, int h, int m);
+// "加到预测区" of a two-zone ticket: both zones.
+void putTwoZoneIntoPrediction(t_s_dm& history, const TwoZoneTicket& ticket, int m, int h);
+
+// The ticket dialog's text of a two-zone ticket's secondary numbers, and back.
+std::string secondaryGroupsText(const TwoZoneTicket& ticket, int h);
 
 }  // namespace lottodesk

@@ -56,5 +56,33 @@ TEST(ResultEdit, PredictionRecordIsAppendedOnceThenEdited) {
               (std::vector<int32_t>{kPredictionPeriod, 7, 8, 9, 10, 11, 12, 1, 2, 0}));
 }
 
+// A secondary ticket fills only the secondary fields of an existing record, and main numbers
+// 1..m of a new one; a two-zone ticket fills both zones; the special number is h = 1.
+TEST(ResultEdit, SecondaryAndTwoZoneTicketsIntoThePrediction) {
+    t_s_dm history;
+    history.Append();
+    history.SetFieldValue(0, 2026001);
+    const uint8_t pair[] = {3, 11};
+    putSecondaryIntoPrediction(history, pair, 2, 5);
+    ASSERT_EQ(history.RecordCount(), 2);
+    const int32_t* record = history.record(2);
+    EXPECT_EQ(std::vector<int32_t>(record, record + 9),
+              (std::vector<int32_t>{kPredictionPeriod, 1, 2, 3, 4, 5, 3, 11, 0}));
+
+    TwoZoneTicket two;
+    two.main = {6, 9, 12, 20, 30};
+    two.secondary = {1, 12};
+    putTwoZoneIntoPrediction(history, two, 5, 2);
+    record = history.record(2);
+    EXPECT_EQ(std::vector<int32_t>(record, record + 8),
+              (std::vector<int32_t>{kPredictionPeriod, 6, 9, 12, 20, 30, 1, 12}));
+    const uint8_t special[] = {7};
+    putSecondaryIntoPrediction(history, special, 1, 5);
+    ASSERT_EQ(history.RecordCount(), 2);
+    EXPECT_EQ(std::vector<int32_t>(record, record + 8),
+              (std::vector<int32_t>{kPredictionPeriod, 6, 9, 12, 20, 30, 7, 12}));
+    EXPECT_EQ(secondaryGroupsText(two, 2), "01-12");
+}
+
 }  // namespace
 }  // namespace lottodesk

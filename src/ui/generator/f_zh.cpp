@@ -4,33 +4,41 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <random>
 
 #include "core/workspace.h"
+#include "generator/batch.h"
 #include "generator/condfile.h"
 #include "generator/runframe.h"
 #include "generator/selfcond.h"
 #include "ui/common/prompts.h"
 #include "ui/common/textviewer.h"
+#include "ui/generator/f_groupfilter.h"
 #include "ui/generator/zh_conditionmenu.h"
 #include "ui/generator/zh_custompage.h"
 #include "ui/generator/zh_dialogs.h"
 #include "ui/generator/zh_grouppage.h"
 #include "ui/generator/zh_mainpage.h"
 #include "ui/generator/zh_results.h"
+#include "ui/generator/zh_secondarypage.h"
+#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_ticketlist.h"
+#include "ui/generator/zh_twozonepage.h"
 
 namespace lottodesk {
 namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// The secondary-zone pages in tab order after `ts_zqgl`: none of them is built yet.
+// The secondary-zone pages in tab order after `ts_zqgl`.
 enum SecondaryPage { kSpecialPage = 1, kSecondaryPage = 2, kTwoZonePage = 3 };
 
 // The longest search of "优化旋转"; it ends sooner at the best known size or when the user stops it.
@@ -38,13 +46,21 @@ constexpr double kOptimiseSeconds = 30;
 
 }  // namespace
 
+struct Tf_zh::BatchState {
+    BatchPlan plan;
+    size_t next = 0;
+    std::vector<std::string> notes;  // the files' load notes, shown at the end
+};
+
 Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, GeneratorDialogs& dialogs,
              QWidget* parent)
     : QWidget(parent),
       m_ws(ws),
       m_prompts(prompts),
+      m_files(files),
       m_generator(std::random_device{}()),
-      m_worker(std::make_unique<Generator>(m_generator)) {
+      m_worker(std::make_unique<Generator>(m_generator)),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
     setObjectName(QStringLiteral("Tf_zh"));
     setWindowTitle(QStringLiteral("超强组号"));
     m_generator.conditions = lottodesk::resetConditions(ws.game.zh_to);
@@ -58,7 +74,7 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_main = new ZhMainPage(ws, conditions, prompts, dialogs);
     m_self = new ZhGroupPage(ZhGroupPage::Kind::SelfSet, ws, conditions, prompts, dialogs);
     m_tail = new ZhGroupPage(ZhGroupPage::Kind::Tail, ws, conditions, prompts, dialogs);
-    m_custom = new ZhCustomPage(ws, conditions, prompts, dialogs);
+    m_custom = new ZhCustomPage(ws, &conditions.custom, conditions.customEnabled, prompts, dialogs);
     m_main->conditionPages()->addTab(m_self, QStringLiteral("自设条件"));
     m_main->conditionPages()->addTab(m_tail, QStringLiteral("尾数设置"));
     m_main->conditionPages()->addTab(m_custom, QStringLiteral("自定义指标"));
@@ -66,14 +82,16 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_results->setPeriodChooser(
         [this, &dialogs](const std::vector<int32_t>& offered) { return dialogs.choosePeriod(this, offered); });
     // One printout window per generator window: a new printout replaces the text.
-    m_results->setPrintoutViewer([this, &shell](const QString& path) {
+    // One printout window per generator window: a new printout replaces the text.
+    const auto showPrintout = [this, &shell](const QString& path) {
         auto* viewer = findChild<TextViewer*>(QStringLiteral("printout"), Qt::FindDirectChildrenOnly);
         if (!viewer) {
             viewer = new TextViewer(shell, m_prompts, this);
             viewer->setObjectName(QStringLiteral("printout"));
         }
         viewer->showTextFile(QStringLiteral("打印投注结果"), path);
-    });
+    };
+    m_results->setPrintoutViewer(showPrintout);
     splitter->addWidget(m_main);
     splitter->addWidget(m_results);
     splitter->setStretchFactor(0, 3);
@@ -82,11 +100,17 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     zqglLayout->setContentsMargins(0, 0, 0, 0);
     zqglLayout->addWidget(splitter);
     m_pages->addTab(m_zqgl, QString());
-    for (const char* name : {"ts_lhgl", "ts_fqgl", "ts_sqzh"}) {
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
-        m_pages->setTabEnabled(m_pages->addTab(page, QString()), false);
-    }
+    m_special = new ZhSpecialPage(ws, prompts, files, dialogs);
+    m_secondary = new ZhSecondaryPage(ws, prompts, files, dialogs);
+    m_twoZone = new ZhTwoZonePage(
+        ws, prompts, files, [this]() -> const std::vector<Ticket>& { return m_generator.results.tickets; },
+        [this] { return secondaryResults(); });
+    m_twoZone->setPrintoutViewer(showPrintout);
+    m_pages->addTab(m_special, QString());
+    m_pages->addTab(m_secondary, QString());
+    m_pages->addTab(m_twoZone, QString());
+    connect(m_secondary, &ZhSecondaryPage::statusChanged, this, [this](const QString& text) { setStatus(text); });
+    connect(m_twoZone, &ZhTwoZonePage::statusChanged, this, [this](const QString& text) { setStatus(text); });
 
     // The busy notice of a run, below the pages.
     m_busy = new QWidget(this);
@@ -111,6 +135,9 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
         ws, conditions, m_ring, {prompts, files, shell, dialogs},
         [this](MainConditionLoad load) { applyConditions(std::move(load)); }, this);
     m_main->operationsButton()->setMenu(m_menu->menu());
+    QAction* batch = m_menu->menu()->addAction(QString::fromUtf8(kBatchCaption));
+    batch->setObjectName(QStringLiteral("n_batch"));
+    connect(batch, &QAction::triggered, this, [this] { batchFilter(); });
     m_runner = new ZhRunner(this);
 
     connect(m_main->runButton(), &QPushButton::clicked, this, [this] { startRun(); });
@@ -136,6 +163,81 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
 }
 
 Tf_zh::~Tf_zh() { m_runner->abandon(); }
+
+void Tf_zh::setDialogRunner(DialogRunner runner) {
+    m_runDialog = runner;
+    m_results->setDialogRunner(runner);
+    m_secondary->results()->setDialogRunner(runner);
+    m_twoZone->setDialogRunner(std::move(runner));
+}
+
+Tf_groupfilter* Tf_zh::batchDialog() {
+    if (!m_groupFilter) m_groupFilter = new Tf_groupfilter(m_ws, m_files, this);
+    return m_groupFilter;
+}
+
+void Tf_zh::batchFilter() {
+    if (isRunning() || m_batch) return;
+    Tf_groupfilter* dialog = batchDialog();
+    if (m_runDialog(*dialog) != QDialog::Accepted) return;
+    BatchPlan plan = prepareBatch(m_ws, dialog->paths());
+    if (!plan.status) {
+        // As for a run: a prediction record is removed and the user sets the conditions again.
+        if (removePredictionRecord(m_ws.sjk)) m_main->fillPeriods();
+        say(plan.status.message);
+        return;
+    }
+    m_batch = std::make_unique<BatchState>();
+    m_batch->plan = std::move(plan);
+    runNextBatchEntry();
+}
+
+void Tf_zh::runNextBatchEntry() {
+    std::vector<BatchEntry>& entries = m_batch->plan.entries;
+    if (m_batch->next >= entries.size()) {
+        endBatch(true);
+        return;
+    }
+    BatchEntry& entry = entries[m_batch->next++];
+    m_batch->notes.insert(m_batch->notes.end(), entry.notes.begin(), entry.notes.end());
+    MainConditionLoad load;
+    load.conditions = std::move(entry.conditions);
+    applyConditions(std::move(load));
+    if (entry.first)
+        startRun();
+    else
+        continueRun();
+    // A run refused at its start (a wheel question answered "取消") ends the batch.
+    if (!isRunning()) endBatch(false);
+}
+
+void Tf_zh::endBatch(bool completed) {
+    std::unique_ptr<BatchState> batch = std::move(m_batch);
+    setRunning(false, {});
+    if (!completed) return;
+    std::string text = batchFinishedText(batch->plan);
+    for (const std::string& note : batch->notes) text += "\n" + note;
+    say(text);
+}
+
+std::vector<Ticket> Tf_zh::secondaryResults() const {
+    std::vector<Ticket> tickets;
+    if (m_ws.game.fhgs == 1) {
+        for (int n : m_special->numbers()) {
+            Ticket ticket{};
+            ticket[0] = static_cast<uint8_t>(std::clamp(n, 0, 255));
+            tickets.push_back(ticket);
+        }
+        return tickets;
+    }
+    const int h = std::clamp(m_ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
+    for (const TwoZoneTicket& pair : m_secondary->results()->tickets()) {
+        Ticket ticket{};
+        std::copy_n(pair.secondary.begin(), std::min(h, kMaxTicketNumbers), ticket.begin());
+        tickets.push_back(ticket);
+    }
+    return tickets;
+}
 
 bool Tf_zh::isRunning() const { return m_runner->running(); }
 
@@ -277,6 +379,7 @@ void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker
     if (cancelled || !report.completed) {
         setStatus(m_statusBeforeRun);
         if (!cancelled) say(report.message);
+        if (m_batch) endBatch(false);
         return;
     }
     // The old results go to the worker, whose next run reuses their buffers.
@@ -286,6 +389,7 @@ void Tf_zh::finishRun(const RunReport& report, bool cancelled, Generator& worker
     m_results->showPage(1);
     setStatus(q(report.statusText));
     say(snapshot.message);
+    if (m_batch) runNextBatchEntry();
 }
 
 Status Tf_zh::addSelfSet(tselfcond entry) { return m_self->append(std::move(entry)); }
@@ -307,7 +411,12 @@ void Tf_zh::showConditions() { m_pages->setCurrentWidget(m_zqgl); }
 void Tf_zh::setRunning(bool running, const QString& notice) {
     m_optimising = false;
     m_cancel->setText(QStringLiteral("取消"));
-    m_zqgl->setEnabled(!running);
+    // The other zones' pages read and may change the history (a prediction record is removed
+    // before their filters), so they wait for the run too.
+    // A batch keeps them disabled between its runs.
+    for (QWidget* page : {m_zqgl, static_cast<QWidget*>(m_special), static_cast<QWidget*>(m_secondary),
+                          static_cast<QWidget*>(m_twoZone)})
+        page->setEnabled(!running && !m_batch);
     m_busyText->setText(notice);
     m_progress->setRange(0, 0);
     m_progress->setValue(0);
@@ -350,6 +459,9 @@ void Tf_zh::resetForType() {
     m_main->fillPeriods();
     m_main->continueButton()->setEnabled(false);
     m_results->showPage(1);
+    m_special->resetForType();
+    m_secondary->resetForType();
+    m_twoZone->resetForType();
     showZoneCaptions();
     setStatus({});
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Tf_zh ("超强组号"): the combination generator window. Its page `ts_zqgl` (captioned with the
 // main-zone name + "过滤") holds the main-zone conditions (ZhMainPage with the catalogue and the
-// self-set, tail and custom-indicator pages) beside the main result display (ZhResults); the
-// secondary-zone pages are shown for the types that have them but stay disabled until their
-// windows exist.
+// self-set, tail and custom-indicator pages) beside the main result display (ZhResults). The
+// pages of the other zone are shown for the types that have them: the special-number page
+// (ZhSpecialPage, one secondary number), "副区过滤" (ZhSecondaryPage, two) and "双区匹配"
+// (ZhTwoZonePage, either, unless the secondary zone is named "特别号").
 //
 // The mode "组号类型" chooses what the run command does: "常规过滤", the wheel "旋转缩水" or the random
 // pick "机选组号"; the second command ("过滤后旋转", "过滤后机选") filters first. A wheel of more than 20
@@ -20,6 +21,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "core/status.h"
@@ -29,6 +31,7 @@
 #include "ui/common/handoff.h"
 #include "ui/shell/mainpage.h"
 
+class QDialog;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -43,11 +46,15 @@ class FileChooser;
 class GeneratorDialogs;
 class Prompts;
 class Shell;
+class Tf_groupfilter;
 class ZhConditionMenu;
 class ZhCustomPage;
 class ZhGroupPage;
 class ZhMainPage;
 class ZhResults;
+class ZhSecondaryPage;
+class ZhSpecialPage;
+class ZhTwoZonePage;
 
 class Tf_zh : public QWidget, public MainPage, public GeneratorHandOff {
     Q_OBJECT
@@ -68,6 +75,18 @@ public:
     void continueRun();
     void cancelRun();
     void resetConditions();
+    // "批量过滤" of "过滤操作": the files of Tf_groupfilter (checked before the first run), each loaded
+    // in turn and run, the first with the run command and every later one with "继续过滤", one
+    // after the other on the run thread; the page stays disabled throughout and "取消" ends the
+    // batch with the results of the last completed run. "批量过滤完毕" (with any missing files) and
+    // the files' load notes come at the end.
+    void batchFilter();
+    bool batchRunning() const { return m_batch != nullptr; }
+    Tf_groupfilter* batchDialog();
+    // How the window's modal dialogs are run (the batch list, the lists' ticket dialogs); tests
+    // answer them in place.
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner runner);
 
     // The lottery type changed: the conditions are cleared for the new main range (the custom
     // indicators too), the results emptied, "继续过滤" disabled, the captions, the secondary pages
@@ -105,6 +124,9 @@ public:
     ZhCustomPage* customPage() const { return m_custom; }
     ZhResults* results() const { return m_results; }
     ZhConditionMenu* conditionMenu() const { return m_menu; }
+    ZhSpecialPage* specialPage() const { return m_special; }
+    ZhSecondaryPage* secondaryPage() const { return m_secondary; }
+    ZhTwoZonePage* twoZonePage() const { return m_twoZone; }
 
 Q_SIGNALS:
     void statusChanged(const QString& text);
@@ -127,9 +149,15 @@ private:
     void showZoneCaptions();
     void setStatus(const QString& text);
     void say(const std::string& message);
+    void runNextBatchEntry();
+    // `completed`: every file ran; otherwise a run was cancelled or stopped.
+    void endBatch(bool completed);
+    // The results of the page of the other zone, as matching reads them.
+    std::vector<Ticket> secondaryResults() const;
 
     Workspace& m_ws;
     Prompts& m_prompts;
+    FileChooser& m_files;
     Generator m_generator;  // the window's conditions and results
     // Runs happen on this one, kept for the window's life so its run buffers stay warm; it shares
     // the signature tables of m_generator.
@@ -147,12 +175,19 @@ private:
     ZhCustomPage* m_custom = nullptr;
     ZhResults* m_results = nullptr;
     ZhConditionMenu* m_menu = nullptr;
+    ZhSpecialPage* m_special = nullptr;
+    ZhSecondaryPage* m_secondary = nullptr;
+    ZhTwoZonePage* m_twoZone = nullptr;
     ZhRunner* m_runner = nullptr;
     QWidget* m_busy = nullptr;
     QLabel* m_busyText = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
     bool m_optimising = false;  // the run is in the search of "优化旋转"
+    struct BatchState;
+    std::unique_ptr<BatchState> m_batch;  // while "批量过滤" runs
+    Tf_groupfilter* m_groupFilter = nullptr;
+    DialogRunner m_runDialog;
 };
 
 }  // namespace lottodesk

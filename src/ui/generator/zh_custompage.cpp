@@ -23,11 +23,12 @@ constexpr int32_t kValueHigh = 1000;
 
 }  // namespace
 
-ZhCustomPage::ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prompts& prompts, GeneratorDialogs& dialogs,
-                           QWidget* parent)
+ZhCustomPage::ZhCustomPage(const Workspace& ws, CustomList custom, bool& enabled, Prompts& prompts,
+                           GeneratorDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       m_ws(ws),
-      m_conditions(conditions),
+      m_custom(custom),
+      m_enabled(enabled),
       m_prompts(prompts),
       m_dialogs(dialogs),
       m_ui(new Ui::ZhCustomPage),
@@ -40,7 +41,7 @@ ZhCustomPage::ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prom
     connect(m_ui->b_zbadd, &QPushButton::clicked, this, [this] { add(); });
     connect(m_ui->b_zbmodify, &QPushButton::clicked, this, [this] { modify(); });
     connect(m_ui->b_zbdelete, &QPushButton::clicked, this, [this] { remove(); });
-    connect(m_ui->cb_selfzb, &QCheckBox::clicked, this, [this](bool on) { m_conditions.customEnabled = on; });
+    connect(m_ui->cb_selfzb, &QCheckBox::clicked, this, [this](bool on) { m_enabled = on; });
 }
 
 ZhCustomPage::~ZhCustomPage() = default;
@@ -53,7 +54,7 @@ QListWidget* ZhCustomPage::list() const { return m_ui->lb_selfzb; }
 
 void ZhCustomPage::setLines(std::vector<std::string> lines) {
     m_lines = std::move(lines);
-    m_ui->cb_selfzb->setChecked(m_conditions.customEnabled);
+    m_ui->cb_selfzb->setChecked(m_enabled);
     showLines();
 }
 
@@ -119,7 +120,8 @@ bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t h
     if (!chosen) return false;
     std::sort(chosen->begin(), chosen->end());
     const bool tolerant = m_prompts.ask(window(), QStringLiteral("容错选择"), QStringLiteral("是否进行容错?"), false);
-    const CustomAdd added = addCustom(m_conditions.custom, m_lines, trimmed.toStdString(), tolerant, *chosen);
+    const CustomAdd added = std::visit(
+        [&](auto* list) { return addCustom(*list, m_lines, trimmed.toStdString(), tolerant, *chosen); }, m_custom);
     if (!added.added) {
         if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
         return false;
@@ -129,7 +131,7 @@ bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t h
     m_ui->cb_rc->setChecked(false);
     m_pending.clear();
     showLines();
-    m_conditions.customEnabled = true;
+    m_enabled = true;
     masterBox()->setChecked(true);
     m_prompts.inform(window(), q(customExportMessage(m_lines.back())));
     return true;
@@ -138,10 +140,11 @@ bool ZhCustomPage::addExported(const std::string& formula, int32_t lo, int32_t h
 Status ZhCustomPage::append(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
     if (values.empty()) return Status::failure(kNoValueChosenMessage);
     std::sort(values.begin(), values.end());
-    const CustomAdd added = addCustom(m_conditions.custom, m_lines, formula, tolerant, std::move(values));
+    const CustomAdd added = std::visit(
+        [&](auto* list) { return addCustom(*list, m_lines, formula, tolerant, std::move(values)); }, m_custom);
     if (!added.added) return Status::failure(added.message.empty() ? kErrEmpty : added.message);
     showLines();
-    m_conditions.customEnabled = true;
+    m_enabled = true;
     masterBox()->setChecked(true);
     return Status::success();
 }
@@ -150,8 +153,11 @@ void ZhCustomPage::putFormula(const std::string& formula) { m_ui->e_gs->setText(
 
 void ZhCustomPage::add() {
     if (!formulaAccepted(m_ui->e_gs->text().toStdString())) return;
-    const CustomAdd added =
-        addCustom(m_conditions.custom, m_lines, m_ui->e_gs->text().toStdString(), m_ui->cb_rc->isChecked(), m_pending);
+    const CustomAdd added = std::visit(
+        [&](auto* list) {
+            return addCustom(*list, m_lines, m_ui->e_gs->text().toStdString(), m_ui->cb_rc->isChecked(), m_pending);
+        },
+        m_custom);
     if (!added.message.empty()) m_prompts.inform(window(), q(added.message));
     if (!added.added) return;
     m_ui->e_gs->clear();
@@ -161,32 +167,34 @@ void ZhCustomPage::add() {
     showLines();
     m_ui->lb_selfzb->setCurrentRow(m_ui->lb_selfzb->count() - 1);
     // An entry added to a list that is switched off would be ignored without a word: switch it on.
-    m_conditions.customEnabled = true;
+    m_enabled = true;
     masterBox()->setChecked(true);
 }
 
 void ZhCustomPage::modify() {
     const int index = m_ui->lb_selfzb->currentRow();
-    if (index < 0 || index >= m_conditions.custom.count()) {
+    if (index < 0 || index >= std::visit([](auto* list) { return list->count(); }, m_custom)) {
         m_prompts.inform(window(), QString::fromUtf8(kSelectCustomToModifyMessage));
         return;
     }
     ValueChoice choice;
     choice.lo = kValueLow;
     choice.hi = kValueHigh;
-    choice.preselected = m_conditions.custom[index].values;
+    choice.preselected = std::visit([&](auto* list) { return (*list)[index].values; }, m_custom);
     std::optional<std::vector<int32_t>> chosen = m_dialogs.chooseValues(window(), choice);
     if (!chosen) return;
     std::sort(chosen->begin(), chosen->end());
     const bool tolerant = m_prompts.ask(window(), QStringLiteral("确认"),
                                         QStringLiteral("是否容错？如果容错，请选yes;如果不容错，请选no"), true);
-    const Status modified = modifyCustom(m_conditions.custom, m_lines, index, std::move(*chosen), tolerant);
+    const Status modified = std::visit(
+        [&](auto* list) { return modifyCustom(*list, m_lines, index, std::move(*chosen), tolerant); }, m_custom);
     if (!modified) m_prompts.inform(window(), q(modified.message));
     showLines();
 }
 
 void ZhCustomPage::remove() {
-    const Status removed = deleteCustom(m_conditions.custom, m_lines, m_ui->lb_selfzb->currentRow());
+    const Status removed =
+        std::visit([&](auto* list) { return deleteCustom(*list, m_lines, m_ui->lb_selfzb->currentRow()); }, m_custom);
     if (!removed) m_prompts.inform(window(), q(removed.message));
     showLines();
 }

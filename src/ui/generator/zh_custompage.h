@@ -5,12 +5,16 @@
 // becoming the pending allowed set shown in "自定义公式取值："; "添加" appends the entry (formula,
 // pending values, "容错"); "修改" gives the selected entry new values and asks whether it is
 // tolerant; "删除" removes it. The master box "自定义指标" switches the list on or off.
+//
+// The page edits one list and its switch: the main zone's, the secondary zone's or the special
+// number's (each zone has its own list of up to 50 entries).
 
 #include <memory>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "generator/conditions.h"
@@ -39,7 +43,9 @@ public:
     // that works the dialog's controls without a nested event loop.
     using DialogRunner = std::function<int(QDialog&)>;
 
-    ZhCustomPage(const Workspace& ws, MainConditions& conditions, Prompts& prompts, GeneratorDialogs& dialogs,
+    // The list it edits: the main zone's (400 entries) or a secondary zone's (50).
+    using CustomList = std::variant<tselfzb*, tfqgl_selfzb*>;
+    ZhCustomPage(const Workspace& ws, CustomList custom, bool& enabled, Prompts& prompts, GeneratorDialogs& dialogs,
                  QWidget* parent = nullptr);
     ~ZhCustomPage() override;
 
@@ -79,7 +85,8 @@ private:
     void showLines();
 
     const Workspace& m_ws;
-    MainConditions& m_conditions;
+    CustomList m_custom;
+    bool& m_enabled;
     Prompts& m_prompts;
     GeneratorDialogs& m_dialogs;
     std::unique_ptr<Ui::ZhCustomPage> m_ui;

@@ -58,11 +58,11 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
     QTabWidget* pages = w.window.pages();
     QCOMPARE(pages->tabText(0), u("红号过滤"));
     QCOMPARE(pages->widget(0)->objectName(), u("ts_zqgl"));
-    // 双色球 has one secondary number: its page and the two-zone page show, both disabled.
+    // 双色球 has one secondary number: its page and the two-zone page show.
     QCOMPARE(pages->tabText(1), u("蓝号过滤"));
-    QVERIFY(pages->isTabVisible(1) && !pages->isTabEnabled(1));
+    QVERIFY(pages->isTabVisible(1) && pages->isTabEnabled(1));
     QVERIFY(!pages->isTabVisible(2));
-    QVERIFY(pages->isTabVisible(3) && !pages->isTabEnabled(3));
+    QVERIFY(pages->isTabVisible(3) && pages->isTabEnabled(3));
     QCOMPARE(pages->tabText(3), u("双区匹配"));
 
     QTabWidget* conditionPages = w.window.mainPage()->conditionPages();
@@ -1122,7 +1122,7 @@ void TestGeneratorWindow::resetForAFiveOfThirtyFiveGame() {
 
     QCOMPARE(w.window.pages()->tabText(0), u("主号过滤"));
     QVERIFY(!w.window.pages()->isTabVisible(1));
-    QVERIFY(w.window.pages()->isTabVisible(2) && !w.window.pages()->isTabEnabled(2));
+    QVERIFY(w.window.pages()->isTabVisible(2) && w.window.pages()->isTabEnabled(2));
     QString all;
     for (int n = 1; n <= 35; ++n) all += QStringLiteral("%1  ").arg(n, 2, 10, QLatin1Char('0'));
     QCOMPARE(w.edit("e_kxhm")->text(), all);

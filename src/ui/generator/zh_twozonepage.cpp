@@ -1,0 +1,164 @@
+#include "ui/generator/zh_twozonepage.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/randomsource.h"
+#include "core/workspace.h"
+#include "generator/printout.h"
+#include "generator/prizecheck.h"
+#include "generator/twozone.h"
+#include "ui/common/prompts.h"
+#include "ui/generator/f_checkreward.h"
+#include "ui/generator/zh_ticketlist.h"
+
+namespace lottodesk {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr int kDefaultPickCount = 10;
+
+QPushButton* button(const QString& caption, const char* name) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QRadioButton* radio(const QString& caption, const char* name) {
+    auto* r = new QRadioButton(caption);
+    r->setObjectName(QString::fromLatin1(name));
+    return r;
+}
+
+}  // namespace
+
+ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files, MainSource mainResults,
+                             TicketSource secondaryResults, QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_prompts(prompts),
+      m_mainResults(std::move(mainResults)),
+      m_secondaryResults(std::move(secondaryResults)),
+      m_sequential(radio(QStringLiteral("顺序匹配"), "rb_sxpp")),
+      m_random(radio(QStringLiteral("随机匹配"), "rb_sjpp")),
+      m_all(radio(QStringLiteral("全组合匹配"), "rb_qzhpp")),
+      m_count(new QLineEdit(QStringLiteral("  10"))),
+      m_summary(new QLineEdit),
+      m_results(new ZhTicketList(ZhTicketList::Kind::TwoZone, ws, prompts, files)),
+      m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
+    setObjectName(QStringLiteral("ts_sqzh"));
+    m_sequential->setChecked(true);
+    auto* styles = new QButtonGroup(this);
+    for (QRadioButton* r : {m_sequential, m_random, m_all}) styles->addButton(r);
+    m_count->setObjectName(QStringLiteral("e_jxzs"));
+    m_count->setMaximumWidth(60);
+    m_summary->setObjectName(QStringLiteral("e_djjg"));
+    m_summary->setReadOnly(true);
+
+    QPushButton* matchButton = button(QStringLiteral("开始匹配"), "b_sqpp");
+    QPushButton* pickButton = button(QStringLiteral("机选组号"), "b_jxzh");
+    QPushButton* rewardButton = button(QStringLiteral("对奖"), "b_dj");
+    QPushButton* printButton = button(QStringLiteral("打印"), "b_print");
+    auto* commands = new QHBoxLayout;
+    for (QRadioButton* r : {m_sequential, m_random, m_all}) commands->addWidget(r);
+    commands->addWidget(matchButton);
+    commands->addSpacing(16);
+    commands->addWidget(pickButton);
+    commands->addWidget(m_count);
+    commands->addWidget(new QLabel(QStringLiteral("注")));
+    commands->addSpacing(16);
+    commands->addWidget(rewardButton);
+    commands->addWidget(printButton);
+    commands->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(commands);
+    layout->addWidget(m_results, 1);
+    layout->addWidget(m_summary);
+
+    connect(matchButton, &QPushButton::clicked, this, [this] { match(); });
+    connect(pickButton, &QPushButton::clicked, this, [this] { pickRandom(); });
+    connect(rewardButton, &QPushButton::clicked, this, [this] { checkReward(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+}
+
+ZhTwoZonePage::~ZhTwoZonePage() = default;
+
+uint64_t ZhTwoZonePage::seed() const { return m_seed ? *m_seed : RandomSource::entropySeed(); }
+
+void ZhTwoZonePage::setDialogRunner(DialogRunner runner) {
+    m_runDialog = runner;
+    m_results->setDialogRunner(std::move(runner));
+}
+
+Tf_checkreward* ZhTwoZonePage::rewardDialog() {
+    if (!m_reward) m_reward = new Tf_checkreward(m_ws, this);
+    return m_reward;
+}
+
+void ZhTwoZonePage::match() {
+    const MatchStyle style = m_random->isChecked() ? MatchStyle::Random
+                             : m_all->isChecked()  ? MatchStyle::All
+                                                   : MatchStyle::Sequential;
+    RandomSource random(seed());
+    MatchOutcome outcome = matchZones(m_mainResults(), m_ws.game.zhgs, m_secondaryResults(), m_ws.game.fhgs, style,
+                                      random, m_ws.current().specname);
+    if (!outcome.status) {
+        m_prompts.inform(window(), q(outcome.status.message));
+        return;
+    }
+    m_results->setTickets(std::move(outcome.tickets));
+    m_summary->clear();
+    Q_EMIT statusChanged(q(outcome.statusText));
+}
+
+void ZhTwoZonePage::pickRandom() {
+    bool ok = false;
+    int count = m_count->text().trimmed().toInt(&ok);
+    if (m_count->text().trimmed().isEmpty()) count = kDefaultPickCount;
+    if ((!ok && !m_count->text().trimmed().isEmpty()) || count < 1 || count > kMaxTwoZoneTickets) {
+        m_prompts.warn(window(), QStringLiteral("机选注数必须是1至%1之间的整数").arg(kMaxTwoZoneTickets));
+        return;
+    }
+    RandomSource random(seed());
+    const GameParams& game = m_ws.game;
+    m_results->setTickets(randomTwoZoneTickets(game.zhgs, game.zh_to, game.fhgs, game.spec_to, count, random));
+    m_summary->clear();
+    Q_EMIT statusChanged(q(twoZoneStatusText(m_results->tickets().size())));
+}
+
+void ZhTwoZonePage::checkReward() {
+    Tf_checkreward* dialog = rewardDialog();
+    dialog->prepare();
+    if (m_runDialog(*dialog) != QDialog::Accepted) return;
+    const RewardSummary summary =
+        lottodesk::checkReward(m_results->ticketsForCheck(), m_ws.game.zhgs, m_ws.game.fhgs, dialog->winning());
+    m_results->showRewards(summary.shape);
+    m_summary->setText(q(summary.text));
+}
+
+void ZhTwoZonePage::print() {
+    if (!m_showPrintout) return;
+    const std::string path = printoutPath(m_ws.folder);
+    const Status saved = savePrintout(path, printoutText(m_results->tickets(), m_ws.game.zhgs, m_ws.game.fhgs));
+    if (!saved) {
+        m_prompts.warn(window(), q(saved.message));
+        return;
+    }
+    m_showPrintout(q(path));
+}
+
+void ZhTwoZonePage::resetForType() {
+    m_results->resetForType();
+    m_summary->clear();
+}
+
+}  // namespace lottodesk
