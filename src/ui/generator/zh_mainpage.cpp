@@ -64,8 +64,8 @@ ZhMainPage::ZhMainPage(Workspace& ws, MainConditions& conditions, Prompts& promp
     for (const GuaranteeRule& rule : kGuaranteeRules)
         m_ui->combo_bz->addItem(QString::fromUtf8(rule.name), static_cast<int>(rule.guarantee));
     m_ui->combo_bz->setCurrentIndex(0);  // "中六保五"
-    m_ui->cb_yhxz->setToolTip(
-        QStringLiteral("旋转缩水后在限定时间内寻找注数更少、保证相同的旋转矩阵（逐注核对保证后才采用）；过滤后旋转不优化"));
+    m_ui->cb_yhxz->setToolTip(QStringLiteral(
+        "旋转缩水后在限定时间内寻找注数更少、保证相同的旋转矩阵（逐注核对保证后才采用）；过滤后旋转不优化"));
     m_ui->e_jxzs->setMaxLength(4);
     m_ui->e_jxzs->setValidator(new QIntValidator(0, kMaxPickCount, m_ui->e_jxzs));
     connect(m_ui->combo_zhlx, &QComboBox::currentIndexChanged, this, [this] { showMode(); });
@@ -125,7 +125,9 @@ int ZhMainPage::pickCount() const {
 void ZhMainPage::showMode() {
     const Mode chosen = mode();
     const bool wheel = chosen == Mode::Wheel, random = chosen == Mode::Random;
-    m_ui->b_run->setText(wheel ? QStringLiteral("旋转缩水") : random ? QStringLiteral("机选组号") : QStringLiteral("常规过滤"));
+    m_ui->b_run->setText(wheel    ? QStringLiteral("旋转缩水")
+                         : random ? QStringLiteral("机选组号")
+                                  : QStringLiteral("常规过滤"));
     m_ui->b_second->setText(random ? QStringLiteral("过滤后机选") : QStringLiteral("过滤后旋转"));
     m_ui->b_second->setEnabled(chosen != Mode::Regular);
     m_ui->combo_bz->setVisible(wheel);

@@ -13,14 +13,14 @@ ZhRunner::ZhRunner(QObject* parent) : QObject(parent) {}
 
 ZhRunner::~ZhRunner() { abandon(); }
 
-void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws,
-                     int32_t filterPeriod, Done done) {
-    launch(worker, filterPeriod,
-           [kind, &input, &ws](Generator& generator, const RunOptions& options) {
-               return kind == Kind::Run ? generator.run(ws, options)
-                                        : generator.continueFiltering(ws, options, input);
-           },
-           std::move(done));
+void ZhRunner::start(Kind kind, Generator& worker, const MainResults& input, const Workspace& ws, int32_t filterPeriod,
+                     Done done) {
+    launch(
+        worker, filterPeriod,
+        [kind, &input, &ws](Generator& generator, const RunOptions& options) {
+            return kind == Kind::Run ? generator.run(ws, options) : generator.continueFiltering(ws, options, input);
+        },
+        std::move(done));
 }
 
 void ZhRunner::startTickets(TicketRun request, Generator& worker, const Workspace& ws, int32_t filterPeriod,
@@ -34,11 +34,12 @@ void ZhRunner::startTickets(TicketRun request, Generator& worker, const Workspac
         const double seconds = progress.seconds;
         post(run, [this, size, seconds] { Q_EMIT optimised(size, seconds); });
     };
-    launch(worker, filterPeriod,
-           [request = std::move(request), &ws](Generator& generator, const RunOptions& options) {
-               return runTicketMode(generator, ws, options, request);
-           },
-           std::move(done));
+    launch(
+        worker, filterPeriod,
+        [request = std::move(request), &ws](Generator& generator, const RunOptions& options) {
+            return runTicketMode(generator, ws, options, request);
+        },
+        std::move(done));
 }
 
 template <typename Emit>
@@ -74,7 +75,8 @@ void ZhRunner::launch(Generator& worker, int32_t filterPeriod, Job job, Done don
             // Out of memory for the results, most likely: the run stops and the results stay.
             report = RunReport{false, error.what(), {}};
         }
-        QMetaObject::invokeMethod(this, [this, run, report] { finish(run, report); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, run, report] { finish(run, report); }, Qt::QueuedConnection);
     });
 }
 

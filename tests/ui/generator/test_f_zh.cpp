@@ -103,7 +103,7 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
         if (!action->isSeparator()) menu << action->text();
     QCOMPARE(menu, QStringList({u("保存条件"), u("载入条件"), u("载入常规过滤条件"), u("覆盖常规过滤条件"),
                                 u("载入上次退出前的过滤条件"), u("恢复上一次过滤条件"), u("显示条件"), u("条件对错"),
-                                u("条件回测")}));
+                                u("条件回测"), u("批量过滤")}));
 
     // The mode list: regular first and chosen; wheels and random picks (test_zh_ticketmodes).
     QComboBox* modes = w.child<QComboBox>("combo_zhlx");

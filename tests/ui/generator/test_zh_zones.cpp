@@ -3,10 +3,12 @@
 // prize check and printout, and the lists' popup commands; driven through the real widgets.
 #include <QRadioButton>
 
+#include "generator/batch.h"
 #include "generator/secondaryfilter.h"
 #include "generator/twozone.h"
 #include "ui/common/textviewer.h"
 #include "ui/generator/f_checkreward.h"
+#include "ui/generator/f_groupfilter.h"
 #include "ui/generator/zh_secondarypage.h"
 #include "ui/generator/zh_specialpage.h"
 #include "ui/generator/zh_ticketlist.h"
@@ -80,6 +82,8 @@ private Q_SLOTS:
     void secondaryListPopupEditsAndFiles();
     void twoZoneMatchingStylesAndLimits();
     void twoZoneRandomTicketsRewardAndPrintout();
+    void batchRunsTheFilesInTurn();
+    void batchCancelEndsIt();
 };
 
 void TestZhZones::specialPageFiltersTheBlueNumber() {
@@ -350,7 +354,7 @@ void TestZhZones::twoZoneMatchingStylesAndLimits() {
         QStringList expected{QStringLiteral("第%1条").arg(r + 1)};
         for (int k = 0; k < 6; ++k)
             expected << QStringLiteral("%1").arg(five[static_cast<size_t>(r)][static_cast<size_t>(k)], 2, 10,
-                                                  QLatin1Char('0'));
+                                                 QLatin1Char('0'));
         expected << u(blues[r]);
         QCOMPARE(gridRow(grid, r), expected);
     }
@@ -460,6 +464,88 @@ void TestZhZones::twoZoneRandomTicketsRewardAndPrintout() {
     list->addTicket();
     QCOMPARE(w.prompts.warned.back(), u("不能为空"));
     QCOMPARE(list->tickets().size(), 10u);
+}
+
+namespace {
+
+// Two condition files: A keeps the numbers 1..16, B asks for 05 among them.
+std::pair<std::string, std::string> batchFiles(Window& w) {
+    MainConditions a = resetConditions(33);
+    for (int n = 17; n <= 33; ++n) a.selectable[static_cast<size_t>(n)] = false;
+    MainConditions b = resetConditions(33);
+    b.fixed[5] = true;
+    const std::string pathA = w.folder.file("save/a.zh"), pathB = w.folder.file("save/b.zh");
+    if (!saveMainConditions(pathA, a, 33).ok || !saveMainConditions(pathB, b, 33).ok) qFatal("cannot save");
+    return {pathA, pathB};
+}
+
+// Answers the batch list with "开始过滤" after adding the queued files, or "返回" when `run` is false.
+void answerBatchList(Window& w, int adds, bool run) {
+    w.window.setDialogRunner([&w, adds, run](QDialog& dialog) {
+        auto* batch = dynamic_cast<Tf_groupfilter*>(&dialog);
+        if (!batch) return int(QDialog::Rejected);
+        for (int i = 0; i < adds; ++i) QTest::mouseClick(batch->findChild<QPushButton*>(u("b_add")), Qt::LeftButton);
+        QTest::mouseClick(batch->findChild<QPushButton*>(run ? u("b_run") : u("b_return")), Qt::LeftButton);
+        return batch->result();
+    });
+}
+
+}  // namespace
+
+void TestZhZones::batchRunsTheFilesInTurn() {
+    Window w;
+    const auto [pathA, pathB] = batchFiles(w);
+    const std::string missing = w.folder.file("save/gone.zh");
+    for (const std::string& path : {pathA, missing, pathB}) w.files.names.push_back(QString::fromStdString(path));
+
+    // "返回" runs nothing, and the list stays for the next opening.
+    answerBatchList(w, 3, false);
+    w.menu("n_batch");
+    QVERIFY(!w.window.batchRunning());
+    QVERIFY(w.results().tickets.empty());
+    QCOMPARE(w.files.titles.back(), u(" 加入过滤条件文件"));
+    QCOMPARE(w.window.batchDialog()->list()->count(), 3);
+
+    // The engine's batch on the same files is the reference: A's run, then B continuing it.
+    Generator reference(1);
+    const BatchPlan plan = prepareBatch(w.ws, {pathA, missing, pathB});
+    QVERIFY(runBatch(reference, w.ws, plan, RunOptions{}).completed);
+    QVERIFY(!reference.results.tickets.empty());
+
+    answerBatchList(w, 0, true);
+    w.menu("n_batch");
+    QVERIFY(w.window.batchRunning());
+    QVERIFY(!w.child<QWidget>("ts_zqgl")->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return !w.window.batchRunning(); }, kRunTimeout));
+    QCOMPARE(w.prompts.informed.back(), u("批量过滤完毕\n未找到的条件文件：") + QString::fromStdString(missing));
+    QVERIFY(w.results().tickets == reference.results.tickets);
+    QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
+    // The window shows the conditions of the last file.
+    QCOMPARE(w.edit("e_dm")->text(), u("05  "));
+    QVERIFY(w.window.statusText().contains(
+        QStringLiteral("已得到符合条件的红号组有%1个").arg(reference.results.tickets.size())));
+
+    // An empty list ends at once.
+    w.window.batchDialog()->clearList();
+    w.menu("n_batch");
+    QVERIFY(!w.window.batchRunning());
+    QCOMPARE(w.prompts.informed.back(), u("批量过滤完毕"));
+}
+
+void TestZhZones::batchCancelEndsIt() {
+    Window w;
+    const auto [pathA, pathB] = batchFiles(w);
+    for (const std::string& path : {pathA, pathB}) w.files.names.push_back(QString::fromStdString(path));
+    answerBatchList(w, 2, true);
+    const int messages = static_cast<int>(w.prompts.informed.size());
+    w.menu("n_batch");
+    QVERIFY(w.window.batchRunning());
+    w.click("b_stoprun");
+    QVERIFY(QTest::qWaitFor([&] { return !w.window.batchRunning() && !w.window.isRunning(); }, kRunTimeout));
+    // Nothing ran to the end: the list is as before and no "批量过滤完毕".
+    QVERIFY(w.results().tickets.empty());
+    QCOMPARE(static_cast<int>(w.prompts.informed.size()), messages);
+    QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
 }
 
 QTEST_MAIN(TestZhZones)
