@@ -25,6 +25,17 @@ public:
     virtual Status addSelfSet(tselfcond entry) = 0;
     virtual Status addTail(tselfcond entry) = 0;
     virtual Status addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) = 0;
+    // The custom-indicator list of the other zone that filter exports reach: none (the game has
+    // no secondary numbers), the special number's (one secondary number) or the secondary zone's
+    // (two). An entry goes there as addCustom's goes to the main zone's.
+    enum class SecondaryTarget { None, Special, Zone };
+    virtual SecondaryTarget secondaryTarget() const { return SecondaryTarget::None; }
+    virtual Status addSecondaryCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
+        (void)formula;
+        (void)values;
+        (void)tolerant;
+        return Status::failure("当前彩种没有副号");
+    }
     // Puts a formula into the custom-indicator box for the user to finish.
     virtual void putCustomFormula(const std::string& formula) = 0;
     // Brings the generator's conditions into view.

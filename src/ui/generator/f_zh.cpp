@@ -19,6 +19,7 @@
 #include "generator/condfile.h"
 #include "generator/runframe.h"
 #include "generator/selfcond.h"
+#include "generator/twozone.h"
 #include "ui/common/prompts.h"
 #include "ui/common/textviewer.h"
 #include "ui/generator/f_groupfilter.h"
@@ -398,6 +399,23 @@ Status Tf_zh::addTail(tselfcond entry) { return m_tail->append(std::move(entry))
 
 Status Tf_zh::addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
     return m_custom->append(formula, std::move(values), tolerant);
+}
+
+GeneratorHandOff::SecondaryTarget Tf_zh::secondaryTarget() const {
+    switch (m_ws.game.fhgs) {
+    case 1: return SecondaryTarget::Special;
+    case 2: return SecondaryTarget::Zone;
+    default: return SecondaryTarget::None;
+    }
+}
+
+Status Tf_zh::addSecondaryCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) {
+    switch (secondaryTarget()) {
+    case SecondaryTarget::Special: return m_special->customPage()->append(formula, std::move(values), tolerant);
+    case SecondaryTarget::Zone: return m_secondary->customPage()->append(formula, std::move(values), tolerant);
+    case SecondaryTarget::None: break;
+    }
+    return Status::failure(kNoSecondaryZoneMessage);
 }
 
 void Tf_zh::putCustomFormula(const std::string& formula) {

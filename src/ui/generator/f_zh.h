@@ -107,6 +107,8 @@ public:
     Status addSelfSet(tselfcond entry) override;
     Status addTail(tselfcond entry) override;
     Status addCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) override;
+    SecondaryTarget secondaryTarget() const override;
+    Status addSecondaryCustom(const std::string& formula, std::vector<int32_t> values, bool tolerant) override;
     void putCustomFormula(const std::string& formula) override;
     void showConditions() override;
 

@@ -76,12 +76,11 @@ Tf_filter_zbpxz::Tf_filter_zbpxz(Prompts& prompts, std::function<GeneratorHandOf
     m_main->setObjectName(QStringLiteral("b_main"));
     m_secondary = new QPushButton;
     m_secondary->setObjectName(QStringLiteral("b_secondary"));
-    // The generator has no secondary-number custom conditions to take this yet.
-    m_secondary->setEnabled(false);
     buttons->addWidget(m_main);
     buttons->addWidget(m_secondary);
     layout->addLayout(buttons);
     connect(m_main, &QPushButton::clicked, this, [this] { exportToMain(); });
+    connect(m_secondary, &QPushButton::clicked, this, [this] { exportToSecondary(); });
 }
 
 void Tf_filter_zbpxz::prepare(const std::string& expression, ValueRange range, int32_t reference,
@@ -93,9 +92,11 @@ void Tf_filter_zbpxz::prepare(const std::string& expression, ValueRange range, i
     m_to->setText(QString::number(range.hi));
     m_main->setText(QStringLiteral("导出到%1过滤").arg(q(zoneLabel)));
     m_secondary->setText(QStringLiteral("导出到%1过滤").arg(q(secondaryLabel)));
+    const GeneratorHandOff* generator = m_generator ? m_generator() : nullptr;
+    m_secondary->setEnabled(generator && generator->secondaryTarget() != GeneratorHandOff::SecondaryTarget::None);
 }
 
-void Tf_filter_zbpxz::exportToMain() {
+void Tf_filter_zbpxz::exportTo(bool secondary) {
     FilterChoice choice;
     if (m_parity->isChecked()) choice.parity = m_odd->isChecked() ? Parity::Odd : Parity::Even;
     if (m_primality->isChecked()) choice.primality = m_prime->isChecked() ? Primality::Prime : Primality::Composite;
@@ -112,12 +113,16 @@ void Tf_filter_zbpxz::exportToMain() {
         m_prompts.warn(this, QStringLiteral("超强组号不可用，未设置过滤"));
         return;
     }
-    const Status added = generator->addCustom(m_expression, condition.allowed, choice.tolerance);
+    const GeneratorHandOff::SecondaryTarget target = generator->secondaryTarget();
+    const Status added = secondary ? generator->addSecondaryCustom(m_expression, condition.allowed, choice.tolerance)
+                                   : generator->addCustom(m_expression, condition.allowed, choice.tolerance);
     if (!added) {
         m_prompts.warn(this, q(added.message));
         return;
     }
-    const QString zone = q(m_zoneLabel);
+    const QString zone = !secondary                                             ? q(m_zoneLabel)
+                         : target == GeneratorHandOff::SecondaryTarget::Special ? QStringLiteral("蓝号")
+                                                                                : QStringLiteral("副区");
     m_prompts.inform(this,
                      QStringLiteral("过滤设置成功。该项过滤设置是在超强组号的%1过滤自定义指标中实现的，可在超强组号的%1"
                                     "过滤自定义指标的列表框中查看。")

@@ -2,7 +2,8 @@
 // Tf_filter_zbpxz ("过滤设置"): turns the analysed series, as the signal chart transforms it, into a
 // custom-indicator condition of the generator. The dialog asks for the range and the options; the
 // allowed values and the description come from the engine, the condition goes to the generator's
-// hand-off. Only the main-number target exists so far; the secondary target stays disabled.
+// hand-off: the main zone's custom indicators, or the other zone's (the special number's or the
+// secondary zone's, as the generator says; disabled for games without secondary numbers).
 
 #include <QDialog>
 #include <cstdint>
@@ -32,10 +33,13 @@ public:
     void prepare(const std::string& expression, ValueRange range, int32_t reference, const std::string& zoneLabel,
                  const std::string& secondaryLabel);
 
-    // "导出到…过滤" of the main zone.
-    void exportToMain();
+    // "导出到…过滤" of the main zone and of the secondary zone.
+    void exportToMain() { exportTo(false); }
+    void exportToSecondary() { exportTo(true); }
 
 private:
+    void exportTo(bool secondary);
+
     Prompts& m_prompts;
     std::function<GeneratorHandOff*()> m_generator;
     std::string m_expression;

@@ -13,6 +13,7 @@
 #include "ui/generator/zh_specialpage.h"
 #include "ui/generator/zh_ticketlist.h"
 #include "ui/generator/zh_twozonepage.h"
+#include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/update/f_xgzh.h"
 #include "zh_window.h"
 
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void twoZoneRandomTicketsRewardAndPrintout();
     void batchRunsTheFilesInTurn();
     void batchCancelEndsIt();
+    void filterExportReachesTheOtherZone();
 };
 
 void TestZhZones::specialPageFiltersTheBlueNumber() {
@@ -546,6 +548,37 @@ void TestZhZones::batchCancelEndsIt() {
     QVERIFY(w.results().tickets.empty());
     QCOMPARE(static_cast<int>(w.prompts.informed.size()), messages);
     QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
+}
+
+// "过滤设置" of the indicator analysis exports to the special number's custom indicators (双色球)
+// or to the secondary zone's (超级大乐透), each with its own success text.
+void TestZhZones::filterExportReachesTheOtherZone() {
+    Window w;
+    Tf_filter_zbpxz dialog(w.prompts, [&w]() -> GeneratorHandOff* { return &w.window; });
+    const auto exportOdd = [&](const char* label) {
+        dialog.prepare("f_num1", ValueRange{1, 16}, 5, w.ws.current().zhname, label);
+        auto* secondary = dialog.findChild<QPushButton*>(u("b_secondary"));
+        QVERIFY(secondary->isEnabled());
+        QCOMPARE(secondary->text(), u("导出到") + u(label) + u("过滤"));
+        dialog.findChild<QCheckBox*>(u("cb_jo"))->setChecked(true);
+        secondary->click();
+    };
+    exportOdd("蓝号");
+    QCOMPARE(w.prompts.informed.back(), u("过滤设置成功。该项过滤设置是在超强组号的蓝号过滤自定义指标中实现的，"
+                                          "可在超强组号的蓝号过滤自定义指标的列表框中查看。"));
+    ZhCustomPage* special = w.window.specialPage()->customPage();
+    QCOMPARE(special->lines().size(), size_t{1});
+    QVERIFY(QString::fromStdString(special->lines()[0]).startsWith(u("f_num1")));
+    QVERIFY(w.window.specialPage()->conditions().customEnabled);
+    QVERIFY(w.window.specialPage()->conditions().custom[0].values == (std::vector<int32_t>{1, 3, 5, 7, 9, 11, 13, 15}));
+    QVERIFY(w.window.generator().conditions.custom.count() == 0);
+
+    useTwoSecondaryNumbers(w);
+    exportOdd("副号");
+    QCOMPARE(w.prompts.informed.back(), u("过滤设置成功。该项过滤设置是在超强组号的副区过滤自定义指标中实现的，"
+                                          "可在超强组号的副区过滤自定义指标的列表框中查看。"));
+    QCOMPARE(w.window.secondaryPage()->conditions().custom.count(), 1);
+    QVERIFY(w.window.secondaryPage()->conditions().customEnabled);
 }
 
 QTEST_MAIN(TestZhZones)
