@@ -25,6 +25,8 @@
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/generator/f_zh.h"
+#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_twozonepage.h"
 #include "ui/online/f_informdownload.h"
 #include "ui/shell/f_main.h"
 #include "ui/update/f_gxsjq.h"
@@ -135,6 +137,13 @@ int main(int argc, char** argv) {
     generator->startRun();
     if (!waitFor([&] { return !generator->isRunning(); }, 300'000)) return 1;
     written = save(window, out, QStringLiteral("generator.png")) && written;
+    generator->specialPage()->run();
+    generator->pages()->setCurrentWidget(generator->specialPage());
+    written = save(window, out, QStringLiteral("generator-blue.png")) && written;
+    generator->twoZonePage()->pickRandom();
+    generator->pages()->setCurrentWidget(generator->twoZonePage());
+    written = save(window, out, QStringLiteral("generator-twozone.png")) && written;
+    generator->pages()->setCurrentIndex(0);
 
     window.openPage(Tf_main::Page::tjq);
     written = save(window, out, QStringLiteral("statistics.png")) && written;

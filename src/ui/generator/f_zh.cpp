@@ -20,6 +20,7 @@
 #include "generator/runframe.h"
 #include "generator/selfcond.h"
 #include "generator/twozone.h"
+#include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 #include "ui/common/textviewer.h"
 #include "ui/generator/f_groupfilter.h"
@@ -110,6 +111,7 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_pages->addTab(m_special, QString());
     m_pages->addTab(m_secondary, QString());
     m_pages->addTab(m_twoZone, QString());
+    sizeByCurrentPage(m_pages);
     connect(m_secondary, &ZhSecondaryPage::statusChanged, this, [this](const QString& text) { setStatus(text); });
     connect(m_twoZone, &ZhTwoZonePage::statusChanged, this, [this](const QString& text) { setStatus(text); });
 

@@ -235,8 +235,15 @@ void TestMainWindow::fitsTheScreen() {
             fits(app.window, shell->tabs()->tabText(tab));
         }
     }
-    // The generator with the wheel's extra controls.
+    // The generator's pages of the other zone, then its main page with the wheel's extra controls.
     app.window.openPage(Tf_main::Page::zh);
+    auto* generator = app.window.pageWindow<Tf_zh>(Tf_main::Page::zh);
+    for (int tab = generator->pages()->count() - 1; tab >= 0; --tab) {
+        if (!generator->pages()->isTabVisible(tab)) continue;
+        generator->pages()->setCurrentIndex(tab);
+        QTest::qWait(0);
+        fits(app.window, generator->pages()->tabText(tab));
+    }
     app.window.findChild<QComboBox*>(QStringLiteral("combo_zhlx"))->setCurrentIndex(1);
     fits(app.window, QStringLiteral("旋转矩阵"));
     fits(*app.window.updateWindow(), QStringLiteral("数据更新"));
