@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysisseries.h"
+#include "analysis/filterassistant.h"
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "ui/analysis/moredb_indicatorchoice.h"
@@ -171,6 +172,18 @@ void AssociationView::chooseValues(int slot) {
     choice.lo = 0;
     choice.hi = 1000;
     choice.reference = 0;
+    // "过滤助手": the slot's indicator over the history, once an indicator analysis can show it.
+    const std::string expression = s.expression->text().trimmed().toStdString();
+    if (!expression.empty() && m_context.analysisWindow()) {
+        choice.assistant = [this, expression, &chooser] {
+            const AssistantSeries assistant = indicatorAssistant(m_context.ws, expression, expression);
+            if (!assistant.status) {
+                m_context.prompts.warn(&chooser, QString::fromStdString(assistant.status.message));
+                return;
+            }
+            if (AnalysisOpener* analysis = m_context.analysisWindow()) analysis->openAnalysis(assistant.series, true);
+        };
+    }
     chooser.setChoice(choice);
     if (m_runDialog(chooser) != QDialog::Accepted) return;
     s.allowed = chooser.values();

@@ -256,9 +256,16 @@ private Q_SLOTS:
         auto* page = static_cast<AssociationView*>(m.window.page(u("关联分析")));
         ValueChoice offered;
         std::vector<int> tick;  // the values the user ticks; empty: cancelled
+        bool assist = false;
         page->setDialogRunner([&](QDialog& dialog) {
             auto& chooser = static_cast<Tf_getchoiceextend_plus&>(dialog);
             offered = chooser.choice();
+            if (assist) {
+                // "过滤助手" shows the slot's indicator over the history in the indicator analysis.
+                auto* assistant = chooser.findChild<QPushButton*>(u("b_assistant"));
+                [&] { QVERIFY(assistant && assistant->isEnabled()); }();
+                assistant->click();
+            }
             if (tick.empty()) return int(QDialog::Rejected);
             for (int v : tick) chooser.valueList()->item(v)->setCheckState(Qt::Checked);
             return int(QDialog::Accepted);
@@ -289,6 +296,11 @@ private Q_SLOTS:
         // 2003001: 10 + 11 + 12 + 13 + 26 + 28 = 100, and the next draw 04 09 19 20 21 26 sums to 99.
         QCOMPARE(m.shown(view, 0, 8), u("100"));
         QCOMPARE(m.shown(view, 0, 9 + 8), u("99"));
+        assist = true;
+        QTest::mouseClick(m.child<QPushButton>(u("b_glfx_pick1")), Qt::LeftButton);
+        QCOMPARE(m.handOff.calls.back(), std::string("modal:z_hz（过滤助手）"));
+        QCOMPARE(m.handOff.lastSeries.values[1], 100);
+        assist = false;
         // Allowed values keep only those sums once "确定" is pressed.
         tick = {102, 100, 101};
         QTest::mouseClick(m.child<QPushButton>(u("b_glfx_pick1")), Qt::LeftButton);
