@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/common/named.h"
+
 namespace lottodesk {
 
 // "显示36期" .. "显示66期" (object name combo_window), and the periods it stands for.
@@ -27,18 +29,6 @@ inline int periodWindow(const QComboBox* box) {
 using DialogRunner = std::function<int(QDialog&)>;
 inline DialogRunner execDialog() {
     return [](QDialog& dialog) { return dialog.exec(); };
-}
-
-// `widget` with its object name (the control prefixes of the forms).
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 // "确定" and "取消" closing `dialog` with OK or cancel.

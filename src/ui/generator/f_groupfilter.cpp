@@ -6,30 +6,22 @@
 #include <QVBoxLayout>
 
 #include "core/workspace.h"
+#include "ui/common/named.h"
 #include "generator/batch.h"
 #include "ui/common/filechooser.h"
 
 namespace lottodesk {
-namespace {
-
-QPushButton* button(const QString& caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-}  // namespace
 
 Tf_groupfilter::Tf_groupfilter(const Workspace& ws, FileChooser& files, QWidget* parent)
     : QDialog(parent), m_ws(ws), m_files(files), m_list(new QListWidget) {
     setObjectName(QStringLiteral("Tf_groupfilter"));
     setWindowTitle(QString::fromUtf8(kBatchCaption));
     m_list->setObjectName(QStringLiteral("lb_files"));
-    QPushButton* add = button(QStringLiteral("添加条件"), "b_add");
-    QPushButton* remove = button(QStringLiteral("删除条件"), "b_delete");
-    QPushButton* clear = button(QStringLiteral("清除"), "b_clear");
-    QPushButton* run = button(QStringLiteral("开始过滤"), "b_run");
-    QPushButton* back = button(QStringLiteral("返回"), "b_return");
+    QPushButton* add = named(new QPushButton(QStringLiteral("添加条件")), "b_add");
+    QPushButton* remove = named(new QPushButton(QStringLiteral("删除条件")), "b_delete");
+    QPushButton* clear = named(new QPushButton(QStringLiteral("清除")), "b_clear");
+    QPushButton* run = named(new QPushButton(QStringLiteral("开始过滤")), "b_run");
+    QPushButton* back = named(new QPushButton(QStringLiteral("返回")), "b_return");
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {add, remove, clear}) buttons->addWidget(b);
     buttons->addStretch();

@@ -18,6 +18,7 @@
 #include "generator/secondaryfilter.h"
 #include "generator/selfcond.h"
 #include "ui/common/filechooser.h"
+#include "ui/common/named.h"
 #include "ui/common/prompts.h"
 #include "ui/generator/zh_custompage.h"
 #include "ui/generator/zh_dialogs.h"
@@ -45,12 +46,6 @@ QString twoDigitList(const std::array<bool, kMaxSecondaryNumber + 1>& flags, int
     return text;
 }
 
-QPushButton* button(const QString& caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 }  // namespace
 
 ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& files, GeneratorDialogs& dialogs,
@@ -64,8 +59,8 @@ ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& f
     setObjectName(QStringLiteral("ts_fqgl"));
     auto* conditionsPanel = new QWidget;
     auto* numbers = new QGridLayout;
-    QPushButton* chooseSelectable = button(QStringLiteral("副区可选号码  "), "b_fqkxhm");
-    QPushButton* chooseFixed = button(QStringLiteral("副区胆码"), "b_fqdm");
+    QPushButton* chooseSelectable = named(new QPushButton(QStringLiteral("副区可选号码  ")), "b_fqkxhm");
+    QPushButton* chooseFixed = named(new QPushButton(QStringLiteral("副区胆码")), "b_fqdm");
     m_selectable = new QLineEdit;
     m_selectable->setObjectName(QStringLiteral("e_fqkxhm"));
     m_fixed = new QLineEdit;
@@ -98,12 +93,8 @@ ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& f
     pages->addTab(m_custom, QStringLiteral("自定义指标"));
 
     auto* commands = new QHBoxLayout;
-    QPushButton* runButton = button(QStringLiteral("开始过滤 "), "b_fqrun");
-    QPushButton* resetButton = button(QStringLiteral("重置"), "b_fqreset");
-    QPushButton* saveButton = button(QStringLiteral("保存条件  "), "b_fqsave");
-    QPushButton* loadButton = button(QStringLiteral("  载入条件  "), "b_fqload");
-    for (QPushButton* b : {runButton, resetButton, saveButton, loadButton}) commands->addWidget(b);
-    commands->addStretch();
+    const ZoneCommands command =
+        addZoneCommands(commands, "fq", QStringLiteral("保存条件  "), QStringLiteral("  载入条件  "));
 
     auto* left = new QVBoxLayout(conditionsPanel);
     left->addLayout(numbers);
@@ -118,21 +109,14 @@ ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& f
     right->addWidget(m_count);
     right->addWidget(m_results, 1);
 
-    auto* splitter = new QSplitter(Qt::Horizontal);
-    splitter->addWidget(conditionsPanel);
-    splitter->addWidget(resultsPanel);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layOutZonePage(this, conditionsPanel, resultsPanel, 2);
 
     connect(chooseSelectable, &QPushButton::clicked, this, [this] { chooseNumbers(false); });
     connect(chooseFixed, &QPushButton::clicked, this, [this] { chooseNumbers(true); });
-    connect(runButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(resetButton, &QPushButton::clicked, this, [this] { reset(); });
-    connect(saveButton, &QPushButton::clicked, this, [this] { saveConditions(); });
-    connect(loadButton, &QPushButton::clicked, this, [this] { loadConditions(); });
+    connect(command.run, &QPushButton::clicked, this, [this] { run(); });
+    connect(command.reset, &QPushButton::clicked, this, [this] { reset(); });
+    connect(command.save, &QPushButton::clicked, this, [this] { saveConditions(); });
+    connect(command.load, &QPushButton::clicked, this, [this] { loadConditions(); });
     connect(m_results, &ZhTicketList::changed, this, [this] { showCount(); });
     resetForType();
 }

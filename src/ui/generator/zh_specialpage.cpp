@@ -21,6 +21,7 @@
 #include "generator/secondaryfilter.h"
 #include "generator/selfcond.h"
 #include "ui/common/filechooser.h"
+#include "ui/common/named.h"
 #include "ui/common/prompts.h"
 #include "ui/generator/zh_custompage.h"
 #include "ui/generator/zh_dialogs.h"
@@ -30,12 +31,6 @@ namespace lottodesk {
 namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* button(const QString& caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 struct ValueRowSpec {
     const char* caption;
@@ -88,12 +83,8 @@ ZhSpecialPage::ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files
     pages->addTab(m_custom, QStringLiteral("自定义指标"));
 
     auto* commands = new QHBoxLayout;
-    QPushButton* runButton = button(QStringLiteral("开始过滤 "), "b_lhrun");
-    QPushButton* resetButton = button(QStringLiteral("重置"), "b_lhreset");
-    QPushButton* saveButton = button(QStringLiteral("保存条件"), "b_lhsave");
-    QPushButton* loadButton = button(QStringLiteral("载入条件"), "b_lhload");
-    for (QPushButton* b : {runButton, resetButton, saveButton, loadButton}) commands->addWidget(b);
-    commands->addStretch();
+    const ZoneCommands command =
+        addZoneCommands(commands, "lh", QStringLiteral("保存条件"), QStringLiteral("载入条件"));
     auto* conditionsPanel = new QWidget;
     auto* left = new QVBoxLayout(conditionsPanel);
     left->addWidget(pages, 1);
@@ -107,8 +98,8 @@ ZhSpecialPage::ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_chooser = new QComboBox;
     m_chooser->setObjectName(QStringLiteral("combo_lh"));
-    QPushButton* addButton = button(QStringLiteral("添加"), "b_lhadd");
-    QPushButton* deleteButton = button(QStringLiteral("删除"), "b_lhdelete");
+    QPushButton* addButton = named(new QPushButton(QStringLiteral("添加")), "b_lhadd");
+    QPushButton* deleteButton = named(new QPushButton(QStringLiteral("删除")), "b_lhdelete");
     auto* edits = new QHBoxLayout;
     edits->addWidget(m_chooser);
     edits->addWidget(addButton);
@@ -124,19 +115,12 @@ ZhSpecialPage::ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint& at) { popup->popup(m_list->viewport()->mapToGlobal(at)); });
 
-    auto* splitter = new QSplitter(Qt::Horizontal);
-    splitter->addWidget(conditionsPanel);
-    splitter->addWidget(resultsPanel);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layOutZonePage(this, conditionsPanel, resultsPanel, 1);
 
-    connect(runButton, &QPushButton::clicked, this, [this] { run(); });
-    connect(resetButton, &QPushButton::clicked, this, [this] { reset(); });
-    connect(saveButton, &QPushButton::clicked, this, [this] { saveConditions(); });
-    connect(loadButton, &QPushButton::clicked, this, [this] { loadConditions(); });
+    connect(command.run, &QPushButton::clicked, this, [this] { run(); });
+    connect(command.reset, &QPushButton::clicked, this, [this] { reset(); });
+    connect(command.save, &QPushButton::clicked, this, [this] { saveConditions(); });
+    connect(command.load, &QPushButton::clicked, this, [this] { loadConditions(); });
     connect(addButton, &QPushButton::clicked, this, [this] { addNumber(); });
     connect(deleteButton, &QPushButton::clicked, this, [this] { deleteNumber(); });
     resetForType();

@@ -12,6 +12,7 @@
 
 #include "core/randomsource.h"
 #include "core/workspace.h"
+#include "ui/common/named.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
 #include "generator/twozone.h"
@@ -25,12 +26,6 @@ namespace {
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int kDefaultPickCount = 10;
-
-QPushButton* button(const QString& caption, const char* name) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 QRadioButton* radio(const QString& caption, const char* name) {
     auto* r = new QRadioButton(caption);
@@ -63,10 +58,10 @@ ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files
     m_summary->setObjectName(QStringLiteral("e_djjg"));
     m_summary->setReadOnly(true);
 
-    QPushButton* matchButton = button(QStringLiteral("开始匹配"), "b_sqpp");
-    QPushButton* pickButton = button(QStringLiteral("机选组号"), "b_jxzh");
-    QPushButton* rewardButton = button(QStringLiteral("对奖"), "b_dj");
-    QPushButton* printButton = button(QStringLiteral("打印"), "b_print");
+    QPushButton* matchButton = named(new QPushButton(QStringLiteral("开始匹配")), "b_sqpp");
+    QPushButton* pickButton = named(new QPushButton(QStringLiteral("机选组号")), "b_jxzh");
+    QPushButton* rewardButton = named(new QPushButton(QStringLiteral("对奖")), "b_dj");
+    QPushButton* printButton = named(new QPushButton(QStringLiteral("打印")), "b_print");
     auto* commands = new QHBoxLayout;
     for (QRadioButton* r : {m_sequential, m_random, m_all}) commands->addWidget(r);
     commands->addWidget(matchButton);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +18,7 @@
 #include "generator/selfcond.h"
 #include "generator/snapshots.h"
 #include "ui/common/filechooser.h"
+#include "ui/common/named.h"
 #include "indicators/context.h"
 #include "ui/generator/zh_dialogs.h"
 
@@ -71,6 +74,30 @@ void suffixControlNames(QWidget* root, const QString& suffix) {
     for (QWidget* control : root->findChildren<QWidget*>())
         if (!control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_")))
             control->setObjectName(control->objectName() + suffix);
+}
+
+ZoneCommands addZoneCommands(QBoxLayout* row, const char* prefix, const QString& saveCaption,
+                             const QString& loadCaption) {
+    const auto button = [prefix](const QString& caption, const char* command) {
+        return named(new QPushButton(caption),
+                     QStringLiteral("b_") + QString::fromLatin1(prefix) + QString::fromLatin1(command));
+    };
+    const ZoneCommands commands{button(QStringLiteral("开始过滤 "), "run"), button(QStringLiteral("重置"), "reset"),
+                                button(saveCaption, "save"), button(loadCaption, "load")};
+    for (QPushButton* b : {commands.run, commands.reset, commands.save, commands.load}) row->addWidget(b);
+    row->addStretch();
+    return commands;
+}
+
+void layOutZonePage(QWidget* page, QWidget* conditions, QWidget* results, int resultsStretch) {
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(conditions);
+    splitter->addWidget(results);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, resultsStretch);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
 }
 
 std::vector<std::string> customLinesAfterLoad(const tfqgl_selfzb& custom) {

@@ -13,6 +13,7 @@
 
 #include "generator/secondaryconditions.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -35,6 +36,19 @@ std::string chooseZoneConditionFile(bool save, const char* extension, FileChoose
 // Appends `suffix` to the object names of the controls under `root`, so that the controls of a
 // zone's custom-indicator page stay apart from the main zone's of the same form.
 void suffixControlNames(QWidget* root, const QString& suffix);
+
+// The command row of a zone page: "开始过滤 ", "重置", then the save and load captions; object names
+// b_<prefix>run, b_<prefix>reset, b_<prefix>save, b_<prefix>load.
+struct ZoneCommands {
+    QPushButton* run;
+    QPushButton* reset;
+    QPushButton* save;
+    QPushButton* load;
+};
+ZoneCommands addZoneCommands(QBoxLayout* row, const char* prefix, const QString& saveCaption,
+                             const QString& loadCaption);
+// The page's two panels side by side in a splitter, the conditions wider.
+void layOutZonePage(QWidget* page, QWidget* conditions, QWidget* results, int resultsStretch);
 // The custom-indicator list lines after a condition file was loaded.
 std::vector<std::string> customLinesAfterLoad(const tfqgl_selfzb& custom);
 
