@@ -22,6 +22,7 @@
 #include "analysis/signalchart.h"
 #include "analysis/valueviews.h"
 #include "core/workspace.h"
+#include "ui/charts/candlechart.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -108,13 +109,28 @@ QWidget* Tf_zbpxz::buildSignalPage() {
     filter->setObjectName(QStringLiteral("b_filter"));
     connect(filter, &QPushButton::clicked, this, [this] { filterSettings(); });
     options->addWidget(filter);
+    m_klineCapped = new QCheckBox(QStringLiteral("限制y轴最大值"));
+    m_klineCapped->setObjectName(QStringLiteral("cb_ymax"));
+    options->addWidget(m_klineCapped);
+    m_klineCap = new QLineEdit(QStringLiteral("100"));
+    m_klineCap->setObjectName(QStringLiteral("e_ymax"));
+    m_klineCap->setValidator(new QIntValidator(1, 999999, m_klineCap));
+    m_klineCap->setMaximumWidth(60);
+    options->addWidget(m_klineCap);
     options->addStretch();
     m_signalGrid = grid("sg_signal");
+    m_candles = new CandleChart;
+    m_candles->setObjectName(QStringLiteral("kline_chart"));
     connect(m_kline, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
     connect(m_signal, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
     connect(m_big, &QLineEdit::editingFinished, this, [this] { showSignal(); });
     connect(m_symbols, &QRadioButton::toggled, this, [this] { showSignal(); });
-    return page(options, m_signalGrid);
+    // The cap only changes the axis: the chart repaints, nothing is recomputed.
+    auto cap = [this] { m_candles->setCap(m_klineCapped->isChecked(), capValue(m_klineCap)); };
+    connect(m_klineCapped, &QCheckBox::toggled, this, cap);
+    connect(m_klineCap, &QLineEdit::editingFinished, this, cap);
+    followGrid(m_signalGrid, m_candles, [this](int row) { m_candles->setFirstVisible(row); });
+    return chartPage(options, m_candles, m_signalGrid);
 }
 
 QWidget* Tf_zbpxz::buildAveragesPage() {
@@ -329,6 +345,16 @@ void Tf_zbpxz::showSignal() {
     const std::vector<Candle> bars = candles(t);
     const std::vector<uint8_t> signals = signalRow(t, kind, ok ? big : 0);
     const t_s_dm& history = m_session->history(m_ws);
+    CandleChartData chart;
+    chart.title = q(s->caption + "的" + kLineName(type));
+    chart.periods.reserve(static_cast<size_t>(s->count()));
+    for (int n = 1; n <= s->count(); ++n) {
+        const auto i = static_cast<size_t>(n);
+        chart.periods.push_back(history.record(n)[0]);
+        chart.candles.push_back(bars[i]);
+        chart.signalTexts << q(signalText(kind, signals[i] != 0, m_symbols->isChecked()));
+        chart.signalFirst.push_back(signals[i]);
+    }
     static const char* const kinds[] = {"线", "升", "降"};
     setHeader(m_signalGrid,
               {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("开盘"), QStringLiteral("收盘"),
@@ -345,6 +371,10 @@ void Tf_zbpxz::showSignal() {
         setCell(m_signalGrid, row, 5, q(signalText(kind, signals[i] != 0, m_symbols->isChecked())));
     }
     m_signalGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
+    // The chart opens on the newest periods and follows the grid from then on.
+    chart.capped = m_klineCapped->isChecked();
+    chart.cap = capValue(m_klineCap);
+    m_candles->setData(std::move(chart));
 }
 
 void Tf_zbpxz::showAverages() {

@@ -33,6 +33,9 @@ class Prompts;
 class GridScroller;
 class ViewGrid;
 class Tf_filter_zbpxz;
+class CandleChart;
+class ColumnChart;
+class LineChart;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
@@ -79,6 +82,8 @@ public:
     void announce() { reportStatus(viewStatus()); }
     // The grid of the current view.
     ViewGrid* currentGrid() const;
+    // The K-line of "信号图".
+    CandleChart* candleChart() const { return m_candles; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -151,6 +156,9 @@ private:
     QLineEdit* m_big = nullptr;
     QRadioButton* m_symbols = nullptr;
     ViewGrid* m_signalGrid = nullptr;
+    CandleChart* m_candles = nullptr;
+    QCheckBox* m_klineCapped = nullptr;
+    QLineEdit* m_klineCap = nullptr;
 
     ViewGrid* m_averagesGrid = nullptr;
 

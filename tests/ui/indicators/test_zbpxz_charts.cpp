@@ -1,0 +1,244 @@
+// The drawn charts of the indicator analysis "指标剖析": the K-line of "信号图", the columns of the
+// statistics views and the lines of the trend views, rendered into images and checked pixel by
+// pixel, on the real 双色球 history.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "core/drawtext.h"
+#include "core/workspace.h"
+#include "support/uifixture.h"
+#include "ui/charts/candlechart.h"
+#include "ui/charts/columnchart.h"
+#include "ui/charts/linechart.h"
+#include "ui/indicators/f_zbpxz.h"
+#include "ui/indicators/zbpxz_viewgrid.h"
+
+using namespace lottodesk;
+using test::FakeFileChooser;
+using test::FakePrompts;
+using test::ProgramFolder;
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+const GameParams kSsq{6, 1, 33, 1, 1, 16, true};
+
+bool near(QRgb pixel, const QColor& colour) {
+    return std::abs(qRed(pixel) - colour.red()) < 40 && std::abs(qGreen(pixel) - colour.green()) < 40 &&
+           std::abs(qBlue(pixel) - colour.blue()) < 40;
+}
+bool white(QRgb pixel) { return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240; }
+bool dark(QRgb pixel) { return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
+
+QImage blank(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage renderCandles(const CandleChartData& data, const QRect& area, int first, int slotWidth) {
+    QImage image = blank(area.width(), area.height());
+    QPainter painter(&image);
+    paintCandleChart(painter, data, area, first, slotWidth);
+    return image;
+}
+
+// The analysis window over the 双色球 history.
+struct Analysis {
+    Analysis() : ws(folder.path()) {
+        std::filesystem::create_directories(folder.file("database"));
+        ws.game = kSsq;
+        ws.partitions.rebuild(kSsq.zh_to);
+        ws.sjk.Clear(false);
+        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("ssq.txt")), 7).records) {
+            ws.sjk.Append();
+            ws.sjk.setRecord(ws.sjk.RecNo(), record);
+        }
+        window.resize(1000, 700);
+        window.show();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    ViewGrid* view(const char* caption) {
+        auto* pages = child<QTabWidget>("pc_zbpxz");
+        for (int p = 0; p < pages->count(); ++p)
+            if (pages->tabText(p) == u(caption)) pages->setCurrentIndex(p);
+        return window.currentGrid();
+    }
+    int32_t sum(int record) {
+        const int32_t* r = ws.sjk.record(record);
+        return r[1] + r[2] + r[3] + r[4] + r[5] + r[6];
+    }
+
+    ProgramFolder folder;
+    Workspace ws;
+    FakePrompts prompts;
+    FakeFileChooser files;
+    Tf_zbpxz window{ws, prompts, files, []() -> GeneratorHandOff* { return nullptr; }};
+};
+
+}  // namespace
+
+class TestAnalysisCharts : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void candleGeometryFollowsOpenAndClose();
+    void candlesAreDrawnByTheirKind();
+    void signalChartDrawsTheSeriesAsCandles();
+};
+
+void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
+    CandleChartData data;
+    data.candles = {{5, 5, CandleKind::Line}, {5, 8, CandleKind::Rise}, {8, 2, CandleKind::Fall}};
+    const QRect plot(0, 0, 100, 108);  // 99 pixels from value 0 (y 103) to value 8 (y 4)
+    const CandleAxis axis = candleAxis(data);
+    QCOMPARE(axis.lo, 0);
+    QCOMPARE(axis.hi, 8);
+    QCOMPARE(candleY(0, plot, axis), 103);
+    QCOMPARE(candleY(8, plot, axis), 4);
+    QCOMPARE(candleY(4, plot, axis), 103 - 50);  // 49.5 rounds up
+    QCOMPARE(candleY(-3, plot, axis), 103);      // beyond the axis: at its end
+
+    const CandleShape first = candleShape(data.candles[0], 0, plot, axis, 10);
+    QVERIFY(first.isLine());
+    QCOMPARE(first.body.top(), candleY(5, plot, axis));
+    QCOMPARE(first.x, 5);
+    const CandleShape rise = candleShape(data.candles[1], 1, plot, axis, 10);
+    QVERIFY(!rise.isLine());
+    QCOMPARE(rise.body, QRect(QPoint(12, candleY(8, plot, axis)), QPoint(17, candleY(5, plot, axis))));
+    const CandleShape fall = candleShape(data.candles[2], 2, plot, axis, 10);
+    QCOMPARE(fall.body, QRect(QPoint(22, candleY(8, plot, axis)), QPoint(27, candleY(2, plot, axis))));
+
+    // Negative values lower the axis; a cap below the highest value ends it there.
+    data.candles.push_back({2, -4, CandleKind::Fall});
+    QCOMPARE(candleAxis(data).lo, -4);
+    data.capped = true;
+    data.cap = 6;
+    const CandleAxis capped = candleAxis(data);
+    QCOMPARE(capped.hi, 6);
+    QCOMPARE(candleY(8, plot, capped), candleY(6, plot, capped));
+    // A candle wholly above the cap shrinks to a line at the top.
+    QVERIFY(candleShape({7, 8, CandleKind::Rise}, 0, plot, capped, 10).isLine());
+    QVERIFY(!candleShape({5, 8, CandleKind::Rise}, 0, plot, capped, 10).isLine());
+    // A cap above every value changes nothing.
+    data.cap = 50;
+    QCOMPARE(candleAxis(data).hi, 8);
+}
+
+void TestAnalysisCharts::candlesAreDrawnByTheirKind() {
+    CandleChartData data;
+    data.periods = {2024001, 2024002, 2024003, 2024004};
+    data.candles = {
+        {10, 10, CandleKind::Line}, {10, 40, CandleKind::Rise}, {40, 5, CandleKind::Fall}, {5, 5, CandleKind::Line}};
+    data.signalTexts = {u("降"), u("升"), u("降"), u("降")};
+    data.signalFirst = {0, 1, 0, 0};
+    const QRect area(0, 0, 300, 240);
+    const int slot = 20;
+    const QImage image = renderCandles(data, area, 0, slot);
+    const QRect plot = candlePlot(area);
+    const CandleAxis axis = candleAxis(data);
+
+    const CandleShape rise = candleShape(data.candles[1], 1, plot, axis, slot);
+    QVERIFY(near(image.pixel(rise.body.left(), rise.body.center().y()), kRiseColour));  // red edge
+    QVERIFY(white(image.pixel(rise.body.center())));                                    // hollow
+    QVERIFY(near(image.pixel(rise.x, rise.body.top()), kRiseColour));
+    const CandleShape fall = candleShape(data.candles[2], 2, plot, axis, slot);
+    QVERIFY(near(image.pixel(fall.body.center()), kFallColour));  // filled
+    QVERIFY(near(image.pixel(fall.body.left() + 1, fall.body.bottom() - 1), kFallColour));
+    const CandleShape line = candleShape(data.candles[3], 3, plot, axis, slot);
+    QVERIFY(dark(image.pixel(line.x, line.body.top())));
+    QVERIFY(white(image.pixel(line.x, line.body.top() - 3)));
+    QVERIFY(white(image.pixel(rise.x, rise.body.top() - 3)));  // nothing above the close
+
+    // Scrolled by one: the rising candle is drawn in the first slot.
+    const QImage scrolled = renderCandles(data, area, 1, slot);
+    const CandleShape moved = candleShape(data.candles[1], 0, plot, axis, slot);
+    QVERIFY(near(scrolled.pixel(moved.body.left(), moved.body.center().y()), kRiseColour));
+    QVERIFY(white(scrolled.pixel(moved.body.center())));
+}
+
+void TestAnalysisCharts::signalChartDrawsTheSeriesAsCandles() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    CandleChart* chart = a.window.candleChart();
+    QVERIFY(chart && chart->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    const CandleChartData& data = chart->data();
+    QCOMPARE(static_cast<int>(data.candles.size()), records);
+    QCOMPARE(data.title, u("和值的常规图"));
+    QCOMPARE(data.periods.back(), a.ws.sjk.record(records)[0]);
+    // Each candle opens at the previous sum and closes at its own; the first is a line.
+    QCOMPARE(data.candles.front().kind, CandleKind::Line);
+    for (int n = 2; n <= records; ++n) {
+        const Candle& c = data.candles[static_cast<size_t>(n - 1)];
+        QCOMPARE(c.open, a.sum(n - 1));
+        QCOMPARE(c.close, a.sum(n));
+        QCOMPARE(c.kind, c.close > c.open ? CandleKind::Rise : c.close < c.open ? CandleKind::Fall : CandleKind::Line);
+    }
+    // The signal row under the candles is the grid's.
+    ViewGrid* grid = a.window.currentGrid();
+    for (int r = records - 40; r < records; ++r) QCOMPARE(data.signalTexts[r], grid->text(r, 5));
+
+    // Opens on the newest periods.
+    QCOMPARE(chart->visibleCount(), 36);
+    QCOMPARE(chart->firstVisible() + chart->visibleCount(), records);
+    // The newest rising and falling candles in view, as the widget paints them.
+    const QImage shot = chart->grab().toImage();
+    const QRect plot = candlePlot(chart->chartArea());
+    const CandleAxis axis = candleAxis(data);
+    int rises = 0, falls = 0;
+    for (int k = 0; k < chart->visibleCount(); ++k) {
+        const auto i = static_cast<size_t>(chart->firstVisible() + k);
+        if (i >= data.candles.size()) break;
+        const CandleShape shape = candleShape(data.candles[i], k, plot, axis, chart->slotWidth());
+        if (shape.isLine()) continue;
+        if (shape.kind == CandleKind::Rise) {
+            ++rises;
+            QVERIFY(near(shot.pixel(shape.body.left(), shape.body.center().y()), kRiseColour));
+            if (shape.body.height() > 4 && shape.body.width() > 4) QVERIFY(white(shot.pixel(shape.body.center())));
+        } else {
+            ++falls;
+            QVERIFY(near(shot.pixel(shape.body.center()), kFallColour));
+        }
+    }
+    QVERIFY(rises > 3 && falls > 3);
+
+    // Scrolling the grid moves the chart along; nothing is recomputed.
+    const Candle* before = data.candles.data();
+    grid->verticalScrollBar()->setValue(100);
+    QCOMPARE(chart->firstVisible(), grid->rowAt(0));
+    QCOMPARE(chart->data().candles.data(), before);
+
+    // "限制y轴最大值": the axis ends at the cap; a sum above it is drawn at the top.
+    a.child<QLineEdit>("e_ymax")->setText(QStringLiteral("100"));
+    a.child<QCheckBox>("cb_ymax")->setChecked(true);
+    QCOMPARE(candleAxis(chart->data()).hi, 100);
+    QCOMPARE(chart->data().candles.data(), before);
+    a.child<QLineEdit>("e_ymax")->setText(QStringLiteral("150"));
+    QMetaObject::invokeMethod(a.child<QLineEdit>("e_ymax"), "editingFinished");
+    QCOMPARE(candleAxis(chart->data()).hi, 150);
+    a.child<QCheckBox>("cb_ymax")->setChecked(false);
+    QVERIFY(candleAxis(chart->data()).hi > 150);
+
+    // Another K-line type and signal row: tails 0..9, symbols.
+    a.child<QComboBox>("combo_kline")->setCurrentIndex(1);
+    a.child<QRadioButton>("rb_symbols")->setChecked(true);
+    QCOMPARE(chart->data().title, u("和值的尾数图"));
+    QCOMPARE(chart->data().candles.back().close, a.sum(records) % 10);
+    QVERIFY(chart->data().signalTexts.back() == u("O") || chart->data().signalTexts.back() == u("X"));
+}
+
+QTEST_MAIN(TestAnalysisCharts)
+#include "test_zbpxz_charts.moc"
