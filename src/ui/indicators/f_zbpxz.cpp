@@ -22,7 +22,9 @@
 #include "analysis/signalchart.h"
 #include "analysis/valueviews.h"
 #include "core/workspace.h"
+#include "analysis/omissionalert.h"
 #include "ui/charts/candlechart.h"
+#include "ui/charts/columnchart.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -32,6 +34,26 @@
 
 namespace lottodesk {
 using namespace zbpxz;
+
+namespace {
+
+ColumnChart* columnChart(const char* name) {
+    auto* chart = new ColumnChart;
+    chart->setObjectName(QString::fromLatin1(name));
+    return chart;
+}
+
+}  // namespace
+
+QColor alertColour(OmissionAlert alert) {
+    switch (alert) {
+    case OmissionAlert::AboveAverage: return kAboveAverageColour;
+    case OmissionAlert::AbovePrevious: return kAbovePreviousColour;
+    case OmissionAlert::AboveLongest: return kAboveLongestColour;
+    case OmissionAlert::None: break;
+    }
+    return kQuietOmissionColour;
+}
 
 Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
                    QWidget* parent)
@@ -158,15 +180,17 @@ QWidget* Tf_zbpxz::buildCountsPage() {
     options->addWidget(m_countPercent);
     options->addStretch();
     m_countsGrid = grid("sg_counts");
+    m_countsChart = columnChart("counts_chart");
     connect(m_countRecent, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
     connect(m_countOrder, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
     connect(m_countPercent, &QCheckBox::toggled, this, [this] { showCounts(); });
-    return page(options, m_countsGrid);
+    return chartPage(options, m_countsChart, m_countsGrid);
 }
 
 QWidget* Tf_zbpxz::buildOmissionPage() {
     m_omissionGrid = grid("sg_omission");
-    return page(nullptr, m_omissionGrid);
+    m_omissionChart = columnChart("omission_chart");
+    return chartPage(nullptr, m_omissionChart, m_omissionGrid);
 }
 
 QWidget* Tf_zbpxz::buildClassesPage() {
@@ -191,11 +215,12 @@ QWidget* Tf_zbpxz::buildClassesPage() {
     options->addStretch();
     options->addWidget(zonesButton());
     m_classesGrid = grid("sg_classes");
+    m_classesChart = columnChart("classes_chart");
     connect(m_classFamily, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classK, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classRecent, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classPercent, &QCheckBox::toggled, this, [this] { showClasses(); });
-    return page(options, m_classesGrid);
+    return chartPage(options, m_classesChart, m_classesGrid);
 }
 
 Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption) {
@@ -409,12 +434,20 @@ void Tf_zbpxz::showCounts() {
     setHeader(m_countsGrid, {QStringLiteral("指标取值"), QStringLiteral("出现次数")},
               static_cast<int>(columns.size()) + extra);
     int row = 0;
+    ColumnChartData chart;
+    chart.title = q(s->caption) + QStringLiteral("的出现次数（共%1期）").arg(counts.periods);
     for (int c : columns) {
-        setCell(m_countsGrid, row, 0, QString::number(counts.columns.values[static_cast<size_t>(c)]));
-        setCell(m_countsGrid, row, 1,
-                q(countText(counts.counts[static_cast<size_t>(c)], counts.periods, m_countPercent->isChecked())));
+        const QString value = QString::number(counts.columns.values[static_cast<size_t>(c)]);
+        const int32_t count = counts.counts[static_cast<size_t>(c)];
+        const QString text = q(countText(count, counts.periods, m_countPercent->isChecked()));
+        setCell(m_countsGrid, row, 0, value);
+        setCell(m_countsGrid, row, 1, text);
+        chart.labels << value;
+        chart.heights.push_back(count);
+        chart.texts << text;
         ++row;
     }
+    m_countsChart->setData(std::move(chart));
     setCell(m_countsGrid, row++, 0, QStringLiteral("共%1期").arg(counts.periods));
     if (counts.columns.occurringOnly) setCell(m_countsGrid, row, 0, QString::fromUtf8(kOccurringValuesNote));
 }
@@ -430,8 +463,17 @@ void Tf_zbpxz::showOmission() {
         {QStringLiteral("指标取值"), QStringLiteral("出现次数"), QStringLiteral("最大遗漏"), QStringLiteral("最小遗漏"),
          QStringLiteral("平均遗漏"), QStringLiteral("上次遗漏"), QStringLiteral("本次遗漏")},
         rows + (o.columns.occurringOnly ? 1 : 0));
+    ColumnChartData chart;
+    chart.title =
+        q(s->caption) + QStringLiteral("的本次遗漏（橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏）");
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
+        const int32_t current = o.stats.current[i];
+        chart.labels << QString::number(o.columns.values[i]);
+        chart.heights.push_back(current);
+        chart.texts << QString::number(current);
+        chart.colours.push_back(
+            alertColour(omissionAlert(current, o.stats.average[i], o.stats.previous[i], o.stats.longest[i])));
         setCell(m_omissionGrid, c, 0, QString::number(o.columns.values[i]));
         setCell(m_omissionGrid, c, 1, stat(o.stats.hits[i]));
         setCell(m_omissionGrid, c, 2, stat(o.stats.longest[i]));
@@ -441,6 +483,7 @@ void Tf_zbpxz::showOmission() {
         setCell(m_omissionGrid, c, 6, stat(o.stats.current[i]));
     }
     if (o.columns.occurringOnly) setCell(m_omissionGrid, rows, 0, QString::fromUtf8(kOccurringValuesNote));
+    m_omissionChart->setData(std::move(chart));
 }
 
 void Tf_zbpxz::showClasses() {
@@ -453,11 +496,19 @@ void Tf_zbpxz::showClasses() {
     const ClassCounts counts = classCounts(s->values.data(), window, m_range, family, m_classK->currentData().toInt());
     const int rows = static_cast<int>(counts.labels.size());
     setHeader(m_classesGrid, {QStringLiteral("分项"), QStringLiteral("次数")}, rows + 1);
+    ColumnChartData chart;
+    chart.title = q(s->caption) + QStringLiteral("的") + m_classFamily->currentText() +
+                  QStringLiteral("统计（共%1期）").arg(counts.periods);
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
+        const QString text = q(countText(counts.counts[i], counts.periods, m_classPercent->isChecked()));
         setCell(m_classesGrid, c, 0, q(counts.labels[i]));
-        setCell(m_classesGrid, c, 1, q(countText(counts.counts[i], counts.periods, m_classPercent->isChecked())));
+        setCell(m_classesGrid, c, 1, text);
+        chart.labels << q(counts.labels[i]);
+        chart.heights.push_back(counts.counts[i]);
+        chart.texts << text;
     }
+    m_classesChart->setData(std::move(chart));
     setCell(m_classesGrid, rows, 0, QStringLiteral("共%1期").arg(counts.periods));
 }
 

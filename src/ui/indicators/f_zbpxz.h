@@ -3,6 +3,7 @@
 // analysis session (the history's records are never written); every view shows what the engine
 // computes for it and recomputes when its page is shown or one of its options changes.
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -25,7 +26,16 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+#include "analysis/omissionalert.h"
+
 namespace lottodesk {
+
+// The colours of the current omissions in "遗漏次数统计图".
+inline const QColor kQuietOmissionColour{30, 30, 30};
+inline const QColor kAboveAverageColour{255, 165, 0};
+inline const QColor kAbovePreviousColour{210, 100, 0};
+inline const QColor kAboveLongestColour{220, 0, 0};
+QColor alertColour(OmissionAlert alert);
 
 struct Workspace;
 class FileChooser;
@@ -84,6 +94,10 @@ public:
     ViewGrid* currentGrid() const;
     // The K-line of "信号图".
     CandleChart* candleChart() const { return m_candles; }
+    // The columns of "出现次数统计图", "遗漏次数统计图" and "分项统计".
+    ColumnChart* countsChart() const { return m_countsChart; }
+    ColumnChart* omissionChart() const { return m_omissionChart; }
+    ColumnChart* classesChart() const { return m_classesChart; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -166,14 +180,17 @@ private:
     QComboBox* m_countOrder = nullptr;
     QCheckBox* m_countPercent = nullptr;
     ViewGrid* m_countsGrid = nullptr;
+    ColumnChart* m_countsChart = nullptr;
 
     ViewGrid* m_omissionGrid = nullptr;
+    ColumnChart* m_omissionChart = nullptr;
 
     QComboBox* m_classFamily = nullptr;
     QComboBox* m_classK = nullptr;
     QComboBox* m_classRecent = nullptr;
     QCheckBox* m_classPercent = nullptr;
     ViewGrid* m_classesGrid = nullptr;
+    ColumnChart* m_classesChart = nullptr;
 
     QListWidget* m_families = nullptr;
     QComboBox* m_traitRecent = nullptr;

@@ -11,7 +11,10 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <set>
 
 #include "core/drawtext.h"
 #include "core/workspace.h"
@@ -97,6 +100,10 @@ private Q_SLOTS:
     void candleGeometryFollowsOpenAndClose();
     void candlesAreDrawnByTheirKind();
     void signalChartDrawsTheSeriesAsCandles();
+    void columnsStandOnTheAxisInTheirColours();
+    void countColumnsFollowTheOrder();
+    void omissionColumnsAreColouredByTheRule();
+    void classColumnsCountTheClasses();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -238,6 +245,127 @@ void TestAnalysisCharts::signalChartDrawsTheSeriesAsCandles() {
     QCOMPARE(chart->data().title, u("和值的尾数图"));
     QCOMPARE(chart->data().candles.back().close, a.sum(records) % 10);
     QVERIFY(chart->data().signalTexts.back() == u("O") || chart->data().signalTexts.back() == u("X"));
+}
+
+namespace {
+
+// The height in pixels of the column drawn at x up from `baseline`: the run of its colour.
+int paintedHeight(const QImage& image, int x, int baseline) {
+    const QRgb colour = image.pixel(x, baseline);
+    if (white(colour)) return 0;
+    int h = 0;
+    while (baseline - h >= 0 && image.pixel(x, baseline - h) == colour) ++h;
+    return h;
+}
+
+QImage grabColumns(ColumnChart* chart) { return chart->grab().toImage(); }
+
+}  // namespace
+
+void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
+    ColumnChartData data;
+    data.labels = {u("1"), u("2"), u("3")};
+    data.heights = {3, 0, 6};
+    data.texts = {u("3"), u("0"), u("6")};
+    data.colours = {Qt::blue, Qt::blue, QColor(0, 150, 0)};
+    const QRect area(0, 0, 240, 200);
+    QImage image = blank(240, 200);
+    QPainter painter(&image);
+    paintColumnChart(painter, data, area);
+    painter.end();
+    const ColumnChartGeometry g = columnChartGeometry(data, area);
+    QCOMPARE(g.top, 6.0);
+    const QRect third = g.column(2, 6);
+    QCOMPARE(third.top(), g.plot.top());  // the highest column reaches the top
+    QCOMPARE(third.bottom(), g.plot.bottom());
+    QCOMPARE(g.column(0, 3).height(), g.plot.height() / 2);
+    QVERIFY(near(image.pixel(third.center()), QColor(0, 150, 0)));
+    QVERIFY(near(image.pixel(g.column(0, 3).center()), Qt::blue));
+    QCOMPARE(paintedHeight(image, third.center().x(), g.plot.bottom()), third.height());
+    // A zero column leaves its slot empty.
+    const QRect second = g.column(1, 1);
+    QVERIFY(white(image.pixel(second.center().x(), g.plot.bottom() - 2)));
+}
+
+void TestAnalysisCharts::countColumnsFollowTheOrder() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("出现次数统计图");
+    ColumnChart* chart = a.window.countsChart();
+    QVERIFY(chart->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    std::map<int, int> expected;
+    for (int n = records - 99; n <= records; ++n) ++expected[a.ws.sjk.record(n)[1]];
+    QCOMPARE(chart->data().labels.size(), 33);
+    for (int v = 1; v <= 33; ++v) QCOMPARE(chart->data().heights[v - 1], double(expected[v]));
+    QVERIFY(chart->data().title.endsWith(u("（共100期）")));
+
+    // Descending: the painted columns never grow from left to right; labels follow the grid.
+    a.child<QComboBox>("combo_countorder")->setCurrentIndex(2);
+    const ColumnChartData& data = chart->data();
+    const QImage shot = grabColumns(chart);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    int previous = 1 << 30;
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        QCOMPARE(data.labels[i], grid->text(int(i), 0));
+        const int h = paintedHeight(shot, g.column(i, data.heights[i]).center().x(), g.plot.bottom());
+        QVERIFY(h <= previous);
+        QCOMPARE(h, data.heights[i] > 0 ? g.column(i, data.heights[i]).height() : 0);
+        previous = h;
+    }
+    QVERIFY(data.heights.front() > data.heights.back());
+    a.child<QComboBox>("combo_countorder")->setCurrentIndex(1);
+    QVERIFY(std::is_sorted(chart->data().heights.begin(), chart->data().heights.end()));
+    // Percentages: the same heights, the shares written above them.
+    a.child<QCheckBox>("cb_countpercent")->setChecked(true);
+    QVERIFY(chart->data().texts.back().endsWith(u("%")));
+    QCOMPARE(chart->data().texts.back(), grid->text(32, 1));
+}
+
+void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    ColumnChart* chart = a.window.omissionChart();
+    const ColumnChartData& data = chart->data();
+    QCOMPARE(data.heights.size(), size_t{33});
+    const QImage shot = grabColumns(chart);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    std::set<QRgb> seen;
+    for (int r = 0; r < 33; ++r) {
+        // Columns: value, hits, longest, shortest, average, previous, current.
+        const int current = grid->text(r, 6).toInt(), average = grid->text(r, 4).toInt();
+        const int previous = grid->text(r, 5).toInt(), longest = grid->text(r, 2).toInt();
+        QCOMPARE(data.heights[size_t(r)], double(current));
+        const QColor expected = current > longest    ? kAboveLongestColour
+                                : current > previous ? kAbovePreviousColour
+                                : current > average  ? kAboveAverageColour
+                                                     : kQuietOmissionColour;
+        QCOMPARE(data.colour(size_t(r)), expected);
+        const QRect bar = g.column(size_t(r), current);
+        if (bar.height() > 2) {
+            QVERIFY(near(shot.pixel(bar.center()), expected));
+            seen.insert(expected.rgb());
+        }
+    }
+    QVERIFY(seen.size() >= 2);  // the real history has quiet and alarming values
+}
+
+void TestAnalysisCharts::classColumnsCountTheClasses() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("分项统计");
+    ColumnChart* chart = a.window.classesChart();
+    QCOMPARE(chart->data().labels, (QStringList{u("奇"), u("偶")}));
+    QCOMPARE(chart->data().heights[0] + chart->data().heights[1], 100.0);
+    QCOMPARE(chart->data().heights[0], grid->text(0, 1).toDouble());
+    // Three zones of 1..33.
+    a.child<QComboBox>("combo_family")->setCurrentIndex(2);
+    QCOMPARE(chart->data().labels.size(), 3);
+    QCOMPARE(chart->data().labels[0], grid->text(0, 0));
+    double total = 0;
+    for (double h : chart->data().heights) total += h;
+    QCOMPARE(total, 100.0);
 }
 
 QTEST_MAIN(TestAnalysisCharts)
