@@ -80,8 +80,7 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     addView(buildCountsPage(), "出现次数统计图", "的出现次数统计图", [this] { showCounts(); });
     addView(buildOmissionPage(), "遗漏次数统计图", "的遗漏次数统计图", [this] { showOmission(); });
     addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
-    addView(buildTransformPage(m_omissionTrendGrid, "sg_omissiontrend", nullptr), "遗漏值走势", "的遗漏值走势",
-            [this] { showOmissionTrend(); });
+    addView(buildOmissionTrendPage(), "遗漏值走势", "的遗漏值走势", [this] { showOmissionTrend(); });
     addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
     addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
             [this] { showRemainders(); });
@@ -153,17 +152,6 @@ QWidget* Tf_zbpxz::buildSignalPage() {
     connect(m_klineCap, &QLineEdit::editingFinished, this, cap);
     followGrid(m_signalGrid, m_candles, [this](int row) { m_candles->setFirstVisible(row); });
     return chartPage(options, m_candles, m_signalGrid);
-}
-
-QWidget* Tf_zbpxz::buildAveragesPage() {
-    auto* options = new QHBoxLayout;
-    auto* exportButton = new QPushButton(QStringLiteral("导出指标值"));
-    exportButton->setObjectName(QStringLiteral("b_export"));
-    connect(exportButton, &QPushButton::clicked, this, [this] { exportValues(); });
-    options->addWidget(exportButton);
-    options->addStretch();
-    m_averagesGrid = grid("sg_averages");
-    return page(options, m_averagesGrid);
 }
 
 QWidget* Tf_zbpxz::buildCountsPage() {
@@ -400,26 +388,6 @@ void Tf_zbpxz::showSignal() {
     chart.capped = m_klineCapped->isChecked();
     chart.cap = capValue(m_klineCap);
     m_candles->setData(std::move(chart));
-}
-
-void Tf_zbpxz::showAverages() {
-    const AnalysisSeries* s = m_session->series();
-    if (!s) return;
-    std::vector<std::vector<double>> averages;
-    for (int span : kAverageSpans) averages.push_back(movingAverage(s->values, span));
-    setHeader(m_averagesGrid,
-              {QStringLiteral("期号"), QStringLiteral("常规线"), QStringLiteral("二期均值"), QStringLiteral("三期均值"),
-               QStringLiteral("四期均值"), QStringLiteral("五期均值"), QStringLiteral("十期均值")},
-              s->count());
-    const t_s_dm& history = m_session->history(m_ws);
-    for (int n = 1; n <= s->count(); ++n) {
-        const auto i = static_cast<size_t>(n);
-        setCell(m_averagesGrid, n - 1, 0, QString::number(history.record(n)[0]));
-        setCell(m_averagesGrid, n - 1, 1, QString::number(s->values[i]));
-        for (size_t a = 0; a < averages.size(); ++a)
-            setCell(m_averagesGrid, n - 1, static_cast<int>(a) + 2, decimal(averages[a][i]));
-    }
-    m_averagesGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
 }
 
 void Tf_zbpxz::showCounts() {

@@ -98,6 +98,10 @@ public:
     ColumnChart* countsChart() const { return m_countsChart; }
     ColumnChart* omissionChart() const { return m_omissionChart; }
     ColumnChart* classesChart() const { return m_classesChart; }
+    // The lines of "均值走势图" and the two of "遗漏值走势" (the omission, its change).
+    LineChart* averagesChart() const { return m_averagesChart; }
+    LineChart* omissionLine() const { return m_omissionLine; }
+    LineChart* omissionChangeLine() const { return m_omissionChangeLine; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -120,6 +124,9 @@ private:
     QWidget* buildSegmentsPage();
     QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
     QWidget* buildOccurrencesPage();
+    QWidget* buildOmissionTrendPage();
+    // The line charts of "遗漏值走势" follow the axis options; repaints only.
+    void applyTrendAxis();
     void showTraits();
     void showOmissionTable();
     void showLayout();
@@ -175,6 +182,8 @@ private:
     QLineEdit* m_klineCap = nullptr;
 
     ViewGrid* m_averagesGrid = nullptr;
+    LineChart* m_averagesChart = nullptr;
+    std::vector<QCheckBox*> m_averageLines;  // "常规线", "二期均值" .. "十期均值"
 
     QComboBox* m_countRecent = nullptr;
     QComboBox* m_countOrder = nullptr;
@@ -212,6 +221,11 @@ private:
     QComboBox* m_segmentContent = nullptr;
     ViewGrid* m_segmentsGrid = nullptr;
     ViewGrid* m_omissionTrendGrid = nullptr;
+    LineChart* m_omissionLine = nullptr;
+    LineChart* m_omissionChangeLine = nullptr;
+    QCheckBox* m_trendDynamic = nullptr;
+    QCheckBox* m_trendCapped = nullptr;
+    QLineEdit* m_trendCap = nullptr;
     QComboBox* m_occurrenceValue = nullptr;
     ViewGrid* m_occurrencesGrid = nullptr;
     QComboBox* m_divisor = nullptr;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysis/signalchart.h"
+#include "core/s_dm.h"
 
 namespace lottodesk::zbpxz {
 
@@ -56,6 +57,11 @@ inline int32_t capValue(const QLineEdit* box) {
     bool ok = false;
     const int32_t v = box->text().toInt(&ok);
     return ok && v > 0 ? v : 100;
+}
+
+// A period as the grids write it: "预测区" for the prediction record.
+inline QString periodText(int32_t period) {
+    return period == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(period);
 }
 
 inline QString decimal(double value) { return QString::number(value, 'f', 1); }

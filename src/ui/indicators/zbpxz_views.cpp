@@ -27,10 +27,6 @@ using namespace zbpxz;
 
 namespace {
 
-QString periodText(int32_t period) {
-    return period == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(period);
-}
-
 QComboBox* combo(const char* name, const QStringList& items, int current) {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(name));
@@ -361,19 +357,6 @@ void fillRecords(ViewGrid* table, const t_s_dm& history, int count, const QStrin
 }
 
 }  // namespace
-
-void Tf_zbpxz::showOmissionTrend() {
-    const AnalysisSeries* s = m_session->series();
-    if (!s) return;
-    const std::vector<int32_t> omission = transformedSeries(s->values, {KLineKind::Omission});
-    const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::OmissionAmplitude});
-    fillRecords(m_omissionTrendGrid, m_session->history(m_ws), s->count(),
-                {QStringLiteral("期号"), q(s->caption) + QStringLiteral("的遗漏走势"),
-                 q(s->caption) + QStringLiteral("的遗漏振幅走势")},
-                [&](size_t n) {
-                    return QStringList{QString::number(omission[n]), QString::number(change[n])};
-                });
-}
 
 QWidget* Tf_zbpxz::buildOccurrencesPage() {
     auto* options = new QHBoxLayout;

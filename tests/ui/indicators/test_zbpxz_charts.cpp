@@ -104,6 +104,9 @@ private Q_SLOTS:
     void countColumnsFollowTheOrder();
     void omissionColumnsAreColouredByTheRule();
     void classColumnsCountTheClasses();
+    void averageLinesAreSwitchedOneByOne();
+    void lineAxisIsCappedOrFittedToTheWindow();
+    void omissionTrendDrawsTheOmissionAndItsChange();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -366,6 +369,122 @@ void TestAnalysisCharts::classColumnsCountTheClasses() {
     double total = 0;
     for (double h : chart->data().heights) total += h;
     QCOMPARE(total, 100.0);
+}
+
+namespace {
+
+// The mean y of the pixels of `colour` in column x (-1 when none).
+double meanY(const QImage& image, int x, const QColor& colour) {
+    int sum = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        if (near(image.pixel(x, y), colour)) sum += y, ++n;
+    return n ? double(sum) / n : -1;
+}
+
+bool contains(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixel(x, y), colour)) return true;
+    return false;
+}
+
+}  // namespace
+
+void TestAnalysisCharts::averageLinesAreSwitchedOneByOne() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    a.view("均值走势图");
+    LineChart* chart = a.window.averagesChart();
+    const int records = a.ws.sjk.RecordCount();
+    const LineChartData& data = chart->data();
+    QCOMPARE(data.series.size(), size_t{6});
+    QCOMPARE(data.names.join(QLatin1Char(' ')), u("常规线 二期均值 三期均值 四期均值 五期均值 十期均值"));
+    QCOMPARE(data.series[0].back(), double(a.sum(records)));
+    double five = 0;
+    for (int n = records - 4; n <= records; ++n) five += a.sum(n);
+    QCOMPARE(data.series[4].back(), five / 5);
+    QCOMPARE(chart->firstVisible() + chart->window(), records);  // the newest periods
+
+    // Only "十期均值" left: its colour is drawn, the series' is not; nothing was recomputed.
+    const double* before = data.series[0].data();
+    for (const char* name : {"cb_regular", "cb_avg2", "cb_avg3", "cb_avg4", "cb_avg5"})
+        a.child<QCheckBox>(name)->setChecked(false);
+    QCOMPARE(chart->data().shown, (std::vector<bool>{false, false, false, false, false, true}));
+    QCOMPARE(chart->data().series[0].data(), before);
+    QImage image = blank(600, 300);
+    {
+        QPainter painter(&image);
+        paintLineChart(painter, chart->data(), QRect(48, 20, 540, 260), chart->firstVisible(), chart->window());
+    }
+    QVERIFY(contains(image, lineColour(5)));
+    QVERIFY(!contains(image, lineColour(0)));
+    a.child<QCheckBox>("cb_regular")->setChecked(true);
+    QCOMPARE(chart->data().shown.front(), true);
+}
+
+void TestAnalysisCharts::lineAxisIsCappedOrFittedToTheWindow() {
+    LineChartData data;
+    data.periods = {2024001, 2024002, 2024003};
+    data.names = {u("x")};
+    data.series = {{0, 50, 200}};
+    const QRect area(48, 20, 300, 200);  // y of v: 213 - v / span * 188; points at x 98, 198, 298
+    auto render = [&] {
+        QImage image = blank(400, 260);
+        QPainter painter(&image);
+        paintLineChart(painter, data, area, 0, 3);
+        return image;
+    };
+    QVERIFY(std::abs(meanY(render(), 198, lineColour(0)) - (213 - 50 / 200.0 * 188)) < 3);
+    data.capped = true;
+    data.cap = 100;
+    QImage capped = render();
+    QVERIFY(std::abs(meanY(capped, 198, lineColour(0)) - (213 - 50 / 100.0 * 188)) < 3);
+    QVERIFY(std::abs(meanY(capped, 298, lineColour(0)) - 25) < 3);  // 200 at the top
+    // Fitted to the window of the last two points: 50 at the bottom.
+    data.capped = false;
+    data.fitWindow = true;
+    QImage image = blank(400, 260);
+    {
+        QPainter painter(&image);
+        paintLineChart(painter, data, area, 1, 2);  // points at x 123, 273
+    }
+    QVERIFY(std::abs(meanY(image, 123, lineColour(0)) - 213) < 3);
+}
+
+void TestAnalysisCharts::omissionTrendDrawsTheOmissionAndItsChange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏值走势");
+    LineChart* omission = a.window.omissionLine();
+    LineChart* change = a.window.omissionChangeLine();
+    QVERIFY(omission->isVisible() && change->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    QCOMPARE(omission->data().title, u("红号一的遗漏走势"));
+    QCOMPARE(change->data().title, u("红号一的遗漏振幅走势"));
+    for (int r = records - 50; r < records; ++r) {
+        QCOMPARE(omission->data().series[0][size_t(r)], grid->text(r, 1).toDouble());
+        QCOMPARE(change->data().series[0][size_t(r)], grid->text(r, 2).toDouble());
+    }
+    // Both charts scroll together.
+    omission->scrollBar()->setValue(200);
+    QCOMPARE(change->firstVisible(), 200);
+    change->scrollBar()->setValue(300);
+    QCOMPARE(omission->firstVisible(), 300);
+    // The axis options reach both charts without recomputing them.
+    const double* before = omission->data().series[0].data();
+    a.child<QCheckBox>("cb_dynamic")->setChecked(true);
+    a.child<QLineEdit>("e_trendymax")->setText(QStringLiteral("20"));
+    a.child<QCheckBox>("cb_trendymax")->setChecked(true);
+    for (LineChart* chart : {omission, change}) {
+        QVERIFY(chart->data().fitWindow);
+        QVERIFY(chart->data().capped);
+        QCOMPARE(chart->data().cap, 20.0);
+    }
+    QCOMPARE(omission->data().series[0].data(), before);
+    // A new series keeps the chosen axis.
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    a.view("遗漏值走势");
+    QVERIFY(omission->data().capped && omission->data().fitWindow);
 }
 
 QTEST_MAIN(TestAnalysisCharts)
