@@ -7,7 +7,7 @@
 namespace lottodesk {
 namespace {
 
-constexpr int kAxisWidth = 44, kTitleHeight = 20, kLabelHeight = 18, kTextHeight = 14;
+constexpr int kAxisWidth = 52, kTitleHeight = 20, kLabelHeight = 18, kTextHeight = 14;
 
 QString axisText(double v) {
     return v == std::floor(v) ? QString::number(static_cast<long long>(v)) : QString::number(v, 'f', 1);
@@ -32,7 +32,13 @@ ColumnChartGeometry columnChartGeometry(const ColumnChartData& data, const QRect
     const size_t n = std::min<size_t>(static_cast<size_t>(data.labels.size()), data.heights.size());
     g.slotWidth = n ? double(g.plot.width()) / n : 0;
     double top = 0;
-    for (size_t i = 0; i < n; ++i) top = std::max(top, data.heights[i]);
+    bool whole = true;
+    for (size_t i = 0; i < n; ++i) {
+        top = std::max(top, data.heights[i]);
+        whole = whole && data.heights[i] == std::floor(data.heights[i]);
+    }
+    // Whole heights get whole labels at the four divisions.
+    if (whole) top = std::ceil(top / 4) * 4;
     g.top = top > 0 ? top : 1;
     return g;
 }

@@ -268,8 +268,8 @@ QImage grabColumns(ColumnChart* chart) { return chart->grab().toImage(); }
 void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
     ColumnChartData data;
     data.labels = {u("1"), u("2"), u("3")};
-    data.heights = {3, 0, 6};
-    data.texts = {u("3"), u("0"), u("6")};
+    data.heights = {4, 0, 8};
+    data.texts = {u("4"), u("0"), u("8")};
     data.colours = {Qt::blue, Qt::blue, QColor(0, 150, 0)};
     const QRect area(0, 0, 240, 200);
     QImage image = blank(240, 200);
@@ -277,13 +277,16 @@ void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
     paintColumnChart(painter, data, area);
     painter.end();
     const ColumnChartGeometry g = columnChartGeometry(data, area);
-    QCOMPARE(g.top, 6.0);
-    const QRect third = g.column(2, 6);
+    QCOMPARE(g.top, 8.0);
+    const QRect third = g.column(2, 8);
     QCOMPARE(third.top(), g.plot.top());  // the highest column reaches the top
     QCOMPARE(third.bottom(), g.plot.bottom());
-    QCOMPARE(g.column(0, 3).height(), g.plot.height() / 2);
+    QCOMPARE(g.column(0, 4).height(), g.plot.height() / 2);
     QVERIFY(near(image.pixel(third.center()), QColor(0, 150, 0)));
-    QVERIFY(near(image.pixel(g.column(0, 3).center()), Qt::blue));
+    QVERIFY(near(image.pixel(g.column(0, 4).center()), Qt::blue));
+    // Whole heights get an axis of whole divisions.
+    data.heights = {3, 0, 9};
+    QCOMPARE(columnChartGeometry(data, area).top, 12.0);
     QCOMPARE(paintedHeight(image, third.center().x(), g.plot.bottom()), third.height());
     // A zero column leaves its slot empty.
     const QRect second = g.column(1, 1);
