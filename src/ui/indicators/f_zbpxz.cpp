@@ -31,6 +31,7 @@
 #include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
 #include "ui/indicators/zbpxz_scroll.h"
+#include "ui/indicators/zbpxz_window.h"
 
 namespace lottodesk {
 using namespace zbpxz;
@@ -156,9 +157,8 @@ QWidget* Tf_zbpxz::buildSignalPage() {
 
 QWidget* Tf_zbpxz::buildCountsPage() {
     auto* options = new QHBoxLayout;
-    options->addWidget(new QLabel(QStringLiteral("近")));
-    m_countRecent = recentCombo("combo_countrecent");
-    options->addWidget(m_countRecent);
+    m_countWindow = new WindowChooser("count");
+    options->addWidget(m_countWindow);
     m_countOrder = new QComboBox;
     m_countOrder->setObjectName(QStringLiteral("combo_countorder"));
     m_countOrder->addItems({QStringLiteral("常规显示"), QStringLiteral("升序显示"), QStringLiteral("降序显示")});
@@ -169,7 +169,7 @@ QWidget* Tf_zbpxz::buildCountsPage() {
     options->addStretch();
     m_countsGrid = grid("sg_counts");
     m_countsChart = columnChart("counts_chart");
-    connect(m_countRecent, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
+    connect(m_countWindow, &WindowChooser::changed, this, [this] { showCounts(); });
     connect(m_countOrder, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
     connect(m_countPercent, &QCheckBox::toggled, this, [this] { showCounts(); });
     return chartPage(options, m_countsChart, m_countsGrid);
@@ -194,9 +194,8 @@ QWidget* Tf_zbpxz::buildClassesPage() {
     for (int k = 2; k <= 20; ++k) m_classK->addItem(QString::number(k), k);
     m_classK->setCurrentIndex(1);  // 3
     options->addWidget(m_classK);
-    options->addWidget(new QLabel(QStringLiteral("近")));
-    m_classRecent = recentCombo("combo_classrecent");
-    options->addWidget(m_classRecent);
+    m_classWindow = new WindowChooser("class");
+    options->addWidget(m_classWindow);
     m_classPercent = new QCheckBox(QStringLiteral("显示百分比例"));
     m_classPercent->setObjectName(QStringLiteral("cb_classpercent"));
     options->addWidget(m_classPercent);
@@ -206,7 +205,7 @@ QWidget* Tf_zbpxz::buildClassesPage() {
     m_classesChart = columnChart("classes_chart");
     connect(m_classFamily, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classK, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
-    connect(m_classRecent, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
+    connect(m_classWindow, &WindowChooser::changed, this, [this] { showClasses(); });
     connect(m_classPercent, &QCheckBox::toggled, this, [this] { showClasses(); });
     return chartPage(options, m_classesChart, m_classesGrid);
 }
@@ -393,8 +392,9 @@ void Tf_zbpxz::showSignal() {
 void Tf_zbpxz::showCounts() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window =
-        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_countRecent->currentData().toInt());
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_countWindow->offer(history);
+    const DrawWindow window = m_countWindow->window(history);
     const ValueCounts counts = valueCounts(s->values.data(), window, m_range);
     const auto order = static_cast<CountOrder>(m_countOrder->currentIndex());
     const std::vector<int> columns = countOrder(counts, order);
@@ -457,8 +457,9 @@ void Tf_zbpxz::showOmission() {
 void Tf_zbpxz::showClasses() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window =
-        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_classRecent->currentData().toInt());
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_classWindow->offer(history);
+    const DrawWindow window = m_classWindow->window(history);
     const auto family = static_cast<ClassFamily>(m_classFamily->currentIndex());
     m_classK->setEnabled(family == ClassFamily::Zones || family == ClassFamily::Remainder);
     const ClassCounts counts = classCounts(s->values.data(), window, m_range, family, m_classK->currentData().toInt());

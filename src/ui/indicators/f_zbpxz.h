@@ -46,6 +46,7 @@ class Tf_filter_zbpxz;
 class CandleChart;
 class ColumnChart;
 class LineChart;
+class WindowChooser;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
@@ -185,7 +186,7 @@ private:
     LineChart* m_averagesChart = nullptr;
     std::vector<QCheckBox*> m_averageLines;  // "常规线", "二期均值" .. "十期均值"
 
-    QComboBox* m_countRecent = nullptr;
+    WindowChooser* m_countWindow = nullptr;
     QComboBox* m_countOrder = nullptr;
     QCheckBox* m_countPercent = nullptr;
     ViewGrid* m_countsGrid = nullptr;
@@ -196,7 +197,7 @@ private:
 
     QComboBox* m_classFamily = nullptr;
     QComboBox* m_classK = nullptr;
-    QComboBox* m_classRecent = nullptr;
+    WindowChooser* m_classWindow = nullptr;
     QCheckBox* m_classPercent = nullptr;
     ViewGrid* m_classesGrid = nullptr;
     ColumnChart* m_classesChart = nullptr;

@@ -107,6 +107,7 @@ private Q_SLOTS:
     void averageLinesAreSwitchedOneByOne();
     void lineAxisIsCappedOrFittedToTheWindow();
     void omissionTrendDrawsTheOmissionAndItsChange();
+    void statisticsCountAChosenPeriodRange();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -488,6 +489,52 @@ void TestAnalysisCharts::omissionTrendDrawsTheOmissionAndItsChange() {
     QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
     a.view("遗漏值走势");
     QVERIFY(omission->data().capped && omission->data().fitWindow);
+}
+
+void TestAnalysisCharts::statisticsCountAChosenPeriodRange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    const int records = a.ws.sjk.RecordCount();
+    auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
+    ViewGrid* grid = a.view("出现次数统计图");
+    ColumnChart* chart = a.window.countsChart();
+    auto* from = a.child<QComboBox>("combo_countfrom");
+    auto* to = a.child<QComboBox>("combo_countto");
+    // The lists hold every draw; the custom range starts as the last 100 draws.
+    QCOMPARE(from->count(), records);
+    QCOMPARE(from->currentText(), period(records - 99));
+    QCOMPARE(to->currentText(), period(records));
+    QVERIFY(!a.child<QRadioButton>("rb_countcustom")->isChecked());
+
+    // Draws records-30 .. records-21: choosing a period switches to "自定义".
+    from->setCurrentText(period(records - 30));
+    QVERIFY(a.child<QRadioButton>("rb_countcustom")->isChecked());
+    to->setCurrentText(period(records - 21));
+    std::map<int, int> expected;
+    for (int n = records - 30; n <= records - 21; ++n) ++expected[a.ws.sjk.record(n)[1]];
+    for (int v = 1; v <= 33; ++v) QCOMPARE(chart->data().heights[size_t(v - 1)], double(expected[v]));
+    QVERIFY(chart->data().title.endsWith(u("（共10期）")));
+    QCOMPARE(grid->text(33, 0), u("共10期"));
+    // An end before the start counts nothing.
+    to->setCurrentText(period(records - 40));
+    QCOMPARE(grid->text(33, 0), u("共0期"));
+    for (double h : chart->data().heights) QCOMPARE(h, 0.0);
+    // Back to "近" N: the count list decides again; the chosen periods stay for the next time.
+    a.child<QComboBox>("combo_countrecent")->setCurrentIndex(0);  // 5
+    QVERIFY(a.child<QRadioButton>("rb_countrecent")->isChecked());
+    QCOMPARE(grid->text(33, 0), u("共5期"));
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    a.view("出现次数统计图");
+    QCOMPARE(to->currentText(), period(records - 40));
+
+    // "分项统计" has its own choice: odd and even of the first number over ten draws.
+    ViewGrid* classes = a.view("分项统计");
+    a.child<QComboBox>("combo_classfrom")->setCurrentText(period(records - 9));
+    int odd = 0;
+    for (int n = records - 9; n <= records; ++n) odd += a.ws.sjk.record(n)[2] % 2;
+    QCOMPARE(classes->text(0, 1).toInt(), odd);
+    QCOMPARE(classes->text(2, 0), u("共10期"));
+    QCOMPARE(a.window.classesChart()->data().heights[1], double(10 - odd));
 }
 
 QTEST_MAIN(TestAnalysisCharts)
