@@ -218,6 +218,7 @@ Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange
 }
 
 void Tf_zbpxz::showNewSeries() {
+    m_traitSelection.clear();  // classes of another series
     setWindowTitle(q(m_session->series()->caption));
     // The big-number threshold starts in the middle of the new range.
     m_range = m_session->series()->range;

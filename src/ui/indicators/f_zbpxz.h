@@ -4,6 +4,7 @@
 // computes for it and recomputes when its page is shown or one of its options changes.
 
 #include <QColor>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -93,6 +94,8 @@ public:
     void announce() { reportStatus(viewStatus()); }
     // The grid of the current view.
     ViewGrid* currentGrid() const;
+    // The class columns chosen in the selection row of "特性图表", by caption ("尾号3", "奇偶奇" ..).
+    const QSet<QString>& traitSelection() const { return m_traitSelection; }
     // The K-line of "信号图".
     CandleChart* candleChart() const { return m_candles; }
     // The columns of "出现次数统计图", "遗漏次数统计图" and "分项统计".
@@ -129,6 +132,8 @@ private:
     // The line charts of "遗漏值走势" follow the axis options; repaints only.
     void applyTrendAxis();
     void showTraits();
+    // A click on a class cell of the selection row ("选号区") of "特性图表" chooses or drops it.
+    void toggleTraitSelection(int row, int column);
     void showOmissionTable();
     void showLayout();
     void showField();
@@ -205,6 +210,8 @@ private:
     QListWidget* m_families = nullptr;
     QComboBox* m_traitRecent = nullptr;
     ViewGrid* m_traitsGrid = nullptr;
+    int m_traitSelectionRow = -1;
+    QSet<QString> m_traitSelection;  // the captions of the class columns chosen in "选号区"
     QComboBox* m_tableRecent = nullptr;
     ViewGrid* m_omissionTableGrid = nullptr;
     QLineEdit* m_layoutMin = nullptr;

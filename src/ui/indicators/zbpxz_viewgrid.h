@@ -18,7 +18,10 @@ public:
     // A new table of empty cells; the cells are written afterwards and painted when shown.
     void reset(const QStringList& header, int rows);
     void setText(int row, int column, QString text) { m_cells[slot(row, column)] = std::move(text); }
+    // Marks a cell (a later mark wins); clearBackground takes its marks away. Both repaint the cell.
     void setBackground(int row, int column, QColor colour);
+    void clearBackground(int row, int column);
+    QColor background(int row, int column) const;
     const QString& text(int row, int column) const { return m_cells[slot(row, column)]; }
     QString headerText(int column) const { return m_header.value(column); }
 
@@ -47,6 +50,8 @@ public:
     void reset(const QStringList& header, int rows);
     void setText(int row, int column, QString text) { m_model->setText(row, column, std::move(text)); }
     void setBackground(int row, int column, QColor colour) { m_model->setBackground(row, column, colour); }
+    void clearBackground(int row, int column) { m_model->clearBackground(row, column); }
+    QColor background(int row, int column) const { return m_model->background(row, column); }
     QString text(int row, int column) const { return m_model->text(row, column); }
     QString headerText(int column) const { return m_model->headerText(column); }
     int rowCount() const { return m_model->rowCount(); }

@@ -108,6 +108,7 @@ private Q_SLOTS:
     void lineAxisIsCappedOrFittedToTheWindow();
     void omissionTrendDrawsTheOmissionAndItsChange();
     void statisticsCountAChosenPeriodRange();
+    void featureTableSelectionRowTogglesClasses();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -535,6 +536,54 @@ void TestAnalysisCharts::statisticsCountAChosenPeriodRange() {
     QCOMPARE(classes->text(0, 1).toInt(), odd);
     QCOMPARE(classes->text(2, 0), u("共10期"));
     QCOMPARE(a.window.classesChart()->data().heights[1], double(10 - odd));
+}
+
+void TestAnalysisCharts::featureTableSelectionRowTogglesClasses() {
+    Analysis a;
+    // A prediction record after the draws: it closes the table after the selection row.
+    a.ws.sjk.Append();
+    DrawRecord prediction{};
+    prediction[0] = 9999999;
+    for (int i = 1; i <= 7; ++i) prediction[static_cast<size_t>(i)] = i + 2;
+    a.ws.sjk.setRecord(a.ws.sjk.RecNo(), prediction);
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("特性图表");
+    QCOMPARE(grid->rowCount(), 100 + 2);
+    QCOMPARE(grid->text(100, 0), u("选号区"));
+    QCOMPARE(grid->text(101, 0), u("预测区"));
+    QCOMPARE(grid->text(101, 1), u("3"));
+    int odd = -1;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == u("奇偶奇")) odd = c;
+    QVERIFY(odd > 2);
+    QCOMPARE(grid->text(100, odd), u("奇"));
+    QCOMPARE(grid->text(100, 2), u("0"));    // the first tail column
+    QCOMPARE(grid->text(101, odd), u("3"));  // the prediction's value in its class
+
+    auto click = [&](int row, int column) {
+        grid->scrollTo(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, column)).center());
+    };
+    click(100, odd);
+    QVERIFY(a.window.traitSelection().contains(u("奇偶奇")));
+    QVERIFY(grid->background(100, odd).isValid());
+    click(100, 2);
+    QCOMPARE(a.window.traitSelection().size(), 2);
+    click(100, odd);
+    QVERIFY(!a.window.traitSelection().contains(u("奇偶奇")));
+    QVERIFY(!grid->background(100, odd).isValid());
+    // Cells of the draws and the value column choose nothing.
+    click(99, odd);
+    click(100, 1);
+    QCOMPARE(a.window.traitSelection(), QSet<QString>{u("尾号0")});
+    // A new window of draws keeps the choice.
+    a.child<QComboBox>("combo_traitrecent")->setCurrentIndex(0);  // 5
+    QCOMPARE(grid->text(5, 0), u("选号区"));
+    QVERIFY(grid->background(5, 2).isValid());
+    // A new series starts with nothing chosen.
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    QVERIFY(a.window.traitSelection().isEmpty());
 }
 
 QTEST_MAIN(TestAnalysisCharts)
