@@ -30,6 +30,7 @@
 #include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
+#include "ui/indicators/zbpxz_marks.h"
 #include "ui/indicators/zbpxz_scroll.h"
 #include "ui/indicators/zbpxz_window.h"
 
@@ -89,6 +90,11 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
             [this] { showFeatures(); });
     addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
             [this] { showChanges(); });
+    // The grids that mark cells offer the display menu in their popup.
+    for (size_t i = 0; i < m_grids.size(); ++i)
+        if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
+            m_grids[i] == m_fieldGrid)
+            addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
 }
 

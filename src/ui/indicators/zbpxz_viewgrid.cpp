@@ -9,6 +9,7 @@ void ViewGridModel::reset(const QStringList& header, int rows) {
     m_header = header;
     m_rows = rows;
     m_cells.assign(static_cast<size_t>(rows) * static_cast<size_t>(header.size()), QString());
+    m_marked.assign(m_cells.size(), 0);
     m_backgrounds.clear();
     endResetModel();
 }
@@ -36,6 +37,7 @@ QVariant ViewGridModel::data(const QModelIndex& at, int role) const {
     if (!at.isValid()) return {};
     if (role == Qt::DisplayRole) return text(at.row(), at.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    if (role == MarkRole) return marked(at.row(), at.column());
     if (role == Qt::BackgroundRole) {
         const QColor colour = background(at.row(), at.column());
         if (colour.isValid()) return colour;

@@ -108,7 +108,9 @@ void Tf_zbpxz::showTraits() {
         setCell(m_traitsGrid, row, 1, value);
         for (size_t f = 0; f < classifiers.size(); ++f) {
             const int c = classifiers[f].columnOf(v);
-            if (c >= 0) setCell(m_traitsGrid, row, offsets[f] + c, value);
+            if (c < 0) continue;
+            setCell(m_traitsGrid, row, offsets[f] + c, value);
+            m_traitsGrid->setMarked(row, offsets[f] + c);
         }
     }
     setCell(m_traitsGrid, m_traitSelectionRow, 0, QStringLiteral("选号区"));
@@ -164,7 +166,7 @@ void Tf_zbpxz::showOmissionTable() {
             const int32_t cell = t.table.cell(r, c);
             setCell(m_omissionTableGrid, r, c + 2,
                     QString::number(cell == 0 ? t.values[static_cast<size_t>(c)] : cell));
-            if (cell == 0) m_omissionTableGrid->setBackground(r, c + 2, QColor(255, 200, 200));
+            if (cell == 0) m_omissionTableGrid->setMarked(r, c + 2);
         }
     }
     const OmissionStats& st = t.table.stats;
@@ -228,7 +230,10 @@ void Tf_zbpxz::showLayout() {
         const int32_t v = s->values[static_cast<size_t>(n)];
         setCell(m_layoutGrid, n - first, 0, periodText(history.record(n)[0]));
         for (size_t c = 0; c < columns->size(); ++c)
-            if ((*columns)[c] == v) setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
+            if ((*columns)[c] == v) {
+                setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
+                m_layoutGrid->setMarked(n - first, static_cast<int>(c) + 1);
+            }
     }
     m_layoutGrid->scrollToBottom();
 }
@@ -285,7 +290,10 @@ void Tf_zbpxz::showField() {
         setCell(m_fieldGrid, n - first, 0, periodText(history.record(n)[0]));
         setCell(m_fieldGrid, n - first, 1, QString::number(v));
         const int at = fieldRowOf(texts, v);
-        if (at >= 0) setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
+        if (at >= 0) {
+            setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
+            m_fieldGrid->setMarked(n - first, at + 2);
+        }
     }
     m_fieldGrid->scrollToBottom();
 }

@@ -1,7 +1,9 @@
 // The drawn charts of the indicator analysis "指标剖析": the K-line of "信号图", the columns of the
 // statistics views and the lines of the trend views, rendered into images and checked pixel by
 // pixel, on the real 双色球 history.
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -23,6 +25,8 @@
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
 #include "ui/indicators/f_zbpxz.h"
+#include "ui/indicators/zbpxz_marks.h"
+#include "ui/indicators/zbpxz_scroll.h"
 #include "ui/indicators/zbpxz_viewgrid.h"
 
 using namespace lottodesk;
@@ -109,6 +113,8 @@ private Q_SLOTS:
     void omissionTrendDrawsTheOmissionAndItsChange();
     void statisticsCountAChosenPeriodRange();
     void featureTableSelectionRowTogglesClasses();
+    void marksAreBallsOrSquaresWithOrWithoutTheNumber();
+    void displayMenuRedrawsTheMarkedCells();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -584,6 +590,96 @@ void TestAnalysisCharts::featureTableSelectionRowTogglesClasses() {
     // A new series starts with nothing chosen.
     QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
     QVERIFY(a.window.traitSelection().isEmpty());
+}
+
+namespace {
+
+bool reddish(QRgb c) { return qRed(c) > 150 && qRed(c) > qGreen(c) + 80 && qRed(c) > qBlue(c) + 80; }
+
+int whitePixels(const QImage& image, const QRect& inside) {
+    int n = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) n += white(image.pixel(x, y));
+    return n;
+}
+
+}  // namespace
+
+void TestAnalysisCharts::marksAreBallsOrSquaresWithOrWithoutTheNumber() {
+    const QRect cell(0, 0, 40, 24);
+    const QRect inner(16, 8, 8, 8);  // the middle of the ball or square, where the number goes
+    auto render = [&](MarkStyle style) {
+        QImage image = blank(40, 24);
+        QPainter painter(&image);
+        paintMark(painter, cell, style, QStringLiteral("8"));
+        return image;
+    };
+    const QImage ball = render(MarkStyle::Ball);
+    QVERIFY(reddish(ball.pixel(cell.center())));
+    QVERIFY(white(ball.pixel(1, 1)));  // round: the corner stays empty
+    QCOMPARE(whitePixels(ball, inner), 0);
+    QVERIFY(whitePixels(render(MarkStyle::BallNumber), inner) > 0);
+    const QImage square = render(MarkStyle::Square);
+    QVERIFY(near(square.pixel(2, 2), kSquareColour));
+    QVERIFY(near(square.pixel(cell.center()), kSquareColour));
+    QCOMPARE(whitePixels(square, inner), 0);
+    QVERIFY(whitePixels(render(MarkStyle::SquareNumber), inner) > 0);
+    // A number wider than the cell's height stretches the ball.
+    QImage wide = blank(60, 20);
+    {
+        QPainter painter(&wide);
+        paintMark(painter, QRect(0, 0, 60, 20), MarkStyle::BallNumber, QStringLiteral("1234"));
+    }
+    QVERIFY(!white(wide.pixel(12, 10)));
+}
+
+void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏分布图表");
+    const int records = a.ws.sjk.RecordCount();
+    // The newest draw's first number is marked in its column; the other cells of the row are not.
+    const int row = 99, value = a.ws.sjk.record(records)[1];
+    int column = -1;
+    for (int c = 2; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == QString::number(value)) column = c;
+    QVERIFY(column > 0);
+    QVERIFY(grid->marked(row, column));
+    QVERIFY(!grid->marked(row, column == 2 ? 3 : 2));
+    const int other = column == 2 ? 3 : 2;
+
+    auto* delegate = qobject_cast<MarkDelegate*>(grid->itemDelegate());
+    QVERIFY(delegate);
+    QCOMPARE(delegate->style(), MarkStyle::BallNumber);
+    grid->scrollTo(grid->model()->index(row, column));
+    auto shot = [&] { return grid->viewport()->grab().toImage(); };
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    const QRect plain = grid->visualRect(grid->model()->index(row, other));
+    auto reddishPixels = [](const QImage& image, const QRect& r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) n += reddish(image.pixel(x, y));
+        return n;
+    };
+    const QImage balls = shot();
+    QVERIFY(reddishPixels(balls, cell) > cell.height() * cell.height() / 3);
+    QCOMPARE(reddishPixels(balls, plain), 0);
+    QMenu* menu = a.window.currentScroller()->menu();
+    menu->findChild<QAction*>(QStringLiteral("mi_square"))->trigger();
+    QCOMPARE(delegate->style(), MarkStyle::Square);
+    const QImage squares = shot();
+    QVERIFY(near(squares.pixel(cell.topLeft() + QPoint(2, 2)), kSquareColour));
+    QVERIFY(!near(squares.pixel(plain.topLeft() + QPoint(2, 2)), kSquareColour));
+    // The grid texts stay what they were.
+    QCOMPARE(grid->text(row, column), QString::number(value));
+    // The grids without marks have no display menu.
+    a.view("遗漏值走势");
+    QVERIFY(!a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_square")));
+    // "特性图表", "数据分布图" and "田野走势图" have one each.
+    for (const char* caption : {"特性图表", "数据分布图", "田野走势图"}) {
+        a.view(caption);
+        QVERIFY2(a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_ball")), caption);
+    }
 }
 
 QTEST_MAIN(TestAnalysisCharts)
