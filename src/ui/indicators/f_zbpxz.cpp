@@ -25,6 +25,7 @@
 #include "analysis/omissionalert.h"
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
+#include "ui/charts/linechart.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -345,6 +346,11 @@ void Tf_zbpxz::clearViews() {
     for (ViewGrid* table : m_grids) {
         table->reset({}, 0);
     }
+    // The charts drop the old series with the grids.
+    m_candles->setData({});
+    for (ColumnChart* chart : {m_countsChart, m_omissionChart, m_classesChart}) chart->setData({});
+    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine}) chart->setData({});
+    m_traitSelection.clear();
 }
 
 void Tf_zbpxz::refresh() {

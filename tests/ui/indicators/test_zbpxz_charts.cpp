@@ -115,6 +115,7 @@ private Q_SLOTS:
     void featureTableSelectionRowTogglesClasses();
     void marksAreBallsOrSquaresWithOrWithoutTheNumber();
     void displayMenuRedrawsTheMarkedCells();
+    void aNewGameClearsTheCharts();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -680,6 +681,22 @@ void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
         a.view(caption);
         QVERIFY2(a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_ball")), caption);
     }
+}
+
+void TestAnalysisCharts::aNewGameClearsTheCharts() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    for (const char* caption : {"均值走势图", "出现次数统计图", "遗漏次数统计图", "分项统计", "遗漏值走势"})
+        a.view(caption);
+    a.window.typeChanged();
+    QVERIFY(a.window.candleChart()->data().candles.empty());
+    for (ColumnChart* chart : {a.window.countsChart(), a.window.omissionChart(), a.window.classesChart()})
+        QVERIFY(chart->data().heights.empty());
+    for (LineChart* chart : {a.window.averagesChart(), a.window.omissionLine(), a.window.omissionChangeLine()})
+        QVERIFY(chart->data().periods.empty());
+    // Painting empty charts draws nothing but the background.
+    a.view("信号图");
+    QVERIFY(!a.window.candleChart()->grab().isNull());
 }
 
 QTEST_MAIN(TestAnalysisCharts)
