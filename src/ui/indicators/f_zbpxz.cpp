@@ -17,12 +17,12 @@
 
 #include "analysis/analysisfilter.h"
 #include "analysis/drawwindow.h"
+#include "analysis/omissionalert.h"
 #include "analysis/seriesexport.h"
 #include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
 #include "analysis/valueviews.h"
 #include "core/workspace.h"
-#include "analysis/omissionalert.h"
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
@@ -393,7 +393,7 @@ void Tf_zbpxz::showSignal() {
         setCell(m_signalGrid, row, 2, QString::number(bars[i].open));
         setCell(m_signalGrid, row, 3, QString::number(bars[i].close));
         setCell(m_signalGrid, row, 4, QString::fromUtf8(kinds[static_cast<int>(bars[i].kind)]));
-        setCell(m_signalGrid, row, 5, q(signalText(kind, signals[i] != 0, m_symbols->isChecked())));
+        setCell(m_signalGrid, row, 5, chart.signalTexts[row]);
     }
     m_signalGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
     // The chart opens on the newest periods and follows the grid from then on.
