@@ -183,9 +183,14 @@ QWidget* Tf_zbpxz::buildCountsPage() {
 }
 
 QWidget* Tf_zbpxz::buildOmissionPage() {
+    auto* options = new QHBoxLayout;
+    m_omissionWindow = new WindowChooser("omission", WindowChooser::Kind::RangeOnly);
+    options->addWidget(m_omissionWindow);
+    options->addStretch();
     m_omissionGrid = grid("sg_omission");
     m_omissionChart = columnChart("omission_chart");
-    return chartPage(nullptr, m_omissionChart, m_omissionGrid);
+    connect(m_omissionWindow, &WindowChooser::changed, this, [this] { showOmission(); });
+    return chartPage(options, m_omissionChart, m_omissionGrid);
 }
 
 QWidget* Tf_zbpxz::buildClassesPage() {
@@ -436,7 +441,9 @@ void Tf_zbpxz::showCounts() {
 void Tf_zbpxz::showOmission() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window = recentWindow(DrawHistory::of(m_session->history(m_ws)), 0);
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_omissionWindow->offer(history);
+    const DrawWindow window = m_omissionWindow->window(history);
     const ValueOmissions o = valueOmissions(s->values.data(), window, m_range);
     const int rows = static_cast<int>(o.columns.values.size());
     setHeader(
@@ -446,7 +453,8 @@ void Tf_zbpxz::showOmission() {
         rows + (o.columns.occurringOnly ? 1 : 0));
     ColumnChartData chart;
     chart.title =
-        q(s->caption) + QStringLiteral("的本次遗漏（橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏）");
+        q(s->caption) + QStringLiteral("的本次遗漏（%1；橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏）")
+                            .arg(q(windowCaption(window)));
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
         const int32_t current = o.stats.current[i];

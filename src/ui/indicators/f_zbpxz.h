@@ -197,6 +197,7 @@ private:
     ViewGrid* m_countsGrid = nullptr;
     ColumnChart* m_countsChart = nullptr;
 
+    WindowChooser* m_omissionWindow = nullptr;
     ViewGrid* m_omissionGrid = nullptr;
     ColumnChart* m_omissionChart = nullptr;
 

@@ -18,24 +18,36 @@ QString name(const char* kind, const char* prefix, const char* what) {
 
 }  // namespace
 
-WindowChooser::WindowChooser(const char* prefix, QWidget* parent)
+WindowChooser::WindowChooser(const char* prefix, Kind kind, QWidget* parent)
     : QWidget(parent),
       m_recent(new QRadioButton(QStringLiteral("近"))),
       m_count(zbpxz::recentCombo(name("combo_", prefix, "recent").toLatin1().constData())),
       m_custom(new QRadioButton(QStringLiteral("自定义"))),
       m_from(new QComboBox),
-      m_to(new QComboBox) {
+      m_to(new QComboBox),
+      m_kind(kind) {
     m_recent->setObjectName(name("rb_", prefix, "recent"));
     m_custom->setObjectName(name("rb_", prefix, "custom"));
     m_from->setObjectName(name("combo_", prefix, "from"));
     m_to->setObjectName(name("combo_", prefix, "to"));
-    m_recent->setChecked(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_recent);
-    layout->addWidget(m_count);
-    layout->addWidget(new QLabel(QStringLiteral("期")));
-    layout->addWidget(m_custom);
+    if (kind == Kind::RecentOrRange) {
+        m_recent->setChecked(true);
+        layout->addWidget(m_recent);
+        layout->addWidget(m_count);
+        layout->addWidget(new QLabel(QStringLiteral("期")));
+        layout->addWidget(m_custom);
+    } else {
+        // The range is the only choice: the mode buttons stay out of the layout.
+        m_custom->setChecked(true);
+        m_recent->setParent(this);
+        m_count->setParent(this);
+        m_custom->setParent(this);
+        for (QWidget* unused :
+             {static_cast<QWidget*>(m_recent), static_cast<QWidget*>(m_count), static_cast<QWidget*>(m_custom)})
+            unused->hide();
+    }
     layout->addWidget(m_from);
     layout->addWidget(new QLabel(QStringLiteral("<=统计区域<=")));
     layout->addWidget(m_to);
@@ -70,7 +82,7 @@ void WindowChooser::offer(const DrawHistory& history) {
     m_to->clear();
     m_from->addItems(texts);
     m_to->addItems(texts);
-    const DrawWindow initial = defaultCustomWindow(history);
+    const DrawWindow initial = m_kind == Kind::RangeOnly ? recentWindow(history, 0) : defaultCustomWindow(history);
     m_from->setCurrentIndex(initial.empty() ? -1 : initial.first() - 1);
     m_to->setCurrentIndex(initial.empty() ? -1 : initial.end - 1);
 }

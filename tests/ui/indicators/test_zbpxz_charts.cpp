@@ -116,6 +116,7 @@ private Q_SLOTS:
     void marksAreBallsOrSquaresWithOrWithoutTheNumber();
     void displayMenuRedrawsTheMarkedCells();
     void aNewGameClearsTheCharts();
+    void omissionStatisticsOverAChosenRange();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -697,6 +698,44 @@ void TestAnalysisCharts::aNewGameClearsTheCharts() {
     // Painting empty charts draws nothing but the background.
     a.view("信号图");
     QVERIFY(!a.window.candleChart()->grab().isNull());
+}
+
+void TestAnalysisCharts::omissionStatisticsOverAChosenRange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    const int records = a.ws.sjk.RecordCount();
+    auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    auto* from = a.child<QComboBox>("combo_omissionfrom");
+    auto* to = a.child<QComboBox>("combo_omissionto");
+    // The whole history by default.
+    QCOMPARE(from->currentText(), period(1));
+    QCOMPARE(to->currentText(), period(records));
+    QVERIFY(a.window.omissionChart()->data().title.contains(QStringLiteral("共%1期").arg(records)));
+    // Twenty draws ending 30 draws before the newest: the hits add up to 20, the value of the last
+    // draw of the range has current omission 0, and a value missing from the range counts back to
+    // its start.
+    const int first = records - 49, last = records - 30;
+    from->setCurrentText(period(first));
+    to->setCurrentText(period(last));
+    int hits = 0;
+    for (int r = 0; r < 33; ++r) hits += grid->text(r, 1).toInt();
+    QCOMPARE(hits, 20);
+    const int lastValue = a.ws.sjk.record(last)[1];
+    QCOMPARE(grid->text(lastValue - 1, 6), u("0"));
+    QCOMPARE(a.window.omissionChart()->data().heights[size_t(lastValue - 1)], 0.0);
+    std::set<int> seen;
+    for (int n = first; n <= last; ++n) seen.insert(a.ws.sjk.record(n)[1]);
+    int missing = 1;
+    while (seen.count(missing)) ++missing;
+    QCOMPARE(grid->text(missing - 1, 1), u("0"));
+    QCOMPARE(grid->text(missing - 1, 2), u("9999"));
+    QCOMPARE(grid->text(missing - 1, 6), u("20"));
+    // An end before the start counts nothing.
+    to->setCurrentText(period(first - 1));
+    hits = 0;
+    for (int r = 0; r < 33; ++r) hits += grid->text(r, 1).toInt();
+    QCOMPARE(hits, 0);
 }
 
 QTEST_MAIN(TestAnalysisCharts)
