@@ -49,9 +49,15 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     }
     if (!any) return;
     if (!data.fitWindow) lo = std::min(lo, 0.0);
+    if (data.capped && hi > data.cap) {
+        hi = data.cap;
+        lo = std::min(lo, hi - 1);
+    }
     const double span = std::max(1.0, hi - lo);
     const double step = double(area.width()) / window;
-    const auto yOf = [&](double v) { return area.bottom() - 6 - (v - lo) / span * (area.height() - 12); };
+    const auto yOf = [&](double v) {
+        return area.bottom() - 6 - (std::clamp(v, lo, lo + span) - lo) / span * (area.height() - 12);
+    };
     const auto xOf = [&](int k) { return area.left() + step * (k + 0.5); };
 
     painter.setPen(QColor(232, 232, 232));
@@ -112,6 +118,13 @@ void LineChart::setData(LineChartData data) {
 
 void LineChart::setSeriesShown(std::vector<bool> shown) {
     m_data.shown = std::move(shown);
+    update();
+}
+
+void LineChart::setAxis(bool fitWindow, bool capped, double cap) {
+    m_data.fitWindow = fitWindow;
+    m_data.capped = capped;
+    m_data.cap = cap;
     update();
 }
 

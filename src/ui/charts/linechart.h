@@ -26,6 +26,8 @@ struct LineChartData {
     bool labels = false;                     // a mark written at each point:
     std::vector<std::vector<double>> marks;  // marks[s][i], or the value when empty
     bool fitWindow = false;                  // the value axis spans the window, not the history
+    bool capped = false;                     // "限制y轴最大值": the axis ends at `cap` at most,
+    double cap = 100;                        // higher points are drawn at its top
 
     bool isShown(size_t s) const { return shown.empty() || (s < shown.size() && shown[s]); }
 };
@@ -44,6 +46,8 @@ public:
     void setData(LineChartData data);
     const LineChartData& data() const { return m_data; }
     void setSeriesShown(std::vector<bool> shown);
+    // The value axis: fitted to the window, capped; repaints only.
+    void setAxis(bool fitWindow, bool capped, double cap);
     // The periods shown at once (36, 45, 54, 60, 66).
     void setWindow(int periods);
     int window() const { return m_window; }

@@ -17,20 +17,46 @@
 
 #include "analysis/analysisfilter.h"
 #include "analysis/drawwindow.h"
+#include "analysis/omissionalert.h"
 #include "analysis/seriesexport.h"
 #include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
 #include "analysis/valueviews.h"
 #include "core/workspace.h"
+#include "ui/charts/candlechart.h"
+#include "ui/charts/columnchart.h"
+#include "ui/charts/linechart.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
+#include "ui/indicators/zbpxz_marks.h"
 #include "ui/indicators/zbpxz_scroll.h"
+#include "ui/indicators/zbpxz_window.h"
 
 namespace lottodesk {
 using namespace zbpxz;
+
+namespace {
+
+ColumnChart* columnChart(const char* name) {
+    auto* chart = new ColumnChart;
+    chart->setObjectName(QString::fromLatin1(name));
+    return chart;
+}
+
+}  // namespace
+
+QColor alertColour(OmissionAlert alert) {
+    switch (alert) {
+    case OmissionAlert::AboveAverage: return kAboveAverageColour;
+    case OmissionAlert::AbovePrevious: return kAbovePreviousColour;
+    case OmissionAlert::AboveLongest: return kAboveLongestColour;
+    case OmissionAlert::None: break;
+    }
+    return kQuietOmissionColour;
+}
 
 Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::function<GeneratorHandOff*()> generator,
                    QWidget* parent)
@@ -57,8 +83,7 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     addView(buildCountsPage(), "出现次数统计图", "的出现次数统计图", [this] { showCounts(); });
     addView(buildOmissionPage(), "遗漏次数统计图", "的遗漏次数统计图", [this] { showOmission(); });
     addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
-    addView(buildTransformPage(m_omissionTrendGrid, "sg_omissiontrend", nullptr), "遗漏值走势", "的遗漏值走势",
-            [this] { showOmissionTrend(); });
+    addView(buildOmissionTrendPage(), "遗漏值走势", "的遗漏值走势", [this] { showOmissionTrend(); });
     addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
     addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
             [this] { showRemainders(); });
@@ -66,6 +91,11 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
             [this] { showFeatures(); });
     addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
             [this] { showChanges(); });
+    // The grids that mark cells offer the display menu in their popup.
+    for (size_t i = 0; i < m_grids.size(); ++i)
+        if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
+            m_grids[i] == m_fieldGrid)
+            addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
 }
 
@@ -108,31 +138,34 @@ QWidget* Tf_zbpxz::buildSignalPage() {
     filter->setObjectName(QStringLiteral("b_filter"));
     connect(filter, &QPushButton::clicked, this, [this] { filterSettings(); });
     options->addWidget(filter);
+    m_klineCapped = new QCheckBox(QStringLiteral("限制y轴最大值"));
+    m_klineCapped->setObjectName(QStringLiteral("cb_ymax"));
+    options->addWidget(m_klineCapped);
+    m_klineCap = new QLineEdit(QStringLiteral("100"));
+    m_klineCap->setObjectName(QStringLiteral("e_ymax"));
+    m_klineCap->setValidator(new QIntValidator(1, 999999, m_klineCap));
+    m_klineCap->setMaximumWidth(60);
+    options->addWidget(m_klineCap);
     options->addStretch();
     m_signalGrid = grid("sg_signal");
+    m_candles = new CandleChart;
+    m_candles->setObjectName(QStringLiteral("kline_chart"));
     connect(m_kline, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
     connect(m_signal, &QComboBox::currentIndexChanged, this, [this] { showSignal(); });
     connect(m_big, &QLineEdit::editingFinished, this, [this] { showSignal(); });
     connect(m_symbols, &QRadioButton::toggled, this, [this] { showSignal(); });
-    return page(options, m_signalGrid);
-}
-
-QWidget* Tf_zbpxz::buildAveragesPage() {
-    auto* options = new QHBoxLayout;
-    auto* exportButton = new QPushButton(QStringLiteral("导出指标值"));
-    exportButton->setObjectName(QStringLiteral("b_export"));
-    connect(exportButton, &QPushButton::clicked, this, [this] { exportValues(); });
-    options->addWidget(exportButton);
-    options->addStretch();
-    m_averagesGrid = grid("sg_averages");
-    return page(options, m_averagesGrid);
+    // The cap only changes the axis: the chart repaints, nothing is recomputed.
+    auto cap = [this] { m_candles->setCap(m_klineCapped->isChecked(), capValue(m_klineCap)); };
+    connect(m_klineCapped, &QCheckBox::toggled, this, cap);
+    connect(m_klineCap, &QLineEdit::editingFinished, this, cap);
+    followGrid(m_signalGrid, m_candles, [this](int row) { m_candles->setFirstVisible(row); });
+    return chartPage(options, m_candles, m_signalGrid);
 }
 
 QWidget* Tf_zbpxz::buildCountsPage() {
     auto* options = new QHBoxLayout;
-    options->addWidget(new QLabel(QStringLiteral("近")));
-    m_countRecent = recentCombo("combo_countrecent");
-    options->addWidget(m_countRecent);
+    m_countWindow = new WindowChooser("count");
+    options->addWidget(m_countWindow);
     m_countOrder = new QComboBox;
     m_countOrder->setObjectName(QStringLiteral("combo_countorder"));
     m_countOrder->addItems({QStringLiteral("常规显示"), QStringLiteral("升序显示"), QStringLiteral("降序显示")});
@@ -142,15 +175,22 @@ QWidget* Tf_zbpxz::buildCountsPage() {
     options->addWidget(m_countPercent);
     options->addStretch();
     m_countsGrid = grid("sg_counts");
-    connect(m_countRecent, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
+    m_countsChart = columnChart("counts_chart");
+    connect(m_countWindow, &WindowChooser::changed, this, [this] { showCounts(); });
     connect(m_countOrder, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
     connect(m_countPercent, &QCheckBox::toggled, this, [this] { showCounts(); });
-    return page(options, m_countsGrid);
+    return chartPage(options, m_countsChart, m_countsGrid);
 }
 
 QWidget* Tf_zbpxz::buildOmissionPage() {
+    auto* options = new QHBoxLayout;
+    m_omissionWindow = new WindowChooser("omission", WindowChooser::Kind::RangeOnly);
+    options->addWidget(m_omissionWindow);
+    options->addStretch();
     m_omissionGrid = grid("sg_omission");
-    return page(nullptr, m_omissionGrid);
+    m_omissionChart = columnChart("omission_chart");
+    connect(m_omissionWindow, &WindowChooser::changed, this, [this] { showOmission(); });
+    return chartPage(options, m_omissionChart, m_omissionGrid);
 }
 
 QWidget* Tf_zbpxz::buildClassesPage() {
@@ -166,20 +206,20 @@ QWidget* Tf_zbpxz::buildClassesPage() {
     for (int k = 2; k <= 20; ++k) m_classK->addItem(QString::number(k), k);
     m_classK->setCurrentIndex(1);  // 3
     options->addWidget(m_classK);
-    options->addWidget(new QLabel(QStringLiteral("近")));
-    m_classRecent = recentCombo("combo_classrecent");
-    options->addWidget(m_classRecent);
+    m_classWindow = new WindowChooser("class");
+    options->addWidget(m_classWindow);
     m_classPercent = new QCheckBox(QStringLiteral("显示百分比例"));
     m_classPercent->setObjectName(QStringLiteral("cb_classpercent"));
     options->addWidget(m_classPercent);
     options->addStretch();
     options->addWidget(zonesButton());
     m_classesGrid = grid("sg_classes");
+    m_classesChart = columnChart("classes_chart");
     connect(m_classFamily, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
     connect(m_classK, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
-    connect(m_classRecent, &QComboBox::currentIndexChanged, this, [this] { showClasses(); });
+    connect(m_classWindow, &WindowChooser::changed, this, [this] { showClasses(); });
     connect(m_classPercent, &QCheckBox::toggled, this, [this] { showClasses(); });
-    return page(options, m_classesGrid);
+    return chartPage(options, m_classesChart, m_classesGrid);
 }
 
 Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption) {
@@ -190,6 +230,7 @@ Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange
 }
 
 void Tf_zbpxz::showNewSeries() {
+    m_traitSelection.clear();  // classes of another series
     setWindowTitle(q(m_session->series()->caption));
     // The big-number threshold starts in the middle of the new range.
     m_range = m_session->series()->range;
@@ -310,6 +351,11 @@ void Tf_zbpxz::clearViews() {
     for (ViewGrid* table : m_grids) {
         table->reset({}, 0);
     }
+    // The charts drop the old series with the grids.
+    m_candles->setData({});
+    for (ColumnChart* chart : {m_countsChart, m_omissionChart, m_classesChart}) chart->setData({});
+    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine}) chart->setData({});
+    m_traitSelection.clear();
 }
 
 void Tf_zbpxz::refresh() {
@@ -329,6 +375,16 @@ void Tf_zbpxz::showSignal() {
     const std::vector<Candle> bars = candles(t);
     const std::vector<uint8_t> signals = signalRow(t, kind, ok ? big : 0);
     const t_s_dm& history = m_session->history(m_ws);
+    CandleChartData chart;
+    chart.title = q(s->caption + "的" + kLineName(type));
+    chart.periods.reserve(static_cast<size_t>(s->count()));
+    for (int n = 1; n <= s->count(); ++n) {
+        const auto i = static_cast<size_t>(n);
+        chart.periods.push_back(history.record(n)[0]);
+        chart.candles.push_back(bars[i]);
+        chart.signalTexts << q(signalText(kind, signals[i] != 0, m_symbols->isChecked()));
+        chart.signalFirst.push_back(signals[i]);
+    }
     static const char* const kinds[] = {"线", "升", "降"};
     setHeader(m_signalGrid,
               {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("开盘"), QStringLiteral("收盘"),
@@ -342,36 +398,21 @@ void Tf_zbpxz::showSignal() {
         setCell(m_signalGrid, row, 2, QString::number(bars[i].open));
         setCell(m_signalGrid, row, 3, QString::number(bars[i].close));
         setCell(m_signalGrid, row, 4, QString::fromUtf8(kinds[static_cast<int>(bars[i].kind)]));
-        setCell(m_signalGrid, row, 5, q(signalText(kind, signals[i] != 0, m_symbols->isChecked())));
+        setCell(m_signalGrid, row, 5, chart.signalTexts[row]);
     }
     m_signalGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
-}
-
-void Tf_zbpxz::showAverages() {
-    const AnalysisSeries* s = m_session->series();
-    if (!s) return;
-    std::vector<std::vector<double>> averages;
-    for (int span : kAverageSpans) averages.push_back(movingAverage(s->values, span));
-    setHeader(m_averagesGrid,
-              {QStringLiteral("期号"), QStringLiteral("常规线"), QStringLiteral("二期均值"), QStringLiteral("三期均值"),
-               QStringLiteral("四期均值"), QStringLiteral("五期均值"), QStringLiteral("十期均值")},
-              s->count());
-    const t_s_dm& history = m_session->history(m_ws);
-    for (int n = 1; n <= s->count(); ++n) {
-        const auto i = static_cast<size_t>(n);
-        setCell(m_averagesGrid, n - 1, 0, QString::number(history.record(n)[0]));
-        setCell(m_averagesGrid, n - 1, 1, QString::number(s->values[i]));
-        for (size_t a = 0; a < averages.size(); ++a)
-            setCell(m_averagesGrid, n - 1, static_cast<int>(a) + 2, decimal(averages[a][i]));
-    }
-    m_averagesGrid->scrollToRow(m_session->openingRecord(m_ws) - 1);
+    // The chart opens on the newest periods and follows the grid from then on.
+    chart.capped = m_klineCapped->isChecked();
+    chart.cap = capValue(m_klineCap);
+    m_candles->setData(std::move(chart));
 }
 
 void Tf_zbpxz::showCounts() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window =
-        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_countRecent->currentData().toInt());
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_countWindow->offer(history);
+    const DrawWindow window = m_countWindow->window(history);
     const ValueCounts counts = valueCounts(s->values.data(), window, m_range);
     const auto order = static_cast<CountOrder>(m_countOrder->currentIndex());
     const std::vector<int> columns = countOrder(counts, order);
@@ -379,12 +420,20 @@ void Tf_zbpxz::showCounts() {
     setHeader(m_countsGrid, {QStringLiteral("指标取值"), QStringLiteral("出现次数")},
               static_cast<int>(columns.size()) + extra);
     int row = 0;
+    ColumnChartData chart;
+    chart.title = q(s->caption) + QStringLiteral("的出现次数（共%1期）").arg(counts.periods);
     for (int c : columns) {
-        setCell(m_countsGrid, row, 0, QString::number(counts.columns.values[static_cast<size_t>(c)]));
-        setCell(m_countsGrid, row, 1,
-                q(countText(counts.counts[static_cast<size_t>(c)], counts.periods, m_countPercent->isChecked())));
+        const QString value = QString::number(counts.columns.values[static_cast<size_t>(c)]);
+        const int32_t count = counts.counts[static_cast<size_t>(c)];
+        const QString text = q(countText(count, counts.periods, m_countPercent->isChecked()));
+        setCell(m_countsGrid, row, 0, value);
+        setCell(m_countsGrid, row, 1, text);
+        chart.labels << value;
+        chart.heights.push_back(count);
+        chart.texts << text;
         ++row;
     }
+    m_countsChart->setData(std::move(chart));
     setCell(m_countsGrid, row++, 0, QStringLiteral("共%1期").arg(counts.periods));
     if (counts.columns.occurringOnly) setCell(m_countsGrid, row, 0, QString::fromUtf8(kOccurringValuesNote));
 }
@@ -392,7 +441,9 @@ void Tf_zbpxz::showCounts() {
 void Tf_zbpxz::showOmission() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window = recentWindow(DrawHistory::of(m_session->history(m_ws)), 0);
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_omissionWindow->offer(history);
+    const DrawWindow window = m_omissionWindow->window(history);
     const ValueOmissions o = valueOmissions(s->values.data(), window, m_range);
     const int rows = static_cast<int>(o.columns.values.size());
     setHeader(
@@ -400,8 +451,18 @@ void Tf_zbpxz::showOmission() {
         {QStringLiteral("指标取值"), QStringLiteral("出现次数"), QStringLiteral("最大遗漏"), QStringLiteral("最小遗漏"),
          QStringLiteral("平均遗漏"), QStringLiteral("上次遗漏"), QStringLiteral("本次遗漏")},
         rows + (o.columns.occurringOnly ? 1 : 0));
+    ColumnChartData chart;
+    chart.title =
+        q(s->caption) + QStringLiteral("的本次遗漏（%1；橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏）")
+                            .arg(q(windowCaption(window)));
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
+        const int32_t current = o.stats.current[i];
+        chart.labels << QString::number(o.columns.values[i]);
+        chart.heights.push_back(current);
+        chart.texts << QString::number(current);
+        chart.colours.push_back(
+            alertColour(omissionAlert(current, o.stats.average[i], o.stats.previous[i], o.stats.longest[i])));
         setCell(m_omissionGrid, c, 0, QString::number(o.columns.values[i]));
         setCell(m_omissionGrid, c, 1, stat(o.stats.hits[i]));
         setCell(m_omissionGrid, c, 2, stat(o.stats.longest[i]));
@@ -411,23 +472,33 @@ void Tf_zbpxz::showOmission() {
         setCell(m_omissionGrid, c, 6, stat(o.stats.current[i]));
     }
     if (o.columns.occurringOnly) setCell(m_omissionGrid, rows, 0, QString::fromUtf8(kOccurringValuesNote));
+    m_omissionChart->setData(std::move(chart));
 }
 
 void Tf_zbpxz::showClasses() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
-    const DrawWindow window =
-        recentWindow(DrawHistory::of(m_session->history(m_ws)), m_classRecent->currentData().toInt());
+    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    m_classWindow->offer(history);
+    const DrawWindow window = m_classWindow->window(history);
     const auto family = static_cast<ClassFamily>(m_classFamily->currentIndex());
     m_classK->setEnabled(family == ClassFamily::Zones || family == ClassFamily::Remainder);
     const ClassCounts counts = classCounts(s->values.data(), window, m_range, family, m_classK->currentData().toInt());
     const int rows = static_cast<int>(counts.labels.size());
     setHeader(m_classesGrid, {QStringLiteral("分项"), QStringLiteral("次数")}, rows + 1);
+    ColumnChartData chart;
+    chart.title = q(s->caption) + QStringLiteral("的") + m_classFamily->currentText() +
+                  QStringLiteral("统计（共%1期）").arg(counts.periods);
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
+        const QString text = q(countText(counts.counts[i], counts.periods, m_classPercent->isChecked()));
         setCell(m_classesGrid, c, 0, q(counts.labels[i]));
-        setCell(m_classesGrid, c, 1, q(countText(counts.counts[i], counts.periods, m_classPercent->isChecked())));
+        setCell(m_classesGrid, c, 1, text);
+        chart.labels << q(counts.labels[i]);
+        chart.heights.push_back(counts.counts[i]);
+        chart.texts << text;
     }
+    m_classesChart->setData(std::move(chart));
     setCell(m_classesGrid, rows, 0, QStringLiteral("共%1期").arg(counts.periods));
 }
 

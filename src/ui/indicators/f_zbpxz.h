@@ -3,6 +3,8 @@
 // analysis session (the history's records are never written); every view shows what the engine
 // computes for it and recomputes when its page is shown or one of its options changes.
 
+#include <QColor>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -25,7 +27,16 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+#include "analysis/omissionalert.h"
+
 namespace lottodesk {
+
+// The colours of the current omissions in "遗漏次数统计图".
+inline const QColor kQuietOmissionColour{30, 30, 30};
+inline const QColor kAboveAverageColour{255, 165, 0};
+inline const QColor kAbovePreviousColour{210, 100, 0};
+inline const QColor kAboveLongestColour{220, 0, 0};
+QColor alertColour(OmissionAlert alert);
 
 struct Workspace;
 class FileChooser;
@@ -33,6 +44,10 @@ class Prompts;
 class GridScroller;
 class ViewGrid;
 class Tf_filter_zbpxz;
+class CandleChart;
+class ColumnChart;
+class LineChart;
+class WindowChooser;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
@@ -79,6 +94,18 @@ public:
     void announce() { reportStatus(viewStatus()); }
     // The grid of the current view.
     ViewGrid* currentGrid() const;
+    // The class columns chosen in the selection row of "特性图表", by caption ("尾号3", "奇偶奇" ..).
+    const QSet<QString>& traitSelection() const { return m_traitSelection; }
+    // The K-line of "信号图".
+    CandleChart* candleChart() const { return m_candles; }
+    // The columns of "出现次数统计图", "遗漏次数统计图" and "分项统计".
+    ColumnChart* countsChart() const { return m_countsChart; }
+    ColumnChart* omissionChart() const { return m_omissionChart; }
+    ColumnChart* classesChart() const { return m_classesChart; }
+    // The lines of "均值走势图" and the two of "遗漏值走势" (the omission, its change).
+    LineChart* averagesChart() const { return m_averagesChart; }
+    LineChart* omissionLine() const { return m_omissionLine; }
+    LineChart* omissionChangeLine() const { return m_omissionChangeLine; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -101,7 +128,12 @@ private:
     QWidget* buildSegmentsPage();
     QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
     QWidget* buildOccurrencesPage();
+    QWidget* buildOmissionTrendPage();
+    // The line charts of "遗漏值走势" follow the axis options; repaints only.
+    void applyTrendAxis();
     void showTraits();
+    // A click on a class cell of the selection row ("选号区") of "特性图表" chooses or drops it.
+    void toggleTraitSelection(int row, int column);
     void showOmissionTable();
     void showLayout();
     void showField();
@@ -151,25 +183,36 @@ private:
     QLineEdit* m_big = nullptr;
     QRadioButton* m_symbols = nullptr;
     ViewGrid* m_signalGrid = nullptr;
+    CandleChart* m_candles = nullptr;
+    QCheckBox* m_klineCapped = nullptr;
+    QLineEdit* m_klineCap = nullptr;
 
     ViewGrid* m_averagesGrid = nullptr;
+    LineChart* m_averagesChart = nullptr;
+    std::vector<QCheckBox*> m_averageLines;  // "常规线", "二期均值" .. "十期均值"
 
-    QComboBox* m_countRecent = nullptr;
+    WindowChooser* m_countWindow = nullptr;
     QComboBox* m_countOrder = nullptr;
     QCheckBox* m_countPercent = nullptr;
     ViewGrid* m_countsGrid = nullptr;
+    ColumnChart* m_countsChart = nullptr;
 
+    WindowChooser* m_omissionWindow = nullptr;
     ViewGrid* m_omissionGrid = nullptr;
+    ColumnChart* m_omissionChart = nullptr;
 
     QComboBox* m_classFamily = nullptr;
     QComboBox* m_classK = nullptr;
-    QComboBox* m_classRecent = nullptr;
+    WindowChooser* m_classWindow = nullptr;
     QCheckBox* m_classPercent = nullptr;
     ViewGrid* m_classesGrid = nullptr;
+    ColumnChart* m_classesChart = nullptr;
 
     QListWidget* m_families = nullptr;
     QComboBox* m_traitRecent = nullptr;
     ViewGrid* m_traitsGrid = nullptr;
+    int m_traitSelectionRow = -1;
+    QSet<QString> m_traitSelection;  // the captions of the class columns chosen in "选号区"
     QComboBox* m_tableRecent = nullptr;
     ViewGrid* m_omissionTableGrid = nullptr;
     QLineEdit* m_layoutMin = nullptr;
@@ -187,6 +230,11 @@ private:
     QComboBox* m_segmentContent = nullptr;
     ViewGrid* m_segmentsGrid = nullptr;
     ViewGrid* m_omissionTrendGrid = nullptr;
+    LineChart* m_omissionLine = nullptr;
+    LineChart* m_omissionChangeLine = nullptr;
+    QCheckBox* m_trendDynamic = nullptr;
+    QCheckBox* m_trendCapped = nullptr;
+    QLineEdit* m_trendCap = nullptr;
     QComboBox* m_occurrenceValue = nullptr;
     ViewGrid* m_occurrencesGrid = nullptr;
     QComboBox* m_divisor = nullptr;

@@ -4,12 +4,16 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLayout>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSplitter>
 #include "ui/indicators/zbpxz_viewgrid.h"
 #include <QVBoxLayout>
 #include <string>
 #include <vector>
 
 #include "analysis/signalchart.h"
+#include "core/s_dm.h"
 
 namespace lottodesk::zbpxz {
 
@@ -48,6 +52,18 @@ inline void setCell(ViewGrid* table, int row, int column, QString text) {
     table->setText(row, column, std::move(text));
 }
 
+// The value of a "限制y轴最大值" box; an empty box keeps the default 100.
+inline int32_t capValue(const QLineEdit* box) {
+    bool ok = false;
+    const int32_t v = box->text().toInt(&ok);
+    return ok && v > 0 ? v : 100;
+}
+
+// A period as the grids write it: "预测区" for the prediction record.
+inline QString periodText(int32_t period) {
+    return period == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(period);
+}
+
 inline QString decimal(double value) { return QString::number(value, 'f', 1); }
 
 // The text of a statistic; a value never hit shows its marker as it is.
@@ -59,6 +75,30 @@ inline QWidget* page(QLayout* options, ViewGrid* table) {
     if (options) layout->addLayout(options);
     layout->addWidget(table, 1);
     return widget;
+}
+
+// A page whose chart sits above the view's grid in a splitter: the chart shows the view, the grid
+// keeps its numbers.
+inline QWidget* chartPage(QLayout* options, QWidget* chart, ViewGrid* table) {
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    if (options) layout->addLayout(options);
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(chart);
+    splitter->addWidget(table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+    return widget;
+}
+
+// Calls `toRow` with the grid's top row whenever the grid scrolls (by hand, by its page and step
+// commands or by the automatic scrolling), so a chart can follow it.
+template <class F>
+void followGrid(ViewGrid* table, QObject* context, F toRow) {
+    QObject::connect(table->verticalScrollBar(), &QScrollBar::valueChanged, context,
+                     [table, toRow] { toRow(std::max(0, table->rowAt(0))); });
 }
 
 }  // namespace lottodesk::zbpxz

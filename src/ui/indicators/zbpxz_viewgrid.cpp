@@ -9,22 +9,38 @@ void ViewGridModel::reset(const QStringList& header, int rows) {
     m_header = header;
     m_rows = rows;
     m_cells.assign(static_cast<size_t>(rows) * static_cast<size_t>(header.size()), QString());
+    m_marked.assign(m_cells.size(), 0);
     m_backgrounds.clear();
     endResetModel();
 }
 
 void ViewGridModel::setBackground(int row, int column, QColor colour) {
+    // Appended without a search: the views mark many cells while filling; the last mark counts.
     m_backgrounds.emplace_back(slot(row, column), colour);
+    Q_EMIT dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+}
+
+void ViewGridModel::clearBackground(int row, int column) {
+    const size_t at = slot(row, column);
+    std::erase_if(m_backgrounds, [at](const auto& mark) { return mark.first == at; });
+    Q_EMIT dataChanged(index(row, column), index(row, column), {Qt::BackgroundRole});
+}
+
+QColor ViewGridModel::background(int row, int column) const {
+    const size_t at = slot(row, column);
+    for (auto mark = m_backgrounds.rbegin(); mark != m_backgrounds.rend(); ++mark)
+        if (mark->first == at) return mark->second;
+    return {};
 }
 
 QVariant ViewGridModel::data(const QModelIndex& at, int role) const {
     if (!at.isValid()) return {};
     if (role == Qt::DisplayRole) return text(at.row(), at.column());
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    if (role == MarkRole) return marked(at.row(), at.column());
     if (role == Qt::BackgroundRole) {
-        const size_t i = slot(at.row(), at.column());
-        for (const auto& [cell, colour] : m_backgrounds)
-            if (cell == i) return colour;
+        const QColor colour = background(at.row(), at.column());
+        if (colour.isValid()) return colour;
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QStringList>
 #include <QTableView>
+#include <cstdint>
 #include <vector>
 
 namespace lottodesk {
@@ -14,11 +15,18 @@ class ViewGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+    // True for a cell the view marks (a hit, the class of a value), drawn as a ball or a square.
+    static constexpr int MarkRole = Qt::UserRole + 1;
 
     // A new table of empty cells; the cells are written afterwards and painted when shown.
     void reset(const QStringList& header, int rows);
     void setText(int row, int column, QString text) { m_cells[slot(row, column)] = std::move(text); }
+    // Marks a cell (a later mark wins); clearBackground takes its marks away. Both repaint the cell.
     void setBackground(int row, int column, QColor colour);
+    void clearBackground(int row, int column);
+    QColor background(int row, int column) const;
+    void setMarked(int row, int column) { m_marked[slot(row, column)] = 1; }
+    bool marked(int row, int column) const { return m_marked[slot(row, column)] != 0; }
     const QString& text(int row, int column) const { return m_cells[slot(row, column)]; }
     QString headerText(int column) const { return m_header.value(column); }
 
@@ -36,6 +44,7 @@ private:
     QStringList m_header;
     int m_rows = 0;
     std::vector<QString> m_cells;
+    std::vector<uint8_t> m_marked;                         // per cell
     std::vector<std::pair<size_t, QColor>> m_backgrounds;  // the few marked cells
 };
 
@@ -47,6 +56,10 @@ public:
     void reset(const QStringList& header, int rows);
     void setText(int row, int column, QString text) { m_model->setText(row, column, std::move(text)); }
     void setBackground(int row, int column, QColor colour) { m_model->setBackground(row, column, colour); }
+    void clearBackground(int row, int column) { m_model->clearBackground(row, column); }
+    QColor background(int row, int column) const { return m_model->background(row, column); }
+    void setMarked(int row, int column) { m_model->setMarked(row, column); }
+    bool marked(int row, int column) const { return m_model->marked(row, column); }
     QString text(int row, int column) const { return m_model->text(row, column); }
     QString headerText(int column) const { return m_model->headerText(column); }
     int rowCount() const { return m_model->rowCount(); }

@@ -27,9 +27,7 @@ using namespace zbpxz;
 
 namespace {
 
-QString periodText(int32_t period) {
-    return period == kPredictionPeriod ? QStringLiteral("预测区") : QString::number(period);
-}
+const QColor kSelectedColour{255, 190, 90};
 
 QComboBox* combo(const char* name, const QStringList& items, int current) {
     auto* box = new QComboBox;
@@ -74,6 +72,8 @@ QWidget* Tf_zbpxz::buildTraitsPage() {
     m_traitsGrid = grid("sg_traits");
     connect(m_families, &QListWidget::itemChanged, this, [this] { showTraits(); });
     connect(m_traitRecent, &QComboBox::currentIndexChanged, this, [this] { showTraits(); });
+    connect(m_traitsGrid, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& at) { toggleTraitSelection(at.row(), at.column()); });
     return page(options, m_traitsGrid);
 }
 
@@ -81,6 +81,7 @@ void Tf_zbpxz::showTraits() {
     const AnalysisSeries* s = m_session->series();
     if (!s) return;
     QStringList header{QStringLiteral("期号"), QStringLiteral("指标值")};
+    QStringList labels;  // the class of each class column, shown in the selection row
     std::vector<FeatureClassifier> classifiers;
     std::vector<int> offsets;
     for (int i = 0; i < m_families->count(); ++i) {
@@ -88,22 +89,48 @@ void Tf_zbpxz::showTraits() {
         const FeatureKind kind = *featureKind(m_families->item(i)->text().toStdString());
         classifiers.emplace_back(kind, m_range);
         offsets.push_back(static_cast<int>(header.size()));
-        for (const std::string& label : featureLabels(kind)) header << q(featureCaption(kind) + label);
-    }
-    const auto [first, last] = recentRecords(m_traitRecent);
-    setHeader(m_traitsGrid, header, last - first + 1);
-    const t_s_dm& history = m_session->history(m_ws);
-    for (int n = first; n <= last; ++n) {
-        const int32_t v = s->values[static_cast<size_t>(n)];
-        const QString value = QString::number(v);
-        setCell(m_traitsGrid, n - first, 0, periodText(history.record(n)[0]));
-        setCell(m_traitsGrid, n - first, 1, value);
-        for (size_t f = 0; f < classifiers.size(); ++f) {
-            const int c = classifiers[f].columnOf(v);
-            if (c >= 0) setCell(m_traitsGrid, n - first, offsets[f] + c, value);
+        for (const std::string& label : featureLabels(kind)) {
+            header << q(featureCaption(kind) + label);
+            labels << q(label);
         }
     }
+    // The draws of the window, the selection row, then the prediction record when there is one.
+    const auto [first, last] = recentRecords(m_traitRecent);
+    const t_s_dm& history = m_session->history(m_ws);
+    const int lastDraw = std::min(last, lastDrawRecord(DrawHistory::of(history)));
+    m_traitSelectionRow = lastDraw - first + 1;
+    setHeader(m_traitsGrid, header, last - first + 2);
+    for (int n = first; n <= last; ++n) {
+        const int row = n <= lastDraw ? n - first : n - first + 1;
+        const int32_t v = s->values[static_cast<size_t>(n)];
+        const QString value = QString::number(v);
+        setCell(m_traitsGrid, row, 0, periodText(history.record(n)[0]));
+        setCell(m_traitsGrid, row, 1, value);
+        for (size_t f = 0; f < classifiers.size(); ++f) {
+            const int c = classifiers[f].columnOf(v);
+            if (c < 0) continue;
+            setCell(m_traitsGrid, row, offsets[f] + c, value);
+            m_traitsGrid->setMarked(row, offsets[f] + c);
+        }
+    }
+    setCell(m_traitsGrid, m_traitSelectionRow, 0, QStringLiteral("选号区"));
+    for (int c = 2; c < header.size(); ++c) {
+        setCell(m_traitsGrid, m_traitSelectionRow, c, labels[static_cast<size_t>(c - 2)]);
+        if (m_traitSelection.contains(header[c])) m_traitsGrid->setBackground(m_traitSelectionRow, c, kSelectedColour);
+    }
     m_traitsGrid->scrollToBottom();
+}
+
+void Tf_zbpxz::toggleTraitSelection(int row, int column) {
+    if (row != m_traitSelectionRow || column < 2 || column >= m_traitsGrid->columnCount()) return;
+    // Kept by the column's caption, so the selection survives a new window or family choice.
+    const QString key = m_traitsGrid->headerText(column);
+    if (m_traitSelection.remove(key)) {
+        m_traitsGrid->clearBackground(row, column);
+    } else {
+        m_traitSelection.insert(key);
+        m_traitsGrid->setBackground(row, column, kSelectedColour);
+    }
 }
 
 QWidget* Tf_zbpxz::buildOmissionTablePage() {
@@ -139,7 +166,7 @@ void Tf_zbpxz::showOmissionTable() {
             const int32_t cell = t.table.cell(r, c);
             setCell(m_omissionTableGrid, r, c + 2,
                     QString::number(cell == 0 ? t.values[static_cast<size_t>(c)] : cell));
-            if (cell == 0) m_omissionTableGrid->setBackground(r, c + 2, QColor(255, 200, 200));
+            if (cell == 0) m_omissionTableGrid->setMarked(r, c + 2);
         }
     }
     const OmissionStats& st = t.table.stats;
@@ -203,7 +230,10 @@ void Tf_zbpxz::showLayout() {
         const int32_t v = s->values[static_cast<size_t>(n)];
         setCell(m_layoutGrid, n - first, 0, periodText(history.record(n)[0]));
         for (size_t c = 0; c < columns->size(); ++c)
-            if ((*columns)[c] == v) setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
+            if ((*columns)[c] == v) {
+                setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
+                m_layoutGrid->setMarked(n - first, static_cast<int>(c) + 1);
+            }
     }
     m_layoutGrid->scrollToBottom();
 }
@@ -260,7 +290,10 @@ void Tf_zbpxz::showField() {
         setCell(m_fieldGrid, n - first, 0, periodText(history.record(n)[0]));
         setCell(m_fieldGrid, n - first, 1, QString::number(v));
         const int at = fieldRowOf(texts, v);
-        if (at >= 0) setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
+        if (at >= 0) {
+            setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
+            m_fieldGrid->setMarked(n - first, at + 2);
+        }
     }
     m_fieldGrid->scrollToBottom();
 }
@@ -361,19 +394,6 @@ void fillRecords(ViewGrid* table, const t_s_dm& history, int count, const QStrin
 }
 
 }  // namespace
-
-void Tf_zbpxz::showOmissionTrend() {
-    const AnalysisSeries* s = m_session->series();
-    if (!s) return;
-    const std::vector<int32_t> omission = transformedSeries(s->values, {KLineKind::Omission});
-    const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::OmissionAmplitude});
-    fillRecords(m_omissionTrendGrid, m_session->history(m_ws), s->count(),
-                {QStringLiteral("期号"), q(s->caption) + QStringLiteral("的遗漏走势"),
-                 q(s->caption) + QStringLiteral("的遗漏振幅走势")},
-                [&](size_t n) {
-                    return QStringList{QString::number(omission[n]), QString::number(change[n])};
-                });
-}
 
 QWidget* Tf_zbpxz::buildOccurrencesPage() {
     auto* options = new QHBoxLayout;

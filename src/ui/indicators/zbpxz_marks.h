@@ -1,0 +1,40 @@
+#pragma once
+// The marked cells of the indicator analysis's grids (a hit of the omission table, the class of a
+// value, its column or field row) drawn as the display menu chooses: "球+数字", "球",
+// "方块+数字" or "方块". Unmarked cells keep the grid's plain look.
+
+#include <QColor>
+#include <QStyledItemDelegate>
+
+class QMenu;
+
+namespace lottodesk {
+
+class ViewGrid;
+
+enum class MarkStyle : uint8_t { BallNumber, Ball, SquareNumber, Square };
+
+inline const QColor kBallColour{215, 30, 30};
+inline const QColor kSquareColour{30, 90, 200};
+
+// Draws one mark into `cell`: a ball in the square of its smaller side (stretched for a wide
+// number) or a square filling it, with `text` in white over it for the styles with the number.
+void paintMark(QPainter& painter, const QRect& cell, MarkStyle style, const QString& text);
+
+class MarkDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setStyle(MarkStyle style) { m_style = style; }
+    MarkStyle style() const { return m_style; }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    MarkStyle m_style = MarkStyle::BallNumber;
+};
+
+// Gives `grid` the mark delegate and adds the submenu "显示模式" with the four styles to `menu`
+// (actions mi_ballnumber, mi_ball, mi_squarenumber, mi_square). Returns the delegate.
+MarkDelegate* addDisplayMenu(QMenu* menu, ViewGrid* grid);
+
+}  // namespace lottodesk

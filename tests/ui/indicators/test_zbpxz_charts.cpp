@@ -1,0 +1,742 @@
+// The drawn charts of the indicator analysis "指标剖析": the K-line of "信号图", the columns of the
+// statistics views and the lines of the trend views, rendered into images and checked pixel by
+// pixel, on the real 双色球 history.
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "core/drawtext.h"
+#include "core/workspace.h"
+#include "support/uifixture.h"
+#include "ui/charts/candlechart.h"
+#include "ui/charts/columnchart.h"
+#include "ui/charts/linechart.h"
+#include "ui/indicators/f_zbpxz.h"
+#include "ui/indicators/zbpxz_marks.h"
+#include "ui/indicators/zbpxz_scroll.h"
+#include "ui/indicators/zbpxz_viewgrid.h"
+
+using namespace lottodesk;
+using test::FakeFileChooser;
+using test::FakePrompts;
+using test::ProgramFolder;
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+const GameParams kSsq{6, 1, 33, 1, 1, 16, true};
+
+bool near(QRgb pixel, const QColor& colour) {
+    return std::abs(qRed(pixel) - colour.red()) < 40 && std::abs(qGreen(pixel) - colour.green()) < 40 &&
+           std::abs(qBlue(pixel) - colour.blue()) < 40;
+}
+bool white(QRgb pixel) { return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240; }
+bool dark(QRgb pixel) { return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
+
+QImage blank(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage renderCandles(const CandleChartData& data, const QRect& area, int first, int slotWidth) {
+    QImage image = blank(area.width(), area.height());
+    QPainter painter(&image);
+    paintCandleChart(painter, data, area, first, slotWidth);
+    return image;
+}
+
+// The analysis window over the 双色球 history.
+struct Analysis {
+    Analysis() : ws(folder.path()) {
+        std::filesystem::create_directories(folder.file("database"));
+        ws.game = kSsq;
+        ws.partitions.rebuild(kSsq.zh_to);
+        ws.sjk.Clear(false);
+        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("ssq.txt")), 7).records) {
+            ws.sjk.Append();
+            ws.sjk.setRecord(ws.sjk.RecNo(), record);
+        }
+        window.resize(1000, 700);
+        window.show();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    ViewGrid* view(const char* caption) {
+        auto* pages = child<QTabWidget>("pc_zbpxz");
+        for (int p = 0; p < pages->count(); ++p)
+            if (pages->tabText(p) == u(caption)) pages->setCurrentIndex(p);
+        return window.currentGrid();
+    }
+    int32_t sum(int record) {
+        const int32_t* r = ws.sjk.record(record);
+        return r[1] + r[2] + r[3] + r[4] + r[5] + r[6];
+    }
+
+    ProgramFolder folder;
+    Workspace ws;
+    FakePrompts prompts;
+    FakeFileChooser files;
+    Tf_zbpxz window{ws, prompts, files, []() -> GeneratorHandOff* { return nullptr; }};
+};
+
+}  // namespace
+
+class TestAnalysisCharts : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void candleGeometryFollowsOpenAndClose();
+    void candlesAreDrawnByTheirKind();
+    void signalChartDrawsTheSeriesAsCandles();
+    void columnsStandOnTheAxisInTheirColours();
+    void countColumnsFollowTheOrder();
+    void omissionColumnsAreColouredByTheRule();
+    void classColumnsCountTheClasses();
+    void averageLinesAreSwitchedOneByOne();
+    void lineAxisIsCappedOrFittedToTheWindow();
+    void omissionTrendDrawsTheOmissionAndItsChange();
+    void statisticsCountAChosenPeriodRange();
+    void featureTableSelectionRowTogglesClasses();
+    void marksAreBallsOrSquaresWithOrWithoutTheNumber();
+    void displayMenuRedrawsTheMarkedCells();
+    void aNewGameClearsTheCharts();
+    void omissionStatisticsOverAChosenRange();
+};
+
+void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
+    CandleChartData data;
+    data.candles = {{5, 5, CandleKind::Line}, {5, 8, CandleKind::Rise}, {8, 2, CandleKind::Fall}};
+    const QRect plot(0, 0, 100, 108);  // 99 pixels from value 0 (y 103) to value 8 (y 4)
+    const CandleAxis axis = candleAxis(data);
+    QCOMPARE(axis.lo, 0);
+    QCOMPARE(axis.hi, 8);
+    QCOMPARE(candleY(0, plot, axis), 103);
+    QCOMPARE(candleY(8, plot, axis), 4);
+    QCOMPARE(candleY(4, plot, axis), 103 - 50);  // 49.5 rounds up
+    QCOMPARE(candleY(-3, plot, axis), 103);      // beyond the axis: at its end
+
+    const CandleShape first = candleShape(data.candles[0], 0, plot, axis, 10);
+    QVERIFY(first.isLine());
+    QCOMPARE(first.body.top(), candleY(5, plot, axis));
+    QCOMPARE(first.x, 5);
+    const CandleShape rise = candleShape(data.candles[1], 1, plot, axis, 10);
+    QVERIFY(!rise.isLine());
+    QCOMPARE(rise.body, QRect(QPoint(12, candleY(8, plot, axis)), QPoint(17, candleY(5, plot, axis))));
+    const CandleShape fall = candleShape(data.candles[2], 2, plot, axis, 10);
+    QCOMPARE(fall.body, QRect(QPoint(22, candleY(8, plot, axis)), QPoint(27, candleY(2, plot, axis))));
+
+    // Negative values lower the axis; a cap below the highest value ends it there.
+    data.candles.push_back({2, -4, CandleKind::Fall});
+    QCOMPARE(candleAxis(data).lo, -4);
+    data.capped = true;
+    data.cap = 6;
+    const CandleAxis capped = candleAxis(data);
+    QCOMPARE(capped.hi, 6);
+    QCOMPARE(candleY(8, plot, capped), candleY(6, plot, capped));
+    // A candle wholly above the cap shrinks to a line at the top.
+    QVERIFY(candleShape({7, 8, CandleKind::Rise}, 0, plot, capped, 10).isLine());
+    QVERIFY(!candleShape({5, 8, CandleKind::Rise}, 0, plot, capped, 10).isLine());
+    // A cap above every value changes nothing.
+    data.cap = 50;
+    QCOMPARE(candleAxis(data).hi, 8);
+}
+
+void TestAnalysisCharts::candlesAreDrawnByTheirKind() {
+    CandleChartData data;
+    data.periods = {2024001, 2024002, 2024003, 2024004};
+    data.candles = {
+        {10, 10, CandleKind::Line}, {10, 40, CandleKind::Rise}, {40, 5, CandleKind::Fall}, {5, 5, CandleKind::Line}};
+    data.signalTexts = {u("降"), u("升"), u("降"), u("降")};
+    data.signalFirst = {0, 1, 0, 0};
+    const QRect area(0, 0, 300, 240);
+    const int slot = 20;
+    const QImage image = renderCandles(data, area, 0, slot);
+    const QRect plot = candlePlot(area);
+    const CandleAxis axis = candleAxis(data);
+
+    const CandleShape rise = candleShape(data.candles[1], 1, plot, axis, slot);
+    QVERIFY(near(image.pixel(rise.body.left(), rise.body.center().y()), kRiseColour));  // red edge
+    QVERIFY(white(image.pixel(rise.body.center())));                                    // hollow
+    QVERIFY(near(image.pixel(rise.x, rise.body.top()), kRiseColour));
+    const CandleShape fall = candleShape(data.candles[2], 2, plot, axis, slot);
+    QVERIFY(near(image.pixel(fall.body.center()), kFallColour));  // filled
+    QVERIFY(near(image.pixel(fall.body.left() + 1, fall.body.bottom() - 1), kFallColour));
+    const CandleShape line = candleShape(data.candles[3], 3, plot, axis, slot);
+    QVERIFY(dark(image.pixel(line.x, line.body.top())));
+    QVERIFY(white(image.pixel(line.x, line.body.top() - 3)));
+    QVERIFY(white(image.pixel(rise.x, rise.body.top() - 3)));  // nothing above the close
+
+    // Scrolled by one: the rising candle is drawn in the first slot.
+    const QImage scrolled = renderCandles(data, area, 1, slot);
+    const CandleShape moved = candleShape(data.candles[1], 0, plot, axis, slot);
+    QVERIFY(near(scrolled.pixel(moved.body.left(), moved.body.center().y()), kRiseColour));
+    QVERIFY(white(scrolled.pixel(moved.body.center())));
+}
+
+void TestAnalysisCharts::signalChartDrawsTheSeriesAsCandles() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    CandleChart* chart = a.window.candleChart();
+    QVERIFY(chart && chart->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    const CandleChartData& data = chart->data();
+    QCOMPARE(static_cast<int>(data.candles.size()), records);
+    QCOMPARE(data.title, u("和值的常规图"));
+    QCOMPARE(data.periods.back(), a.ws.sjk.record(records)[0]);
+    // Each candle opens at the previous sum and closes at its own; the first is a line.
+    QCOMPARE(data.candles.front().kind, CandleKind::Line);
+    for (int n = 2; n <= records; ++n) {
+        const Candle& c = data.candles[static_cast<size_t>(n - 1)];
+        QCOMPARE(c.open, a.sum(n - 1));
+        QCOMPARE(c.close, a.sum(n));
+        QCOMPARE(c.kind, c.close > c.open ? CandleKind::Rise : c.close < c.open ? CandleKind::Fall : CandleKind::Line);
+    }
+    // The signal row under the candles is the grid's.
+    ViewGrid* grid = a.window.currentGrid();
+    for (int r = records - 40; r < records; ++r) QCOMPARE(data.signalTexts[r], grid->text(r, 5));
+
+    // Opens on the newest periods.
+    QCOMPARE(chart->visibleCount(), 36);
+    QCOMPARE(chart->firstVisible() + chart->visibleCount(), records);
+    // The newest rising and falling candles in view, as the widget paints them.
+    const QImage shot = chart->grab().toImage();
+    const QRect plot = candlePlot(chart->chartArea());
+    const CandleAxis axis = candleAxis(data);
+    int rises = 0, falls = 0;
+    for (int k = 0; k < chart->visibleCount(); ++k) {
+        const auto i = static_cast<size_t>(chart->firstVisible() + k);
+        if (i >= data.candles.size()) break;
+        const CandleShape shape = candleShape(data.candles[i], k, plot, axis, chart->slotWidth());
+        if (shape.isLine()) continue;
+        if (shape.kind == CandleKind::Rise) {
+            ++rises;
+            QVERIFY(near(shot.pixel(shape.body.left(), shape.body.center().y()), kRiseColour));
+            if (shape.body.height() > 4 && shape.body.width() > 4) QVERIFY(white(shot.pixel(shape.body.center())));
+        } else {
+            ++falls;
+            QVERIFY(near(shot.pixel(shape.body.center()), kFallColour));
+        }
+    }
+    QVERIFY(rises > 3 && falls > 3);
+
+    // Scrolling the grid moves the chart along; nothing is recomputed.
+    const Candle* before = data.candles.data();
+    grid->verticalScrollBar()->setValue(100);
+    QCOMPARE(chart->firstVisible(), grid->rowAt(0));
+    QCOMPARE(chart->data().candles.data(), before);
+
+    // "限制y轴最大值": the axis ends at the cap; a sum above it is drawn at the top.
+    a.child<QLineEdit>("e_ymax")->setText(QStringLiteral("100"));
+    a.child<QCheckBox>("cb_ymax")->setChecked(true);
+    QCOMPARE(candleAxis(chart->data()).hi, 100);
+    QCOMPARE(chart->data().candles.data(), before);
+    a.child<QLineEdit>("e_ymax")->setText(QStringLiteral("150"));
+    QMetaObject::invokeMethod(a.child<QLineEdit>("e_ymax"), "editingFinished");
+    QCOMPARE(candleAxis(chart->data()).hi, 150);
+    a.child<QCheckBox>("cb_ymax")->setChecked(false);
+    QVERIFY(candleAxis(chart->data()).hi > 150);
+
+    // Another K-line type and signal row: tails 0..9, symbols.
+    a.child<QComboBox>("combo_kline")->setCurrentIndex(1);
+    a.child<QRadioButton>("rb_symbols")->setChecked(true);
+    QCOMPARE(chart->data().title, u("和值的尾数图"));
+    QCOMPARE(chart->data().candles.back().close, a.sum(records) % 10);
+    QVERIFY(chart->data().signalTexts.back() == u("O") || chart->data().signalTexts.back() == u("X"));
+}
+
+namespace {
+
+// The height in pixels of the column drawn at x up from `baseline`: the run of its colour.
+int paintedHeight(const QImage& image, int x, int baseline) {
+    const QRgb colour = image.pixel(x, baseline);
+    if (white(colour)) return 0;
+    int h = 0;
+    while (baseline - h >= 0 && image.pixel(x, baseline - h) == colour) ++h;
+    return h;
+}
+
+QImage grabColumns(ColumnChart* chart) { return chart->grab().toImage(); }
+
+}  // namespace
+
+void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
+    ColumnChartData data;
+    data.labels = {u("1"), u("2"), u("3")};
+    data.heights = {4, 0, 8};
+    data.texts = {u("4"), u("0"), u("8")};
+    data.colours = {Qt::blue, Qt::blue, QColor(0, 150, 0)};
+    const QRect area(0, 0, 240, 200);
+    QImage image = blank(240, 200);
+    QPainter painter(&image);
+    paintColumnChart(painter, data, area);
+    painter.end();
+    const ColumnChartGeometry g = columnChartGeometry(data, area);
+    QCOMPARE(g.top, 8.0);
+    const QRect third = g.column(2, 8);
+    QCOMPARE(third.top(), g.plot.top());  // the highest column reaches the top
+    QCOMPARE(third.bottom(), g.plot.bottom());
+    QCOMPARE(g.column(0, 4).height(), g.plot.height() / 2);
+    QVERIFY(near(image.pixel(third.center()), QColor(0, 150, 0)));
+    QVERIFY(near(image.pixel(g.column(0, 4).center()), Qt::blue));
+    // Whole heights get an axis of whole divisions.
+    data.heights = {3, 0, 9};
+    QCOMPARE(columnChartGeometry(data, area).top, 12.0);
+    QCOMPARE(paintedHeight(image, third.center().x(), g.plot.bottom()), third.height());
+    // A zero column leaves its slot empty.
+    const QRect second = g.column(1, 1);
+    QVERIFY(white(image.pixel(second.center().x(), g.plot.bottom() - 2)));
+}
+
+void TestAnalysisCharts::countColumnsFollowTheOrder() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("出现次数统计图");
+    ColumnChart* chart = a.window.countsChart();
+    QVERIFY(chart->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    std::map<int, int> expected;
+    for (int n = records - 99; n <= records; ++n) ++expected[a.ws.sjk.record(n)[1]];
+    QCOMPARE(chart->data().labels.size(), 33);
+    for (int v = 1; v <= 33; ++v) QCOMPARE(chart->data().heights[v - 1], double(expected[v]));
+    QVERIFY(chart->data().title.endsWith(u("（共100期）")));
+
+    // Descending: the painted columns never grow from left to right; labels follow the grid.
+    a.child<QComboBox>("combo_countorder")->setCurrentIndex(2);
+    const ColumnChartData& data = chart->data();
+    const QImage shot = grabColumns(chart);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    int previous = 1 << 30;
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        QCOMPARE(data.labels[i], grid->text(int(i), 0));
+        const int h = paintedHeight(shot, g.column(i, data.heights[i]).center().x(), g.plot.bottom());
+        QVERIFY(h <= previous);
+        QCOMPARE(h, data.heights[i] > 0 ? g.column(i, data.heights[i]).height() : 0);
+        previous = h;
+    }
+    QVERIFY(data.heights.front() > data.heights.back());
+    a.child<QComboBox>("combo_countorder")->setCurrentIndex(1);
+    QVERIFY(std::is_sorted(chart->data().heights.begin(), chart->data().heights.end()));
+    // Percentages: the same heights, the shares written above them.
+    a.child<QCheckBox>("cb_countpercent")->setChecked(true);
+    QVERIFY(chart->data().texts.back().endsWith(u("%")));
+    QCOMPARE(chart->data().texts.back(), grid->text(32, 1));
+}
+
+void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    ColumnChart* chart = a.window.omissionChart();
+    const ColumnChartData& data = chart->data();
+    QCOMPARE(data.heights.size(), size_t{33});
+    const QImage shot = grabColumns(chart);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    std::set<QRgb> seen;
+    for (int r = 0; r < 33; ++r) {
+        // Columns: value, hits, longest, shortest, average, previous, current.
+        const int current = grid->text(r, 6).toInt(), average = grid->text(r, 4).toInt();
+        const int previous = grid->text(r, 5).toInt(), longest = grid->text(r, 2).toInt();
+        QCOMPARE(data.heights[size_t(r)], double(current));
+        const QColor expected = current > longest    ? kAboveLongestColour
+                                : current > previous ? kAbovePreviousColour
+                                : current > average  ? kAboveAverageColour
+                                                     : kQuietOmissionColour;
+        QCOMPARE(data.colour(size_t(r)), expected);
+        const QRect bar = g.column(size_t(r), current);
+        if (bar.height() > 2) {
+            QVERIFY(near(shot.pixel(bar.center()), expected));
+            seen.insert(expected.rgb());
+        }
+    }
+    QVERIFY(seen.size() >= 2);  // the real history has quiet and alarming values
+}
+
+void TestAnalysisCharts::classColumnsCountTheClasses() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("分项统计");
+    ColumnChart* chart = a.window.classesChart();
+    QCOMPARE(chart->data().labels, (QStringList{u("奇"), u("偶")}));
+    QCOMPARE(chart->data().heights[0] + chart->data().heights[1], 100.0);
+    QCOMPARE(chart->data().heights[0], grid->text(0, 1).toDouble());
+    // Three zones of 1..33.
+    a.child<QComboBox>("combo_family")->setCurrentIndex(2);
+    QCOMPARE(chart->data().labels.size(), 3);
+    QCOMPARE(chart->data().labels[0], grid->text(0, 0));
+    double total = 0;
+    for (double h : chart->data().heights) total += h;
+    QCOMPARE(total, 100.0);
+}
+
+namespace {
+
+// The mean y of the pixels of `colour` in column x (-1 when none).
+double meanY(const QImage& image, int x, const QColor& colour) {
+    int sum = 0, n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        if (near(image.pixel(x, y), colour)) sum += y, ++n;
+    return n ? double(sum) / n : -1;
+}
+
+bool contains(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(image.pixel(x, y), colour)) return true;
+    return false;
+}
+
+}  // namespace
+
+void TestAnalysisCharts::averageLinesAreSwitchedOneByOne() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    a.view("均值走势图");
+    LineChart* chart = a.window.averagesChart();
+    const int records = a.ws.sjk.RecordCount();
+    const LineChartData& data = chart->data();
+    QCOMPARE(data.series.size(), size_t{6});
+    QCOMPARE(data.names.join(QLatin1Char(' ')), u("常规线 二期均值 三期均值 四期均值 五期均值 十期均值"));
+    QCOMPARE(data.series[0].back(), double(a.sum(records)));
+    double five = 0;
+    for (int n = records - 4; n <= records; ++n) five += a.sum(n);
+    QCOMPARE(data.series[4].back(), five / 5);
+    QCOMPARE(chart->firstVisible() + chart->window(), records);  // the newest periods
+
+    // Only "十期均值" left: its colour is drawn, the series' is not; nothing was recomputed.
+    const double* before = data.series[0].data();
+    for (const char* name : {"cb_regular", "cb_avg2", "cb_avg3", "cb_avg4", "cb_avg5"})
+        a.child<QCheckBox>(name)->setChecked(false);
+    QCOMPARE(chart->data().shown, (std::vector<bool>{false, false, false, false, false, true}));
+    QCOMPARE(chart->data().series[0].data(), before);
+    QImage image = blank(600, 300);
+    {
+        QPainter painter(&image);
+        paintLineChart(painter, chart->data(), QRect(48, 20, 540, 260), chart->firstVisible(), chart->window());
+    }
+    QVERIFY(contains(image, lineColour(5)));
+    QVERIFY(!contains(image, lineColour(0)));
+    a.child<QCheckBox>("cb_regular")->setChecked(true);
+    QCOMPARE(chart->data().shown.front(), true);
+}
+
+void TestAnalysisCharts::lineAxisIsCappedOrFittedToTheWindow() {
+    LineChartData data;
+    data.periods = {2024001, 2024002, 2024003};
+    data.names = {u("x")};
+    data.series = {{0, 50, 200}};
+    const QRect area(48, 20, 300, 200);  // y of v: 213 - v / span * 188; points at x 98, 198, 298
+    auto render = [&] {
+        QImage image = blank(400, 260);
+        QPainter painter(&image);
+        paintLineChart(painter, data, area, 0, 3);
+        return image;
+    };
+    QVERIFY(std::abs(meanY(render(), 198, lineColour(0)) - (213 - 50 / 200.0 * 188)) < 3);
+    data.capped = true;
+    data.cap = 100;
+    QImage capped = render();
+    QVERIFY(std::abs(meanY(capped, 198, lineColour(0)) - (213 - 50 / 100.0 * 188)) < 3);
+    QVERIFY(std::abs(meanY(capped, 298, lineColour(0)) - 25) < 3);  // 200 at the top
+    // Fitted to the window of the last two points: 50 at the bottom.
+    data.capped = false;
+    data.fitWindow = true;
+    QImage image = blank(400, 260);
+    {
+        QPainter painter(&image);
+        paintLineChart(painter, data, area, 1, 2);  // points at x 123, 273
+    }
+    QVERIFY(std::abs(meanY(image, 123, lineColour(0)) - 213) < 3);
+}
+
+void TestAnalysisCharts::omissionTrendDrawsTheOmissionAndItsChange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏值走势");
+    LineChart* omission = a.window.omissionLine();
+    LineChart* change = a.window.omissionChangeLine();
+    QVERIFY(omission->isVisible() && change->isVisible());
+    const int records = a.ws.sjk.RecordCount();
+    QCOMPARE(omission->data().title, u("红号一的遗漏走势"));
+    QCOMPARE(change->data().title, u("红号一的遗漏振幅走势"));
+    for (int r = records - 50; r < records; ++r) {
+        QCOMPARE(omission->data().series[0][size_t(r)], grid->text(r, 1).toDouble());
+        QCOMPARE(change->data().series[0][size_t(r)], grid->text(r, 2).toDouble());
+    }
+    // Both charts scroll together.
+    omission->scrollBar()->setValue(200);
+    QCOMPARE(change->firstVisible(), 200);
+    change->scrollBar()->setValue(300);
+    QCOMPARE(omission->firstVisible(), 300);
+    // The axis options reach both charts without recomputing them.
+    const double* before = omission->data().series[0].data();
+    a.child<QCheckBox>("cb_dynamic")->setChecked(true);
+    a.child<QLineEdit>("e_trendymax")->setText(QStringLiteral("20"));
+    a.child<QCheckBox>("cb_trendymax")->setChecked(true);
+    for (LineChart* chart : {omission, change}) {
+        QVERIFY(chart->data().fitWindow);
+        QVERIFY(chart->data().capped);
+        QCOMPARE(chart->data().cap, 20.0);
+    }
+    QCOMPARE(omission->data().series[0].data(), before);
+    // A new series keeps the chosen axis.
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    a.view("遗漏值走势");
+    QVERIFY(omission->data().capped && omission->data().fitWindow);
+}
+
+void TestAnalysisCharts::statisticsCountAChosenPeriodRange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    const int records = a.ws.sjk.RecordCount();
+    auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
+    ViewGrid* grid = a.view("出现次数统计图");
+    ColumnChart* chart = a.window.countsChart();
+    auto* from = a.child<QComboBox>("combo_countfrom");
+    auto* to = a.child<QComboBox>("combo_countto");
+    // The lists hold every draw; the custom range starts as the last 100 draws.
+    QCOMPARE(from->count(), records);
+    QCOMPARE(from->currentText(), period(records - 99));
+    QCOMPARE(to->currentText(), period(records));
+    QVERIFY(!a.child<QRadioButton>("rb_countcustom")->isChecked());
+
+    // Draws records-30 .. records-21: choosing a period switches to "自定义".
+    from->setCurrentText(period(records - 30));
+    QVERIFY(a.child<QRadioButton>("rb_countcustom")->isChecked());
+    to->setCurrentText(period(records - 21));
+    std::map<int, int> expected;
+    for (int n = records - 30; n <= records - 21; ++n) ++expected[a.ws.sjk.record(n)[1]];
+    for (int v = 1; v <= 33; ++v) QCOMPARE(chart->data().heights[size_t(v - 1)], double(expected[v]));
+    QVERIFY(chart->data().title.endsWith(u("（共10期）")));
+    QCOMPARE(grid->text(33, 0), u("共10期"));
+    // An end before the start counts nothing.
+    to->setCurrentText(period(records - 40));
+    QCOMPARE(grid->text(33, 0), u("共0期"));
+    for (double h : chart->data().heights) QCOMPARE(h, 0.0);
+    // Back to "近" N: the count list decides again; the chosen periods stay for the next time.
+    a.child<QComboBox>("combo_countrecent")->setCurrentIndex(0);  // 5
+    QVERIFY(a.child<QRadioButton>("rb_countrecent")->isChecked());
+    QCOMPARE(grid->text(33, 0), u("共5期"));
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    a.view("出现次数统计图");
+    QCOMPARE(to->currentText(), period(records - 40));
+
+    // "分项统计" has its own choice: odd and even of the first number over ten draws.
+    ViewGrid* classes = a.view("分项统计");
+    a.child<QComboBox>("combo_classfrom")->setCurrentText(period(records - 9));
+    int odd = 0;
+    for (int n = records - 9; n <= records; ++n) odd += a.ws.sjk.record(n)[2] % 2;
+    QCOMPARE(classes->text(0, 1).toInt(), odd);
+    QCOMPARE(classes->text(2, 0), u("共10期"));
+    QCOMPARE(a.window.classesChart()->data().heights[1], double(10 - odd));
+}
+
+void TestAnalysisCharts::featureTableSelectionRowTogglesClasses() {
+    Analysis a;
+    // A prediction record after the draws: it closes the table after the selection row.
+    a.ws.sjk.Append();
+    DrawRecord prediction{};
+    prediction[0] = 9999999;
+    for (int i = 1; i <= 7; ++i) prediction[static_cast<size_t>(i)] = i + 2;
+    a.ws.sjk.setRecord(a.ws.sjk.RecNo(), prediction);
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("特性图表");
+    QCOMPARE(grid->rowCount(), 100 + 2);
+    QCOMPARE(grid->text(100, 0), u("选号区"));
+    QCOMPARE(grid->text(101, 0), u("预测区"));
+    QCOMPARE(grid->text(101, 1), u("3"));
+    int odd = -1;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == u("奇偶奇")) odd = c;
+    QVERIFY(odd > 2);
+    QCOMPARE(grid->text(100, odd), u("奇"));
+    QCOMPARE(grid->text(100, 2), u("0"));    // the first tail column
+    QCOMPARE(grid->text(101, odd), u("3"));  // the prediction's value in its class
+
+    auto click = [&](int row, int column) {
+        grid->scrollTo(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, column)).center());
+    };
+    click(100, odd);
+    QVERIFY(a.window.traitSelection().contains(u("奇偶奇")));
+    QVERIFY(grid->background(100, odd).isValid());
+    click(100, 2);
+    QCOMPARE(a.window.traitSelection().size(), 2);
+    click(100, odd);
+    QVERIFY(!a.window.traitSelection().contains(u("奇偶奇")));
+    QVERIFY(!grid->background(100, odd).isValid());
+    // Cells of the draws and the value column choose nothing.
+    click(99, odd);
+    click(100, 1);
+    QCOMPARE(a.window.traitSelection(), QSet<QString>{u("尾号0")});
+    // A new window of draws keeps the choice.
+    a.child<QComboBox>("combo_traitrecent")->setCurrentIndex(0);  // 5
+    QCOMPARE(grid->text(5, 0), u("选号区"));
+    QVERIFY(grid->background(5, 2).isValid());
+    // A new series starts with nothing chosen.
+    QVERIFY(a.window.analyse("z_num2", ValueRange{1, 33}, "红号二").ok);
+    QVERIFY(a.window.traitSelection().isEmpty());
+}
+
+namespace {
+
+bool reddish(QRgb c) { return qRed(c) > 150 && qRed(c) > qGreen(c) + 80 && qRed(c) > qBlue(c) + 80; }
+
+int whitePixels(const QImage& image, const QRect& inside) {
+    int n = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) n += white(image.pixel(x, y));
+    return n;
+}
+
+}  // namespace
+
+void TestAnalysisCharts::marksAreBallsOrSquaresWithOrWithoutTheNumber() {
+    const QRect cell(0, 0, 40, 24);
+    const QRect inner(16, 8, 8, 8);  // the middle of the ball or square, where the number goes
+    auto render = [&](MarkStyle style) {
+        QImage image = blank(40, 24);
+        QPainter painter(&image);
+        paintMark(painter, cell, style, QStringLiteral("8"));
+        return image;
+    };
+    const QImage ball = render(MarkStyle::Ball);
+    QVERIFY(reddish(ball.pixel(cell.center())));
+    QVERIFY(white(ball.pixel(1, 1)));  // round: the corner stays empty
+    QCOMPARE(whitePixels(ball, inner), 0);
+    QVERIFY(whitePixels(render(MarkStyle::BallNumber), inner) > 0);
+    const QImage square = render(MarkStyle::Square);
+    QVERIFY(near(square.pixel(2, 2), kSquareColour));
+    QVERIFY(near(square.pixel(cell.center()), kSquareColour));
+    QCOMPARE(whitePixels(square, inner), 0);
+    QVERIFY(whitePixels(render(MarkStyle::SquareNumber), inner) > 0);
+    // A number wider than the cell's height stretches the ball.
+    QImage wide = blank(60, 20);
+    {
+        QPainter painter(&wide);
+        paintMark(painter, QRect(0, 0, 60, 20), MarkStyle::BallNumber, QStringLiteral("1234"));
+    }
+    QVERIFY(!white(wide.pixel(12, 10)));
+}
+
+void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("遗漏分布图表");
+    const int records = a.ws.sjk.RecordCount();
+    // The newest draw's first number is marked in its column; the other cells of the row are not.
+    const int row = 99, value = a.ws.sjk.record(records)[1];
+    int column = -1;
+    for (int c = 2; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == QString::number(value)) column = c;
+    QVERIFY(column > 0);
+    QVERIFY(grid->marked(row, column));
+    QVERIFY(!grid->marked(row, column == 2 ? 3 : 2));
+    const int other = column == 2 ? 3 : 2;
+
+    auto* delegate = qobject_cast<MarkDelegate*>(grid->itemDelegate());
+    QVERIFY(delegate);
+    QCOMPARE(delegate->style(), MarkStyle::BallNumber);
+    grid->scrollTo(grid->model()->index(row, column));
+    auto shot = [&] { return grid->viewport()->grab().toImage(); };
+    const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    const QRect plain = grid->visualRect(grid->model()->index(row, other));
+    auto reddishPixels = [](const QImage& image, const QRect& r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) n += reddish(image.pixel(x, y));
+        return n;
+    };
+    const QImage balls = shot();
+    QVERIFY(reddishPixels(balls, cell) > cell.height() * cell.height() / 3);
+    QCOMPARE(reddishPixels(balls, plain), 0);
+    QMenu* menu = a.window.currentScroller()->menu();
+    menu->findChild<QAction*>(QStringLiteral("mi_square"))->trigger();
+    QCOMPARE(delegate->style(), MarkStyle::Square);
+    const QImage squares = shot();
+    QVERIFY(near(squares.pixel(cell.topLeft() + QPoint(2, 2)), kSquareColour));
+    QVERIFY(!near(squares.pixel(plain.topLeft() + QPoint(2, 2)), kSquareColour));
+    // The grid texts stay what they were.
+    QCOMPARE(grid->text(row, column), QString::number(value));
+    // The grids without marks have no display menu.
+    a.view("遗漏值走势");
+    QVERIFY(!a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_square")));
+    // "特性图表", "数据分布图" and "田野走势图" have one each.
+    for (const char* caption : {"特性图表", "数据分布图", "田野走势图"}) {
+        a.view(caption);
+        QVERIFY2(a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_ball")), caption);
+    }
+}
+
+void TestAnalysisCharts::aNewGameClearsTheCharts() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    for (const char* caption : {"均值走势图", "出现次数统计图", "遗漏次数统计图", "分项统计", "遗漏值走势"})
+        a.view(caption);
+    a.window.typeChanged();
+    QVERIFY(a.window.candleChart()->data().candles.empty());
+    for (ColumnChart* chart : {a.window.countsChart(), a.window.omissionChart(), a.window.classesChart()})
+        QVERIFY(chart->data().heights.empty());
+    for (LineChart* chart : {a.window.averagesChart(), a.window.omissionLine(), a.window.omissionChangeLine()})
+        QVERIFY(chart->data().periods.empty());
+    // Painting empty charts draws nothing but the background.
+    a.view("信号图");
+    QVERIFY(!a.window.candleChart()->grab().isNull());
+}
+
+void TestAnalysisCharts::omissionStatisticsOverAChosenRange() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    const int records = a.ws.sjk.RecordCount();
+    auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    auto* from = a.child<QComboBox>("combo_omissionfrom");
+    auto* to = a.child<QComboBox>("combo_omissionto");
+    // The whole history by default.
+    QCOMPARE(from->currentText(), period(1));
+    QCOMPARE(to->currentText(), period(records));
+    QVERIFY(a.window.omissionChart()->data().title.contains(QStringLiteral("共%1期").arg(records)));
+    // Twenty draws ending 30 draws before the newest: the hits add up to 20, the value of the last
+    // draw of the range has current omission 0, and a value missing from the range counts back to
+    // its start.
+    const int first = records - 49, last = records - 30;
+    from->setCurrentText(period(first));
+    to->setCurrentText(period(last));
+    int hits = 0;
+    for (int r = 0; r < 33; ++r) hits += grid->text(r, 1).toInt();
+    QCOMPARE(hits, 20);
+    const int lastValue = a.ws.sjk.record(last)[1];
+    QCOMPARE(grid->text(lastValue - 1, 6), u("0"));
+    QCOMPARE(a.window.omissionChart()->data().heights[size_t(lastValue - 1)], 0.0);
+    std::set<int> seen;
+    for (int n = first; n <= last; ++n) seen.insert(a.ws.sjk.record(n)[1]);
+    int missing = 1;
+    while (seen.count(missing)) ++missing;
+    QCOMPARE(grid->text(missing - 1, 1), u("0"));
+    QCOMPARE(grid->text(missing - 1, 2), u("9999"));
+    QCOMPARE(grid->text(missing - 1, 6), u("20"));
+    // An end before the start counts nothing.
+    to->setCurrentText(period(first - 1));
+    hits = 0;
+    for (int r = 0; r < 33; ++r) hits += grid->text(r, 1).toInt();
+    QCOMPARE(hits, 0);
+}
+
+QTEST_MAIN(TestAnalysisCharts)
+#include "test_zbpxz_charts.moc"
