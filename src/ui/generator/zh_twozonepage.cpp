@@ -53,7 +53,7 @@ ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files
     m_sequential->setChecked(true);
     auto* styles = new QButtonGroup(this);
     for (QRadioButton* r : {m_sequential, m_random, m_all}) styles->addButton(r);
-    m_count->setObjectName(QStringLiteral("e_jxzs"));
+    m_count->setObjectName(QStringLiteral("e_sqjxzs"));
     m_count->setMaximumWidth(60);
     m_summary->setObjectName(QStringLiteral("e_djjg"));
     m_summary->setReadOnly(true);

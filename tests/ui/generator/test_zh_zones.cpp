@@ -2,6 +2,7 @@
 // secondary-zone filter (超级大乐透's two back numbers), two-zone matching with its random tickets,
 // prize check and printout, and the lists' popup commands; driven through the real widgets.
 #include <QRadioButton>
+#include <QTabBar>
 
 #include "generator/batch.h"
 #include "generator/secondaryfilter.h"
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void batchRunsTheFilesInTurn();
     void batchCancelEndsIt();
     void filterExportReachesTheOtherZone();
+    void controlNamesAreUniqueInTheWindow();
 };
 
 void TestZhZones::specialPageFiltersTheBlueNumber() {
@@ -579,6 +581,28 @@ void TestZhZones::filterExportReachesTheOtherZone() {
                                           "可在超强组号的副区过滤自定义指标的列表框中查看。"));
     QCOMPARE(w.window.secondaryPage()->conditions().custom.count(), 1);
     QVERIFY(w.window.secondaryPage()->conditions().customEnabled);
+}
+
+// Tests and the soak run find the controls by name: two pages with one name would let a command
+// reach the wrong page.
+void TestZhZones::controlNamesAreUniqueInTheWindow() {
+    Window w;
+    for (int type : {0, 1}) {
+        if (type == 1) useTwoSecondaryNumbers(w);
+        QMap<QString, int> seen;
+        for (QWidget* control : w.window.findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            // Qt's own parts (qt_*, a tab bar's scroll buttons) are not ours.
+            if (name.isEmpty() || name.startsWith(u("qt_")) || control->window() != &w.window ||
+                qobject_cast<QTabBar*>(control->parentWidget()))
+                continue;
+            ++seen[name];
+        }
+        QStringList repeated;
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+            if (it.value() > 1) repeated << it.key();
+        QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(u(", "))));
+    }
 }
 
 QTEST_MAIN(TestZhZones)
