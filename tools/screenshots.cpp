@@ -25,6 +25,7 @@
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/generator/f_zh.h"
+#include "ui/indicators/f_zbpxz.h"
 #include "ui/generator/zh_specialpage.h"
 #include "ui/generator/zh_twozonepage.h"
 #include "ui/online/f_informdownload.h"
@@ -170,6 +171,21 @@ int main(int argc, char** argv) {
     for (const char* caption : {"相生相克", "特性分布", "田野走势图"}) {
         more->showPage(QString::fromUtf8(caption));
         written = save(window, out, QStringLiteral("more-%1.png").arg(more->tabs()->currentIndex())) && written;
+    }
+    // The indicator analysis of the main sum: the K-line and the omission columns.
+    window.openPage(Tf_main::Page::zbpxz);
+    auto* analysis = window.pageWindow<Tf_zbpxz>(Tf_main::Page::zbpxz);
+    if (!analysis->analyse("z_hz", std::nullopt, "主区和值").ok) return 1;
+    if (auto* views = analysis->findChild<QTabWidget*>()) {
+        const struct {
+            const char* caption;
+            const char* file;
+        } shots[] = {{"信号图", "indicator-signal.png"}, {"遗漏次数统计图", "indicator-omission.png"}};
+        for (const auto& view : shots) {
+            for (int i = 0; i < views->count(); ++i)
+                if (views->tabText(i) == QString::fromUtf8(view.caption)) views->setCurrentIndex(i);
+            written = save(window, out, QString::fromUtf8(view.file)) && written;
+        }
     }
     return written ? 0 : 1;
 }
