@@ -246,7 +246,7 @@ void ConversionPage::runKill() {
             const int at = secondary || column < 2 ? column : column + 1;
             return at >= 0 && at < 7 ? qtext(*cells[at]) : QString();
         },
-        [this](int row) -> QVariant {
+        [this](int row, int) -> QVariant {
             const KillVerdict mark = m_kill.rows[static_cast<size_t>(row)].mark;
             if (mark == KillVerdict::Right) return QColor(225, 245, 225);
             if (mark == KillVerdict::Wrong) return QColor(250, 228, 228);

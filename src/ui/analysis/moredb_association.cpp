@@ -17,6 +17,7 @@
 #include "core/workspace.h"
 #include "ui/analysis/moredb_indicatorchoice.h"
 #include "ui/analysis/moredb_texttable.h"
+#include "ui/analysis/texttablemodel.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
@@ -123,7 +124,8 @@ void AssociationView::buildControls() {
     hintRow->addWidget(new QLabel(QStringLiteral("双击图表的某一列，进入详细分析"), this));
     layout->addLayout(hintRow);
 
-    m_model = new FlatTextTableModel(this);
+    m_model = new LazyTableModel(this);
+    m_model->setCentred(true);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("sg_glfx"));
     m_view->setModel(m_model);
@@ -205,8 +207,8 @@ void AssociationView::refresh() {
     const AssociationTable& t = m_engine.run(m_context.ws, m_options);
     m_table = &t;
     if (!t.status.ok) m_context.prompts.warn(this, QString::fromStdString(t.status.message));
-    const auto text = [&t](int row, int column) -> const std::string& { return t.cell(row, column); };
-    const auto colour = [&t](int, int column) {
+    const auto text = [&t](int row, int column) { return QString::fromStdString(t.cell(row, column)); };
+    const auto colour = [&t](int, int column) -> QVariant {
         return column < t.half ? QColor(255, 255, 235) : QColor(235, 245, 255);
     };
     m_model->setTable(t.header, t.rows(), text, colour);

@@ -22,7 +22,7 @@ class QTableView;
 
 namespace lottodesk {
 
-class FlatTextTableModel;
+class LazyTableModel;
 
 class AssociationView : public AnalysisPage {
     Q_OBJECT
@@ -70,7 +70,7 @@ private:
     QComboBox* m_tail = nullptr;
     std::array<Slot, kAssociationSlots> m_slots;
     QTableView* m_view = nullptr;
-    FlatTextTableModel* m_model = nullptr;
+    LazyTableModel* m_model = nullptr;
     QLabel* m_caption = nullptr;
     DialogRunner m_runDialog;
 };

@@ -12,6 +12,7 @@
 
 #include "core/workspace.h"
 #include "ui/analysis/moredb_texttable.h"
+#include "ui/analysis/texttablemodel.h"
 
 namespace lottodesk {
 
@@ -47,7 +48,8 @@ CombinedPatternsView::CombinedPatternsView(Workspace& ws, QWidget* parent)
     bar->addStretch(1);
     layout->addLayout(bar);
 
-    m_model = new FlatTextTableModel(this);
+    m_model = new LazyTableModel(this);
+    m_model->setCentred(true);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("sg_zhxt"));
     m_view->setModel(m_model);
@@ -86,8 +88,8 @@ void CombinedPatternsView::refresh() {
     const CombinedPatternTable& t =
         m_engine.run(m_ws.sjk, m_ws.game, m_ws.partitions, type.zhname, type.specname, chosenOptions());
     m_table = &t;
-    const auto text = [&t](int row, int column) -> const std::string& { return t.cell(row, column); };
-    const auto colour = [&t](int row, int column) {
+    const auto text = [&t](int row, int column) { return QString::fromStdString(t.cell(row, column)); };
+    const auto colour = [&t](int row, int column) -> QVariant {
         const int value = t.classValue(row, column);
         return value < 0 ? QColor(Qt::white) : classColour(value);
     };

@@ -13,7 +13,7 @@ class QTableView;
 namespace lottodesk {
 
 struct Workspace;
-class FlatTextTableModel;
+class LazyTableModel;
 
 class CombinedPatternsView : public AnalysisPage {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     void refresh() override;
     const CombinedPatternTable& table() const { return *m_table; }
     QTableView* view() const { return m_view; }
-    FlatTextTableModel* model() const { return m_model; }
+    LazyTableModel* model() const { return m_model; }
 
 private:
     CombinedPatternOptions chosenOptions() const;
@@ -36,7 +36,7 @@ private:
     QCheckBox* m_tails;
     QCheckBox* m_hideGaps;
     QTableView* m_view;
-    FlatTextTableModel* m_model;
+    LazyTableModel* m_model;
 };
 
 }  // namespace lottodesk

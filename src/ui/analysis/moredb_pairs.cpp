@@ -15,6 +15,7 @@
 
 #include "core/workspace.h"
 #include "ui/analysis/moredb_texttable.h"
+#include "ui/analysis/texttablemodel.h"
 #include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
 
@@ -85,7 +86,8 @@ void PairsView::buildControls() {
     layout->addLayout(thresholds);
 
     auto* body = new QHBoxLayout;
-    m_model = new FlatTextTableModel(this);
+    m_model = new LazyTableModel(this);
+    m_model->setCentred(true);
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("sg_xsxk"));
     m_grid->setModel(m_model);
@@ -209,10 +211,10 @@ void PairsView::refresh() {
     for (int x = 1; x <= v.top; ++x)
         for (int y = 1; y <= v.top; ++y) m_cells[static_cast<size_t>(x - 1) * v.top + (y - 1)] = v.cell(x, y);
     const int top = v.top;
-    const auto text = [this, top](int row, int column) -> const std::string& {
-        return m_cells[static_cast<size_t>(row) * top + column];
+    const auto text = [this, top](int row, int column) {
+        return QString::fromStdString(m_cells[static_cast<size_t>(row) * top + column]);
     };
-    const auto colour = [&v](int row, int column) {
+    const auto colour = [&v](int row, int column) -> QVariant {
         switch (v.mark(row + 1, column + 1)) {
         case PairMark::Together: return QColor(255, 110, 110);
         case PairMark::Apart: return QColor(120, 220, 120);

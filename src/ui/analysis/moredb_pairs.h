@@ -20,7 +20,7 @@ class QTableView;
 
 namespace lottodesk {
 
-class FlatTextTableModel;
+class LazyTableModel;
 
 class PairsView : public AnalysisPage {
     Q_OBJECT
@@ -60,7 +60,7 @@ private:
     QComboBox* m_together = nullptr;
     QComboBox* m_apart = nullptr;
     QTableView* m_grid = nullptr;
-    FlatTextTableModel* m_model = nullptr;
+    LazyTableModel* m_model = nullptr;
     QLabel* m_togetherLabel = nullptr;
     QLabel* m_apartLabel = nullptr;
     QListWidget* m_togetherList = nullptr;

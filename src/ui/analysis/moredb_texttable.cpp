@@ -6,40 +6,6 @@
 
 namespace lottodesk {
 
-void FlatTextTableModel::setTable(const std::vector<std::string>& header, int rows, CellText text, CellColour colour) {
-    beginResetModel();
-    m_header.clear();
-    m_header.reserve(static_cast<qsizetype>(header.size()));
-    for (const std::string& title : header) m_header << QString::fromStdString(title);
-    m_rows = rows;
-    m_text = std::move(text);
-    m_colour = std::move(colour);
-    endResetModel();
-}
-
-int FlatTextTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
-
-int FlatTextTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_header.size());
-}
-
-QVariant FlatTextTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_rows || index.column() >= m_header.size()) return {};
-    if (role == Qt::DisplayRole) return QString::fromStdString(m_text(index.row(), index.column()));
-    if (role == Qt::BackgroundRole && m_colour) {
-        const QColor colour = m_colour(index.row(), index.column());
-        if (colour.isValid()) return colour;
-    }
-    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-    return {};
-}
-
-QVariant FlatTextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Horizontal) return section < m_header.size() ? m_header[section] : QVariant();
-    return section + 1;
-}
-
 void fitColumns(QTableView& view) {
     const QAbstractItemModel* model = view.model();
     const QFontMetrics cells(view.font());

@@ -50,11 +50,13 @@ private:
 namespace lottodesk {
 
 // A read-only table whose cells are asked for as they are painted: a large table (the conversion
-// table's 200 columns) keeps its numbers and writes a text only for a visible cell.
+// table's 200 columns, the pattern tables of "更多图表") keeps its numbers or texts and writes a
+// text only for a visible cell; no item objects per cell.
 class LazyTableModel : public QAbstractTableModel {
 public:
     using Cell = std::function<QString(int row, int column)>;
-    using Background = std::function<QVariant(int row)>;
+    // A cell's background colour, or an invalid QVariant for the view's.
+    using Background = std::function<QVariant(int row, int column)>;
     using QAbstractTableModel::QAbstractTableModel;
 
     void setTable(std::vector<std::string> header, int rows, Cell cell, Background background = {}) {
@@ -65,6 +67,8 @@ public:
         m_background = std::move(background);
         endResetModel();
     }
+    // Centred texts (the class tables) instead of the view's alignment.
+    void setCentred(bool centred) { m_centred = centred; }
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows; }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(m_header.size());
@@ -72,7 +76,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || !m_cell) return {};
         if (role == Qt::DisplayRole) return m_cell(index.row(), index.column());
-        if (role == Qt::BackgroundRole && m_background) return m_background(index.row());
+        if (role == Qt::BackgroundRole && m_background) return m_background(index.row(), index.column());
+        if (role == Qt::TextAlignmentRole && m_centred) return int(Qt::AlignCenter);
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -88,6 +93,7 @@ private:
     int m_rows = 0;
     Cell m_cell;
     Background m_background;
+    bool m_centred = false;
 };
 
 }  // namespace lottodesk
