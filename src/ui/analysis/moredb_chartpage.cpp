@@ -20,9 +20,9 @@ QColor rgb(uint32_t colour) { return QColor((colour >> 16) & 0xFF, (colour >> 8)
 
 }  // namespace
 
-ChartPage::ChartPage(Workspace& ws, const char* name, QWidget* parent) : AnalysisPage(parent), m_ws(ws) {
+ChartPage::ChartPage(Workspace& ws, const CellPictures& pictures, const char* name, QWidget* parent)
+    : AnalysisPage(parent), m_ws(ws), m_pictures(pictures) {
     setObjectName(QString::fromLatin1(name));
-    m_pictures.load(QString::fromStdString(ws.folder) + QStringLiteral("pic"));
     auto* layout = new QVBoxLayout(this);
     m_bar = new QHBoxLayout;
     layout->addLayout(m_bar);

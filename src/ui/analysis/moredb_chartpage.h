@@ -22,7 +22,8 @@ class ChartCanvas;
 class ChartPage : public AnalysisPage {
     Q_OBJECT
 public:
-    ChartPage(Workspace& ws, const char* name, QWidget* parent = nullptr);
+    // `pictures`: the program's cell pictures, which draw the marks.
+    ChartPage(Workspace& ws, const CellPictures& pictures, const char* name, QWidget* parent = nullptr);
 
     void refresh() override;
     // Refills the rows in view and repaints (no recomputation).
@@ -72,7 +73,7 @@ private:
     bool m_up = false;
     bool m_following = false;
     QTimer m_timer;
-    CellPictures m_pictures;
+    const CellPictures& m_pictures;
     QHBoxLayout* m_bar = nullptr;
     ChartCanvas* m_canvas = nullptr;
     QScrollBar* m_vertical = nullptr;

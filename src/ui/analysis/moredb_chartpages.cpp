@@ -39,7 +39,8 @@ QPushButton* refreshButton(ChartPage* page, QHBoxLayout* bar, const char* name) 
 
 }  // namespace
 
-PropertyChartPage::PropertyChartPage(Workspace& ws, QWidget* parent) : ChartPage(ws, "moredb_property", parent) {
+PropertyChartPage::PropertyChartPage(Workspace& ws, const CellPictures& pictures, QWidget* parent)
+    : ChartPage(ws, pictures, "moredb_property", parent) {
     m_kind = radios(this, bar(), "rb_txfb_", {"尾号", "奇偶", "质合"});
     refreshButton(this, bar(), "b_txfb_refresh");
     bar()->addStretch(1);
@@ -50,7 +51,8 @@ PropertyChartPage::PropertyChartPage(Workspace& ws, QWidget* parent) : ChartPage
 
 ChartData PropertyChartPage::compute() { return propertyChart(m_ws, static_cast<PropertyKind>(m_kind->checkedId())); }
 
-ExtendedChartPage::ExtendedChartPage(Workspace& ws, QWidget* parent) : ChartPage(ws, "moredb_extended", parent) {
+ExtendedChartPage::ExtendedChartPage(Workspace& ws, const CellPictures& pictures, QWidget* parent)
+    : ChartPage(ws, pictures, "moredb_extended", parent) {
     m_kind = radios(this, bar(), "rb_kztb_", {"个数图", "分区出号个数", "和值分布"});
     m_zones = new QComboBox(this);
     m_zones->setObjectName(QStringLiteral("cb_kztb_zones"));
@@ -71,8 +73,10 @@ ChartData ExtendedChartPage::compute() {
     return extendedChart(m_ws, static_cast<ExtendedKind>(m_kind->checkedId()), m_zones->currentData().toInt());
 }
 
-FieldChartPage::FieldChartPage(Workspace& ws, Prompts& prompts, QWidget* parent)
-    : ChartPage(ws, "moredb_field", parent), m_prompts(prompts), m_template(defaultFieldTemplate("田野走势图1")) {
+FieldChartPage::FieldChartPage(Workspace& ws, const CellPictures& pictures, Prompts& prompts, QWidget* parent)
+    : ChartPage(ws, pictures, "moredb_field", parent),
+      m_prompts(prompts),
+      m_template(defaultFieldTemplate("田野走势图1")) {
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("cb_tyzst_list"));
     const TemplateListLoad list = loadTemplateList(ws.folder);

@@ -18,7 +18,7 @@ class Prompts;
 class PropertyChartPage : public ChartPage {
     Q_OBJECT
 public:
-    explicit PropertyChartPage(Workspace& ws, QWidget* parent = nullptr);
+    PropertyChartPage(Workspace& ws, const CellPictures& pictures, QWidget* parent = nullptr);
 
 protected:
     ChartData compute() override;
@@ -31,7 +31,7 @@ private:
 class ExtendedChartPage : public ChartPage {
     Q_OBJECT
 public:
-    explicit ExtendedChartPage(Workspace& ws, QWidget* parent = nullptr);
+    ExtendedChartPage(Workspace& ws, const CellPictures& pictures, QWidget* parent = nullptr);
 
 protected:
     ChartData compute() override;
@@ -46,7 +46,7 @@ private:
 class FieldChartPage : public ChartPage {
     Q_OBJECT
 public:
-    FieldChartPage(Workspace& ws, Prompts& prompts, QWidget* parent = nullptr);
+    FieldChartPage(Workspace& ws, const CellPictures& pictures, Prompts& prompts, QWidget* parent = nullptr);
     const FieldTemplate& chosenTemplate() const { return m_template; }
     // Reads the chosen template (creating its default file when missing).
     void readTemplate();

@@ -41,9 +41,9 @@ void addMoreChartPages(Tf_moredb& window, const AnalysisContext& context) {
     window.addPage(QStringLiteral("关联分析"), new AssociationView(context));
     auto* pairs = new PairsView(context);
     window.addPage(QStringLiteral("相生相克"), pairs);
-    auto* property = new PropertyChartPage(context.ws);
-    auto* extended = new ExtendedChartPage(context.ws);
-    auto* field = new FieldChartPage(context.ws, context.prompts);
+    auto* property = new PropertyChartPage(context.ws, *context.pictures);
+    auto* extended = new ExtendedChartPage(context.ws, *context.pictures);
+    auto* field = new FieldChartPage(context.ws, *context.pictures, context.prompts);
     window.addPage(QStringLiteral("特性分布"), property);
     window.addPage(QStringLiteral("扩展图表"), extended);
     window.addPage(QStringLiteral("田野走势图"), field);

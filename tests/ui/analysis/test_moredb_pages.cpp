@@ -30,6 +30,7 @@
 #include "ui/analysis/moredb_indicatorchoice.h"
 #include "ui/analysis/moredb_pairs.h"
 #include "ui/analysis/moredb_texttable.h"
+#include "ui/common/cellpictures.h"
 #include "ui/common/handoff.h"
 #include "ui/generator/f_getchoiceextend_plus.h"
 
@@ -78,6 +79,7 @@ private:
 struct MoreCharts {
     explicit MoreCharts(bool withHandOffs = true) : ws(folder.path()) {
         initialiseWorkspace(ws, folder.settings);
+        pictures.load(QString::fromStdString(ws.folder));
         AnalysisContext context{
             ws,
             prompts,
@@ -85,7 +87,8 @@ struct MoreCharts {
             shell,
             folder.settings,
             [this, withHandOffs]() -> GeneratorHandOff* { return withHandOffs ? &handOff : nullptr; },
-            [this, withHandOffs]() -> AnalysisOpener* { return withHandOffs ? &handOff : nullptr; }};
+            [this, withHandOffs]() -> AnalysisOpener* { return withHandOffs ? &handOff : nullptr; },
+            &pictures};
         addMoreChartPages(window, context);
         window.resize(1100, 700);
         window.show();
@@ -113,6 +116,7 @@ struct MoreCharts {
     test::FakeFileChooser files;
     test::FakeShell shell;
     RecordingHandOff handOff;
+    CellPictures pictures;
     Tf_moredb window;
 };
 
