@@ -85,12 +85,14 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
     addView(buildOmissionTrendPage(), "遗漏值走势", "的遗漏值走势", [this] { showOmissionTrend(); });
     addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
-    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
-            [this] { showRemainders(); });
-    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr), "特征图", "的特征图",
-            [this] { showFeatures(); });
-    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
-            [this] { showChanges(); });
+    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor, m_remainderCharts, {"remainder_chart"}),
+            "余数走势图", "的余数走势图", [this] { showRemainders(); });
+    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr, m_featureCharts,
+                               {"oddeven_chart", "primecomposite_chart", "smallbig_chart"}),
+            "特征图", "的特征图", [this] { showFeatures(); });
+    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr, m_changeCharts,
+                               {"regular_chart", "amplitude_chart", "tail_chart"}),
+            "变化量及尾数图", "的变化量及尾数图", [this] { showChanges(); });
     // The grids that mark cells offer the display menu in their popup.
     for (size_t i = 0; i < m_grids.size(); ++i)
         if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
@@ -354,7 +356,10 @@ void Tf_zbpxz::clearViews() {
     // The charts drop the old series with the grids.
     m_candles->setData({});
     for (ColumnChart* chart : {m_countsChart, m_omissionChart, m_classesChart}) chart->setData({});
-    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine}) chart->setData({});
+    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine, m_occurrenceChart, m_segmentsChart})
+        chart->setData({});
+    for (const auto* charts : {&m_remainderCharts, &m_featureCharts, &m_changeCharts})
+        for (LineChart* chart : *charts) chart->setData({});
     m_traitSelection.clear();
 }
 

@@ -106,6 +106,14 @@ public:
     LineChart* averagesChart() const { return m_averagesChart; }
     LineChart* omissionLine() const { return m_omissionLine; }
     LineChart* omissionChangeLine() const { return m_omissionChangeLine; }
+    // The charts of "余数走势图" (one), "特征图" (奇偶, 质合, 大小) and "变化量及尾数图" (常规, 绝对振幅,
+    // 尾数), each page's scrolling together.
+    const std::vector<LineChart*>& remainderCharts() const { return m_remainderCharts; }
+    const std::vector<LineChart*>& featureCharts() const { return m_featureCharts; }
+    const std::vector<LineChart*>& changeCharts() const { return m_changeCharts; }
+    // The omissions of the chosen value's occurrences, and the statistic per segment.
+    LineChart* occurrenceChart() const { return m_occurrenceChart; }
+    LineChart* segmentsChart() const { return m_segmentsChart; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -126,7 +134,9 @@ private:
     QWidget* buildLayoutPage();
     QWidget* buildFieldPage();
     QWidget* buildSegmentsPage();
-    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
+    // A per-record trend page: the charts named `chartNames` stacked above the grid.
+    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor, std::vector<LineChart*>& charts,
+                                std::initializer_list<const char*> chartNames);
     QWidget* buildOccurrencesPage();
     QWidget* buildOmissionTrendPage();
     // The line charts of "遗漏值走势" follow the axis options; repaints only.
@@ -228,7 +238,9 @@ private:
     QComboBox* m_segmentLength = nullptr;
     QComboBox* m_segmentShift = nullptr;
     QComboBox* m_segmentContent = nullptr;
+    QComboBox* m_segmentStyle = nullptr;  // "柱状图" or "折线图"
     ViewGrid* m_segmentsGrid = nullptr;
+    LineChart* m_segmentsChart = nullptr;
     ViewGrid* m_omissionTrendGrid = nullptr;
     LineChart* m_omissionLine = nullptr;
     LineChart* m_omissionChangeLine = nullptr;
@@ -236,11 +248,16 @@ private:
     QCheckBox* m_trendCapped = nullptr;
     QLineEdit* m_trendCap = nullptr;
     QComboBox* m_occurrenceValue = nullptr;
+    QComboBox* m_occurrenceStyle = nullptr;
     ViewGrid* m_occurrencesGrid = nullptr;
+    LineChart* m_occurrenceChart = nullptr;
     QComboBox* m_divisor = nullptr;
     ViewGrid* m_remaindersGrid = nullptr;
     ViewGrid* m_featuresGrid = nullptr;
     ViewGrid* m_changesGrid = nullptr;
+    std::vector<LineChart*> m_remainderCharts;
+    std::vector<LineChart*> m_featureCharts;
+    std::vector<LineChart*> m_changeCharts;
 };
 
 }  // namespace lottodesk
