@@ -97,8 +97,16 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     for (size_t i = 0; i < m_grids.size(); ++i)
         if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
             m_grids[i] == m_fieldGrid)
-            addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]);
+            m_markDelegates.push_back(addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]));
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
+}
+
+void Tf_zbpxz::setPictures(const CellPictures* pictures) {
+    m_pictures = pictures;
+    for (MarkDelegate* delegate : m_markDelegates) {
+        delegate->setPictures(pictures);
+        if (auto* view = qobject_cast<QAbstractItemView*>(delegate->parent())) view->viewport()->update();
+    }
 }
 
 void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
@@ -261,6 +269,7 @@ void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
     inner->setDialogRunner(m_runDialog);
+    inner->setPictures(m_pictures);
     layout->addWidget(inner);
     inner->adoptSeries(series);
     m_runDialog(dialog);
@@ -279,6 +288,7 @@ void Tf_zbpxz::openDerived(DerivedStore store, ValueRange range, const std::stri
     auto* layout = new QVBoxLayout(&dialog);
     auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
     inner->setDialogRunner(m_runDialog);
+    inner->setPictures(m_pictures);
     layout->addWidget(inner);
     inner->adoptDerived(std::move(store), range, caption);
     m_runDialog(dialog);

@@ -48,6 +48,8 @@ class CandleChart;
 class ColumnChart;
 class LineChart;
 class WindowChooser;
+class CellPictures;
+class MarkDelegate;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
@@ -59,6 +61,9 @@ public:
              QWidget* parent = nullptr);
 
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The program's cell pictures for the marked cells (nullptr: painted balls and squares); they
+    // must outlive the window. Windows this one opens use them too.
+    void setPictures(const CellPictures* pictures);
     // Brings this window's page into view after a series was handed in docked.
     void setShowHook(std::function<void()> show) { m_show = std::move(show); }
 
@@ -187,6 +192,8 @@ private:
     std::vector<View> m_views;  // per page, in page order
     std::vector<ViewGrid*> m_grids;
     std::vector<GridScroller*> m_scrollers;
+    std::vector<MarkDelegate*> m_markDelegates;  // of the grids that mark cells
+    const CellPictures* m_pictures = nullptr;
 
     QComboBox* m_kline = nullptr;
     QComboBox* m_signal = nullptr;

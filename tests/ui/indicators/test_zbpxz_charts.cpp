@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,6 +25,7 @@
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
+#include "ui/common/cellpictures.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/indicators/zbpxz_marks.h"
 #include "ui/indicators/zbpxz_scroll.h"
@@ -117,6 +119,7 @@ private Q_SLOTS:
     void displayMenuRedrawsTheMarkedCells();
     void aNewGameClearsTheCharts();
     void omissionStatisticsOverAChosenRange();
+    void marksUseTheProgramsCellPictures();
     void columnsAndClassLevelsArePainted();
     void featureChartsDrawTheClassesAndScrollTogether();
     void changeChartsDrawValueAmplitudeAndTail();
@@ -937,6 +940,61 @@ void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
     a.child<QComboBox>("combo_segmentstyle")->setCurrentIndex(0);
     QVERIFY(chart->data().columns);
     checkScrollTogether(grid, {chart});
+}
+
+namespace {
+
+// A strip of three square frames of one colour; a ball's strip ends in its white mask.
+void saveStrip(const std::string& path, const QColor& colour, bool masked) {
+    QImage strip(3 * 18, 18, QImage::Format_RGB32);
+    strip.fill(colour);
+    if (masked) {
+        QPainter painter(&strip);
+        painter.fillRect(QRect(36, 0, 18, 18), Qt::white);
+    }
+    QVERIFY(strip.save(QString::fromStdString(path)));
+}
+
+}  // namespace
+
+void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
+    Analysis a;
+    const QColor squareLook(20, 180, 60), ballLook(200, 0, 200);
+    std::filesystem::create_directories(a.folder.file("pic"));
+    saveStrip(a.folder.file("pic/pic1.bmp"), squareLook, false);
+    saveStrip(a.folder.file("pic/pic2.bmp"), ballLook, true);
+    CellPictures pictures;
+    QVERIFY2(pictures.load(QString::fromStdString(a.folder.path())), qPrintable(pictures.message()));
+
+    // One mark: the picture of its style, the number in white over it.
+    const QRect cell(0, 0, 40, 24);
+    auto render = [&](MarkStyle style) {
+        QImage image = blank(40, 24);
+        QPainter painter(&image);
+        paintMark(painter, cell, style, QStringLiteral("8"), &pictures);
+        return image;
+    };
+    QVERIFY(near(render(MarkStyle::Square).pixel(cell.center()), squareLook));
+    QVERIFY(near(render(MarkStyle::Ball).pixel(cell.center()), ballLook));
+    QVERIFY(whitePixels(render(MarkStyle::BallNumber), QRect(16, 8, 8, 8)) > 0);
+
+    // The window's marked cells take the pictures it is given, and its painted marks without them.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    a.window.setPictures(&pictures);
+    ViewGrid* grid = a.view("遗漏分布图表");
+    const int row = 99, value = a.ws.sjk.record(a.ws.sjk.RecordCount())[1];
+    int column = -1;
+    for (int c = 2; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == QString::number(value)) column = c;
+    QVERIFY(column > 0 && grid->marked(row, column));
+    grid->scrollTo(grid->model()->index(row, column));
+    const QRect at = grid->visualRect(grid->model()->index(row, column));
+    const QPoint corner = at.center() + QPoint(-at.height() / 4, -at.height() / 4);  // beside the number
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(corner), ballLook));
+    a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_square"))->trigger();
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), squareLook));
+    a.window.setPictures(nullptr);
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), kSquareColour));
 }
 
 QTEST_MAIN(TestAnalysisCharts)
