@@ -26,6 +26,7 @@
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
+#include "ui/analysis/fxd_controls.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -98,7 +99,30 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
         if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
             m_grids[i] == m_fieldGrid)
             m_markDelegates.push_back(addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]));
-    connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
+    m_periodWindow = periodWindowBox(this);
+    m_pages->setCornerWidget(m_periodWindow, Qt::TopRightCorner);
+    connect(m_periodWindow, &QComboBox::currentIndexChanged, this, [this] { applyPeriodWindow(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        QWidget* page = m_pages->currentWidget();
+        m_periodWindow->setEnabled(page->findChild<LineChart*>() || page->findChild<CandleChart*>());
+        refresh();
+    });
+    m_periodWindow->setEnabled(true);  // the first page holds the K-line
+}
+
+std::vector<LineChart*> Tf_zbpxz::lineCharts() const {
+    std::vector<LineChart*> charts{m_averagesChart, m_omissionLine, m_omissionChangeLine, m_occurrenceChart,
+                                   m_segmentsChart};
+    for (const auto* stack : {&m_remainderCharts, &m_featureCharts, &m_changeCharts})
+        charts.insert(charts.end(), stack->begin(), stack->end());
+    return charts;
+}
+
+// Only the windows change: the charts keep their data and repaint.
+void Tf_zbpxz::applyPeriodWindow() {
+    const int periods = periodWindow(m_periodWindow);
+    m_candles->setWindow(periods);
+    for (LineChart* chart : lineCharts()) chart->setWindow(periods);
 }
 
 void Tf_zbpxz::setPictures(const CellPictures* pictures) {
@@ -366,10 +390,7 @@ void Tf_zbpxz::clearViews() {
     // The charts drop the old series with the grids.
     m_candles->setData({});
     for (ColumnChart* chart : {m_countsChart, m_omissionChart, m_classesChart}) chart->setData({});
-    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine, m_occurrenceChart, m_segmentsChart})
-        chart->setData({});
-    for (const auto* charts : {&m_remainderCharts, &m_featureCharts, &m_changeCharts})
-        for (LineChart* chart : *charts) chart->setData({});
+    for (LineChart* chart : lineCharts()) chart->setData({});
     m_traitSelection.clear();
 }
 

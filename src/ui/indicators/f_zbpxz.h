@@ -119,6 +119,9 @@ public:
     // The omissions of the chosen value's occurrences, and the statistic per segment.
     LineChart* occurrenceChart() const { return m_occurrenceChart; }
     LineChart* segmentsChart() const { return m_segmentsChart; }
+    // "显示36期" .. "显示66期": the periods every drawn trend chart shows at once (beside the pages,
+    // enabled on the pages with such a chart).
+    QComboBox* periodWindowChoice() const { return m_periodWindow; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -166,6 +169,9 @@ private:
     QWidget* buildOmissionPage();
     QWidget* buildClassesPage();
     void refresh();
+    // The line and column trends; with the K-line, the charts that show a window of periods.
+    std::vector<LineChart*> lineCharts() const;
+    void applyPeriodWindow();
     void showSignal();
     void showAverages();
     void showCounts();
@@ -189,6 +195,7 @@ private:
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
 
     QTabWidget* m_pages = nullptr;
+    QComboBox* m_periodWindow = nullptr;
     std::vector<View> m_views;  // per page, in page order
     std::vector<ViewGrid*> m_grids;
     std::vector<GridScroller*> m_scrollers;

@@ -121,6 +121,7 @@ private Q_SLOTS:
     void omissionStatisticsOverAChosenRange();
     void marksUseTheProgramsCellPictures();
     void columnsAndClassLevelsArePainted();
+    void periodWindowChoiceReachesEveryTrendChart();
     void featureChartsDrawTheClassesAndScrollTogether();
     void changeChartsDrawValueAmplitudeAndTail();
     void remainderChartFollowsTheDivisor();
@@ -995,6 +996,45 @@ void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
     QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), squareLook));
     a.window.setPictures(nullptr);
     QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), kSquareColour));
+}
+
+void TestAnalysisCharts::periodWindowChoiceReachesEveryTrendChart() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    QComboBox* choice = a.window.periodWindowChoice();
+    QCOMPARE(choice->objectName(), QStringLiteral("combo_window"));
+    QCOMPARE(choice->itemText(0), u("显示36期"));
+    QCOMPARE(choice->itemText(choice->count() - 1), u("显示66期"));
+    QVERIFY(choice->isEnabled());  // "信号图"
+    const int records = a.ws.sjk.RecordCount();
+    CandleChart* candles = a.window.candleChart();
+    const int before = candles->slotWidth();
+    a.view("均值走势图");
+    LineChart* averages = a.window.averagesChart();
+    const double* data = averages->data().series[0].data();
+    choice->setCurrentText(u("显示66期"));
+    // Every chart shows 66 periods, still the newest, without recomputing.
+    QCOMPARE(averages->window(), 66);
+    QCOMPARE(averages->firstVisible() + 66, records);
+    QCOMPARE(averages->data().series[0].data(), data);
+    QCOMPARE(candles->window(), 66);
+    QVERIFY(candles->slotWidth() < before);
+    for (const auto* charts : {&a.window.featureCharts(), &a.window.changeCharts(), &a.window.remainderCharts()})
+        for (LineChart* chart : *charts) QCOMPARE(chart->window(), 66);
+    for (LineChart* chart : {a.window.omissionLine(), a.window.occurrenceChart(), a.window.segmentsChart()})
+        QCOMPARE(chart->window(), 66);
+    // A page without such a chart leaves the choice off.
+    a.view("遗漏分布图表");
+    QVERIFY(!choice->isEnabled());
+    a.view("特征图");
+    QVERIFY(choice->isEnabled());
+    QCOMPARE(a.window.featureCharts().front()->firstVisible() + 66, records);
+    // A new series keeps the choice: the single value's last 66 occurrences in view.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    a.view("单个取值遗漏走势");
+    LineChart* occurrences = a.window.occurrenceChart();
+    QCOMPARE(occurrences->window(), 66);
+    QCOMPARE(occurrences->firstVisible() + 66, int(occurrences->data().periods.size()));
 }
 
 QTEST_MAIN(TestAnalysisCharts)
