@@ -38,6 +38,7 @@ public:
     MarkStyle style() const { return m_style; }
     // The program's cell pictures (nullptr: painted marks); they must outlive the delegate.
     void setPictures(const CellPictures* pictures) { m_pictures = pictures; }
+    const CellPictures* pictures() const { return m_pictures; }
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

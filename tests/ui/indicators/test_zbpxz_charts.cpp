@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -994,6 +995,16 @@ void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
     QVERIFY(near(grid->viewport()->grab().toImage().pixel(corner), ballLook));
     a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_square"))->trigger();
     QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), squareLook));
+    // A series handed in modally gets a window of its own with the same pictures.
+    const CellPictures* modalPictures = nullptr;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        auto* table = dialog.findChild<ViewGrid*>(QStringLiteral("sg_omissiontable"));
+        if (auto* marks = table ? qobject_cast<MarkDelegate*>(table->itemDelegate()) : nullptr)
+            modalPictures = marks->pictures();
+        return int(QDialog::Rejected);
+    });
+    a.window.openAnalysis(*a.window.series(), true);
+    QCOMPARE(modalPictures, &pictures);
     a.window.setPictures(nullptr);
     QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), kSquareColour));
 }
