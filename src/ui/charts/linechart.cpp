@@ -48,7 +48,11 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
         for (auto it = begin; it != end && integral; ++it) integral = *it == std::floor(*it);
     }
     if (!any) return;
-    if (!data.fitWindow) lo = std::min(lo, 0.0);
+    if (!data.fitWindow || data.columns) lo = std::min(lo, 0.0);  // columns stand on 0 or below it
+    if (!data.levels.isEmpty()) {
+        lo = 0;
+        hi = std::max<double>(1, data.levels.size() - 1);
+    }
     if (data.capped && hi > data.cap) {
         hi = data.cap;
         lo = std::min(lo, hi - 1);
@@ -68,10 +72,20 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     const int shown = std::min(window, count - first);
     for (int k = 0; k < shown; ++k) painter.drawLine(QPointF(xOf(k), area.top()), QPointF(xOf(k), area.bottom()));
     painter.setPen(Qt::black);
-    for (int d = 0; d <= 4; ++d) {
-        const double v = lo + span * d / 4.0;
-        painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
-                         valueText(integral ? std::round(v) : std::round(v * 100) / 100));
+    const auto levelText = [&](double v) {
+        const auto at = static_cast<qsizetype>(std::lround(v));
+        return at >= 0 && at < data.levels.size() ? data.levels[at] : valueText(v);
+    };
+    if (!data.levels.isEmpty()) {
+        for (qsizetype l = 0; l < data.levels.size(); ++l)
+            painter.drawText(QRectF(area.left() - kAxisWidth, yOf(double(l)) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
+                             data.levels[l]);
+    } else {
+        for (int d = 0; d <= 4; ++d) {
+            const double v = lo + span * d / 4.0;
+            painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
+                             valueText(integral ? std::round(v) : std::round(v * 100) / 100));
+        }
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (size_t s = 0; s < data.series.size(); ++s) {
@@ -80,15 +94,29 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
         painter.setPen(QPen(lineColour(s), 1.5));
         painter.setBrush(lineColour(s));
         QPointF previous;
+        const double base = yOf(std::max(lo, 0.0));
         for (int k = 0; k < shown; ++k) {
             const size_t i = static_cast<size_t>(first + k);
             if (i >= values.size()) break;
             const QPointF at(xOf(k), yOf(values[i]));
-            if (k > 0) painter.drawLine(previous, at);
-            painter.drawEllipse(at, 2.5, 2.5);
+            if (data.columns) {
+                const double half = std::max(1.0, step * 0.3);
+                painter.fillRect(QRectF(QPointF(at.x() - half, std::min(at.y(), base)),
+                                        QPointF(at.x() + half, std::max(at.y(), base))),
+                                 lineColour(s));
+            } else {
+                if (k > 0) painter.drawLine(previous, at);
+                painter.drawEllipse(at, 2.5, 2.5);
+            }
             if (data.labels) {
                 const bool marked = s < data.marks.size() && i < data.marks[s].size();
-                painter.drawText(at + QPointF(3, -3), valueText(marked ? data.marks[s][i] : values[i]));
+                const double v = marked ? data.marks[s][i] : values[i];
+                const QString text = data.levels.isEmpty() ? valueText(v) : levelText(v);
+                if (data.columns)
+                    painter.drawText(QRectF(at.x() - step, std::min(at.y(), base) - 15, 2 * step, 14),
+                                     Qt::AlignHCenter | Qt::AlignBottom, text);
+                else
+                    painter.drawText(at + QPointF(3, -3), text);
             }
             previous = at;
         }
@@ -125,6 +153,11 @@ void LineChart::setAxis(bool fitWindow, bool capped, double cap) {
     m_data.fitWindow = fitWindow;
     m_data.capped = capped;
     m_data.cap = cap;
+    update();
+}
+
+void LineChart::setColumns(bool columns) {
+    m_data.columns = columns;
     update();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // LineChart: several named series over the same periods, drawn as lines over a window of a fixed
-// number of periods ("显示36期" ..) that a horizontal scroll bar moves. Only the window is
+// number of periods ("显示36期" ..) that a horizontal scroll bar moves, or as columns. Only the window is
 // painted; the value axis spans the shown series over the whole history, so scrolling never
 // rescales (unless the data ask to fit the window). The painting is a free function over any QPainter, so tests render
 // it into a QImage.
@@ -28,6 +28,8 @@ struct LineChartData {
     bool fitWindow = false;                  // the value axis spans the window, not the history
     bool capped = false;                     // "限制y轴最大值": the axis ends at `cap` at most,
     double cap = 100;                        // higher points are drawn at its top
+    bool columns = false;                    // each point a column from the axis base, not a line
+    QStringList levels;                      // the value axis of a class chart: levels[v] at v = 0, 1, ..
 
     bool isShown(size_t s) const { return shown.empty() || (s < shown.size() && shown[s]); }
 };
@@ -48,6 +50,8 @@ public:
     void setSeriesShown(std::vector<bool> shown);
     // The value axis: fitted to the window, capped; repaints only.
     void setAxis(bool fitWindow, bool capped, double cap);
+    // Columns or lines; repaints only.
+    void setColumns(bool columns);
     // The periods shown at once (36, 45, 54, 60, 66).
     void setWindow(int periods);
     int window() const { return m_window; }

@@ -26,6 +26,7 @@
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
+#include "ui/analysis/fxd_controls.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -85,18 +86,51 @@ Tf_zbpxz::Tf_zbpxz(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     addView(buildSegmentsPage(), "按期数分段走势", "的按期数分段走势", [this] { showSegments(); });
     addView(buildOmissionTrendPage(), "遗漏值走势", "的遗漏值走势", [this] { showOmissionTrend(); });
     addView(buildOccurrencesPage(), "单个取值遗漏走势", "的单个取值遗漏走势", [this] { showOccurrences(); });
-    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor), "余数走势图", "的余数走势图",
-            [this] { showRemainders(); });
-    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr), "特征图", "的特征图",
-            [this] { showFeatures(); });
-    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr), "变化量及尾数图", "的变化量及尾数图",
-            [this] { showChanges(); });
+    addView(buildTransformPage(m_remaindersGrid, "sg_remainders", &m_divisor, m_remainderCharts, {"remainder_chart"}),
+            "余数走势图", "的余数走势图", [this] { showRemainders(); });
+    addView(buildTransformPage(m_featuresGrid, "sg_features", nullptr, m_featureCharts,
+                               {"oddeven_chart", "primecomposite_chart", "smallbig_chart"}),
+            "特征图", "的特征图", [this] { showFeatures(); });
+    addView(buildTransformPage(m_changesGrid, "sg_changes", nullptr, m_changeCharts,
+                               {"regular_chart", "amplitude_chart", "tail_chart"}),
+            "变化量及尾数图", "的变化量及尾数图", [this] { showChanges(); });
     // The grids that mark cells offer the display menu in their popup.
     for (size_t i = 0; i < m_grids.size(); ++i)
         if (m_grids[i] == m_traitsGrid || m_grids[i] == m_omissionTableGrid || m_grids[i] == m_layoutGrid ||
             m_grids[i] == m_fieldGrid)
-            addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]);
-    connect(m_pages, &QTabWidget::currentChanged, this, [this] { refresh(); });
+            m_markDelegates.push_back(addDisplayMenu(m_scrollers[i]->menu(), m_grids[i]));
+    m_periodWindow = periodWindowBox(this);
+    m_pages->setCornerWidget(m_periodWindow, Qt::TopRightCorner);
+    connect(m_periodWindow, &QComboBox::currentIndexChanged, this, [this] { applyPeriodWindow(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        QWidget* page = m_pages->currentWidget();
+        m_periodWindow->setEnabled(page->findChild<LineChart*>() || page->findChild<CandleChart*>());
+        refresh();
+    });
+    m_periodWindow->setEnabled(true);  // the first page holds the K-line
+}
+
+std::vector<LineChart*> Tf_zbpxz::lineCharts() const {
+    std::vector<LineChart*> charts{m_averagesChart, m_omissionLine, m_omissionChangeLine, m_occurrenceChart,
+                                   m_segmentsChart};
+    for (const auto* stack : {&m_remainderCharts, &m_featureCharts, &m_changeCharts})
+        charts.insert(charts.end(), stack->begin(), stack->end());
+    return charts;
+}
+
+// Only the windows change: the charts keep their data and repaint.
+void Tf_zbpxz::applyPeriodWindow() {
+    const int periods = periodWindow(m_periodWindow);
+    m_candles->setWindow(periods);
+    for (LineChart* chart : lineCharts()) chart->setWindow(periods);
+}
+
+void Tf_zbpxz::setPictures(const CellPictures* pictures) {
+    m_pictures = pictures;
+    for (MarkDelegate* delegate : m_markDelegates) {
+        delegate->setPictures(pictures);
+        if (auto* view = qobject_cast<QAbstractItemView*>(delegate->parent())) view->viewport()->update();
+    }
 }
 
 void Tf_zbpxz::addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show) {
@@ -259,6 +293,7 @@ void Tf_zbpxz::openAnalysis(const AnalysisSeries& series, bool modal) {
     auto* layout = new QVBoxLayout(&dialog);
     auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
     inner->setDialogRunner(m_runDialog);
+    inner->setPictures(m_pictures);
     layout->addWidget(inner);
     inner->adoptSeries(series);
     m_runDialog(dialog);
@@ -277,6 +312,7 @@ void Tf_zbpxz::openDerived(DerivedStore store, ValueRange range, const std::stri
     auto* layout = new QVBoxLayout(&dialog);
     auto* inner = new Tf_zbpxz(m_ws, m_prompts, m_files, m_generator, &dialog);
     inner->setDialogRunner(m_runDialog);
+    inner->setPictures(m_pictures);
     layout->addWidget(inner);
     inner->adoptDerived(std::move(store), range, caption);
     m_runDialog(dialog);
@@ -354,7 +390,7 @@ void Tf_zbpxz::clearViews() {
     // The charts drop the old series with the grids.
     m_candles->setData({});
     for (ColumnChart* chart : {m_countsChart, m_omissionChart, m_classesChart}) chart->setData({});
-    for (LineChart* chart : {m_averagesChart, m_omissionLine, m_omissionChangeLine}) chart->setData({});
+    for (LineChart* chart : lineCharts()) chart->setData({});
     m_traitSelection.clear();
 }
 

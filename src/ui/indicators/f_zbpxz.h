@@ -48,6 +48,8 @@ class CandleChart;
 class ColumnChart;
 class LineChart;
 class WindowChooser;
+class CellPictures;
+class MarkDelegate;
 
 class Tf_zbpxz : public QWidget, public MainPage, public AnalysisOpener {
     Q_OBJECT
@@ -59,6 +61,9 @@ public:
              QWidget* parent = nullptr);
 
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The program's cell pictures for the marked cells (nullptr: painted balls and squares); they
+    // must outlive the window. Windows this one opens use them too.
+    void setPictures(const CellPictures* pictures);
     // Brings this window's page into view after a series was handed in docked.
     void setShowHook(std::function<void()> show) { m_show = std::move(show); }
 
@@ -106,6 +111,17 @@ public:
     LineChart* averagesChart() const { return m_averagesChart; }
     LineChart* omissionLine() const { return m_omissionLine; }
     LineChart* omissionChangeLine() const { return m_omissionChangeLine; }
+    // The charts of "余数走势图" (one), "特征图" (奇偶, 质合, 大小) and "变化量及尾数图" (常规, 绝对振幅,
+    // 尾数), each page's scrolling together.
+    const std::vector<LineChart*>& remainderCharts() const { return m_remainderCharts; }
+    const std::vector<LineChart*>& featureCharts() const { return m_featureCharts; }
+    const std::vector<LineChart*>& changeCharts() const { return m_changeCharts; }
+    // The omissions of the chosen value's occurrences, and the statistic per segment.
+    LineChart* occurrenceChart() const { return m_occurrenceChart; }
+    LineChart* segmentsChart() const { return m_segmentsChart; }
+    // "显示36期" .. "显示66期": the periods every drawn trend chart shows at once (beside the pages,
+    // enabled on the pages with such a chart).
+    QComboBox* periodWindowChoice() const { return m_periodWindow; }
     // The popup menu and scrolling of the current view's grid.
     GridScroller* currentScroller() const;
 
@@ -126,7 +142,9 @@ private:
     QWidget* buildLayoutPage();
     QWidget* buildFieldPage();
     QWidget* buildSegmentsPage();
-    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor);
+    // A per-record trend page: the charts named `chartNames` stacked above the grid.
+    QWidget* buildTransformPage(ViewGrid*& grid, const char* name, QComboBox** divisor, std::vector<LineChart*>& charts,
+                                std::initializer_list<const char*> chartNames);
     QWidget* buildOccurrencesPage();
     QWidget* buildOmissionTrendPage();
     // The line charts of "遗漏值走势" follow the axis options; repaints only.
@@ -151,6 +169,9 @@ private:
     QWidget* buildOmissionPage();
     QWidget* buildClassesPage();
     void refresh();
+    // The line and column trends; with the K-line, the charts that show a window of periods.
+    std::vector<LineChart*> lineCharts() const;
+    void applyPeriodWindow();
     void showSignal();
     void showAverages();
     void showCounts();
@@ -174,9 +195,12 @@ private:
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
 
     QTabWidget* m_pages = nullptr;
+    QComboBox* m_periodWindow = nullptr;
     std::vector<View> m_views;  // per page, in page order
     std::vector<ViewGrid*> m_grids;
     std::vector<GridScroller*> m_scrollers;
+    std::vector<MarkDelegate*> m_markDelegates;  // of the grids that mark cells
+    const CellPictures* m_pictures = nullptr;
 
     QComboBox* m_kline = nullptr;
     QComboBox* m_signal = nullptr;
@@ -228,7 +252,9 @@ private:
     QComboBox* m_segmentLength = nullptr;
     QComboBox* m_segmentShift = nullptr;
     QComboBox* m_segmentContent = nullptr;
+    QComboBox* m_segmentStyle = nullptr;  // "柱状图" or "折线图"
     ViewGrid* m_segmentsGrid = nullptr;
+    LineChart* m_segmentsChart = nullptr;
     ViewGrid* m_omissionTrendGrid = nullptr;
     LineChart* m_omissionLine = nullptr;
     LineChart* m_omissionChangeLine = nullptr;
@@ -236,11 +262,16 @@ private:
     QCheckBox* m_trendCapped = nullptr;
     QLineEdit* m_trendCap = nullptr;
     QComboBox* m_occurrenceValue = nullptr;
+    QComboBox* m_occurrenceStyle = nullptr;
     ViewGrid* m_occurrencesGrid = nullptr;
+    LineChart* m_occurrenceChart = nullptr;
     QComboBox* m_divisor = nullptr;
     ViewGrid* m_remaindersGrid = nullptr;
     ViewGrid* m_featuresGrid = nullptr;
     ViewGrid* m_changesGrid = nullptr;
+    std::vector<LineChart*> m_remainderCharts;
+    std::vector<LineChart*> m_featureCharts;
+    std::vector<LineChart*> m_changeCharts;
 };
 
 }  // namespace lottodesk

@@ -40,6 +40,27 @@ inline QComboBox* recentCombo(const char* name) {
     return combo;
 }
 
+inline QComboBox* combo(const char* name, const QStringList& items, int current) {
+    auto* box = new QComboBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    return box;
+}
+
+// The period of every record 1..count, oldest first: the x axis of a chart over the history.
+inline std::vector<int32_t> periodsOf(const t_s_dm& history, int count) {
+    std::vector<int32_t> periods;
+    periods.reserve(static_cast<size_t>(count));
+    for (int n = 1; n <= count; ++n) periods.push_back(history.record(n)[0]);
+    return periods;
+}
+
+// A per-record series (index 0 unused) as the points of a chart.
+inline std::vector<double> doubles(const std::vector<int32_t>& values) {
+    return values.empty() ? std::vector<double>{} : std::vector<double>(values.begin() + 1, values.end());
+}
+
 inline ViewGrid* grid(const char* name) {
     auto* table = new ViewGrid;
     table->setObjectName(QString::fromLatin1(name));

@@ -33,17 +33,6 @@ LineChart* lineChart(const char* name) {
     return chart;
 }
 
-std::vector<int32_t> periodsOf(const t_s_dm& history, int count) {
-    std::vector<int32_t> periods;
-    periods.reserve(static_cast<size_t>(count));
-    for (int n = 1; n <= count; ++n) periods.push_back(history.record(n)[0]);
-    return periods;
-}
-
-std::vector<double> doubles(const std::vector<int32_t>& values) {
-    return std::vector<double>(values.begin() + 1, values.end());  // index 0 is unused
-}
-
 }  // namespace
 
 QWidget* Tf_zbpxz::buildAveragesPage() {

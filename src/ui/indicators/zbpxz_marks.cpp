@@ -5,15 +5,20 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/common/cellpictures.h"
 #include "ui/indicators/zbpxz_viewgrid.h"
 
 namespace lottodesk {
 
-void paintMark(QPainter& painter, const QRect& cell, MarkStyle style, const QString& text) {
+void paintMark(QPainter& painter, const QRect& cell, MarkStyle style, const QString& text,
+               const CellPictures* pictures) {
     const bool ball = style == MarkStyle::BallNumber || style == MarkStyle::Ball;
     const bool number = style == MarkStyle::BallNumber || style == MarkStyle::SquareNumber;
+    const int picture = ball ? kBallPicture : kSquarePicture;
     painter.save();
-    if (ball) {
+    if (pictures && pictures->frameCount(picture) > kMarkFrame) {
+        pictures->draw(painter, picture, kMarkFrame, cell.adjusted(1, 1, -1, -1));
+    } else if (ball) {
         const int side = std::max(2, std::min(cell.width(), cell.height()) - 2);
         // A number wider than the ball stretches it, as far as the cell allows.
         const int textWidth = number ? painter.fontMetrics().horizontalAdvance(text) + 6 : 0;
@@ -46,7 +51,7 @@ void MarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     }
     const QVariant background = index.data(Qt::BackgroundRole);
     painter->fillRect(option.rect, background.isValid() ? background.value<QColor>() : option.palette.base().color());
-    paintMark(*painter, option.rect, m_style, index.data(Qt::DisplayRole).toString());
+    paintMark(*painter, option.rect, m_style, index.data(Qt::DisplayRole).toString(), m_pictures);
 }
 
 MarkDelegate* addDisplayMenu(QMenu* menu, ViewGrid* grid) {

@@ -81,6 +81,7 @@ QWidget* makeIndicatorAnalysis(PageContext& c, QWidget* parent) {
         c.ws, c.services.prompts, c.services.files,
         [main]() -> GeneratorHandOff* { return main->pageWindow<Tf_zh>(PageId::zh); }, parent);
     window->setShowHook([main] { showAnalysisPage(*main); });
+    window->setPictures(&main->pictures());
     return window;
 }
 

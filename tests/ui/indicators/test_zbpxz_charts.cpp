@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,6 +26,7 @@
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
+#include "ui/common/cellpictures.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/indicators/zbpxz_marks.h"
 #include "ui/indicators/zbpxz_scroll.h"
@@ -117,6 +120,14 @@ private Q_SLOTS:
     void displayMenuRedrawsTheMarkedCells();
     void aNewGameClearsTheCharts();
     void omissionStatisticsOverAChosenRange();
+    void marksUseTheProgramsCellPictures();
+    void columnsAndClassLevelsArePainted();
+    void periodWindowChoiceReachesEveryTrendChart();
+    void featureChartsDrawTheClassesAndScrollTogether();
+    void changeChartsDrawValueAmplitudeAndTail();
+    void remainderChartFollowsTheDivisor();
+    void occurrenceChartOpensOnTheLastOccurrences();
+    void segmentChartDrawsTheStatisticPerSegment();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -736,6 +747,305 @@ void TestAnalysisCharts::omissionStatisticsOverAChosenRange() {
     hits = 0;
     for (int r = 0; r < 33; ++r) hits += grid->text(r, 1).toInt();
     QCOMPARE(hits, 0);
+}
+
+namespace {
+
+// A chart's points over its last three periods, drawn into `area` (points at x 98, 198, 298; the
+// value v at y 213 - (v - lo) / span * 188).
+const QRect kThreePoints(48, 20, 300, 200);
+QImage renderLastThree(const LineChartData& data) {
+    QImage image = blank(400, 260);
+    QPainter painter(&image);
+    paintLineChart(painter, data, kThreePoints, static_cast<int>(data.periods.size()) - 3, 3);
+    return image;
+}
+
+// The pixels of `colour` in column x between the rows top and bottom.
+int runOf(const QImage& image, int x, int top, int bottom, const QColor& colour) {
+    int n = 0;
+    for (int y = top; y <= bottom; ++y) n += near(image.pixel(x, y), colour);
+    return n;
+}
+
+// The charts show the same periods as each other and as the grid's top row; nothing recomputed.
+void checkScrollTogether(ViewGrid* grid, const std::vector<LineChart*>& charts) {
+    std::vector<const double*> before;
+    for (LineChart* chart : charts) before.push_back(chart->data().series[0].data());
+    charts.back()->scrollBar()->setValue(200);
+    for (LineChart* chart : charts) QCOMPARE(chart->firstVisible(), 200);
+    QScrollBar* bar = grid->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    QVERIFY(grid->rowAt(0) > 20 && grid->rowAt(0) != 200);
+    for (LineChart* chart : charts) QCOMPARE(chart->firstVisible(), grid->rowAt(0));
+    for (size_t c = 0; c < charts.size(); ++c) QCOMPARE(charts[c]->data().series[0].data(), before[c]);
+}
+
+}  // namespace
+
+void TestAnalysisCharts::columnsAndClassLevelsArePainted() {
+    LineChartData data;
+    data.periods = {2024001, 2024002, 2024003};
+    data.names = {u("x")};
+    data.series = {{0, 50, 100}};
+    data.columns = true;
+    // Columns stand on 0: none for 0, half the plot for 50, all of it for 100.
+    QImage image = renderLastThree(data);
+    QVERIFY(runOf(image, 98, 30, 210, lineColour(0)) == 0);
+    QVERIFY(std::abs(runOf(image, 198, 30, 219, lineColour(0)) - 94) <= 3);
+    QVERIFY(std::abs(runOf(image, 298, 30, 219, lineColour(0)) - 184) <= 3);
+    QVERIFY(white(image.pixel(240, 150)));  // between the columns
+
+    // A class chart: its two levels at the bottom and the top, whatever the data span.
+    data.columns = false;
+    data.series = {{0, 1, 1}};
+    data.levels = {u("偶"), u("奇")};
+    image = renderLastThree(data);
+    QVERIFY(std::abs(meanY(image, 98, lineColour(0)) - 213) < 3);
+    QVERIFY(std::abs(meanY(image, 298, lineColour(0)) - 25) < 3);
+    // The level names stand on the axis left of the plot.
+    int darkPixels = 0;
+    for (int y = 15; y < 35; ++y)
+        for (int x = 0; x < 46; ++x) darkPixels += dark(image.pixel(x, y));
+    QVERIFY(darkPixels > 5);
+}
+
+void TestAnalysisCharts::featureChartsDrawTheClassesAndScrollTogether() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    a.child<QLineEdit>("e_big")->setText(QStringLiteral("100"));
+    ViewGrid* grid = a.view("特征图");
+    const std::vector<LineChart*>& charts = a.window.featureCharts();
+    QCOMPARE(charts.size(), size_t{3});
+    const char* const titles[] = {"和值的奇偶走势", "和值的质合走势", "和值的大小走势"};
+    const char* const levels[] = {"偶 奇", "合 质", "小 大"};
+    const int records = a.ws.sjk.RecordCount();
+    for (size_t c = 0; c < 3; ++c) {
+        QVERIFY(charts[c]->isVisible());
+        QCOMPARE(charts[c]->data().title, u(titles[c]));
+        QCOMPARE(charts[c]->data().levels.join(QLatin1Char(' ')), u(levels[c]));
+        QCOMPARE(charts[c]->firstVisible() + charts[c]->window(), records);  // the newest periods
+    }
+    for (int r = records - 60; r < records; ++r) {
+        const int32_t sum = a.sum(r + 1);
+        QCOMPARE(charts[0]->data().series[0][size_t(r)], double(sum % 2));
+        QCOMPARE(charts[1]->data().series[0][size_t(r)], grid->text(r, 3) == u("质") ? 1.0 : 0.0);
+        QCOMPARE(charts[2]->data().series[0][size_t(r)], sum >= 100 ? 1.0 : 0.0);
+    }
+    // The newest three periods drawn: odd at the top, even at the bottom.
+    const QImage image = renderLastThree(charts[0]->data());
+    for (int k = 0; k < 3; ++k) {
+        const bool odd = a.sum(records - 2 + k) % 2 == 1;
+        QVERIFY(std::abs(meanY(image, 98 + 100 * k, lineColour(0)) - (odd ? 25 : 213)) < 40);
+    }
+    checkScrollTogether(grid, charts);
+}
+
+void TestAnalysisCharts::changeChartsDrawValueAmplitudeAndTail() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    ViewGrid* grid = a.view("变化量及尾数图");
+    const std::vector<LineChart*>& charts = a.window.changeCharts();
+    QCOMPARE(charts.size(), size_t{3});
+    QCOMPARE(charts[0]->data().title, u("和值的常规图"));
+    QCOMPARE(charts[1]->data().title, u("和值的绝对振幅图"));
+    QCOMPARE(charts[2]->data().title, u("和值的尾数图"));
+    const int records = a.ws.sjk.RecordCount();
+    for (int r = records - 60; r < records; ++r) {
+        const int32_t sum = a.sum(r + 1);
+        QCOMPARE(charts[0]->data().series[0][size_t(r)], double(sum));
+        QCOMPARE(charts[1]->data().series[0][size_t(r)], double(std::abs(sum - a.sum(r))));
+        QCOMPARE(charts[2]->data().series[0][size_t(r)], double(sum % 10));
+    }
+    // The tail axis spans 0..9 over the history: the newest tail drawn at its height.
+    const QImage image = renderLastThree(charts[2]->data());
+    const int tail = a.sum(records) % 10;
+    QVERIFY(std::abs(meanY(image, 298, lineColour(0)) - (213 - tail / 9.0 * 188)) < 6);
+    checkScrollTogether(grid, charts);
+}
+
+void TestAnalysisCharts::remainderChartFollowsTheDivisor() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    ViewGrid* grid = a.view("余数走势图");
+    LineChart* chart = a.window.remainderCharts().front();
+    QCOMPARE(chart->data().title, u("和值的除3余数走势"));
+    a.child<QComboBox>("combo_divisor")->setCurrentText(QStringLiteral("7"));
+    QCOMPARE(chart->data().title, u("和值的除7余数走势"));
+    const int records = a.ws.sjk.RecordCount();
+    for (int r = records - 60; r < records; ++r) {
+        QCOMPARE(chart->data().series[0][size_t(r)], double(a.sum(r + 1) % 7));
+        QCOMPARE(grid->text(r, 2), QString::number(a.sum(r + 1) % 7));
+    }
+    QCOMPARE(chart->firstVisible() + chart->window(), records);
+    const QImage image = renderLastThree(chart->data());
+    QVERIFY(std::abs(meanY(image, 298, lineColour(0)) - (213 - (a.sum(records) % 7) / 6.0 * 188)) < 6);
+    checkScrollTogether(grid, {chart});
+}
+
+void TestAnalysisCharts::occurrenceChartOpensOnTheLastOccurrences() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    ViewGrid* grid = a.view("单个取值遗漏走势");
+    auto* value = a.child<QComboBox>("combo_value");
+    value->setCurrentText(QStringLiteral("5"));
+    Q_EMIT value->activated(value->currentIndex());
+    LineChart* chart = a.window.occurrenceChart();
+    QCOMPARE(chart->data().title, u("红号一取值5的遗漏走势"));
+    // One point per draw whose first red number is 5, at its period, with the grid's omission.
+    std::vector<int32_t> periods;
+    for (int n = 1; n <= a.ws.sjk.RecordCount(); ++n)
+        if (a.ws.sjk.record(n)[1] == 5) periods.push_back(a.ws.sjk.record(n)[0]);
+    QVERIFY(periods.size() > 100);
+    QCOMPARE(chart->data().periods, periods);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        QCOMPARE(chart->data().series[0][size_t(r)], grid->text(r, 1).toDouble());
+    // The last 36 occurrences in view, as columns.
+    QCOMPARE(chart->window(), 36);
+    QCOMPARE(chart->firstVisible() + 36, int(periods.size()));
+    QVERIFY(chart->data().columns);
+    const QImage columns = renderLastThree(chart->data());
+    double top = 0;
+    for (double v : chart->data().series[0]) top = std::max(top, v);
+    const double newest = chart->data().series[0].back();
+    QVERIFY(std::abs(runOf(columns, 298, 30, 219, lineColour(0)) - newest / top * 188) <= 4);
+    // Lines instead: repainted, not recomputed.
+    const double* before = chart->data().series[0].data();
+    a.child<QComboBox>("combo_occurrencestyle")->setCurrentIndex(1);
+    QVERIFY(!chart->data().columns);
+    QCOMPARE(chart->data().series[0].data(), before);
+    checkScrollTogether(grid, {chart});
+}
+
+void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    ViewGrid* grid = a.view("按期数分段走势");
+    a.child<QComboBox>("combo_length")->setCurrentText(QStringLiteral("10"));
+    LineChart* chart = a.window.segmentsChart();
+    QCOMPARE(chart->data().title, u("和值的区段总和（每段10期）"));
+    QVERIFY(!chart->data().columns);
+    const int records = a.ws.sjk.RecordCount();
+    // The newest segment: the last ten draws, drawn at the newest period.
+    int32_t sum = 0;
+    for (int n = records - 9; n <= records; ++n) sum += a.sum(n);
+    QCOMPARE(chart->data().series[0].back(), double(sum));
+    QCOMPARE(chart->data().periods.back(), a.ws.sjk.record(records)[0]);
+    QCOMPARE(int(chart->data().periods.size()), grid->rowCount());
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        QCOMPARE(chart->data().series[0][size_t(r)], grid->text(r, 2).toDouble());
+        QCOMPARE(QString::number(chart->data().periods[size_t(r)]), grid->text(r, 1));
+    }
+    QCOMPARE(chart->firstVisible() + chart->window(), grid->rowCount());
+    a.child<QComboBox>("combo_content")->setCurrentText(QStringLiteral("区段最大值"));
+    QCOMPARE(chart->data().title, u("和值的区段最大值（每段10期）"));
+    a.child<QComboBox>("combo_segmentstyle")->setCurrentIndex(0);
+    QVERIFY(chart->data().columns);
+    checkScrollTogether(grid, {chart});
+}
+
+namespace {
+
+// A strip of three square frames of one colour; a ball's strip ends in its white mask.
+void saveStrip(const std::string& path, const QColor& colour, bool masked) {
+    QImage strip(3 * 18, 18, QImage::Format_RGB32);
+    strip.fill(colour);
+    if (masked) {
+        QPainter painter(&strip);
+        painter.fillRect(QRect(36, 0, 18, 18), Qt::white);
+    }
+    QVERIFY(strip.save(QString::fromStdString(path)));
+}
+
+}  // namespace
+
+void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
+    Analysis a;
+    const QColor squareLook(20, 180, 60), ballLook(200, 0, 200);
+    std::filesystem::create_directories(a.folder.file("pic"));
+    saveStrip(a.folder.file("pic/pic1.bmp"), squareLook, false);
+    saveStrip(a.folder.file("pic/pic2.bmp"), ballLook, true);
+    CellPictures pictures;
+    QVERIFY2(pictures.load(QString::fromStdString(a.folder.path())), qPrintable(pictures.message()));
+
+    // One mark: the picture of its style, the number in white over it.
+    const QRect cell(0, 0, 40, 24);
+    auto render = [&](MarkStyle style) {
+        QImage image = blank(40, 24);
+        QPainter painter(&image);
+        paintMark(painter, cell, style, QStringLiteral("8"), &pictures);
+        return image;
+    };
+    QVERIFY(near(render(MarkStyle::Square).pixel(cell.center()), squareLook));
+    QVERIFY(near(render(MarkStyle::Ball).pixel(cell.center()), ballLook));
+    QVERIFY(whitePixels(render(MarkStyle::BallNumber), QRect(16, 8, 8, 8)) > 0);
+
+    // The window's marked cells take the pictures it is given, and its painted marks without them.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    a.window.setPictures(&pictures);
+    ViewGrid* grid = a.view("遗漏分布图表");
+    const int row = 99, value = a.ws.sjk.record(a.ws.sjk.RecordCount())[1];
+    int column = -1;
+    for (int c = 2; c < grid->columnCount(); ++c)
+        if (grid->headerText(c) == QString::number(value)) column = c;
+    QVERIFY(column > 0 && grid->marked(row, column));
+    grid->scrollTo(grid->model()->index(row, column));
+    const QRect at = grid->visualRect(grid->model()->index(row, column));
+    const QPoint corner = at.center() + QPoint(-at.height() / 4, -at.height() / 4);  // beside the number
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(corner), ballLook));
+    a.window.currentScroller()->menu()->findChild<QAction*>(QStringLiteral("mi_square"))->trigger();
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), squareLook));
+    // A series handed in modally gets a window of its own with the same pictures.
+    const CellPictures* modalPictures = nullptr;
+    a.window.setDialogRunner([&](QDialog& dialog) {
+        auto* table = dialog.findChild<ViewGrid*>(QStringLiteral("sg_omissiontable"));
+        if (auto* marks = table ? qobject_cast<MarkDelegate*>(table->itemDelegate()) : nullptr)
+            modalPictures = marks->pictures();
+        return int(QDialog::Rejected);
+    });
+    a.window.openAnalysis(*a.window.series(), true);
+    QCOMPARE(modalPictures, &pictures);
+    a.window.setPictures(nullptr);
+    QVERIFY(near(grid->viewport()->grab().toImage().pixel(at.topLeft() + QPoint(3, 3)), kSquareColour));
+}
+
+void TestAnalysisCharts::periodWindowChoiceReachesEveryTrendChart() {
+    Analysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    QComboBox* choice = a.window.periodWindowChoice();
+    QCOMPARE(choice->objectName(), QStringLiteral("combo_window"));
+    QCOMPARE(choice->itemText(0), u("显示36期"));
+    QCOMPARE(choice->itemText(choice->count() - 1), u("显示66期"));
+    QVERIFY(choice->isEnabled());  // "信号图"
+    const int records = a.ws.sjk.RecordCount();
+    CandleChart* candles = a.window.candleChart();
+    const int before = candles->slotWidth();
+    a.view("均值走势图");
+    LineChart* averages = a.window.averagesChart();
+    const double* data = averages->data().series[0].data();
+    choice->setCurrentText(u("显示66期"));
+    // Every chart shows 66 periods, still the newest, without recomputing.
+    QCOMPARE(averages->window(), 66);
+    QCOMPARE(averages->firstVisible() + 66, records);
+    QCOMPARE(averages->data().series[0].data(), data);
+    QCOMPARE(candles->window(), 66);
+    QVERIFY(candles->slotWidth() < before);
+    for (const auto* charts : {&a.window.featureCharts(), &a.window.changeCharts(), &a.window.remainderCharts()})
+        for (LineChart* chart : *charts) QCOMPARE(chart->window(), 66);
+    for (LineChart* chart : {a.window.omissionLine(), a.window.occurrenceChart(), a.window.segmentsChart()})
+        QCOMPARE(chart->window(), 66);
+    // A page without such a chart leaves the choice off.
+    a.view("遗漏分布图表");
+    QVERIFY(!choice->isEnabled());
+    a.view("特征图");
+    QVERIFY(choice->isEnabled());
+    QCOMPARE(a.window.featureCharts().front()->firstVisible() + 66, records);
+    // A new series keeps the choice: the single value's last 66 occurrences in view.
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    a.view("单个取值遗漏走势");
+    LineChart* occurrences = a.window.occurrenceChart();
+    QCOMPARE(occurrences->window(), 66);
+    QCOMPARE(occurrences->firstVisible() + 66, int(occurrences->data().periods.size()));
 }
 
 QTEST_MAIN(TestAnalysisCharts)
