@@ -31,17 +31,12 @@
 #include "ui/indicators/zbpxz_marks.h"
 #include "ui/indicators/zbpxz_scroll.h"
 #include "ui/indicators/zbpxz_viewgrid.h"
+#include "zbpxz_fixture.h"
 
 using namespace lottodesk;
-using test::FakeFileChooser;
-using test::FakePrompts;
-using test::ProgramFolder;
+using namespace lottodesk::test;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-const GameParams kSsq{6, 1, 33, 1, 1, 16, true};
 
 bool near(QRgb pixel, const QColor& colour) {
     return std::abs(qRed(pixel) - colour.red()) < 40 && std::abs(qGreen(pixel) - colour.green()) < 40 &&
@@ -63,40 +58,13 @@ QImage renderCandles(const CandleChartData& data, const QRect& area, int first, 
     return image;
 }
 
-// The analysis window over the 双色球 history.
-struct Analysis {
-    Analysis() : ws(folder.path()) {
-        std::filesystem::create_directories(folder.file("database"));
-        ws.game = kSsq;
-        ws.partitions.rebuild(kSsq.zh_to);
-        ws.sjk.Clear(false);
-        for (const DrawRecord& record : parseDrawText(test::readFile(test::samplePath("ssq.txt")), 7).records) {
-            ws.sjk.Append();
-            ws.sjk.setRecord(ws.sjk.RecNo(), record);
-        }
-        window.resize(1000, 700);
-        window.show();
-    }
-    template <class T>
-    T* child(const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
-    ViewGrid* view(const char* caption) {
-        auto* pages = child<QTabWidget>("pc_zbpxz");
-        for (int p = 0; p < pages->count(); ++p)
-            if (pages->tabText(p) == u(caption)) pages->setCurrentIndex(p);
-        return window.currentGrid();
-    }
+// The analysis window over the 双色球 history, large enough for the charts' pixel checks.
+struct ChartAnalysis : Analysis {
+    ChartAnalysis() : Analysis("ssq.txt", kSsq, QSize(1000, 700)) {}
     int32_t sum(int record) {
         const int32_t* r = ws.sjk.record(record);
         return r[1] + r[2] + r[3] + r[4] + r[5] + r[6];
     }
-
-    ProgramFolder folder;
-    Workspace ws;
-    FakePrompts prompts;
-    FakeFileChooser files;
-    Tf_zbpxz window{ws, prompts, files, []() -> GeneratorHandOff* { return nullptr; }};
 };
 
 }  // namespace
@@ -201,7 +169,7 @@ void TestAnalysisCharts::candlesAreDrawnByTheirKind() {
 }
 
 void TestAnalysisCharts::signalChartDrawsTheSeriesAsCandles() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     CandleChart* chart = a.window.candleChart();
     QVERIFY(chart && chart->isVisible());
@@ -315,7 +283,7 @@ void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
 }
 
 void TestAnalysisCharts::countColumnsFollowTheOrder() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("出现次数统计图");
     ColumnChart* chart = a.window.countsChart();
@@ -350,7 +318,7 @@ void TestAnalysisCharts::countColumnsFollowTheOrder() {
 }
 
 void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("遗漏次数统计图");
     ColumnChart* chart = a.window.omissionChart();
@@ -379,7 +347,7 @@ void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
 }
 
 void TestAnalysisCharts::classColumnsCountTheClasses() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("分项统计");
     ColumnChart* chart = a.window.classesChart();
@@ -415,7 +383,7 @@ bool contains(const QImage& image, const QColor& colour) {
 }  // namespace
 
 void TestAnalysisCharts::averageLinesAreSwitchedOneByOne() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     a.view("均值走势图");
     LineChart* chart = a.window.averagesChart();
@@ -476,7 +444,7 @@ void TestAnalysisCharts::lineAxisIsCappedOrFittedToTheWindow() {
 }
 
 void TestAnalysisCharts::omissionTrendDrawsTheOmissionAndItsChange() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("遗漏值走势");
     LineChart* omission = a.window.omissionLine();
@@ -512,7 +480,7 @@ void TestAnalysisCharts::omissionTrendDrawsTheOmissionAndItsChange() {
 }
 
 void TestAnalysisCharts::statisticsCountAChosenPeriodRange() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     const int records = a.ws.sjk.RecordCount();
     auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
@@ -558,7 +526,7 @@ void TestAnalysisCharts::statisticsCountAChosenPeriodRange() {
 }
 
 void TestAnalysisCharts::featureTableSelectionRowTogglesClasses() {
-    Analysis a;
+    ChartAnalysis a;
     // A prediction record after the draws: it closes the table after the selection row.
     a.ws.sjk.Append();
     DrawRecord prediction{};
@@ -647,7 +615,7 @@ void TestAnalysisCharts::marksAreBallsOrSquaresWithOrWithoutTheNumber() {
 }
 
 void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("遗漏分布图表");
     const int records = a.ws.sjk.RecordCount();
@@ -696,7 +664,7 @@ void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
 }
 
 void TestAnalysisCharts::aNewGameClearsTheCharts() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     for (const char* caption : {"均值走势图", "出现次数统计图", "遗漏次数统计图", "分项统计", "遗漏值走势"})
         a.view(caption);
@@ -712,7 +680,7 @@ void TestAnalysisCharts::aNewGameClearsTheCharts() {
 }
 
 void TestAnalysisCharts::omissionStatisticsOverAChosenRange() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     const int records = a.ws.sjk.RecordCount();
     auto period = [&](int record) { return QString::number(a.ws.sjk.record(record)[0]); };
@@ -811,7 +779,7 @@ void TestAnalysisCharts::columnsAndClassLevelsArePainted() {
 }
 
 void TestAnalysisCharts::featureChartsDrawTheClassesAndScrollTogether() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     a.child<QLineEdit>("e_big")->setText(QStringLiteral("100"));
     ViewGrid* grid = a.view("特征图");
@@ -842,7 +810,7 @@ void TestAnalysisCharts::featureChartsDrawTheClassesAndScrollTogether() {
 }
 
 void TestAnalysisCharts::changeChartsDrawValueAmplitudeAndTail() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     ViewGrid* grid = a.view("变化量及尾数图");
     const std::vector<LineChart*>& charts = a.window.changeCharts();
@@ -865,7 +833,7 @@ void TestAnalysisCharts::changeChartsDrawValueAmplitudeAndTail() {
 }
 
 void TestAnalysisCharts::remainderChartFollowsTheDivisor() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     ViewGrid* grid = a.view("余数走势图");
     LineChart* chart = a.window.remainderCharts().front();
@@ -884,7 +852,7 @@ void TestAnalysisCharts::remainderChartFollowsTheDivisor() {
 }
 
 void TestAnalysisCharts::occurrenceChartOpensOnTheLastOccurrences() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
     ViewGrid* grid = a.view("单个取值遗漏走势");
     auto* value = a.child<QComboBox>("combo_value");
@@ -918,7 +886,7 @@ void TestAnalysisCharts::occurrenceChartOpensOnTheLastOccurrences() {
 }
 
 void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     ViewGrid* grid = a.view("按期数分段走势");
     a.child<QComboBox>("combo_length")->setCurrentText(QStringLiteral("10"));
@@ -960,7 +928,7 @@ void saveStrip(const std::string& path, const QColor& colour, bool masked) {
 }  // namespace
 
 void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
-    Analysis a;
+    ChartAnalysis a;
     const QColor squareLook(20, 180, 60), ballLook(200, 0, 200);
     std::filesystem::create_directories(a.folder.file("pic"));
     saveStrip(a.folder.file("pic/pic1.bmp"), squareLook, false);
@@ -1010,7 +978,7 @@ void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
 }
 
 void TestAnalysisCharts::periodWindowChoiceReachesEveryTrendChart() {
-    Analysis a;
+    ChartAnalysis a;
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     QComboBox* choice = a.window.periodWindowChoice();
     QCOMPARE(choice->objectName(), QStringLiteral("combo_window"));
