@@ -15,6 +15,7 @@
 #include "core/workspace.h"
 #include "ui/analysis/fxd_controls.h"
 #include "ui/charts/cellgrid.h"
+#include "ui/common/gridscroller.h"
 #include "ui/common/handoff.h"
 #include "ui/common/prompts.h"
 
@@ -109,6 +110,7 @@ OmissionTablePage::OmissionTablePage(OmissionVariant variant, const AnalysisCont
     const char* const modes[] = {"球+数字", "球", "方块+数字", "方块"};
     for (int i = 0; i < 4; ++i)
         display->addAction(QString::fromUtf8(modes[i]), this, [this, i] { setDisplay(static_cast<Display>(i)); });
+    new GridScroller(m_grid, m_menu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_menu->popup(m_grid->viewport()->mapToGlobal(at)); });
     connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {

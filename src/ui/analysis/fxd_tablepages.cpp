@@ -19,6 +19,7 @@
 #include "ui/analysis/texttablemodel.h"
 #include "ui/charts/cellgrid.h"
 #include "ui/common/handoff.h"
+#include "ui/common/gridscroller.h"
 #include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 
@@ -44,6 +45,7 @@ DataTablesPage::DataTablesPage(const AnalysisContext& context, QWidget* parent)
         view->verticalHeader()->setDefaultSectionSize(20);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_views[static_cast<size_t>(t)] = view;
+        new GridScroller(view);  // the table's popup: automatic scrolling, pages and steps
         m_tabs->addTab(view, QStringLiteral("数据表%1").arg(t + 1));
     }
     sizeByCurrentPage(m_tabs);
@@ -134,6 +136,7 @@ DistributionPage::DistributionPage(const AnalysisContext& context, QWidget* pare
         menu->addAction(QStringLiteral("过滤条件"), this, [this] {
             if (GeneratorHandOff* generator = m_context.generatorWindow()) generator->showConditions();
         });
+    new GridScroller(m_grid, menu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
             [this, menu](const QPoint& at) { menu->popup(m_grid->viewport()->mapToGlobal(at)); });
 }

@@ -33,7 +33,7 @@
 #include "ui/indicators/f_fqfw.h"
 #include "ui/indicators/zbpxz_grid.h"
 #include "ui/indicators/zbpxz_marks.h"
-#include "ui/indicators/zbpxz_scroll.h"
+#include "ui/common/gridscroller.h"
 #include "ui/indicators/zbpxz_window.h"
 
 namespace lottodesk {

@@ -2,12 +2,15 @@
 // engine's view, the options, the selection row and the prediction commands.
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "analysisfixture.h"
 #include "ui/analysis/fxd_omissionpage.h"
 #include "ui/charts/cellgrid.h"
+#include "ui/common/gridscroller.h"
 
 using namespace lottodesk;
 
@@ -132,6 +135,29 @@ private Q_SLOTS:
         QCOMPARE(w.show(OmissionVariant::Main)->table().columns, 30);
         QCOMPARE(w.show(OmissionVariant::Secondary)->table().columns, 30);
         QCOMPARE(w.pages[0]->view().rows(), w.ws.sjk.RecordCount());
+    }
+
+    // The table's popup also scrolls it: a tick moves one row down, and stops once another page
+    // of the window is shown.
+    void automaticScrollingMovesTheTable() {
+        OmissionWindow w;
+        OmissionTablePage* page = w.show(OmissionVariant::Main);
+        auto* scroller = page->grid()->findChild<GridScroller*>();
+        QVERIFY(scroller);
+        QStringList captions;
+        for (QAction* action : scroller->menu()->actions()) captions << action->text();
+        for (const char* caption : {"清除选号区", "开始滚动", "停止滚动", "向上滚动", "特快", "下一页", "上一条"})
+            QVERIFY2(captions.contains(u(caption)), caption);
+        QScrollBar* bar = page->grid()->verticalScrollBar();
+        bar->setValue(0);
+        scroller->menu()->findChild<QAction*>(u("mi_start"))->trigger();
+        QVERIFY(scroller->scrolling());
+        scroller->tick();
+        QCOMPARE(bar->value(), 1);
+        w.show(OmissionVariant::Tails);
+        scroller->tick();
+        QVERIFY(!scroller->scrolling());
+        QCOMPARE(bar->value(), 1);
     }
 };
 

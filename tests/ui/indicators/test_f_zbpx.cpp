@@ -25,7 +25,7 @@
 #include "ui/common/handoff.h"
 #include "ui/indicators/f_filter_zbpxz.h"
 #include "ui/indicators/f_fqfw.h"
-#include "ui/indicators/zbpxz_scroll.h"
+#include "ui/common/gridscroller.h"
 #include "ui/indicators/f_zbpx.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/shell/f_main.h"

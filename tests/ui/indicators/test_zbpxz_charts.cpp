@@ -29,7 +29,7 @@
 #include "ui/common/cellpictures.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/indicators/zbpxz_marks.h"
-#include "ui/indicators/zbpxz_scroll.h"
+#include "ui/common/gridscroller.h"
 #include "ui/indicators/zbpxz_viewgrid.h"
 #include "zbpxz_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "ui/indicators/zbpxz_scroll.h"
+#include "ui/common/gridscroller.h"
 
 #include <QAbstractItemView>
 #include <QActionGroup>
@@ -8,9 +8,12 @@
 
 namespace lottodesk {
 
-GridScroller::GridScroller(QAbstractItemView* view)
-    : QObject(view), m_view(view), m_menu(new QMenu(view)), m_timer(new QTimer(this)) {
-    m_menu->setObjectName(QStringLiteral("pm_scroll"));
+GridScroller::GridScroller(QAbstractItemView* view, QMenu* popup)
+    : QObject(view), m_view(view), m_menu(popup ? popup : new QMenu(view)), m_timer(new QTimer(this)) {
+    if (popup)
+        m_menu->addSeparator();
+    else
+        m_menu->setObjectName(QStringLiteral("pm_scroll"));
     m_timer->setInterval(200);
     connect(m_timer, &QTimer::timeout, this, [this] { tick(); });
     auto add = [this](const char* name, const char* caption, auto run) {
@@ -50,6 +53,7 @@ GridScroller::GridScroller(QAbstractItemView* view)
     add("mi_nextpage", "下一页", [this] { page(1); });
     add("mi_prev", "上一条", [this] { step(-1); });
     add("mi_next", "下一条", [this] { step(1); });
+    if (popup) return;  // the grid's own popup handler shows it
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_menu->popup(m_view->viewport()->mapToGlobal(at)); });
@@ -58,6 +62,10 @@ GridScroller::GridScroller(QAbstractItemView* view)
 bool GridScroller::scrolling() const { return m_timer->isActive(); }
 
 void GridScroller::tick() {
+    if (!m_view->isVisible()) {
+        m_timer->stop();
+        return;
+    }
     QScrollBar* bar = m_view->verticalScrollBar();
     const int before = bar->value();
     step(m_down->isChecked() ? 1 : -1);
