@@ -258,6 +258,8 @@ void Tf_zh::hideEvent(QHideEvent* event) {
 void Tf_zh::abandonRun() {
     if (!isRunning()) return;
     m_runner->abandon();
+    // A batch ends with its run: nothing would start the next one.
+    m_batch.reset();
     setRunning(false, {});
     setStatus(m_statusBeforeRun);
 }

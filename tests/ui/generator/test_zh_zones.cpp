@@ -550,6 +550,16 @@ void TestZhZones::batchCancelEndsIt() {
     QVERIFY(w.results().tickets.empty());
     QCOMPARE(static_cast<int>(w.prompts.informed.size()), messages);
     QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
+
+    // Hiding the window (another page brought forward) abandons the run and with it the batch; the
+    // page is usable when it comes back.
+    w.menu("n_batch");
+    QVERIFY(w.window.batchRunning());
+    w.window.hide();
+    QVERIFY(!w.window.batchRunning() && !w.window.isRunning());
+    w.window.show();
+    QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
+    QCOMPARE(static_cast<int>(w.prompts.informed.size()), messages);
 }
 
 // "过滤设置" of the indicator analysis exports to the special number's custom indicators (双色球)
