@@ -96,6 +96,7 @@ private Q_SLOTS:
     void remainderChartFollowsTheDivisor();
     void occurrenceChartOpensOnTheLastOccurrences();
     void segmentChartDrawsTheStatisticPerSegment();
+    void everyViewDrawsOnTheSevenNumberGame();
 };
 
 void TestAnalysisCharts::candleGeometryFollowsOpenAndClose() {
@@ -1014,6 +1015,27 @@ void TestAnalysisCharts::periodWindowChoiceReachesEveryTrendChart() {
     LineChart* occurrences = a.window.occurrenceChart();
     QCOMPARE(occurrences->window(), 66);
     QCOMPARE(occurrences->firstVisible() + 66, int(occurrences->data().periods.size()));
+}
+
+// Every view of 七乐彩's main sum (seven of 1..30, sums up to 189) shown and painted, and the
+// drawn charts hold one point per record of the history.
+void TestAnalysisCharts::everyViewDrawsOnTheSevenNumberGame() {
+    Analysis a("qlc.txt", kQlc, QSize(1000, 700));
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    auto* pages = a.child<QTabWidget>("pc_zbpxz");
+    QCOMPARE(pages->count(), 15);
+    for (int p = 0; p < pages->count(); ++p) {
+        pages->setCurrentIndex(p);
+        QVERIFY2(!a.window.grab().isNull(), qPrintable(pages->tabText(p)));
+    }
+    const size_t records = static_cast<size_t>(a.ws.sjk.RecordCount());
+    QCOMPARE(a.window.candleChart()->data().candles.size(), records);
+    for (LineChart* chart : {a.window.averagesChart(), a.window.omissionLine(), a.window.omissionChangeLine()}) {
+        QVERIFY(!chart->data().series.empty());
+        QCOMPARE(chart->data().periods.size(), records);
+    }
+    for (ColumnChart* chart : {a.window.countsChart(), a.window.omissionChart(), a.window.classesChart()})
+        QVERIFY(!chart->data().heights.empty());
 }
 
 QTEST_MAIN(TestAnalysisCharts)
