@@ -26,7 +26,7 @@
 #include "ui/analysis/fxd_indicatortrend.h"
 #include "ui/generator/f_zh.h"
 #include "ui/indicators/f_zbpxz.h"
-#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_twozonepage.h"
 #include "ui/online/f_informdownload.h"
 #include "ui/shell/f_main.h"

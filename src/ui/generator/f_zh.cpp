@@ -31,7 +31,7 @@
 #include "ui/generator/zh_mainpage.h"
 #include "ui/generator/zh_results.h"
 #include "ui/generator/zh_secondarypage.h"
-#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_ticketlist.h"
 #include "ui/generator/zh_twozonepage.h"
 
@@ -102,7 +102,7 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     zqglLayout->setContentsMargins(0, 0, 0, 0);
     zqglLayout->addWidget(splitter);
     m_pages->addTab(m_zqgl, QString());
-    m_special = new ZhSpecialPage(ws, prompts, files, dialogs);
+    m_special = new ZhBonusPage(ws, prompts, files, dialogs);
     m_secondary = new ZhSecondaryPage(ws, prompts, files, dialogs);
     m_twoZone = new ZhTwoZonePage(
         ws, prompts, files, [this]() -> const std::vector<Ticket>& { return m_generator.results.tickets; },

@@ -3,7 +3,7 @@
 // main-zone name + "过滤") holds the main-zone conditions (ZhMainPage with the catalogue and the
 // self-set, tail and custom-indicator pages) beside the main result display (ZhResults). The
 // pages of the other zone are shown for the types that have them: the special-number page
-// (ZhSpecialPage, one secondary number), "副区过滤" (ZhSecondaryPage, two) and "双区匹配"
+// (ZhBonusPage, one secondary number), "副区过滤" (ZhSecondaryPage, two) and "双区匹配"
 // (ZhTwoZonePage, either, unless the secondary zone is named "特别号").
 //
 // The mode "组号类型" chooses what the run command does: "常规过滤", the wheel "旋转缩水" or the random
@@ -53,7 +53,7 @@ class ZhGroupPage;
 class ZhMainPage;
 class ZhResults;
 class ZhSecondaryPage;
-class ZhSpecialPage;
+class ZhBonusPage;
 class ZhTwoZonePage;
 
 class Tf_zh : public QWidget, public MainPage, public GeneratorHandOff {
@@ -126,7 +126,7 @@ public:
     ZhCustomPage* customPage() const { return m_custom; }
     ZhResults* results() const { return m_results; }
     ZhConditionMenu* conditionMenu() const { return m_menu; }
-    ZhSpecialPage* specialPage() const { return m_special; }
+    ZhBonusPage* specialPage() const { return m_special; }
     ZhSecondaryPage* secondaryPage() const { return m_secondary; }
     ZhTwoZonePage* twoZonePage() const { return m_twoZone; }
 
@@ -177,7 +177,7 @@ private:
     ZhCustomPage* m_custom = nullptr;
     ZhResults* m_results = nullptr;
     ZhConditionMenu* m_menu = nullptr;
-    ZhSpecialPage* m_special = nullptr;
+    ZhBonusPage* m_special = nullptr;
     ZhSecondaryPage* m_secondary = nullptr;
     ZhTwoZonePage* m_twoZone = nullptr;
     ZhRunner* m_runner = nullptr;

@@ -30,13 +30,13 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-struct RowSpec {
+struct RowCaption {
     const char* caption;
     const char* name;
 };
 // Records 1..8 of the conditions, in the page's order.
-constexpr RowSpec kRows[] = {{"副号一", "fq1"},   {"副号二", "fq2"},   {"副区平均值", "fq3"}, {"副区偏度", "fq4"},
-                             {"副区和值", "fq5"}, {"副区差值", "fq6"}, {"副号一遗漏", "fq7"}, {"副号二遗漏", "fq8"}};
+constexpr RowCaption kRows[] = {{"副号一", "fq1"},   {"副号二", "fq2"},   {"副区平均值", "fq3"}, {"副区偏度", "fq4"},
+                                {"副区和值", "fq5"}, {"副区差值", "fq6"}, {"副号一遗漏", "fq7"}, {"副号二遗漏", "fq8"}};
 constexpr int32_t kMostOmission = 145;
 
 QString twoDigitList(const std::array<bool, kMaxSecondaryNumber + 1>& flags, int highest) {
@@ -78,9 +78,9 @@ ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& f
     auto* grid = new QGridLayout(rowsPage);
     const ZoneRowServices services{ws, dialogs, m_memo, this};
     for (int record = 1; record <= 8; ++record) {
-        const RowSpec& spec = kRows[record - 1];
-        m_rows.push_back(new ZoneValueRow(services, QString::fromUtf8(spec.caption), kSecondaryRowIds[record],
-                                          spec.name, m_conditions.rows[static_cast<size_t>(record)], grid, record - 1));
+        const RowCaption& row = kRows[record - 1];
+        m_rows.push_back(new ZoneValueRow(services, QString::fromUtf8(row.caption), kSecondaryRowIds[record], row.name,
+                                          m_conditions.rows[static_cast<size_t>(record)], grid, record - 1));
     }
     m_total = new ZoneTotalTolerance("fq", m_conditions.totalToleranceEnabled, m_conditions.totalFrom,
                                      m_conditions.totalTo, grid, 8, this);

@@ -11,7 +11,7 @@
 #include "ui/generator/f_checkreward.h"
 #include "ui/generator/f_groupfilter.h"
 #include "ui/generator/zh_secondarypage.h"
-#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_ticketlist.h"
 #include "ui/generator/zh_twozonepage.h"
 #include "ui/indicators/f_filter_zbpxz.h"
@@ -92,7 +92,7 @@ private Q_SLOTS:
 
 void TestZhZones::specialPageFiltersTheBlueNumber() {
     Window w;
-    ZhSpecialPage* page = w.window.specialPage();
+    ZhBonusPage* page = w.window.specialPage();
     QCOMPARE(w.window.pages()->indexOf(page), 1);
     // "偶数" on 奇偶 and the amplitude {0..3} as chosen values: the run's list and label agree with
     // the filter itself on the same history.
@@ -135,7 +135,7 @@ void TestZhZones::specialPageFiltersTheBlueNumber() {
 
 void TestZhZones::specialPageRefusesOverAPredictionRecordAndEditsItsList() {
     Window w;
-    ZhSpecialPage* page = w.window.specialPage();
+    ZhBonusPage* page = w.window.specialPage();
     const int records = w.ws.sjk.RecordCount();
     // "添加" the chosen number, "删除" the selected one.
     w.child<QComboBox>("combo_lh")->setCurrentIndex(6);
@@ -170,7 +170,7 @@ void TestZhZones::specialPageRefusesOverAPredictionRecordAndEditsItsList() {
 
 void TestZhZones::specialConditionsRoundTripThroughTheirFile() {
     Window w;
-    ZhSpecialPage* page = w.window.specialPage();
+    ZhBonusPage* page = w.window.specialPage();
     w.clickBox(w.box("cb_lh3"));
     w.child<QComboBox>("combo_lh3")->setCurrentIndex(1);
     Q_EMIT w.child<QComboBox>("combo_lh3")->activated(1);

@@ -1,5 +1,5 @@
 #pragma once
-// ZhSpecialPage: the special-number page of the generator (`ts_lhgl`, captioned with the
+// ZhBonusPage: the page of the single special (bonus) number in the generator (`ts_lhgl`, captioned with the
 // secondary-zone name + "过滤"), for games with one secondary number. Left the conditions: the
 // choice rows "奇偶", "质数合数", "大小区", the value rows "除三余数" .. "遗漏值", the mean rows "二期均值"
 // .. "十期均值" (decimal from and to), each with its "容错", "总容错" and the custom-indicator page;
@@ -29,12 +29,12 @@ class ZoneRangeRow;
 class ZoneTotalTolerance;
 class ZoneValueRow;
 
-class ZhSpecialPage : public QWidget {
+class ZhBonusPage : public QWidget {
     Q_OBJECT
 public:
-    ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files, GeneratorDialogs& dialogs,
-                  QWidget* parent = nullptr);
-    ~ZhSpecialPage() override;
+    ZhBonusPage(Workspace& ws, Prompts& prompts, FileChooser& files, GeneratorDialogs& dialogs,
+                QWidget* parent = nullptr);
+    ~ZhBonusPage() override;
 
     const SpecialNumberConditions& conditions() const { return m_conditions; }
     // The result list: the passing numbers (and those added by hand), in list order.

@@ -1,4 +1,4 @@
-#include "ui/generator/zh_specialpage.h"
+#include "ui/generator/zh_bonuspage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -32,25 +32,25 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-struct ValueRowSpec {
+struct ValueRowCaption {
     const char* caption;
     const char* name;
     const char* indicator;  // the reference and the filter assistant
 };
 // Records 4..8.
-constexpr ValueRowSpec kValueRows[] = {{"除三余数", "lh4", "f_num1%3"},
-                                       {"除四余数", "lh5", "f_num1%4"},
-                                       {"除五余数", "lh6", "f_num1%5"},
-                                       {"绝对振幅", "lh7", "getzf(f_num1)"},
-                                       {"遗漏值", "lh8", "getylz(f_num1)"}};
+constexpr ValueRowCaption kValueRows[] = {{"除三余数", "lh4", "f_num1%3"},
+                                          {"除四余数", "lh5", "f_num1%4"},
+                                          {"除五余数", "lh6", "f_num1%5"},
+                                          {"绝对振幅", "lh7", "getzf(f_num1)"},
+                                          {"遗漏值", "lh8", "getylz(f_num1)"}};
 constexpr const char* kMeanCaptions[] = {"二期均值", "三期均值", "四期均值", "五期均值", "十期均值"};
 constexpr const char* kMeanNames[] = {"lh9", "lh10", "lh11", "lh12", "lh13"};
 constexpr int32_t kMostOmission = 150;
 
 }  // namespace
 
-ZhSpecialPage::ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files, GeneratorDialogs& dialogs,
-                             QWidget* parent)
+ZhBonusPage::ZhBonusPage(Workspace& ws, Prompts& prompts, FileChooser& files, GeneratorDialogs& dialogs,
+                         QWidget* parent)
     : QWidget(parent), m_ws(ws), m_prompts(prompts), m_files(files) {
     setObjectName(QStringLiteral("ts_lhgl"));
     auto* pages = new QTabWidget;
@@ -126,9 +126,9 @@ ZhSpecialPage::ZhSpecialPage(Workspace& ws, Prompts& prompts, FileChooser& files
     resetForType();
 }
 
-ZhSpecialPage::~ZhSpecialPage() = default;
+ZhBonusPage::~ZhBonusPage() = default;
 
-void ZhSpecialPage::refresh() {
+void ZhBonusPage::refresh() {
     for (ZoneChoiceRow* row : m_choices) row->refresh();
     const int32_t offered[] = {2, 3, 4, m_ws.game.spec_to, kMostOmission};
     for (size_t i = 0; i < m_values.size(); ++i) {
@@ -139,13 +139,13 @@ void ZhSpecialPage::refresh() {
     m_total->refresh();
 }
 
-void ZhSpecialPage::showNumbers() {
+void ZhBonusPage::showNumbers() {
     m_list->clear();
     for (int n : m_numbers) m_list->addItem(q(twoDigits(n)));
     m_count->setText(QStringLiteral("过滤结果：共%1个").arg(m_numbers.size()));
 }
 
-void ZhSpecialPage::run() {
+void ZhBonusPage::run() {
     if (removePredictionRecord(m_ws.sjk)) {
         m_prompts.inform(window(), q(kSpecialPredictionMessage));
         return;
@@ -159,7 +159,7 @@ void ZhSpecialPage::run() {
     showNumbers();
 }
 
-void ZhSpecialPage::reset() {
+void ZhBonusPage::reset() {
     SpecialNumberConditions fresh = resetSpecialNumberConditions();
     fresh.custom = std::move(m_conditions.custom);
     m_conditions = std::move(fresh);
@@ -167,7 +167,7 @@ void ZhSpecialPage::reset() {
     refresh();
 }
 
-void ZhSpecialPage::resetForType() {
+void ZhBonusPage::resetForType() {
     m_conditions = resetSpecialNumberConditions();
     m_custom->setLines({});
     m_numbers.clear();
@@ -177,20 +177,20 @@ void ZhSpecialPage::resetForType() {
     refresh();
 }
 
-void ZhSpecialPage::addNumber() {
+void ZhBonusPage::addNumber() {
     if (m_chooser->currentIndex() < 0) return;
     m_numbers.push_back(m_chooser->currentData().toInt());
     showNumbers();
 }
 
-void ZhSpecialPage::deleteNumber() {
+void ZhBonusPage::deleteNumber() {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_numbers.size())) return;
     m_numbers.erase(m_numbers.begin() + row);
     showNumbers();
 }
 
-void ZhSpecialPage::addToPrediction() {
+void ZhBonusPage::addToPrediction() {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_numbers.size())) {
         m_prompts.inform(window(), QString::fromUtf8(kSelectTicketMessage));
@@ -200,16 +200,16 @@ void ZhSpecialPage::addToPrediction() {
     putSecondaryIntoPrediction(m_ws.sjk, &number, 1, m_ws.game.zhgs);
 }
 
-void ZhSpecialPage::clearPrediction() { removePrediction(m_ws.sjk); }
+void ZhBonusPage::clearPrediction() { removePrediction(m_ws.sjk); }
 
-void ZhSpecialPage::saveConditions() {
+void ZhBonusPage::saveConditions() {
     const std::string path = chooseZoneConditionFile(true, ".lzh", m_files, window(), m_ws);
     if (path.empty()) return;
     const Status saved = saveSpecialNumberConditions(path, m_conditions);
     if (!saved) m_prompts.warn(window(), q(saved.message));
 }
 
-void ZhSpecialPage::loadConditions() {
+void ZhBonusPage::loadConditions() {
     const std::string path = chooseZoneConditionFile(false, ".lzh", m_files, window(), m_ws);
     if (path.empty()) return;
     SpecialNumberConditionLoad load = loadSpecialNumberConditions(path);
