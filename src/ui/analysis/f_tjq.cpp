@@ -23,6 +23,7 @@
 #include "core/settings.h"
 #include "core/workspace.h"
 #include "indicators/coldhot.h"
+#include "ui/analysis/drawwindowbar.h"
 #include "ui/charts/barchart.h"
 #include "ui/common/prompts.h"
 #include "ui/formula/f_coldhotset.h"
@@ -86,24 +87,8 @@ Tf_tjq::~Tf_tjq() = default;
 void Tf_tjq::buildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    m_recent = new QRadioButton(QStringLiteral("近"), this);
-    m_recent->setObjectName(QStringLiteral("rb_fxtj_nearqs"));
-    m_recent->setChecked(true);
-    m_count = new QComboBox(this);
-    m_count->setObjectName(QStringLiteral("combo_fxtj_nearqs"));
-    m_count->setEditable(true);
-    m_count->setInsertPolicy(QComboBox::NoInsert);
-    for (int n : kRecentChoices) m_count->addItem(n == 0 ? QString::fromUtf8(kAllDraws) : QString::number(n), n);
-    m_count->setCurrentIndex(m_count->findData(kDefaultRecent));
-    m_slider = new QScrollBar(Qt::Horizontal, this);
-    m_slider->setObjectName(QStringLiteral("sb_fxtj"));
-    m_slider->setMinimumWidth(160);
-    m_custom = new QRadioButton(QStringLiteral("自定义"), this);
-    m_custom->setObjectName(QStringLiteral("rb_fxtj_self"));
-    m_from = new QComboBox(this);
-    m_from->setObjectName(QStringLiteral("cb_fxtj_from"));
-    m_to = new QComboBox(this);
-    m_to->setObjectName(QStringLiteral("cb_fxtj_to"));
+    m_window = new DrawWindowBar(
+        {"rb_fxtj_nearqs", "combo_fxtj_nearqs", "sb_fxtj", "rb_fxtj_self", "cb_fxtj_from", "cb_fxtj_to"}, 160, this);
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("l_tjq"));
     auto* start = new QPushButton(QStringLiteral("开始统计"), this);
@@ -112,14 +97,7 @@ void Tf_tjq::buildControls() {
     mainColdHot->setObjectName(QStringLiteral("b_coldhotset"));
     auto* secondaryColdHot = new QPushButton(QStringLiteral("蓝号冷热设置 "), this);
     secondaryColdHot->setObjectName(QStringLiteral("b_f_coldhotset"));
-    bar->addWidget(m_recent);
-    bar->addWidget(m_count);
-    bar->addWidget(new QLabel(QStringLiteral("期统计"), this));
-    bar->addWidget(m_slider, 1);
-    bar->addWidget(m_custom);
-    bar->addWidget(m_from);
-    bar->addWidget(new QLabel(QStringLiteral("至"), this));
-    bar->addWidget(m_to);
+    m_window->layOut(bar, QStringLiteral("期统计"), QStringLiteral("至"));
     bar->addWidget(m_total);
     bar->addWidget(start);
     bar->addWidget(mainColdHot);
@@ -133,39 +111,8 @@ void Tf_tjq::buildControls() {
     m_pages->addTab(buildItemPage(2), QStringLiteral("分项统计二"));
     layout->addWidget(m_pages, 1);
 
-    connect(m_recent, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) modeChanged();
-    });
-    connect(m_custom, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) modeChanged();
-    });
-    connect(m_count, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_filling) return;
-        const std::optional<int> n = recentCount();
-        m_filling = true;
-        if (n) m_slider->setValue(*n == 0 ? m_slider->maximum() : *n);
-        m_filling = false;
-        scheduleRun();
-    });
-    connect(m_slider, &QScrollBar::valueChanged, this, [this](int value) {
-        if (m_filling) return;
-        // The count list shows the slider's position.
-        m_filling = true;
-        const int at = m_count->findData(value);
-        if (at >= 0 && value != 0)
-            m_count->setCurrentIndex(at);
-        else
-            m_count->setEditText(QString::number(value));
-        m_filling = false;
-        scheduleRun();
-    });
-    connect(m_count->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (!m_filling) scheduleRun();
-    });
-    for (QComboBox* list : {m_from, m_to})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_filling) scheduleRun();
-        });
+    connect(m_window, &DrawWindowBar::modeChanged, this, [this] { modeChanged(); });
+    connect(m_window, &DrawWindowBar::windowChanged, this, [this] { scheduleRun(); });
     connect(start, &QPushButton::clicked, this, [this] { runStatistics(); });
     connect(mainColdHot, &QPushButton::clicked, this, [this] { changeColdHotSettings(false); });
     connect(secondaryColdHot, &QPushButton::clicked, this, [this] { changeColdHotSettings(true); });
@@ -242,9 +189,7 @@ QWidget* Tf_tjq::buildItemPage(int page) {
         m_secondaryDivisor->setObjectName(QStringLiteral("cb_blueys"));
         for (QComboBox* box : {m_mainDivisor, m_secondaryDivisor}) {
             for (int d = 0; d < 3; ++d) box->addItem(QString::fromUtf8(kDivisorItems[d]), d + 3);
-            connect(box, &QComboBox::currentIndexChanged, this, [this] {
-                if (!m_filling) runStatistics();
-            });
+            connect(box, &QComboBox::currentIndexChanged, this, [this] { runStatistics(); });
         }
         divisors->addWidget(new QLabel(QStringLiteral("红码"), content));
         divisors->addWidget(m_mainDivisor);
@@ -262,46 +207,14 @@ QWidget* Tf_tjq::buildItemPage(int page) {
 }
 
 void Tf_tjq::modeChanged() {
-    const bool recent = m_recent->isChecked();
-    m_count->setEnabled(recent);
-    m_slider->setEnabled(recent);
-    m_from->setEnabled(!recent);
-    m_to->setEnabled(!recent);
-    if (recent) m_total->clear();
+    m_window->enableChosenMode();
+    if (!m_window->custom()) m_total->clear();
     scheduleRun();
 }
 
 void Tf_tjq::fillPeriodLists() {
     // Rebuilt from the store at every show: a period that is gone falls back to the defaults.
-    m_filling = true;
-    const DrawHistory history = DrawHistory::of(m_ws.sjk);
-    const int32_t chosenFrom = m_from->currentData().toInt();
-    const int32_t chosenTo = m_to->currentData().toInt();
-    m_from->clear();
-    m_to->clear();
-    for (const int32_t period : drawPeriods(history)) {
-        m_from->addItem(QString::number(period), period);
-        m_to->addItem(QString::number(period), period);
-    }
-    const DrawWindow defaults = defaultCustomWindow(history);
-    const int fromAt = m_from->findData(chosenFrom);
-    const int toAt = m_to->findData(chosenTo);
-    m_from->setCurrentIndex(fromAt >= 0 ? fromAt : std::max(0, defaults.first() - 1));
-    m_to->setCurrentIndex(toAt >= 0 ? toAt : m_to->count() - 1);
-    const int draws = lastDrawRecord(history);
-    m_slider->setRange(draws > 0 ? 1 : 0, std::max(draws, 0));
-    const int n = recentCount().value_or(kDefaultRecent);
-    m_slider->setValue(n == 0 ? m_slider->maximum() : n);
-    m_filling = false;
-}
-
-std::optional<int> Tf_tjq::recentCount() const {
-    const QString text = m_count->currentText().trimmed();
-    if (text == QString::fromUtf8(kAllDraws)) return 0;
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < 0) return std::nullopt;
-    return n;
+    m_window->fillPeriods(DrawHistory::of(m_ws.sjk), true);
 }
 
 void Tf_tjq::showEvent(QShowEvent* event) {
@@ -312,24 +225,21 @@ void Tf_tjq::showEvent(QShowEvent* event) {
 }
 
 void Tf_tjq::typeChanged() {
-    m_from->clear();
-    m_to->clear();
+    m_window->clearPeriods();
     if (isVisible()) {
         fillPeriodLists();
         runStatistics();
     }
 }
 
-void Tf_tjq::scheduleRun() {
-    if (!m_filling) m_coalesce->start();
-}
+void Tf_tjq::scheduleRun() { m_coalesce->start(); }
 
 StatsOptions Tf_tjq::options() const {
     StatsOptions o;
-    o.mode = m_recent->isChecked() ? StatsWindowMode::Recent : StatsWindowMode::Custom;
-    o.recent = recentCount().value_or(kDefaultRecent);
-    o.fromPeriod = m_from->currentData().toInt();
-    o.toPeriod = m_to->currentData().toInt();
+    o.mode = m_window->custom() ? StatsWindowMode::Custom : StatsWindowMode::Recent;
+    o.recent = m_window->recentCount().value_or(kDefaultRecent);
+    o.fromPeriod = m_window->fromPeriod();
+    o.toPeriod = m_window->toPeriod();
     o.mainDivisor = m_mainDivisor ? m_mainDivisor->currentData().toInt() : 3;
     o.secondaryDivisor = m_secondaryDivisor ? m_secondaryDivisor->currentData().toInt() : 3;
     return o;
@@ -337,8 +247,8 @@ StatsOptions Tf_tjq::options() const {
 
 void Tf_tjq::runStatistics() {
     m_coalesce->stop();
-    if (m_recent->isChecked() && !recentCount()) {
-        m_prompts.inform(this, QStringLiteral("“%1”不是有效的整数").arg(m_count->currentText()));
+    if (!m_window->custom() && !m_window->recentCount()) {
+        m_prompts.inform(this, QStringLiteral("“%1”不是有效的整数").arg(m_window->countBox()->currentText()));
         return;
     }
     m_area.run(m_ws, options());
@@ -347,7 +257,7 @@ void Tf_tjq::runStatistics() {
 
 void Tf_tjq::showResult() {
     const StatsResult& r = m_area.last();
-    if (m_custom->isChecked()) m_total->setText(q(r.caption));
+    if (m_window->custom()) m_total->setText(q(r.caption));
     m_coldHot->setText(q(r.mainColdHot));
     m_secondaryColdHot->setText(q(r.secondaryColdHot));
     m_secondaryZone->setEnabled(m_ws.game.fhgs > 0);

@@ -23,7 +23,6 @@ class QGridLayout;
 class QLabel;
 class QCheckBox;
 class QRadioButton;
-class QScrollBar;
 class QTabWidget;
 class QTimer;
 class QVBoxLayout;
@@ -32,6 +31,7 @@ namespace lottodesk {
 
 struct Workspace;
 class BarChart;
+class DrawWindowBar;
 class ShareBar;
 class Prompts;
 class SettingsStore;
@@ -70,8 +70,6 @@ private:
     void fillPeriodLists();
     void scheduleRun();
     StatsOptions options() const;
-    // The count list's value: 0 for "所有"; nullopt when the text is not a count.
-    std::optional<int> recentCount() const;
     void showResult();
     void showChart();
     void showItems(int page);
@@ -84,13 +82,8 @@ private:
     StatsArea m_area;
     QTimer* m_coalesce = nullptr;
 
-    QRadioButton* m_recent = nullptr;  // rb_fxtj_nearqs
-    QRadioButton* m_custom = nullptr;  // rb_fxtj_self
-    QComboBox* m_count = nullptr;      // combo_fxtj_nearqs
-    QScrollBar* m_slider = nullptr;    // sb_fxtj
-    QComboBox* m_from = nullptr;       // cb_fxtj_from
-    QComboBox* m_to = nullptr;         // cb_fxtj_to
-    QLabel* m_total = nullptr;         // l_tjq
+    DrawWindowBar* m_window = nullptr;  // "近" N or "自定义"
+    QLabel* m_total = nullptr;          // l_tjq
     QTabWidget* m_pages = nullptr;
     QRadioButton* m_mainZone = nullptr;       // rb_hhtj
     QRadioButton* m_secondaryZone = nullptr;  // rb_lhtj
@@ -115,7 +108,6 @@ private:
         std::vector<ItemRow> rows;
     };
     std::array<ItemPage, 2> m_itemPages;
-    bool m_filling = false;  // controls being filled: their signals run nothing
 };
 
 }  // namespace lottodesk

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/workspace.h"
+#include "ui/analysis/drawwindowbar.h"
 #include "ui/analysis/moredb_texttable.h"
 #include "ui/analysis/texttablemodel.h"
 #include "ui/common/handoff.h"
@@ -42,33 +43,11 @@ PairsView::PairsView(const AnalysisContext& context, QWidget* parent) : Analysis
 void PairsView::buildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    m_recent = new QRadioButton(QStringLiteral("近"), this);
-    m_recent->setObjectName(QStringLiteral("rb_xsxk_near"));
-    m_recent->setChecked(true);
-    m_count = new QComboBox(this);
-    m_count->setObjectName(QStringLiteral("cb_xsxk_near"));
-    m_count->setEditable(true);
-    m_count->setInsertPolicy(QComboBox::NoInsert);
-    for (int n : kRecentChoices) m_count->addItem(n == 0 ? QString::fromUtf8(kAllDraws) : QString::number(n), n);
-    m_count->setCurrentIndex(m_count->findData(kDefaultRecent));
-    m_bar = new QScrollBar(Qt::Horizontal, this);
-    m_bar->setObjectName(QStringLiteral("sb_xsxk"));
-    m_bar->setMinimumWidth(140);
-    m_custom = new QRadioButton(QStringLiteral("自定义"), this);
-    m_custom->setObjectName(QStringLiteral("rb_xsxk_self"));
-    m_from = new QComboBox(this);
-    m_from->setObjectName(QStringLiteral("cb_xsxk_from"));
-    m_to = new QComboBox(this);
-    m_to->setObjectName(QStringLiteral("cb_xsxk_to"));
+    m_window = new DrawWindowBar(
+        {"rb_xsxk_near", "cb_xsxk_near", "sb_xsxk", "rb_xsxk_self", "cb_xsxk_from", "cb_xsxk_to"}, 140, this);
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("l_xsxk_total"));
-    bar->addWidget(m_recent);
-    bar->addWidget(m_count);
-    bar->addWidget(m_bar, 1);
-    bar->addWidget(m_custom);
-    bar->addWidget(m_from);
-    bar->addWidget(new QLabel(QStringLiteral("<=统计区域<="), this));
-    bar->addWidget(m_to);
+    m_window->layOut(bar, QString(), QStringLiteral("<=统计区域<="));
     bar->addWidget(m_total);
     layout->addLayout(bar);
 
@@ -116,39 +95,10 @@ void PairsView::buildControls() {
     body->addLayout(lists, 1);
     layout->addLayout(body, 1);
 
-    connect(m_recent, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) settingChanged();
-    });
-    connect(m_custom, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) settingChanged();
-    });
-    connect(m_count, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_filling) return;
-        const int n = m_count->currentData().toInt();
-        m_filling = true;
-        m_bar->setValue(n == 0 ? m_bar->maximum() : n);
-        m_filling = false;
-        settingChanged();
-    });
-    connect(m_count->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (!m_filling) settingChanged();
-    });
-    connect(m_bar, &QScrollBar::valueChanged, this, [this](int value) {
-        if (m_filling) return;
-        // The count list shows the bar's position.
-        m_filling = true;
-        const int at = m_count->findData(value);
-        if (at >= 0 && value != 0)
-            m_count->setCurrentIndex(at);
-        else
-            m_count->setEditText(QString::number(value));
-        m_filling = false;
-        settingChanged();
-    });
-    for (QComboBox* list : {m_from, m_to, m_together, m_apart})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_filling) settingChanged();
-        });
+    connect(m_window, &DrawWindowBar::modeChanged, this, [this] { settingChanged(); });
+    connect(m_window, &DrawWindowBar::windowChanged, this, [this] { settingChanged(); });
+    for (QComboBox* list : {m_together, m_apart})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { settingChanged(); });
     connect(filter, &QPushButton::clicked, this, [this] {
         GeneratorHandOff* generator = m_context.generatorWindow();
         if (!generator) {
@@ -171,33 +121,17 @@ void PairsView::followHistory() {
     if (m_listedStore == &store && m_listedVersion == store.version()) return;
     m_listedStore = &store;
     m_listedVersion = store.version();
-    m_filling = true;
-    const DrawHistory history = DrawHistory::of(store);
-    m_from->clear();
-    m_to->clear();
-    for (const int32_t period : drawPeriods(history)) {
-        m_from->addItem(QString::number(period), period);
-        m_to->addItem(QString::number(period), period);
-    }
-    const DrawWindow defaults = defaultCustomWindow(history);
-    m_from->setCurrentIndex(std::max(0, defaults.first() - 1));
-    m_to->setCurrentIndex(m_to->count() - 1);
-    const int draws = lastDrawRecord(history);
-    m_bar->setRange(draws > 0 ? 1 : 0, std::max(draws, 0));
-    const int n = m_count->currentData().toInt();
-    m_bar->setValue(n == 0 ? m_bar->maximum() : n);
-    m_filling = false;
+    m_window->fillPeriods(DrawHistory::of(store), false);
 }
 
 PairOptions PairsView::chosenOptions() const {
     PairOptions o;
-    o.custom = m_custom->isChecked();
-    const QString text = m_count->currentText().trimmed();
-    bool number = false;
-    const int typed = text.toInt(&number);
-    o.recent = text == QString::fromUtf8(kAllDraws) ? 0 : number && typed > 0 ? typed : kDefaultRecent;
-    o.fromPeriod = m_from->currentData().toInt();
-    o.toPeriod = m_to->currentData().toInt();
+    o.custom = m_window->custom();
+    const QString text = m_window->countBox()->currentText().trimmed();
+    const std::optional<int> n = m_window->recentCount();
+    o.recent = text == QString::fromUtf8(kAllDraws) ? 0 : n && *n > 0 ? *n : kDefaultRecent;
+    o.fromPeriod = m_window->fromPeriod();
+    o.toPeriod = m_window->toPeriod();
     o.together = m_together->currentData().toInt();
     o.apart = m_apart->currentData().toInt();
     return o;

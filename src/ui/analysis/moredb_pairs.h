@@ -14,11 +14,11 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QRadioButton;
-class QScrollBar;
 class QTableView;
 
 namespace lottodesk {
+
+class DrawWindowBar;
 
 class LazyTableModel;
 
@@ -48,14 +48,8 @@ private:
     std::vector<std::string> m_cells;  // the grid texts, row-major
     const t_s_dm* m_listedStore = nullptr;
     uint64_t m_listedVersion = 0;
-    bool m_filling = false;
 
-    QRadioButton* m_recent = nullptr;
-    QComboBox* m_count = nullptr;
-    QScrollBar* m_bar = nullptr;
-    QRadioButton* m_custom = nullptr;
-    QComboBox* m_from = nullptr;
-    QComboBox* m_to = nullptr;
+    DrawWindowBar* m_window = nullptr;  // "近" N or "自定义"
     QLabel* m_total = nullptr;
     QComboBox* m_together = nullptr;
     QComboBox* m_apart = nullptr;
