@@ -50,16 +50,7 @@ CombinedPatternsView::CombinedPatternsView(Workspace& ws, QWidget* parent)
 
     m_model = new LazyTableModel(this);
     m_model->setCentred(true);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("sg_zhxt"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setWordWrap(false);
-    m_view->verticalHeader()->setVisible(false);
-    m_view->verticalHeader()->setDefaultSectionSize(20);
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view = textTableView(m_model, "sg_zhxt", this);
     layout->addWidget(m_view, 1);
 
     const auto rebuild = [this] { invalidate(); };

@@ -6,6 +6,20 @@
 
 namespace lottodesk {
 
+QTableView* textTableView(QAbstractItemModel* model, const char* name, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    return view;
+}
+
 void fitColumns(QTableView& view) {
     const QAbstractItemModel* model = view.model();
     const QFontMetrics cells(view.font());

@@ -4,9 +4,14 @@
 
 #include <QColor>
 
+class QAbstractItemModel;
 class QTableView;
+class QWidget;
 
 namespace lottodesk {
+
+// A read-only table view of whole rows, one line each, showing `model`; named `name`.
+QTableView* textTableView(QAbstractItemModel* model, const char* name, QWidget* parent);
 
 // Sizes the columns of `view` to their header and the texts of the first and last rows: the rows
 // of these tables are alike, and measuring every row would cost more than computing the table.
