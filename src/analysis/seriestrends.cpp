@@ -78,8 +78,9 @@ std::optional<std::vector<int32_t>> distributionColumns(int32_t min, int32_t max
     if (int64_t{max} - min >= 100) return std::nullopt;
     std::vector<int32_t> columns;
     if (max < min || step < 1) return columns;
-    for (int32_t start = min; start < min + step && start <= max; ++start)
-        for (int32_t v = start; v <= max; v += step) columns.push_back(v);
+    // In 64 bits: a range that ends at the largest integer must not wrap around.
+    for (int64_t start = min; start < int64_t{min} + step && start <= max; ++start)
+        for (int64_t v = start; v <= max; v += step) columns.push_back(static_cast<int32_t>(v));
     return columns;
 }
 

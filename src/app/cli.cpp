@@ -128,6 +128,14 @@ int listTypes(Context& c) {
             c.err << "彩种文件中第" << i << "个彩种的名称含有制表符或换行符，已显示为空格" << '\n';
             damaged = true;
         }
+        // Bytes that are not GBK decode as U+FFFD, which no GBK text can hold.
+        constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+        for (const std::string* text : {&t.cpmm, &t.zhname, &t.specname})
+            if (text->find(kReplacement) != std::string::npos) {
+                c.err << "彩种文件中第" << i << "个彩种的名称含有无法识别的文字（不是GBK编码），已显示为\xEF\xBF\xBD" << '\n';
+                damaged = true;
+                break;
+            }
     }
     return damaged || c.typeFileNoted ? kStopped : kDone;
 }
@@ -199,7 +207,7 @@ int exportDraws(Context& c) {
     if (!options) return usage(c.err, "用法: export FILE --with-secondary|--without-secondary");
     if (!c.historyOpened) return kStopped;
     const Status saved =
-        saveFileAtomically(exportFileName(options->file), exportDrawText(c.ws.sjk, c.ws.game, options->withSecondary));
+        exportDrawFile(c.ws.sjk, c.ws.game, exportFileName(options->file), options->withSecondary);
     if (!saved) {
         c.err << saved.message << '\n';
         return kStopped;
@@ -263,22 +271,35 @@ std::optional<DrawRecord> parseCandidate(const std::string& text, const DrawRule
     return record;
 }
 
+// A formula typed on the command line is checked as the formula dialog checks it: an unknown
+// identifier or unbalanced parentheses stop the command (exit 2) instead of evaluating to -999.
+bool refusedFormula(Context& c, const std::string& formula) {
+    const std::string message = precheckEnteredFormula(trimFormulaText(formula));
+    if (message.empty()) return false;
+    c.err << "公式有误:" << message << '\n';
+    return true;
+}
+
 int evalFormula(Context& c) {
     std::string formula, period, candidateText;
-    bool haveFormula = false, haveCandidate = false;
+    bool haveFormula = false, haveCandidate = false, lenient = false;
     for (size_t i = 0; i < c.args.size(); ++i) {
         const std::string& arg = c.args[i];
-        if ((arg == "--period" || arg == "--candidate") && i + 1 < c.args.size()) {
+        if (arg == "--lenient") {
+            lenient = true;
+        } else if ((arg == "--period" || arg == "--candidate") && i + 1 < c.args.size()) {
             (arg == "--period" ? period : candidateText) = c.args[++i];
             haveCandidate = haveCandidate || arg == "--candidate";
         } else if (!haveFormula && arg.rfind("--", 0) != 0) {
             formula = arg;
             haveFormula = true;
         } else {
-            return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]");
+            return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"] [--lenient]");
         }
     }
-    if (!haveFormula) return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]");
+    if (!haveFormula)
+        return usage(c.err, "用法: eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"] [--lenient]");
+    if (!lenient && refusedFormula(c, formula)) return kStopped;
     if (!c.historyOpened) return kStopped;
     std::optional<DrawRecord> candidate;
     if (haveCandidate) {
@@ -335,7 +356,9 @@ int precheckOf(Context& c) {
 }
 
 int seriesOf(Context& c) {
-    if (c.args.size() != 1) return usage(c.err, "用法: series FORMULA");
+    const bool lenient = c.args.size() == 2 && c.args[1] == "--lenient";
+    if (c.args.size() != 1 && !lenient) return usage(c.err, "用法: series FORMULA [--lenient]");
+    if (!lenient && refusedFormula(c, c.args[0])) return kStopped;
     if (!c.historyOpened) return kStopped;
     SeriesMemo memo;
     const IndicatorContext ctx = indicatorContext(c.ws, &memo);
@@ -751,12 +774,8 @@ int checkWheelFile(Context& c) {
     if (!guarantee) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
     const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
     if (!pool) return kStopped;
-    std::optional<std::string> text = readWholeFile(file);
-    if (!text) {
-        c.err << "无法读取文件：" << file << '\n';
-        return kStopped;
-    }
-    const ResultTextParse parsed = parseResultText(*text, kWheelTicketSize);
+    const NumberRange range = mainZoneRange(c.ws.game);
+    const ResultTextParse parsed = loadResultFile(file, kWheelTicketSize, &range);
     if (!parsed.ok()) {
         c.err << parsed.error << '\n';
         return kStopped;
@@ -780,12 +799,8 @@ int continueTickets(Context& c) {
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
-    std::optional<std::string> text = readWholeFile(args->options["--in"]);
-    if (!text) {
-        c.err << "无法读取文件：" << args->options["--in"] << '\n';
-        return kStopped;
-    }
-    ResultTextParse parsed = parseResultText(*text, c.ws.game.zhgs);
+    const NumberRange range = mainZoneRange(c.ws.game);
+    ResultTextParse parsed = loadResultFile(args->options["--in"], c.ws.game.zhgs, &range);
     if (!parsed.ok()) {
         c.err << parsed.error << '\n';
         return kStopped;
@@ -1154,8 +1169,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (name != "help") {
         // A new program folder starts on the real histories, as in the desktop program; a folder
-        // that cannot be seeded is still opened, with what it has.
-        if (const Status seeded = seedProgramFolder(ws.folder); !seeded) err << seeded.message << '\n';
+        // that cannot be seeded is not opened, so that nothing makes it look seeded.
+        if (const Status seeded = seedProgramFolder(ws.folder); !seeded) {
+            err << seeded.message << '\n';
+            return kStopped;
+        }
         MemorySettings settings;  // the command line never touches the user's settings
         StartupResult started = initialiseWorkspace(ws, settings);
         for (const std::string& message : started.messages) err << message << '\n';
@@ -1164,7 +1182,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         prepareHistoryAfterStart(ws);
         if (type != 0) {
             ws.curcp = type;
-            Status switched = switchLotteryType(ws, 0);
+            Status switched = switchLotteryType(ws, 0, false);  // as at the start: removed in memory only
             if (!switched) {
                 err << switched.message << '\n';
                 return kStopped;

@@ -1,6 +1,6 @@
 #include "cli_prediction.h"
-#include "cli_common.h"
 
+#include <charconv>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -8,7 +8,9 @@
 #include "core/fileio.h"
 #include "core/gbk.h"
 #include "core/integertext.h"
+#include "cli_common.h"
 #include "core/workspace.h"
+#include "formula/precheck.h"
 #include "prediction/backtest.h"
 #include "prediction/formulasearch.h"
 #include "prediction/schemefiles.h"
@@ -190,12 +192,22 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     return kDone;
 }
 
+// A formula or identifier typed by the user is checked as the formula dialog checks it (unknown
+// identifiers, unbalanced parentheses) before anything is evaluated.
+static bool refusedFormula(const std::string& formula, std::ostream& err) {
+    const std::string message = precheckEnteredFormula(trimFormulaText(formula));
+    if (message.empty()) return false;
+    err << "公式有误:" << message << '\n';
+    return true;
+}
+
 int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const char* synopsis = "用法: verdicts KIND FORMULA [--from P1] [--to P2]";
+    const char* synopsis = "用法: verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]";
     std::string problem;
-    const std::optional<Options> o = parseOptions(args, {{"--from", 1}, {"--to", 1}}, {}, problem);
+    const std::optional<Options> o = parseOptions(args, {{"--from", 1}, {"--to", 1}}, {"--lenient"}, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 2) return usage(err, synopsis);
+    if (!o->flag("--lenient") && refusedFormula(o->positional[1], err)) return kStopped;
     int from = 0, to = 0;
     if (!integerOption(*o, "--from", 0, from, err) || !integerOption(*o, "--to", 0, to, err)) return kUsage;
     const VerdictSeries series = verdictSeries(ws, o->positional[0], o->positional[1], from, to);
@@ -237,6 +249,7 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::os
                                                   {"--random", "--slow"}, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 1 || !o->has("--indicator")) return usage(err, synopsis);
+    if (refusedFormula(o->value("--indicator"), err)) return kStopped;
     SearchParams p;
     p.kind = o->positional[0];
     p.indicator = o->value("--indicator");
@@ -257,18 +270,16 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::os
          constraint("--last-run", p.lastRun, true) && constraint("--same-period", p.samePeriod, true);
     if (!ok) return kUsage;
     if (!o->has("--seed")) return usage(err, "search 需要 --seed S（同一种子得到同样的公式）");
-    const std::optional<long long> parsedSeed = [&]() -> std::optional<long long> {
-        try {
-            size_t used = 0;
-            const unsigned long long v = std::stoull(o->value("--seed"), &used);
-            if (used != o->value("--seed").size()) return std::nullopt;
-            return static_cast<long long>(v);
-        } catch (...) {
-            return std::nullopt;
-        }
-    }();
+    // Digits only: "-1" is no seed (a conversion that wraps it would give 2^64-1).
+    const std::string& seedText = o->value("--seed");
+    uint64_t seedValue = 0;
+    const auto [seedEnd, seedError] = std::from_chars(seedText.data(), seedText.data() + seedText.size(), seedValue);
+    const std::optional<uint64_t> parsedSeed =
+        seedText.empty() || seedError != std::errc() || seedEnd != seedText.data() + seedText.size()
+            ? std::nullopt
+            : std::optional<uint64_t>(seedValue);
     if (!parsedSeed) return usage(err, "--seed 必须是非负整数");
-    p.seed = static_cast<uint64_t>(*parsedSeed);
+    p.seed = *parsedSeed;
     if (limit < 1) return usage(err, "--limit 必须是正整数");
 
     FormulaSearch search(ws, p);

@@ -158,9 +158,10 @@ int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const int h = ws.game.fhgs;
     if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
-    const ResultTextParse main = loadResultFile(parsed->positional[0], m);
+    const NumberRange mainRange = mainZoneRange(ws.game), secondaryRange = secondaryZoneRange(ws.game);
+    const ResultTextParse main = loadResultFile(parsed->positional[0], m, &mainRange);
     if (!main.ok()) return stopped(err, main.error);
-    const ResultTextParse secondary = loadResultFile(parsed->positional[1], h);
+    const ResultTextParse secondary = loadResultFile(parsed->positional[1], h, &secondaryRange);
     if (!secondary.ok()) return stopped(err, secondary.error);
     RandomSource random(*seed);
     const MatchOutcome outcome =
@@ -248,7 +249,8 @@ int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
     if (!at) return code;
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
-    ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    const NumberRange range = mainZoneRange(ws.game);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     MainResults results;
     results.tickets = std::move(loaded.tickets);
@@ -290,7 +292,7 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, std::os
         winning.main.assign(record + 1, record + 1 + m);
         winning.secondary.assign(record + 1 + m, record + 1 + m + h);
     }
-    TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h);
+    TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h, &ws.game);
     if (!loaded.ok()) return stopped(err, loaded.error);
     const RewardSummary summary = checkReward(loaded.tickets, m, h, winning);
     std::string text;
@@ -312,7 +314,8 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
     const std::optional<Args> parsed = parseArgs(args, 2, {"--out"});
     if (!parsed || parsed->positional.size() != 2) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 1, kMaxTicketNumbers);
-    ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    const NumberRange range = mainZoneRange(ws.game);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     const std::optional<std::string> list = readWholeFile(parsed->positional[1]);
     if (!list) return stopped(err, "无法读取文件：" + parsed->positional[1]);
@@ -332,7 +335,8 @@ int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const std::optional<Args> parsed = parseArgs(args, 1, {"--out"});
     if (!parsed || parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
-    const ResultTextParse loaded = loadResultFile(parsed->positional[0], m);
+    const NumberRange range = mainZoneRange(ws.game);
+    const ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     if (const Status saved = savePrintout((*parsed)["--out"], printoutText(loaded.tickets, m)); !saved)
         return stopped(err, saved.message);

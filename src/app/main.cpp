@@ -65,8 +65,13 @@ int main(int argc, char** argv) {
 
     // The data folder: a new one starts on the real histories built into the program.
     const std::string folder = defaultProgramFolder();
-    if (const Status seeded = seedProgramFolder(folder); !seeded)
+    // A folder that cannot be seeded (a full disk) is not started on: its defaults would make it
+    // look seeded, and the real histories would never arrive.
+    if (const Status seeded = seedProgramFolder(folder); !seeded) {
+        delete splash;
         prompts.inform(nullptr, QString::fromStdString(seeded.message));
+        return 1;
+    }
     // The plug-in installed with the program, for data folders without their own.
     setInstalledPluginFolder(
         QDir::cleanPath(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral(LOTTODESK_PLUGIN_DIR))));

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <set>
+#include <algorithm>
 #include <unordered_map>
 
 #include "drawtext.h"
@@ -70,6 +70,20 @@ std::string storeDrawProblem(const t_s_dm& store, DrawRecord& record,
 }
 
 Status saved(t_s_dm& store) { return store.Post() ? Status::success() : Status::failure(store.lastError()); }
+
+// The numbers of two records (slots 1..numbers) agree.
+bool sameNumbers(const int32_t* a, const int32_t* b, int numbers) {
+    return std::equal(a + 1, a + 1 + numbers, b + 1);
+}
+
+// The summary of a change that landed: counts, then what was not taken and why.
+std::string mergeSummary(int added, int skipped, const std::vector<int32_t>& conflicting, bool placeholderReplaced) {
+    std::string summary = "新增" + std::to_string(added) + "期，跳过" + std::to_string(skipped) + "期";
+    if (placeholderReplaced)
+        summary += "；新彩种的初始记录（" + std::to_string(kDefaultPeriod) + "期）已由导入的数据替换";
+    for (int32_t period : conflicting) summary += "；" + conflictNote(period);
+    return summary;
+}
 
 std::string handOverError(size_t line, const std::string& what) {
     return "下载的数据第" + std::to_string(line) + "行有误：" + what + "，数据库未作任何改动";
@@ -159,6 +173,20 @@ Status deleteDraw(t_s_dm& store, int n) {
     });
 }
 
+std::string conflictNote(int32_t period) { return "第" + std::to_string(period) + "期与已有记录不同，未导入"; }
+
+bool holdsOnlyPlaceholder(const t_s_dm& store) {
+    if (store.RecordCount() != 1) return false;
+    const DrawRecord placeholder = defaultDrawRecord();
+    return std::equal(placeholder.begin(), placeholder.end(), store.record(1));
+}
+
+int32_t downloadLowerBound(const t_s_dm& store, const std::string& typeName) {
+    if (typeName == "黑龙江时时彩" || holdsOnlyPlaceholder(store)) return -1;
+    const int newest = store.newestRealRecord();
+    return newest > 0 ? store.FieldValueAt(newest, 0) : -1;
+}
+
 Status clearHistory(t_s_dm& store) {
     return guarded(store, [&] { return store.Clear(true) ? Status::success() : Status::failure(store.lastError()); });
 }
@@ -169,12 +197,14 @@ namespace {
 class DrawImport {
 public:
     DrawImport(const t_s_dm& store, const GameParams& game, bool withSecondary, bool overwrite)
-        : m_rules(rulesFor(store, &game)),
+        : m_store(store),
+          m_rules(rulesFor(store, &game)),
           m_withSecondary(withSecondary),
           m_overwrite(overwrite),
-          m_perLine(game.zhgs + (withSecondary ? game.fhgs : 0)) {
-        if (!overwrite)
-            for (int n = 1; n <= store.RecordCount(); ++n) m_stored.insert(store.FieldValueAt(n, 0));
+          m_perLine(game.zhgs + (withSecondary ? game.fhgs : 0)),
+          m_placeholder(!overwrite && holdsOnlyPlaceholder(store)) {
+        if (!overwrite && !m_placeholder)
+            for (int n = 1; n <= store.RecordCount(); ++n) m_stored.emplace(store.FieldValueAt(n, 0), n);
     }
 
     // False once the import stops: at the end marker (period 0) or at a bad line (error()).
@@ -200,10 +230,18 @@ public:
         if (!m_withSecondary && game.fhgs > 0) record[game.zhgs + 1] = 1;
 
         const auto [earlier, fresh] = m_lines.emplace(record[0], m_lineNumber);
-        if (!fresh || m_stored.count(record[0])) {
+        if (!fresh) {
             if (m_overwrite)
                 return fail("期数" + std::to_string(record[0]) + "与第" + std::to_string(earlier->second) + "行重复");
             ++m_skipped;
+            return true;
+        }
+        if (const auto stored = m_stored.find(record[0]); stored != m_stored.end()) {
+            // A stored draw is never changed by an import; one the file gives other numbers is named.
+            if (sameNumbers(m_store.record(stored->second), record.data(), m_perLine))
+                ++m_skipped;
+            else
+                m_conflicting.push_back(record[0]);
             return true;
         }
         m_draws.insert(m_draws.end(), record.begin(), record.begin() + stride());
@@ -220,7 +258,7 @@ public:
             return outcome;
         }
         outcome.status = guarded(store, [&] {
-            if (m_overwrite) store.Clear(false);
+            if (m_overwrite || (m_placeholder && count > 0)) store.Clear(false);
             DrawRecord record{};
             for (int i = 0; i < count; ++i) {
                 std::copy_n(m_draws.begin() + static_cast<ptrdiff_t>(i) * stride(), stride(), record.begin());
@@ -232,7 +270,10 @@ public:
         if (outcome.status) {
             outcome.imported = count;
             outcome.skipped = m_skipped;
-            outcome.summary = "新增" + std::to_string(count) + "期，跳过" + std::to_string(m_skipped) + "期";
+            std::sort(m_conflicting.begin(), m_conflicting.end());
+            outcome.conflicting = m_conflicting;
+            outcome.placeholderReplaced = m_placeholder && count > 0;
+            outcome.summary = mergeSummary(count, m_skipped, m_conflicting, outcome.placeholderReplaced);
         }
         return outcome;
     }
@@ -246,15 +287,18 @@ private:
         return false;
     }
 
+    const t_s_dm& m_store;
     DrawRules m_rules;
     bool m_withSecondary;
     bool m_overwrite;
     int m_perLine;
+    bool m_placeholder;  // the history holds only a new type's first record, which the import replaces
     size_t m_lineNumber = 0;
     int m_skipped = 0;
     std::vector<long long> m_values;
     std::vector<int32_t> m_draws;                 // stride() slots per draw, in file order
-    std::set<int32_t> m_stored;                   // periods of the history (append)
+    std::unordered_map<int32_t, int> m_stored;    // period -> record of the history (append)
+    std::vector<int32_t> m_conflicting;           // stored periods given other numbers
     std::unordered_map<int32_t, size_t> m_lines;  // period -> the line that first had it
     std::string m_error;
 };
@@ -310,17 +354,22 @@ std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool wit
     return text;
 }
 
+Status exportDrawFile(const t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary) {
+    if (!store.saveRefusal().empty()) return Status::failure(kTransformedExportMessage);
+    return saveFileAtomically(path, exportDrawText(store, game, withSecondary));
+}
+
 std::string exportFileName(const std::string& chosen) {
     return chosen.find(".txt") == std::string::npos ? chosen + ".txt" : chosen;
 }
 
 namespace {
-Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                          const std::function<bool()>& discardOld);
+DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                                   const std::function<bool()>& discardOld);
 }  // namespace
 
-Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                     const std::function<bool()>& discardOld) {
+DownloadOutcome applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                              const std::function<bool()>& discardOld) {
     // Lone CRs end lines as well.
     std::vector<std::string> split;
     for (const std::string& line : lines) {
@@ -345,21 +394,27 @@ std::vector<std::string> splitHandOverText(std::string_view text) {
 
 namespace {
 
-Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                          const std::function<bool()>& discardOld) {
-    if (lines.empty()) return Status::failure(kDownloadFailedMessage);
-    if (lowerBound != -1 && trimmed(lines[0]).size() != std::to_string(lowerBound).size())
-        return Status::failure(kDownloadFailedMessage);
+DownloadOutcome downloadRefused(const std::string& message) {
+    DownloadOutcome outcome;
+    outcome.status = Status::failure(message);
+    return outcome;
+}
 
-    // Read every group before the history changes.
-    std::vector<DrawRecord> downloaded;
-    std::unordered_map<int32_t, size_t> periodLines;
+// The period that follows `period` in the year + draw-number numbering: the next draw of the year,
+// or the first draw of the next year.
+bool follows(int32_t next, int32_t period) {
+    return next == period + 1 || (next % 1000 == 1 && next / 1000 == period / 1000 + 1);
+}
+
+// Reads and checks every group of the hand-over: each draw valid, periods strictly ascending.
+std::string readHandOver(const t_s_dm& store, const std::vector<std::string>& lines,
+                         std::vector<DrawRecord>& downloaded) {
     for (size_t i = 0; i < lines.size(); i += 3) {
         const std::string_view periodLine = trimmed(lines[i]);
         if (periodLine.empty() && i + 1 >= lines.size()) break;  // a trailing empty line
         std::optional<int> period = parseInteger(periodLine);
-        if (!period) return Status::failure(handOverError(i + 1, notAnIntegerMessage(periodLine)));
-        if (i + 1 >= lines.size()) return Status::failure(handOverError(i + 2, "缺少号码"));
+        if (!period) return handOverError(i + 1, notAnIntegerMessage(periodLine));
+        if (i + 1 >= lines.size()) return handOverError(i + 2, "缺少号码");
         DrawRecord record{};
         record[0] = *period;
         std::string numbers(trimmed(lines[i + 1]));
@@ -371,44 +426,89 @@ Status applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<s
             const size_t comma = std::min(numbers.find(',', start), numbers.size());
             const std::string_view piece = std::string_view(numbers).substr(start, comma - start);
             std::optional<int> value = parseInteger(piece);
-            if (!value) return Status::failure(handOverError(i + 2, notAnIntegerMessage(piece)));
-            if (++slot >= kSlots) return Status::failure(handOverError(i + 2, "号码超过50个"));
+            if (!value) return handOverError(i + 2, notAnIntegerMessage(piece));
+            if (++slot >= kSlots) return handOverError(i + 2, "号码超过50个");
             record[slot] = *value;
             start = comma + 1;
         }
         if (store.drawRules()) {
             if (std::string problem = countProblem(*store.drawRules(), slot, true); !problem.empty())
-                return Status::failure(handOverError(i + 2, problem));
+                return handOverError(i + 2, problem);
         }
         if (std::string problem = storeDrawProblem(store, record, PredictionRecord::Refused); !problem.empty())
-            return Status::failure(handOverError(i + 2, problem));
-        if (const auto [earlier, fresh] = periodLines.emplace(record[0], i + 1); !fresh)
-            return Status::failure(handOverError(
-                i + 1, "期数" + std::to_string(record[0]) + "与第" + std::to_string(earlier->second) + "行重复"));
+            return handOverError(i + 2, problem);
+        if (!downloaded.empty() && record[0] == downloaded.back()[0])
+            return handOverError(i + 1, "期数" + std::to_string(record[0]) + "与第" + std::to_string(i - 2) + "行重复");
+        if (!downloaded.empty() && record[0] < downloaded.back()[0])
+            return handOverError(i + 1, "期数" + std::to_string(record[0]) + "不在前一期" +
+                                            std::to_string(downloaded.back()[0]) + "之后（下载的数据应按期数从小到大排列）");
         downloaded.push_back(record);
     }
-    if (downloaded.empty()) return Status::failure(kDownloadFailedMessage);
+    return {};
+}
 
-    return guarded(store, [&] {
-        if (lowerBound != -1 && !store.IsEmpty()) {
-            const int32_t first = downloaded.front()[0];
-            int keep = 0;  // records 1..keep stay
-            if (findPeriod(store, first)) {
-                keep = store.RecNo() - 1;
-            } else {
-                keep = store.RecordCount();
-                while (keep >= 1 && store.FieldValueAt(keep, 0) > first) --keep;
-                store.SetRecordCount(keep);
-                if (discardOld && discardOld()) keep = 0;
-            }
-            store.SetRecordCount(keep);
+DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                                   const std::function<bool()>& discardOld) {
+    if (lines.empty()) return downloadRefused(kDownloadFailedMessage);
+    if (lowerBound != -1 && trimmed(lines[0]).size() != std::to_string(lowerBound).size())
+        return downloadRefused(kDownloadFailedMessage);
+
+    // Read and check every group before the history changes.
+    std::vector<DrawRecord> downloaded;
+    if (std::string problem = readHandOver(store, lines, downloaded); !problem.empty())
+        return downloadRefused(problem);
+    if (downloaded.empty()) return downloadRefused(kDownloadFailedMessage);
+
+    DownloadOutcome outcome;
+    outcome.placeholderReplaced = holdsOnlyPlaceholder(store);
+    const int numbers = store.drawRules()
+                            ? store.drawRules()->game.zhgs + store.drawRules()->game.fhgs
+                            : kSlots - 1;
+    std::unordered_map<int32_t, int> stored;  // period -> record
+    int32_t newest = 0;
+    if (!outcome.placeholderReplaced) {
+        for (int n = 1; n <= store.RecordCount(); ++n) {
+            const int32_t period = store.FieldValueAt(n, 0);
+            stored.emplace(period, n);
+            if (period != kPredictionPeriod) newest = std::max(newest, period);
         }
-        for (const DrawRecord& record : downloaded) {
+    }
+    // A download that starts after a gap past the newest stored draw does not connect to the
+    // history: only then may the user keep the downloaded draws alone.
+    const int32_t first = downloaded.front()[0];
+    if (newest > 0 && first > newest && !follows(first, newest) && discardOld && discardOld()) {
+        outcome.discardedOld = true;
+        stored.clear();
+    }
+    std::vector<DrawRecord> fresh;
+    for (const DrawRecord& record : downloaded) {
+        const auto known = stored.find(record[0]);
+        if (known == stored.end())
+            fresh.push_back(record);
+        else if (sameNumbers(store.record(known->second), record.data(), numbers))
+            ++outcome.skipped;
+        else
+            outcome.conflicting.push_back(record[0]);
+    }
+    if (fresh.empty() && !outcome.discardedOld) {
+        outcome.summary = mergeSummary(0, outcome.skipped, outcome.conflicting, false);
+        outcome.placeholderReplaced = false;
+        return outcome;  // nothing to write: the history already holds every downloaded draw
+    }
+    outcome.status = guarded(store, [&] {
+        if (outcome.discardedOld || outcome.placeholderReplaced) store.Clear(false);
+        for (const DrawRecord& record : fresh) {
             store.Append();
             store.setRecord(store.RecNo(), record);
         }
         return saved(store);
     });
+    if (!outcome.status) return downloadRefused(outcome.status.message);
+    for (const DrawRecord& record : fresh) outcome.added.push_back(record[0]);
+    outcome.placeholderReplaced = outcome.placeholderReplaced && !fresh.empty();
+    outcome.summary = mergeSummary(static_cast<int>(fresh.size()), outcome.skipped, outcome.conflicting,
+                                   outcome.placeholderReplaced);
+    return outcome;
 }
 
 }  // namespace

@@ -56,7 +56,9 @@ struct ImportOutcome {
     Status status;
     int imported = 0;     // draws added
     int skipped = 0;      // draws whose period the history (or an earlier line) already held
-    std::string summary;  // "新增N期，跳过M期" after an import that landed
+    std::vector<int32_t> conflicting;  // stored periods the file gives other numbers for (append; kept as stored)
+    bool placeholderReplaced = false;  // the new type's untouched first record made way for the file's draws
+    std::string summary;  // "新增N期，跳过M期" (and the notes) after an import that landed
 };
 
 // Imports a draw text file (one draw per line: the period and the numbers). With secondary
@@ -76,17 +78,49 @@ ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::s
 // blank, lines ended by CR LF.
 std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool withSecondary);
 
+// The refusal of an export while a data transform is applied.
+inline constexpr const char* kTransformedExportMessage =
+    "当前为变换数据，不能导出（导出的文件会被当作真实的开奖号码导入）";
+
+// Writes the export file `path` (atomically). Refused while the history refuses saves (a data
+// transform is applied): transformed draws written as a history would later be imported as real.
+Status exportDrawFile(const t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary);
+
 // The name a chosen export file is written to: ".txt" appended unless the name contains it.
 std::string exportFileName(const std::string& chosen);
 
+// What a download did to the history.
+struct DownloadOutcome {
+    Status status;
+    std::vector<int32_t> added;        // periods added, ascending
+    int skipped = 0;                   // downloaded draws equal to stored ones
+    std::vector<int32_t> conflicting;  // stored periods the download gives other numbers for (kept as stored)
+    bool placeholderReplaced = false;  // the new type's untouched first record made way for real draws
+    bool discardedOld = false;         // the user chose to keep only the downloaded draws
+    std::string summary;               // "新增N期，跳过M期" and the notes, after a download that landed
+};
+
 // Applies a download hand-over (the lines of "dttmp.dtp": period, numbers, an ignored line, per
-// draw). `lowerBound` is the period the download started from, or -1 for everything. When the
-// first downloaded period is not in the history, `discardOld` is asked whether to keep only the
-// downloaded draws. Every draw is checked as an import's is (with the store's rules: exactly
-// zhgs + fhgs numbers), repeated periods are refused; all or nothing, the line named. A line
-// may still hold lone CRs as line ends; they end lines too.
-Status applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                     const std::function<bool()>& discardOld);
+// draw). `lowerBound` is the period the download started from, or -1 for everything. The whole
+// hand-over is checked first, like an import: every draw valid (the store's rules: exactly zhgs +
+// fhgs numbers), periods strictly ascending; a bad group is named and nothing changes. Then it is
+// merged: draws equal to stored ones are skipped, a stored period with other numbers is kept and
+// listed (never replaced), new periods are added. Only when the download does not connect to the
+// history (it starts after a gap past the newest stored draw) is `discardOld` asked whether to keep
+// only the downloaded draws. A history holding only the untouched first record of a new type
+// (2008001 01..10) has it replaced. A line may still hold lone CRs as line ends; they end lines too.
+DownloadOutcome applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
+                              const std::function<bool()>& discardOld);
+
+// The summary note of a stored period that a download or an import gives other numbers for.
+std::string conflictNote(int32_t period);
+
+// True when the history holds nothing but the record a new type's history file is created with.
+bool holdsOnlyPlaceholder(const t_s_dm& store);
+
+// The period a download asks from: the newest real draw's, or -1 (everything) for an empty
+// history, a history holding only the placeholder record, or a type whose periods restart daily.
+int32_t downloadLowerBound(const t_s_dm& store, const std::string& typeName);
 
 // The lines of a hand-over text: LF, CR LF or a lone CR ends a line; a last line end does not
 // start another line.

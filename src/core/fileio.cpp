@@ -15,7 +15,7 @@
 namespace lottodesk {
 namespace {
 
-constexpr std::string_view kTemporaryMarker = ".saving";
+constexpr std::string_view kTemporaryMarker = ".lottodesk-saving-";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr size_t kBlockSize = 1 << 16;
 
@@ -35,26 +35,50 @@ std::string resolveLinks(const std::string& path) {
     return current;
 }
 
-// A name no other save uses: the writing process and a counter of its saves. The process id
-// lets a later start tell a save in progress from one that was killed.
+// A name no other save uses: the target's name, the program's own marker, the writing process
+// and a counter of its saves. The process id lets a later save of the same file tell a save in
+// progress from one that was killed; the marker keeps every other name (a user's "plan.saving")
+// out of the clean-up.
 std::string temporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    return target + std::string(kTemporaryMarker) + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    return target + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
 }
 
-// The writing process of a temporary file name, or 0 for a name of an older form.
-long temporaryOwner(std::string_view name) {
-    const size_t marker = name.rfind(kTemporaryMarker);
-    if (marker == std::string_view::npos) return -1;
-    std::string_view rest = name.substr(marker + kTemporaryMarker.size());
-    if (rest.empty()) return 0;
-    if (rest.front() != '-') return -1;
-    rest.remove_prefix(1);
+// The writing process of a temporary file `name` of a save of `targetName`, or -1 when `name` is
+// not such a file.
+long temporaryOwner(std::string_view name, std::string_view targetName) {
+    if (name.size() <= targetName.size() || name.substr(0, targetName.size()) != targetName) return -1;
+    std::string_view rest = name.substr(targetName.size());
+    if (rest.substr(0, kTemporaryMarker.size()) != kTemporaryMarker) return -1;
+    rest.remove_prefix(kTemporaryMarker.size());
     long pid = 0;
     size_t i = 0;
-    for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; ++i) pid = pid * 10 + (rest[i] - '0');
+    for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9' && pid <= (1L << 22); ++i) pid = pid * 10 + (rest[i] - '0');
     if (i == 0 || i >= rest.size() || rest[i] != '-' || pid <= 0 || pid > (1L << 22)) return -1;
-    return pid;
+    for (size_t j = i + 1; j < rest.size(); ++j)
+        if (rest[j] < '0' || rest[j] > '9') return -1;
+    return i + 1 < rest.size() ? pid : -1;
+}
+
+// Removes the temporary files that killed saves of `target` left beside it (those whose writing
+// process no longer runs).
+void removeStaleTemporariesOf(const std::string& target) {
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string_view targetName = std::string_view(target).substr(slash == std::string::npos ? 0 : slash + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        const long owner = temporaryOwner(name, targetName);
+        if (owner < 0) continue;
+        // A save in progress in another process keeps its file.
+        if (owner == ::getpid() || ::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
+        const std::string path = (slash == std::string::npos ? std::string() : folder) + std::string(name);
+        struct stat st;
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(dir);
 }
 
 }  // namespace
@@ -121,12 +145,18 @@ std::string fileErrorReason(int error) {
 Status saveFileAtomically(const std::string& path, std::string_view bytes, const FileLayer& layer) {
     if (layer.beforeSave) layer.beforeSave();
     const std::string target = resolveLinks(path);
-    const std::string temporary = temporaryName(target);
     auto failed = [&](int error) {
         return Status::failure("文件保存失败：" + path + "（" + fileErrorReason(error) + "）");
     };
+    // Only a regular file is ever replaced: a device, a pipe or a folder under the name stays as it is.
     struct stat previous;
-    const bool replacing = ::stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode);
+    const bool exists = ::lstat(target.c_str(), &previous) == 0;
+    if (exists && S_ISDIR(previous.st_mode)) return failed(EISDIR);
+    if (exists && !S_ISREG(previous.st_mode))
+        return Status::failure("文件保存失败：" + path + "（" + kNotRegularFileReason + "）");
+    const bool replacing = exists;
+    removeStaleTemporariesOf(target);
+    const std::string temporary = temporaryName(target);
 
     const int flags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     errno = 0;
@@ -178,26 +208,6 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
     return saveFileAtomically(path, bytes, layer);
 }
 
-int removeStaleTemporaries(const std::string& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return 0;
-    int removed = 0;
-    std::string base = folder;
-    if (!base.empty() && base.back() != '/') base += '/';
-    while (dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        const long owner = temporaryOwner(name);
-        if (owner < 0) continue;
-        // A save in progress in another process keeps its file.
-        if (owner > 0 && (owner == ::getpid() || ::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH)) continue;
-        const std::string path = base + std::string(name);
-        struct stat st;
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0) ++removed;
-    }
-    ::closedir(dir);
-    return removed;
-}
-
 FolderLock::FolderLock(const std::string& lockPath) {
     m_fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0) return;
@@ -221,6 +231,22 @@ uint64_t contentHash(std::string_view bytes) {
         hash *= 0x100000001b3ull;
     }
     return hash;
+}
+
+FileStamp stampOfBytes(std::string_view bytes) { return FileStamp{true, bytes.size(), 0, contentHash(bytes)}; }
+
+Status saveFileUnlessChanged(const std::string& path, std::string_view bytes, FileStamp& seen, const FileLayer& layer) {
+    if (layer.beforeSave) layer.beforeSave();
+    const size_t slash = path.rfind('/');
+    FolderLock lock((slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".lock");
+    const FileStamp onDisk = stampOfFile(path);
+    if (onDisk.exists && !onDisk.sameContent(seen))
+        return Status::failure(std::string(kFileChangedMessage) + path);
+    FileLayer inner = layer;
+    inner.beforeSave = nullptr;  // already run, before the lock
+    Status saved = saveFileAtomically(path, bytes, inner);
+    if (saved) seen = stampOfBytes(bytes);
+    return saved;
 }
 
 FileStamp stampOfFile(const std::string& path) {

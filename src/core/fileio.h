@@ -44,18 +44,19 @@ struct FileLayer {
     std::function<void()> beforeSave;                                   // empty: nothing
 };
 
+inline constexpr const char* kNotRegularFileReason = "目标不是普通文件";
+
 // Replaces `path` with `bytes`. A symbolic link is written through (its target is replaced and
-// the link kept) and the target's permissions are kept. On failure the previous file is
-// untouched, the temporary file is removed and the message names the file and the reason.
+// the link kept) and the target's permissions are kept. Only a regular file is replaced: a
+// device, a pipe, a socket or a folder under the name is refused. The temporary file is named
+// "<name>.lottodesk-saving-<process>-<n>" beside the target; those that killed saves of the same
+// file left behind are removed first. On failure the previous file is untouched, the temporary
+// file is removed and the message names the file and the reason.
 Status saveFileAtomically(const std::string& path, std::string_view bytes, const FileLayer& layer = FileLayer{});
 Status saveFileAtomically(const std::string& path, std::string_view bytes, const ChunkWriter& writer);
 
 // The reason of a failed file operation in the user's words ("磁盘空间已满" ...).
 std::string fileErrorReason(int error);
-
-// Removes the temporary files that saves killed part-way left in `folder` (those whose writing
-// process no longer runs). Returns how many were removed.
-int removeStaleTemporaries(const std::string& folder);
 
 // An exclusive lock held by one writer of a folder at a time, across processes (flock on the
 // file `lockPath`, created when missing). Waits for the lock; released by the destructor. When
@@ -89,6 +90,20 @@ struct FileStamp {
 };
 
 uint64_t contentHash(std::string_view bytes);
+// The stamp of a file that holds `bytes`.
+FileStamp stampOfBytes(std::string_view bytes);
+
+// The refusal of a save of a user's file that another program changed since it was read; the
+// file's path follows.
+inline constexpr const char* kFileChangedMessage =
+    "文件已被其他程序修改（例如同时运行的另一个本软件），本次修改没有保存，已重新读入，请重新操作：";
+
+// Saves a user's file as saveFileAtomically does, unless another writer replaced it since this
+// program read or wrote `seen` (a file that is gone loses nothing by being written). Writers of
+// one folder take turns (the folder's ".lock"). On success `seen` describes the new content; a
+// refusal leaves the other writer's file and says kFileChangedMessage: the caller reads it again.
+Status saveFileUnlessChanged(const std::string& path, std::string_view bytes, FileStamp& seen,
+                             const FileLayer& layer = FileLayer{});
 // The stamp of the file on disk now (exists = false when it cannot be read).
 FileStamp stampOfFile(const std::string& path);
 

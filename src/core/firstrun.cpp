@@ -1,6 +1,8 @@
 #include "firstrun.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
 
 #include "cpstyle.h"
 #include "drawtext.h"
@@ -27,8 +29,10 @@ constexpr SeedGame kSeedGames[] = {
 // The text of a sample by file name; nothing when it is missing.
 using SampleSource = std::function<std::optional<std::string>(const std::string& name)>;
 
+// Writes the history file of a seeded game unless one exists; `written` says whether it did.
 Status seedHistory(const std::string& historyPath, const SampleSource& samples, const std::string& sample,
-                   int numbersPerLine, const std::string& location) {
+                   int numbersPerLine, const std::string& location, bool& written) {
+    written = false;
     if (fileExists(historyPath)) return Status::success();
     std::optional<std::string> text = samples(sample);
     if (!text) return Status::failure("找不到样本数据：" + location + sample);
@@ -41,7 +45,9 @@ Status seedHistory(const std::string& historyPath, const SampleSource& samples, 
     bytes.reserve(parsed.records.size() * kDrawRecordSize);
     for (const DrawRecord& record : parsed.records)
         bytes.append(reinterpret_cast<const char*>(record.data()), kDrawRecordSize);
-    return saveFileAtomically(historyPath, bytes);
+    Status saved = saveFileAtomically(historyPath, bytes);
+    written = saved.ok;
+    return saved;
 }
 
 // `location` names where the samples come from in the message about a missing one.
@@ -55,6 +61,14 @@ Status seed(const std::string& folder, const SampleSource& samples, const std::s
     // history file and its seeding.
     FolderLock lock(ws.path("database/.lock"));
     if (fileExists(ws.typeFilePath())) return Status::success();
+    // All or nothing: a seed that fails part-way (a full disk) takes back the histories it wrote,
+    // so the folder never looks seeded without its games and the next start tries again.
+    std::vector<std::string> written;
+    auto undo = [&](Status failed) {
+        for (const std::string& path : written) std::remove(path.c_str());
+        failed.message = "无法建立新的数据文件夹（" + failed.message + "），请检查磁盘空间和写入权限后重新启动：" + ws.folder;
+        return failed;
+    };
     TypeTable table = defaultTypeTable();
     for (const SeedGame& game : kSeedGames) {
         tcpstyle& type = table.cpstyles[game.index];
@@ -64,11 +78,15 @@ Status seed(const std::string& folder, const SampleSource& samples, const std::s
         type.fhgs = game.fhgs;
         type.spec_to = game.spec_to;
         applyZoneLabels(type);
-        Status seeded = seedHistory(ws.historyPath(game.index), samples, game.sample, game.zhgs + game.fhgs, location);
-        if (!seeded) return seeded;
+        bool wrote = false;
+        Status seeded =
+            seedHistory(ws.historyPath(game.index), samples, game.sample, game.zhgs + game.fhgs, location, wrote);
+        if (wrote) written.push_back(ws.historyPath(game.index));
+        if (!seeded) return undo(seeded);
     }
-    // The type file last: a seed that stopped part-way is completed by the next one.
-    return saveTypeTable(ws.typeFilePath(), table);
+    // The type file last: it is what marks the folder as seeded.
+    if (Status saved = saveTypeTable(ws.typeFilePath(), table); !saved) return undo(saved);
+    return Status::success();
 }
 
 }  // namespace

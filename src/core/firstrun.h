@@ -14,7 +14,8 @@ namespace lottodesk {
 // becomes "双色球" (6 of 1..33 + 1 of 1..16) with the draws of ssq.txt, type 1 "超级大乐透"
 // (5 of 1..35 + 2 of 1..12) with dlt.txt, the rest the defaults. Existing history files are never
 // replaced. A folder that already has its type file is left alone. The histories are the ones
-// compiled into the program.
+// compiled into the program. All or nothing: a seed that fails removes the files it wrote and
+// says why; the caller must then not start on the folder (its defaults would make it look seeded).
 Status seedProgramFolder(const std::string& folder);
 
 // The same with the sample files read from the folder `samples`.

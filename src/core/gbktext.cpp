@@ -35,6 +35,7 @@ GbkText readGbkText(const std::string& path, bool missingIsEmpty) {
     std::optional<std::string> bytes = readPrefix(path, kMaxShownTextBytes + 1);
     if (!bytes) return {Status::failure("文件无法读取：" + path), {}};
     const bool cut = bytes->size() > kMaxShownTextBytes;
+    const FileStamp stamp = stampOfBytes(*bytes);
     if (cut) bytes->resize(truncateGbk(*bytes, kMaxShownTextBytes).size());
     const std::string decoded = gbkToUtf8Keeping(*bytes);
     GbkText result{Status::success(), {}};
@@ -48,11 +49,15 @@ GbkText readGbkText(const std::string& path, bool missingIsEmpty) {
         }
     }
     result.cut = cut;
+    result.stamp = stamp;
     if (cut) result.text += "\n……（文件太大，只显示前16MB）";
     return result;
 }
 
-Status saveGbkText(const std::string& path, std::string_view text) {
+namespace {
+
+// The file's bytes: GBK with CR LF line ends.
+std::string gbkFileBytes(std::string_view text) {
     std::string lines;
     lines.reserve(text.size() + text.size() / 16);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -65,7 +70,15 @@ Status saveGbkText(const std::string& path, std::string_view text) {
             lines += text[i];
         }
     }
-    return saveFileAtomically(path, utf8ToGbkKeeping(lines));
+    return utf8ToGbkKeeping(lines);
+}
+
+}  // namespace
+
+Status saveGbkText(const std::string& path, std::string_view text) { return saveFileAtomically(path, gbkFileBytes(text)); }
+
+Status saveGbkTextUnlessChanged(const std::string& path, std::string_view text, FileStamp& seen) {
+    return saveFileUnlessChanged(path, gbkFileBytes(text), seen);
 }
 
 }  // namespace lottodesk

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fileio.h"
 #include "status.h"
 
 namespace lottodesk {
@@ -16,6 +17,7 @@ struct GbkText {
     std::string text;  // UTF-8 with '\n' line ends; a byte that is no GBK character survives a
                        // save unchanged (gbkToUtf8Keeping)
     bool cut = false;  // only the first kMaxShownTextBytes were read: saving it back would lose the rest
+    FileStamp stamp;   // the file as read (exists = false for a missing file), for a later checked save
 };
 
 // The file decoded for display and editing. A missing file is an error unless `missingIsEmpty`.
@@ -23,5 +25,9 @@ GbkText readGbkText(const std::string& path, bool missingIsEmpty = false);
 
 // Writes `text` (UTF-8, any line ends) as GBK with CR LF line ends, replacing the file atomically.
 Status saveGbkText(const std::string& path, std::string_view text);
+
+// The same, unless another program replaced the file since `seen` (saveFileUnlessChanged): then
+// nothing is written and the message is kFileChangedMessage with the path.
+Status saveGbkTextUnlessChanged(const std::string& path, std::string_view text, FileStamp& seen);
 
 }  // namespace lottodesk

@@ -18,10 +18,6 @@ StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
     ws.components = defaultComponentTable();
     makeFolders(ws.path("database"));
     makeFolders(ws.path("save"));
-    // Saves killed part-way leave their temporary files behind.
-    removeStaleTemporaries(ws.path("database"));
-    removeStaleTemporaries(ws.path("save"));
-    removeStaleTemporaries(ws.folder);
 
     TypeTableLoad load = loadTypeTable(ws.typeFilePath());
     if (!load.message.empty()) messages.push_back(load.message);
@@ -57,7 +53,7 @@ void prepareHistoryAfterStart(Workspace& ws) {
     sjk.MoveBy(-12);
 }
 
-Status switchLotteryType(Workspace& ws, int previous) {
+Status switchLotteryType(Workspace& ws, int previous, bool saveRemoval) {
     const std::string previousFile = ws.sjk.FileName();
     ws.sjk.SetFileName(ws.historyPath(ws.curcp));
     if (!ws.sjk.Open()) {
@@ -75,7 +71,7 @@ Status switchLotteryType(Workspace& ws, int previous) {
     t_s_dm& sjk = ws.sjk;
     if (!sjk.IsEmpty()) {
         sjk.Last();
-        if (sjk.FieldValue(0) == kPredictionPeriod && !sjk.Delete(true)) status = Status::failure(sjk.lastError());
+        if (sjk.FieldValue(0) == kPredictionPeriod && !sjk.Delete(saveRemoval)) status = Status::failure(sjk.lastError());
         sjk.Last();
         sjk.MoveBy(-9);
     }

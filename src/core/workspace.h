@@ -75,7 +75,9 @@ void prepareHistoryAfterStart(Workspace& ws);
 // from `previous`: opens that type's history, sets the game parameters and zone labels, rebuilds
 // the partitions and removes a saved prediction record from the file. When the history cannot be
 // opened nothing changes (curcp goes back to `previous`) and the message says why.
-Status switchLotteryType(Workspace& ws, int previous);
+// `saveRemoval` false leaves the removal of the prediction record in memory, as the start does: a
+// command that only reads the history never changes its file.
+Status switchLotteryType(Workspace& ws, int previous, bool saveRemoval = true);
 
 // The rules the history of the current type checks new draws with: the game parameters and the
 // zone labels of the type.

@@ -68,8 +68,16 @@ std::pair<std::string, std::string> splitSelfzbLine(std::string_view line) {
 
 namespace {
 
-// Writes the changed list; on failure puts `previous` back.
+// Writes the changed list; on failure puts `previous` back. When another program (a second copy
+// of this one on the same folder) saved the file since `previous` was read, nothing is written:
+// `lines` becomes the file as it is now and the message asks the user to repeat the change.
 Status commit(const std::string& programFolder, std::vector<std::string>& lines, std::vector<std::string>&& previous) {
+    FolderLock lock(programFolder + "save/.lock");
+    const SelfzbLoad now = loadSelfzbFile(programFolder);
+    if (now.message.empty() && now.lines != previous) {
+        lines = now.lines;
+        return Status::failure(kFileChangedMessage + selfzbPath(programFolder));
+    }
     Status saved = saveSelfzbLines(programFolder, lines);
     if (!saved) lines = std::move(previous);
     return saved;

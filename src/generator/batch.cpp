@@ -16,6 +16,12 @@ BatchPlan prepareBatch(const Workspace& ws, const std::vector<std::string>& path
     for (size_t i = 0; i < paths.size(); ++i) {
         const std::string& path = paths[i];
         if (!fileExists(path)) {
+            // The later files continue what the first one filtered: without it there is nothing to
+            // continue, so the batch does not start.
+            if (i == 0) {
+                plan.status = Status::failure(kBatchFirstMissingMessage + path);
+                return plan;
+            }
             plan.missing.push_back(path);
             continue;
         }

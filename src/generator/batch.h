@@ -25,6 +25,8 @@ inline constexpr const char* kBatchAddTitle = " 加入过滤条件文件";
 inline constexpr const char* kBatchFileFilter = "过滤条件文件(*.zh)|*.zh";
 inline constexpr const char* kBatchFinished = "批量过滤完毕";
 inline constexpr const char* kBatchMissingPrefix = "未找到的条件文件：";
+// The refusal of a batch whose first file is missing; the path follows.
+inline constexpr const char* kBatchFirstMissingMessage = "批量过滤的第一个条件文件不存在，批量过滤没有开始：";
 
 struct BatchEntry {
     std::string path;

@@ -1,5 +1,7 @@
 #include "condfile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -487,6 +489,19 @@ Load unreadableLoad(const std::string& path) {
     return failed;
 }
 
+// A file of the other zone's conditions holds 200 records; a longer one is another kind (a main
+// zone's ".zh" holds 1402) and would load as nonsense.
+template <typename Load>
+std::optional<Load> wrongKindLoad(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) <= kSecondaryConditionRecords * kCondRecordSize)
+        return std::nullopt;
+    Load refused;
+    refused.status = Status::failure(std::string(kWrongConditionFileMessage) + path);
+    return refused;
+}
+
 }  // namespace
 
 std::string encodeSecondaryConditions(const SecondaryConditions& conditions, int spec_to) {
@@ -550,6 +565,7 @@ Status saveSecondaryConditions(const std::string& path, const SecondaryCondition
 }
 
 SecondaryConditionLoad loadSecondaryConditions(const std::string& path, int spec_to) {
+    if (auto refused = wrongKindLoad<SecondaryConditionLoad>(path)) return std::move(*refused);
     const std::optional<std::string> bytes = readHead(path, kSecondaryConditionRecords * kCondRecordSize);
     if (!bytes) return unreadableLoad<SecondaryConditionLoad>(path);
     return decodeSecondaryConditions(*bytes, spec_to);
@@ -561,6 +577,7 @@ Status saveSpecialNumberConditions(const std::string& path, const SpecialNumberC
 }
 
 SpecialNumberConditionLoad loadSpecialNumberConditions(const std::string& path) {
+    if (auto refused = wrongKindLoad<SpecialNumberConditionLoad>(path)) return std::move(*refused);
     const std::optional<std::string> bytes = readHead(path, kSecondaryConditionRecords * kCondRecordSize);
     if (!bytes) return unreadableLoad<SpecialNumberConditionLoad>(path);
     return decodeSpecialNumberConditions(*bytes);

@@ -41,6 +41,8 @@ constexpr size_t kCondTextBytes = 200;  // text bytes before the terminating zer
 
 constexpr int kMainConditionRecords = 1402;
 constexpr int kSecondaryConditionRecords = 200;
+// The refusal of a file too long for the other zone's conditions (a main zone's ".zh"); the path follows.
+inline constexpr const char* kWrongConditionFileMessage = "这不是副区或特别号的过滤条件文件（文件太长，可能是主区的条件文件）：";
 
 // Record numbers of the main-zone file (1-based; rows 1..133 are the catalogue).
 constexpr int kCustomGroupRecord = 500;  // entries 501..900

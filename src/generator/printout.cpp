@@ -22,11 +22,19 @@ void appendNumber(std::string& text, int number) {
     text += twoDigits(number);
 }
 
+// The header with the columns of `m` numbers: a six-number game has no "红号七" column.
+std::string headerFor(int m) {
+    const std::string_view header = kPrintoutHeader;
+    size_t end = header.size();
+    for (int columns = kMaxTicketNumbers; columns > m; --columns) end = header.rfind("  ", end - 1);
+    return std::string(header.substr(0, end));
+}
+
 }  // namespace
 
 std::string printoutText(const std::vector<Ticket>& tickets, int m) {
     m = std::clamp(m, 0, kMaxTicketNumbers);
-    std::string text = std::string(kPrintoutHeader) + "\r\n";
+    std::string text = headerFor(m) + "\r\n";
     text.reserve(text.size() + tickets.size() * (16 + 8 * static_cast<size_t>(m)));
     for (size_t i = 0; i < tickets.size(); ++i) {
         appendRowLabel(text, i + 1);

@@ -1,7 +1,10 @@
 #include "resultfile.h"
 
 #include <algorithm>
+#include <bitset>
 #include <charconv>
+
+#include <sys/stat.h>
 
 namespace lottodesk {
 
@@ -27,7 +30,8 @@ std::string encodeResultText(const std::vector<Ticket>& tickets, int m) {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+std::string twoDigitText(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
 
 // A number token: one to three digits are read directly (every line the program writes), any
 // other token goes through from_chars so the rules stay those of a general integer.
@@ -53,53 +57,111 @@ bool readNumber(std::string_view token, uint8_t& out) {
 
 }  // namespace
 
-ResultTextParse parseResultText(std::string_view text, int m) {
-    ResultTextParse result;
-    m = std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>));
-    if (m > 0) result.tickets.reserve(text.size() / (3 * static_cast<size_t>(m) + 2));  // the file's own layout
-    text = withoutByteOrderMark(text);
-    // One pass over the bytes: a line ends at CR, LF or CR LF; fields are parted by blanks; the
-    // fields after the m-th are not read; a line without a field holds no ticket.
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    size_t lineNumber = 0;
-    while (p < end) {
-        ++lineNumber;
+std::string ticketNumbersProblem(const uint8_t* numbers, int count, const NumberRange& range) {
+    std::bitset<256> seen;
+    for (int i = 0; i < count; ++i) {
+        const int n = numbers[i];
+        if (n < range.from || n > range.to)
+            return "号码" + twoDigitText(n) + "不在" + std::to_string(range.from) + "到" + std::to_string(range.to) + "之间";
+        if (seen[static_cast<size_t>(n)]) return "号码" + twoDigitText(n) + "重复";
+        seen.set(static_cast<size_t>(n));
+    }
+    return {};
+}
+
+std::string quotedForMessage(std::string_view text, size_t limit) {
+    if (text.size() <= limit) return std::string(text);
+    size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // a whole UTF-8 character
+    return std::string(text.substr(0, cut)) + "…";
+}
+
+namespace {
+
+// Reads the tickets of one line after another, checking each as it comes.
+class ResultLines {
+public:
+    ResultLines(int m, const NumberRange* range)
+        : m_m(std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>))), m_range(range) {}
+
+    // False at the first bad line (result().error says which).
+    bool line(std::string_view line) {
+        ++m_lineNumber;
         Ticket ticket{};
         int count = 0;
-        while (count < m) {
+        const char* p = line.data();
+        const char* const end = p + line.size();
+        // Fields are parted by blanks; the fields after the m-th are not read.
+        while (count < m_m) {
             while (p < end && isBlank(*p)) ++p;
-            if (p == end || isLineEnd(*p)) break;
+            if (p == end) break;
             const char* stop = p;
-            while (stop < end && !isBlank(*stop) && !isLineEnd(*stop)) ++stop;
+            while (stop < end && !isBlank(*stop)) ++stop;
             const std::string_view token(p, static_cast<size_t>(stop - p));
-            if (!readNumber(token, ticket[static_cast<size_t>(count)])) {
-                result.tickets.clear();
-                result.error = "组号文件第" + std::to_string(lineNumber) + "行有误：" + std::string(token);
-                return result;
-            }
+            if (!readNumber(token, ticket[static_cast<size_t>(count)])) return fail(quotedForMessage(token));
             ++count;
             p = stop;
         }
-        if (count > 0) result.tickets.push_back(ticket);
-        while (p < end && !isLineEnd(*p)) ++p;
-        if (p < end && *p++ == '\r' && p < end && *p == '\n') ++p;
+        if (count == 0) return true;  // a line without a field holds no ticket
+        if (m_range) {
+            if (count < m_m) return fail("应有" + std::to_string(m_m) + "个号码，实有" + std::to_string(count) + "个");
+            if (std::string problem = ticketNumbersProblem(ticket.data(), m_m, *m_range); !problem.empty())
+                return fail(problem);
+        }
+        m_result.tickets.push_back(ticket);
+        return true;
     }
-    return result;
+
+    ResultTextParse& result() { return m_result; }
+
+private:
+    bool fail(const std::string& what) {
+        m_result.tickets.clear();
+        m_result.tickets.shrink_to_fit();
+        m_result.error = "组号文件第" + std::to_string(m_lineNumber) + "行有误：" + what;
+        return false;
+    }
+
+    int m_m;
+    const NumberRange* m_range;
+    size_t m_lineNumber = 0;
+    ResultTextParse m_result;
+};
+
+}  // namespace
+
+ResultTextParse parseResultText(std::string_view text, int m, const NumberRange* range) {
+    ResultLines lines(m, range);
+    m = std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>));
+    if (m > 0) lines.result().tickets.reserve(text.size() / (3 * static_cast<size_t>(m) + 2));  // the file's own layout
+    forEachLine(text, [&](std::string_view line) { return lines.line(line); });
+    return std::move(lines.result());
 }
 
 Status saveResultFile(const std::string& path, const std::vector<Ticket>& tickets, int m, const FileLayer& layer) {
     return saveFileAtomically(path, encodeResultText(tickets, m), layer);
 }
 
-ResultTextParse loadResultFile(const std::string& path, int m) {
-    const std::optional<std::string> text = readWholeFile(path);
-    if (!text) {
+ResultTextParse loadResultFile(const std::string& path, int m, const NumberRange* range, size_t maxBytes) {
+    auto refused = [](std::string message) {
         ResultTextParse failed;
-        failed.error = "无法读取文件：" + path;
+        failed.error = std::move(message);
         return failed;
-    }
-    return parseResultText(*text, m);
+    };
+    LineReader reader(path, maxBytes);
+    if (!reader.opened()) return refused("无法读取文件：" + path);
+    ResultLines lines(m, range);
+    struct stat st;
+    const int mm = std::clamp(m, 1, static_cast<int>(std::tuple_size_v<Ticket>));
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= maxBytes)
+        lines.result().tickets.reserve(static_cast<size_t>(st.st_size) / (3 * static_cast<size_t>(mm) + 2));
+    std::string line;
+    while (reader.next(line))
+        if (!lines.line(line)) return std::move(lines.result());
+    if (reader.tooLarge())
+        return refused("组号文件太大（超过" + std::to_string(maxBytes >> 20) + "MB），不是组号结果文件：" + path);
+    if (reader.failed()) return refused("无法读取文件：" + path);
+    return std::move(lines.result());
 }
 
 }  // namespace lottodesk

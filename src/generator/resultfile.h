@@ -15,17 +15,27 @@ std::string encodeResultText(const std::vector<Ticket>& tickets, int m);
 
 // Reads whitespace-separated integers, m per line (the rest of a line is skipped; missing numbers
 // are 0), each kept as 0..255 — a number outside is an error naming the line, and nothing is read.
+// Given the zone's `range`, every ticket is checked as a ticket of the game: m numbers, each in
+// the range, none twice; the first that is not is named with its line, and nothing is read.
 struct ResultTextParse {
     std::vector<Ticket> tickets;
     std::string error;
     bool ok() const { return error.empty(); }
 };
-ResultTextParse parseResultText(std::string_view text, int m);
+ResultTextParse parseResultText(std::string_view text, int m, const NumberRange* range = nullptr);
+
+inline NumberRange mainZoneRange(const GameParams& game) { return {game.zh_from, game.zh_to}; }
+inline NumberRange secondaryZoneRange(const GameParams& game) { return {game.spec_from, game.spec_to}; }
+
+// A result file larger than this is refused unread: the whole 双色球 ticket space is 22 MB.
+inline constexpr size_t kMaxResultFileBytes = size_t{256} << 20;
 
 // Writes the tickets as a result file (atomically; `layer` is for tests that inject faults).
 Status saveResultFile(const std::string& path, const std::vector<Ticket>& tickets, int m,
                       const FileLayer& layer = FileLayer{});
-// Reads a result file; a file that cannot be read is an error naming it.
-ResultTextParse loadResultFile(const std::string& path, int m);
+// Reads a result file line by line (never whole into memory), checked as parseResultText checks;
+// a file that cannot be read, or one larger than `maxBytes`, is an error naming it.
+ResultTextParse loadResultFile(const std::string& path, int m, const NumberRange* range = nullptr,
+                               size_t maxBytes = kMaxResultFileBytes);
 
 }  // namespace lottodesk

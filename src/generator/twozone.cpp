@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "core/drawtext.h"
+#include "resultfile.h"
 
 namespace lottodesk {
 namespace {
@@ -119,45 +120,75 @@ std::string encodeTwoZoneText(const std::vector<TwoZoneTicket>& tickets, int m, 
     return text;
 }
 
-TwoZoneParse parseTwoZoneText(std::string_view text, int m, int h) {
-    TwoZoneParse result;
-    m = std::clamp(m, 0, kMaxTicketNumbers);
-    h = std::clamp(h, 0, kMaxSecondaryTicketNumbers);
-    size_t lineNumber = 0;
-    forEachLine(text, [&](std::string_view line) {
-        ++lineNumber;
+namespace {
+
+// Reads two-zone tickets line by line, checking each as it comes.
+class TwoZoneLines {
+public:
+    TwoZoneLines(int m, int h, const GameParams* game)
+        : m_m(std::clamp(m, 0, kMaxTicketNumbers)), m_h(std::clamp(h, 0, kMaxSecondaryTicketNumbers)), m_game(game) {}
+
+    bool line(std::string_view line) {
+        ++m_lineNumber;
         TwoZoneTicket ticket;
         int count = 0;
         size_t at = 0;
-        while (count < m + h) {
+        while (count < m_m + m_h) {
             while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
             if (at >= line.size()) break;
             size_t stop = at;
             while (stop < line.size() && line[stop] != ' ' && line[stop] != '\t') ++stop;
             int value = 0;
             auto [ptr, ec] = std::from_chars(line.data() + at, line.data() + stop, value);
-            if (ec != std::errc() || ptr != line.data() + stop || value < 0 || value > 255) {
-                result.error =
-                    "组号文件第" + std::to_string(lineNumber) + "行有误：" + std::string(line.substr(at, stop - at));
-                return false;
-            }
-            if (count < m)
+            if (ec != std::errc() || ptr != line.data() + stop || value < 0 || value > 255)
+                return fail(quotedForMessage(line.substr(at, stop - at)));
+            if (count < m_m)
                 ticket.main[static_cast<size_t>(count)] = static_cast<uint8_t>(value);
             else
-                ticket.secondary[static_cast<size_t>(count - m)] = static_cast<uint8_t>(value);
+                ticket.secondary[static_cast<size_t>(count - m_m)] = static_cast<uint8_t>(value);
             ++count;
             at = stop;
         }
         if (count == 0) return true;  // blank lines hold no ticket
-        if (static_cast<int64_t>(result.tickets.size()) == kMaxTwoZoneTickets) {
-            result.error = kTwoZoneLimitMessage;
+        if (m_game) {
+            if (count < m_m + m_h)
+                return fail("应有" + std::to_string(m_m + m_h) + "个号码，实有" + std::to_string(count) + "个");
+            std::string problem = ticketNumbersProblem(ticket.main.data(), m_m, mainZoneRange(*m_game));
+            if (problem.empty())
+                problem = ticketNumbersProblem(ticket.secondary.data(), m_h, secondaryZoneRange(*m_game));
+            if (!problem.empty()) return fail(problem);
+        }
+        if (static_cast<int64_t>(m_result.tickets.size()) == kMaxTwoZoneTickets) {
+            m_result.error = kTwoZoneLimitMessage;
+            m_result.tickets.clear();
             return false;
         }
-        result.tickets.push_back(ticket);
+        m_result.tickets.push_back(ticket);
         return true;
-    });
-    if (!result.ok()) result.tickets.clear();
-    return result;
+    }
+
+    TwoZoneParse& result() { return m_result; }
+
+private:
+    bool fail(const std::string& what) {
+        m_result.tickets.clear();
+        m_result.error = "组号文件第" + std::to_string(m_lineNumber) + "行有误：" + what;
+        return false;
+    }
+
+    int m_m;
+    int m_h;
+    const GameParams* m_game;
+    size_t m_lineNumber = 0;
+    TwoZoneParse m_result;
+};
+
+}  // namespace
+
+TwoZoneParse parseTwoZoneText(std::string_view text, int m, int h, const GameParams* game) {
+    TwoZoneLines lines(m, h, game);
+    forEachLine(text, [&](std::string_view line) { return lines.line(line); });
+    return std::move(lines.result());
 }
 
 Status saveTwoZoneFile(const std::string& path, const std::vector<TwoZoneTicket>& tickets, int m, int h,
@@ -165,14 +196,21 @@ Status saveTwoZoneFile(const std::string& path, const std::vector<TwoZoneTicket>
     return saveFileAtomically(path, encodeTwoZoneText(tickets, m, h), layer);
 }
 
-TwoZoneParse loadTwoZoneFile(const std::string& path, int m, int h) {
-    const std::optional<std::string> text = readWholeFile(path);
-    if (!text) {
+TwoZoneParse loadTwoZoneFile(const std::string& path, int m, int h, const GameParams* game) {
+    auto refused = [](std::string message) {
         TwoZoneParse failed;
-        failed.error = "无法读取文件：" + path;
+        failed.error = std::move(message);
         return failed;
-    }
-    return parseTwoZoneText(*text, m, h);
+    };
+    LineReader reader(path, kMaxTwoZoneFileBytes);
+    if (!reader.opened()) return refused("无法读取文件：" + path);
+    TwoZoneLines lines(m, h, game);
+    std::string line;
+    while (reader.next(line))
+        if (!lines.line(line)) return std::move(lines.result());
+    if (reader.tooLarge()) return refused(kTwoZoneLimitMessage);
+    if (reader.failed()) return refused("无法读取文件：" + path);
+    return std::move(lines.result());
 }
 
 }  // namespace lottodesk

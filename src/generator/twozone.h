@@ -77,10 +77,16 @@ struct TwoZoneParse {
     std::string error;
     bool ok() const { return error.empty(); }
 };
-TwoZoneParse parseTwoZoneText(std::string_view text, int m, int h);
+// Given the game, every ticket is checked as a ticket of it (m + h numbers, each zone's numbers in
+// its range and none twice); the first that is not is named with its line.
+TwoZoneParse parseTwoZoneText(std::string_view text, int m, int h, const GameParams* game = nullptr);
+
+// A ticket file larger than this is refused unread (50,000 two-zone tickets take about 2 MB).
+inline constexpr size_t kMaxTwoZoneFileBytes = size_t{16} << 20;
 
 Status saveTwoZoneFile(const std::string& path, const std::vector<TwoZoneTicket>& tickets, int m, int h,
                        const FileLayer& layer = FileLayer{});
-TwoZoneParse loadTwoZoneFile(const std::string& path, int m, int h);
+// Reads a ticket file line by line, checked as parseTwoZoneText checks.
+TwoZoneParse loadTwoZoneFile(const std::string& path, int m, int h, const GameParams* game = nullptr);
 
 }  // namespace lottodesk

@@ -87,6 +87,7 @@ SchemeLoad loadSchemeFile(const std::string& programFolder, PageKind kind, int t
     TextLines text = readLines(path, what);
     if (!text.problem.empty()) load.problems.push_back(text.problem);
     if (!text.read) return load;
+    load.store.stamp = stampOfFile(path);
     const size_t wanted = load.store.formulas.size();
     for (size_t i = 0; i < wanted && i < text.lines.size(); ++i) load.store.formulas[i] = std::move(text.lines[i]);
     if (text.lines.size() < wanted)
@@ -95,8 +96,8 @@ SchemeLoad loadSchemeFile(const std::string& programFolder, PageKind kind, int t
     return load;
 }
 
-Status saveSchemeFile(const std::string& programFolder, int type, const SchemeStore& store) {
-    return saveFileAtomically(schemeFilePath(programFolder, store.kind, type), joinLines(store.formulas));
+Status saveSchemeFile(const std::string& programFolder, int type, SchemeStore& store) {
+    return saveFileUnlessChanged(schemeFilePath(programFolder, store.kind, type), joinLines(store.formulas), store.stamp);
 }
 
 CustomKillLoad loadCustomKillFile(const std::string& path) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fileio.h"
+
 #include "core/status.h"
 #include "pagekind.h"
 
@@ -21,6 +23,7 @@ struct SchemeStore {
     PageKind kind = PageKind::hmsh;
     int slots = 0;
     std::vector<std::string> formulas;  // kSchemeCount * slots texts, possibly empty
+    FileStamp stamp;                    // the scheme file as read or last saved
 
     explicit SchemeStore(PageKind k = PageKind::hmsh);
     const std::string& formula(int scheme, int slot) const { return formulas[index(scheme, slot)]; }
@@ -44,7 +47,10 @@ struct SchemeLoad {
 // slot holding kDefaultSchemeFormula (a failed creation is a problem; the defaults stay in memory).
 // Missing lines leave empty slots; extra lines are ignored.
 SchemeLoad loadSchemeFile(const std::string& programFolder, PageKind kind, int type);
-Status saveSchemeFile(const std::string& programFolder, int type, const SchemeStore& store);
+// Writes the scheme file unless another program (a second copy of this one on the same folder)
+// saved it since it was read: then nothing is written, the message says so (kFileChangedMessage)
+// and the caller reads the file again.
+Status saveSchemeFile(const std::string& programFolder, int type, SchemeStore& store);
 
 // The custom kill definition of the "自定义杀号" page.
 struct CustomKill {

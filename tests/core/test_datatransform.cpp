@@ -348,7 +348,7 @@ TEST_F(Transform, EverySavingPathIsRefusedWhileTransformed) {
     refused(importDrawText(ws.sjk, ws.game, "2099001 01 02 03 04 05 06 07\n", true, false).status, "import");
     refused(importDrawText(ws.sjk, ws.game, "2099001 01 02 03 04 05 06 07\n", true, true).status, "overwrite");
     const std::vector<std::string> handOver = {"2099001", "01,02,03,04,05,06,07", "x"};
-    refused(applyDownload(ws.sjk, -1, handOver, [] { return true; }), "online hand-over");
+    refused(applyDownload(ws.sjk, -1, handOver, [] { return true; }).status, "online hand-over");
     // The store itself, whoever calls it.
     EXPECT_FALSE(ws.sjk.Post());
     EXPECT_FALSE(ws.sjk.Delete(true));

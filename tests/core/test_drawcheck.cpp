@@ -113,13 +113,13 @@ TEST_F(CheckedStore, DownloadsAreCheckedLikeImports) {
         {{"2026003\r1,2,3,4,5,6,99\r"}, "第2行有误：蓝号99超出范围"},
     };
     for (const auto& c : cases) {
-        const Status status = applyDownload(store, -1, c.lines, nullptr);
+        const Status status = applyDownload(store, -1, c.lines, nullptr).status;
         EXPECT_FALSE(status);
         EXPECT_NE(status.message.find(c.says), std::string::npos) << status.message;
         expectUnchanged();
     }
     // Lone CRs end lines like LF: the whole hand-over lands.
-    ASSERT_TRUE(applyDownload(store, 2026002, {"2026002\r1 2 3 4 5 6 8\r\r2026003\r6 5 4 3 2 1 9\r"}, nullptr));
+    ASSERT_TRUE(applyDownload(store, 2026002, {"2026002\r1 2 3 4 5 6 8\r\r2026003\r6 5 4 3 2 1 9\r"}, nullptr).status);
     EXPECT_EQ(store.RecordCount(), 3);
     EXPECT_EQ(store.FieldValueAt(3, 1), 1);
     EXPECT_EQ(splitHandOverText("a\rb\r\nc\n"), (std::vector<std::string>{"a", "b", "c"}));

@@ -115,8 +115,10 @@ TEST_F(DrawUpdate, AppendImportSkipsKnownPeriods) {
         false);
     ASSERT_TRUE(outcome.status);
     EXPECT_EQ(outcome.imported, 1);
-    EXPECT_EQ(outcome.skipped, 2);
-    EXPECT_EQ(outcome.summary, "新增1期，跳过2期");
+    EXPECT_EQ(outcome.skipped, 1);  // the file's second 2026001
+    // The stored 2026002 differs from the file's: it is kept and named, never replaced.
+    EXPECT_EQ(outcome.conflicting, (std::vector<int32_t>{2026002}));
+    EXPECT_EQ(outcome.summary, "新增1期，跳过1期；第2026002期与已有记录不同，未导入");
     EXPECT_EQ(periods(), (std::vector<int32_t>{2026001, 2026002}));
     EXPECT_EQ(store.FieldValueAt(1, 1), 9);
     EXPECT_EQ(store.FieldValueAt(2, 1), 1);
@@ -177,33 +179,118 @@ TEST_F(DrawUpdate, ExportFileNames) {
     EXPECT_EQ(exportFileName("/tmp/a.txt.bak"), "/tmp/a.txt.bak");
 }
 
-TEST_F(DrawUpdate, DownloadFromTheLastKnownPeriodReplacesItWithoutAsking) {
+TEST_F(DrawUpdate, DownloadMergesWithoutReplacingStoredDraws) {
     load("2026001 1 2 3 4 5 6 7\n2026002 1 2 3 4 5 6 7\n2026003 1 2 3 4 5 6 7\n");
     bool asked = false;
-    Status status = applyDownload(store, 2026002,
-                                  {"2026002", "02,03,04,05,06,07,08", "", "2026003", "03 04 05 06 07 08 09", "",
-                                   "2026004", "04 05 06 07 08 09 10", ""},
-                                  [&] { return asked = true; });
-    ASSERT_TRUE(status) << status.message;
+    // The plug-in hands over from the newest stored period on: 2026003 equal, then one new draw.
+    DownloadOutcome outcome = applyDownload(
+        store, 2026003, {"2026003", "01,02,03,04,05,06,07", "", "2026004", "04 05 06 07 08 09 10", ""},
+        [&] { return asked = true; });
+    ASSERT_TRUE(outcome.status) << outcome.status.message;
     EXPECT_FALSE(asked);
+    EXPECT_EQ(outcome.added, (std::vector<int32_t>{2026004}));
+    EXPECT_EQ(outcome.skipped, 1);
+    EXPECT_EQ(outcome.summary, "新增1期，跳过1期");
     EXPECT_EQ(periods(), (std::vector<int32_t>{2026001, 2026002, 2026003, 2026004}));
-    EXPECT_EQ(store.FieldValueAt(2, 1), 2);
     EXPECT_EQ(store.FieldValueAt(4, 7), 10);
+
+    // A download that gives a stored period other numbers lists it and keeps the stored draw.
+    outcome = applyDownload(store, 2026004,
+                            {"2026002", "02 03 04 05 06 07 08", "", "2026004", "04 05 06 07 08 09 10", "",
+                             "2026005", "05 06 07 08 09 10 11", ""},
+                            [&] { return asked = true; });
+    ASSERT_TRUE(outcome.status) << outcome.status.message;
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(outcome.added, (std::vector<int32_t>{2026005}));
+    EXPECT_EQ(outcome.conflicting, (std::vector<int32_t>{2026002}));
+    EXPECT_EQ(outcome.summary, "新增1期，跳过1期；第2026002期与已有记录不同，未导入");
+    EXPECT_EQ(store.FieldValueAt(2, 1), 1);
+
+    // Nothing new: the history file is not even rewritten.
+    const std::string before = test::readFile(path);
+    outcome = applyDownload(store, 2026005, {"2026005", "05 06 07 08 09 10 11", ""}, nullptr);
+    ASSERT_TRUE(outcome.status);
+    EXPECT_TRUE(outcome.added.empty());
+    EXPECT_EQ(outcome.summary, "新增0期，跳过1期");
+    EXPECT_EQ(test::readFile(path), before);
 }
 
-TEST_F(DrawUpdate, DownloadWithAGapAsksAboutContinuity) {
-    for (bool discard : {false, true}) {
-        load("2026001 1 2 3 4 5 6 7\n2026002 1 2 3 4 5 6 7\n2026005 1 2 3 4 5 6 7\n");
-        int asked = 0;
-        ASSERT_TRUE(applyDownload(store, 2026005, {"2026004", "1 2 3 4 5 6 7", "x"}, [&] {
-            ++asked;
-            return discard;
-        }));
-        EXPECT_EQ(asked, 1);
-        const std::vector<int32_t> expected =
-            discard ? std::vector<int32_t>{2026004} : std::vector<int32_t>{2026001, 2026002, 2026004};
-        EXPECT_EQ(periods(), expected);
+TEST_F(DrawUpdate, OnlyADownloadAfterAGapAsksAboutContinuity) {
+    struct Case {
+        const char* first;  // the first downloaded period after the stored 2025150
+        bool asks;
+    } cases[] = {
+        {"2025151", false},  // the next draw of the year
+        {"2026001", false},  // the first draw of the next year
+        {"2025149", false},  // overlapping
+        {"2025153", true},   // two draws missing
+        {"2027001", true},   // a year missing
+    };
+    for (const Case& c : cases) {
+        for (bool discard : {false, true}) {
+            load("2025149 1 2 3 4 5 6 7\n2025150 1 2 3 4 5 6 7\n");
+            int asked = 0;
+            const DownloadOutcome outcome = applyDownload(store, 2025150, {c.first, "1 2 3 4 5 6 8", "x"}, [&] {
+                ++asked;
+                return discard;
+            });
+            ASSERT_TRUE(outcome.status) << outcome.status.message;
+            EXPECT_EQ(asked, c.asks ? 1 : 0) << c.first;
+            EXPECT_EQ(outcome.discardedOld, c.asks && discard);
+            const int32_t first = std::stoi(c.first);
+            std::vector<int32_t> expected;
+            if (!(c.asks && discard)) expected = {2025149, 2025150};
+            if (first != 2025149) expected.push_back(first);
+            EXPECT_EQ(periods(), expected) << c.first;
+        }
     }
+}
+
+TEST_F(DrawUpdate, DownloadOutOfPeriodOrderIsRefusedWhole) {
+    load("2003001 1 2 3 4 5 6 7\n2026096 1 2 3 4 5 6 7\n");
+    const std::string before = test::readFile(path);
+    const DownloadOutcome outcome =
+        applyDownload(store, 2026096,
+                      {"2026096", "1 2 3 4 5 6 7", "", "2003001", "1 2 3 4 5 6 7", "", "2026097", "1 2 3 4 5 6 8", ""},
+                      nullptr);
+    EXPECT_FALSE(outcome.status);
+    EXPECT_NE(outcome.status.message.find("第4行"), std::string::npos) << outcome.status.message;
+    EXPECT_NE(outcome.status.message.find("2003001"), std::string::npos);
+    EXPECT_EQ(periods(), (std::vector<int32_t>{2003001, 2026096}));
+    EXPECT_EQ(test::readFile(path), before);
+    // A period given twice is out of order too.
+    EXPECT_FALSE(applyDownload(store, 2026096, {"2026097", "1 2 3 4 5 6 7", "", "2026097", "1 2 3 4 5 6 7", ""},
+                               nullptr)
+                     .status);
+    EXPECT_EQ(test::readFile(path), before);
+}
+
+TEST_F(DrawUpdate, ANewTypesPlaceholderMakesWayForRealDraws) {
+    std::remove(path.c_str());
+    ASSERT_TRUE(store.Open());  // a missing file is created with the placeholder 2008001 01..10
+    ASSERT_TRUE(holdsOnlyPlaceholder(store));
+    EXPECT_EQ(downloadLowerBound(store, "双色球"), -1);
+
+    // The import of the real history, whose first draw is 2008001 too.
+    ImportOutcome imported = importDrawText(store, kSsq, "2008001 3 5 7 9 11 13 2\n2008002 1 2 3 4 5 6 7\n", true, false);
+    ASSERT_TRUE(imported.status) << imported.status.message;
+    EXPECT_EQ(imported.imported, 2);
+    EXPECT_TRUE(imported.placeholderReplaced);
+    EXPECT_NE(imported.summary.find("初始记录"), std::string::npos) << imported.summary;
+    EXPECT_EQ(periods(), (std::vector<int32_t>{2008001, 2008002}));
+    EXPECT_EQ(store.FieldValueAt(1, 1), 3);
+
+    // The same through a download.
+    std::remove(path.c_str());
+    ASSERT_TRUE(store.Open());
+    const DownloadOutcome downloaded = applyDownload(store, -1, {"2008001", "3 5 7 9 11 13 2", ""}, nullptr);
+    ASSERT_TRUE(downloaded.status) << downloaded.status.message;
+    EXPECT_TRUE(downloaded.placeholderReplaced);
+    EXPECT_EQ(periods(), (std::vector<int32_t>{2008001}));
+    EXPECT_EQ(store.FieldValueAt(1, 1), 3);
+    EXPECT_FALSE(holdsOnlyPlaceholder(store));
+    EXPECT_EQ(downloadLowerBound(store, "双色球"), 2008001);
+    EXPECT_EQ(downloadLowerBound(store, "黑龙江时时彩"), -1);
 }
 
 TEST_F(DrawUpdate, BadDownloadsChangeNothing) {
@@ -222,7 +309,7 @@ TEST_F(DrawUpdate, BadDownloadsChangeNothing) {
         {-1, {"abc", "1 2"}, "第1行"},
     };
     for (const Case& c : cases) {
-        Status status = applyDownload(store, c.bound, c.lines, [] { return true; });
+        Status status = applyDownload(store, c.bound, c.lines, [] { return true; }).status;
         EXPECT_FALSE(status);
         EXPECT_NE(status.message.find(c.says), std::string::npos) << status.message;
         EXPECT_EQ(periods(), (std::vector<int32_t>{2026001}));
@@ -231,11 +318,12 @@ TEST_F(DrawUpdate, BadDownloadsChangeNothing) {
     std::vector<std::string> tooMany = {"2026002", ""};
     for (int i = 0; i < 51; ++i) tooMany[1] += std::to_string(i % 30) + " ";
     tooMany[1].pop_back();
-    EXPECT_NE(applyDownload(store, 2026001, tooMany, nullptr).message.find("50"), std::string::npos);
+    EXPECT_NE(applyDownload(store, 2026001, tooMany, nullptr).status.message.find("50"), std::string::npos);
 }
 
 TEST_F(DrawUpdate, DownloadOfEverythingAppends) {
-    ASSERT_TRUE(applyDownload(store, -1, {"2026001", "1 2 3 4 5 6 7", "", "2026002", "7 6 5 4 3 2 1", ""}, nullptr));
+    ASSERT_TRUE(
+        applyDownload(store, -1, {"2026001", "1 2 3 4 5 6 7", "", "2026002", "7 6 5 4 3 2 1", ""}, nullptr).status);
     EXPECT_EQ(periods(), (std::vector<int32_t>{2026001, 2026002}));
 }
 

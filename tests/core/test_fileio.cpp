@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,13 +13,20 @@
 namespace lottodesk {
 namespace {
 
+int leftoverTemporaries(const std::string& folder) {
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().find("saving") != std::string::npos) ++n;
+    return n;
+}
+
 TEST(AtomicSave, ReplacesTheFileWhole) {
     test::TempFolder home;
     const std::string path = home.file("a.txt");
     ASSERT_TRUE(saveFileAtomically(path, "first"));
     ASSERT_TRUE(saveFileAtomically(path, "second version"));
     EXPECT_EQ(test::readFile(path), "second version");
-    EXPECT_EQ(test::fileSize(path + ".saving"), -1);
+    EXPECT_EQ(leftoverTemporaries(home.path()), 0);
 }
 
 TEST(AtomicSave, FailuresLeaveThePreviousFile) {
@@ -32,7 +41,7 @@ TEST(AtomicSave, FailuresLeaveThePreviousFile) {
     EXPECT_FALSE(status);
     EXPECT_EQ(status.message, "文件保存失败：" + path + "（读写设备出错）");
     EXPECT_EQ(test::readFile(path), "kept");
-    EXPECT_EQ(test::fileSize(path + ".saving"), -1);
+    EXPECT_EQ(leftoverTemporaries(home.path()), 0);
 
     EXPECT_FALSE(saveFileAtomically(home.file("missing/a.txt"), "x"));
     EXPECT_FALSE(saveFileAtomically(home.file("a.txt/b.txt"), "x"));  // below a regular file
@@ -52,11 +61,11 @@ namespace {
 
 using test::FaultyFiles;
 
-// Every file in `folder` whose name holds ".saving".
+// Every file in `folder` whose name holds "saving".
 int temporariesIn(const std::string& folder) {
     int n = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename().string().find(".saving") != std::string::npos) ++n;
+        if (entry.path().filename().string().find("saving") != std::string::npos) ++n;
     return n;
 }
 
@@ -105,18 +114,78 @@ TEST(AtomicSave, WritesThroughSymbolicLinksAndKeepsPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
-TEST(AtomicSave, StaleTemporariesAreRemovedAtStart) {
+TEST(AtomicSave, KilledSavesAreCleanedUpAtTheNextSaveOfTheirFile) {
     test::TempFolder home;
-    // One left by an older version, one by a process that no longer runs, one by this process.
-    test::writeFile(home.file("basedata0.rec.saving"), "half");
-    test::writeFile(home.file("basedata0.rec.saving-4194000-1"), "half");
-    const std::string mine = home.file("basedata1.rec.saving-" + std::to_string(::getpid()) + "-7");
-    test::writeFile(mine, "in progress");
-    test::writeFile(home.file("notes.saving.txt"), "a user's file");
-    EXPECT_EQ(removeStaleTemporaries(home.path()), 2);
-    EXPECT_EQ(test::fileSize(home.file("basedata0.rec.saving")), -1);
-    EXPECT_EQ(test::readFile(mine), "in progress");
-    EXPECT_EQ(test::readFile(home.file("notes.saving.txt")), "a user's file");
+    const std::string dead = ".lottodesk-saving-4194000-1";  // a process that no longer runs
+    const std::string mine = ".lottodesk-saving-" + std::to_string(::getpid()) + "-7";
+    test::writeFile(home.file("plan.txt" + dead), "half");
+    test::writeFile(home.file("plan.txt" + mine), "in progress");
+    test::writeFile(home.file("other.txt" + dead), "another file's");
+    // A user's own names that only look alike.
+    const char* users[] = {"plan.saving", "plan.txt.saving", "plan.txt.saving-4194000-1", "plan.txt.lottodesk-saving-x",
+                           "plan.txt.lottodesk-saving-4194000-1.bak", "xplan.txt.lottodesk-saving-4194000-1"};
+    for (const char* name : users) test::writeFile(home.file(name), "a user's file");
+
+    ASSERT_TRUE(saveFileAtomically(home.file("plan.txt"), "new"));
+    EXPECT_EQ(test::fileSize(home.file("plan.txt" + dead)), -1);
+    EXPECT_EQ(test::readFile(home.file("plan.txt" + mine)), "in progress");
+    EXPECT_EQ(test::readFile(home.file("other.txt" + dead)), "another file's");  // until other.txt is saved
+    for (const char* name : users) EXPECT_EQ(test::readFile(home.file(name)), "a user's file") << name;
+    ASSERT_TRUE(saveFileAtomically(home.file("other.txt"), "new"));
+    EXPECT_EQ(test::fileSize(home.file("other.txt" + dead)), -1);
+}
+
+TEST(AtomicSave, OnlyARegularFileIsReplaced) {
+    test::TempFolder home;
+    ASSERT_EQ(::mkfifo(home.file("pipe").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/null", home.file("device-link"));
+    std::filesystem::create_directory(home.file("folder"));
+    const struct {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {home.file("pipe"), kNotRegularFileReason},
+        {"/dev/null", kNotRegularFileReason},
+        {home.file("device-link"), kNotRegularFileReason},
+        {home.file("folder"), "目标是一个文件夹"},
+    };
+    for (const auto& c : cases) {
+        const Status status = saveFileAtomically(c.path, "x");
+        EXPECT_FALSE(status) << c.path;
+        EXPECT_EQ(status.message, "文件保存失败：" + c.path + "（" + c.reason + "）");
+    }
+    struct stat st;
+    ASSERT_EQ(::lstat(home.file("pipe").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_symlink(home.file("device-link")));
+    EXPECT_EQ(temporariesIn(home.path()), 0);
+}
+
+TEST(AtomicSave, AUserFileChangedByAnotherProgramIsNotOverwritten) {
+    test::TempFolder home;
+    const std::string path = home.file("selfzb.txt");
+    test::writeFile(path, "mine");
+    FileStamp seen = stampOfFile(path);
+    ASSERT_TRUE(saveFileUnlessChanged(path, "mine, edited", seen));
+    EXPECT_EQ(test::readFile(path), "mine, edited");
+    ASSERT_TRUE(saveFileUnlessChanged(path, "mine, edited twice", seen)) << "its own save is what it saw";
+
+    // Another program saves in between: the save is refused and its file kept.
+    const Status refused =
+        saveFileUnlessChanged(path, "lost?", seen, FaultyFiles::concurrentWriter([&] { test::writeFile(path, "theirs"); }));
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.message, std::string(kFileChangedMessage) + path);
+    EXPECT_EQ(test::readFile(path), "theirs");
+
+    // A file that did not exist when read, created since by another program, is not overwritten either.
+    FileStamp none = stampOfFile(home.file("new.txt"));
+    test::writeFile(home.file("new.txt"), "theirs");
+    EXPECT_FALSE(saveFileUnlessChanged(home.file("new.txt"), "mine", none));
+    // A file that is gone loses nothing by being written.
+    std::filesystem::remove(path);
+    EXPECT_TRUE(saveFileUnlessChanged(path, "mine again", seen));
 }
 
 TEST(FileRead, LimitStopsEndlessAndLargeFiles) {
@@ -164,6 +233,20 @@ TEST(LineReading, EveryLineEndAndTheByteOrderMark) {
 
 TEST(FolderLocking, OneWriterAtATime) {
     test::TempFolder home;
+    // A second writer (another open of the lock file, as another process has) cannot take the lock
+    // while the first holds it, and can once it is released.
+    auto secondCanLock = [&] {
+        const int fd = ::open(home.file(".lock").c_str(), O_RDWR | O_CLOEXEC);
+        const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (fd >= 0) ::close(fd);
+        return locked;
+    };
+    {
+        FolderLock first(home.file(".lock"));
+        EXPECT_TRUE(first.held());
+        EXPECT_FALSE(secondCanLock());
+    }
+    EXPECT_TRUE(secondCanLock());
     FolderLock first(home.file(".lock"));
     EXPECT_TRUE(first.held());
     FolderLock cannot(home.file("missing/.lock"));

@@ -72,5 +72,24 @@ TEST(FirstRun, MissingSamplesAreReported) {
     EXPECT_EQ(test::fileSize(home.file("database/cps.typ")), -1);
 }
 
+TEST(FirstRun, ASeedThatFailsPartWayLeavesNothingThatLooksSeeded) {
+    test::TempFolder home;
+    // The first game's history can be written, the second's cannot (its sample is missing).
+    test::writeFile(home.file("samples/ssq.txt"), "2003001 10 11 12 13 26 28 11\n");
+    const std::string folder = home.file("data");
+    Status status = seedProgramFolder(folder, home.file("samples"));
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.message.find("dlt.txt"), std::string::npos) << status.message;
+    EXPECT_NE(status.message.find(folder), std::string::npos) << status.message;
+    EXPECT_EQ(test::fileSize(folder + "/database/cps.typ"), -1);
+    EXPECT_EQ(test::fileSize(folder + "/database/basedata0.rec"), -1) << "the history it wrote is taken back";
+
+    // The next start, with the samples there, seeds the folder whole.
+    test::writeFile(home.file("samples/dlt.txt"), "2007001 01 02 03 04 05 01 02\n");
+    ASSERT_TRUE(seedProgramFolder(folder, home.file("samples")));
+    EXPECT_EQ(test::fileSize(folder + "/database/basedata0.rec"), 204);
+    EXPECT_GT(test::fileSize(folder + "/database/cps.typ"), 0);
+}
+
 }  // namespace
 }  // namespace lottodesk

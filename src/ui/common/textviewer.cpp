@@ -1,6 +1,7 @@
 #include "ui/common/textviewer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -57,8 +58,19 @@ TextViewer::TextViewer(Shell& shell, Prompts& prompts, QWidget* parent)
 
 // At exit there is no one to tell about a failed save; the closing window already saved.
 TextViewer::~TextViewer() {
-    if (m_editing && m_browser->document()->isModified())
-        saveGbkText(m_file.toStdString(), m_browser->toPlainText().toStdString());
+    if (!m_editing || !m_browser->document()->isModified()) return;
+    const std::string text = m_browser->toPlainText().toStdString();
+    if (!saveGbkTextUnlessChanged(m_file.toStdString(), text, m_stamp))
+        saveGbkText(conflictCopyPath(m_file).toStdString(), text);  // the other writer's file stays
+}
+
+QString conflictCopyPath(const QString& file) {
+    const QFileInfo info(file);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("（本窗口的修改）");
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString copy = stem + suffix;
+    for (int n = 2; QFileInfo::exists(copy); ++n) copy = stem + QString::number(n) + suffix;
+    return copy;
 }
 
 void TextViewer::present(const QString& title, const QString& file) {
@@ -107,6 +119,7 @@ bool TextViewer::editTextFile(const QString& title, const QString& path) {
     saveIfChanged();
     // A file too large to show whole is shown, never saved back cut.
     m_editing = !read.cut;
+    m_stamp = read.stamp;
     m_browser->setPlainText(QString::fromStdString(read.text));
     present(title, path);
     return true;
@@ -114,12 +127,28 @@ bool TextViewer::editTextFile(const QString& title, const QString& path) {
 
 bool TextViewer::saveIfChanged() {
     if (!m_editing || !m_browser->document()->isModified()) return true;
-    const Status saved = saveGbkText(m_file.toStdString(), m_browser->toPlainText().toStdString());
-    if (!saved) {
+    const std::string text = m_browser->toPlainText().toStdString();
+    const Status saved = saveGbkTextUnlessChanged(m_file.toStdString(), text, m_stamp);
+    if (saved) {
+        m_browser->document()->setModified(false);
+        return true;
+    }
+    if (saved.message.rfind(kFileChangedMessage, 0) != 0) {
         m_prompts.reportError(this, QString::fromStdString(saved.message));
         return false;
     }
+    // Another program saved the file meanwhile: its version stays, this window's text goes to a
+    // copy beside it, and the window shows the file as it is now.
+    const QString copy = conflictCopyPath(m_file);
+    if (const Status kept = saveGbkText(copy.toStdString(), text); !kept) {
+        m_prompts.reportError(this, QString::fromStdString(kept.message));
+        return false;
+    }
+    const GbkText read = readGbkText(m_file.toStdString(), true);
+    m_browser->setPlainText(QString::fromStdString(read.text));
+    m_stamp = read.stamp;
     m_browser->document()->setModified(false);
+    m_prompts.warn(this, QString::fromStdString(saved.message) + QStringLiteral("\n本窗口的修改已另存为：") + copy);
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "core/fileio.h"
+
 class QLabel;
 class QPushButton;
 class QTextBrowser;
@@ -30,7 +32,9 @@ public:
     // cannot be read.
     bool showTextFile(const QString& title, const QString& path);
     // A text file to edit and keep ("记事本"): a missing file starts empty; "保存", closing the
-    // window and handing the file to another program save it first.
+    // window and handing the file to another program save it first. When another program changed
+    // the file since it was read, the window's text goes to a copy beside it (conflictCopyPath),
+    // the file is read again and the user is told where the text is: nothing is lost.
     bool editTextFile(const QString& title, const QString& path);
 
     QTextBrowser* browser() const { return m_browser; }
@@ -53,6 +57,11 @@ private:
     QPushButton* m_openElsewhere;
     QString m_file;
     bool m_editing = false;
+    FileStamp m_stamp;  // the edited file as read or last saved
 };
+
+// The copy that keeps an edit the file's other writer would have overwritten: "notepad.txt" ->
+// "notepad（本窗口的修改）.txt", numbered when that name is taken.
+QString conflictCopyPath(const QString& file);
 
 }  // namespace lottodesk

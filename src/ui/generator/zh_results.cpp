@@ -149,12 +149,8 @@ void ZhResults::loadResults() {
     const QString name =
         m_files.openFile(this, QStringLiteral(" 打开组号结果存储文件"), kResultFilter, QDir::currentPath());
     if (name.isEmpty()) return;
-    const std::optional<std::string> text = readWholeFile(name.toStdString());
-    if (!text) {
-        m_prompts.inform(this, QStringLiteral("无法读取文件：") + name);
-        return;
-    }
-    ResultTextParse parsed = parseResultText(*text, m_ws.game.zhgs);
+    const NumberRange range = mainZoneRange(m_ws.game);
+    ResultTextParse parsed = loadResultFile(name.toStdString(), m_ws.game.zhgs, &range);
     if (!parsed.ok()) {
         m_prompts.inform(this, QString::fromStdString(parsed.error));
         return;

@@ -189,7 +189,7 @@ void ZhTicketList::loadTickets() {
                                                     : QStringLiteral(" 打开组号结果存储文件");
     const QString name = m_files.openFile(this, title, kResultFilter, QDir::currentPath());
     if (name.isEmpty()) return;
-    TwoZoneParse parsed = loadTwoZoneFile(name.toStdString(), mainCount(), secondaryCount());
+    TwoZoneParse parsed = loadTwoZoneFile(name.toStdString(), mainCount(), secondaryCount(), &m_ws.game);
     if (!parsed.ok()) {
         m_prompts.warn(this, q(parsed.error));
         return;

@@ -38,12 +38,6 @@ QString& installedPluginFolder() {
     return folder;
 }
 
-int32_t lowerBound(const Workspace& ws) {
-    if (ws.current().cpmm == "黑龙江时时彩") return -1;
-    const int newest = ws.sjk.newestRealRecord();
-    return newest > 0 ? ws.sjk.FieldValueAt(newest, 0) : -1;
-}
-
 }  // namespace
 
 void setInstalledPluginFolder(const QString& folder) { installedPluginFolder() = folder; }
@@ -70,7 +64,7 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     if (!createForm) return;
 
     const QString handOverPath = folder + QStringLiteral(LOTTODESK_HANDOVER_FILE);
-    const int32_t bound = lowerBound(ws);
+    const int32_t bound = downloadLowerBound(ws.sjk, ws.current().cpmm);
     {
         CurrentDirectory inProgramFolder(folder);
         QFile::remove(handOverPath);
@@ -94,10 +88,14 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
 
     const std::vector<std::string> lines =
         splitHandOverText(gbkToUtf8(std::string_view(bytes.constData(), bytes.size())));
-    const Status status = applyDownload(ws.sjk, bound, lines, [&] {
+    const DownloadOutcome outcome = applyDownload(ws.sjk, bound, lines, [&] {
         return prompts.ask(parent, QStringLiteral("选择"), QString::fromUtf8(kContinuityQuestion), false);
     });
-    if (!status) prompts.inform(parent, QString::fromStdString(status.message));
+    if (!outcome.status)
+        prompts.inform(parent, QString::fromStdString(outcome.status.message));
+    else if (!outcome.conflicting.empty() || outcome.placeholderReplaced)
+        // Draws the download left alone, or the new type's first record it replaced, are said.
+        prompts.inform(parent, QString::fromStdString(outcome.summary));
 }
 
 }  // namespace lottodesk

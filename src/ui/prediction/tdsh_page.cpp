@@ -216,6 +216,12 @@ bool TdshPage::saveSchemes() {
         saved = saveCustomKillFile(m_kill.fileName, m_kill);
     } else {
         saved = saveSchemeFile(m_ws.folder, m_ws.curcp, m_schemes);
+        // Another copy of the program saved the schemes meanwhile: show them as they are now.
+        if (!saved && saved.message.rfind(kFileChangedMessage, 0) == 0) {
+            say(saved.message);
+            loadSchemes();
+            return false;
+        }
     }
     if (!saved) say(saved.message);
     return saved.ok;

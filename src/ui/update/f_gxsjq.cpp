@@ -197,6 +197,10 @@ void Tf_gxsjq::importFile(bool overwrite) {
 }
 
 void Tf_gxsjq::exportFile() {
+    if (!m_ws.sjk.saveRefusal().empty()) {  // a data transform is applied
+        showStatus(kTransformedExportMessage);
+        return;
+    }
     const QString name = m_files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件 (*.txt)"),
                                           QDir::currentPath());
     if (name.isEmpty()) return;
@@ -204,7 +208,7 @@ void Tf_gxsjq::exportFile() {
     const bool withSecondary =
         m_prompts.ask(this, QStringLiteral("选择"), QStringLiteral("是否有") + specname + QStringLiteral("？"), true);
     const Status saved =
-        saveFileAtomically(exportFileName(s(name)), exportDrawText(m_ws.sjk, m_ws.game, withSecondary));
+        exportDrawFile(m_ws.sjk, m_ws.game, exportFileName(s(name)), withSecondary);
     if (!saved) showStatus(saved.message);
 }
 
