@@ -774,7 +774,7 @@ int checkWheelFile(Context& c) {
     if (!guarantee) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
     const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
     if (!pool) return kStopped;
-    const NumberRange range = mainZoneRange(c.ws.game);
+    const TicketRange range = mainZoneRange(c.ws.game);
     const ResultTextParse parsed = loadResultFile(file, kWheelTicketSize, &range);
     if (!parsed.ok()) {
         c.err << parsed.error << '\n';
@@ -799,7 +799,7 @@ int continueTickets(Context& c) {
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
-    const NumberRange range = mainZoneRange(c.ws.game);
+    const TicketRange range = mainZoneRange(c.ws.game);
     ResultTextParse parsed = loadResultFile(args->options["--in"], c.ws.game.zhgs, &range);
     if (!parsed.ok()) {
         c.err << parsed.error << '\n';

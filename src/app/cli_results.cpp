@@ -158,7 +158,7 @@ int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const int h = ws.game.fhgs;
     if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
-    const NumberRange mainRange = mainZoneRange(ws.game), secondaryRange = secondaryZoneRange(ws.game);
+    const TicketRange mainRange = mainZoneRange(ws.game), secondaryRange = secondaryZoneRange(ws.game);
     const ResultTextParse main = loadResultFile(parsed->positional[0], m, &mainRange);
     if (!main.ok()) return stopped(err, main.error);
     const ResultTextParse secondary = loadResultFile(parsed->positional[1], h, &secondaryRange);
@@ -249,7 +249,7 @@ int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
     if (!at) return code;
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
-    const NumberRange range = mainZoneRange(ws.game);
+    const TicketRange range = mainZoneRange(ws.game);
     ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     MainResults results;
@@ -314,7 +314,7 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
     const std::optional<Args> parsed = parseArgs(args, 2, {"--out"});
     if (!parsed || parsed->positional.size() != 2) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 1, kMaxTicketNumbers);
-    const NumberRange range = mainZoneRange(ws.game);
+    const TicketRange range = mainZoneRange(ws.game);
     ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     const std::optional<std::string> list = readWholeFile(parsed->positional[1]);
@@ -335,7 +335,7 @@ int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const std::optional<Args> parsed = parseArgs(args, 1, {"--out"});
     if (!parsed || parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
-    const NumberRange range = mainZoneRange(ws.game);
+    const TicketRange range = mainZoneRange(ws.game);
     const ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
     if (const Status saved = savePrintout((*parsed)["--out"], printoutText(loaded.tickets, m)); !saved)

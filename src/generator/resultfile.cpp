@@ -57,7 +57,7 @@ bool readNumber(std::string_view token, uint8_t& out) {
 
 }  // namespace
 
-std::string ticketNumbersProblem(const uint8_t* numbers, int count, const NumberRange& range) {
+std::string ticketNumbersProblem(const uint8_t* numbers, int count, const TicketRange& range) {
     std::bitset<256> seen;
     for (int i = 0; i < count; ++i) {
         const int n = numbers[i];
@@ -81,7 +81,7 @@ namespace {
 // Reads the tickets of one line after another, checking each as it comes.
 class ResultLines {
 public:
-    ResultLines(int m, const NumberRange* range)
+    ResultLines(int m, const TicketRange* range)
         : m_m(std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>))), m_range(range) {}
 
     // False at the first bad line (result().error says which).
@@ -123,14 +123,14 @@ private:
     }
 
     int m_m;
-    const NumberRange* m_range;
+    const TicketRange* m_range;
     size_t m_lineNumber = 0;
     ResultTextParse m_result;
 };
 
 }  // namespace
 
-ResultTextParse parseResultText(std::string_view text, int m, const NumberRange* range) {
+ResultTextParse parseResultText(std::string_view text, int m, const TicketRange* range) {
     ResultLines lines(m, range);
     m = std::clamp(m, 0, static_cast<int>(std::tuple_size_v<Ticket>));
     if (m > 0) lines.result().tickets.reserve(text.size() / (3 * static_cast<size_t>(m) + 2));  // the file's own layout
@@ -142,7 +142,7 @@ Status saveResultFile(const std::string& path, const std::vector<Ticket>& ticket
     return saveFileAtomically(path, encodeResultText(tickets, m), layer);
 }
 
-ResultTextParse loadResultFile(const std::string& path, int m, const NumberRange* range, size_t maxBytes) {
+ResultTextParse loadResultFile(const std::string& path, int m, const TicketRange* range, size_t maxBytes) {
     auto refused = [](std::string message) {
         ResultTextParse failed;
         failed.error = std::move(message);

@@ -22,10 +22,10 @@ struct ResultTextParse {
     std::string error;
     bool ok() const { return error.empty(); }
 };
-ResultTextParse parseResultText(std::string_view text, int m, const NumberRange* range = nullptr);
+ResultTextParse parseResultText(std::string_view text, int m, const TicketRange* range = nullptr);
 
-inline NumberRange mainZoneRange(const GameParams& game) { return {game.zh_from, game.zh_to}; }
-inline NumberRange secondaryZoneRange(const GameParams& game) { return {game.spec_from, game.spec_to}; }
+inline TicketRange mainZoneRange(const GameParams& game) { return {game.zh_from, game.zh_to}; }
+inline TicketRange secondaryZoneRange(const GameParams& game) { return {game.spec_from, game.spec_to}; }
 
 // A result file larger than this is refused unread: the whole 双色球 ticket space is 22 MB.
 inline constexpr size_t kMaxResultFileBytes = size_t{256} << 20;
@@ -35,7 +35,7 @@ Status saveResultFile(const std::string& path, const std::vector<Ticket>& ticket
                       const FileLayer& layer = FileLayer{});
 // Reads a result file line by line (never whole into memory), checked as parseResultText checks;
 // a file that cannot be read, or one larger than `maxBytes`, is an error naming it.
-ResultTextParse loadResultFile(const std::string& path, int m, const NumberRange* range = nullptr,
+ResultTextParse loadResultFile(const std::string& path, int m, const TicketRange* range = nullptr,
                                size_t maxBytes = kMaxResultFileBytes);
 
 }  // namespace lottodesk

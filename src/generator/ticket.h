@@ -19,14 +19,14 @@ using Ticket = std::array<uint8_t, kMaxTicketNumbers + 1>;
 std::string ticketLine(const Ticket& ticket, int m);
 
 // The numbers a zone's tickets may hold: from..to, each at most once.
-struct NumberRange {
+struct TicketRange {
     int from = 1;
     int to = 49;
 };
 
 // "" when the `count` numbers are within `range` and distinct, else what is wrong ("号码01重复",
 // "号码00不在1到33之间").
-std::string ticketNumbersProblem(const uint8_t* numbers, int count, const NumberRange& range);
+std::string ticketNumbersProblem(const uint8_t* numbers, int count, const TicketRange& range);
 
 // At most `limit` characters of a text taken from a file, for a message ("…" marks a cut).
 std::string quotedForMessage(std::string_view text, size_t limit = 24);

@@ -149,7 +149,7 @@ void ZhResults::loadResults() {
     const QString name =
         m_files.openFile(this, QStringLiteral(" 打开组号结果存储文件"), kResultFilter, QDir::currentPath());
     if (name.isEmpty()) return;
-    const NumberRange range = mainZoneRange(m_ws.game);
+    const TicketRange range = mainZoneRange(m_ws.game);
     ResultTextParse parsed = loadResultFile(name.toStdString(), m_ws.game.zhgs, &range);
     if (!parsed.ok()) {
         m_prompts.inform(this, QString::fromStdString(parsed.error));
