@@ -14,7 +14,7 @@ CMAKE_FLAGS ?=
 
 DEB_PACKAGES = cmake ninja-build g++ ccache pkg-config \
                qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-               libgtest-dev libgmock-dev libbenchmark-dev \
+               libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev \
                fonts-wqy-microhei xvfb xauth clang \
                dpkg-dev file fakeroot appstream desktop-file-utils
 

@@ -5,6 +5,7 @@
 #include "cli_convert.h"
 #include "cli_trendchart.h"
 #include "cli_transform.h"
+#include "cli_update.h"
 #include "cli_prediction.h"
 #include "cli_results.h"
 
@@ -889,6 +890,12 @@ const std::vector<Command>& commands() {
          "export FILE --with-secondary|--without-secondary\n"
          "                       导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
          exportDraws, OnTimeLimit::Finish},
+        {"update",
+         "update [--source NAME[=BASE]|ADDRESS|FILE] [--dry-run] [--timeout SECONDS]\n"
+         "                       下载最新一期之后的开奖数据（默认按彩种：cwl 福彩、sporttery 体彩；=BASE 换用其他服务器），\n"
+         "                       或从网址、文件读取导入格式的数据；每新增一期输出一行，最后一行为汇总；--dry-run 不作改动",
+         [](Context& c) { return c.historyOpened ? runUpdate(c.ws, c.args, c.out, c.err) : kStopped; },
+         OnTimeLimit::Finish},
         {"precheck", "precheck FORMULA     输入公式时的检查（空格、括号、指标名），通过时输出 ok", precheckOf},
         {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf},
         {"eval",

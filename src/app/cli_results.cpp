@@ -317,8 +317,8 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
     const TicketRange range = mainZoneRange(ws.game);
     ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
-    const std::optional<std::string> list = readWholeFile(parsed->positional[1]);
-    if (!list) return stopped(err, "无法读取文件：" + parsed->positional[1]);
+    const std::optional<std::string> list = readWholeFile(parsed->positional[1], kMaxRemovalListBytes);
+    if (!list) return stopped(err, "无法读取文件（或文件大于16MB，不是组号列表）：" + parsed->positional[1]);
     MainResults results;
     results.tickets = std::move(loaded.tickets);
     const RemovalOutcome outcome = removeListedText(results, m, *list);

@@ -90,7 +90,8 @@ TypeTableLoad loadTypeTable(const std::string& path) {
         if (!saved) load.message = saved.message;
         return load;
     }
-    std::optional<std::string> bytes = readWholeFile(path);
+    // Only the 21 records are read; a file much larger is no type file (and never fills memory).
+    std::optional<std::string> bytes = readWholeFile(path, size_t{1} << 20);
     if (!bytes) {
         load.message = "彩种文件无法读取，使用默认彩种：" + path;
         return load;

@@ -365,11 +365,11 @@ std::string exportFileName(const std::string& chosen) {
 
 namespace {
 DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                                   const std::function<bool()>& discardOld);
+                                   const std::function<bool()>& discardOld, bool dryRun);
 }  // namespace
 
 DownloadOutcome applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                              const std::function<bool()>& discardOld) {
+                              const std::function<bool()>& discardOld, bool dryRun) {
     // Lone CRs end lines as well.
     std::vector<std::string> split;
     for (const std::string& line : lines) {
@@ -380,7 +380,7 @@ DownloadOutcome applyDownload(t_s_dm& store, int32_t lowerBound, const std::vect
         }
         if (start < line.size() || start == 0) split.push_back(line.substr(start));
     }
-    return applyDownloadLines(store, lowerBound, split, discardOld);
+    return applyDownloadLines(store, lowerBound, split, discardOld, dryRun);
 }
 
 std::vector<std::string> splitHandOverText(std::string_view text) {
@@ -448,7 +448,7 @@ std::string readHandOver(const t_s_dm& store, const std::vector<std::string>& li
 }
 
 DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                                   const std::function<bool()>& discardOld) {
+                                   const std::function<bool()>& discardOld, bool dryRun) {
     if (lines.empty()) return downloadRefused(kDownloadFailedMessage);
     if (lowerBound != -1 && trimmed(lines[0]).size() != std::to_string(lowerBound).size())
         return downloadRefused(kDownloadFailedMessage);
@@ -476,7 +476,7 @@ DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std:
     // A download that starts after a gap past the newest stored draw does not connect to the
     // history: only then may the user keep the downloaded draws alone.
     const int32_t first = downloaded.front()[0];
-    if (newest > 0 && first > newest && !follows(first, newest) && discardOld && discardOld()) {
+    if (newest > 0 && first > newest && !follows(first, newest) && !dryRun && discardOld && discardOld()) {
         outcome.discardedOld = true;
         stored.clear();
     }
@@ -489,6 +489,13 @@ DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std:
             ++outcome.skipped;
         else
             outcome.conflicting.push_back(record[0]);
+    }
+    if (dryRun) {
+        for (const DrawRecord& record : fresh) outcome.added.push_back(record[0]);
+        outcome.placeholderReplaced = outcome.placeholderReplaced && !fresh.empty();
+        outcome.summary = mergeSummary(static_cast<int>(fresh.size()), outcome.skipped, outcome.conflicting,
+                                       outcome.placeholderReplaced);
+        return outcome;
     }
     if (fresh.empty() && !outcome.discardedOld) {
         outcome.summary = mergeSummary(0, outcome.skipped, outcome.conflicting, false);

@@ -109,8 +109,9 @@ struct DownloadOutcome {
 // history (it starts after a gap past the newest stored draw) is `discardOld` asked whether to keep
 // only the downloaded draws. A history holding only the untouched first record of a new type
 // (2008001 01..10) has it replaced. A line may still hold lone CRs as line ends; they end lines too.
+// With `dryRun` nothing is asked or written: the outcome says what the download would do.
 DownloadOutcome applyDownload(t_s_dm& store, int32_t lowerBound, const std::vector<std::string>& lines,
-                              const std::function<bool()>& discardOld);
+                              const std::function<bool()>& discardOld, bool dryRun = false);
 
 // The summary note of a stored period that a download or an import gives other numbers for.
 std::string conflictNote(int32_t period);

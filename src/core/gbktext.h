@@ -17,7 +17,7 @@ struct GbkText {
     std::string text;  // UTF-8 with '\n' line ends; a byte that is no GBK character survives a
                        // save unchanged (gbkToUtf8Keeping)
     bool cut = false;  // only the first kMaxShownTextBytes were read: saving it back would lose the rest
-    FileStamp stamp;   // the file as read (exists = false for a missing file), for a later checked save
+    FileStamp stamp = {};  // the file as read (exists = false for a missing file), for a later checked save
 };
 
 // The file decoded for display and editing. A missing file is an error unless `missingIsEmpty`.

@@ -74,7 +74,8 @@ namespace {
 Status commit(const std::string& programFolder, std::vector<std::string>& lines, std::vector<std::string>&& previous) {
     FolderLock lock(programFolder + "save/.lock");
     const SelfzbLoad now = loadSelfzbFile(programFolder);
-    if (now.message.empty() && now.lines != previous) {
+    // A file that is gone (or never was) loses nothing by being written.
+    if (fileExists(selfzbPath(programFolder)) && now.message.empty() && now.lines != previous) {
         lines = now.lines;
         return Status::failure(kFileChangedMessage + selfzbPath(programFolder));
     }

@@ -44,6 +44,9 @@ std::string encodeRemovalList(const std::vector<Ticket>& tickets, int m);
 
 // "提示": "号码组格式如：" + an example of m numbers + the rest of the hint.
 std::string removalHint(int m);
+// A removal list larger than this is refused unread: it is typed or pasted, a few thousand lines.
+inline constexpr size_t kMaxRemovalListBytes = size_t{16} << 20;
+
 inline constexpr const char* kRemovalHintTitle = "滤除组号输入提示";
 inline constexpr const char* kRemovalCaption = "滤除组号";
 inline constexpr const char* kRemovalListLabel = "要滤除的组号列表：";

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/cpstyle.h"
 #include "core/fileio.h"
 #include "core/randomsource.h"
 #include "core/status.h"

@@ -114,7 +114,7 @@ TEST_F(CliResults, RemoveAndPrint) {
     const CliRun print = run({"print", results, "--out", printout});
     ASSERT_EQ(print.code, 0) << print.err;
     EXPECT_TRUE(print.out.empty());
-    EXPECT_EQ(test::fileSize(printout), 70 + 2 + 4 * (12 + 48 + 2));  // GBK: the header is 70 bytes
+    EXPECT_EQ(test::fileSize(printout), 62 + 2 + 4 * (12 + 48 + 2));  // GBK: the six-column header is 62 bytes
     EXPECT_EQ(run({"print", results}).code, 1);
 }
 

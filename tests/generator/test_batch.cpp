@@ -60,19 +60,19 @@ TEST_F(Batch, EqualsARunFollowedByContinueFiltering) {
     EXPECT_EQ(report.finishedText, "批量过滤完毕\n未找到的条件文件：" + home.file("gone.zh"));
 }
 
-TEST_F(Batch, AMissingFirstFileLeavesTheNextToContinue) {
+TEST_F(Batch, AMissingFirstFileRefusesTheBatch) {
+    // The later files continue what the first filtered: without it the batch does not start, and
+    // the results stay as they were.
     Generator generator(3);
     generator.conditions = a;
     ASSERT_TRUE(generator.run(ws, {}).completed);
-    Generator expected(3);
-    expected.results = generator.results;
-    expected.conditions = b;
-    ASSERT_TRUE(expected.continueFiltering(ws, {}).completed);
-
+    const std::string before = bytesOf(generator.results);
     const BatchPlan plan = prepareBatch(ws, {home.file("gone.zh"), home.file("b.zh")});
-    ASSERT_TRUE(plan.status);
-    ASSERT_TRUE(runBatch(generator, ws, plan, {}).completed);
-    EXPECT_EQ(bytesOf(generator.results), bytesOf(expected.results));
+    EXPECT_FALSE(plan.status);
+    EXPECT_EQ(plan.status.message, kBatchFirstMissingMessage + home.file("gone.zh"));
+    EXPECT_TRUE(plan.entries.empty());
+    EXPECT_FALSE(runBatch(generator, ws, plan, {}).runsDone);
+    EXPECT_EQ(bytesOf(generator.results), before);
 
     const BatchPlan empty = prepareBatch(ws, {});
     const BatchReport none = runBatch(generator, ws, empty, {});

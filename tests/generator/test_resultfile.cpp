@@ -79,5 +79,41 @@ TEST(ResultFile, SaveFaultsKeepThePreviousFile) {
     EXPECT_NE(loadResultFile(home.file("none.txt"), 6).error.find("无法读取文件"), std::string::npos);
 }
 
+// The reader streams the file with a limit and, given the zone, takes only real tickets.
+TEST(ResultFile, ReadingIsBoundedAndChecked) {
+    test::TempFolder home;
+    const std::string path = home.file("results.txt");
+    test::writeFile(path, "\xEF\xBB\xBF" "06 05 04 03 02 01 \r\n\r\n07 08 09 10 11 12\n");
+    const TicketRange ssq{1, 33};
+    const ResultTextParse read = loadResultFile(path, 6, &ssq);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.tickets, (std::vector<Ticket>{{6, 5, 4, 3, 2, 1}, {7, 8, 9, 10, 11, 12}}));
+    EXPECT_EQ(parseResultText(test::readFile(path), 6, &ssq).tickets, read.tickets) << "the same rules in memory";
+
+    const ResultTextParse tooLarge = loadResultFile(path, 6, &ssq, 20);
+    EXPECT_FALSE(tooLarge.ok());
+    EXPECT_TRUE(tooLarge.tickets.empty());
+    EXPECT_NE(tooLarge.error.find("组号文件太大"), std::string::npos) << tooLarge.error;
+    EXPECT_FALSE(loadResultFile("/dev/zero", 6, &ssq, 1 << 16).ok()) << "a device that never ends";
+
+    // Without a zone the reader keeps the old leniency (missing numbers are 0), for its other uses.
+    EXPECT_TRUE(parseResultText("01 02 03\n", 6).ok());
+    const struct {
+        const char* text;
+        const char* error;
+    } bad[] = {
+        {"01 02 03\n", "组号文件第1行有误：应有6个号码，实有3个"},
+        {"01 02 03 04 05 05\n", "组号文件第1行有误：号码05重复"},
+        {"01 02 03 04 05 34\n", "组号文件第1行有误：号码34不在1到33之间"},
+        {"0 1 2 3 4 5\n", "组号文件第1行有误：号码00不在1到33之间"},
+    };
+    for (const auto& c : bad) EXPECT_EQ(parseResultText(c.text, 6, &ssq).error, c.error) << c.text;
+
+    // A long token is quoted short, cut at a whole character.
+    EXPECT_EQ(quotedForMessage("short"), "short");
+    EXPECT_EQ(quotedForMessage(std::string(100, '7')), std::string(24, '7') + "…");
+    EXPECT_EQ(quotedForMessage("一二三四五六七八九十"), "一二三四五六七八…");
+}
+
 }  // namespace
 }  // namespace lottodesk

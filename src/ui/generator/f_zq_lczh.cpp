@@ -60,9 +60,9 @@ void Tf_zq_lczh::load() {
     const QString name =
         m_files.openFile(this, QStringLiteral(" 打开要滤除的组号存储文件"), kListFilter, QDir::currentPath());
     if (name.isEmpty()) return;
-    const std::optional<std::string> text = readWholeFile(name.toStdString());
+    const std::optional<std::string> text = readWholeFile(name.toStdString(), kMaxRemovalListBytes);
     if (!text) {
-        m_prompts.warn(this, QStringLiteral("无法读取文件：") + name);
+        m_prompts.warn(this, QStringLiteral("无法读取文件（或文件大于16MB，不是组号列表）：") + name);
         return;
     }
     m_list->setPlainText(QString::fromUtf8(*text));

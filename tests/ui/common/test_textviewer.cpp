@@ -31,6 +31,7 @@ private Q_SLOTS:
     void showsTheHelpPageFromTheResources();
     void notepadSavesWhatWasTyped();
     void notepadThatCannotBeSavedStaysOpen();
+    void notepadSavedByAnotherCopyKeepsBothTexts();
 };
 
 void TestTextViewer::showsAGbkReportDecoded() {
@@ -116,6 +117,33 @@ void TestTextViewer::notepadThatCannotBeSavedStaysOpen() {
     QCOMPARE(v.prompts.errors.size(), 1);
     QCOMPARE(v.viewer.browser()->toPlainText(), QStringLiteral("别丢"));
     v.viewer.browser()->document()->setModified(false);  // the user gives up the text
+}
+
+// A second copy of the program saved the notepad while this window had it open: its text stays
+// in the file, this window's goes to a copy beside it, and the window shows the file as it is.
+void TestTextViewer::notepadSavedByAnotherCopyKeepsBothTexts() {
+    Viewer v;
+    const QString notes = v.path("notepad.txt");
+    test::writeFile(v.folder.file("notepad.txt"), utf8ToGbk("旧的\r\n"));
+    QVERIFY(v.viewer.editTextFile(QStringLiteral("记事本"), notes));
+    v.viewer.browser()->insertPlainText(QStringLiteral("本窗口写的"));
+    test::writeFile(v.folder.file("notepad.txt"), utf8ToGbk("另一个程序写的\r\n"));
+    QTest::mouseClick(v.button("b_save"), Qt::LeftButton);
+
+    QCOMPARE(test::readFile(v.folder.file("notepad.txt")), utf8ToGbk("另一个程序写的\r\n"));
+    const std::string copy = v.folder.file("notepad（本窗口的修改）.txt");
+    QCOMPARE(test::readFile(copy), utf8ToGbk("本窗口写的旧的\r\n"));
+    QCOMPARE(v.viewer.browser()->toPlainText(), QStringLiteral("另一个程序写的\n"));
+    QCOMPARE(v.prompts.warned.size(), 1);
+    QVERIFY(v.prompts.warned[0].contains(QString::fromStdString(copy)));
+    QVERIFY(!v.viewer.browser()->document()->isModified());
+
+    // A second conflict gets a numbered copy; the first is never overwritten.
+    v.viewer.browser()->insertPlainText(QStringLiteral("又一次"));
+    test::writeFile(v.folder.file("notepad.txt"), utf8ToGbk("第三个\r\n"));
+    QTest::mouseClick(v.button("b_save"), Qt::LeftButton);
+    QCOMPARE(test::readFile(copy), utf8ToGbk("本窗口写的旧的\r\n"));
+    QVERIFY(!test::readFile(v.folder.file("notepad（本窗口的修改）2.txt")).empty());
 }
 
 QTEST_MAIN(TestTextViewer)
