@@ -186,6 +186,12 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
         {{"eval", "1+2*3"}, 0, "9\n", ""},
         {{"eval", "z_hz"}, 0, "100\n", ""},  // 2026096: 01 04 16 22 26 31
         {{"eval", "z_hz", "--period", "2003001"}, 0, "100\n", ""},
+        // The sum is 100 at 2003001 and at the three newest draws alike; the first numbers tell the
+        // records apart (2003001: 10 11 12 13 26 28 + 11).
+        {{"eval", "z_num1"}, 0, "1\n", ""},
+        {{"eval", "f_num1"}, 0, "4\n", ""},
+        {{"eval", "z_num1", "--period", "2003001"}, 0, "10\n", ""},
+        {{"eval", "f_num1", "--period", "2003001"}, 0, "11\n", ""},
         {{"eval", "[-1]z_num1", "--period", "2003002"}, 0, "10\n", ""},
         {{"eval", "z_hz", "--candidate", "01 02 03 10 11 20"}, 0, "47\n", ""},
         {{"eval", "f_num1", "--candidate", "01 02 03 10 11 20 + 16"}, 0, "16\n", ""},
