@@ -4,6 +4,8 @@
 // every command is quick), and beside it a working folder (the current directory) with small input
 // files of each kind. After every run the two folders are put back as they were made: files a
 // command wrote or removed are restored, new files and folders go.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -18,6 +20,7 @@
 
 #include "app/cli.h"
 #include "core/fileio.h"
+#include "core/s_dm.h"
 #include "generator/condfile.h"
 #include "memfolder.h"
 
@@ -40,7 +43,13 @@ public:
         std::vector<std::string> full{"--home", m_home};
         full.insert(full.end(), args.begin(), args.end());
         std::ostringstream out, err;
+        // The command runs in the working folder; the fuzzer's own folder (its corpus and the
+        // files it writes) is the current one again afterwards.
+        const int previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (previous < 0 || chdir(m_work.c_str()) != 0) std::abort();
         const int code = runCli(full, out, err);
+        if (fchdir(previous) != 0) std::abort();
+        close(previous);
         if (outText) *outText = out.str();
         if (errText) *errText = err.str();
         restore();
@@ -52,7 +61,6 @@ private:
         const std::string& base = workFolder("cli", {"home", "work"});
         m_home = base + "home/";
         m_work = base + "work/";
-        if (chdir(m_work.c_str()) != 0) std::abort();
         std::ostringstream out, err;
         if (runCli({"--home", m_home, "types"}, out, err) != 0) std::abort();  // seeds the folder
         for (const auto& entry : std::filesystem::directory_iterator(m_home + "database")) {
@@ -66,7 +74,8 @@ private:
         writeInputs();
         m_saved.clear();
         for (const auto& entry : std::filesystem::recursive_directory_iterator(base)) {
-            if (entry.is_regular_file()) m_saved[entry.path().string()] = *readWholeFile(entry.path().string());
+            if (entry.is_regular_file())
+                m_saved[entry.path().string()] = {*readWholeFile(entry.path().string()), stampOf(entry.path().string())};
             m_known.insert(entry.path().string());
         }
         t_s_dm history;
@@ -82,8 +91,10 @@ private:
 
     void writeInputs() {
         MainConditions main = resetConditions(33);
-        main.rows[1] = {true, {2, 3}, false};  // 大数个数
-        main.rows[3] = {true, {1, 2}, true};   // 质数个数, tolerant
+        main.rows[1].enabled = true;  // 大数个数
+        main.rows[1].allowed = {2, 3};
+        main.rows[3].enabled = main.rows[3].tolerant = true;  // 质数个数, tolerant
+        main.rows[3].allowed = {1, 2};
         write(m_work + "a.zh", encodeMainConditions(main, 33));
         write(m_work + "b.fzh", encodeSecondaryConditions(SecondaryConditions{}, 12));
         write(m_work + "c.lzh", encodeSpecialNumberConditions(SpecialNumberConditions{}));
@@ -108,21 +119,35 @@ private:
             }
         }
         for (const auto& path : extra) std::filesystem::remove_all(path, ec);
-        for (const auto& [path, bytes] : m_saved) {
-            std::error_code sizeError;
-            if (std::filesystem::is_regular_file(path, sizeError) &&
-                std::filesystem::file_size(path, sizeError) == bytes.size()) {
-                const std::optional<std::string> now = readWholeFile(path);
-                if (now && *now == bytes) continue;
-            }
+        for (auto& [path, saved] : m_saved) {
+            if (stampOf(path) == saved.stamp) continue;
             std::filesystem::remove_all(path, ec);
             std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-            write(path, bytes);
+            write(path, saved.bytes);
+            saved.stamp = stampOf(path);
         }
     }
 
+    // A file is as it was made while its inode, size and modification time are: every save
+    // replaces the inode, and a write in place changes the time.
+    struct Stamp {
+        ino_t inode = 0;
+        off_t size = -1;
+        int64_t modified = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const std::string& path) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+        return {st.st_ino, st.st_size, int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec};
+    }
+    struct Saved {
+        std::string bytes;
+        Stamp stamp;
+    };
+
     std::string m_base, m_home, m_work;
-    std::map<std::string, std::string> m_saved;
+    std::map<std::string, Saved> m_saved;
     std::set<std::string> m_known;
     std::vector<int32_t> m_periods;
 };

@@ -52,10 +52,15 @@ constexpr int kMaxChunks = 16;
 // tolerant flags, a group count, up to 12 allowed values 0..255, flags for numbers 1..50, a range
 // and a formula text of up to 16 bytes. The file ends after the highest record named, so the
 // records after it keep their reset state (every number selectable).
-std::string conditionFile(std::string_view input) {
-    std::vector<std::pair<int, tcondrec>> records;
+std::string_view conditionFile(std::string_view input) {
+    // One zero-filled image for every run; the records written last time are zeroed again.
+    static std::string image(static_cast<size_t>(kMainConditionRecords) * kCondRecordSize, '\0');
+    static std::vector<int> written;
+    for (int number : written)
+        std::fill_n(image.begin() + static_cast<ptrdiff_t>((number - 1) * kCondRecordSize), kCondRecordSize, '\0');
+    written.clear();
     int highest = 0;
-    for (size_t at = 0; at + 1 + kChunkBytes <= input.size() && records.size() < kMaxChunks; at += 1 + kChunkBytes) {
+    for (size_t at = 0; at + 1 + kChunkBytes <= input.size() && written.size() < kMaxChunks; at += 1 + kChunkBytes) {
         const auto* b = reinterpret_cast<const uint8_t*>(input.data() + at + 1);
         const uint8_t selector = static_cast<uint8_t>(input[at]);
         constexpr int kChoices = kCatalogueRows + static_cast<int>(std::size(kChunkRecords));
@@ -73,15 +78,12 @@ std::string conditionFile(std::string_view input) {
         r.from = b[24];
         r.to = b[25];
         std::memcpy(r.text.data(), b + 26, 16);  // text[16..] stays zero
-        records.emplace_back(number, r);
+        const std::string bytes = encodeCondRecord(r);
+        std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<ptrdiff_t>((number - 1) * kCondRecordSize));
+        written.push_back(number);
         highest = std::max(highest, number);
     }
-    std::string file(static_cast<size_t>(highest) * kCondRecordSize, '\0');
-    for (const auto& [number, record] : records) {
-        const std::string bytes = encodeCondRecord(record);
-        std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<ptrdiff_t>((number - 1) * kCondRecordSize));
-    }
-    return file;
+    return std::string_view(image).substr(0, static_cast<size_t>(highest) * kCondRecordSize);
 }
 
 // The filter of a small pool on a fixed history.
