@@ -2,7 +2,7 @@
 // what was read writes back to the same tickets. The file-reading entry of the command line and
 // the results page (loadResultFile) reads what the text parser reads, and a save of the tickets
 // loads again unchanged. Loaded tickets continue-filtered without conditions keep exactly those
-// whose numbers, sorted, are distinct and within 1..33.
+// whose numbers, sorted, are distinct and within 1..33, in the order of the continue walk.
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -37,13 +37,22 @@ void continueWithoutConditions(const std::vector<Ticket>& loaded) {
     input.tags.assign(input.tickets.size(), 0);
     const RunReport run = generator.continueFiltering(ws, {}, input);
     require(run.completed);
-    std::vector<Ticket> expected;
-    for (const Ticket& t : input.tickets) {
-        Ticket sorted = t;
+    // The walk of continue filtering: a rejected result takes the last one in its place (tested
+    // next) and the list shortens; without tolerated failures nothing else moves.
+    std::vector<Ticket> expected = input.tickets;
+    const size_t present = expected.size();
+    size_t h = 0;
+    for (size_t tested = 0; tested < present && h < expected.size(); ++tested) {
+        Ticket sorted = expected[h];
         std::sort(sorted.begin(), sorted.begin() + 6);
         bool sound = sorted[0] >= 1 && sorted[5] <= 33;
         for (int i = 1; i < 6; ++i) sound = sound && sorted[static_cast<size_t>(i)] != sorted[static_cast<size_t>(i - 1)];
-        if (sound) expected.push_back(t);
+        if (sound) {
+            ++h;
+        } else {
+            expected[h] = expected.back();
+            expected.pop_back();
+        }
     }
     require(generator.results.tickets == expected);
 }
