@@ -3,18 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unistd.h>
 
 #include "analysis/fieldlayouts.h"
 #include "core/fileio.h"
+#include "memfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/fuzz_fieldXXXXXX";
-        std::string made = mkdtemp(pattern);
-        lottodesk::makeFolders(made + "/database");
-        return made + "/";
-    }();
+    const std::string& folder = lottodesk::fuzz::workFolder("fieldlayouts", {"database"});
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const int rows = size ? 2 + data[0] % 9 : 4;
     lottodesk::saveFileAtomically(lottodesk::fieldLayoutPath(folder, rows), bytes);

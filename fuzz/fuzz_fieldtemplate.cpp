@@ -3,18 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unistd.h>
 
 #include "analysis/chartgrid.h"
 #include "core/fileio.h"
+#include "memfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/fuzz_fieldtemplateXXXXXX";
-        std::string made = mkdtemp(pattern);
-        lottodesk::makeFolders(made + "/save");
-        return made + "/";
-    }();
+    const std::string& folder = lottodesk::fuzz::workFolder("fieldtemplate", {"save"});
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     if (const auto parsed = lottodesk::parseFieldTemplate(bytes)) {
         if (parsed->columns < 1 || parsed->columns > 10 || parsed->rows < 1 || parsed->rows > 10) __builtin_trap();

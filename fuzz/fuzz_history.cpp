@@ -1,15 +1,13 @@
 // Any bytes as a history file: opening, walking, searching and saving never misbehave.
-#include <unistd.h>
-
-#include <cstdio>
 #include <string>
 
 #include "core/fileio.h"
 #include "core/s_dm.h"
+#include "memfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lottodesk;
-    static const std::string path = "/tmp/lottodesk-fuzz-" + std::to_string(getpid()) + ".rec";
+    static const std::string path = fuzz::workFolder("history") + "basedata0.rec";
     saveFileAtomically(path, std::string_view(reinterpret_cast<const char*>(data), size));
     t_s_dm store;
     store.SetFileName(path);
@@ -21,6 +19,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store.GotoKey();
     store.Post();
     store.Delete(false);
-    std::remove(path.c_str());
     return 0;
 }

@@ -47,8 +47,12 @@ Status saveSelfzbLines(const std::string& programFolder, const std::vector<std::
         text += line;
         text += "\r\n";
     }
+    std::string bytes = utf8ToGbkKeeping(text);
+    // A first line whose GBK bytes begin like a byte-order mark would lose them on the next load,
+    // which skips such a mark; an empty line before it (skipped as every blank line is) keeps them.
+    if (withoutByteOrderMark(bytes).size() != bytes.size()) bytes.insert(0, "\r\n");
     makeFolders(programFolder + "save");
-    return saveFileAtomically(selfzbPath(programFolder), utf8ToGbkKeeping(text));
+    return saveFileAtomically(selfzbPath(programFolder), bytes);
 }
 
 std::string selfzbLine(std::string_view formula, std::string_view name) {

@@ -51,7 +51,12 @@ std::string joinLines(const std::vector<std::string>& lines) {
         for (char c : line) text += c == '\r' || c == '\n' ? ' ' : c;
         text += "\r\n";
     }
-    return utf8ToGbkKeeping(text);
+    std::string bytes = utf8ToGbkKeeping(text);
+    // Readers skip a byte-order mark at the start, so a first line whose GBK bytes begin with the
+    // same three bytes would lose them on the next load. Lines are slots here (no blank line can be
+    // put before it), so such a file starts with a mark of its own that the reader takes away.
+    if (withoutByteOrderMark(bytes).size() != bytes.size()) bytes.insert(0, "\xEF\xBB\xBF");
+    return bytes;
 }
 
 }  // namespace

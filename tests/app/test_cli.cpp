@@ -186,6 +186,12 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
         {{"eval", "1+2*3"}, 0, "9\n", ""},
         {{"eval", "z_hz"}, 0, "100\n", ""},  // 2026096: 01 04 16 22 26 31
         {{"eval", "z_hz", "--period", "2003001"}, 0, "100\n", ""},
+        // The sum is 100 at 2003001 and at the three newest draws alike; the first numbers tell the
+        // records apart (2003001: 10 11 12 13 26 28 + 11).
+        {{"eval", "z_num1"}, 0, "1\n", ""},
+        {{"eval", "f_num1"}, 0, "4\n", ""},
+        {{"eval", "z_num1", "--period", "2003001"}, 0, "10\n", ""},
+        {{"eval", "f_num1", "--period", "2003001"}, 0, "11\n", ""},
         {{"eval", "[-1]z_num1", "--period", "2003002"}, 0, "10\n", ""},
         {{"eval", "z_hz", "--candidate", "01 02 03 10 11 20"}, 0, "47\n", ""},
         {{"eval", "f_num1", "--candidate", "01 02 03 10 11 20 + 16"}, 0, "16\n", ""},
@@ -372,11 +378,38 @@ TEST(Cli, ContinueFailsTicketsWithRepeatedOrOutOfRangeNumbers) {
 }
 
 TEST_F(CliFormulas, ContinueAndConditionReports) {
+    // Four tickets the typical conditions reject and three of the 58293 they keep (one stored
+    // unsorted: a sorted copy is tested, the stored ticket is written back as it was).
     const std::string in = home->file("in.txt"), out = home->file("out.txt"), tags = home->file("tags.txt");
-    test::writeFile(in, "01 02 03 04 05 07 \r\n01 02 03 04 05 06 \r\n01 02 03 04 05 09 \r\n01 02 03 04 06 07 \r\n");
+    struct Line {
+        const char* text;
+        bool kept;
+    } lines[] = {
+        {"01 02 03 04 05 07 ", false}, {"01 10 24 30 32 33 ", true}, {"01 02 03 04 05 06 ", false},
+        {"33 32 30 20 11 04 ", true},  {"01 02 03 04 05 09 ", false}, {"01 02 03 04 06 07 ", false},
+        {"07 10 12 15 18 30 ", true},
+    };
+    std::string text;
+    std::vector<std::string> kept;
+    for (const Line& line : lines) {
+        text += std::string(line.text) + "\r\n";
+        if (line.kept) kept.push_back(std::string(line.text) + "\r\n");
+    }
+    test::writeFile(in, text);
     CliRun run = this->run({"continue", fixture("typical.zh"), "--in", in, "--out", out, "--tags", tags});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_NE(run.out.find("已得到符合条件的红号组有0个  系统保留的记录个数0"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("已得到符合条件的红号组有3个  系统保留的记录个数3"), std::string::npos) << run.out;
+    // The kept tickets, each line as it was read (compared as a set: the walk puts the last ticket
+    // in the place of a rejected one).
+    std::vector<std::string> written;
+    const std::string outText = test::readFile(out);
+    for (size_t start = 0, end; (end = outText.find("\r\n", start)) != std::string::npos; start = end + 2)
+        written.push_back(outText.substr(start, end + 2 - start));
+    std::sort(written.begin(), written.end());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(written, kept);
+    // One tag a kept ticket; the typical conditions tolerate nothing these tickets break.
+    EXPECT_EQ(test::readFile(tags), "0\r\n0\r\n0\r\n");
 
     CliRun summary = this->run({"conditions", fixture("typical.zh")});
     ASSERT_EQ(summary.code, 0);

@@ -222,6 +222,34 @@ TEST(SelfzbFile, LoneCrLineEndsAndAByteOrderMark) {
     EXPECT_TRUE(load.message.empty());
 }
 
+// EF BB is a GBK character ("锘"), so a line may begin with the bytes of a byte-order mark; the
+// reader skips such a mark at the start of the file, and the first line must not lose them there.
+TEST(SelfzbFile, AFirstLineStartingWithByteOrderMarkBytesSavesAndReloadsUnchanged) {
+    const char* files[] = {
+        "\n\xEF\xBB\xBF",                        // a blank line, then the three bytes alone
+        "\xEF\xBB\xBF\xEF\xBB\xBFz_hz        a",    // a real mark before the same bytes
+        "\n\xEF\xBB\xBF\xBF\xCF        n\r\nz_wh",  // 锘 and a GBK character led by BF
+        "z_hz\r\n\xEF\xBB\xBFz_wh",                // not the first line: nothing to protect
+    };
+    for (const char* file : files) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(file)));
+        TempFolder home;
+        writeFile(home.file("save/selfzb.txt"), file);
+        const SelfzbLoad load = loadSelfzbFile(home.path());
+        ASSERT_FALSE(load.lines.empty());
+        ASSERT_TRUE(saveSelfzbLines(home.path(), load.lines));
+        EXPECT_EQ(loadSelfzbFile(home.path()).lines, load.lines);
+        // And once more: what a reload gives saves to the same bytes.
+        const std::string saved = readFile(home.file("save/selfzb.txt"));
+        ASSERT_TRUE(saveSelfzbLines(home.path(), loadSelfzbFile(home.path()).lines));
+        EXPECT_EQ(readFile(home.file("save/selfzb.txt")), saved);
+    }
+    // An ordinary list gets nothing in front of its first line.
+    TempFolder home;
+    ASSERT_TRUE(saveSelfzbLines(home.path(), {"z_hz        和"}));
+    EXPECT_EQ(readFile(home.file("save/selfzb.txt")), "z_hz        \xBA\xCD\r\n");
+}
+
 TEST(SelfzbFile, BytesThatAreNotGbkAreNamedAndWrittenBackUnchanged) {
     TempFolder home;
     // Line 2 holds a lead byte with an impossible second byte, and a lone 0x80.

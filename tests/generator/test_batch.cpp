@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <filesystem>
 
 #include "generator/batch.h"
 #include "generator/condfile.h"
@@ -94,6 +95,19 @@ TEST_F(Batch, RefusalsBeforeTheFirstRun) {
         EXPECT_EQ(prepareBatch(ws, {home.file("a.zh"), home.file("locked.zh")}).status.message,
                   "无法读取文件：" + home.file("locked.zh"));
     }
+    // Root reads a file whatever its permissions, so the refusal is shown for every user with a file
+    // that opens but fails to read: a link to the process's memory, unreadable at offset 0 (EIO).
+    std::filesystem::create_symlink("/proc/self/mem", home.file("unreadable.zh"));
+    const BatchPlan unreadable = prepareBatch(ws, {home.file("a.zh"), home.file("unreadable.zh")});
+    EXPECT_EQ(unreadable.status.message, "无法读取文件：" + home.file("unreadable.zh"));
+    EXPECT_TRUE(unreadable.entries.empty());
+    // A folder in a condition file's place is no condition file: it is named among the missing
+    // files and the others run.
+    test::writeFile(home.file("folder.zh/x"), "");
+    const BatchPlan folder = prepareBatch(ws, {home.file("a.zh"), home.file("folder.zh")});
+    EXPECT_TRUE(folder.status) << folder.status.message;
+    EXPECT_EQ(folder.missing, std::vector<std::string>{home.file("folder.zh")});
+    EXPECT_EQ(folder.entries.size(), 1u);
 
     DrawRecord prediction{};
     prediction[0] = kPredictionPeriod;

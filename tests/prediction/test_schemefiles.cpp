@@ -77,6 +77,46 @@ TEST(SchemeFiles, SaveWritesGbkCrLfAndKeepsOneLinePerSlot) {
     EXPECT_EQ(again.store.formula(9, 60), "[-1]z_hw");
 }
 
+// EF BB is a GBK character ("锘"), so a first line may begin with the bytes of a byte-order mark,
+// which the reader skips at the start of a file; every kind of file keeps them over a save.
+TEST(SchemeFiles, AFirstLineStartingWithByteOrderMarkBytesSavesAndReloadsUnchanged) {
+    // Each file starts with a real mark, which the load takes away, and then the first line.
+    const std::string starts[] = {
+        "\xEF\xBB\xBF",          // the three bytes alone (BF kept as a byte that is not GBK)
+        "\xEF\xBB\xBF\xBF\xCF",  // 锘 and a GBK character led by BF
+        "\xEF\xBB\xBFz_hw",      // 锘, a kept BF and a formula
+    };
+    for (const std::string& start : starts) {
+        SCOPED_TRACE(::testing::PrintToString(start));
+        TempFolder home;
+        makeFolders(home.file("save"));
+        const std::string scheme = schemeFilePath(home.path(), PageKind::hmsw, 0);
+        test::writeFile(scheme, "\xEF\xBB\xBF" + start + "\r\n" + lines(299, "y"));
+        const SchemeLoad load = loadSchemeFile(home.path(), PageKind::hmsw, 0);
+        ASSERT_TRUE(saveSchemeFile(home.path(), 0, load.store));
+        const SchemeLoad again = loadSchemeFile(home.path(), PageKind::hmsw, 0);
+        EXPECT_EQ(again.store.formulas, load.store.formulas);
+        EXPECT_EQ(utf8ToGbkKeeping(again.store.formula(0, 1)), start);
+        EXPECT_EQ(again.store.formula(0, 2), "y");
+
+        test::writeFile(home.file("k.scs"), "\xEF\xBB\xBF" + start + "\r\n1\r\n5\r\n");
+        const CustomKillLoad kill = loadCustomKillFile(home.file("k.scs"));
+        ASSERT_TRUE(kill.ok);
+        ASSERT_TRUE(saveCustomKillFile(home.file("k2.scs"), kill.kill));
+        const CustomKillLoad killAgain = loadCustomKillFile(home.file("k2.scs"));
+        EXPECT_EQ(utf8ToGbkKeeping(killAgain.kill.target), start);
+        EXPECT_EQ(killAgain.kill.high, 5);
+
+        ASSERT_TRUE(saveFormulaSet(home.file("set.txt"), {load.store.formula(0, 1), "z_hz"}));
+        EXPECT_EQ(loadFormulaSet(home.file("set.txt"), 10).formulas,
+                  (std::vector<std::string>{load.store.formula(0, 1), "z_hz"}));
+    }
+    // An ordinary file gets no mark.
+    TempFolder home;
+    ASSERT_TRUE(saveFormulaSet(home.file("set.txt"), {"z_hz"}));
+    EXPECT_EQ(test::readFile(home.file("set.txt")), "z_hz\r\n");
+}
+
 TEST(CustomKillFile, RoundTripAndTheLastCompleteGroupWins) {
     TempFolder home;
     CustomKill kill;
