@@ -24,8 +24,8 @@
 namespace lottodesk {
 namespace {
 
-using cli::Bounds;
 using cli::boundedOption;
+using cli::Bounds;
 using cli::kDone;
 using cli::kStopped;
 using cli::kUsage;
@@ -249,8 +249,8 @@ int classesView(const ViewRun& run) {
     if (!family || !percent) return usage(run.err, kTableUsage);
     // Zone counts up to 1000 ("取值范围及分区"); divisors as the remainder lists offer them.
     const bool zones = family == ClassFamily::Zones;
-    const std::optional<int> k = boundedOption(run.opts, "--k", zones ? 2 : 3, zones ? Bounds{2, 1000} : Bounds{2, 20},
-                                               run.err, kTableUsage);
+    const std::optional<int> k =
+        boundedOption(run.opts, "--k", zones ? 2 : 3, zones ? Bounds{2, 1000} : Bounds{2, 20}, run.err, kTableUsage);
     if (!k) return kUsage;
     const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
     if (!window) return kUsage;
@@ -392,8 +392,8 @@ int traitsView(const ViewRun& run) {
 // "田野走势图": the row texts of the chosen layout as columns; each period's value in its row.
 int fieldView(const ViewRun& run) {
     // "总行数：" and "田野走势图一" .. "田野走势图十".
-    const std::optional<int> rows = boundedOption(run.opts, "--rows", kDefaultFieldRows,
-                                                  {kMinFieldRows, kMaxFieldRows}, run.err, kTableUsage);
+    const std::optional<int> rows =
+        boundedOption(run.opts, "--rows", kDefaultFieldRows, {kMinFieldRows, kMaxFieldRows}, run.err, kTableUsage);
     if (!rows) return kUsage;
     const std::optional<int> layout =
         boundedOption(run.opts, "--layout", 1, {1, kFieldLayoutCount}, run.err, kTableUsage);
@@ -516,7 +516,7 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
 
 std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
-           "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
+           "    --lo A --hi B          指标取值范围，-999..999（默认为最小值..最大值）\n"
            "    --view "
            "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
            "remainders|features|changes\n"
@@ -525,11 +525,12 @@ std::string analysisTableHelp() {
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
            "                           classes 分项统计：分项 次数\n"
            "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
-           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N 大数>＝N（默认取值范围的上半）\n"
+           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N "
+           "大数>＝N（-99999..99999，默认取值范围的上半）\n"
            "    --display 文字表示|符号表示\n"
            "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
            "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
-           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n"
+           "    --classes 奇偶|质合|分区|余数   --k N 分区数（2..1000，默认 2）或除数（2..20，默认 3）\n"
            "    --view table [--from P1 --to P2] [--order K|名称]\n"
            "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
            "各取值列，然后六行统计\n"
@@ -538,9 +539,10 @@ std::string analysisTableHelp() {
            "区段最小值|区段平均振幅|相同个数]\n"
            "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
            "    --view occurrences [--value V]\n"
-           "                           单个取值遗漏走势：取该值的期号 遗漏（默认取值范围的最小值）\n"
+           "                           单个取值遗漏走势：取该值的期号 遗漏（V 在取值范围内，默认取值范围的最小值）\n"
            "    --view layout [--min A] [--max B] [--layout 1..15]\n"
-           "                           数据分布图（图一..图十五，步长 2..16；默认 0..35）：期号 各列\n"
+           "                           数据分布图（图一..图十五，步长 2..16；A、B 为 -99999..99999，默认 0..35，\n"
+           "                           B 不小于 A，差小于100）：期号 各列\n"
            "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
            "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 "
            "各分项列（所属列填值）\n"

@@ -59,8 +59,8 @@ inline std::optional<int> boundedValue(const std::string& text, const std::strin
 // The value given for option `name`, bounded as boundedValue bounds it, or `fallback` when the
 // option is not given (a default is the caller's and is not checked against `bounds`).
 inline std::optional<int> boundedOption(const std::map<std::string, std::string>& options, const std::string& name,
-                                        int fallback, Bounds bounds, std::ostream& err,
-                                        const char* usageText = nullptr, const std::string& message = {}) {
+                                        int fallback, Bounds bounds, std::ostream& err, const char* usageText = nullptr,
+                                        const std::string& message = {}) {
     const auto it = options.find(name);
     if (it == options.end()) return fallback;
     return boundedValue(it->second, name, bounds, err, usageText, message);
@@ -78,12 +78,11 @@ inline std::optional<int> choiceOf(const std::string& text, const std::vector<st
 // A list entry given by its index or its name ("--order K|名称"), `fallback` when not given; any
 // other value is refused as boundedValue refuses it ("--order 必须是 0..20 之间的整数或其名称").
 inline std::optional<int> numberedChoice(const std::map<std::string, std::string>& options, const std::string& name,
-                                         const char* fallback, const std::vector<std::string>& names,
-                                         std::ostream& err, const char* usageText = nullptr) {
+                                         const char* fallback, const std::vector<std::string>& names, std::ostream& err,
+                                         const char* usageText = nullptr) {
     const auto it = options.find(name);
     const std::optional<int> index = choiceOf(it == options.end() ? std::string(fallback) : it->second, names);
-    if (!index)
-        refuse(err, usageText, boundsMessage(name, {0, static_cast<int>(names.size()) - 1}) + "或其名称");
+    if (!index) refuse(err, usageText, boundsMessage(name, {0, static_cast<int>(names.size()) - 1}) + "或其名称");
     return index;
 }
 

@@ -41,7 +41,8 @@ int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::o
     int columns = kConversionColumns;
     for (size_t i = 1; i < args.size(); i += 2) {
         if (args[i] != "--columns" || i + 1 >= args.size()) return usage(err, kConvertUsage);
-        const std::optional<int> n = cli::boundedValue(args[i + 1], "--columns", {0, kConversionColumns}, err, kConvertUsage);
+        const std::optional<int> n =
+            cli::boundedValue(args[i + 1], "--columns", {0, kConversionColumns}, err, kConvertUsage);
         if (!n) return kUsage;
         columns = *n;
     }

@@ -43,7 +43,7 @@ std::string patternTableHelp() {
            "    --size CxR             常规行列式的列数和行数（默认 6x6；尾号时 2x5）\n"
            "    --zone main|secondary|both  红号（默认）、蓝号、红蓝号\n"
            "    --tails no|yes         尾号：放置号码的尾数\n"
-           "    --to P --grids N       显示到P期（默认最后一期）为止的N期（默认 14）\n"
+           "    --to P --grids N       显示到P期（默认最后一期）为止的N期（1..50，默认 14）\n"
            "    --page arrangement     只显示行列式本身：名称，然后每行的号码\n";
 }
 

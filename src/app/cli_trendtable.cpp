@@ -64,9 +64,11 @@ int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std
     const std::string page = value("--page", "table");
     if (!variant || !zone || !tails || !highlight || !from || !to || (page != "table" && page != "marks"))
         return usage(err, kOmissionUsage);
-    const std::optional<int> order = cli::numberedChoice(*opts, "--order", "0", columnOrderNames(), err, kOmissionUsage);
+    const std::optional<int> order =
+        cli::numberedChoice(*opts, "--order", "0", columnOrderNames(), err, kOmissionUsage);
     if (!order) return kUsage;
-    const std::optional<int> zones = cli::boundedOption(*opts, "--zones", 0, {0, 15}, err, kOmissionUsage, kZonesMessage);
+    const std::optional<int> zones =
+        cli::boundedOption(*opts, "--zones", 0, {0, 15}, err, kOmissionUsage, kZonesMessage);
     if (!zones) return kUsage;
     if (*zones == 1) return cli::refuse(err, kOmissionUsage, kZonesMessage);
     o.variant = static_cast<OmissionVariant>(*variant);
@@ -204,7 +206,7 @@ std::string trendTableHelp() {
            "    --tails main|both      尾数遗漏图表的 主号（默认）或 主号和特别号\n"
            "    --order K|名称         按类型排序：0 常规顺序（默认），1 按质合，2 按奇偶，3..20 按除K余数\n"
            "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
-           "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
+           "    --zones N              分区：2..15 个区交替着色，0 常规顺序（默认）（--page marks 列出）\n"
            "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
            "  data1     数据表1：期数 各位置红号 蓝号 跨度 尾组个数 连号组数 重复号数 邻号组数 主区奇偶比 ... 邻位号\n"
            "            （号码列表按升序，每个号码两位并跟\",\"；连续号与同尾号各组之间空一格）\n"
@@ -214,7 +216,7 @@ std::string trendTableHelp() {
            "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n"
            "  distribution  红号分布图：期号 开奖号码 各红号（开出的号码显示号码），最后一行 选号区\n"
            "    --to P                 显示到第P期（默认最新一期，有预测区时含预测区）\n"
-           "    --rows N               显示的期数（默认30）\n"
+           "    --rows N               显示的期数（正整数，默认30；超过记录数时为全部）\n"
            "    --rule K|名称          关联分布的标识：0 连号（默认）1 重号 2 左斜连号 3 右斜连号 4 斜连号\n"
            "                           5 左上三角 6 右上三角 7 左下三角 8 右下三角 9 三角\n"
            "                           10 标识二个以上连号,重号,斜连号 11 标识三个以上连号,重号,斜连号 12 取消标识\n"

@@ -210,7 +210,8 @@ TEST_F(CliViewOptions, SeriesAtTheEndOfTheIntegerRange) {
         ASSERT_EQ(r.code, 0) << order << ' ' << r.err;
         const std::string header = test::linesOf(r.out)[0];
         std::vector<long long> columns;
-        for (size_t at = header.find('\t', header.find('\t') + 1); at != std::string::npos; at = header.find('\t', at + 1))
+        for (size_t at = header.find('\t', header.find('\t') + 1); at != std::string::npos;
+             at = header.find('\t', at + 1))
             columns.push_back(std::stoll(header.substr(at + 1)));
         EXPECT_EQ(columns.size(), values) << order;
         std::sort(columns.begin(), columns.end());
