@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 
 #include "formula/tgs.h"
 #include "indicators/context.h"
@@ -14,6 +15,11 @@ uint64_t nextSeriesStamp() {
     return ++counter;
 }
 
+ValueRange singleValueRange(int32_t value, int zhgs) {
+    const int64_t hi = int64_t{value} + std::max(zhgs, 1) - 1;
+    return {value, static_cast<int32_t>(std::min<int64_t>(hi, INT32_MAX))};
+}
+
 ValueRange seriesRange(const std::vector<int32_t>& values, const std::optional<ValueRange>& typed, int zhgs) {
     // A typed range given high end first is meant the other way round.
     if (typed) return typed->lo <= typed->hi ? *typed : ValueRange{typed->hi, typed->lo};
@@ -22,7 +28,7 @@ ValueRange seriesRange(const std::vector<int32_t>& values, const std::optional<V
         const auto [lo, hi] = std::minmax_element(values.begin() + 1, values.end());
         range = {*lo, *hi};
     }
-    if (range.lo == range.hi) range.hi = range.lo + zhgs - 1;
+    if (range.lo == range.hi) range = singleValueRange(range.lo, zhgs);
     return range;
 }
 

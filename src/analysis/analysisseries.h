@@ -43,8 +43,12 @@ struct AnalysisSeries {
 // A fresh stamp for a series.
 uint64_t nextSeriesStamp();
 
+// The range of a series whose values are all `value`: value .. value + zhgs - 1, the high end
+// held at the largest 32-bit integer (a series of that value alone is its own range).
+ValueRange singleValueRange(int32_t value, int zhgs);
+
 // The range rule of the analysis: the typed range (its ends swapped when given high end first), or
-// the smallest and largest value; when those are equal the high end becomes low + zhgs - 1.
+// the smallest and largest value; when those are equal, singleValueRange of that value.
 ValueRange seriesRange(const std::vector<int32_t>& values, const std::optional<ValueRange>& typed, int zhgs);
 
 struct SeriesBuild {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysisseries.h"
 #include "core/drawtext.h"
 #include "core/integertext.h"
 #include "formula/evalfailure.h"
@@ -158,7 +159,7 @@ std::optional<AssociationColumnSeries> associationColumnSeries(const Association
         any = true;
     }
     store.finish();
-    if (series.lo == series.hi) series.hi = series.lo + zhgs - 1;
+    if (series.lo == series.hi) series.hi = singleValueRange(series.lo, zhgs).hi;
     return series;
 }
 

@@ -1,5 +1,6 @@
 #include "columnorder.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "indicators/numberprops.h"
@@ -20,22 +21,24 @@ const std::vector<std::string>& columnOrderNames() {
 std::vector<int> columnOrder(int kind, int lo, int hi) {
     std::vector<int> order;
     if (hi < lo) return order;
-    order.reserve(static_cast<size_t>(hi - lo + 1));
+    // The walks count in 64 bits: a range that ends at the largest integer must end, not wrap.
+    const int64_t first = lo, last = hi;
+    order.reserve(static_cast<size_t>(last - first + 1));
     if (kind == 1) {
-        for (int n = lo; n <= hi; ++n)
-            if (is_prime(n)) order.push_back(n);
-        for (int n = lo; n <= hi; ++n)
-            if (!is_prime(n)) order.push_back(n);
+        for (int64_t n = first; n <= last; ++n)
+            if (is_prime(static_cast<int>(n))) order.push_back(static_cast<int>(n));
+        for (int64_t n = first; n <= last; ++n)
+            if (!is_prime(static_cast<int>(n))) order.push_back(static_cast<int>(n));
         return order;
     }
     if (kind >= 2 && kind < kColumnOrderCount) {
         const int k = kind;  // 2 for odd/even, then 3..20
         for (int r = 0; r < k; ++r)
-            for (int n = lo; n <= hi; ++n)
-                if (std::abs(n % k) == r) order.push_back(n);
+            for (int64_t n = first; n <= last; ++n)
+                if (std::llabs(n % k) == r) order.push_back(static_cast<int>(n));
         return order;
     }
-    for (int n = lo; n <= hi; ++n) order.push_back(n);
+    for (int64_t n = first; n <= last; ++n) order.push_back(static_cast<int>(n));
     return order;
 }
 

@@ -1,6 +1,9 @@
 #include "cli_analysis.h"
 #include "cli_common.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -21,12 +24,20 @@
 namespace lottodesk {
 namespace {
 
+using cli::boundedOption;
+using cli::Bounds;
 using cli::kDone;
 using cli::kStopped;
+using cli::kUsage;
 using cli::printRow;
 using cli::usage;
 
 constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B]";
+
+// The three-digit range boxes of "指标管理" and "取值范围及分区" ("<=指标取值范围<=").
+constexpr Bounds kTypedRangeBounds{-999, 999};
+// The boxes of "最小值：", "最大值：" (数据分布图) and "（大数>＝" (信号图).
+constexpr Bounds kValueBoxBounds{-99999, 99999};
 
 // "--name value" pairs after the first `skip` arguments, each name at most once and from `allowed`.
 std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t skip,
@@ -34,21 +45,25 @@ std::optional<std::map<std::string, std::string>> options(const std::vector<std:
     return cli::viewOptions(args, allowed, skip);
 }
 
-// The typed range of the two range fields: only when both hold a number. A field that holds text
-// is refused with the conversion message.
-bool typedRange(const std::map<std::string, std::string>& opts, std::optional<ValueRange>& range, std::ostream& err) {
-    const auto from = opts.find("--from"), to = opts.find("--to");
-    std::optional<int> lo, hi;
-    if (from != opts.end() && !(lo = parseInteger(from->second))) {
-        err << notAnIntegerMessage(from->second) << '\n';
-        return false;
+// The typed range of the two range fields (named `loName`, `hiName` on the command line): only
+// when both hold a number. A field that holds text is refused with the conversion message (kStopped),
+// a number beyond the boxes' three digits as a usage error (kUsage).
+int typedRange(const std::map<std::string, std::string>& opts, const char* loName, const char* hiName,
+               const char* usageText, std::optional<ValueRange>& range, std::ostream& err) {
+    std::optional<int> ends[2];
+    const char* names[2] = {loName, hiName};
+    for (int i = 0; i < 2; ++i) {
+        const auto it = opts.find(names[i]);
+        if (it == opts.end()) continue;
+        if (!parseInteger(it->second)) {
+            err << notAnIntegerMessage(it->second) << '\n';
+            return kStopped;
+        }
+        ends[i] = cli::boundedValue(it->second, names[i], kTypedRangeBounds, err, usageText);
+        if (!ends[i]) return kUsage;
     }
-    if (to != opts.end() && !(hi = parseInteger(to->second))) {
-        err << notAnIntegerMessage(to->second) << '\n';
-        return false;
-    }
-    if (lo && hi) range = ValueRange{*lo, *hi};
-    return true;
+    if (ends[0] && ends[1]) range = ValueRange{*ends[0], *ends[1]};
+    return kDone;
 }
 
 // "开始剖析" of `text` into the session; prints the failure.
@@ -100,15 +115,21 @@ std::optional<SignalKind> signalKind(const std::string& text) {
     return std::nullopt;
 }
 
+// "（大数>＝": the typed number, by default the first value of the range's upper half.
+std::optional<int> bigOption(const ViewRun& run) {
+    const ValueRange range = run.series.range;
+    const int64_t upperHalf = range.lo + (int64_t{range.hi} - range.lo + 1) / 2;
+    return boundedOption(run.opts, "--big", static_cast<int32_t>(std::min<int64_t>(upperHalf, INT32_MAX)),
+                         kValueBoxBounds, run.err, kTableUsage);
+}
+
 int signalChartView(const ViewRun& run) {
     const std::optional<KLineType> type = kLineType(run.option("--kline", "常规图"));
     const std::optional<SignalKind> signal = signalKind(run.option("--signal", "升降图"));
     const std::string display = run.option("--display", "文字表示");
-    const ValueRange range = run.series.range;
-    const std::optional<int> big =
-        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
-    if (!type || !signal || !big || (display != "文字表示" && display != "符号表示"))
-        return usage(run.err, kTableUsage);
+    if (!type || !signal || (display != "文字表示" && display != "符号表示")) return usage(run.err, kTableUsage);
+    const std::optional<int> big = bigOption(run);
+    if (!big) return kUsage;
     const std::vector<int32_t> t = transformedSeries(run.series.values, *type);
     const std::vector<Candle> bars = candles(t);
     const std::vector<uint8_t> signals = signalRow(t, *signal, *big);
@@ -124,20 +145,25 @@ int signalChartView(const ViewRun& run) {
     return kDone;
 }
 
-// The records a statistic counts: --from/--to periods ("自定义"), else the last --recent N draws.
+// The records a statistic counts: --from/--to periods ("自定义"), else the last --recent N draws
+// (more than the history counts them all). Nothing, after the refusal went to err, when the
+// options do not fit.
 std::optional<DrawWindow> statWindow(const ViewRun& run, int defaultRecent) {
     const DrawHistory history = DrawHistory::of(run.ws.sjk);
     const bool from = run.opts.count("--from"), to = run.opts.count("--to");
     if (from || to) {
-        if (!from || !to || run.opts.count("--recent")) return std::nullopt;
-        const std::optional<int> p1 = parseInteger(run.opts.at("--from")), p2 = parseInteger(run.opts.at("--to"));
-        if (!p1 || !p2) return std::nullopt;
+        const std::optional<int> p1 = parseInteger(run.option("--from", "")), p2 = parseInteger(run.option("--to", ""));
+        if (!from || !to || run.opts.count("--recent") || !p1 || !p2) {
+            usage(run.err, kTableUsage);
+            return std::nullopt;
+        }
         return periodWindow(history, *p1, *p2);
     }
     const std::string recent = run.option("--recent", defaultRecent ? std::to_string(defaultRecent) : kAllDraws);
     if (recent == kAllDraws) return recentWindow(history, 0);
-    const std::optional<int> n = parseInteger(recent);
-    if (!n || *n < 1) return std::nullopt;
+    const std::optional<int> n =
+        cli::boundedValue(recent, "--recent", {1, INT_MAX}, run.err, kTableUsage, "--recent 必须是正整数或“所有”");
+    if (!n) return std::nullopt;
     return recentWindow(history, *n);
 }
 
@@ -149,14 +175,14 @@ std::optional<bool> percentOption(const ViewRun& run) {
 }
 
 int countsView(const ViewRun& run) {
-    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
     const std::optional<bool> percent = percentOption(run);
     const std::string orderText = run.option("--order", "常规显示");
     const CountOrder order = orderText == "升序显示"   ? CountOrder::Ascending
                              : orderText == "降序显示" ? CountOrder::Descending
                                                        : CountOrder::Value;
-    if (!window || !percent || (order == CountOrder::Value && orderText != "常规显示"))
-        return usage(run.err, kTableUsage);
+    if (!percent || (order == CountOrder::Value && orderText != "常规显示")) return usage(run.err, kTableUsage);
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    if (!window) return kUsage;
     const ValueCounts counts = valueCounts(run.series.values.data(), *window, run.series.range);
     printRow(run.out, {"取值", "出现次数"});
     for (int c : countOrder(counts, order))
@@ -169,7 +195,7 @@ int countsView(const ViewRun& run) {
 
 int omissionView(const ViewRun& run) {
     const std::optional<DrawWindow> window = statWindow(run, 0);
-    if (!window) return usage(run.err, kTableUsage);
+    if (!window) return kUsage;
     const ValueOmissions o = valueOmissions(run.series.values.data(), *window, run.series.range);
     printRow(run.out, {"指标取值", "最大遗漏", "最小遗漏", "平均遗漏", "上次遗漏", "本次遗漏"});
     for (size_t c = 0; c < o.columns.values.size(); ++c)
@@ -181,12 +207,11 @@ int omissionView(const ViewRun& run) {
 }
 
 int omissionTableView(const ViewRun& run) {
+    const std::optional<int> order =
+        cli::numberedChoice(run.opts, "--order", "0", columnOrderNames(), run.err, kTableUsage);
+    if (!order) return kUsage;
     const std::optional<DrawWindow> window = statWindow(run, 0);
-    const std::string orderText = run.option("--order", "0");
-    std::optional<int> order = parseInteger(orderText);
-    for (size_t i = 0; i < columnOrderNames().size(); ++i)
-        if (columnOrderNames()[i] == orderText) order = static_cast<int>(i);
-    if (!window || !order || *order < 0 || *order >= kColumnOrderCount) return usage(run.err, kTableUsage);
+    if (!window) return kUsage;
     const SeriesOmissionTable t = seriesOmissionTable(run.series.values.data(), *window, run.series.range, *order);
     if (!t.status) {
         run.err << t.status.message << '\n';
@@ -220,11 +245,15 @@ int classesView(const ViewRun& run) {
                                               : familyText == "分区" ? std::optional(ClassFamily::Zones)
                                               : familyText == "余数" ? std::optional(ClassFamily::Remainder)
                                                                      : std::nullopt;
-    const std::optional<int> k = parseInteger(run.option("--k", family == ClassFamily::Zones ? "2" : "3"));
-    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
     const std::optional<bool> percent = percentOption(run);
+    if (!family || !percent) return usage(run.err, kTableUsage);
     // Zone counts up to 1000 ("取值范围及分区"); divisors as the remainder lists offer them.
-    if (!family || !k || *k < 2 || *k > 1000 || !window || !percent) return usage(run.err, kTableUsage);
+    const bool zones = family == ClassFamily::Zones;
+    const std::optional<int> k =
+        boundedOption(run.opts, "--k", zones ? 2 : 3, zones ? Bounds{2, 1000} : Bounds{2, 20}, run.err, kTableUsage);
+    if (!k) return kUsage;
+    const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
+    if (!window) return kUsage;
     const ClassCounts counts = classCounts(run.series.values.data(), *window, run.series.range, *family, *k);
     printRow(run.out, {"分项", "次数"});
     for (size_t c = 0; c < counts.labels.size(); ++c)
@@ -260,10 +289,12 @@ int segmentsView(const ViewRun& run) {
     int stat = -1;
     for (int i = 0; i < 6; ++i)
         if (content == contents[i]) stat = i;
-    const std::optional<int> length = parseInteger(run.option("--length", "5"));
-    const std::optional<int> shift = parseInteger(run.option("--shift", "0"));
-    if (stat < 0 || !length || *length < 2 || *length > 50 || !shift || *shift < -10 || *shift > 10)
-        return usage(run.err, kTableUsage);
+    if (stat < 0) return usage(run.err, kTableUsage);
+    // "区段长度：" 50, 45, .., 5, 4, 3, 2 and "位置调节：" -10..10.
+    const std::optional<int> length = boundedOption(run.opts, "--length", 5, {2, 50}, run.err, kTableUsage);
+    if (!length) return kUsage;
+    const std::optional<int> shift = boundedOption(run.opts, "--shift", 0, {-10, 10}, run.err, kTableUsage);
+    if (!shift) return kUsage;
     const int last = lastDrawRecord(run.ws.sjk);
     printRow(run.out, {"起始期号", "终止期号", content});
     for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
@@ -276,8 +307,11 @@ int segmentsView(const ViewRun& run) {
 }
 
 int occurrencesView(const ViewRun& run) {
-    const std::optional<int> value = parseInteger(run.option("--value", std::to_string(run.series.range.lo)));
-    if (!value) return usage(run.err, kTableUsage);
+    // "取值选择" lists the values of the range.
+    const ValueRange range = run.series.range;
+    const std::optional<int> value =
+        boundedOption(run.opts, "--value", range.lo, {range.lo, range.hi}, run.err, kTableUsage);
+    if (!value) return kUsage;
     printRow(run.out, {"期号", "遗漏"});
     for (const Occurrence& o : valueOccurrences(run.series.values, run.series.count(), *value))
         printRow(run.out, {std::to_string(run.ws.sjk.record(o.record)[0]), std::to_string(o.omission)});
@@ -285,10 +319,15 @@ int occurrencesView(const ViewRun& run) {
 }
 
 int layoutView(const ViewRun& run) {
-    const std::optional<int> min = parseInteger(run.option("--min", "0"));
-    const std::optional<int> max = parseInteger(run.option("--max", "35"));
-    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));  // "图一" .. "图十五"
-    if (!min || !max || !layout || *layout < 1 || *layout > 15) return usage(run.err, kTableUsage);
+    const std::optional<int> min = boundedOption(run.opts, "--min", 0, kValueBoxBounds, run.err, kTableUsage);
+    if (!min) return kUsage;
+    const std::optional<int> max = boundedOption(run.opts, "--max", 35, kValueBoxBounds, run.err, kTableUsage);
+    if (!max) return kUsage;
+    const std::optional<int> layout =
+        boundedOption(run.opts, "--layout", 1, {1, 15}, run.err, kTableUsage);  // "图一" .. "图十五"
+    if (!layout) return kUsage;
+    // A span of 100 or more is the view's own refusal below; a backwards one would lay out nothing.
+    if (*min > *max) return cli::refuse(run.err, kTableUsage, "--min 不能大于 --max");
     const std::optional<std::vector<int32_t>> columns = distributionColumns(*min, *max, *layout + 1);
     if (!columns) {
         run.err << kDistributionSpanMessage << '\n';
@@ -321,7 +360,7 @@ int traitsView(const ViewRun& run) {
     int first = 1, last = run.series.count();
     if (run.opts.count("--from") || run.opts.count("--to")) {
         const std::optional<DrawWindow> window = statWindow(run, 0);
-        if (!window) return usage(run.err, kTableUsage);
+        if (!window) return kUsage;
         first = window->first();
         last = window->end;
     }
@@ -352,11 +391,13 @@ int traitsView(const ViewRun& run) {
 
 // "田野走势图": the row texts of the chosen layout as columns; each period's value in its row.
 int fieldView(const ViewRun& run) {
-    const std::optional<int> rows = parseInteger(run.option("--rows", std::to_string(kDefaultFieldRows)));
-    const std::optional<int> layout = parseInteger(run.option("--layout", "1"));
-    if (!rows || *rows < kMinFieldRows || *rows > kMaxFieldRows || !layout || *layout < 1 ||
-        *layout > kFieldLayoutCount)
-        return usage(run.err, kTableUsage);
+    // "总行数：" and "田野走势图一" .. "田野走势图十".
+    const std::optional<int> rows =
+        boundedOption(run.opts, "--rows", kDefaultFieldRows, {kMinFieldRows, kMaxFieldRows}, run.err, kTableUsage);
+    if (!rows) return kUsage;
+    const std::optional<int> layout =
+        boundedOption(run.opts, "--layout", 1, {1, kFieldLayoutCount}, run.err, kTableUsage);
+    if (!layout) return kUsage;
     const FieldLayoutLoad load = loadFieldLayouts(run.ws.folder, *rows);
     if (!load.status) {
         run.err << load.status.message << '\n';
@@ -380,8 +421,8 @@ int fieldView(const ViewRun& run) {
 // "遗漏值走势" (the omission and its change) and "余数走势图" (the value and its remainder by
 // --divisor, default 3).
 int transformsView(const ViewRun& run, bool omission) {
-    const std::optional<int> divisor = parseInteger(run.option("--divisor", "3"));
-    if (!divisor || *divisor < 2 || *divisor > 20) return usage(run.err, kTableUsage);
+    const std::optional<int> divisor = boundedOption(run.opts, "--divisor", 3, {2, 20}, run.err, kTableUsage);
+    if (!divisor) return kUsage;
     const std::vector<int32_t>& v = run.series.values;
     const std::vector<int32_t> a = omission ? transformedSeries(v, {KLineKind::Omission}) : v;
     const std::vector<int32_t> b = transformedSeries(
@@ -396,10 +437,8 @@ int transformsView(const ViewRun& run, bool omission) {
 
 // "特征图" (奇偶, 质合, 大小 of the value) and "变化量及尾数图" (value, absolute change, tail).
 int rowsView(const ViewRun& run, bool features) {
-    const ValueRange range = run.series.range;
-    const std::optional<int> big =
-        parseInteger(run.option("--big", std::to_string(range.lo + (int64_t{range.hi} - range.lo + 1) / 2)));
-    if (!big) return usage(run.err, kTableUsage);
+    const std::optional<int> big = bigOption(run);
+    if (!big) return kUsage;
     const std::vector<int32_t>& v = run.series.values;
     const std::vector<int32_t> change = transformedSeries(v, {KLineKind::Amplitude});
     const std::vector<int32_t> tail = transformedSeries(v, {KLineKind::Tail});
@@ -428,7 +467,7 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
     const auto opts = options(args, 1, {"--from", "--to"});
     if (!opts) return usage(err, kAnalyseUsage);
     std::optional<ValueRange> typed;
-    if (!typedRange(*opts, typed, err)) return kStopped;
+    if (const int code = typedRange(*opts, "--from", "--to", kAnalyseUsage, typed, err); code != kDone) return code;
     AnalysisSession session;
     if (!analysed(session, ws, args[0], typed, err)) return kStopped;
     const AnalysisSeries& s = *session.series();
@@ -450,11 +489,8 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
                   "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",   "--shift",
                   "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families", "--divisor"});
     if (!opts) return usage(err, kTableUsage);
-    std::map<std::string, std::string> rangeFields;
-    if (opts->count("--lo")) rangeFields["--from"] = opts->at("--lo");
-    if (opts->count("--hi")) rangeFields["--to"] = opts->at("--hi");
     std::optional<ValueRange> typed;
-    if (!typedRange(rangeFields, typed, err)) return kStopped;
+    if (const int code = typedRange(*opts, "--lo", "--hi", kTableUsage, typed, err); code != kDone) return code;
     AnalysisSession session;
     if (!analysed(session, ws, args[1], typed, err)) return kStopped;
     const auto view = opts->find("--view");
@@ -480,7 +516,7 @@ int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, 
 
 std::string analysisTableHelp() {
     return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
-           "    --lo A --hi B          指标取值范围（默认为最小值..最大值）\n"
+           "    --lo A --hi B          指标取值范围，-999..999（默认为最小值..最大值）\n"
            "    --view "
            "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
            "remainders|features|changes\n"
@@ -489,11 +525,12 @@ std::string analysisTableHelp() {
            "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
            "                           classes 分项统计：分项 次数\n"
            "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
-           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N 大数>＝N（默认取值范围的上半）\n"
+           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N "
+           "大数>＝N（-99999..99999，默认取值范围的上半）\n"
            "    --display 文字表示|符号表示\n"
            "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
            "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
-           "    --classes 奇偶|质合|分区|余数   --k N 分区数（默认 2）或除数（默认 3）\n"
+           "    --classes 奇偶|质合|分区|余数   --k N 分区数（2..1000，默认 2）或除数（2..20，默认 3）\n"
            "    --view table [--from P1 --to P2] [--order K|名称]\n"
            "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
            "各取值列，然后六行统计\n"
@@ -502,9 +539,10 @@ std::string analysisTableHelp() {
            "区段最小值|区段平均振幅|相同个数]\n"
            "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
            "    --view occurrences [--value V]\n"
-           "                           单个取值遗漏走势：取该值的期号 遗漏（默认取值范围的最小值）\n"
+           "                           单个取值遗漏走势：取该值的期号 遗漏（V 在取值范围内，默认取值范围的最小值）\n"
            "    --view layout [--min A] [--max B] [--layout 1..15]\n"
-           "                           数据分布图（图一..图十五，步长 2..16；默认 0..35）：期号 各列\n"
+           "                           数据分布图（图一..图十五，步长 2..16；A、B 为 -99999..99999，默认 0..35，\n"
+           "                           B 不小于 A，差小于100）：期号 各列\n"
            "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
            "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 "
            "各分项列（所属列填值）\n"

@@ -69,8 +69,9 @@ int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::os
     }
     if (page == "extended") {
         const std::string chart = value("--chart", "counts");
-        const std::optional<int> zones = parseInteger(value("--zones", "3"));
-        if (!zones || *zones < 2 || *zones > 11) return cli::usage(err, kGridUsage);
+        // The zone count list "2".."11".
+        const std::optional<int> zones = cli::boundedOption(*opts, "--zones", 3, {2, 11}, err, kGridUsage);
+        if (!zones) return cli::kUsage;
         ExtendedKind kind;
         if (chart == "counts")
             kind = ExtendedKind::Counts;
@@ -84,10 +85,11 @@ int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::os
         return cli::kDone;
     }
     if (page == "field") {
-        const std::optional<int> index = parseInteger(value("--template", "0"));
         const std::string tails = value("--tails", "no");
-        if (!index || *index < 0 || *index >= kTemplateCount || (tails != "yes" && tails != "no"))
-            return cli::usage(err, kGridUsage);
+        if (tails != "yes" && tails != "no") return cli::usage(err, kGridUsage);
+        const std::optional<int> index =
+            cli::boundedOption(*opts, "--template", 0, {0, kTemplateCount - 1}, err, kGridUsage);
+        if (!index) return cli::kUsage;
         const TemplateListLoad list = loadTemplateList(ws.folder);
         if (!list.message.empty()) err << list.message << "\n";
         const std::string name = *index < static_cast<int>(list.names.size())

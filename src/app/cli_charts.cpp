@@ -41,26 +41,10 @@ std::optional<std::map<std::string, std::string>> options(const std::vector<std:
     return cli::viewOptions(args, allowed);
 }
 
-// A threshold box: 0..1000.
-std::optional<int> threshold(const std::string& text) {
-    std::optional<int> n = parseInteger(text);
-    if (!n || *n < 0 || *n > 1000) return std::nullopt;
-    return n;
-}
-
 // "yes" or "no".
 std::optional<bool> flag(const std::string& text) {
     if (text == "yes") return true;
     if (text == "no") return false;
-    return std::nullopt;
-}
-
-// The index of `text` among `names` (or a plain index below names.size()).
-std::optional<int> choice(const std::string& text, const std::vector<std::string>& names) {
-    for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == text) return static_cast<int>(i);
-    std::optional<int> n = parseInteger(text);
-    if (n && *n >= 0 && *n < static_cast<int>(names.size())) return n;
     return std::nullopt;
 }
 
@@ -72,11 +56,14 @@ int patternsTable(const Workspace& ws, const std::vector<std::string>& args, std
         auto it = opts->find(name);
         return it == opts->end() ? std::string(fallback) : it->second;
     };
-    const std::optional<int> cls = choice(value("--class", "0"), patternClassNames());
-    const std::optional<int> divisor = parseInteger(value("--divisor", "6"));
     const std::optional<bool> tails = flag(value("--tails", "yes"));
     const std::optional<bool> hide = flag(value("--hide-gaps", "no"));
-    if (!cls || !divisor || *divisor < 6 || *divisor > 10 || !tails || !hide) return usage(err, kPatternsUsage);
+    if (!tails || !hide) return usage(err, kPatternsUsage);
+    const std::optional<int> cls = cli::numberedChoice(*opts, "--class", "0", patternClassNames(), err, kPatternsUsage);
+    if (!cls) return cli::kUsage;
+    // "除" n: the divisors after 除三, 除四 and 除五余数.
+    const std::optional<int> divisor = cli::boundedOption(*opts, "--divisor", 6, {6, 10}, err, kPatternsUsage);
+    if (!divisor) return cli::kUsage;
     CombinedPatternOptions o;
     o.patternClass = static_cast<PatternClass>(*cls);
     o.divisor = *divisor;
@@ -134,13 +121,16 @@ int associationTable(const Workspace& ws, const std::vector<std::string>& args, 
     }
     const std::optional<bool> unbound = flag(value("--unbound", "no"));
     const std::string tail = value("--tail", "all");
-    const std::optional<int> digit = parseInteger(tail);
     const std::string page = value("--page", "table");
-    if (!unbound || (tail != "all" && (tail.size() != 1 || !digit)) ||
-        (page != "table" && page != "caption" && page != "export" && page != "export-main"))
+    if (!unbound || (page != "table" && page != "caption" && page != "export" && page != "export-main"))
         return usage(err, kAssociationUsage);
     o.unbound = *unbound;
-    if (tail != "all") o.periodTail = *digit;
+    if (tail != "all") {
+        // The period tail list: "all", "0" .. "9".
+        const std::optional<int> digit = tail.size() == 1 ? parseInteger(tail) : std::nullopt;
+        if (!digit) return cli::refuse(err, kAssociationUsage, "--tail 必须是 all 或 0..9 之间的整数");
+        o.periodTail = *digit;
+    }
     for (int i = 1; i <= kAssociationSlots; ++i) {
         const std::string slot = "--slot" + std::to_string(i), values = "--values" + std::to_string(i);
         if (!opts->count(slot)) {
@@ -197,9 +187,11 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
     } else {
         o.recent = window.recent;
     }
-    std::optional<int> together = threshold(value("--together", "6"));
-    std::optional<int> apart = threshold(value("--apart", "1"));
-    if (!together || !apart) return usage(err, "--together 和 --apart 必须是 0..1000 的整数");
+    // The threshold lists hold 0..1000.
+    const std::optional<int> together = cli::boundedOption(*opts, "--together", 6, {0, 1000}, err, kPairsUsage);
+    if (!together) return cli::kUsage;
+    const std::optional<int> apart = cli::boundedOption(*opts, "--apart", 1, {0, 1000}, err, kPairsUsage);
+    if (!apart) return cli::kUsage;
     o.together = *together;
     o.apart = *apart;
     const std::string page = value("--page", "grid");

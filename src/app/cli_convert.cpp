@@ -26,12 +26,12 @@ int stopped(std::ostream& err, const Status& status) {
     return kStopped;
 }
 
-// A conversion column: "指标值" (or 0) for the indicator, 1..200 for "转换" + k.
-std::optional<int> columnOf(const std::string& text) {
+// A conversion column: "指标值" (or 0) for the indicator, 1..200 for "转换" + k; otherwise nothing,
+// after the refusal went to err.
+std::optional<int> columnOf(const std::string& text, std::ostream& err) {
     if (text == "指标值") return 0;
-    std::optional<int> k = parseInteger(text);
-    if (!k || *k < 0 || *k > kConversionColumns) return std::nullopt;
-    return k;
+    return cli::boundedValue(text, "--column", {0, kConversionColumns}, err, kInverseUsage,
+                             "--column 必须是 指标值 或 1..200 的整数");
 }
 
 }  // namespace
@@ -41,8 +41,9 @@ int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::o
     int columns = kConversionColumns;
     for (size_t i = 1; i < args.size(); i += 2) {
         if (args[i] != "--columns" || i + 1 >= args.size()) return usage(err, kConvertUsage);
-        std::optional<int> n = parseInteger(args[i + 1]);
-        if (!n || *n < 0 || *n > kConversionColumns) return usage(err, "--columns 必须是 0..200 的整数");
+        const std::optional<int> n =
+            cli::boundedValue(args[i + 1], "--columns", {0, kConversionColumns}, err, kConvertUsage);
+        if (!n) return kUsage;
         columns = *n;
     }
     const ConversionTable table = conversionTable(ws, args[0], columns);
@@ -58,8 +59,8 @@ int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::o
 
 int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 4 || args[1] != "--column") return usage(err, kInverseUsage);
-    const std::optional<int> column = columnOf(args[2]);
-    if (!column) return usage(err, "--column 必须是 指标值 或 1..200 的整数");
+    const std::optional<int> column = columnOf(args[2], err);
+    if (!column) return kUsage;
     const ConversionTable table = conversionTable(ws, args[0]);
     if (!table.status) return stopped(err, table.status);
     out << "此列的预测期取值\t对应指标值\n";
@@ -80,16 +81,22 @@ int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, st
         const size_t values = name == "--columns" ? 2 : 1;
         if ((name != "--from" && name != "--to" && name != "--columns") || i + values >= args.size())
             return usage(err, kKillUsage);
-        std::optional<int> a = parseInteger(args[i + 1]);
-        std::optional<int> b = values == 2 ? parseInteger(args[i + 2]) : a;
-        if (!a || !b) return usage(err, kKillUsage);
-        if (name == "--from") o.fromPeriod = *a;
-        if (name == "--to") o.toPeriod = *a;
         if (name == "--columns") {
-            if (*a < 1 || *b < 1 || *a > kConversionColumns || *b > kConversionColumns)
-                return usage(err, "--columns 的两列必须在 1..200 之间");
+            // "<=转换表使用范围<=": two of the columns 1..200, the first not after the second.
+            constexpr const char* message = "--columns 的两列必须在 1..200 之间";
+            const std::optional<int> a =
+                cli::boundedValue(args[i + 1], name, {1, kConversionColumns}, err, kKillUsage, message);
+            if (!a) return kUsage;
+            const std::optional<int> b =
+                cli::boundedValue(args[i + 2], name, {1, kConversionColumns}, err, kKillUsage, message);
+            if (!b) return kUsage;
+            if (*a > *b) return cli::refuse(err, kKillUsage, "--columns 的第一列不能大于第二列");
             o.firstColumn = *a;
             o.lastColumn = *b;
+        } else {
+            const std::optional<int> period = parseInteger(args[i + 1]);
+            if (!period) return usage(err, kKillUsage);
+            (name == "--from" ? o.fromPeriod : o.toPeriod) = *period;
         }
         i += values + 1;
     }

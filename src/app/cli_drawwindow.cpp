@@ -34,8 +34,10 @@ int parseDrawWindow(const t_s_dm& history, const std::map<std::string, std::stri
         window.recent = 0;
         return kDone;
     }
-    const std::optional<int> n = parseInteger(recent);
-    if (!n || *n < 1) return usage(err, "--recent 必须是正整数或“所有”");
+    // More draws than the history holds take them all, as the count list's "所有" does.
+    const std::optional<int> n =
+        boundedValue(recent, "--recent", {1, INT_MAX}, err, usageText, "--recent 必须是正整数或“所有”");
+    if (!n) return kUsage;
     window.recent = *n;
     return kDone;
 }

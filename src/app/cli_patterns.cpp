@@ -43,7 +43,7 @@ std::string patternTableHelp() {
            "    --size CxR             常规行列式的列数和行数（默认 6x6；尾号时 2x5）\n"
            "    --zone main|secondary|both  红号（默认）、蓝号、红蓝号\n"
            "    --tails no|yes         尾号：放置号码的尾数\n"
-           "    --to P --grids N       显示到P期（默认最后一期）为止的N期（默认 14）\n"
+           "    --to P --grids N       显示到P期（默认最后一期）为止的N期（1..50，默认 14）\n"
            "    --page arrangement     只显示行列式本身：名称，然后每行的号码\n";
 }
 
@@ -55,18 +55,22 @@ int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, s
     const std::string page = optionOr(*opts, "--page", "grids");
     const bool tails = tailsText == "yes";
     int columns = tails ? 2 : 6, rows = tails ? 5 : 6;
-    const std::optional<int> grids = parseInteger(optionOr(*opts, "--grids", "14"));
     const std::optional<int> to = parseInteger(optionOr(*opts, "--to", "0"));
     if ((tailsText != "no" && !tails) || (zoneText != "main" && zoneText != "secondary" && zoneText != "both") ||
-        (page != "grids" && page != "arrangement") || !grids || *grids < 1 || !to ||
-        (opts->count("--size") && !parseSize(opts->at("--size"), columns, rows)))
+        (page != "grids" && page != "arrangement") || !to)
         return usage(err, kUsage);
+    // "每页行列个数" offers up to 50 grids a page.
+    const std::optional<int> grids = cli::boundedOption(*opts, "--grids", 14, {1, 50}, err, kUsage);
+    if (!grids) return cli::kUsage;
+    if (opts->count("--size") && !parseSize(opts->at("--size"), columns, rows))
+        return cli::refuse(err, kUsage, "--size 必须是 CxR，列数和行数都是 1..33 之间的整数");
 
     Arrangement arrangement = regularOf(columns, rows, tails);
     const std::string source = optionOr(*opts, "--arrangement", "regular");
     if (source != "regular") {
         const std::optional<int> slot = parseInteger(source);
-        if (slot && (*slot < 1 || *slot > kBuiltinArrangements)) return usage(err, kUsage);
+        if (slot && (*slot < 1 || *slot > kBuiltinArrangements))
+            return cli::refuse(err, kUsage, cli::boundsMessage("--arrangement", {1, kBuiltinArrangements}));
         if (slot) loadArrangementList(ws.folder);  // writes the built-in files of a new folder
         const ArrangementRead read = loadArrangement(slot ? builtinArrangementPath(ws.folder, *slot) : source);
         if (!read.status) {

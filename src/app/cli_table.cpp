@@ -32,14 +32,6 @@ std::optional<std::map<std::string, std::string>> options(const std::vector<std:
     return cli::viewOptions(args, allowed, from);
 }
 
-std::optional<int> divisorOption(const std::map<std::string, std::string>& opts, const char* name) {
-    auto it = opts.find(name);
-    if (it == opts.end()) return 3;
-    std::optional<int> d = parseInteger(it->second);
-    if (!d || *d < 3 || *d > 5) return std::nullopt;
-    return d;
-}
-
 void printGroups(const std::vector<StatGroup>& groups, const std::string& secondaryLabel, std::ostream& out) {
     out << "分组\t项目\t数值\t比例\n";
     for (const StatGroup& group : groups) {
@@ -68,9 +60,12 @@ int statsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
     } else {
         o.recent = window.recent;
     }
-    std::optional<int> mainDivisor = divisorOption(*opts, "--divisor");
-    std::optional<int> secondaryDivisor = divisorOption(*opts, "--secondary-divisor");
-    if (!mainDivisor || !secondaryDivisor) return usage(err, "余数的除数必须是 3、4 或 5");
+    // "除三余数", "除四余数", "除五余数".
+    const std::optional<int> mainDivisor = cli::boundedOption(*opts, "--divisor", 3, {3, 5}, err, kStatsUsage);
+    if (!mainDivisor) return kUsage;
+    const std::optional<int> secondaryDivisor =
+        cli::boundedOption(*opts, "--secondary-divisor", 3, {3, 5}, err, kStatsUsage);
+    if (!secondaryDivisor) return kUsage;
     o.mainDivisor = *mainDivisor;
     o.secondaryDivisor = *secondaryDivisor;
 

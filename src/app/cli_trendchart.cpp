@@ -63,10 +63,12 @@ int runTrend(const Workspace& ws, const std::vector<std::string>& args, std::ost
     const std::string feature = optionOr(*opts, "--feature", "奇偶");
     const auto& names = trendFeatureNames();
     const auto named = std::find(names.begin(), names.end(), feature);
-    const std::optional<int> middle = parseInteger(optionOr(*opts, "--middle", "17"));
-    const std::optional<int> divisor = parseInteger(optionOr(*opts, "--divisor", "4"));
-    if (named == names.end() || !middle || *middle < 1 || *middle > 1000 || !divisor || *divisor < 4 || *divisor > 20)
-        return usage(err, kTrendUsage);
+    if (named == names.end()) return usage(err, kTrendUsage);
+    // "中间值" 1..1000 and the divisor list "4".."20".
+    const std::optional<int> middle = cli::boundedOption(*opts, "--middle", 17, {1, 1000}, err, kTrendUsage);
+    if (!middle) return cli::kUsage;
+    const std::optional<int> divisor = cli::boundedOption(*opts, "--divisor", 4, {4, 20}, err, kTrendUsage);
+    if (!divisor) return cli::kUsage;
     options.feature = static_cast<TrendFeature>(named - names.begin());
     options.middle = *middle;
     options.divisor = *divisor;
@@ -101,8 +103,10 @@ int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ost
     TrendChartData chart;
     if (kind == "remainders") {
         auto opts = cli::viewOptions(args, {"--k"});
-        const std::optional<int> k = opts ? parseInteger(optionOr(*opts, "--k", "3")) : std::nullopt;
-        if (!k || *k < 3 || *k > 5) return usage(err, kChartUsage);
+        if (!opts) return usage(err, kChartUsage);
+        // "除三余数", "除四余数", "除五余数".
+        const std::optional<int> k = cli::boundedOption(*opts, "--k", 3, {3, 5}, err, kChartUsage);
+        if (!k) return cli::kUsage;
         chart = remainderChart(ws.sjk, ws.game, *k);
     } else if ((kind == "spacing" || kind == "dispersion") && args.size() == 1) {
         chart = kind == "spacing" ? spacingChart(ws.sjk, ws.game) : dispersionChart(ws.sjk, ws.game);

@@ -34,14 +34,10 @@ std::optional<std::map<std::string, std::string>> options(const std::vector<std:
     return cli::viewOptions(args, allowed);
 }
 
-// The index of `text` among `names` (or a plain index below names.size()).
-std::optional<int> choice(const std::string& text, const std::vector<std::string>& names) {
-    for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == text) return static_cast<int>(i);
-    std::optional<int> n = parseInteger(text);
-    if (n && *n >= 0 && *n < static_cast<int>(names.size())) return n;
-    return std::nullopt;
-}
+using cli::choiceOf;
+
+// "分区": "常规顺序" (0, no zones) or 2..15 zones, as the window's list offers them.
+constexpr const char* kZonesMessage = "--zones 必须是 0（常规顺序）或 2..15 之间的整数";
 
 std::optional<int32_t> periodOption(const std::map<std::string, std::string>& opts, const char* name) {
     auto it = opts.find(name);
@@ -58,19 +54,23 @@ int omissionTable(const Workspace& ws, const std::vector<std::string>& args, std
         return it == opts->end() ? std::string(fallback) : it->second;
     };
     OmissionOptions o;
-    const std::optional<int> variant = choice(value("--variant", "main"), {"main", "secondary", "tails"});
-    const std::optional<int> zone = choice(value("--zone", "main"), {"main", "secondary", "both"});
-    const std::optional<int> tails = choice(value("--tails", "main"), {"main", "both"});
-    const std::optional<int> order = choice(value("--order", "0"), columnOrderNames());
+    const std::optional<int> variant = choiceOf(value("--variant", "main"), {"main", "secondary", "tails"});
+    const std::optional<int> zone = choiceOf(value("--zone", "main"), {"main", "secondary", "both"});
+    const std::optional<int> tails = choiceOf(value("--tails", "main"), {"main", "both"});
     const std::optional<int> highlight =
-        choice(value("--highlight", "all"), {"all", "odd", "even", "prime", "composite", "0", "1", "2"});
-    const std::optional<int> zones = parseInteger(value("--zones", "0"));
+        choiceOf(value("--highlight", "all"), {"all", "odd", "even", "prime", "composite", "0", "1", "2"});
     const std::optional<int32_t> from = periodOption(*opts, "--from");
     const std::optional<int32_t> to = periodOption(*opts, "--to");
     const std::string page = value("--page", "table");
-    if (!variant || !zone || !tails || !order || !highlight || !zones || !from || !to ||
-        (page != "table" && page != "marks"))
+    if (!variant || !zone || !tails || !highlight || !from || !to || (page != "table" && page != "marks"))
         return usage(err, kOmissionUsage);
+    const std::optional<int> order =
+        cli::numberedChoice(*opts, "--order", "0", columnOrderNames(), err, kOmissionUsage);
+    if (!order) return kUsage;
+    const std::optional<int> zones =
+        cli::boundedOption(*opts, "--zones", 0, {0, 15}, err, kOmissionUsage, kZonesMessage);
+    if (!zones) return kUsage;
+    if (*zones == 1) return cli::refuse(err, kOmissionUsage, kZonesMessage);
     o.variant = static_cast<OmissionVariant>(*variant);
     o.zone = static_cast<OmissionZone>(*zone);
     o.tailsWithSecondary = *tails == 1;
@@ -131,12 +131,15 @@ int distributionTable(const Workspace& ws, const std::vector<std::string>& args,
         auto it = opts->find(name);
         return it == opts->end() ? std::string(fallback) : it->second;
     };
-    const std::optional<int> rule = choice(value("--rule", "0"), markRuleNames());
-    const std::optional<int> view = choice(value("--view", "pattern"), {"pattern", "coldhot"});
-    const std::optional<int> page = choice(value("--page", "chart"), {"chart", "marks"});
-    const std::optional<int> rows = parseInteger(value("--rows", "30"));
+    const std::optional<int> view = choiceOf(value("--view", "pattern"), {"pattern", "coldhot"});
+    const std::optional<int> page = choiceOf(value("--page", "chart"), {"chart", "marks"});
     const std::optional<int32_t> to = periodOption(*opts, "--to");
-    if (!rule || !view || !page || !rows || *rows < 1 || !to) return usage(err, kDistributionUsage);
+    if (!view || !page || !to) return usage(err, kDistributionUsage);
+    const std::optional<int> rule = cli::numberedChoice(*opts, "--rule", "0", markRuleNames(), err, kDistributionUsage);
+    if (!rule) return kUsage;
+    // The rows the chart's area shows; more than the history shows all of it.
+    const std::optional<int> rows = cli::boundedOption(*opts, "--rows", 30, {1, INT_MAX}, err, kDistributionUsage);
+    if (!rows) return kUsage;
 
     const DistributionChart chart = distributionChart(ws.sjk, ws.game);
     int end = chart.rows();  // one past the last visible row
@@ -203,7 +206,7 @@ std::string trendTableHelp() {
            "    --tails main|both      尾数遗漏图表的 主号（默认）或 主号和特别号\n"
            "    --order K|名称         按类型排序：0 常规顺序（默认），1 按质合，2 按奇偶，3..20 按除K余数\n"
            "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
-           "    --zones N              分区：2..15 个区交替着色（--page marks 列出）\n"
+           "    --zones N              分区：2..15 个区交替着色，0 常规顺序（默认）（--page marks 列出）\n"
            "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n"
            "  data1     数据表1：期数 各位置红号 蓝号 跨度 尾组个数 连号组数 重复号数 邻号组数 主区奇偶比 ... 邻位号\n"
            "            （号码列表按升序，每个号码两位并跟\",\"；连续号与同尾号各组之间空一格）\n"
@@ -213,7 +216,7 @@ std::string trendTableHelp() {
            "            （冷温热按 qs coldcs hotcs、f_qs f_coldcs f_hotcs；本期开奖号按上一期的分类）\n"
            "  distribution  红号分布图：期号 开奖号码 各红号（开出的号码显示号码），最后一行 选号区\n"
            "    --to P                 显示到第P期（默认最新一期，有预测区时含预测区）\n"
-           "    --rows N               显示的期数（默认30）\n"
+           "    --rows N               显示的期数（正整数，默认30；超过记录数时为全部）\n"
            "    --rule K|名称          关联分布的标识：0 连号（默认）1 重号 2 左斜连号 3 右斜连号 4 斜连号\n"
            "                           5 左上三角 6 右上三角 7 左下三角 8 右下三角 9 三角\n"
            "                           10 标识二个以上连号,重号,斜连号 11 标识三个以上连号,重号,斜连号 12 取消标识\n"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "analysis/analysisseries.h"
 #include "analysis/seriesexport.h"
 #include "support/tempfolder.h"
@@ -144,6 +146,16 @@ TEST(AnalysisSeries, RangeRule) {
     EXPECT_EQ(seriesRange(values, ValueRange{1, 33}, 6), (ValueRange{1, 33}));
     EXPECT_EQ(seriesRange(values, ValueRange{33, 1}, 6), (ValueRange{1, 33})) << "typed high end first";
     EXPECT_EQ(seriesRange({0, 5, 5}, std::nullopt, 7), (ValueRange{5, 11}));
+}
+
+TEST(AnalysisSeries, RangeOfOneValueStaysInside32Bits) {
+    constexpr int32_t top = INT32_MAX, bottom = INT32_MIN;
+    EXPECT_EQ(seriesRange({0, top, top}, std::nullopt, 6), (ValueRange{top, top}));
+    EXPECT_EQ(seriesRange({0, top - 3}, std::nullopt, 6), (ValueRange{top - 3, top}));
+    EXPECT_EQ(seriesRange({0, top - 5}, std::nullopt, 6), (ValueRange{top - 5, top}));
+    EXPECT_EQ(seriesRange({0, bottom}, std::nullopt, 6), (ValueRange{bottom, bottom + 5}));
+    EXPECT_EQ(seriesRange({0}, std::nullopt, 7), (ValueRange{0, 6})) << "no record: the range of 0";
+    EXPECT_EQ(singleValueRange(top, 7), (ValueRange{top, top}));
 }
 
 TEST(AnalysisSeries, EveryRecordOfTheSampleGames) {

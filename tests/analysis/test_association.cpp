@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "analysis/association.h"
 #include "formula/tgs.h"
@@ -208,6 +209,22 @@ TEST(Association, DetailAnalysisSeriesOfAColumn) {
     s = associationColumnSeries(t, 1, 6, 1, derived);
     EXPECT_EQ(s->lo, 1);
     EXPECT_EQ(s->hi, 6);
+}
+
+TEST(Association, DetailSeriesOfTheLargestIntegerKeepsItsRange) {
+    t_s_dm store;
+    test::fill(store, {{1, 2, 3, 4, 5, 6, 1}, {7, 8, 9, 10, 11, 12, 2}});
+    const GameParams g{6, 1, 33, 1, 1, 16, true};
+    Context c(store, g);
+    AssociationOptions o;
+    o.slots[0] = {true, "2147483647", {}};
+    const AssociationTable t = associationTable(c.ctx, "红号", "蓝号", o);
+    ASSERT_EQ(t.rows(), 2);
+    DerivedStore derived;
+    const std::optional<AssociationColumnSeries> s = associationColumnSeries(t, 8, 6, 1, derived);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->lo, INT32_MAX);
+    EXPECT_EQ(s->hi, INT32_MAX) << "equal values widen the range only up to the largest integer";
 }
 
 TEST(Association, PageRecomputesOnlyWhenSomethingChanged) {

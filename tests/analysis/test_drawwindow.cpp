@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "analysis/columnorder.h"
 #include "analysis/drawwindow.h"
 #include "games.h"
@@ -63,6 +65,17 @@ TEST(ColumnOrder, TheOrdersOfTheTypeList) {
     EXPECT_EQ(columnOrder(20, 1, 3), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(columnOrder(99, 1, 3), (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(columnOrder(3, 5, 4).empty());
+}
+
+TEST(ColumnOrder, RangesAtTheEndsOfTheIntegers) {
+    constexpr int top = INT32_MAX, bottom = INT32_MIN;
+    EXPECT_EQ(columnOrder(0, top - 2, top), (std::vector<int>{top - 2, top - 1, top}));
+    EXPECT_EQ(columnOrder(1, top - 2, top), (std::vector<int>{top, top - 2, top - 1}));  // 2^31 - 1 is prime
+    EXPECT_EQ(columnOrder(2, top - 2, top), (std::vector<int>{top - 1, top - 2, top}));
+    EXPECT_EQ(columnOrder(3, top - 3, top), (std::vector<int>{top - 1, top - 3, top, top - 2}));
+    EXPECT_EQ(columnOrder(0, top, top), (std::vector<int>{top}));
+    EXPECT_EQ(columnOrder(0, bottom, bottom + 1), (std::vector<int>{bottom, bottom + 1}));
+    EXPECT_EQ(columnOrder(2, bottom, bottom + 1), (std::vector<int>{bottom, bottom + 1}));
 }
 
 }  // namespace
