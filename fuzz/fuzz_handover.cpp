@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(store.Open());
     store.setDrawRules(rulesOf(kSsq));
     const std::vector<DrawRecord> before = fuzz::recordsOf(store);
-    const Status status = applyDownload(store, lowerBound, lines, [discard] { return discard; });
+    const Status status = applyDownload(store, lowerBound, lines, [discard] { return discard; }).status;
 
     t_s_dm reread;
     reread.SetFileName(path);

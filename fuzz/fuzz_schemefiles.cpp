@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(saveFileAtomically(scheme, bytes).ok);
     const SchemeLoad load = loadSchemeFile(folder, PageKind::hmsw, 0);
     require(load.store.formulas.size() == 300);
-    require(saveSchemeFile(folder, 0, load.store).ok);
+    SchemeStore store = load.store;
+    require(saveSchemeFile(folder, 0, store).ok);
     require(loadSchemeFile(folder, PageKind::hmsw, 0).store.formulas == load.store.formulas);
 
     require(saveFileAtomically(folder + "k.scs", bytes).ok);

@@ -20,6 +20,7 @@
 #include "analysis/valueviews.h"
 #include "core/integertext.h"
 #include "core/workspace.h"
+#include "formula/precheck.h"
 
 namespace lottodesk {
 namespace {
@@ -468,6 +469,12 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::o
     if (!opts) return usage(err, kAnalyseUsage);
     std::optional<ValueRange> typed;
     if (const int code = typedRange(*opts, "--from", "--to", kAnalyseUsage, typed, err); code != kDone) return code;
+    // A formula typed here is checked as the formula dialog checks it (unknown identifiers,
+    // unbalanced parentheses) before it is analysed.
+    if (const std::string refused = precheckEnteredFormula(trimFormulaText(args[0])); !refused.empty()) {
+        err << "公式有误:" << refused << '\n';
+        return kStopped;
+    }
     AnalysisSession session;
     if (!analysed(session, ws, args[0], typed, err)) return kStopped;
     const AnalysisSeries& s = *session.series();

@@ -137,6 +137,7 @@ TEST_F(CliUntrusted, FormulasThatNameNoIndicatorAreRefused) {
         {{"series", "nosuch"}, "公式有误:“nosuch”不是系统指标"},
         {{"verdicts", "hmsh", "nosuch"}, "公式有误:“nosuch”不是系统指标"},
         {{"search", "hmsh", "--indicator", "nosuch", "--seed", "1"}, "公式有误:“nosuch”不是系统指标"},
+        {{"analyse", "z_hz+nosuch"}, "公式有误:“nosuch”不是系统指标"},
     };
     for (const auto& c : cases) {
         const CliRun r = run(c.args);

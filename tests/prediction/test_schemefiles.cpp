@@ -92,7 +92,7 @@ TEST(SchemeFiles, AFirstLineStartingWithByteOrderMarkBytesSavesAndReloadsUnchang
         makeFolders(home.file("save"));
         const std::string scheme = schemeFilePath(home.path(), PageKind::hmsw, 0);
         test::writeFile(scheme, "\xEF\xBB\xBF" + start + "\r\n" + lines(299, "y"));
-        const SchemeLoad load = loadSchemeFile(home.path(), PageKind::hmsw, 0);
+        SchemeLoad load = loadSchemeFile(home.path(), PageKind::hmsw, 0);
         ASSERT_TRUE(saveSchemeFile(home.path(), 0, load.store));
         const SchemeLoad again = loadSchemeFile(home.path(), PageKind::hmsw, 0);
         EXPECT_EQ(again.store.formulas, load.store.formulas);
