@@ -3,7 +3,8 @@
 // of the system (2), with its reason on stderr. The arguments stay inside the fuzz folders (no "/",
 // no ".."; the program folder is the one given), and the commands whose runs are long by design
 // (the generator's enumeration, the batch, the wheels, the formula search, the condition
-// back-test) are left out; their options are read by the same code as the others.
+// back-test) are left out, and so is `update`, which goes to the network; their options are read by
+// the same code as the others.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,7 +22,8 @@ constexpr size_t kMaxArgs = 16;
 constexpr size_t kMaxArgBytes = 80;
 
 bool longByDesign(const std::string& command, const std::vector<std::string>& args) {
-    for (const char* name : {"filter", "batch", "wheel", "wheel-check", "search"})
+    // `update` would reach the result services on the internet; fuzz_sources reads their answers.
+    for (const char* name : {"filter", "batch", "wheel", "wheel-check", "search", "update"})
         if (command == name) return true;
     if (command == "conditions")
         for (const std::string& arg : args)
