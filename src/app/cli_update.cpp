@@ -42,10 +42,9 @@ struct Source {
 
 Source sourceOf(const std::string& text) {
     Source source;
-    const size_t equals = text.find('=');
-    if (auto kind = sources::sourceNamed(text.substr(0, equals)); kind) {
-        source.kind = kind;
-        if (equals != std::string::npos) source.base = text.substr(equals + 1);
+    if (const auto named = sources::namedSource(text)) {
+        source.kind = named->kind;
+        source.base = named->base;
     } else if (text.rfind("http://", 0) == 0 || text.rfind("https://", 0) == 0) {
         source.address = text;
     } else {

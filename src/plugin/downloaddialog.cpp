@@ -29,6 +29,7 @@ bool isWebAddress(const QString& source) {
 DownloadDialog::DownloadDialog(const QString& typeName, int lowerBound, QWidget* parent)
     : QDialog(parent),
       m_lowerBound(lowerBound),
+      m_typeName(typeName),
       m_source(new QLineEdit(this)),
       m_status(new QLabel(this)),
       m_download(new QPushButton(QStringLiteral("下载"), this)),
@@ -37,7 +38,10 @@ DownloadDialog::DownloadDialog(const QString& typeName, int lowerBound, QWidget*
     setWindowTitle(QStringLiteral("在线下载开奖数据"));
     setModal(true);
     m_source->setObjectName(QStringLiteral("e_source"));
-    m_source->setPlaceholderText(QStringLiteral("http://... 或 文件路径"));
+    m_source->setPlaceholderText(QStringLiteral("cwl、sporttery、http://... 或 文件路径"));
+    // The type's own result service, when the program knows one.
+    if (const auto kind = lottodesk::sources::sourceOfType(typeName.toStdString()))
+        m_source->setText(QString::fromUtf8(lottodesk::sources::sourceInfo(*kind).name));
     m_source->setMinimumWidth(360);
     m_status->setObjectName(QStringLiteral("l_status"));
     m_status->setWordWrap(true);
@@ -112,20 +116,32 @@ void DownloadDialog::startDownload() {
         fail(QStringLiteral("请输入数据来源（网址或文件）"));
         return;
     }
+    m_fetched.clear();
+    m_service = lottodesk::sources::namedSource(source.toStdString());
+    if (m_service) {
+        m_page = 1;
+        requestPage(QUrl(QString::fromStdString(
+            lottodesk::sources::pageAddress(m_service->kind, m_service->base, m_typeName.toStdString(), m_page))));
+        return;
+    }
     if (!isWebAddress(source)) {
         const QUrl url(source);
         readLocalFile(url.isLocalFile() ? url.toLocalFile() : source);
         return;
     }
-    const QUrl url(source);
+    requestPage(QUrl(source));
+}
+
+void DownloadDialog::requestPage(const QUrl& url) {
     if (!url.isValid() || url.host().isEmpty()) {
-        fail(QStringLiteral("网址无效：") + source);
+        fail(QStringLiteral("网址无效：") + url.toString());
         return;
     }
-    m_status->setText(QStringLiteral("正在下载……"));
+    m_status->setText(m_service ? QStringLiteral("正在下载第%1页……").arg(m_page) : QStringLiteral("正在下载……"));
     setBusy(true);
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("lottodesk/1.0"));
     m_reply = m_manager->get(request);
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
@@ -138,6 +154,41 @@ void DownloadDialog::startDownload() {
     });
     connect(reply, &QNetworkReply::finished, this, &DownloadDialog::onReplyFinished);
     m_deadline.start();
+}
+
+// One page of a result service: read, then the next page until the lower bound is reached.
+void DownloadDialog::onPageFinished(const QByteArray& body) {
+    using namespace lottodesk::sources;
+    const std::string type = m_typeName.toStdString();
+    const SourcePage page = readPage(m_service->kind, std::string_view(body.constData(), body.size()),
+                                     mainCountOfType(type));
+    if (!page.ok()) {
+        fail(QString::fromStdString(page.error));
+        return;
+    }
+    m_fetched.insert(m_fetched.end(), page.draws.begin(), page.draws.end());
+    bool reached = false;
+    for (const SourceDraw& draw : page.draws) reached = reached || (m_lowerBound >= 0 && draw.period <= m_lowerBound);
+    constexpr int kMaxPages = 400;
+    if (!page.draws.empty() && !reached && m_page < page.pages && m_page < kMaxPages) {
+        ++m_page;
+        requestPage(QUrl(QString::fromStdString(pageAddress(m_service->kind, m_service->base, type, m_page))));
+        return;
+    }
+    if (m_fetched.empty()) {
+        fail(QStringLiteral("结果服务没有返回开奖数据"));
+        return;
+    }
+    // The prize tables go beside the draws; the program keeps those of the draws it takes.
+    const std::string prizes = prizeTableText(m_fetched);
+    if (!prizes.empty()) {
+        QSaveFile file(QStringLiteral(LOTTODESK_PRIZE_HANDOVER_FILE));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(prizes.data(), static_cast<qint64>(prizes.size()));
+            file.commit();
+        }
+    }
+    convertAndWrite(QByteArray::fromStdString(importText(m_fetched)));
 }
 
 void DownloadDialog::readLocalFile(const QString& path) {
@@ -169,7 +220,10 @@ void DownloadDialog::onReplyFinished() {
         fail(QStringLiteral("下载失败：HTTP %1").arg(status));
         return;
     }
-    convertAndWrite(reply->readAll());
+    if (m_service)
+        onPageFinished(reply->readAll());
+    else
+        convertAndWrite(reply->readAll());
 }
 
 void DownloadDialog::convertAndWrite(const QByteArray& source) {

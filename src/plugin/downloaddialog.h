@@ -1,7 +1,10 @@
 #pragma once
-// The plug-in's window: the user names a source of draws (an http:// or https:// address, or a
-// local file in the import text format) and presses "下载"; the draws from the lower bound on are
-// written to "dttmp.dtp" in the current directory and the window closes. Errors stay in the window;
+// The plug-in's window: the source of draws is the type's result service when the program knows
+// one ("cwl" for 双色球 and 七乐彩, "sporttery" for 超级大乐透, shown in the source field; "cwl=BASE"
+// asks another server of the same shape), or an http:// or https:// address or a local file in
+// the import text format that the user names. "下载" fetches the draws (a service page by page,
+// newest first, until the lower bound is reached); they are written to "dttmp.dtp" in the current
+// directory, their prize tables to "dttmp.prz", and the window closes. Errors stay in the window;
 // cancelling writes nothing.
 //
 // Unattended use (tests, scripted updates): when the environment variable LOTTODESK_PLUGIN_SOURCE
@@ -11,6 +14,10 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
+#include <vector>
+
+#include "sources/resultsources.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,6 +46,8 @@ protected:
 
 private:
     void startDownload();
+    void requestPage(const QUrl& url);
+    void onPageFinished(const QByteArray& body);
     void readLocalFile(const QString& path);
     void onReplyFinished();
     void convertAndWrite(const QByteArray& source);
@@ -46,6 +55,12 @@ private:
     void setBusy(bool busy);
 
     int m_lowerBound;
+    QString m_typeName;
+    // A download from a result service in progress: its kind and base, the page asked for and the
+    // draws read so far.
+    std::optional<lottodesk::sources::NamedSource> m_service;
+    int m_page = 0;
+    std::vector<lottodesk::sources::SourceDraw> m_fetched;
     bool m_unattended = false;
     bool m_started = false;
     QLineEdit* m_source;

@@ -50,6 +50,9 @@ typedef void (*CreateDLLFormFunction)(void* mainWindow, void* screen, const char
 
 /* The name of the hand-over file, relative to the current directory during the call. */
 #define LOTTODESK_HANDOVER_FILE "dttmp.dtp"
+/* Optional, beside it: the prize tables of the handed-over draws, one draw a line (UTF-8, TAB-
+   separated: period, date, sales, pool, then "name|winners|amount" per prize level). */
+#define LOTTODESK_PRIZE_HANDOVER_FILE "dttmp.prz"
 
 #ifdef __cplusplus
 }

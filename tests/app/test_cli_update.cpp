@@ -6,7 +6,9 @@
 #include <array>
 #include <filesystem>
 
+#include "core/fileio.h"
 #include "core/prizetables.h"
+#include "plugin/sources/resultsources.h"
 #include "support/clirun.h"
 #include "support/localhttp.h"
 
@@ -143,6 +145,26 @@ TEST_F(CliUpdate, AddressesAndFilesInTheImportFormat) {
     EXPECT_EQ(run({"update", "--timeout", "0"}).code, 1);
     // A type without a built-in source says so.
     EXPECT_NE(run({"--type", "2", "update"}).err.find("没有内置的开奖数据来源"), std::string::npos);
+}
+
+// The plug-in hands the prize tables over in the lines the program's prize-table file holds.
+TEST(PrizeHandOver, ReadAsTheProgramStoresThem) {
+    sources::SourcePage page = sources::readCwlPage(fixture("cwl-ssq-page1.json"));
+    ASSERT_TRUE(page.ok());
+    const std::string text = sources::prizeTableText(page.draws);
+    std::vector<PrizeTable> read;
+    forEachLine(text, [&](std::string_view line) {
+        PrizeTable table;
+        EXPECT_TRUE(readPrizeTableLine(line, table)) << line;
+        read.push_back(table);
+        return true;
+    });
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].period, 2026098);
+    EXPECT_EQ(read[0].pool, 2185628512);
+    EXPECT_EQ(read[0].levels.at(0), (PrizeTableLevel{"一等奖", 3, 7165213}));
+    EXPECT_EQ(read[0].levels.at(6), (PrizeTableLevel{"七等奖", -1, -1}));
+    EXPECT_EQ(prizeTableLine(read[1]) + "\r\n", text.substr(text.find("2026097")));
 }
 
 }  // namespace

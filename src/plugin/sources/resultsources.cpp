@@ -78,6 +78,38 @@ std::string pageAddress(SourceKind kind, std::string_view base, std::string_view
            std::to_string(kPageSize) + "&isVerify=1&pageNo=" + pageText;
 }
 
+int mainCountOfType(std::string_view typeName) {
+    if (typeName == "双色球") return 6;
+    if (typeName == "七乐彩") return 7;
+    if (typeName == "超级大乐透") return 5;
+    return 0;
+}
+
+std::optional<NamedSource> namedSource(std::string_view text) {
+    const size_t equals = text.find('=');
+    const std::optional<SourceKind> kind = sourceNamed(text.substr(0, equals));
+    if (!kind) return std::nullopt;
+    return NamedSource{*kind, equals == std::string_view::npos ? std::string() : std::string(text.substr(equals + 1))};
+}
+
+std::string prizeTableText(const std::vector<SourceDraw>& draws) {
+    auto number = [](long long v) { return v < 0 ? std::string() : std::to_string(v); };
+    auto clean = [](std::string text) {
+        for (char& c : text)
+            if (c == '\t' || c == '\r' || c == '\n' || c == '|') c = ' ';
+        return text;
+    };
+    std::string text;
+    for (const SourceDraw& d : draws) {
+        if (d.levels.empty() && d.sales < 0 && d.pool < 0) continue;
+        text += std::to_string(d.period) + '\t' + clean(d.date) + '\t' + number(d.sales) + '\t' + number(d.pool);
+        for (const PrizeLevel& level : d.levels)
+            text += '\t' + clean(level.name) + '|' + number(level.winners) + '|' + number(level.amount);
+        text += "\r\n";
+    }
+    return text;
+}
+
 std::optional<int32_t> periodOf(std::string_view text) {
     const std::optional<long long> value = json::integerOf(text);
     if (!value || *value <= 0) return std::nullopt;

@@ -66,6 +66,21 @@ SourcePage readCwlPage(std::string_view body);
 SourcePage readSportteryPage(std::string_view body, int mainCount);
 SourcePage readPage(SourceKind kind, std::string_view body, int mainCount);
 
+// How many main numbers the game of a type with a built-in source draws (0 for other types).
+int mainCountOfType(std::string_view typeName);
+
+// A source as the user names it: "cwl", "sporttery", either with "=BASE" (another scheme, host and
+// port for the same service); nullopt for anything else (an address or a file).
+struct NamedSource {
+    SourceKind kind;
+    std::string base;
+};
+std::optional<NamedSource> namedSource(std::string_view text);
+
+// The prize tables of the draws as lines of the program's prize-table file: period, date, sales,
+// pool, then "name|winners|amount" per level, TAB-separated, unknown numbers empty.
+std::string prizeTableText(const std::vector<SourceDraw>& draws);
+
 // The period as seven digits: "2023118" stays, the sports lottery's "23118" becomes 2023118.
 std::optional<int32_t> periodOf(std::string_view text);
 

@@ -6,11 +6,13 @@
 #include <QLibrary>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/drawupdate.h"
 #include "core/gbk.h"
+#include "core/prizetables.h"
 #include "core/workspace.h"
 #include "plugin/prjdll.h"
 #include "ui/common/prompts.h"
@@ -36,6 +38,33 @@ private:
 QString& installedPluginFolder() {
     static QString folder;
     return folder;
+}
+
+// The prize tables the plug-in handed over beside the draws (UTF-8 lines); the file is removed.
+std::vector<PrizeTable> takePrizeHandOver(const QString& path) {
+    std::vector<PrizeTable> tables;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxHandOverBytes) {
+        const QByteArray bytes = file.readAll();
+        forEachLine(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), [&](std::string_view line) {
+            PrizeTable table;
+            if (readPrizeTableLine(line, table)) tables.push_back(std::move(table));
+            return true;
+        });
+    }
+    file.close();
+    file.remove();
+    return tables;
+}
+
+// The tables of the draws the history holds as downloaded (not of those it kept otherwise).
+void keepPrizeTables(const Workspace& ws, const std::vector<PrizeTable>& prizes, const DownloadOutcome& outcome) {
+    std::vector<PrizeTable> kept;
+    for (const PrizeTable& table : prizes)
+        if (ws.sjk.indexOfPeriod(table.period) > 0 &&
+            std::find(outcome.conflicting.begin(), outcome.conflicting.end(), table.period) == outcome.conflicting.end())
+            kept.push_back(table);
+    if (!kept.empty()) (void)savePrizeTables(prizeTablePath(ws.folder, ws.curcp), kept);
 }
 
 }  // namespace
@@ -64,16 +93,19 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     if (!createForm) return;
 
     const QString handOverPath = folder + QStringLiteral(LOTTODESK_HANDOVER_FILE);
+    const QString prizePath = folder + QStringLiteral(LOTTODESK_PRIZE_HANDOVER_FILE);
     const int32_t bound = downloadLowerBound(ws.sjk, ws.current().cpmm);
     {
         CurrentDirectory inProgramFolder(folder);
         QFile::remove(handOverPath);
+        QFile::remove(prizePath);
         QWidget* window = parent ? parent->window() : nullptr;
         QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
         const std::string typeName = ws.current().cpmm;
         createForm(window, screen, typeName.c_str(), 0, bound);
     }
 
+    const std::vector<PrizeTable> prizes = takePrizeHandOver(prizePath);
     QFile file(handOverPath);
     if (!file.exists()) return;
     QByteArray bytes;
@@ -91,9 +123,12 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
     const DownloadOutcome outcome = applyDownload(ws.sjk, bound, lines, [&] {
         return prompts.ask(parent, QStringLiteral("选择"), QString::fromUtf8(kContinuityQuestion), false);
     });
-    if (!outcome.status)
+    if (!outcome.status) {
         prompts.inform(parent, QString::fromStdString(outcome.status.message));
-    else if (!outcome.conflicting.empty() || outcome.placeholderReplaced)
+        return;
+    }
+    keepPrizeTables(ws, prizes, outcome);
+    if (!outcome.conflicting.empty() || outcome.placeholderReplaced)
         // Draws the download left alone, or the new type's first record it replaced, are said.
         prompts.inform(parent, QString::fromStdString(outcome.summary));
 }
