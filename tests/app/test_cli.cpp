@@ -338,12 +338,7 @@ TEST(Cli, FilterRunsWithoutThePredictionRecord) {
     test::TempFolder home;
     ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
     const std::string history = home.file("database/basedata0.rec");
-    t_s_dm store;
-    store.SetFileName(history);
-    ASSERT_TRUE(store.Open());
-    store.Append();
-    store.SetFieldValue(0, kPredictionPeriod);
-    ASSERT_TRUE(store.Post());
+    ASSERT_TRUE(test::storePredictionRecord(history));
     const std::string before = test::readFile(history);
     const std::string in = home.file("in.txt");
     test::writeFile(in, "01 02 03 04 05 06 \r\n01 04 16 22 26 31 \r\n");

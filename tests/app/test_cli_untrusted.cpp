@@ -175,12 +175,7 @@ TEST(CliReadOnly, ReadingAnotherTypeKeepsItsFile) {
     test::TempFolder home;
     ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
     const std::string history = home.file("database/basedata1.rec");
-    t_s_dm store;
-    store.SetFileName(history);
-    ASSERT_TRUE(store.Open());
-    store.Append();
-    store.SetFieldValue(0, kPredictionPeriod);
-    ASSERT_TRUE(store.Post());
+    ASSERT_TRUE(test::storePredictionRecord(history));
     const std::string before = test::readFile(history);
     const CliRun r = test::cli({"--home", home.path(), "--type", "1", "draws"});
     ASSERT_EQ(r.code, 0) << r.err;

@@ -10,6 +10,7 @@
 
 #include "app/cli.h"
 #include "core/firstrun.h"
+#include "core/s_dm.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk::test {
@@ -31,6 +32,16 @@ inline std::vector<std::string> linesOf(const std::string& text) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
+}
+
+// Saves a prediction record (9999999) into a history file, as the desktop program leaves one.
+inline bool storePredictionRecord(const std::string& history) {
+    t_s_dm store;
+    store.SetFileName(history);
+    if (!store.Open()) return false;
+    store.Append();
+    store.SetFieldValue(0, kPredictionPeriod);
+    return store.Post();
 }
 
 // The suite's tests run on one seeded program folder, made before the first test of the suite.

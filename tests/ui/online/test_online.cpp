@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/drawupdate.h"
+#include "core/prizetables.h"
 #include "core/gbk.h"
 #include "core/notice.h"
 #include "core/workspace.h"
@@ -146,7 +147,8 @@ private Q_SLOTS:
     void pluginDialogByHand();
 
     // Online update
-    void updateReplacesFromTheLastKnownPeriod();
+    void updateKeepsAStoredDrawTheDownloadDisagreesWith();
+    void updateFromTheWelfareLotterysService();
     void unknownFirstPeriodAsksAboutContinuity();
     void continuityAnsweredYesKeepsOnlyTheDownload();
     void updateFromALocalFileFillsAnEmptyHistory();
@@ -599,7 +601,9 @@ void TestOnline::pluginDialogByHand() {
 
 // --- Online update --------------------------------------------------------------------------------
 
-void TestOnline::updateReplacesFromTheLastKnownPeriod() {
+// The plug-in hands over from the newest stored period on: 2026096 as the download gives it (blue
+// 5, stored 4) is kept as stored and named, 2026097 is added.
+void TestOnline::updateKeepsAStoredDrawTheDownloadDisagreesWith() {
     Desk desk;
     QVERIFY(desk.install(LOTTODESK_PLUGIN_PATH));
     const int before = desk.ws.sjk.RecordCount();
@@ -616,18 +620,52 @@ void TestOnline::updateReplacesFromTheLastKnownPeriod() {
     }
     QCOMPARE(QDir::currentPath(), cwd);
     QVERIFY(desk.prompts.asked.isEmpty());
-    QVERIFY(desk.prompts.informed.isEmpty());
+    QCOMPARE(desk.prompts.informed, QStringList{text("新增1期，跳过0期；第2026096期与已有记录不同，未导入")});
     QCOMPARE(server.requests, QList<QByteArray>{"/ssq.txt"});
     QVERIFY(!QFile::exists(desk.folder.qfile("dttmp.dtp")));
 
     QCOMPARE(desk.ws.sjk.RecordCount(), before + 1);
-    expectDraw(desk.ws.sjk, before, 2026096, {1, 4, 16, 22, 26, 31, 5});
+    expectDraw(desk.ws.sjk, before, 2026096, {1, 4, 16, 22, 26, 31, 4});
     expectDraw(desk.ws.sjk, before + 1, 2026097, {3, 8, 15, 19, 27, 30, 9});
-    expectDraw(desk.ws.sjk, before - 1, 2026095, {4, 6, 14, 21, 22, 33, 16});
     const t_s_dm saved = desk.saved();
     QCOMPARE(saved.RecordCount(), before + 1);
-    expectDraw(saved, before, 2026096, {1, 4, 16, 22, 26, 31, 5});
+    expectDraw(saved, before, 2026096, {1, 4, 16, 22, 26, 31, 4});
     expectDraw(saved, before + 1, 2026097, {3, 8, 15, 19, 27, 30, 9});
+}
+
+// The plug-in's built-in source for 双色球, pointed at a server of the same shape on this machine:
+// the pages are read newest first until the stored history is reached, the draws land and their
+// prize tables are kept beside the history.
+void TestOnline::updateFromTheWelfareLotterysService() {
+    Desk desk;
+    QVERIFY(desk.install(LOTTODESK_PLUGIN_PATH));
+    const int before = desk.ws.sjk.RecordCount();
+    HttpServer server;
+    const QByteArray page = "/cwl_admin/front/cwlkj/search/kjxx/findDrawNotice?name=ssq&pageSize=30&systemType=PC";
+    auto target = [&](int n) {
+        QByteArray t = page;
+        return t.replace("pageSize", "pageNo=" + QByteArray::number(n) + "&pageSize");
+    };
+    server.serve(target(1),
+                 R"({"pageCount":2,"result":[{"code":"2026098","date":"2026-08-25(二)","red":"03,09,16,17,24,33","blue":"15",)"
+                 R"("prizegrades":[{"type":1,"typenum":"3","typemoney":"7,165,213"}]},)"
+                 R"({"code":"2026097","red":"01,06,13,18,27,30","blue":"07"}]})",
+                 "application/json");
+    server.serve(target(2), R"({"pageCount":2,"result":[{"code":"2026096","red":"01,04,16,22,26,31","blue":"04"}]})",
+                 "application/json");
+    {
+        PluginSource source(QStringLiteral("cwl=") + server.baseUrl());
+        desk.update();
+    }
+    QCOMPARE(server.requests, (QList<QByteArray>{target(1), target(2)}));
+    QVERIFY(desk.prompts.informed.isEmpty());
+    QCOMPARE(desk.ws.sjk.RecordCount(), before + 2);
+    expectDraw(desk.ws.sjk, before + 2, 2026098, {3, 9, 16, 17, 24, 33, 15});
+    QVERIFY(!QFile::exists(desk.folder.qfile("dttmp.prz")));
+    const PrizeTables tables = loadPrizeTables(prizeTablePath(desk.ws.folder, 0));
+    QCOMPARE(tables.size(), size_t{1});
+    QCOMPARE(tables.at(2026098).levels.at(0).amount, 7165213LL);
+    QCOMPARE(tables.at(2026098).date, std::string("2026-08-25(二)"));
 }
 
 void TestOnline::unknownFirstPeriodAsksAboutContinuity() {
