@@ -281,7 +281,7 @@ std::vector<CommonCombination> defaultPatternCombinations() {
             {"中间三位尾数", {"z_num2_w", "z_num3_w", "z_num4_w"}},
             {"后三位尾数", {"z_num4_w", "z_num5_w", "z_num6_w"}},
             {"首尾号码", {"z_num1", "z_num6"}},
-            {"和值与跨度", {"z_hz", "z_kd"}}};
+            {"和值与跨度", {"z_hz", "xc61"}}};
 }
 
 std::vector<std::string> boxesOf(const CommonCombination& entry, int boxes) {
@@ -340,7 +340,7 @@ Status saveMosaic(const std::string& path, const std::vector<MosaicEntry>& entri
 
 std::vector<MosaicEntry> defaultMosaic() {
     return {{"z_hz", "和值"},
-            {"z_kd", "跨度"},
+            {"xc61", "跨度"},
             {"z_ac", "AC值"},
             {"z_jsgs", "奇数个数"},
             {"z_zsgs", "质数个数"},

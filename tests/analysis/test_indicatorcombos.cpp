@@ -6,6 +6,7 @@
 #include "core/fileio.h"
 #include "core/gbk.h"
 #include "core/workspace.h"
+#include "formula/precheck.h"
 #include "formula/tgs.h"
 #include "games.h"
 #include "indicators/context.h"
@@ -159,6 +160,26 @@ TEST(IndicatorCombos, PatternTable) {
     table = patternTable(ws, {"z_num1", "z_hz+("}, 1, 2);
     EXPECT_FALSE(table.status);
     EXPECT_TRUE(table.rows.empty());
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+// Every formula the program ships as a default names real indicators: a default that read -999
+// on every row (the span is `xc61`; there is no `z_kd`) would show a column of nothing.
+TEST(ShippedDefaults, EveryFormulaPassesTheEntryCheck) {
+    std::vector<std::string> formulas;
+    for (const MosaicEntry& entry : defaultMosaic())
+        if (!entry.formula.empty()) formulas.push_back(entry.formula);
+    for (const auto& list : {defaultFeatureCombinations(), defaultPatternCombinations()})
+        for (const CommonCombination& combination : list)
+            formulas.insert(formulas.end(), combination.indicators.begin(), combination.indicators.end());
+    ASSERT_GT(formulas.size(), 20u);
+    for (const std::string& formula : formulas) EXPECT_EQ(precheckEnteredFormula(formula), "") << formula;
+    EXPECT_EQ(defaultPatternCombinations().back().indicators, (std::vector<std::string>{"z_hz", "xc61"}));
 }
 
 }  // namespace
