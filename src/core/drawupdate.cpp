@@ -344,10 +344,10 @@ std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool wit
     text.reserve(static_cast<size_t>(store.RecordCount()) * (8 + 3 * numbers + 2));
     for (int n = 1; n <= store.RecordCount(); ++n) {
         const int32_t* record = store.record(n);
-        text += twoDigits(record[0]);
-        for (int i = 1; i <= numbers; ++i) {
-            text += ' ';
+        // Every value followed by one blank, as the export file has always been written.
+        for (int i = 0; i <= numbers; ++i) {
             text += twoDigits(record[i]);
+            text += ' ';
         }
         text += "\r\n";
     }

@@ -74,8 +74,8 @@ ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_
 ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary,
                              bool overwrite);
 
-// One line per record in history order: the period and the numbers, two-digit, separated by one
-// blank, lines ended by CR LF.
+// One line per record in history order: the period and the numbers, two-digit, each value
+// followed by one blank, lines ended by CR LF ("2003001 10 11 12 13 26 28 11 \r\n").
 std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool withSecondary);
 
 // The refusal of an export while a data transform is applied.

@@ -166,8 +166,18 @@ TEST_F(DrawUpdate, OverwriteImportOfAFileWithoutDrawsIsRefused) {
 TEST_F(DrawUpdate, ExportReproducesTheImportFile) {
     const std::string text = test::readFile(test::samplePath("ssq.txt"));
     load(text);
-    EXPECT_EQ(exportDrawText(store, kSsq, true), text);
-    EXPECT_EQ(exportDrawText(store, kSsq, false).substr(0, 28), "2003001 10 11 12 13 26 28\r\n2");
+    // Each value is followed by one blank: the sample's lines with a blank before each line end.
+    std::string expected;
+    forEachLine(text, [&](std::string_view line) {
+        expected += std::string(line) + " \r\n";
+        return true;
+    });
+    const std::string exported = exportDrawText(store, kSsq, true);
+    EXPECT_EQ(exported, expected);
+    EXPECT_EQ(exportDrawText(store, kSsq, false).substr(0, 29), "2003001 10 11 12 13 26 28 \r\n2");
+    t_s_dm copy = store;
+    ASSERT_TRUE(importDrawText(copy, kSsq, exported, true, true).status) << "an export imports again";
+    EXPECT_EQ(copy.RecordCount(), store.RecordCount());
     ImportOutcome again = importDrawText(store, kSsq, text, true, false);
     EXPECT_EQ(again.imported, 0);
     EXPECT_EQ(store.RecordCount(), 3493);
