@@ -68,8 +68,8 @@ void ConversionWalk::images(int upTo, std::vector<int8_t>& image) const {
 }
 
 int ConversionWalk::inverse(int column, int32_t v) const {
-    if (column <= 0) return counted(v) ? v : -1;
-    if (column > m_columns || !counted(v)) return -1;
+    if (column <= 0) return counted(v) ? v : 0;
+    if (column > m_columns || !counted(v)) return 0;
     std::array<int8_t, kConversionValues> current;
     for (int x = 0; x < kConversionValues; ++x) current[static_cast<size_t>(x)] = static_cast<int8_t>(x);
     for (int k = 1; k <= column; ++k) {
@@ -78,7 +78,7 @@ int ConversionWalk::inverse(int column, int32_t v) const {
     }
     for (int x = 0; x < kConversionValues; ++x)
         if (current[static_cast<size_t>(x)] == v) return x;
-    return -1;
+    return 0;  // no indicator value gives v: the inverse is 0
 }
 
 ConversionChain::ConversionChain(const int32_t* values, int count, int columns)

@@ -36,8 +36,8 @@ public:
     // the indicator value there is x, for k = 1..upTo and x = 0..40. `image` is resized as needed.
     void images(int upTo, std::vector<int8_t>& image) const;
 
-    // The first x in 0..40 that gives column k the value v at the next row; -1 when none does.
-    // Column 0 is the indicator itself: v when it lies in 0..40.
+    // The first x in 0..40 that gives column k the value v at the next row; 0 when none does.
+    // Column 0 is the indicator itself: v when it lies in 0..40 (else 0).
     int inverse(int column, int32_t v) const;
 
 private:

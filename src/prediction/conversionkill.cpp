@@ -83,7 +83,7 @@ Status ConversionTable::correspondingValues(int column, std::string_view typed, 
         const std::optional<int> value = parseInteger(typed.substr(at, end - at));
         if (!value) return Status::failure("“" + std::string(typed.substr(at, end - at)) + "”不是有效的整数");
         const int x = chain.inverse(column, *value);
-        text += (x < 0 ? std::string("无") : std::to_string(x)) + " ";
+        text += std::to_string(x) + " ";
         at = end;
     }
     return Status::success();
@@ -175,8 +175,8 @@ ConversionKill conversionKill(const Workspace& ws, std::string_view id, const Co
                 if (length != 2 && length != 3) continue;
                 const int8_t* column = image.data() + static_cast<size_t>(k - 1) * kConversionValues;
                 const int8_t* hit = std::find(column, column + kConversionValues, runValue[static_cast<size_t>(k)]);
-                if (hit == column + kConversionValues) continue;  // no indicator value gives it: nothing to kill
-                const size_t x = static_cast<size_t>(hit - column);
+                // The inverse conversion takes 0 when no indicator value gives the column's value.
+                const size_t x = hit == column + kConversionValues ? 0 : static_cast<size_t>(hit - column);
                 if (length == 3) {
                     ++next.absolute[x];
                     absolutePositions += std::to_string(k) + ",";

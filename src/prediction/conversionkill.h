@@ -35,7 +35,7 @@ struct ConversionTable {
     std::string cell(int row, int column) const;
     // "计算对应值": for each value typed (separated by blanks) the indicator value that gives it in
     // chain column `column` (0 the indicator) at the row after the last, each followed by a blank;
-    // "无" for a value no indicator value gives. Failure: a typed text that is not an integer.
+    // 0 for a value no indicator value gives. Failure: a typed text that is not an integer.
     Status correspondingValues(int column, std::string_view typed, std::string& text) const;
     // "导出指定列": the caption row and every row, "期数" cell, four blanks, the column's cell.
     std::vector<std::string> exportLines(int column) const;

@@ -35,7 +35,7 @@ TEST_F(CliConvert, TableRowsAndColumns) {
 TEST_F(CliConvert, InverseValues) {
     CliRun run = cli({"convert-inverse", "f_num1", "--column", "指标值", "3", "45"});
     ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, "此列的预测期取值\t对应指标值\n3\t3\n45\t无\n");
+    EXPECT_EQ(run.out, "此列的预测期取值\t对应指标值\n3\t3\n45\t0\n");
     run = cli({"convert-inverse", "f_num1", "--column", "1", "0"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(rowsOf(run.out)[1], "0\t4") << "only a repeated 4 has nothing between";

@@ -57,7 +57,7 @@ std::vector<std::vector<int32_t>> literalNext(const Columns& chain, int rows, in
 int literalInverse(const std::vector<std::vector<int32_t>>& next, int column, int32_t v) {
     for (int x = 0; x <= 40; ++x)
         if (next[static_cast<size_t>(x)][static_cast<size_t>(column)] == v) return x;
-    return -1;
+    return 0;  // none matches: the inverse is 0
 }
 
 class Conversion : public ::testing::Test {
@@ -81,9 +81,9 @@ TEST(ConversionChain, RunsOfTheRuleOnSmallSeries) {
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(c.at(r, 1), 0) << r;
     EXPECT_EQ(c.inverse(1, 0), 5) << "only a fourth 5 keeps column 1 at 0";
     EXPECT_EQ(c.inverse(1, 1), 0) << "a value not seen yet counts the one value seen";
-    EXPECT_EQ(c.inverse(1, 2), -1) << "no indicator value gives 2";
+    EXPECT_EQ(c.inverse(1, 2), 0) << "no indicator value gives 2: the inverse is 0";
     EXPECT_EQ(c.inverse(0, 7), 7);
-    EXPECT_EQ(c.inverse(0, 41), -1);
+    EXPECT_EQ(c.inverse(0, 41), 0);
 
     // 3 7 45 9 3: the 3 at row 5 looks back over 9, 45 (not counted) and 7.
     const std::vector<int32_t> mixed = {3, 7, 45, 9, 3, 45};
@@ -240,7 +240,7 @@ TEST_F(Conversion, TableTextsAndCorrespondingValues) {
 
     std::string text;
     ASSERT_TRUE(t.correspondingValues(0, "3 45", text));
-    EXPECT_EQ(text, "3 无 ");
+    EXPECT_EQ(text, "3 0 ") << "45 is no value of 0..40: the inverse is 0";
     ASSERT_TRUE(t.correspondingValues(1, " 0  1", text));
     EXPECT_EQ(text, std::to_string(t.chain.inverse(1, 0)) + " " + std::to_string(t.chain.inverse(1, 1)) + " ");
     EXPECT_EQ(t.chain.inverse(1, 0), 30) << "the value of the last row repeats with nothing between";
