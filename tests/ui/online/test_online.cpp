@@ -647,7 +647,7 @@ void TestOnline::updateFromTheWelfareLotterysService() {
         return t.replace("pageSize", "pageNo=" + QByteArray::number(n) + "&pageSize");
     };
     server.serve(target(1),
-                 R"({"pageCount":2,"result":[{"code":"2026098","date":"2026-08-25(二)","red":"03,09,16,17,24,33","blue":"15",)"
+                 R"j({"pageCount":2,"result":[{"code":"2026098","date":"2026-08-25(二)","red":"03,09,16,17,24,33","blue":"15",)j"
                  R"("prizegrades":[{"type":1,"typenum":"3","typemoney":"7,165,213"}]},)"
                  R"({"code":"2026097","red":"01,06,13,18,27,30","blue":"07"}]})",
                  "application/json");
