@@ -43,7 +43,31 @@ std::string clean(std::string_view text) {
     return out;
 }
 
+// Yuan with thousands separators ("7,165,213"); "—" when unknown.
+std::string yuan(long long value) {
+    if (value < 0) return "—";
+    std::string digits = std::to_string(value), text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
+}
+
 }  // namespace
+
+std::string prizeTableDisplay(const PrizeTable& table) {
+    std::string text = "第" + std::to_string(table.period) + "期";
+    if (!table.date.empty()) text += " " + table.date;
+    if (table.sales >= 0) text += "  销售额 " + yuan(table.sales) + "元";
+    if (table.pool >= 0) text += "  奖池 " + yuan(table.pool) + "元";
+    for (const PrizeTableLevel& level : table.levels) {
+        text += "\n" + level.name + " ";
+        text += level.winners < 0 ? std::string("—") : std::to_string(level.winners) + "注";
+        text += " " + (level.amount < 0 ? std::string("—") : yuan(level.amount) + "元");
+    }
+    return text;
+}
 
 std::string prizeTablePath(const std::string& programFolder, int type) {
     return programFolder + "database/prize" + std::to_string(type) + ".txt";

@@ -41,6 +41,11 @@ PrizeTables loadPrizeTables(const std::string& path);
 // Adds or replaces the tables of their periods and writes the file atomically.
 Status savePrizeTables(const std::string& path, const std::vector<PrizeTable>& tables);
 
+// The table as the update window shows it under the grid: "第2026098期 2026-08-25(二) 销售额
+// 395,467,482元 奖池 2,185,628,512元" and then "一等奖 3注 7,165,213元" per level ("—" for what the
+// service did not give).
+std::string prizeTableDisplay(const PrizeTable& table);
+
 // The line of one table, and one line read back (nothing when it is no table line).
 std::string prizeTableLine(const PrizeTable& table);
 bool readPrizeTableLine(std::string_view line, PrizeTable& table);

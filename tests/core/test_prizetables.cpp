@@ -36,6 +36,13 @@ TEST(PrizeTables, SavedBesideTheHistoryAndReadBack) {
     EXPECT_EQ(read[2026097].sales, -1);
 }
 
+TEST(PrizeTables, AsTheUpdateWindowShowsThem) {
+    EXPECT_EQ(prizeTableDisplay(table2026098()),
+              "第2026098期 2026-08-25(二)  销售额 395,467,482元  奖池 2,185,628,512元\n"
+              "一等奖 3注 7,165,213元\n二等奖 128注 204,810元\n七等奖 — —");
+    EXPECT_EQ(prizeTableDisplay({2026097, "", -1, -1, {{"一等奖", 0, 0}}}), "第2026097期\n一等奖 0注 0元");
+}
+
 TEST(PrizeTables, LinesTheReaderDoesNotKnowAreSkipped) {
     test::TempFolder home;
     const std::string path = home.file("prize0.txt");

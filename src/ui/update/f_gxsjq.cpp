@@ -45,6 +45,7 @@ Tf_gxsjq::Tf_gxsjq(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
     m_ui->setupUi(this);
     m_ui->sg_sjk->setModel(m_model);
+    connect(m_ui->sg_sjk->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { showPrizeTable(); });
     m_ui->sg_sjk->horizontalHeader()->setMinimumSectionSize(1);
     // The number board is offered openly (it used to appear only after a double-click on the group).
     m_ui->b_picadd->setToolTip(QStringLiteral("在号码盘上点选号码添加开奖数据"));
@@ -76,6 +77,7 @@ void Tf_gxsjq::showEvent(QShowEvent* event) {
 }
 
 void Tf_gxsjq::fillGrid() {
+    m_prizes = loadPrizeTables(prizeTablePath(m_ws.folder, m_ws.curcp));
     m_model->reset();
     QTableView* grid = m_ui->sg_sjk;
     const int width = grid->fontMetrics().horizontalAdvance(QStringLiteral(" 红号一 "));
@@ -86,11 +88,19 @@ void Tf_gxsjq::fillGrid() {
                                      grid->fontMetrics().horizontalAdvance(QStringLiteral(" 预测区 ")));
     if (m_model->columnCount() > 0) grid->horizontalHeader()->resizeSection(0, std::max(width, periodWidth));
     const int rows = m_model->rowCount();
+    showPrizeTable();
     if (rows == 0) return;
     const QModelIndex last = m_model->index(rows - 1, std::min(1, m_model->columnCount() - 1));
     grid->setCurrentIndex(last);
     grid->scrollTo(last);
     grid->setFocus();
+}
+
+void Tf_gxsjq::showPrizeTable() {
+    const int record = selectedRecord();
+    const auto table = record > 0 ? m_prizes.find(m_ws.sjk.FieldValueAt(record, 0)) : m_prizes.end();
+    m_ui->l_prize->setText(table == m_prizes.end() ? QString() : q(prizeTableDisplay(table->second)));
+    m_ui->l_prize->setVisible(table != m_prizes.end());
 }
 
 int Tf_gxsjq::selectedRecord() const {

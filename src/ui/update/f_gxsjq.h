@@ -1,13 +1,16 @@
 #pragma once
 // Tf_gxsjq: the update window ("更新数据库..."). Lists every draw of the current history in the
 // grid `sg_sjk` and maintains it: typed entry, the number board, modify, delete, clear, import,
-// export and the online update. Every command changes the history through the engine, which
+// export and the online update; under the grid, the prize table of the selected draw when the
+// online update kept one. Every command changes the history through the engine, which
 // saves it whole or leaves it (in memory and on disk) as it was; the window shows the engine's
 // message on failure and refills the grid after each change.
 
-#include <memory>
 #include <QDialog>
 #include <functional>
+#include <memory>
+
+#include "core/prizetables.h"
 
 class QTableView;
 
@@ -61,6 +64,8 @@ private:
     // The history record of the selected grid row; 0 when no data row is selected.
     int selectedRecord() const;
     void showStatus(const std::string& message);
+    // The prize table of the selected draw under the grid (nothing when none is kept).
+    void showPrizeTable();
 
     Workspace& m_ws;
     Prompts& m_prompts;
@@ -71,6 +76,7 @@ private:
     Tf_xgzh* m_edit;
     Tf_addsj* m_board;
     DialogRunner m_runDialog;
+    PrizeTables m_prizes;  // of the current type, read when the grid is filled
 };
 
 }  // namespace lottodesk

@@ -13,6 +13,7 @@
 
 #include "ui/update/addsj_boardcell.h"
 #include "core/drawupdate.h"
+#include "core/prizetables.h"
 #include "core/workspace.h"
 #include "ui/update/f_addsj.h"
 #include "ui/update/f_gxsjq.h"
@@ -183,6 +184,7 @@ private Q_SLOTS:
     void exportWritesTheHistory_data();
     void exportWritesTheHistory();
     void exportOfAnEmptyHistoryWritesAnEmptyFile();
+    void theSelectedDrawsPrizeTableIsShown();
     void onlineButtonRunsTheUpdateAndRefills();
 };
 
@@ -779,6 +781,25 @@ void TestUpdateWindow::exportWritesTheHistory() {
     QCOMPARE(lines.first(), u("2003001 10 11 12 13 26 28 "));
     QCOMPARE(lines[kSeededDraws - 1], u("2026096 01 04 16 22 26 31 "));
     QVERIFY(lines.last().isEmpty());
+}
+
+// The prize tables the online update kept are shown under the grid for the selected draw.
+void TestUpdateWindow::theSelectedDrawsPrizeTableIsShown() {
+    {
+        UpdateWindow w;
+        QVERIFY(savePrizeTables(prizeTablePath(w.ws.folder, 0),
+                                {{2026096, "2026-08-23(日)", 380000000, 2000000000, {{"一等奖", 5, 6000000}, {"六等奖", -1, 5}}}}));
+        w.window.fillGrid();
+        QLabel* label = w.child<QLabel>("l_prize");
+        QVERIFY(label->isVisible());
+        QCOMPARE(w.cell(w.rows() - 1, 0), u("2026096"));
+        QCOMPARE(label->text(), u("第2026096期 2026-08-23(日)  销售额 380,000,000元  奖池 2,000,000,000元\n"
+                                  "一等奖 5注 6,000,000元\n六等奖 — 5元"));
+        w.selectRow(w.rows() - 2);  // 2026095 has no table
+        QVERIFY(!label->isVisible());
+        w.selectRow(w.rows() - 1);
+        QVERIFY(label->text().startsWith(u("第2026096期")));
+    }
 }
 
 void TestUpdateWindow::exportOfAnEmptyHistoryWritesAnEmptyFile() {
