@@ -10,10 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include "ui/indicators/zbpxz_viewgrid.h"
 #include <QVBoxLayout>
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 
 #include "analysis/analysisfilter.h"
 #include "analysis/drawwindow.h"
@@ -45,6 +48,19 @@ ColumnChart* columnChart(const char* name) {
     auto* chart = new ColumnChart;
     chart->setObjectName(QString::fromLatin1(name));
     return chart;
+}
+
+// Whether `text` reads `test`, the series the analysis replaces. Evaluated again on a changed
+// history it would read no series at all and give other values than the user analysed.
+bool readsAnalysedSeries(std::string_view text) {
+    const auto part = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    for (size_t at = 0; at + 4 <= text.size(); ++at) {
+        bool same = true;
+        for (size_t i = 0; i < 4 && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(text[at + i])) == "test"[i];
+        if (same && (at == 0 || !part(text[at - 1])) && (at + 4 == text.size() || !part(text[at + 4]))) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -259,6 +275,7 @@ QWidget* Tf_zbpxz::buildClassesPage() {
 Status Tf_zbpxz::analyse(const std::string& text, const std::optional<ValueRange>& typed, const std::string& caption) {
     const Status analysed = m_session->analyse(m_ws, text, typed, caption);
     if (!analysed) return analysed;
+    m_typed = typed;
     showNewSeries();
     return analysed;
 }
@@ -336,7 +353,7 @@ QPushButton* Tf_zbpxz::zonesButton() {
 }
 
 void Tf_zbpxz::chooseZones() {
-    if (!m_session->series()) return;
+    if (!liveSeries()) return;
     Tf_fqfw dialog(m_range, this);
     m_runDialog(dialog);
     m_range = dialog.appliedRange();
@@ -344,11 +361,11 @@ void Tf_zbpxz::chooseZones() {
 }
 
 void Tf_zbpxz::filterSettings() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const KLineType type = kLineTypes()[static_cast<size_t>(m_kline->currentIndex())];
     const std::string expression = filterExpression(*s, type);
-    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    const DrawHistory history = seriesDraws(*s);
     if (expression.empty() || m_session->onDerived() ||
         !checkFilterExpression(m_session->context(m_ws), expression, lastDrawRecord(history))) {
         m_prompts.warn(this, QString::fromUtf8(kNotAFilterMessage));
@@ -378,8 +395,42 @@ GridScroller* Tf_zbpxz::currentScroller() const { return m_scrollers[static_cast
 void Tf_zbpxz::typeChanged() { clearViews(); }
 
 void Tf_zbpxz::historyChanged() {
-    // A series of another history would index the wrong draws: the views wait for a new analysis.
-    if (m_session->stale(m_ws)) clearViews();
+    if (isVisible()) refresh();
+}
+
+void Tf_zbpxz::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The history may have changed while the window was hidden (the prediction record is edited
+    // by other windows without a notice to this one).
+    if (m_session->stale(m_ws)) refresh();
+}
+
+const AnalysisSeries* Tf_zbpxz::liveSeries() {
+    const AnalysisSeries* s = m_session->series();
+    if (!s || !m_session->stale(m_ws)) return s;
+    // A series of another version of the history would index records it does not have or show
+    // values of other draws. An indicator or a formula is computed again on the history as it is
+    // now, with the range typed for it; the range of "分区及范围" stays when the user chose one.
+    const std::string text = s->expression();
+    if (!m_session->onDerived() && !text.empty() && !readsAnalysedSeries(text)) {
+        const ValueRange previous = s->range;
+        const std::string caption = s->caption;
+        if (m_session->analyse(m_ws, text, m_typed, caption)) {
+            s = m_session->series();
+            if (m_range == previous) m_range = s->range;
+            if (s->count() == m_session->history(m_ws).RecordCount()) return s;
+        }
+    }
+    // A series handed in by another view, or one that fails on the new history: the views wait
+    // for a new analysis.
+    clearViews();
+    return nullptr;
+}
+
+DrawHistory Tf_zbpxz::seriesDraws(const AnalysisSeries& series) const {
+    DrawHistory draws = DrawHistory::of(m_session->history(m_ws));
+    draws.realCount = std::min(draws.realCount, series.count());
+    return draws;
 }
 
 void Tf_zbpxz::clearViews() {
@@ -395,13 +446,13 @@ void Tf_zbpxz::clearViews() {
 }
 
 void Tf_zbpxz::refresh() {
-    if (!m_session->series()) return;
+    if (!liveSeries()) return;
     m_views[static_cast<size_t>(m_pages->currentIndex())].show();
     reportStatus(viewStatus());
 }
 
 void Tf_zbpxz::showSignal() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const KLineType type = kLineTypes()[static_cast<size_t>(m_kline->currentIndex())];
     const auto kind = static_cast<SignalKind>(m_signal->currentIndex());
@@ -410,13 +461,14 @@ void Tf_zbpxz::showSignal() {
     const std::vector<int32_t> t = transformedSeries(s->values, type);
     const std::vector<Candle> bars = candles(t);
     const std::vector<uint8_t> signals = signalRow(t, kind, ok ? big : 0);
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory draws = seriesDraws(*s);
+    const int records = draws.count();
     CandleChartData chart;
     chart.title = q(s->caption + "的" + kLineName(type));
-    chart.periods.reserve(static_cast<size_t>(s->count()));
-    for (int n = 1; n <= s->count(); ++n) {
+    chart.periods.reserve(static_cast<size_t>(records));
+    for (int n = 1; n <= records; ++n) {
         const auto i = static_cast<size_t>(n);
-        chart.periods.push_back(history.record(n)[0]);
+        chart.periods.push_back(draws.record(n)[0]);
         chart.candles.push_back(bars[i]);
         chart.signalTexts << q(signalText(kind, signals[i] != 0, m_symbols->isChecked()));
         chart.signalFirst.push_back(signals[i]);
@@ -425,11 +477,11 @@ void Tf_zbpxz::showSignal() {
     setHeader(m_signalGrid,
               {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("开盘"), QStringLiteral("收盘"),
                QStringLiteral("形态"), QStringLiteral("信号")},
-              s->count());
-    for (int n = 1; n <= s->count(); ++n) {
+              records);
+    for (int n = 1; n <= records; ++n) {
         const auto i = static_cast<size_t>(n);
         const int row = n - 1;
-        setCell(m_signalGrid, row, 0, QString::number(history.record(n)[0]));
+        setCell(m_signalGrid, row, 0, QString::number(draws.record(n)[0]));
         setCell(m_signalGrid, row, 1, QString::number(t[i]));
         setCell(m_signalGrid, row, 2, QString::number(bars[i].open));
         setCell(m_signalGrid, row, 3, QString::number(bars[i].close));
@@ -444,9 +496,9 @@ void Tf_zbpxz::showSignal() {
 }
 
 void Tf_zbpxz::showCounts() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
-    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    const DrawHistory history = seriesDraws(*s);
     m_countWindow->offer(history);
     const DrawWindow window = m_countWindow->window(history);
     const ValueCounts counts = valueCounts(s->values.data(), window, m_range);
@@ -475,9 +527,9 @@ void Tf_zbpxz::showCounts() {
 }
 
 void Tf_zbpxz::showOmission() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
-    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    const DrawHistory history = seriesDraws(*s);
     m_omissionWindow->offer(history);
     const DrawWindow window = m_omissionWindow->window(history);
     const ValueOmissions o = valueOmissions(s->values.data(), window, m_range);
@@ -512,9 +564,9 @@ void Tf_zbpxz::showOmission() {
 }
 
 void Tf_zbpxz::showClasses() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
-    const DrawHistory history = DrawHistory::of(m_session->history(m_ws));
+    const DrawHistory history = seriesDraws(*s);
     m_classWindow->offer(history);
     const DrawWindow window = m_classWindow->window(history);
     const auto family = static_cast<ClassFamily>(m_classFamily->currentIndex());
@@ -539,7 +591,7 @@ void Tf_zbpxz::showClasses() {
 }
 
 void Tf_zbpxz::exportValues() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const QString chosen = m_files.saveFile(this, QString::fromUtf8(kSeriesExportTitle),
                                             QString::fromUtf8(kSeriesExportFilter), q(m_ws.folder));

@@ -26,6 +26,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QShowEvent;
 
 #include "analysis/omissionalert.h"
 
@@ -126,7 +127,13 @@ public:
     GridScroller* currentScroller() const;
 
     void typeChanged() override;
+    // The history changed (an update, a transform, the prediction record): the series is computed
+    // again on the new history when it came from an indicator or a formula, else the views are
+    // cleared; a hidden window does it when next shown.
     void historyChanged() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct View {
@@ -135,8 +142,14 @@ private:
         std::function<void()> show;
     };
     void addView(QWidget* page, const char* caption, const char* suffix, std::function<void()> show);
-    // The records of a table view: the last N draws ("近" N), the prediction record after them.
-    std::pair<int, int> recentRecords(const QComboBox* recent) const;
+    // The series a view shows, brought up to date with its history first (see historyChanged);
+    // null when there is none. Its count is the history's record count.
+    const AnalysisSeries* liveSeries();
+    // The records of the series' history a view lays out: never more than the series holds.
+    DrawHistory seriesDraws(const AnalysisSeries& series) const;
+    // The records of a table view of `series`: the last N draws ("近" N), the prediction record
+    // after them.
+    std::pair<int, int> recentRecords(const AnalysisSeries& series, const QComboBox* recent) const;
     QWidget* buildTraitsPage();
     QWidget* buildOmissionTablePage();
     QWidget* buildLayoutPage();
@@ -193,6 +206,7 @@ private:
     Tf_filter_zbpxz* m_filter = nullptr;
     ValueRange m_range;
     std::unique_ptr<AnalysisSession> m_session = std::make_unique<AnalysisSession>();
+    std::optional<ValueRange> m_typed;  // the range typed for the series' analysis, kept for a new one
 
     QTabWidget* m_pages = nullptr;
     QComboBox* m_periodWindow = nullptr;

@@ -14,6 +14,7 @@
 
 #include "analysis/signalchart.h"
 #include "core/s_dm.h"
+#include "indicators/drawhistory.h"
 
 namespace lottodesk::zbpxz {
 
@@ -48,11 +49,11 @@ inline QComboBox* combo(const char* name, const QStringList& items, int current)
     return box;
 }
 
-// The period of every record 1..count, oldest first: the x axis of a chart over the history.
-inline std::vector<int32_t> periodsOf(const t_s_dm& history, int count) {
+// The period of every record, oldest first: the x axis of a chart over the history.
+inline std::vector<int32_t> periodsOf(const DrawHistory& draws) {
     std::vector<int32_t> periods;
-    periods.reserve(static_cast<size_t>(count));
-    for (int n = 1; n <= count; ++n) periods.push_back(history.record(n)[0]);
+    periods.reserve(static_cast<size_t>(draws.count()));
+    for (int n = 1; n <= draws.count(); ++n) periods.push_back(draws.record(n)[0]);
     return periods;
 }
 

@@ -61,18 +61,19 @@ QWidget* Tf_zbpxz::buildAveragesPage() {
 }
 
 void Tf_zbpxz::showAverages() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     std::vector<std::vector<double>> averages;
     for (int span : kAverageSpans) averages.push_back(movingAverage(s->values, span));
+    const DrawHistory draws = seriesDraws(*s);
+    const int records = draws.count();
     setHeader(m_averagesGrid,
               {QStringLiteral("期号"), QStringLiteral("常规线"), QStringLiteral("二期均值"), QStringLiteral("三期均值"),
                QStringLiteral("四期均值"), QStringLiteral("五期均值"), QStringLiteral("十期均值")},
-              s->count());
-    const t_s_dm& history = m_session->history(m_ws);
-    for (int n = 1; n <= s->count(); ++n) {
+              records);
+    for (int n = 1; n <= records; ++n) {
         const auto i = static_cast<size_t>(n);
-        setCell(m_averagesGrid, n - 1, 0, QString::number(history.record(n)[0]));
+        setCell(m_averagesGrid, n - 1, 0, QString::number(draws.record(n)[0]));
         setCell(m_averagesGrid, n - 1, 1, QString::number(s->values[i]));
         for (size_t a = 0; a < averages.size(); ++a)
             setCell(m_averagesGrid, n - 1, static_cast<int>(a) + 2, decimal(averages[a][i]));
@@ -81,7 +82,7 @@ void Tf_zbpxz::showAverages() {
 
     LineChartData chart;
     chart.title = q(s->caption) + QStringLiteral("的均值走势图");
-    chart.periods = periodsOf(history, s->count());
+    chart.periods = periodsOf(draws);
     for (const char* name : kAverageNames) chart.names << QString::fromUtf8(name);
     chart.series.push_back(doubles(s->values));
     for (std::vector<double>& average : averages) {
@@ -133,23 +134,24 @@ void Tf_zbpxz::applyTrendAxis() {
 }
 
 void Tf_zbpxz::showOmissionTrend() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const std::vector<int32_t> omission = transformedSeries(s->values, {KLineKind::Omission});
     const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::OmissionAmplitude});
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory draws = seriesDraws(*s);
+    const int records = draws.count();
     const QString omissionTitle = q(s->caption) + QStringLiteral("的遗漏走势");
     const QString changeTitle = q(s->caption) + QStringLiteral("的遗漏振幅走势");
-    setHeader(m_omissionTrendGrid, {QStringLiteral("期号"), omissionTitle, changeTitle}, s->count());
-    for (int n = 1; n <= s->count(); ++n) {
+    setHeader(m_omissionTrendGrid, {QStringLiteral("期号"), omissionTitle, changeTitle}, records);
+    for (int n = 1; n <= records; ++n) {
         const auto i = static_cast<size_t>(n);
-        setCell(m_omissionTrendGrid, n - 1, 0, periodText(history.record(n)[0]));
+        setCell(m_omissionTrendGrid, n - 1, 0, periodText(draws.record(n)[0]));
         setCell(m_omissionTrendGrid, n - 1, 1, QString::number(omission[i]));
         setCell(m_omissionTrendGrid, n - 1, 2, QString::number(change[i]));
     }
     m_omissionTrendGrid->scrollToBottom();
 
-    const std::vector<int32_t> periods = periodsOf(history, s->count());
+    const std::vector<int32_t> periods = periodsOf(draws);
     const std::pair<LineChart*, std::pair<QString, const std::vector<int32_t>*>> charts[] = {
         {m_omissionLine, {omissionTitle, &omission}}, {m_omissionChangeLine, {changeTitle, &change}}};
     for (const auto& [chart, what] : charts) {

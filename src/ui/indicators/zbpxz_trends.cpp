@@ -61,11 +61,11 @@ LineChartData oneSeries(const QString& title, std::vector<int32_t> periods, std:
 }
 
 // Fills one row per record: the period, then the columns' texts.
-void fillRecords(ViewGrid* table, const t_s_dm& history, int count, const QStringList& header,
+void fillRecords(ViewGrid* table, const DrawHistory& draws, const QStringList& header,
                  const std::function<QStringList(size_t)>& cells) {
-    setHeader(table, header, count);
-    for (int n = 1; n <= count; ++n) {
-        setCell(table, n - 1, 0, periodText(history.record(n)[0]));
+    setHeader(table, header, draws.count());
+    for (int n = 1; n <= draws.count(); ++n) {
+        setCell(table, n - 1, 0, periodText(draws.record(n)[0]));
         const QStringList texts = cells(static_cast<size_t>(n));
         for (int c = 0; c < texts.size(); ++c) setCell(table, n - 1, c + 1, texts[c]);
     }
@@ -109,12 +109,12 @@ QWidget* Tf_zbpxz::buildSegmentsPage() {
 }
 
 void Tf_zbpxz::showSegments() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory history = seriesDraws(*s);
     const auto stat = static_cast<SegmentStat>(m_segmentContent->currentIndex());
     const int length = m_segmentLength->currentText().toInt();
-    const std::vector<Segment> segments = segmentTrend(s->values, lastDrawRecord(DrawHistory::of(history)), length,
+    const std::vector<Segment> segments = segmentTrend(s->values, lastDrawRecord(history), length,
                                                        m_segmentShift->currentText().toInt(), stat);
     const bool whole = stat == SegmentStat::Sum || stat == SegmentStat::Maximum || stat == SegmentStat::Minimum ||
                        stat == SegmentStat::Repeats;
@@ -182,12 +182,12 @@ QWidget* Tf_zbpxz::buildOccurrencesPage() {
 }
 
 void Tf_zbpxz::showOccurrences() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     // The choice lists the values of the range (only those that occur when the range is too wide).
     const QString chosen = m_occurrenceValue->currentText();
-    const ValueColumns columns =
-        valueColumns(s->values.data(), recentWindow(DrawHistory::of(m_session->history(m_ws)), 0), m_range);
+    const DrawHistory history = seriesDraws(*s);
+    const ValueColumns columns = valueColumns(s->values.data(), recentWindow(history, 0), m_range);
     QStringList values;
     for (int32_t v : columns.values) values << QString::number(v);
     if (values.isEmpty()) values << QString::number(m_range.lo);
@@ -197,9 +197,8 @@ void Tf_zbpxz::showOccurrences() {
         const auto at = values.indexOf(chosen);
         m_occurrenceValue->setCurrentIndex(at < 0 ? 0 : static_cast<int>(at));
     }
-    const t_s_dm& history = m_session->history(m_ws);
     const std::vector<Occurrence> hits =
-        valueOccurrences(s->values, s->count(), m_occurrenceValue->currentText().toInt());
+        valueOccurrences(s->values, history.count(), m_occurrenceValue->currentText().toInt());
     setHeader(m_occurrencesGrid, {QStringLiteral("期号"), QStringLiteral("遗漏")}, static_cast<int>(hits.size()));
     std::vector<int32_t> periods;
     std::vector<double> omissions;
@@ -221,28 +220,28 @@ void Tf_zbpxz::showOccurrences() {
 }
 
 void Tf_zbpxz::showRemainders() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const int k = m_divisor->currentIndex() + 2;
     const std::vector<int32_t> r = transformedSeries(s->values, {KLineKind::Remainder, k});
-    const t_s_dm& history = m_session->history(m_ws);
-    fillRecords(m_remaindersGrid, history, s->count(),
+    const DrawHistory draws = seriesDraws(*s);
+    fillRecords(m_remaindersGrid, draws,
                 {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("除%1余数").arg(k)}, [&](size_t n) {
                     return QStringList{QString::number(s->values[n]), QString::number(r[n])};
                 });
     m_remainderCharts.front()->setData(
-        oneSeries(q(s->caption) + QStringLiteral("的除%1余数走势").arg(k), periodsOf(history, s->count()), doubles(r)));
+        oneSeries(q(s->caption) + QStringLiteral("的除%1余数走势").arg(k), periodsOf(draws), doubles(r)));
 }
 
 void Tf_zbpxz::showFeatures() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const int32_t big = m_big->text().toInt();
     const std::vector<uint8_t> odd = signalRow(s->values, SignalKind::OddEven, 0);
     const std::vector<uint8_t> prime = signalRow(s->values, SignalKind::PrimeComposite, 0);
     const std::vector<uint8_t> large = signalRow(s->values, SignalKind::BigSmall, big);
-    const t_s_dm& history = m_session->history(m_ws);
-    fillRecords(m_featuresGrid, history, s->count(),
+    const DrawHistory draws = seriesDraws(*s);
+    fillRecords(m_featuresGrid, draws,
                 {QStringLiteral("期号"), QStringLiteral("值"), QStringLiteral("奇偶"), QStringLiteral("质合"),
                  QStringLiteral("大小")},
                 [&](size_t n) {
@@ -258,7 +257,7 @@ void Tf_zbpxz::showFeatures() {
     } rows[] = {{"的奇偶走势", &odd, SignalKind::OddEven},
                 {"的质合走势", &prime, SignalKind::PrimeComposite},
                 {"的大小走势", &large, SignalKind::BigSmall}};
-    const std::vector<int32_t> periods = periodsOf(history, s->count());
+    const std::vector<int32_t> periods = periodsOf(draws);
     for (size_t c = 0; c < std::size(rows); ++c) {
         const std::vector<uint8_t>& row = *rows[c].row;
         std::vector<double> points(row.begin() + 1, row.end());
@@ -269,18 +268,18 @@ void Tf_zbpxz::showFeatures() {
 }
 
 void Tf_zbpxz::showChanges() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const std::vector<int32_t> change = transformedSeries(s->values, {KLineKind::Amplitude});
     const std::vector<int32_t> tail = transformedSeries(s->values, {KLineKind::Tail});
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory draws = seriesDraws(*s);
     fillRecords(
-        m_changesGrid, history, s->count(),
+        m_changesGrid, draws,
         {QStringLiteral("期号"), QStringLiteral("常规"), QStringLiteral("绝对振幅"), QStringLiteral("尾数")},
         [&](size_t n) {
             return QStringList{QString::number(s->values[n]), QString::number(change[n]), QString::number(tail[n])};
         });
-    const std::vector<int32_t> periods = periodsOf(history, s->count());
+    const std::vector<int32_t> periods = periodsOf(draws);
     const std::pair<const char*, const std::vector<int32_t>*> rows[] = {
         {"的常规图", &s->values}, {"的绝对振幅图", &change}, {"的尾数图", &tail}};
     for (size_t c = 0; c < std::size(rows); ++c)

@@ -34,10 +34,10 @@ const char* const kChineseNumbers[] = {"一", "二", "三",   "四",   "五",   
 
 }  // namespace
 
-std::pair<int, int> Tf_zbpxz::recentRecords(const QComboBox* recent) const {
-    const t_s_dm& history = m_session->history(m_ws);
-    const DrawWindow window = recentWindow(DrawHistory::of(history), recent->currentData().toInt());
-    return {window.first(), history.RecordCount()};
+std::pair<int, int> Tf_zbpxz::recentRecords(const AnalysisSeries& series, const QComboBox* recent) const {
+    const DrawHistory draws = seriesDraws(series);
+    const DrawWindow window = recentWindow(draws, recent->currentData().toInt());
+    return {window.first(), draws.count()};
 }
 
 QWidget* Tf_zbpxz::buildTraitsPage() {
@@ -70,7 +70,7 @@ QWidget* Tf_zbpxz::buildTraitsPage() {
 }
 
 void Tf_zbpxz::showTraits() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     QStringList header{QStringLiteral("期号"), QStringLiteral("指标值")};
     QStringList labels;  // the class of each class column, shown in the selection row
@@ -87,16 +87,16 @@ void Tf_zbpxz::showTraits() {
         }
     }
     // The draws of the window, the selection row, then the prediction record when there is one.
-    const auto [first, last] = recentRecords(m_traitRecent);
-    const t_s_dm& history = m_session->history(m_ws);
-    const int lastDraw = std::min(last, lastDrawRecord(DrawHistory::of(history)));
+    const auto [first, last] = recentRecords(*s, m_traitRecent);
+    const DrawHistory draws = seriesDraws(*s);
+    const int lastDraw = std::min(last, lastDrawRecord(draws));
     m_traitSelectionRow = lastDraw - first + 1;
     setHeader(m_traitsGrid, header, last - first + 2);
     for (int n = first; n <= last; ++n) {
         const int row = n <= lastDraw ? n - first : n - first + 1;
         const int32_t v = s->values[static_cast<size_t>(n)];
         const QString value = QString::number(v);
-        setCell(m_traitsGrid, row, 0, periodText(history.record(n)[0]));
+        setCell(m_traitsGrid, row, 0, periodText(draws.record(n)[0]));
         setCell(m_traitsGrid, row, 1, value);
         for (size_t f = 0; f < classifiers.size(); ++f) {
             const int c = classifiers[f].columnOf(v);
@@ -137,10 +137,10 @@ QWidget* Tf_zbpxz::buildOmissionTablePage() {
 }
 
 void Tf_zbpxz::showOmissionTable() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
-    const t_s_dm& history = m_session->history(m_ws);
-    const DrawWindow window = recentWindow(DrawHistory::of(history), m_tableRecent->currentData().toInt());
+    const DrawHistory draws = seriesDraws(*s);
+    const DrawWindow window = recentWindow(draws, m_tableRecent->currentData().toInt());
     const SeriesOmissionTable t = seriesOmissionTable(s->values.data(), window, m_range, 0);
     if (!t.status) {
         setHeader(m_omissionTableGrid, {}, 0);
@@ -152,7 +152,7 @@ void Tf_zbpxz::showOmissionTable() {
     setHeader(m_omissionTableGrid, header, t.table.rows + kOmissionStatRows);
     for (int r = 0; r < t.table.rows; ++r) {
         const int n = window.first() + r;
-        setCell(m_omissionTableGrid, r, 0, periodText(history.record(n)[0]));
+        setCell(m_omissionTableGrid, r, 0, periodText(draws.record(n)[0]));
         setCell(m_omissionTableGrid, r, 1, QString::number(s->values[static_cast<size_t>(n)]));
         for (int c = 0; c < t.table.columns; ++c) {
             const int32_t cell = t.table.cell(r, c);
@@ -202,7 +202,7 @@ QWidget* Tf_zbpxz::buildLayoutPage() {
 }
 
 void Tf_zbpxz::showLayout() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const std::optional<std::vector<int32_t>> columns =
         distributionColumns(m_layoutMin->text().toInt(), m_layoutMax->text().toInt(), m_layoutStep->currentIndex() + 2);
@@ -215,12 +215,12 @@ void Tf_zbpxz::showLayout() {
     }
     QStringList header{QStringLiteral("期号")};
     for (int32_t c : *columns) header << QString::number(c);
-    const auto [first, last] = recentRecords(m_layoutRecent);
+    const auto [first, last] = recentRecords(*s, m_layoutRecent);
     setHeader(m_layoutGrid, header, last - first + 1);
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory draws = seriesDraws(*s);
     for (int n = first; n <= last; ++n) {
         const int32_t v = s->values[static_cast<size_t>(n)];
-        setCell(m_layoutGrid, n - first, 0, periodText(history.record(n)[0]));
+        setCell(m_layoutGrid, n - first, 0, periodText(draws.record(n)[0]));
         for (size_t c = 0; c < columns->size(); ++c)
             if ((*columns)[c] == v) {
                 setCell(m_layoutGrid, n - first, static_cast<int>(c) + 1, QString::number(v));
@@ -267,19 +267,19 @@ void Tf_zbpxz::loadField() {
 }
 
 void Tf_zbpxz::showField() {
-    const AnalysisSeries* s = m_session->series();
+    const AnalysisSeries* s = liveSeries();
     if (!s) return;
     if (m_fieldLayouts.layouts.empty() || m_fieldLayouts.rows != m_fieldRows->currentIndex() + kMinFieldRows)
         loadField();
     const std::vector<std::string>& texts = m_fieldLayouts.layouts[static_cast<size_t>(m_fieldLayout->currentIndex())];
     QStringList header{QStringLiteral("期号"), QStringLiteral("值")};
     for (const std::string& text : texts) header << q(text);
-    const auto [first, last] = recentRecords(m_fieldRecent);
+    const auto [first, last] = recentRecords(*s, m_fieldRecent);
     setHeader(m_fieldGrid, header, last - first + 1);
-    const t_s_dm& history = m_session->history(m_ws);
+    const DrawHistory draws = seriesDraws(*s);
     for (int n = first; n <= last; ++n) {
         const int32_t v = s->values[static_cast<size_t>(n)];
-        setCell(m_fieldGrid, n - first, 0, periodText(history.record(n)[0]));
+        setCell(m_fieldGrid, n - first, 0, periodText(draws.record(n)[0]));
         setCell(m_fieldGrid, n - first, 1, QString::number(v));
         const int at = fieldRowOf(texts, v);
         if (at >= 0) {

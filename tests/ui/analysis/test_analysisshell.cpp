@@ -1,11 +1,9 @@
-// The shells of the analysis windows and the hand-off to the generator, with recording fakes.
+// The shells of the analysis windows: the tab order of their pages and when a page computes. (What
+// the views hand to the generator, and its refusals, is checked with the views that do it.)
 #include <QTabWidget>
 #include <QTest>
 
-#include "analysis/analysisseries.h"
 #include "ui/analysis/analysisshell.h"
-#include "ui/common/handoff.h"
-#include "recordinghandoff.h"
 
 using namespace lottodesk;
 
@@ -19,14 +17,6 @@ public:
     void refresh() override { ++refreshes; }
     int refreshes = 0;
 };
-
-using test::RecordingHandOff;
-
-// What a view does with a hand-off: its success text only on success, else the refusal.
-QString exportThrough(GeneratorHandOff& handOff, tselfcond entry) {
-    const Status added = handOff.addSelfSet(std::move(entry));
-    return added ? u("现已成功导出到超强组号的自设条件中") : QString::fromStdString(added.message);
-}
 
 }  // namespace
 
@@ -71,21 +61,6 @@ private Q_SLOTS:
         window.typeChanged();
         QCOMPARE(first->refreshes, 3);
         QVERIFY(second->stale());
-    }
-
-    void handOffsSaySuccessOnlyOnSuccess() {
-        RecordingHandOff handOff;
-        tselfcond entry;
-        entry.numbers = {1, 2};
-        entry.allowed = {1};
-        QCOMPARE(exportThrough(handOff, entry), u("现已成功导出到超强组号的自设条件中"));
-        QCOMPARE(exportThrough(handOff, tselfcond{}), u("empty"));
-        QVERIFY(handOff.addCustom("z_hz", {1}, false).ok);
-        QCOMPARE(exportThrough(handOff, entry), u("最多可添加2注"));
-        AnalysisSeries series;
-        series.caption = "和值";
-        static_cast<AnalysisOpener&>(handOff).openAnalysis(series, true);
-        QCOMPARE(handOff.calls, (std::vector<std::string>{"self", "custom:z_hz", "modal:和值"}));
     }
 };
 

@@ -46,6 +46,18 @@ struct ChartWindow : test::AnalysisFixture {
     Tf_fxd window;
 };
 
+// The pixels of `image` in (about) `colour`.
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += std::abs(qRed(p) - colour.red()) < 40 && std::abs(qGreen(p) - colour.green()) < 40 &&
+                 std::abs(qBlue(p) - colour.blue()) < 40;
+        }
+    return n;
+}
+
 std::vector<double> lastValues(const LineChartData& data) {
     std::vector<double> values;
     for (const auto& s : data.series) values.push_back(s.back());
@@ -85,9 +97,12 @@ private Q_SLOTS:
         page->windowBox()->setCurrentIndex(2);
         QCOMPARE(page->chart()->window(), 54);
         QCOMPARE(page->chart()->firstVisible(), w.ws.sjk.RecordCount() - 54);
+        // Painted: the one line chosen ("3_1显示", the second series) in its colour, the others not.
         QImage image(page->chart()->size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
         page->chart()->render(&image);
-        QVERIFY(!image.isNull());
+        QVERIFY(pixelsOf(image, lineColour(1)) > 50);
+        for (size_t s : {size_t{0}, size_t{2}, size_t{3}, size_t{4}}) QCOMPARE(pixelsOf(image, lineColour(s)), 0);
     }
 
     void remaindersRecomputeDispersionOnlyRepaints() {

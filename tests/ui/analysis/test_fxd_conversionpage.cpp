@@ -92,9 +92,23 @@ private Q_SLOTS:
         w.useGame("qlc.txt", test::kSevenNumberGame);
         w.window.typeChanged();
         QTest::qWait(0);
-        QCOMPARE(w.page->tableModel()->rowCount(), w.ws.sjk.RecordCount());
+        // The newest draw 2026096: 05 14 17 24 26 28 29 + 16, its first number 5.
+        LazyTableModel* table = w.page->tableModel();
+        QCOMPARE(table->rowCount(), w.ws.sjk.RecordCount());
+        const int newest = table->rowCount() - 1;
+        QCOMPARE(table->cell(newest, 0), u("2026096"));
+        QVERIFY2(table->cell(newest, 1).contains(u("05 14 17 24 26 28 29")), qPrintable(table->cell(newest, 1)));
+        QCOMPARE(table->cell(newest, 2), u("5"));
+        QCOMPARE(table->cell(newest - 1, 2), u("13"));  // 2026095: 13 15 17 18 20 22 25 + 07
+        // The kill run ends on the same draw, then "预测期" and "正确率".
         w.page->runKill();
-        QVERIFY(w.page->killModel()->rowCount() > 2);
+        LazyTableModel* kill = w.page->killModel();
+        const int last = kill->rowCount() - 1;
+        QVERIFY(last >= 3);
+        QCOMPARE(kill->cell(last, 0), u("正确率"));
+        QCOMPARE(kill->cell(last - 1, 0), u("预测期"));
+        QCOMPARE(kill->cell(last - 2, 0), u("2026096"));
+        QCOMPARE(kill->cell(last - 2, 3), u("5"));
     }
 };
 

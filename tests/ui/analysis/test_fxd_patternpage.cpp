@@ -161,6 +161,16 @@ private Q_SLOTS:
         QCOMPARE(w.handOff.calls.back(), std::string("tail"));
         QVERIFY(w.prompts.informed.last().contains(u("尾号组: 0  1  ;")));
         QVERIFY(w.prompts.informed.last().contains(u("(相同尾数仅计算一次)")));
+
+        // The generator's list is full: its refusal is the one message shown, no success.
+        const auto informed = w.prompts.informed.size();
+        const size_t taken = w.handOff.calls.size();
+        w.handOff.room = 0;
+        w.click("b_export1");
+        QCOMPARE(w.prompts.informed.size(), informed + 1);
+        QCOMPARE(w.prompts.warned.last(), u("最多可添加2注"));
+        QCOMPARE(w.prompts.informed.last(), u("最多可添加2注"));
+        QCOMPARE(w.handOff.calls.size(), taken);
     }
 
     void emptyLinesAndShapes() {

@@ -1,5 +1,6 @@
 // The pages of "更多图表" on the real 双色球 history and on a seven-number game (七乐彩), with the
 // hand-offs going to a recording fake.
+#include <algorithm>
 #include <QButtonGroup>
 #include <filesystem>
 #include <functional>
@@ -213,8 +214,26 @@ private Q_SLOTS:
         // 2007001: 04 14 19 22 26 29 30 + 11; gaps 9 4 2 3 2 0 and 30 - 30 + 4 - 1 = 3.
         QCOMPARE(m.shown(view, 0, 1), u("04 14 19 22 26 29 30 -11 "));
         QCOMPARE(m.shown(view, 0, 10), u("9  4  2  3  2  0  3  "));
+        // The newest draw 2026096: 05 14 17 24 26 28 29 + 16; gaps 8 2 6 1 1 0 and 30 - 29 + 5 - 1 = 5.
+        const int last = view->model()->rowCount() - 1;
+        QCOMPARE(m.shown(view, last, 0), u("2026096"));
+        QCOMPARE(m.shown(view, last, 1), u("05 14 17 24 26 28 29 -16 "));
+        QCOMPARE(m.shown(view, last, 10), u("8  2  6  1  1  0  5  "));
+        // Painted: the view's cells carry text and their class colours.
         QImage image(m.window.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
         m.window.render(&image);
+        const QRect cells(view->viewport()->mapTo(&m.window, QPoint(0, 0)), view->viewport()->size());
+        int dark = 0, tinted = 0;
+        for (int y = cells.top(); y <= cells.bottom(); ++y)
+            for (int x = cells.left(); x <= cells.right(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                dark += qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80;
+                tinted += p != qRgb(255, 255, 255) && std::max({qRed(p), qGreen(p), qBlue(p)}) -
+                                                              std::min({qRed(p), qGreen(p), qBlue(p)}) > 30;
+            }
+        QVERIFY(dark > 100);
+        QVERIFY(tinted > 100);
     }
 
     void associationFollowsThePositionBoxes() {
@@ -627,7 +646,9 @@ private Q_SLOTS:
             page->scrollTo(first);
             page->canvas()->render(&image);
         }
-        QVERIFY(page->firstRecord() >= 1);
+        // The page and its grid start at the last record scrolled to.
+        QCOMPARE(page->firstRecord(), first);
+        QCOMPARE(page->grid().recordAt(0), first);
     }
 
     // Run with -iterations N to time an option change of the combined patterns with its paint.
@@ -639,7 +660,12 @@ private Q_SLOTS:
             tails->setChecked(!tails->isChecked());
             m.window.render(&image);
         }
-        QVERIFY(m.window.page(u("综合形态")));
+        // The table follows the last state of the box: the first draw's gaps with or without tails.
+        QTableView* view = static_cast<CombinedPatternsView*>(m.window.page(u("综合形态")))->view();
+        if (tails->isChecked())
+            QCOMPARE(m.shown(view, 0, 9), u("0  0  0  2  1  4  "));
+        else
+            QCOMPARE(m.shown(view, 0, 8), u("00 00 00 12 01 14 "));
     }
 
     void theIndicatorChoiceFillsASlot() {

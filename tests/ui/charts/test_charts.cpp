@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "ui/charts/barchart.h"
@@ -19,6 +20,14 @@ QString dataFolder() { return QStringLiteral(LOTTODESK_DATA_DIR "/"); }
 
 bool reddish(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; }
 bool bluish(QRgb c) { return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90; }
+// A pixel of a picture's colour, not the grey of text, lines or the white ground.
+bool coloured(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) > 60; }
+int colouredPixels(const QImage& image, const QRect& rect) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) count += coloured(image.pixel(x, y));
+    return count;
+}
 
 }  // namespace
 
@@ -91,6 +100,17 @@ private Q_SLOTS:
         QImage image(1000, 600, QImage::Format_ARGB32_Premultiplied);
         QBENCHMARK { view.render(&image); }
         QCOMPARE(view.model()->rowCount(), 3500);
+        // Scrolled to the end: the last row starts inside the viewport. The newest whole row, 3498,
+        // has its marked cell (3498 + 2) % 7 == 0 painted with its picture and the plain cell
+        // beside it without one.
+        QVERIFY(view.viewport()->rect().contains(view.visualRect(view.model()->index(3499, 0)).topLeft()));
+        const QPoint offset = view.viewport()->mapTo(&view, QPoint(0, 0));
+        const QRect marked = view.visualRect(view.model()->index(3498, 2)).translated(offset).adjusted(1, 1, -1, -1);
+        const QRect plain = view.visualRect(view.model()->index(3498, 3)).translated(offset).adjusted(1, 1, -1, -1);
+        QVERIFY(image.rect().contains(marked) && image.rect().contains(plain));
+        QVERIFY2(colouredPixels(image, marked) > marked.width() * marked.height() / 4,
+                 qPrintable(QString::number(colouredPixels(image, marked))));
+        QCOMPARE(colouredPixels(image, plain), 0);
     }
 
     void barChartGeometryFollowsTheLargestValue() {
@@ -134,8 +154,14 @@ private Q_SLOTS:
         QCOMPARE(g.step, 1);
         QCOMPARE(g.slotWidth, 0.0);
         QImage image(100, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
         QPainter painter(&image);
         paintBarChart(painter, empty, 100, 50);  // nothing to divide by: no crash
+        painter.end();
+        // No bar of either colour in the plot (the legend above it shows both colours).
+        for (int y = std::max(0, g.originY - g.plotHeight); y < std::min(50, g.originY); ++y)
+            for (int x = g.originX + 1; x < std::min(100, g.originX + g.plotWidth); ++x)
+                QVERIFY(!reddish(image.pixel(x, y)) && !bluish(image.pixel(x, y)));
     }
 
     void trendChartOpensOnTheNewestPointsAndScrolls() {
@@ -162,12 +188,34 @@ private Q_SLOTS:
     }
 
     void trendPainterHandlesAFlatOrEmptySeries() {
-        QImage image(100, 60, QImage::Format_RGB32);
-        QPainter painter(&image);
-        paintTrend(painter, TrendSeries{}, QRect(0, 0, 100, 60), 0, 10);
+        const QRect area(0, 0, 100, 60);
+        const auto paint = [&](const TrendSeries& series, int first) {
+            QImage image(100, 60, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            paintTrend(painter, series, area, first, 10);
+            return image;
+        };
+        const auto redPixels = [](const QImage& image) {
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) red += reddish(image.pixel(x, y));
+            return red;
+        };
+        // Empty: the white ground only.
+        const QImage empty = paint(TrendSeries{}, 0);
+        QCOMPARE(empty.pixel(50, 30), qRgb(255, 255, 255));
+        QCOMPARE(redPixels(empty), 0);
+        // Flat (lo == hi): both points on the lowest line, 4 pixels above the bottom, joined.
         TrendSeries flat{{1, 2}, {5, 5}, 5, 5, {}, Qt::red};
-        paintTrend(painter, flat, QRect(0, 0, 100, 60), 0, 10);
-        paintTrend(painter, flat, QRect(0, 0, 100, 60), 5, 10);  // scrolled past the end
+        const QImage drawn = paint(flat, 0);
+        const auto redTinted = [](QRgb p) { return qRed(p) - qGreen(p) > 60; };  // antialiased too
+        QVERIFY(reddish(drawn.pixel(5, 55)));
+        QVERIFY(redTinted(drawn.pixel(10, 55)) || redTinted(drawn.pixel(10, 54)));
+        QVERIFY(reddish(drawn.pixel(15, 55)));
+        QVERIFY(!redTinted(drawn.pixel(5, 30)));
+        // Scrolled past the end: nothing.
+        QCOMPARE(redPixels(paint(flat, 5)), 0);
     }
 };
 

@@ -181,6 +181,12 @@ void TestGeneratorWindow::rowsFollowTheEnableRule() {
     QCOMPARE(w.dialogs.choices.back().hi, 200);
     QVERIFY(w.dialogs.choices.back().reference.has_value());
     QCOMPARE(w.edit("e_zb121")->text(), u("0  3  "));
+    // 红号一: the reference is the newest draw's, 01 of 2026096 (the draws before it, 2026095 and
+    // 2026094, and the first draw share its sum 100 but start with 04, 06 and 10).
+    w.clickRowBox("cb_zb", 88);
+    w.dialogs.values.push_back(std::vector<int32_t>{1});
+    w.clickRowButton(88);
+    QCOMPARE(w.dialogs.choices.back().reference, std::optional<int32_t>(1));
 
     // Unticking clears the text and the set, unticks and disables "容错".
     w.clickBox(enabled);
@@ -1009,29 +1015,27 @@ void TestGeneratorWindow::customIndicatorPage() {
     page->setDialogRunner([](QDialog& dialog) {
         auto* input = dialog.findChild<QLineEdit*>(QStringLiteral("e_fzsr"));
         if (!input || !input->text().isEmpty()) return int(QDialog::Rejected);
-        input->setText(QStringLiteral("z_hz%10"));
+        input->setText(QStringLiteral("z_num2%10"));
         dialog.accept();
         return dialog.result();
     });
     w.click("b_fzsr");
-    QCOMPARE(w.edit("e_gs")->text(), u("z_hz%10"));
+    QCOMPARE(w.edit("e_gs")->text(), u("z_num2%10"));
 
-    // "取值": the chooser over 0..1000 with the formula's value at the newest draw.
+    // "取值": the chooser over 0..1000 with the formula's value at the newest draw (2026096: 01 04
+    // 16 22 26 31, so 4; the draws before it give 6 and 3, the first draw 1).
     w.dialogs.values.push_back(std::vector<int32_t>{3, 1});
     w.click("b_qz");
     const ValueChoice& choice = w.dialogs.choices.back();
     QCOMPARE(choice.lo, 0);
     QCOMPARE(choice.hi, 1000);
-    const int32_t* newest = w.ws.sjk.record(w.ws.sjk.RecordCount());
-    int sum = 0;
-    for (int i = 1; i <= 6; ++i) sum += newest[i];
-    QCOMPARE(choice.reference, std::optional<int32_t>(sum % 10));
+    QCOMPARE(choice.reference, std::optional<int32_t>(4));
     QCOMPARE(w.edit("e_qz")->text(), u("1  3  "));
 
     w.clickBox(w.box("cb_rc"));
     w.click("b_zbadd");
     QCOMPARE(page->list()->count(), 1);
-    QCOMPARE(page->list()->item(0)->text(), u("z_hz%10  容错  取值: 1  3  "));
+    QCOMPARE(page->list()->item(0)->text(), u("z_num2%10  容错  取值: 1  3  "));
     QCOMPARE(w.edit("e_gs")->text(), QString());
     QCOMPARE(w.edit("e_qz")->text(), QString());
     QVERIFY(!w.box("cb_rc")->isChecked());
@@ -1076,26 +1080,22 @@ void TestGeneratorWindow::customIndicatorPage() {
     w.click("b_zbmodify");
     QCOMPARE(w.dialogs.choices.back().preselected, std::vector<int32_t>({1, 3}));
     QCOMPARE(w.prompts.asked.back(), u("确认|是否容错？如果容错，请选yes;如果不容错，请选no"));
-    QCOMPARE(page->list()->item(0)->text(), u("z_hz%10 容错 取值:2  "));
+    QCOMPARE(page->list()->item(0)->text(), u("z_num2%10 容错 取值:2  "));
     w.dialogs.values.push_back(std::vector<int32_t>{2, 4});
     w.prompts.answers.push_back(false);
     w.click("b_zbmodify");
-    QCOMPARE(page->list()->item(0)->text(), u("z_hz%10 取值:2  4  "));
+    QCOMPARE(page->list()->item(0)->text(), u("z_num2%10 取值:2  4  "));
     QVERIFY(!w.conditions().custom[0].tolerant);
 
-    // A run with the custom indicator filters by it: every ticket's sum ends in 2 or 4. Adding it
-    // switched the list on.
+    // A run with the custom indicator filters by it: every ticket's second number ends in 2 or 4.
+    // Adding it switched the list on.
     QVERIFY(w.box("cb_selfzb")->isChecked());
     w.dialogs.values.push_back(std::vector<int32_t>{1, 2, 3, 4, 5});
     w.click("b_dm");
     w.clickBox(w.box("cb_tslh"));
     QVERIFY(w.run());
     QVERIFY(!w.results().tickets.empty());
-    for (const Ticket& ticket : w.results().tickets) {
-        int total = 0;
-        for (int i = 0; i < 6; ++i) total += ticket[i];
-        QVERIFY(total % 10 == 2 || total % 10 == 4);
-    }
+    for (const Ticket& ticket : w.results().tickets) QVERIFY(ticket[1] % 10 == 2 || ticket[1] % 10 == 4);
 
     w.click("b_zbdelete");
     QCOMPARE(page->list()->count(), 0);
@@ -1195,6 +1195,12 @@ void TestGeneratorWindow::exportsFromOtherWindows() {
     QCOMPARE(
         w.prompts.informed.back(),
         QStringLiteral("过滤条件设置结果是：z_hz%10  容错  取值: 3  7  。现已成功导出到超强组号的自定义指标条件中"));
+    // The sum is 100 at the draws before it too: a formula of the first number tells them apart
+    // (01 at 2026096; 04, 06 at the two before). Cancelled: nothing more is added.
+    w.dialogs.values.push_back(std::nullopt);
+    QVERIFY(!w.window.addforselfzb("z_num1", 0, 9));
+    QCOMPARE(w.dialogs.choices.back().reference, std::optional<int32_t>(1));
+    QCOMPARE(c.custom.count(), 1);
 }
 
 // The window runs on one worker for its life: a second run of the typical condition set gives the

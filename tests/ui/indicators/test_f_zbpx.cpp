@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "analysis/analysisseries.h"
+#include "core/datatransform.h"
 #include "core/drawtext.h"
 #include "core/workspace.h"
 #include "indicators/catalogue.h"
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void viewsAgreeWithAReferenceOnTheRealHistory();
     void aFormulaErrorLeavesThePreviousAnalysis();
     void everyViewOpensOnBothGames();
+    void viewsFollowAChangedHistory();
     void exportWritesOneLinePerRecord();
     void mainWindowStartsAndShowsTheAnalysis();
     void filterExportReachesTheGenerator();
@@ -498,14 +500,55 @@ void TestIndicatorAnalysis::aFormulaErrorLeavesThePreviousAnalysis() {
 }
 
 void TestIndicatorAnalysis::everyViewOpensOnBothGames() {
-    for (const auto& [file, game] : {std::pair{"ssq.txt", kSsq}, std::pair{"qlc.txt", kQlc}}) {
-        Analysis a(file, game);
+    // z_num7 of the newest draw 2026096: 七乐彩's seventh number 29; 双色球 has six, its slot 7 holds
+    // the blue number 04.
+    struct GameCase {
+        const char* file;
+        GameParams game;
+        int32_t newest;
+    };
+    for (const GameCase& g : {GameCase{"ssq.txt", kSsq, 4}, GameCase{"qlc.txt", kQlc, 29}}) {
+        Analysis a(g.file, g.game);
         QVERIFY(a.window.analyse("z_num7", std::nullopt, "七").ok);
         auto* pages = a.window.findChild<QTabWidget*>(QStringLiteral("pc_zbpxz"));
         QCOMPARE(pages->count(), 15);
+        const QString value = QString::number(g.newest);
+        // The views with a row per draw show the newest one's period and value; the statistics
+        // views know the newest value as just drawn.
+        const auto rowOf = [](ViewGrid* grid, const QString& first) {
+            for (int r = grid->rowCount() - 1; r >= 0; --r)
+                if (grid->text(r, 0) == first) return r;
+            return -1;
+        };
         for (int p = 0; p < pages->count(); ++p) {
             pages->setCurrentIndex(p);
-            QVERIFY2(a.window.currentGrid()->rowCount() > 0, qPrintable(pages->tabText(p)));
+            ViewGrid* grid = a.window.currentGrid();
+            const QString caption = pages->tabText(p);
+            QVERIFY2(grid->rowCount() > 0, qPrintable(caption));
+            if (caption == u("出现次数统计图") || caption == u("遗漏次数统计图")) {
+                const int row = rowOf(grid, value);
+                QVERIFY2(row >= 0, qPrintable(caption));
+                if (caption == u("出现次数统计图"))
+                    QVERIFY(grid->text(row, 1).toInt() >= 1);
+                else
+                    QCOMPARE(grid->text(row, 6), u("0"));  // 本次遗漏
+            } else if (caption == u("分项统计")) {
+                QCOMPARE(grid->text(grid->rowCount() - 1, 0), u("共100期"));
+            } else if (caption == u("按期数分段走势")) {
+                QCOMPARE(grid->text(grid->rowCount() - 1, 1), u("2026096"));
+            } else if (caption == u("单个取值遗漏走势")) {
+                QVERIFY2(rowOf(grid, u("2026096")) < 0 || a.child<QComboBox>("combo_value")->currentText() == value,
+                         qPrintable(caption));
+            } else {
+                const int row = rowOf(grid, u("2026096"));
+                QVERIFY2(row >= 0, qPrintable(caption));
+                if (caption == u("数据分布图")) {
+                    for (int c = 1; c < grid->columnCount(); ++c)
+                        if (grid->headerText(c) == value) QCOMPARE(grid->text(row, c), value);
+                } else if (caption != u("遗漏值走势")) {
+                    QCOMPARE(grid->text(row, 1), value);
+                }
+            }
         }
         // Every K-line type and signal type of the signal chart.
         pages->setCurrentIndex(0);
@@ -518,6 +561,127 @@ void TestIndicatorAnalysis::everyViewOpensOnBothGames() {
                 QCOMPARE(a.window.currentGrid()->rowCount(), a.ws.sjk.RecordCount());
             }
     }
+}
+
+// Every view after the history changed under the analysis without a word to the window (as
+// "将选号导入到预测区" of another window does): the rows of each view are its series' records, the
+// 预测区 row shows the value of the new prediction record, and a removed record leaves no row.
+void TestIndicatorAnalysis::viewsFollowAChangedHistory() {
+    // The views, the column of their value (-1: none), and whether they end on the newest record
+    // with its period (the statistics views count real draws only).
+    struct ViewCase {
+        const char* caption;
+        int valueColumn;
+        bool perRecord;
+    };
+    const ViewCase views[] = {
+        {"信号图", 1, true},           {"特性图表", 1, true},        {"均值走势图", 1, true},
+        {"遗漏分布图表", -1, false},   {"数据分布图", -1, true},     {"田野走势图", 1, true},
+        {"分项统计", -1, false},       {"出现次数统计图", -1, false}, {"遗漏次数统计图", -1, false},
+        {"按期数分段走势", -1, false}, {"遗漏值走势", -1, true},     {"单个取值遗漏走势", -1, false},
+        {"余数走势图", 1, true},       {"特征图", 1, true},          {"变化量及尾数图", 1, true}};
+    const auto sumOf = [](const int32_t* r) { return r[1] + r[2] + r[3] + r[4] + r[5] + r[6]; };
+    // The last row of a view that ends on the newest record, its period and its value.
+    // (特性图表 puts its selection row "选号区" after the draws, before the prediction record.)
+    const auto newestRow = [](ViewGrid* grid) {
+        const int last = grid->rowCount() - 1;
+        return grid->text(last, 0) == u("选号区") ? last - 1 : last;
+    };
+    const auto periodShown = [](const QString& text) {
+        return text == u("预测区") ? kPredictionPeriod : text.toInt();
+    };
+    // Reads every view and checks its newest row against the record `newest` of the history.
+    const auto checkViews = [&](Analysis& a, int newest, int32_t value) {
+        for (const ViewCase& v : views) {
+            ViewGrid* grid = a.view(v.caption);
+            QVERIFY2(a.window.series() && a.window.series()->count() == a.ws.sjk.RecordCount(), v.caption);
+            QVERIFY2(grid->rowCount() > 0, v.caption);
+            if (!v.perRecord) continue;
+            const int row = newestRow(grid);
+            QVERIFY2(periodShown(grid->text(row, 0)) == a.ws.sjk.record(newest)[0],
+                     qPrintable(QString::fromUtf8(v.caption) + u(": ") + grid->text(row, 0)));
+            if (v.valueColumn >= 0)
+                QVERIFY2(grid->text(row, v.valueColumn) == QString::number(value),
+                         qPrintable(QString::fromUtf8(v.caption) + u(": ") + grid->text(row, v.valueColumn)));
+        }
+        // The distribution layout marks the value in its column; the per-record views have a row
+        // per record.
+        ViewGrid* layout = a.view("数据分布图");
+        for (int c = 1; c < layout->columnCount(); ++c)
+            QCOMPARE(layout->text(newestRow(layout), c), layout->headerText(c) == QString::number(value)
+                                                             ? QString::number(value)
+                                                             : QString());
+        for (const char* caption : {"信号图", "均值走势图", "遗漏值走势", "余数走势图", "特征图", "变化量及尾数图"})
+            QCOMPARE(a.view(caption)->rowCount(), a.ws.sjk.RecordCount());
+    };
+
+    Analysis a;
+    a.child<QLineEdit>("e_min")->setText(u("20"));
+    a.child<QLineEdit>("e_max")->setText(u("119"));
+    auto* occurrence = a.child<QComboBox>("combo_value");
+    const auto chooseOccurrence = [&](int32_t value) {
+        a.view("单个取值遗漏走势");
+        const int at = occurrence->findText(QString::number(value));
+        QVERIFY(at >= 0);
+        occurrence->setCurrentIndex(at);
+        Q_EMIT occurrence->activated(at);
+    };
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    const int draws = a.ws.sjk.RecordCount();
+    for (const ViewCase& v : views) a.view(v.caption);  // every view computed on the draws alone
+    chooseOccurrence(57);
+    a.view("信号图");
+
+    // The prediction record 02 05 08 11 14 17 (sum 57) while the window is hidden: shown again, the
+    // current view has its row at once.
+    a.window.hide();
+    NumberFlags selection{};
+    for (int n : {2, 5, 8, 11, 14, 17}) selection[static_cast<size_t>(n)] = true;
+    QVERIFY(putSelectionIntoPrediction(a.ws.sjk, a.ws.game, selection).ok);
+    QCOMPARE(a.ws.sjk.RecordCount(), draws + 1);
+    a.window.show();
+    QCOMPARE(a.window.currentGrid()->rowCount(), draws + 1);  // (compared first: a failure ends the test)
+    QCOMPARE(a.window.currentGrid()->text(draws, 1), u("57"));
+    checkViews(a, draws + 1, 57);
+    if (QTest::currentTestFailed()) return;  // the rows read below may not be there
+    QCOMPARE(a.view("余数走势图")->text(draws, 2), u("0"));      // 57 mod 3
+    QCOMPARE(a.view("变化量及尾数图")->text(draws, 3), u("7"));  // its tail
+    // The omission of 57 at the prediction record: the draws since the last draw summing to 57.
+    int since = 0;
+    for (int n = draws; n >= 1 && sumOf(a.ws.sjk.record(n)) != 57; --n) ++since;
+    ViewGrid* occurrences = a.view("单个取值遗漏走势");
+    QCOMPARE(occurrences->text(newestRow(occurrences), 0), u("预测区"));
+    QCOMPARE(occurrences->text(newestRow(occurrences), 1), QString::number(since));
+    // The statistics views count the draws, not the prediction record.
+    ViewGrid* omission = a.view("遗漏次数统计图");
+    int hits = 0;
+    for (int r = 0; r < omission->rowCount(); ++r) hits += omission->text(r, 1).toInt();
+    QCOMPARE(hits, draws);
+
+    // "清除预测区" under a series analysed with the prediction record: no view reaches past the
+    // history's records, each ends on the newest draw.
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    QCOMPARE(a.window.series()->count(), draws + 1);
+    for (const ViewCase& v : views) a.view(v.caption);
+    removePrediction(a.ws.sjk);
+    QCOMPARE(a.ws.sjk.RecordCount(), draws);
+    checkViews(a, draws, sumOf(a.ws.sjk.record(draws)));
+    if (QTest::currentTestFailed()) return;
+    occurrences = a.view("单个取值遗漏走势");
+    QVERIFY(!Analysis::column(occurrences, 0).empty());
+    for (const QString& period : Analysis::column(occurrences, 0)) QVERIFY(period != u("预测区"));
+
+    // A series handed in by another view cannot be computed again: the views are cleared.
+    AnalysisSeries handed;
+    handed.values.assign(static_cast<size_t>(draws) + 1, 1);
+    handed.range = {0, 4};
+    handed.caption = "派生";
+    a.window.openAnalysis(handed, false);
+    a.window.hide();  // another page is on show while the prediction record is edited
+    QVERIFY(putSelectionIntoPrediction(a.ws.sjk, a.ws.game, selection).ok);
+    a.window.show();
+    for (const ViewCase& v : views) QVERIFY2(a.view(v.caption)->rowCount() == 0, v.caption);
+    QVERIFY(!a.window.series());
 }
 
 void TestIndicatorAnalysis::exportWritesOneLinePerRecord() {

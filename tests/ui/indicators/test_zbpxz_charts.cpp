@@ -17,6 +17,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -44,6 +45,13 @@ bool near(QRgb pixel, const QColor& colour) {
 }
 bool white(QRgb pixel) { return qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240; }
 bool dark(QRgb pixel) { return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
+// The pixels of `area` in `image` near `colour`, or (without one) not white.
+int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& counted) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += counted(image.pixel(x, y));
+    return n;
+}
 
 QImage blank(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -667,6 +675,11 @@ void TestAnalysisCharts::displayMenuRedrawsTheMarkedCells() {
 void TestAnalysisCharts::aNewGameClearsTheCharts() {
     ChartAnalysis a;
     QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
+    // The K-line as drawn before: candles of both colours on the white ground.
+    CandleChart* candles = a.window.candleChart();
+    const QImage before = candles->grab(candles->chartArea()).toImage();
+    QVERIFY(countPixels(before, before.rect(), [](QRgb p) { return near(p, kRiseColour); }) > 0);
+    QVERIFY(countPixels(before, before.rect(), [](QRgb p) { return near(p, kFallColour); }) > 0);
     for (const char* caption : {"均值走势图", "出现次数统计图", "遗漏次数统计图", "分项统计", "遗漏值走势"})
         a.view(caption);
     a.window.typeChanged();
@@ -677,7 +690,9 @@ void TestAnalysisCharts::aNewGameClearsTheCharts() {
         QVERIFY(chart->data().periods.empty());
     // Painting empty charts draws nothing but the background.
     a.view("信号图");
-    QVERIFY(!a.window.candleChart()->grab().isNull());
+    const QImage after = candles->grab(candles->chartArea()).toImage();
+    QVERIFY(!after.isNull());
+    QCOMPARE(countPixels(after, after.rect(), [](QRgb p) { return !white(p); }), 0);
 }
 
 void TestAnalysisCharts::omissionStatisticsOverAChosenRange() {
@@ -1024,18 +1039,46 @@ void TestAnalysisCharts::everyViewDrawsOnTheSevenNumberGame() {
     QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
     auto* pages = a.child<QTabWidget>("pc_zbpxz");
     QCOMPARE(pages->count(), 15);
+    // Every page painted: its drawn chart (the K-line, the columns, the lines) or its grid puts
+    // something other than the white ground on the screen.
     for (int p = 0; p < pages->count(); ++p) {
         pages->setCurrentIndex(p);
-        QVERIFY2(!a.window.grab().isNull(), qPrintable(pages->tabText(p)));
+        QWidget* page = pages->currentWidget();
+        QWidget* chart = page->findChild<CandleChart*>();
+        if (!chart) chart = page->findChild<ColumnChart*>();
+        if (!chart) chart = page->findChild<LineChart*>();
+        if (!chart) chart = a.window.currentGrid()->viewport();
+        const QImage shot = chart->grab().toImage();
+        QVERIFY2(countPixels(shot, shot.rect(), [](QRgb px) { return !white(px); }) > 100,
+                 qPrintable(pages->tabText(p)));
     }
+    // The newest candle: 2026095 summed to 13+15+17+18+20+22+25 = 130, 2026096 to
+    // 05+14+17+24+26+28+29 = 143, a rise, drawn in the rise colour at the right end.
     const size_t records = static_cast<size_t>(a.ws.sjk.RecordCount());
-    QCOMPARE(a.window.candleChart()->data().candles.size(), records);
+    const CandleChartData& kline = a.window.candleChart()->data();
+    QCOMPARE(kline.candles.size(), records);
+    QCOMPARE(kline.periods.back(), 2026096);
+    QCOMPARE(kline.candles.back().open, 130);
+    QCOMPARE(kline.candles.back().close, 143);
+    QCOMPARE(kline.candles.back().kind, CandleKind::Rise);
+    pages->setCurrentIndex(0);
+    CandleChart* candles = a.window.candleChart();
+    const QImage drawn = candles->grab(candles->chartArea()).toImage();
+    const QRect newest(drawn.width() * 3 / 4, 0, drawn.width() / 4, drawn.height());
+    QVERIFY(countPixels(drawn, newest, [](QRgb p) { return near(p, kRiseColour); }) > 0);
     for (LineChart* chart : {a.window.averagesChart(), a.window.omissionLine(), a.window.omissionChangeLine()}) {
         QVERIFY(!chart->data().series.empty());
         QCOMPARE(chart->data().periods.size(), records);
+        QCOMPARE(chart->data().periods.back(), 2026096);
     }
-    for (ColumnChart* chart : {a.window.countsChart(), a.window.omissionChart(), a.window.classesChart()})
-        QVERIFY(!chart->data().heights.empty());
+    QCOMPARE(a.window.averagesChart()->data().series.front().back(), 143.0);
+    // The counts of the last 100 draws add up to 100.
+    for (ColumnChart* chart : {a.window.countsChart(), a.window.classesChart()}) {
+        int32_t total = 0;
+        for (auto h : chart->data().heights) total += static_cast<int32_t>(h);
+        QCOMPARE(total, 100);
+    }
+    QVERIFY(!a.window.omissionChart()->data().heights.empty());
 }
 
 QTEST_MAIN(TestAnalysisCharts)

@@ -173,11 +173,20 @@ private Q_SLOTS:
         QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
         QVERIFY(dialog.isSearching());
         QCOMPARE(dialog.startButton()->text(), QStringLiteral("停止生成"));
-        QTest::qWait(100);
+        // Stopped while the worker is inside the search: after a candidate was tried, before the
+        // run ended by itself.
+        QTRY_VERIFY(dialog.tried() > 0);
+        QVERIFY(dialog.isSearching());
         QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
         QVERIFY(!dialog.isSearching());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("搜索完毕"));
-        QVERIFY(dialog.tried() > 0);
+        QCOMPARE(dialog.startButton()->text(), QStringLiteral("开始生成"));
+        QVERIFY(dialog.results().size() < 100);
+        // The worker has ended: the count shown is the final one.
+        const QString count = QStringLiteral("已尝试候选公式%1个").arg(dialog.tried());
+        bool shown = false;
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) shown = shown || label->text() == count;
+        QVERIFY2(shown, qPrintable(count));
         QCOMPARE(dialog.applyButton()->isEnabled(), !dialog.results().empty());
     }
 
