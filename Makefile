@@ -60,7 +60,7 @@ test-engine:
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 ctest -L engine -j $(JOBS) --output-on-failure
 
 test-gui: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -L gui -j $(JOBS) --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen LOTTODESK_REQUIRE_QT_TRANSLATIONS=1 ctest -L gui -j $(JOBS) --output-on-failure
 
 bench: deps
 	cmake --preset bench
