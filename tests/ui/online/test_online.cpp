@@ -149,6 +149,7 @@ private Q_SLOTS:
     // Online update
     void updateKeepsAStoredDrawTheDownloadDisagreesWith();
     void updateFromTheWelfareLotterysService();
+    void updateFromTheSportsLotterysService();
     void unknownFirstPeriodAsksAboutContinuity();
     void continuityAnsweredYesKeepsOnlyTheDownload();
     void updateFromALocalFileFillsAnEmptyHistory();
@@ -681,6 +682,40 @@ void TestOnline::updateFromTheWelfareLotterysService() {
     QCOMPARE(tables.size(), size_t{1});
     QCOMPARE(tables.at(2026098).levels.at(0).amount, 7165213LL);
     QCOMPARE(tables.at(2026098).date, std::string("2026-08-25(二)"));
+}
+
+// 超级大乐透 from the sports lottery's service of the same shape on this machine: the two-digit
+// year of its periods, five main and two secondary numbers, the 追加 levels of its prize table.
+void TestOnline::updateFromTheSportsLotterysService() {
+    Desk desk;
+    QVERIFY(desk.install(LOTTODESK_PLUGIN_PATH));
+    desk.ws.curcp = 1;
+    QVERIFY(switchLotteryType(desk.ws, 0).ok);
+    QCOMPARE(desk.ws.current().cpmm, std::string("超级大乐透"));
+    const int before = desk.ws.sjk.RecordCount();
+    QCOMPARE(desk.ws.sjk.FieldValueAt(before, 0), 2026095);
+    HttpServer server;
+    const QByteArray target =
+        "/gateway/lottery/getHistoryPageListV1.qry?gameNo=85&provinceId=0&pageSize=30&isVerify=1&pageNo=1";
+    server.serve(target,
+                 R"j({"value":{"pages":5,"list":[
+                   {"lotteryDrawNum":"26096","lotteryDrawResult":"33 12 19 03 27 09 02","lotteryDrawTime":"2026-08-23",
+                    "prizeLevelList":[{"prizeLevel":"一等奖","stakeCount":"2","stakeAmount":"10,000,000"},
+                                      {"prizeLevel":"一等奖(追加)","stakeCount":"1","stakeAmount":"8,000,000"}]},
+                   {"lotteryDrawNum":"26095","lotteryDrawResult":"04 06 08 10 14 04 05"}]}})j",
+                 "application/json");
+    {
+        PluginSource source(QStringLiteral("sporttery=") + server.baseUrl());
+        desk.update();
+    }
+    QCOMPARE(server.requests, QList<QByteArray>{target});
+    QVERIFY(desk.prompts.informed.isEmpty());
+    QCOMPARE(desk.ws.sjk.RecordCount(), before + 1);
+    expectDraw(desk.ws.sjk, before + 1, 2026096, {3, 12, 19, 27, 33, 2, 9});
+    const PrizeTables tables = loadPrizeTables(prizeTablePath(desk.ws.folder, 1));
+    QCOMPARE(tables.at(2026096).levels.size(), size_t{2});
+    QCOMPARE(tables.at(2026096).levels.at(1).name, std::string("一等奖(追加)"));
+    QVERIFY2(!tables.count(2026095), "a draw without a table keeps none");
 }
 
 void TestOnline::unknownFirstPeriodAsksAboutContinuity() {
