@@ -1030,6 +1030,7 @@ int help(Context& c) {
         << "  --init       --home 的文件夹不存在时新建它\n"
         << "  --type N     当前彩种 0..20（默认 0）\n"
         << "  --transform N  打开数据后应用数据变换 N（0 原始数据，1..4 变换1..变换4）；变换后不能保存数据\n"
+        << "  --predict \"N1 .. [+ S1 ..]\"  分析命令在最后加上预测区（9999999）这一组号码（只在内存中）\n"
         << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
         << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
         << "  --version    显示版本\n"
@@ -1103,6 +1104,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool init = false;
     int type = 0;
     int transform = 0;
+    std::optional<std::string> predict;
     std::optional<double> timeLimit;
     std::string timeLimitText;
     size_t i = 0;
@@ -1132,6 +1134,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             std::optional<int> value = parseInt(args[++i]);
             if (!value || *value < 0 || *value >= kTransformKinds) return usage(err, "--transform 必须是 0..4 的整数");
             transform = *value;
+        } else if (args[i] == "--predict") {
+            predict = args[++i];
         } else if (args[i] == "--time-limit") {
             timeLimitText = args[++i];
             timeLimit = parseSeconds(timeLimitText);
@@ -1211,6 +1215,22 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 err << applied.message << '\n';
                 return kStopped;
             }
+        }
+        // "预测区" for the analysis commands: the ticket as the newest, undrawn record, in memory only.
+        if (predict && context.historyOpened) {
+            if (name == "import" || name == "export" || name == "update")
+                return usage(err, "--predict 只用于分析命令，不能与 " + name + " 一起使用");
+            std::string problem;
+            std::optional<DrawRecord> record = parseCandidate(*predict, drawRulesOf(ws), problem);
+            if (!record)
+                return usage(err, "--predict 应为 " + std::to_string(ws.game.zhgs) + " 个主号，可用 + 接副号");
+            if (!problem.empty()) {
+                err << problem << '\n';
+                return kStopped;
+            }
+            (*record)[0] = kPredictionPeriod;
+            ws.sjk.Append();
+            ws.sjk.setRecord(ws.sjk.RecNo(), *record);
         }
     }
     return command->run(context);

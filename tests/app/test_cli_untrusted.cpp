@@ -214,3 +214,35 @@ TEST(CliReadOnly, TypeNamesThatAreNoGbkAreSaid) {
 
 }  // namespace
 }  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+// `--predict`: a prediction record (9999999) after the history, in memory only, for the analysis
+// commands; the history file stays as it was.
+TEST(CliPredict, APredictionRecordInMemoryForTheAnalysisCommands) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    const std::string history = test::readFile(home.file("database/basedata0.rec"));
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.path()});
+        return test::cli(args);
+    };
+    const CliRun series = run({"--predict", "17 14 11 08 05 02 + 03", "series", "z_hz"});
+    ASSERT_EQ(series.code, 0) << series.err;
+    EXPECT_TRUE(series.out.ends_with("2026096\t100\n9999999\t57\n")) << series.out.substr(series.out.size() - 40);
+    const CliRun draws = run({"--predict", "02 05 08 11 14 17 + 03", "draws"});
+    ASSERT_EQ(draws.code, 0) << draws.err;
+    EXPECT_TRUE(draws.out.ends_with("9999999\t02 05 08 11 14 17\t03\n"));
+    EXPECT_EQ(test::readFile(home.file("database/basedata0.rec")), history);
+
+    EXPECT_EQ(run({"--predict", "01 02", "draws"}).code, 1);
+    EXPECT_EQ(run({"--predict", "01 02 03 04 05 06", "import", home.file("x.txt"), "--with-secondary"}).code, 1);
+    const CliRun outside = run({"--predict", "01 02 03 04 05 34", "draws"});
+    EXPECT_EQ(outside.code, 2);
+    EXPECT_FALSE(outside.err.empty());
+    EXPECT_EQ(test::readFile(home.file("database/basedata0.rec")), history);
+}
+
+}  // namespace
+}  // namespace lottodesk
