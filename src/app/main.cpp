@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     DesktopShell shell;
     DialogFileChooser files;
     Tf_main mainWindow(ws, {prompts, shell, settings, files});
+    // The self-test starts and ends at once: it asks no result service.
+    mainWindow.setCheckForNewDraws(!testing);
     delete splash;
     if (!mainWindow.started()) {
         prompts.inform(nullptr, mainWindow.startupError());

@@ -86,6 +86,9 @@ public:
         std::filesystem::copy(std::string(LOTTODESK_DATA_DIR) + "/pic", folder.file("pic"),
                               std::filesystem::copy_options::recursive);
         if (seed) seedProgramFolder(folder.path(), std::string(LOTTODESK_DATA_DIR) + "/samples");
+        // No test asks a result service on the internet at start; the tests of the check turn it on
+        // with a server of their own.
+        settings.writeInt("checkdraws", 0);
     }
     std::string path() const { return folder.path(); }
     std::string file(const std::string& relative) const { return folder.file(relative); }

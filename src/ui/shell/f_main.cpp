@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,6 +34,7 @@
 #include "ui/settings/f_zj1.h"
 #include "ui/indicators/zbpx_start.h"
 #include "ui/generator/zh_dialogs.h"
+#include "ui/online/newdrawcheck.h"
 #include "ui/online/noticefetcher.h"
 #include "ui/online/onlineupdate.h"
 #include "ui/online/pageview.h"
@@ -81,6 +83,13 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     m_pagePanel = new QLabel(this);
     m_historyPanel = new QLabel(this);
     statusBar()->addWidget(m_pagePanel, 1);
+    // Newer draws at the result service, found by the start-up check: one click updates.
+    m_newDraws = new QPushButton(this);
+    m_newDraws->setObjectName(QStringLiteral("b_newdraws"));
+    m_newDraws->setFlat(true);
+    m_newDraws->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_newDraws->hide();
+    statusBar()->addPermanentWidget(m_newDraws);
     statusBar()->addPermanentWidget(m_historyPanel);
     m_historyPanel->setToolTip(QStringLiteral("数据文件夹：") + q(m_ws.folder));
     m_busy = new Tf_showpic(this);
@@ -94,6 +103,12 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     connect(m_bh, &Tf_bh::transformApplied, this, [this] { followTransform(); });
     m_inform = new Tf_informdownload(m_services.settings, m_services.shell, this);
     m_fetcher = new NoticeFetcher(this);
+    m_drawCheck = new NewDrawCheck(this);
+    connect(m_drawCheck, &NewDrawCheck::found, this, [this](int count) {
+        m_newDraws->setText(newDrawsText(count));
+        m_newDraws->show();
+    });
+    connect(m_newDraws, &QPushButton::clicked, this, [this] { updateFromStatusBar(); });
 
     move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -412,7 +427,17 @@ void Tf_main::finishStartup(const std::optional<QByteArray>& noticeBody) {
         m_pageView->navigate(q(m_notice.pageAddress));
     }
     m_startupDone = true;
+    if (m_checkNewDraws) m_drawCheck->start(m_ws, m_services.settings);
     Q_EMIT startupFinished();
+}
+
+void Tf_main::updateFromStatusBar() {
+    m_newDraws->hide();
+    closeAllPages();
+    runOnlineUpdate(m_ws, m_services.prompts, this);
+    for (MainPage* hosted : hostedPages()) hosted->historyChanged();
+    updateHistoryStatus();
+    m_home->refresh();
 }
 
 void Tf_main::updateHistoryStatus() {

@@ -16,6 +16,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QMenu;
 class QStackedWidget;
 class QTabWidget;
@@ -29,6 +30,7 @@ class Tf_cpstyle;
 class Tf_showpic;
 class Tf_zj1;
 class HomePanel;
+class NewDrawCheck;
 class NoticeFetcher;
 class PageView;
 class Tf_gxsjq;
@@ -49,6 +51,12 @@ public:
     const QString& startupError() const { return m_startupError; }
     // True once the first showing has finished its work.
     bool startupDone() const { return m_startupDone; }
+    // Whether the first showing asks the result service for newer draws (settings allowing); the
+    // self-test turns it off.
+    void setCheckForNewDraws(bool check) { m_checkNewDraws = check; }
+    // "有N期新开奖数据，点击更新" in the status bar; hidden until newer draws are found.
+    QPushButton* newDrawsButton() const { return m_newDraws; }
+    NewDrawCheck* newDrawCheck() const { return m_drawCheck; }
 
     QAction* command(const char* name) const;
     QTabWidget* pageControl() const { return m_pagecontrol1; }
@@ -118,6 +126,8 @@ private:
     void prepareAfterFirstShow();
     void finishStartup(const std::optional<QByteArray>& noticeBody);
     void updateHistoryStatus();
+    // The status bar's one-click update: the online update, then every page follows the history.
+    void updateFromStatusBar();
     // The caption and "数据更新" after a transform was applied.
     void followTransform();
     void onActivePageChanged();
@@ -130,6 +140,7 @@ private:
     QStringList m_startupMessages;
     bool m_firstShow = true;
     bool m_startupDone = false;
+    bool m_checkNewDraws = true;
     int m_openTabs = 0;
     int m_screenWidth = 0;
     int m_screenHeight = 0;
@@ -143,6 +154,8 @@ private:
     QMenu* m_pm1 = nullptr;
     QLabel* m_pagePanel = nullptr;
     QLabel* m_historyPanel = nullptr;
+    QPushButton* m_newDraws = nullptr;
+    NewDrawCheck* m_drawCheck = nullptr;
     Tf_showpic* m_busy = nullptr;
     Tf_cpstyle* m_cpstyle = nullptr;
     Tf_zj1* m_zj1 = nullptr;

@@ -29,6 +29,7 @@
 #include "ui/generator/f_zh.h"
 #include "ui/online/f_informdownload.h"
 #include "support/httpserver.h"
+#include "ui/online/newdrawcheck.h"
 #include "ui/online/noticefetcher.h"
 #include "ui/online/pageview.h"
 #include "support/uifixture.h"
@@ -59,6 +60,7 @@ struct Started {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void startUpCheckSaysWhenNewerDrawsExist();
     void startsOnAnEmptyFolderWithDefaults();
     void startsOnTheSeededHistory();
     void removesASavedPredictionFromMemoryOnly();
@@ -150,6 +152,7 @@ void TestMainWindow::aNewEmptyHomeStartsOnTheSeededHistory() {
     FakeShell shell;
     test::FakeFileChooser files;
     QtSettingsStore settings(QString::fromStdString(root.file("settings.ini")));
+    settings.writeInt("checkdraws", 0);  // no result service on the internet
     Tf_main window(ws, {prompts, shell, settings, files});
     QVERIFY2(window.started(), qPrintable(window.startupError()));
     QSignalSpy finished(&window, &Tf_main::startupFinished);
@@ -559,6 +562,49 @@ void TestMainWindow::generatorPageFollowsTheType() {
     app.window.applyTypeSwitch(0);
     QVERIFY(app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->generator().conditions.selectable[35]);
     QVERIFY(!app.window.pageWindow<Tf_zh>(Tf_main::Page::zh)->generator().conditions.selectable[36]);
+}
+
+// At start the program asks the type's result service (here a server of the same shape on this
+// machine) for its newest draws; newer ones than the history's are said in the status bar with a
+// one-click update. Offline or on an error nothing is said.
+void TestMainWindow::startUpCheckSaysWhenNewerDrawsExist() {
+    test::HttpServer server;
+    const QByteArray page = "/cwl_admin/front/cwlkj/search/kjxx/findDrawNotice?name=ssq&pageNo=1&pageSize=30&systemType=PC";
+    server.serve(page,
+                 R"j({"pageCount":9,"result":[{"code":"2026098","red":"03,09,16,17,24,33","blue":"15"},
+                     {"code":"2026097","red":"01,06,13,18,27,30","blue":"07"},
+                     {"code":"2026096","red":"01,04,16,22,26,31","blue":"04"}]})j",
+                 "application/json");
+    {
+        ProgramFolder folder(true);
+        folder.settings.writeInt("checkdraws", 1);
+        folder.settings.writeString("drawsource0", "cwl=" + server.baseUrl().toStdString());
+        Started started(folder);
+        QPushButton* button = started.window.newDrawsButton();
+        QTRY_VERIFY(button->isVisible());
+        QCOMPARE(button->text(), QStringLiteral("有2期新开奖数据，点击更新"));
+        QCOMPARE(server.requests, QList<QByteArray>{page});
+        QTest::mouseClick(button, Qt::LeftButton);  // the online update (no plug-in here): the news goes
+        QVERIFY(!button->isVisible());
+        QVERIFY(!started.prompts.informed.join(QStringLiteral("|")).contains(QStringLiteral("新开奖")));  // never a modal
+    }
+    // A server error, a refused connection: silent. Turned off: nothing is asked at all.
+    server.serveStatus(page, 500);
+    const std::string sources[] = {"cwl=" + server.baseUrl().toStdString(), "cwl=http://127.0.0.1:9", "off"};
+    for (const std::string& source : sources) {
+        ProgramFolder folder(true);
+        folder.settings.writeInt("checkdraws", source == "off" ? 0 : 1);
+        folder.settings.writeString("drawsource0", source);
+        Started started(folder);
+        NewDrawCheck* check = started.window.newDrawCheck();
+        if (source == "off")
+            QCOMPARE(check->answered(), 0);
+        else
+            QTRY_COMPARE(check->answered(), 1);
+        QVERIFY(!started.window.newDrawsButton()->isVisible());
+        QVERIFY(!started.prompts.informed.join(QStringLiteral("|")).contains(QStringLiteral("新开奖")));
+    }
+    QCOMPARE(server.requests.size(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)
