@@ -40,7 +40,11 @@ DownloadDialog::DownloadDialog(const QString& typeName, int lowerBound, QWidget*
     m_source->setObjectName(QStringLiteral("e_source"));
     m_source->setPlaceholderText(QStringLiteral("cwl、sporttery、http://... 或 文件路径"));
     // The type's own result service, when the program knows one.
-    if (const auto kind = lottodesk::sources::sourceOfType(typeName.toStdString()))
+    // The user's own source for the type (the program's setting), else the type's result service.
+    const QString preferred = qEnvironmentVariable("LOTTODESK_PLUGIN_DEFAULT_SOURCE");
+    if (!preferred.isEmpty())
+        m_source->setText(preferred);
+    else if (const auto kind = lottodesk::sources::sourceOfType(typeName.toStdString()))
         m_source->setText(QString::fromUtf8(lottodesk::sources::sourceInfo(*kind).name));
     m_source->setMinimumWidth(360);
     m_status->setObjectName(QStringLiteral("l_status"));

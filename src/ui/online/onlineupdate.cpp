@@ -81,7 +81,7 @@ QString pluginPath(const QString& programFolder) {
     return QDir(installedPluginFolder()).filePath(QStringLiteral("prjdll"));
 }
 
-void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
+void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent, const std::string& preferredSource) {
     const QString folder = QString::fromStdString(ws.folder);
     // No unload: the plug-in may leave Qt objects behind (meta types, network threads) that must
     // outlive the call; the library stays loaded for the rest of the run.
@@ -102,7 +102,9 @@ void runOnlineUpdate(Workspace& ws, Prompts& prompts, QWidget* parent) {
         QWidget* window = parent ? parent->window() : nullptr;
         QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
         const std::string typeName = ws.current().cpmm;
+        if (!preferredSource.empty()) qputenv("LOTTODESK_PLUGIN_DEFAULT_SOURCE", QByteArray::fromStdString(preferredSource));
         createForm(window, screen, typeName.c_str(), 0, bound);
+        qunsetenv("LOTTODESK_PLUGIN_DEFAULT_SOURCE");
     }
 
     const std::vector<PrizeTable> prizes = takePrizeHandOver(prizePath);

@@ -98,7 +98,7 @@ Tf_main::Tf_main(Workspace& ws, Services services, QWidget* parent)
     m_zj1 = new Tf_zj1(m_ws, this);
     m_gxsjq = new Tf_gxsjq(
         m_ws, m_services.prompts, m_services.files,
-        [this](QWidget* parent) { runOnlineUpdate(m_ws, m_services.prompts, parent); }, this);
+        [this](QWidget* parent) { runOnlineUpdate(m_ws, m_services.prompts, parent, preferredDrawSource()); }, this);
     m_bh = new Tf_bh(m_ws, m_pictures, m_services.prompts, this);
     connect(m_bh, &Tf_bh::transformApplied, this, [this] { followTransform(); });
     m_inform = new Tf_informdownload(m_services.settings, m_services.shell, this);
@@ -431,10 +431,14 @@ void Tf_main::finishStartup(const std::optional<QByteArray>& noticeBody) {
     Q_EMIT startupFinished();
 }
 
+std::string Tf_main::preferredDrawSource() {
+    return m_services.settings.readString(drawSourceSetting(m_ws.curcp)).value_or("");
+}
+
 void Tf_main::updateFromStatusBar() {
     m_newDraws->hide();
     closeAllPages();
-    runOnlineUpdate(m_ws, m_services.prompts, this);
+    runOnlineUpdate(m_ws, m_services.prompts, this, preferredDrawSource());
     for (MainPage* hosted : hostedPages()) hosted->historyChanged();
     updateHistoryStatus();
     m_home->refresh();

@@ -8,6 +8,7 @@
 #include <vector>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/notice.h"
 #include "ui/common/cellpictures.h"
@@ -128,6 +129,8 @@ private:
     void updateHistoryStatus();
     // The status bar's one-click update: the online update, then every page follows the history.
     void updateFromStatusBar();
+    // The user's source for the current type ("drawsource<N>"), empty for the type's own service.
+    std::string preferredDrawSource();
     // The caption and "数据更新" after a transform was applied.
     void followTransform();
     void onActivePageChanged();

@@ -573,6 +573,19 @@ void TestOnline::pluginDialogByHand() {
         poll->start(10);
     };
 
+    // The source field offers the type's result service, or the user's own source for the type.
+    QStringList offered;
+    for (const char* preferred : {"", "cwl=http://my-mirror:8080"}) {
+        if (*preferred) qputenv("LOTTODESK_PLUGIN_DEFAULT_SOURCE", preferred);
+        whenShown([&](QWidget* dialog) {
+            offered << dialog->findChild<QLineEdit*>(QStringLiteral("e_source"))->text();
+            dialog->findChild<QPushButton*>(QStringLiteral("b_cancel"))->click();
+        });
+        createForm(&window, nullptr, "双色球", 0, 2026096);
+        qunsetenv("LOTTODESK_PLUGIN_DEFAULT_SOURCE");
+    }
+    QCOMPARE(offered, (QStringList{text("cwl"), text("cwl=http://my-mirror:8080")}));
+
     // Cancel: nothing written.
     whenShown([&](QWidget* dialog) {
         seen << dialog->windowTitle();
