@@ -58,14 +58,13 @@ Source sourceOf(const std::string& text) {
 std::optional<std::vector<std::string>> handOverOf(std::string_view text, std::string& error) {
     std::map<int64_t, std::string> draws;
     size_t lineNumber = 0;
-    bool ended = false;
     forEachLine(text, [&](std::string_view line) {
         ++lineNumber;
         std::vector<long long> values;
         std::string what;
         switch (parseDrawLine(line, values, what)) {
         case DrawLine::Blank: return true;
-        case DrawLine::End: ended = true; return false;
+        case DrawLine::End: return false;
         case DrawLine::Error: error = drawLineError(lineNumber, what); return false;
         case DrawLine::Draw: break;
         }
@@ -74,7 +73,6 @@ std::optional<std::vector<std::string>> handOverOf(std::string_view text, std::s
         draws.emplace(values[0], numbers);
         return true;
     });
-    (void)ended;
     if (!error.empty()) return std::nullopt;
     std::vector<std::string> lines;
     for (const auto& [period, numbers] : draws) {

@@ -490,18 +490,14 @@ DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std:
         else
             outcome.conflicting.push_back(record[0]);
     }
-    if (dryRun) {
-        for (const DrawRecord& record : fresh) outcome.added.push_back(record[0]);
-        outcome.placeholderReplaced = outcome.placeholderReplaced && !fresh.empty();
-        outcome.summary = mergeSummary(static_cast<int>(fresh.size()), outcome.skipped, outcome.conflicting,
-                                       outcome.placeholderReplaced);
-        return outcome;
-    }
-    if (fresh.empty() && !outcome.discardedOld) {
-        outcome.summary = mergeSummary(0, outcome.skipped, outcome.conflicting, false);
-        outcome.placeholderReplaced = false;
-        return outcome;  // nothing to write: the history already holds every downloaded draw
-    }
+    // What landed (or, in a dry run, would land): the fresh periods, and the placeholder only
+    // when something took its place.
+    for (const DrawRecord& record : fresh) outcome.added.push_back(record[0]);
+    outcome.placeholderReplaced = outcome.placeholderReplaced && !fresh.empty();
+    outcome.summary = mergeSummary(static_cast<int>(fresh.size()), outcome.skipped, outcome.conflicting,
+                                   outcome.placeholderReplaced);
+    // Nothing to write when the history already holds every downloaded draw.
+    if (dryRun || (fresh.empty() && !outcome.discardedOld)) return outcome;
     outcome.status = guarded(store, [&] {
         if (outcome.discardedOld || outcome.placeholderReplaced) store.Clear(false);
         for (const DrawRecord& record : fresh) {
@@ -511,10 +507,6 @@ DownloadOutcome applyDownloadLines(t_s_dm& store, int32_t lowerBound, const std:
         return saved(store);
     });
     if (!outcome.status) return downloadRefused(outcome.status.message);
-    for (const DrawRecord& record : fresh) outcome.added.push_back(record[0]);
-    outcome.placeholderReplaced = outcome.placeholderReplaced && !fresh.empty();
-    outcome.summary = mergeSummary(static_cast<int>(fresh.size()), outcome.skipped, outcome.conflicting,
-                                   outcome.placeholderReplaced);
     return outcome;
 }
 

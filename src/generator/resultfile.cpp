@@ -143,25 +143,14 @@ Status saveResultFile(const std::string& path, const std::vector<Ticket>& ticket
 }
 
 ResultTextParse loadResultFile(const std::string& path, int m, const TicketRange* range, size_t maxBytes) {
-    auto refused = [](std::string message) {
-        ResultTextParse failed;
-        failed.error = std::move(message);
-        return failed;
-    };
-    LineReader reader(path, maxBytes);
-    if (!reader.opened()) return refused("无法读取文件：" + path);
     ResultLines lines(m, range);
+    // Sized once from the file's length, as a file the program wrote holds its tickets.
     struct stat st;
     const int mm = std::clamp(m, 1, static_cast<int>(std::tuple_size_v<Ticket>));
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= maxBytes)
         lines.result().tickets.reserve(static_cast<size_t>(st.st_size) / (3 * static_cast<size_t>(mm) + 2));
-    std::string line;
-    while (reader.next(line))
-        if (!lines.line(line)) return std::move(lines.result());
-    if (reader.tooLarge())
-        return refused("组号文件太大（超过" + std::to_string(maxBytes >> 20) + "MB），不是组号结果文件：" + path);
-    if (reader.failed()) return refused("无法读取文件：" + path);
-    return std::move(lines.result());
+    return readTicketLines(path, maxBytes, lines,
+                           "组号文件太大（超过" + std::to_string(maxBytes >> 20) + "MB），不是组号结果文件：" + path);
 }
 
 }  // namespace lottodesk

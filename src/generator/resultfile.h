@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/fileio.h"
@@ -33,6 +34,28 @@ inline constexpr size_t kMaxResultFileBytes = size_t{256} << 20;
 // Writes the tickets as a result file (atomically; `layer` is for tests that inject faults).
 Status saveResultFile(const std::string& path, const std::vector<Ticket>& tickets, int m,
                       const FileLayer& layer = FileLayer{});
+// Feeds the file's lines to `lines.line(...)` until one returns false, reading in blocks with a
+// limit (never the whole file into memory); the answer is `lines.result()`, or a parse holding only
+// the error for a file that cannot be read or is larger than `maxBytes` (`tooLargeMessage`).
+template <class Lines>
+auto readTicketLines(const std::string& path, size_t maxBytes, Lines& lines, const std::string& tooLargeMessage)
+    -> std::decay_t<decltype(lines.result())> {
+    using Parse = std::decay_t<decltype(lines.result())>;
+    auto refused = [](std::string message) {
+        Parse failed;
+        failed.error = std::move(message);
+        return failed;
+    };
+    LineReader reader(path, maxBytes);
+    if (!reader.opened()) return refused("无法读取文件：" + path);
+    std::string line;
+    while (reader.next(line))
+        if (!lines.line(line)) return std::move(lines.result());
+    if (reader.tooLarge()) return refused(tooLargeMessage);
+    if (reader.failed()) return refused("无法读取文件：" + path);
+    return std::move(lines.result());
+}
+
 // Reads a result file line by line (never whole into memory), checked as parseResultText checks;
 // a file that cannot be read, or one larger than `maxBytes`, is an error naming it.
 ResultTextParse loadResultFile(const std::string& path, int m, const TicketRange* range = nullptr,

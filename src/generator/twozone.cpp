@@ -197,20 +197,8 @@ Status saveTwoZoneFile(const std::string& path, const std::vector<TwoZoneTicket>
 }
 
 TwoZoneParse loadTwoZoneFile(const std::string& path, int m, int h, const GameParams* game) {
-    auto refused = [](std::string message) {
-        TwoZoneParse failed;
-        failed.error = std::move(message);
-        return failed;
-    };
-    LineReader reader(path, kMaxTwoZoneFileBytes);
-    if (!reader.opened()) return refused("无法读取文件：" + path);
     TwoZoneLines lines(m, h, game);
-    std::string line;
-    while (reader.next(line))
-        if (!lines.line(line)) return std::move(lines.result());
-    if (reader.tooLarge()) return refused(kTwoZoneLimitMessage);
-    if (reader.failed()) return refused("无法读取文件：" + path);
-    return std::move(lines.result());
+    return readTicketLines(path, kMaxTwoZoneFileBytes, lines, kTwoZoneLimitMessage);
 }
 
 }  // namespace lottodesk

@@ -15,13 +15,7 @@ std::string drawSourceSetting(int type) { return "drawsource" + std::to_string(t
 
 QString newDrawsText(int count) { return QStringLiteral("有%1期新开奖数据，点击更新").arg(count); }
 
-NewDrawCheck::NewDrawCheck(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {
-    m_deadline.setSingleShot(true);
-    m_deadline.setInterval(kTimeoutMs);
-    connect(&m_deadline, &QTimer::timeout, this, [this] {
-        if (m_reply) m_reply->abort();  // silent: its finished handler sees the error
-    });
-}
+NewDrawCheck::NewDrawCheck(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {}
 
 bool NewDrawCheck::start(const Workspace& ws, SettingsStore& settings) {
     if (m_reply || settings.readInt(kCheckDrawsSetting).value_or(1) == 0) return false;
@@ -37,13 +31,12 @@ bool NewDrawCheck::start(const Workspace& ws, SettingsStore& settings) {
     const int mainCount = ws.game.zhgs;
     QNetworkRequest request(QUrl(QString::fromStdString(sources::pageAddress(source->kind, source->base, typeName, 1))));
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("lottodesk/1.0"));
-    request.setTransferTimeout(kTimeoutMs);
+    request.setTransferTimeout(kTimeoutMs);  // a hanging service ends as an error: silent
     m_reply = m_manager->get(request);
     QNetworkReply* reply = m_reply;
     const sources::SourceKind kind = source->kind;
     connect(reply, &QNetworkReply::finished, this, [this, reply, kind, stored, mainCount] {
         reply->deleteLater();
-        m_deadline.stop();
         ++m_answered;
         if (reply->error() != QNetworkReply::NoError || reply->bytesAvailable() > (qint64{4} << 20)) return;
         const QByteArray body = reply->readAll();
@@ -54,7 +47,6 @@ bool NewDrawCheck::start(const Workspace& ws, SettingsStore& settings) {
         for (const sources::SourceDraw& draw : page.draws) count += draw.period > stored ? 1 : 0;
         if (count > 0) Q_EMIT found(count);
     });
-    m_deadline.start();
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <string>
 
 class QNetworkAccessManager;
@@ -45,7 +44,6 @@ Q_SIGNALS:
 private:
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
-    QTimer m_deadline;
     int m_answered = 0;
 };
 
