@@ -302,7 +302,7 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, std::os
             text += '\t';
             text += numbersText(ticket.secondary.data(), h);
             text += '\t';
-            text += rewardText(ticket, summary.shape);
+            text += rewardText(ticket, summary);
             text += '\n';
         }
     out << text << summary.text << '\n';

@@ -43,8 +43,9 @@ std::string clean(std::string_view text) {
     return out;
 }
 
-// Yuan with thousands separators ("7,165,213"); "—" when unknown.
-std::string yuan(long long value) {
+}  // namespace
+
+std::string yuanText(long long value) {
     if (value < 0) return "—";
     std::string digits = std::to_string(value), text;
     for (size_t i = 0; i < digits.size(); ++i) {
@@ -54,17 +55,15 @@ std::string yuan(long long value) {
     return text;
 }
 
-}  // namespace
-
 std::string prizeTableDisplay(const PrizeTable& table) {
     std::string text = "第" + std::to_string(table.period) + "期";
     if (!table.date.empty()) text += " " + table.date;
-    if (table.sales >= 0) text += "  销售额 " + yuan(table.sales) + "元";
-    if (table.pool >= 0) text += "  奖池 " + yuan(table.pool) + "元";
+    if (table.sales >= 0) text += "  销售额 " + yuanText(table.sales) + "元";
+    if (table.pool >= 0) text += "  奖池 " + yuanText(table.pool) + "元";
     for (const PrizeTableLevel& level : table.levels) {
         text += "\n" + level.name + " ";
         text += level.winners < 0 ? std::string("—") : std::to_string(level.winners) + "注";
-        text += " " + (level.amount < 0 ? std::string("—") : yuan(level.amount) + "元");
+        text += " " + (level.amount < 0 ? std::string("—") : yuanText(level.amount) + "元");
     }
     return text;
 }

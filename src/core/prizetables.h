@@ -46,6 +46,9 @@ Status savePrizeTables(const std::string& path, const std::vector<PrizeTable>& t
 // service did not give).
 std::string prizeTableDisplay(const PrizeTable& table);
 
+// Yuan with thousands separators ("7,165,213"); "—" when unknown (negative).
+std::string yuanText(long long value);
+
 // The line of one table, and one line read back (nothing when it is no table line).
 std::string prizeTableLine(const PrizeTable& table);
 bool readPrizeTableLine(std::string_view line, PrizeTable& table);

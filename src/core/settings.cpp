@@ -26,4 +26,17 @@ ColdHotSettings loadColdHotSettings(SettingsStore& store) {
     return settings;
 }
 
+TicketPrice loadTicketPrice(SettingsStore& store) {
+    TicketPrice price;
+    if (const std::optional<int> base = store.readInt("ticketprice"); base && *base >= 1 && *base <= 1000)
+        price.base = *base;
+    price.addOn = store.readInt("ticketaddon").value_or(0) != 0;
+    return price;
+}
+
+void saveTicketPrice(SettingsStore& store, const TicketPrice& price) {
+    store.writeInt("ticketprice", price.base);
+    store.writeInt("ticketaddon", price.addOn ? 1 : 0);
+}
+
 }  // namespace lottodesk

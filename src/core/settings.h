@@ -45,4 +45,14 @@ struct ColdHotSettings {
 // qs, coldcs, hotcs, f_qs, f_coldcs, f_hotcs).
 ColdHotSettings loadColdHotSettings(SettingsStore& store);
 
+// What one ticket costs: "ticketprice" (yuan, default 2) and "ticketaddon" (追加, where the game
+// offers it).
+struct TicketPrice {
+    int base = 2;
+    bool addOn = false;
+    bool operator==(const TicketPrice&) const = default;
+};
+TicketPrice loadTicketPrice(SettingsStore& store);
+void saveTicketPrice(SettingsStore& store, const TicketPrice& price);
+
 }  // namespace lottodesk

@@ -37,6 +37,7 @@ StartupResult initialiseWorkspace(Workspace& ws, SettingsStore& settings) {
 
     ws.partitions.rebuild(ws.game.zh_to);
     ws.settings = loadColdHotSettings(settings);
+    ws.price = loadTicketPrice(settings);
     return result;
 }
 

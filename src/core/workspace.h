@@ -41,6 +41,7 @@ struct Workspace {
     ZonePartitions partitions;
     tzbpxz_zj1 components = defaultComponentTable();
     ColdHotSettings settings;
+    TicketPrice price;                  // what one ticket costs
     ColdWarmHotLists lists;             // cold, warm and hot numbers as of the newest draw
     bool transformed = false;           // the history shown is the data transform's
     int transform = 0;                  // which one: 0 "原始数据", 1..4 "变换1".."变换4"

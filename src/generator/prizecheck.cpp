@@ -4,6 +4,7 @@
 
 #include "core/drawtext.h"
 #include "core/integertext.h"
+#include "prizerules.h"
 
 namespace lottodesk {
 namespace {
@@ -63,6 +64,18 @@ void clearHits(std::vector<Ticket>& tickets, int m) {
     for (Ticket& ticket : tickets) ticket[static_cast<size_t>(m)] = 0;
 }
 
+std::string mainHitsSummary(const std::vector<Ticket>& tickets, int m) {
+    m = std::clamp(m, 0, kMaxTicketNumbers);
+    std::array<size_t, kMaxTicketNumbers + 1> count{};
+    for (const Ticket& ticket : tickets) ++count[std::min<size_t>(ticket[static_cast<size_t>(m)], m)];
+    std::string text;
+    for (int hits = m; hits >= 0; --hits) {
+        if (!text.empty()) text += ' ';
+        text += "中" + std::to_string(hits) + "个" + std::to_string(count[static_cast<size_t>(hits)]) + "注";
+    }
+    return text;
+}
+
 PrizeShape prizeShapeOf(int m, int h) { return m == 6 && h == 1 ? PrizeShape::SixPlusOne : PrizeShape::Hits; }
 
 int prizeLevel(int i, int j) {
@@ -80,11 +93,13 @@ std::string levelText(int level) {
     return level >= 0 && level <= 6 ? texts[level] : texts[0];
 }
 
-RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, const WinningNumbers& winning) {
+RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, const WinningNumbers& winning,
+                          const PrizeRules* rules, bool secondaryFromMain) {
     RewardSummary summary;
     m = std::clamp(m, 0, kMaxTicketNumbers);
     h = std::clamp(h, 0, kMaxSecondaryTicketNumbers);
-    summary.shape = prizeShapeOf(m, h);
+    summary.shape = rules ? PrizeShape::Rules : prizeShapeOf(m, h);
+    if (!rules) secondaryFromMain = false;
     std::vector<int32_t> mainNumbers(winning.main.begin(),
                                      winning.main.begin() + std::min<ptrdiff_t>(m, std::ssize(winning.main)));
     std::vector<int32_t> secondaryNumbers(
@@ -92,23 +107,37 @@ RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, con
     const auto mainDrawn = membership(mainNumbers.data(), static_cast<int>(mainNumbers.size()));
     const auto secondaryDrawn = membership(secondaryNumbers.data(), static_cast<int>(secondaryNumbers.size()));
 
-    // The sort key, ascending: six-plus-one levels 1..6 then no prize (as 7); other shapes (i, j)
+    const bool byLevel = summary.shape != PrizeShape::Hits;
+    if (summary.shape == PrizeShape::Rules) {
+        summary.levelNames.push_back("未中奖");
+        for (const PrizeLevelRule& level : rules->levels) summary.levelNames.push_back(level.name);
+    } else if (byLevel) {
+        for (int level = 0; level <= 6; ++level) summary.levelNames.push_back(levelText(level));
+    }
+    const int levels = static_cast<int>(summary.levelNames.size()) - 1;
+    summary.levelCounts.assign(summary.levelNames.size(), 0);
+
+    // The sort key, ascending: levels 1.. then no prize (as levels + 1); other shapes (i, j)
     // descending.
-    const int classes = summary.shape == PrizeShape::SixPlusOne ? 8 : (m + 1) * (h + 1);
+    const int classes = byLevel ? levels + 2 : (m + 1) * (h + 1);
     std::vector<size_t> count(static_cast<size_t>(classes), 0);
     std::vector<int> keys(tickets.size());
-    summary.classCounts.assign(summary.shape == PrizeShape::SixPlusOne ? 0 : static_cast<size_t>(classes), 0);
+    summary.classCounts.assign(byLevel ? 0 : static_cast<size_t>(classes), 0);
     for (size_t t = 0; t < tickets.size(); ++t) {
         TwoZoneTicket& ticket = tickets[t];
         int i = 0, j = 0;
         for (int k = 0; k < m; ++k) i += mainDrawn[ticket.main[static_cast<size_t>(k)]];
-        for (int k = 0; k < h; ++k) j += secondaryDrawn[ticket.secondary[static_cast<size_t>(k)]];
+        if (secondaryFromMain) {  // the special number among the ticket's main numbers
+            for (int k = 0; k < m; ++k) j += secondaryDrawn[ticket.main[static_cast<size_t>(k)]];
+        } else {
+            for (int k = 0; k < h; ++k) j += secondaryDrawn[ticket.secondary[static_cast<size_t>(k)]];
+        }
         ticket.mainHits = static_cast<uint8_t>(i);
         ticket.secondaryHits = static_cast<uint8_t>(j);
-        if (summary.shape == PrizeShape::SixPlusOne) {
-            ticket.level = static_cast<uint8_t>(prizeLevel(i, j));
+        if (byLevel) {
+            ticket.level = static_cast<uint8_t>(rules ? ruleLevel(*rules, i, j) : prizeLevel(i, j));
             ++summary.levelCounts[ticket.level];
-            keys[t] = ticket.level == 0 ? 7 : ticket.level;
+            keys[t] = ticket.level == 0 ? levels + 1 : ticket.level;
         } else {
             ticket.level = 0;
             ++summary.classCounts[static_cast<size_t>(i * (h + 1) + j)];
@@ -122,12 +151,12 @@ RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, con
     for (size_t t = 0; t < tickets.size(); ++t) sorted[next[static_cast<size_t>(keys[t])]++] = tickets[t];
     tickets.swap(sorted);
 
-    if (summary.shape == PrizeShape::SixPlusOne) {
-        const auto& c = summary.levelCounts;
-        summary.text = "一等奖:" + std::to_string(c[1]) + "个;" + "二等奖:" + std::to_string(c[2]) +
-                       "个;三等奖:" + std::to_string(c[3]) + "个;四等奖:" + std::to_string(c[4]) + "个;" +
-                       "五等奖:" + std::to_string(c[5]) + "个;六等奖:" + std::to_string(c[6]) +
-                       "个;未中奖:" + std::to_string(c[0]) + "个";
+    if (byLevel) {
+        for (int level = 1; level <= levels + 1; ++level) {
+            const size_t k = static_cast<size_t>(level > levels ? 0 : level);
+            summary.text += summary.levelNames[k] + ":" + std::to_string(summary.levelCounts[k]) + "个";
+            if (level <= levels) summary.text += ';';
+        }
     } else {
         for (int i = m; i >= 0; --i)
             for (int j = h; j >= 0; --j) {
@@ -139,8 +168,9 @@ RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, con
     return summary;
 }
 
-std::string rewardText(const TwoZoneTicket& ticket, PrizeShape shape) {
-    if (shape == PrizeShape::SixPlusOne) return levelText(ticket.level);
+std::string rewardText(const TwoZoneTicket& ticket, const RewardSummary& summary) {
+    if (summary.shape != PrizeShape::Hits)
+        return ticket.level < summary.levelNames.size() ? summary.levelNames[ticket.level] : "未中奖";
     return std::to_string(ticket.mainHits) + "+" + std::to_string(ticket.secondaryHits);
 }
 

@@ -35,15 +35,19 @@ Status checkMainPrizeAt(MainResults& results, const Workspace& ws, int32_t perio
 // Clears the hit bytes: editing, removal and "恢复" leave no stale hit column.
 void clearHits(std::vector<Ticket>& tickets, int m);
 
+// The hits of a checked main list by count, best first: "中6个0注 中5个2注 … 中0个n注".
+std::string mainHitsSummary(const std::vector<Ticket>& tickets, int m);
+
 inline constexpr const char* kPrizeBusyText = "正在对奖中，请稍候...";
 inline constexpr const char* kHitColumnCaption = "中奖号个数";
 
 // ---------------------------------------------------------------------------------------------
 // The two-zone list.
 
-// The prize table is that of a game of six main numbers and one secondary number; every other
-// shape shows the hits as "i+j" and is ordered and summarised by them.
-enum class PrizeShape { SixPlusOne, Hits };
+// The prize levels: a game's shipped or edited rules (prizerules.h) when it has them; else the
+// table of a game of six main numbers and one secondary number; every other shape shows the hits
+// as "i+j" and is ordered and summarised by them.
+enum class PrizeShape { SixPlusOne, Rules, Hits };
 PrizeShape prizeShapeOf(int m, int h);
 
 // The level of i main and j secondary hits in a six-plus-one game: 1..6, or 0 for no prize.
@@ -56,9 +60,13 @@ struct WinningNumbers {
     std::vector<int> secondary;
 };
 
+struct PrizeRules;
+
 struct RewardSummary {
     PrizeShape shape = PrizeShape::SixPlusOne;
-    std::array<int, 7> levelCounts{};  // six-plus-one: tickets at level 0..6
+    // Levels (six-plus-one and rules): the names, index 0 "未中奖", and the tickets at each level.
+    std::vector<std::string> levelNames;
+    std::vector<int> levelCounts;
     // Other shapes: tickets per hits class, index i * (h + 1) + j.
     std::vector<int> classCounts;
     // "一等奖:c1个;二等奖:c2个;…;未中奖:c0个", or "i+j:c个;…" over every class from m+h down to 0+0.
@@ -67,11 +75,14 @@ struct RewardSummary {
 
 // Grades every ticket (its first m main and h secondary numbers) against `winning` (its entries
 // beyond m and h are ignored; 0 or out-of-range entries hit nothing) and reorders the tickets:
-// six-plus-one by level 1, 2, …, 6, then no prize; other shapes by (i, j) descending. Stable.
-RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, const WinningNumbers& winning);
+// by level 1, 2, …, then no prize; other shapes by (i, j) descending. Stable. With `rules`, a game
+// whose secondary number is drawn from the main range counts j as that number being among the
+// ticket's main numbers.
+RewardSummary checkReward(std::vector<TwoZoneTicket>& tickets, int m, int h, const WinningNumbers& winning,
+                          const PrizeRules* rules = nullptr, bool secondaryFromMain = false);
 
 // The "中奖情况" text of a checked ticket: its level text, or "i+j".
-std::string rewardText(const TwoZoneTicket& ticket, PrizeShape shape);
+std::string rewardText(const TwoZoneTicket& ticket, const RewardSummary& summary);
 
 // The prize dialog ("对奖"). The mask of a field of `count` two-digit groups separated by "-":
 // "!99-99-…-99;1;_". The field's text read back: each "-"-separated group trimmed, a group that is

@@ -97,7 +97,7 @@ TEST(Reward, SixPlusOneLevelsOrderAndSummary) {
         const Case& c = cases[order[k]];
         EXPECT_EQ(tickets[k].main, c.ticket.main) << k;
         EXPECT_EQ(tickets[k].level, c.level) << k;
-        EXPECT_EQ(rewardText(tickets[k], summary.shape), c.text) << k;
+        EXPECT_EQ(rewardText(tickets[k], summary), c.text) << k;
     }
     EXPECT_EQ(summary.text, "一等奖:1个;二等奖:1个;三等奖:1个;四等奖:2个;五等奖:2个;六等奖:1个;未中奖:2个");
 
@@ -116,7 +116,7 @@ TEST(Reward, OtherShapesByHits) {
     const RewardSummary summary = checkReward(tickets, 5, 2, {{1, 2, 3, 4, 5}, {11, 12}});
     EXPECT_EQ(summary.shape, PrizeShape::Hits);
     std::vector<std::string> texts;
-    for (const TwoZoneTicket& t : tickets) texts.push_back(rewardText(t, summary.shape));
+    for (const TwoZoneTicket& t : tickets) texts.push_back(rewardText(t, summary));
     EXPECT_EQ(texts, (std::vector<std::string>{"5+2", "5+0", "4+2", "4+1", "0+2", "0+2"}));
     EXPECT_EQ(tickets[4].main[0], 6) << "equal hits keep their order";
     EXPECT_EQ(summary.text.find("5+2:1个;5+1:0个;5+0:1个;4+2:1个;4+1:1个;4+0:0个;"), 0u);
