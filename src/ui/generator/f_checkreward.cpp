@@ -84,4 +84,12 @@ WinningNumbers Tf_checkreward::winning() const {
             groupValues(m_secondary->text().toStdString(), secondaryCount(m_ws))};
 }
 
+int32_t Tf_checkreward::drawPeriod() const {
+    const std::string text = m_period->text().trimmed().toStdString();
+    const std::optional<WinningNumbers> drawn = winningNumbersOfPeriod(m_ws, text);
+    if (!drawn) return 0;
+    const WinningNumbers typed = winning();
+    return typed.main == drawn->main && typed.secondary == drawn->secondary ? std::stoi(text) : 0;
+}
+
 }  // namespace lottodesk

@@ -5,6 +5,7 @@
 // hold two-digit groups joined by "-"; all three start empty.
 
 #include <QDialog>
+#include <cstdint>
 
 #include "generator/prizecheck.h"
 
@@ -25,6 +26,9 @@ public:
     void prepare();
     // The numbers as typed (groups left empty read as 0, which hit nothing).
     WinningNumbers winning() const;
+    // The period whose draw the numbers are (typed in "对奖期数" and not changed since), else 0:
+    // its stored prize table gives the amounts.
+    int32_t drawPeriod() const;
 
     QLineEdit* periodBox() const { return m_period; }
     QLineEdit* mainBox() const { return m_main; }

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +31,7 @@
 #include "ui/generator/zh_grouppage.h"
 #include "ui/generator/zh_mainpage.h"
 #include "ui/generator/zh_results.h"
+#include "ui/common/ticketcolumns.h"
 #include "ui/generator/zh_secondarypage.h"
 #include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_ticketlist.h"
@@ -73,6 +75,7 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_zqgl = new QWidget;
     m_zqgl->setObjectName(QStringLiteral("ts_zqgl"));
     auto* splitter = new QSplitter(Qt::Horizontal, m_zqgl);
+    m_splitter = splitter;
     m_main = new ZhMainPage(ws, conditions, prompts, dialogs);
     m_self = new ZhGroupPage(ZhGroupPage::Kind::SelfSet, ws, conditions, prompts, dialogs);
     m_tail = new ZhGroupPage(ZhGroupPage::Kind::Tail, ws, conditions, prompts, dialogs);
@@ -96,8 +99,10 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     m_results->setPrintoutViewer(showPrintout);
     splitter->addWidget(m_main);
     splitter->addWidget(m_results);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    connect(m_results, &ZhResults::wantedWidthChanged, this,
+            [this](int width) { giveSplitterPaneWidth(m_splitter, 1, width); });
     auto* zqglLayout = new QVBoxLayout(m_zqgl);
     zqglLayout->setContentsMargins(0, 0, 0, 0);
     zqglLayout->addWidget(splitter);
@@ -248,6 +253,8 @@ void Tf_zh::showEvent(QShowEvent* event) {
     // The history may have changed while the window was hidden.
     if (!isRunning()) m_main->fillPeriods();
     QWidget::showEvent(event);
+    // The result list's room, once the splitter has its size.
+    QTimer::singleShot(0, this, [this] { giveSplitterPaneWidth(m_splitter, 1, m_results->wantedWidth()); });
 }
 
 void Tf_zh::hideEvent(QHideEvent* event) {

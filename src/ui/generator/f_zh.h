@@ -37,6 +37,8 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
+class QSplitter;
+
 namespace lottodesk {
 
 struct Workspace;
@@ -136,6 +138,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    QSplitter* m_splitter = nullptr;  // conditions | results
     void hideEvent(QHideEvent* event) override;
 
 private:

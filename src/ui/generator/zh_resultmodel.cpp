@@ -16,13 +16,20 @@ ZhResultModel::ZhResultModel(const Workspace& ws, const MainResults& results, QO
 int ZhResultModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
 int ZhResultModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_zhgs + 1 + (m_hits ? 1 : 0);
+    return parent.isValid() ? 0 : m_zhgs + 1 + (m_hits ? 1 : 0) + (m_hits && m_money && m_money->rules ? 1 : 0);
+}
+
+void ZhResultModel::setMoney(std::optional<PrizeMoney> money) {
+    beginResetModel();
+    m_money = std::move(money);
+    endResetModel();
 }
 
 void ZhResultModel::setHitColumn(bool shown) {
     if (shown == m_hits) return;
     beginResetModel();
     m_hits = shown;
+    if (!shown) m_money.reset();
     endResetModel();
 }
 
@@ -48,6 +55,12 @@ QVariant ZhResultModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == 0) return QStringLiteral("第%1条").arg(at + 1);
+        if (index.column() == m_zhgs + 2) {
+            const int level = mainResultLevel(*m_money, m_results.tickets[at].data(), m_zhgs);
+            if (level == 0) return QString();
+            const long long amount = m_money->amountOfLevel(level);
+            return QString::fromStdString(amount < 0 ? std::string(kFloatingAmountText) : yuanText(amount));
+        }
         if (index.column() > m_zhgs) return int(m_results.tickets[at][static_cast<size_t>(m_zhgs)]);
         return QString::fromStdString(twoDigits(m_results.tickets[at][static_cast<size_t>(index.column() - 1)]));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
@@ -58,6 +71,7 @@ QVariant ZhResultModel::data(const QModelIndex& index, int role) const {
 QVariant ZhResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount()) return {};
     if (section == 0) return QStringLiteral("序号");
+    if (section == m_zhgs + 2) return QStringLiteral("奖金");
     if (section > m_zhgs) return QString::fromUtf8(kHitColumnCaption);
     return QString::fromStdString(m_ws.current().zhname) + QString::number(section);
 }

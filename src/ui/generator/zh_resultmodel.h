@@ -2,14 +2,18 @@
 // ZhResultModel: one page of the generator's main result list for the result grid. Pages hold
 // 10,000 results; row r of page p is result (p - 1) * 10,000 + r + 1, shown as "第" + index + "条"
 // followed by its numbers as two digits, under the headers "序号" and the main-zone name with the
-// position ("红号1" ...). After "对奖" a last column "中奖号个数" shows each result's hits.
+// position ("红号1" ...). After "对奖" a column "中奖号个数" shows each result's hits and, for a
+// game with prize rules, a last column "奖金" what the result won.
 //
 // The model reads the results it was given in place and builds no per-cell items. After the
 // results or the game changed, call setPage() (or reset()) before the view reads it again.
 
 #include <QAbstractTableModel>
 
+#include <optional>
+
 #include "generator/generator.h"
+#include "generator/prizerules.h"
 
 namespace lottodesk {
 
@@ -37,6 +41,8 @@ public:
     // The column "中奖号个数" (byte m of each result) after "对奖"; every new list hides it again.
     void setHitColumn(bool shown);
     bool hitColumn() const { return m_hits; }
+    // The money of the check shown in the hit column ("奖金" when the game has rules).
+    void setMoney(std::optional<PrizeMoney> money);
 
 private:
     const Workspace& m_ws;
@@ -45,6 +51,7 @@ private:
     int m_rows = 0;
     int m_zhgs = 0;
     bool m_hits = false;
+    std::optional<PrizeMoney> m_money;  // its rules belong to the results panel
 };
 
 }  // namespace lottodesk

@@ -14,6 +14,8 @@
 #include "ui/common/filechooser.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/prizerules.h"
+#include "ui/common/ticketcolumns.h"
 #include "generator/removal.h"
 #include "generator/resultedit.h"
 #include "generator/resultfile.h"
@@ -107,10 +109,14 @@ ZhResults::ZhResults(Workspace& ws, MainResults& results, Prompts& prompts, File
     connect(m_ui->b_prior, &QPushButton::clicked, this, [this] { showPage(page() - 1); });
     connect(m_ui->b_next, &QPushButton::clicked, this, [this] { showPage(page() + 1); });
     connect(m_ui->b_last, &QPushButton::clicked, this, [this] { showPage(pages()); });
+    m_ui->l_prize->setVisible(false);
+    m_ui->l_prize->setWordWrap(true);
     showPage(1);
 }
 
 ZhResults::~ZhResults() = default;
+
+int ZhResults::ticketPrice() const { return pricePerTicket(m_ws.price, rulesForGame(m_prizeRules, m_ws)); }
 
 QTableView* ZhResults::grid() const { return m_ui->sg_zh; }
 
@@ -120,20 +126,20 @@ int ZhResults::pages() const { return m_model->pages(); }
 
 void ZhResults::showPage(int page) {
     m_model->setPage(page);
-    // Columns as wide as their texts; a narrow panel scrolls them.
+    // Every number and the prize columns in view: the panel asks its splitter for the room.
     QTableView* grid = m_ui->sg_zh;
-    const QFontMetrics metrics = grid->fontMetrics();
-    grid->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("第10000000条")) + 16);
-    for (int column = 1; column < m_model->columnCount(); ++column) {
-        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
-        grid->horizontalHeader()->resizeSection(column, metrics.horizontalAdvance(title) + 16);
+    const int wanted = fitTicketColumns(grid) + 2 * layout()->contentsMargins().left();
+    if (wanted != m_wantedWidth) {
+        m_wantedWidth = wanted;
+        Q_EMIT wantedWidthChanged(wanted);
     }
     if (m_model->rowCount() > 0) grid->scrollToTop();
     updateLabels();
 }
 
 void ZhResults::updateLabels() {
-    m_ui->l_count->setText(QStringLiteral("投注结果：共%1注").arg(m_results.tickets.size()));
+    m_ui->l_count->setText(QStringLiteral("投注结果：") +
+                           QString::fromStdString(costText(m_results.tickets.size(), ticketPrice())));
     m_ui->l_page->setText(QStringLiteral("第%1页/ %2页").arg(page()).arg(pages()));
 }
 
@@ -168,8 +174,14 @@ void ZhResults::loadResults() {
 
 namespace lottodesk {
 
-void ZhResults::listFilteredFor(int32_t filterPeriod) {
+void ZhResults::hideHits() {
     m_model->setHitColumn(false);
+    m_ui->l_prize->clear();
+    m_ui->l_prize->setVisible(false);
+}
+
+void ZhResults::listFilteredFor(int32_t filterPeriod) {
+    hideHits();
     m_listRanking.clear();
     if (m_ws.transform != 0) m_listRanking = rankingForFilterPeriod(m_ws, filterPeriod);
 }
@@ -183,7 +195,7 @@ void ZhResults::restoreOriginal() {
     const int m = std::clamp(m_ws.game.zhgs, 1, static_cast<int>(Ticket{}.size()) - 1);
     for (Ticket& ticket : m_results.tickets) restoreTicket(ticket.data(), m, m_listRanking);
     clearHits(m_results.tickets, m);
-    m_model->setHitColumn(false);
+    hideHits();
     m_listRanking.clear();
     showPage(page());
 }
@@ -197,7 +209,29 @@ void ZhResults::checkPrize() {
         m_prompts.inform(this, QString::fromStdString(checked.message));
         return;
     }
+    m_model->setMoney(std::nullopt);
+    m_prizeRules = loadPrizeRules(m_ws.folder);
+    PrizeMoney money = prizeMoneyFor(m_ws, m_prizeRules, *period);
     m_model->setHitColumn(true);
+    m_model->setMoney(money);
+    // The summary under the list: the hits by count, and the money when the game has rules.
+    const int m = m_ws.game.zhgs;
+    QString summary = QString::fromStdString(mainHitsSummary(m_results.tickets, m));
+    if (money.rules) {
+        Winnings won;
+        for (const Ticket& ticket : m_results.tickets) {
+            const int level = mainResultLevel(money, ticket.data(), m);
+            addWinning(won, level, level > 0 ? money.amountOfLevel(level) : 0);
+        }
+        summary += QStringLiteral("\n") +
+                   QString::fromStdString(winningsText(won, m_results.tickets.size(), money.price));
+        if (!secondaryDrawnFromMain(m_ws.game) && m_ws.game.fhgs > 0)
+            summary += QStringLiteral("（%1组号不含%2，按%2未中计）")
+                           .arg(QString::fromStdString(m_ws.current().zhname),
+                                QString::fromStdString(m_ws.current().specname));
+    }
+    m_ui->l_prize->setText(summary);
+    m_ui->l_prize->setVisible(true);
     showPage(1);
 }
 
@@ -228,7 +262,7 @@ void ZhResults::addTicket() {
     const std::optional<Ticket> ticket = editTicket(QStringLiteral("添加组号"), nullptr);
     if (!ticket) return;
     appendResult(m_results, *ticket, m_ws.game.zhgs);
-    m_model->setHitColumn(false);
+    hideHits();
     showPage(pages());
 }
 
@@ -241,7 +275,7 @@ void ZhResults::modifyTicket() {
     const std::optional<Ticket> ticket = editTicket(QStringLiteral("修改组号"), &m_results.tickets[*index]);
     if (!ticket) return;
     replaceResult(m_results, *index, *ticket, m_ws.game.zhgs);
-    m_model->setHitColumn(false);
+    hideHits();
     const int row = m_ui->sg_zh->currentIndex().row();
     showPage(page());
     m_ui->sg_zh->setCurrentIndex(m_model->index(row, 1));  // the edited ticket stays selected
@@ -254,7 +288,7 @@ void ZhResults::deleteTicket() {
         return;
     }
     removeResult(m_results, *index, m_ws.game.zhgs);
-    m_model->setHitColumn(false);
+    hideHits();
     showPage(page());
 }
 
@@ -275,7 +309,7 @@ void ZhResults::removeListedTickets() {
     m_removal->setTicketSize(m_ws.game.zhgs);
     if (m_runDialog(*m_removal) != QDialog::Accepted) return;
     const RemovalOutcome outcome = removeListedText(m_results, m_ws.game.zhgs, m_removal->listText());
-    m_model->setHitColumn(false);
+    hideHits();
     showPage(1);
     if (!outcome.status) {
         m_prompts.warn(this, QString::fromStdString(outcome.status.message));

@@ -8,6 +8,8 @@
 // printout ("打印投注结果") and removes the tickets of a list ("滤除组号", Tf_zq_lczh).
 
 #include <QWidget>
+
+#include "generator/prizerules.h"
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -96,9 +98,17 @@ public:
 Q_SIGNALS:
     // A result file was loaded (the window enables "继续过滤" and shows the count).
     void resultsLoaded();
+    // The width the panel needs to show every column of its list changed.
+    void wantedWidthChanged(int width);
+
+public:
+    int wantedWidth() const { return m_wantedWidth; }
 
 private:
     void updateLabels();
+    // Every edit, run and load hides the hit column and the prize summary.
+    void hideHits();
+    int ticketPrice() const;
 
     Workspace& m_ws;
     MainResults& m_results;
@@ -116,6 +126,8 @@ private:
     std::optional<Ticket> editTicket(const QString& caption, const Ticket* ticket);
     // The ranking the list's places stand for; empty while the list holds drawn numbers.
     std::vector<int32_t> m_listRanking;
+    PrizeRuleBook m_prizeRules = loadPrizeRules(m_ws.folder);  // read again at every check
+    int m_wantedWidth = 0;
 };
 
 }  // namespace lottodesk

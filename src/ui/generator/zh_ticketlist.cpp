@@ -13,9 +13,11 @@
 #include "core/datatransform.h"
 #include "core/drawtext.h"
 #include "core/workspace.h"
+#include "generator/prizerules.h"
 #include "generator/resultedit.h"
 #include "ui/common/filechooser.h"
 #include "ui/common/prompts.h"
+#include "ui/common/ticketcolumns.h"
 #include "ui/update/f_xgzh.h"
 
 namespace lottodesk {
@@ -46,9 +48,12 @@ public:
         m_names = std::move(names);
         endResetModel();
     }
-    void setRewards(std::optional<PrizeShape> shape) {
+    // The check's summary and, per level, the amount one ticket won (-1 floating, unknown); the
+    // column "奖金" shows when there are amounts.
+    void setRewards(std::optional<RewardSummary> summary, std::vector<long long> amounts = {}) {
         beginResetModel();
-        m_rewards = shape;
+        m_rewards = std::move(summary);
+        m_amounts = std::move(amounts);
         endResetModel();
     }
     void reload() {
@@ -61,7 +66,7 @@ public:
         return parent.isValid() ? 0 : static_cast<int>(m_tickets.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : 1 + m_m + m_h + (m_rewards ? 1 : 0);
+        return parent.isValid() ? 0 : 1 + m_m + m_h + (m_rewards ? 1 : 0) + (m_amounts.empty() ? 0 : 1);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid()) return {};
@@ -70,13 +75,17 @@ public:
         if (column == 0) return QStringLiteral("第%1条").arg(index.row() + 1);
         if (column <= m_m) return q(twoDigits(ticket.main[static_cast<size_t>(column - 1)]));
         if (column <= m_m + m_h) return q(twoDigits(ticket.secondary[static_cast<size_t>(column - 1 - m_m)]));
-        return q(rewardText(ticket, *m_rewards));
+        if (column == m_m + m_h + 1) return q(rewardText(ticket, *m_rewards));
+        if (ticket.level == 0 || ticket.level >= m_amounts.size()) return QString();
+        const long long amount = m_amounts[ticket.level];
+        return q(amount < 0 ? std::string(kFloatingAmountText) : yuanText(amount));
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
         if (section == 0) return QStringLiteral("序号");
         if (section <= m_m + m_h) return m_names.value(section - 1);
-        return QStringLiteral("中奖情况");
+        if (section == m_m + m_h + 1) return QStringLiteral("中奖情况");
+        return QStringLiteral("奖金");
     }
 
 private:
@@ -84,7 +93,8 @@ private:
     int m_m = 0;
     int m_h = 0;
     QStringList m_names;
-    std::optional<PrizeShape> m_rewards;
+    std::optional<RewardSummary> m_rewards;
+    std::vector<long long> m_amounts;
 };
 
 ZhTicketList::ZhTicketList(Kind kind, Workspace& ws, Prompts& prompts, FileChooser& files, QWidget* parent)
@@ -152,19 +162,14 @@ void ZhTicketList::setTickets(std::vector<TwoZoneTicket> tickets) {
     showList();
 }
 
-void ZhTicketList::showRewards(PrizeShape shape) {
-    m_model->setRewards(shape);
+void ZhTicketList::showRewards(const RewardSummary& summary, std::vector<long long> amounts) {
+    m_model->setRewards(summary, std::move(amounts));
     showList();
 }
 
 void ZhTicketList::showList() {
     m_model->reload();
-    const QFontMetrics metrics = m_grid->fontMetrics();
-    m_grid->horizontalHeader()->resizeSection(0, metrics.horizontalAdvance(QStringLiteral("第100000条")) + 16);
-    for (int column = 1; column < m_model->columnCount(); ++column) {
-        const QString title = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        m_grid->horizontalHeader()->resizeSection(column, metrics.horizontalAdvance(title) + 16);
-    }
+    m_wantedWidth = fitTicketColumns(m_grid);
     Q_EMIT changed();
 }
 

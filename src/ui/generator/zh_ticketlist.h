@@ -42,7 +42,10 @@ public:
     void setTickets(std::vector<TwoZoneTicket> tickets);
     // The list after a prize check of its tickets in place: shown again with "中奖情况".
     std::vector<TwoZoneTicket>& ticketsForCheck() { return m_tickets; }
-    void showRewards(PrizeShape shape);
+    // `amounts`: per level, what one ticket won (-1 floating); empty for no "奖金" column.
+    void showRewards(const RewardSummary& summary, std::vector<long long> amounts = {});
+    // The width the list needs to show every column.
+    int wantedWidth() const { return m_wantedWidth; }
     // The game changed: columns for its zones, an empty list.
     void resetForType();
 
@@ -78,6 +81,7 @@ private:
     FileChooser& m_files;
     std::vector<TwoZoneTicket> m_tickets;
     ZhTicketListModel* m_model;
+    int m_wantedWidth = 0;
     QTableView* m_grid;
     QMenu* m_popup;
     Tf_xgzh* m_edit = nullptr;  // made when first needed

@@ -15,6 +15,7 @@
 #include "ui/common/named.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/prizerules.h"
 #include "generator/twozone.h"
 #include "ui/common/prompts.h"
 #include "ui/generator/f_checkreward.h"
@@ -47,6 +48,7 @@ ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files
       m_all(radio(QStringLiteral("全组合匹配"), "rb_qzhpp")),
       m_count(new QLineEdit(QStringLiteral("  10"))),
       m_summary(new QLineEdit),
+      m_cost(new QLabel),
       m_results(new ZhTicketList(ZhTicketList::Kind::TwoZone, ws, prompts, files)),
       m_runDialog([](QDialog& dialog) { return dialog.exec(); }) {
     setObjectName(QStringLiteral("ts_sqzh"));
@@ -78,6 +80,11 @@ ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files
     layout->addLayout(commands);
     layout->addWidget(m_results, 1);
     layout->addWidget(m_summary);
+    m_cost->setObjectName(QStringLiteral("l_sqcost"));
+    m_cost->setWordWrap(true);
+    layout->addWidget(m_cost);
+    connect(m_results, &ZhTicketList::changed, this, [this] { showCost(); });
+    showCost();
 
     connect(matchButton, &QPushButton::clicked, this, [this] { match(); });
     connect(pickButton, &QPushButton::clicked, this, [this] { pickRandom(); });
@@ -134,10 +141,30 @@ void ZhTwoZonePage::checkReward() {
     Tf_checkreward* dialog = rewardDialog();
     dialog->prepare();
     if (m_runDialog(*dialog) != QDialog::Accepted) return;
+    const PrizeRuleBook book = loadPrizeRules(m_ws.folder);
+    const PrizeMoney money = prizeMoneyFor(m_ws, book, dialog->drawPeriod());
     const RewardSummary summary =
-        lottodesk::checkReward(m_results->ticketsForCheck(), m_ws.game.zhgs, m_ws.game.fhgs, dialog->winning());
-    m_results->showRewards(summary.shape);
+        lottodesk::checkReward(m_results->ticketsForCheck(), m_ws.game.zhgs, m_ws.game.fhgs, dialog->winning(),
+                               money.rules, secondaryDrawnFromMain(m_ws.game));
+    std::vector<long long> amounts;
+    Winnings won;
+    if (money.rules) {
+        for (size_t level = 0; level < summary.levelNames.size(); ++level)
+            amounts.push_back(level == 0 ? 0 : money.amountOfLevel(static_cast<int>(level)));
+        for (const TwoZoneTicket& ticket : m_results->tickets())
+            addWinning(won, ticket.level, ticket.level < amounts.size() ? amounts[ticket.level] : 0);
+    }
+    m_results->showRewards(summary, amounts);
     m_summary->setText(q(summary.text));
+    showCost(money.rules ? q(winningsText(won, m_results->tickets().size(), money.price)) : QString());
+}
+
+void ZhTwoZonePage::showCost(const QString& winnings) {
+    const PrizeRuleBook book = loadPrizeRules(m_ws.folder);
+    const int price = pricePerTicket(m_ws.price, rulesForGame(book, m_ws));
+    QString text = q(costText(m_results->tickets().size(), price));
+    if (!winnings.isEmpty()) text += QStringLiteral("；") + winnings;
+    m_cost->setText(text);
 }
 
 void ZhTwoZonePage::print() {

@@ -16,6 +16,7 @@
 #include "generator/ticket.h"
 
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -71,6 +72,8 @@ private:
     QRadioButton* m_all;
     QLineEdit* m_count;
     QLineEdit* m_summary;
+    QLabel* m_cost;  // "共N注，2N元", and after a check what the list won
+    void showCost(const QString& winnings = {});
     ZhTicketList* m_results;
     Tf_checkreward* m_reward = nullptr;  // made when first needed
     DialogRunner m_runDialog;
