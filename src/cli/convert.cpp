@@ -1,5 +1,5 @@
-#include "cli_convert.h"
-#include "cli_common.h"
+#include "cli/convert.h"
+#include "cli/common.h"
 
 #include <optional>
 #include <ostream>

@@ -1,5 +1,5 @@
-#include "cli_chartgrid.h"
-#include "cli_common.h"
+#include "cli/chartgrid.h"
+#include "cli/common.h"
 
 #include <ostream>
 

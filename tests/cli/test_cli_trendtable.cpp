@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/firstrun.h"
 #include "support/clirun.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/firstrun.h"
 #include "core/gbk.h"
 #include "support/clirun.h"

@@ -1,5 +1,5 @@
-#include "cli_patterns.h"
-#include "cli_common.h"
+#include "cli/patterns.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,7 +1,7 @@
-#include "cli_charts.h"
-#include "cli_chartgrid.h"
-#include "cli_common.h"
-#include "cli_drawwindow.h"
+#include "cli/charts.h"
+#include "cli/chartgrid.h"
+#include "cli/common.h"
+#include "cli/drawwindow.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "cli_prediction.h"
+#include "cli/prediction.h"
 
 #include <charconv>
 #include <map>
@@ -8,7 +8,7 @@
 #include "core/fileio.h"
 #include "core/gbk.h"
 #include "core/integertext.h"
-#include "cli_common.h"
+#include "cli/common.h"
 #include "core/workspace.h"
 #include "formula/precheck.h"
 #include "prediction/backtest.h"

@@ -1,4 +1,4 @@
-#include "httpget.h"
+#include "cli/httpget.h"
 
 #include <curl/curl.h>
 

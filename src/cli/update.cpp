@@ -1,18 +1,18 @@
-#include "cli_update.h"
+#include "cli/update.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
 #include <ostream>
 
-#include "cli_common.h"
+#include "cli/common.h"
 #include "core/drawtext.h"
 #include "core/drawupdate.h"
 #include "core/fileio.h"
 #include "core/integertext.h"
 #include "core/prizetables.h"
 #include "core/workspace.h"
-#include "httpget.h"
+#include "cli/httpget.h"
 #include "plugin/sources/resultsources.h"
 
 namespace lottodesk {

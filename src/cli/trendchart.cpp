@@ -1,5 +1,5 @@
-#include "cli_trendchart.h"
-#include "cli_common.h"
+#include "cli/trendchart.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "cli_trendtable.h"
-#include "cli_common.h"
+#include "cli/trendtable.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <map>

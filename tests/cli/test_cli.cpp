@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/cpstyle.h"
 #include "core/firstrun.h"
 #include "core/s_dm.h"

@@ -1,5 +1,5 @@
-#include "cli_results.h"
-#include "cli_common.h"
+#include "cli/results.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,5 +1,5 @@
-#include "cli_transform.h"
-#include "cli_common.h"
+#include "cli/transform.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <ostream>

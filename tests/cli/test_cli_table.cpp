@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/firstrun.h"
 #include "support/clirun.h"
 

@@ -1,7 +1,7 @@
-#include "cli_drawwindow.h"
+#include "cli/drawwindow.h"
 
 #include "analysis/drawwindow.h"
-#include "cli_common.h"
+#include "cli/common.h"
 #include "core/integertext.h"
 #include "indicators/drawhistory.h"
 

@@ -1,5 +1,5 @@
-#include "cli_analysis.h"
-#include "cli_common.h"
+#include "cli/analysis.h"
+#include "cli/common.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,7 +3,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/firstrun.h"
 #include "generator/condfile.h"
 #include "generator/wheel.h"

@@ -1,13 +1,13 @@
-#include "cli.h"
-#include "cli_common.h"
-#include "cli_analysis.h"
-#include "cli_table.h"
-#include "cli_convert.h"
-#include "cli_trendchart.h"
-#include "cli_transform.h"
-#include "cli_update.h"
-#include "cli_prediction.h"
-#include "cli_results.h"
+#include "cli/cli.h"
+#include "cli/common.h"
+#include "cli/analysis.h"
+#include "cli/table.h"
+#include "cli/convert.h"
+#include "cli/trendchart.h"
+#include "cli/transform.h"
+#include "cli/update.h"
+#include "cli/prediction.h"
+#include "cli/results.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,10 +1,10 @@
-#include "cli_table.h"
-#include "cli_charts.h"
-#include "cli_analysis.h"
-#include "cli_common.h"
-#include "cli_drawwindow.h"
-#include "cli_patterns.h"
-#include "cli_trendtable.h"
+#include "cli/table.h"
+#include "cli/charts.h"
+#include "cli/analysis.h"
+#include "cli/common.h"
+#include "cli/drawwindow.h"
+#include "cli/patterns.h"
+#include "cli/trendtable.h"
 
 #include <map>
 #include <optional>
