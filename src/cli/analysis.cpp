@@ -1,5 +1,6 @@
 #include "cli/analysis.h"
 #include "cli/common.h"
+#include "cli/tableviews.h"
 
 #include <algorithm>
 #include <climits>
@@ -22,16 +23,8 @@
 #include "core/workspace.h"
 #include "formula/precheck.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::boundedOption;
-using cli::Bounds;
-using cli::kDone;
-using cli::kStopped;
-using cli::kUsage;
-using cli::printRow;
-using cli::usage;
 
 constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B]";
 
@@ -40,27 +33,21 @@ constexpr Bounds kTypedRangeBounds{-999, 999};
 // The boxes of "最小值：", "最大值：" (数据分布图) and "（大数>＝" (信号图).
 constexpr Bounds kValueBoxBounds{-99999, 99999};
 
-// "--name value" pairs after the first `skip` arguments, each name at most once and from `allowed`.
-std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args, size_t skip,
-                                                          const std::vector<std::string>& allowed) {
-    return cli::viewOptions(args, allowed, skip);
-}
-
 // The typed range of the two range fields (named `loName`, `hiName` on the command line): only
 // when both hold a number. A field that holds text is refused with the conversion message (kStopped),
 // a number beyond the boxes' three digits as a usage error (kUsage).
-int typedRange(const std::map<std::string, std::string>& opts, const char* loName, const char* hiName,
-               const char* usageText, std::optional<ValueRange>& range, std::ostream& err) {
+int typedRange(const Options& opts, const char* loName, const char* hiName, const char* usageText,
+               std::optional<ValueRange>& range, std::ostream& err) {
     std::optional<int> ends[2];
     const char* names[2] = {loName, hiName};
     for (int i = 0; i < 2; ++i) {
-        const auto it = opts.find(names[i]);
-        if (it == opts.end()) continue;
-        if (!parseInteger(it->second)) {
-            err << notAnIntegerMessage(it->second) << '\n';
+        if (!opts.has(names[i])) continue;
+        const std::string& text = opts.value(names[i]);
+        if (!parseInteger(text)) {
+            err << notAnIntegerMessage(text) << '\n';
             return kStopped;
         }
-        ends[i] = cli::boundedValue(it->second, names[i], kTypedRangeBounds, err, usageText);
+        ends[i] = boundedValue(text, names[i], kTypedRangeBounds, err, usageText);
         if (!ends[i]) return kUsage;
     }
     if (ends[0] && ends[1]) range = ValueRange{*ends[0], *ends[1]};
@@ -82,14 +69,11 @@ constexpr const char* kTableUsage =
 struct ViewRun {
     const Workspace& ws;
     const AnalysisSeries& series;
-    const std::map<std::string, std::string>& opts;
-    std::ostream& out;
+    const Options& opts;
+    TableWriter& out;
     std::ostream& err;
 
-    std::string option(const char* name, const std::string& fallback) const {
-        const auto it = opts.find(name);
-        return it == opts.end() ? fallback : it->second;
-    }
+    std::string option(const char* name, const std::string& fallback) const { return opts.valueOr(name, fallback); }
 };
 
 // "--kline": the K-line type by its caption.
@@ -135,14 +119,13 @@ int signalChartView(const ViewRun& run) {
     const std::vector<Candle> bars = candles(t);
     const std::vector<uint8_t> signals = signalRow(t, *signal, *big);
     static const char* const kinds[] = {"线", "红", "绿"};
-    std::string text = "期号\t值\t开盘\t收盘\t形态\t信号\n";
+    run.out.header({"期号", "值", "开盘", "收盘", "形态", "信号"});
     for (int n = 1; n <= run.series.count(); ++n) {
         const Candle& c = bars[static_cast<size_t>(n)];
-        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(t[static_cast<size_t>(n)]) + '\t' +
-                std::to_string(c.open) + '\t' + std::to_string(c.close) + '\t' + kinds[static_cast<int>(c.kind)] +
-                '\t' + signalText(*signal, signals[static_cast<size_t>(n)] != 0, display == "符号表示") + '\n';
+        run.out.row({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(t[static_cast<size_t>(n)]),
+                     std::to_string(c.open), std::to_string(c.close), kinds[static_cast<int>(c.kind)],
+                     signalText(*signal, signals[static_cast<size_t>(n)] != 0, display == "符号表示")});
     }
-    run.out << text;
     return kDone;
 }
 
@@ -151,10 +134,10 @@ int signalChartView(const ViewRun& run) {
 // options do not fit.
 std::optional<DrawWindow> statWindow(const ViewRun& run, int defaultRecent) {
     const DrawHistory history = DrawHistory::of(run.ws.sjk);
-    const bool from = run.opts.count("--from"), to = run.opts.count("--to");
+    const bool from = run.opts.has("--from"), to = run.opts.has("--to");
     if (from || to) {
         const std::optional<int> p1 = parseInteger(run.option("--from", "")), p2 = parseInteger(run.option("--to", ""));
-        if (!from || !to || run.opts.count("--recent") || !p1 || !p2) {
+        if (!from || !to || run.opts.has("--recent") || !p1 || !p2) {
             usage(run.err, kTableUsage);
             return std::nullopt;
         }
@@ -163,7 +146,7 @@ std::optional<DrawWindow> statWindow(const ViewRun& run, int defaultRecent) {
     const std::string recent = run.option("--recent", defaultRecent ? std::to_string(defaultRecent) : kAllDraws);
     if (recent == kAllDraws) return recentWindow(history, 0);
     const std::optional<int> n =
-        cli::boundedValue(recent, "--recent", {1, INT_MAX}, run.err, kTableUsage, "--recent 必须是正整数或“所有”");
+        boundedValue(recent, "--recent", {1, INT_MAX}, run.err, kTableUsage, "--recent 必须是正整数或“所有”");
     if (!n) return std::nullopt;
     return recentWindow(history, *n);
 }
@@ -185,12 +168,12 @@ int countsView(const ViewRun& run) {
     const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
     if (!window) return kUsage;
     const ValueCounts counts = valueCounts(run.series.values.data(), *window, run.series.range);
-    printRow(run.out, {"取值", "出现次数"});
+    run.out.header({"指标取值", "出现次数"});
     for (int c : countOrder(counts, order))
-        printRow(run.out, {std::to_string(counts.columns.values[static_cast<size_t>(c)]),
-                           countText(counts.counts[static_cast<size_t>(c)], counts.periods, *percent)});
-    printRow(run.out, {windowCaption(*window)});
-    if (counts.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+        run.out.row({std::to_string(counts.columns.values[static_cast<size_t>(c)]),
+                     countText(counts.counts[static_cast<size_t>(c)], counts.periods, *percent)});
+    run.out.summary("periods", windowCaption(*window));
+    if (counts.columns.occurringOnly) run.out.summary("note", kOccurringValuesNote);
     return kDone;
 }
 
@@ -198,18 +181,18 @@ int omissionView(const ViewRun& run) {
     const std::optional<DrawWindow> window = statWindow(run, 0);
     if (!window) return kUsage;
     const ValueOmissions o = valueOmissions(run.series.values.data(), *window, run.series.range);
-    printRow(run.out, {"指标取值", "最大遗漏", "最小遗漏", "平均遗漏", "上次遗漏", "本次遗漏"});
+    run.out.header({"指标取值", "出现次数", "最大遗漏", "最小遗漏", "平均遗漏", "上次遗漏", "本次遗漏"});
     for (size_t c = 0; c < o.columns.values.size(); ++c)
-        printRow(run.out, {std::to_string(o.columns.values[c]), std::to_string(o.stats.longest[c]),
-                           std::to_string(o.stats.shortest[c]), std::to_string(o.stats.average[c]),
-                           std::to_string(o.stats.previous[c]), std::to_string(o.stats.current[c])});
-    if (o.columns.occurringOnly) printRow(run.out, {kOccurringValuesNote});
+        run.out.row({std::to_string(o.columns.values[c]), std::to_string(o.stats.hits[c]),
+                     std::to_string(o.stats.longest[c]), std::to_string(o.stats.shortest[c]),
+                     std::to_string(o.stats.average[c]), std::to_string(o.stats.previous[c]),
+                     std::to_string(o.stats.current[c])});
+    if (o.columns.occurringOnly) run.out.summary("note", kOccurringValuesNote);
     return kDone;
 }
 
 int omissionTableView(const ViewRun& run) {
-    const std::optional<int> order =
-        cli::numberedChoice(run.opts, "--order", "0", columnOrderNames(), run.err, kTableUsage);
+    const std::optional<int> order = numberedChoice(run.opts, "--order", "0", columnOrderNames(), run.err, kTableUsage);
     if (!order) return kUsage;
     const std::optional<DrawWindow> window = statWindow(run, 0);
     if (!window) return kUsage;
@@ -220,21 +203,21 @@ int omissionTableView(const ViewRun& run) {
     }
     std::vector<std::string> row = {"期号", "开奖号"};
     for (int32_t v : t.values) row.push_back(std::to_string(v));
-    printRow(run.out, row);
+    run.out.header(row);
     for (int r = 0; r < t.table.rows; ++r) {
         const int n = window->first() + r;
         row = {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(run.series.values[static_cast<size_t>(n)])};
         for (int c = 0; c < t.table.columns; ++c)
             row.push_back(
                 std::to_string(t.table.cell(r, c) == 0 ? t.values[static_cast<size_t>(c)] : t.table.cell(r, c)));
-        printRow(run.out, row);
+        run.out.row(row);
     }
     const OmissionStats& s = t.table.stats;
     const std::vector<int32_t>* stats[] = {&t.values, &s.hits, &s.longest, &s.average, &s.previous, &s.current};
     for (int i = 0; i < kOmissionStatRows; ++i) {
         row = {kOmissionStatLabels[i], ""};
         for (int32_t v : *stats[i]) row.push_back(std::to_string(v));
-        printRow(run.out, row);
+        run.out.row(row);
     }
     return kDone;
 }
@@ -256,10 +239,10 @@ int classesView(const ViewRun& run) {
     const std::optional<DrawWindow> window = statWindow(run, kDefaultRecent);
     if (!window) return kUsage;
     const ClassCounts counts = classCounts(run.series.values.data(), *window, run.series.range, *family, *k);
-    printRow(run.out, {"分项", "次数"});
+    run.out.header({"分项", "次数"});
     for (size_t c = 0; c < counts.labels.size(); ++c)
-        printRow(run.out, {counts.labels[c], countText(counts.counts[c], counts.periods, *percent)});
-    printRow(run.out, {windowCaption(*window)});
+        run.out.row({counts.labels[c], countText(counts.counts[c], counts.periods, *percent)});
+    run.out.summary("periods", windowCaption(*window));
     return kDone;
 }
 
@@ -273,13 +256,13 @@ int averagesView(const ViewRun& run) {
     const std::vector<int32_t>& v = run.series.values;
     std::vector<std::vector<double>> averages;
     for (int span : kAverageSpans) averages.push_back(movingAverage(v, span));
-    std::string text = "期号\t常规线\t二期均值\t三期均值\t四期均值\t五期均值\t十期均值\n";
+    run.out.header({"期号", "常规线", "二期均值", "三期均值", "四期均值", "五期均值", "十期均值"});
+    std::vector<std::string> row;
     for (int n = 1; n <= run.series.count(); ++n) {
-        text += std::to_string(run.ws.sjk.record(n)[0]) + '\t' + std::to_string(v[static_cast<size_t>(n)]);
-        for (const std::vector<double>& a : averages) text += '\t' + decimal(a[static_cast<size_t>(n)]);
-        text += '\n';
+        row.assign({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(v[static_cast<size_t>(n)])});
+        for (const std::vector<double>& a : averages) row.push_back(decimal(a[static_cast<size_t>(n)]));
+        run.out.row(row);
     }
-    run.out << text;
     return kDone;
 }
 
@@ -297,12 +280,11 @@ int segmentsView(const ViewRun& run) {
     const std::optional<int> shift = boundedOption(run.opts, "--shift", 0, {-10, 10}, run.err, kTableUsage);
     if (!shift) return kUsage;
     const int last = lastDrawRecord(run.ws.sjk);
-    printRow(run.out, {"起始期号", "终止期号", content});
+    run.out.header({"起始期号", "终止期号", content});
     for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
         const bool whole = stat == 2 || stat == 3 || stat == 5 || stat == 0;
-        printRow(run.out,
-                 {std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
-                  whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
+        run.out.row({std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
+                     whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
     }
     return kDone;
 }
@@ -313,9 +295,9 @@ int occurrencesView(const ViewRun& run) {
     const std::optional<int> value =
         boundedOption(run.opts, "--value", range.lo, {range.lo, range.hi}, run.err, kTableUsage);
     if (!value) return kUsage;
-    printRow(run.out, {"期号", "遗漏"});
+    run.out.header({"期号", "遗漏"});
     for (const Occurrence& o : valueOccurrences(run.series.values, run.series.count(), *value))
-        printRow(run.out, {std::to_string(run.ws.sjk.record(o.record)[0]), std::to_string(o.omission)});
+        run.out.row({std::to_string(run.ws.sjk.record(o.record)[0]), std::to_string(o.omission)});
     return kDone;
 }
 
@@ -328,7 +310,7 @@ int layoutView(const ViewRun& run) {
         boundedOption(run.opts, "--layout", 1, {1, 15}, run.err, kTableUsage);  // "图一" .. "图十五"
     if (!layout) return kUsage;
     // A span of 100 or more is the view's own refusal below; a backwards one would lay out nothing.
-    if (*min > *max) return cli::refuse(run.err, kTableUsage, "--min 不能大于 --max");
+    if (*min > *max) return refuse(run.err, kTableUsage, "--min 不能大于 --max");
     const std::optional<std::vector<int32_t>> columns = distributionColumns(*min, *max, *layout + 1);
     if (!columns) {
         run.err << kDistributionSpanMessage << '\n';
@@ -336,12 +318,12 @@ int layoutView(const ViewRun& run) {
     }
     std::vector<std::string> row = {"期号"};
     for (int32_t c : *columns) row.push_back(std::to_string(c));
-    printRow(run.out, row);
+    run.out.header(row);
     for (int n = 1; n <= run.series.count(); ++n) {
         const int32_t v = run.series.values[static_cast<size_t>(n)];
         row.assign(1, std::to_string(run.ws.sjk.record(n)[0]));
         for (int32_t c : *columns) row.push_back(c == v ? std::to_string(v) : std::string());
-        printRow(run.out, row);
+        run.out.row(row);
     }
     return kDone;
 }
@@ -359,7 +341,7 @@ int traitsView(const ViewRun& run) {
         start = end + 1;
     }
     int first = 1, last = run.series.count();
-    if (run.opts.count("--from") || run.opts.count("--to")) {
+    if (run.opts.has("--from") || run.opts.has("--to")) {
         const std::optional<DrawWindow> window = statWindow(run, 0);
         if (!window) return kUsage;
         first = window->first();
@@ -374,7 +356,7 @@ int traitsView(const ViewRun& run) {
         for (const std::string& label : featureLabels(kind)) row.push_back(featureCaption(kind) + label);
     }
     const size_t width = row.size();
-    printRow(run.out, row);
+    run.out.header(row);
     for (int n = first; n <= last; ++n) {
         const int32_t v = run.series.values[static_cast<size_t>(n)];
         const int32_t period = run.ws.sjk.record(n)[0];
@@ -385,7 +367,7 @@ int traitsView(const ViewRun& run) {
             const int c = classifiers[f].columnOf(v);
             if (c >= 0) row[offsets[f] + static_cast<size_t>(c)] = std::to_string(v);
         }
-        printRow(run.out, row);
+        run.out.row(row);
     }
     return kDone;
 }
@@ -407,14 +389,14 @@ int fieldView(const ViewRun& run) {
     const std::vector<std::string>& texts = load.layouts.layouts[static_cast<size_t>(*layout - 1)];
     std::vector<std::string> row = {"期号", "值"};
     row.insert(row.end(), texts.begin(), texts.end());
-    printRow(run.out, row);
+    run.out.header(row);
     for (int n = 1; n <= run.series.count(); ++n) {
         const int32_t v = run.series.values[static_cast<size_t>(n)];
         row.assign({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(v)});
         row.resize(2 + texts.size());
         const int at = fieldRowOf(texts, v);
         if (at >= 0) row[2 + static_cast<size_t>(at)] = std::to_string(v);
-        printRow(run.out, row);
+        run.out.row(row);
     }
     return kDone;
 }
@@ -428,11 +410,11 @@ int transformsView(const ViewRun& run, bool omission) {
     const std::vector<int32_t> a = omission ? transformedSeries(v, {KLineKind::Omission}) : v;
     const std::vector<int32_t> b = transformedSeries(
         v, omission ? KLineType{KLineKind::OmissionAmplitude} : KLineType{KLineKind::Remainder, *divisor});
-    printRow(run.out, omission ? std::vector<std::string>{"期号", "遗漏", "遗漏振幅"}
-                               : std::vector<std::string>{"期号", "值", "余数"});
+    run.out.header(omission ? std::vector<std::string>{"期号", "遗漏", "遗漏振幅"}
+                            : std::vector<std::string>{"期号", "值", "余数"});
     for (int n = 1; n <= run.series.count(); ++n)
-        printRow(run.out, {std::to_string(run.ws.sjk.record(n)[0]), std::to_string(a[static_cast<size_t>(n)]),
-                           std::to_string(b[static_cast<size_t>(n)])});
+        run.out.row({std::to_string(run.ws.sjk.record(n)[0]), std::to_string(a[static_cast<size_t>(n)]),
+                     std::to_string(b[static_cast<size_t>(n)])});
     return kDone;
 }
 
@@ -446,120 +428,137 @@ int rowsView(const ViewRun& run, bool features) {
     const std::vector<uint8_t> odd = signalRow(v, SignalKind::OddEven, 0);
     const std::vector<uint8_t> prime = signalRow(v, SignalKind::PrimeComposite, 0);
     const std::vector<uint8_t> large = signalRow(v, SignalKind::BigSmall, *big);
-    printRow(run.out, features ? std::vector<std::string>{"期号", "值", "奇偶", "质合", "大小"}
-                               : std::vector<std::string>{"期号", "常规", "绝对振幅", "尾数"});
+    run.out.header(features ? std::vector<std::string>{"期号", "值", "奇偶", "质合", "大小"}
+                            : std::vector<std::string>{"期号", "常规", "绝对振幅", "尾数"});
     for (int n = 1; n <= run.series.count(); ++n) {
         const size_t i = static_cast<size_t>(n);
         const std::string period = std::to_string(run.ws.sjk.record(n)[0]);
         if (features)
-            printRow(run.out, {period, std::to_string(v[i]), signalText(SignalKind::OddEven, odd[i], false),
-                               signalText(SignalKind::PrimeComposite, prime[i], false),
-                               signalText(SignalKind::BigSmall, large[i], false)});
+            run.out.row({period, std::to_string(v[i]), signalText(SignalKind::OddEven, odd[i], false),
+                         signalText(SignalKind::PrimeComposite, prime[i], false),
+                         signalText(SignalKind::BigSmall, large[i], false)});
         else
-            printRow(run.out, {period, std::to_string(v[i]), std::to_string(change[i]), std::to_string(tail[i])});
+            run.out.row({period, std::to_string(v[i]), std::to_string(change[i]), std::to_string(tail[i])});
     }
     return kDone;
+}
+
+// The fifteen views of the analysed series, by their name or the window's caption.
+struct AnalysisView {
+    const char* name;
+    const char* caption;
+    int (*run)(const ViewRun&);
+};
+
+const AnalysisView kAnalysisViews[] = {
+    {"kline", "信号图", signalChartView},
+    {"counts", "出现次数统计图", countsView},
+    {"omission", "遗漏次数统计图", omissionView},
+    {"classes", "分项统计", classesView},
+    {"table", "遗漏分布图表", omissionTableView},
+    {"averages", "均值走势图", averagesView},
+    {"segments", "按期数分段走势", segmentsView},
+    {"occurrences", "单个取值遗漏走势", occurrencesView},
+    {"layout", "数据分布图", layoutView},
+    {"traits", "特性图表", traitsView},
+    {"field", "田野走势图", fieldView},
+    {"omission-trend", "遗漏值走势", [](const ViewRun& run) { return transformsView(run, true); }},
+    {"remainders", "余数走势图", [](const ViewRun& run) { return transformsView(run, false); }},
+    {"features", "特征图", [](const ViewRun& run) { return rowsView(run, true); }},
+    {"changes", "变化量及尾数图", [](const ViewRun& run) { return rowsView(run, false); }},
+};
+
+int analysisTable(const ViewCall& call) {
+    const Options& opts = call.options;
+    if (opts.positional.size() != 1) return usage(call.err, kTableUsage);
+    const std::string name = opts.valueOr("--view", "kline");
+    const AnalysisView* view = nullptr;
+    for (const AnalysisView& candidate : kAnalysisViews)
+        if (name == candidate.name || name == candidate.caption) view = &candidate;
+    if (!view) return usage(call.err, kTableUsage);
+    std::optional<ValueRange> typed;
+    if (const int code = typedRange(opts, "--lo", "--hi", kTableUsage, typed, call.err); code != kDone) return code;
+    AnalysisSession session;
+    if (!analysed(session, call.ws, opts.positional[0], typed, call.err)) return kStopped;
+    return view->run({call.ws, *session.series(), opts, call.rows, call.err});
 }
 
 }  // namespace
 
-int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return usage(err, kAnalyseUsage);
-    const auto opts = options(args, 1, {"--from", "--to"});
-    if (!opts) return usage(err, kAnalyseUsage);
+int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, TableWriter& rows, std::ostream& err) {
+    std::string problem;
+    const std::optional<Options> opts = readOptions(args, {valued("--from"), valued("--to")}, 1, problem);
+    if (!opts) return refuse(err, kAnalyseUsage, problem);
+    if (opts->positional.size() != 1) return usage(err, kAnalyseUsage);
+    const std::string& text = opts->positional[0];
     std::optional<ValueRange> typed;
     if (const int code = typedRange(*opts, "--from", "--to", kAnalyseUsage, typed, err); code != kDone) return code;
     // A formula typed here is checked as the formula dialog checks it (unknown identifiers,
     // unbalanced parentheses) before it is analysed.
-    if (const std::string refused = precheckEnteredFormula(trimFormulaText(args[0])); !refused.empty()) {
+    if (const std::string refused = precheckEnteredFormula(trimFormulaText(text)); !refused.empty()) {
         err << "公式有误:" << refused << '\n';
         return kStopped;
     }
     AnalysisSession session;
-    if (!analysed(session, ws, args[0], typed, err)) return kStopped;
+    if (!analysed(session, ws, text, typed, err)) return kStopped;
     const AnalysisSeries& s = *session.series();
-    std::string text = std::to_string(s.range.lo) + '\t' + std::to_string(s.range.hi) + '\n';
-    for (int n = 1; n <= s.count(); ++n) {
-        text += std::to_string(ws.sjk.record(n)[0]);
-        text += '\t';
-        text += std::to_string(s.values[static_cast<size_t>(n)]);
-        text += '\n';
-    }
-    out << text;
+    rows.columns({"期号", "值"});
+    rows.summary({{"lo", std::to_string(s.range.lo)}, {"hi", std::to_string(s.range.hi)}});
+    for (int n = 1; n <= s.count(); ++n)
+        rows.row({std::to_string(ws.sjk.record(n)[0]), std::to_string(s.values[static_cast<size_t>(n)])});
     return kDone;
 }
 
-int runAnalysisTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() < 2) return usage(err, kTableUsage);
-    const auto opts = options(
-        args, 2, {"--lo",      "--hi",    "--view",  "--kline", "--signal",  "--big",  "--display",  "--recent",
-                  "--from",    "--to",    "--order", "--show",  "--classes", "--k",    "--length",   "--shift",
-                  "--content", "--value", "--min",   "--max",   "--layout",  "--rows", "--families", "--divisor"});
-    if (!opts) return usage(err, kTableUsage);
-    std::optional<ValueRange> typed;
-    if (const int code = typedRange(*opts, "--lo", "--hi", kTableUsage, typed, err); code != kDone) return code;
-    AnalysisSession session;
-    if (!analysed(session, ws, args[1], typed, err)) return kStopped;
-    const auto view = opts->find("--view");
-    const std::string name = view == opts->end() ? "kline" : view->second;
-    const ViewRun run{ws, *session.series(), *opts, out, err};
-    if (name == "kline" || name == "信号图") return signalChartView(run);
-    if (name == "counts" || name == "出现次数统计图") return countsView(run);
-    if (name == "omission" || name == "遗漏次数统计图") return omissionView(run);
-    if (name == "classes" || name == "分项统计") return classesView(run);
-    if (name == "table" || name == "遗漏分布图表") return omissionTableView(run);
-    if (name == "averages" || name == "均值走势图") return averagesView(run);
-    if (name == "segments" || name == "按期数分段走势") return segmentsView(run);
-    if (name == "occurrences" || name == "单个取值遗漏走势") return occurrencesView(run);
-    if (name == "layout" || name == "数据分布图") return layoutView(run);
-    if (name == "traits" || name == "特性图表") return traitsView(run);
-    if (name == "field" || name == "田野走势图") return fieldView(run);
-    if (name == "omission-trend" || name == "遗漏值走势") return transformsView(run, true);
-    if (name == "remainders" || name == "余数走势图") return transformsView(run, false);
-    if (name == "features" || name == "特征图") return rowsView(run, true);
-    if (name == "changes" || name == "变化量及尾数图") return rowsView(run, false);
-    return usage(err, kTableUsage);
+std::vector<TableView> analysisTableViews() {
+    return {
+        {"analysis",
+         {},
+         1,
+         {valued("--lo"),     valued("--hi"),      valued("--view"),     valued("--kline"),  valued("--signal"),
+          valued("--big"),    valued("--display"), valued("--recent"),   valued("--from"),   valued("--to"),
+          valued("--order"),  valued("--show"),    valued("--classes"),  valued("--k"),      valued("--length"),
+          valued("--shift"),  valued("--content"), valued("--value"),    valued("--min"),    valued("--max"),
+          valued("--layout"), valued("--rows"),    valued("--families"), valued("--divisor")},
+         kTableUsage,
+         "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
+         "    --lo A --hi B          指标取值范围，-999..999（默认为最小值..最大值）\n"
+         "    --view "
+         "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
+         "remainders|features|changes\n"
+         "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
+         "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
+         "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
+         "                           classes 分项统计：分项 次数\n"
+         "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
+         "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N "
+         "大数>＝N（-99999..99999，默认取值范围的上半）\n"
+         "    --display 文字表示|符号表示\n"
+         "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
+         "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
+         "    --classes 奇偶|质合|分区|余数   --k N 分区数（2..1000，默认 2）或除数（2..20，默认 3）\n"
+         "    --view table [--from P1 --to P2] [--order K|名称]\n"
+         "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
+         "各取值列，然后六行统计\n"
+         "    --view averages        均值走势图：期号 常规线 二期..十期均值\n"
+         "    --view segments [--length 2..50] [--shift -10..10] [--content "
+         "区段总和|区段平均值|区段最大值|区段最小值|区段平均振幅|相同个数]\n"
+         "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
+         "    --view occurrences [--value V]\n"
+         "                           单个取值遗漏走势：取该值的期号 遗漏（V 在取值范围内，默认取值范围的最小值）\n"
+         "    --view layout [--min A] [--max B] [--layout 1..15]\n"
+         "                           数据分布图（图一..图十五，步长 2..16；A、B 为 -99999..99999，默认 0..35，\n"
+         "                           B 不小于 A，差小于100）：期号 各列\n"
+         "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
+         "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 各分项列（所属列填值）\n"
+         "    --view field [--rows 2..10] [--layout 1..10]\n"
+         "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"
+         "    --view omission-trend  遗漏值走势：期号 遗漏 遗漏振幅\n"
+         "    --view remainders [--divisor 2..20]\n"
+         "                           余数走势图（默认除3）：期号 值 余数\n"
+         "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
+         "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n",
+         analysisTable},
+    };
 }
 
-std::string analysisTableHelp() {
-    return "  analysis TEXT  指标剖析（TEXT 为指标代码或公式，按“开始剖析”求每期的值）\n"
-           "    --lo A --hi B          指标取值范围，-999..999（默认为最小值..最大值）\n"
-           "    --view "
-           "kline|counts|omission|classes|table|traits|averages|segments|occurrences|layout|field|omission-trend|"
-           "remainders|features|changes\n"
-           "                           kline 信号图（默认）：期号 值 开盘 收盘 形态(红/绿/线) 信号\n"
-           "                           counts 出现次数统计图：取值 出现次数，末行 共N期\n"
-           "                           omission 遗漏次数统计图：指标取值 最大遗漏 最小遗漏 平均遗漏 上次遗漏 本次遗漏\n"
-           "                           classes 分项统计：分项 次数\n"
-           "    --kline 常规图|尾数图|除K余数|振幅图|遗漏图|遗漏振幅图   K线图类型（K 为 2..20）\n"
-           "    --signal 升降图|奇偶图|质合图|大小图   信号图类型；--big N "
-           "大数>＝N（-99999..99999，默认取值范围的上半）\n"
-           "    --display 文字表示|符号表示\n"
-           "    --recent N|所有 或 --from P1 --to P2   统计的期数（counts、classes 默认近100期；omission 默认所有）\n"
-           "    --order 常规显示|升序显示|降序显示   --show 次数|百分比\n"
-           "    --classes 奇偶|质合|分区|余数   --k N 分区数（2..1000，默认 2）或除数（2..20，默认 3）\n"
-           "    --view table [--from P1 --to P2] [--order K|名称]\n"
-           "                           遗漏分布图表（默认所有期；取值超过200个时拒绝）：期号 开奖号 "
-           "各取值列，然后六行统计\n"
-           "    --view averages        均值走势图：期号 常规线 二期..十期均值\n"
-           "    --view segments [--length 2..50] [--shift -10..10] [--content 区段总和|区段平均值|区段最大值|"
-           "区段最小值|区段平均振幅|相同个数]\n"
-           "                           按期数分段走势：起始期号 终止期号 值（默认区段长度 5）\n"
-           "    --view occurrences [--value V]\n"
-           "                           单个取值遗漏走势：取该值的期号 遗漏（V 在取值范围内，默认取值范围的最小值）\n"
-           "    --view layout [--min A] [--max B] [--layout 1..15]\n"
-           "                           数据分布图（图一..图十五，步长 2..16；A、B 为 -99999..99999，默认 0..35，\n"
-           "                           B 不小于 A，差小于100）：期号 各列\n"
-           "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
-           "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 "
-           "各分项列（所属列填值）\n"
-           "    --view field [--rows 2..10] [--layout 1..10]\n"
-           "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"
-           "    --view omission-trend  遗漏值走势：期号 遗漏 遗漏振幅\n"
-           "    --view remainders [--divisor 2..20]\n"
-           "                           余数走势图（默认除3）：期号 值 余数\n"
-           "    --view features        特征图：期号 值 奇偶 质合 大小（--big N）\n"
-           "    --view changes         变化量及尾数图：期号 常规 绝对振幅 尾数\n";
-}
-
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

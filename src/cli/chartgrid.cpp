@@ -1,5 +1,5 @@
-#include "cli/chartgrid.h"
 #include "cli/common.h"
+#include "cli/tableviews.h"
 
 #include <ostream>
 
@@ -7,7 +7,7 @@
 #include "core/integertext.h"
 #include "core/workspace.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
 
 constexpr const char* kGridUsage =
@@ -16,14 +16,18 @@ constexpr const char* kGridUsage =
 
 // Every record's row with the visible columns: the row label, the fixed texts and, in every
 // block, the mark's text in the column of its class ("*" for a mark without text).
-void printChart(const ChartData& d, std::ostream& out) {
+void printChart(const ChartData& d, TableWriter& rows) {
     std::vector<int> shown;
     for (int c = 0; c < d.columns; ++c)
         if (d.widths[static_cast<size_t>(c)] > 0) shown.push_back(c);
     std::vector<std::string> cells(shown.size());
     for (int r = 0; r < d.headerRows; ++r) {
         for (size_t i = 0; i < shown.size(); ++i) cells[i] = d.headerText(r, shown[i]);
-        cli::printRow(out, cells);
+        // The first header row names the columns; the others (a block's caption) are rows.
+        if (r == 0)
+            rows.header(cells);
+        else
+            rows.row(cells);
     }
     const int texts = d.records == 0 ? 0 : static_cast<int>(d.fixedTexts.size()) / d.records;
     std::vector<std::string> row(static_cast<size_t>(d.columns));
@@ -39,22 +43,18 @@ void printChart(const ChartData& d, std::ostream& out) {
             row[static_cast<size_t>(d.blocks[b].first + m)] = text.empty() ? "*" : text;
         }
         for (size_t i = 0; i < shown.size(); ++i) cells[i] = row[static_cast<size_t>(shown[i])];
-        cli::printRow(out, cells);
+        rows.row(cells);
     }
 }
 
-}  // namespace
-
-int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = cli::viewOptions(args, {"--page", "--class", "--chart", "--zones", "--template", "--tails"});
-    if (!opts) return cli::usage(err, kGridUsage);
-    auto value = [&](const char* name, const char* fallback) {
-        auto it = opts->find(name);
-        return it == opts->end() ? std::string(fallback) : it->second;
-    };
-    const std::string page = value("--page", "property");
+int gridTable(const ViewCall& call) {
+    const Workspace& ws = call.ws;
+    const Options& opts = call.options;
+    TableWriter& rows = call.rows;
+    std::ostream& err = call.err;
+    const std::string page = opts.valueOr("--page", "property");
     if (page == "property") {
-        const std::string cls = value("--class", "tail");
+        const std::string cls = opts.valueOr("--class", "tail");
         PropertyKind kind;
         if (cls == "tail")
             kind = PropertyKind::Tail;
@@ -63,15 +63,15 @@ int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::os
         else if (cls == "prime")
             kind = PropertyKind::PrimeComposite;
         else
-            return cli::usage(err, kGridUsage);
-        printChart(propertyChart(ws, kind), out);
-        return cli::kDone;
+            return usage(err, kGridUsage);
+        printChart(propertyChart(ws, kind), rows);
+        return kDone;
     }
     if (page == "extended") {
-        const std::string chart = value("--chart", "counts");
+        const std::string chart = opts.valueOr("--chart", "counts");
         // The zone count list "2".."11".
-        const std::optional<int> zones = cli::boundedOption(*opts, "--zones", 3, {2, 11}, err, kGridUsage);
-        if (!zones) return cli::kUsage;
+        const std::optional<int> zones = boundedOption(opts, "--zones", 3, {2, 11}, err, kGridUsage);
+        if (!zones) return kUsage;
         ExtendedKind kind;
         if (chart == "counts")
             kind = ExtendedKind::Counts;
@@ -80,16 +80,15 @@ int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::os
         else if (chart == "sum")
             kind = ExtendedKind::Sum;
         else
-            return cli::usage(err, kGridUsage);
-        printChart(extendedChart(ws, kind, *zones), out);
-        return cli::kDone;
+            return usage(err, kGridUsage);
+        printChart(extendedChart(ws, kind, *zones), rows);
+        return kDone;
     }
     if (page == "field") {
-        const std::string tails = value("--tails", "no");
-        if (tails != "yes" && tails != "no") return cli::usage(err, kGridUsage);
-        const std::optional<int> index =
-            cli::boundedOption(*opts, "--template", 0, {0, kTemplateCount - 1}, err, kGridUsage);
-        if (!index) return cli::kUsage;
+        const std::string tails = opts.valueOr("--tails", "no");
+        if (tails != "yes" && tails != "no") return usage(err, kGridUsage);
+        const std::optional<int> index = boundedOption(opts, "--template", 0, {0, kTemplateCount - 1}, err, kGridUsage);
+        if (!index) return kUsage;
         const TemplateListLoad list = loadTemplateList(ws.folder);
         if (!list.message.empty()) err << list.message << "\n";
         const std::string name = *index < static_cast<int>(list.names.size())
@@ -97,20 +96,30 @@ int gridTable(const Workspace& ws, const std::vector<std::string>& args, std::os
                                      : "田野走势图" + std::to_string(*index + 1);
         const TemplateLoad load = loadFieldTemplate(ws.folder, *index, name);
         if (!load.message.empty()) err << load.message << "\n";
-        printChart(fieldChart(ws, load.chosen, tails == "yes"), out);
-        return cli::kDone;
+        printChart(fieldChart(ws, load.chosen, tails == "yes"), rows);
+        return kDone;
     }
-    return cli::usage(err, kGridUsage);
+    return usage(err, kGridUsage);
+}
+}  // namespace
+
+std::vector<TableView> gridTableViews() {
+    return {
+        {"grid",
+         {},
+         0,
+         {valued("--page"), valued("--class"), valued("--chart"), valued("--zones"), valued("--template"),
+          valued("--tails")},
+         kGridUsage,
+         "  grid      图表页：特性分布、扩展图表、田野走势图，每条记录一行（标记格显示其文字，无文字时为 *）\n"
+         "    --page property|extended|field  特性分布（默认）、扩展图表、田野走势图\n"
+         "    --class tail|odd|prime          特性分布：尾号（默认）、奇偶、质合\n"
+         "    --chart counts|zones|sum        扩展图表：个数图（默认）、分区出号个数、和值分布\n"
+         "    --zones 2..11                   分区出号个数的分区数（默认 3）\n"
+         "    --template 0..9                 田野走势图的模板（save/mb_tyd<i>.jz，缺少时按默认建立）\n"
+         "    --tails yes|no                  田野走势图：尾号分析（默认 no）\n",
+         gridTable},
+    };
 }
 
-std::string gridTableHelp() {
-    return "  grid      图表页：特性分布、扩展图表、田野走势图，每条记录一行（标记格显示其文字，无文字时为 *）\n"
-           "    --page property|extended|field  特性分布（默认）、扩展图表、田野走势图\n"
-           "    --class tail|odd|prime          特性分布：尾号（默认）、奇偶、质合\n"
-           "    --chart counts|zones|sum        扩展图表：个数图（默认）、分区出号个数、和值分布\n"
-           "    --zones 2..11                   分区出号个数的分区数（默认 3）\n"
-           "    --template 0..9                 田野走势图的模板（save/mb_tyd<i>.jz，缺少时按默认建立）\n"
-           "    --tails yes|no                  田野走势图：尾号分析（默认 no）\n";
-}
-
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

@@ -1,6 +1,5 @@
-#include "cli/charts.h"
-#include "cli/chartgrid.h"
 #include "cli/common.h"
+#include "cli/tableviews.h"
 #include "cli/drawwindow.h"
 
 #include <algorithm>
@@ -16,13 +15,8 @@
 #include "core/workspace.h"
 #include "indicators/context.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::kDone;
-using cli::kStopped;
-using cli::printRow;
-using cli::usage;
 
 constexpr const char* kPairsUsage =
     "用法: table pairs [--recent N|所有] [--from P1 --to P2] [--together N] [--apart N]\n"
@@ -36,11 +30,6 @@ constexpr const char* kAssociationUsage =
     "                        [--slot1 EXPR [--values1 V,V,...]] [--slot2 ...] [--slot3 ...]\n"
     "                        [--page table|caption|export|export-main]";
 
-std::optional<std::map<std::string, std::string>> options(const std::vector<std::string>& args,
-                                                          const std::vector<std::string>& allowed) {
-    return cli::viewOptions(args, allowed);
-}
-
 // "yes" or "no".
 std::optional<bool> flag(const std::string& text) {
     if (text == "yes") return true;
@@ -49,21 +38,19 @@ std::optional<bool> flag(const std::string& text) {
 }
 
 // Every record's row, oldest first; the class cells show the class value that also picks their colour.
-int patternsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = options(args, {"--class", "--divisor", "--tails", "--hide-gaps"});
-    if (!opts) return usage(err, kPatternsUsage);
-    auto value = [&](const char* name, const char* fallback) {
-        auto it = opts->find(name);
-        return it == opts->end() ? std::string(fallback) : it->second;
-    };
-    const std::optional<bool> tails = flag(value("--tails", "yes"));
-    const std::optional<bool> hide = flag(value("--hide-gaps", "no"));
+int patternsTable(const ViewCall& call) {
+    const Workspace& ws = call.ws;
+    const Options& opts = call.options;
+    TableWriter& rows = call.rows;
+    std::ostream& err = call.err;
+    const std::optional<bool> tails = flag(opts.valueOr("--tails", "yes"));
+    const std::optional<bool> hide = flag(opts.valueOr("--hide-gaps", "no"));
     if (!tails || !hide) return usage(err, kPatternsUsage);
-    const std::optional<int> cls = cli::numberedChoice(*opts, "--class", "0", patternClassNames(), err, kPatternsUsage);
-    if (!cls) return cli::kUsage;
+    const std::optional<int> cls = numberedChoice(opts, "--class", "0", patternClassNames(), err, kPatternsUsage);
+    if (!cls) return kUsage;
     // "除" n: the divisors after 除三, 除四 and 除五余数.
-    const std::optional<int> divisor = cli::boundedOption(*opts, "--divisor", 6, {6, 10}, err, kPatternsUsage);
-    if (!divisor) return cli::kUsage;
+    const std::optional<int> divisor = boundedOption(opts, "--divisor", 6, {6, 10}, err, kPatternsUsage);
+    if (!divisor) return kUsage;
     CombinedPatternOptions o;
     o.patternClass = static_cast<PatternClass>(*cls);
     o.divisor = *divisor;
@@ -71,11 +58,11 @@ int patternsTable(const Workspace& ws, const std::vector<std::string>& args, std
     o.hideGaps = *hide;
     const CombinedPatternTable t =
         combinedPatternTable(ws.sjk, ws.game, ws.partitions, ws.current().zhname, ws.current().specname, o);
-    printRow(out, t.header);
+    rows.header(t.header);
     std::vector<std::string> cells(t.header.size());
     for (int r = 0; r < t.rows(); ++r) {
         for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
-        printRow(out, cells);
+        rows.row(cells);
     }
     return kDone;
 }
@@ -97,17 +84,14 @@ std::optional<std::vector<int32_t>> valueList(const std::string& text) {
     return values;
 }
 
-int associationTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = options(args, {"--positions", "--unbound", "--tail", "--slot1", "--values1", "--slot2", "--values2",
-                               "--slot3", "--values3", "--page"});
-    if (!opts) return usage(err, kAssociationUsage);
-    auto value = [&](const std::string& name, const char* fallback) {
-        auto it = opts->find(name);
-        return it == opts->end() ? std::string(fallback) : it->second;
-    };
+int associationTable(const ViewCall& call) {
+    const Workspace& ws = call.ws;
+    const Options& opts = call.options;
+    TableWriter& rows = call.rows;
+    std::ostream& err = call.err;
     AssociationOptions o;
-    if (opts->count("--positions")) {
-        const std::string text = value("--positions", "") + ",";
+    if (opts.has("--positions")) {
+        const std::string text = opts.valueOr("--positions", "") + ",";
         size_t at = 0;
         for (int p = 0; at < text.size(); ++p) {
             const size_t comma = text.find(',', at);
@@ -119,29 +103,29 @@ int associationTable(const Workspace& ws, const std::vector<std::string>& args, 
             if (box != "all") o.positions[static_cast<size_t>(p)] = *v;
         }
     }
-    const std::optional<bool> unbound = flag(value("--unbound", "no"));
-    const std::string tail = value("--tail", "all");
-    const std::string page = value("--page", "table");
+    const std::optional<bool> unbound = flag(opts.valueOr("--unbound", "no"));
+    const std::string tail = opts.valueOr("--tail", "all");
+    const std::string page = opts.valueOr("--page", "table");
     if (!unbound || (page != "table" && page != "caption" && page != "export" && page != "export-main"))
         return usage(err, kAssociationUsage);
     o.unbound = *unbound;
     if (tail != "all") {
         // The period tail list: "all", "0" .. "9".
         const std::optional<int> digit = tail.size() == 1 ? parseInteger(tail) : std::nullopt;
-        if (!digit) return cli::refuse(err, kAssociationUsage, "--tail 必须是 all 或 0..9 之间的整数");
+        if (!digit) return refuse(err, kAssociationUsage, "--tail 必须是 all 或 0..9 之间的整数");
         o.periodTail = *digit;
     }
     for (int i = 1; i <= kAssociationSlots; ++i) {
         const std::string slot = "--slot" + std::to_string(i), values = "--values" + std::to_string(i);
-        if (!opts->count(slot)) {
-            if (opts->count(values)) return usage(err, kAssociationUsage);
+        if (!opts.has(slot)) {
+            if (opts.has(values)) return usage(err, kAssociationUsage);
             continue;
         }
         AssociationSlot& s = o.slots[static_cast<size_t>(i - 1)];
         s.active = true;
-        s.expression = value(slot, "");
-        if (opts->count(values)) {
-            std::optional<std::vector<int32_t>> allowed = valueList(value(values, ""));
+        s.expression = opts.valueOr(slot, "");
+        if (opts.has(values)) {
+            std::optional<std::vector<int32_t>> allowed = valueList(opts.valueOr(values, ""));
             if (!allowed) return usage(err, values + " 是以逗号分隔的 0..1000 的整数");
             s.allowed = std::move(*allowed);
         }
@@ -155,31 +139,32 @@ int associationTable(const Workspace& ws, const std::vector<std::string>& args, 
         return kStopped;
     }
     if (page == "caption") {
-        out << t.caption << '\n';
+        rows.columns({"说明"});
+        rows.textColumns({0});
+        rows.row({t.caption});
     } else if (page == "table") {
-        printRow(out, t.header);
+        rows.header(t.header);
         std::vector<std::string> cells(t.header.size());
         for (int r = 0; r < t.rows(); ++r) {
             for (int c = 0; c < t.columns(); ++c) cells[static_cast<size_t>(c)] = t.cell(r, c);
-            printRow(out, cells);
+            rows.row(cells);
         }
     } else {
+        rows.columns({"开奖数据"});
         for (const std::string& line : associationExportLines(t, ws.game.zhgs, ws.game.fhgs, page == "export"))
-            out << line << '\n';
+            rows.row({line});
     }
     return kDone;
 }
 
-int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = options(args, {"--recent", "--from", "--to", "--together", "--apart", "--page"});
-    if (!opts) return usage(err, kPairsUsage);
-    auto value = [&](const char* name, const char* fallback) {
-        auto it = opts->find(name);
-        return it == opts->end() ? std::string(fallback) : it->second;
-    };
+int pairsTable(const ViewCall& call) {
+    const Workspace& ws = call.ws;
+    const Options& opts = call.options;
+    TableWriter& rows = call.rows;
+    std::ostream& err = call.err;
     PairOptions o;
-    cli::DrawWindowArgs window;
-    if (const int code = cli::parseDrawWindow(ws.sjk, *opts, kPairsUsage, window, err); code != kDone) return code;
+    DrawWindowArgs window;
+    if (const int code = parseDrawWindow(ws.sjk, opts, kPairsUsage, window, err); code != kDone) return code;
     o.custom = window.custom;
     if (o.custom) {
         o.fromPeriod = window.fromPeriod;
@@ -188,13 +173,13 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
         o.recent = window.recent;
     }
     // The threshold lists hold 0..1000.
-    const std::optional<int> together = cli::boundedOption(*opts, "--together", 6, {0, 1000}, err, kPairsUsage);
-    if (!together) return cli::kUsage;
-    const std::optional<int> apart = cli::boundedOption(*opts, "--apart", 1, {0, 1000}, err, kPairsUsage);
-    if (!apart) return cli::kUsage;
+    const std::optional<int> together = boundedOption(opts, "--together", 6, {0, 1000}, err, kPairsUsage);
+    if (!together) return kUsage;
+    const std::optional<int> apart = boundedOption(opts, "--apart", 1, {0, 1000}, err, kPairsUsage);
+    if (!apart) return kUsage;
     o.together = *together;
     o.apart = *apart;
-    const std::string page = value("--page", "grid");
+    const std::string page = opts.valueOr("--page", "grid");
     if (page != "grid" && page != "marks" && page != "together" && page != "apart" && page != "labels")
         return usage(err, kPairsUsage);
 
@@ -202,75 +187,83 @@ int pairsTable(const Workspace& ws, const std::vector<std::string>& args, std::o
     const PairView& v = pairs.run(ws.sjk, ws.game, o);
     if (page == "together" || page == "apart") {
         const bool with = page == "together";
-        out << (with ? v.togetherLabel() : v.apartLabel()) << '\n';
-        for (const PairEntry& e : with ? v.together : v.apart) out << pairEntryText(e) << '\n';
+        rows.header({with ? v.togetherLabel() : v.apartLabel()});
+        for (const PairEntry& e : with ? v.together : v.apart) rows.row({pairEntryText(e)});
         return kDone;
     }
     if (page == "labels") {
-        out << "标签\t文字\n";
-        out << "相生\t" << v.togetherLabel() << '\n';
-        out << "相克\t" << v.apartLabel() << '\n';
-        out << "统计期数\t" << v.caption << '\n';
+        rows.header({"标签", "文字"});
+        rows.textColumns({1});
+        rows.row({"相生", v.togetherLabel()});
+        rows.row({"相克", v.apartLabel()});
+        rows.row({"统计期数", v.caption});
         return kDone;
     }
     std::vector<std::string> cells(static_cast<size_t>(v.top) + 1);
     cells[0] = "号码";
     for (int y = 1; y <= v.top; ++y) cells[static_cast<size_t>(y)] = v.header[static_cast<size_t>(y - 1)];
-    printRow(out, cells);
+    rows.header(cells);
     for (int x = 1; x <= v.top; ++x) {
         cells[0] = v.header[static_cast<size_t>(x - 1)];
         for (int y = 1; y <= v.top; ++y)
             cells[static_cast<size_t>(y)] =
                 page == "grid" ? v.cell(x, y) : std::to_string(static_cast<int>(v.mark(x, y)));
-        printRow(out, cells);
+        rows.row(cells);
     }
     return kDone;
 }
 
 }  // namespace
 
-// "combined" is the view's name; "patterns-combined" is kept as another name for it.
-bool isChartsView(const std::string& view) {
-    return view == "pairs" || view == "combined" || view == "patterns-combined" || view == "association" ||
-           view == "grid";
+std::vector<TableView> chartsTableViews() {
+    return {
+        {"combined",
+         {"patterns-combined"},
+         0,
+         {valued("--class"), valued("--divisor"), valued("--tails"), valued("--hide-gaps")},
+         kPatternsUsage,
+         "  combined  综合形态（也可写作 patterns-combined）：期号 开奖号码 各号码的形态 间隔数 "
+         "各间隔的形态，每条记录一行\n"
+         "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
+         "                           7 除n余数（n 为 --divisor）\n"
+         "    --divisor 6..10        除n余数的 n（默认 6）\n"
+         "    --tails yes|no         尾号分析（默认 yes：按尾数分类，含蓝号尾；no：按号码和间隔数本身分类）\n"
+         "    --hide-gaps yes|no     隐掉间隔数（该列留空）\n",
+         patternsTable},
+        {"association",
+         {},
+         0,
+         {valued("--positions"), valued("--unbound"), valued("--tail"), valued("--slot1"), valued("--values1"),
+          valued("--slot2"), valued("--values2"), valued("--slot3"), valued("--values3"), valued("--page")},
+         kAssociationUsage,
+         "  association  关联分析：满足条件的各期（本期期号 各号码 指标i）及其下一期（下期期号 ...）\n"
+         "    --positions V1,...,V7  位置1..7 的条件：all（默认）或 00..49，以逗号分隔，可少于7个\n"
+         "    --unbound yes|no       红球不对位（yes 时位置1..主号个数的值可在任一主号位置）\n"
+         "    --tail all|0..9        期号尾\n"
+         "    --slotI EXPR           指标一..指标三（I 为 1..3）：指标或公式，取值见 --valuesI\n"
+         "    --valuesI V,V,...      该指标允许的取值（0..1000；不给时任何值）\n"
+         "    --page table|caption|export|export-main\n"
+         "                           表格（默认）；caption 本期系列一共有M条;下期系列一共有N条；\n"
+         "                           export 导出下期系列开奖数据（含蓝号），export-main 只含红号\n",
+         associationTable},
+        {"pairs",
+         {},
+         0,
+         {valued("--recent"), valued("--from"), valued("--to"), valued("--together"), valued("--apart"),
+          valued("--page")},
+         kPairsUsage,
+         "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
+         "    --recent N|所有        近N期（默认 100；“所有”或超过记录数时为全部开奖记录）\n"
+         "    --from P1 --to P2      自定义：从P1期到P2期（P1在P2之后时不统计）\n"
+         "    --together N           相生：次数大于 N（0..1000，默认 6）\n"
+         "    --apart N              相克：次数小于 N（0..1000，默认 1）\n"
+         "    --page grid|marks|together|apart|labels\n"
+         "                           grid 次数表格（默认）；marks 颜色：1 相生（红），2 相克（绿），0 无\n"
+         "                           together 相生列表、apart 相克列表：首行 相生[N] 或 相克[N]，每行一对如 "
+         "03:17==>9次\n"
+         "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n",
+         pairsTable},
+    };
 }
 
-int runChartsTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args[0] == "pairs") return pairsTable(ws, args, out, err);
-    if (args[0] == "combined" || args[0] == "patterns-combined") return patternsTable(ws, args, out, err);
-    if (args[0] == "association") return associationTable(ws, args, out, err);
-    if (args[0] == "grid") return gridTable(ws, args, out, err);
-    return usage(err, "未知视图: " + args[0]);
-}
-
-std::string chartsTableHelp() {
-    return "  combined  综合形态（也可写作 patterns-combined）：期号 开奖号码 各号码的形态 间隔数 "
-           "各间隔的形态，每条记录一行\n"
-           "    --class K|名称         形态：0 大小（默认）1 大中小 2 奇偶 3 质合 4 除三余数 5 除四余数 6 除五余数\n"
-           "                           7 除n余数（n 为 --divisor）\n"
-           "    --divisor 6..10        除n余数的 n（默认 6）\n"
-           "    --tails yes|no         尾号分析（默认 yes：按尾数分类，含蓝号尾；no：按号码和间隔数本身分类）\n"
-           "    --hide-gaps yes|no     隐掉间隔数（该列留空）\n"
-           "  association  关联分析：满足条件的各期（本期期号 各号码 指标i）及其下一期（下期期号 ...）\n"
-           "    --positions V1,...,V7  位置1..7 的条件：all（默认）或 00..49，以逗号分隔，可少于7个\n"
-           "    --unbound yes|no       红球不对位（yes 时位置1..主号个数的值可在任一主号位置）\n"
-           "    --tail all|0..9        期号尾\n"
-           "    --slotI EXPR           指标一..指标三（I 为 1..3）：指标或公式，取值见 --valuesI\n"
-           "    --valuesI V,V,...      该指标允许的取值（0..1000；不给时任何值）\n"
-           "    --page table|caption|export|export-main\n"
-           "                           表格（默认）；caption 本期系列一共有M条;下期系列一共有N条；\n"
-           "                           export 导出下期系列开奖数据（含蓝号），export-main 只含红号\n"
-           "  pairs     相生相克：各对红号在统计区域内同时开出的次数（行、列表头为 1..最大号码，对角线为空）\n"
-           "    --recent N|所有        近N期（默认 100；“所有”或超过记录数时为全部开奖记录）\n"
-           "    --from P1 --to P2      自定义：从P1期到P2期（P1在P2之后时不统计）\n"
-           "    --together N           相生：次数大于 N（0..1000，默认 6）\n"
-           "    --apart N              相克：次数小于 N（0..1000，默认 1）\n"
-           "    --page grid|marks|together|apart|labels\n"
-           "                           grid 次数表格（默认）；marks 颜色：1 相生（红），2 相克（绿），0 无\n"
-           "                           together 相生列表、apart 相克列表：首行 相生[N] 或 相克[N]，"
-           "每行一对如 03:17==>9次\n"
-           "                           labels 相生[N] 相克[N] 和自定义时的 共N期：标签 文字\n" +
-           gridTableHelp();
-}
-
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

@@ -1,7 +1,9 @@
 #include "cli/cli.h"
 #include "cli/common.h"
 #include "cli/analysis.h"
-#include "cli/table.h"
+#include "cli/options.h"
+#include "cli/tablewriter.h"
+#include "cli/tableviews.h"
 #include "cli/convert.h"
 #include "cli/trendchart.h"
 #include "cli/transform.h"
@@ -59,15 +61,41 @@
 namespace lottodesk {
 namespace {
 
+using cli::flagged;
 using cli::kDone;
 using cli::kStopped;
 using cli::kUsage;
+using cli::Options;
+using cli::readOptions;
+using cli::runAnalyse;
+using cli::runBacktestCommand;
+using cli::runChart;
+using cli::runConvert;
+using cli::runConvertInverse;
+using cli::runConvertKill;
+using cli::runMatch;
+using cli::runPickTwoZones;
+using cli::runPrint;
+using cli::runPrize;
+using cli::runRanking;
+using cli::runRemove;
+using cli::runRestore;
+using cli::runReward;
+using cli::runSchemes;
+using cli::runSearch;
+using cli::runSecondary;
+using cli::runSpecial;
+using cli::runTrend;
+using cli::runVerdicts;
+using cli::TableWriter;
+using cli::valued;
 
 struct Context {
     Workspace& ws;
     const std::vector<std::string>& args;  // the command's own arguments
     std::ostream& out;
     std::ostream& err;
+    TableWriter& rows;  // where a command's table or list goes, in the format asked for
     bool historyOpened;
     bool typeFileNoted = false;  // the start-up said the type file was damaged
     // Set when the time limit (--time-limit) has passed; the generator runs stop at it.
@@ -84,6 +112,7 @@ struct Command {
     const char* synopsis;
     std::function<int(Context&)> run;
     OnTimeLimit onTimeLimit = OnTimeLimit::Exit;
+    bool tabular = false;  // prints a table or a list, so takes --format
 };
 
 #ifndef LOTTODESK_VERSION
@@ -106,20 +135,17 @@ std::string field(std::string text) {
     return text;
 }
 
-std::optional<int> parseInt(const std::string& text) {
-    int value = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 int listTypes(Context& c) {
     if (!c.args.empty()) return usage(c.err, "types 不接受参数");
+    c.rows.columns({"序号", "名称", "主号个数", "主号起", "主号止", "副号个数", "副号起", "副号止", "有副号", "类型",
+                    "主号名", "副号名"});
+    c.rows.textColumns({1, 10, 11});
     for (int i = 0; i < kTypeCount; ++i) {
         const tcpstyle& t = c.ws.types.cpstyles[i];
-        c.out << i << '\t' << field(t.cpmm) << '\t' << int(t.zhgs) << '\t' << int(t.zh_from) << '\t' << int(t.zh_to)
-              << '\t' << int(t.fhgs) << '\t' << int(t.spec_from) << '\t' << int(t.spec_to) << '\t' << int(t.hasspec)
-              << '\t' << int(t.ltorsz) << '\t' << field(t.zhname) << '\t' << field(t.specname) << '\n';
+        auto number = [](int value) { return std::to_string(value); };
+        c.rows.row({number(i), field(t.cpmm), number(t.zhgs), number(t.zh_from), number(t.zh_to), number(t.fhgs),
+                    number(t.spec_from), number(t.spec_to), number(t.hasspec), number(t.ltorsz), field(t.zhname),
+                    field(t.specname)});
     }
     // A name with a TAB or a line end would break the fields; it is printed with blanks instead.
     bool damaged = false;
@@ -133,7 +159,8 @@ int listTypes(Context& c) {
         constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
         for (const std::string* text : {&t.cpmm, &t.zhname, &t.specname})
             if (text->find(kReplacement) != std::string::npos) {
-                c.err << "彩种文件中第" << i << "个彩种的名称含有无法识别的文字（不是GBK编码），已显示为\xEF\xBF\xBD" << '\n';
+                c.err << "彩种文件中第" << i << "个彩种的名称含有无法识别的文字（不是GBK编码），已显示为\xEF\xBF\xBD"
+                      << '\n';
                 damaged = true;
                 break;
             }
@@ -146,17 +173,19 @@ int listDraws(Context& c) {
     if (!c.historyOpened) return kStopped;  // the start-up messages already said why
     const t_s_dm& sjk = c.ws.sjk;
     const GameParams& game = c.ws.game;
-    std::string line;
+    c.rows.columns({"期数", "主号", "副号"});
+    std::vector<std::string> cells(3);
     for (int n = 1; n <= sjk.RecordCount(); ++n) {
         const int32_t* record = sjk.record(n);
-        line = std::to_string(record[0]);
+        cells[0] = std::to_string(record[0]);
+        cells[1].clear();
+        cells[2].clear();
         for (int i = 1; i <= game.zhgs + game.fhgs && i < kSlots; ++i) {
-            line += i == 1 ? '\t' : (i == game.zhgs + 1 ? '\t' : ' ');
-            line += twoDigits(record[i]);
+            std::string& zone = cells[i <= game.zhgs ? 1 : 2];
+            if (!zone.empty()) zone += ' ';
+            zone += twoDigits(record[i]);
         }
-        if (game.fhgs == 0) line += '\t';
-        line += '\n';
-        c.out << line;
+        c.rows.row(cells);
     }
     return kDone;
 }
@@ -207,8 +236,7 @@ int exportDraws(Context& c) {
     std::optional<TransferOptions> options = transferOptions(c, false);
     if (!options) return usage(c.err, "用法: export FILE --with-secondary|--without-secondary");
     if (!c.historyOpened) return kStopped;
-    const Status saved =
-        exportDrawFile(c.ws.sjk, c.ws.game, exportFileName(options->file), options->withSecondary);
+    const Status saved = exportDrawFile(c.ws.sjk, c.ws.game, exportFileName(options->file), options->withSecondary);
     if (!saved) {
         c.err << saved.message << '\n';
         return kStopped;
@@ -223,7 +251,9 @@ int nameOf(Context& c) {
         c.err << "“" << c.args[0] << "”不是系统指标" << '\n';
         return kStopped;
     }
-    c.out << entry.id << '\t' << entry.name << '\t' << entry.min << '\t' << entry.max << '\n';
+    c.rows.columns({"代码", "名称", "最小值", "最大值"});
+    c.rows.textColumns({0, 1});
+    c.rows.row({entry.id, entry.name, std::to_string(entry.min), std::to_string(entry.max)});
     return kDone;
 }
 
@@ -364,29 +394,25 @@ int seriesOf(Context& c) {
     SeriesMemo memo;
     const IndicatorContext ctx = indicatorContext(c.ws, &memo);
     const tgs formula(c.args[0]);
-    std::string lines;
+    c.rows.columns({"期数", "值"});
     for (int n = 1; n <= c.ws.sjk.RecordCount(); ++n) {
         const EvalResult result = formula.evaluate(ctx, n);
         if (!result.ok) {
-            c.out << lines;
             c.err << evaluationFailure(result) << '\n';
             return kStopped;
         }
-        lines += std::to_string(ctx.history.record(n)[0]);
-        lines += '\t';
-        lines += std::to_string(result.value);
-        lines += '\n';
+        c.rows.row({std::to_string(ctx.history.record(n)[0]), std::to_string(result.value)});
     }
-    c.out << lines;
     return kDone;
 }
 
 int listCatalogue(Context& c) {
     const bool dialog = c.args.size() == 1 && c.args[0] == "--dialog";
     if (!c.args.empty() && !dialog) return usage(c.err, "用法: catalogue [--dialog]");
+    c.rows.columns({"系列", "代码", "名称"});
+    c.rows.textColumns({0, 1, 2});
     auto print = [&](const CatalogueSeries& series) {
-        for (const CatalogueEntry& entry : series.entries)
-            c.out << series.caption << '\t' << entry.code << '\t' << entry.name << '\n';
+        for (const CatalogueEntry& entry : series.entries) c.rows.row({series.caption, entry.code, entry.name});
     };
     for (const CatalogueSeries& series : dialog ? formulaDialogCatalogue() : indicatorCatalogue()) print(series);
     if (dialog) print(formulaOperatorPage());
@@ -407,24 +433,22 @@ int listCatalogue(Context& c) {
 // The options of the generator commands: a condition file first, then "--name value" pairs.
 struct GeneratorArgs {
     std::string condFile;
-    std::map<std::string, std::string> options;
+    Options options;
 };
 
-std::optional<GeneratorArgs> generatorArgs(Context& c, std::initializer_list<const char*> allowed) {
-    GeneratorArgs parsed;
-    for (size_t i = 0; i < c.args.size(); ++i) {
-        const std::string& arg = c.args[i];
-        if (arg.rfind("--", 0) != 0) {
-            if (!parsed.condFile.empty()) return std::nullopt;
-            parsed.condFile = arg;
-            continue;
-        }
-        if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end() || i + 1 >= c.args.size())
-            return std::nullopt;
-        parsed.options[arg] = c.args[++i];
+// The condition file and the options of `allowed` (each with one value); nothing, after the usage
+// text and the reason went to stderr, when they do not fit.
+std::optional<GeneratorArgs> generatorArgs(Context& c, std::initializer_list<const char*> allowed,
+                                           const char* usageText) {
+    std::vector<cli::OptionSpec> spec;
+    for (const char* name : allowed) spec.push_back(valued(name));
+    std::string problem;
+    std::optional<Options> options = readOptions(c.args, spec, 1, problem);
+    if (!options || options->positional.size() != 1) {
+        cli::refuse(c.err, usageText, options ? "缺少条件文件" : problem);
+        return std::nullopt;
     }
-    if (parsed.condFile.empty()) return std::nullopt;
-    return parsed;
+    return GeneratorArgs{options->positional[0], std::move(*options)};
 }
 
 // Loads a main-zone condition file into the generator; its notes go to stderr.
@@ -443,17 +467,17 @@ bool loadConditions(Context& c, const std::string& path, Generator& generator) {
 
 // Writes the results (--out) and their tags (--tags) as the command asked.
 bool writeResults(Context& c, const GeneratorArgs& args, const Generator& generator) {
-    if (auto out = args.options.find("--out"); out != args.options.end()) {
-        const Status saved = saveResultFile(out->second, generator.results.tickets, c.ws.game.zhgs);
+    if (args.options.has("--out")) {
+        const Status saved = saveResultFile(args.options.value("--out"), generator.results.tickets, c.ws.game.zhgs);
         if (!saved) {
             c.err << saved.message << '\n';
             return false;
         }
     }
-    if (auto tags = args.options.find("--tags"); tags != args.options.end()) {
+    if (args.options.has("--tags")) {
         std::string text;
         for (uint8_t tag : generator.results.tags) text += std::to_string(tag) + "\r\n";
-        const Status saved = saveFileAtomically(tags->second, text);
+        const Status saved = saveFileAtomically(args.options.value("--tags"), text);
         if (!saved) {
             c.err << saved.message << '\n';
             return false;
@@ -465,13 +489,13 @@ bool writeResults(Context& c, const GeneratorArgs& args, const Generator& genera
 int runOptionsFrom(Context& c, const GeneratorArgs& args, RunOptions& options) {
     options.cancel = c.timeUp;
     options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    if (auto threads = args.options.find("--threads"); threads != args.options.end()) {
-        std::optional<int> value = parseInteger(threads->second);
+    if (args.options.has("--threads")) {
+        std::optional<int> value = parseInteger(args.options.value("--threads"));
         if (!value || *value < 1) return usage(c.err, "--threads 必须是正整数");
         options.threads = *value;
     }
-    if (auto period = args.options.find("--period"); period != args.options.end()) {
-        std::optional<int> value = parseInteger(period->second);
+    if (args.options.has("--period")) {
+        std::optional<int> value = parseInteger(args.options.value("--period"));
         if (!value) return usage(c.err, "--period 必须是期数");
         // A period the history does not hold would silently filter over the whole history.
         if (*value != 0 && c.ws.sjk.indexOfPeriod(*value) == 0) {
@@ -523,32 +547,32 @@ struct TicketModeOptions {
     std::optional<uint64_t> seed;
 };
 
-std::optional<TicketModeOptions> ticketModeOptions(Context& c, const std::map<std::string, std::string>& options) {
+std::optional<TicketModeOptions> ticketModeOptions(Context& c, const Options& options) {
     TicketModeOptions parsed;
-    if (auto mode = options.find("--mode"); mode != options.end()) parsed.mode = mode->second;
+    if (options.has("--mode")) parsed.mode = options.value("--mode");
     static const std::vector<std::string> modes = {"regular", "wheel", "random", "filter-wheel", "filter-random"};
     if (std::find(modes.begin(), modes.end(), parsed.mode) == modes.end()) {
         usage(c.err, "未知的组号类型: " + parsed.mode + "\n" + kFilterUsage);
         return std::nullopt;
     }
-    if (auto guarantee = options.find("--guarantee"); guarantee != options.end()) {
-        const std::optional<Guarantee> named = guaranteeNamed(guarantee->second);
+    if (options.has("--guarantee")) {
+        const std::optional<Guarantee> named = guaranteeNamed(options.value("--guarantee"));
         if (!named) {
             usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
             return std::nullopt;
         }
         parsed.guarantee = *named;
     }
-    if (auto count = options.find("--count"); count != options.end()) {
-        const std::optional<int> value = parseInteger(count->second);
+    if (options.has("--count")) {
+        const std::optional<int> value = parseInteger(options.value("--count"));
         if (!value || *value < 0 || *value > kMaxPickCount) {
             usage(c.err, "--count 必须是 0..9999 的整数");
             return std::nullopt;
         }
         parsed.count = *value;
     }
-    if (auto seed = options.find("--seed"); seed != options.end()) {
-        parsed.seed = parseSeed(seed->second);
+    if (options.has("--seed")) {
+        parsed.seed = parseSeed(options.value("--seed"));
         if (!parsed.seed) {
             usage(c.err, "--seed 必须是非负整数");
             return std::nullopt;
@@ -580,9 +604,9 @@ int ticketModeRun(Context& c, const GeneratorArgs& args, const TicketModeOptions
 }
 
 int filterTickets(Context& c) {
-    std::optional<GeneratorArgs> args =
-        generatorArgs(c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"});
-    if (!args) return usage(c.err, kFilterUsage);
+    std::optional<GeneratorArgs> args = generatorArgs(
+        c, {"--period", "--mode", "--guarantee", "--count", "--seed", "--threads", "--out", "--tags"}, kFilterUsage);
+    if (!args) return kUsage;
     const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args->options);
     if (!mode) return kUsage;
     if (!c.historyOpened) return kStopped;
@@ -600,21 +624,16 @@ int batchTickets(Context& c) {
     constexpr const char* kUsageText =
         "用法: batch CONDFILE... [--mode M] [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] "
         "[--tags FILE]";
-    static const std::vector<std::string> valued = {"--mode",    "--guarantee", "--count", "--seed",
-                                                    "--threads", "--out",       "--tags"};
-    GeneratorArgs args;
-    std::vector<std::string> files;
-    for (size_t i = 0; i < c.args.size(); ++i) {
-        if (c.args[i].rfind("--", 0) != 0) {
-            files.push_back(c.args[i]);
-            continue;
-        }
-        if (std::find(valued.begin(), valued.end(), c.args[i]) == valued.end() || i + 1 >= c.args.size())
-            return usage(c.err, kUsageText);
-        args.options[c.args[i]] = c.args[i + 1];
-        ++i;
-    }
-    if (files.empty()) return usage(c.err, kUsageText);
+    std::string problem;
+    std::optional<Options> read =
+        readOptions(c.args,
+                    {valued("--mode"), valued("--guarantee"), valued("--count"), valued("--seed"), valued("--threads"),
+                     valued("--out"), valued("--tags")},
+                    SIZE_MAX, problem);
+    if (!read) return cli::refuse(c.err, kUsageText, problem);
+    if (read->positional.empty()) return usage(c.err, kUsageText);
+    const std::vector<std::string> files = read->positional;
+    GeneratorArgs args{files.front(), std::move(*read)};
     const std::optional<TicketModeOptions> mode = ticketModeOptions(c, args.options);
     if (!mode) return kUsage;
     if (!c.historyOpened) return kStopped;
@@ -660,31 +679,10 @@ int batchTickets(Context& c) {
     return kDone;
 }
 
-// "--name value" options and "--flag" switches of a command without a condition file.
-std::optional<std::map<std::string, std::string>> namedOptions(const std::vector<std::string>& args,
-                                                               std::initializer_list<const char*> valued,
-                                                               std::initializer_list<const char*> switches,
-                                                               std::string* positional = nullptr) {
-    std::map<std::string, std::string> options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
-            options[arg] = "";
-        } else if (std::find(valued.begin(), valued.end(), arg) != valued.end() && i + 1 < args.size()) {
-            options[arg] = args[++i];
-        } else if (positional && positional->empty() && arg.rfind("--", 0) != 0) {
-            *positional = arg;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return options;
-}
-
 // The pool of --pool and --fixed: the fixed numbers and the pool's other numbers.
-std::optional<WheelPool> wheelPoolArgs(Context& c, std::map<std::string, std::string>& options) {
-    const NumberListParse pool = parseNumberList(options["--pool"], 1, kMaxMainNumber);
-    const NumberListParse fixed = parseNumberList(options["--fixed"], 1, kMaxMainNumber);
+std::optional<WheelPool> wheelPoolArgs(Context& c, const Options& options) {
+    const NumberListParse pool = parseNumberList(options.valueOr("--pool", ""), 1, kMaxMainNumber);
+    const NumberListParse fixed = parseNumberList(options.valueOr("--fixed", ""), 1, kMaxMainNumber);
     for (const NumberListParse* parse : {&pool, &fixed})
         if (!parse->ok()) {
             c.err << parse->error << '\n';
@@ -714,26 +712,31 @@ int wheelOfPool(Context& c) {
     constexpr const char* kUsageText =
         "用法: wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] "
         "[--out FILE]";
-    std::optional<std::map<std::string, std::string>> options =
-        namedOptions(c.args, {"--pool", "--fixed", "--guarantee", "--seconds", "--seed", "--out"}, {"--optimise"});
-    if (!options || !options->count("--pool")) return usage(c.err, kUsageText);
+    std::string problem;
+    const std::optional<Options> options =
+        readOptions(c.args,
+                    {valued("--pool"), valued("--fixed"), valued("--guarantee"), valued("--seconds"), valued("--seed"),
+                     valued("--out"), flagged("--optimise"), flagged("--print")},
+                    0, problem);
+    if (!options) return cli::refuse(c.err, kUsageText, problem);
+    if (!options->has("--pool")) return usage(c.err, kUsageText);
     Guarantee guarantee = Guarantee::SixKeepFive;
-    if (options->count("--guarantee")) {
-        const std::optional<Guarantee> named = guaranteeNamed((*options)["--guarantee"]);
+    if (options->has("--guarantee")) {
+        const std::optional<Guarantee> named = guaranteeNamed(options->value("--guarantee"));
         if (!named) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
         guarantee = *named;
     }
     OptimiseOptions optimise;
-    const bool optimising = options->count("--optimise") > 0;
-    if (options->count("--seconds")) {
-        const std::optional<int> seconds = parseInteger((*options)["--seconds"]);
+    const bool optimising = options->has("--optimise");
+    if (options->has("--seconds")) {
+        const std::optional<int> seconds = parseInteger(options->value("--seconds"));
         if (!optimising || !seconds || *seconds < 0)
             return usage(c.err, "--seconds 须与 --optimise 同用，且为非负整数");
         optimise.seconds = *seconds;
     }
     optimise.seed = RandomSource::entropySeed();
-    if (options->count("--seed")) {
-        const std::optional<uint64_t> seed = parseSeed((*options)["--seed"]);
+    if (options->has("--seed")) {
+        const std::optional<uint64_t> seed = parseSeed(options->value("--seed"));
         if (!seed) return usage(c.err, "--seed 必须是非负整数");
         optimise.seed = *seed;
     }
@@ -749,14 +752,18 @@ int wheelOfPool(Context& c) {
         tickets = std::move(better.tickets);
         bestKnown = better.bestKnown;
     }
-    if (options->count("--out")) {
-        const Status saved = saveFileAtomically((*options)["--out"], encodeResultText(tickets, kWheelTicketSize));
+    if (options->has("--out")) {
+        const Status saved = saveFileAtomically(options->value("--out"), encodeResultText(tickets, kWheelTicketSize));
         if (!saved) {
             c.err << saved.message << '\n';
             return kStopped;
         }
     }
-    for (const Ticket& ticket : tickets) c.out << ticketText(ticket) << '\n';
+    // With --out the tickets went to the file; they are printed only when --print asks for them.
+    if (!options->has("--out") || options->has("--print")) {
+        c.rows.columns({"号码"});
+        for (const Ticket& ticket : tickets) c.rows.row({ticketText(ticket)});
+    }
     c.err << "共" << tickets.size() << "注" << '\n';
     if (optimising)
         c.err << "贪心旋转" << greedySize << "注  优化旋转" << tickets.size() << "注  已知最好"
@@ -766,12 +773,14 @@ int wheelOfPool(Context& c) {
 
 int checkWheelFile(Context& c) {
     constexpr const char* kUsageText = "用法: wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G";
-    std::string file;
-    std::optional<std::map<std::string, std::string>> options =
-        namedOptions(c.args, {"--pool", "--fixed", "--guarantee"}, {}, &file);
-    if (!options || file.empty() || !options->count("--pool") || !options->count("--guarantee"))
+    std::string problem;
+    const std::optional<Options> options =
+        readOptions(c.args, {valued("--pool"), valued("--fixed"), valued("--guarantee")}, 1, problem);
+    if (!options) return cli::refuse(c.err, kUsageText, problem);
+    if (options->positional.size() != 1 || !options->has("--pool") || !options->has("--guarantee"))
         return usage(c.err, kUsageText);
-    const std::optional<Guarantee> guarantee = guaranteeNamed((*options)["--guarantee"]);
+    const std::string& file = options->positional[0];
+    const std::optional<Guarantee> guarantee = guaranteeNamed(options->value("--guarantee"));
     if (!guarantee) return usage(c.err, "--guarantee 必须是 中六保五、中五保五、中六保四、中四保四 或 中五保四");
     const std::optional<WheelPool> pool = wheelPoolArgs(c, *options);
     if (!pool) return kStopped;
@@ -792,16 +801,18 @@ int checkWheelFile(Context& c) {
 }
 
 int continueTickets(Context& c) {
-    std::optional<GeneratorArgs> args = generatorArgs(c, {"--in", "--out", "--tags", "--threads", "--period"});
-    if (!args || !args->options.count("--in"))
-        return usage(c.err, "用法: continue CONDFILE --in FILE [--out FILE] [--tags FILE]");
+    constexpr const char* kUsageText = "用法: continue CONDFILE --in FILE [--out FILE] [--tags FILE]";
+    std::optional<GeneratorArgs> args =
+        generatorArgs(c, {"--in", "--out", "--tags", "--threads", "--period"}, kUsageText);
+    if (!args) return kUsage;
+    if (!args->options.has("--in")) return usage(c.err, kUsageText);
     if (!c.historyOpened) return kStopped;
     RunOptions options;
     if (int code = runOptionsFrom(c, *args, options); code != kDone) return code;
     Generator generator(std::random_device{}());
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
     const TicketRange range = mainZoneRange(c.ws.game);
-    ResultTextParse parsed = loadResultFile(args->options["--in"], c.ws.game.zhgs, &range);
+    ResultTextParse parsed = loadResultFile(args->options.value("--in"), c.ws.game.zhgs, &range);
     if (!parsed.ok()) {
         c.err << parsed.error << '\n';
         return kStopped;
@@ -818,7 +829,7 @@ constexpr const char* kConditionsUsage =
 // "条件回测": one line per draw (period, result count, 1/0 survived, the failed conditions), then
 // the survival rate and the mean result count.
 int backtestConditions(Context& c, const GeneratorArgs& args, Generator& generator) {
-    const std::optional<int> n = parseInteger(args.options.at("--backtest"));
+    const std::optional<int> n = parseInteger(args.options.value("--backtest"));
     if (!n || *n < 1) return usage(c.err, "--backtest 必须是正整数");
     RunOptions options;
     if (const int status = runOptionsFrom(c, args, options); status != kDone) return status;
@@ -829,25 +840,29 @@ int backtestConditions(Context& c, const GeneratorArgs& args, Generator& generat
         c.err << (timedOut ? c.timeLimitMessage : result.message) << '\n';
         return kStopped;
     }
+    c.rows.columns({"期数", "结果个数", "保留", "未通过的条件"});
+    c.rows.textColumns({3});
     for (const ConditionBacktestPeriod& p : result.periods)
-        c.out << p.period << '\t' << p.resultCount << '\t' << (p.survived ? 1 : 0) << '\t' << rejectedText(p) << '\n';
-    c.out << conditionBacktestSummary(result) << '\n';
+        c.rows.row({std::to_string(p.period), std::to_string(p.resultCount), p.survived ? "1" : "0", rejectedText(p)});
+    c.rows.summary("summary", conditionBacktestSummary(result));
     return kDone;
 }
 
 int conditionReport(Context& c) {
-    std::optional<GeneratorArgs> args = generatorArgs(c, {"--check", "--show", "--backtest", "--threads"});
-    if (!args || (args->options.count("--show") && !args->options.count("--check")) ||
-        (args->options.count("--backtest") && args->options.count("--check")) ||
-        (args->options.count("--threads") && !args->options.count("--backtest")))
+    std::optional<GeneratorArgs> args =
+        generatorArgs(c, {"--check", "--show", "--backtest", "--threads"}, kConditionsUsage);
+    if (!args) return kUsage;
+    if ((args->options.has("--show") && !args->options.has("--check")) ||
+        (args->options.has("--backtest") && args->options.has("--check")) ||
+        (args->options.has("--threads") && !args->options.has("--backtest")))
         return usage(c.err, kConditionsUsage);
     Generator generator(1);
     if (!loadConditions(c, args->condFile, generator)) return kStopped;
-    if (args->options.count("--backtest")) return backtestConditions(c, *args, generator);
+    if (args->options.has("--backtest")) return backtestConditions(c, *args, generator);
     std::vector<std::string> lines;
-    if (auto check = args->options.find("--check"); check != args->options.end()) {
-        std::optional<int> period = parseInteger(check->second);
-        const std::string show = args->options.count("--show") ? args->options["--show"] : "all";
+    if (args->options.has("--check")) {
+        std::optional<int> period = parseInteger(args->options.value("--check"));
+        const std::string show = args->options.valueOr("--show", "all");
         const CheckMode mode = show == "right"   ? CheckMode::RightOnly
                                : show == "wrong" ? CheckMode::WrongOnly
                                                  : CheckMode::All;
@@ -868,7 +883,9 @@ int conditionReport(Context& c) {
     } else {
         lines = summaryReport(generator.conditions);
     }
-    for (const std::string& line : lines) c.out << line << '\n';
+    c.rows.columns({"条件"});
+    c.rows.textColumns({0});
+    for (const std::string& line : lines) c.rows.row({line});
     return kDone;
 }
 
@@ -880,8 +897,8 @@ const std::vector<Command>& commands() {
         {"types",
          "types                彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 "
          "副号名",
-         listTypes},
-        {"draws", "draws                当前彩种的开奖数据：期数 主号 副号", listDraws},
+         listTypes, OnTimeLimit::Exit, true},
+        {"draws", "draws                当前彩种的开奖数据：期数 主号 副号", listDraws, OnTimeLimit::Exit, true},
         {"import",
          "import FILE --with-secondary|--without-secondary [--append|--overwrite]\n"
          "                       导入开奖数据文件（默认追加），输出导入后的记录数",
@@ -892,19 +909,22 @@ const std::vector<Command>& commands() {
          exportDraws, OnTimeLimit::Finish},
         {"update",
          "update [--source NAME[=BASE]|ADDRESS|FILE] [--dry-run] [--timeout SECONDS]\n"
-         "                       下载最新一期之后的开奖数据（默认按彩种：cwl 福彩、sporttery 体彩；=BASE 换用其他服务器），\n"
-         "                       或从网址、文件读取导入格式的数据；每新增一期输出一行，最后一行为汇总；--dry-run 不作改动",
+         "                       下载最新一期之后的开奖数据（默认按彩种：cwl 福彩、sporttery 体彩；=BASE "
+         "换用其他服务器），\n"
+         "                       或从网址、文件读取导入格式的数据；每新增一期输出一行，最后一行为汇总；--dry-run "
+         "不作改动",
          [](Context& c) { return c.historyOpened ? runUpdate(c.ws, c.args, c.out, c.err) : kStopped; },
          OnTimeLimit::Finish},
         {"precheck", "precheck FORMULA     输入公式时的检查（空格、括号、指标名），通过时输出 ok", precheckOf},
-        {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf},
+        {"name", "name ID              指标代码的名称和取值范围：代码 名称 最小值 最大值", nameOf, OnTimeLimit::Exit,
+         true},
         {"eval",
          "eval FORMULA [--period P] [--candidate \"N1 N2 .. [+ S1 ..]\"]\n"
          "                       公式在某期（默认最后一期）的值；有 --candidate 时为该组号代替该期\n"
          "                       （无 --period 时接在最后一期之后）的值",
          evalFormula},
-        {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf},
-        {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue},
+        {"series", "series FORMULA       公式在每一期的值：期数 值", seriesOf, OnTimeLimit::Exit, true},
+        {"catalogue", "catalogue [--dialog] 指标目录：系列 代码 名称", listCatalogue, OnTimeLimit::Exit, true},
         {"filter",
          "filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random]\n"
          "                       [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]\n"
@@ -923,37 +943,44 @@ const std::vector<Command>& commands() {
          "conditions CONDFILE [--check P --show all|right|wrong] [--backtest N [--threads N]]\n"
          "                       显示条件，或对第P期检查条件对错；--backtest N 条件回测：最近N期每期用该期之前的\n"
          "                       开奖数据过滤：期数 结果个数 是否保留(1/0) 未通过的条件，最后一行保留率和平均结果个数",
-         conditionReport, OnTimeLimit::Cancel},
+         conditionReport, OnTimeLimit::Cancel, true},
         {"analyse", "analyse TEXT [--from A] [--to B]  开始剖析：取值范围，然后每期 期数 值",
-         [](Context& c) { return c.historyOpened ? runAnalyse(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runAnalyse(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"table", "table VIEW [OPTIONS] 分析视图的表格（lottodesk-cli help table 列出视图和选项）",
-         [](Context& c) { return c.historyOpened ? runTable(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? cli::runTable(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"trend",
          "trend CODE [--feature 特征] [--middle M] [--divisor N] [--stats all|P1-P2]\n"
          "                       指标走势：期数 指标值 特征值；--stats 统计框的三行",
-         [](Context& c) { return c.historyOpened ? runTrend(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runTrend(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"chart",
          "chart remainders [--k 3|4|5] | spacing | dispersion | omission N | omission2 N\n"
          "                       走势图表页（余数图、间隔分析、离中量、主号/副号遗漏走势）：期数 各系列",
-         [](Context& c) { return c.historyOpened ? runChart(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runChart(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"convert",
          "convert ID [--columns N]\n"
          "                       转换表：期数 开奖号 指标值 转换1..转换N（默认 200 列）",
-         [](Context& c) { return c.historyOpened ? runConvert(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runConvert(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"convert-inverse",
          "convert-inverse ID --column 指标值|K VALUE...\n"
          "                       计算对应值：该列下期取各值时的指标值（无则为 无）：取值 对应指标值",
-         [](Context& c) { return c.historyOpened ? runConvertInverse(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runConvertInverse(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"convert-kill",
          "convert-kill ID [--from P1] [--to P2] [--columns A B]\n"
          "                       转换法杀号（默认全部期数，转换1..转换30）：期数 开奖号 [副号] 指标值 杀号 是否正确 "
          "杀号位置",
-         [](Context& c) { return c.historyOpened ? runConvertKill(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runConvertKill(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"wheel",
          "wheel --pool \"N1 N2 ..\" [--fixed \"N1 ..\"] [--guarantee G] [--optimise [--seconds S]] [--seed S] [--out "
          "FILE]\n"
          "                       号码池的旋转矩阵（G: 中六保五 中五保五 中六保四 中四保四 中五保四），每行一注",
-         wheelOfPool},
+         wheelOfPool, OnTimeLimit::Exit, true},
         {"wheel-check",
          "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G\n"
          "                       穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
@@ -966,18 +993,20 @@ const std::vector<Command>& commands() {
          "special LZH [--period P] [--codes]\n"
          "                       特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 "
          "是否通过 容错代码",
-         [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runSpecial(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"match",
          "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]\n"
          "                       双区匹配（顺序、随机、全组合）：输出状态栏文字；--out 写出双区组号文件",
          [](Context& c) { return runMatch(c.ws, c.args, c.out, c.err); }},
         {"pick2", "pick2 [N] [--seed S]  双区机选组号（默认10注）：每行 主号 副号",
-         [](Context& c) { return runPickTwoZones(c.ws, c.args, c.out, c.err); }},
+         [](Context& c) { return runPickTwoZones(c.ws, c.args, c.rows, c.err); }, OnTimeLimit::Exit, true},
         {"prize",
          "prize RESULTS --period P [--out FILE]\n"
          "                       主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数；--out "
          "写出排序后的组号",
-         [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runPrize(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"remove",
          "remove RESULTS LIST [--out FILE]\n"
          "                       滤除组号：从组号文件中去掉列表文件中的组号（每行一注），输出剩下的注数",
@@ -987,38 +1016,45 @@ const std::vector<Command>& commands() {
         {"reward",
          "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]\n"
          "                       双区组号对奖：每行 主号 副号 中奖情况（按奖级排序），最后一行为汇总",
-         [](Context& c) { return c.historyOpened ? runReward(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runReward(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"ranking", "ranking [--period P] 数据变换的号码排序（需 --transform N）：期数 排序",
-         [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runRanking(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"restore",
          "restore RESULTS [--period P] [--out FILE]\n"
          "                       "
          "恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）",
-         [](Context& c) { return c.historyOpened ? runRestore(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runRestore(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"schemes", "schemes KIND         提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
-         [](Context& c) { return c.historyOpened ? runSchemes(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runSchemes(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"backtest",
          "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high]\n"
          "                       [--formulas FILE] [--scs FILE] [--export FILE]\n"
          "                       提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
-         [](Context& c) { return c.historyOpened ? runBacktestCommand(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runBacktestCommand(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"verdicts",
          "verdicts KIND FORMULA [--from P1] [--to P2]\n"
          "                       公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
-         [](Context& c) { return c.historyOpened ? runVerdicts(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runVerdicts(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
         {"search",
          "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX]\n"
          "                       [--want K] [--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G]\n"
          "                       [--same-period L G] --seed S [--limit C]\n"
          "                       公式搜索（默认加速模式）：公式 正确期数 测试期数",
-         [](Context& c) { return c.historyOpened ? runSearch(c.ws, c.args, c.out, c.err) : kStopped; }},
+         [](Context& c) { return c.historyOpened ? runSearch(c.ws, c.args, c.rows, c.err) : kStopped; },
+         OnTimeLimit::Exit, true},
     };
     return list;
 }
 
 int help(Context& c) {
     if (c.args.size() == 1 && c.args[0] == "table") {
-        c.out << tableHelp();
+        c.out << cli::tableHelp();
         return kDone;
     }
     c.out
@@ -1034,6 +1070,8 @@ int help(Context& c) {
         << "  --time-limit SECONDS  运行时间上限：过滤在下一批组号前停止，只读命令结束进程（退出码 2）\n"
         << "  --help, -h   显示帮助（放在命令之后显示该命令的用法）\n"
         << "  --version    显示版本\n"
+        << "  --format tsv|csv|json  （放在命令之后）输出表格或列表的命令的格式：TSV（默认）、CSV（RFC 4180）、\n"
+        << "               JSON（header 为列名，rows 为各行，数值为数，一格多个号码为数组）\n"
         << "命令:\n";
     for (const Command& command : commands()) c.out << "  " << command.synopsis << '\n';
     return kDone;
@@ -1112,7 +1150,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (isHelpOption(args[i])) {
             const std::vector<std::string> none;
             Workspace ws("/");
-            Context context{ws, none, out, err, false};
+            TableWriter rows(out, cli::Format::Tsv);
+            Context context{ws, none, out, err, rows, false};
             return help(context);
         }
         if (args[i] == "--version") {
@@ -1127,11 +1166,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (args[i] == "--home") {
             home = args[++i];
         } else if (args[i] == "--type") {
-            std::optional<int> value = parseInt(args[++i]);
+            std::optional<int> value = parseInteger(args[++i]);
             if (!value || *value < 0 || *value >= kTypeCount) return usage(err, "--type 必须是 0..20 的整数");
             type = *value;
         } else if (args[i] == "--transform") {
-            std::optional<int> value = parseInt(args[++i]);
+            std::optional<int> value = parseInteger(args[++i]);
             if (!value || *value < 0 || *value >= kTransformKinds) return usage(err, "--transform 必须是 0..4 的整数");
             transform = *value;
         } else if (args[i] == "--predict") {
@@ -1146,7 +1185,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (i == args.size()) return usage(err, "缺少命令");
     const std::string name = args[i];
-    const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+    std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
 
     const Command* command = nullptr;
     for (const Command& candidate : commands())
@@ -1155,6 +1194,17 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (std::any_of(rest.begin(), rest.end(), isHelpOption)) {
         out << "用法: lottodesk-cli [--home DIR] [--type N] " << command->synopsis << '\n';
         return kDone;
+    }
+    // Every command that prints a table or a list takes --format; the others do not know it.
+    cli::Format format = cli::Format::Tsv;
+    if (command->tabular) {
+        const auto at = std::find(rest.begin(), rest.end(), "--format");
+        if (at != rest.end()) {
+            const std::optional<cli::Format> named = at + 1 == rest.end() ? std::nullopt : cli::formatNamed(*(at + 1));
+            if (!named) return usage(err, "--format 必须是 tsv、csv 或 json");
+            format = *named;
+            rest.erase(at, at + 2);
+        }
     }
 
     // A mistyped folder should not become a new, empty program folder.
@@ -1173,7 +1223,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (timeLimit)
         limit.emplace(*timeLimit, command->onTimeLimit, "运行时间超过限制（" + timeLimitText + "秒），已停止");
     Workspace ws(home.empty() ? defaultProgramFolder() : withTrailingSlash(home));
-    Context context{ws, rest, out, err, true};
+    TableWriter rows(out, format);
+    Context context{ws, rest, out, err, rows, true};
     if (limit) {
         context.timeUp = limit->timeUp();
         context.timeLimitMessage = limit->message();
@@ -1222,8 +1273,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 return usage(err, "--predict 只用于分析命令，不能与 " + name + " 一起使用");
             std::string problem;
             std::optional<DrawRecord> record = parseCandidate(*predict, drawRulesOf(ws), problem);
-            if (!record)
-                return usage(err, "--predict 应为 " + std::to_string(ws.game.zhgs) + " 个主号，可用 + 接副号");
+            if (!record) return usage(err, "--predict 应为 " + std::to_string(ws.game.zhgs) + " 个主号，可用 + 接副号");
             if (!problem.empty()) {
                 err << problem << '\n';
                 return kStopped;
@@ -1233,7 +1283,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             ws.sjk.setRecord(ws.sjk.RecNo(), *record);
         }
     }
-    return command->run(context);
+    const int code = command->run(context);
+    if (code == kDone) rows.finish(err);
+    return code;
 }
 
 }  // namespace lottodesk

@@ -1,15 +1,15 @@
 #pragma once
 // What the command files of lottodesk-cli share: the exit status every command ends with, the
-// usage message of a command whose arguments do not fit, integer options bounded as the window's
-// controls bound them, and rows printed TAB-separated.
+// usage message of a command whose arguments do not fit, and integer options bounded as the
+// window's controls bound them.
 
 #include <climits>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
 #include "core/integertext.h"
 
 namespace lottodesk::cli {
@@ -58,12 +58,11 @@ inline std::optional<int> boundedValue(const std::string& text, const std::strin
 
 // The value given for option `name`, bounded as boundedValue bounds it, or `fallback` when the
 // option is not given (a default is the caller's and is not checked against `bounds`).
-inline std::optional<int> boundedOption(const std::map<std::string, std::string>& options, const std::string& name,
-                                        int fallback, Bounds bounds, std::ostream& err, const char* usageText = nullptr,
+inline std::optional<int> boundedOption(const Options& options, const std::string& name, int fallback, Bounds bounds,
+                                        std::ostream& err, const char* usageText = nullptr,
                                         const std::string& message = {}) {
-    const auto it = options.find(name);
-    if (it == options.end()) return fallback;
-    return boundedValue(it->second, name, bounds, err, usageText, message);
+    if (!options.has(name)) return fallback;
+    return boundedValue(options.value(name), name, bounds, err, usageText, message);
 }
 
 // The index of `text` among `names`, or `text` as a plain index below names.size().
@@ -77,40 +76,12 @@ inline std::optional<int> choiceOf(const std::string& text, const std::vector<st
 
 // A list entry given by its index or its name ("--order K|名称"), `fallback` when not given; any
 // other value is refused as boundedValue refuses it ("--order 必须是 0..20 之间的整数或其名称").
-inline std::optional<int> numberedChoice(const std::map<std::string, std::string>& options, const std::string& name,
-                                         const char* fallback, const std::vector<std::string>& names, std::ostream& err,
+inline std::optional<int> numberedChoice(const Options& options, const std::string& name, const char* fallback,
+                                         const std::vector<std::string>& names, std::ostream& err,
                                          const char* usageText = nullptr) {
-    const auto it = options.find(name);
-    const std::optional<int> index = choiceOf(it == options.end() ? std::string(fallback) : it->second, names);
+    const std::optional<int> index = choiceOf(options.valueOr(name, fallback), names);
     if (!index) refuse(err, usageText, boundsMessage(name, {0, static_cast<int>(names.size()) - 1}) + "或其名称");
     return index;
-}
-
-// The "--name value" pairs of args[from..] (by default after a view's name, args[0]), each name
-// at most once and one of `allowed`; nothing when they do not fit.
-inline std::optional<std::map<std::string, std::string>> viewOptions(const std::vector<std::string>& args,
-                                                                     const std::vector<std::string>& allowed,
-                                                                     size_t from = 1) {
-    std::map<std::string, std::string> parsed;
-    for (size_t i = from; i < args.size(); i += 2) {
-        bool known = false;
-        for (const std::string& name : allowed) known = known || args[i] == name;
-        if (!known || i + 1 >= args.size() || parsed.count(args[i])) return std::nullopt;
-        parsed[args[i]] = args[i + 1];
-    }
-    return parsed;
-}
-
-// The value given for option `name`, else `fallback`.
-inline std::string optionOr(const std::map<std::string, std::string>& options, const char* name, const char* fallback) {
-    auto it = options.find(name);
-    return it == options.end() ? std::string(fallback) : it->second;
-}
-
-// One row of a table: the cells TAB-separated, then a line end.
-inline void printRow(std::ostream& out, const std::vector<std::string>& cells) {
-    for (size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];
-    out << '\n';
 }
 
 }  // namespace lottodesk::cli

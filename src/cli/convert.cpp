@@ -8,14 +8,8 @@
 #include "core/workspace.h"
 #include "prediction/conversionkill.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::kDone;
-using cli::kStopped;
-using cli::kUsage;
-using cli::printRow;
-using cli::usage;
 
 constexpr const char* kConvertUsage = "用法: convert ID [--columns N]";
 constexpr const char* kInverseUsage = "用法: convert-inverse ID --column 指标值|K VALUE...";
@@ -30,50 +24,50 @@ int stopped(std::ostream& err, const Status& status) {
 // after the refusal went to err.
 std::optional<int> columnOf(const std::string& text, std::ostream& err) {
     if (text == "指标值") return 0;
-    return cli::boundedValue(text, "--column", {0, kConversionColumns}, err, kInverseUsage,
-                             "--column 必须是 指标值 或 1..200 的整数");
+    return boundedValue(text, "--column", {0, kConversionColumns}, err, kInverseUsage,
+                        "--column 必须是 指标值 或 1..200 的整数");
 }
 
 }  // namespace
 
-int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runConvert(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.empty() || args[0].rfind("--", 0) == 0) return usage(err, kConvertUsage);
     int columns = kConversionColumns;
     for (size_t i = 1; i < args.size(); i += 2) {
         if (args[i] != "--columns" || i + 1 >= args.size()) return usage(err, kConvertUsage);
         const std::optional<int> n =
-            cli::boundedValue(args[i + 1], "--columns", {0, kConversionColumns}, err, kConvertUsage);
+            boundedValue(args[i + 1], "--columns", {0, kConversionColumns}, err, kConvertUsage);
         if (!n) return kUsage;
         columns = *n;
     }
     const ConversionTable table = conversionTable(ws, args[0], columns);
     if (!table.status) return stopped(err, table.status);
-    printRow(out, table.header);
+    out.header(table.header);
     std::vector<std::string> cells(table.header.size());
     for (int r = 1; r <= table.rows(); ++r) {
         for (size_t c = 0; c < cells.size(); ++c) cells[c] = table.cell(r, static_cast<int>(c));
-        printRow(out, cells);
+        out.row(cells);
     }
     return kDone;
 }
 
-int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.size() < 4 || args[1] != "--column") return usage(err, kInverseUsage);
     const std::optional<int> column = columnOf(args[2], err);
     if (!column) return kUsage;
     const ConversionTable table = conversionTable(ws, args[0]);
     if (!table.status) return stopped(err, table.status);
-    out << "此列的预测期取值\t对应指标值\n";
+    out.header({"此列的预测期取值", "对应指标值"});
     for (size_t i = 3; i < args.size(); ++i) {
         std::string text;
         if (const Status s = table.correspondingValues(*column, args[i], text); !s) return stopped(err, s);
         if (!text.empty()) text.pop_back();  // the blank that follows every value on the page
-        out << args[i] << '\t' << text << '\n';
+        out.row({args[i], text});
     }
     return kDone;
 }
 
-int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.empty() || args[0].rfind("--", 0) == 0) return usage(err, kKillUsage);
     ConversionKillOptions o;
     for (size_t i = 1; i < args.size();) {
@@ -85,12 +79,12 @@ int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, st
             // "<=转换表使用范围<=": two of the columns 1..200, the first not after the second.
             constexpr const char* message = "--columns 的两列必须在 1..200 之间";
             const std::optional<int> a =
-                cli::boundedValue(args[i + 1], name, {1, kConversionColumns}, err, kKillUsage, message);
+                boundedValue(args[i + 1], name, {1, kConversionColumns}, err, kKillUsage, message);
             if (!a) return kUsage;
             const std::optional<int> b =
-                cli::boundedValue(args[i + 2], name, {1, kConversionColumns}, err, kKillUsage, message);
+                boundedValue(args[i + 2], name, {1, kConversionColumns}, err, kKillUsage, message);
             if (!b) return kUsage;
-            if (*a > *b) return cli::refuse(err, kKillUsage, "--columns 的第一列不能大于第二列");
+            if (*a > *b) return refuse(err, kKillUsage, "--columns 的第一列不能大于第二列");
             o.firstColumn = *a;
             o.lastColumn = *b;
         } else {
@@ -102,15 +96,15 @@ int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, st
     }
     const ConversionKill kill = conversionKill(ws, args[0], o);
     if (!kill.status) return stopped(err, kill.status);
-    printRow(out, kill.header);
+    out.header(kill.header);
     const bool secondary = kill.header.size() == 7;
     for (const ConversionKillRow& row : kill.rows) {
         std::vector<std::string> cells = {row.period, row.draw};
         if (secondary) cells.push_back(row.secondary);
         for (const std::string* cell : {&row.value, &row.kills, &row.verdict, &row.positions}) cells.push_back(*cell);
-        printRow(out, cells);
+        out.row(cells);
     }
     return kDone;
 }
 
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

@@ -7,13 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "cli/tablewriter.h"
+
 namespace lottodesk {
 
 struct Workspace;
 
-// Exit status as every command: 0 done, 1 usage error, 2 stopped with a message.
-int runConvert(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+namespace cli {
 
+// Exit status as every command: 0 done, 1 usage error, 2 stopped with a message.
+int runConvert(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+int runConvertInverse(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+int runConvertKill(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+
+}  // namespace cli
 }  // namespace lottodesk

@@ -7,17 +7,13 @@
 
 namespace lottodesk::cli {
 
-int parseDrawWindow(const t_s_dm& history, const std::map<std::string, std::string>& opts, const char* usageText,
-                    DrawWindowArgs& window, std::ostream& err) {
-    const auto value = [&](const char* name, const char* fallback) {
-        auto it = opts.find(name);
-        return it == opts.end() ? std::string(fallback) : it->second;
-    };
-    window.custom = opts.count("--from") || opts.count("--to");
+int parseDrawWindow(const t_s_dm& history, const Options& opts, const char* usageText, DrawWindowArgs& window,
+                    std::ostream& err) {
+    window.custom = opts.has("--from") || opts.has("--to");
     if (window.custom) {
-        if (!opts.count("--from") || !opts.count("--to") || opts.count("--recent")) return usage(err, usageText);
-        const std::optional<int> from = parseInteger(value("--from", ""));
-        const std::optional<int> to = parseInteger(value("--to", ""));
+        if (!opts.has("--from") || !opts.has("--to") || opts.has("--recent")) return usage(err, usageText);
+        const std::optional<int> from = parseInteger(opts.valueOr("--from", ""));
+        const std::optional<int> to = parseInteger(opts.valueOr("--to", ""));
         if (!from || !to) return usage(err, "--from 和 --to 必须是期数");
         const DrawHistory draws = DrawHistory::of(history);
         for (int period : {*from, *to})
@@ -29,7 +25,7 @@ int parseDrawWindow(const t_s_dm& history, const std::map<std::string, std::stri
         window.toPeriod = *to;
         return kDone;
     }
-    const std::string recent = value("--recent", "100");
+    const std::string recent = opts.valueOr("--recent", "100");
     if (recent == kAllDraws || recent == "all") {
         window.recent = 0;
         return kDone;

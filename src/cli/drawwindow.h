@@ -3,10 +3,10 @@
 // "--from P1 --to P2", both periods of the history, as the views' window controls offer it.
 
 #include <cstdint>
-#include <map>
 #include <ostream>
 #include <string>
 
+#include "cli/options.h"
 #include "core/s_dm.h"
 
 namespace lottodesk::cli {
@@ -20,7 +20,7 @@ struct DrawWindowArgs {
 
 // kDone with `window` filled; otherwise the exit status after the message (`usageText` when the
 // options do not fit together).
-int parseDrawWindow(const t_s_dm& history, const std::map<std::string, std::string>& opts, const char* usageText,
-                    DrawWindowArgs& window, std::ostream& err);
+int parseDrawWindow(const t_s_dm& history, const Options& opts, const char* usageText, DrawWindowArgs& window,
+                    std::ostream& err);
 
 }  // namespace lottodesk::cli

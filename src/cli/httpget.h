@@ -7,10 +7,10 @@
 namespace lottodesk {
 
 struct HttpAnswer {
-    bool ok = false;     // a complete answer with status 200
-    long status = 0;     // the HTTP status, 0 when there was none
+    bool ok = false;  // a complete answer with status 200
+    long status = 0;  // the HTTP status, 0 when there was none
     std::string body;
-    std::string error;   // for the user: what went wrong
+    std::string error;  // for the user: what went wrong
 };
 
 inline constexpr size_t kMaxHttpAnswerBytes = size_t{16} << 20;

@@ -1,5 +1,5 @@
-#include "cli/patterns.h"
 #include "cli/common.h"
+#include "cli/tableviews.h"
 
 #include <algorithm>
 #include <ostream>
@@ -9,16 +9,10 @@
 #include "core/integertext.h"
 #include "core/workspace.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
 
-using cli::kDone;
-using cli::kStopped;
-using cli::optionOr;
-using cli::printRow;
-using cli::usage;
-
-constexpr const char* kUsage =
+constexpr const char* kPatternsUsage =
     "用法: table patterns [--arrangement regular|1..10|FILE.jz] [--size CxR] [--zone main|secondary|both]\n"
     "                     [--tails no|yes] [--to P] [--grids N] [--page grids|arrangement]";
 
@@ -35,42 +29,32 @@ bool parseSize(const std::string& text, int& columns, int& rows) {
 
 std::string cellText(uint8_t cell) { return cell >= 99 ? std::string("空") : twoDigits(cell); }
 
-}  // namespace
-
-std::string patternTableHelp() {
-    return "  patterns  行列式：每期一行，各行的格子（1 出号，0 未出，- 空格），然后空行数和空列数\n"
-           "    --arrangement regular|K|FILE  常规行列式（默认）、内置行列式K（1..10）或矩阵文件\n"
-           "    --size CxR             常规行列式的列数和行数（默认 6x6；尾号时 2x5）\n"
-           "    --zone main|secondary|both  红号（默认）、蓝号、红蓝号\n"
-           "    --tails no|yes         尾号：放置号码的尾数\n"
-           "    --to P --grids N       显示到P期（默认最后一期）为止的N期（1..50，默认 14）\n"
-           "    --page arrangement     只显示行列式本身：名称，然后每行的号码\n";
-}
-
-int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    auto opts = cli::viewOptions(args, {"--arrangement", "--size", "--zone", "--tails", "--to", "--grids", "--page"});
-    if (!opts) return usage(err, kUsage);
-    const std::string tailsText = optionOr(*opts, "--tails", "no");
-    const std::string zoneText = optionOr(*opts, "--zone", "main");
-    const std::string page = optionOr(*opts, "--page", "grids");
+int patternTable(const ViewCall& call) {
+    const Workspace& ws = call.ws;
+    const Options& opts = call.options;
+    TableWriter& out = call.rows;
+    std::ostream& err = call.err;
+    const std::string tailsText = opts.valueOr("--tails", "no");
+    const std::string zoneText = opts.valueOr("--zone", "main");
+    const std::string page = opts.valueOr("--page", "grids");
     const bool tails = tailsText == "yes";
     int columns = tails ? 2 : 6, rows = tails ? 5 : 6;
-    const std::optional<int> to = parseInteger(optionOr(*opts, "--to", "0"));
+    const std::optional<int> to = parseInteger(opts.valueOr("--to", "0"));
     if ((tailsText != "no" && !tails) || (zoneText != "main" && zoneText != "secondary" && zoneText != "both") ||
         (page != "grids" && page != "arrangement") || !to)
-        return usage(err, kUsage);
+        return usage(err, kPatternsUsage);
     // "每页行列个数" offers up to 50 grids a page.
-    const std::optional<int> grids = cli::boundedOption(*opts, "--grids", 14, {1, 50}, err, kUsage);
-    if (!grids) return cli::kUsage;
-    if (opts->count("--size") && !parseSize(opts->at("--size"), columns, rows))
-        return cli::refuse(err, kUsage, "--size 必须是 CxR，列数和行数都是 1..33 之间的整数");
+    const std::optional<int> grids = boundedOption(opts, "--grids", 14, {1, 50}, err, kPatternsUsage);
+    if (!grids) return kUsage;
+    if (opts.has("--size") && !parseSize(opts.value("--size"), columns, rows))
+        return refuse(err, kPatternsUsage, "--size 必须是 CxR，列数和行数都是 1..33 之间的整数");
 
     Arrangement arrangement = regularOf(columns, rows, tails);
-    const std::string source = optionOr(*opts, "--arrangement", "regular");
+    const std::string source = opts.valueOr("--arrangement", "regular");
     if (source != "regular") {
         const std::optional<int> slot = parseInteger(source);
         if (slot && (*slot < 1 || *slot > kBuiltinArrangements))
-            return cli::refuse(err, kUsage, cli::boundsMessage("--arrangement", {1, kBuiltinArrangements}));
+            return refuse(err, kPatternsUsage, boundsMessage("--arrangement", {1, kBuiltinArrangements}));
         if (slot) loadArrangementList(ws.folder);  // writes the built-in files of a new folder
         const ArrangementRead read = loadArrangement(slot ? builtinArrangementPath(ws.folder, *slot) : source);
         if (!read.status) {
@@ -80,7 +64,7 @@ int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, s
         arrangement = read.arrangement;
     }
     if (page == "arrangement") {
-        out << arrangement.name << '\n';
+        out.header({arrangement.name});
         for (int r = 0; r < arrangement.rows; ++r) {
             std::vector<std::string> cells;
             for (int c = 0; c < arrangement.columns; ++c) {
@@ -88,7 +72,7 @@ int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, s
                 cells.push_back(
                     cellText(p < kArrangementCells ? arrangement.cells[static_cast<size_t>(p)] : kEmptyCell));
             }
-            printRow(out, cells);
+            out.row(cells);
         }
         return kDone;
     }
@@ -105,7 +89,10 @@ int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, s
     for (int r = 1; r <= arrangement.rows; ++r) header.push_back("行" + std::to_string(r));
     header.push_back("空行");
     header.push_back("空列");
-    printRow(out, header);
+    out.header(header);
+    std::vector<size_t> gridColumns;
+    for (int r = 1; r <= arrangement.rows; ++r) gridColumns.push_back(static_cast<size_t>(r));
+    out.textColumns(gridColumns);  // "10-01" is a row of cells, not a number
     for (int n = std::max(1, last - *grids + 1); n <= last; ++n) {
         const int32_t* record = ws.sjk.record(n);
         const PatternGrid grid = patternGrid(arrangement, record, ws.game, zone, tails);
@@ -121,9 +108,29 @@ int runPatternTable(const Workspace& ws, const std::vector<std::string>& args, s
         }
         row.push_back(std::to_string(std::count(grid.emptyRows.begin(), grid.emptyRows.end(), true)));
         row.push_back(std::to_string(std::count(grid.emptyColumns.begin(), grid.emptyColumns.end(), true)));
-        printRow(out, row);
+        out.row(row);
     }
     return kDone;
 }
+}  // namespace
 
-}  // namespace lottodesk
+std::vector<TableView> patternTableViews() {
+    return {
+        {"patterns",
+         {},
+         0,
+         {valued("--arrangement"), valued("--size"), valued("--zone"), valued("--tails"), valued("--to"),
+          valued("--grids"), valued("--page")},
+         kPatternsUsage,
+         "  patterns  行列式：每期一行，各行的格子（1 出号，0 未出，- 空格），然后空行数和空列数\n"
+         "    --arrangement regular|K|FILE  常规行列式（默认）、内置行列式K（1..10）或矩阵文件\n"
+         "    --size CxR             常规行列式的列数和行数（默认 6x6；尾号时 2x5）\n"
+         "    --zone main|secondary|both  红号（默认）、蓝号、红蓝号\n"
+         "    --tails no|yes         尾号：放置号码的尾数\n"
+         "    --to P --grids N       显示到P期（默认最后一期）为止的N期（1..50，默认 14）\n"
+         "    --page arrangement     只显示行列式本身：名称，然后每行的号码\n",
+         patternTable},
+    };
+}
+
+}  // namespace lottodesk::cli

@@ -1,5 +1,6 @@
 #include "cli/prediction.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -16,58 +17,17 @@
 #include "prediction/schemefiles.h"
 #include "prediction/verdicts.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 
 namespace {
 
-using cli::kDone;
-using cli::kStopped;
-using cli::kUsage;
-using cli::usage;
+// The plain arguments a command of these takes at most (verdicts: KIND FORMULA).
+constexpr size_t kMaxPositional = 2;
 
 std::string field(std::string text) {
     for (char& c : text)
         if (c == '\t' || c == '\n' || c == '\r') c = ' ';
     return text;
-}
-
-// "--name value" options (a count of values per name), flags, and the positional arguments.
-struct Options {
-    std::map<std::string, std::vector<std::string>> values;
-    std::vector<std::string> flags;
-    std::vector<std::string> positional;
-    bool has(const std::string& name) const { return values.count(name) != 0; }
-    bool flag(const std::string& name) const { return std::find(flags.begin(), flags.end(), name) != flags.end(); }
-    const std::string& value(const std::string& name, size_t i = 0) const { return values.at(name)[i]; }
-};
-
-std::optional<Options> parseOptions(const std::vector<std::string>& args, const std::map<std::string, int>& named,
-                                    const std::vector<std::string>& flags, std::string& problem) {
-    Options options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            options.positional.push_back(arg);
-            continue;
-        }
-        if (std::find(flags.begin(), flags.end(), arg) != flags.end()) {
-            options.flags.push_back(arg);
-            continue;
-        }
-        auto it = named.find(arg);
-        if (it == named.end()) {
-            problem = "未知选项: " + arg;
-            return std::nullopt;
-        }
-        if (i + static_cast<size_t>(it->second) >= args.size()) {
-            problem = "选项缺少参数: " + arg;
-            return std::nullopt;
-        }
-        std::vector<std::string>& values = options.values[arg];
-        values.clear();
-        for (int k = 0; k < it->second; ++k) values.push_back(args[++i]);
-    }
-    return options;
 }
 
 // The integer of an option, or a usage message.
@@ -82,40 +42,89 @@ bool integerOption(const Options& o, const std::string& name, size_t i, int& val
     return true;
 }
 
+// The draw cell of a back-test row ("01 05 ", or "01  05  :07  " on the custom page) as numbers
+// separated by one blank, the zones by " + ".
+std::string drawnText(const std::string& cell) {
+    std::string text;
+    size_t at = 0;
+    while (at < cell.size()) {
+        if (cell[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const size_t end = std::min(cell.find(' ', at), cell.size());
+        std::string token = cell.substr(at, end - at);
+        if (token[0] == ':') {
+            text += " +";
+            token.erase(0, 1);
+        }
+        if (!token.empty()) text += (text.empty() ? "" : " ") + token;
+        at = end;
+    }
+    return text;
+}
+
 std::optional<PageKind> schemeKind(const std::string& code) {
     const std::optional<PageKind> kind = pageKindFromCode(code);
     if (!kind || !hasSchemeFile(*kind)) return std::nullopt;
     return kind;
 }
 
+// The back-test as data, not as the page draws it: per tested period its draw, each formula's
+// value (blank where it failed) and the formulas judged right; then the forecast row and the
+// accuracy row.
+void printBacktest(const BacktestResult& result, TableWriter& out) {
+    const int n = result.formulaCount;
+    std::vector<std::string> cells = {"期数", "开奖号码"};
+    for (int j = 1; j <= n; ++j) cells.push_back("公式" + std::to_string(j));
+    cells.push_back("正确公式");
+    out.header(cells);
+    for (int r = 1; r <= result.forecastRow(); ++r) {
+        const bool forecast = r == result.forecastRow();
+        cells.assign({forecast ? "预测期" : std::to_string(result.periods[static_cast<size_t>(r)]),
+                      forecast ? std::string() : drawnText(result.cell(r, 2))});
+        std::string right;
+        for (int j = 1; j <= n; ++j) {
+            const CellState state = result.state(r, j);
+            cells.push_back(state == CellState::Failed ? std::string() : std::to_string(result.value(r, j)));
+            if (state == CellState::Right && !forecast) right += (right.empty() ? "" : " ") + std::to_string(j);
+        }
+        cells.push_back(right);
+        out.row(cells);
+    }
+    cells.assign({"正确率", ""});
+    for (int j = 1; j <= n; ++j)
+        cells.push_back(result.cell(result.accuracyRow(), result.firstFormulaColumn() + j - 1));
+    cells.emplace_back();
+    out.row(cells);
+}
+
 }  // namespace
 
-int runSchemes(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runSchemes(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.size() != 1 || !schemeKind(args[0])) return usage(err, "用法: schemes hmsh|lmsh|hmtd|fqtd|hmsw");
     const SchemeLoad load = loadSchemeFile(ws.folder, *schemeKind(args[0]), ws.curcp);
     for (const std::string& problem : load.problems) err << problem << '\n';
     const SchemeStore& store = load.store;
+    out.columns({"方案", "序号", "公式"});
+    out.textColumns({2});
     for (int s = 0; s < kSchemeCount; ++s)
-        for (int k = 1; k <= store.slots; ++k) out << s + 1 << '\t' << k << '\t' << field(store.formula(s, k)) << '\n';
+        for (int k = 1; k <= store.slots; ++k)
+            out.row({std::to_string(s + 1), std::to_string(k), field(store.formula(s, k))});
     return kDone;
 }
 
-int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err) {
+int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     const char* synopsis =
         "用法: backtest hmsh|lmsh|hmtd|fqtd|hmsw|selfsh [--scheme N] [--count N] [--start P] [--display "
         "plain|low|high] "
         "[--formulas FILE] [--scs FILE] [--export FILE]";
     std::string problem;
-    const std::optional<Options> o = parseOptions(args,
-                                                  {{"--scheme", 1},
-                                                   {"--count", 1},
-                                                   {"--start", 1},
-                                                   {"--display", 1},
-                                                   {"--formulas", 1},
-                                                   {"--scs", 1},
-                                                   {"--export", 1}},
-                                                  {}, problem);
+    const std::optional<Options> o =
+        readOptions(args,
+                    {valued("--scheme"), valued("--count"), valued("--start"), valued("--display"),
+                     valued("--formulas"), valued("--scs"), valued("--export")},
+                    kMaxPositional, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 1 || !pageKindFromCode(o->positional[0])) return usage(err, synopsis);
     const PageKind kind = *pageKindFromCode(o->positional[0]);
@@ -172,15 +181,7 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     }
 
     const BacktestResult result = runBacktest(ws, request);
-    std::string text;
-    for (int r = 0; r < result.rows; ++r) {
-        for (int c = 0; c < result.columns; ++c) {
-            if (c) text += '\t';
-            text += field(result.cell(r, c));
-        }
-        text += '\n';
-    }
-    out << text;
+    printBacktest(result, out);
     if (!result.message.empty()) err << result.message << '\n';
     if (o->has("--export")) {
         const Status saved = saveFileAtomically(o->value("--export"), utf8ToGbk(backtestExportText(result)));
@@ -201,13 +202,14 @@ static bool refusedFormula(const std::string& formula, std::ostream& err) {
     return true;
 }
 
-int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     const char* synopsis = "用法: verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]";
     std::string problem;
-    const std::optional<Options> o = parseOptions(args, {{"--from", 1}, {"--to", 1}}, {"--lenient"}, problem);
+    const std::optional<Options> o =
+        readOptions(args, {valued("--from"), valued("--to"), flagged("--lenient")}, kMaxPositional, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 2) return usage(err, synopsis);
-    if (!o->flag("--lenient") && refusedFormula(o->positional[1], err)) return kStopped;
+    if (!o->has("--lenient") && refusedFormula(o->positional[1], err)) return kStopped;
     int from = 0, to = 0;
     if (!integerOption(*o, "--from", 0, from, err) || !integerOption(*o, "--to", 0, to, err)) return kUsage;
     const VerdictSeries series = verdictSeries(ws, o->positional[0], o->positional[1], from, to);
@@ -215,46 +217,36 @@ int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, std::
         err << series.message << '\n';
         return kStopped;
     }
-    std::string text;
-    for (const PeriodVerdict& row : series.rows) {
-        text += std::to_string(row.period) + '\t' + (row.ok ? std::to_string(row.value) : std::string()) + '\t' +
-                (row.right ? "1" : "0") + '\n';
-    }
-    out << text;
+    out.columns({"期数", "值", "对错"});
+    for (const PeriodVerdict& row : series.rows)
+        out.row(
+            {std::to_string(row.period), row.ok ? std::to_string(row.value) : std::string(), row.right ? "1" : "0"});
     if (!series.message.empty()) err << series.message << '\n';
     return kDone;
 }
 
-int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runSearch(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     const char* synopsis =
         "用法: search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want "
         "K] "
         "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S "
         "[--limit C]";
     std::string problem;
-    const std::optional<Options> o = parseOptions(args,
-                                                  {{"--indicator", 1},
-                                                   {"--back", 1},
-                                                   {"--range", 2},
-                                                   {"--from", 1},
-                                                   {"--to", 1},
-                                                   {"--band", 2},
-                                                   {"--want", 1},
-                                                   {"--seed", 1},
-                                                   {"--limit", 1},
-                                                   {"--formula-run", 1},
-                                                   {"--scheme-run", 2},
-                                                   {"--last-run", 2},
-                                                   {"--same-period", 2}},
-                                                  {"--random", "--slow"}, problem);
+    const std::optional<Options> o =
+        readOptions(args,
+                    {valued("--indicator"), valued("--back"), valued("--range", 2), valued("--from"), valued("--to"),
+                     valued("--band", 2), valued("--want"), valued("--seed"), valued("--limit"),
+                     valued("--formula-run"), valued("--scheme-run", 2), valued("--last-run", 2),
+                     valued("--same-period", 2), flagged("--random"), flagged("--slow"), flagged("--lenient")},
+                    kMaxPositional, problem);
     if (!o) return usage(err, problem + "\n" + synopsis);
     if (o->positional.size() != 1 || !o->has("--indicator")) return usage(err, synopsis);
-    if (refusedFormula(o->value("--indicator"), err)) return kStopped;
+    if (!o->has("--lenient") && refusedFormula(o->value("--indicator"), err)) return kStopped;
     SearchParams p;
     p.kind = o->positional[0];
     p.indicator = o->value("--indicator");
-    p.randomOnly = o->flag("--random");
-    p.fast = !o->flag("--slow");
+    p.randomOnly = o->has("--random");
+    p.fast = !o->has("--slow");
     int limit = 1'000'000;
     bool ok = integerOption(*o, "--back", 0, p.back, err) && integerOption(*o, "--range", 0, p.low, err) &&
               integerOption(*o, "--range", 1, p.high, err) && integerOption(*o, "--from", 0, p.fromPeriod, err) &&
@@ -284,7 +276,10 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::os
 
     FormulaSearch search(ws, p);
     search.run(static_cast<uint64_t>(limit));
-    for (const AcceptedFormula& a : search.accepted()) out << a.text << '\t' << a.right << '\t' << a.tested << '\n';
+    out.columns({"公式", "正确期数", "测试期数"});
+    out.textColumns({0});
+    for (const AcceptedFormula& a : search.accepted())
+        out.row({a.text, std::to_string(a.right), std::to_string(a.tested)});
     err << "已尝试候选公式" << search.tried() << "个" << '\n';
     if (search.failed()) {
         err << search.message() << '\n';
@@ -293,4 +288,4 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, std::os
     return kDone;
 }
 
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

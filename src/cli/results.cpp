@@ -22,45 +22,12 @@
 #include "generator/resultfile.h"
 #include "generator/twozone.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::kDone;
-using cli::kStopped;
-using cli::kUsage;
-using cli::usage;
 
 int stopped(std::ostream& err, const std::string& message) {
     err << message << '\n';
     return kStopped;
-}
-
-// A command's arguments: up to `maxPositional` plain arguments, "--name value" options and
-// "--flag" switches; nullopt on anything else.
-struct Args {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-    bool has(const std::string& name) const { return options.count(name) > 0; }
-    const std::string& operator[](const std::string& name) const { return options.at(name); }
-};
-
-std::optional<Args> parseArgs(const std::vector<std::string>& args, size_t maxPositional,
-                              std::initializer_list<const char*> valued,
-                              std::initializer_list<const char*> switches = {}) {
-    Args parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (std::find(switches.begin(), switches.end(), arg) != switches.end()) {
-            parsed.options[arg] = "";
-        } else if (std::find(valued.begin(), valued.end(), arg) != valued.end() && i + 1 < args.size()) {
-            parsed.options[arg] = args[++i];
-        } else if (arg.rfind("--", 0) != 0 && parsed.positional.size() < maxPositional) {
-            parsed.positional.push_back(arg);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return parsed;
 }
 
 std::string numbersText(const uint8_t* numbers, int count) {
@@ -102,9 +69,9 @@ std::optional<WinningNumbers> parseWinning(const Workspace& ws, const std::strin
 
 // The filter period of `--period P` (0 without it); a period the history does not hold is refused,
 // since it would silently filter over the whole history.
-std::optional<int32_t> filterPeriodOf(const Workspace& ws, const Args& args, std::ostream& err, int& code) {
+std::optional<int32_t> filterPeriodOf(const Workspace& ws, const Options& args, std::ostream& err, int& code) {
     if (!args.has("--period")) return 0;
-    const std::optional<int> period = parseInteger(args["--period"]);
+    const std::optional<int> period = parseInteger(args.value("--period"));
     if (!period) {
         code = usage(err, "--period 必须是期数");
         return std::nullopt;
@@ -129,9 +96,9 @@ bool zoneConditionsLoaded(const Load& load, std::ostream& err) {
 }
 
 // `--seed S`, or a seed from the system's entropy.
-std::optional<uint64_t> seedOf(const Args& args, std::ostream& err) {
+std::optional<uint64_t> seedOf(const Options& args, std::ostream& err) {
     if (!args.has("--seed")) return RandomSource::entropySeed();
-    const std::string& text = args["--seed"];
+    const std::string& text = args.value("--seed");
     uint64_t value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) {
@@ -146,9 +113,12 @@ std::optional<uint64_t> seedOf(const Args& args, std::ostream& err) {
 int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kUsageText =
         "用法: match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]";
-    const std::optional<Args> parsed = parseArgs(args, 2, {"--style", "--seed", "--out"});
-    if (!parsed || parsed->positional.size() != 2 || !parsed->has("--style")) return usage(err, kUsageText);
-    const std::string& styleName = (*parsed)["--style"];
+    std::string problem;
+    const std::optional<Options> parsed =
+        readOptions(args, {valued("--style"), valued("--seed"), valued("--out")}, 2, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 2 || !parsed->has("--style")) return usage(err, kUsageText);
+    const std::string& styleName = parsed->value("--style");
     if (styleName != "sequential" && styleName != "random" && styleName != "all") return usage(err, kUsageText);
     const MatchStyle style = styleName == "sequential" ? MatchStyle::Sequential
                              : styleName == "random"   ? MatchStyle::Random
@@ -168,16 +138,17 @@ int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ost
         matchZones(main.tickets, m, secondary.tickets, h, style, random, ws.current().specname);
     if (!outcome.status) return stopped(err, outcome.status.message);
     if (parsed->has("--out"))
-        if (const Status saved = saveTwoZoneFile((*parsed)["--out"], outcome.tickets, m, h); !saved)
+        if (const Status saved = saveTwoZoneFile(parsed->value("--out"), outcome.tickets, m, h); !saved)
             return stopped(err, saved.message);
     out << outcome.statusText << '\n';
     return kDone;
 }
 
-int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: pick2 [N] [--seed S]";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--seed"});
-    if (!parsed) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--seed")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
     int count = kDefaultPickCount;
     if (!parsed->positional.empty()) {
         const std::optional<int> value = parseInteger(parsed->positional[0]);
@@ -191,17 +162,18 @@ int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, s
     RandomSource random(*seed);
     const std::vector<TwoZoneTicket> tickets =
         randomTwoZoneTickets(m, ws.game.zh_to, h, ws.game.spec_to, count, random);
-    std::string text;
+    out.columns({"主号", "副号"});
     for (const TwoZoneTicket& ticket : tickets)
-        text += numbersText(ticket.main.data(), m) + "\t" + numbersText(ticket.secondary.data(), h) + "\n";
-    out << text;
+        out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h)});
     return kDone;
 }
 
 int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: secondary FZH [--period P] [--out FILE]";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--out"});
-    if (!parsed || parsed->positional.size() != 1) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1) return usage(err, kUsageText);
     if (ws.game.fhgs != 2) return stopped(err, kSecondaryFilterShapeMessage);
     int code = kDone;
     const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
@@ -211,16 +183,18 @@ int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std:
     const SecondaryRun run = runSecondaryFilter(ws, load.conditions, *period);
     if (!run.completed) return stopped(err, run.message);
     if (parsed->has("--out"))
-        if (const Status saved = saveResultFile((*parsed)["--out"], run.results, ws.game.fhgs); !saved)
+        if (const Status saved = saveResultFile(parsed->value("--out"), run.results, ws.game.fhgs); !saved)
             return stopped(err, saved.message);
     out << run.statusText << '\n';
     return kDone;
 }
 
-int runSpecial(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runSpecial(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: special LZH [--period P] [--codes]";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--period"}, {"--codes"});
-    if (!parsed || parsed->positional.size() != 1) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), flagged("--codes")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1) return usage(err, kUsageText);
     if (ws.game.fhgs != 1) return stopped(err, kSpecialFilterShapeMessage);
     int code = kDone;
     const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
@@ -229,24 +203,26 @@ int runSpecial(const Workspace& ws, const std::vector<std::string>& args, std::o
     if (!zoneConditionsLoaded(load, err)) return kStopped;
     const SpecialRun run = runSpecialFilter(ws, load.conditions, *period);
     if (!run.completed) return stopped(err, run.message);
-    std::string text = run.countText + "\n";
+    out.summary("count", run.countText);
     if (parsed->has("--codes")) {
+        out.columns({"号码", "通过", "容错代码"});
         for (size_t n = 1; n < run.passed.size(); ++n)
-            text += twoDigits(static_cast<int>(n)) + "\t" + (run.passed[n] ? "1" : "0") + "\t" +
-                    std::to_string(run.codes[n]) + "\n";
+            out.row({twoDigits(static_cast<int>(n)), run.passed[n] ? "1" : "0", std::to_string(run.codes[n])});
     } else {
-        for (int n : run.results) text += twoDigits(n) + "\n";
+        out.columns({"号码"});
+        for (int n : run.results) out.row({twoDigits(n)});
     }
-    out << text;
     return kDone;
 }
 
-int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runPrize(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: prize RESULTS --period P [--out FILE]";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--out"});
-    if (!parsed || parsed->positional.size() != 1 || !parsed->has("--period")) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || !parsed->has("--period")) return usage(err, kUsageText);
     int code = kDone;
-    const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
+    const std::optional<int> at = periodRecord(ws, parsed->value("--period"), err, code);
     if (!at) return code;
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const TicketRange range = mainZoneRange(ws.game);
@@ -256,37 +232,35 @@ int runPrize(const Workspace& ws, const std::vector<std::string>& args, std::ost
     results.tickets = std::move(loaded.tickets);
     checkMainPrize(results, m, ws.sjk.record(*at) + 1);
     if (parsed->has("--out"))
-        if (const Status saved = saveResultFile((*parsed)["--out"], results.tickets, m); !saved)
+        if (const Status saved = saveResultFile(parsed->value("--out"), results.tickets, m); !saved)
             return stopped(err, saved.message);
-    std::string text;
-    for (const Ticket& ticket : results.tickets) {
-        text += numbersText(ticket.data(), m);
-        text += '\t';
-        text += std::to_string(ticket[static_cast<size_t>(m)]);
-        text += '\n';
-    }
-    out << text;
+    out.columns({"号码", "中奖号个数"});
+    for (const Ticket& ticket : results.tickets)
+        out.row({numbersText(ticket.data(), m), std::to_string(ticket[static_cast<size_t>(m)])});
     return kDone;
 }
 
-int runReward(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runReward(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--period", "--draw"}, {"--summary"});
-    if (!parsed || parsed->positional.size() != 1 || parsed->has("--period") == parsed->has("--draw"))
+    std::string problem;
+    const std::optional<Options> parsed =
+        readOptions(args, {valued("--period"), valued("--draw"), flagged("--summary")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || parsed->has("--period") == parsed->has("--draw"))
         return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const int h = std::clamp(ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
     if (h == 0) return stopped(err, kNoSecondaryZoneMessage);
     WinningNumbers winning;
     if (parsed->has("--draw")) {
-        const std::optional<WinningNumbers> typed = parseWinning(ws, (*parsed)["--draw"]);
+        const std::optional<WinningNumbers> typed = parseWinning(ws, parsed->value("--draw"));
         if (!typed)
             return usage(err, "--draw 应为 " + std::to_string(m) + " 个主号，+ 后接 " + std::to_string(h) + " 个" +
                                   ws.current().specname);
         winning = *typed;
     } else {
         int code = kDone;
-        const std::optional<int> at = periodRecord(ws, (*parsed)["--period"], err, code);
+        const std::optional<int> at = periodRecord(ws, parsed->value("--period"), err, code);
         if (!at) return code;
         const int32_t* record = ws.sjk.record(*at);
         winning.main.assign(record + 1, record + 1 + m);
@@ -295,24 +269,22 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, std::os
     TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h, &ws.game);
     if (!loaded.ok()) return stopped(err, loaded.error);
     const RewardSummary summary = checkReward(loaded.tickets, m, h, winning);
-    std::string text;
+    out.columns({"主号", "副号", "中奖情况"});
+    out.textColumns({2});  // "5+1" is a level, not a sum
     if (!parsed->has("--summary"))
-        for (const TwoZoneTicket& ticket : loaded.tickets) {
-            text += numbersText(ticket.main.data(), m);
-            text += '\t';
-            text += numbersText(ticket.secondary.data(), h);
-            text += '\t';
-            text += rewardText(ticket, summary.shape);
-            text += '\n';
-        }
-    out << text << summary.text << '\n';
+        for (const TwoZoneTicket& ticket : loaded.tickets)
+            out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h),
+                     rewardText(ticket, summary.shape)});
+    out.summary("summary", summary.text);
     return kDone;
 }
 
 int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: remove RESULTS LIST [--out FILE]";
-    const std::optional<Args> parsed = parseArgs(args, 2, {"--out"});
-    if (!parsed || parsed->positional.size() != 2) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--out")}, 2, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 2) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 1, kMaxTicketNumbers);
     const TicketRange range = mainZoneRange(ws.game);
     ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
@@ -324,7 +296,7 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
     const RemovalOutcome outcome = removeListedText(results, m, *list);
     if (!outcome.status) return stopped(err, outcome.status.message);
     if (parsed->has("--out"))
-        if (const Status saved = saveResultFile((*parsed)["--out"], results.tickets, m); !saved)
+        if (const Status saved = saveResultFile(parsed->value("--out"), results.tickets, m); !saved)
             return stopped(err, saved.message);
     out << results.tickets.size() << '\n';
     return kDone;
@@ -332,15 +304,17 @@ int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::os
 
 int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     constexpr const char* kUsageText = "用法: print RESULTS --out FILE";
-    const std::optional<Args> parsed = parseArgs(args, 1, {"--out"});
-    if (!parsed || parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const TicketRange range = mainZoneRange(ws.game);
     const ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
     if (!loaded.ok()) return stopped(err, loaded.error);
-    if (const Status saved = savePrintout((*parsed)["--out"], printoutText(loaded.tickets, m)); !saved)
+    if (const Status saved = savePrintout(parsed->value("--out"), printoutText(loaded.tickets, m)); !saved)
         return stopped(err, saved.message);
     return kDone;
 }
 
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

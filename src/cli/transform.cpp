@@ -11,13 +11,8 @@
 #include "core/workspace.h"
 #include "generator/resultfile.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::kDone;
-using cli::kStopped;
-using cli::kUsage;
-using cli::usage;
 
 // Reads "--period P" and at most one positional argument; false on anything else.
 bool periodArgs(const std::vector<std::string>& args, std::string* positional, std::string& period,
@@ -50,7 +45,7 @@ std::string noPeriodMessage(int period) { return "数据库中没有第" + std::
 
 }  // namespace
 
-int runRanking(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runRanking(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: lottodesk-cli --transform N ranking [--period P]（N 为 1..4）";
     std::string period;
     if (!periodArgs(args, nullptr, period) || ws.transform == 0) return usage(err, kUsageText);
@@ -66,18 +61,13 @@ int runRanking(const Workspace& ws, const std::vector<std::string>& args, std::o
             return kStopped;
         }
     }
-    std::string text;
-    for (int k = first; k <= last; ++k) {
-        text += std::to_string(rankings.FieldValueAt(k, 0));
-        text += '\t';
-        text += numbersText(rankings.record(k) + 1, d);
-        text += '\n';
-    }
-    out << text;
+    out.columns({"期数", "排序"});
+    for (int k = first; k <= last; ++k)
+        out.row({std::to_string(rankings.FieldValueAt(k, 0)), numbersText(rankings.record(k) + 1, d)});
     return kDone;
 }
 
-int runRestore(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runRestore(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText =
         "用法: lottodesk-cli --transform N restore RESULTS [--period P] [--out FILE]（N 为 1..4）";
     std::string file, period, target;
@@ -107,15 +97,13 @@ int runRestore(const Workspace& ws, const std::vector<std::string>& args, std::o
             return kStopped;
         }
     }
-    std::string text;
+    out.columns({"号码"});
     int32_t numbers[8] = {};
     for (const Ticket& ticket : parsed.tickets) {
         for (int i = 0; i < m; ++i) numbers[i] = ticket[static_cast<size_t>(i)];
-        text += numbersText(numbers, m);
-        text += '\n';
+        out.row({numbersText(numbers, m)});
     }
-    out << text;
     return kDone;
 }
 
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

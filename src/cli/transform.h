@@ -7,12 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/tablewriter.h"
+
 namespace lottodesk {
 
 struct Workspace;
 
-// Exit status as every command: 0 done, 1 usage error, 2 stopped with a message.
-int runRanking(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int runRestore(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+namespace cli {
 
+// Exit status as every command: 0 done, 1 usage error, 2 stopped with a message.
+int runRanking(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+int runRestore(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+
+}  // namespace cli
 }  // namespace lottodesk

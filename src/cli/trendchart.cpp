@@ -11,14 +11,8 @@
 #include "core/integertext.h"
 #include "core/workspace.h"
 
-namespace lottodesk {
+namespace lottodesk::cli {
 namespace {
-
-using cli::kDone;
-using cli::kStopped;
-using cli::optionOr;
-using cli::printRow;
-using cli::usage;
 
 constexpr const char* kTrendUsage =
     "用法: trend CODE [--feature 奇偶|质合|012路|尾数|振幅|遗漏|遗漏振幅|大小|除余数] [--middle M] [--divisor N]\n"
@@ -55,58 +49,63 @@ bool statsRange(const std::string& text, const std::vector<int32_t>& periods, in
 }  // namespace
 
 // The two series, one row per record; with --stats the statistics box instead.
-int runTrend(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runTrend(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.empty()) return usage(err, kTrendUsage);
-    auto opts = cli::viewOptions(args, {"--feature", "--middle", "--divisor", "--stats"});
-    if (!opts) return usage(err, kTrendUsage);
+    std::string problem;
+    const std::optional<Options> opts = readOptions(
+        args, {valued("--feature"), valued("--middle"), valued("--divisor"), valued("--stats")}, 1, problem);
+    if (!opts) return refuse(err, kTrendUsage, problem);
+    if (opts->positional.size() != 1) return usage(err, kTrendUsage);
+    const std::string& code = opts->positional[0];
     FeatureOptions options;
-    const std::string feature = optionOr(*opts, "--feature", "奇偶");
+    const std::string feature = opts->valueOr("--feature", "奇偶");
     const auto& names = trendFeatureNames();
     const auto named = std::find(names.begin(), names.end(), feature);
     if (named == names.end()) return usage(err, kTrendUsage);
     // "中间值" 1..1000 and the divisor list "4".."20".
-    const std::optional<int> middle = cli::boundedOption(*opts, "--middle", 17, {1, 1000}, err, kTrendUsage);
-    if (!middle) return cli::kUsage;
-    const std::optional<int> divisor = cli::boundedOption(*opts, "--divisor", 4, {4, 20}, err, kTrendUsage);
-    if (!divisor) return cli::kUsage;
+    const std::optional<int> middle = boundedOption(*opts, "--middle", 17, {1, 1000}, err, kTrendUsage);
+    if (!middle) return kUsage;
+    const std::optional<int> divisor = boundedOption(*opts, "--divisor", 4, {4, 20}, err, kTrendUsage);
+    if (!divisor) return kUsage;
     options.feature = static_cast<TrendFeature>(named - names.begin());
     options.middle = *middle;
     options.divisor = *divisor;
 
-    const IndicatorTrend trend = indicatorTrend(ws, args[0], options);
+    const IndicatorTrend trend = indicatorTrend(ws, code, options);
     if (!trend.status) {
         err << trend.status.message << '\n';
         return kStopped;
     }
-    const std::string featureName = args[0] + "的" + featureTitle(options);
-    if (opts->count("--stats")) {
+    const std::string featureName = code + "的" + featureTitle(options);
+    if (opts->has("--stats")) {
         int first = 0, last = 0;
-        if (!statsRange(opts->at("--stats"), trend.periods, first, last)) return usage(err, kTrendUsage);
-        out << statisticsLine(args[0], trendStatistics(trend.values, first, last)) << '\n';
-        out << statisticsLine(featureName, trendStatistics(trend.features, first, last)) << '\n';
+        if (!statsRange(opts->value("--stats"), trend.periods, first, last)) return usage(err, kTrendUsage);
+        out.columns({"统计"});
+        out.textColumns({0});
+        out.row({statisticsLine(code, trendStatistics(trend.values, first, last))});
+        out.row({statisticsLine(featureName, trendStatistics(trend.features, first, last))});
         if (first <= last)
-            out << statisticsRangeLine(trend.periods[static_cast<size_t>(first)],
-                                       trend.periods[static_cast<size_t>(last)])
-                << '\n';
+            out.row({statisticsRangeLine(trend.periods[static_cast<size_t>(first)],
+                                         trend.periods[static_cast<size_t>(last)])});
         return kDone;
     }
-    printRow(out, {"期数", args[0], featureName});
+    out.header({"期数", code, featureName});
     for (size_t i = 0; i < trend.periods.size(); ++i)
-        printRow(out,
-                 {periodText(trend.periods[i]), std::to_string(trend.values[i]), std::to_string(trend.features[i])});
+        out.row({periodText(trend.periods[i]), std::to_string(trend.values[i]), std::to_string(trend.features[i])});
     return kDone;
 }
 
-int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runChart(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
     if (args.empty()) return usage(err, kChartUsage);
     const std::string& kind = args[0];
     TrendChartData chart;
     if (kind == "remainders") {
-        auto opts = cli::viewOptions(args, {"--k"});
-        if (!opts) return usage(err, kChartUsage);
+        std::string problem;
+        const std::optional<Options> opts = readOptions(args, {valued("--k")}, 1, problem);
+        if (!opts) return refuse(err, kChartUsage, problem);
         // "除三余数", "除四余数", "除五余数".
-        const std::optional<int> k = cli::boundedOption(*opts, "--k", 3, {3, 5}, err, kChartUsage);
-        if (!k) return cli::kUsage;
+        const std::optional<int> k = boundedOption(*opts, "--k", 3, {3, 5}, err, kChartUsage);
+        if (!k) return kUsage;
         chart = remainderChart(ws.sjk, ws.game, *k);
     } else if ((kind == "spacing" || kind == "dispersion") && args.size() == 1) {
         chart = kind == "spacing" ? spacingChart(ws.sjk, ws.game) : dispersionChart(ws.sjk, ws.game);
@@ -129,13 +128,13 @@ int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ost
     }
     std::vector<std::string> cells = {"期数"};
     cells.insert(cells.end(), chart.names.begin(), chart.names.end());
-    printRow(out, cells);
+    out.header(cells);
     for (size_t i = 0; i < chart.periods.size(); ++i) {
         cells.assign(1, periodText(chart.periods[i]));
         for (const auto& s : chart.series) cells.push_back(valueText(s[i]));
-        printRow(out, cells);
+        out.row(cells);
     }
     return kDone;
 }
 
-}  // namespace lottodesk
+}  // namespace lottodesk::cli

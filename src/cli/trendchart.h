@@ -5,11 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/tablewriter.h"
+
 namespace lottodesk {
 
 struct Workspace;
 
-int runTrend(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int runChart(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+namespace cli {
 
+int runTrend(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+int runChart(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err);
+
+}  // namespace cli
 }  // namespace lottodesk

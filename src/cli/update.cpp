@@ -127,8 +127,9 @@ int runUpdate(Workspace& ws, const std::vector<std::string>& args, std::ostream&
             const sources::SourcePage read = sources::readPage(*source.kind, answer.body, ws.game.zhgs);
             if (!read.ok()) return stopped(err, read.error + "：" + address);
             fetched.insert(fetched.end(), read.draws.begin(), read.draws.end());
-            const bool reached = std::any_of(read.draws.begin(), read.draws.end(),
-                                             [&](const sources::SourceDraw& d) { return bound != -1 && d.period <= bound; });
+            const bool reached = std::any_of(read.draws.begin(), read.draws.end(), [&](const sources::SourceDraw& d) {
+                return bound != -1 && d.period <= bound;
+            });
             if (read.draws.empty() || reached || page >= read.pages) break;
         }
         if (fetched.empty()) return stopped(err, "结果服务没有返回开奖数据");
@@ -148,7 +149,8 @@ int runUpdate(Workspace& ws, const std::vector<std::string>& args, std::ostream&
     if (!lines) return stopped(err, error);
     if (lines->empty()) return stopped(err, kNoDrawsInFileMessage);
     // Without a window nobody is asked: a download after a gap keeps the stored draws ("否").
-    const DownloadOutcome outcome = applyDownload(ws.sjk, -1, *lines, [] { return false; }, dryRun);
+    const DownloadOutcome outcome = applyDownload(
+        ws.sjk, -1, *lines, [] { return false; }, dryRun);
     if (!outcome.status) return stopped(err, outcome.status.message);
     std::string printed;
     for (int32_t period : outcome.added) printed += std::to_string(period) + '\n';
@@ -158,11 +160,13 @@ int runUpdate(Workspace& ws, const std::vector<std::string>& args, std::ostream&
         // The prize tables of the draws the history now holds as downloaded.
         std::vector<PrizeTable> tables;
         for (const sources::SourceDraw& d : fetched) {
-            if (std::find(outcome.conflicting.begin(), outcome.conflicting.end(), d.period) != outcome.conflicting.end())
+            if (std::find(outcome.conflicting.begin(), outcome.conflicting.end(), d.period) !=
+                outcome.conflicting.end())
                 continue;
             if (d.levels.empty() && d.sales < 0 && d.pool < 0) continue;
             PrizeTable table{d.period, d.date, d.sales, d.pool, {}};
-            for (const sources::PrizeLevel& level : d.levels) table.levels.push_back({level.name, level.winners, level.amount});
+            for (const sources::PrizeLevel& level : d.levels)
+                table.levels.push_back({level.name, level.winners, level.amount});
             tables.push_back(std::move(table));
         }
         if (!tables.empty())

@@ -114,7 +114,8 @@ TEST_F(CliAnalysis, TableAnalysisViews) {
 
     // Counts of the last 100 draws agree with the omission view's totals and the window.
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "counts"}).out);
-    EXPECT_EQ(rows[0], "取值\t出现次数");
+    // The window's headers.
+    EXPECT_EQ(rows[0], "指标取值\t出现次数");
     EXPECT_EQ(rows.back(), "共100期");
     int total = 0;
     for (size_t i = 1; i + 1 < rows.size(); ++i) total += std::stoi(rows[i].substr(rows[i].find('\t') + 1));
@@ -123,13 +124,18 @@ TEST_F(CliAnalysis, TableAnalysisViews) {
         run({"table", "analysis", "z_num1", "--view", "counts", "--order", "降序显示", "--show", "百分比"}).out);
     EXPECT_EQ(rows[1], "1\t21.0%");
 
+    // The omission view's 出现次数 is the count over its window (all draws): the first number's count.
+    int hitsOfOne = 0;
+    for (const std::string& line : test::linesOf(run({"series", "z_num1"}).out))
+        hitsOfOne += line.substr(line.find('\t') + 1) == "1";
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "omission", "--lo", "1", "--hi", "33"}).out);
     ASSERT_EQ(rows.size(), 34u);
-    EXPECT_EQ(rows[0], "指标取值\t最大遗漏\t最小遗漏\t平均遗漏\t上次遗漏\t本次遗漏");
+    EXPECT_EQ(rows[0], "指标取值\t出现次数\t最大遗漏\t最小遗漏\t平均遗漏\t上次遗漏\t本次遗漏");
+    EXPECT_EQ(rows[1].substr(0, rows[1].find('\t', 2)), "1\t" + std::to_string(hitsOfOne));
     EXPECT_EQ(rows[1].substr(0, 2), "1\t");
     EXPECT_EQ(rows[1].substr(rows[1].rfind('\t')), "\t0") << "2026096 opens with 01";
     const size_t draws = test::linesOf(run({"draws"}).out).size();
-    EXPECT_EQ(rows[33], "33\t9999\t9999\t9999\t9999\t" + std::to_string(draws))
+    EXPECT_EQ(rows[33], "33\t0\t9999\t9999\t9999\t9999\t" + std::to_string(draws))
         << "z_num1 is never 33: its omission runs from the start of the history";
 
     rows = test::linesOf(run({"table", "analysis", "z_hz", "--view", "classes", "--classes", "分区", "--k", "3"}).out);
@@ -139,7 +145,7 @@ TEST_F(CliAnalysis, TableAnalysisViews) {
 
     // A wide range lays out only the values that occur, with the note.
     rows = test::linesOf(run({"table", "analysis", "z_hz*100-9000", "--view", "counts", "--recent", "3"}).out);
-    EXPECT_EQ(rows, (std::vector<std::string>{"取值\t出现次数", "1000\t3", "共3期",
+    EXPECT_EQ(rows, (std::vector<std::string>{"指标取值\t出现次数", "1000\t3", "共3期",
                                               "取值范围超过200个值，只列出出现过的取值"}));
 
     // Bad options and texts.

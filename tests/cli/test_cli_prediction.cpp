@@ -46,48 +46,57 @@ TEST_F(CliPrediction, SchemesCreatesTheDefaultFile) {
     EXPECT_TRUE(std::ifstream(home.file("save/hmsh1.txt")).good());
 }
 
-// The first draw is 2003001: 10 11 12 13 26 28 + 11 (tails 012368).
-TEST_F(CliPrediction, BacktestCellPerPageKind) {
+// The first draw is 2003001: 10 11 12 13 26 28 + 11 (tails 012368). A row is data: the period,
+// the draw, each formula's value (blank where it failed) and the formulas judged right.
+TEST_F(CliPrediction, BacktestRowPerPageKind) {
     test::writeFile(home.file("k.scs"), "z_num1\r\n1\r\n33\r\n10\r\n11\r\n");
     const struct {
         const char* kind;
         const char* formula;
-        const char* cell;
+        const char* draw;
+        const char* value;
+        const char* right;
     } cases[] = {
-        {"hmsh", "10", "10"},         {"hmsh", "1", "01    正确"},    {"lmsh", "11", "11"},
-        {"lmsh", "10", "10    正确"}, {"fqtd", "11", "11    正确"},   {"fqtd", "1", "01"},
-        {"hmtd", "26", "26    正确"}, {"hmtd", "27", "27"},           {"hmsw", "23", "23"},
-        {"hmsw", "4", "04    正确"},  {"hmsh", "10/(z_num1-10)", ""},
+        {"hmsh", "10", "10 11 12 13 26 28", "10", ""}, {"hmsh", "1", "10 11 12 13 26 28", "1", "1"},
+        {"lmsh", "11", "11", "11", ""},                {"lmsh", "10", "11", "10", "1"},
+        {"fqtd", "11", "11", "11", "1"},               {"fqtd", "1", "11", "1", ""},
+        {"hmtd", "26", "10 11 12 13 26 28", "26", "1"}, {"hmtd", "27", "10 11 12 13 26 28", "27", ""},
+        {"hmsw", "23", "10 11 12 13 26 28", "23", ""}, {"hmsw", "4", "10 11 12 13 26 28", "4", "1"},
+        {"hmsh", "10/(z_num1-10)", "10 11 12 13 26 28", "", ""},
     };
     for (const auto& c : cases) {
         test::writeFile(home.file("f.txt"), std::string(c.formula) + "\r\n");
         const CliResult r = run({"backtest", c.kind, "--formulas", home.file("f.txt"), "--start", "2003001"});
         ASSERT_EQ(r.code, 0) << r.err;
         const auto rows = split(r.out, '\n');
-        EXPECT_EQ(split(rows[1], '\t')[1], "2003001");
-        EXPECT_EQ(split(rows[1], '\t')[3], c.cell) << c.kind << " " << c.formula;
+        EXPECT_EQ(rows[0], "期数\t开奖号码\t公式1\t正确公式");
+        EXPECT_EQ(rows[1], std::string("2003001\t") + c.draw + "\t" + c.value + "\t" + c.right)
+            << c.kind << " " << c.formula;
     }
     const CliResult custom =
         run({"backtest", "selfsh", "--scs", home.file("k.scs"), "--count", "2", "--start", "2003001"});
     ASSERT_EQ(custom.code, 0) << custom.err;
-    const auto cells = split(split(custom.out, '\n')[1], '\t');
-    EXPECT_EQ(cells[3], "10");
-    EXPECT_EQ(cells[4], "10");
-    EXPECT_EQ(cells[5], "11    正确");
+    EXPECT_EQ(split(custom.out, '\n')[1], "2003001\t10 11 12 13 26 28 + 11\t10\t11\t2");
 }
 
 TEST_F(CliPrediction, BacktestOfTheDefaultSchemeAndItsExport) {
     const CliResult r = run({"backtest", "hmsh", "--export", home.file("save/out")});
     ASSERT_EQ(r.code, 0) << r.err;
     const auto rows = split(r.out, '\n');
-    ASSERT_EQ(rows.size(), 3493u + 4);
-    EXPECT_EQ(split(rows[0], '\t').size(), 3u + 10 + 5);
-    EXPECT_EQ(split(rows[3494], '\t')[1], "预测期");
-    EXPECT_EQ(split(rows.back(), '\t')[1], "正确率");
+    // The header once, a row per tested period, the forecast and the accuracy.
+    ASSERT_EQ(rows.size(), 1 + 3493u + 2);
+    EXPECT_EQ(split(rows[0], '\t').size(), 2u + 10 + 1);
+    EXPECT_EQ(split(rows[3494], '\t')[0], "预测期");
+    EXPECT_EQ(split(rows.back(), '\t')[0], "正确率");
     EXPECT_TRUE(r.err.empty()) << r.err;
     // The CLI writes the name given, in GBK.
     const std::string bytes = test::readFile(home.file("save/out"));
     EXPECT_EQ(bytes.substr(0, 7), " " + utf8ToGbk("期 数 "));
+
+    const CliResult json = run({"backtest", "hmsh", "--count", "2", "--start", "2026095", "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    const std::string start = "{\"header\":[\"期数\",\"开奖号码\",\"公式1\",\"公式2\",\"正确公式\"],\"rows\":[[2026095,[";
+    EXPECT_EQ(json.out.rfind(start, 0), 0u) << json.out.substr(0, 200);
 }
 
 TEST_F(CliPrediction, FailuresAreNamedAndTheRunCompletes) {

@@ -42,9 +42,15 @@ TEST_F(CliWheel, WheelPrintsTheTicketsAndTheirCount) {
     const std::string out = home->file("w.txt");
     CliRun ten = run({"wheel", "--pool", "01,02,03,04,05,06,07,08,09,10", "--guarantee", "中四保四", "--out", out});
     ASSERT_EQ(ten.code, 0) << ten.err;
-    EXPECT_EQ(lines(ten.out).size(), 21u);
-    EXPECT_EQ(lines(ten.out)[0], "05 06 07 08 09 10");
+    // With --out the tickets go to the file only, unless --print asks for them too.
+    EXPECT_EQ(ten.out, "");
+    EXPECT_EQ(ten.err, "共21注\n");
     EXPECT_EQ(test::readFile(out).substr(0, 20), "05 06 07 08 09 10 \r\n");
+    CliRun printed =
+        run({"wheel", "--pool", "01,02,03,04,05,06,07,08,09,10", "--guarantee", "中四保四", "--out", out, "--print"});
+    ASSERT_EQ(printed.code, 0) << printed.err;
+    ASSERT_EQ(lines(printed.out).size(), 21u);
+    EXPECT_EQ(lines(printed.out)[0], "05 06 07 08 09 10");
 
     CliRun fixed = run({"wheel", "--pool", "1 2 3 4 5 6 7 8 9", "--fixed", "1 2", "--guarantee", "中五保五"});
     ASSERT_EQ(fixed.code, 0);
