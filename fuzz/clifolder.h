@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/fileio.h"
 #include "core/s_dm.h"
 #include "generator/condfile.h"

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "core/firstrun.h"
 #include "core/s_dm.h"
 #include "support/tempfolder.h"

@@ -1,0 +1,320 @@
+#include "cli/results.h"
+#include "cli/common.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "core/drawtext.h"
+#include "core/fileio.h"
+#include "core/integertext.h"
+#include "core/randomsource.h"
+#include "core/workspace.h"
+#include "generator/numberlist.h"
+#include "generator/printout.h"
+#include "generator/prizecheck.h"
+#include "generator/randompick.h"
+#include "generator/removal.h"
+#include "generator/condfile.h"
+#include "generator/secondaryfilter.h"
+#include "generator/resultfile.h"
+#include "generator/twozone.h"
+
+namespace lottodesk::cli {
+namespace {
+
+int stopped(std::ostream& err, const std::string& message) {
+    err << message << '\n';
+    return kStopped;
+}
+
+std::string numbersText(const uint8_t* numbers, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) text += ' ';
+        text += twoDigits(numbers[i]);
+    }
+    return text;
+}
+
+// The draw of `--period P`: its index in the history, or the message.
+std::optional<int> periodRecord(const Workspace& ws, const std::string& text, std::ostream& err, int& code) {
+    const std::optional<int> period = parseInteger(text);
+    if (!period) {
+        code = usage(err, "--period 必须是期数");
+        return std::nullopt;
+    }
+    const int at = ws.sjk.indexOfPeriod(*period);
+    if (at <= 0) {
+        code = stopped(err, "数据库中没有第" + std::to_string(*period) + "期的记录");
+        return std::nullopt;
+    }
+    return at;
+}
+
+// "N1 .. + S1 ..": exactly m main numbers within the main range and h secondary numbers within
+// the secondary range.
+std::optional<WinningNumbers> parseWinning(const Workspace& ws, const std::string& text) {
+    const size_t plus = text.find('+');
+    if (plus == std::string::npos || text.find('+', plus + 1) != std::string::npos) return std::nullopt;
+    const NumberListParse main = parseNumberList(text.substr(0, plus), ws.game.zh_from, ws.game.zh_to);
+    const NumberListParse secondary = parseNumberList(text.substr(plus + 1), ws.game.spec_from, ws.game.spec_to);
+    if (!main.ok() || !secondary.ok() || static_cast<int>(main.numbers.size()) != ws.game.zhgs ||
+        static_cast<int>(secondary.numbers.size()) != ws.game.fhgs)
+        return std::nullopt;
+    return WinningNumbers{main.numbers, secondary.numbers};
+}
+
+// The filter period of `--period P` (0 without it); a period the history does not hold is refused,
+// since it would silently filter over the whole history.
+std::optional<int32_t> filterPeriodOf(const Workspace& ws, const Options& args, std::ostream& err, int& code) {
+    if (!args.has("--period")) return 0;
+    const std::optional<int> period = parseInteger(args.value("--period"));
+    if (!period) {
+        code = usage(err, "--period 必须是期数");
+        return std::nullopt;
+    }
+    if (*period != 0 && ws.sjk.indexOfPeriod(*period) == 0) {
+        code = stopped(err, "数据库中没有第" + std::to_string(*period) + "期的记录");
+        return std::nullopt;
+    }
+    return *period;
+}
+
+// A zone condition file: its notes go to stderr; a cut-off file is refused, since it would run with
+// conditions the user never chose.
+template <typename Load>
+bool zoneConditionsLoaded(const Load& load, std::ostream& err) {
+    if (!load.status) {
+        err << load.status.message << '\n';
+        return false;
+    }
+    for (const std::string& note : load.notes) err << note << '\n';
+    return !load.truncated;
+}
+
+// `--seed S`, or a seed from the system's entropy.
+std::optional<uint64_t> seedOf(const Options& args, std::ostream& err) {
+    if (!args.has("--seed")) return RandomSource::entropySeed();
+    const std::string& text = args.value("--seed");
+    uint64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) {
+        usage(err, "--seed 必须是非负整数");
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+int runMatch(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText =
+        "用法: match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]";
+    std::string problem;
+    const std::optional<Options> parsed =
+        readOptions(args, {valued("--style"), valued("--seed"), valued("--out")}, 2, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 2 || !parsed->has("--style")) return usage(err, kUsageText);
+    const std::string& styleName = parsed->value("--style");
+    if (styleName != "sequential" && styleName != "random" && styleName != "all") return usage(err, kUsageText);
+    const MatchStyle style = styleName == "sequential" ? MatchStyle::Sequential
+                             : styleName == "random"   ? MatchStyle::Random
+                                                       : MatchStyle::All;
+    const std::optional<uint64_t> seed = seedOf(*parsed, err);
+    if (!seed) return kUsage;
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const int h = ws.game.fhgs;
+    if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
+    const TicketRange mainRange = mainZoneRange(ws.game), secondaryRange = secondaryZoneRange(ws.game);
+    const ResultTextParse main = loadResultFile(parsed->positional[0], m, &mainRange);
+    if (!main.ok()) return stopped(err, main.error);
+    const ResultTextParse secondary = loadResultFile(parsed->positional[1], h, &secondaryRange);
+    if (!secondary.ok()) return stopped(err, secondary.error);
+    RandomSource random(*seed);
+    const MatchOutcome outcome =
+        matchZones(main.tickets, m, secondary.tickets, h, style, random, ws.current().specname);
+    if (!outcome.status) return stopped(err, outcome.status.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveTwoZoneFile(parsed->value("--out"), outcome.tickets, m, h); !saved)
+            return stopped(err, saved.message);
+    out << outcome.statusText << '\n';
+    return kDone;
+}
+
+int runPickTwoZones(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: pick2 [N] [--seed S]";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--seed")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    int count = kDefaultPickCount;
+    if (!parsed->positional.empty()) {
+        const std::optional<int> value = parseInteger(parsed->positional[0]);
+        if (!value || *value < 0 || *value > kMaxPickCount) return usage(err, "N 必须是 0..9999 的整数");
+        count = *value;
+    }
+    const std::optional<uint64_t> seed = seedOf(*parsed, err);
+    if (!seed) return kUsage;
+    const int m = ws.game.zhgs, h = ws.game.fhgs;
+    if (h < 1 || h > kMaxSecondaryTicketNumbers) return stopped(err, kNoSecondaryZoneMessage);
+    RandomSource random(*seed);
+    const std::vector<TwoZoneTicket> tickets =
+        randomTwoZoneTickets(m, ws.game.zh_to, h, ws.game.spec_to, count, random);
+    out.columns({"主号", "副号"});
+    for (const TwoZoneTicket& ticket : tickets)
+        out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h)});
+    return kDone;
+}
+
+int runSecondary(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: secondary FZH [--period P] [--out FILE]";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1) return usage(err, kUsageText);
+    if (ws.game.fhgs != 2) return stopped(err, kSecondaryFilterShapeMessage);
+    int code = kDone;
+    const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
+    if (!period) return code;
+    const SecondaryConditionLoad load = loadSecondaryConditions(parsed->positional[0], ws.game.spec_to);
+    if (!zoneConditionsLoaded(load, err)) return kStopped;
+    const SecondaryRun run = runSecondaryFilter(ws, load.conditions, *period);
+    if (!run.completed) return stopped(err, run.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile(parsed->value("--out"), run.results, ws.game.fhgs); !saved)
+            return stopped(err, saved.message);
+    out << run.statusText << '\n';
+    return kDone;
+}
+
+int runSpecial(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: special LZH [--period P] [--codes]";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), flagged("--codes")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1) return usage(err, kUsageText);
+    if (ws.game.fhgs != 1) return stopped(err, kSpecialFilterShapeMessage);
+    int code = kDone;
+    const std::optional<int32_t> period = filterPeriodOf(ws, *parsed, err, code);
+    if (!period) return code;
+    const SpecialNumberConditionLoad load = loadSpecialNumberConditions(parsed->positional[0]);
+    if (!zoneConditionsLoaded(load, err)) return kStopped;
+    const SpecialRun run = runSpecialFilter(ws, load.conditions, *period);
+    if (!run.completed) return stopped(err, run.message);
+    out.summary("count", run.countText);
+    if (parsed->has("--codes")) {
+        out.columns({"号码", "通过", "容错代码"});
+        for (size_t n = 1; n < run.passed.size(); ++n)
+            out.row({twoDigits(static_cast<int>(n)), run.passed[n] ? "1" : "0", std::to_string(run.codes[n])});
+    } else {
+        out.columns({"号码"});
+        for (int n : run.results) out.row({twoDigits(n)});
+    }
+    return kDone;
+}
+
+int runPrize(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: prize RESULTS --period P [--out FILE]";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--period"), valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || !parsed->has("--period")) return usage(err, kUsageText);
+    int code = kDone;
+    const std::optional<int> at = periodRecord(ws, parsed->value("--period"), err, code);
+    if (!at) return code;
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const TicketRange range = mainZoneRange(ws.game);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    MainResults results;
+    results.tickets = std::move(loaded.tickets);
+    checkMainPrize(results, m, ws.sjk.record(*at) + 1);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile(parsed->value("--out"), results.tickets, m); !saved)
+            return stopped(err, saved.message);
+    out.columns({"号码", "中奖号个数"});
+    for (const Ticket& ticket : results.tickets)
+        out.row({numbersText(ticket.data(), m), std::to_string(ticket[static_cast<size_t>(m)])});
+    return kDone;
+}
+
+int runReward(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]";
+    std::string problem;
+    const std::optional<Options> parsed =
+        readOptions(args, {valued("--period"), valued("--draw"), flagged("--summary")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || parsed->has("--period") == parsed->has("--draw"))
+        return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const int h = std::clamp(ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
+    if (h == 0) return stopped(err, kNoSecondaryZoneMessage);
+    WinningNumbers winning;
+    if (parsed->has("--draw")) {
+        const std::optional<WinningNumbers> typed = parseWinning(ws, parsed->value("--draw"));
+        if (!typed)
+            return usage(err, "--draw 应为 " + std::to_string(m) + " 个主号，+ 后接 " + std::to_string(h) + " 个" +
+                                  ws.current().specname);
+        winning = *typed;
+    } else {
+        int code = kDone;
+        const std::optional<int> at = periodRecord(ws, parsed->value("--period"), err, code);
+        if (!at) return code;
+        const int32_t* record = ws.sjk.record(*at);
+        winning.main.assign(record + 1, record + 1 + m);
+        winning.secondary.assign(record + 1 + m, record + 1 + m + h);
+    }
+    TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h, &ws.game);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    const RewardSummary summary = checkReward(loaded.tickets, m, h, winning);
+    out.columns({"主号", "副号", "中奖情况"});
+    out.textColumns({2});  // "5+1" is a level, not a sum
+    if (!parsed->has("--summary"))
+        for (const TwoZoneTicket& ticket : loaded.tickets)
+            out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h),
+                     rewardText(ticket, summary)});
+    out.summary("summary", summary.text);
+    return kDone;
+}
+
+int runRemove(const Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: remove RESULTS LIST [--out FILE]";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--out")}, 2, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 2) return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 1, kMaxTicketNumbers);
+    const TicketRange range = mainZoneRange(ws.game);
+    ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    const std::optional<std::string> list = readWholeFile(parsed->positional[1], kMaxRemovalListBytes);
+    if (!list) return stopped(err, "无法读取文件（或文件大于16MB，不是组号列表）：" + parsed->positional[1]);
+    MainResults results;
+    results.tickets = std::move(loaded.tickets);
+    const RemovalOutcome outcome = removeListedText(results, m, *list);
+    if (!outcome.status) return stopped(err, outcome.status.message);
+    if (parsed->has("--out"))
+        if (const Status saved = saveResultFile(parsed->value("--out"), results.tickets, m); !saved)
+            return stopped(err, saved.message);
+    out << results.tickets.size() << '\n';
+    return kDone;
+}
+
+int runPrint(const Workspace& ws, const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    constexpr const char* kUsageText = "用法: print RESULTS --out FILE";
+    std::string problem;
+    const std::optional<Options> parsed = readOptions(args, {valued("--out")}, 1, problem);
+    if (!parsed) return refuse(err, kUsageText, problem);
+    if (parsed->positional.size() != 1 || !parsed->has("--out")) return usage(err, kUsageText);
+    const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
+    const TicketRange range = mainZoneRange(ws.game);
+    const ResultTextParse loaded = loadResultFile(parsed->positional[0], m, &range);
+    if (!loaded.ok()) return stopped(err, loaded.error);
+    if (const Status saved = savePrintout(parsed->value("--out"), printoutText(loaded.tickets, m)); !saved)
+        return stopped(err, saved.message);
+    return kDone;
+}
+
+}  // namespace lottodesk::cli
