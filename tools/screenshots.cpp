@@ -24,7 +24,11 @@
 #include "ui/common/shell.h"
 #include "ui/analysis/analysisshell.h"
 #include "ui/analysis/fxd_indicatortrend.h"
+#include <QLineEdit>
+
+#include "ui/generator/f_checkreward.h"
 #include "ui/generator/f_zh.h"
+#include "ui/generator/zh_results.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_twozonepage.h"
@@ -139,10 +143,24 @@ int main(int argc, char** argv) {
     generator->startRun();
     if (!waitFor([&] { return !generator->isRunning(); }, 300'000)) return 1;
     written = save(window, out, QStringLiteral("generator.png")) && written;
+    // The week's check: the list against the newest draw, with its hits and money.
+    generator->results()->setPeriodChooser(
+        [](const std::vector<int32_t>& offered) -> std::optional<int32_t> { return offered.back(); });
+    generator->results()->checkPrize();
+    written = save(window, out, QStringLiteral("generator-prize.png")) && written;
     generator->specialPage()->run();
     generator->pages()->setCurrentWidget(generator->specialPage());
     written = save(window, out, QStringLiteral("generator-blue.png")) && written;
     generator->twoZonePage()->pickRandom();
+    generator->twoZonePage()->setDialogRunner([&ws](QDialog& dialog) {
+        auto* check = qobject_cast<Tf_checkreward*>(&dialog);
+        if (!check) return int(QDialog::Rejected);
+        const QString newest = QString::number(ws.sjk.realPeriods().back());
+        check->periodBox()->setText(newest);
+        Q_EMIT check->periodBox()->textEdited(newest);
+        return int(QDialog::Accepted);
+    });
+    generator->twoZonePage()->checkReward();
     generator->pages()->setCurrentWidget(generator->twoZonePage());
     written = save(window, out, QStringLiteral("generator-twozone.png")) && written;
     generator->pages()->setCurrentIndex(0);

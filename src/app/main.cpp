@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     Workspace ws(folder);
     QtSettingsStore settings;
     DesktopShell shell;
-    DialogFileChooser files;
+    DialogFileChooser files(&settings);
     Tf_main mainWindow(ws, {prompts, shell, settings, files});
     // The self-test starts and ends at once: it asks no result service.
     mainWindow.setCheckForNewDraws(!testing);

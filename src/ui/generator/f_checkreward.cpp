@@ -1,4 +1,5 @@
 #include "ui/generator/f_checkreward.h"
+#include "ui/common/maskedfield.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -35,6 +36,12 @@ Tf_checkreward::Tf_checkreward(const Workspace& ws, QWidget* parent)
     setWindowTitle(QStringLiteral("对奖"));
     m_period->setObjectName(QStringLiteral("e_djqs"));
     m_period->setInputMask(periodMask());
+    // A pasted draw line fills the numbers; the period then names its draw.
+    keepTypingInMaskedField(m_period, [this](const QString& text) {
+        return fillFromDrawLine(text, mainCount(m_ws), secondaryCount(m_ws), m_period, m_main, m_secondary);
+    });
+    keepTypingInMaskedField(m_main);
+    keepTypingInMaskedField(m_secondary);
     m_main->setObjectName(QStringLiteral("e_zh"));
     m_secondary->setObjectName(QStringLiteral("e_spec"));
     m_ok->setObjectName(QStringLiteral("b_ok"));

@@ -101,6 +101,8 @@ Tf_zh::Tf_zh(Workspace& ws, Prompts& prompts, FileChooser& files, Shell& shell, 
     splitter->addWidget(m_results);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
+    connect(m_results, &ZhResults::fileWritten, this,
+            [this](const QString& path) { setStatus(QStringLiteral("超强组号  已保存到 ") + path); });
     connect(m_results, &ZhResults::wantedWidthChanged, this,
             [this](int width) { giveSplitterPaneWidth(m_splitter, 1, width); });
     auto* zqglLayout = new QVBoxLayout(m_zqgl);

@@ -21,8 +21,8 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-Tf_zq_lczh::Tf_zq_lczh(Prompts& prompts, FileChooser& files, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_files(files), m_list(new QPlainTextEdit(this)) {
+Tf_zq_lczh::Tf_zq_lczh(Prompts& prompts, FileChooser& files, QString folder, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_files(files), m_folder(std::move(folder)), m_list(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("Tf_zq_lczh"));
     setWindowTitle(QString::fromUtf8(kRemovalCaption));
     m_list->setObjectName(QStringLiteral("mm_lczh"));
@@ -58,7 +58,7 @@ std::string Tf_zq_lczh::listText() const { return m_list->toPlainText().toStdStr
 
 void Tf_zq_lczh::load() {
     const QString name =
-        m_files.openFile(this, QStringLiteral(" 打开要滤除的组号存储文件"), kListFilter, QDir::currentPath());
+        m_files.openFile(this, QStringLiteral(" 打开要滤除的组号存储文件"), kListFilter, m_folder);
     if (name.isEmpty()) return;
     const std::optional<std::string> text = readWholeFile(name.toStdString(), kMaxRemovalListBytes);
     if (!text) {
@@ -74,7 +74,7 @@ void Tf_zq_lczh::save() {
         m_prompts.warn(this, q(parsed.error));
         return;
     }
-    QString name = m_files.saveFile(this, QStringLiteral("保存要滤除的组号"), kListFilter, QDir::currentPath());
+    QString name = m_files.saveFile(this, QStringLiteral("保存要滤除的组号"), kListFilter, m_folder);
     if (name.isEmpty()) return;
     if (!name.contains(QStringLiteral(".txt"))) name += QStringLiteral(".txt");
     const Status saved = saveFileAtomically(name.toStdString(), encodeRemovalList(parsed.tickets, m_m));

@@ -17,7 +17,8 @@ class Prompts;
 class Tf_zq_lczh : public QDialog {
     Q_OBJECT
 public:
-    Tf_zq_lczh(Prompts& prompts, FileChooser& files, QWidget* parent = nullptr);
+    // `folder`: where its file dialogs start (the data folder's "save/").
+    Tf_zq_lczh(Prompts& prompts, FileChooser& files, QString folder, QWidget* parent = nullptr);
 
     // The ticket size of the game; the list is checked and the hint given for it.
     void setTicketSize(int m) { m_m = m; }
@@ -32,6 +33,7 @@ public:
 private:
     Prompts& m_prompts;
     FileChooser& m_files;
+    QString m_folder;
     QPlainTextEdit* m_list;
     int m_m = 6;
 };

@@ -58,6 +58,11 @@ ZhMainPage::ZhMainPage(Workspace& ws, MainConditions& conditions, Prompts& promp
     m_ui->setupUi(this);
     m_catalogue = new ZhCatalogue(ws, conditions, dialogs);
     m_ui->sa_zb->setWidget(m_catalogue);
+    // The command row may be as narrow as its captions, so the result list beside the page gets
+    // the room for every column after a prize check.
+    // (Each as wide as its longest caption: "常规过滤"/"旋转缩水", "过滤后旋转"/"过滤后机选".)
+    for (QPushButton* button : {m_ui->b_run, m_ui->b_second, m_ui->b_continue, m_ui->b_reset})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
 
     for (const char* mode : kModes) m_ui->combo_zhlx->addItem(QString::fromUtf8(mode));
     m_ui->combo_zhlx->setCurrentIndex(0);
@@ -102,6 +107,9 @@ void ZhMainPage::refresh() {
     const int highest = highestNumber(m_ws);
     m_ui->e_kxhm->setText(twoDigitList(numbersOf(m_conditions.selectable, highest)));
     m_ui->e_dm->setText(twoDigitList(numbersOf(m_conditions.fixed, highest)));
+    // A list longer than its field shows its start.
+    m_ui->e_kxhm->setCursorPosition(0);
+    m_ui->e_dm->setCursorPosition(0);
     m_ui->cb_lsxt->setChecked(m_conditions.noPastDraws);
     m_ui->cb_djj->setChecked(m_conditions.noEqualSpacing);
     m_ui->cb_tslh->setChecked(m_conditions.noSpecialRuns);
@@ -186,7 +194,10 @@ std::optional<std::vector<int32_t>> ZhMainPage::chooseNumbers(std::array<bool, k
 
 void ZhMainPage::chooseSelectable() {
     const std::optional<std::vector<int32_t>> chosen = chooseNumbers(m_conditions.selectable);
-    if (chosen) m_ui->e_kxhm->setText(q(valueListText(*chosen)));
+    if (chosen) {
+        m_ui->e_kxhm->setText(q(valueListText(*chosen)));
+        m_ui->e_kxhm->setCursorPosition(0);
+    }
 }
 
 void ZhMainPage::chooseFixed() {
@@ -199,6 +210,7 @@ void ZhMainPage::chooseFixed() {
         return;
     }
     m_ui->e_dm->setText(q(valueListText(*chosen)));
+    m_ui->e_dm->setCursorPosition(0);
 }
 
 }  // namespace lottodesk

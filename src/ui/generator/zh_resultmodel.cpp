@@ -16,7 +16,12 @@ ZhResultModel::ZhResultModel(const Workspace& ws, const MainResults& results, QO
 int ZhResultModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
 int ZhResultModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_zhgs + 1 + (m_hits ? 1 : 0) + (m_hits && m_money && m_money->rules ? 1 : 0);
+    return parent.isValid() ? 0 : m_zhgs + 1 + (m_hits ? 1 : 0) + (m_hits && showsAmounts() ? 1 : 0);
+}
+
+bool ZhResultModel::showsAmounts() const {
+    // Only where the main numbers alone decide the prize; otherwise the summary gives the money.
+    return m_money && m_money->rules && (secondaryDrawnFromMain(m_ws.game) || m_ws.game.fhgs == 0);
 }
 
 void ZhResultModel::setMoney(std::optional<PrizeMoney> money) {

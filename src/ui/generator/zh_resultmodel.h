@@ -3,7 +3,7 @@
 // 10,000 results; row r of page p is result (p - 1) * 10,000 + r + 1, shown as "第" + index + "条"
 // followed by its numbers as two digits, under the headers "序号" and the main-zone name with the
 // position ("红号1" ...). After "对奖" a column "中奖号个数" shows each result's hits and, for a
-// game with prize rules, a last column "奖金" what the result won.
+// game whose main numbers alone decide the prize, a last column "奖金" what the result won.
 //
 // The model reads the results it was given in place and builds no per-cell items. After the
 // results or the game changed, call setPage() (or reset()) before the view reads it again.
@@ -43,6 +43,8 @@ public:
     bool hitColumn() const { return m_hits; }
     // The money of the check shown in the hit column ("奖金" when the game has rules).
     void setMoney(std::optional<PrizeMoney> money);
+    // The column "奖金": a game with rules whose main numbers alone decide the prize (七乐彩).
+    bool showsAmounts() const;
 
 private:
     const Workspace& m_ws;

@@ -144,16 +144,20 @@ void ZhResults::updateLabels() {
 }
 
 void ZhResults::saveResults() {
-    QString name = m_files.saveFile(this, QStringLiteral("保存组号结果"), kResultFilter, QDir::currentPath());
+    QString name = m_files.saveFile(this, QStringLiteral("保存组号结果"), kResultFilter, saveFolder(m_ws));
     if (name.isEmpty()) return;
     if (!name.contains(QStringLiteral(".txt"))) name += QStringLiteral(".txt");
     const Status saved = saveFileAtomically(name.toStdString(), encodeResultText(m_results.tickets, m_ws.game.zhgs));
-    if (!saved) m_prompts.inform(this, QString::fromStdString(saved.message));
+    if (!saved) {
+        m_prompts.inform(this, QString::fromStdString(saved.message));
+        return;
+    }
+    Q_EMIT fileWritten(QDir::toNativeSeparators(name));
 }
 
 void ZhResults::loadResults() {
     const QString name =
-        m_files.openFile(this, QStringLiteral(" 打开组号结果存储文件"), kResultFilter, QDir::currentPath());
+        m_files.openFile(this, QStringLiteral(" 打开组号结果存储文件"), kResultFilter, saveFolder(m_ws));
     if (name.isEmpty()) return;
     const TicketRange range = mainZoneRange(m_ws.game);
     ResultTextParse parsed = loadResultFile(name.toStdString(), m_ws.game.zhgs, &range);
@@ -305,7 +309,7 @@ void ZhResults::clearPrediction() { removePrediction(m_ws.sjk); }
 
 void ZhResults::removeListedTickets() {
     if (m_results.tickets.empty()) return;
-    if (!m_removal) m_removal = new Tf_zq_lczh(m_prompts, m_files, this);
+    if (!m_removal) m_removal = new Tf_zq_lczh(m_prompts, m_files, saveFolder(m_ws), this);
     m_removal->setTicketSize(m_ws.game.zhgs);
     if (m_runDialog(*m_removal) != QDialog::Accepted) return;
     const RemovalOutcome outcome = removeListedText(m_results, m_ws.game.zhgs, m_removal->listText());

@@ -100,6 +100,8 @@ Q_SIGNALS:
     void resultsLoaded();
     // The width the panel needs to show every column of its list changed.
     void wantedWidthChanged(int width);
+    // A file was written at `path` (the window says where).
+    void fileWritten(const QString& path);
 
 public:
     int wantedWidth() const { return m_wantedWidth; }

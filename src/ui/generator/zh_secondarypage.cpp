@@ -118,6 +118,8 @@ ZhSecondaryPage::ZhSecondaryPage(Workspace& ws, Prompts& prompts, FileChooser& f
     connect(command.save, &QPushButton::clicked, this, [this] { saveConditions(); });
     connect(command.load, &QPushButton::clicked, this, [this] { loadConditions(); });
     connect(m_results, &ZhTicketList::changed, this, [this] { showCount(); });
+    connect(m_results, &ZhTicketList::fileWritten, this,
+            [this](const QString& path) { Q_EMIT statusChanged(QStringLiteral("超强组号  已保存到 ") + path); });
     resetForType();
 }
 

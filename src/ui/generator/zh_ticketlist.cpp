@@ -182,17 +182,21 @@ std::optional<size_t> ZhTicketList::selected() const {
 void ZhTicketList::saveTickets() {
     const QString title =
         m_kind == Kind::Secondary ? QStringLiteral("保存副区组号结果") : QStringLiteral("保存组号结果");
-    QString name = m_files.saveFile(this, title, kResultFilter, QDir::currentPath());
+    QString name = m_files.saveFile(this, title, kResultFilter, saveFolder(m_ws));
     if (name.isEmpty()) return;
     if (!name.contains(QStringLiteral(".txt"))) name += QStringLiteral(".txt");
     const Status saved = saveTwoZoneFile(name.toStdString(), m_tickets, mainCount(), secondaryCount());
-    if (!saved) m_prompts.warn(this, q(saved.message));
+    if (!saved) {
+        m_prompts.warn(this, q(saved.message));
+        return;
+    }
+    Q_EMIT fileWritten(QDir::toNativeSeparators(name));
 }
 
 void ZhTicketList::loadTickets() {
     const QString title = m_kind == Kind::Secondary ? QStringLiteral(" 打开副区组号结果存储文件")
                                                     : QStringLiteral(" 打开组号结果存储文件");
-    const QString name = m_files.openFile(this, title, kResultFilter, QDir::currentPath());
+    const QString name = m_files.openFile(this, title, kResultFilter, saveFolder(m_ws));
     if (name.isEmpty()) return;
     TwoZoneParse parsed = loadTwoZoneFile(name.toStdString(), mainCount(), secondaryCount(), &m_ws.game);
     if (!parsed.ok()) {

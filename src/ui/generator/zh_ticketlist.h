@@ -67,6 +67,8 @@ public:
 Q_SIGNALS:
     // The list changed (a load, an edit): the page updates its count and status.
     void changed();
+    // A file was written at `path` (the page says where).
+    void fileWritten(const QString& path);
 
 private:
     int mainCount() const;

@@ -84,6 +84,8 @@ ZhTwoZonePage::ZhTwoZonePage(Workspace& ws, Prompts& prompts, FileChooser& files
     m_cost->setWordWrap(true);
     layout->addWidget(m_cost);
     connect(m_results, &ZhTicketList::changed, this, [this] { showCost(); });
+    connect(m_results, &ZhTicketList::fileWritten, this,
+            [this](const QString& path) { Q_EMIT statusChanged(QStringLiteral("超强组号  已保存到 ") + path); });
     showCost();
 
     connect(matchButton, &QPushButton::clicked, this, [this] { match(); });

@@ -1,4 +1,5 @@
 #include "ui/update/f_addsj.h"
+#include "ui/common/maskedfield.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -34,6 +35,7 @@ Tf_addsj::Tf_addsj(Workspace& ws, Prompts& prompts, QWidget* parent)
     setWindowTitle(QStringLiteral("添加开奖数据"));
     m_eQs->setObjectName(QStringLiteral("e_qs"));
     m_eQs->setInputMask(periodMask());
+    keepTypingInMaskedField(m_eQs);
 
     auto* periodRow = new QHBoxLayout;
     periodRow->addWidget(new QLabel(QStringLiteral("期数"), this));

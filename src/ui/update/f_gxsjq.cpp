@@ -1,4 +1,5 @@
 #include "ui/update/f_gxsjq.h"
+#include "ui/common/maskedfield.h"
 
 #include <QDir>
 #include <QEvent>
@@ -50,6 +51,12 @@ Tf_gxsjq::Tf_gxsjq(Workspace& ws, Prompts& prompts, FileChooser& files, std::fun
     // The number board is offered openly (it used to appear only after a double-click on the group).
     m_ui->b_picadd->setToolTip(QStringLiteral("在号码盘上点选号码添加开奖数据"));
     m_ui->Button2->setDefault(true);
+    // A draw line pasted into 期数 fills the whole draw.
+    keepTypingInMaskedField(m_ui->e_qs, [this](const QString& text) {
+        return fillFromDrawLine(text, m_ws.game.zhgs, m_ws.game.fhgs, m_ui->e_qs, m_ui->e_zh, m_ui->e_spec);
+    });
+    keepTypingInMaskedField(m_ui->e_zh);
+    keepTypingInMaskedField(m_ui->e_spec);
 
     connect(m_ui->Button2, &QPushButton::clicked, this, [this] { addTyped(); });
     connect(m_ui->b_picadd, &QPushButton::clicked, this, [this] { addOnBoard(); });
@@ -191,7 +198,7 @@ void Tf_gxsjq::clearAll() {
 
 void Tf_gxsjq::importFile(bool overwrite) {
     const QString title = overwrite ? QStringLiteral(" 覆盖方式导入文件") : QStringLiteral(" 追加方式导入文件");
-    const QString name = m_files.openFile(this, title, QStringLiteral("所要导入的文件 (*.txt)"), QDir::currentPath());
+    const QString name = m_files.openFile(this, title, QStringLiteral("所要导入的文件 (*.txt)"), saveFolder(m_ws));
     if (name.isEmpty()) return;
     const QString specname = q(m_ws.current().specname);
     const bool withSecondary =
@@ -212,14 +219,18 @@ void Tf_gxsjq::exportFile() {
         return;
     }
     const QString name = m_files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件 (*.txt)"),
-                                          QDir::currentPath());
+                                          saveFolder(m_ws));
     if (name.isEmpty()) return;
     const QString specname = q(m_ws.current().specname);
     const bool withSecondary =
         m_prompts.ask(this, QStringLiteral("选择"), QStringLiteral("是否有") + specname + QStringLiteral("？"), true);
     const Status saved =
         exportDrawFile(m_ws.sjk, m_ws.game, exportFileName(s(name)), withSecondary);
-    if (!saved) showStatus(saved.message);
+    if (!saved)
+        showStatus(saved.message);
+    else
+        m_prompts.inform(this, QStringLiteral("已导出到：") +
+                                   QDir::toNativeSeparators(QString::fromStdString(exportFileName(s(name)))));
 }
 
 void Tf_gxsjq::updateOnline() {

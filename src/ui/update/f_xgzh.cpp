@@ -5,7 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+
+#include "ui/common/maskedfield.h"
 #include <QVBoxLayout>
 
 namespace lottodesk {
@@ -34,6 +38,31 @@ QString numberGroupMask(int groups) {
 
 QString periodMask() { return QStringLiteral("9999999;_"); }
 
+std::optional<DrawLineFields> drawLineFields(const QString& text, int m, int h) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,，+＋\\-]+"));
+    const QStringList parts = text.trimmed().split(separators, Qt::SkipEmptyParts);
+    if (parts.size() != 1 + m + h) return std::nullopt;
+    if (parts[0].size() != 7 || !std::all_of(parts[0].begin(), parts[0].end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    QStringList numbers;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        bool ok = false;
+        const int value = parts[i].toInt(&ok);
+        if (!ok || value < 1 || value > 99 || parts[i].size() > 2) return std::nullopt;
+        numbers << QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    }
+    return DrawLineFields{parts[0], numbers.mid(0, m).join(QLatin1Char('-')), numbers.mid(m).join(QLatin1Char('-'))};
+}
+
+bool fillFromDrawLine(const QString& text, int m, int h, QLineEdit* period, QLineEdit* main, QLineEdit* secondary) {
+    const std::optional<DrawLineFields> fields = drawLineFields(text, m, h);
+    if (!fields) return false;
+    period->setText(fields->period);
+    if (main) main->setText(fields->main);
+    if (secondary) secondary->setText(fields->secondary);
+    return true;
+}
+
 Tf_xgzh::Tf_xgzh(QWidget* parent)
     : QDialog(parent),
       m_lQs(label("l_qs", QStringLiteral("期数"), this)),
@@ -49,6 +78,11 @@ Tf_xgzh::Tf_xgzh(QWidget* parent)
     m_cancel->setObjectName(QStringLiteral("b_cancel"));
     m_ok->setDefault(true);
     m_eQs->setInputMask(periodMask());
+    keepTypingInMaskedField(m_eQs, [this](const QString& text) {
+        return fillFromDrawLine(text, m_groups.first, m_groups.second, m_eQs, m_eZh, m_eSpec);
+    });
+    keepTypingInMaskedField(m_eZh);
+    keepTypingInMaskedField(m_eSpec);
 
     auto* fields = new QFormLayout;
     fields->addRow(m_lQs, m_eQs);
@@ -67,6 +101,7 @@ Tf_xgzh::Tf_xgzh(QWidget* parent)
 }
 
 void Tf_xgzh::setMasks(int zhgs, int fhgs, const QString& zhname, const QString& specname) {
+    m_groups = {zhgs, fhgs};
     m_eZh->setInputMask(numberGroupMask(zhgs));
     m_eSpec->setInputMask(numberGroupMask(fhgs));
     m_lZh->setText(zhname);

@@ -4,6 +4,7 @@
 // the caller reads the boxes. On showing, the first visible box takes the focus.
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,19 @@ namespace lottodesk {
 QString numberGroupMask(int groups);
 // The input mask of a seven-digit period box.
 QString periodMask();
+
+// A draw line pasted into a period box ("2026097 01 02 03 04 05 06 + 07", blanks, commas, "+" or
+// "-" between numbers) split into the boxes' texts: the period and the groups of m main and h
+// secondary numbers ("01-02-…"); nothing when it is not a period and m + h numbers of 1..99.
+struct DrawLineFields {
+    QString period;
+    QString main;
+    QString secondary;
+};
+std::optional<DrawLineFields> drawLineFields(const QString& text, int m, int h);
+
+// Fills the three boxes from a pasted draw line; false (nothing changed) when it is none.
+bool fillFromDrawLine(const QString& text, int m, int h, QLineEdit* period, QLineEdit* main, QLineEdit* secondary);
 
 class Tf_xgzh : public QDialog {
     Q_OBJECT
@@ -39,6 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    std::pair<int, int> m_groups{0, 0};  // main and secondary groups of the masks
     QLabel* m_lQs;
     QLineEdit* m_eQs;
     QLabel* m_lZh;
