@@ -287,7 +287,8 @@ TEST_F(GeneratorRun, FarApartAllowedValuesKeepTheRightTickets) {
         std::vector<int32_t> far, near;  // `far` must keep what `near` keeps
         Form form;
     } cases[] = {
-        {15, {0, 1000000000}, {0}, Form::Sorted},                         // AC值: general computation
+        {14, {3, 1000000000}, {3}, Form::Sorted},                         // 不同间距个数: general computation
+        {15, {0, 1000000000}, {0}, Form::Bits},                           // AC值: 0..16
         {42, {INT32_MIN, 0, 1, INT32_MAX}, {0, 1}, Form::Sorted},         // 红号一振幅: the previous draw
         {1, {0, 1000000000}, {0}, Form::Bits},                            // 大数个数: 0..6
         {25, {INT32_MIN, 100, INT32_MAX}, {100}, Form::Bits},             // 和值
