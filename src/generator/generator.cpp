@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <cstring>
 
@@ -48,37 +49,59 @@ RunReport Generator::run(const Workspace& ws, const RunOptions& options) {
     const std::vector<EnumerationChunk> chunks = enumerationChunks(plan);
     const int count = static_cast<int>(chunks.size());
 
-    // Each thread appends the passing tickets of the chunks it takes to its own buffer; the
-    // chunks are then joined in enumeration order.
-    m_threadTickets.resize(static_cast<size_t>(taskThreads(options, count)));
-    std::vector<size_t> used(m_threadTickets.size(), 0);
-    m_chunkOutput.assign(chunks.size(), ChunkOutput{});
-    report.message = runTasks(plan, count, options, [&](Tester& tester, int task, int thread) {
-        const EnumerationChunk& chunk = chunks[static_cast<size_t>(task)];
-        size_t& at = used[static_cast<size_t>(thread)];
-        Ticket* out = m_threadTickets[static_cast<size_t>(thread)].room(at, chunk.capacity);
-        const size_t passed = enumerateChunk(plan, tester, chunk, out);
-        m_chunkOutput[static_cast<size_t>(task)] = {thread, at, passed};
-        at += passed;
-    });
-    if (!report.message.empty()) return report;
-    if (options.cancel && *options.cancel) return report;
-
-    MainResults fresh = std::move(m_spare);
+    MainResults fresh;
     size_t total = 0;
-    for (const ChunkOutput& chunk : m_chunkOutput) total += chunk.count;
-    fresh.tickets.clear();
-    fresh.tickets.reserve(total);
-    // Neighbouring chunks of one thread lie one after the other: one copy for each run of them.
-    for (size_t i = 0; i < m_chunkOutput.size();) {
-        const ChunkOutput& first = m_chunkOutput[i];
-        size_t end = first.begin + first.count;
-        for (++i; i < m_chunkOutput.size() && m_chunkOutput[i].thread == first.thread &&
-                  m_chunkOutput[i].begin == end;
-             ++i)
-            end += m_chunkOutput[i].count;
-        const Ticket* from = m_threadTickets[static_cast<size_t>(first.thread)].data();
-        fresh.tickets.insert(fresh.tickets.end(), from + first.begin, from + end);
+    if (passesEverything(plan)) {
+        // Every ticket passes: each chunk is written straight to its place in the results. The
+        // spare results usually hold a list of this size already, so nothing is cleared.
+        std::vector<size_t> offsets(chunks.size() + 1, 0);
+        for (size_t i = 0; i < chunks.size(); ++i) offsets[i + 1] = offsets[i] + chunks[i].capacity;
+        total = offsets.back();
+        fresh = std::move(m_spare);
+        fresh.tickets.resize(total);
+        report.message = runTasks(plan, count, options, [&](Tester& tester, int task, int) {
+            const EnumerationChunk& chunk = chunks[static_cast<size_t>(task)];
+            [[maybe_unused]] const size_t written =
+                enumerateChunk(plan, tester, chunk, fresh.tickets.data() + offsets[static_cast<size_t>(task)]);
+            assert(written == chunk.capacity);
+        });
+        if (!report.message.empty() || (options.cancel && *options.cancel)) {
+            m_spare = std::move(fresh);
+            return report;
+        }
+    } else {
+        // Each thread appends the passing tickets of the chunks it takes to its own buffer; the
+        // chunks are then joined in enumeration order.
+        if (m_threadTickets.size() < static_cast<size_t>(taskThreads(options, count)))
+            m_threadTickets.resize(static_cast<size_t>(taskThreads(options, count)));
+        std::vector<size_t> used(m_threadTickets.size(), 0);
+        m_chunkOutput.assign(chunks.size(), ChunkOutput{});
+        report.message = runTasks(plan, count, options, [&](Tester& tester, int task, int thread) {
+            const EnumerationChunk& chunk = chunks[static_cast<size_t>(task)];
+            size_t& at = used[static_cast<size_t>(thread)];
+            Ticket* out = m_threadTickets[static_cast<size_t>(thread)].room(at, chunk.capacity);
+            const size_t passed = enumerateChunk(plan, tester, chunk, out);
+            m_chunkOutput[static_cast<size_t>(task)] = {thread, at, passed};
+            at += passed;
+        });
+        if (!report.message.empty()) return report;
+        if (options.cancel && *options.cancel) return report;
+
+        fresh = std::move(m_spare);
+        for (const ChunkOutput& chunk : m_chunkOutput) total += chunk.count;
+        fresh.tickets.clear();
+        fresh.tickets.reserve(total);
+        // Neighbouring chunks of one thread lie one after the other: one copy for each run of them.
+        for (size_t i = 0; i < m_chunkOutput.size();) {
+            const ChunkOutput& first = m_chunkOutput[i];
+            size_t end = first.begin + first.count;
+            for (++i; i < m_chunkOutput.size() && m_chunkOutput[i].thread == first.thread &&
+                      m_chunkOutput[i].begin == end;
+                 ++i)
+                end += m_chunkOutput[i].count;
+            const Ticket* from = m_threadTickets[static_cast<size_t>(first.thread)].data();
+            fresh.tickets.insert(fresh.tickets.end(), from + first.begin, from + end);
+        }
     }
     // A regular run clears the tags.
     fresh.tags.assign(total, 0);

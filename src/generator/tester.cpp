@@ -1,9 +1,20 @@
 #include "tester.h"
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 
 namespace lottodesk {
+
+bool passesEverything(const Plan& plan) {
+    const MainConditions& c = *plan.c;
+    // Tolerated failures reject nothing without a bound on their count.
+    const bool strictRow = std::any_of(plan.rows.begin(), plan.rows.end(), [](const Plan::RowTest& row) { return !row.tolerant; });
+    return !plan.continueMode && !c.rows[kStandardDeviationRow].enabled && !c.rows[kCoefficientRow].enabled &&
+           !c.noEqualSpacing && !c.noSpecialRuns && !c.noPastDraws && !strictRow && plan.custom.empty() &&
+           !(c.selfSetEnabled && !c.selfSet.empty()) && !(c.tailEnabled && !c.tails.empty()) &&
+           !c.totalToleranceEnabled;
+}
 
 Tester::Tester(const Plan& plan) : m_plan(plan), m_fast(*plan.fast) {
     m_record.fill(0);
@@ -33,11 +44,7 @@ Tester::Tester(const Plan& plan) : m_plan(plan), m_fast(*plan.fast) {
     for (int j = 1; j < std::min(plan.m, 8); ++j) m_risingLanes |= uint64_t{0x80} << (8 * j);
     for (const Plan::RowTest& row : m_strictRows)
         if (!row.pruned) m_unboundedRows.push_back(row);
-    const MainConditions& c = *plan.c;
-    m_passesEverything = !plan.continueMode && !m_realValued && !c.noEqualSpacing && !c.noSpecialRuns &&
-                         !c.noPastDraws && m_strictRows.empty() && plan.custom.empty() &&
-                         !(c.selfSetEnabled && !c.selfSet.empty()) && !(c.tailEnabled && !c.tails.empty()) &&
-                         !c.totalToleranceEnabled;
+    m_passesEverything = lottodesk::passesEverything(plan);
     for (int n = 1; n <= kMaxMainNumber; ++n) {
         if (plan.c->selectable[n]) m_selectableMask |= uint64_t{1} << n;
         if (plan.c->fixed[n]) m_fixedMask |= uint64_t{1} << n;

@@ -22,6 +22,9 @@ struct RunStop {
     std::string message;
 };
 
+// Whether every ticket of a regular run passes: no condition takes part.
+bool passesEverything(const Plan& plan);
+
 // Tests one ticket s[0..m-1] (ascending). Only whether it passes and the number of its last
 // tolerated failure (in the canonical order: 34, 35, the catalogue rows by number, custom
 // indicators 134, self-set 135, tail 136) can be observed, so the strict conditions run first,
