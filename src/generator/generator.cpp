@@ -149,6 +149,10 @@ RunReport Generator::continueFiltering(const Workspace& ws, const RunOptions& op
     while (h < size) {
         const uint8_t verdict = m_verdicts[at];
         if (verdict == 0) {
+            // The failed results at the back go eight at a time: each would only be moved here
+            // and fail again.
+            uint64_t eight = 0;
+            while (size - h > 8 && (std::memcpy(&eight, m_verdicts.data() + size - 8, 8), eight == 0)) size -= 8;
             at = --size;
             continue;
         }

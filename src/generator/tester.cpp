@@ -69,6 +69,18 @@ void Tester::testStored(const Ticket* results, size_t count, uint8_t* verdicts) 
         const uint64_t upper = record & ~uint64_t{0xFF};
         const uint64_t second = record >> 8 & 0xFF;
         const uint64_t candidates = prefixCompletions(record);
+        if (m_deadDepth != kNoDepth) {
+            // The highest numbers are ruled out, and with them every following rising result
+            // that holds them; one that is not rising is tested on its own.
+            const uint64_t highest = ~uint64_t{0} << (8 * (m - m_deadDepth));
+            const uint64_t prefix = record & highest;
+            do {
+                verdicts[i] = ascendingRecord(record) ? 0 : storedVerdict(record);
+                if (++i == count) break;
+                record = recordAt(i);
+            } while ((record & highest) == prefix);
+            continue;
+        }
         // The run of results with the same numbers but the lowest.
         do {
             const uint64_t lowest = record & 0xFF;

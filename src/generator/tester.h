@@ -115,15 +115,15 @@ public:
     uint64_t completions(uint64_t mask, int32_t sum, uint64_t pool) const {
         for (const CountBound& bound : counts) {
             const uint64_t allowed = bound.allowed >> std::popcount(mask & bound.set);
-            pool &= ((allowed & 1) ? ~bound.set : 0) | ((allowed & 2) ? bound.set : 0);
+            pool &= (all(allowed) & ~bound.set) | (all(allowed >> 1) & bound.set);
         }
         // The lowest number: n below the ticket's lowest, or the ticket's own.
         const uint64_t below = (mask & -mask) - 1;  // every number when the mask is empty
-        pool &= (m_lowestAllowed & below) | ((mask != 0 && (m_lowestAllowed >> std::countr_zero(mask) & 1)) ? ~below : 0);
+        pool &= (m_lowestAllowed & below) | (mask != 0 ? all(m_lowestAllowed >> std::countr_zero(mask)) & ~below : 0);
         // Pairs of consecutive numbers: n adds one for each neighbour the ticket holds.
         const uint64_t up = mask >> 1, down = mask << 1;
         const uint64_t runs = m_runsAllowed >> std::popcount(mask & up);
-        pool &= ((runs & 1) ? ~(up | down) : 0) | ((runs & 2) ? up ^ down : 0) | ((runs & 4) ? up & down : 0);
+        pool &= (all(runs) & ~(up | down)) | (all(runs >> 1) & (up ^ down)) | (all(runs >> 2) & up & down);
         if (m_tailsAllowed != kAnyCount) {
             // Last digits: n adds one unless the ticket has its digit.
             uint32_t tails = 0;
@@ -134,7 +134,7 @@ public:
                 sameTail |= m_tailSets[n % 10];
             }
             const uint64_t allowed = m_tailsAllowed >> std::popcount(tails);
-            pool &= ((allowed & 1) ? sameTail : 0) | ((allowed & 2) ? ~sameTail : 0);
+            pool &= (all(allowed) & sameTail) | (all(allowed >> 1) & ~sameTail);
         }
         if (!m_sumBits.empty()) {
             // Bit n of the window: the sum + n is allowed.
@@ -207,6 +207,8 @@ private:
     static constexpr uint64_t kAnyCount = ~uint64_t{0};
     uint64_t m_lowestAllowed = kAnyCount, m_runsAllowed = kAnyCount, m_tailsAllowed = kAnyCount;
     std::array<uint64_t, 10> m_tailSets{};  // the numbers of each last digit
+    // All bits when bit 0 of `bits` is set, else none: a choice without a branch.
+    static uint64_t all(uint64_t bits) { return uint64_t{0} - (bits & 1); }
     static uint32_t tailsOf(uint64_t mask) {
         uint32_t tails = 0;
         for (; mask != 0; mask &= mask - 1) tails |= 1u << (std::countr_zero(mask) % 10);
