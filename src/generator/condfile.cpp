@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "cataloguerows.h"
 #include "core/fileio.h"
 #include "core/gbk.h"
+#include "pagedfile.h"
 
 namespace lottodesk {
 namespace {
@@ -66,19 +68,26 @@ void encodeInto(const tcondrec& record, char* out) {
     putInt32(out + kOffTolerant, record.tolerant);
 }
 
-// The whole records of a file's bytes, read field by field without copying a record.
+// The whole records of a file's bytes, read field by field without copying a record: from
+// memory, or from the file a page at a time.
 class FileRecords {
 public:
-    FileRecords(std::string_view bytes, int maxRecords)
-        : m_bytes(bytes),
-          m_count(static_cast<int>(std::min<size_t>(bytes.size() / kCondRecordSize, static_cast<size_t>(maxRecords)))) {
-    }
+    FileRecords(std::string_view bytes, int maxRecords) : m_bytes(bytes), m_count(recordsIn(bytes.size(), maxRecords)) {}
+    FileRecords(PagedFile& file, int maxRecords) : m_file(&file), m_count(recordsIn(file.size(), maxRecords)) {}
 
     int count() const { return m_count; }
     bool has(int number) const { return number >= 1 && number <= m_count; }
 
-    int32_t int32(int number, size_t offset) const { return getInt32(at(number, offset)); }
-    double float64(int number, size_t offset) const { return getFloat64(at(number, offset)); }
+    int32_t int32(int number, size_t offset) const {
+        char bytes[4];
+        copy(number, offset, sizeof bytes, bytes);
+        return getInt32(bytes);
+    }
+    double float64(int number, size_t offset) const {
+        char bytes[8];
+        copy(number, offset, sizeof bytes, bytes);
+        return getFloat64(bytes);
+    }
     bool flag(int number, size_t offset) const { return int32(number, offset) != 0; }
     bool enabled(int number) const { return flag(number, kOffEnabled); }
     bool tolerant(int number) const { return flag(number, kOffTolerant); }
@@ -86,22 +95,34 @@ public:
 
     std::vector<int32_t> values(int number) const {
         const int32_t k = std::clamp<int32_t>(int32(number, kOffK), 0, kCondValues);
+        std::string bytes(4 * static_cast<size_t>(k), '\0');
+        copy(number, kOffValues, bytes.size(), bytes.data());
         std::vector<int32_t> values(static_cast<size_t>(k));
-        for (int32_t i = 0; i < k; ++i) values[i] = int32(number, kOffValues + 4 * static_cast<size_t>(i));
+        for (int32_t i = 0; i < k; ++i) values[i] = getInt32(bytes.data() + 4 * static_cast<size_t>(i));
         return values;
     }
 
     std::string formula(int number) const {
-        std::string_view text(at(number, kOffText), kCondTextBytes);
+        char bytes[kCondTextBytes];
+        copy(number, kOffText, sizeof bytes, bytes);
+        std::string_view text(bytes, sizeof bytes);
         if (const size_t zero = text.find('\0'); zero != std::string_view::npos) return gbkToUtf8(text.substr(0, zero));
         return gbkToUtf8(truncateGbk(text, kCondTextBytes));
     }
 
 private:
-    const char* at(int number, size_t offset) const {
-        return m_bytes.data() + static_cast<size_t>(number - 1) * kCondRecordSize + offset;
+    static int recordsIn(size_t bytes, int maxRecords) {
+        return static_cast<int>(std::min<size_t>(bytes / kCondRecordSize, static_cast<size_t>(maxRecords)));
+    }
+    void copy(int number, size_t offset, size_t length, char* out) const {
+        const size_t at = static_cast<size_t>(number - 1) * kCondRecordSize + offset;
+        if (m_file)
+            m_file->copy(at, length, out);
+        else
+            std::memcpy(out, m_bytes.data() + at, length);
     }
     std::string_view m_bytes;
+    PagedFile* m_file = nullptr;
     int m_count;
 };
 
@@ -280,16 +301,19 @@ void readValueRow(const FileRecords& file, int number, ValueCondition& row) {
     row.tolerant = file.tolerant(number);
 }
 
-// At most `maxBytes` of the file: a file of any size costs no more than the records it can hold.
+// At most `maxBytes` of a file that cannot be read out of order (a pipe): a file of any size costs
+// no more than the records it can hold.
 std::optional<std::string> readHead(const std::string& path, size_t maxBytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    const size_t n = std::fread(bytes.data(), 1, maxBytes, file);
+    std::string bytes;
+    char piece[65536];
+    size_t n = 0;
+    while (bytes.size() < maxBytes && (n = std::fread(piece, 1, std::min(sizeof piece, maxBytes - bytes.size()), file)) > 0)
+        bytes.append(piece, n);
     const bool failed = std::ferror(file);
     std::fclose(file);
     if (failed) return std::nullopt;
-    bytes.resize(n);
     return bytes;
 }
 
@@ -394,11 +418,12 @@ std::string encodeMainConditions(const MainConditions& conditions, int zh_to) {
     return image.take();
 }
 
-MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const MainConditions* current) {
+namespace {
+
+MainConditionLoad decodeMain(const FileRecords& file, int zh_to, const MainConditions* current) {
     MainConditionLoad load;
     MainConditions& c = load.conditions;
     c = resetConditions(zh_to, current);
-    const FileRecords file(bytes, kMainConditionRecords);
     load.records = file.count();
 
     for (int number = 1; number <= kCatalogueRows && file.has(number); ++number) {
@@ -428,19 +453,28 @@ MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const 
     return load;
 }
 
+}  // namespace
+
+MainConditionLoad decodeMainConditions(std::string_view bytes, int zh_to, const MainConditions* current) {
+    return decodeMain(FileRecords(bytes, kMainConditionRecords), zh_to, current);
+}
+
 Status saveMainConditions(const std::string& path, const MainConditions& conditions, int zh_to,
                           const FileLayer& layer) {
     return saveFileAtomically(path, encodeMainConditions(conditions, zh_to), layer);
 }
 
 MainConditionLoad loadMainConditions(const std::string& path, int zh_to, const MainConditions* current) {
-    const std::optional<std::string> bytes = readHead(path, kMainConditionRecords * kCondRecordSize);
-    if (!bytes) {
-        MainConditionLoad failed;
-        failed.status = unreadable(path);
-        return failed;
+    // A regular file is read only where the records' fields are; anything else is read whole.
+    if (const std::unique_ptr<PagedFile> paged = PagedFile::open(path, kMainConditionRecords * kCondRecordSize)) {
+        MainConditionLoad load = decodeMain(FileRecords(*paged, kMainConditionRecords), zh_to, current);
+        if (!paged->failed()) return load;
+    } else if (const std::optional<std::string> bytes = readHead(path, kMainConditionRecords * kCondRecordSize)) {
+        return decodeMainConditions(*bytes, zh_to, current);
     }
-    return decodeMainConditions(*bytes, zh_to, current);
+    MainConditionLoad failed;
+    failed.status = unreadable(path);
+    return failed;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -3,192 +3,197 @@
 #include <algorithm>
 #include <bit>
 #include <cassert>
+#include <cstring>
 
 namespace lottodesk {
 namespace {
 
-// Room for every ticket of a block when nothing is filtered out, within reason: C(top, k - 1).
-size_t blockCapacity(int top, int k) {
-    double size = 1;
-    for (int i = 1; i < k; ++i) size = size * (top - i + 1) / i;
-    return static_cast<size_t>(std::min(size, 4.0e6));
+// C(n, r) for the chunk sizes; pools hold at most kMaxMainNumber numbers, so it fits easily.
+size_t binomial(int n, int r) {
+    if (r < 0 || n < r) return 0;
+    size_t result = 1;
+    for (int i = 1; i <= r; ++i) result = result * static_cast<size_t>(n - r + i) / static_cast<size_t>(i);
+    return result;
 }
 
-Ticket ticketOf(const int32_t* s, int m) {
-    Ticket t{};
-    for (int i = 0; i < m; ++i) t[i] = static_cast<uint8_t>(s[i]);
-    return t;
-}
+// The 8-byte record of a ticket: numbers ascending in bytes 0..m-1, built in a register and
+// stored with one write.
+inline void store(Ticket* out, uint64_t record) { std::memcpy(out, &record, sizeof record); }
 
-// The walk without bounds, as a flat odometer: faster when there is nothing to bound.
-void enumerateAll(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
-    const int m = plan.m;
-    const int k = m - plan.fixedCount;
-    const int fixedCount = plan.fixedCount;
-    int idx[kMaxTicketNumbers];
-    int32_t ticket[kMaxTicketNumbers];
-    // The chosen numbers ascending in chosenAscending[0..k-1] (idx holds them descending), with the
-    // mask and sum of the chosen part kept per position so a step updates only what changed.
-    uint64_t chosenMask[kMaxTicketNumbers + 1] = {};
-    int32_t chosenSum[kMaxTicketNumbers + 1] = {};
-    uint64_t fixedMask = 0;
-    int32_t fixedSum = 0;
-    for (int f : plan.fixedNumbers) {
-        fixedMask |= uint64_t{1} << f;
-        fixedSum += f;
-    }
-    int32_t chosenAscending[kMaxTicketNumbers];
-    auto place = [&](int from) {  // positions from..k-1 of idx changed
-        for (int j = from; j < k; ++j) {
-            const int32_t n = plan.choosable[idx[j]];
-            chosenAscending[k - 1 - j] = n;
-            chosenMask[j + 1] = chosenMask[j] | uint64_t{1} << n;
-            chosenSum[j + 1] = chosenSum[j] + n;
-        }
-    };
-    auto emit = [&] {
-        const int32_t* s = chosenAscending;
-        if (fixedCount > 0) {
-            // Merge the chosen numbers with the fixed ones, both ascending.
-            int a = 0, b = 0, at = 0;
-            while (at < m)
-                ticket[at++] = (b >= fixedCount || (a < k && chosenAscending[a] < plan.fixedNumbers[b]))
-                                   ? chosenAscending[a++]
-                                   : plan.fixedNumbers[b++];
-            s = ticket;
-        }
-        uint8_t tag = 0;
-        if (!tester.test(s, chosenMask[k] | fixedMask, chosenSum[k] + fixedSum, tag)) return;
-        out.push_back(ticketOf(s, m));
-        tags.push_back(tag);
-    };
-    if (k == 0) {
-        emit();  // the fixed numbers alone
-        return;
-    }
-    out.reserve(out.size() + blockCapacity(top, k));
-    tags.reserve(out.capacity());
-    idx[0] = top;
-    for (int j = 1; j < k; ++j) idx[j] = top - j;
-    place(0);
-    while (true) {
-        emit();
-        // The next combination: lower the rightmost position that can go lower, then fill the
-        // positions after it as high as they can be.
-        int j = k - 1;
-        while (j >= 1 && idx[j] == k - 1 - j) --j;
-        if (j < 1) return;
-        --idx[j];
-        for (int i = j + 1; i < k; ++i) idx[i] = idx[i - 1] - 1;
-        place(j);
-    }
-}
-
-// The same walk, recursive, skipping the branches that the tester's bounds rule out.
-class BlockWalk {
+// The walk of one chunk. Each depth chooses one more number below the previous one; the mask,
+// the sum and (without fixed numbers) the record of the chosen part are carried down, so a leaf
+// costs its own number only. Branches the tester's bounds rule out are skipped before they are
+// walked; at the last depth the bounds are the exact test of their rows.
+class ChunkWalk {
 public:
-    BlockWalk(const Plan& plan, Tester& tester, std::vector<Ticket>& out, std::vector<uint8_t>& tags)
-        : m_plan(plan), m_tester(tester), m_out(out), m_tags(tags), m_k(plan.m - plan.fixedCount) {
-        const size_t c = plan.choosable.size();
-        m_poolMask.assign(c + 1, 0);
-        m_poolSum.assign(c + 1, 0);
-        for (size_t i = 0; i < c; ++i) {
-            const int32_t n = plan.choosable[i];
-            m_poolMask[i + 1] = m_poolMask[i] | uint64_t{1} << n;
-            m_poolSum[i + 1] = m_poolSum[i] + n;
-        }
+    ChunkWalk(const Plan& plan, Tester& tester, Ticket* out)
+        : m_plan(plan), m_tester(tester), m_out(out), m_k(plan.m - plan.fixedCount), m_m(plan.m),
+          m_choosable(plan.choosable.data()), m_fixed(plan.fixedCount > 0) {
         for (int f : plan.fixedNumbers) {
             m_fixedMask |= uint64_t{1} << f;
             m_fixedSum += f;
         }
     }
 
-    void run(int top) {
-        if (m_k == 0) {
-            leaf(m_fixedMask, m_fixedSum);  // the fixed numbers alone
-            return;
+    size_t run(const EnumerationChunk& chunk) {
+        if (m_k <= 0) {
+            leafFixedOnly();
+            return m_count;
         }
-        m_out.reserve(m_out.size() + blockCapacity(top, m_k));
-        m_tags.reserve(m_out.capacity());
-        const int32_t n = m_plan.choosable[top];
-        const uint64_t mask = m_fixedMask | uint64_t{1} << n;
-        const int32_t sum = m_fixedSum + n;
-        m_chosen[0] = n;
-        if (feasible(mask, sum, m_k - 1, top)) walk(1, top, mask, sum);
+        if (m_tester.passesEverything())
+            start<false>(chunk);
+        else
+            start<true>(chunk);
+        return m_count;
     }
 
 private:
-    // Whether some completion with `left` more numbers from choosable[0..below-1] can pass the
-    // bounded rows.
-    bool feasible(uint64_t mask, int32_t sum, int left, int below) const {
-        for (const Tester::CountBound& bound : m_tester.counts) {
-            const int c = std::popcount(mask & bound.set);
-            const int in = std::popcount(m_poolMask[below] & bound.set);
-            const int lo = c + std::max(0, left - (below - in));
-            const int hi = c + std::min(left, in);
-            if (bound.nextAllowed[std::min<size_t>(lo, bound.nextAllowed.size() - 1)] > hi) return false;
+    template <bool Test>
+    void start(const EnumerationChunk& chunk) {
+        uint64_t mask = m_fixedMask;
+        int32_t sum = m_fixedSum;
+        uint64_t record = 0;
+        int depth = 0;
+        int below = chunk.top;
+        for (const int idx : {chunk.top, chunk.second}) {
+            if (idx < 0) break;
+            const int32_t n = m_choosable[idx];
+            mask |= uint64_t{1} << n;
+            sum += n;
+            record |= uint64_t(n) << (8 * (m_k - 1 - depth));
+            m_ticket[m_k - 1 - depth] = n;
+            m_chosen[depth++] = n;
+            below = idx;
+            if (depth == m_k) {
+                if (!Test || m_tester.boundsHold(mask, sum)) leaf<Test>(mask, sum, record, n);
+                return;
+            }
+            if (Test && !m_tester.feasible(mask, sum, m_k - depth, idx)) return;
         }
-        if (!m_tester.nextSum.empty()) {
-            const int lo = sum + m_poolSum[left];
-            const int hi = sum + m_poolSum[below] - m_poolSum[below - left];
-            if (lo > m_tester.maxSum || m_tester.nextSum[std::max(lo, 0)] > hi) return false;
-        }
-        return true;
+        walk<Test>(depth, below, mask, sum, record);
     }
 
-    void walk(int depth, int upper, uint64_t mask, int32_t sum) {
-        if (depth == m_k) {
-            leaf(mask, sum);
+    template <bool Test>
+    void walk(int depth, int upper, uint64_t mask, int32_t sum, uint64_t record) {
+        const int left = m_k - depth;  // numbers still to choose, this one included
+        if (left == 1) {
+            lastNumber<Test>(upper, mask, sum, record);
             return;
         }
-        const int left = m_k - depth;  // numbers still to choose, this one included
+        const int shift = 8 * (left - 1);
         for (int idx = upper - 1; idx >= left - 1; --idx) {
-            const int32_t n = m_plan.choosable[idx];
+            const int32_t n = m_choosable[idx];
             const uint64_t nextMask = mask | uint64_t{1} << n;
             const int32_t nextSum = sum + n;
-            if (!feasible(nextMask, nextSum, left - 1, idx)) continue;
+            // The last number's choice makes its own test of the bounds.
+            if (Test && left > 2 && !m_tester.feasible(nextMask, nextSum, left - 1, idx)) continue;
             m_chosen[depth] = n;
-            walk(depth + 1, idx, nextMask, nextSum);
+            m_ticket[left - 1] = n;
+            walk<Test>(depth + 1, idx, nextMask, nextSum, record | uint64_t(n) << shift);
         }
     }
 
-    void leaf(uint64_t mask, int32_t sum) {
-        const int m = m_plan.m;
-        const int fixedCount = m_plan.fixedCount;
-        // The chosen numbers are descending in m_chosen; merge them with the fixed ones ascending.
-        int a = m_k - 1, b = 0;
-        for (int at = 0; at < m; ++at)
-            m_ticket[at] = (b >= fixedCount || (a >= 0 && m_chosen[std::max(a, 0)] < m_plan.fixedNumbers[b]))
-                               ? m_chosen[std::max(a--, 0)]
-                               : m_plan.fixedNumbers[b++];
+    // The last number, from choosable[0..upper-1] down: only those that pass the bounded rows
+    // are visited.
+    template <bool Test>
+    void lastNumber(int upper, uint64_t mask, int32_t sum, uint64_t record) {
+        uint64_t candidates = m_tester.poolMask(upper);
+        if (Test) candidates = m_tester.completions(mask, sum, candidates);
+        while (candidates) {
+            const int n = 63 - std::countl_zero(candidates);
+            candidates ^= uint64_t{1} << n;
+            leaf<Test>(mask | uint64_t{1} << n, sum + n, record | uint64_t(n), n);
+        }
+    }
+
+    // A complete ticket; `last` is its lowest chosen number (the others are in m_chosen).
+    template <bool Test>
+    void leaf(uint64_t mask, int32_t sum, uint64_t record, int32_t last) {
+        if (!Test) {
+            if (m_fixed) record = mergedRecord(last);
+            store(m_out + m_count++, record);
+            return;
+        }
+        // Without fixed numbers the depths above placed their numbers already (m_ticket holds
+        // the chosen numbers ascending); with them, the two lists are merged.
+        if (m_fixed)
+            merge(last);
+        else
+            m_ticket[0] = last;
         uint8_t tag = 0;
         if (!m_tester.test(m_ticket, mask, sum, tag, true)) return;
-        m_out.push_back(ticketOf(m_ticket, m));
-        m_tags.push_back(tag);
+        if (m_fixed) record = packed(m_ticket, m_m);
+        store(m_out + m_count++, record);
+    }
+
+    // The fixed numbers alone fill the ticket.
+    void leafFixedOnly() {
+        for (int i = 0; i < m_m; ++i) m_ticket[i] = m_plan.fixedNumbers[static_cast<size_t>(i)];
+        uint8_t tag = 0;
+        if (!m_tester.test(m_ticket, m_fixedMask, m_fixedSum, tag)) return;
+        store(m_out + m_count++, packed(m_ticket, m_m));
+    }
+
+    // The chosen numbers (descending in m_chosen, then `last`) merged with the fixed ones
+    // ascending, into m_ticket.
+    void merge(int32_t last) {
+        m_chosen[m_k - 1] = last;
+        int a = m_k - 1, b = 0;
+        const std::vector<int>& fixed = m_plan.fixedNumbers;
+        const int fixedCount = m_plan.fixedCount;
+        for (int at = 0; at < m_m; ++at)
+            m_ticket[at] = (b >= fixedCount || (a >= 0 && m_chosen[a] < fixed[static_cast<size_t>(b)]))
+                               ? m_chosen[a--]
+                               : fixed[static_cast<size_t>(b++)];
+    }
+    uint64_t mergedRecord(int32_t last) {
+        merge(last);
+        return packed(m_ticket, m_m);
+    }
+    static uint64_t packed(const int32_t* s, int m) {
+        uint64_t record = 0;
+        for (int i = 0; i < m; ++i) record |= uint64_t(static_cast<uint8_t>(s[i])) << (8 * i);
+        return record;
     }
 
     const Plan& m_plan;
     Tester& m_tester;
-    std::vector<Ticket>& m_out;
-    std::vector<uint8_t>& m_tags;
-    const int m_k;
-    std::vector<uint64_t> m_poolMask;  // numbers of choosable[0..i-1]
-    std::vector<int32_t> m_poolSum;    // their sum
+    Ticket* m_out;
+    size_t m_count = 0;
+    const int m_k;  // numbers to choose
+    const int m_m;  // numbers per ticket
+    const int* m_choosable;
+    const bool m_fixed;
     uint64_t m_fixedMask = 0;
     int32_t m_fixedSum = 0;
-    int32_t m_chosen[kMaxTicketNumbers] = {};
-    int32_t m_ticket[kMaxTicketNumbers] = {};
+    int32_t m_chosen[kMaxTicketNumbers] = {};  // by depth: descending
+    int32_t m_ticket[kMaxTicketNumbers] = {};  // the ticket ascending, as the tester reads it
 };
 
 }  // namespace
 
-void enumerateBlock(const Plan& plan, Tester& tester, int top, std::vector<Ticket>& out, std::vector<uint8_t>& tags) {
-    assert(plan.m - plan.fixedCount <= 0 ||
-           (top >= plan.m - plan.fixedCount - 1 && top < static_cast<int>(plan.choosable.size())));
-    if (tester.bounds())
-        BlockWalk(plan, tester, out, tags).run(top);
-    else
-        enumerateAll(plan, tester, top, out, tags);
+std::vector<EnumerationChunk> enumerationChunks(const Plan& plan) {
+    const int k = plan.m - plan.fixedCount;
+    const int c = static_cast<int>(plan.choosable.size());
+    std::vector<EnumerationChunk> chunks;
+    if (k < 0 || c < k) return chunks;
+    if (k == 0) {
+        chunks.push_back({-1, -1, 1});
+        return chunks;
+    }
+    for (int top = c - 1; top >= k - 1; --top) {
+        if (k == 1) {
+            chunks.push_back({top, -1, 1});
+            continue;
+        }
+        for (int second = top - 1; second >= k - 2; --second) chunks.push_back({top, second, binomial(second, k - 2)});
+    }
+    return chunks;
+}
+
+size_t enumerateChunk(const Plan& plan, Tester& tester, const EnumerationChunk& chunk, Ticket* out) {
+    assert(plan.m - plan.fixedCount <= 0 || (chunk.top >= 0 && chunk.top < static_cast<int>(plan.choosable.size())));
+    return ChunkWalk(plan, tester, out).run(chunk);
 }
 
 }  // namespace lottodesk

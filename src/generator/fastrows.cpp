@@ -44,6 +44,9 @@ constexpr FastRowDef kFastRows[] = {
     {z_zsgs, K::Count, Needs::Ticket, +S::Prime},
     {z_wzgs, K::DistinctTails, Needs::Ticket},
     {z_lmzs, K::Runs, Needs::Ticket},
+    {z_ac, K::AC, Needs::Ticket},
+    {z_zdjj, K::LargestGap, Needs::Ticket},
+    {z_zxjj, K::SmallestGap, Needs::Ticket},
     {z_cmgs, K::Count, Needs::History, +S::Previous},
     {z_nmzs, K::Count, Needs::History, +S::Neighbours},
     {z_3fq_1qgs, K::Count, Needs::Ticket, +S::Zone1},
@@ -135,6 +138,9 @@ bool kindRange(FastKind kind, uint8_t parameter, int m, int n, int real, int32_t
     case K::Mean:
     case K::Number: hi = n; return true;
     case K::Omission: hi = real; return true;
+    case K::AC: hi = m * (m - 1) / 2 + 1; return true;
+    case K::LargestGap: hi = std::max(n, 1); return true;
+    case K::SmallestGap: hi = std::max(n, 999); return true;
     default: return false;  // read the previous draw, whose numbers may be anything
     }
 }
@@ -144,7 +150,7 @@ constexpr int64_t kMaxBaseSpread = 100000;
 
 }  // namespace
 
-FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.realCount) {
+FastRows::FastRows(const IndicatorContext& ctx, int m, const RowSet& wanted) : m_real(ctx.history.realCount) {
     const GameParams& game = ctx.game;
     if (game.zh_to > 63 || game.zh_from < 0) return;  // masks hold numbers 0..63
     const auto& b2 = ctx.partitions->of(2);
@@ -196,12 +202,22 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
                 set(S::Hot) |= bit;
             else
                 set(S::Warm) |= bit;
-            m_sinceLast[n] = unpositionedOmission(ctx, m_real + 1, n);
             int32_t nearest = 255;
             for (int i = 1; i <= m; ++i)
                 nearest = static_cast<int32_t>(std::min<int64_t>(nearest, std::llabs(int64_t{n} - m_previousDraw[i])));
             m_nearestPrevious[n] = nearest;
         }
+        // Unpositioned omissions: the draws since each number last occurred, in one pass back.
+        m_sinceLast.fill(m_real);
+        uint64_t found = 0;
+        const int slots = std::min(ctx.game.zhgs, kSlots - 1);
+        for (int r = m_real; r >= 1 && found != ~uint64_t{0}; --r)
+            for (int i = 1; i <= slots; ++i) {
+                const int32_t n = ctx.history.record(r)[i];
+                if (n < 0 || n >= 64 || (found >> n & 1)) continue;
+                found |= uint64_t{1} << n;
+                m_sinceLast[n] = m_real - r;
+            }
         if (const RegistryItem* ylhz = Registry::instance().find("z_ylhz"))
             m_previousOmissionSum = registryValue(*ylhz, ctx, m_real);
     }
@@ -209,6 +225,7 @@ FastRows::FastRows(const IndicatorContext& ctx, int m) : m_real(ctx.history.real
     for (const FastRowDef& def : kFastRows) {
         // The history rows of a first draw compare it with itself: the general path.
         if (def.needs != Needs::Ticket && m_real < 1) continue;
+        if (def.needs == Needs::Base && !wanted.test(def.row)) continue;
         const FastKind read = def.kind == K::Omission ? def.base : def.kind;
         if (positional(read) && def.parameter >= m) continue;
         if (def.needs == Needs::Base) {
@@ -256,6 +273,13 @@ bool FastRows::sumOnly(int row) const {
     const Entry& e = m_rows[row];
     return dependsOnSumAlone(e.kind) || e.kind == K::SumAmplitude ||
            (e.kind == K::Omission && dependsOnSumAlone(e.base));
+}
+
+bool FastRows::lowestOnly(int row) const {
+    if (!covers(row)) return false;
+    const Entry& e = m_rows[row];
+    const bool first = e.parameter == 0;
+    return (first && positional(e.kind)) || (e.kind == K::Omission && e.base == K::Number && first);
 }
 
 }  // namespace lottodesk

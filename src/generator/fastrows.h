@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <bitset>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +55,9 @@ enum class FastKind : uint8_t {
     TailSumAmplitude,
     OmissionSumAmplitude,
     Omission,  // draws since the value of the base kind last occurred
+    AC,        // distinct differences of two numbers, less m - 1
+    LargestGap,
+    SmallestGap,
 };
 
 // The sets of numbers the count and sum kinds take as their parameter.
@@ -86,10 +90,15 @@ enum class FastSet : uint8_t {
 };
 constexpr size_t kFastSets = static_cast<size_t>(FastSet::Hot) + 1;
 
+// Rows of the catalogue, by number.
+using RowSet = std::bitset<kCatalogueRows + 1>;
+
 class FastRows {
 public:
-    // Tables for tickets appended after the history's records (ctx.history.candidate unused).
-    FastRows(const IndicatorContext& ctx, int m);
+    // Tables for tickets appended after the history's records (ctx.history.candidate unused). An
+    // omission row needs a pass over every record for its table: only the rows in `wanted` get one,
+    // the others are not covered.
+    FastRows(const IndicatorContext& ctx, int m, const RowSet& wanted = RowSet().set());
 
     // Whether `row` has a table-driven value for this game.
     bool covers(int row) const { return row >= 0 && row <= kCatalogueRows && m_rows[row].kind != FastKind::None; }
@@ -100,6 +109,10 @@ public:
     bool countSet(int row, uint64_t& set) const;
     // Rows whose value depends on the sum of the ticket's numbers alone.
     bool sumOnly(int row) const;
+    // Rows whose value depends on the lowest number alone.
+    bool lowestOnly(int row) const;
+    // The kind of a covered row (None for the others).
+    FastKind kind(int row) const { return covers(row) ? m_rows[row].kind : FastKind::None; }
     // The values a covered row can take for tickets of m numbers out of 0..zh_to, where they do
     // not depend on the history's content (which may be damaged): false and unchanged otherwise.
     bool valueRange(int row, int32_t& lo, int32_t& hi) const;
@@ -226,6 +239,24 @@ inline int32_t FastRows::compute(FastKind kind, uint8_t parameter, uint64_t set,
     case FastKind::TailSumAmplitude: return distance(tailSum(t), m_previousTailSum);
     case FastKind::OmissionSumAmplitude: return absolute(omissionSum(t) - m_previousOmissionSum);
     case FastKind::Omission: break;  // see value()
+    case FastKind::AC: {
+        // Bit d of mask >> n is set when n + d is a number of the ticket: the OR over the ticket's
+        // numbers holds bit 0 and every positive difference once.
+        if (t.m == 0) return 1;
+        uint64_t differences = 0;
+        for (int i = 0; i < t.m; ++i) differences |= t.mask >> t.s[i];
+        return std::popcount(differences) - t.m;
+    }
+    case FastKind::LargestGap: {
+        int32_t largest = 1;
+        for (int i = 1; i < t.m; ++i) largest = std::max(largest, t.s[i] - t.s[i - 1]);
+        return largest;
+    }
+    case FastKind::SmallestGap: {
+        int32_t smallest = 999;
+        for (int i = 1; i < t.m; ++i) smallest = std::min(smallest, t.s[i] - t.s[i - 1]);
+        return smallest;
+    }
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "generator.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
+#include <cstring>
 
 #include "core/drawtext.h"
 #include "enumeration.h"
@@ -44,47 +46,65 @@ RunReport Generator::run(const Workspace& ws, const RunOptions& options) {
     if (!report.message.empty()) return report;
     const auto start = std::chrono::steady_clock::now();
     const Plan plan = makePlan(ws, conditions, m_signatures, options, false);
-    const int k = plan.m - plan.fixedCount;
-    // More fixed numbers than the ticket holds give no ticket at all.
-    const int blocks = k < 0 ? 0 : (k == 0 ? 1 : static_cast<int>(plan.choosable.size()));
+    const std::vector<EnumerationChunk> chunks = enumerationChunks(plan);
+    const int count = static_cast<int>(chunks.size());
 
-    std::vector<std::vector<Ticket>>& found = m_blockTickets;
-    std::vector<std::vector<uint8_t>>& foundTags = m_blockTags;
-    found.resize(static_cast<size_t>(std::max(blocks, 0)));
-    foundTags.resize(found.size());
-    for (size_t b = 0; b < found.size(); ++b) {
-        found[b].clear();
-        foundTags[b].clear();
-    }
-    report.message = runTasks(plan, blocks, options, [&](Tester& tester, int block) {
-        // Blocks run from the highest top number down, the enumeration order.
-        const int top = k == 0 ? 0 : blocks - 1 - block;
-        if (k > 0 && top < k - 1) return;
-        // The block's buffers are filled through vectors on this thread's stack: the vector
-        // headers of neighbouring blocks share cache lines with other threads.
-        std::vector<Ticket> tickets;
-        std::vector<uint8_t> tags;
-        tickets.swap(found[block]);
-        tags.swap(foundTags[block]);
-        enumerateBlock(plan, tester, top, tickets, tags);
-        tickets.swap(found[block]);
-        tags.swap(foundTags[block]);
-    });
-    if (!report.message.empty()) return report;
-    if (options.cancel && *options.cancel) return report;
-
-    MainResults fresh = std::move(m_spare);
-    fresh.tickets.clear();
-    fresh.tags.clear();
+    MainResults fresh;
     size_t total = 0;
-    for (const auto& block : found) total += block.size();
-    fresh.tickets.reserve(total);
-    fresh.tags.reserve(total);
-    for (size_t b = 0; b < found.size(); ++b) {
-        fresh.tickets.insert(fresh.tickets.end(), found[b].begin(), found[b].end());
-        // A regular run clears the tags.
-        fresh.tags.insert(fresh.tags.end(), foundTags[b].size(), 0);
+    if (passesEverything(plan)) {
+        // Every ticket passes: each chunk is written straight to its place in the results. The
+        // spare results usually hold a list of this size already, so nothing is cleared.
+        std::vector<size_t> offsets(chunks.size() + 1, 0);
+        for (size_t i = 0; i < chunks.size(); ++i) offsets[i + 1] = offsets[i] + chunks[i].capacity;
+        total = offsets.back();
+        fresh = std::move(m_spare);
+        fresh.tickets.resize(total);
+        report.message = runTasks(plan, count, options, [&](Tester& tester, int task, int) {
+            const EnumerationChunk& chunk = chunks[static_cast<size_t>(task)];
+            [[maybe_unused]] const size_t written =
+                enumerateChunk(plan, tester, chunk, fresh.tickets.data() + offsets[static_cast<size_t>(task)]);
+            assert(written == chunk.capacity);
+        });
+        if (!report.message.empty() || (options.cancel && *options.cancel)) {
+            m_spare = std::move(fresh);
+            return report;
+        }
+    } else {
+        // Each thread appends the passing tickets of the chunks it takes to its own buffer; the
+        // chunks are then joined in enumeration order.
+        if (m_threadTickets.size() < static_cast<size_t>(taskThreads(options, count)))
+            m_threadTickets.resize(static_cast<size_t>(taskThreads(options, count)));
+        std::vector<size_t> used(m_threadTickets.size(), 0);
+        m_chunkOutput.assign(chunks.size(), ChunkOutput{});
+        report.message = runTasks(plan, count, options, [&](Tester& tester, int task, int thread) {
+            const EnumerationChunk& chunk = chunks[static_cast<size_t>(task)];
+            size_t& at = used[static_cast<size_t>(thread)];
+            Ticket* out = m_threadTickets[static_cast<size_t>(thread)].room(at, chunk.capacity);
+            const size_t passed = enumerateChunk(plan, tester, chunk, out);
+            m_chunkOutput[static_cast<size_t>(task)] = {thread, at, passed};
+            at += passed;
+        });
+        if (!report.message.empty()) return report;
+        if (options.cancel && *options.cancel) return report;
+
+        fresh = std::move(m_spare);
+        for (const ChunkOutput& chunk : m_chunkOutput) total += chunk.count;
+        fresh.tickets.clear();
+        fresh.tickets.reserve(total);
+        // Neighbouring chunks of one thread lie one after the other: one copy for each run of them.
+        for (size_t i = 0; i < m_chunkOutput.size();) {
+            const ChunkOutput& first = m_chunkOutput[i];
+            size_t end = first.begin + first.count;
+            for (++i; i < m_chunkOutput.size() && m_chunkOutput[i].thread == first.thread &&
+                      m_chunkOutput[i].begin == end;
+                 ++i)
+                end += m_chunkOutput[i].count;
+            const Ticket* from = m_threadTickets[static_cast<size_t>(first.thread)].data();
+            fresh.tickets.insert(fresh.tickets.end(), from + first.begin, from + end);
+        }
     }
+    // A regular run clears the tags.
+    fresh.tags.assign(total, 0);
     fresh.passCount = static_cast<int>(total);
     fresh.elapsedMicros = microsSince(start);
     m_spare = std::move(results);
@@ -104,66 +124,52 @@ RunReport Generator::continueFiltering(const Workspace& ws, const RunOptions& op
     if (!report.message.empty()) return report;
     const auto start = std::chrono::steady_clock::now();
     const Plan plan = makePlan(ws, conditions, m_signatures, options, true);
-    // The spare buffers take the copy (their pages are already there); `input` stays as it was.
-    MainResults next = std::move(m_spare);
-    next.tickets.assign(input.tickets.begin(), input.tickets.end());
-    next.tags.assign(input.tags.begin(), input.tags.end());
-    next.tags.resize(next.tickets.size(), 0);
-    const size_t present = next.tickets.size();
+    const size_t present = input.tickets.size();
 
-    // Each stored result is sorted and tested once, wherever the reordering below moves it, so
-    // the verdicts can be found first, on all threads, and the reordering then only reads them.
-    std::vector<uint8_t> passed(present, 0), verdictTags(present, 0);
+    // Each stored result is tested once, wherever the reordering below moves it, so the verdicts
+    // can be found first, on all threads, and the reordering then only reads them.
+    m_verdicts.resize(present);
     constexpr size_t kChunk = 16384;
     const int chunks = static_cast<int>((present + kChunk - 1) / kChunk);
-    report.message = runTasks(plan, chunks, options, [&](Tester& tester, int chunk) {
-        for (size_t i = chunk * kChunk; i < std::min(present, (chunk + 1) * kChunk); ++i) {
-            // A sorted copy is tested; the stored result keeps its own order (edits are stored as
-            // typed).
-            int32_t s[kMaxTicketNumbers];
-            for (int j = 0; j < plan.m; ++j) s[j] = next.tickets[i][j];
-            sortAscending(s, plan.m);
-            passed[i] = tester.test(s, verdictTags[i]);
-        }
+    report.message = runTasks(plan, chunks, options, [&](Tester& tester, int chunk, int) {
+        const size_t end = std::min(present, (chunk + 1) * kChunk);
+        const size_t begin = chunk * kChunk;
+        tester.testStored(input.tickets.data() + begin, end - begin, m_verdicts.data() + begin);
     });
-    if (!report.message.empty() || (options.cancel && *options.cancel)) {
-        m_spare = std::move(next);
-        return report;
-    }
+    if (!report.message.empty() || (options.cancel && *options.cancel)) return report;
 
-    // The in-place walk: a failed result is replaced by the last one, which is tested next; a
-    // clean pass is swapped to the front part of clean passes; a tolerated pass keeps its tag.
-    std::vector<uint32_t> origin(present);
-    for (size_t i = 0; i < present; ++i) origin[i] = static_cast<uint32_t>(i);
-    int pass = 0;
-    size_t h = 0, f = 0;
-    for (size_t tested = 0; tested < present && h < next.tickets.size(); ++tested) {
-        const uint32_t at = origin[h];
-        if (!passed[at]) {
-            next.tickets[h] = next.tickets.back();
-            next.tags[h] = next.tags.back();
-            origin[h] = origin[next.tickets.size() - 1];
-            next.tickets.pop_back();
-            next.tags.pop_back();
+    // The walk in place, over positions: a failed result is replaced by the last one, which is
+    // tested next; a clean pass is swapped to the front part of clean passes; a tolerated pass
+    // takes its tag. Positions after the current one still hold their own results, so the list
+    // is written out only as it is decided.
+    MainResults next = std::move(m_spare);
+    next.tickets.clear();
+    next.tags.clear();
+    size_t size = present, h = 0, f = 0, at = 0;  // `at`: the result now at position h
+    while (h < size) {
+        const uint8_t verdict = m_verdicts[at];
+        if (verdict == 0) {
+            // The failed results at the back go eight at a time: each would only be moved here
+            // and fail again.
+            uint64_t eight = 0;
+            while (size - h > 8 && (std::memcpy(&eight, m_verdicts.data() + size - 8, 8), eight == 0)) size -= 8;
+            at = --size;
             continue;
         }
-        ++pass;
-        if (verdictTags[at] != 0) {
-            next.tags[h] = verdictTags[at];
-        } else {
+        next.tickets.push_back(input.tickets[at]);
+        next.tags.push_back(static_cast<uint8_t>(verdict - 1));
+        if (verdict == 1) {
             while (f < h && next.tags[f] == 0) ++f;
-            if (f == h) {
-                next.tags[h] = 0;
-            } else {
+            if (f != h) {
                 std::swap(next.tickets[h], next.tickets[f]);
-                std::swap(origin[h], origin[f]);
                 next.tags[h] = next.tags[f];
                 next.tags[f] = 0;
                 ++f;
             }
         }
-        ++h;
+        at = ++h;
     }
+    const int pass = static_cast<int>(h);
     next.passCount = pass;
     next.elapsedMicros = microsSince(start);
     m_spare = std::move(results);

@@ -21,6 +21,7 @@
 #include "core/workspace.h"
 #include "signatures.h"
 #include "ticket.h"
+#include "ticketbuffer.h"
 
 namespace lottodesk {
 
@@ -74,8 +75,13 @@ public:
 private:
     SignatureTables m_signatures;
     // Buffers kept between runs. The spare results take the next run's tickets until it completes.
-    std::vector<std::vector<Ticket>> m_blockTickets;
-    std::vector<std::vector<uint8_t>> m_blockTags;
+    std::vector<TicketBuffer> m_threadTickets;  // the passing tickets of each thread's chunks
+    struct ChunkOutput {
+        int thread = 0;
+        size_t begin = 0, count = 0;  // in the thread's buffer
+    };
+    std::vector<ChunkOutput> m_chunkOutput;
+    std::vector<uint8_t> m_verdicts;  // of continue filtering, per result
     MainResults m_spare;
 };
 

@@ -49,7 +49,11 @@ Plan makePlan(const Workspace& ws, const MainConditions& c, const SignatureTable
         memo.prepare(0, plan.game, plan.settings);
         const IndicatorContext ctx{DrawHistory{plan.history.records, plan.history.realCount, candidate.data()},
                                    plan.game, plan.partitions, plan.settings, &memo};
-        plan.fast = std::make_unique<const FastRows>(ctx, plan.m);
+        // Tables for the enabled rows only: an omission row's costs a pass over the history.
+        RowSet wanted;
+        for (int number = 1; number <= kCatalogueRows; ++number)
+            wanted[number] = c.rows[number].enabled && !c.rows[number].allowed.empty();
+        plan.fast = std::make_unique<const FastRows>(ctx, plan.m, wanted);
     }
 
     for (int number = 1; number <= kCatalogueRows; ++number) {

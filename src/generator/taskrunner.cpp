@@ -10,19 +10,21 @@
 
 namespace lottodesk {
 
+int taskThreads(const RunOptions& options, int count) { return std::max(1, std::min(options.threads, count)); }
+
 std::string runTasks(const Plan& plan, int count, const RunOptions& options,
-                     const std::function<void(Tester&, int)>& body) {
+                     const std::function<void(Tester&, int task, int thread)>& body) {
     std::atomic<int> next{0};
     std::atomic<int> done{0};
     std::atomic<bool> stopped{false};
     std::string stopMessage;
     std::mutex stopMutex;
-    auto worker = [&] {
+    auto worker = [&](int thread) {
         Tester tester(plan);
         for (int task; (task = next.fetch_add(1)) < count;) {
             if (stopped || (options.cancel && *options.cancel)) return;
             try {
-                body(tester, task);
+                body(tester, task, thread);
             } catch (const RunStop& stop) {
                 std::lock_guard lock(stopMutex);
                 stopMessage = stop.message;
@@ -31,10 +33,10 @@ std::string runTasks(const Plan& plan, int count, const RunOptions& options,
             if (options.progress) options.progress(done.fetch_add(1) + 1, count);
         }
     };
-    const int threads = std::max(1, std::min(options.threads, count));
+    const int threads = taskThreads(options, count);
     std::vector<std::thread> pool;
-    for (int i = 1; i < threads; ++i) pool.emplace_back(worker);
-    worker();
+    for (int i = 1; i < threads; ++i) pool.emplace_back(worker, i);
+    worker(0);
     for (std::thread& thread : pool) thread.join();
     return stopMessage;
 }

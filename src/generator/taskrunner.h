@@ -11,11 +11,14 @@ namespace lottodesk {
 
 struct RunOptions;
 
-// Runs body(tester, task) for tasks 0..count-1, each thread with its own tester of `plan`,
-// reporting progress after each task and stopping early on a cancel or a RunStop. Returns the
-// RunStop's message, empty when every task ran (or the run was cancelled). The calling thread is
-// one of the threads.
+// The threads that runTasks uses for `count` tasks.
+int taskThreads(const RunOptions& options, int count);
+
+// Runs body(tester, task, thread) for tasks 0..count-1 on taskThreads() threads (numbered from 0),
+// each thread with its own tester of `plan`, reporting progress after each task and stopping early
+// on a cancel or a RunStop. Returns the RunStop's message, empty when every task ran (or the run
+// was cancelled). The calling thread is thread 0.
 std::string runTasks(const Plan& plan, int count, const RunOptions& options,
-                     const std::function<void(Tester&, int)>& body);
+                     const std::function<void(Tester&, int task, int thread)>& body);
 
 }  // namespace lottodesk

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <random>
+#include <thread>
 
 #include "core/gbk.h"
 #include "generator/condfile.h"
@@ -438,6 +442,40 @@ TEST(MainConditionFile, LongerFileReadsItsFirst1402Records) {
     const MainConditionLoad load = decodeMainConditions(bytes, kN);
     EXPECT_EQ(load.records, 1402);
     expectSameConditions(load.conditions, richConditions());
+}
+
+// A file is read only where its fields are, page by page; a pipe is read whole. Either way the
+// load is the decoding of the file's bytes: for a full file, short and long ones, ones that end
+// inside a page, and random bytes.
+TEST(MainConditionFile, FileReadPageByPageIsItsBytesDecoded) {
+    TempFolder home;
+    std::mt19937 random(7);
+    std::vector<std::string> files = {encodeMainConditions(richConditions(), kN),
+                                      encodeMainConditions(richConditions(), kN).substr(0, 951 * kCondRecordSize + 100),
+                                      encodeMainConditions(richConditions(), kN) + std::string(4099, '\x33')};
+    for (size_t size : {size_t{5}, size_t{8437 * 2 + 4095}, size_t{1402 * 8437}}) {
+        std::string bytes(size, '\0');
+        for (char& b : bytes) b = static_cast<char>(random());
+        files.push_back(bytes);
+    }
+    for (const std::string& bytes : files) {
+        SCOPED_TRACE(bytes.size());
+        const MainConditionLoad decoded = decodeMainConditions(bytes, kN);
+        test::writeFile(home.file("a.zh"), bytes);
+        const MainConditionLoad load = loadMainConditions(home.file("a.zh"), kN);
+        ASSERT_TRUE(load.status) << load.status.message;
+        EXPECT_EQ(load.records, decoded.records);
+        EXPECT_EQ(load.notes, decoded.notes);
+        expectSameConditions(load.conditions, decoded.conditions);
+    }
+    // A pipe: written by another thread while it is read.
+    const std::string fifo = home.file("pipe.zh");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << files[0]; });
+    const MainConditionLoad piped = loadMainConditions(fifo, kN);
+    writer.join();
+    ASSERT_TRUE(piped.status) << piped.status.message;
+    expectSameConditions(piped.conditions, richConditions());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <random>
 
 #include "generator/conditioncatalogue.h"
 #include "generator/generator.h"
@@ -213,6 +214,62 @@ TEST_F(GeneratorRun, BoundedEnumerationKeepsExactlyThePassingTickets) {
     }
 }
 
+// Continue filtering remembers the bounds of the highest numbers that neighbouring results share;
+// the verdicts must not depend on the order of the list, nor on results stored unsorted. Each
+// result is kept with the same tag in enumeration order, shuffled with some stored reversed, and
+// sorted by bytes, and the passes are the tickets of a regular run.
+TEST_F(GeneratorRun, ContinueFilteringIsTheSameInAnyOrder) {
+    for (int n = 27; n <= 33; ++n) generator.conditions.selectable[n] = false;  // C(26,6) = 230,230
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    const std::vector<Ticket> all = generator.results.tickets;
+    generator.conditions.noSpecialRuns = true;
+    enable(25, {70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90});
+    enable(2, {2, 3, 4}, true);  // tolerated: tags
+    enable(6, {0, 1});
+    enable(5, {0, 1});
+    enable(4, {5, 6});
+    enable(121, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    enable(15, {6, 7, 8, 9, 10});
+    enable(16, {4, 5, 6, 7, 8, 9});
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    std::vector<Ticket> regular = generator.results.tickets;
+    std::sort(regular.begin(), regular.end());
+
+    auto sortedNumbers = [](Ticket t) {
+        std::sort(t.begin(), t.begin() + 6);
+        return t;
+    };
+    auto kept = [&](const std::vector<Ticket>& list) {
+        generator.results.tickets = list;
+        generator.results.tags.assign(list.size(), 0);
+        EXPECT_TRUE(generator.continueFiltering(ws, {}).completed);
+        std::map<Ticket, int> tags;
+        for (size_t i = 0; i < generator.results.tickets.size(); ++i)
+            tags[sortedNumbers(generator.results.tickets[i])] = generator.results.tags[i];
+        return tags;
+    };
+    const std::map<Ticket, int> inOrder = kept(all);
+    std::vector<Ticket> passing;
+    size_t tolerated = 0;
+    for (const auto& [ticket, tag] : inOrder) {
+        passing.push_back(ticket);
+        tolerated += tag == 2;
+    }
+    EXPECT_EQ(passing, regular);
+    EXPECT_GT(tolerated, 0u);
+    EXPECT_LT(tolerated, passing.size());
+
+    std::vector<Ticket> mixed = all;
+    std::mt19937 random(5);
+    std::shuffle(mixed.begin(), mixed.end(), random);
+    for (size_t i = 0; i < mixed.size(); i += 7) std::reverse(mixed[i].begin(), mixed[i].begin() + 6);
+    EXPECT_EQ(kept(mixed), inOrder);
+    // Sorted ascending as bytes: neighbours share their lowest numbers instead.
+    std::vector<Ticket> byBytes = all;
+    std::sort(byBytes.begin(), byBytes.end());
+    EXPECT_EQ(kept(byBytes), inOrder);
+}
+
 TEST_F(GeneratorRun, PredictionRecordIsRemovedBeforeARun) {
     EXPECT_FALSE(removePredictionRecord(ws.sjk));
     ws.sjk.Append();
@@ -287,7 +344,8 @@ TEST_F(GeneratorRun, FarApartAllowedValuesKeepTheRightTickets) {
         std::vector<int32_t> far, near;  // `far` must keep what `near` keeps
         Form form;
     } cases[] = {
-        {15, {0, 1000000000}, {0}, Form::Sorted},                         // AC值: general computation
+        {14, {3, 1000000000}, {3}, Form::Sorted},                         // 不同间距个数: general computation
+        {15, {0, 1000000000}, {0}, Form::Bits},                           // AC值: 0..16
         {42, {INT32_MIN, 0, 1, INT32_MAX}, {0, 1}, Form::Sorted},         // 红号一振幅: the previous draw
         {1, {0, 1000000000}, {0}, Form::Bits},                            // 大数个数: 0..6
         {25, {INT32_MIN, 100, INT32_MAX}, {100}, Form::Bits},             // 和值
