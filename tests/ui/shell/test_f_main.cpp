@@ -297,7 +297,9 @@ void TestMainWindow::tabsAppearInTheOrderPagesWereOpened() {
     w.closeAllPages();
     QCOMPARE(w.openTabCount(), 0);
     QVERIFY(w.visibleTabCaptions().isEmpty());
-    QVERIFY(!w.pageControl()->isVisible());
+    // The home page stays, the first tab, and shows again.
+    QVERIFY(w.homeShown());
+    QCOMPARE(w.pageControl()->tabText(0), QStringLiteral("首页"));
 }
 
 void TestMainWindow::tabPopupClosesTheActivePage() {
