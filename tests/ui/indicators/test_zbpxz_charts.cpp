@@ -86,6 +86,7 @@ private Q_SLOTS:
     void columnsStandOnTheAxisInTheirColours();
     void countColumnsFollowTheOrder();
     void omissionColumnsAreColouredByTheRule();
+    void omissionColumnsLeaveUnseenValuesOutOfTheScale();
     void classColumnsCountTheClasses();
     void averageLinesAreSwitchedOneByOne();
     void lineAxisIsCappedOrFittedToTheWindow();
@@ -282,9 +283,9 @@ void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
     QCOMPARE(g.column(0, 4).height(), g.plot.height() / 2);
     QVERIFY(near(image.pixel(third.center()), QColor(0, 150, 0)));
     QVERIFY(near(image.pixel(g.column(0, 4).center()), Qt::blue));
-    // Whole heights get an axis of whole divisions.
+    // Whole heights get an axis of whole nice steps: 9 in steps of 5 ends at 10.
     data.heights = {3, 0, 9};
-    QCOMPARE(columnChartGeometry(data, area).top, 12.0);
+    QCOMPARE(columnChartGeometry(data, area).top, 10.0);
     QCOMPARE(paintedHeight(image, third.center().x(), g.plot.bottom()), third.height());
     // A zero column leaves its slot empty.
     const QRect second = g.column(1, 1);
@@ -341,6 +342,9 @@ void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
         const int current = grid->text(r, 6).toInt(), average = grid->text(r, 4).toInt();
         const int previous = grid->text(r, 5).toInt(), longest = grid->text(r, 2).toInt();
         QCOMPARE(data.heights[size_t(r)], double(current));
+        // A value never seen has a mark at the axis, no column.
+        QCOMPARE(data.isUnseen(size_t(r)), grid->text(r, 1) == u("0"));
+        if (data.isUnseen(size_t(r))) continue;
         const QColor expected = current > longest    ? kAboveLongestColour
                                 : current > previous ? kAbovePreviousColour
                                 : current > average  ? kAboveAverageColour
@@ -353,6 +357,44 @@ void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
         }
     }
     QVERIFY(seen.size() >= 2);  // the real history has quiet and alarming values
+}
+
+void TestAnalysisCharts::omissionColumnsLeaveUnseenValuesOutOfTheScale() {
+    // The main sum over the whole history: the sums below 40 and above 165 or so never came, and
+    // their omission, the periods since the range start, once set the scale for every column.
+    ChartAnalysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    ColumnChart* chart = a.window.omissionChart();
+    const ColumnChartData& data = chart->data();
+    const int records = a.ws.sjk.RecordCount();
+    double highestSeen = 0;
+    int unseen = 0;
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        if (data.isUnseen(i)) {
+            ++unseen;
+            QCOMPARE(grid->text(int(i), 1), u("0"));
+            QCOMPARE(grid->text(int(i), 2), u("9999"));  // the statistics keep their marker
+            QCOMPARE(data.texts[qsizetype(i)], u("未出"));
+        } else {
+            highestSeen = std::max(highestSeen, data.heights[i]);
+        }
+    }
+    QVERIFY(unseen > 10);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    QVERIFY(g.top >= highestSeen && g.top - g.step < highestSeen);  // the first grid line above the seen
+    QVERIFY(data.title.contains(u("×：未出")));
+    // As painted: no column over an unseen value, its cross on the axis; seen values keep theirs.
+    const QImage shot = grabColumns(chart);
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        const int x = g.column(i, 0).center().x();
+        if (data.isUnseen(i)) {
+            QVERIFY(white(shot.pixel(x, g.plot.bottom() - 40)));
+            QVERIFY(countPixels(shot, QRect(x - 3, g.plot.bottom() - 12, 7, 12), [](QRgb p) { return !white(p); }) > 3);
+        } else if (g.column(i, data.heights[i]).height() > 2) {
+            QVERIFY(near(shot.pixel(g.column(i, data.heights[i]).center()), data.colour(i)));
+        }
+    }
 }
 
 void TestAnalysisCharts::classColumnsCountTheClasses() {
