@@ -8,11 +8,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -21,7 +23,10 @@
 #include <map>
 #include <set>
 
+#include "analysis/fieldlayouts.h"
+#include "analysis/valueclasses.h"
 #include "core/drawtext.h"
+#include "core/fileio.h"
 #include "core/workspace.h"
 #include "support/uifixture.h"
 #include "ui/charts/candlechart.h"
@@ -98,6 +103,8 @@ private Q_SLOTS:
     void aNewGameClearsTheCharts();
     void omissionStatisticsOverAChosenRange();
     void marksUseTheProgramsCellPictures();
+    void aThreeDigitValueIsWrittenWholeOnItsBall();
+    void fieldChartOfASumOpensOnTheZonesOfItsRange();
     void columnsAndClassLevelsArePainted();
     void periodWindowChoiceReachesEveryTrendChart();
     void featureChartsDrawTheClassesAndScrollTogether();
@@ -984,6 +991,96 @@ void saveStrip(const std::string& path, const QColor& colour, bool masked) {
 }
 
 }  // namespace
+
+void TestAnalysisCharts::aThreeDigitValueIsWrittenWholeOnItsBall() {
+    // The main sum in the feature table: "135" on a ball once showed "35", its "1" written white
+    // beside the ball on the white cell. Painted here on a black cell, every white pixel of the
+    // number must lie over the ball.
+    ChartAnalysis a;
+    std::filesystem::create_directories(a.folder.file("pic"));
+    saveStrip(a.folder.file("pic/pic1.bmp"), QColor(20, 180, 60), false);
+    saveStrip(a.folder.file("pic/pic2.bmp"), QColor(200, 0, 200), true);
+    CellPictures pictures;
+    QVERIFY2(pictures.load(QString::fromStdString(a.folder.path())), qPrintable(pictures.message()));
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("特性图表");
+    int row = -1, column = -1;
+    for (int r = grid->rowCount() - 1; r >= 0 && row < 0; --r)
+        for (int c = 2; c < grid->columnCount(); ++c)
+            if (grid->marked(r, c) && grid->text(r, c).size() == 3) {
+                row = r;
+                column = c;
+                break;
+            }
+    QVERIFY(row >= 0);
+    auto* marks = qobject_cast<MarkDelegate*>(grid->itemDelegate());
+    QVERIFY(marks);
+    for (const CellPictures* drawn : std::initializer_list<const CellPictures*>{nullptr, &pictures}) {
+        marks->setPictures(drawn);
+        QStyleOptionViewItem option;
+        option.initFrom(grid);
+        option.rect = QRect(0, 0, grid->columnWidth(column), grid->rowHeight(row));
+        option.palette.setColor(QPalette::Base, Qt::black);
+        option.widget = grid;
+        QImage image(option.rect.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            QPainter painter(&image);
+            marks->paint(&painter, option, grid->model()->index(row, column));
+        }
+        const auto colouredAt = [](QRgb p) {
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 60;
+        };
+        int ballLeft = image.width(), ballRight = -1, textLeft = image.width(), textRight = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (colouredAt(p)) ballLeft = std::min(ballLeft, x), ballRight = std::max(ballRight, x);
+                if (white(p)) textLeft = std::min(textLeft, x), textRight = std::max(textRight, x);
+            }
+        QVERIFY2(textRight > textLeft + 6, "the number is drawn");
+        QVERIFY2(textLeft >= ballLeft && textRight <= ballRight,
+                 qPrintable(QStringLiteral("text %1..%2 outside the ball %3..%4")
+                                .arg(textLeft).arg(textRight).arg(ballLeft).arg(ballRight)));
+    }
+}
+
+void TestAnalysisCharts::fieldChartOfASumOpensOnTheZonesOfItsRange() {
+    // The default rows "01".."04" name no sum: the chart once opened with every row empty.
+    ChartAnalysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("田野走势图");
+    auto* note = a.child<QLabel>("l_fieldnote");
+    QVERIFY(note->isVisible());
+    QVERIFY(note->text().contains(u("修改田野图")));
+    const ValueRange range = a.window.valueRange();
+    const RangeFieldRows zones = rangeFieldRows(range, 4);
+    QCOMPARE(grid->columnCount(), 6);
+    for (int c = 0; c < 4; ++c) QCOMPARE(grid->headerText(c + 2), QString::fromStdString(zones.captions[size_t(c)]));
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const int32_t v = grid->text(r, 1).toInt();
+        const int at = zoneOf(v, range, zones.upperBounds);
+        QVERIFY(at >= 0);
+        QVERIFY(grid->marked(r, at + 2));
+        QCOMPARE(grid->text(r, at + 2), QString::number(v));
+    }
+    // Rows that name sums are the chart's rows again, and the note goes.
+    std::string layouts;
+    for (int l = 0; l < kFieldLayoutCount; ++l) layouts += "100\r\n99 101\r\n";
+    QVERIFY(saveFileAtomically(a.folder.file("database/tyzsd2.txt"), layouts).ok);
+    a.child<QComboBox>("combo_fieldrows")->setCurrentText(u("2"));
+    QVERIFY(!note->isVisible());
+    QCOMPARE(grid->headerText(2), u("100"));
+    QCOMPARE(grid->headerText(3), u("99 101"));
+    int marked = 0;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const int32_t v = grid->text(r, 1).toInt();
+        QCOMPARE(grid->marked(r, 2), v == 100);
+        QCOMPARE(grid->marked(r, 3), v == 99 || v == 101);
+        marked += grid->marked(r, 2) + grid->marked(r, 3);
+    }
+    QVERIFY(marked > 0);
+}
 
 void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
     ChartAnalysis a;
