@@ -135,11 +135,19 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     painter.setRenderHint(QPainter::Antialiasing, false);
     // Period labels: every sixth period of the window, and its last.
     painter.setPen(Qt::black);
+    const double labelWidth = std::max(80.0, step * 5);
     for (int k = 0; k < shown; ++k) {
         if (k % 6 != 0 && k != shown - 1) continue;
-        const int32_t period = data.periods[static_cast<size_t>(first + k)];
-        painter.drawText(QRectF(xOf(k) - 40, area.bottom() + 2, 80, kPeriodHeight), Qt::AlignHCenter,
-                         period == 9999999 ? QStringLiteral("预测区") : QString::number(period % 1000));
+        const auto i = static_cast<size_t>(first + k);
+        const int32_t period = data.periods[i];
+        const QString text = i < static_cast<size_t>(data.periodLabels.size()) ? data.periodLabels[qsizetype(i)]
+                             : period == 9999999 ? QStringLiteral("预测区")
+                                                 : QString::number(period % 1000);
+        // The last label gives way when it would run into the one before it.
+        const bool crowded = k % 6 != 0 && (k % 6) * step < painter.fontMetrics().horizontalAdvance(text) + 6;
+        if (!crowded)
+            painter.drawText(QRectF(xOf(k) - labelWidth / 2, area.bottom() + 2, labelWidth, kPeriodHeight),
+                             Qt::AlignHCenter, text);
     }
 }
 

@@ -969,6 +969,16 @@ void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
         QCOMPARE(chart->data().series[0][size_t(r)], grid->text(r, 2).toDouble());
         QCOMPARE(QString::number(chart->data().periods[size_t(r)]), grid->text(r, 1));
     }
+    // The axis names each segment by its periods (the draw numbers alone once said "72, 102, 11"):
+    // "2026087-096", both in full across a new year.
+    bool acrossYears = false;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QString from = grid->text(r, 0), to = grid->text(r, 1);
+        const bool sameYear = from.left(4) == to.left(4);
+        acrossYears = acrossYears || !sameYear;
+        QCOMPARE(chart->data().periodLabels[r], from + u("-") + (sameYear ? to.right(3) : to));
+    }
+    QVERIFY(acrossYears);
     QCOMPARE(chart->firstVisible() + chart->window(), grid->rowCount());
     a.child<QComboBox>("combo_content")->setCurrentText(QStringLiteral("区段最大值"));
     QCOMPARE(chart->data().title, u("和值的区段最大值（每段10期）"));
