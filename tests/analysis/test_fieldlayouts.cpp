@@ -83,6 +83,9 @@ TEST(FieldLayouts, RowOfAValue) {
 }  // namespace
 }  // namespace lottodesk
 
+namespace lottodesk {
+namespace {
+
 TEST(FieldLayouts, ASeriesTheLayoutDoesNotFitIsShownInZonesOfItsRange) {
     // Sums 21..183 in four rows: the default rows "01".."04" name none of them.
     const int32_t sums[] = {0, 102, 87, 140, 21, 183};  // slot 0 unused, as in a series
@@ -102,3 +105,6 @@ TEST(FieldLayouts, ASeriesTheLayoutDoesNotFitIsShownInZonesOfItsRange) {
     EXPECT_EQ(rangeFieldRows(ValueRange{1, 3}, 4).captions, (std::vector<std::string>{"", "1", "2", "3"}));
     EXPECT_EQ(rangeFieldRows(ValueRange{5, 5}, 2).captions, (std::vector<std::string>{"", "5"}));
 }
+
+}  // namespace
+}  // namespace lottodesk

@@ -135,7 +135,6 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     painter.setRenderHint(QPainter::Antialiasing, false);
     // Period labels: every sixth period of the window, and its last.
     painter.setPen(Qt::black);
-    const double labelWidth = std::max(80.0, step * 5);
     for (int k = 0; k < shown; ++k) {
         if (k % 6 != 0 && k != shown - 1) continue;
         const auto i = static_cast<size_t>(first + k);
@@ -145,9 +144,12 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
                                                  : QString::number(period % 1000);
         // The last label gives way when it would run into the one before it.
         const bool crowded = k % 6 != 0 && (k % 6) * step < painter.fontMetrics().horizontalAdvance(text) + 6;
-        if (!crowded)
-            painter.drawText(QRectF(xOf(k) - labelWidth / 2, area.bottom() + 2, labelWidth, kPeriodHeight),
-                             Qt::AlignHCenter, text);
+        if (crowded) continue;
+        // Centred under its point, kept inside the chart at both ends.
+        const double width = painter.fontMetrics().horizontalAdvance(text) + 2;
+        const double left = std::clamp(xOf(k) - width / 2, double(area.left() - kAxisWidth + 2),
+                                       std::max(double(area.left() - kAxisWidth + 2), area.right() + 6 - width));
+        painter.drawText(QRectF(left, area.bottom() + 2, width, kPeriodHeight), Qt::AlignLeft, text);
     }
 }
 

@@ -258,13 +258,18 @@ void TdshPage::runBacktest() {
 void TdshPage::fitColumns() {
     const BacktestResult& r = m_model->result();
     const QFontMetrics metrics = m_table->fontMetrics();
+    // Measured: the captions and the special rows, a few tested rows and the longest text of the
+    // column (in bytes, so a Chinese caption and a period are both measured); a table runs to
+    // thousands of rows.
+    const int sampleRows[] = {0, 1, r.tested / 2, r.tested, r.forecastRow(), r.accuracyRow()};
     for (int c = 0; c < r.columns; ++c) {
-        // The longest text of the column, measured once: a table runs to thousands of rows.
         const std::string* longest = nullptr;
         for (int row = 0; row < r.rows; ++row)
             if (const std::string& text = r.cell(row, c); !longest || text.size() > longest->size()) longest = &text;
-        const int width = longest ? metrics.horizontalAdvance(q(*longest)) + 16 : 40;
-        m_table->setColumnWidth(c, std::clamp(width, 36, 900));
+        int width = longest ? metrics.horizontalAdvance(q(*longest)) : 0;
+        for (int row : sampleRows)
+            if (row >= 0 && row < r.rows) width = std::max(width, metrics.horizontalAdvance(q(r.cell(row, c))));
+        m_table->setColumnWidth(c, std::clamp(width + 16, 36, 900));
     }
 }
 
