@@ -3,6 +3,7 @@
 // records what it was asked to open, a temporary program folder with the cell pictures.
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <filesystem>
@@ -70,6 +71,11 @@ public:
 
 private:
     QString next(const QString& title, const QString& filter) {
+        // What the dialog would show: each filter of ";;" a caption and its patterns in
+        // parentheses. A raw "文件(*.txt)|*.txt" would show the user that text as it stands.
+        static const QRegularExpression qtFilter(QStringLiteral(R"(^[^|()]*\([^|()]+\)$)"));
+        for (const QString& one : filter.split(QStringLiteral(";;")))
+            if (!qtFilter.match(one).hasMatch()) qFatal("not a file dialog filter: %s", qPrintable(filter));
         titles << title;
         filters << filter;
         if (names.empty()) return {};
