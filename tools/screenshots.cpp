@@ -51,7 +51,7 @@ public:
 
 class NoShell : public Shell {
 public:
-    void openCalculator() override {}
+    bool openCalculator() override { return true; }
     void openTextEditor(const QString&) override {}
     void openDocument(const QString&) override {}
 };

@@ -48,7 +48,11 @@ public:
 
 class FakeShell : public Shell {
 public:
-    void openCalculator() override { opened << QStringLiteral("calculator"); }
+    bool openCalculator() override {
+        opened << QStringLiteral("calculator");
+        return hasCalculator;
+    }
+    bool hasCalculator = true;
     void openTextEditor(const QString& path) override { opened << QStringLiteral("editor:") + path; }
     void openDocument(const QString& pathOrUrl) override { opened << QStringLiteral("document:") + pathOrUrl; }
 
@@ -58,16 +62,19 @@ public:
 // Answers file dialogs with the next queued name (empty: cancelled) and records their titles.
 class FakeFileChooser : public FileChooser {
 public:
-    QString openFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+    QString openFile(QWidget*, const QString& title, const QString& filter, const QString& folder) override {
+        folders << folder;
         return next(title, filter);
     }
-    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& folder) override {
+        folders << folder;
         return next(title, filter);
     }
 
     std::deque<QString> names;
     QStringList titles;
     QStringList filters;
+    QStringList folders;  // where each dialog was asked to start
 
 private:
     QString next(const QString& title, const QString& filter) {

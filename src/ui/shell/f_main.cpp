@@ -243,9 +243,16 @@ void Tf_main::buildMenu() {
         {nullptr, "n_set", "设置", open(Page::set)},
         {"数据更新维护", "n_cpstyle", "彩种选择", [this] { chooseLotteryType(); }},
         {nullptr, "n_gxsjq", "数据更新", [this] { showUpdateWindow(); }},
-        {"工具", "n_jsq", "计算器", [this] { m_services.shell.openCalculator(); }},
+        {"工具", "n_jsq", "计算器",
+         [this] {
+             if (!m_services.shell.openCalculator())
+                 m_services.prompts.inform(
+                     this, QStringLiteral("没有找到计算器程序。请安装一个计算器（如 gnome-calculator、kcalc 或 "
+                                          "galculator）后再试。"));
+         }},
         {nullptr, "n_jsb", "记事本", [this] { showNotepad(); }},
         {"帮助", "n_help", "帮助主题", [this] { showHelp(); }},
+        {nullptr, "n_pagehelp", "本页帮助", [this] { showHelp(helpSection()); }},
         {nullptr, "n_about", "关于", [this] { showAbout(); }},
         {"退出", "n_exit", "退出", [this] { close(); }},
     };
@@ -265,6 +272,9 @@ void Tf_main::buildMenu() {
             action->setToolTip(kNotYetAvailable);
         }
     }
+    // F1 in any page opens the help page at its section.
+    command("n_pagehelp")->setShortcut(QKeySequence::HelpContents);
+    command("n_pagehelp")->setShortcutContext(Qt::ApplicationShortcut);
     updateSecondaryCommand();
 }
 
@@ -401,16 +411,23 @@ TextViewer* Tf_main::textWindow(const QString& name) {
     return window;
 }
 
-void Tf_main::showHelp() {
+void Tf_main::showHelp(const QString& section) {
     // The page is always there (built into the program), so no "help file missing" any more.
     const QString chm = q(m_ws.path("database/help.chm"));
-    if (QFile::exists(chm)) m_services.shell.openDocument(chm);
+    if (section.isEmpty() && QFile::exists(chm)) m_services.shell.openDocument(chm);
     const QString page = helpPagePath(q(m_ws.folder), defaultHelpCacheFolder());
-    if (QFile::exists(page))
-        textWindow(QStringLiteral("helpViewer"))->showPage(QStringLiteral("帮助主题"), QUrl::fromLocalFile(page), page);
-    else  // the copy for other programs could not be written: the page itself still shows
-        textWindow(QStringLiteral("helpViewer"))
-            ->showPage(QStringLiteral("帮助主题"), QUrl(QStringLiteral("qrc:/lottodesk/help.htm")), {});
+    // The copy for other programs may not have been written: the page itself still shows.
+    QUrl url = QFile::exists(page) ? QUrl::fromLocalFile(page) : QUrl(QStringLiteral("qrc:/lottodesk/help.htm"));
+    if (!section.isEmpty()) url.setFragment(section);
+    textWindow(QStringLiteral("helpViewer"))
+        ->showPage(QStringLiteral("帮助主题"), url, QFile::exists(page) ? page : QString());
+}
+
+QString Tf_main::helpSection() const {
+    if (homeShown()) return QStringLiteral("home");
+    // The page's name without its "ts_": the section of the help page about it.
+    const QWidget* current = m_pagecontrol1->currentWidget();
+    return current ? current->objectName().mid(3) : QStringLiteral("home");
 }
 
 void Tf_main::showNotepad() {

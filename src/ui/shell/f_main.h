@@ -97,7 +97,9 @@ public:
     void applyTypeSwitch(int previous);
     // "帮助主题": the help page in a window of the program (the user's own database/help.chm, when
     // there is one, also goes to the desktop).
-    void showHelp();
+    void showHelp(const QString& section = {});
+    // The help page's section about what is on show ("home", "zh", "fxd", ...); F1 opens it.
+    QString helpSection() const;
     // "记事本": the notes kept in save/notepad.txt, edited in a window of the program.
     void showNotepad();
     // The program's text window of that name ("helpViewer", "notepad"), created on first use.

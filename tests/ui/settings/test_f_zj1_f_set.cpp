@@ -2,8 +2,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QtTest>
 
+#include "core/settings.h"
 #include "core/workspace.h"
 #include "ui/settings/f_set.h"
 #include "ui/settings/f_zj1.h"
@@ -29,6 +32,7 @@ private Q_SLOTS:
     void componentDialogMovesGroupsAndRebuildsTheTable();
     void theLastGroupInUseStays();
     void settingsPageFollowsTheCurrentPartitions();
+    void settingsPageKeepsThePricePerTicket();
     void settingsPageListsTheShapeValues();
     void settingsStoreKeepsValuesBetweenStarts();
 };
@@ -75,7 +79,7 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
     test::TempFolder home;
     Workspace ws(home.path());
     ws.partitions.rebuild(33);
-    Tf_set page(ws);
+    Tf_set page(ws, nullptr);
     page.show();
     QCOMPARE(page.zonePartitionText(), QString::fromStdString(zonePartitionText(ws.partitions)));
     ws.partitions.rebuild(35);
@@ -84,10 +88,27 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
         page.zonePartitionText().contains(QStringLiteral("一区<1..11>          二区<12..23>          三区<24..35>")));
 }
 
+// "投注金额": the price per ticket and the add-on reach the workspace and the settings store at once.
+void TestComponentsAndSettings::settingsPageKeepsThePricePerTicket() {
+    test::TempFolder home;
+    Workspace ws(home.path());
+    MemorySettings settings;
+    Tf_set page(ws, &settings);
+    page.show();
+    auto* pages = page.findChild<QTabWidget*>(QStringLiteral("pc_set"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("投注金额"));
+    auto* price = page.findChild<QSpinBox*>(QStringLiteral("sb_price"));
+    QCOMPARE(price->value(), 2);
+    price->setValue(5);
+    page.findChild<QCheckBox*>(QStringLiteral("cb_addon"))->setChecked(true);
+    QCOMPARE(ws.price, (TicketPrice{5, true}));
+    QCOMPARE(loadTicketPrice(settings), (TicketPrice{5, true}));
+}
+
 void TestComponentsAndSettings::settingsPageListsTheShapeValues() {
     test::TempFolder home;
     Workspace ws(home.path());
-    Tf_set page(ws);
+    Tf_set page(ws, nullptr);
     page.show();
     auto* pages = page.findChild<QTabWidget*>(QStringLiteral("pc_set"));
     QVERIFY(pages);
