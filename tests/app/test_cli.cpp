@@ -234,6 +234,31 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
     }
 }
 
+// The command line classes numbers as the desktop program does, with the user's windows from the
+// desktop program's settings file (here in a temporary configuration folder).
+TEST_F(CliFormulas, ColdWarmHotFollowTheDesktopSettings) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the registry reader is tested in test_usersettings";
+#else
+    test::TempFolder config;
+    const char* previous = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = previous ? previous : "";
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    const CliRun defaults = run({"eval", "z_lwr_lmgs"});
+    test::writeFile(config.file("duvuzizezid.conf"), "[General]\nqs=12\ncoldcs=2\nhotcs=8\n");
+    const CliRun legacy = run({"eval", "z_lwr_lmgs"});
+    std::filesystem::create_directories(config.file("lottodesk"));
+    test::writeFile(config.file("lottodesk/lottodesk.conf"), "[General]\nqs=12\ncoldcs=0\n");
+    const CliRun current = run({"eval", "z_lwr_lmgs"});
+    if (previous) ::setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(defaults.out, "2\n") << "30 draws, at most 2 times";
+    EXPECT_EQ(legacy.out, "5\n") << "the older settings file while there is no new one: 12 draws";
+    EXPECT_EQ(current.out, "1\n") << "the new file wins: 12 draws, never drawn";
+    EXPECT_EQ(test::readFile(config.file("lottodesk/lottodesk.conf")), "[General]\nqs=12\ncoldcs=0\n");
+#endif
+}
+
 TEST_F(CliFormulas, EvalOfExtendedIdentifiers) {
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"eval", "c_cz_1", "--candidate", "01 02 03 10 11 20"}, "3\n"},
