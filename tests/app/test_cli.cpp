@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -622,6 +624,7 @@ TEST(CliTransfer, DamagedCustomIndicatorFileIsNamed) {
     EXPECT_NE(run.err.find("不是GBK编码"), std::string::npos) << run.err;
 }
 
+#ifndef _WIN32  // two processes by fork
 // Two programs importing into one folder at once: every import lands or is refused with the
 // message, and the history ends sorted and complete.
 TEST(CliConcurrency, TwoProcessesImportingIntoOneFolder) {
@@ -720,6 +723,7 @@ TEST(CliConcurrency, TwoProcessesOnANewFolderSeedItOnceAndLoseNoImport) {
     for (int n = 1; n <= store.RecordCount(); ++n) periods.push_back(store.FieldValueAt(n, 0));
     for (int32_t period : landed) EXPECT_NE(std::find(periods.begin(), periods.end(), period), periods.end()) << period;
 }
+#endif
 
 }  // namespace
 }  // namespace lottodesk
