@@ -43,6 +43,9 @@ HttpAnswer httpGet(const std::string& address, long timeoutSeconds, size_t maxBy
     if (!session) return failure("无法建立网络连接");
     const int ms = static_cast<int>(timeoutSeconds * 1000);
     WinHttpSetTimeouts(session.get(), ms, ms, ms, ms);
+    // The wait for the answer's headers has its own limit (90 seconds unless set).
+    DWORD responseMs = static_cast<DWORD>(ms);
+    WinHttpSetOption(session.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseMs, sizeof responseMs);
     DWORD redirects = 3;
     WinHttpSetOption(session.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects, sizeof redirects);
     Handle connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
@@ -52,7 +55,9 @@ HttpAnswer httpGet(const std::string& address, long timeoutSeconds, size_t maxBy
                               : nullptr);
     auto transferFailed = [&] {
         const DWORD error = GetLastError();
-        if (error == ERROR_WINHTTP_TIMEOUT)
+        // Some WinHTTP implementations (Wine's) pass the socket's own time-out through.
+        constexpr DWORD kSocketTimedOut = 10060;  // WSAETIMEDOUT
+        if (error == ERROR_WINHTTP_TIMEOUT || error == ERROR_TIMEOUT || error == kSocketTimedOut)
             return failure("连接超时（" + std::to_string(timeoutSeconds) + "秒）：" + address);
         return failure("下载失败（WinHTTP 错误 " + std::to_string(error) + "）：" + address);
     };
@@ -66,6 +71,11 @@ HttpAnswer httpGet(const std::string& address, long timeoutSeconds, size_t maxBy
     WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,
                         &status, &size, WINHTTP_NO_HEADER_INDEX);
     answer.status = static_cast<long>(status);
+    // An answer cut short: fewer bytes than it announced (the connection closed early).
+    DWORD announced = 0;
+    size = sizeof announced;
+    const bool hasLength = WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_CONTENT_LENGTH | WINHTTP_QUERY_FLAG_NUMBER,
+                                               WINHTTP_HEADER_NAME_BY_INDEX, &announced, &size, WINHTTP_NO_HEADER_INDEX);
     char buffer[1 << 14];
     while (true) {
         DWORD read = 0;
@@ -77,6 +87,11 @@ HttpAnswer httpGet(const std::string& address, long timeoutSeconds, size_t maxBy
             return answer;
         }
         answer.body.append(buffer, read);
+    }
+    if (hasLength && answer.body.size() < announced) {
+        answer.body.clear();
+        answer.error = "下载失败（内容不完整）：" + address;
+        return answer;
     }
     if (answer.status != 200) {
         answer.body.clear();

@@ -14,7 +14,8 @@ constexpr size_t kMaxSettingsBytes = size_t{4} << 20;
 }  // namespace
 
 SettingsFiles settingsFilesFor(const std::string& xdgConfigHome, const std::string& home) {
-    const std::string config = !xdgConfigHome.empty() && xdgConfigHome.front() == '/' ? xdgConfigHome
+    // The XDG rule: a relative XDG_CONFIG_HOME is ignored.
+    const std::string config = !xdgConfigHome.empty() && platform::fsPath(xdgConfigHome).is_absolute() ? xdgConfigHome
                                : home.empty()                                       ? std::string(".config")
                                                                                     : home + "/.config";
     return {config + "/lottodesk/lottodesk.conf", config + "/duvuzizezid.conf"};

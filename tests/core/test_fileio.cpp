@@ -69,8 +69,8 @@ using test::FaultyFiles;
 // Every file in `folder` whose name holds "saving".
 int temporariesIn(const std::string& folder) {
     int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename().string().find("saving") != std::string::npos) ++n;
+    for (const auto& entry : std::filesystem::directory_iterator(platform::fsPath(folder)))
+        if (platform::pathText(entry.path().filename()).find("saving") != std::string::npos) ++n;
     return n;
 }
 

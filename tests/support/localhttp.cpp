@@ -119,7 +119,7 @@ std::vector<std::string> LocalHttpServer::requests() const {
 void LocalHttpServer::serve() {
     while (true) {
         pollfd fds[2] = {watch(m_listener), watch(m_wake[0])};
-        if (::poll(fds, 2, -1) < 0) return;
+        if (poll(fds, 2, -1) < 0) return;
         if (fds[1].revents) return;
         const int client = acceptClient(m_listener);
         if (client < 0) continue;
@@ -127,7 +127,7 @@ void LocalHttpServer::serve() {
         char buffer[4096];
         while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
             pollfd in = watch(client);
-            if (::poll(&in, 1, 5000) <= 0) break;
+            if (poll(&in, 1, 5000) <= 0) break;
             const ssize_t n = ::recv(client, buffer, sizeof buffer, 0);
             if (n <= 0) break;
             request.append(buffer, static_cast<size_t>(n));
@@ -144,7 +144,7 @@ void LocalHttpServer::serve() {
         if (reply.delayMs > 0) {
             // Waits as asked, or until the test ends.
             pollfd wake = watch(m_wake[0]);
-            if (::poll(&wake, 1, reply.delayMs) > 0) {
+            if (poll(&wake, 1, reply.delayMs) > 0) {
                 closeSocket(client);
                 return;
             }
