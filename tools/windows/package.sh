@@ -16,6 +16,7 @@ mkdir -p "$folder"
 cp "$exe" "$folder/lottodesk-cli.exe"
 "$wine" "$folder/lottodesk-cli.exe" --home "$folder" types > /dev/null
 test -f "$folder/database/cps.typ"
+rm -f "$folder/database/.lock"
 # Notepad reads UTF-8 with CR LF line ends.
 sed 's/$/\r/' "$source_dir/tools/windows/README-zh.txt" > "$folder/说明.txt"
 zip_file="$out/lottodesk-cli-$version-windows.zip"
