@@ -7,6 +7,7 @@ ASAN_BUILD = build-asan
 BENCH_BUILD = build-bench
 FUZZ_BUILD = build-fuzz
 SOAK_BUILD = build-soak
+WINDOWS_BUILD = build-windows
 FUZZ_SECONDS ?= 30
 SOAK_SECONDS ?= 180
 JOBS       ?= 2
@@ -24,8 +25,8 @@ PACKAGE_PACKAGES = dpkg-dev file fakeroot appstream desktop-file-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-test deps-bench deps-fuzz deps-package build build-app run test test-engine test-gui bench fuzz \
-        soak package screenshots clean
+.PHONY: deps deps-test deps-bench deps-fuzz deps-package deps-windows build build-app run test test-engine test-gui \
+        bench fuzz soak package screenshots windows clean
 
 # What `make run` and the package need: the two programs and the download plug-in, not the tests.
 APP_TARGETS = lottodesk lottodesk-cli prjdll
@@ -110,6 +111,23 @@ soak: deps-test
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  timeout $$(($(SOAK_SECONDS) + 600)) ./tests/lottodesk_soak
 
+# The engine, the command-line tool and their suites cross-built for 64-bit Windows with mingw-w64 and
+# run under Wine (in its own Wine prefix in the build folder, so no test reaches the user's own
+# settings), then the tool on a fresh folder, and the portable zip
+# $(WINDOWS_BUILD)/lottodesk-cli-<version>-windows.zip. The desktop program is not built here.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine64 googletest zip
+WINDOWS_ENV = WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+deps-windows: deps
+	$(call install-packages,$(WINDOWS_PACKAGES))
+windows: deps-windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	mkdir -p $(WINDOWS_BUILD)/wine && $(WINDOWS_ENV) /usr/lib/wine/wine64 wineboot --init
+	cd $(WINDOWS_BUILD) && $(WINDOWS_ENV) ctest -L engine -j $(JOBS) --output-on-failure
+	$(WINDOWS_ENV) tools/windows/smoke.sh $(WINDOWS_BUILD)/run/lottodesk-cli.exe
+	$(WINDOWS_ENV) tools/windows/package.sh $(WINDOWS_BUILD)/run/lottodesk-cli.exe \
+	  $$(sed -n 's/^project(lottodesk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt) $(WINDOWS_BUILD)
+
 # The Debian package (build/lottodesk_<version>_<arch>.deb) from the programs already built in build/.
 package: deps-package build-app
 	cmake --build $(BUILD) -j $(JOBS) --target manpage changelog
@@ -123,4 +141,4 @@ screenshots: deps-test $(BUILD)/build.ninja
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/tools/screenshots docs/screenshots/1024x768
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(SOAK_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(SOAK_BUILD) $(WINDOWS_BUILD)

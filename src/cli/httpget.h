@@ -1,5 +1,5 @@
 #pragma once
-// One HTTP(S) GET of the command line (libcurl): a time limit, a size cap and a plain user agent.
+// One HTTP(S) GET of the command line (libcurl; WinHTTP on Windows): a time limit, a size cap and a plain user agent.
 // Nothing else is fetched: only http and https addresses, redirects followed a few times.
 
 #include <string>
