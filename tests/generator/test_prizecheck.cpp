@@ -2,6 +2,7 @@
 
 #include "generator/prizecheck.h"
 #include "support/history.h"
+#include "support/tickets.h"
 
 namespace lottodesk {
 namespace {
@@ -13,14 +14,7 @@ Ticket ticketOf(std::initializer_list<int> numbers) {
     return t;
 }
 
-TwoZoneTicket twoZone(std::initializer_list<int> main, std::initializer_list<int> secondary) {
-    TwoZoneTicket t;
-    int i = 0;
-    for (int n : main) t.main[static_cast<size_t>(i++)] = static_cast<uint8_t>(n);
-    i = 0;
-    for (int n : secondary) t.secondary[static_cast<size_t>(i++)] = static_cast<uint8_t>(n);
-    return t;
-}
+using test::twoZone;
 
 // Hand-checked against the draw 03 08 12 19 27 33: the hits, and the order best first with equal
 // hits in their previous order; each ticket's tag goes with it.

@@ -4,18 +4,12 @@
 #include "generator/prizecheck.h"
 #include "generator/prizerules.h"
 #include "support/tempfolder.h"
+#include "support/tickets.h"
 
 namespace lottodesk {
 namespace {
 
-TwoZoneTicket twoZone(std::initializer_list<int> main, std::initializer_list<int> secondary) {
-    TwoZoneTicket t;
-    int i = 0;
-    for (int n : main) t.main[static_cast<size_t>(i++)] = static_cast<uint8_t>(n);
-    i = 0;
-    for (int n : secondary) t.secondary[static_cast<size_t>(i++)] = static_cast<uint8_t>(n);
-    return t;
-}
+using test::twoZone;
 
 PrizeRules rulesOf(const PrizeRuleBook& book, const std::string& game) {
     for (const PrizeRules& rules : book.games)
