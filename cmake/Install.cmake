@@ -4,6 +4,8 @@
 #   share/lottodesk/                              sample histories to import, the cell pictures and the
 #                                                 help page as templates (the program has them built in)
 #   share/applications, share/icons/hicolor, share/metainfo
+#   share/man/man1/lottodesk-cli.1.gz             made from the tool's own help
+#   share/doc/lottodesk/                          copyright, changelog.gz
 # `make package` builds the package from the regular build tree (cpack -G DEB).
 include(GNUInstallDirs)
 
@@ -23,6 +25,26 @@ if(LOTTODESK_GUI)
   install(FILES ${LOTTODESK_DATA_DIR}/help.htm DESTINATION ${CMAKE_INSTALL_DATADIR}/lottodesk)
 endif()
 install(DIRECTORY ${LOTTODESK_DATA_DIR}/samples DESTINATION ${CMAKE_INSTALL_DATADIR}/lottodesk)
+
+# The manual page of lottodesk-cli from its help (the tool runs here, so not when cross-compiling),
+# and the package's documents.
+if(NOT CMAKE_CROSSCOMPILING AND NOT LOTTODESK_FUZZ)
+  set(LOTTODESK_MANPAGE ${CMAKE_BINARY_DIR}/lottodesk-cli.1)
+  add_custom_command(OUTPUT ${LOTTODESK_MANPAGE}.gz
+    COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:lottodesk-cli> -DOUT=${LOTTODESK_MANPAGE}
+            -DVERSION=${PROJECT_VERSION} -P ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+    COMMAND gzip -9nf ${LOTTODESK_MANPAGE}
+    DEPENDS lottodesk-cli ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+    COMMENT "Manual page of lottodesk-cli")
+  add_custom_target(manpage ALL DEPENDS ${LOTTODESK_MANPAGE}.gz)
+  install(FILES ${LOTTODESK_MANPAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+set(LOTTODESK_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${LOTTODESK_CHANGELOG}
+  COMMAND sh -c "gzip -9nc '${LOTTODESK_DATA_DIR}/doc/changelog' > '${LOTTODESK_CHANGELOG}'"
+  DEPENDS ${LOTTODESK_DATA_DIR}/doc/changelog)
+add_custom_target(changelog ALL DEPENDS ${LOTTODESK_CHANGELOG})
+install(FILES ${LOTTODESK_DATA_DIR}/doc/copyright ${LOTTODESK_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lottodesk)

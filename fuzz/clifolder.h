@@ -59,6 +59,8 @@ public:
 private:
     CliFolder() {
         const std::string& base = workFolder("cli", {"home", "work"});
+        // The commands read the desktop program's settings: never the user's own.
+        ::setenv("XDG_CONFIG_HOME", (base + "config").c_str(), 1);
         m_home = base + "home/";
         m_work = base + "work/";
         std::ostringstream out, err;

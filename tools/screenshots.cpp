@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -33,6 +34,7 @@
 #include "ui/generator/zh_bonuspage.h"
 #include "ui/generator/zh_twozonepage.h"
 #include "ui/online/f_informdownload.h"
+#include "ui/prediction/f_tdsh.h"
 #include "ui/shell/f_main.h"
 #include "ui/update/f_gxsjq.h"
 
@@ -49,7 +51,7 @@ public:
 
 class NoShell : public Shell {
 public:
-    void openCalculator() override {}
+    bool openCalculator() override { return true; }
     void openTextEditor(const QString&) override {}
     void openDocument(const QString&) override {}
 };
@@ -169,6 +171,13 @@ int main(int argc, char** argv) {
     written = save(window, out, QStringLiteral("statistics.png")) && written;
     window.openPage(Tf_main::Page::tdsh);
     written = save(window, out, QStringLiteral("fixandkill.png")) && written;
+    // The kill page after "开始分析" over the last 100 draws of the first use's scheme.
+    auto* fixAndKill = window.pageWindow<Tf_tdsh>(Tf_main::Page::tdsh);
+    if (TdshPage* kill = fixAndKill->page(PageKind::hmsh)) {
+        kill->periodList()->setCurrentIndex(std::max(0, kill->periodList()->count() - 100));
+        kill->runBacktest();
+        written = save(window, out, QStringLiteral("fixandkill-run.png")) && written;
+    }
 
     window.openPage(Tf_main::Page::fxd);
     auto* trend = window.pageWindow<Tf_fxd>(Tf_main::Page::fxd);
@@ -199,7 +208,11 @@ int main(int argc, char** argv) {
         const struct {
             const char* caption;
             const char* file;
-        } shots[] = {{"信号图", "indicator-signal.png"}, {"遗漏次数统计图", "indicator-omission.png"}};
+        } shots[] = {{"信号图", "indicator-signal.png"},
+                     {"特性图表", "indicator-traits.png"},
+                     {"田野走势图", "indicator-field.png"},
+                     {"遗漏次数统计图", "indicator-omission.png"},
+                     {"按期数分段走势", "indicator-segments.png"}};
         for (const auto& view : shots) {
             for (int i = 0; i < views->count(); ++i)
                 if (views->tabText(i) == QString::fromUtf8(view.caption)) views->setCurrentIndex(i);

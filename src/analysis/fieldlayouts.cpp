@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analysis/valueclasses.h"
 #include "core/fileio.h"
 #include "core/gbktext.h"
 #include "core/integertext.h"
@@ -101,6 +102,28 @@ int fieldRowOf(const std::vector<std::string>& rowTexts, int32_t value) {
         if (named) return static_cast<int>(r);
     }
     return -1;
+}
+
+RangeFieldRows rangeFieldRows(ValueRange range, int rows) {
+    RangeFieldRows r;
+    r.upperBounds = zoneUpperBounds(range, std::max(1, rows));
+    int32_t first = range.lo;
+    for (const int32_t last : r.upperBounds) {
+        if (last < first)
+            r.captions.emplace_back();
+        else if (last == first)
+            r.captions.push_back(std::to_string(first));
+        else
+            r.captions.push_back(std::to_string(first) + ".." + std::to_string(last));
+        first = std::max(first, last + 1);
+    }
+    return r;
+}
+
+bool fieldLayoutNamesAny(const std::vector<std::string>& rowTexts, const int32_t* values, int first, int last) {
+    for (int n = first; n <= last; ++n)
+        if (fieldRowOf(rowTexts, values[n]) >= 0) return true;
+    return false;
 }
 
 }  // namespace lottodesk

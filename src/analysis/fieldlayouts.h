@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysisseries.h"
 #include "core/status.h"
 
 namespace lottodesk {
@@ -42,5 +43,16 @@ Status saveFieldLayouts(const std::string& folder, const FieldLayouts& layouts);
 // separators (blanks, commas, "、", semicolons) names the values of its integer tokens; any
 // other text names every value whose text, written with at least two digits, it contains.
 int fieldRowOf(const std::vector<std::string>& rowTexts, int32_t value);
+
+// The rows shown for a series none of whose values a layout names (the default rows "01" ..
+// name only 1..R, nothing of a sum): the range cut into `rows` zones as the class statistics cut
+// it, each captioned "first..last" (one value: itself; an empty zone: nothing).
+struct RangeFieldRows {
+    std::vector<int32_t> upperBounds;   // of the zones, for zoneOf
+    std::vector<std::string> captions;  // one per zone
+};
+RangeFieldRows rangeFieldRows(ValueRange range, int rows);
+// True when some value of values[first..last] falls in a row of the layout.
+bool fieldLayoutNamesAny(const std::vector<std::string>& rowTexts, const int32_t* values, int first, int last);
 
 }  // namespace lottodesk

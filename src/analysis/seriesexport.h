@@ -11,7 +11,7 @@
 namespace lottodesk {
 
 inline constexpr const char* kSeriesExportTitle = "导出指标值";
-inline constexpr const char* kSeriesExportFilter = "指标值(*.txt)|*.txt";
+inline constexpr const char* kSeriesExportFilter = "指标值 (*.txt)";
 
 // The chosen file name with ".txt" appended when it does not contain ".txt".
 std::string seriesExportPath(const std::string& chosen);

@@ -1,8 +1,9 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "core/platform.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return lottodesk::runCli(args, std::cout, std::cerr);
+    lottodesk::platform::useUtf8Console();
+    return lottodesk::runCli(lottodesk::platform::utf8Arguments(argc, argv), std::cout, std::cerr);
 }

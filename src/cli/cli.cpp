@@ -34,7 +34,9 @@
 #include "core/fileio.h"
 #include "core/firstrun.h"
 #include "core/integertext.h"
+#include "core/platform.h"
 #include "core/programfolder.h"
+#include "core/usersettings.h"
 #include "core/workspace.h"
 #include "formula/precheck.h"
 #include "formula/selfzb.h"
@@ -1210,7 +1212,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     // A mistyped folder should not become a new, empty program folder.
     if (!home.empty() && name != "help") {
         std::error_code ec;
-        if (!std::filesystem::is_directory(home, ec)) {
+        if (!std::filesystem::is_directory(platform::fsPath(home), ec)) {
             if (!init || !makeFolders(home)) {
                 err << (init ? "无法创建程序文件夹：" : "程序文件夹不存在：") << home
                     << (init ? "" : "（要新建程序文件夹，请加 --init）") << '\n';
@@ -1236,7 +1238,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << seeded.message << '\n';
             return kStopped;
         }
-        MemorySettings settings;  // the command line never touches the user's settings
+        // The desktop program's settings (cold/warm/hot windows), read only: the command line
+        // never changes them.
+        UserSettings settings = UserSettings::ofUser();
         StartupResult started = initialiseWorkspace(ws, settings);
         for (const std::string& message : started.messages) err << message << '\n';
         context.historyOpened = started.historyOpened;

@@ -1,6 +1,6 @@
 #pragma once
-// One HTTP(S) GET of the command line (libcurl, loaded at the first download): a time limit, a size
-// cap and a plain user agent.
+// One HTTP(S) GET of the command line (libcurl, loaded at the first download; WinHTTP on Windows):
+// a time limit, a size cap and a plain user agent.
 // Nothing else is fetched: only http and https addresses, redirects followed a few times.
 
 #include <string>

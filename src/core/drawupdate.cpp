@@ -1,12 +1,12 @@
 #include "drawupdate.h"
 
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <unordered_map>
 
 #include "drawtext.h"
 #include "fileio.h"
+#include "platform.h"
 #include "integertext.h"
 
 namespace lottodesk {
@@ -323,8 +323,8 @@ ImportOutcome importDrawText(t_s_dm& store, const GameParams& game, std::string_
 ImportOutcome importDrawFile(t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary,
                              bool overwrite) {
     // A file known to be too large is refused before a byte of it is read.
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > kMaxImportBytes)
+    if (const platform::FileInfo info = platform::fileInfo(path);
+        info.kind == platform::FileKind::regular && info.size > kMaxImportBytes)
         return refused(kImportTooLargeMessage);
     LineReader reader(path, kMaxImportBytes);
     if (!reader.opened()) return refused("无法读取文件：" + path);

@@ -1,16 +1,17 @@
 #include "fileio.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+
+#include "platform.h"
 
 namespace lottodesk {
 namespace {
@@ -24,13 +25,12 @@ constexpr size_t kBlockSize = 1 << 16;
 std::string resolveLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat st;
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        if (platform::fileInfo(current, false).kind != platform::FileKind::link) return current;
         std::error_code ec;
-        std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+        std::filesystem::path target = std::filesystem::read_symlink(platform::fsPath(current), ec);
         if (ec) return current;
-        if (target.is_relative()) target = std::filesystem::path(current).parent_path() / target;
-        current = target.lexically_normal().string();
+        if (target.is_relative()) target = platform::fsPath(current).parent_path() / target;
+        current = platform::pathText(target.lexically_normal());
     }
     return current;
 }
@@ -41,7 +41,7 @@ std::string resolveLinks(const std::string& path) {
 // out of the clean-up.
 std::string temporaryName(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    return target + std::string(kTemporaryMarker) + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    return target + std::string(kTemporaryMarker) + std::to_string(platform::processId()) + "-" + std::to_string(++counter);
 }
 
 // The writing process of a temporary file `name` of a save of `targetName`, or -1 when `name` is
@@ -66,31 +66,27 @@ void removeStaleTemporariesOf(const std::string& target) {
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
     const std::string_view targetName = std::string_view(target).substr(slash == std::string::npos ? 0 : slash + 1);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
-    while (dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(platform::fsPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = platform::pathText(it->path().filename());
         const long owner = temporaryOwner(name, targetName);
         if (owner < 0) continue;
         // A save in progress in another process keeps its file.
-        if (owner == ::getpid() || ::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
-        const std::string path = (slash == std::string::npos ? std::string() : folder) + std::string(name);
-        struct stat st;
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+        if (owner == platform::processId() || platform::processRunning(owner)) continue;
+        const std::string path = (slash == std::string::npos ? std::string() : folder) + name;
+        if (platform::fileInfo(path, false).kind == platform::FileKind::regular) platform::removeFile(path);
     }
-    ::closedir(dir);
 }
 
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, size_t maxBytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::openFile(path, "rb");
     if (!file) return std::nullopt;
     std::string bytes;
     // Sized once from the file's length, so a large file is not copied at every doubling.
-    struct stat st;
-    if (::fstat(::fileno(file), &st) == 0 && st.st_size > 0 && static_cast<size_t>(st.st_size) <= maxBytes)
-        bytes.reserve(static_cast<size_t>(st.st_size));
+    if (const platform::FileInfo info = platform::fileInfo(path); info.size > 0 && info.size <= maxBytes)
+        bytes.reserve(static_cast<size_t>(info.size));
     char buffer[kBlockSize];
     size_t n;
     bool tooLarge = false;
@@ -108,14 +104,13 @@ std::optional<std::string> readWholeFile(const std::string& path, size_t maxByte
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return platform::fileInfo(path).kind == platform::FileKind::regular;
 }
 
 bool makeFolders(const std::string& path) {
     std::error_code ec;
-    std::filesystem::create_directories(path, ec);
-    return std::filesystem::is_directory(path, ec);
+    std::filesystem::create_directories(platform::fsPath(path), ec);
+    return std::filesystem::is_directory(platform::fsPath(path), ec);
 }
 
 bool writeAllBytes(std::FILE* file, std::string_view bytes) {
@@ -126,7 +121,9 @@ std::string fileErrorReason(int error) {
     switch (error) {
     case 0: return "原因不明";
     case ENOSPC: return "磁盘空间已满";
+#ifdef EDQUOT
     case EDQUOT: return "超出磁盘配额";
+#endif
     case EACCES:
     case EPERM: return "没有写入权限";
     case EROFS: return "文件系统是只读的";
@@ -136,7 +133,10 @@ std::string fileErrorReason(int error) {
     case EIO: return "读写设备出错";
     case EXDEV: return "不能跨文件系统改名";
     case EBUSY:
-    case ETXTBSY: return "文件正被占用";
+#ifdef ETXTBSY
+    case ETXTBSY:
+#endif
+        return "文件正被占用";
     case ENAMETOOLONG: return "文件名太长";
     default: return std::strerror(error);
     }
@@ -149,30 +149,24 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
         return Status::failure("文件保存失败：" + path + "（" + fileErrorReason(error) + "）");
     };
     // Only a regular file is ever replaced: a device, a pipe or a folder under the name stays as it is.
-    struct stat previous;
-    const bool exists = ::lstat(target.c_str(), &previous) == 0;
-    if (exists && S_ISDIR(previous.st_mode)) return failed(EISDIR);
-    if (exists && !S_ISREG(previous.st_mode))
+    const platform::FileInfo previous = platform::fileInfo(target, false);
+    if (previous.kind == platform::FileKind::folder) return failed(EISDIR);
+    if (previous.kind != platform::FileKind::missing && previous.kind != platform::FileKind::regular)
         return Status::failure("文件保存失败：" + path + "（" + kNotRegularFileReason + "）");
-    const bool replacing = exists;
+    const bool replacing = previous.kind == platform::FileKind::regular;
     removeStaleTemporariesOf(target);
     const std::string temporary = temporaryName(target);
 
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
     errno = 0;
-    const int fd = layer.open ? layer.open(temporary.c_str(), flags, 0666) : ::open(temporary.c_str(), flags, 0666);
+    const int fd = layer.open ? layer.open(temporary.c_str()) : platform::createNewFile(temporary.c_str());
     if (fd < 0) return failed(errno);
-    if (replacing) {
-        // The new file keeps the old one's permissions (and owner, where the process may set it).
-        (void)::fchmod(fd, previous.st_mode & 07777);
-        if (::fchown(fd, previous.st_uid, previous.st_gid) != 0) { /* only possible for the owner's group or root */
-        }
-    }
+    // The new file keeps the old one's permissions (and owner, where the process may set it).
+    if (replacing) platform::copyPermissions(fd, previous);
     std::FILE* file = ::fdopen(fd, "wb");
     if (!file) {
         const int error = errno;
         ::close(fd);
-        ::unlink(temporary.c_str());
+        platform::removeFile(temporary);
         return failed(error);
     }
     int error = 0;
@@ -183,7 +177,7 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
         ok = false;
         error = errno;
     }
-    if (ok && ::fsync(fileno(file)) != 0) {
+    if (ok && !platform::flushToDisk(file)) {
         ok = false;
         error = errno;
     }
@@ -194,11 +188,11 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
     if (ok) {
         errno = 0;
         const int renamed = layer.rename ? layer.rename(temporary.c_str(), target.c_str())
-                                         : ::rename(temporary.c_str(), target.c_str());
+                                         : platform::replaceFile(temporary.c_str(), target.c_str());
         if (renamed == 0) return Status::success();
         error = errno;
     }
-    ::unlink(temporary.c_str());
+    platform::removeFile(temporary);
     return failed(error);
 }
 
@@ -208,20 +202,9 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
     return saveFileAtomically(path, bytes, layer);
 }
 
-FolderLock::FolderLock(const std::string& lockPath) {
-    m_fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (m_fd < 0) return;
-    while (::flock(m_fd, LOCK_EX) != 0) {
-        if (errno == EINTR) continue;
-        ::close(m_fd);
-        m_fd = -1;
-        return;
-    }
-}
+FolderLock::FolderLock(const std::string& lockPath) : m_lock(platform::lockFile(lockPath)) {}
 
-FolderLock::~FolderLock() {
-    if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
-}
+FolderLock::~FolderLock() { platform::unlockFile(m_lock); }
 
 uint64_t contentHash(std::string_view bytes) {
     // FNV-1a, 64 bits: fast, and stable across runs and builds.
@@ -251,35 +234,33 @@ Status saveFileUnlessChanged(const std::string& path, std::string_view bytes, Fi
 
 FileStamp stampOfFile(const std::string& path) {
     FileStamp stamp;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return stamp;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return stamp;
-    }
+    const platform::FileInfo info = platform::fileInfo(path);
+    if (info.kind != platform::FileKind::regular) return stamp;
+    std::FILE* file = platform::openFile(path, "rb");
+    if (!file) return stamp;
     uint64_t hash = 0xcbf29ce484222325ull;
     uint64_t size = 0;
     char buffer[kBlockSize];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0) {
-        for (ssize_t i = 0; i < n; ++i) {
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        for (size_t i = 0; i < n; ++i) {
             hash ^= static_cast<unsigned char>(buffer[i]);
             hash *= 0x100000001b3ull;
         }
-        size += static_cast<uint64_t>(n);
+        size += n;
     }
-    ::close(fd);
-    if (n < 0) return stamp;
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return stamp;
     stamp.exists = true;
     stamp.size = size;
-    stamp.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.mtimeNs = info.mtimeNs;
     stamp.hash = hash;
     return stamp;
 }
 
 LineReader::LineReader(const std::string& path, size_t maxBytes) : m_maxBytes(maxBytes) {
-    m_file = std::fopen(path.c_str(), "rb");
+    m_file = platform::openFile(path, "rb");
 }
 
 LineReader::~LineReader() {

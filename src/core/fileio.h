@@ -4,8 +4,6 @@
 // beside the target, which is flushed to disk and then renamed over the target, so a crash, a
 // full disk or a folder that cannot be written leaves the previous file intact.
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -39,8 +37,8 @@ bool writeAllBytes(std::FILE* file, std::string_view bytes);
 // `beforeSave` lets a test run another writer just before a save checks the file it replaces.
 struct FileLayer {
     ChunkWriter write = writeAllBytes;
-    std::function<int(const char* path, int flags, mode_t mode)> open;  // empty: ::open
-    std::function<int(const char* from, const char* to)> rename;        // empty: ::rename
+    std::function<int(const char* path)> open;                    // empty: platform::createNewFile
+    std::function<int(const char* from, const char* to)> rename;  // empty: platform::replaceFile
     std::function<void()> beforeSave;                                   // empty: nothing
 };
 
@@ -58,8 +56,8 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
 // The reason of a failed file operation in the user's words ("磁盘空间已满" ...).
 std::string fileErrorReason(int error);
 
-// An exclusive lock held by one writer of a folder at a time, across processes (flock on the
-// file `lockPath`, created when missing). Waits for the lock; released by the destructor. When
+// An exclusive lock held by one writer of a folder at a time, across processes (flock, or
+// LockFileEx on Windows, on the file `lockPath`, created when missing). Waits for the lock; released by the destructor. When
 // the lock file cannot be created (a read-only folder) the object holds no lock and the write
 // that follows fails on its own.
 class FolderLock {
@@ -68,10 +66,10 @@ public:
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
-    bool held() const { return m_fd >= 0; }
+    bool held() const { return m_lock != -1; }
 
 private:
-    int m_fd = -1;
+    intptr_t m_lock = -1;
 };
 
 // What a reader saw of a file: a later save compares it with the file on disk to find out

@@ -7,6 +7,7 @@
 #include "cpstyle.h"
 #include "drawtext.h"
 #include "fileio.h"
+#include "platform.h"
 #include "samples.h"
 #include "s_dm.h"
 #include "workspace.h"
@@ -65,7 +66,7 @@ Status seed(const std::string& folder, const SampleSource& samples, const std::s
     // so the folder never looks seeded without its games and the next start tries again.
     std::vector<std::string> written;
     auto undo = [&](Status failed) {
-        for (const std::string& path : written) std::remove(path.c_str());
+        for (const std::string& path : written) platform::removeFile(path);
         failed.message = "无法建立新的数据文件夹（" + failed.message + "），请检查磁盘空间和写入权限后重新启动：" + ws.folder;
         return failed;
     };

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fileio.h"
+#include "platform.h"
 #include "gbk.h"
 
 namespace lottodesk {
@@ -12,7 +13,7 @@ namespace {
 
 // At most `limit` bytes from the start of the file; nullopt when it cannot be opened or read.
 std::optional<std::string> readPrefix(const std::string& path, size_t limit) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::openFile(path, "rb");
     if (!file) return std::nullopt;
     std::string bytes;
     char block[1 << 16];

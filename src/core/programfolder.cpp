@@ -3,23 +3,16 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform.h"
+
 namespace lottodesk {
 namespace {
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
+using platform::environment;
+using platform::executableFolder;
 
 std::string absoluteFolder(const std::string& path) {
-    return withTrailingSlash(std::filesystem::absolute(path).lexically_normal().string());
-}
-
-std::string executableFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path(ec).string();
-    return exe.parent_path().string();
+    return withTrailingSlash(platform::pathText(std::filesystem::absolute(platform::fsPath(path)).lexically_normal()));
 }
 
 std::string userDataHome() {
@@ -52,7 +45,7 @@ ProgramFolderChoice chooseProgramFolder(const FolderEnvironment& env) {
     if (!env.home.empty()) return {absoluteFolder(env.home), FolderRule::Environment};
     std::error_code ec;
     const std::string exe = withTrailingSlash(env.executableFolder);
-    if (std::filesystem::is_directory(exe + "database", ec) || env.userDataHome.empty())
+    if (std::filesystem::is_directory(platform::fsPath(exe + "database"), ec) || env.userDataHome.empty())
         return {exe, FolderRule::Portable};
     return {absoluteFolder(withTrailingSlash(env.userDataHome) + "lottodesk"), FolderRule::PerUser};
 }

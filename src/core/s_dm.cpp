@@ -6,7 +6,7 @@
 #include <atomic>
 #include <numeric>
 
-#include <sys/stat.h>
+#include "platform.h"
 
 namespace lottodesk {
 namespace {
@@ -55,8 +55,7 @@ bool t_s_dm::Open() {
 
 bool t_s_dm::load() {
     // Read into new storage, so a failure leaves the store as it was.
-    struct stat st;
-    if (::stat(m_filename.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (const platform::FileInfo info = platform::fileInfo(m_filename); info.kind != platform::FileKind::regular) {
         m_lastError = "无法打开数据文件：" + m_filename;
         return false;
     }

@@ -22,7 +22,7 @@ namespace lottodesk {
 
 inline constexpr const char* kBatchCaption = "批量过滤";
 inline constexpr const char* kBatchAddTitle = " 加入过滤条件文件";
-inline constexpr const char* kBatchFileFilter = "过滤条件文件(*.zh)|*.zh";
+inline constexpr const char* kBatchFileFilter = "过滤条件文件 (*.zh)";
 inline constexpr const char* kBatchFinished = "批量过滤完毕";
 inline constexpr const char* kBatchMissingPrefix = "未找到的条件文件：";
 // The refusal of a batch whose first file is missing; the path follows.

@@ -1,6 +1,5 @@
 #include "condfile.h"
 
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <bit>
@@ -13,6 +12,7 @@
 
 #include "cataloguerows.h"
 #include "core/fileio.h"
+#include "core/platform.h"
 #include "core/gbk.h"
 #include "pagedfile.h"
 
@@ -304,7 +304,7 @@ void readValueRow(const FileRecords& file, int number, ValueCondition& row) {
 // At most `maxBytes` of a file that cannot be read out of order (a pipe): a file of any size costs
 // no more than the records it can hold.
 std::optional<std::string> readHead(const std::string& path, size_t maxBytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::openFile(path, "rb");
     if (!file) return std::nullopt;
     std::string bytes;
     char piece[65536];
@@ -527,9 +527,8 @@ Load unreadableLoad(const std::string& path) {
 // zone's ".zh" holds 1402) and would load as nonsense.
 template <typename Load>
 std::optional<Load> wrongKindLoad(const std::string& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<uint64_t>(st.st_size) <= kSecondaryConditionRecords * kCondRecordSize)
+    const platform::FileInfo info = platform::fileInfo(path);
+    if (info.kind != platform::FileKind::regular || info.size <= kSecondaryConditionRecords * kCondRecordSize)
         return std::nullopt;
     Load refused;
     refused.status = Status::failure(std::string(kWrongConditionFileMessage) + path);

@@ -4,7 +4,7 @@
 #include <bitset>
 #include <charconv>
 
-#include <sys/stat.h>
+#include "core/platform.h"
 
 namespace lottodesk {
 
@@ -145,10 +145,9 @@ Status saveResultFile(const std::string& path, const std::vector<Ticket>& ticket
 ResultTextParse loadResultFile(const std::string& path, int m, const TicketRange* range, size_t maxBytes) {
     ResultLines lines(m, range);
     // Sized once from the file's length, as a file the program wrote holds its tickets.
-    struct stat st;
     const int mm = std::clamp(m, 1, static_cast<int>(std::tuple_size_v<Ticket>));
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= maxBytes)
-        lines.result().tickets.reserve(static_cast<size_t>(st.st_size) / (3 * static_cast<size_t>(mm) + 2));
+    if (const platform::FileInfo info = platform::fileInfo(path); info.kind == platform::FileKind::regular && info.size <= maxBytes)
+        lines.result().tickets.reserve(static_cast<size_t>(info.size) / (3 * static_cast<size_t>(mm) + 2));
     return readTicketLines(path, maxBytes, lines,
                            "组号文件太大（超过" + std::to_string(maxBytes >> 20) + "MB），不是组号结果文件：" + path);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/fileio.h"
+#include "core/platform.h"
 
 namespace lottodesk {
 namespace {
@@ -72,7 +73,7 @@ MainConditionLoad loadExitConditions(const std::string& folder, int zh_to, const
 
 Status saveConditionsAtExit(const std::string& folder, const MainConditions& conditions, int zh_to) {
     const Status saved = saveMainConditions(folder + kExitConditionsFile, conditions, zh_to);
-    for (int slot = 0; slot < kSnapshotSlots; ++slot) std::remove(snapshotPath(folder, slot).c_str());
+    for (int slot = 0; slot < kSnapshotSlots; ++slot) platform::removeFile(snapshotPath(folder, slot));
     return saved;
 }
 

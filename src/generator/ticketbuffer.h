@@ -13,6 +13,14 @@ namespace lottodesk {
 
 class TicketBuffer {
 public:
+    TicketBuffer() = default;
+    // A copy (a generator copied for a worker) starts with no room of its own: the content is
+    // scratch, never state.
+    TicketBuffer(const TicketBuffer&) {}
+    TicketBuffer& operator=(const TicketBuffer&) { return *this; }
+    TicketBuffer(TicketBuffer&&) noexcept = default;
+    TicketBuffer& operator=(TicketBuffer&&) noexcept = default;
+
     // Room for `more` tickets after the first `used` ones, which are kept; the room's content is
     // undefined until written.
     Ticket* room(size_t used, size_t more) {

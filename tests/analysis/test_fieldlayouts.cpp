@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/fieldlayouts.h"
+#include "analysis/valueclasses.h"
 #include "core/fileio.h"
 #include "core/gbktext.h"
 #include "support/history.h"
@@ -77,6 +78,32 @@ TEST(FieldLayouts, RowOfAValue) {
         {{}, 1, -1},
     };
     for (const Case& c : cases) EXPECT_EQ(fieldRowOf(c.rows, c.value), c.row) << c.value;
+}
+
+}  // namespace
+}  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+TEST(FieldLayouts, ASeriesTheLayoutDoesNotFitIsShownInZonesOfItsRange) {
+    // Sums 21..183 in four rows: the default rows "01".."04" name none of them.
+    const int32_t sums[] = {0, 102, 87, 140, 21, 183};  // slot 0 unused, as in a series
+    const std::vector<std::string> defaults = defaultFieldLayouts(4).layouts[0];
+    EXPECT_FALSE(fieldLayoutNamesAny(defaults, sums, 1, 5));
+    EXPECT_TRUE(fieldLayoutNamesAny({"87 88", "x"}, sums, 1, 5));
+    const int32_t small[] = {0, 3, 9};
+    EXPECT_TRUE(fieldLayoutNamesAny(defaults, small, 1, 2));
+
+    const RangeFieldRows zones = rangeFieldRows(ValueRange{21, 183}, 4);
+    EXPECT_EQ(zones.captions, (std::vector<std::string>{"21..60", "61..101", "102..142", "143..183"}));
+    const ValueRange range{21, 183};
+    EXPECT_EQ(zoneOf(21, range, zones.upperBounds), 0);
+    EXPECT_EQ(zoneOf(102, range, zones.upperBounds), 2);
+    EXPECT_EQ(zoneOf(183, range, zones.upperBounds), 3);
+    // More rows than values: single values, then empty rows.
+    EXPECT_EQ(rangeFieldRows(ValueRange{1, 3}, 4).captions, (std::vector<std::string>{"", "1", "2", "3"}));
+    EXPECT_EQ(rangeFieldRows(ValueRange{5, 5}, 2).captions, (std::vector<std::string>{"", "5"}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -232,6 +234,31 @@ TEST_F(CliFormulas, EvalPrintsTheValueOrTheFailure) {
             EXPECT_EQ(result.err, c.err) << c.args.back();
         }
     }
+}
+
+// The command line classes numbers as the desktop program does, with the user's windows from the
+// desktop program's settings file (here in a temporary configuration folder).
+TEST_F(CliFormulas, ColdWarmHotFollowTheDesktopSettings) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the registry reader is tested in test_usersettings";
+#else
+    test::TempFolder config;
+    const char* previous = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = previous ? previous : "";
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    const CliRun defaults = run({"eval", "z_lwr_lmgs"});
+    test::writeFile(config.file("duvuzizezid.conf"), "[General]\nqs=12\ncoldcs=2\nhotcs=8\n");
+    const CliRun legacy = run({"eval", "z_lwr_lmgs"});
+    std::filesystem::create_directories(config.file("lottodesk"));
+    test::writeFile(config.file("lottodesk/lottodesk.conf"), "[General]\nqs=12\ncoldcs=0\n");
+    const CliRun current = run({"eval", "z_lwr_lmgs"});
+    if (previous) ::setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(defaults.out, "2\n") << "30 draws, at most 2 times";
+    EXPECT_EQ(legacy.out, "5\n") << "the older settings file while there is no new one: 12 draws";
+    EXPECT_EQ(current.out, "1\n") << "the new file wins: 12 draws, never drawn";
+    EXPECT_EQ(test::readFile(config.file("lottodesk/lottodesk.conf")), "[General]\nqs=12\ncoldcs=0\n");
+#endif
 }
 
 TEST_F(CliFormulas, EvalOfExtendedIdentifiers) {
@@ -597,6 +624,7 @@ TEST(CliTransfer, DamagedCustomIndicatorFileIsNamed) {
     EXPECT_NE(run.err.find("不是GBK编码"), std::string::npos) << run.err;
 }
 
+#ifndef _WIN32  // two processes by fork
 // Two programs importing into one folder at once: every import lands or is refused with the
 // message, and the history ends sorted and complete.
 TEST(CliConcurrency, TwoProcessesImportingIntoOneFolder) {
@@ -695,6 +723,7 @@ TEST(CliConcurrency, TwoProcessesOnANewFolderSeedItOnceAndLoseNoImport) {
     for (int n = 1; n <= store.RecordCount(); ++n) periods.push_back(store.FieldValueAt(n, 0));
     for (int32_t period : landed) EXPECT_NE(std::find(periods.begin(), periods.end(), period), periods.end()) << period;
 }
+#endif
 
 }  // namespace
 }  // namespace lottodesk

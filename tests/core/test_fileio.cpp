@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 
 #include "core/fileio.h"
+#include "core/platform.h"
 #include "support/faultyfiles.h"
 #include "support/tempfolder.h"
 
@@ -64,8 +69,8 @@ using test::FaultyFiles;
 // Every file in `folder` whose name holds "saving".
 int temporariesIn(const std::string& folder) {
     int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename().string().find("saving") != std::string::npos) ++n;
+    for (const auto& entry : std::filesystem::directory_iterator(platform::fsPath(folder)))
+        if (platform::pathText(entry.path().filename()).find("saving") != std::string::npos) ++n;
     return n;
 }
 
@@ -91,6 +96,7 @@ TEST(AtomicSave, EveryFaultKeepsThePreviousFileAndSaysWhy) {
     EXPECT_NE(saveFileAtomically(home.file("missing/a.txt"), "x").message.find("文件夹不存在"), std::string::npos);
 }
 
+#ifndef _WIN32  // links, permissions, pipes and devices as POSIX has them
 TEST(AtomicSave, WritesThroughSymbolicLinksAndKeepsPermissions) {
     test::TempFolder home;
     const std::string target = home.file("real/basedata0.rec");
@@ -114,10 +120,12 @@ TEST(AtomicSave, WritesThroughSymbolicLinksAndKeepsPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
+#endif
+
 TEST(AtomicSave, KilledSavesAreCleanedUpAtTheNextSaveOfTheirFile) {
     test::TempFolder home;
     const std::string dead = ".lottodesk-saving-4194000-1";  // a process that no longer runs
-    const std::string mine = ".lottodesk-saving-" + std::to_string(::getpid()) + "-7";
+    const std::string mine = ".lottodesk-saving-" + std::to_string(platform::processId()) + "-7";
     test::writeFile(home.file("plan.txt" + dead), "half");
     test::writeFile(home.file("plan.txt" + mine), "in progress");
     test::writeFile(home.file("other.txt" + dead), "another file's");
@@ -135,6 +143,7 @@ TEST(AtomicSave, KilledSavesAreCleanedUpAtTheNextSaveOfTheirFile) {
     EXPECT_EQ(test::fileSize(home.file("other.txt" + dead)), -1);
 }
 
+#ifndef _WIN32
 TEST(AtomicSave, OnlyARegularFileIsReplaced) {
     test::TempFolder home;
     ASSERT_EQ(::mkfifo(home.file("pipe").c_str(), 0644), 0);
@@ -161,6 +170,30 @@ TEST(AtomicSave, OnlyARegularFileIsReplaced) {
     EXPECT_TRUE(S_ISCHR(st.st_mode));
     EXPECT_TRUE(std::filesystem::is_symlink(home.file("device-link")));
     EXPECT_EQ(temporariesIn(home.path()), 0);
+}
+#endif
+
+TEST(AtomicSave, AFolderIsNeverReplaced) {
+    test::TempFolder home;
+    std::filesystem::create_directory(platform::fsPath(home.file("folder")));
+    EXPECT_EQ(saveFileAtomically(home.file("folder"), "x").message, "文件保存失败：" + home.file("folder") + "（目标是一个文件夹）");
+    EXPECT_TRUE(std::filesystem::is_directory(platform::fsPath(home.file("folder"))));
+}
+
+// Paths are UTF-8 inside the program, also where the system's own code page is another.
+TEST(AtomicSave, ChineseFolderAndFileNames) {
+    test::TempFolder home;
+    const std::string folder = home.file("彩票数据/");
+    ASSERT_TRUE(makeFolders(folder));
+    ASSERT_TRUE(saveFileAtomically(folder + "双色球.txt", "一"));
+    ASSERT_TRUE(saveFileAtomically(folder + "双色球.txt", "二"));
+    EXPECT_TRUE(fileExists(folder + "双色球.txt"));
+    EXPECT_EQ(readWholeFile(folder + "双色球.txt"), std::optional<std::string>("二"));
+    FileStamp seen = stampOfFile(folder + "双色球.txt");
+    EXPECT_TRUE(seen.exists);
+    EXPECT_TRUE(saveFileUnlessChanged(folder + "双色球.txt", "三", seen));
+    EXPECT_EQ(test::readFile(folder + "双色球.txt"), "三");
+    EXPECT_EQ(temporariesIn(folder), 0);
 }
 
 TEST(AtomicSave, AUserFileChangedByAnotherProgramIsNotOverwritten) {
@@ -236,9 +269,18 @@ TEST(FolderLocking, OneWriterAtATime) {
     // A second writer (another open of the lock file, as another process has) cannot take the lock
     // while the first holds it, and can once it is released.
     auto secondCanLock = [&] {
+#ifdef _WIN32
+        HANDLE file = CreateFileW(platform::widen(home.file(".lock")).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+        OVERLAPPED whole{};
+        const bool locked = file != INVALID_HANDLE_VALUE &&
+                            LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+#else
         const int fd = ::open(home.file(".lock").c_str(), O_RDWR | O_CLOEXEC);
         const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         if (fd >= 0) ::close(fd);
+#endif
         return locked;
     };
     {

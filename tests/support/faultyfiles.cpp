@@ -37,7 +37,7 @@ FileLayer FaultyFiles::failOnRename() {
 
 FileLayer FaultyFiles::readOnlyFolder() {
     FileLayer layer;
-    layer.open = [](const char*, int, mode_t) {
+    layer.open = [](const char*) {
         errno = EACCES;
         return -1;
     };

@@ -3,6 +3,7 @@
 // records what it was asked to open, a temporary program folder with the cell pictures.
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <filesystem>
@@ -47,7 +48,11 @@ public:
 
 class FakeShell : public Shell {
 public:
-    void openCalculator() override { opened << QStringLiteral("calculator"); }
+    bool openCalculator() override {
+        opened << QStringLiteral("calculator");
+        return hasCalculator;
+    }
+    bool hasCalculator = true;
     void openTextEditor(const QString& path) override { opened << QStringLiteral("editor:") + path; }
     void openDocument(const QString& pathOrUrl) override { opened << QStringLiteral("document:") + pathOrUrl; }
 
@@ -57,19 +62,27 @@ public:
 // Answers file dialogs with the next queued name (empty: cancelled) and records their titles.
 class FakeFileChooser : public FileChooser {
 public:
-    QString openFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+    QString openFile(QWidget*, const QString& title, const QString& filter, const QString& folder) override {
+        folders << folder;
         return next(title, filter);
     }
-    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString&) override {
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& folder) override {
+        folders << folder;
         return next(title, filter);
     }
 
     std::deque<QString> names;
     QStringList titles;
     QStringList filters;
+    QStringList folders;  // where each dialog was asked to start
 
 private:
     QString next(const QString& title, const QString& filter) {
+        // What the dialog would show: each filter of ";;" a caption and its patterns in
+        // parentheses. A raw "文件(*.txt)|*.txt" would show the user that text as it stands.
+        static const QRegularExpression qtFilter(QStringLiteral(R"(^[^|()]*\([^|()]+\)$)"));
+        for (const QString& one : filter.split(QStringLiteral(";;")))
+            if (!qtFilter.match(one).hasMatch()) qFatal("not a file dialog filter: %s", qPrintable(filter));
         titles << title;
         filters << filter;
         if (names.empty()) return {};

@@ -196,7 +196,7 @@ void ConversionPage::correspondingValues() {
 void ConversionPage::exportColumn() {
     if (m_table.rows() == 0) return;
     QString path = m_context.files.saveFile(this, QStringLiteral("导出转换结果"),
-                                            QStringLiteral("转换结果(*.txt)|*.txt"), qtext(m_context.ws.folder));
+                                            QStringLiteral("转换结果 (*.txt)"), qtext(m_context.ws.folder));
     if (path.isEmpty()) return;
     if (!path.contains(QStringLiteral(".txt"))) path += QStringLiteral(".txt");
     std::string text;

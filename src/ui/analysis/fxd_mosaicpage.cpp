@@ -19,7 +19,7 @@
 namespace lottodesk {
 namespace {
 
-const QString kFilter = QStringLiteral("指标组合格式文件(*.zbz)|*.zbz");
+const QString kFilter = QStringLiteral("指标组合格式文件 (*.zbz)");
 
 }  // namespace
 

@@ -447,7 +447,7 @@ void RowColumnPage::design() {
             if (!saved) m_context.prompts.reportError(this, qtext(saved.message));
         } else if (save.choice() == Tf_hns_save::Choice::SaveAs) {
             QString path = m_context.files.saveFile(this, QStringLiteral("保存矩阵文件"),
-                                                    QStringLiteral("矩阵文件(*.jz)|*.jz"), qtext(m_context.ws.folder));
+                                                    QStringLiteral("矩阵文件 (*.jz)"), qtext(m_context.ws.folder));
             if (!path.isEmpty()) {
                 if (!path.contains(QStringLiteral(".jz"))) path += QStringLiteral(".jz");
                 if (Status saved = saveArrangement(path.toStdString(), designed); !saved)

@@ -229,7 +229,7 @@ void AssociationView::analyseColumn(int column) {
 void AssociationView::exportNextDraws() {
     if (!m_table) return;
     QString name =
-        m_context.files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件(*.txt)|*.txt"),
+        m_context.files.saveFile(this, QStringLiteral("导出到文本文件"), QStringLiteral("文本文件 (*.txt)"),
                                  QString::fromStdString(m_context.ws.folder));
     if (name.isEmpty()) return;
     if (!name.contains(QStringLiteral(".txt"))) name += QStringLiteral(".txt");

@@ -1,5 +1,7 @@
 #include "ui/charts/candlechart.h"
 
+#include "ui/charts/axisticks.h"
+
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -71,10 +73,12 @@ void paintCandleChart(QPainter& painter, const CandleChartData& data, const QRec
     if (count == 0 || slotWidth <= 0 || plot.width() <= 0 || plot.height() < 2 * kInset + 2) return;
     const CandleAxis axis = candleAxis(data);
 
-    // Grid lines and value labels at five heights.
+    // Grid lines and value labels at the whole multiples of a nice step inside the axis, about
+    // one per 40 pixels, so each label is the value of its line.
     const QFontMetrics metrics = painter.fontMetrics();
-    for (int d = 0; d <= 4; ++d) {
-        const int32_t v = int32_t(axis.lo + (int64_t(axis.hi) - axis.lo) * d / 4);
+    const double step = niceStep(double(axis.hi) - axis.lo, std::clamp(plot.height() / 40, 2, 10), true);
+    for (const double tick : ticksWithin(axis.lo, axis.hi, step)) {
+        const auto v = static_cast<int32_t>(tick);
         const int y = candleY(v, plot, axis);
         painter.setPen(QColor(232, 232, 232));
         painter.drawLine(plot.left(), y, plot.right(), y);
@@ -100,9 +104,11 @@ void paintCandleChart(QPainter& painter, const CandleChartData& data, const QRec
                 painter.setPen(colour);
                 painter.drawLine(shape.body.left(), shape.body.top(), shape.body.right(), shape.body.top());
             } else if (shape.kind == CandleKind::Rise) {
+                // Hollow: white inside, so no grid line runs through the body.
                 painter.setPen(colour);
-                painter.setBrush(Qt::NoBrush);
+                painter.setBrush(Qt::white);
                 painter.drawRect(shape.body.adjusted(0, 0, -1, -1));
+                painter.setBrush(Qt::NoBrush);
             } else {
                 painter.fillRect(shape.body, colour);
             }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/drawtext.h"
+#include "ui/charts/fittext.h"
 #include "ui/common/cellpictures.h"
 
 namespace lottodesk {
@@ -113,6 +114,7 @@ void CellGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (text.isEmpty()) return;
     painter->save();
     painter->setPen(Qt::white);
+    painter->setFont(fontFitting(painter->font(), text, option.rect.width() - 2));
     painter->drawText(option.rect, Qt::AlignCenter, text);
     painter->restore();
 }

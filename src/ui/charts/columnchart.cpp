@@ -1,5 +1,7 @@
 #include "ui/charts/columnchart.h"
 
+#include "ui/charts/axisticks.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -9,9 +11,8 @@ namespace {
 
 constexpr int kAxisWidth = 52, kTitleHeight = 20, kLabelHeight = 18, kTextHeight = 14;
 
-QString axisText(double v) {
-    return v == std::floor(v) ? QString::number(static_cast<long long>(v)) : QString::number(v, 'f', 1);
-}
+// About one grid line per 30 pixels of height.
+int tickIntervals(const QRect& plot) { return std::clamp(plot.height() / 30, 2, 8); }
 
 }  // namespace
 
@@ -37,12 +38,14 @@ ColumnChartGeometry columnChartGeometry(const ColumnChartData& data, const QRect
     double top = 0;
     bool whole = true;
     for (size_t i = 0; i < n; ++i) {
+        if (data.isUnseen(i)) continue;
         top = std::max(top, data.heights[i]);
         whole = whole && data.heights[i] == std::floor(data.heights[i]);
     }
-    // Whole heights get whole labels at the four divisions.
-    if (whole) top = std::ceil(top / 4) * 4;
-    g.top = top > 0 ? top : 1;
+    // The top is the first nice tick at or above the highest column (whole steps for whole heights).
+    const NiceAxis axis = niceAxis(0, top > 0 ? top : 1, tickIntervals(g.plot), whole);
+    g.top = axis.hi;
+    g.step = axis.step;
     return g;
 }
 
@@ -55,13 +58,13 @@ void paintColumnChart(QPainter& painter, const ColumnChartData& data, const QRec
         painter.drawText(QRect(g.plot.left(), area.top(), g.plot.width(), kTitleHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, data.title);
     if (g.plot.width() <= 0 || g.plot.height() <= 0) return;
-    for (int d = 0; d <= 4; ++d) {
-        const int y = g.plot.bottom() - g.plot.height() * d / 4;
+    for (const double v : ticksWithin(0, g.top, g.step)) {
+        const int y = g.plot.bottom() - int(std::lround(v / g.top * g.plot.height()));
         painter.setPen(QColor(232, 232, 232));
-        if (d > 0) painter.drawLine(g.plot.left(), y, g.plot.right(), y);
+        if (v > 0) painter.drawLine(g.plot.left(), y, g.plot.right(), y);
         painter.setPen(Qt::black);
         painter.drawText(QRect(area.left(), y - metrics.height() / 2, kAxisWidth - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, axisText(g.top * d / 4));
+                         Qt::AlignRight | Qt::AlignVCenter, tickLabel(v, g.step));
     }
     painter.drawLine(g.plot.left(), g.plot.bottom() + 1, g.plot.right(), g.plot.bottom() + 1);
     painter.drawLine(g.plot.left() - 1, g.plot.top(), g.plot.left() - 1, g.plot.bottom() + 1);
@@ -75,10 +78,28 @@ void paintColumnChart(QPainter& painter, const ColumnChartData& data, const QRec
     int widestText = 1;
     for (const QString& text : data.texts) widestText = std::max(widestText, metrics.horizontalAdvance(text));
     const bool texts = widestText + 2 <= g.slotWidth;
+    const QString unseenText = QString::fromUtf8(kUnseenMark);
+    const bool unseenFits = metrics.horizontalAdvance(unseenText) + 2 <= g.slotWidth;
     for (size_t i = 0; i < n; ++i) {
+        const int centre = g.plot.left() + int(std::lround((i + 0.5) * g.slotWidth));
+        if (data.isUnseen(i)) {
+            // A small cross on the axis, and the word when the slot is wide enough for it.
+            const int half = std::clamp(int(g.slotWidth * 0.3), 2, 5);
+            painter.setPen(QPen(kUnseenColour, 1.5));
+            const int y = g.plot.bottom() - half - 1;
+            painter.drawLine(centre - half, y - half, centre + half, y + half);
+            painter.drawLine(centre - half, y + half, centre + half, y - half);
+            if (unseenFits)
+                painter.drawText(QRect(centre - 60, y - half - kTextHeight, 120, kTextHeight),
+                                 Qt::AlignHCenter | Qt::AlignBottom, unseenText);
+            painter.setPen(Qt::black);
+            if (i % every == 0)
+                painter.drawText(QRect(centre - 60, g.plot.bottom() + 2, 120, kLabelHeight),
+                                 Qt::AlignHCenter | Qt::AlignTop, data.labels[static_cast<qsizetype>(i)]);
+            continue;
+        }
         const QRect bar = g.column(i, data.heights[i]);
         if (data.heights[i] > 0) painter.fillRect(bar, data.colour(i));
-        const int centre = g.plot.left() + int(std::lround((i + 0.5) * g.slotWidth));
         painter.setPen(Qt::black);
         if (i % every == 0)
             painter.drawText(QRect(centre - 60, g.plot.bottom() + 2, 120, kLabelHeight),

@@ -1,5 +1,7 @@
 #include "ui/charts/linechart.h"
 
+#include "ui/charts/axisticks.h"
+
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -53,11 +55,25 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
         lo = 0;
         hi = std::max<double>(1, data.levels.size() - 1);
     }
-    if (data.capped && hi > data.cap) {
+    // Grid lines at nice steps, about one per 40 pixels: each label is the exact value of its line.
+    const int intervals = std::clamp(area.height() / 40, 2, 10);
+    std::vector<double> ticks;
+    double tickStep = 1;
+    if (!data.levels.isEmpty()) {
+        // A class chart has a line and a label per level instead.
+    } else if (data.capped && hi > data.cap) {
         hi = data.cap;
         lo = std::min(lo, hi - 1);
+        tickStep = niceStep(hi - lo, intervals, integral);
+        ticks = ticksWithin(lo, hi, tickStep);
+    } else {
+        const NiceAxis axis = niceAxis(lo, hi, intervals, integral);
+        lo = axis.lo;
+        hi = axis.hi;
+        tickStep = axis.step;
+        ticks = axisTicks(axis);
     }
-    const double span = std::max(1.0, hi - lo);
+    const double span = std::max(1e-9, hi - lo);
     const double step = double(area.width()) / window;
     const auto yOf = [&](double v) {
         return area.bottom() - 6 - (std::clamp(v, lo, lo + span) - lo) / span * (area.height() - 12);
@@ -65,10 +81,10 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     const auto xOf = [&](int k) { return area.left() + step * (k + 0.5); };
 
     painter.setPen(QColor(232, 232, 232));
-    for (int d = 0; d <= 4; ++d) {
-        const double y = area.bottom() - 6 - (area.height() - 12) * d / 4.0;
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    }
+    if (!data.levels.isEmpty())
+        for (qsizetype l = 0; l < data.levels.size(); ++l)
+            painter.drawLine(QPointF(area.left(), yOf(double(l))), QPointF(area.right(), yOf(double(l))));
+    for (const double v : ticks) painter.drawLine(QPointF(area.left(), yOf(v)), QPointF(area.right(), yOf(v)));
     const int shown = std::min(window, count - first);
     for (int k = 0; k < shown; ++k) painter.drawLine(QPointF(xOf(k), area.top()), QPointF(xOf(k), area.bottom()));
     painter.setPen(Qt::black);
@@ -76,17 +92,12 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
         const auto at = static_cast<qsizetype>(std::lround(v));
         return at >= 0 && at < data.levels.size() ? data.levels[at] : valueText(v);
     };
-    if (!data.levels.isEmpty()) {
-        for (qsizetype l = 0; l < data.levels.size(); ++l)
-            painter.drawText(QRectF(area.left() - kAxisWidth, yOf(double(l)) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
-                             data.levels[l]);
-    } else {
-        for (int d = 0; d <= 4; ++d) {
-            const double v = lo + span * d / 4.0;
-            painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
-                             valueText(integral ? std::round(v) : std::round(v * 100) / 100));
-        }
-    }
+    for (qsizetype l = 0; l < data.levels.size(); ++l)
+        painter.drawText(QRectF(area.left() - kAxisWidth, yOf(double(l)) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
+                         data.levels[l]);
+    for (const double v : ticks)
+        painter.drawText(QRectF(area.left() - kAxisWidth, yOf(v) - 7, kAxisWidth - 4, 14), Qt::AlignRight,
+                         tickLabel(v, tickStep));
     painter.setRenderHint(QPainter::Antialiasing);
     for (size_t s = 0; s < data.series.size(); ++s) {
         if (!data.isShown(s)) continue;
@@ -126,9 +137,19 @@ void paintLineChart(QPainter& painter, const LineChartData& data, const QRect& a
     painter.setPen(Qt::black);
     for (int k = 0; k < shown; ++k) {
         if (k % 6 != 0 && k != shown - 1) continue;
-        const int32_t period = data.periods[static_cast<size_t>(first + k)];
-        painter.drawText(QRectF(xOf(k) - 40, area.bottom() + 2, 80, kPeriodHeight), Qt::AlignHCenter,
-                         period == 9999999 ? QStringLiteral("预测区") : QString::number(period % 1000));
+        const auto i = static_cast<size_t>(first + k);
+        const int32_t period = data.periods[i];
+        const QString text = i < static_cast<size_t>(data.periodLabels.size()) ? data.periodLabels[qsizetype(i)]
+                             : period == 9999999 ? QStringLiteral("预测区")
+                                                 : QString::number(period % 1000);
+        // The last label gives way when it would run into the one before it.
+        const bool crowded = k % 6 != 0 && (k % 6) * step < painter.fontMetrics().horizontalAdvance(text) + 6;
+        if (crowded) continue;
+        // Centred under its point, kept inside the chart at both ends.
+        const double width = painter.fontMetrics().horizontalAdvance(text) + 2;
+        const double left = std::clamp(xOf(k) - width / 2, double(area.left() - kAxisWidth + 2),
+                                       std::max(double(area.left() - kAxisWidth + 2), area.right() + 6 - width));
+        painter.drawText(QRectF(left, area.bottom() + 2, width, kPeriodHeight), Qt::AlignLeft, text);
     }
 }
 

@@ -19,6 +19,7 @@ namespace lottodesk {
 
 struct LineChartData {
     std::vector<int32_t> periods;             // the x axis, oldest first
+    QStringList periodLabels;                 // per point, written under it instead of the period
     QStringList names;                        // one per series, in the legend
     std::vector<std::vector<double>> series;  // series[s][i] at periods[i]
     std::vector<bool> shown;                  // per series; empty: all shown

@@ -1,6 +1,8 @@
 #pragma once
-// The per-user settings store in the platform's native settings under the key "duvuzizezid"
-// (the registry key software\duvuzizezid on Windows, ~/.config/duvuzizezid.conf on Linux).
+// The per-user settings store in the platform's native settings: the registry key
+// software\duvuzizezid on Windows; on Linux ~/.config/lottodesk/lottodesk.conf ($XDG_CONFIG_HOME),
+// seeded once from the older ~/.config/duvuzizezid.conf. The engine reads the same place without
+// Qt (core/usersettings.h).
 
 #include <QSettings>
 #include <memory>

@@ -11,17 +11,21 @@ namespace lottodesk {
 namespace {
 
 // The first of the programs that is installed, started detached.
-void startFirstOf(const QStringList& programs, const QStringList& arguments) {
+bool startFirstOf(const QStringList& programs, const QStringList& arguments) {
     for (const QString& program : programs) {
         const QString found = QStandardPaths::findExecutable(program);
-        if (!found.isEmpty() && QProcess::startDetached(found, arguments)) return;
+        if (!found.isEmpty() && QProcess::startDetached(found, arguments)) return true;
     }
+    return false;
 }
 
 }  // namespace
 
-void DesktopShell::openCalculator() {
-    startFirstOf({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+bool DesktopShell::openCalculator() {
+#ifdef Q_OS_WIN
+    if (QProcess::startDetached(QStringLiteral("calc.exe"), {})) return true;
+#endif
+    return startFirstOf({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
                   QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")},
                  {});
 }

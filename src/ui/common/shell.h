@@ -1,6 +1,7 @@
 #pragma once
 // Launching other programs and documents through the desktop, behind an interface so tests can see
-// what would have been opened. Launch failures are silent: the user simply sees nothing open.
+// what would have been opened. A calculator that is not there is said (the menu offers one); other
+// launch failures are silent: the user simply sees nothing open.
 
 #include <QString>
 
@@ -9,7 +10,8 @@ namespace lottodesk {
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void openCalculator() = 0;
+    // False when no calculator program was found or started.
+    virtual bool openCalculator() = 0;
     // The platform's text editor, with `path` when given.
     virtual void openTextEditor(const QString& path = {}) = 0;
     // A document or web address with the program the desktop associates with it.
@@ -18,7 +20,7 @@ public:
 
 class DesktopShell : public Shell {
 public:
-    void openCalculator() override;
+    bool openCalculator() override;
     void openTextEditor(const QString& path = {}) override;
     void openDocument(const QString& pathOrUrl) override;
 };

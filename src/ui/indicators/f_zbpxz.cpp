@@ -541,14 +541,18 @@ void Tf_zbpxz::showOmission() {
         rows + (o.columns.occurringOnly ? 1 : 0));
     ColumnChartData chart;
     chart.title =
-        q(s->caption) + QStringLiteral("的本次遗漏（%1；橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏）")
-                            .arg(q(windowCaption(window)));
+        q(s->caption) +
+        QStringLiteral("的本次遗漏（%1；橙：超过平均遗漏  深橙：超过上次遗漏  红：超过最大遗漏  ×：%2）")
+            .arg(q(windowCaption(window)), QString::fromUtf8(kUnseenMark));
     for (int c = 0; c < rows; ++c) {
         const auto i = static_cast<size_t>(c);
         const int32_t current = o.stats.current[i];
+        // A value never seen in the range has no omission to compare: a mark, not a column.
+        const bool unseen = o.stats.hits[i] == 0;
         chart.labels << QString::number(o.columns.values[i]);
         chart.heights.push_back(current);
-        chart.texts << QString::number(current);
+        chart.unseen.push_back(unseen);
+        chart.texts << (unseen ? QString::fromUtf8(kUnseenMark) : QString::number(current));
         chart.colours.push_back(
             alertColour(omissionAlert(current, o.stats.average[i], o.stats.previous[i], o.stats.longest[i])));
         setCell(m_omissionGrid, c, 0, QString::number(o.columns.values[i]));

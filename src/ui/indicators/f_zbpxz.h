@@ -21,6 +21,7 @@
 class QCheckBox;
 class QDialog;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -262,6 +263,7 @@ private:
     QComboBox* m_fieldLayout = nullptr;
     QComboBox* m_fieldRecent = nullptr;
     ViewGrid* m_fieldGrid = nullptr;
+    QLabel* m_fieldNote = nullptr;  // why the rows are the range's zones, when they are
     FieldLayouts m_fieldLayouts;
     QComboBox* m_segmentLength = nullptr;
     QComboBox* m_segmentShift = nullptr;

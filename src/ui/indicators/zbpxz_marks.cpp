@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/charts/fittext.h"
 #include "ui/common/cellpictures.h"
 #include "ui/indicators/zbpxz_viewgrid.h"
 
@@ -16,13 +17,27 @@ void paintMark(QPainter& painter, const QRect& cell, MarkStyle style, const QStr
     const bool number = style == MarkStyle::BallNumber || style == MarkStyle::SquareNumber;
     const int picture = ball ? kBallPicture : kSquarePicture;
     painter.save();
+    QFont font = painter.font();
+    font.setBold(true);
+    // The ball is as wide as its number ("135" as much as "07"), as far as the cell allows; what
+    // is still too wide is written smaller, never cut.
+    const int side = std::max(2, std::min(cell.width(), cell.height()) - 2);
+    const int textWidth = number && !text.isEmpty() ? QFontMetrics(font).horizontalAdvance(text) + 6 : 0;
+    const int width = std::min(std::max(side, textWidth), std::max(side, cell.width() - 2));
     if (pictures && pictures->frameCount(picture) > kMarkFrame) {
-        pictures->draw(painter, picture, kMarkFrame, cell.adjusted(1, 1, -1, -1));
+        if (ball && width > side) {
+            // The round picture, stretched sideways about the cell's centre.
+            const QPointF centre = QRectF(cell).center();
+            painter.save();
+            painter.translate(centre);
+            painter.scale(double(width) / side, 1.0);
+            painter.translate(-centre);
+            pictures->draw(painter, picture, kMarkFrame, cell.adjusted(1, 1, -1, -1));
+            painter.restore();
+        } else {
+            pictures->draw(painter, picture, kMarkFrame, cell.adjusted(1, 1, -1, -1));
+        }
     } else if (ball) {
-        const int side = std::max(2, std::min(cell.width(), cell.height()) - 2);
-        // A number wider than the ball stretches it, as far as the cell allows.
-        const int textWidth = number ? painter.fontMetrics().horizontalAdvance(text) + 6 : 0;
-        const int width = std::min(std::max(side, textWidth), std::max(side, cell.width() - 2));
         const QRect round(cell.center().x() - width / 2, cell.center().y() - side / 2, width, side);
         QRadialGradient shade(round.center() - QPoint(side / 5, side / 5), side * 0.7);
         shade.setColorAt(0, kBallColour.lighter(150));
@@ -35,9 +50,7 @@ void paintMark(QPainter& painter, const QRect& cell, MarkStyle style, const QStr
         painter.fillRect(cell.adjusted(1, 1, -1, -1), kSquareColour);
     }
     if (number && !text.isEmpty()) {
-        QFont font = painter.font();
-        font.setBold(true);
-        painter.setFont(font);
+        painter.setFont(fontFitting(font, text, (ball ? width : cell.width()) - 4));
         painter.setPen(Qt::white);
         painter.drawText(cell, Qt::AlignCenter, text);
     }

@@ -74,6 +74,20 @@ void fillRecords(ViewGrid* table, const DrawHistory& draws, const QStringList& h
 
 }  // namespace
 
+namespace {
+
+// A segment's periods as its axis label: "2026072-076", or both in full across a new year.
+QString segmentLabel(int32_t first, int32_t last) {
+    if (first == last) return QString::number(first);
+    // Periods are the year followed by three digits of the draw: within a year the end is
+    // written by its draw number alone.
+    if (first / 1000 == last / 1000)
+        return QStringLiteral("%1-%2").arg(first).arg(last % 1000, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2").arg(first).arg(last);
+}
+
+}  // namespace
+
 QWidget* Tf_zbpxz::buildSegmentsPage() {
     auto* options = new QHBoxLayout;
     options->addWidget(new QLabel(QStringLiteral("区段长度：")));
@@ -122,6 +136,7 @@ void Tf_zbpxz::showSegments() {
               static_cast<int>(segments.size()));
     std::vector<int32_t> periods;
     std::vector<double> values;
+    QStringList labels;
     for (size_t i = 0; i < segments.size(); ++i) {
         const Segment& seg = segments[i];
         const int row = static_cast<int>(i);
@@ -129,12 +144,14 @@ void Tf_zbpxz::showSegments() {
         setCell(m_segmentsGrid, row, 1, periodText(history.record(seg.last)[0]));
         setCell(m_segmentsGrid, row, 2, whole ? QString::number(static_cast<int64_t>(seg.value)) : decimal(seg.value));
         periods.push_back(history.record(seg.last)[0]);  // a segment is drawn at its last period
+        labels << segmentLabel(history.record(seg.first)[0], history.record(seg.last)[0]);
         values.push_back(seg.value);
     }
     m_segmentsGrid->scrollToBottom();
     LineChartData chart = oneSeries(q(s->caption) + QStringLiteral("的") + m_segmentContent->currentText() +
                                         QStringLiteral("（每段%1期）").arg(length),
                                     std::move(periods), std::move(values));
+    chart.periodLabels = std::move(labels);
     chart.columns = m_segmentStyle->currentIndex() == 0;
     m_segmentsChart->setData(std::move(chart));  // opens on the newest segments
 }

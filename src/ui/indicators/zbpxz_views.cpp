@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "analysis/drawwindow.h"
+#include "analysis/fieldlayouts.h"
 #include "analysis/seriestrends.h"
 #include "analysis/signalchart.h"
 #include "analysis/trendomission.h"
@@ -250,6 +251,10 @@ QWidget* Tf_zbpxz::buildFieldPage() {
     options->addWidget(m_fieldRecent);
     options->addStretch();
     m_fieldGrid = grid("sg_field");
+    m_fieldNote = new QLabel;
+    m_fieldNote->setObjectName(QStringLiteral("l_fieldnote"));
+    m_fieldNote->setWordWrap(true);
+    m_fieldNote->hide();
     connect(m_fieldRows, &QComboBox::currentIndexChanged, this, [this] {
         loadField();
         showField();
@@ -257,7 +262,10 @@ QWidget* Tf_zbpxz::buildFieldPage() {
     connect(m_fieldLayout, &QComboBox::currentIndexChanged, this, [this] { showField(); });
     connect(m_fieldRecent, &QComboBox::currentIndexChanged, this, [this] { showField(); });
     connect(modify, &QPushButton::clicked, this, [this] { modifyField(); });
-    return page(options, m_fieldGrid);
+    auto* rowsAndNote = new QVBoxLayout;
+    rowsAndNote->addLayout(options);
+    rowsAndNote->addWidget(m_fieldNote);
+    return page(rowsAndNote, m_fieldGrid);
 }
 
 void Tf_zbpxz::loadField() {
@@ -272,16 +280,28 @@ void Tf_zbpxz::showField() {
     if (m_fieldLayouts.layouts.empty() || m_fieldLayouts.rows != m_fieldRows->currentIndex() + kMinFieldRows)
         loadField();
     const std::vector<std::string>& texts = m_fieldLayouts.layouts[static_cast<size_t>(m_fieldLayout->currentIndex())];
-    QStringList header{QStringLiteral("期号"), QStringLiteral("值")};
-    for (const std::string& text : texts) header << q(text);
     const auto [first, last] = recentRecords(*s, m_fieldRecent);
+    // A layout that names none of the values (the default rows "01".."R" and a sum) would leave
+    // every row empty: the range's zones stand in for its rows until the user sets them.
+    const bool zones = !fieldLayoutNamesAny(texts, s->values.data(), first, last);
+    const RangeFieldRows zoneRows = zones ? rangeFieldRows(m_range, static_cast<int>(texts.size())) : RangeFieldRows{};
+    QStringList header{QStringLiteral("期号"), QStringLiteral("值")};
+    for (const std::string& text : zones ? zoneRows.captions : texts) header << q(text);
+    m_fieldNote->setVisible(zones);
+    if (zones)
+        m_fieldNote->setText(QStringLiteral("%1的各行不含本指标的取值，暂按取值范围%2..%3分%4行显示；"
+                                            "用“修改田野图”设定每行所含的值（以空格分隔，如“21 22 23”）。")
+                                 .arg(m_fieldLayout->currentText())
+                                 .arg(m_range.lo)
+                                 .arg(m_range.hi)
+                                 .arg(texts.size()));
     setHeader(m_fieldGrid, header, last - first + 1);
     const DrawHistory draws = seriesDraws(*s);
     for (int n = first; n <= last; ++n) {
         const int32_t v = s->values[static_cast<size_t>(n)];
         setCell(m_fieldGrid, n - first, 0, periodText(draws.record(n)[0]));
         setCell(m_fieldGrid, n - first, 1, QString::number(v));
-        const int at = fieldRowOf(texts, v);
+        const int at = zones ? zoneOf(v, m_range, zoneRows.upperBounds) : fieldRowOf(texts, v);
         if (at >= 0) {
             setCell(m_fieldGrid, n - first, at + 2, QString::number(v));
             m_fieldGrid->setMarked(n - first, at + 2);

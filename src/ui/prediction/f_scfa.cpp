@@ -7,7 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,8 +118,21 @@ Tf_scfa::Tf_scfa(const Workspace& ws, Prompts& prompts, QWidget* parent)
     });
     m_progress = new QProgressBar(this);
     layout->addWidget(m_progress);
-    m_found = new QListWidget(this);
+    // A formula of six back periods runs to some 100 characters: the list shows each whole, its
+    // accuracy first, and scrolls sideways rather than cutting it.
+    m_found = new QTableWidget(0, 2, this);
+    m_found->setObjectName(QStringLiteral("sg_found"));
+    m_found->setHorizontalHeaderLabels({QStringLiteral("正确率"), QStringLiteral("公式")});
+    m_found->verticalHeader()->setDefaultSectionSize(m_found->fontMetrics().height() + 6);
+    m_found->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_found->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_found->setWordWrap(false);
+    m_found->setTextElideMode(Qt::ElideNone);
+    m_found->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_found->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_found->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     layout->addWidget(m_found);
+    setMinimumWidth(std::min(860, fontMetrics().averageCharWidth() * 110));
     m_count = new QLabel(this);
     layout->addWidget(m_count);
     auto* buttons = new QHBoxLayout;
@@ -171,7 +185,7 @@ void Tf_scfa::preset(const std::string& kind, int wanted, int low, int high, int
     const PeriodRange range = defaultSearchRange(periods);
     m_from->setCurrentText(QString::number(range.from));
     m_to->setCurrentText(QString::number(range.to));
-    m_found->clear();
+    m_found->setRowCount(0);
     m_results.clear();
     m_apply->setEnabled(false);
 }
@@ -223,7 +237,7 @@ void Tf_scfa::startSearch() {
         m_prompts.inform(this, QString::fromStdString(m_search->message()));
         return;
     }
-    m_found->clear();
+    m_found->setRowCount(0);
     m_results.clear();
     m_stop = false;
     m_done = false;
@@ -263,13 +277,20 @@ void Tf_scfa::showProgress() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const std::vector<AcceptedFormula>& accepted = m_search->accepted();
-        for (size_t i = static_cast<size_t>(m_found->count()); i < accepted.size(); ++i) {
+        for (size_t i = static_cast<size_t>(m_found->rowCount()); i < accepted.size(); ++i) {
             const AcceptedFormula& a = accepted[i];
-            const QString accuracy =
-                a.tested > 0
-                    ? QStringLiteral("  正确率%1%").arg(QString::fromStdString(accuracyText(a.right, a.tested)))
-                    : QString();
-            m_found->addItem(QString::fromStdString(a.text) + accuracy);
+            // "随机生成" tests nothing: its formulas have no accuracy to show.
+            const QString accuracy = a.tested > 0
+                                         ? QString::fromStdString(accuracyText(a.right, a.tested)) + QLatin1Char('%')
+                                         : QStringLiteral("未回测");
+            const int row = static_cast<int>(i);
+            m_found->insertRow(row);
+            auto* score = new QTableWidgetItem(accuracy);
+            score->setTextAlignment(Qt::AlignCenter);
+            m_found->setItem(row, 0, score);
+            auto* formula = new QTableWidgetItem(QString::fromStdString(a.text));
+            formula->setToolTip(formula->text());
+            m_found->setItem(row, 1, formula);
         }
         m_progress->setValue(static_cast<int>(accepted.size()));
         m_count->setText(QStringLiteral("已尝试候选公式%1个").arg(m_search->tried()));

@@ -1,7 +1,7 @@
 #pragma once
 // Tf_scfa: the formula search and scheme optimisation dialog. The caller presets the kind, the
 // mode and the boxes; "开始生成" runs the search on a worker thread (one seeded generator per run),
-// the found formulas appear with their accuracy as they come, "停止生成" stops at once, and "应用"
+// the found formulas appear whole with their accuracy as they come, "停止生成" stops at once, and "应用"
 // hands back the formulas this run accepted (disabled while searching or when there are none).
 
 #include <QDialog>
@@ -17,7 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QTableWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -50,7 +50,8 @@ public:
 
     QPushButton* startButton() const { return m_start; }
     QPushButton* applyButton() const { return m_apply; }
-    QListWidget* foundList() const { return m_found; }
+    // The formulas found, one row each: "正确率" then the whole formula ("公式").
+    QTableWidget* foundList() const { return m_found; }
     QCheckBox* fastBox() const { return m_fast; }
     QRadioButton* randomButton() const { return m_random; }
 
@@ -94,7 +95,7 @@ private:
     ConstraintRow m_rows[4];
     QWidget* m_schemeOnly[3];
     QProgressBar* m_progress;
-    QListWidget* m_found;
+    QTableWidget* m_found;
     QLabel* m_count;
     QPushButton* m_start;
     QPushButton* m_apply;

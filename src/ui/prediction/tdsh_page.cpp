@@ -9,7 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/gbk.h"
 #include "core/fileio.h"
@@ -97,20 +99,55 @@ TdshPage::TdshPage(Workspace& ws, PageKind kind, Prompts& prompts, FileChooser& 
     button("collectgs", "收集当前公式", &TdshPage::collectFormula);
     button("yczzgl", "预测转至过滤", &TdshPage::handToGenerator);
 
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("l_") + code + QStringLiteral("_hint"));
+    m_hint->setWordWrap(true);
+    m_hint->setStyleSheet(QStringLiteral("QLabel { color: #1a4f8b; }"));
+    layout->addWidget(m_hint);
+
     auto* body = new QHBoxLayout;
     layout->addLayout(body, 1);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("sg_") + code);
     m_table->setModel(m_model);
     m_table->setItemDelegate(new TdshListDelegate(m_table));
+    m_table->setWordWrap(false);  // a draw's numbers stay on one line
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->hide();
     body->addWidget(m_table, 1);
-    m_memo = new QPlainTextEdit(this);
+
+    auto* side = new QWidget(this);
+    side->setMinimumWidth(210);
+    side->setMaximumWidth(300);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(new QLabel(QStringLiteral("当前方案的公式及正确率"), side));
+    m_formulaList = new QTableWidget(0, 3, side);
+    m_formulaList->setObjectName(QStringLiteral("sg_") + code + QStringLiteral("_gs"));
+    m_formulaList->setHorizontalHeaderLabels(
+        {QStringLiteral("序号"), QStringLiteral("公式"), QStringLiteral("正确率")});
+    m_formulaList->verticalHeader()->hide();
+    m_formulaList->verticalHeader()->setDefaultSectionSize(m_formulaList->fontMetrics().height() + 6);
+    m_formulaList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_formulaList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_formulaList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_formulaList->setWordWrap(false);
+    m_formulaList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_formulaList->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_formulaList->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    sideLayout->addWidget(m_formulaList, 3);
+    sideLayout->addWidget(new QLabel(QStringLiteral("所点行各公式给出的号码"), side));
+    m_memo = new QPlainTextEdit(side);
     m_memo->setObjectName(QStringLiteral("m_") + code + QStringLiteral("_hm"));
     m_memo->setReadOnly(true);
-    m_memo->setMaximumWidth(160);
-    body->addWidget(m_memo);
+    sideLayout->addWidget(m_memo, 1);
+    body->addWidget(side);
+    // A formula of the list is the one the edit box shows.
+    connect(m_formulaList, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row >= 0 && row < m_slot->count()) m_slot->setCurrentIndex(row);
+    });
 
     connect(m_periods, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_filling) runBacktest();
@@ -158,12 +195,16 @@ void TdshPage::showKillDefinition() {
 
 void TdshPage::loadSchemes() {
     m_model->setResult({});  // a table of another type's history means nothing now
+    m_runFormulas.clear();
     m_memo->clear();
-    if (m_kind == PageKind::selfsh) return;
-    SchemeLoad load = loadSchemeFile(m_ws.folder, m_kind, m_ws.curcp);
-    m_schemes = std::move(load.store);
-    for (const std::string& p : load.problems) say(p);
-    showSlot();
+    if (m_kind != PageKind::selfsh) {
+        SchemeLoad load = loadSchemeFile(m_ws.folder, m_kind, m_ws.curcp);
+        m_schemes = std::move(load.store);
+        for (const std::string& p : load.problems) say(p);
+        showSlot();
+    }
+    showFormulaList();
+    showHint();
 }
 
 void TdshPage::fillPeriods() {
@@ -183,6 +224,8 @@ void TdshPage::rebuildSlotList(int n) {
     m_slot->setCurrentIndex(n > 0 ? 0 : -1);
     m_slot->blockSignals(false);
     showSlot();
+    showFormulaList();
+    showHint();
 }
 
 void TdshPage::showSlot() {
@@ -191,7 +234,11 @@ void TdshPage::showSlot() {
 }
 
 void TdshPage::runBacktest() {
-    if (m_kind == PageKind::selfsh && m_kill.target.empty()) return;
+    if (m_kind == PageKind::selfsh && m_kill.target.empty()) {
+        showFormulaList();
+        showHint();
+        return;
+    }
     BacktestRequest request;
     request.kind = m_kind;
     request.formulas = currentFormulas();
@@ -199,9 +246,88 @@ void TdshPage::runBacktest() {
     request.display = static_cast<ListDisplay>(std::max(m_display->currentIndex(), 0));
     request.target = m_kill.target;
     m_model->setResult(lottodesk::runBacktest(m_ws, request));
+    m_runFormulas = request.formulas;
     const BacktestResult& r = m_model->result();
+    fitColumns();
+    showFormulaList();
+    showHint();
     m_table->setCurrentIndex(m_model->index(r.rows - 1, 1));
     if (!r.message.empty()) say(r.message);
+}
+
+void TdshPage::fitColumns() {
+    const BacktestResult& r = m_model->result();
+    const QFontMetrics metrics = m_table->fontMetrics();
+    // Measured: the captions and the special rows, a few tested rows and the longest text of the
+    // column (in bytes, so a Chinese caption and a period are both measured); a table runs to
+    // thousands of rows.
+    const int sampleRows[] = {0, 1, r.tested / 2, r.tested, r.forecastRow(), r.accuracyRow()};
+    for (int c = 0; c < r.columns; ++c) {
+        const std::string* longest = nullptr;
+        for (int row = 0; row < r.rows; ++row)
+            if (const std::string& text = r.cell(row, c); !longest || text.size() > longest->size()) longest = &text;
+        int width = longest ? metrics.horizontalAdvance(q(*longest)) : 0;
+        for (int row : sampleRows)
+            if (row >= 0 && row < r.rows) width = std::max(width, metrics.horizontalAdvance(q(r.cell(row, c))));
+        m_table->setColumnWidth(c, std::clamp(width + 16, 36, 900));
+    }
+}
+
+void TdshPage::showFormulaList() {
+    const std::vector<std::string> formulas = currentFormulas();
+    const BacktestResult& r = m_model->result();
+    m_formulaList->setRowCount(static_cast<int>(formulas.size()));
+    for (size_t i = 0; i < formulas.size(); ++i) {
+        const int j = static_cast<int>(i) + 1;
+        // The accuracy of the last run, while the slot still holds the formula that run tested.
+        const bool tested = m_model->hasResult() && r.tested > 0 && j <= r.formulaCount &&
+                            i < m_runFormulas.size() && m_runFormulas[i] == formulas[i];
+        const QString accuracy =
+            tested ? q(r.cell(r.accuracyRow(), r.firstFormulaColumn() + j - 1)) + QLatin1Char('%') : QString();
+        const QString formula = formulas[i].empty() ? QStringLiteral("（空）") : q(formulas[i]);
+        const QString texts[] = {QString::number(j), formula, accuracy};
+        for (int c = 0; c < 3; ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            if (c == 1) item->setToolTip(formula);
+            m_formulaList->setItem(static_cast<int>(i), c, item);
+        }
+    }
+}
+
+void TdshPage::showHint() {
+    const std::vector<std::string> formulas = currentFormulas();
+    const bool fix = pageKindInfo(m_kind).verdict == Verdict::Fix;
+    const QString slotCaption = fix ? QStringLiteral("提胆公式序号") : QStringLiteral("杀号公式序号");
+    const QString schemeCaption = m_scheme->currentText();
+    const bool allSame = formulas.size() > 1 && std::all_of(formulas.begin(), formulas.end(),
+                                                            [&](const std::string& f) { return f == formulas[0]; });
+    QString text;
+    if (m_kind == PageKind::selfsh && m_kill.target.empty()) {
+        text = QStringLiteral("先用“载入自定义杀号”打开一个自定义杀号文件（.scs），或用“自定义杀号设置”设定要杀的指标，"
+                              "再为各序号设定公式。");
+    } else if (!formulas.empty() && std::all_of(formulas.begin(), formulas.end(),
+                                                [](const std::string& f) { return f.empty(); })) {
+        text = QStringLiteral("%1还没有公式：在“%2”中选一个序号，在框中输入公式后按“确认修改”；"
+                              "或用“单个公式搜索”、“优化当前方案”、“导入公式文件”填入公式。")
+                   .arg(schemeCaption, slotCaption);
+    } else if (allSame) {
+        text = QStringLiteral("%1的前%2个公式都是“%3”%5，分析出的%2列会完全一样。"
+                              "在“%4”中选一个序号，改写框中的公式后按“确认修改”；"
+                              "或用“单个公式搜索”、“优化当前方案”、“导入公式文件”设定各不相同的公式。")
+                   .arg(schemeCaption)
+                   .arg(formulas.size())
+                   .arg(q(formulas[0]), slotCaption,
+                        formulas[0] == kDefaultSchemeFormula ? QStringLiteral("（初始公式）") : QString());
+    } else if (!m_model->hasResult()) {
+        text = QStringLiteral("按“%1”，从起始期起逐期回测%2的前%3个公式；表格最后一行“预测期”是下一期的预测，"
+                              "右侧列出每个公式的正确率。")
+                   .arg(m_kind == PageKind::selfsh ? QStringLiteral("载入自定义杀号") : QStringLiteral("开始分析"),
+                        schemeCaption)
+                   .arg(formulas.size());
+    }
+    m_hint->setText(text);
+    m_hint->setVisible(!text.isEmpty());
 }
 
 bool TdshPage::saveSchemes() {

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
+class QTableWidget;
 
 namespace lottodesk {
 
@@ -70,6 +71,10 @@ public:
     Tf_scfa* searchDialog() const { return m_search; }
     QString lastHandOff() const { return m_lastHandOff; }
     QLabel* killLabel() const { return m_killLabel; }
+    // The line that says how to start: set formulas, run the back-test (hidden once it has nothing to say).
+    QLabel* hint() const { return m_hint; }
+    // The formulas in use, each with its accuracy in the last run ("序号", "公式", "正确率").
+    QTableWidget* formulaList() const { return m_formulaList; }
 
 private:
     int scheme() const;
@@ -79,6 +84,9 @@ private:
     std::vector<std::string> currentFormulas() const;
     void rebuildSlotList(int count);
     void showSlot();
+    void showFormulaList();
+    void showHint();
+    void fitColumns();
     bool saveSchemes();
     void say(const std::string& text);
 
@@ -101,6 +109,9 @@ private:
     QTableView* m_table;
     QString m_lastHandOff;
     QLabel* m_killLabel = nullptr;  // the custom kill's target and range
+    QLabel* m_hint;
+    QTableWidget* m_formulaList;
+    std::vector<std::string> m_runFormulas;  // the formulas of the table shown
     void showKillDefinition();
     bool m_filling = false;
 };

@@ -10,15 +10,19 @@
 namespace Ui {
 class Tf_set;
 }
+class QCheckBox;
+class QSpinBox;
 
 namespace lottodesk {
 
 struct Workspace;
+class SettingsStore;
 
 class Tf_set : public QWidget, public MainPage {
     Q_OBJECT
 public:
-    explicit Tf_set(const Workspace& ws, QWidget* parent = nullptr);
+    // `settings`: where the price per ticket is kept (none: the page does not offer it).
+    Tf_set(Workspace& ws, SettingsStore* settings, QWidget* parent = nullptr);
     ~Tf_set() override;
 
     // The text of the page "分区说明" as shown.
@@ -32,8 +36,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const Workspace& m_ws;
+    // The page "投注金额": the price per ticket and 超级大乐透's add-on.
+    void addPricePage();
+    void savePrice();
+
+    Workspace& m_ws;
+    SettingsStore* m_settings;
     std::unique_ptr<Ui::Tf_set> m_ui;
+    QSpinBox* m_price = nullptr;
+    QCheckBox* m_addOn = nullptr;
 };
 
 }  // namespace lottodesk

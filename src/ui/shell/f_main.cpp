@@ -12,7 +12,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -133,9 +132,10 @@ void Tf_main::buildPages() {
         m_pages.push_back(page);
     }
     m_windows.assign(m_pages.size(), nullptr);
-    // While no page is open the window shows the current game instead of an empty page control.
-    // The page the notice names is shown under the game.
-    auto* homePage = new QWidget(this);
+    // The home page is the first tab and stays: the current game, its draws and the windows a
+    // player opens most. The page the notice names is shown under the game.
+    auto* homePage = new QWidget(m_pagecontrol1);
+    homePage->setObjectName(QStringLiteral("ts_home"));
     auto* homeLayout = new QVBoxLayout(homePage);
     homeLayout->setContentsMargins(0, 0, 0, 0);
     m_home = new HomePanel(m_ws, m_pictures, homePage);
@@ -145,12 +145,37 @@ void Tf_main::buildPages() {
     m_pageView->setVisible(false);
     homeLayout->addWidget(m_home);
     homeLayout->addWidget(m_pageView, 1);
-    m_central = new QStackedWidget(this);
-    m_central->addWidget(homePage);
-    m_central->addWidget(m_pagecontrol1);
-    setCentralWidget(m_central);
+    m_pagecontrol1->insertTab(0, homePage, QStringLiteral("首页"));
+    m_pagecontrol1->setCurrentIndex(0);
+    m_homePage = homePage;
+    connect(m_home, &HomePanel::commandRequested, this, [this](const QString& name) {
+        if (QAction* action = command(name.toLatin1().constData()); action && action->isEnabled()) action->trigger();
+    });
+    // Every page tab closes with its button; the home tab has none.
+    m_pagecontrol1->setTabsClosable(true);
+    for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide})
+        if (QWidget* button = m_pagecontrol1->tabBar()->tabButton(0, side)) {
+            m_pagecontrol1->tabBar()->setTabButton(0, side, nullptr);
+            button->deleteLater();
+        }
+    connect(m_pagecontrol1, &QTabWidget::tabCloseRequested, this, [this](int index) { closePageAt(index); });
+
+    // While a data transform is applied every page says that its numbers are not the draws.
+    m_transformBanner = new QLabel(this);
+    m_transformBanner->setObjectName(QStringLiteral("l_transformbanner"));
+    m_transformBanner->setAlignment(Qt::AlignCenter);
+    m_transformBanner->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff3b0; color: #8a3a00; font-weight: bold; padding: 4px; }"));
+    m_transformBanner->setVisible(false);
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(m_transformBanner);
+    centralLayout->addWidget(m_pagecontrol1, 1);
+    m_central = central;
+    setCentralWidget(central);
     // Only the page on show sets the window's minimum size, so it fits a 1024x768 screen.
-    sizeByCurrentPage(m_central);
     sizeByCurrentPage(m_pagecontrol1);
     connect(m_pagecontrol1, &QTabWidget::currentChanged, this, [this] { onActivePageChanged(); });
 
@@ -218,9 +243,16 @@ void Tf_main::buildMenu() {
         {nullptr, "n_set", "设置", open(Page::set)},
         {"数据更新维护", "n_cpstyle", "彩种选择", [this] { chooseLotteryType(); }},
         {nullptr, "n_gxsjq", "数据更新", [this] { showUpdateWindow(); }},
-        {"工具", "n_jsq", "计算器", [this] { m_services.shell.openCalculator(); }},
+        {"工具", "n_jsq", "计算器",
+         [this] {
+             if (!m_services.shell.openCalculator())
+                 m_services.prompts.inform(
+                     this, QStringLiteral("没有找到计算器程序。请安装一个计算器（如 gnome-calculator、kcalc 或 "
+                                          "galculator）后再试。"));
+         }},
         {nullptr, "n_jsb", "记事本", [this] { showNotepad(); }},
         {"帮助", "n_help", "帮助主题", [this] { showHelp(); }},
+        {nullptr, "n_pagehelp", "本页帮助", [this] { showHelp(helpSection()); }},
         {nullptr, "n_about", "关于", [this] { showAbout(); }},
         {"退出", "n_exit", "退出", [this] { close(); }},
     };
@@ -240,6 +272,9 @@ void Tf_main::buildMenu() {
             action->setToolTip(kNotYetAvailable);
         }
     }
+    // F1 in any page opens the help page at its section.
+    command("n_pagehelp")->setShortcut(QKeySequence::HelpContents);
+    command("n_pagehelp")->setShortcutContext(Qt::ApplicationShortcut);
     updateSecondaryCommand();
 }
 
@@ -261,9 +296,12 @@ QWidget* Tf_main::page(Page page) const { return m_pages[static_cast<size_t>(pag
 QStringList Tf_main::visibleTabCaptions() const {
     QStringList captions;
     for (int i = 0; i < m_pagecontrol1->count(); ++i)
-        if (m_pagecontrol1->isTabVisible(i)) captions << m_pagecontrol1->tabText(i);
+        if (m_pagecontrol1->isTabVisible(i) && m_pagecontrol1->widget(i) != m_homePage)
+            captions << m_pagecontrol1->tabText(i);
     return captions;
 }
+
+bool Tf_main::homeShown() const { return m_pagecontrol1->currentWidget() == m_homePage; }
 
 QString Tf_main::statusText() const { return m_pagePanel ? m_pagePanel->text() : QString(); }
 
@@ -277,34 +315,45 @@ void Tf_main::openPage(Page which) {
         // in the middle was closed.
         m_pagecontrol1->tabBar()->moveTab(index, m_pagecontrol1->count() - 1);
     }
-    m_central->setCurrentWidget(m_pagecontrol1);
     m_pagecontrol1->setCurrentWidget(target);
     onActivePageChanged();
 }
 
-void Tf_main::closeCurrentPage() {
-    const int index = m_pagecontrol1->currentIndex();
-    if (index < 0 || !m_pagecontrol1->isTabVisible(index)) return;
+void Tf_main::closeCurrentPage() { closePageAt(m_pagecontrol1->currentIndex()); }
+
+void Tf_main::closePageAt(int index) {
+    if (index < 0 || !m_pagecontrol1->isTabVisible(index) || m_pagecontrol1->widget(index) == m_homePage) return;
     m_pagecontrol1->setTabVisible(index, false);
     --m_openTabs;
     if (m_openTabs == 0) showHome();
 }
 
 void Tf_main::closeAllPages() {
-    for (int i = 0; i < m_pagecontrol1->count(); ++i) m_pagecontrol1->setTabVisible(i, false);
+    for (int i = 0; i < m_pagecontrol1->count(); ++i)
+        if (m_pagecontrol1->widget(i) != m_homePage) m_pagecontrol1->setTabVisible(i, false);
     for (MainPage* hosted : hostedPages()) hosted->stopWork();
     m_openTabs = 0;
     showHome();
 }
 
 void Tf_main::showHome() {
-    m_central->setCurrentIndex(0);
+    m_pagecontrol1->setCurrentWidget(m_homePage);
     m_home->refresh();
     m_pagePanel->clear();
 }
 
+void Tf_main::showTransformBanner() {
+    m_transformBanner->setVisible(m_ws.transform != 0);
+    if (m_ws.transform != 0)
+        m_transformBanner->setText(QStringLiteral("变换数据%1：以下不是开奖号码").arg(m_ws.transform));
+}
+
 void Tf_main::onActivePageChanged() {
-    if (!m_pagePanel || m_openTabs == 0) return;
+    if (!m_pagePanel) return;
+    if (homeShown()) {
+        m_pagePanel->clear();
+        return;
+    }
     const int index = m_pagecontrol1->currentIndex();
     if (index >= 0 && m_pagecontrol1->isTabVisible(index))
         m_pagePanel->setText(m_pagecontrol1->tabText(index).trimmed());
@@ -362,16 +411,23 @@ TextViewer* Tf_main::textWindow(const QString& name) {
     return window;
 }
 
-void Tf_main::showHelp() {
+void Tf_main::showHelp(const QString& section) {
     // The page is always there (built into the program), so no "help file missing" any more.
     const QString chm = q(m_ws.path("database/help.chm"));
-    if (QFile::exists(chm)) m_services.shell.openDocument(chm);
+    if (section.isEmpty() && QFile::exists(chm)) m_services.shell.openDocument(chm);
     const QString page = helpPagePath(q(m_ws.folder), defaultHelpCacheFolder());
-    if (QFile::exists(page))
-        textWindow(QStringLiteral("helpViewer"))->showPage(QStringLiteral("帮助主题"), QUrl::fromLocalFile(page), page);
-    else  // the copy for other programs could not be written: the page itself still shows
-        textWindow(QStringLiteral("helpViewer"))
-            ->showPage(QStringLiteral("帮助主题"), QUrl(QStringLiteral("qrc:/lottodesk/help.htm")), {});
+    // The copy for other programs may not have been written: the page itself still shows.
+    QUrl url = QFile::exists(page) ? QUrl::fromLocalFile(page) : QUrl(QStringLiteral("qrc:/lottodesk/help.htm"));
+    if (!section.isEmpty()) url.setFragment(section);
+    textWindow(QStringLiteral("helpViewer"))
+        ->showPage(QStringLiteral("帮助主题"), url, QFile::exists(page) ? page : QString());
+}
+
+QString Tf_main::helpSection() const {
+    if (homeShown()) return QStringLiteral("home");
+    // The page's name without its "ts_": the section of the help page about it.
+    const QWidget* current = m_pagecontrol1->currentWidget();
+    return current ? current->objectName().mid(3) : QStringLiteral("home");
 }
 
 void Tf_main::showNotepad() {
@@ -445,6 +501,7 @@ void Tf_main::updateFromStatusBar() {
 }
 
 void Tf_main::updateHistoryStatus() {
+    showTransformBanner();
     const t_s_dm& sjk = m_ws.sjk;
     if (sjk.IsEmpty()) {
         m_historyPanel->setText(QStringLiteral("暂无开奖数据"));

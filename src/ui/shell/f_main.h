@@ -85,6 +85,11 @@ public:
 
     void openPage(Page page);
     void closeCurrentPage();  // the tab popup's "关闭当前页"
+    void closePageAt(int index);  // a tab's close button; the home tab stays
+    // The home page (the first tab) is on show.
+    bool homeShown() const;
+    QLabel* transformBanner() const { return m_transformBanner; }
+    HomePanel* homePanel() const { return m_home; }
     void closeAllPages();
     // "彩种选择": the type dialog, then the switch to the type chosen in it.
     void chooseLotteryType();
@@ -92,7 +97,9 @@ public:
     void applyTypeSwitch(int previous);
     // "帮助主题": the help page in a window of the program (the user's own database/help.chm, when
     // there is one, also goes to the desktop).
-    void showHelp();
+    void showHelp(const QString& section = {});
+    // The help page's section about what is on show ("home", "zh", "fxd", ...); F1 opens it.
+    QString helpSection() const;
     // "记事本": the notes kept in save/notepad.txt, edited in a window of the program.
     void showNotepad();
     // The program's text window of that name ("helpViewer", "notepad"), created on first use.
@@ -135,6 +142,7 @@ private:
     void followTransform();
     void onActivePageChanged();
     void showHome();
+    void showTransformBanner();
     bool confirmExit();
 
     Workspace& m_ws;
@@ -149,7 +157,9 @@ private:
     int m_screenHeight = 0;
 
     CellPictures m_pictures;
-    QStackedWidget* m_central = nullptr;
+    QWidget* m_central = nullptr;  // the transform banner over the page control
+    QLabel* m_transformBanner = nullptr;
+    QWidget* m_homePage = nullptr;
     HomePanel* m_home = nullptr;
     QTabWidget* m_pagecontrol1 = nullptr;
     std::vector<QWidget*> m_pages;    // by page id

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QHBoxLayout>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -84,7 +86,20 @@ HomePanel::HomePanel(const Workspace& ws, const CellPictures& pictures, QWidget*
     m_title->setFont(title);
     m_omission->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto* hint = new QLabel(QStringLiteral("从“功能组件”菜单打开分析页面，从“数据更新维护”菜单选择彩种。"), this);
+    // The windows of a player's week, one click away.
+    auto* quick = new QHBoxLayout;
+    const std::pair<const char*, const char*> commands[] = {
+        {"数据更新", "n_gxsjq"}, {"综合分析", "n_fxd"}, {"超强组号", "n_zh"}, {"定胆杀号", "n_tdsh"}};
+    for (const auto& [caption, name] : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QStringLiteral("b_home_") + QString::fromLatin1(name));
+        button->setMinimumHeight(32);
+        const QString command = QString::fromLatin1(name);
+        connect(button, &QPushButton::clicked, this, [this, command] { Q_EMIT commandRequested(command); });
+        quick->addWidget(button);
+    }
+    quick->addStretch();
+    auto* hint = new QLabel(QStringLiteral("更多页面在“功能组件”菜单中；“数据更新维护”菜单选择彩种。按F1查看本页帮助。"), this);
     hint->setForegroundRole(QPalette::PlaceholderText);
     hint->setWordWrap(true);
 
@@ -102,6 +117,7 @@ HomePanel::HomePanel(const Workspace& ws, const CellPictures& pictures, QWidget*
     layout->addWidget(m_title);
     layout->addWidget(m_game);
     layout->addWidget(m_period);
+    layout->addLayout(quick);
     layout->addLayout(grids, 1);
     layout->addWidget(hint);
 }
@@ -125,7 +141,13 @@ void HomePanel::refresh() {
                      .arg(game.fhgs);
     m_game->setText(shape);
 
-    const HomeSummary s = homeSummary(DrawHistory::of(m_ws.sjk), game, QDate::currentDate().year());
+    // The real draws: the history in memory, or its file while the numbers in memory are transformed.
+    const t_s_dm* draws = &m_ws.sjk;
+    if (m_ws.transform != 0) {
+        m_realDraws.SetFileName(m_ws.historyPath(m_ws.curcp));
+        if (m_realDraws.Open()) draws = &m_realDraws;
+    }
+    const HomeSummary s = homeSummary(DrawHistory::of(*draws), game, QDate::currentDate().year());
     const bool any = s.draws > 0;
     m_period->setText(
         any ? QStringLiteral("最新一期 %1（共 %2 期）　下一期 %3").arg(s.newestPeriod).arg(s.draws).arg(s.nextPeriod)

@@ -85,7 +85,7 @@ QWidget* makeIndicatorAnalysis(PageContext& c, QWidget* parent) {
     return window;
 }
 
-QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, parent); }
+QWidget* makeSettings(PageContext& c, QWidget* parent) { return new Tf_set(c.ws, &c.services.settings, parent); }
 
 // The caption of the trend analysis page keeps its leading blank.
 constexpr PageEntry kPages[] = {

@@ -379,7 +379,7 @@ private Q_SLOTS:
         m.prompts.answers = {true, false};
         QTest::mouseClick(m.child<QPushButton>(u("b_glfx_export")), Qt::LeftButton);
         QCOMPARE(m.files.titles.value(0), u("导出到文本文件"));
-        QCOMPARE(m.files.filters.value(0), u("文本文件(*.txt)|*.txt"));
+        QCOMPARE(m.files.filters.value(0), u("文本文件 (*.txt)"));
         QVERIFY(m.prompts.asked.value(0).endsWith(u("是否有蓝号，如果有蓝号请选yes,如果没有请选no.")));
         const std::string seven = test::readFile(m.folder.file("next.txt"));
         // The first row is 2003001 (10 11 ...): its next draw 2003002.

@@ -1,4 +1,5 @@
-// The painted widgets shared by the analysis windows: the number grid, the bar chart, the trend chart.
+// The painted widgets shared by the analysis windows: the number grid, the bar chart, the trend chart,
+// and the value axis they label.
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/charts/axisticks.h"
 #include "ui/charts/barchart.h"
 #include "ui/charts/cellgrid.h"
 #include "ui/charts/trendchart.h"
@@ -22,6 +24,11 @@ bool reddish(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; 
 bool bluish(QRgb c) { return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90; }
 // A pixel of a picture's colour, not the grey of text, lines or the white ground.
 bool coloured(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) > 60; }
+QStringList strings(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* t : texts) list << QString::fromLatin1(t);
+    return list;
+}
 int colouredPixels(const QImage& image, const QRect& rect) {
     int count = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
@@ -34,6 +41,9 @@ int colouredPixels(const QImage& image, const QRect& rect) {
 class TestCharts : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void axisLabelsAreExactAndDistinct_data();
+    void axisLabelsAreExactAndDistinct();
+    void axisTicksInsideFixedEnds();
     void gridModelServesTheTable() {
         auto table = std::make_shared<CellTable>();
         table->resize(2, 3);
@@ -218,6 +228,58 @@ private Q_SLOTS:
         QCOMPARE(redPixels(paint(flat, 5)), 0);
     }
 };
+
+void TestCharts::axisLabelsAreExactAndDistinct_data() {
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("intervals");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<QStringList>("labels");
+    // Two periods of 0..2 once read 0, 1, 1, 2, 2 at the quarter lines.
+    QTest::newRow("0..2") << 0.0 << 2.0 << 4 << true << strings({"0", "1", "2"});
+    QTest::newRow("0..1") << 0.0 << 1.0 << 4 << true << strings({"0", "1"});
+    QTest::newRow("flat 5") << 5.0 << 5.0 << 4 << true << strings({"5", "6"});
+    QTest::newRow("0..10") << 0.0 << 10.0 << 5 << true << strings({"0", "2", "4", "6", "8", "10"});
+    QTest::newRow("0..9") << 0.0 << 9.0 << 4 << true << strings({"0", "5", "10"});
+    QTest::newRow("sums 21..183") << 21.0 << 183.0 << 5 << true << strings({"0", "50", "100", "150", "200"});
+    QTest::newRow("omissions 0..3493") << 0.0 << 3493.0 << 4 << true
+                                       << strings({"0", "1000", "2000", "3000", "4000"});
+    QTest::newRow("below zero") << -3.0 << 7.0 << 5 << true << strings({"-4", "-2", "0", "2", "4", "6", "8"});
+    QTest::newRow("percent 0..1.5") << 0.0 << 1.5 << 4 << false << strings({"0.0", "0.5", "1.0", "1.5"});
+    QTest::newRow("percent 0..0.12") << 0.0 << 0.12 << 3 << false << strings({"0.00", "0.05", "0.10", "0.15"});
+}
+
+void TestCharts::axisLabelsAreExactAndDistinct() {
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, intervals);
+    QFETCH(bool, whole);
+    QFETCH(QStringList, labels);
+    const NiceAxis axis = niceAxis(low, high, intervals, whole);
+    QVERIFY(axis.lo <= low && axis.hi >= high);
+    QStringList texts;
+    for (double v : axisTicks(axis)) {
+        texts << tickLabel(v, axis.step);
+        QCOMPARE(texts.back().toDouble(), v);  // the label is the value of its line
+    }
+    QCOMPARE(texts, labels);
+    QVERIFY(texts.size() <= intervals + 1 + 1);  // widening to whole steps may add one
+}
+
+void TestCharts::axisTicksInsideFixedEnds() {
+    // An axis whose ends are fixed (a cap, the K-line's own range) gets the nice multiples inside.
+    const auto labels = [](double lo, double hi, int intervals) {
+        const double step = niceStep(hi - lo, intervals, true);
+        QStringList texts;
+        for (double v : ticksWithin(lo, hi, step)) texts << tickLabel(v, step);
+        return texts;
+    };
+    QCOMPARE(labels(0, 2, 4), strings({"0", "1", "2"}));
+    QCOMPARE(labels(0, 100, 4), strings({"0", "50", "100"}));
+    QCOMPARE(labels(-4, 8, 4), strings({"0", "5"}));
+    QCOMPARE(labels(29, 171, 5), strings({"50", "100", "150"}));
+    QVERIFY(ticksWithin(3, 2, 1).empty());
+}
 
 QTEST_MAIN(TestCharts)
 #include "test_charts.moc"

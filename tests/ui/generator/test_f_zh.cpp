@@ -122,7 +122,7 @@ void TestGeneratorWindow::showsThePagesAndTheCatalogueRows() {
     QCOMPARE(w.window.mainPage()->filterPeriod(), 0);
 
     // The result display before any run.
-    QCOMPARE(w.countLabel(), u("投注结果：共0注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共0注，0元"));
     QCOMPARE(w.pageLabel(), u("第1页/ 0页"));
     QCOMPARE(w.header(),
              QStringList({u("序号"), u("红号1"), u("红号2"), u("红号3"), u("红号4"), u("红号5"), u("红号6")}));
@@ -367,7 +367,7 @@ void TestGeneratorWindow::editsTheListByHand() {
     QCOMPARE(w.results().tickets.size(), size_t(2));
     QCOMPARE(numbers(0), std::vector<int>({5, 1, 33, 2, 9, 10}));
     QCOMPARE(w.row(0), numbersRow({"05", "01", "33", "02", "09", "10"}, u("第1条")));
-    QCOMPARE(w.countLabel(), u("投注结果：共2注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共2注，4元"));
 
     // Modify, delete and the prediction record need a selected row.
     results->grid()->setCurrentIndex({});
@@ -447,7 +447,7 @@ void TestGeneratorWindow::removalDialogRemovesTheListedTickets() {
     QCOMPARE(w.results().tickets.size(), size_t(5));
     for (const Ticket& t : w.results().tickets)
         QVERIFY(t != (Ticket{1, 5, 9, 14, 20, 26, 0, 0}) && t != (Ticket{5, 9, 14, 20, 26, 31, 0, 0}));
-    QCOMPARE(w.countLabel(), u("投注结果：共5注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共5注，10元"));
 }
 
 void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
@@ -473,7 +473,7 @@ void TestGeneratorWindow::runOverTheWholeSpaceShowsPagedResults() {
     QVERIFY(!w.child<QWidget>("pn_run")->isVisible());
     QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
     QCOMPARE(int(w.results().tickets.size()), kAllTickets);
-    QCOMPARE(w.countLabel(), u("投注结果：共1107568注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共1107568注，2215136元"));
     QCOMPARE(w.pageLabel(), u("第1页/ 111页"));
     QCOMPARE(w.grid()->rowCount(), 10000);
     QCOMPARE(w.row(0), numbersRow({"28", "29", "30", "31", "32", "33"}, u("第1条")));
@@ -540,7 +540,7 @@ void TestGeneratorWindow::continueFilteringKeepsThePassingResults() {
     QCOMPARE(w.results().tickets.size(), kept);
     QCOMPARE(sortedTickets(w.results().tickets), sortedTickets(expected.results.tickets));
     QVERIFY(std::all_of(w.results().tags.begin(), w.results().tags.end(), [](uint8_t tag) { return tag == 0; }));
-    QCOMPARE(w.countLabel(), QStringLiteral("投注结果：共%1注").arg(kept));
+    QCOMPARE(w.countLabel(), QStringLiteral("投注结果：共%1注，%2元").arg(kept).arg(2 * kept));
     QCOMPARE(w.pageLabel(), QStringLiteral("第1页/ %1页").arg((kept + 9999) / 10000));
     const QString text = w.window.statusText();
     QVERIFY2(text.endsWith(QStringLiteral("微秒  已得到符合条件的红号组有%1个  系统保留的记录个数%1").arg(kept)),
@@ -572,7 +572,7 @@ void TestGeneratorWindow::cancelLeavesThePreviousResults() {
     QTRY_VERIFY_WITH_TIMEOUT(!w.window.isRunning(), kRunTimeout);
     QVERIFY(w.prompts.informed.isEmpty());
     QVERIFY(w.results().tickets == before);
-    QCOMPARE(w.countLabel(), u("投注结果：共1107568注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共1107568注，2215136元"));
     QCOMPARE(w.pageLabel(), u("第2页/ 111页"));
     QCOMPARE(w.window.statusText(), status);
     QVERIFY(w.child<QWidget>("ts_zqgl")->isEnabled());
@@ -639,7 +639,7 @@ void TestGeneratorWindow::emptyDeviationRangeStopsTheRun() {
     QTest::keyClicks(w.edit("e_zbfrom35"), QStringLiteral("10"));
     QVERIFY(w.run());
     QCOMPARE(w.prompts.informed, QStringList({u("离散系数还未确定范围")}));
-    QCOMPARE(w.countLabel(), u("投注结果：共0注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共0注，0元"));
     QCOMPARE(w.window.statusText(), QString());
     QCOMPARE(w.window.snapshotRing().current, -1);
     // The conditions stay as set.
@@ -901,7 +901,7 @@ void TestGeneratorWindow::resultFilesSaveAndLoad() {
     w.dialogs.values.push_back(std::vector<int32_t>{1, 2, 3, 4, 5});
     w.click("b_dm");
     QVERIFY(w.run());
-    QCOMPARE(w.countLabel(), u("投注结果：共28注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共28注，56元"));
     QCOMPARE(w.pageLabel(), u("第1页/ 1页"));
     QCOMPARE(w.row(0), numbersRow({"01", "02", "03", "04", "05", "33"}, u("第1条")));
     QCOMPARE(w.row(27), numbersRow({"01", "02", "03", "04", "05", "06"}, u("第28条")));
@@ -921,14 +921,14 @@ void TestGeneratorWindow::resultFilesSaveAndLoad() {
     other.files.names.push_back(w.folder.qfile("results.txt"));
     other.popup("mi_loadzh");
     QCOMPARE(other.files.titles.back(), u(" 打开组号结果存储文件"));
-    QCOMPARE(other.countLabel(), u("投注结果：共28注"));
+    QCOMPARE(other.countLabel(), u("投注结果：共28注，56元"));
     QCOMPARE(other.row(0), numbersRow({"01", "02", "03", "04", "05", "33"}, u("第1条")));
     QVERIFY(other.button("b_continue")->isEnabled());
     QCOMPARE(other.window.statusText(), u("超强组号  已得到符合条件的红号组有28个"));
 
     // Continue filtering the loaded list with the default conditions: the special runs go.
     QVERIFY(other.run("b_continue"));
-    QCOMPARE(other.countLabel(), u("投注结果：共0注"));
+    QCOMPARE(other.countLabel(), u("投注结果：共0注，0元"));
     QVERIFY(other.window.statusText().endsWith(u("已得到符合条件的红号组有0个  系统保留的记录个数0")));
 }
 
@@ -1134,7 +1134,7 @@ void TestGeneratorWindow::resetForAFiveOfThirtyFiveGame() {
     QVERIFY(!w.box("cb_zb94")->isEnabled());
     QVERIFY(w.box("cb_zb93")->isEnabled());
 
-    QCOMPARE(w.countLabel(), u("投注结果：共0注"));
+    QCOMPARE(w.countLabel(), u("投注结果：共0注，0元"));
     QCOMPARE(w.pageLabel(), u("第1页/ 0页"));
     QCOMPARE(w.header(), QStringList({u("序号"), u("主号1"), u("主号2"), u("主号3"), u("主号4"), u("主号5")}));
     QVERIFY(!w.button("b_continue")->isEnabled());

@@ -112,7 +112,7 @@ void TestTicketModes::wheelsEqualTheEnginesForEveryGuarantee() {
         QVERIFY2(w.results().tickets == expected.tickets, rule.name);
         QVERIFY(std::all_of(w.results().tags.begin(), w.results().tags.end(), [](uint8_t t) { return t == 0; }));
         QVERIFY(w.window.statusText().endsWith(u("已得到符合条件的红号组有%1个").arg(expected.tickets.size())));
-        QCOMPARE(w.countLabel(), u("投注结果：共%1注").arg(expected.tickets.size()));
+        QCOMPARE(w.countLabel(), u("投注结果：共%1注，%2元").arg(expected.tickets.size()).arg(2 * expected.tickets.size()));
     }
     QVERIFY(w.button("b_continue")->isEnabled());
     QVERIFY(w.prompts.asked.isEmpty());  // nine numbers ask nothing

@@ -8,11 +8,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -21,7 +23,10 @@
 #include <map>
 #include <set>
 
+#include "analysis/fieldlayouts.h"
+#include "analysis/valueclasses.h"
 #include "core/drawtext.h"
+#include "core/fileio.h"
 #include "core/workspace.h"
 #include "support/uifixture.h"
 #include "ui/charts/candlechart.h"
@@ -86,6 +91,7 @@ private Q_SLOTS:
     void columnsStandOnTheAxisInTheirColours();
     void countColumnsFollowTheOrder();
     void omissionColumnsAreColouredByTheRule();
+    void omissionColumnsLeaveUnseenValuesOutOfTheScale();
     void classColumnsCountTheClasses();
     void averageLinesAreSwitchedOneByOne();
     void lineAxisIsCappedOrFittedToTheWindow();
@@ -97,6 +103,8 @@ private Q_SLOTS:
     void aNewGameClearsTheCharts();
     void omissionStatisticsOverAChosenRange();
     void marksUseTheProgramsCellPictures();
+    void aThreeDigitValueIsWrittenWholeOnItsBall();
+    void fieldChartOfASumOpensOnTheZonesOfItsRange();
     void columnsAndClassLevelsArePainted();
     void periodWindowChoiceReachesEveryTrendChart();
     void featureChartsDrawTheClassesAndScrollTogether();
@@ -282,9 +290,9 @@ void TestAnalysisCharts::columnsStandOnTheAxisInTheirColours() {
     QCOMPARE(g.column(0, 4).height(), g.plot.height() / 2);
     QVERIFY(near(image.pixel(third.center()), QColor(0, 150, 0)));
     QVERIFY(near(image.pixel(g.column(0, 4).center()), Qt::blue));
-    // Whole heights get an axis of whole divisions.
+    // Whole heights get an axis of whole nice steps: 9 in steps of 5 ends at 10.
     data.heights = {3, 0, 9};
-    QCOMPARE(columnChartGeometry(data, area).top, 12.0);
+    QCOMPARE(columnChartGeometry(data, area).top, 10.0);
     QCOMPARE(paintedHeight(image, third.center().x(), g.plot.bottom()), third.height());
     // A zero column leaves its slot empty.
     const QRect second = g.column(1, 1);
@@ -341,6 +349,9 @@ void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
         const int current = grid->text(r, 6).toInt(), average = grid->text(r, 4).toInt();
         const int previous = grid->text(r, 5).toInt(), longest = grid->text(r, 2).toInt();
         QCOMPARE(data.heights[size_t(r)], double(current));
+        // A value never seen has a mark at the axis, no column.
+        QCOMPARE(data.isUnseen(size_t(r)), grid->text(r, 1) == u("0"));
+        if (data.isUnseen(size_t(r))) continue;
         const QColor expected = current > longest    ? kAboveLongestColour
                                 : current > previous ? kAbovePreviousColour
                                 : current > average  ? kAboveAverageColour
@@ -353,6 +364,44 @@ void TestAnalysisCharts::omissionColumnsAreColouredByTheRule() {
         }
     }
     QVERIFY(seen.size() >= 2);  // the real history has quiet and alarming values
+}
+
+void TestAnalysisCharts::omissionColumnsLeaveUnseenValuesOutOfTheScale() {
+    // The main sum over the whole history: the sums below 40 and above 165 or so never came, and
+    // their omission, the periods since the range start, once set the scale for every column.
+    ChartAnalysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("遗漏次数统计图");
+    ColumnChart* chart = a.window.omissionChart();
+    const ColumnChartData& data = chart->data();
+    const int records = a.ws.sjk.RecordCount();
+    double highestSeen = 0;
+    int unseen = 0;
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        if (data.isUnseen(i)) {
+            ++unseen;
+            QCOMPARE(grid->text(int(i), 1), u("0"));
+            QCOMPARE(grid->text(int(i), 2), u("9999"));  // the statistics keep their marker
+            QCOMPARE(data.texts[qsizetype(i)], u("未出"));
+        } else {
+            highestSeen = std::max(highestSeen, data.heights[i]);
+        }
+    }
+    QVERIFY(unseen > 10);
+    const ColumnChartGeometry g = columnChartGeometry(data, chart->rect());
+    QVERIFY(g.top >= highestSeen && g.top - g.step < highestSeen);  // the first grid line above the seen
+    QVERIFY(data.title.contains(u("×：未出")));
+    // As painted: no column over an unseen value, its cross on the axis; seen values keep theirs.
+    const QImage shot = grabColumns(chart);
+    for (size_t i = 0; i < data.heights.size(); ++i) {
+        const int x = g.column(i, 0).center().x();
+        if (data.isUnseen(i)) {
+            QVERIFY(white(shot.pixel(x, g.plot.bottom() - 40)));
+            QVERIFY(countPixels(shot, QRect(x - 3, g.plot.bottom() - 12, 7, 12), [](QRgb p) { return !white(p); }) > 3);
+        } else if (g.column(i, data.heights[i]).height() > 2) {
+            QVERIFY(near(shot.pixel(g.column(i, data.heights[i]).center()), data.colour(i)));
+        }
+    }
 }
 
 void TestAnalysisCharts::classColumnsCountTheClasses() {
@@ -920,6 +969,16 @@ void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
         QCOMPARE(chart->data().series[0][size_t(r)], grid->text(r, 2).toDouble());
         QCOMPARE(QString::number(chart->data().periods[size_t(r)]), grid->text(r, 1));
     }
+    // The axis names each segment by its periods (the draw numbers alone once said "72, 102, 11"):
+    // "2026087-096", both in full across a new year.
+    bool acrossYears = false;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QString from = grid->text(r, 0), to = grid->text(r, 1);
+        const bool sameYear = from.left(4) == to.left(4);
+        acrossYears = acrossYears || !sameYear;
+        QCOMPARE(chart->data().periodLabels[r], from + u("-") + (sameYear ? to.right(3) : to));
+    }
+    QVERIFY(acrossYears);
     QCOMPARE(chart->firstVisible() + chart->window(), grid->rowCount());
     a.child<QComboBox>("combo_content")->setCurrentText(QStringLiteral("区段最大值"));
     QCOMPARE(chart->data().title, u("和值的区段最大值（每段10期）"));
@@ -942,6 +1001,96 @@ void saveStrip(const std::string& path, const QColor& colour, bool masked) {
 }
 
 }  // namespace
+
+void TestAnalysisCharts::aThreeDigitValueIsWrittenWholeOnItsBall() {
+    // The main sum in the feature table: "135" on a ball once showed "35", its "1" written white
+    // beside the ball on the white cell. Painted here on a black cell, every white pixel of the
+    // number must lie over the ball.
+    ChartAnalysis a;
+    std::filesystem::create_directories(a.folder.file("pic"));
+    saveStrip(a.folder.file("pic/pic1.bmp"), QColor(20, 180, 60), false);
+    saveStrip(a.folder.file("pic/pic2.bmp"), QColor(200, 0, 200), true);
+    CellPictures pictures;
+    QVERIFY2(pictures.load(QString::fromStdString(a.folder.path())), qPrintable(pictures.message()));
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("特性图表");
+    int row = -1, column = -1;
+    for (int r = grid->rowCount() - 1; r >= 0 && row < 0; --r)
+        for (int c = 2; c < grid->columnCount(); ++c)
+            if (grid->marked(r, c) && grid->text(r, c).size() == 3) {
+                row = r;
+                column = c;
+                break;
+            }
+    QVERIFY(row >= 0);
+    auto* marks = qobject_cast<MarkDelegate*>(grid->itemDelegate());
+    QVERIFY(marks);
+    for (const CellPictures* drawn : std::initializer_list<const CellPictures*>{nullptr, &pictures}) {
+        marks->setPictures(drawn);
+        QStyleOptionViewItem option;
+        option.initFrom(grid);
+        option.rect = QRect(0, 0, grid->columnWidth(column), grid->rowHeight(row));
+        option.palette.setColor(QPalette::Base, Qt::black);
+        option.widget = grid;
+        QImage image(option.rect.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            QPainter painter(&image);
+            marks->paint(&painter, option, grid->model()->index(row, column));
+        }
+        const auto colouredAt = [](QRgb p) {
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 60;
+        };
+        int ballLeft = image.width(), ballRight = -1, textLeft = image.width(), textRight = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (colouredAt(p)) ballLeft = std::min(ballLeft, x), ballRight = std::max(ballRight, x);
+                if (white(p)) textLeft = std::min(textLeft, x), textRight = std::max(textRight, x);
+            }
+        QVERIFY2(textRight > textLeft + 6, "the number is drawn");
+        QVERIFY2(textLeft >= ballLeft && textRight <= ballRight,
+                 qPrintable(QStringLiteral("text %1..%2 outside the ball %3..%4")
+                                .arg(textLeft).arg(textRight).arg(ballLeft).arg(ballRight)));
+    }
+}
+
+void TestAnalysisCharts::fieldChartOfASumOpensOnTheZonesOfItsRange() {
+    // The default rows "01".."04" name no sum: the chart once opened with every row empty.
+    ChartAnalysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "主区和值").ok);
+    ViewGrid* grid = a.view("田野走势图");
+    auto* note = a.child<QLabel>("l_fieldnote");
+    QVERIFY(note->isVisible());
+    QVERIFY(note->text().contains(u("修改田野图")));
+    const ValueRange range = a.window.valueRange();
+    const RangeFieldRows zones = rangeFieldRows(range, 4);
+    QCOMPARE(grid->columnCount(), 6);
+    for (int c = 0; c < 4; ++c) QCOMPARE(grid->headerText(c + 2), QString::fromStdString(zones.captions[size_t(c)]));
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const int32_t v = grid->text(r, 1).toInt();
+        const int at = zoneOf(v, range, zones.upperBounds);
+        QVERIFY(at >= 0);
+        QVERIFY(grid->marked(r, at + 2));
+        QCOMPARE(grid->text(r, at + 2), QString::number(v));
+    }
+    // Rows that name sums are the chart's rows again, and the note goes.
+    std::string layouts;
+    for (int l = 0; l < kFieldLayoutCount; ++l) layouts += "100\r\n99 101\r\n";
+    QVERIFY(saveFileAtomically(a.folder.file("database/tyzsd2.txt"), layouts).ok);
+    a.child<QComboBox>("combo_fieldrows")->setCurrentText(u("2"));
+    QVERIFY(!note->isVisible());
+    QCOMPARE(grid->headerText(2), u("100"));
+    QCOMPARE(grid->headerText(3), u("99 101"));
+    int marked = 0;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const int32_t v = grid->text(r, 1).toInt();
+        QCOMPARE(grid->marked(r, 2), v == 100);
+        QCOMPARE(grid->marked(r, 3), v == 99 || v == 101);
+        marked += grid->marked(r, 2) + grid->marked(r, 3);
+    }
+    QVERIFY(marked > 0);
+}
 
 void TestAnalysisCharts::marksUseTheProgramsCellPictures() {
     ChartAnalysis a;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "core/workspace.h"
@@ -141,13 +142,23 @@ private Q_SLOTS:
 
     void optimiseFillsTheSchemeFromTheSearch() {
         TdshPage::Hooks hooks;
-        hooks.runDialog = [](QDialog& dialog) {
+        bool shownWhole = false;
+        hooks.runDialog = [&shownWhole](QDialog& dialog) {
             auto& search = static_cast<Tf_scfa&>(dialog);
             search.setSeed(7);
             if (search.applyButton()->isEnabled()) return int(QDialog::Rejected);  // nothing from an earlier run
             QTest::mouseClick(search.startButton(), Qt::LeftButton);
             search.waitForEnd();
             if (!search.applyButton()->isEnabled()) return int(QDialog::Rejected);
+            // As the user sees it: every formula's column wide enough for the whole text.
+            search.show();
+            QTableWidget* list = search.foundList();
+            QCoreApplication::processEvents();
+            shownWhole = list->rowCount() > 0;
+            for (int row = 0; row < list->rowCount(); ++row)
+                shownWhole = shownWhole && list->columnWidth(1) >= list->fontMetrics().horizontalAdvance(
+                                                                        list->item(row, 1)->text());
+            search.hide();
             return int(QDialog::Accepted);
         };
         Window w(hooks);
@@ -159,10 +170,73 @@ private Q_SLOTS:
         QCOMPARE(page->schemes().formula(0, 1), found[0]);
         QCOMPARE(page->schemes().formula(0, 3), found[2]);
         QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(2), QString::fromStdString(found[2]));
-        QVERIFY(page->searchDialog()->foundList()->count() == 3);
+        // Each found formula whole beside its accuracy (the list once cut both off at its edge).
+        QTableWidget* list = page->searchDialog()->foundList();
+        QCOMPARE(list->rowCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(list->item(row, 1)->text().toStdString(), found[size_t(row)]);
+            QVERIFY(list->item(row, 0)->text().endsWith(QLatin1Char('%')));
+        }
+        QVERIFY(shownWhole);
         // The same seed gives the same formulas again.
         QTest::mouseClick(w.button(PageKind::hmsh, "gsss"), Qt::LeftButton);
         QCOMPARE(page->edit()->text().toStdString(), page->searchDialog()->results().front());
+    }
+
+    void firstUseHintAndEachFormulasAccuracy() {
+        // Ten identical default formulas once gave ten identical columns and no word of help.
+        Window w;
+        TdshPage* page = w.page(PageKind::hmsh);
+        QVERIFY(page->hint()->isVisible());
+        QVERIFY(page->hint()->text().contains(QStringLiteral("[-1]z_hw")));
+        QVERIFY(page->hint()->text().contains(QStringLiteral("确认修改")));
+        QTableWidget* list = page->formulaList();
+        QCOMPARE(list->rowCount(), 10);
+        for (int row = 0; row < 10; ++row) {
+            QCOMPARE(list->item(row, 1)->text(), QStringLiteral("[-1]z_hw"));
+            QVERIFY(list->item(row, 2)->text().isEmpty());  // nothing tested yet
+        }
+        // Give formula 2 a formula of its own: the hint has done its work once the table is run.
+        page->periodList()->setCurrentIndex(page->periodList()->count() - 50);
+        page->slotList()->setCurrentText(QStringLiteral("2"));
+        page->edit()->setText(QStringLiteral("[-1]z_hz%33+1"));
+        QTest::mouseClick(w.button(PageKind::hmsh, "save"), Qt::LeftButton);
+        QVERIFY(!page->hint()->isVisible());
+        const BacktestResult& r = page->result();
+        QCOMPARE(r.tested, 50);
+        QCOMPARE(list->item(1, 1)->text(), QStringLiteral("[-1]z_hz%33+1"));
+        for (int j = 1; j <= 10; ++j)
+            QCOMPARE(list->item(j - 1, 2)->text(),
+                     QString::fromStdString(r.cell(r.accuracyRow(), r.firstFormulaColumn() + j - 1)) + u'%');
+        // A formula of the list is the one the edit box shows.
+        list->scrollToItem(list->item(1, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1, 1)).center());
+        QCOMPARE(page->slotList()->currentText(), QStringLiteral("2"));
+        QCOMPARE(page->edit()->text(), QStringLiteral("[-1]z_hz%33+1"));
+        // An edited, not yet confirmed formula has no accuracy of its own.
+        page->edit()->setText(QStringLiteral("[-2]z_hz%33+1"));
+        page->countList()->setCurrentText(QStringLiteral("3"));
+        QCOMPARE(list->rowCount(), 3);
+        QVERIFY(!list->item(1, 2)->text().isEmpty());
+    }
+
+    void drawNumbersStayOnOneLine() {
+        // At 1024x768 and at 1366x768 the draw of a row is one line and shows whole.
+        for (const QSize size : {QSize(1000, 680), QSize(1340, 680)}) {
+            Window w;
+            w.window->resize(size);
+            TdshPage* page = w.page(PageKind::hmsh);
+            page->periodList()->setCurrentIndex(page->periodList()->count() - 20);
+            QTableView* table = page->table();
+            const QString draw = table->model()->index(1, 2).data().toString();
+            QVERIFY(draw.count(u' ') >= 6);  // "01 04 16 22 26 31 "
+            QVERIFY(!table->wordWrap());
+            QVERIFY(table->columnWidth(2) >= table->fontMetrics().horizontalAdvance(draw));
+            QVERIFY(table->rowHeight(1) < 2 * table->fontMetrics().lineSpacing());
+            for (int c = 0; c < table->model()->columnCount(); ++c)
+                QVERIFY(table->columnWidth(c) >=
+                        table->fontMetrics().horizontalAdvance(table->model()->index(0, c).data().toString()));
+        }
     }
 
     void searchStopsAtOnce() {

@@ -2,8 +2,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QtTest>
 
+#include "core/settings.h"
+#include "core/usersettings.h"
 #include "core/workspace.h"
 #include "ui/settings/f_set.h"
 #include "ui/settings/f_zj1.h"
@@ -29,8 +33,11 @@ private Q_SLOTS:
     void componentDialogMovesGroupsAndRebuildsTheTable();
     void theLastGroupInUseStays();
     void settingsPageFollowsTheCurrentPartitions();
+    void settingsPageKeepsThePricePerTicket();
     void settingsPageListsTheShapeValues();
     void settingsStoreKeepsValuesBetweenStarts();
+    void userSettingsTakeOverTheOlderFileOnce();
+    void engineReadsWhatTheDesktopWrote();
 };
 
 void TestComponentsAndSettings::componentDialogMovesGroupsAndRebuildsTheTable() {
@@ -75,7 +82,7 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
     test::TempFolder home;
     Workspace ws(home.path());
     ws.partitions.rebuild(33);
-    Tf_set page(ws);
+    Tf_set page(ws, nullptr);
     page.show();
     QCOMPARE(page.zonePartitionText(), QString::fromStdString(zonePartitionText(ws.partitions)));
     ws.partitions.rebuild(35);
@@ -84,10 +91,27 @@ void TestComponentsAndSettings::settingsPageFollowsTheCurrentPartitions() {
         page.zonePartitionText().contains(QStringLiteral("一区<1..11>          二区<12..23>          三区<24..35>")));
 }
 
+// "投注金额": the price per ticket and the add-on reach the workspace and the settings store at once.
+void TestComponentsAndSettings::settingsPageKeepsThePricePerTicket() {
+    test::TempFolder home;
+    Workspace ws(home.path());
+    MemorySettings settings;
+    Tf_set page(ws, &settings);
+    page.show();
+    auto* pages = page.findChild<QTabWidget*>(QStringLiteral("pc_set"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("投注金额"));
+    auto* price = page.findChild<QSpinBox*>(QStringLiteral("sb_price"));
+    QCOMPARE(price->value(), 2);
+    price->setValue(5);
+    page.findChild<QCheckBox*>(QStringLiteral("cb_addon"))->setChecked(true);
+    QCOMPARE(ws.price, (TicketPrice{5, true}));
+    QCOMPARE(loadTicketPrice(settings), (TicketPrice{5, true}));
+}
+
 void TestComponentsAndSettings::settingsPageListsTheShapeValues() {
     test::TempFolder home;
     Workspace ws(home.path());
-    Tf_set page(ws);
+    Tf_set page(ws, nullptr);
     page.show();
     auto* pages = page.findChild<QTabWidget*>(QStringLiteral("pc_set"));
     QVERIFY(pages);
@@ -125,6 +149,59 @@ void TestComponentsAndSettings::settingsStoreKeepsValuesBetweenStarts() {
     QCOMPARE(again.readString("inform"), std::optional<std::string>("欢迎"));
     again.settings().setValue(QStringLiteral("qs"), QStringLiteral("not a number"));
     QCOMPARE(loadColdHotSettings(again).qs, 30);  // a damaged value is replaced by the default
+}
+
+// The user's own store (not a test file) under a temporary configuration folder: the values of the
+// file of the older name move to "lottodesk/lottodesk.conf" at the first start, and only then.
+void TestComponentsAndSettings::userSettingsTakeOverTheOlderFileOnce() {
+    test::TempFolder config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config.path()));
+    {
+        QSettings legacy(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("duvuzizezid"));
+        legacy.setValue(QStringLiteral("qs"), 12);
+        legacy.setValue(QStringLiteral("dataserver"), QStringLiteral("http://a.example/x, y"));
+    }
+    QVERIFY(QFileInfo::exists(QString::fromStdString(config.file("duvuzizezid.conf"))));
+    {
+        QtSettingsStore store;
+        QCOMPARE(store.settings().fileName(), QString::fromStdString(config.file("lottodesk/lottodesk.conf")));
+        QCOMPARE(store.readInt("qs"), std::optional<int>(12));
+        QCOMPARE(store.readString("dataserver"), std::optional<std::string>("http://a.example/x, y"));
+        store.writeInt("qs", 20);
+    }
+    {
+        QSettings legacy(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("duvuzizezid"));
+        legacy.setValue(QStringLiteral("qs"), 5);
+    }
+    QtSettingsStore again;
+    QCOMPARE(again.readInt("qs"), std::optional<int>(20));  // the new file is the store from now on
+    QVERIFY(QFileInfo::exists(QString::fromStdString(config.file("duvuzizezid.conf"))));  // left as it was
+}
+
+// The command line reads the desktop program's settings file without Qt: every value the desktop
+// program writes reads back the same.
+void TestComponentsAndSettings::engineReadsWhatTheDesktopWrote() {
+    test::TempFolder config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config.path()));
+    const std::pair<const char*, int> numbers[] = {{"qs", 12}, {"coldcs", 0}, {"hotcs", -3}, {"f_qs", 2147483647}};
+    const std::pair<const char*, const char*> texts[] = {
+        {"inform", "第一行\n第二行 \"引号\" \\ 反斜杠; a=b, c"},
+        {"downloadie", "http://a.example/1$http://b.example/2$"},
+        {"drawsource0", "cwl=http://127.0.0.1:8080"},
+        {"at", "@开头"},
+        {"blanks", "  two blanks  "},
+        {"empty", ""},
+    };
+    {
+        QtSettingsStore store;
+        for (auto [name, value] : numbers) store.writeInt(name, value);
+        for (auto [name, value] : texts) store.writeString(name, value);
+    }
+    UserSettings engine = UserSettings::fromFile(config.file("lottodesk/lottodesk.conf"));
+    for (auto [name, value] : numbers) QCOMPARE(engine.readInt(name), std::optional<int>(value));
+    for (auto [name, value] : texts) QCOMPARE(engine.readString(name), std::optional<std::string>(value));
+    ColdHotSettings expected{12, 0, -3, 2147483647, 0, 2};
+    QCOMPARE(loadColdHotSettings(engine), expected);
 }
 
 QTEST_MAIN(TestComponentsAndSettings)

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "core/firstrun.h"
@@ -297,7 +298,9 @@ void TestMainWindow::tabsAppearInTheOrderPagesWereOpened() {
     w.closeAllPages();
     QCOMPARE(w.openTabCount(), 0);
     QVERIFY(w.visibleTabCaptions().isEmpty());
-    QVERIFY(!w.pageControl()->isVisible());
+    // The home page stays, the first tab, and shows again.
+    QVERIFY(w.homeShown());
+    QCOMPARE(w.pageControl()->tabText(0), QStringLiteral("首页"));
 }
 
 void TestMainWindow::tabPopupClosesTheActivePage() {
@@ -398,6 +401,26 @@ void TestMainWindow::helpAndTools() {
         QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).filePath(QStringLiteral("help.htm"));
     QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("b_open")), Qt::LeftButton);
     QCOMPARE(app.shell.opened, QStringList{QStringLiteral("document:") + builtIn});
+    // F1 opens the section of the page on show; every page has one, and its pictures are there.
+    QFile page(QStringLiteral(":/lottodesk/help.htm"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY(html.contains(QStringLiteral("id=\"home\"")));
+    for (const PageEntry& entry : mainPages()) {
+        if (!entry.create) continue;
+        app.window.openPage(entry.id);
+        const QString section = app.window.helpSection();
+        QVERIFY2(html.contains(QStringLiteral("id=\"%1\"").arg(section)), qPrintable(section));
+        QTest::keyClick(&app.window, Qt::Key_F1);
+        QCOMPARE(help->browser()->source().fragment(), section);
+    }
+    static const QRegularExpression picture(QStringLiteral("src=\"(qrc:[^\"]+)\""));
+    for (auto match = picture.globalMatch(html); match.hasNext();) {
+        const QString path = match.next().captured(1).mid(4);  // "qrc:/..." -> ":/..."
+        QVERIFY2(QFile::exists(QLatin1Char(':') + path), qPrintable(path));
+    }
+    app.window.closeAllPages();
+    app.shell.opened.clear();
     QCOMPARE(test::readFile(builtIn.toStdString()), test::readFile(LOTTODESK_DATA_DIR "/help.htm"));
 
     // The folder's own page wins; the user's own help file also goes to the desktop.
@@ -412,6 +435,12 @@ void TestMainWindow::helpAndTools() {
     app.shell.opened.clear();
     app.window.command("n_jsq")->trigger();
     QCOMPARE(app.shell.opened, QStringList{QStringLiteral("calculator")});
+    QVERIFY(app.prompts.informed.isEmpty());
+    // Without a calculator program the command says so instead of doing nothing.
+    app.shell.hasCalculator = false;
+    app.window.command("n_jsq")->trigger();
+    QCOMPARE(app.prompts.informed.size(), 1);
+    QVERIFY(app.prompts.informed.first().startsWith(QStringLiteral("没有找到计算器程序")));
     // The notepad keeps its notes in the program folder.
     app.window.command("n_jsb")->trigger();
     TextViewer* notes = app.window.findChild<TextViewer*>(QStringLiteral("notepad"));

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QClipboard>
+#include <QDir>
 #include <QtTest>
 #include <cstring>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "core/prizetables.h"
 #include "core/workspace.h"
 #include "ui/update/f_addsj.h"
+#include "ui/common/maskedfield.h"
 #include "ui/update/f_gxsjq.h"
 #include "ui/update/f_xgzh.h"
 #include "ui/update/gxsjq_historymodel.h"
@@ -186,6 +189,9 @@ private Q_SLOTS:
     void exportOfAnEmptyHistoryWritesAnEmptyFile();
     void theSelectedDrawsPrizeTableIsShown();
     void onlineButtonRunsTheUpdateAndRefills();
+    void pastedDrawLineSplitsIntoTheBoxes_data();
+    void pastedDrawLineSplitsIntoTheBoxes();
+    void maskedBoxesKeepWhatIsTyped();
 };
 
 void TestUpdateWindow::showsTheSeededHistory() {
@@ -764,7 +770,10 @@ void TestUpdateWindow::exportWritesTheHistory() {
     QCOMPARE(w.files.titles, QStringList{u("导出到文本文件")});
     QCOMPARE(w.files.filters, QStringList{u("文本文件 (*.txt)")});
     QCOMPARE(w.prompts.asked, QStringList{u("选择|是否有蓝号？")});
-    QVERIFY(w.prompts.informed.isEmpty());
+    // The dialog starts in the data folder's save/; the message names the file written.
+    QCOMPARE(w.files.folders, QStringList{QString::fromStdString(w.ws.path("save"))});
+    QCOMPARE(w.prompts.informed,
+             QStringList{u("已导出到：") + QDir::toNativeSeparators(w.folder.qfile(written.toStdString()))});
 
     const std::string text = test::readFile(w.folder.file(written.toStdString()));
     if (chosen != written) QCOMPARE(test::fileSize(w.folder.file(chosen.toStdString())), -1LL);
@@ -781,6 +790,66 @@ void TestUpdateWindow::exportWritesTheHistory() {
     QCOMPARE(lines.first(), u("2003001 10 11 12 13 26 28 "));
     QCOMPARE(lines[kSeededDraws - 1], u("2026096 01 04 16 22 26 31 "));
     QVERIFY(lines.last().isEmpty());
+}
+
+void TestUpdateWindow::pastedDrawLineSplitsIntoTheBoxes_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<QStringList>("boxes");  // empty: not a draw line
+    QTest::newRow("blanks and plus") << u("2026097 01 02 03 04 05 06 + 07") << 6 << 1
+                                     << QStringList{u("2026097"), u("01-02-03-04-05-06"), u("07")};
+    QTest::newRow("commas, one digit") << u(" 2026097,1,2,3,4,5,6,7 ") << 6 << 1
+                                       << QStringList{u("2026097"), u("01-02-03-04-05-06"), u("07")};
+    QTest::newRow("two secondary") << u("2026095 04 06 08 10 14 + 04 05") << 5 << 2
+                                   << QStringList{u("2026095"), u("04-06-08-10-14"), u("04-05")};
+    QTest::newRow("a number short") << u("2026097 01 02 03 04 05 + 07") << 6 << 1 << QStringList();
+    QTest::newRow("six-digit period") << u("202609 01 02 03 04 05 06 07") << 6 << 1 << QStringList();
+    QTest::newRow("three-digit number") << u("2026097 01 02 03 04 05 100 07") << 6 << 1 << QStringList();
+    QTest::newRow("zero") << u("2026097 00 02 03 04 05 06 07") << 6 << 1 << QStringList();
+    QTest::newRow("words") << u("第2026097期 红 01") << 6 << 1 << QStringList();
+}
+
+void TestUpdateWindow::pastedDrawLineSplitsIntoTheBoxes() {
+    QFETCH(QString, line);
+    QFETCH(int, m);
+    QFETCH(int, h);
+    QFETCH(QStringList, boxes);
+    const std::optional<DrawLineFields> fields = drawLineFields(line, m, h);
+    QCOMPARE(fields.has_value(), !boxes.isEmpty());
+    if (fields) QCOMPARE((QStringList{fields->period, fields->main, fields->secondary}), boxes);
+}
+
+// A click into the empty middle of a masked box puts the cursor at its first empty place, so the
+// digits typed next land where they belong; a draw line pasted into 期数 fills the whole draw.
+void TestUpdateWindow::maskedBoxesKeepWhatIsTyped() {
+    UpdateWindow w;
+    QLineEdit* period = w.box("e_qs");
+    QLineEdit* main = w.box("e_zh");
+    QTest::mouseClick(period, Qt::LeftButton, {}, QPoint(period->width() / 2, period->height() / 2));
+    QTRY_COMPARE(period->cursorPosition(), 0);
+    QTest::keyClicks(period, u("2026097"));
+    QCOMPARE(period->text(), u("2026097"));
+
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(main->width() - 4, main->height() / 2));
+    QTRY_COMPARE(main->cursorPosition(), 0);
+    QTest::keyClicks(main, u("0102"));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(main->width() - 4, main->height() / 2));
+    QTRY_COMPARE(main->cursorPosition(), firstEmptyPosition(main));
+    QTest::keyClicks(main, u("03"));
+    QVERIFY2(main->text().startsWith(u("01-02-03")), qPrintable(main->text()));
+
+    period->clear();
+    main->clear();
+    QGuiApplication::clipboard()->setText(u("2026097 03 09 16 17 24 33 + 15"));
+    period->setFocus();
+    QTest::keySequence(period, QKeySequence::Paste);
+    QCOMPARE(period->text(), u("2026097"));
+    QCOMPARE(main->text(), u("03-09-16-17-24-33"));
+    QCOMPARE(w.box("e_spec")->text(), u("15"));
+    w.click("Button2");
+    QCOMPARE(w.rows(), kSeededDraws + 1);
+    QCOMPARE(w.row(kSeededDraws).first(), u("2026097"));
 }
 
 // The prize tables the online update kept are shown under the grid for the selected draw.
