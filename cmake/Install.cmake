@@ -61,7 +61,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The Qt and C++ runtime packages come from the libraries the programs link (dpkg-shlibdeps);
 # the windows need a font with Chinese characters, and Qt's Chinese texts for the standard buttons
-# and dialogs (qtbase_zh_CN).
+# and dialogs (qtbase_zh_CN); the command line's update loads libcurl when it downloads, so the
+# package names it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, libcurl4t64 | libcurl4")
 include(CPack)

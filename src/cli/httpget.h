@@ -1,5 +1,6 @@
 #pragma once
-// One HTTP(S) GET of the command line (libcurl; WinHTTP on Windows): a time limit, a size cap and a plain user agent.
+// One HTTP(S) GET of the command line (libcurl, loaded at the first download; WinHTTP on Windows):
+// a time limit, a size cap and a plain user agent.
 // Nothing else is fetched: only http and https addresses, redirects followed a few times.
 
 #include <string>
@@ -16,5 +17,9 @@ struct HttpAnswer {
 inline constexpr size_t kMaxHttpAnswerBytes = size_t{16} << 20;
 
 HttpAnswer httpGet(const std::string& address, long timeoutSeconds, size_t maxBytes = kMaxHttpAnswerBytes);
+
+// Why downloads cannot work (libcurl missing or unusable), for the user; empty when they can. With a
+// library name, that library is tried instead of the system's libcurl.
+std::string httpLibraryProblem(const char* libraryName = nullptr);
 
 }  // namespace lottodesk

@@ -97,6 +97,15 @@ private:
     // are visited.
     template <bool Test>
     void lastNumber(int upper, uint64_t mask, int32_t sum, uint64_t record) {
+        if (!Test && !m_fixed) {
+            // Every ticket is written: a count down the pool rather than bits taken off a mask
+            // (whose scan, shift and clear form one chain per ticket), and the output position in
+            // a register, since a store of result bytes could otherwise alias the walk's count.
+            Ticket* out = m_out + m_count;
+            for (int idx = upper - 1; idx >= 0; --idx) store(out++, record | uint64_t(m_choosable[idx]));
+            m_count = static_cast<size_t>(out - m_out);
+            return;
+        }
         uint64_t candidates = m_tester.poolMask(upper);
         if (Test) candidates = m_tester.completions(mask, sum, candidates);
         while (candidates) {

@@ -96,7 +96,104 @@ public:
         return true;
     }
 
+    // A walk over the same moves at one size, after WalkSAT: each step takes a missed draw and makes
+    // the best move that keeps it (the fewest missed draws after it, ties at random), or with a
+    // little noise a random one. A ticket just changed is not moved back at once unless that gains
+    // (a short tabu), so the walk leaves plateaus. Returns true when no draw is missed.
+    template <typename Stop>
+    bool walk(int64_t moves, Stop&& stop) {
+        m_changed.assign(m_blocks.size(), INT64_MIN / 2);
+        const int64_t tabu = tabuTenure();
+        for (int64_t move = 0; missed() > 0; ++move) {
+            if ((move & 255) == 0 && stop()) return false;
+            if (move >= moves) return false;
+            walkStep(move, tabu);
+        }
+        return true;
+    }
+
 private:
+    static constexpr double kWalkNoise = 0.1;
+
+    // About 0.7 of the tickets one number short of a given draw: long enough to leave a plateau,
+    // short enough to leave most moves open.
+    int64_t tabuTenure() const {
+        const double share = static_cast<double>(kBinomial(m_s.P, m_s.G - 1) * kBinomial(m_s.v - m_s.P, m_s.K - m_s.G + 1)) /
+                             static_cast<double>(kBinomial(m_s.v, m_s.K));
+        return std::max<int64_t>(3, std::llround(0.7 * share * static_cast<double>(m_blocks.size())));
+    }
+
+    // The change of the missed count when `block` swaps x for y: draws with exactly G of its numbers
+    // that hold x are lost, those with G of the new ticket's that hold y are gained; both have G-1
+    // of the numbers the two tickets share.
+    int deltaOf(uint64_t block, uint64_t x, uint64_t y) const {
+        const uint64_t shared = block & ~x;
+        const uint64_t others = m_all & ~block & ~y;
+        int delta = 0;
+        forEachSubset(shared, m_s.G - 1, [&](uint64_t a) {
+            forEachSubset(others, m_s.P - m_s.G, [&](uint64_t rest) {
+                delta += m_count[colexRank(a | x | rest)] == 1;
+                delta -= m_count[colexRank(a | y | rest)] == 0;
+            });
+        });
+        return delta;
+    }
+
+    void swapNumber(size_t i, uint64_t x, uint64_t y) {
+        const uint64_t block = m_blocks[i];
+        const uint64_t shared = block & ~x;
+        const uint64_t others = m_all & ~block & ~y;
+        forEachSubset(shared, m_s.G - 1, [&](uint64_t a) {
+            forEachSubset(others, m_s.P - m_s.G, [&](uint64_t rest) {
+                const uint32_t lost = static_cast<uint32_t>(colexRank(a | x | rest));
+                if (--m_count[lost] == 0) addMissed(lost);
+                const uint32_t gained = static_cast<uint32_t>(colexRank(a | y | rest));
+                if (m_count[gained]++ == 0) removeMissed(gained);
+            });
+        });
+        m_blocks[i] = shared | y;
+    }
+
+    void walkStep(int64_t now, int64_t tabu) {
+        const uint64_t draw = colexUnrank(m_missed[m_random.below(m_missed.size())], m_s.P, m_s.v);
+        m_candidates.clear();
+        for (uint32_t i = 0; i < m_blocks.size(); ++i)
+            if (std::popcount(m_blocks[i] & draw) == m_s.G - 1) m_candidates.push_back(i);
+        if (m_candidates.empty()) return;
+        size_t chosen = SIZE_MAX;
+        uint64_t x = 0, y = 0;
+        if (m_random.unit() < kWalkNoise) {
+            chosen = m_candidates[m_random.below(m_candidates.size())];
+            x = pickBit(m_blocks[chosen] & ~draw);
+            y = pickBit(draw & ~m_blocks[chosen]);
+        } else {
+            int best = INT32_MAX;
+            uint64_t ties = 0;
+            for (uint32_t i : m_candidates) {
+                const uint64_t block = m_blocks[i];
+                const bool held = now - m_changed[i] < tabu;
+                for (uint64_t xs = block & ~draw; xs != 0; xs &= xs - 1)
+                    for (uint64_t ys = draw & ~block; ys != 0; ys &= ys - 1) {
+                        const uint64_t bx = xs & (0 - xs), by = ys & (0 - ys);
+                        const int delta = deltaOf(block, bx, by);
+                        if (held && delta >= 0) continue;
+                        if (delta < best) {
+                            best = delta;
+                            ties = 1;
+                        } else if (delta > best || m_random.below(++ties) != 0) {
+                            continue;
+                        }
+                        chosen = i;
+                        x = bx;
+                        y = by;
+                    }
+            }
+        }
+        if (chosen == SIZE_MAX || x == 0 || y == 0) return;
+        swapNumber(chosen, x, y);
+        m_changed[chosen] = now;
+    }
+
     template <typename F>
     void forEachKept(uint64_t block, F&& f) const {
         const uint64_t out = m_all & ~block;
@@ -147,27 +244,9 @@ private:
         if ((block & ~draw) == 0 || (draw & ~block) == 0) return;
         const uint64_t x = pickBit(block & ~draw);
         const uint64_t y = pickBit(draw & ~block);
-        // Draws that change: x with exactly G of the ticket's numbers are lost, y with G of the
-        // new ticket's are gained; both have G-1 of the numbers the two tickets share.
-        const uint64_t shared = block & ~x;
-        const uint64_t others = m_all & ~block & ~y;
-        int delta = 0;
-        forEachSubset(shared, m_s.G - 1, [&](uint64_t a) {
-            forEachSubset(others, m_s.P - m_s.G, [&](uint64_t rest) {
-                delta += m_count[colexRank(a | x | rest)] == 1;
-                delta -= m_count[colexRank(a | y | rest)] == 0;
-            });
-        });
+        const int delta = deltaOf(block, x, y);
         if (delta > 0 && m_random.unit() >= std::exp(-delta / temperature)) return;
-        forEachSubset(shared, m_s.G - 1, [&](uint64_t a) {
-            forEachSubset(others, m_s.P - m_s.G, [&](uint64_t rest) {
-                const uint32_t lost = static_cast<uint32_t>(colexRank(a | x | rest));
-                if (--m_count[lost] == 0) addMissed(lost);
-                const uint32_t gained = static_cast<uint32_t>(colexRank(a | y | rest));
-                if (m_count[gained]++ == 0) removeMissed(gained);
-            });
-        });
-        m_blocks[chosen] = shared | y;
+        swapNumber(chosen, x, y);
     }
 
     Shape m_s;
@@ -178,7 +257,11 @@ private:
     std::vector<int32_t> m_slot;         // per draw: its place in m_missed, or -1
     std::vector<uint32_t> m_missed;      // the draws no ticket keeps
     std::vector<uint32_t> m_candidates;  // tickets one number short of a draw
+    std::vector<int64_t> m_changed;      // per ticket: the walk's step that last moved it
 };
+
+// A walk that has not kept every draw after this many moves per ticket starts again from the best.
+constexpr int64_t kWalkMovesPerTicket = 100000;
 
 std::optional<Shape> shapeOf(const WheelPool& pool, Guarantee guarantee) {
     const GuaranteeRule& rule = guaranteeRule(guarantee);
@@ -252,13 +335,20 @@ OptimiseResult optimiseWheel(const WheelPool& pool, Guarantee guarantee, const s
         }
         return elapsed() >= options.seconds;
     };
+    // The walk for the first half of the time, the annealing schedules for the rest: the walk finds
+    // the tight wheels of "中五保五" far sooner, the long cool anneal does better on some others.
+    const double walkSeconds = options.seconds / 2;
+    auto walkStop = [&] { return stop() || elapsed() >= walkSeconds; };
     Annealer annealer(*shape, options.seed);
     std::vector<uint64_t> best = blocks;
     for (int attempt = 0; best.size() > goal && !stop(); ++attempt) {
         annealer.load(best);
         annealer.dropOne();
-        // Frozen: try again from the best wheel, with the other schedule.
-        if (!annealer.anneal(Annealer::kSchedules[attempt % 2], stop)) continue;
+        if (elapsed() < walkSeconds) {
+            if (!annealer.walk(kWalkMovesPerTicket * static_cast<int64_t>(best.size()), walkStop)) continue;
+        } else if (!annealer.anneal(Annealer::kSchedules[attempt % 2], stop)) {
+            continue;  // frozen: try again from the best wheel, with the other schedule
+        }
         std::vector<Ticket> tickets;
         for (uint64_t block : annealer.blocks()) tickets.push_back(ticketOfBlock(pool, block));
         if (!checkWheel(tickets, pool, guarantee, options.cancel).ok) break;  // never shown unconfirmed

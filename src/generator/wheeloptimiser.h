@@ -1,8 +1,9 @@
 #pragma once
 // "优化旋转": a search for a smaller wheel with the same guarantee, starting from a wheel that keeps
-// it (the greedy one). Simulated annealing over the tickets, for one size at a time: a ticket
-// changes one number so that a draw the wheel misses becomes kept, and the count of missed draws
-// is the cost. A wheel is only taken once the exhaustive check confirms it.
+// it (the greedy one). A local search over the tickets, for one size at a time: a ticket changes one
+// number so that a draw the wheel misses becomes kept, and the count of missed draws is the cost;
+// first a tabu walk (the best such move, a little noise), then simulated annealing. A wheel is only
+// taken once the exhaustive check confirms it.
 
 #include <atomic>
 #include <cstdint>

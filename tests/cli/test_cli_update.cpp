@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 
+#include "cli/httpget.h"
 #include "core/fileio.h"
 #include "core/prizetables.h"
 #include "plugin/sources/resultsources.h"
@@ -145,6 +146,18 @@ TEST_F(CliUpdate, AddressesAndFilesInTheImportFormat) {
     EXPECT_EQ(run({"update", "--timeout", "0"}).code, 1);
     // A type without a built-in source says so.
     EXPECT_NE(run({"--type", "2", "update"}).err.find("没有内置的开奖数据来源"), std::string::npos);
+}
+
+// libcurl is loaded at the first download: the system's loads; a missing or foreign library is named
+// in a clear message instead of a crash.
+TEST(HttpLibrary, LoadedOnDemandWithAClearMessage) {
+    EXPECT_EQ(httpLibraryProblem(), "");
+    const std::string missing = httpLibraryProblem("libnosuchcurl.so.9");
+    EXPECT_NE(missing.find("找不到网络库 libnosuchcurl.so.9"), std::string::npos) << missing;
+#if defined(__linux__)
+    const std::string foreign = httpLibraryProblem("libm.so.6");
+    EXPECT_NE(foreign.find("libm.so.6 不完整或版本太旧"), std::string::npos) << foreign;
+#endif
 }
 
 // The plug-in hands the prize tables over in the lines the program's prize-table file holds.

@@ -51,6 +51,26 @@ TEST_F(GeneratorRun, NoConditionEnumeratesEveryTicketHighestFirst) {
     EXPECT_NE(report.statusText.find("微秒  已得到符合条件的红号组有1107568个"), std::string::npos);
 }
 
+// With gaps in the selectable numbers every ticket of the pool is still written once, highest first.
+TEST_F(GeneratorRun, NoConditionOverAPoolWithGaps) {
+    for (int n = 2; n <= 33; n += 2) generator.conditions.selectable[n] = false;  // the 17 odd numbers
+    ASSERT_TRUE(generator.run(ws, {}).completed);
+    const std::vector<Ticket>& tickets = generator.results.tickets;
+    ASSERT_EQ(tickets.size(), 12376u);  // C(17, 6)
+    EXPECT_EQ(lines().front(), "23 25 27 29 31 33 ");
+    EXPECT_EQ(lines()[1], "21 25 27 29 31 33 ");
+    EXPECT_EQ(lines().back(), "01 03 05 07 09 11 ");
+    for (size_t i = 0; i < tickets.size(); ++i) {
+        for (int j = 0; j < 6; ++j) ASSERT_EQ(tickets[i][j] % 2, 1) << i;
+        // Highest numbers first: each ticket is below the one before, compared from its top number.
+        if (i > 0) {
+            ASSERT_TRUE(std::lexicographical_compare(tickets[i].rbegin() + 2, tickets[i].rend(),
+                                                     tickets[i - 1].rbegin() + 2, tickets[i - 1].rend()))
+                << i;
+        }
+    }
+}
+
 TEST_F(GeneratorRun, FixedNumbersAreInEveryTicket) {
     generator.conditions.fixed[5] = generator.conditions.fixed[9] = true;
     ASSERT_TRUE(generator.run(ws, {}).completed);
