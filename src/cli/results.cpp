@@ -10,11 +10,13 @@
 #include "core/drawtext.h"
 #include "core/fileio.h"
 #include "core/integertext.h"
+#include "core/prizetables.h"
 #include "core/randomsource.h"
 #include "core/workspace.h"
 #include "generator/numberlist.h"
 #include "generator/printout.h"
 #include "generator/prizecheck.h"
+#include "generator/prizerules.h"
 #include "generator/randompick.h"
 #include "generator/removal.h"
 #include "generator/condfile.h"
@@ -93,6 +95,24 @@ bool zoneConditionsLoaded(const Load& load, std::ostream& err) {
     }
     for (const std::string& note : load.notes) err << note << '\n';
     return !load.truncated;
+}
+
+// The prize levels of the games (the money of a check points into them, so the caller keeps them).
+// A rules file the program cannot read is named on stderr and the built-in table is used, as in the
+// window.
+PrizeRuleBook prizeRulesOf(const Workspace& ws, std::ostream& err) {
+    std::string problem;
+    PrizeRuleBook book = loadPrizeRules(ws.folder, &problem);
+    if (!problem.empty()) err << problem << '\n';
+    return book;
+}
+
+// The "奖金" cell of a ticket at `level` winning `amount` per ticket: blank for no prize, "浮动" for
+// a floating level without the draw's table, else the yuan ("7,165,213"; in JSON 7165213).
+TableWriter::Cell amountCell(int level, long long amount) {
+    if (level == 0) return {"", ""};
+    if (amount < 0) return {kFloatingAmountText, ""};
+    return {yuanText(amount), std::to_string(amount)};
 }
 
 // `--seed S`, or a seed from the system's entropy.
@@ -234,9 +254,31 @@ int runPrize(const Workspace& ws, const std::vector<std::string>& args, TableWri
     if (parsed->has("--out"))
         if (const Status saved = saveResultFile(parsed->value("--out"), results.tickets, m); !saved)
             return stopped(err, saved.message);
-    out.columns({"号码", "中奖号个数"});
-    for (const Ticket& ticket : results.tickets)
-        out.row({numbersText(ticket.data(), m), std::to_string(ticket[static_cast<size_t>(m)])});
+    // The amounts and their total as the generator's list shows them, when the game has rules.
+    const PrizeRuleBook book = prizeRulesOf(ws, err);
+    const PrizeMoney money = prizeMoneyFor(ws, book, ws.sjk.record(*at)[0]);
+    if (!money.rules) {
+        out.columns({"号码", kHitColumnCaption});
+        for (const Ticket& ticket : results.tickets)
+            out.row({numbersText(ticket.data(), m), std::to_string(ticket[static_cast<size_t>(m)])});
+        return kDone;
+    }
+    out.columns({"号码", kHitColumnCaption, "奖金"});
+    Winnings won;
+    for (const Ticket& ticket : results.tickets) {
+        const int level = mainResultLevel(money, ticket.data(), m);
+        const long long amount = level > 0 ? money.amountOfLevel(level) : 0;
+        addWinning(won, level, amount);
+        out.typedRow({{numbersText(ticket.data(), m), ""},
+                      {std::to_string(ticket[static_cast<size_t>(m)]), ""},
+                      amountCell(level, amount)});
+    }
+    std::string total = winningsText(won, results.tickets.size(), money.price);
+    // A main list holds no secondary number the player picks: its amounts count that number missed.
+    if (!secondaryDrawnFromMain(ws.game) && ws.game.fhgs > 0)
+        total += "（" + ws.current().zhname + "组号不含" + ws.current().specname + "，按" + ws.current().specname +
+                 "未中计）";
+    out.summary("total", total);
     return kDone;
 }
 
@@ -252,6 +294,7 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, TableWr
     const int h = std::clamp(ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
     if (h == 0) return stopped(err, kNoSecondaryZoneMessage);
     WinningNumbers winning;
+    int32_t period = 0;  // typed numbers: no draw, no prize table
     if (parsed->has("--draw")) {
         const std::optional<WinningNumbers> typed = parseWinning(ws, parsed->value("--draw"));
         if (!typed)
@@ -263,19 +306,42 @@ int runReward(const Workspace& ws, const std::vector<std::string>& args, TableWr
         const std::optional<int> at = periodRecord(ws, parsed->value("--period"), err, code);
         if (!at) return code;
         const int32_t* record = ws.sjk.record(*at);
+        period = record[0];
         winning.main.assign(record + 1, record + 1 + m);
         winning.secondary.assign(record + 1 + m, record + 1 + m + h);
     }
     TwoZoneParse loaded = loadTwoZoneFile(parsed->positional[0], m, h, &ws.game);
     if (!loaded.ok()) return stopped(err, loaded.error);
-    const RewardSummary summary = checkReward(loaded.tickets, m, h, winning);
-    out.columns({"主号", "副号", "中奖情况"});
+    const PrizeRuleBook book = prizeRulesOf(ws, err);
+    const PrizeMoney money = prizeMoneyFor(ws, book, period);  // period 0: fixed amounts only
+    const RewardSummary summary =
+        checkReward(loaded.tickets, m, h, winning, money.rules, secondaryDrawnFromMain(ws.game));
     out.textColumns({2});  // "5+1" is a level, not a sum
-    if (!parsed->has("--summary"))
-        for (const TwoZoneTicket& ticket : loaded.tickets)
-            out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h),
-                     rewardText(ticket, summary)});
+    if (!money.rules) {
+        out.columns({"主号", "副号", "中奖情况"});
+        if (!parsed->has("--summary"))
+            for (const TwoZoneTicket& ticket : loaded.tickets)
+                out.row({numbersText(ticket.main.data(), m), numbersText(ticket.secondary.data(), h),
+                         rewardText(ticket, summary)});
+        out.summary("summary", summary.text);
+        return kDone;
+    }
+    // The amount of each level once; each ticket's amount and the total as the two-zone list shows them.
+    std::vector<long long> amounts(summary.levelNames.size(), 0);
+    for (size_t level = 1; level < amounts.size(); ++level) amounts[level] = money.amountOfLevel(static_cast<int>(level));
+    out.columns({"主号", "副号", "中奖情况", "奖金"});
+    Winnings won;
+    for (const TwoZoneTicket& ticket : loaded.tickets) {
+        const long long amount = ticket.level < amounts.size() ? amounts[ticket.level] : 0;
+        addWinning(won, ticket.level, amount);
+        if (!parsed->has("--summary"))
+            out.typedRow({{numbersText(ticket.main.data(), m), ""},
+                          {numbersText(ticket.secondary.data(), h), ""},
+                          {rewardText(ticket, summary), ""},
+                          amountCell(ticket.level, amount)});
+    }
     out.summary("summary", summary.text);
+    out.summary("total", winningsText(won, loaded.tickets.size(), money.price));
     return kDone;
 }
 
