@@ -76,6 +76,17 @@ TEST_F(CliResults, RewardGradesSixPlusOne) {
               "01 02 03 10 11 12\t08\t未中奖\t\n"
               "一等奖:1个;二等奖:1个;三等奖:1个;四等奖:1个;五等奖:1个;六等奖:1个;未中奖:1个\n"
               "中奖6注，奖金3,215元（另有2注浮动奖金，以开奖公告为准）；投入14元\n");
+    // The same tickets written with "+" between the zones, as the draw is typed.
+    const std::string plusTickets = file("reward-plus.txt",
+                                         "01 02 03 10 11 12 + 08\r\n10 11 12 13 14 15 + 07\r\n"
+                                         "01 02 03 04 05 06 + 08\r\n01 02 03 04 10 11 + 07\r\n"
+                                         "01 02 03 04 05 06+07\r\n01 02 03 10 11 12 +07\r\n"
+                                         "01 02 03 04 05 10 + 07\r\n");
+    EXPECT_EQ(run({"reward", plusTickets, "--draw", "01 02 03 04 05 06 + 07"}).out, reward.out);
+    const CliRun misplaced = run({"reward", file("reward-bad.txt", "01 02 03 04 05 + 06 07\r\n"), "--draw",
+                                  "01 02 03 04 05 06 + 07"});
+    EXPECT_EQ(misplaced.code, 2);
+    EXPECT_EQ(misplaced.err, "组号文件第1行有误：“+”只能写在第6个号码（主号）与副号之间\n");
     const CliRun byPeriod = run({"reward", tickets, "--period", "2026095", "--summary"});
     ASSERT_EQ(byPeriod.code, 0) << byPeriod.err;
     EXPECT_EQ(byPeriod.out,
