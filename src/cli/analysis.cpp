@@ -506,12 +506,25 @@ int runAnalyse(const Workspace& ws, const Options& opts, TableWriter& rows, std:
 
 std::vector<Command> analysisCommands() {
     return {
-        {"analyse", "analyse TEXT [--from A] [--to B] [--lenient]", "开始剖析：取值范围，然后每期 期数 值", 1,
+        {"analyse",
+         "analyse TEXT [--from A] [--to B] [--lenient]",
+         "开始剖析：取值范围，然后每期 期数 值",
+         1,
          {valued("--from"), valued("--to"), flagged("--lenient")},
-         [](const CommandCall& c) { return runAnalyse(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
-        {"table", "table VIEW [OPTIONS]", "分析视图的表格（lottodesk-cli help table 列出视图和选项）", kAnyCount, {},
-         [](const CommandCall& c) { return runTable(c.ws, c.args, c.rows, c.err); }, OnTimeLimit::Exit, true, true,
+         [](const CommandCall& c) { return runAnalyse(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"table",
+         "table VIEW [OPTIONS]",
+         "分析视图的表格（lottodesk-cli help table 列出视图和选项）",
+         kAnyCount,
+         {},
+         [](const CommandCall& c) { return runTable(c.ws, c.args, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         true,
          HistoryUse::Ordered},
     };
 }

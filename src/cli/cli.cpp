@@ -191,11 +191,20 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
     }
     // A command that needs the history stops when it did not open (the start-up said why).
-    const bool needsHistory = command->history == cli::HistoryUse::Opened || command->history == cli::HistoryUse::Ordered;
+    const bool needsHistory =
+        command->history == cli::HistoryUse::Opened || command->history == cli::HistoryUse::Ordered;
     if (needsHistory && !historyOpened) return kStopped;
     static const std::string kNoLimit;
-    const cli::CommandCall call{ws,   *options, rest, out, err, rows, historyOpened, typeFileNoted,
-                                limit ? limit->timeUp() : nullptr, limit ? limit->message() : kNoLimit};
+    const cli::CommandCall call{ws,
+                                *options,
+                                rest,
+                                out,
+                                err,
+                                rows,
+                                historyOpened,
+                                typeFileNoted,
+                                limit ? limit->timeUp() : nullptr,
+                                limit ? limit->message() : kNoLimit};
     const int code = command->run(call);
     if (code == kDone) rows.finish(err);
     return code;

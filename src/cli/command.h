@@ -30,8 +30,8 @@ struct CommandCall {
     std::ostream& err;
     TableWriter& rows;  // where a command's table or list goes, in the format asked for
     bool historyOpened;
-    bool typeFileNoted;                 // the start-up said the type file was damaged
-    const std::atomic<bool>* timeUp;    // set when --time-limit has passed; generator runs stop at it
+    bool typeFileNoted;               // the start-up said the type file was damaged
+    const std::atomic<bool>* timeUp;  // set when --time-limit has passed; generator runs stop at it
     const std::string& timeLimitMessage;
 };
 

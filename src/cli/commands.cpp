@@ -23,9 +23,9 @@ int help(const CommandCall& c) {
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = [] {
         std::vector<Command> all = {{"help", "help [table]", "列出命令；help table 列出分析视图和选项", 1, {}, help}};
-        for (auto family : {drawCommands, updateCommands, formulaCommands, generatorCommands, analysisCommands,
-                            trendCommands, convertCommands, wheelCommands, resultCommands, transformCommands,
-                            predictionCommands})
+        for (auto family :
+             {drawCommands, updateCommands, formulaCommands, generatorCommands, analysisCommands, trendCommands,
+              convertCommands, wheelCommands, resultCommands, transformCommands, predictionCommands})
             for (Command& command : family()) all.push_back(std::move(command));
         return all;
     }();
@@ -37,7 +37,8 @@ std::string usageLine(const Command& command) { return "用法: " + command.synt
 std::string commandsHelp() {
     std::string text =
         "lottodesk-cli [--home DIR [--init]] [--type N] [--transform N] COMMAND [ARGS]\n"
-        "  --home DIR   程序文件夹（默认：LOTTODESK_HOME；否则程序所在文件夹，若其中有 database/；否则用户数据文件夹，\n"
+        "  --home DIR   程序文件夹（默认：LOTTODESK_HOME；否则程序所在文件夹，若其中有 "
+        "database/；否则用户数据文件夹，\n"
         "               Linux 下为 $XDG_DATA_HOME/lottodesk/，默认 ~/.local/share/lottodesk/）；文件夹必须已存在，\n"
         "               新文件夹在第一次使用时写入双色球和超级大乐透的开奖数据\n"
         "  --init       --home 的文件夹不存在时新建它\n"

@@ -106,15 +106,30 @@ std::vector<Command> drawCommands() {
     importOptions.push_back(flagged("--append"));
     importOptions.push_back(flagged("--overwrite"));
     return {
-        {"types", "types", "彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 副号名", 0,
-         {}, listTypes, OnTimeLimit::Exit, true},
-        {"draws", "draws", "当前彩种的开奖数据：期数 主号 副号", 0, {}, listDraws, OnTimeLimit::Exit, true, false,
+        {"types",
+         "types",
+         "彩种表：序号 名称 主号个数 主号起 主号止 副号个数 副号起 副号止 有副号 类型 主号名 副号名",
+         0,
+         {},
+         listTypes,
+         OnTimeLimit::Exit,
+         true},
+        {"draws",
+         "draws",
+         "当前彩种的开奖数据：期数 主号 副号",
+         0,
+         {},
+         listDraws,
+         OnTimeLimit::Exit,
+         true,
+         false,
          HistoryUse::Ordered},
         {"import", "import FILE --with-secondary|--without-secondary [--append|--overwrite]",
          "导入开奖数据文件（默认追加），输出导入后的记录数", 1, importOptions, importDraws, OnTimeLimit::Finish, false,
          false, HistoryUse::Opened},
-        {"export", "export FILE --with-secondary|--without-secondary", "导出开奖数据到文本文件（文件名不含.txt时加上.txt）",
-         1, zones, exportDraws, OnTimeLimit::Finish, false, false, HistoryUse::Opened},
+        {"export", "export FILE --with-secondary|--without-secondary",
+         "导出开奖数据到文本文件（文件名不含.txt时加上.txt）", 1, zones, exportDraws, OnTimeLimit::Finish, false, false,
+         HistoryUse::Opened},
     };
 }
 

@@ -114,7 +114,6 @@ constexpr const char* kFilterUsage =
     "用法: filter CONDFILE [--period P] [--mode regular|wheel|random|filter-wheel|filter-random] [--guarantee G] "
     "[--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]";
 
-
 // The generator options of the wheel and random modes, read from the command's options.
 struct TicketModeOptions {
     std::string mode = "regular";
@@ -156,7 +155,6 @@ std::optional<TicketModeOptions> ticketModeOptions(const CommandCall& c, const O
     }
     return parsed;
 }
-
 
 // The generator request of a wheel or random mode.
 TicketRun ticketRunOf(const TicketModeOptions& mode) {
@@ -322,7 +320,7 @@ int conditionReport(const CommandCall& c) {
 
 std::vector<Command> generatorCommands() {
     const std::vector<OptionSpec> modes = {valued("--mode"), valued("--guarantee"), valued("--count"),
-                                           valued("--seed"),  valued("--threads"),   valued("--out"),
+                                           valued("--seed"), valued("--threads"),   valued("--out"),
                                            valued("--tags")};
     std::vector<OptionSpec> filterOptions = modes;
     filterOptions.push_back(valued("--period"));
@@ -332,19 +330,32 @@ std::vector<Command> generatorCommands() {
          "[--count N] [--seed S] [--threads N] [--out FILE] [--tags FILE]",
          "按主区条件文件（.zh）组号（常规、旋转、机选、过滤后旋转、过滤后机选），输出状态栏文字", 1, filterOptions,
          filterTickets, OnTimeLimit::Cancel, false, false, HistoryUse::Ordered},
-        {"continue", "continue CONDFILE --in FILE [--out FILE] [--tags FILE]", "对组号文件中的组号继续过滤", 1,
+        {"continue",
+         "continue CONDFILE --in FILE [--out FILE] [--tags FILE]",
+         "对组号文件中的组号继续过滤",
+         1,
          {valued("--in"), valued("--out"), valued("--tags"), valued("--threads"), valued("--period")},
-         continueTickets, OnTimeLimit::Cancel, false, false, HistoryUse::Ordered},
+         continueTickets,
+         OnTimeLimit::Cancel,
+         false,
+         false,
+         HistoryUse::Ordered},
         {"batch",
          "batch CONDFILE... [--mode M] [--guarantee G] [--count N] [--seed S] [--threads N] [--out FILE] [--tags "
          "FILE]",
          "批量过滤：第一个条件文件组号，其后的继续过滤；每次的状态栏文字，然后 批量过滤完毕", kAnyCount, modes,
          batchTickets, OnTimeLimit::Cancel, false, false, HistoryUse::Ordered},
-        {"conditions", "conditions CONDFILE [--check P --show all|right|wrong] [--backtest N [--threads N]]",
+        {"conditions",
+         "conditions CONDFILE [--check P --show all|right|wrong] [--backtest N [--threads N]]",
          "显示条件，或对第P期检查条件对错；--backtest N 条件回测：最近N期每期用该期之前的\n"
          "开奖数据过滤：期数 结果个数 是否保留(1/0) 未通过的条件，最后一行保留率和平均结果个数",
-         1, {valued("--check"), valued("--show"), valued("--backtest"), valued("--threads")}, conditionReport,
-         OnTimeLimit::Cancel, true, false, HistoryUse::OrderedWhenOpen},
+         1,
+         {valued("--check"), valued("--show"), valued("--backtest"), valued("--threads")},
+         conditionReport,
+         OnTimeLimit::Cancel,
+         true,
+         false,
+         HistoryUse::OrderedWhenOpen},
     };
 }
 

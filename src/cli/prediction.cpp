@@ -24,7 +24,6 @@ namespace lottodesk::cli {
 
 namespace {
 
-
 // The integer of an option, or a usage message.
 bool integerOption(const Options& o, const std::string& name, size_t i, int& value, std::ostream& err) {
     if (!o.has(name)) return true;
@@ -216,12 +215,13 @@ int runSearch(const Workspace& ws, const Options& opts, TableWriter& out, std::o
     bool ok = integerOption(opts, "--back", 0, p.back, err) && integerOption(opts, "--range", 0, p.low, err) &&
               integerOption(opts, "--range", 1, p.high, err) && integerOption(opts, "--from", 0, p.fromPeriod, err) &&
               integerOption(opts, "--to", 0, p.toPeriod, err) && integerOption(opts, "--band", 0, p.accuracyLow, err) &&
-              integerOption(opts, "--band", 1, p.accuracyHigh, err) && integerOption(opts, "--want", 0, p.wanted, err) &&
-              integerOption(opts, "--limit", 0, limit, err);
+              integerOption(opts, "--band", 1, p.accuracyHigh, err) &&
+              integerOption(opts, "--want", 0, p.wanted, err) && integerOption(opts, "--limit", 0, limit, err);
     auto constraint = [&](const std::string& name, SearchConstraint& c, bool withCount) {
         if (!opts.has(name)) return true;
         c.on = true;
-        return integerOption(opts, name, 0, c.limit, err) && (!withCount || integerOption(opts, name, 1, c.applies, err));
+        return integerOption(opts, name, 0, c.limit, err) &&
+               (!withCount || integerOption(opts, name, 1, c.applies, err));
     };
     ok = ok && constraint("--formula-run", p.formulaRun, false) && constraint("--scheme-run", p.schemeRun, true) &&
          constraint("--last-run", p.lastRun, true) && constraint("--same-period", p.samePeriod, true);
@@ -251,32 +251,53 @@ int runSearch(const Workspace& ws, const Options& opts, TableWriter& out, std::o
 
 std::vector<Command> predictionCommands() {
     return {
-        {"schemes", "schemes KIND", "提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式", 1, {},
-         [](const CommandCall& c) { return runSchemes(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Opened},
+        {"schemes",
+         "schemes KIND",
+         "提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
+         1,
+         {},
+         [](const CommandCall& c) { return runSchemes(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Opened},
         {"backtest",
          "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high] [--formulas FILE] [--scs FILE] "
          "[--export FILE]",
-         "提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔", 1,
+         "提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
+         1,
          {valued("--scheme"), valued("--count"), valued("--start"), valued("--display"), valued("--formulas"),
           valued("--scs"), valued("--export")},
-         [](const CommandCall& c) { return runBacktestCommand(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit,
-         true, false, HistoryUse::Ordered},
-        {"verdicts", "verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]",
-         "公式在每一期按页面规则的对错：期数 值 1(对)/0(错)", 2, {valued("--from"), valued("--to"), flagged("--lenient")},
-         [](const CommandCall& c) { return runVerdicts(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
+         [](const CommandCall& c) { return runBacktestCommand(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"verdicts",
+         "verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]",
+         "公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
+         2,
+         {valued("--from"), valued("--to"), flagged("--lenient")},
+         [](const CommandCall& c) { return runVerdicts(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
         {"search",
          "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want K] "
          "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S "
          "[--limit C] [--lenient]",
-         "公式搜索（默认加速模式）：公式 正确期数 测试期数", 1,
+         "公式搜索（默认加速模式）：公式 正确期数 测试期数",
+         1,
          {valued("--indicator"), valued("--back"), valued("--range", 2), valued("--from"), valued("--to"),
           valued("--band", 2), valued("--want"), valued("--seed"), valued("--limit"), valued("--formula-run"),
           valued("--scheme-run", 2), valued("--last-run", 2), valued("--same-period", 2), flagged("--random"),
           flagged("--slow"), flagged("--lenient")},
-         [](const CommandCall& c) { return runSearch(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
+         [](const CommandCall& c) { return runSearch(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
     };
 }
 

@@ -263,8 +263,7 @@ int runPrize(const Workspace& ws, const Options& opts, TableWriter& out, std::os
 
 int runReward(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]";
-    if (opts.positional.size() != 1 || opts.has("--period") == opts.has("--draw"))
-        return usage(err, kUsageText);
+    if (opts.positional.size() != 1 || opts.has("--period") == opts.has("--draw")) return usage(err, kUsageText);
     const int m = std::clamp(ws.game.zhgs, 0, kMaxTicketNumbers);
     const int h = std::clamp(ws.game.fhgs, 0, kMaxSecondaryTicketNumbers);
     if (h == 0) return stopped(err, kNoSecondaryZoneMessage);
@@ -303,7 +302,8 @@ int runReward(const Workspace& ws, const Options& opts, TableWriter& out, std::o
     }
     // The amount of each level once; each ticket's amount and the total as the two-zone list shows them.
     std::vector<long long> amounts(summary.levelNames.size(), 0);
-    for (size_t level = 1; level < amounts.size(); ++level) amounts[level] = money.amountOfLevel(static_cast<int>(level));
+    for (size_t level = 1; level < amounts.size(); ++level)
+        amounts[level] = money.amountOfLevel(static_cast<int>(level));
     out.columns({"主号", "副号", "中奖情况", "奖金"});
     Winnings won;
     for (const TwoZoneTicket& ticket : loaded.tickets) {
@@ -356,39 +356,74 @@ int runPrint(const Workspace& ws, const Options& opts, std::ostream&, std::ostre
 
 std::vector<Command> resultCommands() {
     return {
-        {"secondary", "secondary FZH [--period P] [--out FILE]",
-         "副区过滤（两个副号的彩种）：输出状态栏文字；--out 写出副区组号文件", 1, {valued("--period"), valued("--out")},
-         [](const CommandCall& c) { return runSecondary(c.ws, c.options, c.out, c.err); }, OnTimeLimit::Exit, false,
-         false, HistoryUse::Ordered},
-        {"special", "special LZH [--period P] [--codes]",
-         "特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 是否通过 容错代码", 1,
+        {"secondary",
+         "secondary FZH [--period P] [--out FILE]",
+         "副区过滤（两个副号的彩种）：输出状态栏文字；--out 写出副区组号文件",
+         1,
+         {valued("--period"), valued("--out")},
+         [](const CommandCall& c) { return runSecondary(c.ws, c.options, c.out, c.err); },
+         OnTimeLimit::Exit,
+         false,
+         false,
+         HistoryUse::Ordered},
+        {"special",
+         "special LZH [--period P] [--codes]",
+         "特别号过滤（一个副号的彩种）：过滤结果：共n个，然后每行一个号码；--codes 每个号码 是否通过 容错代码",
+         1,
          {valued("--period"), flagged("--codes")},
-         [](const CommandCall& c) { return runSpecial(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
-        {"match", "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]",
-         "双区匹配（顺序、随机、全组合）：输出状态栏文字；--out 写出双区组号文件", 2,
+         [](const CommandCall& c) { return runSpecial(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"match",
+         "match MAIN SECONDARY --style sequential|random|all [--seed S] [--out FILE]",
+         "双区匹配（顺序、随机、全组合）：输出状态栏文字；--out 写出双区组号文件",
+         2,
          {valued("--style"), valued("--seed"), valued("--out")},
          [](const CommandCall& c) { return runMatch(c.ws, c.options, c.out, c.err); }},
-        {"pick2", "pick2 [N] [--seed S]", "双区机选组号（默认10注）：每行 主号 副号", 1, {valued("--seed")},
-         [](const CommandCall& c) { return runPickTwoZones(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit,
+        {"pick2",
+         "pick2 [N] [--seed S]",
+         "双区机选组号（默认10注）：每行 主号 副号",
+         1,
+         {valued("--seed")},
+         [](const CommandCall& c) { return runPickTwoZones(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
          true},
-        {"prize", "prize RESULTS --period P [--out FILE]",
+        {"prize",
+         "prize RESULTS --period P [--out FILE]",
          "主区组号对奖：按中奖号个数从多到少（稳定）每行 号码 中奖号个数 奖金，最后一行为奖金合计；\n"
          "--out 写出排序后的组号",
-         1, {valued("--period"), valued("--out")},
-         [](const CommandCall& c) { return runPrize(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
-        {"remove", "remove RESULTS LIST [--out FILE]",
-         "滤除组号：从组号文件中去掉列表文件中的组号（每行一注），输出剩下的注数", 2, {valued("--out")},
+         1,
+         {valued("--period"), valued("--out")},
+         [](const CommandCall& c) { return runPrize(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"remove",
+         "remove RESULTS LIST [--out FILE]",
+         "滤除组号：从组号文件中去掉列表文件中的组号（每行一注），输出剩下的注数",
+         2,
+         {valued("--out")},
          [](const CommandCall& c) { return runRemove(c.ws, c.options, c.out, c.err); }},
-        {"print", "print RESULTS --out FILE", "打印投注结果：把组号文件排成打印格式写入 FILE", 1, {valued("--out")},
+        {"print",
+         "print RESULTS --out FILE",
+         "打印投注结果：把组号文件排成打印格式写入 FILE",
+         1,
+         {valued("--out")},
          [](const CommandCall& c) { return runPrint(c.ws, c.options, c.out, c.err); }},
-        {"reward", "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]",
+        {"reward",
+         "reward TICKETS (--period P | --draw \"N1 .. + S1 ..\") [--summary]",
          "双区组号对奖：每行 主号 副号 中奖情况 奖金（按奖级排序），然后汇总和奖金合计；\n"
          "组号文件的主号与副号之间可写“+”",
-         1, {valued("--period"), valued("--draw"), flagged("--summary")},
-         [](const CommandCall& c) { return runReward(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
+         1,
+         {valued("--period"), valued("--draw"), flagged("--summary")},
+         [](const CommandCall& c) { return runReward(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
     };
 }
 

@@ -99,15 +99,27 @@ int runRestore(const Workspace& ws, const Options& opts, TableWriter& out, std::
 
 std::vector<Command> transformCommands() {
     return {
-        {"ranking", "ranking [--period P]", "数据变换的号码排序（需 --transform N）：期数 排序", 0, {valued("--period")},
-         [](const CommandCall& c) { return runRanking(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
-        {"restore", "restore RESULTS [--period P] [--out FILE [--print]]",
+        {"ranking",
+         "ranking [--period P]",
+         "数据变换的号码排序（需 --transform N）：期数 排序",
+         0,
+         {valued("--period")},
+         [](const CommandCall& c) { return runRanking(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"restore",
+         "restore RESULTS [--period P] [--out FILE [--print]]",
          "恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）；\n"
          "有 --out 时只写文件，加 --print 同时输出",
-         1, {valued("--period"), valued("--out"), flagged("--print")},
-         [](const CommandCall& c) { return runRestore(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
+         1,
+         {valued("--period"), valued("--out"), flagged("--print")},
+         [](const CommandCall& c) { return runRestore(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
     };
 }
 

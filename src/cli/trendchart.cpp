@@ -134,15 +134,26 @@ int runChart(const Workspace& ws, const Options& opts, TableWriter& out, std::os
 
 std::vector<Command> trendCommands() {
     return {
-        {"trend", "trend CODE [--feature 特征] [--middle M] [--divisor N] [--stats all|P1-P2]",
-         "指标走势：期数 指标值 特征值；--stats 统计框的三行", 1,
+        {"trend",
+         "trend CODE [--feature 特征] [--middle M] [--divisor N] [--stats all|P1-P2]",
+         "指标走势：期数 指标值 特征值；--stats 统计框的三行",
+         1,
          {valued("--feature"), valued("--middle"), valued("--divisor"), valued("--stats")},
-         [](const CommandCall& c) { return runTrend(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
-        {"chart", "chart remainders [--k 3|4|5] | spacing | dispersion | omission N | omission2 N",
-         "走势图表页（余数图、间隔分析、离中量、主号/副号遗漏走势）：期数 各系列", 2, {valued("--k")},
-         [](const CommandCall& c) { return runChart(c.ws, c.options, c.rows, c.err); }, OnTimeLimit::Exit, true,
-         false, HistoryUse::Ordered},
+         [](const CommandCall& c) { return runTrend(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"chart",
+         "chart remainders [--k 3|4|5] | spacing | dispersion | omission N | omission2 N",
+         "走势图表页（余数图、间隔分析、离中量、主号/副号遗漏走势）：期数 各系列",
+         2,
+         {valued("--k")},
+         [](const CommandCall& c) { return runChart(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
     };
 }
 

@@ -203,7 +203,8 @@ std::vector<TableView> trendTableViews() {
          "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
          "    --zones N              分区：2..15 个区交替着色，0 常规顺序（默认）（--page marks 列出）\n"
          "    --page table|marks|drawn  表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记），\n"
-         "                           或 各期开出的号码（1 开出，0 遗漏；表格中开出的格显示号码，JSON 为 {\"drawn\": n}）\n",
+         "                           或 各期开出的号码（1 开出，0 遗漏；表格中开出的格显示号码，JSON 为 {\"drawn\": "
+         "n}）\n",
          omissionTable},
         {"data1",
          {},

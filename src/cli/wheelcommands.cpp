@@ -143,10 +143,15 @@ std::vector<Command> wheelCommands() {
          0,
          {valued("--pool"), valued("--fixed"), valued("--guarantee"), valued("--seconds"), valued("--seed"),
           valued("--out"), flagged("--optimise"), flagged("--print")},
-         wheelOfPool, OnTimeLimit::Exit, true},
-        {"wheel-check", "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G",
-         "穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖", 1,
-         {valued("--pool"), valued("--fixed"), valued("--guarantee")}, checkWheelFile},
+         wheelOfPool,
+         OnTimeLimit::Exit,
+         true},
+        {"wheel-check",
+         "wheel-check RESULTS --pool \"N1 ..\" [--fixed \"N1 ..\"] --guarantee G",
+         "穷举号码池的每种开奖，检查组号文件是否保证：ok，或第一个不保证的开奖",
+         1,
+         {valued("--pool"), valued("--fixed"), valued("--guarantee")},
+         checkWheelFile},
     };
 }
 

@@ -83,8 +83,8 @@ TEST_F(CliResults, RewardGradesSixPlusOne) {
                                          "01 02 03 04 05 06+07\r\n01 02 03 10 11 12 +07\r\n"
                                          "01 02 03 04 05 10 + 07\r\n");
     EXPECT_EQ(run({"reward", plusTickets, "--draw", "01 02 03 04 05 06 + 07"}).out, reward.out);
-    const CliRun misplaced = run({"reward", file("reward-bad.txt", "01 02 03 04 05 + 06 07\r\n"), "--draw",
-                                  "01 02 03 04 05 06 + 07"});
+    const CliRun misplaced =
+        run({"reward", file("reward-bad.txt", "01 02 03 04 05 + 06 07\r\n"), "--draw", "01 02 03 04 05 06 + 07"});
     EXPECT_EQ(misplaced.code, 2);
     EXPECT_EQ(misplaced.err, "组号文件第1行有误：“+”只能写在第6个号码（主号）与副号之间\n");
     const CliRun byPeriod = run({"reward", tickets, "--period", "2026095", "--summary"});
