@@ -40,15 +40,15 @@ MatchOutcome matchZones(const std::vector<Ticket>& mainResults, int m, const std
     const int64_t p = static_cast<int64_t>(mainResults.size());
     const int64_t q = static_cast<int64_t>(secondaryResults.size());
     if (p > kMaxTwoZoneTickets || (style == MatchStyle::All && p * q > kMaxTwoZoneTickets)) {
-        outcome.status = Status::failure(kTwoZoneLimitMessage);
+        outcome.status = Status::failure(StatusCode::LimitReached, kTwoZoneLimitMessage);
         return outcome;
     }
     if (p == 0) {
-        outcome.status = Status::failure(kNoMainResultsMessage);
+        outcome.status = Status::failure(StatusCode::BadInput, kNoMainResultsMessage);
         return outcome;
     }
     if (q == 0) {
-        outcome.status = Status::failure(noSecondaryResultsMessage(specname));
+        outcome.status = Status::failure(StatusCode::BadInput, noSecondaryResultsMessage(specname));
         return outcome;
     }
     std::vector<TwoZoneTicket>& tickets = outcome.tickets;
