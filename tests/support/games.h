@@ -1,5 +1,6 @@
 #pragma once
-// The four sample games and small awkward histories for the analysis tests.
+// The four sample games (双色球, 超级大乐透, 七乐彩, Lotto 6/49) with their real histories, and small
+// awkward histories, so engine tests run on every game shape.
 
 #include <string>
 
