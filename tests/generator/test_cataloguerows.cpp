@@ -82,9 +82,11 @@ TEST(CatalogueRows, OfferedRangesAndTheSeventhNumber) {
     }
     const std::set<std::string> seventh = {"xc76", "xc75", "xc74", "xc73", "xc72",   "xc71",     "xh76",    "xh75",
                                            "xh74", "xh73", "xh72", "xh71", "z_num7", "z_num7zf", "z_num7yl"};
-    for (int number = 1; number <= kCatalogueRows; ++number)
-        if (const ConditionRow* row = conditionRow(number))
+    for (int number = 1; number <= kCatalogueRows; ++number) {
+        if (const ConditionRow* row = conditionRow(number)) {
             EXPECT_EQ(row->seventhNumber, seventh.count(row->id) > 0) << row->id;
+        }
+    }
 }
 
 }  // namespace
