@@ -47,24 +47,24 @@ int32_t filterReference(const std::vector<int32_t>& transformed, const DrawHisto
 }
 
 Status checkFilterExpression(const IndicatorContext& ctx, const std::string& expression, int record) {
-    if (expression.empty()) return Status::failure(kNotAFilterMessage);
+    if (expression.empty()) return Status::failure(StatusCode::BadFormula, kNotAFilterMessage);
     const EvalResult r = tgs(expression).evaluate(ctx, record);
-    return r.ok ? Status::success() : Status::failure(kNotAFilterMessage);
+    return r.ok ? Status::success() : Status::failure(StatusCode::BadFormula, kNotAFilterMessage);
 }
 
 FilterCondition filterCondition(const std::string& expression, const std::optional<int32_t>& lo,
                                 const std::optional<int32_t>& hi, const FilterChoice& choice, int32_t reference) {
     FilterCondition out;
     if (expression.empty()) {
-        out.status = Status::failure(kNotAFilterMessage);
+        out.status = Status::failure(StatusCode::BadFormula, kNotAFilterMessage);
         return out;
     }
     if (!lo || !hi) {
-        out.status = Status::failure(kEmptyFilterRangeMessage);
+        out.status = Status::failure(StatusCode::BadInput, kEmptyFilterRangeMessage);
         return out;
     }
     if (*lo > *hi) {
-        out.status = Status::failure(kFilterRangeOrderMessage);
+        out.status = Status::failure(StatusCode::BadInput, kFilterRangeOrderMessage);
         return out;
     }
     for (int64_t v = *lo; v <= *hi; ++v) {
@@ -75,7 +75,7 @@ FilterCondition filterCondition(const std::string& expression, const std::option
         out.allowed.push_back(x);
     }
     if (out.allowed.empty()) {
-        out.status = Status::failure(kNoAllowedValueMessage);
+        out.status = Status::failure(StatusCode::BadInput, kNoAllowedValueMessage);
         return out;
     }
     out.description = expression + (choice.tolerance ? "  容错" : "") + "  取值: ";

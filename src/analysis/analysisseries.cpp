@@ -41,8 +41,9 @@ SeriesBuild buildSeries(const IndicatorContext& ctx, std::string_view text, cons
     for (int n = 1; n <= count; ++n) {
         const EvalResult result = formula.evaluate(ctx, n);
         if (!result.ok) {
-            build.status = Status::failure(result.fault == EvalResult::Fault::Stop ? result.message
-                                                                                   : "公式有误:" + result.message);
+            build.status = Status::failure(StatusCode::BadFormula, result.fault == EvalResult::Fault::Stop
+                                                                       ? result.message
+                                                                       : "公式有误:" + result.message);
             return build;
         }
         values[static_cast<size_t>(n)] = result.value;

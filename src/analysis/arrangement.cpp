@@ -95,7 +95,7 @@ ArrangementRead parseArrangement(std::string_view text) {
         return lines.size() < 3;
     });
     if (lines.size() < 3) {
-        read.status = Status::failure("行列式文件不完整：缺少名称、列数或行数");
+        read.status = Status::failure(StatusCode::BadFileContent, "行列式文件不完整：缺少名称、列数或行数");
         return read;
     }
     Arrangement& a = read.arrangement;
@@ -103,7 +103,7 @@ ArrangementRead parseArrangement(std::string_view text) {
     const std::vector<std::string> c = tokens(lines[1]), r = tokens(lines[2]);
     if (c.size() != 1 || r.size() != 1 || !integer(c[0], a.columns) || !integer(r[0], a.rows) || a.columns < 1 ||
         a.columns > kMaxSide || a.rows < 1 || a.rows > kMaxSide) {
-        read.status = Status::failure("行列式文件的列数和行数应为1到33的整数");
+        read.status = Status::failure(StatusCode::BadFileContent, "行列式文件的列数和行数应为1到33的整数");
         return read;
     }
     // The cells follow the third line.
@@ -119,7 +119,7 @@ ArrangementRead parseArrangement(std::string_view text) {
         if (p >= kArrangementCells) break;
         int value = 0;
         if (!integer(token, value) || value < 0 || value > 99) {
-            read.status = Status::failure("行列式文件中有无效的号码：" + token);
+            read.status = Status::failure(StatusCode::BadFileContent, "行列式文件中有无效的号码：" + token);
             return read;
         }
         a.cells[static_cast<size_t>(p++)] = static_cast<uint8_t>(value);
@@ -144,7 +144,7 @@ ArrangementRead loadArrangement(const std::string& path) {
     GbkText file = readGbkText(path);
     if (!file.status) return {file.status, {}};
     ArrangementRead read = parseArrangement(file.text);
-    if (!read.status) read.status = Status::failure(read.status.message + "（" + path + "）");
+    if (!read.status) read.status = Status::failure(read.status.code, read.status.message + "（" + path + "）");
     return read;
 }
 

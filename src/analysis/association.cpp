@@ -76,7 +76,7 @@ AssociationTable associationTable(const IndicatorContext& ctx, const std::string
         for (int i = 0; i < a && pass; ++i) {
             const EvalResult result = formulas[static_cast<size_t>(i)].evaluate(ctx, n);
             if (result.fault == EvalResult::Fault::Stop) {
-                t.status = Status::failure(evaluationFailure(result));
+                t.status = Status::failure(StatusCode::BadFormula, evaluationFailure(result));
                 t.cells.clear();
                 return t;
             }
@@ -97,7 +97,7 @@ AssociationTable associationTable(const IndicatorContext& ctx, const std::string
         for (int i = 0; i < a; ++i) {
             const EvalResult result = formulas[static_cast<size_t>(i)].evaluate(ctx, n + 1);
             if (result.fault == EvalResult::Fault::Stop) {
-                t.status = Status::failure(evaluationFailure(result));
+                t.status = Status::failure(StatusCode::BadFormula, evaluationFailure(result));
                 t.cells.clear();
                 t.nextRows = 0;
                 return t;

@@ -220,7 +220,7 @@ ComboTable patternTable(const Workspace& ws, const std::vector<std::string>& ind
             for (size_t i = 0; i < formulas->size(); ++i) {
                 const EvalResult result = (*formulas)[i].evaluate(ctx, n);
                 if (!result.ok) {
-                    table.status = Status::failure("公式有误:" + result.message);
+                    table.status = Status::failure(StatusCode::BadFormula, "公式有误:" + result.message);
                     table.rows.clear();
                     return table;
                 }

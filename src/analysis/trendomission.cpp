@@ -107,7 +107,8 @@ OmissionView computeOmissionView(const t_s_dm& store, const GameParams& game, co
     int last = options.toPeriod == 0 ? count : history.recordOfPeriod(options.toPeriod);
     for (const auto& [period, record] : {std::pair{options.fromPeriod, first}, std::pair{options.toPeriod, last}})
         if (period != 0 && record == 0) {
-            v.status = Status::failure("数据库中没有第" + std::to_string(period) + "期的记录");
+            v.status =
+                Status::failure(StatusCode::NoSuchPeriod, "数据库中没有第" + std::to_string(period) + "期的记录");
             return v;
         }
     if (count == 0) first = 1, last = 0;

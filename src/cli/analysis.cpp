@@ -1,5 +1,8 @@
-#include "cli/analysis.h"
+// The indicator analysis on the command line: `analyse` ("开始剖析") and the views of the analysed
+// series, the `table analysis` row of the view registry (cli/tableviews.h).
+#include "cli/command.h"
 #include "cli/common.h"
+#include "cli/formulacheck.h"
 #include "cli/tableviews.h"
 
 #include <algorithm>
@@ -26,7 +29,7 @@
 namespace lottodesk::cli {
 namespace {
 
-constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B]";
+constexpr const char* kAnalyseUsage = "用法: analyse TEXT [--from A] [--to B] [--lenient]";
 
 // The three-digit range boxes of "指标管理" and "取值范围及分区" ("<=指标取值范围<=").
 constexpr Bounds kTypedRangeBounds{-999, 999};
@@ -483,22 +486,12 @@ int analysisTable(const ViewCall& call) {
     return view->run({call.ws, *session.series(), opts, call.rows, call.err});
 }
 
-}  // namespace
-
-int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, TableWriter& rows, std::ostream& err) {
-    std::string problem;
-    const std::optional<Options> opts = readOptions(args, {valued("--from"), valued("--to")}, 1, problem);
-    if (!opts) return refuse(err, kAnalyseUsage, problem);
-    if (opts->positional.size() != 1) return usage(err, kAnalyseUsage);
-    const std::string& text = opts->positional[0];
+int runAnalyse(const Workspace& ws, const Options& opts, TableWriter& rows, std::ostream& err) {
+    if (opts.positional.size() != 1) return usage(err, kAnalyseUsage);
+    const std::string& text = opts.positional[0];
     std::optional<ValueRange> typed;
-    if (const int code = typedRange(*opts, "--from", "--to", kAnalyseUsage, typed, err); code != kDone) return code;
-    // A formula typed here is checked as the formula dialog checks it (unknown identifiers,
-    // unbalanced parentheses) before it is analysed.
-    if (const std::string refused = precheckEnteredFormula(trimFormulaText(text)); !refused.empty()) {
-        err << "公式有误:" << refused << '\n';
-        return kStopped;
-    }
+    if (const int code = typedRange(opts, "--from", "--to", kAnalyseUsage, typed, err); code != kDone) return code;
+    if (!opts.has("--lenient") && refusedFormula(text, err)) return kStopped;
     AnalysisSession session;
     if (!analysed(session, ws, text, typed, err)) return kStopped;
     const AnalysisSeries& s = *session.series();
@@ -507,6 +500,33 @@ int runAnalyse(const Workspace& ws, const std::vector<std::string>& args, TableW
     for (int n = 1; n <= s.count(); ++n)
         rows.row({std::to_string(ws.sjk.record(n)[0]), std::to_string(s.values[static_cast<size_t>(n)])});
     return kDone;
+}
+
+}  // namespace
+
+std::vector<Command> analysisCommands() {
+    return {
+        {"analyse",
+         "analyse TEXT [--from A] [--to B] [--lenient]",
+         "开始剖析：取值范围，然后每期 期数 值",
+         1,
+         {valued("--from"), valued("--to"), flagged("--lenient")},
+         [](const CommandCall& c) { return runAnalyse(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"table",
+         "table VIEW [OPTIONS]",
+         "分析视图的表格（lottodesk-cli help table 列出视图和选项）",
+         kAnyCount,
+         {},
+         [](const CommandCall& c) { return runTable(c.ws, c.args, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         true,
+         HistoryUse::Ordered},
+    };
 }
 
 std::vector<TableView> analysisTableViews() {

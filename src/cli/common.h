@@ -1,9 +1,11 @@
 #pragma once
 // What the command files of lottodesk-cli share: the exit status every command ends with, the
-// usage message of a command whose arguments do not fit, and integer options bounded as the
-// window's controls bound them.
+// usage message of a command whose arguments do not fit, integer options bounded as the window's
+// controls bound them, seeds, and the text of one TSV field.
 
+#include <charconv>
 #include <climits>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -82,6 +84,21 @@ inline std::optional<int> numberedChoice(const Options& options, const std::stri
     const std::optional<int> index = choiceOf(options.valueOr(name, fallback), names);
     if (!index) refuse(err, usageText, boundsMessage(name, {0, static_cast<int>(names.size()) - 1}) + "或其名称");
     return index;
+}
+
+// A text that goes into one TAB-separated field: TABs and line ends inside become blanks.
+inline std::string field(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+// A seed ("--seed S"): a whole number 0..2^64-1, or nothing.
+inline std::optional<uint64_t> seedValue(const std::string& text) {
+    uint64_t value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace lottodesk::cli

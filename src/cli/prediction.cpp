@@ -1,4 +1,7 @@
-#include "cli/prediction.h"
+// The fix-and-kill commands: `schemes`, `backtest`, `verdicts` and `search`, computed by the same
+// engine as the window, printed one record per line with TAB-separated fields.
+#include "cli/command.h"
+#include "cli/formulacheck.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,15 +23,6 @@
 namespace lottodesk::cli {
 
 namespace {
-
-// The plain arguments a command of these takes at most (verdicts: KIND FORMULA).
-constexpr size_t kMaxPositional = 2;
-
-std::string field(std::string text) {
-    for (char& c : text)
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    return text;
-}
 
 // The integer of an option, or a usage message.
 bool integerOption(const Options& o, const std::string& name, size_t i, int& value, std::ostream& err) {
@@ -99,11 +93,10 @@ void printBacktest(const BacktestResult& result, TableWriter& out) {
     out.row(cells);
 }
 
-}  // namespace
-
-int runSchemes(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
-    if (args.size() != 1 || !schemeKind(args[0])) return usage(err, "用法: schemes hmsh|lmsh|hmtd|fqtd|hmsw");
-    const SchemeLoad load = loadSchemeFile(ws.folder, *schemeKind(args[0]), ws.curcp);
+int runSchemes(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
+    if (opts.positional.size() != 1 || !schemeKind(opts.positional[0]))
+        return usage(err, "用法: schemes hmsh|lmsh|hmtd|fqtd|hmsw");
+    const SchemeLoad load = loadSchemeFile(ws.folder, *schemeKind(opts.positional[0]), ws.curcp);
     for (const std::string& problem : load.problems) err << problem << '\n';
     const SchemeStore& store = load.store;
     out.columns({"方案", "序号", "公式"});
@@ -114,32 +107,25 @@ int runSchemes(const Workspace& ws, const std::vector<std::string>& args, TableW
     return kDone;
 }
 
-int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+int runBacktestCommand(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     const char* synopsis =
         "用法: backtest hmsh|lmsh|hmtd|fqtd|hmsw|selfsh [--scheme N] [--count N] [--start P] [--display "
         "plain|low|high] "
         "[--formulas FILE] [--scs FILE] [--export FILE]";
-    std::string problem;
-    const std::optional<Options> o =
-        readOptions(args,
-                    {valued("--scheme"), valued("--count"), valued("--start"), valued("--display"),
-                     valued("--formulas"), valued("--scs"), valued("--export")},
-                    kMaxPositional, problem);
-    if (!o) return usage(err, problem + "\n" + synopsis);
-    if (o->positional.size() != 1 || !pageKindFromCode(o->positional[0])) return usage(err, synopsis);
-    const PageKind kind = *pageKindFromCode(o->positional[0]);
+    if (opts.positional.size() != 1 || !pageKindFromCode(opts.positional[0])) return usage(err, synopsis);
+    const PageKind kind = *pageKindFromCode(opts.positional[0]);
     const PageKindInfo& info = pageKindInfo(kind);
     int scheme = 1, count = info.defaultCount, start = 0;
-    if (!integerOption(*o, "--scheme", 0, scheme, err) || !integerOption(*o, "--count", 0, count, err) ||
-        !integerOption(*o, "--start", 0, start, err))
+    if (!integerOption(opts, "--scheme", 0, scheme, err) || !integerOption(opts, "--count", 0, count, err) ||
+        !integerOption(opts, "--start", 0, start, err))
         return kUsage;
     if (scheme < 1 || scheme > kSchemeCount) return usage(err, "--scheme 应为 1..10");
     if (count < 1 || count > info.slots) return usage(err, "--count 应为 1.." + std::to_string(info.slots));
     BacktestRequest request;
     request.kind = kind;
     request.startPeriod = start;
-    if (o->has("--display")) {
-        const std::string& d = o->value("--display");
+    if (opts.has("--display")) {
+        const std::string& d = opts.value("--display");
         if (d == "plain")
             request.display = ListDisplay::Plain;
         else if (d == "low")
@@ -156,8 +142,8 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     }
 
     if (kind == PageKind::selfsh) {
-        if (!o->has("--scs")) return usage(err, "selfsh 需要 --scs FILE（自定义杀号文件）");
-        CustomKillLoad load = loadCustomKillFile(o->value("--scs"));
+        if (!opts.has("--scs")) return usage(err, "selfsh 需要 --scs FILE（自定义杀号文件）");
+        CustomKillLoad load = loadCustomKillFile(opts.value("--scs"));
         for (const std::string& p : load.problems) err << p << '\n';
         if (!load.ok) return kStopped;
         request.target = load.kill.target;
@@ -167,15 +153,15 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
         for (const std::string& p : load.problems) err << p << '\n';
         request.formulas = load.store.firstFormulas(scheme - 1, count);
     }
-    if (o->has("--formulas")) {
-        FormulaSetLoad set = loadFormulaSet(o->value("--formulas"), info.slots);
+    if (opts.has("--formulas")) {
+        FormulaSetLoad set = loadFormulaSet(opts.value("--formulas"), info.slots);
         for (const std::string& p : set.problems) err << p << '\n';
         if (!set.ok) return kStopped;
         if (set.formulas.empty()) {
             err << "公式集文件中没有公式" << '\n';
             return kStopped;
         }
-        if (!o->has("--count")) count = static_cast<int>(set.formulas.size());
+        if (!opts.has("--count")) count = static_cast<int>(set.formulas.size());
         set.formulas.resize(static_cast<size_t>(std::min<int>(count, static_cast<int>(set.formulas.size()))));
         request.formulas = std::move(set.formulas);
     }
@@ -183,8 +169,8 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     const BacktestResult result = runBacktest(ws, request);
     printBacktest(result, out);
     if (!result.message.empty()) err << result.message << '\n';
-    if (o->has("--export")) {
-        const Status saved = saveFileAtomically(o->value("--export"), utf8ToGbk(backtestExportText(result)));
+    if (opts.has("--export")) {
+        const Status saved = saveFileAtomically(opts.value("--export"), utf8ToGbk(backtestExportText(result)));
         if (!saved) {
             err << saved.message << '\n';
             return kStopped;
@@ -193,26 +179,13 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     return kDone;
 }
 
-// A formula or identifier typed by the user is checked as the formula dialog checks it (unknown
-// identifiers, unbalanced parentheses) before anything is evaluated.
-static bool refusedFormula(const std::string& formula, std::ostream& err) {
-    const std::string message = precheckEnteredFormula(trimFormulaText(formula));
-    if (message.empty()) return false;
-    err << "公式有误:" << message << '\n';
-    return true;
-}
-
-int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+int runVerdicts(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     const char* synopsis = "用法: verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]";
-    std::string problem;
-    const std::optional<Options> o =
-        readOptions(args, {valued("--from"), valued("--to"), flagged("--lenient")}, kMaxPositional, problem);
-    if (!o) return usage(err, problem + "\n" + synopsis);
-    if (o->positional.size() != 2) return usage(err, synopsis);
-    if (!o->has("--lenient") && refusedFormula(o->positional[1], err)) return kStopped;
+    if (opts.positional.size() != 2) return usage(err, synopsis);
+    if (!opts.has("--lenient") && refusedFormula(opts.positional[1], err)) return kStopped;
     int from = 0, to = 0;
-    if (!integerOption(*o, "--from", 0, from, err) || !integerOption(*o, "--to", 0, to, err)) return kUsage;
-    const VerdictSeries series = verdictSeries(ws, o->positional[0], o->positional[1], from, to);
+    if (!integerOption(opts, "--from", 0, from, err) || !integerOption(opts, "--to", 0, to, err)) return kUsage;
+    const VerdictSeries series = verdictSeries(ws, opts.positional[0], opts.positional[1], from, to);
     if (series.stopped) {
         err << series.message << '\n';
         return kStopped;
@@ -225,51 +198,37 @@ int runVerdicts(const Workspace& ws, const std::vector<std::string>& args, Table
     return kDone;
 }
 
-int runSearch(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+int runSearch(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     const char* synopsis =
         "用法: search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want "
         "K] "
         "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S "
         "[--limit C]";
-    std::string problem;
-    const std::optional<Options> o =
-        readOptions(args,
-                    {valued("--indicator"), valued("--back"), valued("--range", 2), valued("--from"), valued("--to"),
-                     valued("--band", 2), valued("--want"), valued("--seed"), valued("--limit"),
-                     valued("--formula-run"), valued("--scheme-run", 2), valued("--last-run", 2),
-                     valued("--same-period", 2), flagged("--random"), flagged("--slow"), flagged("--lenient")},
-                    kMaxPositional, problem);
-    if (!o) return usage(err, problem + "\n" + synopsis);
-    if (o->positional.size() != 1 || !o->has("--indicator")) return usage(err, synopsis);
-    if (!o->has("--lenient") && refusedFormula(o->value("--indicator"), err)) return kStopped;
+    if (opts.positional.size() != 1 || !opts.has("--indicator")) return usage(err, synopsis);
+    if (!opts.has("--lenient") && refusedFormula(opts.value("--indicator"), err)) return kStopped;
     SearchParams p;
-    p.kind = o->positional[0];
-    p.indicator = o->value("--indicator");
-    p.randomOnly = o->has("--random");
-    p.fast = !o->has("--slow");
+    p.kind = opts.positional[0];
+    p.indicator = opts.value("--indicator");
+    p.randomOnly = opts.has("--random");
+    p.fast = !opts.has("--slow");
     int limit = 1'000'000;
-    bool ok = integerOption(*o, "--back", 0, p.back, err) && integerOption(*o, "--range", 0, p.low, err) &&
-              integerOption(*o, "--range", 1, p.high, err) && integerOption(*o, "--from", 0, p.fromPeriod, err) &&
-              integerOption(*o, "--to", 0, p.toPeriod, err) && integerOption(*o, "--band", 0, p.accuracyLow, err) &&
-              integerOption(*o, "--band", 1, p.accuracyHigh, err) && integerOption(*o, "--want", 0, p.wanted, err) &&
-              integerOption(*o, "--limit", 0, limit, err);
+    bool ok = integerOption(opts, "--back", 0, p.back, err) && integerOption(opts, "--range", 0, p.low, err) &&
+              integerOption(opts, "--range", 1, p.high, err) && integerOption(opts, "--from", 0, p.fromPeriod, err) &&
+              integerOption(opts, "--to", 0, p.toPeriod, err) && integerOption(opts, "--band", 0, p.accuracyLow, err) &&
+              integerOption(opts, "--band", 1, p.accuracyHigh, err) &&
+              integerOption(opts, "--want", 0, p.wanted, err) && integerOption(opts, "--limit", 0, limit, err);
     auto constraint = [&](const std::string& name, SearchConstraint& c, bool withCount) {
-        if (!o->has(name)) return true;
+        if (!opts.has(name)) return true;
         c.on = true;
-        return integerOption(*o, name, 0, c.limit, err) && (!withCount || integerOption(*o, name, 1, c.applies, err));
+        return integerOption(opts, name, 0, c.limit, err) &&
+               (!withCount || integerOption(opts, name, 1, c.applies, err));
     };
     ok = ok && constraint("--formula-run", p.formulaRun, false) && constraint("--scheme-run", p.schemeRun, true) &&
          constraint("--last-run", p.lastRun, true) && constraint("--same-period", p.samePeriod, true);
     if (!ok) return kUsage;
-    if (!o->has("--seed")) return usage(err, "search 需要 --seed S（同一种子得到同样的公式）");
+    if (!opts.has("--seed")) return usage(err, "search 需要 --seed S（同一种子得到同样的公式）");
     // Digits only: "-1" is no seed (a conversion that wraps it would give 2^64-1).
-    const std::string& seedText = o->value("--seed");
-    uint64_t seedValue = 0;
-    const auto [seedEnd, seedError] = std::from_chars(seedText.data(), seedText.data() + seedText.size(), seedValue);
-    const std::optional<uint64_t> parsedSeed =
-        seedText.empty() || seedError != std::errc() || seedEnd != seedText.data() + seedText.size()
-            ? std::nullopt
-            : std::optional<uint64_t>(seedValue);
+    const std::optional<uint64_t> parsedSeed = seedValue(opts.value("--seed"));
     if (!parsedSeed) return usage(err, "--seed 必须是非负整数");
     p.seed = *parsedSeed;
     if (limit < 1) return usage(err, "--limit 必须是正整数");
@@ -286,6 +245,60 @@ int runSearch(const Workspace& ws, const std::vector<std::string>& args, TableWr
         return kStopped;
     }
     return kDone;
+}
+
+}  // namespace
+
+std::vector<Command> predictionCommands() {
+    return {
+        {"schemes",
+         "schemes KIND",
+         "提胆杀号页面的方案文件（KIND: hmsh lmsh hmtd fqtd hmsw）：方案 序号 公式",
+         1,
+         {},
+         [](const CommandCall& c) { return runSchemes(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Opened},
+        {"backtest",
+         "backtest KIND [--scheme N] [--count N] [--start P] [--display plain|low|high] [--formulas FILE] [--scs FILE] "
+         "[--export FILE]",
+         "提胆杀号页面的回测表格（KIND 另可为 selfsh），每行一行表格，单元格以TAB分隔",
+         1,
+         {valued("--scheme"), valued("--count"), valued("--start"), valued("--display"), valued("--formulas"),
+          valued("--scs"), valued("--export")},
+         [](const CommandCall& c) { return runBacktestCommand(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"verdicts",
+         "verdicts KIND FORMULA [--from P1] [--to P2] [--lenient]",
+         "公式在每一期按页面规则的对错：期数 值 1(对)/0(错)",
+         2,
+         {valued("--from"), valued("--to"), flagged("--lenient")},
+         [](const CommandCall& c) { return runVerdicts(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"search",
+         "search KIND --indicator ID [--back N] [--range LO HI] [--from P1] [--to P2] [--band AMIN AMAX] [--want K] "
+         "[--random] [--slow] [--formula-run L] [--scheme-run L G] [--last-run L G] [--same-period L G] --seed S "
+         "[--limit C] [--lenient]",
+         "公式搜索（默认加速模式）：公式 正确期数 测试期数",
+         1,
+         {valued("--indicator"), valued("--back"), valued("--range", 2), valued("--from"), valued("--to"),
+          valued("--band", 2), valued("--want"), valued("--seed"), valued("--limit"), valued("--formula-run"),
+          valued("--scheme-run", 2), valued("--last-run", 2), valued("--same-period", 2), flagged("--random"),
+          flagged("--slow"), flagged("--lenient")},
+         [](const CommandCall& c) { return runSearch(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+    };
 }
 
 }  // namespace lottodesk::cli

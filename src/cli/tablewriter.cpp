@@ -110,6 +110,18 @@ void TableWriter::row(const std::vector<std::string>& cells) {
     m_out << line;
 }
 
+void TableWriter::typedRow(const std::vector<Cell>& cells) {
+    std::vector<std::string> texts;
+    texts.reserve(cells.size());
+    for (const Cell& cell : cells) texts.push_back(cell.text);
+    if (m_format == Format::Json) {
+        m_json.resize(m_rows.size());
+        std::vector<std::string>& json = m_json.emplace_back();
+        for (const Cell& cell : cells) json.push_back(cell.json);
+    }
+    row(texts);
+}
+
 void TableWriter::summary(const std::vector<std::pair<std::string, std::string>>& fields) {
     if (m_format == Format::Csv) {
         std::vector<std::string> texts;
@@ -148,7 +160,8 @@ void TableWriter::finish(std::ostream& err) {
         text += r ? ",[" : "[";
         for (size_t c = 0; c < m_rows[r].size(); ++c) {
             const bool forceText = std::find(m_textColumns.begin(), m_textColumns.end(), c) != m_textColumns.end();
-            text += (c ? "," : "") + jsonCell(m_rows[r][c], forceText);
+            const bool typed = r < m_json.size() && c < m_json[r].size() && !m_json[r][c].empty();
+            text += (c ? "," : "") + (typed ? m_json[r][c] : jsonCell(m_rows[r][c], forceText));
         }
         text += ']';
     }

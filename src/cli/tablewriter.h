@@ -29,6 +29,13 @@ public:
     // Columns that hold text even where a cell looks like a number (a formula "3", a name "12").
     void textColumns(std::vector<size_t> columns) { m_textColumns = std::move(columns); }
     void row(const std::vector<std::string>& cells);
+    // A row whose cells may carry their own JSON value (`json` empty: the text's own), for a cell
+    // whose text a script cannot read as what it means: an amount "7,165,213" is 7165213.
+    struct Cell {
+        std::string text;
+        std::string json;
+    };
+    void typedRow(const std::vector<Cell>& cells);
     // A line after the rows (a caption, a total): its own TSV line; a field `key` of the JSON
     // object; on stderr beside CSV, whose records have no place for it.
     void summary(const std::string& key, const std::string& text) { summary({{key, text}}); }
@@ -43,6 +50,7 @@ private:
     std::vector<std::string> m_header;
     std::vector<size_t> m_textColumns;
     std::vector<std::vector<std::string>> m_rows;
+    std::vector<std::vector<std::string>> m_json;  // per row, the cells' own JSON ("" for none)
     std::vector<std::pair<std::string, std::string>> m_summary;
 };
 

@@ -1,4 +1,7 @@
-#include "cli/transform.h"
+// The commands of the data transform: `ranking [--period P]` prints the rankings of the applied
+// transform, `restore RESULTS [--period P] [--out FILE [--print]]` maps a result file made on
+// transformed data back to drawn numbers ("恢复到原始投注结果"). Both need the global `--transform N`.
+#include "cli/command.h"
 #include "cli/common.h"
 
 #include <algorithm>
@@ -14,24 +17,6 @@
 namespace lottodesk::cli {
 namespace {
 
-// Reads "--period P" and at most one positional argument; false on anything else.
-bool periodArgs(const std::vector<std::string>& args, std::string* positional, std::string& period,
-                std::string* out = nullptr) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--period" && i + 1 < args.size()) {
-            period = args[++i];
-        } else if (out && arg == "--out" && i + 1 < args.size()) {
-            *out = args[++i];
-        } else if (positional && positional->empty() && arg.rfind("--", 0) != 0) {
-            *positional = arg;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string numbersText(const int32_t* numbers, int count) {
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -43,12 +28,10 @@ std::string numbersText(const int32_t* numbers, int count) {
 
 std::string noPeriodMessage(int period) { return "数据库中没有第" + std::to_string(period) + "期的记录"; }
 
-}  // namespace
-
-int runRanking(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+int runRanking(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText = "用法: lottodesk-cli --transform N ranking [--period P]（N 为 1..4）";
-    std::string period;
-    if (!periodArgs(args, nullptr, period) || ws.transform == 0) return usage(err, kUsageText);
+    if (ws.transform == 0) return usage(err, kUsageText);
+    const std::string period = opts.valueOr("--period", "");
     const t_s_dm& rankings = ws.sjk_bh;
     const int d = ws.game.zh_to - ws.game.zh_from + 1;
     int first = 1, last = rankings.RecordCount();
@@ -67,11 +50,14 @@ int runRanking(const Workspace& ws, const std::vector<std::string>& args, TableW
     return kDone;
 }
 
-int runRestore(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
+int runRestore(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
     constexpr const char* kUsageText =
-        "用法: lottodesk-cli --transform N restore RESULTS [--period P] [--out FILE]（N 为 1..4）";
-    std::string file, period, target;
-    if (!periodArgs(args, &file, period, &target) || file.empty() || ws.transform == 0) return usage(err, kUsageText);
+        "用法: lottodesk-cli --transform N restore RESULTS [--period P] [--out FILE [--print]]（N 为 1..4）";
+    if (opts.positional.size() != 1 || ws.transform == 0 || (opts.has("--print") && !opts.has("--out")))
+        return usage(err, kUsageText);
+    const std::string& file = opts.positional[0];
+    const std::string period = opts.valueOr("--period", "");
+    const std::string target = opts.valueOr("--out", "");
     int32_t filterPeriod = 0;
     if (!period.empty()) {
         const std::optional<int> wanted = parseInteger(period);
@@ -97,6 +83,9 @@ int runRestore(const Workspace& ws, const std::vector<std::string>& args, TableW
             return kStopped;
         }
     }
+    // With --out the results went to the file; they are printed only when --print asks for them.
+    if (!target.empty()) err << "共" << parsed.tickets.size() << "注" << '\n';
+    if (!target.empty() && !opts.has("--print")) return kDone;
     out.columns({"号码"});
     int32_t numbers[8] = {};
     for (const Ticket& ticket : parsed.tickets) {
@@ -104,6 +93,34 @@ int runRestore(const Workspace& ws, const std::vector<std::string>& args, TableW
         out.row({numbersText(numbers, m)});
     }
     return kDone;
+}
+
+}  // namespace
+
+std::vector<Command> transformCommands() {
+    return {
+        {"ranking",
+         "ranking [--period P]",
+         "数据变换的号码排序（需 --transform N）：期数 排序",
+         0,
+         {valued("--period")},
+         [](const CommandCall& c) { return runRanking(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"restore",
+         "restore RESULTS [--period P] [--out FILE [--print]]",
+         "恢复到原始投注结果：变换数据上得到的组号文件按该期（默认未开奖期）的排序换回原号码（需 --transform N）；\n"
+         "有 --out 时只写文件，加 --print 同时输出",
+         1,
+         {valued("--period"), valued("--out"), flagged("--print")},
+         [](const CommandCall& c) { return runRestore(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+    };
 }
 
 }  // namespace lottodesk::cli

@@ -1,4 +1,5 @@
-#include "cli/trendchart.h"
+// `trend CODE` (the indicator trend) and `chart KIND` (the chart pages of the trend analysis).
+#include "cli/command.h"
 #include "cli/common.h"
 
 #include <algorithm>
@@ -46,26 +47,19 @@ bool statsRange(const std::string& text, const std::vector<int32_t>& periods, in
     return true;
 }
 
-}  // namespace
-
 // The two series, one row per record; with --stats the statistics box instead.
-int runTrend(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
-    if (args.empty()) return usage(err, kTrendUsage);
-    std::string problem;
-    const std::optional<Options> opts = readOptions(
-        args, {valued("--feature"), valued("--middle"), valued("--divisor"), valued("--stats")}, 1, problem);
-    if (!opts) return refuse(err, kTrendUsage, problem);
-    if (opts->positional.size() != 1) return usage(err, kTrendUsage);
-    const std::string& code = opts->positional[0];
+int runTrend(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
+    if (opts.positional.size() != 1) return usage(err, kTrendUsage);
+    const std::string& code = opts.positional[0];
     FeatureOptions options;
-    const std::string feature = opts->valueOr("--feature", "奇偶");
+    const std::string feature = opts.valueOr("--feature", "奇偶");
     const auto& names = trendFeatureNames();
     const auto named = std::find(names.begin(), names.end(), feature);
     if (named == names.end()) return usage(err, kTrendUsage);
     // "中间值" 1..1000 and the divisor list "4".."20".
-    const std::optional<int> middle = boundedOption(*opts, "--middle", 17, {1, 1000}, err, kTrendUsage);
+    const std::optional<int> middle = boundedOption(opts, "--middle", 17, {1, 1000}, err, kTrendUsage);
     if (!middle) return kUsage;
-    const std::optional<int> divisor = boundedOption(*opts, "--divisor", 4, {4, 20}, err, kTrendUsage);
+    const std::optional<int> divisor = boundedOption(opts, "--divisor", 4, {4, 20}, err, kTrendUsage);
     if (!divisor) return kUsage;
     options.feature = static_cast<TrendFeature>(named - names.begin());
     options.middle = *middle;
@@ -77,9 +71,9 @@ int runTrend(const Workspace& ws, const std::vector<std::string>& args, TableWri
         return kStopped;
     }
     const std::string featureName = code + "的" + featureTitle(options);
-    if (opts->has("--stats")) {
+    if (opts.has("--stats")) {
         int first = 0, last = 0;
-        if (!statsRange(opts->value("--stats"), trend.periods, first, last)) return usage(err, kTrendUsage);
+        if (!statsRange(opts.value("--stats"), trend.periods, first, last)) return usage(err, kTrendUsage);
         out.columns({"统计"});
         out.textColumns({0});
         out.row({statisticsLine(code, trendStatistics(trend.values, first, last))});
@@ -95,16 +89,15 @@ int runTrend(const Workspace& ws, const std::vector<std::string>& args, TableWri
     return kDone;
 }
 
-int runChart(const Workspace& ws, const std::vector<std::string>& args, TableWriter& out, std::ostream& err) {
-    if (args.empty()) return usage(err, kChartUsage);
+// KIND, and N for the omission trends; --k for the remainders only.
+int runChart(const Workspace& ws, const Options& opts, TableWriter& out, std::ostream& err) {
+    const std::vector<std::string>& args = opts.positional;
+    if (args.empty() || (opts.has("--k") && args[0] != "remainders")) return usage(err, kChartUsage);
     const std::string& kind = args[0];
     TrendChartData chart;
-    if (kind == "remainders") {
-        std::string problem;
-        const std::optional<Options> opts = readOptions(args, {valued("--k")}, 1, problem);
-        if (!opts) return refuse(err, kChartUsage, problem);
+    if (kind == "remainders" && args.size() == 1) {
         // "除三余数", "除四余数", "除五余数".
-        const std::optional<int> k = boundedOption(*opts, "--k", 3, {3, 5}, err, kChartUsage);
+        const std::optional<int> k = boundedOption(opts, "--k", 3, {3, 5}, err, kChartUsage);
         if (!k) return kUsage;
         chart = remainderChart(ws.sjk, ws.game, *k);
     } else if ((kind == "spacing" || kind == "dispersion") && args.size() == 1) {
@@ -135,6 +128,33 @@ int runChart(const Workspace& ws, const std::vector<std::string>& args, TableWri
         out.row(cells);
     }
     return kDone;
+}
+
+}  // namespace
+
+std::vector<Command> trendCommands() {
+    return {
+        {"trend",
+         "trend CODE [--feature 特征] [--middle M] [--divisor N] [--stats all|P1-P2]",
+         "指标走势：期数 指标值 特征值；--stats 统计框的三行",
+         1,
+         {valued("--feature"), valued("--middle"), valued("--divisor"), valued("--stats")},
+         [](const CommandCall& c) { return runTrend(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+        {"chart",
+         "chart remainders [--k 3|4|5] | spacing | dispersion | omission N | omission2 N",
+         "走势图表页（余数图、间隔分析、离中量、主号/副号遗漏走势）：期数 各系列",
+         2,
+         {valued("--k")},
+         [](const CommandCall& c) { return runChart(c.ws, c.options, c.rows, c.err); },
+         OnTimeLimit::Exit,
+         true,
+         false,
+         HistoryUse::Ordered},
+    };
 }
 
 }  // namespace lottodesk::cli

@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kOmissionUsage =
     "用法: table omission [--variant main|secondary|tails] [--from P1] [--to P2] [--zone main|secondary|both]\n"
     "                     [--tails main|both] [--order K|名称] [--highlight all|odd|even|prime|composite|0|1|2]\n"
-    "                     [--zones N] [--page table|marks]";
+    "                     [--zones N] [--page table|marks|drawn]";
 constexpr const char* kDistributionUsage =
     "用法: table distribution [--to P] [--rows N] [--rule K|名称] [--view pattern|coldhot] [--page chart|marks]";
 
@@ -45,7 +45,8 @@ int omissionTable(const ViewCall& call) {
     const std::optional<int32_t> from = periodOption(opts, "--from");
     const std::optional<int32_t> to = periodOption(opts, "--to");
     const std::string page = opts.valueOr("--page", "table");
-    if (!variant || !zone || !tails || !highlight || !from || !to || (page != "table" && page != "marks"))
+    if (!variant || !zone || !tails || !highlight || !from || !to ||
+        (page != "table" && page != "marks" && page != "drawn"))
         return usage(err, kOmissionUsage);
     const std::optional<int> order = numberedChoice(opts, "--order", "0", columnOrderNames(), err, kOmissionUsage);
     if (!order) return kUsage;
@@ -78,10 +79,28 @@ int omissionTable(const ViewCall& call) {
         rows.row(shade);
         return kDone;
     }
-    std::vector<std::string> cells(v.header.size());
+    // A drawn cell shows its number, as in the window, where its colour tells it from an omission;
+    // `--page drawn` gives that colour as 1/0 and JSON types the cell {"drawn": n}.
+    const int last = static_cast<int>(v.header.size()) - 1;
+    if (page == "drawn") {
+        std::vector<std::string> cells(v.header.size());
+        for (int r = 0; r < v.rows(); ++r) {
+            cells.front() = v.cell(r, 0);
+            for (int c = 1; c < last; ++c) cells[static_cast<size_t>(c)] = v.drawn(r, c - 1) ? "1" : "0";
+            cells.back() = v.cell(r, last);
+            rows.row(cells);
+        }
+        return kDone;
+    }
+    std::vector<TableWriter::Cell> cells(v.header.size());
     for (int r = 0; r < v.rows(); ++r) {
-        for (size_t c = 0; c < cells.size(); ++c) cells[c] = v.cell(r, static_cast<int>(c));
-        rows.row(cells);
+        for (int c = 0; c <= last; ++c) {
+            std::string text = v.cell(r, c);
+            const bool drawn = c > 0 && c < last && v.drawn(r, c - 1);
+            std::string json = drawn ? "{\"drawn\":" + jsonCell(text) + "}" : std::string();
+            cells[static_cast<size_t>(c)] = {std::move(text), std::move(json)};
+        }
+        rows.typedRow(cells);
     }
     for (int stat = 0; stat < kOmissionStatRows; ++stat) rows.row(v.statRow(stat));
     return kDone;
@@ -183,7 +202,9 @@ std::vector<TableView> trendTableViews() {
          "    --order K|名称         按类型排序：0 常规顺序（默认），1 按质合，2 按奇偶，3..20 按除K余数\n"
          "    --highlight all|odd|even|prime|composite|0|1|2  按类型显示（--page marks 列出）\n"
          "    --zones N              分区：2..15 个区交替着色，0 常规顺序（默认）（--page marks 列出）\n"
-         "    --page table|marks     表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记）\n",
+         "    --page table|marks|drawn  表格（默认），或 按类型显示 和 分区 的标记行（1 标记，0 不标记），\n"
+         "                           或 各期开出的号码（1 开出，0 遗漏；表格中开出的格显示号码，JSON 为 {\"drawn\": "
+         "n}）\n",
          omissionTable},
         {"data1",
          {},

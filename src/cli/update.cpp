@@ -1,4 +1,4 @@
-#include "cli/update.h"
+#include "cli/command.h"
 
 #include <algorithm>
 #include <map>
@@ -22,7 +22,6 @@ using cli::kDone;
 using cli::kStopped;
 using cli::kUsage;
 
-constexpr const char* kUsageText = "用法: update [--source NAME[=BASE]|ADDRESS|FILE] [--dry-run] [--timeout SECONDS]";
 // A new history is fetched whole: 30 draws a page, a few thousand draws at most.
 constexpr int kMaxPages = 400;
 
@@ -83,28 +82,16 @@ std::optional<std::vector<std::string>> handOverOf(std::string_view text, std::s
     return lines;
 }
 
-}  // namespace
-
-int runUpdate(Workspace& ws, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> sourceText;
-    bool dryRun = false;
+int runUpdate(Workspace& ws, const cli::Options& opts, std::ostream& out, std::ostream& err) {
+    const bool dryRun = opts.has("--dry-run");
     long timeout = 20;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dry-run") {
-            dryRun = true;
-        } else if ((args[i] == "--source" || args[i] == "--timeout") && i + 1 < args.size() &&
-                   !(args[i] == "--source" && sourceText)) {
-            if (args[i] == "--source") {
-                sourceText = args[++i];
-            } else {
-                const std::optional<int> seconds = parseInteger(args[++i]);
-                if (!seconds || *seconds < 1 || *seconds > 600) return cli::usage(err, "--timeout 必须是 1..600 秒");
-                timeout = *seconds;
-            }
-        } else {
-            return cli::usage(err, kUsageText);
-        }
+    if (opts.has("--timeout")) {
+        const std::optional<int> seconds = parseInteger(opts.value("--timeout"));
+        if (!seconds || *seconds < 1 || *seconds > 600) return cli::usage(err, "--timeout 必须是 1..600 秒");
+        timeout = *seconds;
     }
+    std::optional<std::string> sourceText;
+    if (opts.has("--source")) sourceText = opts.value("--source");
     const std::string typeName = ws.current().cpmm;
     Source source;
     if (sourceText) {
@@ -176,4 +163,23 @@ int runUpdate(Workspace& ws, const std::vector<std::string>& args, std::ostream&
     return kDone;
 }
 
+}  // namespace
+
+namespace cli {
+
+std::vector<Command> updateCommands() {
+    return {{"update",
+             "update [--source NAME[=BASE]|ADDRESS|FILE] [--dry-run] [--timeout SECONDS]",
+             "下载最新一期之后的开奖数据（默认按彩种：cwl 福彩、sporttery 体彩；=BASE 换用其他服务器），\n"
+             "或从网址、文件读取导入格式的数据；每新增一期输出一行，最后一行为汇总；--dry-run 不作改动",
+             0,
+             {valued("--source"), valued("--timeout"), flagged("--dry-run")},
+             [](const CommandCall& c) { return runUpdate(c.ws, c.options, c.out, c.err); },
+             OnTimeLimit::Finish,
+             false,
+             false,
+             HistoryUse::Opened}};
+}
+
+}  // namespace cli
 }  // namespace lottodesk

@@ -136,7 +136,7 @@ NumberFlags selectionAsDrawn(const NumberFlags& selection, const std::vector<int
 
 Status applyTransform(Workspace& ws, int transform, NumberFlags* selection) {
     if (transform < 0 || transform >= offeredTransforms(ws.game))
-        return Status::failure("当前彩种不能使用" + transformName(transform));
+        return Status::failure(StatusCode::WrongShape, "当前彩种不能使用" + transformName(transform));
     t_s_dm& sjk = ws.sjk;
     const int m = mainCount(ws.game);
     const bool wasTransformed = ws.transform != 0;
@@ -159,7 +159,7 @@ Status applyTransform(Workspace& ws, int transform, NumberFlags* selection) {
     const int32_t cursorPeriod = sjk.RecNo() >= 1 ? sjk.FieldValue(0) : 0;
 
     // 3: the raw history, the prediction record again.
-    if (!sjk.Open()) return Status::failure(sjk.lastError());
+    if (!sjk.Open()) return Status::failure(StatusCode::HistoryRefused, sjk.lastError());
     if (prediction) {
         sjk.Append();
         sjk.setRecord(sjk.RecNo(), *prediction);
@@ -251,7 +251,7 @@ Status putSelectionIntoPrediction(t_s_dm& history, const GameParams& game, const
     for (int n = 0; n <= kMaxTransformRange; ++n)
         if (selection[n]) picked.push_back(n);
     if (static_cast<int>(picked.size()) != game.zhgs)
-        return Status::failure("选号区红号个数应为" + std::to_string(game.zhgs) + "个");
+        return Status::failure(StatusCode::BadInput, "选号区红号个数应为" + std::to_string(game.zhgs) + "个");
     const int at = history.indexOfPeriod(kPredictionPeriod);
     if (at > 0) {
         history.SetRecNo(at);

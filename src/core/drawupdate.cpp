@@ -69,7 +69,9 @@ std::string storeDrawProblem(const t_s_dm& store, DrawRecord& record,
     return checkDraw(*store.drawRules(), record, true, prediction);
 }
 
-Status saved(t_s_dm& store) { return store.Post() ? Status::success() : Status::failure(store.lastError()); }
+Status saved(t_s_dm& store) {
+    return store.Post() ? Status::success() : Status::failure(StatusCode::HistoryRefused, store.lastError());
+}
 
 // The numbers of two records (slots 1..numbers) agree.
 bool sameNumbers(const int32_t* a, const int32_t* b, int numbers) {
@@ -143,8 +145,9 @@ std::string joinNumberGroups(const int32_t* numbers, int count) {
 
 Status addDraw(t_s_dm& store, const DrawRecord& record) {
     DrawRecord checked = record;
-    if (std::string problem = storeDrawProblem(store, checked); !problem.empty()) return Status::failure(problem);
-    if (findPeriod(store, checked[0])) return Status::failure(kPeriodExistsMessage);
+    if (std::string problem = storeDrawProblem(store, checked); !problem.empty())
+        return Status::failure(StatusCode::BadInput, problem);
+    if (findPeriod(store, checked[0])) return Status::failure(StatusCode::DuplicatePeriod, kPeriodExistsMessage);
     return guarded(store, [&] {
         store.Append();
         store.setRecord(store.RecNo(), checked);
@@ -153,11 +156,14 @@ Status addDraw(t_s_dm& store, const DrawRecord& record) {
 }
 
 Status modifyDraw(t_s_dm& store, int n, const DrawRecord& record, int slots) {
-    if (n < 1 || n > store.RecordCount()) return Status::failure("请先在上边的列表中选择一期需要修改的号码");
+    if (n < 1 || n > store.RecordCount())
+        return Status::failure(StatusCode::NothingSelected, "请先在上边的列表中选择一期需要修改的号码");
     DrawRecord checked = record;
-    if (std::string problem = storeDrawProblem(store, checked); !problem.empty()) return Status::failure(problem);
+    if (std::string problem = storeDrawProblem(store, checked); !problem.empty())
+        return Status::failure(StatusCode::BadInput, problem);
     for (int other = 1; other <= store.RecordCount(); ++other)
-        if (other != n && store.FieldValueAt(other, 0) == checked[0]) return Status::failure(kPeriodExistsMessage);
+        if (other != n && store.FieldValueAt(other, 0) == checked[0])
+            return Status::failure(StatusCode::DuplicatePeriod, kPeriodExistsMessage);
     return guarded(store, [&] {
         store.SetRecNo(n);
         store.Edit();
@@ -169,7 +175,7 @@ Status modifyDraw(t_s_dm& store, int n, const DrawRecord& record, int slots) {
 Status deleteDraw(t_s_dm& store, int n) {
     return guarded(store, [&] {
         store.SetRecNo(n);
-        return store.Delete(true) ? Status::success() : Status::failure(store.lastError());
+        return store.Delete(true) ? Status::success() : Status::failure(StatusCode::HistoryRefused, store.lastError());
     });
 }
 
@@ -188,7 +194,9 @@ int32_t downloadLowerBound(const t_s_dm& store, const std::string& typeName) {
 }
 
 Status clearHistory(t_s_dm& store) {
-    return guarded(store, [&] { return store.Clear(true) ? Status::success() : Status::failure(store.lastError()); });
+    return guarded(store, [&] {
+        return store.Clear(true) ? Status::success() : Status::failure(StatusCode::HistoryRefused, store.lastError());
+    });
 }
 
 namespace {
@@ -254,7 +262,7 @@ public:
         ImportOutcome outcome;
         const int count = static_cast<int>(m_draws.size() / stride());
         if (m_overwrite && count == 0) {
-            outcome.status = Status::failure(kNoDrawsInFileMessage);
+            outcome.status = Status::failure(StatusCode::BadFileContent, kNoDrawsInFileMessage);
             return outcome;
         }
         outcome.status = guarded(store, [&] {
@@ -355,7 +363,7 @@ std::string exportDrawText(const t_s_dm& store, const GameParams& game, bool wit
 }
 
 Status exportDrawFile(const t_s_dm& store, const GameParams& game, const std::string& path, bool withSecondary) {
-    if (!store.saveRefusal().empty()) return Status::failure(kTransformedExportMessage);
+    if (!store.saveRefusal().empty()) return Status::failure(StatusCode::HistoryRefused, kTransformedExportMessage);
     return saveFileAtomically(path, exportDrawText(store, game, withSecondary));
 }
 

@@ -146,13 +146,15 @@ Status saveFileAtomically(const std::string& path, std::string_view bytes, const
     if (layer.beforeSave) layer.beforeSave();
     const std::string target = resolveLinks(path);
     auto failed = [&](int error) {
-        return Status::failure("文件保存失败：" + path + "（" + fileErrorReason(error) + "）");
+        return Status::failure(StatusCode::FileUnwritable,
+                               "文件保存失败：" + path + "（" + fileErrorReason(error) + "）");
     };
     // Only a regular file is ever replaced: a device, a pipe or a folder under the name stays as it is.
     const platform::FileInfo previous = platform::fileInfo(target, false);
     if (previous.kind == platform::FileKind::folder) return failed(EISDIR);
     if (previous.kind != platform::FileKind::missing && previous.kind != platform::FileKind::regular)
-        return Status::failure("文件保存失败：" + path + "（" + kNotRegularFileReason + "）");
+        return Status::failure(StatusCode::FileUnwritable,
+                               "文件保存失败：" + path + "（" + kNotRegularFileReason + "）");
     const bool replacing = previous.kind == platform::FileKind::regular;
     removeStaleTemporariesOf(target);
     const std::string temporary = temporaryName(target);
@@ -224,7 +226,7 @@ Status saveFileUnlessChanged(const std::string& path, std::string_view bytes, Fi
     FolderLock lock((slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".lock");
     const FileStamp onDisk = stampOfFile(path);
     if (onDisk.exists && !onDisk.sameContent(seen))
-        return Status::failure(std::string(kFileChangedMessage) + path);
+        return Status::failure(StatusCode::FileChanged, std::string(kFileChangedMessage) + path);
     FileLayer inner = layer;
     inner.beforeSave = nullptr;  // already run, before the lock
     Status saved = saveFileAtomically(path, bytes, inner);

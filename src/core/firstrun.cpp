@@ -36,9 +36,9 @@ Status seedHistory(const std::string& historyPath, const SampleSource& samples, 
     written = false;
     if (fileExists(historyPath)) return Status::success();
     std::optional<std::string> text = samples(sample);
-    if (!text) return Status::failure("找不到样本数据：" + location + sample);
+    if (!text) return Status::failure(StatusCode::FileMissing, "找不到样本数据：" + location + sample);
     DrawTextParse parsed = parseDrawText(*text, numbersPerLine);
-    if (!parsed.ok()) return Status::failure(parsed.error);
+    if (!parsed.ok()) return Status::failure(StatusCode::BadFileContent, parsed.error);
     // The history file as the store writes it: the records in ascending period order.
     std::stable_sort(parsed.records.begin(), parsed.records.end(),
                      [](const DrawRecord& a, const DrawRecord& b) { return a[0] < b[0]; });
@@ -56,7 +56,7 @@ Status seed(const std::string& folder, const SampleSource& samples, const std::s
     Workspace ws(folder);
     if (fileExists(ws.typeFilePath())) return Status::success();
     if (!makeFolders(ws.path("database")) || !makeFolders(ws.path("save")))
-        return Status::failure("无法创建程序文件夹：" + ws.folder);
+        return Status::failure(StatusCode::FileUnwritable, "无法创建程序文件夹：" + ws.folder);
     // Two programs started together on a new folder: one seeds, the other then finds the type
     // file. The lock is the one every history save takes, so no save lands between the check of a
     // history file and its seeding.

@@ -31,10 +31,10 @@ std::optional<std::string> readPrefix(const std::string& path, size_t limit) {
 GbkText readGbkText(const std::string& path, bool missingIsEmpty) {
     if (!fileExists(path)) {
         if (missingIsEmpty) return {Status::success(), {}};
-        return {Status::failure("找不到文件：" + path), {}};
+        return {Status::failure(StatusCode::FileMissing, "找不到文件：" + path), {}};
     }
     std::optional<std::string> bytes = readPrefix(path, kMaxShownTextBytes + 1);
-    if (!bytes) return {Status::failure("文件无法读取：" + path), {}};
+    if (!bytes) return {Status::failure(StatusCode::FileUnreadable, "文件无法读取：" + path), {}};
     const bool cut = bytes->size() > kMaxShownTextBytes;
     const FileStamp stamp = stampOfBytes(*bytes);
     if (cut) bytes->resize(truncateGbk(*bytes, kMaxShownTextBytes).size());

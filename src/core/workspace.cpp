@@ -58,7 +58,7 @@ Status switchLotteryType(Workspace& ws, int previous, bool saveRemoval) {
     const std::string previousFile = ws.sjk.FileName();
     ws.sjk.SetFileName(ws.historyPath(ws.curcp));
     if (!ws.sjk.Open()) {
-        Status failed = Status::failure(ws.sjk.lastError());
+        Status failed = Status::failure(StatusCode::HistoryRefused, ws.sjk.lastError());
         ws.sjk.SetFileName(previousFile);
         ws.curcp = previous;
         return failed;
@@ -72,7 +72,8 @@ Status switchLotteryType(Workspace& ws, int previous, bool saveRemoval) {
     t_s_dm& sjk = ws.sjk;
     if (!sjk.IsEmpty()) {
         sjk.Last();
-        if (sjk.FieldValue(0) == kPredictionPeriod && !sjk.Delete(saveRemoval)) status = Status::failure(sjk.lastError());
+        if (sjk.FieldValue(0) == kPredictionPeriod && !sjk.Delete(saveRemoval))
+            status = Status::failure(StatusCode::HistoryRefused, sjk.lastError());
         sjk.Last();
         sjk.MoveBy(-9);
     }

@@ -81,7 +81,7 @@ Status commit(const std::string& programFolder, std::vector<std::string>& lines,
     // A file that is gone (or never was) loses nothing by being written.
     if (fileExists(selfzbPath(programFolder)) && now.message.empty() && now.lines != previous) {
         lines = now.lines;
-        return Status::failure(kFileChangedMessage + selfzbPath(programFolder));
+        return Status::failure(StatusCode::FileChanged, kFileChangedMessage + selfzbPath(programFolder));
     }
     Status saved = saveSelfzbLines(programFolder, lines);
     if (!saved) lines = std::move(previous);
@@ -97,7 +97,8 @@ bool names(const std::vector<std::string>& lines, int index) {
 Status addSelfzb(const std::string& programFolder, std::vector<std::string>& lines, std::string_view formula,
                  std::string_view name) {
     const std::string_view trimmed = trimFormulaText(formula);
-    if (std::string refused = precheckFormula(trimmed); !refused.empty()) return Status::failure(refused);
+    if (std::string refused = precheckFormula(trimmed); !refused.empty())
+        return Status::failure(StatusCode::BadFormula, refused);
     std::vector<std::string> previous = lines;
     lines.push_back(selfzbLine(trimmed, name));
     return commit(programFolder, lines, std::move(previous));
@@ -105,16 +106,17 @@ Status addSelfzb(const std::string& programFolder, std::vector<std::string>& lin
 
 Status modifySelfzb(const std::string& programFolder, std::vector<std::string>& lines, int index,
                     std::string_view formula, std::string_view name) {
-    if (!names(lines, index)) return Status::failure(kSelectToModifyMessage);
+    if (!names(lines, index)) return Status::failure(StatusCode::NothingSelected, kSelectToModifyMessage);
     const std::string_view trimmed = trimFormulaText(formula);
-    if (std::string refused = precheckFormula(trimmed); !refused.empty()) return Status::failure(refused);
+    if (std::string refused = precheckFormula(trimmed); !refused.empty())
+        return Status::failure(StatusCode::BadFormula, refused);
     std::vector<std::string> previous = lines;
     lines[static_cast<size_t>(index)] = selfzbLine(trimmed, name);
     return commit(programFolder, lines, std::move(previous));
 }
 
 Status deleteSelfzb(const std::string& programFolder, std::vector<std::string>& lines, int index) {
-    if (!names(lines, index)) return Status::failure(kSelectToDeleteMessage);
+    if (!names(lines, index)) return Status::failure(StatusCode::NothingSelected, kSelectToDeleteMessage);
     std::vector<std::string> previous = lines;
     lines.erase(lines.begin() + index);
     return commit(programFolder, lines, std::move(previous));

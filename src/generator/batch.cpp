@@ -10,7 +10,7 @@ namespace lottodesk {
 BatchPlan prepareBatch(const Workspace& ws, const std::vector<std::string>& paths) {
     BatchPlan plan;
     if (ws.sjk.indexOfPeriod(kPredictionPeriod) > 0) {
-        plan.status = Status::failure(kPredictionPresentMessage);
+        plan.status = Status::failure(StatusCode::PredictionPresent, kPredictionPresentMessage);
         return plan;
     }
     for (size_t i = 0; i < paths.size(); ++i) {
@@ -19,7 +19,7 @@ BatchPlan prepareBatch(const Workspace& ws, const std::vector<std::string>& path
             // The later files continue what the first one filtered: without it there is nothing to
             // continue, so the batch does not start.
             if (i == 0) {
-                plan.status = Status::failure(kBatchFirstMissingMessage + path);
+                plan.status = Status::failure(StatusCode::FileMissing, kBatchFirstMissingMessage + path);
                 return plan;
             }
             plan.missing.push_back(path);
@@ -32,7 +32,7 @@ BatchPlan prepareBatch(const Workspace& ws, const std::vector<std::string>& path
             return plan;
         }
         if (const std::string problem = conditionsCheck(load.conditions); !problem.empty()) {
-            plan.status = Status::failure(path + "：" + problem);
+            plan.status = Status::failure(StatusCode::BadFileContent, path + "：" + problem);
             plan.entries.clear();
             return plan;
         }

@@ -317,7 +317,9 @@ std::optional<std::string> readHead(const std::string& path, size_t maxBytes) {
     return bytes;
 }
 
-Status unreadable(const std::string& path) { return Status::failure("无法读取文件：" + path); }
+Status unreadable(const std::string& path) {
+    return Status::failure(StatusCode::FileUnreadable, "无法读取文件：" + path);
+}
 
 }  // namespace
 
@@ -531,7 +533,7 @@ std::optional<Load> wrongKindLoad(const std::string& path) {
     if (info.kind != platform::FileKind::regular || info.size <= kSecondaryConditionRecords * kCondRecordSize)
         return std::nullopt;
     Load refused;
-    refused.status = Status::failure(std::string(kWrongConditionFileMessage) + path);
+    refused.status = Status::failure(StatusCode::BadFileContent, std::string(kWrongConditionFileMessage) + path);
     return refused;
 }
 

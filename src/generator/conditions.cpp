@@ -17,8 +17,9 @@ MainConditions resetConditions(int zh_to, const MainConditions* keep) {
 
 Status checkFixedCount(size_t chosen, int limit, bool secondaryZone) {
     if (chosen <= static_cast<size_t>(std::max(limit, 0))) return Status::success();
-    return Status::failure(std::string(secondaryZone ? "选择副区胆码不能大于" : "选择红号胆码不能大于") +
-                           std::to_string(limit) + "个");
+    return Status::failure(
+        StatusCode::BadInput,
+        std::string(secondaryZone ? "选择副区胆码不能大于" : "选择红号胆码不能大于") + std::to_string(limit) + "个");
 }
 
 }  // namespace lottodesk

@@ -139,7 +139,7 @@ void build(ReportLines& out, const MainConditions& c, CheckedDraw* draw) {
                     }
                     const EvalResult result = tgs(node.formula).evaluate(draw->ctx, draw->ctx.history.count());
                     if (result.fault == EvalResult::Fault::Stop) {
-                        draw->stopped = Status::failure(result.message);
+                        draw->stopped = Status::failure(StatusCode::BadFormula, result.message);
                         return true;
                     }
                     if (!result.ok) {
@@ -213,7 +213,7 @@ std::vector<std::string> summaryReport(const MainConditions& conditions) {
 CheckReport checkReport(const MainConditions& conditions, const IndicatorContext& ctx, int n, CheckMode mode) {
     CheckReport report;
     if (n < 1 || n > ctx.history.count()) {
-        report.status = Status::failure("期号不存在");
+        report.status = Status::failure(StatusCode::NoSuchPeriod, "期号不存在");
         return report;
     }
     CheckedDraw draw;

@@ -54,7 +54,7 @@ void checkMainPrize(MainResults& results, int m, const int32_t* draw) {
 
 Status checkMainPrizeAt(MainResults& results, const Workspace& ws, int32_t period) {
     const int at = ws.sjk.indexOfPeriod(period);
-    if (at <= 0) return Status::failure(noPeriodMessage(period));
+    if (at <= 0) return Status::failure(StatusCode::NoSuchPeriod, noPeriodMessage(period));
     checkMainPrize(results, ws.game.zhgs, ws.sjk.record(at) + 1);
     return Status::success();
 }

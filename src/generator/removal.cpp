@@ -136,7 +136,7 @@ RemovalOutcome removeListedText(MainResults& results, int m, std::string_view li
     const RemovalListParse parsed = parseRemovalList(listText, m);
     if (!parsed.ok()) {
         clearHits(results.tickets, std::clamp(m, 1, kMaxTicketNumbers));
-        outcome.status = Status::failure(parsed.error);
+        outcome.status = Status::failure(StatusCode::BadFileContent, parsed.error);
         return outcome;
     }
     outcome.removed = removeListed(results, m, parsed.tickets);

@@ -34,7 +34,7 @@ void rebuild(const std::vector<tselfcond>& entries, std::vector<std::string>& li
 
 Status addEntry(std::vector<tselfcond>& entries, std::vector<std::string>& lines, tselfcond entry, size_t capacity,
                 const char* limitMessage, std::string (*line)(const tselfcond&)) {
-    if (entries.size() >= capacity) return Status::failure(limitMessage);
+    if (entries.size() >= capacity) return Status::failure(StatusCode::LimitReached, limitMessage);
     lines.push_back(line(entry));
     entries.push_back(std::move(entry));
     return Status::success();
@@ -42,7 +42,7 @@ Status addEntry(std::vector<tselfcond>& entries, std::vector<std::string>& lines
 
 Status modifyEntry(std::vector<tselfcond>& entries, std::vector<std::string>& lines, int index, tselfcond entry,
                    std::string (*line)(const tselfcond&)) {
-    if (!names(entries.size(), index)) return Status::failure(kSelectEntryToModifyMessage);
+    if (!names(entries.size(), index)) return Status::failure(StatusCode::NothingSelected, kSelectEntryToModifyMessage);
     const size_t i = static_cast<size_t>(index);
     if (lines.size() < entries.size()) rebuild(entries, lines, line);
     lines[i] = line(entry);
@@ -52,7 +52,7 @@ Status modifyEntry(std::vector<tselfcond>& entries, std::vector<std::string>& li
 
 Status deleteEntry(std::vector<tselfcond>& entries, std::vector<std::string>& lines, int index,
                    std::string (*line)(const tselfcond&)) {
-    if (!names(entries.size(), index)) return Status::failure(kSelectEntryToDeleteMessage);
+    if (!names(entries.size(), index)) return Status::failure(StatusCode::NothingSelected, kSelectEntryToDeleteMessage);
     entries.erase(entries.begin() + index);
     rebuild(entries, lines, line);
     return Status::success();
@@ -194,14 +194,14 @@ ConditionLines linesAfterLoad(const MainConditions& conditions) {
 // Dialogs and list operations.
 
 Status validateSelfSetDialog(const tselfcond& entry) {
-    if (entry.allowed.empty()) return Status::failure(kNoCountChosenMessage);
-    if (entry.numbers.empty()) return Status::failure(kNoNumberChosenMessage);
+    if (entry.allowed.empty()) return Status::failure(StatusCode::BadInput, kNoCountChosenMessage);
+    if (entry.numbers.empty()) return Status::failure(StatusCode::BadInput, kNoNumberChosenMessage);
     return Status::success();
 }
 
 Status validateTailDialog(const tselfcond& entry) {
-    if (entry.numbers.empty()) return Status::failure(kNoNumberChosenMessage);
-    if (entry.allowed.empty()) return Status::failure(kNoTailCountChosenMessage);
+    if (entry.numbers.empty()) return Status::failure(StatusCode::BadInput, kNoNumberChosenMessage);
+    if (entry.allowed.empty()) return Status::failure(StatusCode::BadInput, kNoTailCountChosenMessage);
     return Status::success();
 }
 
@@ -247,7 +247,8 @@ CustomAdd addCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string
 template <int Capacity>
 Status modifyCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string>& lines, int index,
                     std::vector<int32_t> values, bool tolerant) {
-    if (!names(static_cast<size_t>(list.count()), index)) return Status::failure(kSelectCustomToModifyMessage);
+    if (!names(static_cast<size_t>(list.count()), index))
+        return Status::failure(StatusCode::NothingSelected, kSelectCustomToModifyMessage);
     if (values.size() > static_cast<size_t>(kMaxAllowedValues)) values.resize(static_cast<size_t>(kMaxAllowedValues));
     list = rebuilt(list, [&](SelfzbConditionList<Capacity>& copy, int i, const tselfzbnode& node) {
         if (i == index)
@@ -262,7 +263,8 @@ Status modifyCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string
 
 template <int Capacity>
 Status deleteCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string>& lines, int index) {
-    if (!names(static_cast<size_t>(list.count()), index)) return Status::failure(kSelectCustomToDeleteMessage);
+    if (!names(static_cast<size_t>(list.count()), index))
+        return Status::failure(StatusCode::NothingSelected, kSelectCustomToDeleteMessage);
     list = rebuilt(list, [&](SelfzbConditionList<Capacity>& copy, int i, const tselfzbnode& node) {
         if (i != index) copy.add(node.formula, node.tolerant != 0, node.values);
     });

@@ -13,7 +13,7 @@ MainConditionLoad loadFixed(const std::string& path, const char* missingMessage,
                             const MainConditions& current) {
     if (!fileExists(path)) {
         MainConditionLoad missing;
-        missing.status = Status::failure(missingMessage);
+        missing.status = Status::failure(StatusCode::FileMissing, missingMessage);
         return missing;
     }
     return loadMainConditions(path, zh_to, &current);
@@ -52,7 +52,7 @@ MainConditionLoad stepBackSnapshot(tjlq& ring, const std::string& folder, int zh
     const int slot = ring.stepBack();
     if (slot < 0) {
         MainConditionLoad empty;
-        empty.status = Status::failure(kNothingToRestoreMessage);
+        empty.status = Status::failure(StatusCode::FileMissing, kNothingToRestoreMessage);
         return empty;
     }
     return loadFixed(snapshotPath(folder, slot), kSnapshotMissingMessage, zh_to, current);

@@ -40,15 +40,15 @@ MatchOutcome matchZones(const std::vector<Ticket>& mainResults, int m, const std
     const int64_t p = static_cast<int64_t>(mainResults.size());
     const int64_t q = static_cast<int64_t>(secondaryResults.size());
     if (p > kMaxTwoZoneTickets || (style == MatchStyle::All && p * q > kMaxTwoZoneTickets)) {
-        outcome.status = Status::failure(kTwoZoneLimitMessage);
+        outcome.status = Status::failure(StatusCode::LimitReached, kTwoZoneLimitMessage);
         return outcome;
     }
     if (p == 0) {
-        outcome.status = Status::failure(kNoMainResultsMessage);
+        outcome.status = Status::failure(StatusCode::BadInput, kNoMainResultsMessage);
         return outcome;
     }
     if (q == 0) {
-        outcome.status = Status::failure(noSecondaryResultsMessage(specname));
+        outcome.status = Status::failure(StatusCode::BadInput, noSecondaryResultsMessage(specname));
         return outcome;
     }
     std::vector<TwoZoneTicket>& tickets = outcome.tickets;
@@ -133,11 +133,20 @@ public:
         TwoZoneTicket ticket;
         int count = 0;
         size_t at = 0;
+        bool zoneMark = false;
         while (count < m_m + m_h) {
             while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
             if (at >= line.size()) break;
+            // "01 02 03 04 05 06 + 07", as a draw is typed: the "+" stands between the zones only.
+            if (line[at] == '+') {
+                if (zoneMark || count != m_m || m_h == 0)
+                    return fail("“+”只能写在第" + std::to_string(m_m) + "个号码（主号）与副号之间");
+                zoneMark = true;
+                ++at;
+                continue;
+            }
             size_t stop = at;
-            while (stop < line.size() && line[stop] != ' ' && line[stop] != '\t') ++stop;
+            while (stop < line.size() && line[stop] != ' ' && line[stop] != '\t' && line[stop] != '+') ++stop;
             int value = 0;
             auto [ptr, ec] = std::from_chars(line.data() + at, line.data() + stop, value);
             if (ec != std::errc() || ptr != line.data() + stop || value < 0 || value > 255)

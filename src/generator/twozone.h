@@ -71,8 +71,10 @@ std::string twoZoneLine(const TwoZoneTicket& ticket, int m, int h);
 std::string encodeTwoZoneText(const std::vector<TwoZoneTicket>& tickets, int m, int h);
 
 // Reads m + h whitespace-separated integers per line (missing ones are 0, the rest of the line is
-// skipped, blank lines hold no ticket); a field that is not an integer 0..255 is an error naming
-// its line, and then nothing is read. More than 50,000 tickets are refused with the limit message.
+// skipped, blank lines hold no ticket); a "+" may stand between the m main and the h secondary
+// numbers ("01 02 03 04 05 06 + 07", also "06+07"), nowhere else. A field that is not an integer
+// 0..255, or a misplaced "+", is an error naming its line, and then nothing is read. More than 50,000 tickets are
+// refused with the limit message.
 struct TwoZoneParse {
     std::vector<TwoZoneTicket> tickets;
     std::string error;

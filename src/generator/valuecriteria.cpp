@@ -41,17 +41,17 @@ std::optional<Bounds<T>> readBounds(const BoundTexts& texts, const char* missing
     const std::string_view from = trimBlanks(texts.from);
     const std::string_view to = trimBlanks(texts.to);
     if (from.empty() || to.empty()) {
-        status = Status::failure(missing);
+        status = Status::failure(StatusCode::BadInput, missing);
         return std::nullopt;
     }
     const std::optional<T> f = parse(from);
     if (!f) {
-        status = Status::failure(malformed(from));
+        status = Status::failure(StatusCode::BadInput, malformed(from));
         return std::nullopt;
     }
     const std::optional<T> t = parse(to);
     if (!t) {
-        status = Status::failure(malformed(to));
+        status = Status::failure(StatusCode::BadInput, malformed(to));
         return std::nullopt;
     }
     return Bounds<T>{*f, *t};
@@ -90,7 +90,7 @@ std::optional<std::vector<bool>> readTailDigits(std::string_view text, Status& s
         }
         const std::string_view token = text.substr(start, i - start);
         if (!good) {
-            status = Status::failure(notANumberMessage(token));
+            status = Status::failure(StatusCode::BadInput, notANumberMessage(token));
             return std::nullopt;
         }
         for (char c : token) digits[size_t(c - '0')] = true;

@@ -47,7 +47,7 @@ std::string killText(const std::array<uint8_t, kConversionValues>& absolute,
 Status conversionSeries(const Workspace& ws, std::string_view id, int first, int last, std::vector<int32_t>& values) {
     const ResolvedIdentifier resolved = resolveIdentifier(id);
     if (resolved.kind == ResolvedIdentifier::Unknown || resolved.isFormulaFamily() || resolved.conversionError)
-        return Status::failure("指标代码有误：" + std::string(id));
+        return Status::failure(StatusCode::BadFormula, "指标代码有误：" + std::string(id));
     SeriesMemo memo;
     const IndicatorContext ctx = indicatorContext(ws, &memo);
     values.clear();
@@ -81,7 +81,9 @@ Status ConversionTable::correspondingValues(int column, std::string_view typed, 
         }
         const size_t end = std::min(typed.find(' ', at), typed.size());
         const std::optional<int> value = parseInteger(typed.substr(at, end - at));
-        if (!value) return Status::failure("“" + std::string(typed.substr(at, end - at)) + "”不是有效的整数");
+        if (!value)
+            return Status::failure(StatusCode::BadInput,
+                                   "“" + std::string(typed.substr(at, end - at)) + "”不是有效的整数");
         const int x = chain.inverse(column, *value);
         text += std::to_string(x) + " ";
         at = end;
@@ -126,7 +128,8 @@ ConversionKill conversionKill(const Workspace& ws, std::string_view id, const Co
     const int to = options.toPeriod == 0 ? lastDraw : history.recordOfPeriod(options.toPeriod);
     for (const auto& [period, record] : {std::pair{options.fromPeriod, from}, std::pair{options.toPeriod, to}})
         if (record == 0 || record > lastDraw) {
-            result.status = Status::failure("数据库中没有第" + std::to_string(period) + "期的记录");
+            result.status =
+                Status::failure(StatusCode::NoSuchPeriod, "数据库中没有第" + std::to_string(period) + "期的记录");
             return result;
         }
     std::vector<int32_t> values;

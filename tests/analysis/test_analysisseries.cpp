@@ -6,7 +6,7 @@
 #include "analysis/seriesexport.h"
 #include "support/tempfolder.h"
 #include "formula/tgs.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/coldhot.h"
 #include "indicators/context.h"
 #include "indicators/registry.h"

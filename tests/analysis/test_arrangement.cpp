@@ -6,7 +6,7 @@
 #include "analysis/arrangement.h"
 #include "core/fileio.h"
 #include "core/gbk.h"
-#include "games.h"
+#include "support/games.h"
 #include "support/tempfolder.h"
 
 namespace lottodesk {

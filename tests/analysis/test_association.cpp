@@ -5,7 +5,7 @@
 
 #include "analysis/association.h"
 #include "formula/tgs.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/seriesmemo.h"
 
 namespace lottodesk {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/coldhotperiod.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/coldhot.h"
 
 namespace lottodesk {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "analysis/combinedpatterns.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "analysis/coldhotperiod.h"
 #include "analysis/datatables.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

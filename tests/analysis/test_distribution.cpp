@@ -5,7 +5,7 @@
 
 #include "analysis/datatables.h"
 #include "analysis/distribution.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

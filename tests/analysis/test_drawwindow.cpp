@@ -4,7 +4,7 @@
 
 #include "analysis/columnorder.h"
 #include "analysis/drawwindow.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

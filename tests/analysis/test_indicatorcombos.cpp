@@ -8,7 +8,7 @@
 #include "core/workspace.h"
 #include "formula/precheck.h"
 #include "formula/tgs.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/context.h"
 #include "support/tempfolder.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/omission.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "analysis/pairs.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

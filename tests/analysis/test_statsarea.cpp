@@ -4,7 +4,7 @@
 #include <map>
 
 #include "analysis/statsarea.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/coldhot.h"
 
 namespace lottodesk {

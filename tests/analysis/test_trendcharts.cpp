@@ -9,7 +9,7 @@
 #include "core/workspace.h"
 #include "formula/tgs.h"
 #include "indicators/context.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "analysis/columnorder.h"
 #include "analysis/trendomission.h"
-#include "games.h"
+#include "support/games.h"
 
 namespace lottodesk {
 namespace {
@@ -206,6 +206,7 @@ TEST_F(TrendOmission, RangesOrdersHighlightsAndZones) {
     o.fromPeriod = 1999001;
     v = computeOmissionView(store, kSsq, o);
     EXPECT_FALSE(v.status);
+    EXPECT_EQ(v.status.code, StatusCode::NoSuchPeriod);
     EXPECT_EQ(v.status.message, "数据库中没有第1999001期的记录");
 
     // The default range is the whole history with the prediction record as its last row.

@@ -9,7 +9,7 @@
 #include "analysis/valueclasses.h"
 #include "analysis/valueviews.h"
 #include "formula/tgs.h"
-#include "games.h"
+#include "support/games.h"
 #include "indicators/context.h"
 
 namespace lottodesk {

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/command.h"
 #include "core/cpstyle.h"
 #include "core/firstrun.h"
 #include "core/s_dm.h"
@@ -538,6 +539,49 @@ TEST(CliOptions, HelpAndVersionOnTheToolAndEveryCommand) {
             EXPECT_NE(run.out.find(command), std::string::npos) << run.out;
         }
     }
+}
+
+// Every command's arguments are read against its row before it runs: what the row does not
+// declare is refused with the row's usage line, and the help is made from the rows.
+TEST(CliOptions, EveryCommandIsReadAgainstItsRow) {
+    test::TempFolder home;
+    const struct {
+        std::vector<std::string> args;
+        const char* problem;
+    } refused[] = {
+        {{"types", "x"}, "多余的参数: x"},
+        {{"import", "a.txt", "--with-secondary", "--bogus"}, "未知选项: --bogus"},
+        {{"export", "a.txt", "--with-secondary", "--with-secondary"}, "选项重复: --with-secondary"},
+        {{"eval", "z_hz", "--period"}, "选项缺少参数: --period"},
+        {{"eval", "z_hz", "z_kd"}, "多余的参数: z_kd"},
+        {{"series", "z_hz", "--period", "2026001"}, "未知选项: --period"},
+        {{"convert", "z_hz", "--columns", "3", "--columns", "4"}, "选项重复: --columns"},
+        {{"convert-kill", "z_hz", "--columns", "3"}, "选项缺少参数: --columns"},
+        {{"restore", "a.txt", "--tags", "t.txt"}, "未知选项: --tags"},
+        {{"update", "--source", "a", "--source", "b"}, "选项重复: --source"},
+        {{"chart", "spacing", "--k", "3", "--x"}, "未知选项: --x"},
+    };
+    for (const auto& r : refused) {
+        std::vector<std::string> args = {"--home", home.path()};
+        args.insert(args.end(), r.args.begin(), r.args.end());
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.code, 1) << r.args[0];
+        EXPECT_EQ(run.err.rfind("用法: " + r.args[0], 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(std::string(r.problem) + "\n"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << r.args[0];
+    }
+    // Both or neither of the zone flags, and --print without --out, are refused by the command.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"import", "a.txt", "--with-secondary", "--without-secondary"},
+          std::vector<std::string>{"export", "a.txt"},
+          std::vector<std::string>{"--transform", "1", "restore", "a.txt", "--print"}}) {
+        std::vector<std::string> full = {"--home", home.path()};
+        full.insert(full.end(), args.begin(), args.end());
+        EXPECT_EQ(cli(full).code, 1) << args[0];
+    }
+    const std::string help = cli({"help"}).out;
+    for (const cli::Command& command : cli::commands())
+        EXPECT_NE(help.find("  " + command.syntax), std::string::npos) << command.name;
 }
 
 TEST(CliOptions, AMissingHomeIsAnErrorUnlessInitIsGiven) {

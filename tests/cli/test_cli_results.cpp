@@ -4,8 +4,10 @@
 
 #include "cli/cli.h"
 #include "core/firstrun.h"
+#include "core/prizetables.h"
 #include "generator/condfile.h"
 #include "support/clirun.h"
+#include "support/tempfolder.h"
 
 namespace lottodesk {
 namespace {
@@ -34,13 +36,16 @@ TEST_F(CliResults, PrizeOrdersByHitsStably) {
     const std::string out = home->file("prize-out.txt");
     const CliRun prize = run({"prize", results, "--period", "2026095", "--out", out});
     ASSERT_EQ(prize.code, 0) << prize.err;
+    // The amounts as the generator's list shows them: 6+0 is 二等奖, floating without the draw's
+    // table; 5+0 四等奖; the blue number counted as missed.
     EXPECT_EQ(prize.out,
-              "04 06 14 21 22 33\t6\n"
-              "04 06 14 21 22 30\t5\n"
-              "01 02 03 21 22 33\t3\n"
-              "04 06 10 11 12 13\t2\n"
-              "04 05 07 08 09 10\t1\n"
-              "01 02 03 05 07 08\t0\n");
+              "04 06 14 21 22 33\t6\t浮动\n"
+              "04 06 14 21 22 30\t5\t200\n"
+              "01 02 03 21 22 33\t3\t\n"
+              "04 06 10 11 12 13\t2\t\n"
+              "04 05 07 08 09 10\t1\t\n"
+              "01 02 03 05 07 08\t0\t\n"
+              "中奖2注，奖金200元（另有1注浮动奖金，以开奖公告为准）；投入12元（红号组号不含蓝号，按蓝号未中计）\n");
     EXPECT_EQ(test::readFile(out).substr(0, 40), "04 06 14 21 22 33 \r\n04 06 14 21 22 30 \r\n");
 
     EXPECT_EQ(run({"prize", results, "--period", "1990001"}).code, 2);
@@ -60,37 +65,101 @@ TEST_F(CliResults, RewardGradesSixPlusOne) {
                                      "01 02 03 04 05 10 07 \r\n");
     const CliRun reward = run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 07"});
     ASSERT_EQ(reward.code, 0) << reward.err;
+    // Typed numbers name no draw, so no prize table: the fixed amounts, the top levels floating.
     EXPECT_EQ(reward.out,
-              "01 02 03 04 05 06\t07\t一等奖\n"
-              "01 02 03 04 05 06\t08\t二等奖\n"
-              "01 02 03 04 05 10\t07\t三等奖\n"
-              "01 02 03 04 10 11\t07\t四等奖\n"
-              "01 02 03 10 11 12\t07\t五等奖\n"
-              "10 11 12 13 14 15\t07\t六等奖\n"
-              "01 02 03 10 11 12\t08\t未中奖\n"
-              "一等奖:1个;二等奖:1个;三等奖:1个;四等奖:1个;五等奖:1个;六等奖:1个;未中奖:1个\n");
+              "01 02 03 04 05 06\t07\t一等奖\t浮动\n"
+              "01 02 03 04 05 06\t08\t二等奖\t浮动\n"
+              "01 02 03 04 05 10\t07\t三等奖\t3,000\n"
+              "01 02 03 04 10 11\t07\t四等奖\t200\n"
+              "01 02 03 10 11 12\t07\t五等奖\t10\n"
+              "10 11 12 13 14 15\t07\t六等奖\t5\n"
+              "01 02 03 10 11 12\t08\t未中奖\t\n"
+              "一等奖:1个;二等奖:1个;三等奖:1个;四等奖:1个;五等奖:1个;六等奖:1个;未中奖:1个\n"
+              "中奖6注，奖金3,215元（另有2注浮动奖金，以开奖公告为准）；投入14元\n");
+    // The same tickets written with "+" between the zones, as the draw is typed.
+    const std::string plusTickets = file("reward-plus.txt",
+                                         "01 02 03 10 11 12 + 08\r\n10 11 12 13 14 15 + 07\r\n"
+                                         "01 02 03 04 05 06 + 08\r\n01 02 03 04 10 11 + 07\r\n"
+                                         "01 02 03 04 05 06+07\r\n01 02 03 10 11 12 +07\r\n"
+                                         "01 02 03 04 05 10 + 07\r\n");
+    EXPECT_EQ(run({"reward", plusTickets, "--draw", "01 02 03 04 05 06 + 07"}).out, reward.out);
+    const CliRun misplaced =
+        run({"reward", file("reward-bad.txt", "01 02 03 04 05 + 06 07\r\n"), "--draw", "01 02 03 04 05 06 + 07"});
+    EXPECT_EQ(misplaced.code, 2);
+    EXPECT_EQ(misplaced.err, "组号文件第1行有误：“+”只能写在第6个号码（主号）与副号之间\n");
     const CliRun byPeriod = run({"reward", tickets, "--period", "2026095", "--summary"});
     ASSERT_EQ(byPeriod.code, 0) << byPeriod.err;
-    EXPECT_EQ(byPeriod.out, "一等奖:0个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;未中奖:7个\n");
+    EXPECT_EQ(byPeriod.out,
+              "一等奖:0个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:0个;未中奖:7个\n"
+              "中奖0注，奖金0元；投入14元\n");
 
     EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 + 07"}).code, 1) << "five main numbers";
     EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 17"}).code, 1) << "out of range";
     EXPECT_EQ(run({"reward", tickets, "--draw", "01 02 03 04 05 06 + 07", "--period", "2026095"}).code, 1);
 }
 
-TEST_F(CliResults, RewardShowsHitsForFivePlusTwo) {
+TEST_F(CliResults, RewardGradesFivePlusTwoByItsRules) {
     const std::string tickets = file("reward-dlt.txt",
                                      "01 02 03 09 11 04 05 \r\n"
                                      "04 06 08 10 14 04 05 \r\n"
                                      "04 06 08 10 35 01 05 \r\n");
     const CliRun reward = run({"--type", "1", "reward", tickets, "--period", "2026095"});
     ASSERT_EQ(reward.code, 0) << reward.err;
-    const std::string expected =
-        "04 06 08 10 14\t04 05\t5+2\n"
-        "04 06 08 10 35\t01 05\t4+1\n"
-        "01 02 03 09 11\t04 05\t0+2\n";
-    EXPECT_EQ(reward.out.substr(0, expected.size()), expected);
-    EXPECT_NE(reward.out.find("5+2:1个;5+1:0个;5+0:0个;4+2:0个;4+1:1个;"), std::string::npos);
+    // 超级大乐透's levels come from its rules (database/prizerules.txt, else the built-in table).
+    EXPECT_EQ(reward.out,
+              "04 06 08 10 14\t04 05\t一等奖\t浮动\n"
+              "04 06 08 10 35\t01 05\t五等奖\t300\n"
+              "01 02 03 09 11\t04 05\t九等奖\t5\n"
+              "一等奖:1个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:1个;六等奖:0个;七等奖:0个;八等奖:0个;九等奖:1个;"
+              "未中奖:0个\n"
+              "中奖3注，奖金305元（另有1注浮动奖金，以开奖公告为准）；投入6元\n");
+    const CliRun json = run({"--type", "1", "reward", tickets, "--period", "2026095", "--format", "json"});
+    ASSERT_EQ(json.code, 0) << json.err;
+    EXPECT_NE(json.out.find(R"("header":["主号","副号","中奖情况","奖金"])"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(R"([[4,6,8,10,35],[1,5],"五等奖",300])"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find(R"("total":"中奖3注，奖金305元)"), std::string::npos) << json.out;
+}
+
+// A draw with its prize table stored beside the history (database/prize0.txt): the floating levels
+// take the table's amounts; typed numbers (`reward --draw`) name no draw and keep the fixed amounts;
+// a damaged rules file is named on stderr and the built-in rules are used.
+TEST(CliPrizeMoney, AmountsComeFromTheDrawsStoredTable) {
+    test::TempFolder home;
+    ASSERT_TRUE(seedProgramFolder(home.path(), LOTTODESK_SAMPLES_DIR));
+    // 双色球 2026094 is 06 13 15 17 24 25 + 01.
+    const PrizeTable table{2026094, "2026-08-14", -1, -1, {{"一等奖", 3, 7165213}, {"二等奖", 120, 150000}}};
+    ASSERT_TRUE(savePrizeTables(prizeTablePath(home.path(), 0), {table}));
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.path()});
+        return test::cli(args);
+    };
+    const std::string results = home.file("main.txt");
+    test::writeFile(results, "01 02 03 04 05 07 \r\n06 13 15 17 24 30 \r\n06 13 15 17 24 25 \r\n");
+    const CliRun prize = run({"prize", results, "--period", "2026094"});
+    ASSERT_EQ(prize.code, 0) << prize.err;
+    EXPECT_EQ(prize.out,
+              "06 13 15 17 24 25\t6\t150,000\n"
+              "06 13 15 17 24 30\t5\t200\n"
+              "01 02 03 04 05 07\t0\t\n"
+              "中奖2注，奖金150,200元；投入6元（红号组号不含蓝号，按蓝号未中计）\n");
+
+    const std::string tickets = home.file("two.txt");
+    test::writeFile(tickets, "06 13 15 17 24 25 02 \r\n06 13 15 17 24 25 01 \r\n");
+    const CliRun byPeriod = run({"reward", tickets, "--period", "2026094", "--format", "json"});
+    ASSERT_EQ(byPeriod.code, 0) << byPeriod.err;
+    EXPECT_NE(byPeriod.out.find(R"([[6,13,15,17,24,25],1,"一等奖",7165213],[[6,13,15,17,24,25],2,"二等奖",150000])"),
+              std::string::npos)
+        << byPeriod.out;
+    EXPECT_NE(byPeriod.out.find(R"("total":"中奖2注，奖金7,315,213元；投入4元")"), std::string::npos) << byPeriod.out;
+    const CliRun typed = run({"reward", tickets, "--draw", "06 13 15 17 24 25 + 01"});
+    ASSERT_EQ(typed.code, 0) << typed.err;
+    EXPECT_EQ(test::linesOf(typed.out).back(), "中奖2注，奖金0元（另有2注浮动奖金，以开奖公告为准）；投入4元");
+
+    test::writeFile(home.file("database/prizerules.txt"), "# 规则\r\n双色球\t一等奖\t六加一\t浮动\r\n");
+    const CliRun damaged = run({"reward", tickets, "--draw", "06 13 15 17 24 25 + 01", "--summary"});
+    ASSERT_EQ(damaged.code, 0) << damaged.err;
+    EXPECT_NE(damaged.err.find("奖级规则第"), std::string::npos) << damaged.err;
+    EXPECT_EQ(damaged.out, typed.out.substr(typed.out.find("一等奖:")));
 }
 
 TEST_F(CliResults, RemoveAndPrint) {

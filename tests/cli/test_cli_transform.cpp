@@ -86,8 +86,15 @@ TEST_F(CliTransform, RestoreMapsThroughTheFilteredPeriodsRanking) {
     CliOutcome restored =
         run({"--transform", "1", "restore", results, "--period", "2003003", "--out", home.file("raw.txt")});
     ASSERT_EQ(restored.code, 0) << restored.err;
-    EXPECT_EQ(restored.out, "01 02 10 12 13 28\n10 12 13 26 28 33\n");
+    EXPECT_EQ(restored.out, "") << "with --out the results go to the file only";
+    EXPECT_EQ(restored.err, "共2注\n");
     EXPECT_EQ(test::readFile(home.file("raw.txt")), "01 02 10 12 13 28 \r\n10 12 13 26 28 33 \r\n");
+    restored =
+        run({"--transform", "1", "restore", results, "--period", "2003003", "--out", home.file("raw2.txt"), "--print"});
+    ASSERT_EQ(restored.code, 0) << restored.err;
+    EXPECT_EQ(restored.out, "01 02 10 12 13 28\n10 12 13 26 28 33\n");
+    EXPECT_EQ(test::readFile(home.file("raw2.txt")), test::readFile(home.file("raw.txt")));
+    EXPECT_EQ(run({"--transform", "1", "restore", results, "--print"}).code, 1) << "--print goes with --out";
 
     // The undrawn period: the ranking after the newest draw, as `ranking` prints for it.
     CliOutcome undrawn = run({"--transform", "3", "restore", results});

@@ -43,6 +43,25 @@ TEST_F(CliTrendTable, OmissionRowsAndStatistics) {
     EXPECT_EQ(rowsOf(run.out)[1].rfind("2026096\t1\t4\t", 0), 0u) << "even numbers first: 02, then 04 drawn";
 }
 
+// A drawn cell shows its number as in the window ("1" at 01 in a row may be either): `--page drawn`
+// tells the drawn cells apart for TSV and CSV, and JSON types them.
+TEST_F(CliTrendTable, OmissionDrawnCellsAreToldApart) {
+    TrendRun run = cli({"table", "omission", "--variant", "tails", "--from", "2026096", "--page", "drawn"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    auto rows = rowsOf(run.out);
+    ASSERT_EQ(rows.size(), 2u) << "the rows only, no statistics";
+    EXPECT_EQ(rows[0], "期号\t0\t1\t2\t3\t4\t5\t6\t7\t8\t9\t开奖号码");
+    // 2026096 is 01 04 16 22 26 31: tails 1 4 6 2 6 1; the table shows "1" at tail 1, drawn, and at 0, missed.
+    EXPECT_EQ(rows[1], "2026096\t0\t1\t1\t0\t1\t0\t1\t0\t0\t0\t1 4 6 2 6 1 ");
+
+    run = cli({"table", "omission", "--variant", "tails", "--from", "2026096", "--format", "json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find(R"([2026096,1,{"drawn":1},{"drawn":2},1,{"drawn":4},1,{"drawn":6},1,1,1,"1 4 6 2 6 1 "])"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(cli({"table", "omission", "--page", "colours"}).code, 1);
+}
+
 TEST_F(CliTrendTable, OmissionMarksAndErrors) {
     TrendRun run =
         cli({"table", "omission", "--variant", "tails", "--highlight", "odd", "--zones", "2", "--page", "marks"});

@@ -80,7 +80,9 @@ TEST_F(CheckedStore, BoardAndModifyRefuseBadDraws) {
     // The number board hands over a record as chosen.
     EXPECT_EQ(addDraw(store, drawOf({2026003, 1, 2, 3, 4, 5, 40, 7})).message, "红号40超出范围01到33");
     EXPECT_EQ(addDraw(store, drawOf({9999998, 1, 2, 3, 4, 5, 6, 7})).message, kReservedPeriodMessage);
-    EXPECT_EQ(modifyDraw(store, 1, drawOf({2026002, 1, 2, 3, 4, 5, 6, 7}), 7).message, kPeriodExistsMessage);
+    const Status taken = modifyDraw(store, 1, drawOf({2026002, 1, 2, 3, 4, 5, 6, 7}), 7);
+    EXPECT_EQ(taken.code, StatusCode::DuplicatePeriod);
+    EXPECT_EQ(taken.message, kPeriodExistsMessage);
     EXPECT_EQ(modifyDraw(store, 1, drawOf({2026001, 1, 1, 3, 4, 5, 6, 7}), 7).message, "红号01重复");
     expectUnchanged();
     ASSERT_TRUE(addDraw(store, drawOf({2026003, 6, 5, 4, 3, 2, 1, 7})));

@@ -44,6 +44,7 @@ TEST(AtomicSave, FailuresLeaveThePreviousFile) {
     };
     Status status = saveFileAtomically(path, "never written", fullDisk);
     EXPECT_FALSE(status);
+    EXPECT_EQ(status.code, StatusCode::FileUnwritable);
     EXPECT_EQ(status.message, "文件保存失败：" + path + "（读写设备出错）");
     EXPECT_EQ(test::readFile(path), "kept");
     EXPECT_EQ(leftoverTemporaries(home.path()), 0);
@@ -209,6 +210,7 @@ TEST(AtomicSave, AUserFileChangedByAnotherProgramIsNotOverwritten) {
     const Status refused =
         saveFileUnlessChanged(path, "lost?", seen, FaultyFiles::concurrentWriter([&] { test::writeFile(path, "theirs"); }));
     EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.code, StatusCode::FileChanged);
     EXPECT_EQ(refused.message, std::string(kFileChangedMessage) + path);
     EXPECT_EQ(test::readFile(path), "theirs");
 

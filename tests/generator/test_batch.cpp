@@ -72,6 +72,7 @@ TEST_F(Batch, AMissingFirstFileRefusesTheBatch) {
     const std::string before = bytesOf(generator.results);
     const BatchPlan plan = prepareBatch(ws, {home.file("gone.zh"), home.file("b.zh")});
     EXPECT_FALSE(plan.status);
+    EXPECT_EQ(plan.status.code, StatusCode::FileMissing);
     EXPECT_EQ(plan.status.message, kBatchFirstMissingMessage + home.file("gone.zh"));
     EXPECT_TRUE(plan.entries.empty());
     EXPECT_FALSE(runBatch(generator, ws, plan, {}).runsDone);
@@ -117,7 +118,7 @@ TEST_F(Batch, RefusalsBeforeTheFirstRun) {
     prediction[0] = kPredictionPeriod;
     ws.sjk.Append();
     ws.sjk.setRecord(ws.sjk.RecNo(), prediction);
-    EXPECT_EQ(prepareBatch(ws, {home.file("a.zh")}).status.message, kPredictionPresentMessage);
+    EXPECT_EQ(prepareBatch(ws, {home.file("a.zh")}).status.code, StatusCode::PredictionPresent);
 }
 
 TEST_F(Batch, CancelEndsTheBatch) {

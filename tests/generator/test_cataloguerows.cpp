@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "generator/cataloguerows.h"
 #include "generator/conditioncatalogue.h"
@@ -11,35 +12,19 @@ namespace {
 
 struct Named {
     int row;
-    const char* id;
+    const char* name;  // the enumerator as written
+    const char* id;    // the registry identifier of the row
 };
-#define ROW(name) \
-    Named { catalogue::name, #name }
 
 // Each enumerator names the row whose registry identifier it spells, and every row with an
 // identifier has its enumerator.
 TEST(CatalogueRows, EnumeratorsAreTheRegistryIdentifiers) {
-    const Named named[] = {
-        ROW(z_dsgs),     ROW(z_jsgs),     ROW(z_zsgs),     ROW(z_wzgs),   ROW(z_lmzs),   ROW(z_cmgs),    ROW(z_nmzs),
-        ROW(z_3fq_1qgs), ROW(z_3fq_2qgs), ROW(z_3fq_3qgs), ROW(z_c3y0),   ROW(z_c3y1),   ROW(z_c3y2),    ROW(z_jjgs),
-        ROW(z_ac),       ROW(z_zdjj),     ROW(z_zxjj),     ROW(z_gwgs),   ROW(z_jhlx),   ROW(z_ohlx),    ROW(z_zhlx),
-        ROW(z_hhlx),     ROW(z_maxlh),    ROW(z_gwhe),     ROW(z_hz),     ROW(z_wh),     ROW(z_ylhz),    ROW(xc21),
-        ROW(xc32),       ROW(xc43),       ROW(xc54),       ROW(xc65),     ROW(xc76),     ROW(z_pd),      ROW(z_sd),
-        ROW(z_lwr_lmgs), ROW(z_lwr_wmgs), ROW(z_lwr_rmgs), ROW(z_num1zf), ROW(z_num2zf), ROW(z_num3zf),  ROW(z_num4zf),
-        ROW(z_num5zf),   ROW(z_num6zf),   ROW(z_num7zf),   ROW(z_hzzf),   ROW(z_whzf),   ROW(z_ylhzzf),  ROW(xc31),
-        ROW(xc42),       ROW(xc53),       ROW(xc64),       ROW(xc75),     ROW(xc41),     ROW(xc52),      ROW(xc63),
-        ROW(xc74),       ROW(xc51),       ROW(xc62),       ROW(xc61),     ROW(xc73),     ROW(xc72),      ROW(xc71),
-        ROW(xh21),       ROW(xh32),       ROW(xh43),       ROW(xh54),     ROW(xh65),     ROW(xh76),      ROW(xh31),
-        ROW(xh42),       ROW(xh53),       ROW(xh64),       ROW(xh75),     ROW(xh41),     ROW(xh52),      ROW(xh63),
-        ROW(xh74),       ROW(xh51),       ROW(xh62),       ROW(xh61),     ROW(xh73),     ROW(xh72),      ROW(xh71),
-        ROW(z_num1),     ROW(z_num2),     ROW(z_num3),     ROW(z_num4),   ROW(z_num5),   ROW(z_num6),    ROW(z_num7),
-        ROW(z_hw),       ROW(z_jshe),     ROW(z_oshe),     ROW(z_zshe),   ROW(z_hshe),   ROW(z_dxqdshe), ROW(z_dxqxshe),
-        ROW(z_dzxqdshe), ROW(z_dzxqzshe), ROW(z_dzxqxshe), ROW(z_c3yshe), ROW(z_c4yshe), ROW(z_c5yshe),  ROW(z_0lhe),
-        ROW(z_1lhe),     ROW(z_2lhe),     ROW(z_aver),     ROW(z_c4y0),   ROW(z_c4y1),   ROW(z_c4y2),    ROW(z_c4y3),
-        ROW(z_c5y0),     ROW(z_c5y1),     ROW(z_c5y2),     ROW(z_c5y3),   ROW(z_c5y4),   ROW(z_num1yl),  ROW(z_num2yl),
-        ROW(z_num3yl),   ROW(z_num4yl),   ROW(z_num5yl),   ROW(z_num6yl), ROW(z_num7yl), ROW(z_pdyl),    ROW(z_sdyl),
-        ROW(z_averyl),   ROW(z_hzyl),     ROW(z_hwyl),     ROW(z_whyl),
-    };
+    std::vector<Named> named;
+#define LOTTODESK_ROW_NAMED(number, name, id, caption, label, lo, hi, seventh) \
+    if (*(id)) named.push_back({catalogue::name, #name, id});
+    LOTTODESK_CATALOGUE_ROWS(LOTTODESK_ROW_NAMED)
+#undef LOTTODESK_ROW_NAMED
+    for (const Named& n : named) EXPECT_STREQ(n.name, n.id) << "row " << n.row;
     std::set<int> seen;
     for (const Named& n : named) {
         const ConditionRow* row = conditionRow(n.row);
@@ -63,7 +48,46 @@ TEST(CatalogueRows, EnumeratorsAreTheRegistryIdentifiers) {
     EXPECT_EQ(conditionRow(36), nullptr);
 }
 
-#undef ROW
+// The ranges the value chooser offers follow the game's shape, and only the rows that name the
+// seventh main number take no part for games of fewer numbers.
+TEST(CatalogueRows, OfferedRangesAndTheSeventhNumber) {
+    const GameParams ssq{6, 1, 33, 1, 1, 16, true}, dlt{5, 1, 35, 2, 1, 12, true}, qlc{7, 1, 30, 1, 1, 30, true};
+    const struct {
+        int row;
+        const GameParams& game;
+        int lo, hi;
+    } cases[] = {
+        {catalogue::z_dsgs, ssq, 0, 6},
+        {catalogue::z_dsgs, qlc, 0, 7},
+        {catalogue::z_lmzs, dlt, 0, 4},
+        {catalogue::z_zdjj, ssq, 1, 28},
+        {catalogue::z_zdjj, dlt, 1, 31},
+        {catalogue::z_zdjj, qlc, 1, 24},
+        {catalogue::xc32, ssq, 1, 28},
+        {catalogue::xh76, qlc, 3, 59},
+        {catalogue::xh71, ssq, 3, 62},
+        {catalogue::z_num1, dlt, 1, 31},
+        {catalogue::z_num7, qlc, 1, 30},
+        {catalogue::z_num7zf, qlc, 0, 24},
+        {catalogue::z_hzyl, ssq, 0, 700},
+        {catalogue::z_aver, qlc, 1, 33},
+        {catalogue::standardDeviation, ssq, 0, 0},
+        {catalogue::coefficient, qlc, 0, 0},
+        {catalogue::z_whyl, dlt, 0, 200},
+    };
+    for (const auto& c : cases) {
+        const OfferedRange range = offeredRange(c.row, c.game);
+        EXPECT_EQ(range.lo, c.lo) << "row " << c.row << " zhgs " << c.game.zhgs;
+        EXPECT_EQ(range.hi, c.hi) << "row " << c.row << " zhgs " << c.game.zhgs;
+    }
+    const std::set<std::string> seventh = {"xc76", "xc75", "xc74", "xc73", "xc72",   "xc71",     "xh76",    "xh75",
+                                           "xh74", "xh73", "xh72", "xh71", "z_num7", "z_num7zf", "z_num7yl"};
+    for (int number = 1; number <= kCatalogueRows; ++number) {
+        if (const ConditionRow* row = conditionRow(number)) {
+            EXPECT_EQ(row->seventhNumber, seventh.count(row->id) > 0) << row->id;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace lottodesk

@@ -6,6 +6,7 @@
 
 #include "generator/conditioncatalogue.h"
 #include "generator/fastrows.h"
+#include "support/games.h"
 #include "support/history.h"
 
 namespace lottodesk {
@@ -65,6 +66,51 @@ TEST(FastRows, AgreeWithTheGeneralComputation) {
         }
     }
 }
+
+// The same on every sample game's own history: the columns of a seven-number game (七乐彩's
+// seventh number, its differences 7_k) and the two secondary numbers of 超级大乐透 read draws of
+// their own shape, the full history and a short one.
+class FastRowsOnEveryGame : public ::testing::TestWithParam<test::SampleGame> {};
+
+TEST_P(FastRowsOnEveryGame, AgreeWithTheGeneralComputation) {
+    const test::SampleGame& g = GetParam();
+    t_s_dm store;
+    test::fillSample(store, g);
+    std::mt19937 random(7);
+    for (const int draws : {store.RecordCount(), 40}) {
+        const ZonePartitions partitions = test::partitionsOf(g.game);
+        ColdHotSettings settings;
+        DrawRecord candidate{};
+        candidate[0] = kCandidatePeriod;
+        SeriesMemo memo;
+        memo.prepare(1, g.game, settings);
+        IndicatorContext ctx{DrawHistory{store.record(0), draws, candidate.data()}, g.game, &partitions, settings,
+                             &memo};
+        FastRows fast(ctx, g.game.zhgs);
+        std::vector<int32_t> numbers;
+        for (int n = 1; n <= g.game.zh_to; ++n) numbers.push_back(n);
+        for (int trial = 0; trial < 150; ++trial) {
+            std::shuffle(numbers.begin(), numbers.end(), random);
+            std::vector<int32_t> ticketNumbers(numbers.begin(), numbers.begin() + g.game.zhgs);
+            std::sort(ticketNumbers.begin(), ticketNumbers.end());
+            FastTicket ticket{ticketNumbers.data(), g.game.zhgs, 0, 0};
+            for (int i = 0; i < g.game.zhgs; ++i) {
+                candidate[static_cast<size_t>(i + 1)] = ticketNumbers[static_cast<size_t>(i)];
+                ticket.mask |= uint64_t{1} << ticketNumbers[static_cast<size_t>(i)];
+                ticket.sum += ticketNumbers[static_cast<size_t>(i)];
+            }
+            for (int row = 1; row <= kCatalogueRows; ++row) {
+                const ConditionRow* condition = conditionRow(row);
+                if (!fast.covers(row) || !condition || !condition->item) continue;
+                ASSERT_EQ(fast.value(row, ticket), conditionValue(*condition, ctx, draws + 1))
+                    << g.name << " row " << row << " (" << condition->id << ") after " << draws << " draws";
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SampleGames, FastRowsOnEveryGame, ::testing::ValuesIn(test::sampleGames()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A damaged last draw holding the extremes of 32 bits: the table rows wrap as the general
 // computation does, without overflow.

@@ -63,6 +63,7 @@ TEST(MainPrize, ByPeriodOfTheHistory) {
     EXPECT_EQ(results.tickets[0][6], 6);
     EXPECT_EQ(results.tags.size(), 0u) << "no tags: none are made up";
     const Status missing = checkMainPrizeAt(results, ws, 1990001);
+    EXPECT_EQ(missing.code, StatusCode::NoSuchPeriod);
     EXPECT_EQ(missing.message, "数据库中没有第1990001期的记录");
 }
 

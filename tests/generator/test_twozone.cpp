@@ -130,5 +130,44 @@ TEST(TwoZoneFile, RoundTripShortLinesAndBadFields) {
     EXPECT_EQ(parseTwoZoneText(tooMany, 6, 1).error, kTwoZoneLimitMessage);
 }
 
+// "+" between the zones, as `reward --draw` takes a draw; the writer keeps its plain form.
+TEST(TwoZoneFile, PlusBetweenTheZones) {
+    struct Case {
+        const char* text;
+        int m, h;
+        bool reads;
+        std::vector<int> secondary;  // of the one ticket read
+    };
+    const Case cases[] = {
+        {"01 02 03 04 05 06 + 07\r\n", 6, 1, true, {7}}, {"01 02 03 04 05 06+07\r\n", 6, 1, true, {7}},
+        {"01 02 03 04 05 06 +07", 6, 1, true, {7}},      {"\t01 02 03 04 05\t+\t11 12", 5, 2, true, {11, 12}},
+        {"01 02 03 04 05 06 07 +", 6, 1, true, {7}},  // after the ticket: the rest of the line
+        {"01 02 03 04 05 06 +", 6, 0, true, {}},      // no secondary zone: the ticket ends first
+        {"01 02 03 04 05 + 06 07\r\n", 6, 1, false, {}}, {"01 02 03 04 05 06 + + 07\r\n", 6, 1, false, {}},
+        {"+ 01 02 03 04 05 06 07", 6, 1, false, {}},     {"01 02 03 04 05 06 07 + 08", 6, 2, false, {}},
+        {"01 02 03 + 04 05", 5, 0, false, {}},
+    };
+    for (const Case& c : cases) {
+        const TwoZoneParse parsed = parseTwoZoneText(c.text, c.m, c.h);
+        if (!c.reads) {
+            EXPECT_FALSE(parsed.ok()) << c.text;
+            EXPECT_TRUE(parsed.tickets.empty()) << c.text;
+            continue;
+        }
+        ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error;
+        ASSERT_EQ(parsed.tickets.size(), 1u) << c.text;
+        EXPECT_EQ(parsed.tickets[0].main[0], 1) << c.text;
+        for (size_t i = 0; i < c.secondary.size(); ++i)
+            EXPECT_EQ(parsed.tickets[0].secondary[i], c.secondary[i]) << c.text;
+    }
+    EXPECT_EQ(parseTwoZoneText("01 02 03 04 05 06 07\r\n01 02 03 04 05 + 06 07\r\n", 6, 1).error,
+              "组号文件第2行有误：“+”只能写在第6个号码（主号）与副号之间");
+    // Checked as tickets of the game, a "+" line reads as the plain one and writes back plain.
+    const GameParams dlt{5, 1, 35, 2, 1, 12, true};
+    const TwoZoneParse plus = parseTwoZoneText("01 02 03 04 05 + 11 12\r\n", 5, 2, &dlt);
+    ASSERT_TRUE(plus.ok()) << plus.error;
+    EXPECT_EQ(encodeTwoZoneText(plus.tickets, 5, 2), "01 02 03 04 05 11 12 \r\n");
+}
+
 }  // namespace
 }  // namespace lottodesk

@@ -1,6 +1,8 @@
 #pragma once
-// The four sample games and small awkward histories for the analysis tests.
+// The four sample games (双色球, 超级大乐透, 七乐彩, Lotto 6/49) with their real histories, and small
+// awkward histories, so engine tests run on every game shape.
 
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,9 @@ struct SampleGame {
     const char* file;
     GameParams game;
 };
+
+// gtest names a parameter by the game, not by its bytes.
+inline void PrintTo(const SampleGame& g, std::ostream* os) { *os << g.name; }
 
 inline const std::vector<SampleGame>& sampleGames() {
     static const std::vector<SampleGame> games = {
