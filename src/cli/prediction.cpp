@@ -181,6 +181,10 @@ int runBacktestCommand(const Workspace& ws, const std::vector<std::string>& args
     }
 
     const BacktestResult result = runBacktest(ws, request);
+    if (result.stopped) {
+        err << result.message << '\n';
+        return kStopped;
+    }
     printBacktest(result, out);
     if (!result.message.empty()) err << result.message << '\n';
     if (o->has("--export")) {

@@ -245,7 +245,12 @@ void TdshPage::runBacktest() {
     request.startPeriod = m_periods->currentText().toInt();
     request.display = static_cast<ListDisplay>(std::max(m_display->currentIndex(), 0));
     request.target = m_kill.target;
-    m_model->setResult(lottodesk::runBacktest(m_ws, request));
+    BacktestResult run = lottodesk::runBacktest(m_ws, request);
+    if (run.stopped) {  // the table of the last completed run stays
+        say(run.message);
+        return;
+    }
+    m_model->setResult(std::move(run));
     m_runFormulas = request.formulas;
     const BacktestResult& r = m_model->result();
     fitColumns();

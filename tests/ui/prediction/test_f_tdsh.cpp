@@ -140,6 +140,28 @@ private Q_SLOTS:
         QVERIFY(test::readFile(w.folder.file("save/fix.txt")).size() > 100);
     }
 
+    void failingFormulasShowMinusOneAndADivisionByZeroStopsTheRun() {
+        Window w;
+        TdshPage* page = w.page(PageKind::fqtd);
+        page->countList()->setCurrentText(QStringLiteral("2"));
+        page->slotList()->setCurrentText(QStringLiteral("2"));
+        page->edit()->setText(QStringLiteral("z_num1+"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "save"), Qt::LeftButton);
+        QAbstractItemModel* model = page->table()->model();
+        const BacktestResult& r = page->result();
+        QCOMPARE(model->index(1, r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(model->index(r.forecastRow(), r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("第2条公式有误:运算符号后只能接指标或数据或括号"));
+        const int rows = model->rowCount();
+        // 1/0: the run stops with the formula named; the last table stays as it was.
+        page->edit()->setText(QStringLiteral("1/0"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "save"), Qt::LeftButton);
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("公式“1/0”中除数为0，计算已停止"));
+        QCOMPARE(model->rowCount(), rows);
+        QCOMPARE(model->index(1, r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(fileLines(w.ws.path("save/fqtd0.txt")).at(1), QStringLiteral("1/0"));  // the edit is kept
+    }
+
     void optimiseFillsTheSchemeFromTheSearch() {
         TdshPage::Hooks hooks;
         bool shownWhole = false;
