@@ -64,6 +64,7 @@ private Q_SLOTS:
     void startsOnAnEmptyFolderWithDefaults();
     void startsOnTheSeededHistory();
     void removesASavedPredictionFromMemoryOnly();
+    void statusCountsRealDrawsAndNamesThePrediction();
     void aNewEmptyHomeStartsOnTheSeededHistory();
     void missingPictureFallsBackToTheBuiltInOne();
     void aboutNamesTheDataFolder();
@@ -135,6 +136,22 @@ void TestMainWindow::removesASavedPredictionFromMemoryOnly() {
     QCOMPARE(app.ws.lastdraw[1], 1);  // 2026096: 01 04 16 22 26 31 + 04
     QCOMPARE(app.ws.lastdraw[7], 4);
     QCOMPARE(test::fileSize(folder.file("database/basedata0.rec")), 3494 * 204);
+}
+
+void TestMainWindow::statusCountsRealDrawsAndNamesThePrediction() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    // A prediction record set by a page: the status names it after the real draws, never as a period.
+    app.ws.sjk.Append();
+    app.ws.sjk.SetFieldValue(0, kPredictionPeriod);
+    for (int i = 1; i <= 7; ++i) app.ws.sjk.SetFieldValue(i, i + 1);
+    QVERIFY(app.ws.sjk.Post());
+    app.window.openPage(Tf_main::Page::fxd);
+    QStringList texts;
+    for (const QLabel* label : app.window.statusBar()->findChildren<QLabel*>()) texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral(
+                 "共3493期  最新 2026096期: 01 04 16 22 26 31 + 04  预测区: 02 03 04 05 06 07 + 08")),
+             qPrintable(texts.join(QLatin1Char('|'))));
 }
 
 void TestMainWindow::aNewEmptyHomeStartsOnTheSeededHistory() {
