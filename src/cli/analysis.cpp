@@ -270,10 +270,8 @@ int segmentsView(const ViewRun& run) {
     static const char* const contents[] = {"区段总和",   "区段平均值",   "区段最大值",
                                            "区段最小值", "区段平均振幅", "相同个数"};
     const std::string content = run.option("--content", contents[0]);
-    int stat = -1;
-    for (int i = 0; i < 6; ++i)
-        if (content == contents[i]) stat = i;
-    if (stat < 0) return usage(run.err, kTableUsage);
+    const SectionKind kind = sectionKind(content);
+    if (kind == SectionKind::Unknown) return usage(run.err, kTableUsage);
     // "区段长度：" 50, 45, .., 5, 4, 3, 2 and "位置调节：" -10..10.
     const std::optional<int> length = boundedOption(run.opts, "--length", 5, {2, 50}, run.err, kTableUsage);
     if (!length) return kUsage;
@@ -281,10 +279,9 @@ int segmentsView(const ViewRun& run) {
     if (!shift) return kUsage;
     const int last = lastDrawRecord(run.ws.sjk);
     run.out.header({"起始期号", "终止期号", content});
-    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
-        const bool whole = stat == 2 || stat == 3 || stat == 5 || stat == 0;
+    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, kind)) {
         run.out.row({std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
-                     whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
+                     std::to_string(seg.value)});
     }
     return kDone;
 }

@@ -170,7 +170,10 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
     EXPECT_EQ(rows.back(), "2026094\t2026096\t300") << "the newest segment holds 5 - 2 periods";
     rows = test::linesOf(
         run({"table", "analysis", "z_hz", "--view", "segments", "--length", "3", "--content", "相同个数"}).out);
-    EXPECT_EQ(rows.back(), "2026094\t2026096\t2");
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t3") << "100 three times: 2 for the first repeat, 1 for the next";
+    rows = test::linesOf(
+        run({"table", "analysis", "z_hz", "--view", "segments", "--length", "3", "--content", "区段平均值"}).out);
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t100");
 
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "occurrences", "--value", "1"}).out);
     EXPECT_EQ(rows.back(), "2026096\t11");

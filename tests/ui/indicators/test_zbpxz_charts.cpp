@@ -29,6 +29,7 @@
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "support/uifixture.h"
+#include "indicators/coldhot.h"
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
@@ -982,6 +983,21 @@ void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
     QCOMPARE(chart->firstVisible() + chart->window(), grid->rowCount());
     a.child<QComboBox>("combo_content")->setCurrentText(QStringLiteral("区段最大值"));
     QCOMPARE(chart->data().title, u("和值的区段最大值（每段10期）"));
+    // The mean, the mean amplitude and "相同个数" are the section statistics of the history
+    // indicators: whole numbers (ties to even) and the repeat score, read as section_stat reads them.
+    const std::vector<int32_t> values = [&] {
+        std::vector<int32_t> v(size_t(records) + 1, 0);
+        for (int n = 1; n <= records; ++n) v[size_t(n)] = a.sum(n);
+        return v;
+    }();
+    for (const char* content : {"区段平均值", "区段平均振幅", "相同个数"}) {
+        a.child<QComboBox>("combo_content")->setCurrentText(u(content));
+        SectionStatistics newest;
+        for (int n = records - 9; n <= records; ++n) newest.add(values[size_t(n)]);
+        const int last = grid->rowCount() - 1;
+        QCOMPARE(grid->text(last, 2), QString::number(newest.result(sectionKind(content))));
+        QVERIFY2(!grid->text(last, 2).contains(QLatin1Char('.')), content);
+    }
     a.child<QComboBox>("combo_segmentstyle")->setCurrentIndex(0);
     QVERIFY(chart->data().columns);
     checkScrollTogether(grid, {chart});
