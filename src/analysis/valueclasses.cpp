@@ -23,7 +23,7 @@ std::vector<int32_t> zoneUpperBounds(ValueRange range, int k) {
 }
 
 int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds) {
-    if (v < range.lo || v > range.hi) return -1;
+    if (range.hi < range.lo) return -1;
     const auto it = std::lower_bound(upperBounds.begin(), upperBounds.end(), v);
     return it == upperBounds.end() ? -1 : static_cast<int>(it - upperBounds.begin());
 }

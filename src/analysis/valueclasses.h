@@ -26,7 +26,8 @@ bool isPrimeValue(int32_t v);
 // the last n mod k zones one value more. Upper bounds of zones 1..k (an empty zone repeats the
 // bound before it); nothing for k < 1 or an empty range.
 std::vector<int32_t> zoneUpperBounds(ValueRange range, int k);
-// The zone (0-based) of v: the first zone whose upper bound is not below it; -1 outside the range.
+// The zone (0-based) of v: the first zone whose upper bound is not below it, so a value below a
+// typed range's low end is in the first zone; -1 above the last bound.
 int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds);
 
 // The class families of the feature table ("特性图表", chosen by "组件设置").
