@@ -412,6 +412,10 @@ void TdshPage::collectFormula() {
     if (m_hooks.collect) m_hooks.collect(m_edit->text());
 }
 
+namespace {
+constexpr int kOptimisedFormulas = 10;
+}  // namespace
+
 void TdshPage::searchFormula(bool wholeScheme) {
     const GameParams& game = m_ws.game;
     const PageKindInfo& info = pageKindInfo(m_kind);
@@ -423,7 +427,8 @@ void TdshPage::searchFormula(bool wholeScheme) {
     }
     const int low = m_kind == PageKind::selfsh ? std::max(m_kill.low, 0) : std::max(range.low, 0);
     const int high = m_kind == PageKind::selfsh ? std::max(m_kill.high, low) : range.high;
-    const int wanted = wholeScheme ? std::min(count(), kMaxSearchResults) : 1;
+    // "优化当前方案" asks for ten formulas (slots 1..10), whatever count the page tests now.
+    const int wanted = wholeScheme ? std::min(kOptimisedFormulas, slots()) : 1;
     m_search->preset(kind, wanted, low, high, info.verdict == Verdict::Fix ? 20 : 80);
     if (m_hooks.runDialog(*m_search) != QDialog::Accepted) return;
     const std::vector<std::string> found = m_search->results();

@@ -187,14 +187,17 @@ private Q_SLOTS:
         TdshPage* page = w.page(PageKind::hmsh);
         page->countList()->setCurrentText(QStringLiteral("3"));
         QTest::mouseClick(w.button(PageKind::hmsh, "rebuildfa"), Qt::LeftButton);
+        // Ten formulas for slots 1..10, whatever count the page tests.
         const std::vector<std::string> found = page->searchDialog()->results();
-        QCOMPARE(found.size(), size_t(3));
+        QCOMPARE(found.size(), size_t(10));
         QCOMPARE(page->schemes().formula(0, 1), found[0]);
         QCOMPARE(page->schemes().formula(0, 3), found[2]);
-        QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(2), QString::fromStdString(found[2]));
+        QCOMPARE(page->schemes().formula(0, 10), found[9]);
+        QCOMPARE(page->schemes().formula(0, 11), std::string("[-1]z_hw"));
+        QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(9), QString::fromStdString(found[9]));
         // Each found formula whole beside its accuracy (the list once cut both off at its edge).
         QTableWidget* list = page->searchDialog()->foundList();
-        QCOMPARE(list->rowCount(), 3);
+        QCOMPARE(list->rowCount(), 10);
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(list->item(row, 1)->text().toStdString(), found[size_t(row)]);
             QVERIFY(list->item(row, 0)->text().endsWith(QLatin1Char('%')));
