@@ -443,11 +443,6 @@ void TdshPage::searchFormula(bool wholeScheme) {
 }
 
 void TdshPage::handToGenerator() {
-    if (pageKindInfo(m_kind).secondaryZone) {
-        // The generator has no secondary-zone page yet to take these.
-        say("副区的预测暂不能转至过滤：超强组号还没有副区过滤页");
-        return;
-    }
     const BacktestResult& r = m_model->result();
     if (!m_model->hasResult()) {
         say("请先分析，再转至过滤");
@@ -465,8 +460,8 @@ void TdshPage::handToGenerator() {
         conditions.customHigh = m_kill.high;
         conditions.customKilled = forecast;
         break;
-    case PageKind::lmsh:
-    case PageKind::fqtd: return;
+    case PageKind::lmsh: conditions.killedSecondary = forecast; break;
+    case PageKind::fqtd: conditions.fixedSecondary = forecast; break;
     }
     const QString done = m_hooks.toGenerator ? m_hooks.toGenerator(conditions) : QString();
     m_lastHandOff = done.isEmpty() ? QStringLiteral("超强组号窗口不可用，预测没有转至过滤") : done;

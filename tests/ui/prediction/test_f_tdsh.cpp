@@ -14,6 +14,8 @@
 
 #include "core/workspace.h"
 #include "generator/generator.h"
+#include "generator/secondaryconditions.h"
+#include "ui/generator/zh_bonuspage.h"
 #include "support/uifixture.h"
 #include "ui/generator/f_zh.h"
 #include "ui/generator/zh_dialogs.h"
@@ -333,9 +335,24 @@ private Q_SLOTS:
         QCOMPARE(c.selfSet[0].numbers, (std::vector<uint8_t>{8, 9}));
         QCOMPARE(c.selfSet[0].allowed, (std::vector<int32_t>{1, 2}));
         QCOMPARE(w.prompts.informed.last(), QStringLiteral("已添加自设条件：号码组 08 09，出现个数 1..2"));
-        // Secondary forecasts have no page to go to yet, and say so.
+        // The secondary kill of a game with one secondary number goes to the special number's page: a
+        // custom-indicator condition on f_num1 without the killed numbers, the page brought forward.
+        TdshPage* blue = w.page(PageKind::lmsh);
+        blue->countList()->setCurrentText(QStringLiteral("2"));
+        blue->edit()->setText(QStringLiteral("3"));
+        QTest::mouseClick(w.button(PageKind::lmsh, "save"), Qt::LeftButton);
+        blue->slotList()->setCurrentText(QStringLiteral("2"));
+        blue->edit()->setText(QStringLiteral("16"));
+        QTest::mouseClick(w.button(PageKind::lmsh, "save"), Qt::LeftButton);
         QTest::mouseClick(w.button(PageKind::lmsh, "yczzgl"), Qt::LeftButton);
-        QVERIFY(w.prompts.informed.last().contains(QStringLiteral("副区")));
+        const SpecialNumberConditions& special = generator->specialPage()->conditions();
+        QVERIFY(special.customEnabled);
+        QCOMPARE(special.custom.count(), 1);
+        QCOMPARE(special.custom[0].formula, std::string("f_num1"));
+        QCOMPARE(special.custom[0].values,
+                 (std::vector<int32_t>{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+        QCOMPARE(generator->pages()->currentWidget(), static_cast<QWidget*>(generator->specialPage()));
+        QVERIFY(w.prompts.informed.last().startsWith(QStringLiteral("已添加自定义指标条件：f_num1 取 1  2  4")));
     }
 
     void mainWindowHandsTheForecastToItsGenerator() {
