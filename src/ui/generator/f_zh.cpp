@@ -435,9 +435,14 @@ void Tf_zh::putCustomFormula(const std::string& formula) {
     m_custom->putFormula(formula);
     showConditions();
     m_main->conditionPages()->setCurrentWidget(m_custom);
+    // What arrived, where the user looks next: the formula waits for its values and "添加".
+    setStatus(QStringLiteral("已转入自定义指标公式：") + q(formula) + QStringLiteral("，请点“取值”选择取值后添加"));
 }
 
-void Tf_zh::showConditions() { m_pages->setCurrentWidget(m_zqgl); }
+void Tf_zh::showConditions() {
+    m_pages->setCurrentWidget(m_zqgl);
+    Q_EMIT forwardRequested();
+}
 
 void Tf_zh::setRunning(bool running, const QString& notice) {
     m_optimising = false;

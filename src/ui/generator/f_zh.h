@@ -97,6 +97,7 @@ public:
     // The exports other windows call: a self-set condition through the self-set dialog, and a
     // custom-indicator condition on `formula` with values chosen over lo..hi.
     bool addforselfcond();
+    bool composeSelfSet() override { return addforselfcond(); }
     bool addforselfzb(const std::string& formula, int32_t lo, int32_t hi);
     // "预测转至过滤" of the fix-and-kill window: the forecast becomes conditions (see
     // generator/forecastconditions.h); the text says what was set, or why nothing was.

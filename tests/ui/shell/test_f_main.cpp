@@ -65,6 +65,7 @@ private Q_SLOTS:
     void startsOnTheSeededHistory();
     void removesASavedPredictionFromMemoryOnly();
     void statusCountsRealDrawsAndNamesThePrediction();
+    void handOffsBringTheGeneratorForward();
     void aNewEmptyHomeStartsOnTheSeededHistory();
     void missingPictureFallsBackToTheBuiltInOne();
     void aboutNamesTheDataFolder();
@@ -152,6 +153,30 @@ void TestMainWindow::statusCountsRealDrawsAndNamesThePrediction() {
     QVERIFY2(texts.contains(QStringLiteral(
                  "共3493期  最新 2026096期: 01 04 16 22 26 31 + 04  预测区: 02 03 04 05 06 07 + 08")),
              qPrintable(texts.join(QLatin1Char('|'))));
+}
+
+void TestMainWindow::handOffsBringTheGeneratorForward() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.openPage(Tf_main::Page::fxd);
+    QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::fxd));
+    // "过滤条件" of the omission tables' and the distribution chart's popups: the generator's page.
+    QList<QAction*> filters;
+    for (QAction* action : app.window.page(Tf_main::Page::fxd)->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("过滤条件")) filters << action;
+    QVERIFY(filters.size() >= 2);
+    for (QAction* filter : filters) {
+        app.window.openPage(Tf_main::Page::fxd);
+        filter->trigger();
+        QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::zh));
+    }
+    // A formula handed over ("转至过滤设置"): the generator in front, its status line saying what arrived.
+    app.window.openPage(Tf_main::Page::fxd);
+    auto* generator = app.window.pageWindow<Tf_zh>(Tf_main::Page::zh);
+    QVERIFY(generator);
+    generator->putCustomFormula("getzb(c_xt_14)");
+    QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::zh));
+    QVERIFY2(generator->statusText().contains(QStringLiteral("getzb(c_xt_14)")), qPrintable(generator->statusText()));
 }
 
 void TestMainWindow::aNewEmptyHomeStartsOnTheSeededHistory() {
