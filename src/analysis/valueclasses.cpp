@@ -78,6 +78,14 @@ std::optional<FeatureKind> featureKind(const std::string& caption) {
     return std::nullopt;
 }
 
+std::vector<FeatureKind> componentFamilies(const tzbpxz_zj1& components) {
+    std::vector<FeatureKind> kinds;
+    for (int i = 0; i < components.count && i < static_cast<int>(components.items.size()); ++i)
+        if (const std::optional<FeatureKind> kind = featureKind(components.items[static_cast<size_t>(i)].name))
+            kinds.push_back(*kind);
+    return kinds;
+}
+
 FeatureClassifier::FeatureClassifier(FeatureKind kind, ValueRange range) : m_kind(kind), m_range(range) {
     m_kind.k = std::clamp(kind.k, kMinFeatureK, kMaxFeatureK);
     if (kind.family == FeatureFamily::Zones) m_bounds = zoneUpperBounds(range, m_kind.k);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/componenttable.h"
+
 #include "analysisseries.h"
 
 namespace lottodesk {
@@ -42,6 +44,8 @@ std::string featureCaption(FeatureKind kind);
 std::vector<std::string> featureLabels(FeatureKind kind);
 // The family by its caption; nullopt for another text.
 std::optional<FeatureKind> featureKind(const std::string& caption);
+// The families of the component table ("组件"), in its order: what "特性图表" shows.
+std::vector<FeatureKind> componentFamilies(const tzbpxz_zj1& components);
 
 // Classifies values of one range for the feature table: the column of v within a family, or -1
 // (zones: outside the range). Small is the first of two zones of the range; a value below the
