@@ -172,8 +172,11 @@ MarkMatrix markMatrix(const DistributionChart& chart, MarkRule rule, int first, 
     m.columns = chart.columns;
     m.marks.assign(static_cast<size_t>(m.rows) * m.columns, 0);
     if (m.rows == 0 || rule == MarkRule::None) return m;
+    // D: 44 periods from two before the first row, so a run that goes on below the last visible
+    // row keeps its code wherever the window ends (and never fewer than the rows asked plus one).
     const int blockFirst = std::max(begin - 2, 0);
-    const DrawnBlock block{chart, blockFirst, std::min(end + 1, chart.rows()) - blockFirst};
+    const int blockEnd = std::min(std::max(blockFirst + kMarkBlockPeriods, end + 1), chart.rows());
+    const DrawnBlock block{chart, blockFirst, blockEnd - blockFirst};
     std::vector<uint8_t> marks(static_cast<size_t>(block.height) * chart.columns, 0);
     if (rule == MarkRule::CombinedTwoOrMore || rule == MarkRule::CombinedThreeOrMore)
         combinedMarks(block, rule == MarkRule::CombinedThreeOrMore, marks);

@@ -2,8 +2,8 @@
 // The main-number distribution chart of the trend analysis ("红号分布图"): one row per record (the
 // prediction record included), the draw text and one column per main number zh_from..zh_to; the
 // pattern marks of the drawn cells ("关联分布") or their cold/warm/hot class ("冷温热分布").
-// Marks are computed over a row range only: the visible rows plus the two before and the one
-// after, whatever the number of visible rows, so scrolling recomputes a small matrix.
+// Marks are computed over a row range only: a matrix of up to 44 periods beginning two before the
+// first visible row (more when more rows are visible), so scrolling recomputes a small matrix.
 
 #include <cstdint>
 #include <string>
@@ -57,8 +57,10 @@ DistributionChart distributionChart(const t_s_dm& store, const GameParams& game)
 int newestWindowStart(const DistributionChart& chart, int visibleRows);
 
 // The marks of the rows first .. first + count - 1 (clipped to the chart), computed from the
-// drawn cells of those rows plus the two before and the one after: 0 no mark; 1 marked for the
-// single rules; the combined code 1..6 (only 4..6 for CombinedThreeOrMore).
+// drawn cells of kMarkBlockPeriods rows beginning two before `first` (at least up to the row after
+// the range): 0 no mark; 1 marked for the single rules; the combined code 1..6 (only 4..6 for
+// CombinedThreeOrMore). A mark depends on where the range begins, not on where it ends.
+inline constexpr int kMarkBlockPeriods = 44;
 struct MarkMatrix {
     int first = 0;  // the first row of the range
     int rows = 0;

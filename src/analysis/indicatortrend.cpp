@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "analysisseries.h"
+#include "core/periodcaption.h"
 #include "indicators/context.h"
 #include "indicators/numberprops.h"
 
@@ -128,7 +129,7 @@ std::string statisticsLine(const std::string& title, const TrendStatistics& s) {
 }
 
 std::string statisticsRangeLine(int32_t firstPeriod, int32_t lastPeriod) {
-    return "（统计范围：从" + std::to_string(firstPeriod) + "至" + std::to_string(lastPeriod) + "）";
+    return "（统计范围：从" + periodCaption(firstPeriod) + "至" + periodCaption(lastPeriod) + "）";
 }
 
 IndicatorTrend indicatorTrend(const Workspace& ws, std::string_view code, const FeatureOptions& options) {

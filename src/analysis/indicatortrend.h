@@ -56,7 +56,7 @@ struct TrendStatistics {
 TrendStatistics trendStatistics(const std::vector<int32_t>& values, int first, int last);
 // The box line of one chart: title + "统计结果：" + the four groups.
 std::string statisticsLine(const std::string& title, const TrendStatistics& stats);
-// "（统计范围：从P1至P2）".
+// "（统计范围：从P1至P2）", the prediction record as "预测区".
 std::string statisticsRangeLine(int32_t firstPeriod, int32_t lastPeriod);
 
 struct IndicatorTrend {

@@ -1,7 +1,6 @@
 #include "seriestrends.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace lottodesk {
 
@@ -17,38 +16,9 @@ std::vector<double> movingAverage(const std::vector<int32_t>& values, int span) 
     return out;
 }
 
-namespace {
-
-double segmentValue(const std::vector<int32_t>& values, int first, int last, SegmentStat stat) {
-    const int count = last - first + 1;
-    int64_t sum = 0, amplitude = 0;
-    int32_t lo = values[first], hi = values[first];
-    for (int n = first; n <= last; ++n) {
-        sum += values[n];
-        lo = std::min(lo, values[n]);
-        hi = std::max(hi, values[n]);
-        if (n > first) amplitude += std::llabs(int64_t{values[n]} - values[n - 1]);
-    }
-    switch (stat) {
-    case SegmentStat::Sum: return static_cast<double>(sum);
-    case SegmentStat::Mean: return static_cast<double>(sum) / count;
-    case SegmentStat::Maximum: return hi;
-    case SegmentStat::Minimum: return lo;
-    case SegmentStat::MeanAmplitude: return count > 1 ? static_cast<double>(amplitude) / (count - 1) : 0.0;
-    case SegmentStat::Repeats: {
-        std::unordered_set<int32_t> seen;
-        int repeats = 0;
-        for (int n = first; n <= last; ++n) repeats += seen.insert(values[n]).second ? 0 : 1;
-        return repeats;
-    }
-    }
-    return 0;
-}
-
-}  // namespace
 
 std::vector<Segment> segmentTrend(const std::vector<int32_t>& values, int lastRecord, int length, int adjustment,
-                                  SegmentStat stat) {
+                                  SectionKind kind) {
     std::vector<Segment> segments;
     lastRecord = std::min(lastRecord, static_cast<int>(values.size()) - 1);
     if (length < 1 || lastRecord < 1) return segments;
@@ -56,7 +26,9 @@ std::vector<Segment> segmentTrend(const std::vector<int32_t>& values, int lastRe
     if (size == 0) size = length;
     for (int last = lastRecord; last >= 1; last -= size, size = length) {
         const int first = std::max(1, last - size + 1);
-        segments.push_back({first, last, segmentValue(values, first, last, stat)});
+        SectionStatistics statistics;
+        for (int n = first; n <= last; ++n) statistics.add(values[static_cast<size_t>(n)]);
+        segments.push_back({first, last, statistics.result(kind)});
     }
     std::reverse(segments.begin(), segments.end());
     return segments;

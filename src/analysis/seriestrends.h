@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "indicators/coldhot.h"
+
 namespace lottodesk {
 
 // The mean of the last `span` values up to each record (fewer at the start of the history).
@@ -15,19 +17,18 @@ std::vector<double> movingAverage(const std::vector<int32_t>& values, int span);
 // The spans of "二期均值" .. "十期均值".
 inline constexpr int kAverageSpans[] = {2, 3, 4, 5, 10};
 
-// "显示内容：" of the segment trend.
-enum class SegmentStat : uint8_t { Sum, Mean, Maximum, Minimum, MeanAmplitude, Repeats };
+// A segment of the history and its statistic: the section statistics of the history indicators
+// ("区段总和" .. "相同个数", the kinds of SectionKind), whole numbers as section_stat gives them.
 struct Segment {
     int first = 0;  // record numbers
     int last = 0;
-    double value = 0;
+    int32_t value = 0;
 };
 // Records 1..lastRecord cut into segments of `length` periods counted back from lastRecord; the
 // most recent segment holds (length - adjustment) mod length periods, a full length when that is
-// 0. Oldest segment first. The mean amplitude averages |change| between neighbours inside the
-// segment; "相同个数" counts the values that repeat one before them in the segment.
+// 0. Oldest segment first.
 std::vector<Segment> segmentTrend(const std::vector<int32_t>& values, int lastRecord, int length, int adjustment,
-                                  SegmentStat stat);
+                                  SectionKind kind);
 
 // Every record up to lastRecord where the series takes `value`, with the records since its
 // previous occurrence (not counted; the first counts back to the start of the history).

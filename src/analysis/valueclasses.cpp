@@ -23,7 +23,7 @@ std::vector<int32_t> zoneUpperBounds(ValueRange range, int k) {
 }
 
 int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds) {
-    if (v < range.lo || v > range.hi) return -1;
+    if (range.hi < range.lo) return -1;
     const auto it = std::lower_bound(upperBounds.begin(), upperBounds.end(), v);
     return it == upperBounds.end() ? -1 : static_cast<int>(it - upperBounds.begin());
 }
@@ -76,6 +76,14 @@ std::optional<FeatureKind> featureKind(const std::string& caption) {
         if (featureCaption({FeatureFamily::Remainder, k}) == caption) return FeatureKind{FeatureFamily::Remainder, k};
     }
     return std::nullopt;
+}
+
+std::vector<FeatureKind> componentFamilies(const tzbpxz_zj1& components) {
+    std::vector<FeatureKind> kinds;
+    for (int i = 0; i < components.count && i < static_cast<int>(components.items.size()); ++i)
+        if (const std::optional<FeatureKind> kind = featureKind(components.items[static_cast<size_t>(i)].name))
+            kinds.push_back(*kind);
+    return kinds;
 }
 
 FeatureClassifier::FeatureClassifier(FeatureKind kind, ValueRange range) : m_kind(kind), m_range(range) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/componenttable.h"
+
 #include "analysisseries.h"
 
 namespace lottodesk {
@@ -26,7 +28,8 @@ bool isPrimeValue(int32_t v);
 // the last n mod k zones one value more. Upper bounds of zones 1..k (an empty zone repeats the
 // bound before it); nothing for k < 1 or an empty range.
 std::vector<int32_t> zoneUpperBounds(ValueRange range, int k);
-// The zone (0-based) of v: the first zone whose upper bound is not below it; -1 outside the range.
+// The zone (0-based) of v: the first zone whose upper bound is not below it, so a value below a
+// typed range's low end is in the first zone; -1 above the last bound.
 int zoneOf(int32_t v, ValueRange range, const std::vector<int32_t>& upperBounds);
 
 // The class families of the feature table ("特性图表", chosen by "组件设置").
@@ -41,6 +44,8 @@ std::string featureCaption(FeatureKind kind);
 std::vector<std::string> featureLabels(FeatureKind kind);
 // The family by its caption; nullopt for another text.
 std::optional<FeatureKind> featureKind(const std::string& caption);
+// The families of the component table ("组件"), in its order: what "特性图表" shows.
+std::vector<FeatureKind> componentFamilies(const tzbpxz_zj1& components);
 
 // Classifies values of one range for the feature table: the column of v within a family, or -1
 // (zones: outside the range). Small is the first of two zones of the range; a value below the

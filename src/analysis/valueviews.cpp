@@ -82,7 +82,7 @@ ValueOmissions valueOmissions(const int32_t* values, const DrawWindow& window, V
 
 SeriesOmissionTable seriesOmissionTable(const int32_t* values, const DrawWindow& window, ValueRange range, int order) {
     SeriesOmissionTable out;
-    if (range.hi < range.lo || int64_t{range.hi} - range.lo >= kMaxValueColumns) {
+    if (range.hi < range.lo || int64_t{range.hi} - range.lo >= kMaxOmissionTableValues) {
         out.status = Status::failure(StatusCode::BadInput, kOmissionTableRangeMessage);
         return out;
     }

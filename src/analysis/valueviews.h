@@ -15,14 +15,16 @@
 
 namespace lottodesk {
 
-// A range of more values than this lays out only the values that occur in the window.
-inline constexpr int kMaxValueColumns = 200;
-inline constexpr const char* kOccurringValuesNote = "取值范围超过200个值，只列出出现过的取值";
+// Every value of the range is laid out, a value without a hit with its 9999 statistics (the
+// 200-value limit is the omission table's alone). Only a range so wide that its columns would
+// exhaust memory (a typed 0..2000000000) lays out the values that occur in the window instead.
+inline constexpr int kMaxValueColumns = 100000;
+inline constexpr const char* kOccurringValuesNote = "取值范围超过100000个值，只列出出现过的取值";
 
 // The values a per-value view lays out, ascending.
 struct ValueColumns {
     std::vector<int32_t> values;
-    bool occurringOnly = false;  // the range was too wide: show kOccurringValuesNote
+    bool occurringOnly = false;  // the range was beyond kMaxValueColumns: show kOccurringValuesNote
 
     // The column of v, or -1 when v has none.
     int columnOf(int32_t v) const;
@@ -54,7 +56,8 @@ ValueOmissions valueOmissions(const int32_t* values, const DrawWindow& window, V
 
 // "遗漏分布图表": the omission table of the trend views applied to the series, one column per value
 // of the range in the column order `order` (see columnOrder), one row per record of the window.
-// A range of more than kMaxValueColumns values is refused with the message.
+// A range of more than kMaxOmissionTableValues values is refused with the message.
+inline constexpr int kMaxOmissionTableValues = 200;
 inline constexpr const char* kOmissionTableRangeMessage =
     "该指标取值范围太宽,不宜用图表显示，请选择取值范围小于200的指标";
 struct SeriesOmissionTable {

@@ -273,10 +273,8 @@ int segmentsView(const ViewRun& run) {
     static const char* const contents[] = {"区段总和",   "区段平均值",   "区段最大值",
                                            "区段最小值", "区段平均振幅", "相同个数"};
     const std::string content = run.option("--content", contents[0]);
-    int stat = -1;
-    for (int i = 0; i < 6; ++i)
-        if (content == contents[i]) stat = i;
-    if (stat < 0) return usage(run.err, kTableUsage);
+    const SectionKind kind = sectionKind(content);
+    if (kind == SectionKind::Unknown) return usage(run.err, kTableUsage);
     // "区段长度：" 50, 45, .., 5, 4, 3, 2 and "位置调节：" -10..10.
     const std::optional<int> length = boundedOption(run.opts, "--length", 5, {2, 50}, run.err, kTableUsage);
     if (!length) return kUsage;
@@ -284,10 +282,9 @@ int segmentsView(const ViewRun& run) {
     if (!shift) return kUsage;
     const int last = lastDrawRecord(run.ws.sjk);
     run.out.header({"起始期号", "终止期号", content});
-    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, static_cast<SegmentStat>(stat))) {
-        const bool whole = stat == 2 || stat == 3 || stat == 5 || stat == 0;
+    for (const Segment& seg : segmentTrend(run.series.values, last, *length, *shift, kind)) {
         run.out.row({std::to_string(run.ws.sjk.record(seg.first)[0]), std::to_string(run.ws.sjk.record(seg.last)[0]),
-                     whole ? std::to_string(static_cast<int64_t>(seg.value)) : decimal(seg.value)});
+                     std::to_string(seg.value)});
     }
     return kDone;
 }
@@ -334,9 +331,11 @@ int layoutView(const ViewRun& run) {
 // "特性图表": per period the class column of each chosen family marked with the value; periods of
 // "--from P1 --to P2", else every record (the prediction record closes the table).
 int traitsView(const ViewRun& run) {
+    // The component table's families unless the option names others.
     std::vector<FeatureKind> kinds;
-    const std::string list = run.option("--families", "尾号,奇偶,质合,小大,三区,除三余数");
-    for (size_t start = 0; start <= list.size();) {
+    const std::string list = run.opts.has("--families") ? run.option("--families", "") : std::string();
+    if (list.empty()) kinds = componentFamilies(run.ws.components);
+    for (size_t start = 0; !list.empty() && start <= list.size();) {
         const size_t end = std::min(list.find(',', start), list.size());
         const std::optional<FeatureKind> kind = featureKind(list.substr(start, end - start));
         if (!kind) return usage(run.err, kTableUsage);
@@ -568,7 +567,7 @@ std::vector<TableView> analysisTableViews() {
          "    --view layout [--min A] [--max B] [--layout 1..15]\n"
          "                           数据分布图（图一..图十五，步长 2..16；A、B 为 -99999..99999，默认 0..35，\n"
          "                           B 不小于 A，差小于100）：期号 各列\n"
-         "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数] [--from P1 --to P2]\n"
+         "    --view traits [--families 尾号,奇偶,质合,小大,三区..十五区,除三余数..除十五余数（默认：组件的八组）] [--from P1 --to P2]\n"
          "                           特性图表（默认所有记录，预测记录为 预测区）：期号 指标值 各分项列（所属列填值）\n"
          "    --view field [--rows 2..10] [--layout 1..10]\n"
          "                           田野走势图（默认总行数 4、田野走势图一；文件不存在时按默认建立）：期号 值 各行\n"

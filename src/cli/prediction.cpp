@@ -167,6 +167,10 @@ int runBacktestCommand(const Workspace& ws, const Options& opts, TableWriter& ou
     }
 
     const BacktestResult result = runBacktest(ws, request);
+    if (result.stopped) {
+        err << result.message << '\n';
+        return kStopped;
+    }
     printBacktest(result, out);
     if (!result.message.empty()) err << result.message << '\n';
     if (opts.has("--export")) {

@@ -29,6 +29,42 @@ std::string numbersText(const std::vector<uint8_t>& numbers, bool twoDigit) {
 
 }  // namespace
 
+ForecastApplied applySecondaryForecast(SecondaryConditions& c, const std::vector<int32_t>& killed,
+                                       const std::vector<int32_t>& fixed, const GameParams& game) {
+    ForecastApplied applied;
+    const int high = std::min(game.spec_to, kMaxSecondaryNumber);
+    const std::vector<uint8_t> out = within(killed, 1, high);
+    if (!out.empty()) {
+        for (uint8_t n : out) c.selectable[n] = false;
+        applied.summary += "已从副区可选号码中去除：" + numbersText(out, true) + "\n";
+    }
+    const std::vector<uint8_t> in = within(fixed, 1, high);
+    if (!in.empty()) {
+        if (const Status fits = checkFixedCount(in.size(), game.fhgs, true); !fits) {
+            applied.notes.push_back(fits.message);
+        } else {
+            c.fixed.fill(false);
+            for (uint8_t n : in) {
+                c.fixed[n] = true;
+                c.selectable[n] = true;  // a fixed number is one the tickets take
+            }
+            applied.summary += "已设置副区胆码：" + numbersText(in, true) + "\n";
+        }
+    }
+    applied.changed = !applied.summary.empty();
+    return applied;
+}
+
+std::vector<int32_t> numbersLeftByKill(const std::vector<int32_t>& killed, const GameParams& game) {
+    std::vector<int32_t> left;
+    const int low = std::max(game.spec_from, 0), high = std::min(game.spec_to, kMaxSecondaryNumber);
+    const std::vector<uint8_t> out = within(killed, low, high);
+    if (out.empty()) return left;
+    for (int n = low; n <= high; ++n)
+        if (!std::binary_search(out.begin(), out.end(), static_cast<uint8_t>(n))) left.push_back(n);
+    return left;
+}
+
 ForecastApplied applyForecast(MainConditions& c, const ForecastConditions& forecast, int zh_to) {
     ForecastApplied applied;
     const int high = std::min(zh_to, kMaxMainNumber);

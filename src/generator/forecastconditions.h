@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "conditions.h"
+#include "core/cpstyle.h"
+#include "secondaryconditions.h"
 
 namespace lottodesk {
 
@@ -21,6 +23,9 @@ struct ForecastConditions {
     int32_t customLow = 0;
     int32_t customHigh = 0;
     std::vector<int32_t> customKilled;
+    // The secondary zone ("蓝码杀号", "副区定胆"), for the generator's secondary pages.
+    std::vector<int32_t> killedSecondary;
+    std::vector<int32_t> fixedSecondary;
 };
 
 struct ForecastApplied {
@@ -28,6 +33,17 @@ struct ForecastApplied {
     std::string summary;             // one line per part set ("已从可选号码中去除：05 12")
     std::vector<std::string> notes;  // parts that could not be set and why
 };
+
+// The forecast of "蓝码杀号" or "副区定胆" for the secondary zone's page ("副区过滤", games with two or
+// more secondary numbers): killed numbers leave the selectable numbers, fixed numbers become the
+// fixed numbers ("副区胆码", at most fhgs of them: more are refused with the page's own message).
+ForecastApplied applySecondaryForecast(SecondaryConditions& c, const std::vector<int32_t>& killed,
+                                       const std::vector<int32_t>& fixed, const GameParams& game);
+// The secondary-zone kill for the special number's page (games with one secondary number) is a
+// custom-indicator condition on kSpecialKillFormula allowing every number of the zone but the
+// killed ones: those numbers, ascending (empty when the kill leaves none or kills nothing of the zone).
+inline constexpr const char* kSpecialKillFormula = "f_num1";
+std::vector<int32_t> numbersLeftByKill(const std::vector<int32_t>& killed, const GameParams& game);
 
 // Applies the forecast to `c` for a main range 1..zh_to. Numbers outside the range are left out;
 // a list that is full refuses its part with its limit message.

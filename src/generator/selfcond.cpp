@@ -234,6 +234,11 @@ CustomAdd addCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string
                     bool tolerant, std::vector<int32_t> values) {
     CustomAdd result;
     if (trimFormulaText(formula).empty()) return result;
+    // An empty set would never fail a ticket: refused like the empty lists of the other conditions.
+    if (values.empty()) {
+        result.message = kNoValueChosenMessage;
+        return result;
+    }
     if (list.count() >= Capacity) {
         result.message = "最多可添加" + std::to_string(Capacity) + "注自定义指标条件";
         return result;
@@ -249,6 +254,7 @@ Status modifyCustom(SelfzbConditionList<Capacity>& list, std::vector<std::string
                     std::vector<int32_t> values, bool tolerant) {
     if (!names(static_cast<size_t>(list.count()), index))
         return Status::failure(StatusCode::NothingSelected, kSelectCustomToModifyMessage);
+    if (values.empty()) return Status::failure(StatusCode::NothingSelected, kNoValueChosenMessage);
     if (values.size() > static_cast<size_t>(kMaxAllowedValues)) values.resize(static_cast<size_t>(kMaxAllowedValues));
     list = rebuilt(list, [&](SelfzbConditionList<Capacity>& copy, int i, const tselfzbnode& node) {
         if (i == index)

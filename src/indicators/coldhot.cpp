@@ -1,5 +1,6 @@
 #include "coldhot.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <unordered_map>
 #include <vector>
@@ -73,38 +74,43 @@ int32_t section_stat(const t_s_dm& store, int32_t endPeriod, int32_t startPeriod
     return section_stat(ctx, endPeriod, startPeriod, kind);
 }
 
-int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
-    const int start = ctx.history.recordOfPeriod(startPeriod);
-    if (start == 0) return 0;
-    int64_t sum = 0, amplitude = 0;
-    int32_t count = 0, maximum = -1, minimum = 999999, repeats = 0;
-    int32_t previous = 0;
-    std::unordered_map<int32_t, int> seen;
-    for (int n = start; n >= 1; --n) {
-        const int32_t u = auxiliaryValue(ctx, n);
-        sum += u;
-        ++count;
-        maximum = std::max(maximum, u);
-        minimum = std::min(minimum, u);
-        amplitude += std::abs(int64_t{u} - (count == 1 ? u : previous));
-        const int times = seen[u]++;
-        if (times == 1)
-            repeats += 2;
-        else if (times > 1)
-            repeats += 1;
-        previous = u;
-        if (ctx.history.record(n)[0] == endPeriod) break;
-    }
+void SectionStatistics::add(int32_t u) {
+    m_sum += u;
+    ++m_count;
+    m_maximum = std::max(m_maximum, u);
+    m_minimum = std::min(m_minimum, u);
+    m_amplitude += std::abs(int64_t{u} - (m_count == 1 ? u : m_previous));
+    const int times = m_seen[u]++;
+    if (times == 1)
+        m_repeats += 2;
+    else if (times > 1)
+        m_repeats += 1;
+    m_previous = u;
+}
+
+int32_t SectionStatistics::result(SectionKind kind) const {
+    if (m_count == 0) return 0;
     switch (kind) {
-    case SectionKind::Sum: return static_cast<int32_t>(sum);
-    case SectionKind::Mean: return roundHalfEven(sum, count);
-    case SectionKind::Maximum: return maximum;
-    case SectionKind::Minimum: return minimum;
-    case SectionKind::MeanAmplitude: return count == 1 ? 0 : roundHalfEven(amplitude, count - 1);
-    case SectionKind::EqualCount: return repeats;
+    case SectionKind::Sum: return static_cast<int32_t>(m_sum);
+    case SectionKind::Mean: return roundHalfEven(m_sum, m_count);
+    case SectionKind::Maximum: return m_maximum;
+    case SectionKind::Minimum: return m_minimum;
+    case SectionKind::MeanAmplitude: return m_count == 1 ? 0 : roundHalfEven(m_amplitude, m_count - 1);
+    case SectionKind::EqualCount: return m_repeats;
     case SectionKind::Unknown: break;
     }
     return 0;
+}
+
+int32_t section_stat(const IndicatorContext& ctx, int32_t endPeriod, int32_t startPeriod, SectionKind kind) {
+    const int start = ctx.history.recordOfPeriod(startPeriod);
+    if (start == 0) return 0;
+    SectionStatistics statistics;
+    for (int n = start; n >= 1; --n) {
+        statistics.add(auxiliaryValue(ctx, n));
+        if (ctx.history.record(n)[0] == endPeriod) break;
+    }
+    return statistics.result(kind);
 }
 
 }  // namespace lottodesk

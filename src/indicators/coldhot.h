@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/cpstyle.h"
 #include "core/s_dm.h"
@@ -23,6 +24,22 @@ bool refresh_lists(const t_s_dm& store, const GameParams& game, const ColdHotSet
 // The kinds of section_stat, by their captions.
 enum class SectionKind { Sum, Mean, Maximum, Minimum, MeanAmplitude, EqualCount, Unknown };
 SectionKind sectionKind(std::string_view caption);  // "区段总和", "区段平均值", ... "相同个数"
+
+// The statistics of a section, fed its values one by one in visiting order: the sum, the mean
+// and the mean amplitude (over count - 1) rounded to the nearest integer with ties to even, the
+// maximum (from -1) and minimum (from 999999), and the repeat score of "相同个数" (2 for a value's
+// first repeat, 1 for each further one). Every kind is the same read forwards or backwards.
+class SectionStatistics {
+public:
+    void add(int32_t u);
+    int32_t result(SectionKind kind) const;
+    int32_t count() const { return m_count; }
+
+private:
+    int64_t m_sum = 0, m_amplitude = 0;
+    int32_t m_count = 0, m_maximum = -1, m_minimum = 999999, m_repeats = 0, m_previous = 0;
+    std::unordered_map<int32_t, int> m_seen;
+};
 
 // Statistics of the analysed series (auxiliaryValue: the context's series, else slot 10) from the
 // draw `startPeriod` back to `endPeriod` (or the first draw). 0 when the start is not among the

@@ -14,6 +14,7 @@ namespace lottodesk {
 namespace {
 
 constexpr const char* kRight = "    正确";
+constexpr int32_t kFailedValue = -1;
 
 // A value written with at least two digits ("05", "-1", "123").
 std::string atLeastTwoDigits(int32_t value) {
@@ -82,6 +83,15 @@ std::string failureText(const EvalResult& result) {
     return result.message.empty() && result.fault == EvalResult::Fault::Syntax ? std::string() : result.message;
 }
 
+// The result of a run a stopped evaluation ended: no table, the evaluator's sentence naming the formula.
+BacktestResult stoppedRun(PageKind kind, const EvalResult& stop) {
+    BacktestResult result;
+    result.kind = kind;
+    result.stopped = true;
+    result.message = stop.message;
+    return result;
+}
+
 }  // namespace
 
 const char* listDisplayCaption(ListDisplay display) {
@@ -138,6 +148,7 @@ BacktestResult runBacktest(const Workspace& ws, const BacktestRequest& request) 
         std::vector<uint8_t> ok(static_cast<size_t>(B), 0);
         for (int r = 1; r <= B; ++r) {
             const EvalResult value = target.evaluate(ctx, first + r - 1);
+            if (value.fault == EvalResult::Fault::Stop) return stoppedRun(request.kind, value);
             values[static_cast<size_t>(r - 1)] = value.value;
             ok[static_cast<size_t>(r - 1)] = value.ok;
             if (value.ok)
@@ -157,8 +168,12 @@ BacktestResult runBacktest(const Workspace& ws, const BacktestRequest& request) 
             const int n = first + r - 1;
             const size_t at = static_cast<size_t>((r - 1) * N + j - 1);
             const EvalResult value = formula.evaluate(ctx, n);
+            if (value.fault == EvalResult::Fault::Stop) return stoppedRun(request.kind, value);
             if (!value.ok) {
+                // Failed: -1 as the evaluator leaves it, wrong, and no number killed or fixed.
                 failures[static_cast<size_t>(j - 1)] = {r, failureText(value)};
+                result.values[at] = kFailedValue;
+                if (!custom) cell(r, result.firstFormulaColumn() + j - 1) = atLeastTwoDigits(kFailedValue);
                 continue;
             }
             result.values[at] = value.value;
@@ -294,8 +309,10 @@ std::string backtestExportText(const BacktestResult& result) {
         const bool last = r == result.tested + 1;
         text += result.cell(r, 1) + (last ? "   " : "  ");
         for (int j = 1; j <= result.formulaCount; ++j) {
-            if (result.state(r, j) != CellState::Failed)
-                text += custom ? std::to_string(result.value(r, j)) : atLeastTwoDigits(result.value(r, j));
+            if (!custom)
+                text += atLeastTwoDigits(result.value(r, j));
+            else if (result.state(r, j) != CellState::Failed)
+                text += std::to_string(result.value(r, j));
             text += "     ";
         }
         text += "\r\n";

@@ -4,9 +4,10 @@
 // undrawn period (the forecast). The result is the page's table as the window shows it, plus the
 // numbers behind it.
 //
-// A formula that fails at a period has no value there: its cell stays empty, it is wrong (never
-// "正确"), and it kills or fixes nothing. A division by zero is that formula's failure at that
-// period; the run completes. The history store and its cursor are only read (see ForecastView).
+// A formula that fails at a period has no value there: its cell shows "-1" (empty on the custom kill
+// page), it is wrong (never "正确"), and it kills or fixes nothing; the run completes. A division by
+// zero (any stopped evaluation) stops the whole run instead: the result is `stopped`, holds no table
+// and its message names the formula. The history store and its cursor are only read (see ForecastView).
 
 #include <cstdint>
 #include <string>
@@ -52,6 +53,7 @@ struct BacktestResult {
     std::vector<CellState> states;     // same layout
     std::vector<int> rightCounts;      // index 0..N-1
     std::string message;               // "第n条公式有误：..." for the last failure, empty when none
+    bool stopped = false;              // a stopped evaluation ended the run: no table, message says why
     NumberRange range{1, 49};          // the values the memo and the forecast take
 
     const std::string& cell(int row, int column) const { return cells[static_cast<size_t>(row * columns + column)]; }

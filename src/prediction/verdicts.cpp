@@ -9,6 +9,18 @@
 
 namespace lottodesk {
 
+namespace {
+
+// A stopped evaluation (a division by zero) ends the whole run; its sentence names the formula.
+VerdictSeries stoppedSeries(const EvalResult& stop) {
+    VerdictSeries series;
+    series.stopped = true;
+    series.message = stop.message;
+    return series;
+}
+
+}  // namespace
+
 VerdictSeries verdictSeries(const Workspace& ws, const std::string& kind, const std::string& formula, int32_t from,
                             int32_t to) {
     VerdictSeries series;
@@ -34,6 +46,7 @@ VerdictSeries verdictSeries(const Workspace& ws, const std::string& kind, const 
         std::vector<uint8_t> ok;
         for (int n = first; n <= last; ++n) {
             const EvalResult r = target.evaluate(ctx, n);
+            if (r.fault == EvalResult::Fault::Stop) return stoppedSeries(r);
             values.push_back(r.value);
             ok.push_back(r.ok);
             if (!r.ok) series.message = "要杀号的指标有误：" + evaluationFailure(r);
@@ -45,6 +58,7 @@ VerdictSeries verdictSeries(const Workspace& ws, const std::string& kind, const 
         PeriodVerdict row;
         row.period = view.record(n)[0];
         const EvalResult r = compiled.evaluate(ctx, n);
+        if (r.fault == EvalResult::Fault::Stop) return stoppedSeries(r);
         row.ok = r.ok;
         row.value = r.value;
         row.right = r.ok && judge.right(n, r.value);

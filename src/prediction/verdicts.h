@@ -20,7 +20,7 @@ struct PeriodVerdict {
 struct VerdictSeries {
     std::vector<PeriodVerdict> rows;
     std::string message;   // the last failure of the formula (or of the kind's target formula); empty when none
-    bool stopped = false;  // the range was not usable; message says why
+    bool stopped = false;  // the range was not usable or an evaluation stopped (no rows); message says why
 };
 
 // `kind` is hmsh, lmsh, hmtd, fqtd or hmsw, or any other text: a formula whose value is the target to

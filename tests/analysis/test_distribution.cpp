@@ -28,7 +28,8 @@ struct Literal {
 
     Literal(const t_s_dm& store, const GameParams& g, int first, int count) : lo(g.zh_from) {
         top = std::max(first - 2, 0);
-        const int bottom = std::min(first + count + 1, store.RecordCount());
+        // 44 periods from two before the first row (at least the rows shown and the one after).
+        const int bottom = std::min(std::max(top + 44, first + count + 1), store.RecordCount());
         for (int row = top; row < bottom; ++row) {
             std::vector<bool> drawn(static_cast<size_t>(g.zh_to - g.zh_from + 1), false);
             for (int s = 1; s <= g.zhgs; ++s) drawn[static_cast<size_t>(store.record(row + 1)[s] - lo)] = true;
@@ -152,7 +153,7 @@ TEST(DistributionMarks, CombinedCodesOfRunsAndTheWindowEdges) {
     EXPECT_EQ(three.at(3, 5), 0);
     EXPECT_EQ(three.at(2, 1), kHorizontalLong);
 
-    // Showing one row, the matrix holds the two rows before it and the one after; runs are seen
+    // Showing one row, the matrix holds the two rows before it and the 41 after; runs are seen
     // only as far as the matrix reaches.
     const MarkMatrix last = markMatrix(chart, MarkRule::CombinedTwoOrMore, 3, 1);
     EXPECT_EQ(last.first, 3);
@@ -167,13 +168,23 @@ TEST(DistributionMarks, CombinedCodesOfRunsAndTheWindowEdges) {
     EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 3, 1).at(3, 3), kVerticalLong);
     EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 3, 1).at(3, 7), kVerticalLong)
         << "the vertical code of three replaces the horizontal 1";
-    EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 0, 1).at(0, 3), kVerticalTwo)
-        << "the run of four rows is cut to the one row after the range";
-    EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 0, 1).at(0, 7), kHorizontalTwo);
+    EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 0, 1).at(0, 3), kVerticalLong)
+        << "the run goes on below the range: the matrix reaches 44 periods from two before it";
+    EXPECT_EQ(markMatrix(four, MarkRule::CombinedTwoOrMore, 0, 1).at(0, 7), kVerticalLong)
+        << "9 below 9 four times: the vertical run replaces the horizontal pair 8 9";
     appendDraw(longer, 5, {1, 2, 3});
     const DistributionChart five = distributionChart(longer, game);
     EXPECT_EQ(markMatrix(five, MarkRule::CombinedTwoOrMore, 4, 1).at(4, 0), kHorizontalLong);
     EXPECT_EQ(markMatrix(five, MarkRule::Repeat, 0, 1).at(0, 3), 1) << "the row after the range is in the matrix";
+
+    // The mark of a row does not depend on where the window ends: a vertical run of 50 periods
+    // shows the long code on the last visible row of every window that starts at the same row.
+    t_s_dm run;
+    for (int32_t p = 1; p <= 50; ++p) appendDraw(run, p, {2, 5, 9});
+    const DistributionChart fifty = distributionChart(run, game);
+    for (int count = 1; count <= 40; ++count)
+        EXPECT_EQ(markMatrix(fifty, MarkRule::CombinedTwoOrMore, 0, count).at(count - 1, 4), kVerticalLong) << count;
+    EXPECT_EQ(markMatrix(fifty, MarkRule::CombinedTwoOrMore, 2, 1).at(2, 1), kVerticalLong);
 
     EXPECT_EQ(markMatrix(chart, MarkRule::Consecutive, 3, 10).rows, 1) << "clipped to the chart";
     EXPECT_EQ(markMatrix(chart, MarkRule::Consecutive, 9, 10).rows, 0);

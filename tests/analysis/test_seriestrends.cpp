@@ -5,9 +5,9 @@
 namespace lottodesk {
 namespace {
 
-std::vector<int32_t> seriesOf(std::initializer_list<int32_t> values) {
+std::vector<int32_t> seriesOf(const std::vector<int32_t>& values) {
     std::vector<int32_t> s = {0};
-    s.insert(s.end(), values);
+    s.insert(s.end(), values.begin(), values.end());
     return s;
 }
 
@@ -32,22 +32,39 @@ TEST(SeriesTrends, SegmentsCountedFromTheEnd) {
         {50, 0, {{1, 12}}},
     };
     for (const Case& c : cases) {
-        const auto segments = segmentTrend(s, 12, c.length, c.adjustment, SegmentStat::Sum);
+        const auto segments = segmentTrend(s, 12, c.length, c.adjustment, SectionKind::Sum);
         ASSERT_EQ(segments.size(), c.bounds.size()) << c.length << " " << c.adjustment;
         for (size_t i = 0; i < segments.size(); ++i) {
             EXPECT_EQ(segments[i].first, c.bounds[i].first) << c.adjustment;
             EXPECT_EQ(segments[i].last, c.bounds[i].second) << c.adjustment;
         }
     }
+    // The section statistics of the history indicators: whole means (ties to even) and the repeat score.
+    const struct {
+        std::vector<int32_t> segment;
+        SectionKind kind;
+        int32_t value;
+    } stats[] = {
+        {{5, -1, 5, 5, 3}, SectionKind::Sum, 17},
+        {{5, -1, 5, 5, 3}, SectionKind::Mean, 3},           // 3.4
+        {{5, -1, 5, 5, 3}, SectionKind::Maximum, 5},
+        {{5, -1, 5, 5, 3}, SectionKind::Minimum, -1},
+        {{5, -1, 5, 5, 3}, SectionKind::MeanAmplitude, 4},  // 14 / 4 = 3.5, ties to even
+        {{5, -1, 5, 5, 3}, SectionKind::EqualCount, 3},     // 5 repeats: 2, then 1
+        {{4, 6, 5, 2, 2}, SectionKind::Mean, 4},            // 3.8
+        {{4, 6, 5, 2, 2}, SectionKind::MeanAmplitude, 2},   // 6 / 4 = 1.5, ties to even
+        {{4, 6, 5, 2, 2}, SectionKind::EqualCount, 2},
+        {{1, 2, 3, 4}, SectionKind::Mean, 2},               // 2.5, ties to even
+        {{7}, SectionKind::MeanAmplitude, 0},
+    };
+    for (const auto& c : stats) {
+        const auto values = seriesOf(c.segment);
+        const int n = static_cast<int>(c.segment.size());
+        EXPECT_EQ(segmentTrend(values, n, n, 0, c.kind)[0].value, c.value) << static_cast<int>(c.kind);
+    }
     const auto r = seriesOf({5, -1, 5, 5, 3});
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::Sum)[0].value, 17);
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::Mean)[0].value, 3.4);
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::Maximum)[0].value, 5);
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::Minimum)[0].value, -1);
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::MeanAmplitude)[0].value, (6 + 6 + 0 + 2) / 4.0);
-    EXPECT_EQ(segmentTrend(r, 5, 5, 0, SegmentStat::Repeats)[0].value, 2);
-    EXPECT_TRUE(segmentTrend(r, 0, 5, 0, SegmentStat::Sum).empty());
-    EXPECT_TRUE(segmentTrend(r, 5, 0, 0, SegmentStat::Sum).empty());
+    EXPECT_TRUE(segmentTrend(r, 0, 5, 0, SectionKind::Sum).empty());
+    EXPECT_TRUE(segmentTrend(r, 5, 0, 0, SectionKind::Sum).empty());
 }
 
 TEST(SeriesTrends, SingleValueOccurrences) {

@@ -86,6 +86,7 @@ TEST(IndicatorTrend, RunStatisticsAndTheirLine) {
               "和值统计结果：（最小值：3；最大值：7；中间值：5）；（最小遗传：0；最大遗传：2；当前遗传：0）；"
               "（最小升序：0；最大升序：1；当前升序：1）；（最小降序：0；最大降序：3；当前降序：0）；");
     EXPECT_EQ(statisticsRangeLine(2003001, 2026096), "（统计范围：从2003001至2026096）");
+    EXPECT_EQ(statisticsRangeLine(2026096, kPredictionPeriod), "（统计范围：从2026096至预测区）");
     // One value: every run is empty; an empty range leaves the defaults.
     const TrendStatistics one = trendStatistics(v, 2, 2);
     EXPECT_EQ(one.repeats.smallest, 0);

@@ -34,7 +34,8 @@ TEST(ValueClasses, ZonesAndNonNegativeClasses) {
     EXPECT_EQ(zoneOf(5, {1, 16}, bounds), 0);
     EXPECT_EQ(zoneOf(6, {1, 16}, bounds), 1);
     EXPECT_EQ(zoneOf(16, {1, 16}, bounds), 2);
-    EXPECT_EQ(zoneOf(0, {1, 16}, bounds), -1);
+    EXPECT_EQ(zoneOf(0, {1, 16}, bounds), 0) << "below a typed range: the first zone";
+    EXPECT_EQ(zoneOf(-40, {1, 16}, bounds), 0);
     EXPECT_EQ(zoneOf(17, {1, 16}, bounds), -1);
     EXPECT_EQ(zoneUpperBounds({INT32_MIN, INT32_MAX}, 2).back(), INT32_MAX) << "no overflow";
 
@@ -88,15 +89,28 @@ TEST(ValueViews, OmissionStatisticsEdgeCases) {
     EXPECT_EQ(c.periods, 4);
 }
 
-TEST(ValueViews, WideRangesLayOutOnlyTheValuesThatOccur) {
+TEST(ValueViews, WideRangesLayOutEveryValue) {
+    // More than 200 values: every value of the range is listed, the ones without a hit too.
     const auto s = seriesOf({-400, 5000, -400, 12});
-    const ValueCounts c = valueCounts(s.data(), all(s), {-1000, 9000});
+    const ValueCounts wide = valueCounts(s.data(), all(s), {-1000, 9000});
+    EXPECT_FALSE(wide.columns.occurringOnly);
+    ASSERT_EQ(wide.columns.values.size(), 10001u);
+    EXPECT_EQ(wide.counts[static_cast<size_t>(wide.columns.columnOf(-400))], 2);
+    EXPECT_EQ(wide.counts[static_cast<size_t>(wide.columns.columnOf(13))], 0);
+    const ValueOmissions o = valueOmissions(s.data(), all(s), {0, 300});
+    ASSERT_EQ(o.columns.values.size(), 301u);
+    EXPECT_EQ(o.stats.hits[12], 1);
+    EXPECT_EQ(o.stats.longest[250], kNoOmission) << "a value never hit keeps its 9999 statistics";
+    EXPECT_EQ(o.stats.average[250], kNoOmission);
+
+    // Only a range whose columns would exhaust memory lists the values that occur.
+    const ValueCounts c = valueCounts(s.data(), all(s), {-1000, 2000000000});
     EXPECT_TRUE(c.columns.occurringOnly);
     EXPECT_EQ(c.columns.values, (std::vector<int32_t>{-400, 12, 5000}));
     EXPECT_EQ(c.counts, (std::vector<int32_t>{2, 1, 1}));
     EXPECT_EQ(c.columns.columnOf(13), -1);
-    EXPECT_FALSE(valueColumns(s.data(), all(s), {0, 199}).occurringOnly) << "200 values are laid out";
-    EXPECT_TRUE(valueColumns(s.data(), all(s), {0, 200}).occurringOnly);
+    EXPECT_FALSE(valueColumns(s.data(), all(s), {0, kMaxValueColumns - 1}).occurringOnly);
+    EXPECT_TRUE(valueColumns(s.data(), all(s), {0, kMaxValueColumns}).occurringOnly);
 
     EXPECT_EQ(countOrder(c, CountOrder::Descending), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(countOrder(c, CountOrder::Ascending), (std::vector<int>{1, 2, 0}));
@@ -132,7 +146,8 @@ TEST(ValueViews, ClassCounts) {
     const auto s = seriesOf({1, 6, 16, 11, -2, 40});
     const ClassCounts zones = classCounts(s.data(), all(s), {1, 16}, ClassFamily::Zones, 3);
     EXPECT_EQ(zones.labels, (std::vector<std::string>{"第1区<1..5>", "第2区<6..10>", "第3区<11..16>"}));
-    EXPECT_EQ(zones.counts, (std::vector<int32_t>{1, 1, 2})) << "-2 and 40 lie outside the range";
+    EXPECT_EQ(zones.counts, (std::vector<int32_t>{2, 1, 2}))
+        << "-2 lies below the range: the first zone; 40 lies above every bound: none";
     const ClassCounts rem = classCounts(s.data(), all(s), {1, 16}, ClassFamily::Remainder, 3);
     EXPECT_EQ(rem.counts, (std::vector<int32_t>{1, 4, 1})) << "-2 is in class 1";
     EXPECT_EQ(classCounts(s.data(), all(s), {1, 16}, ClassFamily::OddEven, 0).counts, (std::vector<int32_t>{2, 4}));

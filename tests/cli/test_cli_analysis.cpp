@@ -170,7 +170,10 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
     EXPECT_EQ(rows.back(), "2026094\t2026096\t300") << "the newest segment holds 5 - 2 periods";
     rows = test::linesOf(
         run({"table", "analysis", "z_hz", "--view", "segments", "--length", "3", "--content", "相同个数"}).out);
-    EXPECT_EQ(rows.back(), "2026094\t2026096\t2");
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t3") << "100 three times: 2 for the first repeat, 1 for the next";
+    rows = test::linesOf(
+        run({"table", "analysis", "z_hz", "--view", "segments", "--length", "3", "--content", "区段平均值"}).out);
+    EXPECT_EQ(rows.back(), "2026094\t2026096\t100");
 
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "occurrences", "--value", "1"}).out);
     EXPECT_EQ(rows.back(), "2026096\t11");
@@ -206,13 +209,17 @@ TEST_F(CliAnalysis, TableAnalysisTrendViews) {
         run({"table", "analysis", "z_num1", "--view", "traits", "--from", "2026095", "--to", "2026096"}).out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].rfind("期号\t指标值\t尾号0\t尾号1\t", 0), 0u) << rows[0];
-    EXPECT_NE(rows[0].find("\t三区1\t三区2\t三区3\t除三余数0\t除三余数1\t除三余数2"), std::string::npos);
+    // The families of the component table: its eight default groups, four zones and remainders by 4 too.
+    EXPECT_NE(rows[0].find("\t三区1\t三区2\t三区3\t四区1\t四区2\t四区3\t四区4\t除三余数0\t除三余数1\t除三余数2"
+                           "\t除四余数0\t除四余数1\t除四余数2\t除四余数3"),
+              std::string::npos)
+        << rows[0];
     auto marks = [](const std::string& row, const std::string& value) {
         int n = 0;
         for (size_t at = row.find('\t' + value, 1); at != std::string::npos; at = row.find('\t' + value, at + 1)) ++n;
         return n - 1;  // the value column itself
     };
-    EXPECT_EQ(marks(rows[2], "1"), 6) << rows[2];
+    EXPECT_EQ(marks(rows[2], "1"), 8) << rows[2];
     rows = test::linesOf(run({"table", "analysis", "z_num1", "--view", "traits", "--families", "奇偶,十五区"}).out);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.back().rfind("2026096\t1\t1\t\t1\t", 0), 0u) << rows.back();

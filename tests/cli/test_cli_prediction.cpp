@@ -100,10 +100,17 @@ TEST_F(CliPrediction, BacktestOfTheDefaultSchemeAndItsExport) {
 }
 
 TEST_F(CliPrediction, FailuresAreNamedAndTheRunCompletes) {
-    test::writeFile(home.file("f.txt"), "1/0\r\n\r\n");
+    test::writeFile(home.file("f.txt"), "5+\r\n\r\n");
     const CliResult r = run({"backtest", "fqtd", "--formulas", home.file("f.txt"), "--start", "2026090"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "第2条公式有误:你还未输入公式\n");
+    EXPECT_NE(r.out.find("\t-1\t-1\t"), std::string::npos) << r.out.substr(0, 300);
+    // A division by zero stops the run: no table, the message names the formula.
+    test::writeFile(home.file("g.txt"), "3\r\n1/0\r\n");
+    const CliResult stopped = run({"backtest", "hmsh", "--formulas", home.file("g.txt"), "--start", "2026090"});
+    EXPECT_EQ(stopped.code, 2);
+    EXPECT_EQ(stopped.out, "");
+    EXPECT_EQ(stopped.err, "公式“1/0”中除数为0，计算已停止\n");
     const CliResult bad = run({"backtest", "hmsh", "--start", "1999001"});
     EXPECT_EQ(bad.code, 2);
     EXPECT_EQ(run({"backtest", "hmsh", "--count", "61"}).code, 1);
@@ -116,9 +123,13 @@ TEST_F(CliPrediction, Verdicts) {
     EXPECT_EQ(split(r.out, '\n')[0], "2003001\t10\t0");
     const CliResult custom = run({"verdicts", "z_num1", "10", "--to", "2003001"});
     EXPECT_EQ(custom.out, "2003001\t10\t0\n");
-    const CliResult failing = run({"verdicts", "hmsh", "1/0", "--to", "2003001"});
+    const CliResult failing = run({"verdicts", "hmsh", "5+", "--to", "2003001"});
     EXPECT_EQ(failing.out, "2003001\t\t0\n");
     EXPECT_FALSE(failing.err.empty());
+    const CliResult stopped = run({"verdicts", "hmsh", "1/0", "--to", "2003001"});
+    EXPECT_EQ(stopped.code, 2);
+    EXPECT_EQ(stopped.out, "");
+    EXPECT_EQ(stopped.err, "公式“1/0”中除数为0，计算已停止\n");
 }
 
 TEST_F(CliPrediction, SearchIsReproducibleAndFastEqualsSlow) {

@@ -177,6 +177,18 @@ TEST_F(CliTrendTable, DistributionChartRowsAndMarks) {
     EXPECT_EQ(mark(3, 21), "1");
     EXPECT_EQ(mark(3, 4), "2") << "04 again in 2026096, the row after";
 
+    // Two windows that begin at the same period mark their common rows alike, whichever ends later
+    // (a run going on below the shorter window keeps its code).
+    for (const char* rule : {"10", "11", "重号"}) {
+        const std::vector<std::string> shortRows =
+            rowsOf(cli({"table", "distribution", "--rows", "3", "--rule", rule, "--page", "marks", "--to", "2026090"}).out);
+        const std::vector<std::string> longRows =
+            rowsOf(cli({"table", "distribution", "--rows", "9", "--rule", rule, "--page", "marks", "--to", "2026096"}).out);
+        ASSERT_GE(longRows.size(), 4u);
+        EXPECT_EQ(cellsOf(shortRows[1])[0], cellsOf(longRows[1])[0]);
+        for (size_t r = 1; r <= 3; ++r) EXPECT_EQ(shortRows[r], longRows[r]) << rule << " row " << r;
+    }
+
     // Cold/warm/hot: each drawn number of the newest draw in the class data table 3 gives it.
     run = cli({"table", "distribution", "--rows", "1", "--view", "coldhot", "--page", "marks"});
     ASSERT_EQ(run.code, 0) << run.err;

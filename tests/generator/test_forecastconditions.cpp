@@ -55,3 +55,43 @@ TEST(ForecastConditions, NothingToSetAndFullLists) {
 
 }  // namespace
 }  // namespace lottodesk
+
+namespace lottodesk {
+namespace {
+
+// "蓝码杀号" and "副区定胆" on the secondary page of a game with two secondary numbers (1..12).
+TEST(ForecastConditions, SecondaryZoneKillsAndFixes) {
+    GameParams game;
+    game.fhgs = 2;
+    game.spec_from = 1;
+    game.spec_to = 12;
+    SecondaryConditions c = resetSecondaryConditions(12);
+    const ForecastApplied kill = applySecondaryForecast(c, {3, 12, 13, -1, 3}, {}, game);
+    EXPECT_EQ(kill.summary, "已从副区可选号码中去除：03 12\n");
+    EXPECT_FALSE(c.selectable[3] || c.selectable[12]);
+    EXPECT_TRUE(c.selectable[1] && c.selectable[11]);
+    const ForecastApplied fix = applySecondaryForecast(c, {}, {3, 7}, game);
+    EXPECT_EQ(fix.summary, "已设置副区胆码：03 07\n");
+    EXPECT_TRUE(c.fixed[3] && c.fixed[7] && c.selectable[3]);
+    // More fixed numbers than the zone draws: refused with the page's own message, nothing changed.
+    const ForecastApplied many = applySecondaryForecast(c, {}, {1, 2, 5}, game);
+    EXPECT_FALSE(many.changed);
+    EXPECT_EQ(many.notes, std::vector<std::string>{"选择副区胆码不能大于2个"});
+    EXPECT_TRUE(c.fixed[3] && !c.fixed[1]);
+}
+
+TEST(ForecastConditions, SpecialNumberKillLeavesTheOtherNumbers) {
+    GameParams game;  // one secondary number 1..16
+    game.fhgs = 1;
+    game.spec_from = 1;
+    game.spec_to = 16;
+    EXPECT_EQ(numbersLeftByKill({2, 16, 40}, game),
+              (std::vector<int32_t>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    EXPECT_TRUE(numbersLeftByKill({40}, game).empty()) << "nothing of the zone killed";
+    std::vector<int32_t> every;
+    for (int n = 1; n <= 16; ++n) every.push_back(n);
+    EXPECT_TRUE(numbersLeftByKill(every, game).empty());
+}
+
+}  // namespace
+}  // namespace lottodesk

@@ -257,6 +257,13 @@ TEST(CustomList, AddModifyDelete) {
     EXPECT_EQ(lines, (std::vector<std::string>{"z_hz%10  容错  取值: 4  2  ", "z_ac  取值: 7  ", "z_dsgs  取值: 3  "}));
 
     EXPECT_EQ(modifyCustom(list, lines, -1, {1}, true).message, "请先在自定义指标列表框中选择一项要修改的条件");
+    // An empty value set never fails a ticket: refused as the other lists refuse theirs.
+    const CustomAdd empty = addCustom(list, lines, "z_hz", false, {});
+    EXPECT_FALSE(empty.added);
+    EXPECT_EQ(empty.message, "未选择指标的取值");
+    EXPECT_EQ(modifyCustom(list, lines, 1, {}, true).message, "未选择指标的取值");
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list[1].values, std::vector<int32_t>{7});
     EXPECT_EQ(deleteCustom(list, lines, 3).message, "请先在自定义指标列表框中选择一项要删除的条件");
 
     ASSERT_TRUE(modifyCustom(list, lines, 1, {8, 9}, true));

@@ -44,26 +44,29 @@ TEST(Backtest, FormulaCellsPerPageKind) {
         {PageKind::hmsh, "45", 1, "45    正确"},
         {PageKind::hmsh, "[-1]z_num1", 1, "01"},  // the offset stops at the first draw
         {PageKind::hmsh, "[-1]z_num1", 2, "01    正确"},
-        {PageKind::hmsh, "1/0", 2, ""},  // failed: empty, never right
-        {PageKind::hmsh, "", 2, ""},
+        {PageKind::hmsh, "5+", 2, "-1"},  // failed: -1, never right
+        {PageKind::hmsh, "", 2, "-1"},
         {PageKind::lmsh, "9", 2, "09"},
         {PageKind::lmsh, "45", 1, "45    正确"},
         {PageKind::lmsh, "5", 2, "05    正确"},  // 05 is a main number, not a secondary one
         {PageKind::fqtd, "16", 3, "16    正确"},
         {PageKind::fqtd, "16", 1, "16"},
-        {PageKind::fqtd, "1/0", 3, ""},
+        {PageKind::fqtd, "5+", 3, "-1"},
+        {PageKind::lmsh, "5+", 1, "-1"},
         {PageKind::hmtd, "12", 2, "12    正确"},
         {PageKind::hmtd, "12", 1, "12"},
         {PageKind::hmtd, "112", 2, "112"},
+        {PageKind::hmtd, "(", 2, "-1"},
         {PageKind::hmsw, "12", 1, "12"},          // tails 123456
         {PageKind::hmsw, "12", 3, "12"},          // tails 012121
         {PageKind::hmsw, "12", 2, "12    正确"},  // tails 528303
         {PageKind::hmsw, "4", 2, "04    正确"},
         {PageKind::hmsw, "3", 2, "03"},
         {PageKind::hmsw, "0-1", 2, "-1    正确"},
+        {PageKind::hmsw, "5+", 2, "-1"},  // the same -1 as a value, but failed: never right
         {PageKind::selfsh, "1", 1, "1"},  // target z_num1 is 1 there
         {PageKind::selfsh, "2", 1, "2    正确"},
-        {PageKind::selfsh, "1/0", 1, ""},
+        {PageKind::selfsh, "5+", 1, ""},  // the custom kill page alone leaves it empty
     };
     for (const CellCase& c : cases) {
         PredictionFixture f;
@@ -79,7 +82,7 @@ TEST(Backtest, FormulaCellsPerPageKind) {
 TEST(Backtest, KillTableRowsCountsAndAccuracy) {
     PredictionFixture f;
     f.threeDraws();
-    const BacktestResult r = runBacktest(f.ws, {PageKind::hmsh, {"5", "45", "1/0"}, 0, ListDisplay::Plain, ""});
+    const BacktestResult r = runBacktest(f.ws, {PageKind::hmsh, {"5", "45", "5+"}, 0, ListDisplay::Plain, ""});
     ASSERT_EQ(r.rows, 3 + 4);
     ASSERT_EQ(r.columns, 3 + 3 + 5);
     EXPECT_EQ(r.cell(0, 0), "序号");
@@ -113,7 +116,8 @@ TEST(Backtest, KillTableRowsCountsAndAccuracy) {
     EXPECT_EQ(r.cell(6, 3), "33.3");
     EXPECT_EQ(r.cell(6, 4), "100");
     EXPECT_EQ(r.cell(6, 5), "0");
-    EXPECT_EQ(r.message, "第3条公式有误：公式“1/0”中除数为0，计算已停止");
+    EXPECT_EQ(r.cell(2, 5), "-1");
+    EXPECT_EQ(r.message, "第3条公式有误：运算符号后只能接指标或数据或括号");
     EXPECT_EQ(r.memoText(2), "5  ");  // 45 is outside 1..33
     EXPECT_EQ(r.rowNumbers(4), std::vector<int32_t>{5});
 }
@@ -132,7 +136,7 @@ TEST(Backtest, EveryFormulaRightLeavesZeroAndEmptyLists) {
 TEST(Backtest, FixPagesCountWhatWasRight) {
     PredictionFixture f;
     f.threeDraws();
-    const BacktestResult r = runBacktest(f.ws, {PageKind::hmtd, {"12", "12", "5", "1/0"}, 0, ListDisplay::Plain, ""});
+    const BacktestResult r = runBacktest(f.ws, {PageKind::hmtd, {"12", "12", "5", "5+"}, 0, ListDisplay::Plain, ""});
     const int list = r.listColumn();
     EXPECT_EQ(r.cell(0, list), "提胆列表");
     EXPECT_EQ(r.cell(2, list + 1), "3");
@@ -141,9 +145,9 @@ TEST(Backtest, FixPagesCountWhatWasRight) {
     EXPECT_EQ(r.cell(2, list + 4), "05 12 ");
     EXPECT_EQ(r.cell(1, list + 1), "1");
     EXPECT_EQ(r.cell(r.accuracyRow(), r.firstFormulaColumn() + 3), "0");
-    EXPECT_EQ(r.message, "第4条公式有误：公式“1/0”中除数为0，计算已停止");
-    const BacktestResult fq = runBacktest(f.ws, {PageKind::fqtd, {"1/0"}, 0, ListDisplay::Plain, ""});
-    EXPECT_EQ(fq.message, "第1条公式有误:公式“1/0”中除数为0，计算已停止");  // this page's colon
+    EXPECT_EQ(r.message, "第4条公式有误：运算符号后只能接指标或数据或括号");
+    const BacktestResult fq = runBacktest(f.ws, {PageKind::fqtd, {""}, 0, ListDisplay::Plain, ""});
+    EXPECT_EQ(fq.message, "第1条公式有误:你还未输入公式");  // this page's colon
 }
 
 TEST(Backtest, ListDisplayModes) {
@@ -182,10 +186,10 @@ TEST(Backtest, CustomKillTable) {
 TEST(Backtest, FailingTargetJudgesNothingRight) {
     PredictionFixture f;
     f.threeDraws();
-    const BacktestResult r = runBacktest(f.ws, {PageKind::selfsh, {"1"}, 0, ListDisplay::Plain, "10/(z_num1-1)"});
+    const BacktestResult r = runBacktest(f.ws, {PageKind::selfsh, {"1"}, 0, ListDisplay::Plain, "z_num1+"});
     EXPECT_EQ(r.cell(1, 3), "");
     EXPECT_EQ(r.cell(1, 4), "1");
-    EXPECT_EQ(r.cell(2, 4), "1    正确");
+    EXPECT_EQ(r.cell(2, 4), "1") << "no target value: never a right kill";
     EXPECT_NE(r.message.find("要杀号的指标有误："), std::string::npos);
 }
 
@@ -235,12 +239,37 @@ TEST(Backtest, EmptyHistoryGivesTheForecastRowOnly) {
 TEST(Backtest, ExportWritesWholeValues) {
     PredictionFixture f;
     f.threeDraws();
-    const BacktestResult r = runBacktest(f.ws, {PageKind::fqtd, {"16", "123", "1/0"}, 2020002, ListDisplay::Plain, ""});
+    const BacktestResult r = runBacktest(f.ws, {PageKind::fqtd, {"16", "123", "5+"}, 2020002, ListDisplay::Plain, ""});
     EXPECT_EQ(backtestExportText(r),
               " 期 数 公式01 公式02 公式03 \r\n"
-              "2020002  16     123          \r\n"
-              "2020003  16     123          \r\n"
-              "预测期   16     123          \r\n");
+              "2020002  16     123     -1     \r\n"
+              "2020003  16     123     -1     \r\n"
+              "预测期   16     123     -1     \r\n");
+}
+
+// A division by zero stops the whole run, whichever formula or row meets it, on every page; the
+// message names the formula and there is no table to mistake for a result.
+TEST(Backtest, DivisionByZeroStopsTheRun) {
+    const struct {
+        PageKind kind;
+        std::vector<std::string> formulas;
+        const char* target;
+        const char* message;
+    } cases[] = {
+        {PageKind::hmsh, {"5", "1/0"}, "", "公式“1/0”中除数为0，计算已停止"},
+        {PageKind::fqtd, {"16", "5/(z_num1-5)"}, "", "公式“5/(z_num1-5)”中除数为0，计算已停止"},  // row 2 only
+        {PageKind::selfsh, {"3"}, "10/(z_num1-1)", "公式“10/(z_num1-1)”中除数为0，计算已停止"},
+    };
+    for (const auto& c : cases) {
+        PredictionFixture f;
+        f.threeDraws();
+        const BacktestResult r = runBacktest(f.ws, {c.kind, c.formulas, 0, ListDisplay::Plain, c.target});
+        EXPECT_TRUE(r.stopped) << c.message;
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.rows, 0);
+        EXPECT_TRUE(r.cells.empty());
+        EXPECT_EQ(f.ws.sjk.RecordCount(), 3);  // nothing of the run is left in the history
+    }
 }
 
 TEST(Backtest, RealHistoryAgreesWithADirectCount) {

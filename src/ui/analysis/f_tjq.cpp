@@ -343,26 +343,8 @@ QStringList Tf_tjq::pageLines(int page) const {
 QString Tf_tjq::coldHotLine(bool secondary) const { return secondary ? m_secondaryColdHot->text() : m_coldHot->text(); }
 
 void Tf_tjq::changeColdHotSettings(bool secondary) {
-    ColdHotSettings& s = m_ws.settings;
-    Tf_coldhotset dialog(m_prompts, this);
-    dialog.fill(secondary ? s.f_qs : s.qs, secondary ? s.f_coldcs : s.coldcs, secondary ? s.f_hotcs : s.hotcs);
-    if (m_runDialog(dialog) != QDialog::Accepted) return;
-    const std::optional<std::array<int, 3>> values = dialog.values(m_prompts);
-    if (!values) return;
-    const auto [window, cold, hot] = *values;
-    const char* names[3] = {"qs", "coldcs", "hotcs"};
-    const char* secondaryNames[3] = {"f_qs", "f_coldcs", "f_hotcs"};
-    int* fields[3] = {secondary ? &s.f_qs : &s.qs, secondary ? &s.f_coldcs : &s.coldcs,
-                      secondary ? &s.f_hotcs : &s.hotcs};
-    const int typed[3] = {window, cold, hot};
-    for (int i = 0; i < 3; ++i) {
-        *fields[i] = typed[i];
-        m_settings.writeInt(secondary ? secondaryNames[i] : names[i], typed[i]);
-    }
-    // The program's own lists follow the new settings as of the newest draw; the page shows the
-    // classification as of its window's end.
-    if (const int newest = m_ws.sjk.newestRealRecord(); newest > 0)
-        refresh_lists(m_ws.sjk, m_ws.game, m_ws.settings, m_ws.sjk.FieldValueAt(newest, 0), m_ws.lists);
+    // The page shows the classification as of its window's end.
+    if (!editColdHotSettings(m_ws, m_settings, m_prompts, secondary, m_runDialog, this)) return;
     runStatistics();
 }
 

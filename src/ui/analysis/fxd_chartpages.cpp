@@ -1,5 +1,7 @@
 #include "ui/analysis/fxd_chartpages.h"
 
+#include "core/drawtext.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/periodcaption.h"
 #include "core/workspace.h"
 #include "ui/analysis/fxd_controls.h"
 #include "ui/charts/linechart.h"
@@ -169,6 +172,9 @@ void ChartTrendPage::compute() {
     if (m_kind == Kind::Remainders) title = m_choice->currentText();
     LineChartData line = lineData(m_data, title);
     if (m_kind == Kind::Dispersion) line.labels = false;
+    // An omission trend has a point per draw of the number, often years apart: its periods keep the year.
+    if (m_kind == Kind::MainOmission || m_kind == Kind::SecondaryOmission)
+        for (const int32_t period : m_data.periods) line.periodLabels << q(periodCaption(period));
     m_chart->setData(std::move(line));
     m_chart->setWindow(periodWindow(m_window));
     showChoice();

@@ -20,6 +20,7 @@
 #include "ui/charts/cellgrid.h"
 #include "ui/common/handoff.h"
 #include "ui/common/gridscroller.h"
+#include "ui/formula/f_coldhotset.h"
 #include "ui/common/pagesizing.h"
 #include "ui/common/prompts.h"
 
@@ -108,8 +109,11 @@ DistributionPage::DistributionPage(const AnalysisContext& context, QWidget* pare
     back->setObjectName(QStringLiteral("b_prev"));
     auto* forward = new QPushButton(QStringLiteral("下一页"), this);
     forward->setObjectName(QStringLiteral("b_next"));
+    auto* coldHotSettings = new QPushButton(QStringLiteral("红号冷热设置"), this);
+    coldHotSettings->setObjectName(QStringLiteral("b_coldhotset"));
     auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_rule, update, m_pattern, m_coldHot, back, forward})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_rule, update, m_pattern, m_coldHot, coldHotSettings, back, forward})
         top->addWidget(w);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -119,6 +123,7 @@ DistributionPage::DistributionPage(const AnalysisContext& context, QWidget* pare
     connect(update, &QPushButton::clicked, this, [this] { refresh(); });
     connect(m_rule, &QComboBox::currentIndexChanged, this, [this] { showMarks(); });
     connect(m_pattern, &QRadioButton::toggled, this, [this] { showMarks(); });
+    connect(coldHotSettings, &QPushButton::clicked, this, [this] { changeColdHotSettings(); });
     connect(back, &QPushButton::clicked, this, [this] { stepBack(); });
     connect(forward, &QPushButton::clicked, this, [this] { stepForward(); });
     connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
@@ -135,6 +140,14 @@ DistributionPage::DistributionPage(const AnalysisContext& context, QWidget* pare
     if (m_context.generator)
         menu->addAction(QStringLiteral("过滤条件"), this, [this] {
             if (GeneratorHandOff* generator = m_context.generatorWindow()) generator->showConditions();
+        });
+    // Drawn numbers as balls or squares, with or without the number.
+    QMenu* display = menu->addMenu(QStringLiteral("显示模式"));
+    const char* const modes[] = {"球+数字", "球", "方块+数字", "方块"};
+    for (int i = 0; i < 4; ++i)
+        display->addAction(QString::fromUtf8(modes[i]), this, [this, i] {
+            m_display = i;
+            showMarks();
         });
     new GridScroller(m_grid, menu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
@@ -171,6 +184,8 @@ void DistributionPage::showMarks() {
     const MarkRule rule = static_cast<MarkRule>(std::max(0, m_rule->currentIndex()));
     const MarkMatrix marks = coldHot ? MarkMatrix{} : markMatrix(m_chart, rule, 0, rows);
     const WarmthMarks warmth = coldHot ? warmthMarks(m_chart, m_timeline, 0, rows) : WarmthMarks{};
+    const uint8_t picture = m_display < 2 ? 2 : 1;  // ball or square
+    const bool numbersShown = m_display % 2 == 0;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             if (!m_chart.isDrawn(r, c)) continue;
@@ -183,7 +198,7 @@ void DistributionPage::showMarks() {
                 const uint8_t code = marks.at(r, c);
                 frame = code < std::size(kMarkFrames) ? kMarkFrames[code] : 0;
             }
-            table->lookAt(r, c) = CellLook{2, frame, true};
+            table->lookAt(r, c) = CellLook{picture, frame, numbersShown};
         }
     }
     for (int c = 0; c < columns; ++c) {
@@ -199,6 +214,12 @@ void DistributionPage::showMarks() {
     m_grid->setTable(m_table);
     m_grid->horizontalHeader()->resizeSection(columns, 190);
     m_grid->verticalScrollBar()->setValue(scroll);
+}
+
+// "红号冷热设置": the main zone's qs, coldcs and hotcs; the chart is drawn again with them.
+void DistributionPage::changeColdHotSettings() {
+    if (!editColdHotSettings(m_context.ws, m_context.settings, m_context.prompts, false, m_runDialog, this)) return;
+    compute();
 }
 
 void DistributionPage::toggleSelected(int column) {

@@ -10,6 +10,7 @@
 #include "core/datatransform.h"
 #include "ui/analysis/analysiscontext.h"
 #include "ui/analysis/analysisshell.h"
+#include "ui/analysis/fxd_controls.h"
 
 class QComboBox;
 class QRadioButton;
@@ -63,6 +64,9 @@ public:
     // "上一页", "下一页": the view moves by one period.
     void stepBack();
     void stepForward();
+    void changeColdHotSettings();
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    int display() const { return m_display; }  // "显示模式": 0 球+数字, 1 球, 2 方块+数字, 3 方块
 
 private:
     void compute();
@@ -77,6 +81,8 @@ private:
     QComboBox* m_rule;
     QRadioButton* m_pattern;
     QRadioButton* m_coldHot;
+    DialogRunner m_runDialog = execDialog();
+    int m_display = 0;
 };
 
 }  // namespace lottodesk

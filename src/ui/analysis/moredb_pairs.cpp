@@ -105,7 +105,7 @@ void PairsView::buildControls() {
             m_context.prompts.inform(this, QStringLiteral("超强组号窗口尚未打开，无法添加过滤条件"));
             return;
         }
-        generator->showConditions();
+        generator->composeSelfSet();  // the self-set dialog over this page, its pair lists in sight
     });
 }
 

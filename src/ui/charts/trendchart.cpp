@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "core/periodcaption.h"
+
 namespace lottodesk {
 namespace {
 
@@ -103,9 +105,9 @@ void TrendChart::paintEvent(QPaintEvent*) {
     const int last = std::min(count, first + visibleCount()) - 1;
     if (first < count && last >= first) {
         painter.drawText(QRect(area.left(), area.bottom() + 2, 80, kPeriodHeight), Qt::AlignLeft,
-                         QString::number(m_series.periods[first]));
+                         QString::fromStdString(periodCaption(m_series.periods[first])));
         painter.drawText(QRect(area.right() - 80, area.bottom() + 2, 80, kPeriodHeight), Qt::AlignRight,
-                         QString::number(m_series.periods[last]));
+                         QString::fromStdString(periodCaption(m_series.periods[last])));
     }
     if (!m_series.title.isEmpty())
         painter.drawText(area.adjusted(4, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_series.title);

@@ -40,6 +40,9 @@ public:
     virtual void putCustomFormula(const std::string& formula) = 0;
     // Brings the generator's conditions into view.
     virtual void showConditions() = 0;
+    // Opens the generator's self-set dialog for the user to compose a condition ("addforselfcond");
+    // true when one was added. The view that asks stays in sight behind the dialog.
+    virtual bool composeSelfSet() { return false; }
 };
 
 class AnalysisOpener {

@@ -1,6 +1,9 @@
 #include "ui/formula/f_coldhotset.h"
 
 #include "core/integertext.h"
+#include "core/settings.h"
+#include "core/workspace.h"
+#include "indicators/coldhot.h"
 #include "ui/common/prompts.h"
 #include "ui_f_coldhotset.h"
 
@@ -39,6 +42,27 @@ std::optional<std::array<int, 3>> Tf_coldhotset::values(Prompts& prompts) {
 void Tf_coldhotset::accept() {
     if (!values(m_prompts)) return;
     QDialog::accept();
+}
+
+bool editColdHotSettings(Workspace& ws, SettingsStore& store, Prompts& prompts, bool secondary,
+                         const std::function<int(QDialog&)>& run, QWidget* parent) {
+    ColdHotSettings& s = ws.settings;
+    Tf_coldhotset dialog(prompts, parent);
+    dialog.fill(secondary ? s.f_qs : s.qs, secondary ? s.f_coldcs : s.coldcs, secondary ? s.f_hotcs : s.hotcs);
+    if (run(dialog) != QDialog::Accepted) return false;
+    const std::optional<std::array<int, 3>> values = dialog.values(prompts);
+    if (!values) return false;
+    const char* names[3] = {"qs", "coldcs", "hotcs"};
+    const char* secondaryNames[3] = {"f_qs", "f_coldcs", "f_hotcs"};
+    int* fields[3] = {secondary ? &s.f_qs : &s.qs, secondary ? &s.f_coldcs : &s.coldcs,
+                      secondary ? &s.f_hotcs : &s.hotcs};
+    for (int i = 0; i < 3; ++i) {
+        *fields[i] = (*values)[static_cast<size_t>(i)];
+        store.writeInt(secondary ? secondaryNames[i] : names[i], *fields[i]);
+    }
+    if (const int newest = ws.sjk.newestRealRecord(); newest > 0)
+        refresh_lists(ws.sjk, ws.game, ws.settings, ws.sjk.FieldValueAt(newest, 0), ws.lists);
+    return true;
 }
 
 }  // namespace lottodesk

@@ -6,6 +6,7 @@
 #include <memory>
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace Ui {
@@ -15,6 +16,8 @@ class Tf_coldhotset;
 namespace lottodesk {
 
 class Prompts;
+class SettingsStore;
+struct Workspace;
 
 class Tf_coldhotset : public QDialog {
     Q_OBJECT
@@ -37,5 +40,11 @@ private:
     Prompts& m_prompts;
     std::unique_ptr<Ui::Tf_coldhotset> m_ui;
 };
+
+// "红号冷热设置" / "蓝号冷热设置": the dialog filled with the zone's qs, coldcs and hotcs; on OK
+// the three values go to the workspace and the settings store and the program's lists follow
+// them as of the newest draw. False when the user cancelled.
+bool editColdHotSettings(Workspace& ws, SettingsStore& store, Prompts& prompts, bool secondary,
+                         const std::function<int(QDialog&)>& run, QWidget* parent);
 
 }  // namespace lottodesk

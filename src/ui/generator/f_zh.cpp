@@ -435,9 +435,14 @@ void Tf_zh::putCustomFormula(const std::string& formula) {
     m_custom->putFormula(formula);
     showConditions();
     m_main->conditionPages()->setCurrentWidget(m_custom);
+    // What arrived, where the user looks next: the formula waits for its values and "添加".
+    setStatus(QStringLiteral("已转入自定义指标公式：") + q(formula) + QStringLiteral("，请点“取值”选择取值后添加"));
 }
 
-void Tf_zh::showConditions() { m_pages->setCurrentWidget(m_zqgl); }
+void Tf_zh::showConditions() {
+    m_pages->setCurrentWidget(m_zqgl);
+    Q_EMIT forwardRequested();
+}
 
 void Tf_zh::setRunning(bool running, const QString& notice) {
     m_optimising = false;
@@ -504,8 +509,35 @@ Status Tf_zh::saveExitConditions() {
 
 bool Tf_zh::addforselfcond() { return m_self->addExported(); }
 
+QString Tf_zh::takeSecondaryForecast(const ForecastConditions& forecast) {
+    std::string text;
+    switch (secondaryTarget()) {
+    case SecondaryTarget::Zone:
+        text = m_secondary->takeForecast(forecast.killedSecondary, forecast.fixedSecondary);
+        m_pages->setCurrentWidget(m_secondary);
+        break;
+    case SecondaryTarget::Special: {
+        const std::vector<int32_t> left = numbersLeftByKill(forecast.killedSecondary, m_ws.game);
+        if (!left.empty()) {
+            const Status added = m_special->customPage()->append(kSpecialKillFormula, left, false);
+            text = added ? "已添加自定义指标条件：" + std::string(kSpecialKillFormula) + " 取 " + valueListText(left)
+                         : added.message;
+        }
+        m_pages->setCurrentWidget(m_special);
+        break;
+    }
+    case SecondaryTarget::None: return QString::fromUtf8(kNoSecondaryZoneMessage);
+    }
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    if (text.empty()) text = "预测中没有可以转入过滤的号码";
+    setStatus(QString::fromStdString(text));
+    Q_EMIT forwardRequested();
+    return QString::fromStdString(text);
+}
+
 QString Tf_zh::takeForecast(const ForecastConditions& forecast) {
     if (isRunning()) return QStringLiteral("正在过滤，请在过滤结束后再转入预测");
+    if (!forecast.killedSecondary.empty() || !forecast.fixedSecondary.empty()) return takeSecondaryForecast(forecast);
     MainConditions& c = m_generator.conditions;
     const size_t selfBefore = c.selfSet.size(), tailsBefore = c.tails.size();
     const int customBefore = c.custom.count();

@@ -97,10 +97,13 @@ public:
     // The exports other windows call: a self-set condition through the self-set dialog, and a
     // custom-indicator condition on `formula` with values chosen over lo..hi.
     bool addforselfcond();
+    bool composeSelfSet() override { return addforselfcond(); }
     bool addforselfzb(const std::string& formula, int32_t lo, int32_t hi);
     // "预测转至过滤" of the fix-and-kill window: the forecast becomes conditions (see
     // generator/forecastconditions.h); the text says what was set, or why nothing was.
     QString takeForecast(const ForecastConditions& forecast);
+    // The secondary part of a forecast, to the secondary page of the game's shape, brought forward.
+    QString takeSecondaryForecast(const ForecastConditions& forecast);
 
     // At exit: writes "exitset.zh" and deletes the snapshot files; the failed write's message.
     Status saveExitConditions();
@@ -134,6 +137,8 @@ public:
 
 Q_SIGNALS:
     void statusChanged(const QString& text);
+    // A view handed something over and the user should see the generator: its host shows it.
+    void forwardRequested();
     void runningChanged(bool running);
 
 protected:

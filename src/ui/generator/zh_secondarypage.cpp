@@ -1,5 +1,7 @@
 #include "ui/generator/zh_secondarypage.h"
 
+#include "generator/forecastconditions.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -139,6 +141,14 @@ void ZhSecondaryPage::refresh() {
     m_total->refresh();
     m_selectable->setText(twoDigitList(m_conditions.selectable, S));
     m_fixed->setText(twoDigitList(m_conditions.fixed, S));
+}
+
+std::string ZhSecondaryPage::takeForecast(const std::vector<int32_t>& killed, const std::vector<int32_t>& fixed) {
+    const ForecastApplied applied = applySecondaryForecast(m_conditions, killed, fixed, m_ws.game);
+    refresh();
+    std::string text = applied.summary;
+    for (const std::string& note : applied.notes) text += note + "\n";
+    return text;
 }
 
 void ZhSecondaryPage::showCount() {

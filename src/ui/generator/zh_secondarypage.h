@@ -10,6 +10,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "generator/secondaryconditions.h"
@@ -50,6 +51,9 @@ public:
     void loadConditions();
     // The game changed: reset conditions (the custom list too) and an empty list.
     void resetForType();
+    // A secondary-zone forecast of the fix-and-kill window: killed numbers leave "副区可选号码",
+    // fixed ones become "副区胆码". The text says what was set (empty when nothing was).
+    std::string takeForecast(const std::vector<int32_t>& killed, const std::vector<int32_t>& fixed);
 
 Q_SIGNALS:
     void statusChanged(const QString& text);

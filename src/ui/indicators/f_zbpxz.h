@@ -14,6 +14,7 @@
 
 #include "analysis/analysisseries.h"
 #include "analysis/fieldlayouts.h"
+#include "core/componenttable.h"
 #include "core/status.h"
 #include "ui/common/handoff.h"
 #include "ui/shell/mainpage.h"
@@ -46,6 +47,7 @@ class Prompts;
 class GridScroller;
 class ViewGrid;
 class Tf_filter_zbpxz;
+class Tf_zj1;
 class CandleChart;
 class ColumnChart;
 class LineChart;
@@ -194,6 +196,8 @@ private:
     void exportValues();
     void clearViews();
     QPushButton* zonesButton();
+    void listComponentFamilies();
+    void chooseComponents();
     void adoptSeries(const AnalysisSeries& series);
     void adoptDerived(DerivedStore store, ValueRange range, const std::string& caption);
     void showNewSeries();
@@ -248,6 +252,8 @@ private:
     ColumnChart* m_classesChart = nullptr;
 
     QListWidget* m_families = nullptr;
+    tzbpxz_zj1 m_listedComponents;  // the component table m_families was made from
+    Tf_zj1* m_components = nullptr;  // "组件设置", made on first use
     QComboBox* m_traitRecent = nullptr;
     ViewGrid* m_traitsGrid = nullptr;
     int m_traitSelectionRow = -1;

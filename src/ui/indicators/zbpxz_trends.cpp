@@ -126,12 +126,10 @@ void Tf_zbpxz::showSegments() {
     const AnalysisSeries* s = liveSeries();
     if (!s) return;
     const DrawHistory history = seriesDraws(*s);
-    const auto stat = static_cast<SegmentStat>(m_segmentContent->currentIndex());
+    const SectionKind kind = sectionKind(m_segmentContent->currentText().toStdString());
     const int length = m_segmentLength->currentText().toInt();
     const std::vector<Segment> segments = segmentTrend(s->values, lastDrawRecord(history), length,
-                                                       m_segmentShift->currentText().toInt(), stat);
-    const bool whole = stat == SegmentStat::Sum || stat == SegmentStat::Maximum || stat == SegmentStat::Minimum ||
-                       stat == SegmentStat::Repeats;
+                                                       m_segmentShift->currentText().toInt(), kind);
     setHeader(m_segmentsGrid, {QStringLiteral("起始期号"), QStringLiteral("终止期号"), m_segmentContent->currentText()},
               static_cast<int>(segments.size()));
     std::vector<int32_t> periods;
@@ -142,7 +140,7 @@ void Tf_zbpxz::showSegments() {
         const int row = static_cast<int>(i);
         setCell(m_segmentsGrid, row, 0, periodText(history.record(seg.first)[0]));
         setCell(m_segmentsGrid, row, 1, periodText(history.record(seg.last)[0]));
-        setCell(m_segmentsGrid, row, 2, whole ? QString::number(static_cast<int64_t>(seg.value)) : decimal(seg.value));
+        setCell(m_segmentsGrid, row, 2, QString::number(seg.value));
         periods.push_back(history.record(seg.last)[0]);  // a segment is drawn at its last period
         labels << segmentLabel(history.record(seg.first)[0], history.record(seg.last)[0]);
         values.push_back(seg.value);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "analysis/drawwindow.h"
 #include "analysis/fieldlayouts.h"
@@ -21,6 +23,7 @@
 #include "ui/indicators/f_tyzsd_modify.h"
 #include "ui/indicators/f_zbpxz.h"
 #include "ui/indicators/zbpxz_grid.h"
+#include "ui/settings/f_zj1.h"
 
 namespace lottodesk {
 
@@ -48,16 +51,12 @@ QWidget* Tf_zbpxz::buildTraitsPage() {
     m_families->setObjectName(QStringLiteral("lb_families"));
     m_families->setFlow(QListView::LeftToRight);
     m_families->setMaximumHeight(48);
-    std::vector<FeatureKind> kinds{
-        {FeatureFamily::Tail}, {FeatureFamily::OddEven}, {FeatureFamily::PrimeComposite}, {FeatureFamily::SmallBig}};
-    for (int k = 3; k <= 15; ++k) kinds.push_back({FeatureFamily::Zones, k});
-    for (int k = 3; k <= 15; ++k) kinds.push_back({FeatureFamily::Remainder, k});
-    for (const FeatureKind& kind : kinds) {
-        auto* item = new QListWidgetItem(q(featureCaption(kind)), m_families);
-        const bool on = kind.family < FeatureFamily::Zones || kind.k == 3;
-        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-    }
+    listComponentFamilies();
     options->addWidget(m_families, 1);
+    auto* components = new QPushButton(QStringLiteral("组件设置"));
+    components->setObjectName(QStringLiteral("b_zj1"));
+    connect(components, &QPushButton::clicked, this, [this] { chooseComponents(); });
+    options->addWidget(components);
     options->addWidget(zonesButton());
     options->addWidget(new QLabel(QStringLiteral("近")));
     m_traitRecent = recentCombo("combo_traitrecent");
@@ -70,7 +69,32 @@ QWidget* Tf_zbpxz::buildTraitsPage() {
     return page(options, m_traitsGrid);
 }
 
+// The families of the component table, each ticked (unticking hides one for the moment).
+void Tf_zbpxz::listComponentFamilies() {
+    const QSignalBlocker quiet(m_families);
+    m_families->clear();
+    for (const FeatureKind& kind : componentFamilies(m_ws.components)) {
+        auto* item = new QListWidgetItem(q(featureCaption(kind)), m_families);
+        item->setCheckState(Qt::Checked);
+    }
+    m_listedComponents = m_ws.components;
+}
+
+// "组件设置": the component dialog; the table it leaves is what every view of the families shows.
+void Tf_zbpxz::chooseComponents() {
+    if (!m_components) m_components = new Tf_zj1(m_ws, this);
+    m_runDialog(*m_components);
+    listComponentFamilies();
+    showTraits();
+}
+
 void Tf_zbpxz::showTraits() {
+    // The component table may have been changed elsewhere since the list was made.
+    const tzbpxz_zj1& table = m_ws.components;
+    const bool changed = table.count != m_listedComponents.count ||
+                         !std::equal(table.items.begin(), table.items.begin() + table.count,
+                                     m_listedComponents.items.begin());
+    if (changed) listComponentFamilies();
     const AnalysisSeries* s = liveSeries();
     if (!s) return;
     QStringList header{QStringLiteral("期号"), QStringLiteral("指标值")};

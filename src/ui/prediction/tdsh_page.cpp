@@ -245,7 +245,12 @@ void TdshPage::runBacktest() {
     request.startPeriod = m_periods->currentText().toInt();
     request.display = static_cast<ListDisplay>(std::max(m_display->currentIndex(), 0));
     request.target = m_kill.target;
-    m_model->setResult(lottodesk::runBacktest(m_ws, request));
+    BacktestResult run = lottodesk::runBacktest(m_ws, request);
+    if (run.stopped) {  // the table of the last completed run stays
+        say(run.message);
+        return;
+    }
+    m_model->setResult(std::move(run));
     m_runFormulas = request.formulas;
     const BacktestResult& r = m_model->result();
     fitColumns();
@@ -407,6 +412,10 @@ void TdshPage::collectFormula() {
     if (m_hooks.collect) m_hooks.collect(m_edit->text());
 }
 
+namespace {
+constexpr int kOptimisedFormulas = 10;
+}  // namespace
+
 void TdshPage::searchFormula(bool wholeScheme) {
     const GameParams& game = m_ws.game;
     const PageKindInfo& info = pageKindInfo(m_kind);
@@ -418,7 +427,8 @@ void TdshPage::searchFormula(bool wholeScheme) {
     }
     const int low = m_kind == PageKind::selfsh ? std::max(m_kill.low, 0) : std::max(range.low, 0);
     const int high = m_kind == PageKind::selfsh ? std::max(m_kill.high, low) : range.high;
-    const int wanted = wholeScheme ? std::min(count(), kMaxSearchResults) : 1;
+    // "优化当前方案" asks for ten formulas (slots 1..10), whatever count the page tests now.
+    const int wanted = wholeScheme ? std::min(kOptimisedFormulas, slots()) : 1;
     m_search->preset(kind, wanted, low, high, info.verdict == Verdict::Fix ? 20 : 80);
     if (m_hooks.runDialog(*m_search) != QDialog::Accepted) return;
     const std::vector<std::string> found = m_search->results();
@@ -433,11 +443,6 @@ void TdshPage::searchFormula(bool wholeScheme) {
 }
 
 void TdshPage::handToGenerator() {
-    if (pageKindInfo(m_kind).secondaryZone) {
-        // The generator has no secondary-zone page yet to take these.
-        say("副区的预测暂不能转至过滤：超强组号还没有副区过滤页");
-        return;
-    }
     const BacktestResult& r = m_model->result();
     if (!m_model->hasResult()) {
         say("请先分析，再转至过滤");
@@ -455,8 +460,8 @@ void TdshPage::handToGenerator() {
         conditions.customHigh = m_kill.high;
         conditions.customKilled = forecast;
         break;
-    case PageKind::lmsh:
-    case PageKind::fqtd: return;
+    case PageKind::lmsh: conditions.killedSecondary = forecast; break;
+    case PageKind::fqtd: conditions.fixedSecondary = forecast; break;
     }
     const QString done = m_hooks.toGenerator ? m_hooks.toGenerator(conditions) : QString();
     m_lastHandOff = done.isEmpty() ? QStringLiteral("超强组号窗口不可用，预测没有转至过滤") : done;

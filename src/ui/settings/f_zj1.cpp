@@ -1,5 +1,7 @@
 #include "ui/settings/f_zj1.h"
 
+#include <algorithm>
+
 #include "core/componenttable.h"
 #include "core/workspace.h"
 #include "ui_f_zj1.h"
@@ -40,6 +42,23 @@ QListWidget* Tf_zj1::usedList() const { return m_ui->lb_used; }
 QListWidget* Tf_zj1::availableList() const { return m_ui->lb_free; }
 
 void Tf_zj1::showEvent(QShowEvent* event) {
+    // The lists start from the table in use (another copy of this dialog may have changed it).
+    std::vector<std::string> used;
+    for (int i = 0; i < m_ws.components.count; ++i) used.push_back(m_ws.components.items[static_cast<size_t>(i)].name);
+    std::vector<std::string> listed;
+    for (int row = 0; row < m_ui->lb_used->count(); ++row) listed.push_back(m_ui->lb_used->item(row)->text().toStdString());
+    if (!used.empty() && used != listed) {
+        std::vector<std::string> free = defaultComponentNames();
+        const std::vector<std::string> more = availableComponentNames();
+        free.insert(free.end(), more.begin(), more.end());
+        std::erase_if(free, [&used](const std::string& name) {
+            return std::find(used.begin(), used.end(), name) != used.end();
+        });
+        m_ui->lb_used->clear();
+        m_ui->lb_free->clear();
+        addNames(m_ui->lb_used, used);
+        addNames(m_ui->lb_free, free);
+    }
     selectFirst(m_ui->lb_used);
     selectFirst(m_ui->lb_free);
     QDialog::showEvent(event);

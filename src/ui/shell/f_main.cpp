@@ -350,6 +350,7 @@ void Tf_main::showTransformBanner() {
 
 void Tf_main::onActivePageChanged() {
     if (!m_pagePanel) return;
+    updateHistoryStatus();  // a page may have set or cleared the prediction record
     if (homeShown()) {
         m_pagePanel->clear();
         return;
@@ -507,13 +508,24 @@ void Tf_main::updateHistoryStatus() {
         m_historyPanel->setText(QStringLiteral("暂无开奖数据"));
         return;
     }
-    const int32_t* last = sjk.record(sjk.RecordCount());
-    QString numbers;
-    for (int i = 1; i <= m_ws.game.zhgs + m_ws.game.fhgs && i < kSlots; ++i) {
-        if (i == m_ws.game.zhgs + 1) numbers += QStringLiteral(" +");
-        numbers += QLatin1Char(' ') + q(twoDigits(last[i]));
-    }
-    m_historyPanel->setText(QStringLiteral("共%1期  最新 %2期:%3").arg(sjk.RecordCount()).arg(last[0]).arg(numbers));
+    // Real draws only: a prediction record (or a candidate) is named after them, never counted.
+    auto numbersOf = [this](const int32_t* record) {
+        QString numbers;
+        for (int i = 1; i <= m_ws.game.zhgs + m_ws.game.fhgs && i < kSlots; ++i) {
+            if (i == m_ws.game.zhgs + 1) numbers += QStringLiteral(" +");
+            numbers += QLatin1Char(' ') + q(twoDigits(record[i]));
+        }
+        return numbers;
+    };
+    const int real = sjk.newestRealRecord();
+    QString text = real == 0 ? QStringLiteral("暂无开奖数据")
+                             : QStringLiteral("共%1期  最新 %2期:%3")
+                                   .arg(real)
+                                   .arg(sjk.FieldValueAt(real, 0))
+                                   .arg(numbersOf(sjk.record(real)));
+    const int32_t* newest = sjk.record(sjk.RecordCount());
+    if (newest[0] == kPredictionPeriod) text += QStringLiteral("  预测区:") + numbersOf(newest);
+    m_historyPanel->setText(text);
 }
 
 bool Tf_main::confirmExit() {

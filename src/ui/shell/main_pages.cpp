@@ -19,7 +19,11 @@ namespace lottodesk {
 namespace {
 
 QWidget* makeGenerator(PageContext& c, QWidget* parent) {
-    return new Tf_zh(c.ws, c.services.prompts, c.services.files, c.services.shell, c.generatorDialogs, parent);
+    auto* generator =
+        new Tf_zh(c.ws, c.services.prompts, c.services.files, c.services.shell, c.generatorDialogs, parent);
+    Tf_main* main = &c.main;
+    QObject::connect(generator, &Tf_zh::forwardRequested, main, [main] { main->openPage(PageId::zh); });
+    return generator;
 }
 
 QWidget* makeStatistics(PageContext& c, QWidget* parent) {

@@ -19,6 +19,10 @@ public:
     }
     void putCustomFormula(const std::string& formula) override { calls.push_back("formula:" + formula); }
     void showConditions() override { calls.push_back("show"); }
+    bool composeSelfSet() override {
+        calls.push_back("compose");
+        return true;
+    }
     void openAnalysis(const AnalysisSeries& series, bool modal) override {
         calls.push_back(std::string(modal ? "modal:" : "docked:") + series.caption);
     }

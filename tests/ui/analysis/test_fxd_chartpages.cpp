@@ -129,6 +129,11 @@ private Q_SLOTS:
         const TrendChartData expected = omissionTrendChart(w.ws.sjk, w.ws.game, false, 4);
         QCOMPARE(page->data().series, expected.series);
         QCOMPARE(page->chart()->data().names, QStringList({u("4的遗漏走势"), u("4的遗漏振幅走势")}));
+        // The points lie draws apart, across years: the axis writes whole periods.
+        QCOMPARE(page->chart()->data().periodLabels.size(), qsizetype(expected.periods.size()));
+        QCOMPARE(page->chart()->data().periodLabels.front(), QString::number(expected.periods.front()));
+        QCOMPARE(page->chart()->data().periodLabels.back(), QString::number(expected.periods.back()));
+        QVERIFY(page->chart()->data().periodLabels.back().startsWith(u("2026")));
         QScrollBar* bar = page->chart()->scrollBar();
         const int end = bar->value();
         QCOMPARE(end, bar->maximum());

@@ -114,6 +114,19 @@ private Q_SLOTS:
         QCOMPARE(w.page->indicatorChart()->series().values, before);
     }
 
+    void thePredictionRecordIsNamedNotNumbered() {
+        TrendWindow w;
+        w.ws.sjk.Append();
+        w.ws.sjk.SetFieldValue(0, kPredictionPeriod);
+        for (int i = 1; i <= 7; ++i) w.ws.sjk.SetFieldValue(i, i);
+        QVERIFY(w.ws.sjk.Post());
+        w.choose("和值系列", "主区和值");
+        QCOMPARE(w.page->indicatorChart()->series().periods.back(), kPredictionPeriod);
+        const QStringList lines = w.page->statisticsText().split(QLatin1Char('\n'));
+        QCOMPARE(lines[2], u("（统计范围：从2003001至预测区）"));
+        w.page->indicatorChart()->grab();  // the axis writes "预测区" under the last point
+    }
+
     void chartPropertiesSetTheRangeAndTheCap() {
         TrendWindow w;
         w.choose("和值系列", "主区和值");

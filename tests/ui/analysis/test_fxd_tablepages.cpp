@@ -1,10 +1,17 @@
 // "常规数据表" and "红号分布图" of "走势分析" on the real 双色球 and 七乐彩 histories.
 #include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <map>
 
+#include "analysis/coldhotperiod.h"
 #include "analysis/datatables.h"
+#include "indicators/drawhistory.h"
 #include "analysisfixture.h"
 #include "ui/analysis/fxd_tablepages.h"
 #include "ui/analysis/texttablemodel.h"
@@ -90,6 +97,55 @@ private Q_SLOTS:
         QVERIFY(w.data->stale());
         w.distribution->clearPrediction();
         QCOMPARE(w.distribution->chart().rows(), rows);
+    }
+
+    void distributionColdHotSettingsAndDisplayMode() {
+        TablesWindow w;
+        w.window.showPage(DistributionPage::caption());
+        QTest::qWait(0);
+        const DistributionChart& chart = w.distribution->chart();
+        const int rows = chart.rows();
+        auto lookOf = [&](int r, int c) { return w.distribution->table().looks[size_t(r) * chart.columns + c]; };
+        int row = rows - 1, column = 0;
+        while (!chart.isDrawn(row, column)) ++column;
+        QCOMPARE(int(lookOf(row, column).picture), 2);  // balls with their numbers
+        QVERIFY(lookOf(row, column).showText);
+        // "显示模式": squares without the number.
+        QMenu* display = nullptr;
+        for (QMenu* menu : w.distribution->findChildren<QMenu*>())
+            if (menu->title() == u("显示模式")) display = menu;
+        QVERIFY(display);
+        QCOMPARE(display->actions().size(), 4);
+        display->actions().at(3)->trigger();  // "方块"
+        QCOMPARE(int(lookOf(row, column).picture), 1);
+        QVERIFY(!lookOf(row, column).showText);
+        // "红号冷热设置": the three values reach the settings and the cold/warm/hot view follows them.
+        w.distribution->coldHotButton()->setChecked(true);
+        const std::vector<CellLook> before = w.distribution->table().looks;
+        w.distribution->setDialogRunner([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("e_qsfield"))->setText(QStringLiteral("5"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("e_cold"))->setText(QStringLiteral("0"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("e_hot"))->setText(QStringLiteral("2"));
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(w.distribution->findChild<QPushButton*>(QStringLiteral("b_coldhotset")), Qt::LeftButton);
+        QCOMPARE(w.ws.settings.qs, 5);
+        QCOMPARE(w.ws.settings.coldcs, 0);
+        QCOMPARE(w.ws.settings.hotcs, 2);
+        QCOMPARE(w.folder.settings.readInt("qs"), std::optional<int>(5));
+        // Each drawn cell now wears the frame of its class under the new settings (one frame per class).
+        const WarmthTimeline timeline = mainWarmthTimeline(DrawHistory::of(w.ws.sjk), w.ws.game, w.ws.settings);
+        const WarmthMarks expected = warmthMarks(chart, timeline, 0, rows);
+        std::map<int, uint8_t> frameOfClass;
+        for (int r = rows - 60; r < rows; ++r)
+            for (int c = 0; c < chart.columns; ++c) {
+                if (!chart.isDrawn(r, c)) continue;
+                const auto [at, fresh] = frameOfClass.emplace(expected.at(r, c), lookOf(r, c).frame);
+                QCOMPARE(lookOf(r, c).frame, at->second);
+            }
+        QVERIFY(frameOfClass.size() >= 2);
+        QVERIFY(w.distribution->table().looks != before);
+        QVERIFY(w.prompts.informed.isEmpty());
     }
 
     void sevenNumberGame() {

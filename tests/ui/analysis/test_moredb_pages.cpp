@@ -51,6 +51,10 @@ public:
     }
     void putCustomFormula(const std::string& formula) override { calls.push_back("formula:" + formula); }
     void showConditions() override { calls.push_back("show"); }
+    bool composeSelfSet() override {
+        calls.push_back("compose");
+        return true;
+    }
     void openAnalysis(const AnalysisSeries& series, bool modal) override {
         calls.push_back(std::string(modal ? "modal:" : "docked:") + series.caption);
         lastSeries = series;
@@ -476,8 +480,9 @@ private Q_SLOTS:
     void pairFilterGoesToTheGenerator() {
         MoreCharts m;
         m.window.showPage(u("相生相克"));
+        // The self-set dialog of the generator ("addforselfcond"), over this page and its pair lists.
         QTest::mouseClick(m.child<QPushButton>(u("b_xsxk_filter")), Qt::LeftButton);
-        QCOMPARE(m.handOff.calls, (std::vector<std::string>{"show"}));
+        QCOMPARE(m.handOff.calls, (std::vector<std::string>{"compose"}));
         MoreCharts alone(false);
         alone.window.showPage(u("相生相克"));
         QTest::mouseClick(alone.child<QPushButton>(u("b_xsxk_filter")), Qt::LeftButton);

@@ -1087,6 +1087,20 @@ void TestGeneratorWindow::customIndicatorPage() {
     QCOMPARE(page->list()->item(0)->text(), u("z_num2%10 取值:2  4  "));
     QVERIFY(!w.conditions().custom[0].tolerant);
 
+    // An empty value set is refused like the other lists' empty sets: by "添加" and by "修改".
+    w.prompts.informed.clear();
+    w.edit("e_gs")->setText(QStringLiteral("z_hz"));
+    w.click("b_zbadd");
+    page->list()->setCurrentRow(0);
+    w.dialogs.values.push_back(std::vector<int32_t>{});
+    w.prompts.answers.push_back(false);
+    w.click("b_zbmodify");
+    QCOMPARE(w.prompts.informed, QStringList({u("未选择指标的取值"), u("未选择指标的取值")}));
+    QCOMPARE(page->list()->count(), 1);
+    QCOMPARE(page->list()->item(0)->text(), u("z_num2%10 取值:2  4  "));
+    QCOMPARE(w.conditions().custom[0].values, std::vector<int32_t>({2, 4}));
+    w.edit("e_gs")->clear();
+
     // A run with the custom indicator filters by it: every ticket's second number ends in 2 or 4.
     // Adding it switched the list on.
     QVERIFY(w.box("cb_selfzb")->isChecked());

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "analysis/valueclasses.h"
 #include "analysis/analysisseries.h"
 #include "core/datatransform.h"
 #include "core/drawtext.h"
@@ -476,6 +477,32 @@ void TestIndicatorAnalysis::viewsAgreeWithAReferenceOnTheRealHistory() {
     QCOMPARE(omission->text(last - 1, 6), u("0"));
     QCOMPARE(omission->text(32, 1), u("0"));  // 33 is never the smallest of six numbers
     QCOMPARE(omission->text(32, 2), u("9999"));
+
+    // A range of more than 200 values: every value is listed, a value never seen with its 9999s.
+    QVERIFY(a.window.analyse("z_hz", ValueRange{0, 300}, "和值").ok);
+    ViewGrid* wideCounts = a.view("出现次数统计图");
+    QCOMPARE(wideCounts->rowCount(), 301 + 1);
+    QCOMPARE(wideCounts->text(5, 0), u("5"));
+    QCOMPARE(wideCounts->text(5, 1), u("0"));
+    ViewGrid* wideOmission = a.view("遗漏次数统计图");
+    QCOMPARE(wideOmission->rowCount(), 301);
+    QCOMPARE(wideOmission->text(290, 0), u("290"));
+    QCOMPARE(wideOmission->text(290, 2), u("9999"));
+    // A typed range: a value below its low end is in the first zone (the sums lie above 21).
+    QVERIFY(a.window.analyse("z_hz", ValueRange{100, 130}, "和值").ok);
+    a.child<QComboBox>("combo_family")->setCurrentIndex(2);  // zones
+    ViewGrid* zoneClasses = a.view("分项统计");
+    int below = 0, inFirst = 0;
+    for (int n = records - 99; n <= records; ++n) {
+        int32_t sum = 0;
+        for (int s = 1; s <= 6; ++s) sum += a.ws.sjk.record(n)[s];
+        below += sum < 100;
+        inFirst += sum <= zoneUpperBounds({100, 130}, 3)[0];  // three zones by default
+    }
+    QVERIFY(below > 0);
+    QCOMPARE(zoneClasses->text(0, 1).toInt(), inFirst);
+    a.child<QComboBox>("combo_family")->setCurrentIndex(0);
+    QVERIFY(a.window.analyse("z_num1", ValueRange{1, 33}, "红号一").ok);
 
     // Odd/even classes over the last 100 draws.
     ViewGrid* classes = a.view("分项统计");

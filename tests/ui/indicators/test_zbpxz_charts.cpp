@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,8 @@
 #include "core/fileio.h"
 #include "core/workspace.h"
 #include "support/uifixture.h"
+#include "indicators/coldhot.h"
+#include "ui/settings/f_zj1.h"
 #include "ui/charts/candlechart.h"
 #include "ui/charts/columnchart.h"
 #include "ui/charts/linechart.h"
@@ -112,6 +115,7 @@ private Q_SLOTS:
     void remainderChartFollowsTheDivisor();
     void occurrenceChartOpensOnTheLastOccurrences();
     void segmentChartDrawsTheStatisticPerSegment();
+    void traitsFollowTheComponentTable();
     void everyViewDrawsOnTheSevenNumberGame();
 };
 
@@ -982,9 +986,62 @@ void TestAnalysisCharts::segmentChartDrawsTheStatisticPerSegment() {
     QCOMPARE(chart->firstVisible() + chart->window(), grid->rowCount());
     a.child<QComboBox>("combo_content")->setCurrentText(QStringLiteral("区段最大值"));
     QCOMPARE(chart->data().title, u("和值的区段最大值（每段10期）"));
+    // The mean, the mean amplitude and "相同个数" are the section statistics of the history
+    // indicators: whole numbers (ties to even) and the repeat score, read as section_stat reads them.
+    const std::vector<int32_t> values = [&] {
+        std::vector<int32_t> v(size_t(records) + 1, 0);
+        for (int n = 1; n <= records; ++n) v[size_t(n)] = a.sum(n);
+        return v;
+    }();
+    for (const char* content : {"区段平均值", "区段平均振幅", "相同个数"}) {
+        a.child<QComboBox>("combo_content")->setCurrentText(u(content));
+        SectionStatistics newest;
+        for (int n = records - 9; n <= records; ++n) newest.add(values[size_t(n)]);
+        const int last = grid->rowCount() - 1;
+        QCOMPARE(grid->text(last, 2), QString::number(newest.result(sectionKind(content))));
+        QVERIFY2(!grid->text(last, 2).contains(QLatin1Char('.')), content);
+    }
     a.child<QComboBox>("combo_segmentstyle")->setCurrentIndex(0);
     QVERIFY(chart->data().columns);
     checkScrollTogether(grid, {chart});
+}
+
+// "特性图表" shows the families of the component table; "组件设置" changes them for every view.
+void TestAnalysisCharts::traitsFollowTheComponentTable() {
+    ChartAnalysis a;
+    QVERIFY(a.window.analyse("z_hz", std::nullopt, "和值").ok);
+    ViewGrid* grid = a.view("特性图表");
+    auto headers = [grid] {
+        QStringList texts;
+        for (int c = 0; c < grid->columnCount(); ++c) texts << grid->headerText(c);
+        return texts;
+    };
+    // The eight default groups: 10 + 2 + 2 + 2 + 3 + 4 + 3 + 4 class columns after 期号 and 指标值.
+    QCOMPARE(grid->columnCount(), 2 + 30);
+    QVERIFY(headers().contains(u("四区4")));
+    QVERIFY(headers().contains(u("除四余数3")));
+    // "组件设置": 尾号 and 奇偶 go out, 十五区 comes in at the end.
+    a.window.setDialogRunner([](QDialog& dialog) {
+        auto* zj1 = qobject_cast<Tf_zj1*>(&dialog);
+        if (!zj1) return int(QDialog::Rejected);
+        zj1->show();
+        for (int i = 0; i < 2; ++i) {
+            zj1->usedList()->setCurrentRow(0);
+            zj1->unuseSelected();
+        }
+        const QList<QListWidgetItem*> fifteen = zj1->availableList()->findItems(u("十五区"), Qt::MatchExactly);
+        zj1->availableList()->setCurrentItem(fifteen.front());
+        zj1->useSelected();
+        zj1->accept();
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseClick(a.child<QPushButton>("b_zj1"), Qt::LeftButton);
+    QCOMPARE(a.ws.components.count, uint8_t(7));
+    QCOMPARE(a.ws.components.items[6].name, std::string("十五区"));
+    QCOMPARE(grid->columnCount(), 2 + 30 - 12 + 15);
+    QCOMPARE(grid->headerText(2), u("质合质"));
+    QVERIFY(!headers().contains(u("尾号0")));
+    QCOMPARE(grid->headerText(grid->columnCount() - 1), u("十五区15"));
 }
 
 namespace {

@@ -14,6 +14,8 @@
 
 #include "core/workspace.h"
 #include "generator/generator.h"
+#include "generator/secondaryconditions.h"
+#include "ui/generator/zh_bonuspage.h"
 #include "support/uifixture.h"
 #include "ui/generator/f_zh.h"
 #include "ui/generator/zh_dialogs.h"
@@ -140,6 +142,28 @@ private Q_SLOTS:
         QVERIFY(test::readFile(w.folder.file("save/fix.txt")).size() > 100);
     }
 
+    void failingFormulasShowMinusOneAndADivisionByZeroStopsTheRun() {
+        Window w;
+        TdshPage* page = w.page(PageKind::fqtd);
+        page->countList()->setCurrentText(QStringLiteral("2"));
+        page->slotList()->setCurrentText(QStringLiteral("2"));
+        page->edit()->setText(QStringLiteral("z_num1+"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "save"), Qt::LeftButton);
+        QAbstractItemModel* model = page->table()->model();
+        const BacktestResult& r = page->result();
+        QCOMPARE(model->index(1, r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(model->index(r.forecastRow(), r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("第2条公式有误:运算符号后只能接指标或数据或括号"));
+        const int rows = model->rowCount();
+        // 1/0: the run stops with the formula named; the last table stays as it was.
+        page->edit()->setText(QStringLiteral("1/0"));
+        QTest::mouseClick(w.button(PageKind::fqtd, "save"), Qt::LeftButton);
+        QCOMPARE(w.prompts.informed.last(), QStringLiteral("公式“1/0”中除数为0，计算已停止"));
+        QCOMPARE(model->rowCount(), rows);
+        QCOMPARE(model->index(1, r.firstFormulaColumn() + 1).data().toString(), QStringLiteral("-1"));
+        QCOMPARE(fileLines(w.ws.path("save/fqtd0.txt")).at(1), QStringLiteral("1/0"));  // the edit is kept
+    }
+
     void optimiseFillsTheSchemeFromTheSearch() {
         TdshPage::Hooks hooks;
         bool shownWhole = false;
@@ -165,14 +189,17 @@ private Q_SLOTS:
         TdshPage* page = w.page(PageKind::hmsh);
         page->countList()->setCurrentText(QStringLiteral("3"));
         QTest::mouseClick(w.button(PageKind::hmsh, "rebuildfa"), Qt::LeftButton);
+        // Ten formulas for slots 1..10, whatever count the page tests.
         const std::vector<std::string> found = page->searchDialog()->results();
-        QCOMPARE(found.size(), size_t(3));
+        QCOMPARE(found.size(), size_t(10));
         QCOMPARE(page->schemes().formula(0, 1), found[0]);
         QCOMPARE(page->schemes().formula(0, 3), found[2]);
-        QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(2), QString::fromStdString(found[2]));
+        QCOMPARE(page->schemes().formula(0, 10), found[9]);
+        QCOMPARE(page->schemes().formula(0, 11), std::string("[-1]z_hw"));
+        QCOMPARE(fileLines(w.ws.path("save/hmsh0.txt")).at(9), QString::fromStdString(found[9]));
         // Each found formula whole beside its accuracy (the list once cut both off at its edge).
         QTableWidget* list = page->searchDialog()->foundList();
-        QCOMPARE(list->rowCount(), 3);
+        QCOMPARE(list->rowCount(), 10);
         for (int row = 0; row < 3; ++row) {
             QCOMPARE(list->item(row, 1)->text().toStdString(), found[size_t(row)]);
             QVERIFY(list->item(row, 0)->text().endsWith(QLatin1Char('%')));
@@ -308,9 +335,24 @@ private Q_SLOTS:
         QCOMPARE(c.selfSet[0].numbers, (std::vector<uint8_t>{8, 9}));
         QCOMPARE(c.selfSet[0].allowed, (std::vector<int32_t>{1, 2}));
         QCOMPARE(w.prompts.informed.last(), QStringLiteral("已添加自设条件：号码组 08 09，出现个数 1..2"));
-        // Secondary forecasts have no page to go to yet, and say so.
+        // The secondary kill of a game with one secondary number goes to the special number's page: a
+        // custom-indicator condition on f_num1 without the killed numbers, the page brought forward.
+        TdshPage* blue = w.page(PageKind::lmsh);
+        blue->countList()->setCurrentText(QStringLiteral("2"));
+        blue->edit()->setText(QStringLiteral("3"));
+        QTest::mouseClick(w.button(PageKind::lmsh, "save"), Qt::LeftButton);
+        blue->slotList()->setCurrentText(QStringLiteral("2"));
+        blue->edit()->setText(QStringLiteral("16"));
+        QTest::mouseClick(w.button(PageKind::lmsh, "save"), Qt::LeftButton);
         QTest::mouseClick(w.button(PageKind::lmsh, "yczzgl"), Qt::LeftButton);
-        QVERIFY(w.prompts.informed.last().contains(QStringLiteral("副区")));
+        const SpecialNumberConditions& special = generator->specialPage()->conditions();
+        QVERIFY(special.customEnabled);
+        QCOMPARE(special.custom.count(), 1);
+        QCOMPARE(special.custom[0].formula, std::string("f_num1"));
+        QCOMPARE(special.custom[0].values,
+                 (std::vector<int32_t>{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+        QCOMPARE(generator->pages()->currentWidget(), static_cast<QWidget*>(generator->specialPage()));
+        QVERIFY(w.prompts.informed.last().startsWith(QStringLiteral("已添加自定义指标条件：f_num1 取 1  2  4")));
     }
 
     void mainWindowHandsTheForecastToItsGenerator() {

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void startsOnAnEmptyFolderWithDefaults();
     void startsOnTheSeededHistory();
     void removesASavedPredictionFromMemoryOnly();
+    void statusCountsRealDrawsAndNamesThePrediction();
+    void handOffsBringTheGeneratorForward();
     void aNewEmptyHomeStartsOnTheSeededHistory();
     void missingPictureFallsBackToTheBuiltInOne();
     void aboutNamesTheDataFolder();
@@ -136,6 +138,46 @@ void TestMainWindow::removesASavedPredictionFromMemoryOnly() {
     QCOMPARE(app.ws.lastdraw[1], 1);  // 2026096: 01 04 16 22 26 31 + 04
     QCOMPARE(app.ws.lastdraw[7], 4);
     QCOMPARE(test::fileSize(folder.file("database/basedata0.rec")), 3494 * 204);
+}
+
+void TestMainWindow::statusCountsRealDrawsAndNamesThePrediction() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    // A prediction record set by a page: the status names it after the real draws, never as a period.
+    app.ws.sjk.Append();
+    app.ws.sjk.SetFieldValue(0, kPredictionPeriod);
+    for (int i = 1; i <= 7; ++i) app.ws.sjk.SetFieldValue(i, i + 1);
+    QVERIFY(app.ws.sjk.Post());
+    app.window.openPage(Tf_main::Page::fxd);
+    QStringList texts;
+    for (const QLabel* label : app.window.statusBar()->findChildren<QLabel*>()) texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral(
+                 "共3493期  最新 2026096期: 01 04 16 22 26 31 + 04  预测区: 02 03 04 05 06 07 + 08")),
+             qPrintable(texts.join(QLatin1Char('|'))));
+}
+
+void TestMainWindow::handOffsBringTheGeneratorForward() {
+    ProgramFolder folder(true);
+    Started app(folder);
+    app.window.openPage(Tf_main::Page::fxd);
+    QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::fxd));
+    // "过滤条件" of the omission tables' and the distribution chart's popups: the generator's page.
+    QList<QAction*> filters;
+    for (QAction* action : app.window.page(Tf_main::Page::fxd)->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("过滤条件")) filters << action;
+    QVERIFY(filters.size() >= 2);
+    for (QAction* filter : filters) {
+        app.window.openPage(Tf_main::Page::fxd);
+        filter->trigger();
+        QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::zh));
+    }
+    // A formula handed over ("转至过滤设置"): the generator in front, its status line saying what arrived.
+    app.window.openPage(Tf_main::Page::fxd);
+    auto* generator = app.window.pageWindow<Tf_zh>(Tf_main::Page::zh);
+    QVERIFY(generator);
+    generator->putCustomFormula("getzb(c_xt_14)");
+    QCOMPARE(app.window.pageControl()->currentWidget(), app.window.page(Tf_main::Page::zh));
+    QVERIFY2(generator->statusText().contains(QStringLiteral("getzb(c_xt_14)")), qPrintable(generator->statusText()));
 }
 
 void TestMainWindow::aNewEmptyHomeStartsOnTheSeededHistory() {
