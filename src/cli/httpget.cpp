@@ -2,24 +2,15 @@
 
 #include <curl/curl.h>
 
-#if defined(_WIN32)
-#include <windows.h>
-#else
 #include <dlfcn.h>
-#endif
 
 namespace lottodesk {
 namespace {
 
 // libcurl is loaded at the first download, not at start: only `update` needs it, and linking it
 // would make every command load it and the dozen libraries behind it (TLS, Kerberos, LDAP, ...).
-#if defined(_WIN32)
-constexpr const char* kCurlLibrary = "libcurl-x64.dll";
-void* openLibrary(const char* name) { return reinterpret_cast<void*>(LoadLibraryA(name)); }
-void* symbolOf(void* library, const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
-}
-#elif defined(__APPLE__)
+// (Windows builds use WinHTTP instead: httpget_winhttp.cpp.)
+#if defined(__APPLE__)
 constexpr const char* kCurlLibrary = "libcurl.4.dylib";
 void* openLibrary(const char* name) { return dlopen(name, RTLD_NOW | RTLD_LOCAL); }
 void* symbolOf(void* library, const char* name) { return dlsym(library, name); }

@@ -22,6 +22,7 @@
 #include "core/workspace.h"
 #include "ui/online/f_informdownload.h"
 #include "support/httpserver.h"
+#include "support/pluginsource.h"
 #include "ui/online/noticefetcher.h"
 #include "ui/online/onlineupdate.h"
 #include "ui/online/pageview.h"
@@ -32,6 +33,7 @@ using namespace lottodesk;
 using test::FakePrompts;
 using test::FakeShell;
 using test::HttpServer;
+using test::PluginSource;
 using test::ProgramFolder;
 
 namespace {
@@ -64,14 +66,6 @@ struct FetchResult {
     }
 };
 
-// The environment variable that makes the plug-in download by itself, set for one scope.
-class PluginSource {
-public:
-    explicit PluginSource(const QString& source) { qputenv("LOTTODESK_PLUGIN_SOURCE", source.toUtf8()); }
-    ~PluginSource() { qunsetenv("LOTTODESK_PLUGIN_SOURCE"); }
-    PluginSource(const PluginSource&) = delete;
-    PluginSource& operator=(const PluginSource&) = delete;
-};
 
 // A started workspace on a program folder with the real 双色球 history (type 0).
 struct Desk {

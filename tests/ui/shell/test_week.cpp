@@ -16,6 +16,7 @@
 #include "core/workspace.h"
 #include "generator/resultfile.h"
 #include "support/httpserver.h"
+#include "support/pluginsource.h"
 #include "support/uifixture.h"
 #include "ui/charts/cellgrid.h"
 #include "ui/generator/f_checkreward.h"
@@ -33,18 +34,13 @@ using namespace lottodesk;
 using test::FakePrompts;
 using test::FakeShell;
 using test::HttpServer;
+using test::PluginSource;
 using test::ProgramFolder;
 
 namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-// The environment variable that makes the plug-in download by itself, set for one scope.
-class PluginSource {
-public:
-    explicit PluginSource(const QString& source) { qputenv("LOTTODESK_PLUGIN_SOURCE", source.toUtf8()); }
-    ~PluginSource() { qunsetenv("LOTTODESK_PLUGIN_SOURCE"); }
-};
 
 // Every column of the grid inside its viewport: nothing of a ticket is left to scroll to.
 QString hiddenColumns(QTableView* grid) {
