@@ -1,20 +1,32 @@
 #include "pagedfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace lottodesk {
 
+#ifdef _WIN32
+// Windows reads condition files whole (the callers' other path); no file is paged there.
+std::unique_ptr<PagedFile> PagedFile::open(const std::string&, size_t) { return nullptr; }
+PagedFile::PagedFile(int fd, size_t size) : m_fd(fd), m_size(size) {}
+PagedFile::~PagedFile() = default;
+const char* PagedFile::page(size_t) { return nullptr; }
+void PagedFile::copy(size_t, size_t len, char* out) { std::memset(out, 0, len); }
+#else
 std::unique_ptr<PagedFile> PagedFile::open(const std::string& path, size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // A file that says it is empty may be a kernel file (/proc) whose bytes come only by reading it
+    // whole: it goes the callers' other path, which also reports when it cannot be read.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) {
         ::close(fd);
         return nullptr;
     }
@@ -56,5 +68,7 @@ void PagedFile::copy(size_t pos, size_t len, char* out) {
         len -= n;
     }
 }
+
+#endif
 
 }  // namespace lottodesk
