@@ -65,8 +65,8 @@ std::optional<PageKind> schemeKind(const std::string& code) {
 }
 
 // The back-test as data, not as the page draws it: per tested period its draw, each formula's
-// value (blank where it failed) and the formulas judged right; then the forecast row and the
-// accuracy row.
+// value (where it failed, the page's own cell: "-1", blank on the custom kill page) and the formulas
+// judged right; then the forecast row and the accuracy row.
 void printBacktest(const BacktestResult& result, TableWriter& out) {
     const int n = result.formulaCount;
     std::vector<std::string> cells = {"期数", "开奖号码"};
@@ -80,7 +80,8 @@ void printBacktest(const BacktestResult& result, TableWriter& out) {
         std::string right;
         for (int j = 1; j <= n; ++j) {
             const CellState state = result.state(r, j);
-            cells.push_back(state == CellState::Failed ? std::string() : std::to_string(result.value(r, j)));
+            cells.push_back(state == CellState::Failed ? result.cell(r, result.firstFormulaColumn() + j - 1)
+                                                       : std::to_string(result.value(r, j)));
             if (state == CellState::Right && !forecast) right += (right.empty() ? "" : " ") + std::to_string(j);
         }
         cells.push_back(right);

@@ -21,11 +21,14 @@ const char* PagedFile::page(size_t) { return nullptr; }
 void PagedFile::copy(size_t, size_t len, char* out) { std::memset(out, 0, len); }
 #else
 std::unique_ptr<PagedFile> PagedFile::open(const std::string& path, size_t maxBytes) {
+    // Only a regular file is paged, and it is looked at before it is opened: opening a pipe to see
+    // what it is would take the writer's bytes from the callers' other path (or end the writer).
+    // A file that says it is empty may be a kernel file (/proc) whose bytes come only by reading it
+    // whole: it also goes the other path, which reports when it cannot be read.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
-    struct stat st;
-    // A file that says it is empty may be a kernel file (/proc) whose bytes come only by reading it
-    // whole: it goes the callers' other path, which also reports when it cannot be read.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) {
         ::close(fd);
         return nullptr;

@@ -47,7 +47,7 @@ TEST_F(CliPrediction, SchemesCreatesTheDefaultFile) {
 }
 
 // The first draw is 2003001: 10 11 12 13 26 28 + 11 (tails 012368). A row is data: the period,
-// the draw, each formula's value (blank where it failed) and the formulas judged right.
+// the draw, each formula's value ("-1" where it failed) and the formulas judged right.
 TEST_F(CliPrediction, BacktestRowPerPageKind) {
     test::writeFile(home.file("k.scs"), "z_num1\r\n1\r\n33\r\n10\r\n11\r\n");
     const struct {
@@ -62,7 +62,7 @@ TEST_F(CliPrediction, BacktestRowPerPageKind) {
         {"fqtd", "11", "11", "11", "1"},               {"fqtd", "1", "11", "1", ""},
         {"hmtd", "26", "10 11 12 13 26 28", "26", "1"}, {"hmtd", "27", "10 11 12 13 26 28", "27", ""},
         {"hmsw", "23", "10 11 12 13 26 28", "23", ""}, {"hmsw", "4", "10 11 12 13 26 28", "4", "1"},
-        {"hmsh", "10/(z_num1-10)", "10 11 12 13 26 28", "", ""},
+        {"hmsh", "5+", "10 11 12 13 26 28", "-1", ""},
     };
     for (const auto& c : cases) {
         test::writeFile(home.file("f.txt"), std::string(c.formula) + "\r\n");
